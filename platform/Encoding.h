@@ -1,0 +1,35 @@
+#pragma once
+
+// Text inside the program is Windows-1252 bytes, as the original kept it.
+// These helpers convert at the edges (file names on disk, UTF-16 text) and
+// fold case the way the code page defines it.
+
+#include <string>
+#include <string_view>
+
+namespace encoding {
+
+// Every byte maps to one code point (the five unassigned bytes map to the
+// C1 control of the same value), so the round trip is lossless.
+std::string cp1252ToUtf8(std::string_view text);
+
+// Code points that Windows-1252 cannot hold become '?'. Bytes that are not
+// valid UTF-8 are taken as Windows-1252 bytes and kept as they are.
+std::string utf8ToCp1252(std::string_view text);
+
+// Whether the bytes form valid UTF-8 (ASCII included).
+bool isValidUtf8(std::string_view text);
+
+std::u16string cp1252ToUtf16(std::string_view text);
+std::string utf16ToCp1252(std::u16string_view text);
+
+char toLower(char c);
+char toUpper(char c);
+std::string toLower(std::string_view text);
+std::string toUpper(std::string_view text);
+
+// <0, 0, >0 like strcmp, after folding both sides to lower case.
+int compareNoCase(std::string_view a, std::string_view b);
+inline bool equalsNoCase(std::string_view a, std::string_view b) { return compareNoCase(a, b) == 0; }
+
+} // namespace encoding

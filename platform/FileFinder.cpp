@@ -1,0 +1,145 @@
+#include "FileFinder.h"
+
+#include "AtomicFileWriter.h"
+#include "Encoding.h"
+#include "FileSystem.h"
+
+#include <algorithm>
+#include <cstring>
+#include <dirent.h>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+struct Found {
+    std::string name; // Windows-1252
+    WIN32_FIND_DATAA data;
+};
+
+struct Search {
+    std::vector<Found> entries;
+    size_t next = 0;
+};
+
+// Seconds since 1970 to 100-nanosecond intervals since 1601.
+FILETIME toFileTime(const timespec& t) {
+    const unsigned long long ticks =
+        (static_cast<unsigned long long>(t.tv_sec) + 11644473600ULL) * 10000000ULL + t.tv_nsec / 100;
+    return FILETIME{static_cast<DWORD>(ticks & 0xFFFFFFFF), static_cast<DWORD>(ticks >> 32)};
+}
+
+Found makeEntry(const std::string& name, const struct stat& st) {
+    Found f;
+    f.name = name;
+    f.data.dwFileAttributes = S_ISDIR(st.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : 0;
+    if (!(st.st_mode & S_IWUSR))
+        f.data.dwFileAttributes |= FILE_ATTRIBUTE_READONLY;
+    if (f.data.dwFileAttributes == 0)
+        f.data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
+    f.data.ftLastWriteTime = toFileTime(st.st_mtim);
+    f.data.ftLastAccessTime = toFileTime(st.st_atim);
+    f.data.ftCreationTime = toFileTime(st.st_ctim);
+    const auto size = static_cast<unsigned long long>(S_ISDIR(st.st_mode) ? 0 : st.st_size);
+    f.data.nFileSizeLow = static_cast<DWORD>(size & 0xFFFFFFFF);
+    f.data.nFileSizeHigh = static_cast<DWORD>(size >> 32);
+    const size_t n = std::min(name.size(), sizeof f.data.cFileName - 1);
+    std::memcpy(f.data.cFileName, name.data(), n);
+    f.data.cFileName[n] = '\0';
+    return f;
+}
+
+bool matchFrom(const char* name, const char* mask) {
+    for (; *mask; ++mask, ++name) {
+        if (*mask == '*') {
+            while (mask[1] == '*')
+                ++mask;
+            if (!mask[1])
+                return true;
+            for (const char* rest = name; *rest; ++rest)
+                if (matchFrom(rest, mask + 1))
+                    return true;
+            return false;
+        }
+        if (!*name)
+            return false;
+        if (*mask != '?' && encoding::toLower(*mask) != encoding::toLower(*name))
+            return false;
+    }
+    return *name == '\0';
+}
+
+} // namespace
+
+bool matchesFileMask(const char* name, const char* mask) {
+    if (!name || !mask)
+        return false;
+    if (std::strcmp(mask, "*.*") == 0)
+        return true;
+    return matchFrom(name, mask);
+}
+
+HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* data) {
+    if (!pattern || !data)
+        return INVALID_HANDLE_VALUE;
+    const std::string text(pattern);
+    const size_t cut = text.find_last_of("/\\");
+    const std::string folder = cut == std::string::npos ? std::string() : text.substr(0, cut + 1);
+    const std::string mask = cut == std::string::npos ? text : text.substr(cut + 1);
+    if (mask.empty())
+        return INVALID_HANDLE_VALUE;
+
+    std::string disk = folder.empty() ? std::string(".") : platform::diskPath(folder);
+    if (disk.size() > 1 && disk.back() == '/')
+        disk.pop_back();
+    DIR* dir = opendir(disk.c_str());
+    if (!dir)
+        return INVALID_HANDLE_VALUE;
+    auto* search = new Search;
+    std::vector<Found> dots;
+    while (dirent* entry = readdir(dir)) {
+        const std::string_view diskName(entry->d_name);
+        if (AtomicFileWriter::isTemporaryName(diskName))
+            continue;
+        const std::string name = platform::fromDiskName(diskName).str();
+        if (!matchesFileMask(name.c_str(), mask.c_str()))
+            continue;
+        struct stat st;
+        if (stat((disk + "/" + std::string(diskName)).c_str(), &st) != 0 &&
+            lstat((disk + "/" + std::string(diskName)).c_str(), &st) != 0)
+            continue;
+        (name == "." || name == ".." ? dots : search->entries).push_back(makeEntry(name, st));
+    }
+    closedir(dir);
+    std::sort(search->entries.begin(), search->entries.end(), [](const Found& a, const Found& b) {
+        const int c = encoding::compareNoCase(a.name, b.name);
+        return c != 0 ? c < 0 : a.name < b.name;
+    });
+    std::sort(dots.begin(), dots.end(), [](const Found& a, const Found& b) { return a.name < b.name; });
+    search->entries.insert(search->entries.begin(), dots.begin(), dots.end());
+    if (search->entries.empty()) {
+        delete search;
+        return INVALID_HANDLE_VALUE;
+    }
+    *data = search->entries[0].data;
+    search->next = 1;
+    return search;
+}
+
+BOOL FindNextFileA(HANDLE handle, WIN32_FIND_DATAA* data) {
+    if (!handle || handle == INVALID_HANDLE_VALUE || !data)
+        return FALSE;
+    auto* search = static_cast<Search*>(handle);
+    if (search->next >= search->entries.size())
+        return FALSE;
+    *data = search->entries[search->next++].data;
+    return TRUE;
+}
+
+BOOL FindClose(HANDLE handle) {
+    if (!handle || handle == INVALID_HANDLE_VALUE)
+        return FALSE;
+    delete static_cast<Search*>(handle);
+    return TRUE;
+}

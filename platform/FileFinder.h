@@ -1,0 +1,36 @@
+#pragma once
+
+// The folder search of Windows: FindFirstFileA/FindNextFileA/FindClose over a
+// pattern "folder\mask" whose mask holds '*' and '?'. Names are matched
+// ignoring case and returned sorted by name ignoring case, so results never
+// depend on the file system's order; "." and ".." come first when the mask
+// matches them, as on Windows.
+
+#include "WinTypes.h"
+
+using HANDLE = void*;
+inline HANDLE const INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(-1);
+
+struct FILETIME {
+    DWORD dwLowDateTime = 0;
+    DWORD dwHighDateTime = 0;
+};
+
+struct WIN32_FIND_DATAA {
+    DWORD dwFileAttributes = 0;
+    FILETIME ftCreationTime;
+    FILETIME ftLastAccessTime;
+    FILETIME ftLastWriteTime;
+    DWORD nFileSizeHigh = 0;
+    DWORD nFileSizeLow = 0;
+    char cFileName[MAX_PATH] = {};
+    char cAlternateFileName[14] = {};
+};
+
+HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* data);
+BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* data);
+BOOL FindClose(HANDLE search);
+
+// Whether name matches a mask of '*' (any run) and '?' (one character),
+// ignoring case; "*.*" matches every name, with or without a dot.
+bool matchesFileMask(const char* name, const char* mask);

@@ -1,0 +1,395 @@
+#include "FileSystem.h"
+
+#include "AtomicFileWriter.h"
+#include "Encoding.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+thread_local int g_lastError = 0;
+
+BOOL fail(int error) {
+    g_lastError = error;
+    return FALSE;
+}
+
+std::vector<std::string> listFolder(const std::string& folder) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir)
+        return names;
+    while (dirent* entry = readdir(dir)) {
+        const std::string_view name(entry->d_name);
+        if (name != "." && name != "..")
+            names.emplace_back(name);
+    }
+    closedir(dir);
+    return names;
+}
+
+// An entry of folder whose name equals name ignoring case, the first in name order.
+bool findOtherCase(const std::string& folder, const std::string& name, std::string& found) {
+    const std::string wanted = encoding::toLower(encoding::utf8ToCp1252(name));
+    auto names = listFolder(folder);
+    std::sort(names.begin(), names.end());
+    for (const auto& candidate : names) {
+        if (encoding::toLower(encoding::utf8ToCp1252(candidate)) == wanted) {
+            found = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool copyOneFile(const std::string& from, const std::string& to, bool failIfExists) {
+    const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return fail(errno);
+    struct stat st;
+    if (fstat(in, &st) != 0 || S_ISDIR(st.st_mode)) {
+        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
+        close(in);
+        return fail(error);
+    }
+    AtomicFileWriter out(to);
+    out.setFailIfExists(failIfExists);
+    if (!out.isOpen()) {
+        close(in);
+        return fail(out.lastError());
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            close(in);
+            return fail(error);
+        }
+        if (n == 0)
+            break;
+        if (!out.write(std::string_view(buffer, static_cast<size_t>(n)))) {
+            close(in);
+            return fail(out.lastError());
+        }
+    }
+    close(in);
+    if (!out.commit())
+        return fail(out.lastError());
+    // The copy keeps the source's modification time and permissions, as on Windows.
+    const timespec times[2] = {st.st_atim, st.st_mtim};
+    utimensat(AT_FDCWD, to.c_str(), times, 0);
+    chmod(to.c_str(), st.st_mode & 07777);
+    return TRUE;
+}
+
+bool copyTreeOnDisk(const std::string& source, const std::string& target) {
+    struct stat st;
+    if (lstat(source.c_str(), &st) != 0)
+        return fail(errno);
+    if (S_ISLNK(st.st_mode)) {
+        std::string link(static_cast<size_t>(st.st_size) + 1, '\0');
+        const ssize_t n = readlink(source.c_str(), link.data(), link.size());
+        if (n < 0)
+            return fail(errno);
+        link.resize(static_cast<size_t>(n));
+        if (symlink(link.c_str(), target.c_str()) != 0 && errno != EEXIST)
+            return fail(errno);
+        return true;
+    }
+    if (!S_ISDIR(st.st_mode))
+        return copyOneFile(source, target, false);
+    if (mkdir(target.c_str(), 0777) != 0 && errno != EEXIST)
+        return fail(errno);
+    bool ok = true;
+    for (const auto& name : listFolder(source))
+        ok = copyTreeOnDisk(source + "/" + name, target + "/" + name) && ok;
+    return ok;
+}
+
+bool deleteTreeOnDisk(const std::string& path) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0)
+        return errno == ENOENT ? true : fail(errno);
+    if (!S_ISDIR(st.st_mode))
+        return unlink(path.c_str()) == 0 ? true : fail(errno);
+    bool ok = true;
+    for (const auto& name : listFolder(path))
+        ok = deleteTreeOnDisk(path + "/" + name) && ok;
+    if (rmdir(path.c_str()) != 0)
+        return fail(errno);
+    return ok;
+}
+
+std::vector<std::string> splitPath(std::string_view path) {
+    std::vector<std::string> parts;
+    std::string current;
+    for (char c : path) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty())
+                parts.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty())
+        parts.push_back(current);
+    return parts;
+}
+
+} // namespace
+
+namespace platform {
+
+std::string diskPath(std::string_view path) {
+    std::string converted = encoding::cp1252ToUtf8(path);
+    std::replace(converted.begin(), converted.end(), '\\', '/');
+    struct stat st;
+    if (converted.empty() || lstat(converted.c_str(), &st) == 0)
+        return converted;
+
+    // Walk the components; replace each one that is missing by an entry of
+    // the same name in another case, while such entries are found.
+    std::string resolved = converted[0] == '/' ? "/" : "";
+    size_t pos = resolved.size();
+    while (pos < converted.size()) {
+        size_t end = converted.find('/', pos);
+        if (end == std::string::npos)
+            end = converted.size();
+        const std::string name = converted.substr(pos, end - pos);
+        const std::string candidate = resolved + name;
+        if (name.empty() || name == "." || name == ".." || lstat(candidate.c_str(), &st) == 0) {
+            resolved = candidate;
+        } else {
+            std::string found;
+            if (!findOtherCase(resolved, name, found))
+                return resolved + converted.substr(pos);
+            resolved += found;
+        }
+        if (end < converted.size())
+            resolved += '/';
+        pos = end + 1;
+    }
+    return resolved;
+}
+
+CString fromDiskName(std::string_view name) { return CString(encoding::utf8ToCp1252(name)); }
+
+bool fileExists(const char* path) {
+    struct stat st;
+    return stat(diskPath(path ? path : "").c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+bool folderExists(const char* path) {
+    struct stat st;
+    return stat(diskPath(path ? path : "").c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool pathExists(const char* path) {
+    struct stat st;
+    return lstat(diskPath(path ? path : "").c_str(), &st) == 0;
+}
+
+bool readFileBytes(const char* path, std::string& bytes) {
+    bytes.clear();
+    const int fd = open(diskPath(path ? path : "").c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return fail(errno);
+    struct stat st;
+    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        close(fd);
+        return fail(EISDIR);
+    }
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int error = errno;
+            close(fd);
+            bytes.clear();
+            return fail(error);
+        }
+        if (n == 0)
+            break;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+    close(fd);
+    return true;
+}
+
+bool writeFileReplacing(const char* path, std::string_view bytes) {
+    AtomicFileWriter out(diskPath(path ? path : ""));
+    if (!out.write(bytes) || !out.commit())
+        return fail(out.lastError());
+    return true;
+}
+
+bool lastWriteTime(const char* path, std::time_t& time) {
+    struct stat st;
+    if (stat(diskPath(path ? path : "").c_str(), &st) != 0)
+        return fail(errno);
+    time = st.st_mtime;
+    return true;
+}
+
+bool copyTree(const char* source, const char* target) {
+    return copyTreeOnDisk(diskPath(source ? source : ""), diskPath(target ? target : ""));
+}
+
+bool deleteTree(const char* path) {
+    const std::string disk = diskPath(path ? path : "");
+    if (disk.empty() || disk == "/")
+        return fail(EINVAL);
+    return deleteTreeOnDisk(disk);
+}
+
+CString lastErrorText() { return CString(std::strerror(g_lastError)); }
+
+} // namespace platform
+
+using platform::diskPath;
+
+BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists) {
+    if (!existingFile || !newFile)
+        return fail(EINVAL);
+    return copyOneFile(diskPath(existingFile), diskPath(newFile), failIfExists != FALSE);
+}
+
+BOOL MoveFileA(const char* existingFile, const char* newFile) {
+    if (!existingFile || !newFile)
+        return fail(EINVAL);
+    const std::string from = diskPath(existingFile);
+    std::string to = diskPath(newFile);
+    struct stat fromStat, toStat;
+    if (lstat(from.c_str(), &fromStat) != 0)
+        return fail(errno);
+    if (lstat(to.c_str(), &toStat) == 0) {
+        if (fromStat.st_dev != toStat.st_dev || fromStat.st_ino != toStat.st_ino)
+            return fail(EEXIST);
+        // The same entry under another case: rename it to the exact new name.
+        to = encoding::cp1252ToUtf8(newFile);
+        std::replace(to.begin(), to.end(), '\\', '/');
+        const size_t slash = to.rfind('/');
+        const size_t fromSlash = from.rfind('/');
+        to = (fromSlash == std::string::npos ? std::string() : from.substr(0, fromSlash + 1)) +
+             (slash == std::string::npos ? to : to.substr(slash + 1));
+        return rename(from.c_str(), to.c_str()) == 0 ? TRUE : fail(errno);
+    }
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return TRUE;
+    if (errno == EINVAL && rename(from.c_str(), to.c_str()) == 0)
+        return TRUE;
+    if (errno == EXDEV && !S_ISDIR(fromStat.st_mode)) {
+        // Another volume: copy, then remove the original, as Windows does for files.
+        if (!copyOneFile(from, to, true))
+            return FALSE;
+        return unlink(from.c_str()) == 0 ? TRUE : fail(errno);
+    }
+    return fail(errno);
+}
+
+BOOL CreateDirectoryA(const char* path, void*) {
+    if (!path || !*path)
+        return fail(EINVAL);
+    return mkdir(diskPath(path).c_str(), 0777) == 0 ? TRUE : fail(errno);
+}
+
+BOOL RemoveDirectoryA(const char* path) {
+    if (!path || !*path)
+        return fail(EINVAL);
+    return rmdir(diskPath(path).c_str()) == 0 ? TRUE : fail(errno);
+}
+
+BOOL DeleteFileA(const char* path) {
+    if (!path || !*path)
+        return fail(EINVAL);
+    const std::string disk = diskPath(path);
+    struct stat st;
+    if (lstat(disk.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        return fail(EISDIR);
+    return unlink(disk.c_str()) == 0 ? TRUE : fail(errno);
+}
+
+DWORD GetFileAttributesA(const char* path) {
+    struct stat st;
+    if (!path || stat(diskPath(path).c_str(), &st) != 0) {
+        fail(errno);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    DWORD attributes = S_ISDIR(st.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : 0;
+    if (!(st.st_mode & S_IWUSR))
+        attributes |= FILE_ATTRIBUTE_READONLY;
+    return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;
+}
+
+DWORD GetModuleFileNameA(void*, char* buffer, DWORD size) {
+    if (!buffer || size == 0)
+        return 0;
+    char exe[4096];
+    const ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (n <= 0) {
+        buffer[0] = '\0';
+        return 0;
+    }
+    exe[n] = '\0';
+    const std::string text = encoding::utf8ToCp1252(exe);
+    const size_t copied = std::min<size_t>(text.size(), size - 1);
+    std::memcpy(buffer, text.data(), copied);
+    buffer[copied] = '\0';
+    return static_cast<DWORD>(copied);
+}
+
+CString relativePath(const char* from, DWORD fromAttributes, const char* to, DWORD toAttributes) {
+    std::vector<std::string> fromParts = splitPath(from ? from : "");
+    const std::vector<std::string> toParts = splitPath(to ? to : "");
+    if (!(fromAttributes & FILE_ATTRIBUTE_DIRECTORY) && !fromParts.empty())
+        fromParts.pop_back();
+    (void)toAttributes; // a file or a folder: either way its name ends the path
+    const bool fromRooted = from && (from[0] == '/' || from[0] == '\\');
+    const bool toRooted = to && (to[0] == '/' || to[0] == '\\');
+    size_t common = 0;
+    while (common < fromParts.size() && common < toParts.size() &&
+           encoding::equalsNoCase(fromParts[common], toParts[common]))
+        ++common;
+    if (fromRooted != toRooted || (common == 0 && !(fromRooted && toRooted)))
+        return CString();
+    std::string result;
+    for (size_t i = common; i < fromParts.size(); ++i)
+        result += result.empty() ? ".." : "\\..";
+    if (result.empty())
+        result = ".";
+    for (size_t i = common; i < toParts.size(); ++i)
+        result += "\\" + toParts[i];
+    return CString(result);
+}
+
+BOOL PathRelativePathToA(char* path, const char* from, DWORD fromAttributes, const char* to, DWORD toAttributes) {
+    if (!path)
+        return FALSE;
+    const CString result = relativePath(from, fromAttributes, to, toAttributes);
+    path[0] = '\0';
+    if (result.IsEmpty() || result.GetLength() >= MAX_PATH)
+        return FALSE;
+    std::memcpy(path, result.GetString(), static_cast<size_t>(result.GetLength()) + 1);
+    return TRUE;
+}
+
+CString getApplicationFolder() {
+    char buffer[1001];
+    GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    CString path(buffer);
+    const int cut = std::max(path.ReverseFind('/'), path.ReverseFind('\\'));
+    return cut < 0 ? path : path.Left(cut);
+}

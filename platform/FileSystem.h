@@ -1,0 +1,78 @@
+#pragma once
+
+// Files and folders as the program uses them. Paths are Windows-1252 text
+// with '\' or '/' separators, as stored in project files; they are turned
+// into file-system paths (UTF-8, '/') only when the disk is touched, and a
+// name missing in its exact case is looked up in another case, so that
+// project folders written on Windows open here.
+
+#include "CString.h"
+#include "WinTypes.h"
+
+#include <ctime>
+#include <string>
+#include <string_view>
+
+constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
+
+namespace platform {
+
+// The file-system path for a program path: '\' becomes '/', the text becomes
+// UTF-8, and every component missing in its exact case is replaced by an
+// existing entry of the same name in another case (the first in name order).
+std::string diskPath(std::string_view path);
+
+// The program's text for a file-system name or path (UTF-8 to Windows-1252;
+// names that are not UTF-8 are kept as bytes).
+CString fromDiskName(std::string_view name);
+
+bool fileExists(const char* path);   // a file (or a link to one)
+bool folderExists(const char* path); // a folder (or a link to one)
+bool pathExists(const char* path);
+
+// Reads a whole file; false when it cannot be opened or read.
+bool readFileBytes(const char* path, std::string& bytes);
+// Replaces a file whole (temporary file, then rename); false on any failure,
+// the old content then stays as it was.
+bool writeFileReplacing(const char* path, std::string_view bytes);
+
+// Last modification time of a file or folder; false when it is missing.
+bool lastWriteTime(const char* path, std::time_t& time);
+
+// Copies a folder and everything below it into target (created when missing);
+// symbolic links are recreated as links, never followed. False when anything
+// could not be copied.
+bool copyTree(const char* source, const char* target);
+// Deletes a file, or a folder and everything below it; a symbolic link is
+// removed itself, never what it points to. True when nothing is left.
+bool deleteTree(const char* path);
+
+// The errno-style cause of the last failed call of this layer, as text.
+CString lastErrorText();
+
+} // namespace platform
+
+// The Windows calls the program makes, with their results (non-zero on
+// success). They set the text that platform::lastErrorText gives.
+BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists);
+// Moves or renames a file or folder; fails when the target exists (a change
+// of case only is a rename of the same entry and succeeds).
+BOOL MoveFileA(const char* existingFile, const char* newFile);
+BOOL CreateDirectoryA(const char* path, void* securityAttributes);
+BOOL RemoveDirectoryA(const char* path);
+BOOL DeleteFileA(const char* path);
+DWORD GetFileAttributesA(const char* path);
+// Full path of the running program, cut to size - 1 characters.
+DWORD GetModuleFileNameA(void* module, char* buffer, DWORD size);
+
+// The shell's relative path from one path to another. Each side is taken as
+// a folder when its attribute has FILE_ATTRIBUTE_DIRECTORY, else as a file
+// (whose folder is the starting point). The computation is on the text, with
+// names compared ignoring case; the result uses '\' and begins with "." or
+// "..". FALSE when the two paths have no common root.
+BOOL PathRelativePathToA(char* path, const char* from, DWORD fromAttributes, const char* to, DWORD toAttributes);
+// The same, returning the text (empty when there is no common root).
+CString relativePath(const char* from, DWORD fromAttributes, const char* to, DWORD toAttributes);
+
+// The folder of the running program file, without a trailing separator.
+CString getApplicationFolder();

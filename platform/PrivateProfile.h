@@ -1,0 +1,41 @@
+#pragma once
+
+// The Windows profile-file calls over ProfileFile, with a cache of parsed
+// files that is checked against each file's size, modification time and
+// identity, so a file is parsed once and re-read only when it changed on
+// disk. Every write replaces the file whole.
+
+#include "ProfileFile.h"
+#include "WinTypes.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+// Returns the number of characters copied, without the final NUL. A null
+// section lists the section names, a null key the key names of the section
+// (each NUL-terminated, the list ended by one more NUL; size - 2 when cut).
+// A value is cut to size - 1 characters (size - 1 is then returned). A
+// missing file, section or key gives the default, without its trailing blanks.
+DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer, DWORD size,
+                               LPCSTR fileName);
+
+// Writes key=value into the section, creating section and file as needed.
+// A null value deletes the key, a null key the whole section. FALSE when the
+// file could not be written (its old content then stays).
+BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName);
+
+namespace platform {
+
+// A parsed profile file from the cache; null when the file is missing or unreadable.
+std::shared_ptr<const ProfileFile> readProfile(const char* fileName);
+
+// Applies edit to the file's parsed content (empty when the file is missing)
+// and writes the result once. Edit answers whether it changed anything: when
+// it did not, nothing is written. False only when the write failed.
+bool updateProfile(const char* fileName, const std::function<bool(ProfileFile&)>& edit);
+
+// Forgets every cached file (a new project opens).
+void clearProfileCache();
+
+} // namespace platform

@@ -1,0 +1,43 @@
+#pragma once
+
+// A user interface for tests: keeps every message and progress call, and
+// answers message boxes from a queue (the default button once it is empty).
+// It installs itself for its lifetime.
+
+#include "UserInterface.h"
+
+#include <deque>
+#include <utility>
+#include <vector>
+
+class RecordingUserInterface : public UserInterface {
+public:
+    struct Message {
+        CString text;
+        CString caption;
+        UINT style = 0;
+    };
+
+    RecordingUserInterface() { ui::install(this); }
+    ~RecordingUserInterface() override { ui::install(nullptr); }
+
+    int messageBox(const CString& text, const CString& caption, UINT style) override {
+        messages.push_back({text, caption, style});
+        if (answers.empty())
+            return defaultAnswer(style);
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void beginWaitCursor() override { ++waitCursorDepth, ++waitCursorCount; }
+    void endWaitCursor() override { --waitCursorDepth; }
+    void setProgressRange(int lower, int upper) override { progressRanges.emplace_back(lower, upper); }
+    void setProgressPos(int position) override { progressPositions.push_back(position); }
+
+    std::vector<Message> messages;
+    std::deque<int> answers;
+    int waitCursorDepth = 0;
+    int waitCursorCount = 0;
+    std::vector<std::pair<int, int>> progressRanges;
+    std::vector<int> progressPositions;
+};

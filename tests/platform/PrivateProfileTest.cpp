@@ -1,0 +1,201 @@
+#include "FileSystem.h"
+#include "PrivateProfile.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// A settings file as the original's users write it by hand: CR LF, comments,
+// blank lines, odd spacing, duplicates and names in mixed case.
+const char* kSettings = "; project settings\r\n"
+                        "[STD_OPTION]\r\n"
+                        "TwoLanguages = yes \r\n"
+                        "Title=  \"  Quoted title  \"  \r\n"
+                        "Single='x'\r\n"
+                        "Mismatched=\"x'\r\n"
+                        "Empty=\r\n"
+                        "Dup=first\r\n"
+                        "dup=second\r\n"
+                        "; a comment = not a key\r\n"
+                        "not a key line\r\n"
+                        "\r\n"
+                        "[Process_Option]\r\n"
+                        "GenerateRole=yes\r\n"
+                        "[std_option]\r\n"
+                        "Late=hidden by the first section\r\n";
+
+std::string get(const std::string& file, const char* section, const char* key, const char* def = "",
+                DWORD size = 999) {
+    std::string buffer(size, '\x7F');
+    const DWORD n = GetPrivateProfileStringA(section, key, def, buffer.data(), size, file.c_str());
+    EXPECT_EQ(buffer[n], '\0');
+    return std::string(buffer.data(), n);
+}
+
+std::vector<std::string> list(const std::string& file, const char* section, DWORD size = 999) {
+    std::string buffer(size, '\x7F');
+    const DWORD n = GetPrivateProfileStringA(section, nullptr, "", buffer.data(), size, file.c_str());
+    std::vector<std::string> names;
+    for (size_t pos = 0; pos < n;) {
+        names.emplace_back(buffer.data() + pos);
+        pos += names.back().size() + 1;
+    }
+    return names;
+}
+
+struct ReadCase {
+    const char* section;
+    const char* key;
+    const char* def;
+    const char* expected;
+};
+
+const ReadCase kReadCases[] = {
+    {"STD_OPTION", "TwoLanguages", "", "yes"},                // trimmed
+    {"std_option", "twolanguages", "", "yes"},                // names ignore case
+    {"STD_OPTION", "Title", "", "  Quoted title  "},          // quotes removed, inside kept
+    {"STD_OPTION", "Single", "", "x"},                        // single quotes too
+    {"STD_OPTION", "Mismatched", "", "\"x'"},                 // only matching quotes
+    {"STD_OPTION", "Empty", "default", ""},                   // present but empty: not the default
+    {"STD_OPTION", "DUP", "", "first"},                       // the first of equal keys wins
+    {"STD_OPTION", "Late", "none", "none"},                   // the first of equal sections wins
+    {"STD_OPTION", "; a comment", "none", "none"},            // comments are no keys
+    {"STD_OPTION", "Missing", "fallback  \t ", "fallback"},   // default loses trailing blanks
+    {"STD_OPTION", "Missing", "  lead", "  lead"},            // but keeps leading ones
+    {"NoSuchSection", "TwoLanguages", "d", "d"},
+    {"PROCESS_OPTION", "GenerateRole", "", "yes"},
+};
+
+TEST(PrivateProfileTest, ReadsValuesAsWindowsDoes) {
+    TempDir dir;
+    dir.write("p.tvx", kSettings);
+    for (const auto& c : kReadCases)
+        EXPECT_EQ(get(dir / "p.tvx", c.section, c.key, c.def), c.expected) << c.section << "/" << c.key;
+}
+
+TEST(PrivateProfileTest, CutsAValueToTheBufferLessOne) {
+    TempDir dir;
+    const std::string longValue(1500, 'v');
+    dir.write("p.ini", "[S]\nK=" + longValue + "\n");
+    EXPECT_EQ(get(dir / "p.ini", "S", "K", "", 999), std::string(998, 'v'));
+    EXPECT_EQ(get(dir / "p.ini", "S", "K", "", 50000), longValue);
+    EXPECT_EQ(get(dir / "p.ini", "S", "K", "", 1), "");
+    EXPECT_EQ(get(dir / "p.ini", "S", "Missing", "abcdef", 4), "abc");
+}
+
+TEST(PrivateProfileTest, MissingFileGivesTheDefaultAndEmptyLists) {
+    TempDir dir;
+    EXPECT_EQ(get(dir / "none.ini", "S", "K", "def "), "def");
+    EXPECT_TRUE(list(dir / "none.ini", nullptr).empty());
+    EXPECT_TRUE(list(dir / "none.ini", "S").empty());
+    EXPECT_FALSE(dir.exists("none.ini"));
+}
+
+TEST(PrivateProfileTest, ListsSectionsAndKeysInFileOrder) {
+    TempDir dir;
+    dir.write("p.tvx", kSettings);
+    EXPECT_EQ(list(dir / "p.tvx", nullptr),
+              (std::vector<std::string>{"STD_OPTION", "Process_Option", "std_option"}));
+    EXPECT_EQ(list(dir / "p.tvx", "std_OPTION"),
+              (std::vector<std::string>{"TwoLanguages", "Title", "Single", "Mismatched", "Empty", "Dup", "dup"}));
+    // A list cut short ends with two NULs and answers size - 2.
+    std::string small(8, '\x7F');
+    EXPECT_EQ(GetPrivateProfileStringA(nullptr, nullptr, "", small.data(), 8, (dir / "p.tvx").c_str()), 6u);
+    EXPECT_EQ(small, std::string("STD_OP\0\0", 8));
+}
+
+TEST(PrivateProfileTest, RewritesAKeyInPlaceKeepingEverythingElse) {
+    TempDir dir;
+    dir.write("p.tvx", kSettings);
+    ASSERT_TRUE(WritePrivateProfileStringA("std_option", "twoLANGUAGES", "false", (dir / "p.tvx").c_str()));
+    std::string expected = kSettings;
+    expected.replace(expected.find("TwoLanguages = yes "), 19, "TwoLanguages=false");
+    EXPECT_EQ(dir.read("p.tvx"), expected);
+    EXPECT_EQ(get(dir / "p.tvx", "STD_OPTION", "TwoLanguages"), "false");
+}
+
+TEST(PrivateProfileTest, AddsKeysAndSectionsWhereWindowsPutsThem) {
+    TempDir dir;
+    dir.write("p.ini", "[A]\nx=1\n\n[B]\ny=2\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("A", "new", "n", (dir / "p.ini").c_str()));
+    ASSERT_TRUE(WritePrivateProfileStringA("C", "z", "3", (dir / "p.ini").c_str()));
+    EXPECT_EQ(dir.read("p.ini"), "[A]\r\nx=1\r\nnew=n\r\n\r\n[B]\r\ny=2\r\n[C]\r\nz=3\r\n");
+}
+
+TEST(PrivateProfileTest, CreatesTheFileButNotItsFolder) {
+    TempDir dir;
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "K", "v", (dir / "new.ini").c_str()));
+    EXPECT_EQ(dir.read("new.ini"), "[S]\r\nK=v\r\n");
+    EXPECT_FALSE(WritePrivateProfileStringA("S", "K", "v", (dir / "missing/new.ini").c_str()));
+    // Deleting from a file that does not exist does not create it.
+    EXPECT_TRUE(WritePrivateProfileStringA("S", "K", nullptr, (dir / "other.ini").c_str()));
+    EXPECT_FALSE(dir.exists("other.ini"));
+}
+
+TEST(PrivateProfileTest, DeletesAKeyWithANullValueAndASectionWithANullKey) {
+    TempDir dir;
+    dir.write("p.ini", "[A]\r\nx=1\r\ny=2\r\n; note\r\n[B]\r\nz=3\r\n[a]\r\nw=4\r\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("a", "X", nullptr, (dir / "p.ini").c_str()));
+    EXPECT_EQ(dir.read("p.ini"), "[A]\r\ny=2\r\n; note\r\n[B]\r\nz=3\r\n[a]\r\nw=4\r\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("A", nullptr, nullptr, (dir / "p.ini").c_str()));
+    EXPECT_EQ(dir.read("p.ini"), "[B]\r\nz=3\r\n");
+    EXPECT_EQ(get(dir / "p.ini", "A", "y", "gone"), "gone");
+}
+
+TEST(PrivateProfileTest, ReadsLfFilesAndWritesThemBackWithCrLf) {
+    TempDir dir;
+    dir.write("p.ini", "[S]\nk=v\nother=w");
+    EXPECT_EQ(get(dir / "p.ini", "S", "other"), "w");
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "v2", (dir / "p.ini").c_str()));
+    EXPECT_EQ(dir.read("p.ini"), "[S]\r\nk=v2\r\nother=w\r\n");
+}
+
+TEST(PrivateProfileTest, SeesChangesMadeByOthersAfterCaching) {
+    TempDir dir;
+    dir.write("p.ini", "[S]\r\nk=aaaa\r\n");
+    EXPECT_EQ(get(dir / "p.ini", "S", "k"), "aaaa");
+    // Same size, new content, written by another program: replaced by rename,
+    // so the identity of the file changes even within one clock tick.
+    dir.write("p.tmp", "[S]\r\nk=bbbb\r\n");
+    ASSERT_EQ(std::rename((dir / "p.tmp").c_str(), (dir / "p.ini").c_str()), 0);
+    EXPECT_EQ(get(dir / "p.ini", "S", "k"), "bbbb");
+    // Rewritten in place with another size.
+    dir.write("p.ini", "[S]\r\nk=c\r\n");
+    EXPECT_EQ(get(dir / "p.ini", "S", "k"), "c");
+    std::remove((dir / "p.ini").c_str());
+    EXPECT_EQ(get(dir / "p.ini", "S", "k", "gone"), "gone");
+}
+
+TEST(PrivateProfileTest, KeepsTheEncodingOfFilesWithAByteOrderMark) {
+    TempDir dir;
+    dir.write("u8.ini", "\xEF\xBB\xBF[S]\r\nname=\xC3\xA9t\xC3\xA9\r\n");
+    EXPECT_EQ(get(dir / "u8.ini", "S", "name"), "\xE9t\xE9");
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "other", "\xE0", (dir / "u8.ini").c_str()));
+    EXPECT_EQ(dir.read("u8.ini"), "\xEF\xBB\xBF[S]\r\nname=\xC3\xA9t\xC3\xA9\r\nother=\xC3\xA0\r\n");
+
+    dir.write("u16.ini", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xE9\0", 18));
+    EXPECT_EQ(get(dir / "u16.ini", "S", "k"), "\xE9");
+}
+
+TEST(PrivateProfileTest, UpdateWritesOnceAndSkipsUnchangedFiles) {
+    TempDir dir;
+    dir.write("p.ini", "[S]\r\na=1\r\n");
+    ASSERT_TRUE(platform::updateProfile((dir / "p.ini").c_str(), [](ProfileFile& f) {
+        f.set("S", "a", "2");
+        f.set("S", "b", "3");
+        f.set("T", "c", "4");
+        return true;
+    }));
+    EXPECT_EQ(dir.read("p.ini"), "[S]\r\na=2\r\nb=3\r\n[T]\r\nc=4\r\n");
+    // An edit that changes nothing leaves the file as its author wrote it.
+    dir.write("p.ini", "[S]  \nb=1");
+    ASSERT_TRUE(platform::updateProfile((dir / "p.ini").c_str(),
+                                        [](ProfileFile& f) { return f.removeKey("S", "zz"); }));
+    EXPECT_EQ(dir.read("p.ini"), "[S]  \nb=1");
+}
+
+} // namespace
