@@ -49,41 +49,49 @@ bool findOtherCase(const std::string& folder, const std::string& name, std::stri
     return false;
 }
 
-bool copyOneFile(const std::string& from, const std::string& to, bool failIfExists) {
-    const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
-        return fail(errno);
-    struct stat st;
-    if (fstat(in, &st) != 0 || S_ISDIR(st.st_mode)) {
-        const int error = S_ISDIR(st.st_mode) ? EISDIR : errno;
-        close(in);
-        return fail(error);
-    }
-    AtomicFileWriter out(to);
-    out.setFailIfExists(failIfExists);
-    if (!out.isOpen()) {
-        close(in);
-        return fail(out.lastError());
-    }
+// Reads everything from an open file; 0, or the errno of the failed read.
+int readAll(int fd, std::string& bytes) {
     char buffer[1 << 16];
     for (;;) {
-        const ssize_t n = read(in, buffer, sizeof buffer);
+        const ssize_t n = read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n < 0) {
-            const int error = errno;
-            close(in);
-            return fail(error);
-        }
+        if (n < 0)
+            return errno;
         if (n == 0)
-            break;
-        if (!out.write(std::string_view(buffer, static_cast<size_t>(n)))) {
-            close(in);
-            return fail(out.lastError());
-        }
+            return 0;
+        bytes.append(buffer, static_cast<size_t>(n));
     }
+}
+
+// Opens a file (not a folder) for reading; -1 with the error recorded.
+int openForReading(const std::string& disk, struct stat& st) {
+    const int fd = open(disk.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        fail(errno);
+        return -1;
+    }
+    if (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+        fail(S_ISDIR(st.st_mode) ? EISDIR : errno);
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool copyOneFile(const std::string& from, const std::string& to, bool failIfExists) {
+    struct stat st;
+    const int in = openForReading(from, st);
+    if (in < 0)
+        return false;
+    std::string bytes;
+    const int error = readAll(in, bytes);
     close(in);
-    if (!out.commit())
+    if (error != 0)
+        return fail(error);
+    AtomicFileWriter out(to);
+    out.setFailIfExists(failIfExists);
+    if (!out.write(bytes) || !out.commit())
         return fail(out.lastError());
     // The copy keeps the source's modification time and permissions, as on Windows.
     const timespec times[2] = {st.st_atim, st.st_mtim};
@@ -202,30 +210,16 @@ bool pathExists(const char* path) {
 
 bool readFileBytes(const char* path, std::string& bytes) {
     bytes.clear();
-    const int fd = open(diskPath(path ? path : "").c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return fail(errno);
     struct stat st;
-    if (fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        close(fd);
-        return fail(EISDIR);
-    }
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int error = errno;
-            close(fd);
-            bytes.clear();
-            return fail(error);
-        }
-        if (n == 0)
-            break;
-        bytes.append(buffer, static_cast<size_t>(n));
-    }
+    const int fd = openForReading(diskPath(path ? path : ""), st);
+    if (fd < 0)
+        return false;
+    const int error = readAll(fd, bytes);
     close(fd);
+    if (error != 0) {
+        bytes.clear();
+        return fail(error);
+    }
     return true;
 }
 
