@@ -1,0 +1,6 @@
+#include "Role.h"
+
+Role::~Role() {
+    m_activities->deleteAll();
+    delete m_activities;
+}

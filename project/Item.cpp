@@ -1,0 +1,205 @@
+#include "Item.h"
+
+#include "CTime.h"
+#include "FileSystem.h"
+#include "ItemListe.h"
+#include "Project.h"
+
+#include <atomic>
+
+Item::Item(Item* parent, const CString& name, const CString& url, int blankTarget, const CString& icon,
+           const CString& openIcon, int level, Project* project, int frame, const CString& description)
+    : m_project(project), m_parent(parent), m_name(name), m_url(url), m_icon(icon), m_openIcon(openIcon),
+      m_level(level), m_description(description), m_blankTarget(blankTarget), m_frame(frame) {}
+
+CString Item::getDescription(int language) { return language == 0 ? m_description : m_descriptionL2; }
+
+CString Item::getPagePath(int language) {
+    const CString page = m_frame ? getContentPageName(language) : getOverviewPageName(language);
+    return getFolder(1, 0) + page;
+}
+
+void Item::update(Item* parent, const CString& name, const CString& url, int blankTarget, const CString& icon,
+                  const CString& openIcon, int level) {
+    m_parent = parent;
+    m_name = name;
+    m_url = url;
+    m_blankTarget = blankTarget;
+    m_icon = icon;
+    m_openIcon = openIcon;
+    m_level = level;
+}
+
+int Item::getKind() const { return computeItemKind(m_name, m_url); }
+
+CString Item::getKindName() const {
+    switch (getKind()) {
+    case kDual: return "Dual";
+    case kExternal: return "External";
+    default: return "Shortcut";
+    }
+}
+
+CString Item::getFolder(int withSeparator, int dropPrefix) const {
+    const int cut = std::max(m_url.ReverseFind('/'), m_url.ReverseFind('\\'));
+    if (cut < 0)
+        return CString();
+    CString folder = m_url.Left(withSeparator ? cut + 1 : cut);
+    if (dropPrefix)
+        folder = folder.Mid(3);
+    return folder;
+}
+
+void Item::setName(const CString& name) {
+    m_name = name;
+    if (getKind() == kDual)
+        makeDefaultUrl();
+}
+
+void Item::makeDefaultUrl() {
+    if (getKind() != kDual)
+        return;
+    const CString folder = m_parent ? m_parent->getFolder(1, 0) : CString("../site/");
+    m_url = folder + toFileName(m_name, 1) + "/" + kOverviewPageName;
+}
+
+void Item::initForKind(int kind, const CString& name) {
+    switch (kind) {
+    case kShortcut:
+        m_url = "bad url";
+        setName(kShortcutPrefix);
+        break;
+    case kExternal:
+        m_url = "bad url";
+        m_name = "bad name";
+        break;
+    case kDual:
+        setName(name);
+        m_url = "../site/";
+        makeDefaultUrl();
+        break;
+    default: break;
+    }
+}
+
+CString Item::getOverviewUrl(int language) const {
+    return language == 0 ? m_url : getFolder(1, 0) + kOverviewPageNameL2;
+}
+
+CString Item::getOverviewPageName(int language) { return language == 0 ? kOverviewPageName : kOverviewPageNameL2; }
+
+CString Item::getNameByLanguage(int language) const {
+    if (language == 0)
+        return m_name;
+    return m_nameL2.IsEmpty() ? CString("Empty translation") : m_nameL2;
+}
+
+CString Item::getRelativeLink(const Item* fromItem, const CString& suffix) const {
+    const CString projectFolder = m_project ? m_project->getProjectDirectory() : CString();
+    CString from = projectFolder + fromItem->getFolder(0, 0) + suffix;
+    CString to = projectFolder + getFolder(0, 0);
+    from.Replace('/', '\\');
+    to.Replace('/', '\\');
+    CString link = relativePath(from, FILE_ATTRIBUTE_DIRECTORY, to, FILE_ATTRIBUTE_DIRECTORY);
+    link.Replace('\\', '/');
+    link.TrimRight('/');
+    return link;
+}
+
+Item* Item::getShortcutTarget(ItemListe* list) const {
+    if (getKind() != kShortcut || !list)
+        return nullptr;
+    Item* target = nullptr;
+    ItemIterateur* it = list->createIterator();
+    while (!it->isAtEnd()) {
+        Item* item = it->current();
+        it->next();
+        if (item->getUrl() == m_url && item->getKind() == kDual)
+            target = item;
+    }
+    delete it;
+    return target;
+}
+
+void Item::generateUid() {
+    static std::atomic<int> counter{0};
+    m_uid.Format("N%ld%d", static_cast<long>(CTime::GetCurrentTime().GetTime()), counter++);
+}
+
+int computeItemKind(const CString& name, const CString& url) {
+    if (name.Find(kShortcutPrefix) == 0)
+        return kShortcut;
+    if (!url.IsEmpty() && url.Find(CString("../") + kSiteFolderName) != 0 &&
+        url.Find(CString("..\\") + kSiteFolderName) != 0)
+        return kExternal;
+    return kDual;
+}
+
+CString kindName(int kind) {
+    switch (kind) {
+    case kDual: return "Dual";
+    case kShortcut: return "Shortcut";
+    case kExternal: return "External";
+    default: return "Non Valid Kind";
+    }
+}
+
+int kindFromName(const CString& text) {
+    if (text == "Dual")
+        return kDual;
+    if (text == "External")
+        return kExternal;
+    if (text == "Shortcut")
+        return kShortcut;
+    return 3;
+}
+
+CString toFileName(const CString& name, int blanksToUnderscore) {
+    CString out = name;
+    for (int i = 0; i < out.GetLength(); ++i) {
+        const auto c = static_cast<unsigned char>(out[i]);
+        char mapped;
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_')
+            mapped = static_cast<char>(c);
+        else if (c == 0xE9 || c == 0xE8 || c == 0xEA) // é è ê
+            mapped = 'e';
+        else if (c == 0xF9 || c == 0xFB) // ù û
+            mapped = 'u';
+        else if (c == 0xE7) // ç
+            mapped = 'c';
+        else if (c == 0xE0 || c == 0xE2 || c == '@') // à â @
+            mapped = 'a';
+        else if (c == ' ')
+            mapped = blanksToUnderscore ? '_' : ' ';
+        else
+            mapped = '_';
+        out.SetAt(i, mapped);
+    }
+    return out;
+}
+
+CString fileNameOfPath(const CString& path) {
+    const int cut = std::max(path.ReverseFind('/'), path.ReverseFind('\\'));
+    return cut < 0 ? path : path.Mid(cut + 1);
+}
+
+Item* findItemByUrl(ItemListe* list, const CString& url) {
+    CString wanted = url;
+    wanted.Replace('/', '\\');
+    wanted.MakeLower();
+    ItemIterateur* it = list->createIterator();
+    Item* found = nullptr;
+    while (!it->isAtEnd() && !found) {
+        Item* item = it->current();
+        it->next();
+        CString candidate = item->getUrl();
+        candidate.Replace('/', '\\');
+        candidate.MakeLower();
+        if (item->getKind() != kShortcut && candidate == wanted)
+            found = item;
+    }
+    delete it;
+    return found;
+}
+
+CString getContentPageName(int language) { return language == 0 ? kContentPageName : kContentPageNameL2; }
