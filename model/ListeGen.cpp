@@ -10,6 +10,7 @@ int ListeGen::append(void* element) {
     else
         m_first = node;
     m_last = node;
+    ++m_version;
     return ++m_count;
 }
 
@@ -38,6 +39,7 @@ int ListeGen::insertBefore(void* element, void* existing) {
         m_first = node;
     anchor->previous = node;
     ++m_count;
+    ++m_version;
     return 1;
 }
 
@@ -52,6 +54,7 @@ int ListeGen::insertAfter(void* element, void* existing) {
         m_last = node;
     anchor->next = node;
     ++m_count;
+    ++m_version;
     return 1;
 }
 
@@ -108,4 +111,5 @@ void ListeGen::unlink(Node* node) {
         m_last = node->previous;
     delete node;
     --m_count;
+    ++m_version;
 }

@@ -20,6 +20,9 @@ public:
     ListeGen& operator=(const ListeGen&) = delete;
 
     int count() const { return m_count; }
+    // Changes with every node added or removed, so that indexes kept over the
+    // list can tell they are stale.
+    long version() const { return m_version; }
     // Adds the element at the end; returns the new count.
     int append(void* element);
     // Unlinks the last node and returns its element; null when empty.
@@ -47,6 +50,7 @@ private:
     void unlink(Node* node);
 
     int m_count = 0;
+    long m_version = 0;
     Node* m_first = nullptr;
     Node* m_last = nullptr;
 };

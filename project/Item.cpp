@@ -12,6 +12,26 @@ Item::Item(Item* parent, const CString& name, const CString& url, int blankTarge
     : m_project(project), m_parent(parent), m_name(name), m_url(url), m_icon(icon), m_openIcon(openIcon),
       m_level(level), m_description(description), m_blankTarget(blankTarget), m_frame(frame) {}
 
+void Item::identityChanged() {
+    if (m_project)
+        m_project->invalidateIndexes();
+}
+
+void Item::setUid(const CString& uid) {
+    m_uid = uid;
+    identityChanged();
+}
+
+void Item::setNameText(const CString& name) {
+    m_name = name;
+    identityChanged();
+}
+
+void Item::setUrl(const CString& url) {
+    m_url = url;
+    identityChanged();
+}
+
 CString Item::getDescription(int language) { return language == 0 ? m_description : m_descriptionL2; }
 
 CString Item::getPagePath(int language) {
@@ -28,6 +48,7 @@ void Item::update(Item* parent, const CString& name, const CString& url, int bla
     m_icon = icon;
     m_openIcon = openIcon;
     m_level = level;
+    identityChanged();
 }
 
 int Item::getKind() const { return computeItemKind(m_name, m_url); }
@@ -51,7 +72,7 @@ CString Item::getFolder(int withSeparator, int dropPrefix) const {
 }
 
 void Item::setName(const CString& name) {
-    m_name = name;
+    setNameText(name);
     if (getKind() == kDual)
         makeDefaultUrl();
 }
@@ -60,22 +81,22 @@ void Item::makeDefaultUrl() {
     if (getKind() != kDual)
         return;
     const CString folder = m_parent ? m_parent->getFolder(1, 0) : CString("../site/");
-    m_url = folder + toFileName(m_name, 1) + "/" + kOverviewPageName;
+    setUrl(folder + toFileName(m_name, 1) + "/" + kOverviewPageName);
 }
 
 void Item::initForKind(int kind, const CString& name) {
     switch (kind) {
     case kShortcut:
-        m_url = "bad url";
+        setUrl("bad url");
         setName(kShortcutPrefix);
         break;
     case kExternal:
-        m_url = "bad url";
-        m_name = "bad name";
+        setUrl("bad url");
+        setNameText("bad name");
         break;
     case kDual:
         setName(name);
-        m_url = "../site/";
+        setUrl("../site/");
         makeDefaultUrl();
         break;
     default: break;
@@ -123,7 +144,9 @@ Item* Item::getShortcutTarget(ItemListe* list) const {
 
 void Item::generateUid() {
     static std::atomic<int> counter{0};
-    m_uid.Format("N%ld%d", static_cast<long>(CTime::GetCurrentTime().GetTime()), counter++);
+    CString uid;
+    uid.Format("N%ld%d", static_cast<long>(CTime::GetCurrentTime().GetTime()), counter++);
+    setUid(uid);
 }
 
 int computeItemKind(const CString& name, const CString& url) {

@@ -43,18 +43,18 @@ public:
     virtual int hasDiagram() { return 0; }
 
     const CString& getUid() const { return m_uid; }
-    void setUid(const CString& uid) { m_uid = uid; }
+    void setUid(const CString& uid);
     const CString& getReferencedUid() const { return m_referencedUid; }
     void setReferencedUid(const CString& uid) { m_referencedUid = uid; }
     Project* getProject() const { return m_project; }
     Item* getParent() const { return m_parent; }
     void setParent(Item* parent) { m_parent = parent; }
     const CString& getName() const { return m_name; }
-    void setNameText(const CString& name) { m_name = name; }
+    void setNameText(const CString& name);
     const CString& getNameL2() const { return m_nameL2; }
     void setNameL2(const CString& name) { m_nameL2 = name; }
     const CString& getUrl() const { return m_url; }
-    void setUrl(const CString& url) { m_url = url; }
+    void setUrl(const CString& url);
     const CString& getIcon() const { return m_icon; }
     void setIcon(const CString& icon) { m_icon = icon; }
     const CString& getOpenIcon() const { return m_openIcon; }
@@ -107,6 +107,9 @@ public:
     void generateUid();
 
 private:
+    // The project's indexes over uids, names and urls are stale after a change.
+    void identityChanged();
+
     int m_reloadMark = 0;
     int m_visible = 1;
     CString m_uid;

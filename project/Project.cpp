@@ -1,7 +1,15 @@
 #include "Project.h"
 
+#include "CTime.h"
+#include "FileSystem.h"
 #include "ItemListePlus.h"
+#include "MainWindow.h"
+#include "PrivateProfile.h"
 #include "ProcessOption.h"
+#include "StdOption.h"
+#include "StringTable.h"
+#include "TextOutStream.h"
+#include "ui/UserInterface.h"
 
 #include <algorithm>
 
@@ -9,10 +17,19 @@ namespace {
 
 Project* g_project = nullptr;
 
+constexpr const char* kLogFileName = "ZevoRiruradiruzuz.log";
+constexpr const char* kHomeUrl = "../site/home/overview.htm";
+
 // Up to and with the last '/' or '\'.
 CString folderOf(const CString& path) {
     const int cut = std::max(path.ReverseFind('/'), path.ReverseFind('\\'));
     return cut < 0 ? CString() : path.Left(cut + 1);
+}
+
+CString readCmKey(const CString& file, const char* key) {
+    char buffer[999];
+    const DWORD n = GetPrivateProfileStringA("CM", key, "", buffer, sizeof buffer, file);
+    return CString(buffer, static_cast<int>(n));
 }
 
 } // namespace
@@ -21,12 +38,9 @@ Project::Project(const CString& settingsPath, MainWindow* mainWindow, int layout
     : m_itemList(new ItemListePlus), m_mainWindow(mainWindow), m_settingsPath(settingsPath),
       m_layoutFlag(layoutFlag) {
     g_project = this;
-    // Settings of the project opened before must not leak into this one.
+    // Settings remembered for the project opened before must not leak into this one.
     ProcessOption::instance().resetPopupCache();
-    m_projectFolder = folderOf(settingsPath);
-    if (layoutFlag && m_projectFolder.GetLength() > 1)
-        m_projectFolder = folderOf(m_projectFolder.Left(m_projectFolder.GetLength() - 1));
-    m_siteRoot = m_projectFolder + "site" + "/";
+    initFromFile(settingsPath, mainWindow);
 }
 
 Project::~Project() {
@@ -38,8 +52,148 @@ Project::~Project() {
 
 Project* Project::getInstance() { return g_project; }
 
+void Project::initFromFile(const CString& path, MainWindow* mainWindow) {
+    m_busy = 1;
+    m_projectFolder = folderOf(path);
+    if (m_layoutFlag && m_projectFolder.GetLength() > 1)
+        m_projectFolder = folderOf(m_projectFolder.Left(m_projectFolder.GetLength() - 1));
+    m_siteRoot = m_projectFolder + "site" + "/";
+
+    m_generationLanguage = StdOption::instance().getGenerationLang();
+    m_generationLanguage2 = StdOption::instance().getGenerationLang2();
+
+    m_sourceControl = readCmKey(path, "CM") == "yes";
+    for (auto [key, field] : {std::pair{"ProjectName", &m_vssProjectName}, {"User", &m_vssUser},
+                              {"VssPath", &m_vssPath}}) {
+        const CString value = readCmKey(path, key);
+        if (!value.IsEmpty())
+            *field = value;
+    }
+
+    CreateDirectoryA(m_projectFolder + "tmp", nullptr);
+    backupMenuTree();
+    if (mainWindow)
+        mainWindow->loadIconImages(m_projectFolder);
+    m_busy = 0;
+}
+
+Item* Project::createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
+                          const CString& icon, const CString& openIcon, int level, int frame,
+                          const CString& description) {
+    return new Item(parent, name, url, blankTarget, icon, openIcon, level, this, frame, description);
+}
+
+void Project::onItemRenamed(Item*, const CString&, const CString&) {}
+
+void Project::updateLinks(Item*, int) {}
+
+int Project::createItemFiles(Item*, const CString&, const CString& classText, int) {
+    CString message;
+    message.Format(loadString(32982), classText.GetString());
+    ui::AfxMessageBox(message);
+    return 0;
+}
+
+CString Project::getItemPagePath(Item* item, int language) { return m_siteRoot + item->getPagePath(language); }
+
+int Project::checkItemClassAllowed(const CString&, Item*) { return 1; }
+
 CString Project::getSettingsFile() const {
     if (!m_settingsPath.IsEmpty())
         return m_settingsPath;
     return m_projectFolder + "tolvane" + "/" + "administrator.ini";
 }
+
+CString Project::readCharset() const {
+    const CString charset = StdOption::instance().getCharset();
+    return charset.IsEmpty() ? CString("iso-8859-1") : charset;
+}
+
+int Project::getItemCount() const { return m_itemList->count(); }
+
+ItemIterateur* Project::getItemIterator() const { return m_itemList->ItemListe::createIterator(); }
+
+Item* Project::getHomeItem() const {
+    Item* home = nullptr;
+    ItemIterateur* it = getItemIterator();
+    while (!it->isAtEnd()) {
+        Item* item = it->current();
+        it->next();
+        CString url = item->getUrl();
+        url.MakeLower();
+        if (url == kHomeUrl)
+            home = item;
+    }
+    delete it;
+    return home;
+}
+
+void Project::ensureIndexes() const {
+    if (!m_indexValid || m_indexedList != m_itemList || m_indexedVersion != m_itemList->version())
+        rebuildIndexes();
+}
+
+void Project::rebuildIndexes() const {
+    m_uidIndex.clear();
+    m_dualByUrl.clear();
+    ItemIterateur* it = m_itemList->ItemListe::createIterator();
+    while (!it->isAtEnd()) {
+        Item* item = it->current();
+        it->next();
+        m_uidIndex.emplace(item->getUid(), item); // the first of equal uids
+        if (item->getKind() == kDual)
+            m_dualByUrl[item->getUrl()] = item; // the last of equal urls
+    }
+    delete it;
+    m_indexedList = m_itemList;
+    m_indexedVersion = m_itemList->version();
+    m_indexValid = true;
+}
+
+Item* Project::findItemByUid(const CString& uid, ItemListe* list) const {
+    CString wanted = uid;
+    wanted.MakeUpper();
+    if (list && list != m_itemList) {
+        ItemIterateur* it = list->createIterator();
+        Item* found = nullptr;
+        while (!it->isAtEnd() && !found) {
+            if (it->current()->getUid() == wanted)
+                found = it->current();
+            it->next();
+        }
+        delete it;
+        return found;
+    }
+    ensureIndexes();
+    const auto hit = m_uidIndex.find(wanted);
+    return hit == m_uidIndex.end() ? nullptr : hit->second;
+}
+
+Item* Project::findShortcutTarget(const Item* shortcut) const {
+    if (!shortcut || shortcut->getKind() != kShortcut)
+        return nullptr;
+    ensureIndexes();
+    const auto hit = m_dualByUrl.find(shortcut->getUrl());
+    return hit == m_dualByUrl.end() ? nullptr : hit->second;
+}
+
+TextOutStream* Project::openLog() const {
+    auto* log = new TextOutStream(m_siteRoot + kLogFileName, TextOutStream::Mode::Append);
+    if (!log->is_open()) {
+        delete log;
+        return nullptr;
+    }
+    *log << "\n\n" << CString('-', 12) << CTime::GetCurrentTime().Format("%A, %B %d, %Y - %H:%M:%S")
+         << CString('-', 12) << "\n";
+    return log;
+}
+
+void Project::closeLog(TextOutStream* log) {
+    if (!log)
+        return;
+    *log << "\n\n" << CString('-', 33) << "\n";
+    log->close();
+    delete log;
+}
+
+CString Project::getVersionString() { return loadString(61449); }

@@ -1,12 +1,27 @@
 #pragma once
 
-// The open site project: its folder, its settings file and its menu tree.
-// Exactly one project is open at a time; getInstance answers it.
+// The open site project: its folder, its settings file, its menu tree, its
+// log and its labels, and the operations through which the rest of the
+// program changes the tree. Exactly one project is open at a time;
+// getInstance answers it. The project actually opened is a ProcessManager,
+// which overrides most virtual operations; these are the plain menu-tree
+// behaviour.
+//
+// Lookups over the items use indexes that the project rebuilds whenever the
+// list or an item's identity changed since they were built.
 
 #include "CString.h"
 
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class Item;
+class ItemIterateur;
+class ItemListe;
 class ItemListePlus;
 class MainWindow;
+class TextOutStream;
 
 class Project {
 public:
@@ -17,18 +32,116 @@ public:
 
     static Project* getInstance();
 
+    // New item made with these values and the project as owner; not inserted.
+    virtual Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
+                             const CString& icon, const CString& openIcon, int level, int frame,
+                             const CString& description);
+    virtual void onItemRenamed(Item* item, const CString& newName, const CString& oldName);
+    // Rebuilds derived cross-references; nothing here.
+    virtual void updateLinks(Item* item, int doubledProgress);
+    // Shows 32982 "%s is not managed in this application" with the class text.
+    virtual int createItemFiles(Item* item, const CString& classKeyword, const CString& classText, int frame);
+    virtual int isProcessMode() { return 0; }
+    virtual int isLinkRefreshPending() { return 1; }
+    // Site root + the item's page path.
+    virtual CString getItemPagePath(Item* item, int language);
+    virtual int checkItemClassAllowed(const CString& classKeyword, Item* parent);
+    // Conversion hooks for tree files of older formats; nothing here.
+    virtual void migrate013_015(const CString& /*treeFile*/) {}
+    virtual void migrate014_015(const CString& /*treeFile*/) {}
+    // Called for every item the tree reader creates, after it was appended.
+    virtual void itemLoaded(Item* /*item*/) {}
+    virtual void relinkUid(Item* /*item*/, const CString& /*oldUid*/, const CString& /*newUid*/) {}
+
     // The settings-file path, or "administrator.ini" in the folder "tolvane"
     // of the project folder when the project was opened without one.
     CString getSettingsFile() const;
+    // STD_OPTION "Charset", or "iso-8859-1" when absent or empty.
+    CString readCharset() const;
     CString getProjectDirectory() const { return m_projectFolder; }
     CString getSiteDirectory() const { return m_siteRoot; }
     ItemListePlus* getItemList() const { return m_itemList; }
+    int getItemCount() const;
+    ItemIterateur* getItemIterator() const;
+    // The last item whose url, lower-cased, is "../site/home/overview.htm".
+    Item* getHomeItem() const;
+
+    // The menu-tree file "MenuTreeV2.dat" of the folder "tolvane".
+    // Fresh 1 builds a new list; 0 reloads, keeping the items that are still
+    // there and marking those another user removed. Always 1 unless reading failed.
+    int loadMenuTree(MainWindow* treeDialog, int fresh);
+    // Backs up and rewrites the tree file whole; a failure is reported.
+    void saveMenuTree();
+    // Copies the tree file into "tolvane/save/<seconds>.sav" when that folder exists.
+    void backupMenuTree() const;
+    CString getMenuTreePath() const;
+
+    // The first item of the list (the project's own when none is given)
+    // whose uid equals uid upper-cased; null when none.
+    Item* findItemByUid(const CString& uid, ItemListe* list = nullptr) const;
+    // The target of a shortcut: the last Dual item with exactly its url.
+    Item* findShortcutTarget(const Item* shortcut) const;
+    // Items changed their uid, name or url: the indexes are rebuilt on next use.
+    void invalidateIndexes() { m_indexValid = false; }
+
+    // Labels of generated pages from "trad.ini", cached for the project's life.
+    CString getLabel(int secondLanguage, const CString& key);
+    CString translateLabel(const CString& language, const CString& key);
+    void setGenerationLanguage(const CString& language) { m_generationLanguage = language; }
+    void setGenerationLanguage2(const CString& language) { m_generationLanguage2 = language; }
+    const CString& getGenerationLanguage() const { return m_generationLanguage; }
+    const CString& getGenerationLanguage2() const { return m_generationLanguage2; }
+    static CString getVersionString();
+
+    // Appends a dated block header to "ZevoRiruradiruzuz.log" in the site root
+    // and answers the stream (null when it cannot be opened); closeLog writes
+    // the block footer, closes and deletes it.
+    TextOutStream* openLog() const;
+    static void closeLog(TextOutStream* log);
+
+    int isTreeLoaded() const { return m_treeLoaded; }
+    int isBusy() const { return m_busy; }
+    void setBusy(int busy) { m_busy = busy; }
+    MainWindow* getMainWindow() const { return m_mainWindow; }
+    MainWindow* getTreeDialog() const { return m_treeDialog; }
+    int isSourceControlOn() const { return m_sourceControl; }
+    const CString& getSourceControlProject() const { return m_vssProjectName; }
+    const CString& getSourceControlUser() const { return m_vssUser; }
+    const CString& getSourceControlPath() const { return m_vssPath; }
+    const CString& getApprovalLabel(int n) const { return m_approvalLabels[n - 1]; }
+    void setApprovalLabel(int n, const CString& label) { m_approvalLabels[n - 1] = label; }
 
 protected:
+    void initFromFile(const CString& path, MainWindow* mainWindow);
+
     ItemListePlus* m_itemList;
     CString m_siteRoot;
     CString m_projectFolder;
+    MainWindow* m_treeDialog = nullptr;
+    int m_sourceControl = 0;
+    CString m_vssProjectName;
+    CString m_vssUser;
+    CString m_vssPath;
+    CString m_generationLanguage;
+    CString m_generationLanguage2;
+    int m_busy = 0;
     MainWindow* m_mainWindow;
+    CString m_approvalLabels[6];
+    std::unordered_map<CString, CString> m_labelCache;
     CString m_settingsPath;
     int m_layoutFlag;
+    int m_treeLoaded = 0;
+    // Items taken out of the tree (removed by another user, deleted, moved
+    // away) stay allocated while the project is open, for whoever holds them.
+    std::vector<std::unique_ptr<Item>> m_detachedItems;
+
+private:
+    void rebuildIndexes() const;
+    void ensureIndexes() const;
+
+    mutable bool m_indexValid = false;
+    mutable const ItemListePlus* m_indexedList = nullptr;
+    mutable long m_indexedVersion = -1;
+    mutable std::unordered_map<CString, Item*> m_uidIndex;
+    mutable std::unordered_map<CString, Item*> m_dualByUrl;
 };

@@ -1,0 +1,90 @@
+#include "MenuTreeRecord.h"
+
+#include <climits>
+#include <vector>
+
+namespace {
+
+std::vector<CString> splitFields(const CString& line) {
+    std::vector<CString> fields;
+    CString piece;
+    for (int i = 0; i < line.GetLength(); ++i) {
+        if (line[i] == '*') {
+            if (!piece.IsEmpty())
+                fields.push_back(piece);
+            piece.Empty();
+        } else {
+            piece += line[i];
+        }
+    }
+    if (!piece.IsEmpty())
+        fields.push_back(piece);
+    return fields;
+}
+
+// Every character counts as a digit, as the original accumulated them.
+int levelOf(const CString& field) {
+    long long value = 0;
+    for (int i = 0; i < field.GetLength(); ++i) {
+        value = value * 10 + (field[i] - '0');
+        if (value > INT_MAX || value < INT_MIN)
+            return value > 0 ? INT_MAX : INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+bool MenuTreeRecord::parse(const CString& line, MenuTreeRecord& record) {
+    CString text = line;
+    text.TrimLeft();
+    if (text.IsEmpty() || text[0] < '0' || text[0] > '9')
+        return false;
+    const std::vector<CString> f = splitFields(text);
+    auto field = [&f](size_t n) { return n <= f.size() ? f[n - 1] : CString(); };
+    record = MenuTreeRecord();
+    record.level = levelOf(field(1));
+    record.uid = field(2);
+    record.name = unescapeName(field(3));
+    const CString url = field(4);
+    record.url = (url == "empty" || url == " ") ? CString() : url;
+    record.blankTarget = field(5) == "_blank";
+    record.icon = field(6);
+    record.openIcon = field(7);
+    record.visible = field(9) != "false";
+    record.frame = field(10) != "false";
+    const CString nameL2 = field(11);
+    record.nameL2 = (nameL2.IsEmpty() || nameL2 == " ") ? CString() : unescapeName(nameL2);
+    const CString referenced = field(12);
+    record.referencedUid = (referenced.IsEmpty() || referenced == " ") ? CString() : referenced;
+    record.hasReferencedField = f.size() >= 12;
+    return true;
+}
+
+CString MenuTreeRecord::format() const {
+    CString line;
+    line.Format("%d", level);
+    line += "*" + uid + "*" + escapeName(name) + "*" + (url.IsEmpty() ? CString("empty") : url) + "*";
+    line += blankTarget ? "_blank" : " ";
+    line += "*" + icon + "*" + openIcon + "*f*";
+    line += visible ? "true*" : "false*";
+    line += frame ? "true*" : "false*";
+    line += (nameL2.IsEmpty() ? CString(" ") : escapeName(nameL2)) + "*";
+    if (hasReferencedField)
+        line += referencedUid + "*";
+    return line;
+}
+
+CString MenuTreeRecord::escapeName(const CString& name) {
+    CString text = name;
+    text.Replace(",", "\\comma");
+    text.Replace("*", "\\star");
+    return text;
+}
+
+CString MenuTreeRecord::unescapeName(const CString& text) {
+    CString name = text;
+    name.Replace("\\comma", ",");
+    name.Replace("\\star", "*");
+    return name;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+// One record of the menu-tree file (and of the item exchange files): a line
+// of fields, each followed by '*'. The reader splits at '*' and skips empty
+// pieces, so empty fields are written as markers (a blank, or "empty" for
+// the url) to keep the later fields in place.
+
+#include "CString.h"
+
+class MenuTreeRecord {
+public:
+    int level = 0;
+    CString uid;
+    CString name;
+    CString url;
+    int blankTarget = 0;
+    CString icon;
+    CString openIcon;
+    int visible = 1;
+    int frame = 0;
+    CString nameL2;
+    CString referencedUid;
+    // Whether the record has its twelfth field (a shortcut without target
+    // and without referenced uid ends after the eleventh).
+    bool hasReferencedField = true;
+
+    // False when the line is no record (empty, or not starting with a digit
+    // after leading blanks).
+    static bool parse(const CString& line, MenuTreeRecord& record);
+    // The record's line, without line break.
+    CString format() const;
+
+    // "," becomes "\comma", then "*" becomes "\star"; and back.
+    static CString escapeName(const CString& name);
+    static CString unescapeName(const CString& text);
+};

@@ -1,0 +1,184 @@
+// The menu-tree file "MenuTreeV2.dat" in the folder "tolvane": one record a
+// line, each preceded by a line break, read in fresh mode when a project
+// opens and in reload mode before every change made while several users
+// share the project.
+
+#include "CTime.h"
+#include "FileSystem.h"
+#include "ItemListePlus.h"
+#include "MainWindow.h"
+#include "MenuTreeRecord.h"
+#include "Project.h"
+#include "StringTable.h"
+#include "TextInStream.h"
+#include "TextOutStream.h"
+#include "ui/UserInterface.h"
+
+#include <algorithm>
+#include <climits>
+#include <unordered_map>
+
+namespace {
+
+constexpr const char* kMenuTreeFile = "MenuTreeV2.dat";
+constexpr int kMaxLevel = 99;
+
+} // namespace
+
+CString Project::getMenuTreePath() const { return m_projectFolder + "tolvane" + "/" + kMenuTreeFile; }
+
+void Project::backupMenuTree() const {
+    const CString saveFolder = m_projectFolder + "tolvane/save";
+    const CString tree = getMenuTreePath();
+    if (!platform::folderExists(saveFolder) || !platform::fileExists(tree))
+        return;
+    CString backup;
+    backup.Format("%s/%ld.sav", saveFolder.GetString(), static_cast<long>(CTime::GetCurrentTime().GetTime()));
+    CopyFileA(tree, backup, FALSE);
+}
+
+void Project::saveMenuTree() {
+    backupMenuTree();
+    const CString path = getMenuTreePath();
+    TextOutStream out(path);
+    bool written = out.is_open();
+    if (written) {
+        ItemIterateur* it = m_itemList->ItemListe::createIterator();
+        while (!it->isAtEnd()) {
+            Item* item = it->current();
+            it->next();
+            MenuTreeRecord record;
+            record.level = item->getLevel();
+            record.uid = item->getUid();
+            record.name = item->getName();
+            record.url = item->getUrl();
+            record.blankTarget = item->isBlankTarget();
+            record.icon = item->getIcon();
+            record.openIcon = item->getOpenIcon();
+            record.visible = item->isVisible();
+            record.frame = item->isFrame();
+            record.nameL2 = item->getNameL2();
+            if (item->getKind() == kShortcut) {
+                record.referencedUid = item->getReferencedUid();
+                if (record.referencedUid.IsEmpty()) {
+                    const Item* target = findShortcutTarget(item);
+                    record.referencedUid = target ? target->getUid() : CString();
+                    record.hasReferencedField = target != nullptr;
+                }
+            } else {
+                record.referencedUid = " ";
+            }
+            out << "\n" << record.format();
+        }
+        delete it;
+        // Until the stream closes the old file stays in place whole.
+        written = out.close();
+    }
+    if (!written) {
+        CString message;
+        message.Format(loadString(32964), path.GetString(), (m_projectFolder + "tolvane").GetString());
+        ui::AfxMessageBox(message);
+    }
+}
+
+int Project::loadMenuTree(MainWindow* treeDialog, int fresh) {
+    ItemListePlus* oldList = nullptr;
+    std::unordered_map<CString, Item*> oldByUid;
+    if (fresh) {
+        m_itemList->deleteAll();
+    } else {
+        oldList = m_itemList;
+        m_itemList = new ItemListePlus;
+        ItemIterateur* it = oldList->ItemListe::createIterator();
+        while (!it->isAtEnd()) {
+            Item* item = it->current();
+            it->next();
+            item->setReloadMark(0);
+            oldByUid.emplace(item->getUid(), item);
+        }
+        delete it;
+    }
+    invalidateIndexes();
+    if (treeDialog)
+        m_treeDialog = treeDialog;
+
+    TextInStream in(getMenuTreePath());
+    if (!in.is_open())
+        in.open(m_projectFolder + "devkit/Administrator/" + kMenuTreeFile);
+    if (!in.is_open()) {
+        m_treeLoaded = 0;
+        CString message;
+        message.Format(loadString(32966), kMenuTreeFile, "tolvane", kMenuTreeFile, kMenuTreeFile, "tolvane");
+        ui::AfxMessageBox(message);
+        if (m_mainWindow)
+            m_mainWindow->disableProjectButtons();
+    } else {
+        m_treeLoaded = 1;
+        Item* parents[kMaxLevel + 2] = {};
+        int previousLevel = -1;
+        TextOutStream* log = nullptr;
+        CString line;
+        while (in.getline(line, INT_MAX)) {
+            MenuTreeRecord record;
+            if (!MenuTreeRecord::parse(line, record))
+                continue;
+            // A record deeper than one below the record before, or beyond the
+            // deepest level, has no parent of its own: it goes under the
+            // nearest shallower item.
+            const int level = std::clamp(record.level, 0, std::min(previousLevel + 1, kMaxLevel));
+            if (level != record.level) {
+                if (!log)
+                    log = openLog();
+                if (log)
+                    *log << "Menu tree record of level " << record.level << " placed at level " << level
+                         << ": " << line << "\n";
+            }
+            Item* parent = parents[level];
+            Item* item = nullptr;
+            const auto old = fresh ? oldByUid.end() : oldByUid.find(record.uid);
+            if (old != oldByUid.end() && !old->second->getReloadMark()) {
+                item = old->second;
+                item->setReloadMark(1);
+                m_itemList->append(item);
+                item->update(parent, record.name, record.url, record.blankTarget, record.icon, record.openIcon,
+                             level);
+                item->setReferencedUid(record.referencedUid);
+            } else {
+                item = createItem(parent, record.name, record.url, record.blankTarget, record.icon,
+                                  record.openIcon, level, record.frame, "");
+                item->setUid(record.uid);
+                item->setVisible(record.visible);
+                item->setNameL2(record.nameL2);
+                item->setReferencedUid(record.referencedUid);
+                m_itemList->append(item);
+                itemLoaded(item);
+            }
+            parents[level + 1] = item;
+            previousLevel = level;
+        }
+        closeLog(log);
+        if (oldList) {
+            // What another user removed stays allocated for whoever holds it,
+            // recognisable by its uid "0".
+            ItemIterateur* it = oldList->ItemListe::createIterator();
+            while (!it->isAtEnd()) {
+                Item* item = it->current();
+                it->next();
+                if (item->getReloadMark())
+                    continue;
+                item->setUid("0");
+                item->setNameText(item->getName() + " (deleted)");
+                item->setNameL2(item->getNameByLanguage(1) + " (deleted)");
+                m_detachedItems.push_back(std::unique_ptr<Item>(item));
+            }
+            delete it;
+        }
+    }
+    if (treeDialog)
+        treeDialog->rebuildTree(m_itemList);
+    if (oldList) {
+        oldList->removeAll();
+        delete oldList;
+    }
+    return 1;
+}
