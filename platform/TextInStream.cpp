@@ -2,6 +2,8 @@
 
 #include "FileSystem.h"
 
+#include <algorithm>
+
 bool TextInStream::open(const char* path, bool binary) {
     close();
     std::string bytes;
@@ -51,4 +53,27 @@ CString TextInStream::readRest() {
     CString rest(m_text.substr(m_pos));
     m_pos = m_text.size();
     return rest;
+}
+
+bool TextInStream::readLinesUntilEof(const char* path, int limit, std::vector<CString>& lines) {
+    lines.clear();
+    std::string bytes;
+    if (!path || !platform::readFileBytes(path, bytes))
+        return false;
+    const size_t room = limit > 1 ? static_cast<size_t>(limit - 1) : 1;
+    size_t pos = 0;
+    for (;;) {
+        size_t end = bytes.find('\n', pos);
+        const bool last = end == std::string::npos;
+        if (last)
+            end = bytes.size();
+        do {
+            const size_t take = std::min(end - pos, room);
+            lines.emplace_back(bytes.substr(pos, take));
+            pos += take;
+        } while (pos < end);
+        if (last)
+            return true;
+        pos = end + 1;
+    }
 }

@@ -9,6 +9,7 @@
 #include "CString.h"
 
 #include <string>
+#include <vector>
 
 class TextInStream {
 public:
@@ -23,6 +24,13 @@ public:
     bool eof() const { return !m_open || m_pos >= m_text.size(); }
     // Everything not read yet (text mode: CR LF turned into LF).
     CString readRest();
+
+    // The lines of a file as a reader that reads until the end-of-file flag
+    // is set sees them: the bytes as they are (a CR before a line feed stays
+    // in its line), a line longer than limit - 1 characters in pieces, one
+    // more empty line after a final line feed, one empty line for an empty
+    // file. False when the file cannot be opened.
+    static bool readLinesUntilEof(const char* path, int limit, std::vector<CString>& lines);
 
 private:
     std::string m_text;

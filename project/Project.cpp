@@ -136,11 +136,13 @@ void Project::ensureIndexes() const {
 void Project::rebuildIndexes() const {
     m_uidIndex.clear();
     m_dualByUrl.clear();
+    m_nameIndex.clear();
     ItemIterateur* it = m_itemList->ItemListe::createIterator();
     while (!it->isAtEnd()) {
         Item* item = it->current();
         it->next();
         m_uidIndex.emplace(item->getUid(), item); // the first of equal uids
+        m_nameIndex.emplace(item->getName(), item);
         if (item->getKind() == kDual)
             m_dualByUrl[item->getUrl()] = item; // the last of equal urls
     }

@@ -12,10 +12,14 @@
 
 #include "CString.h"
 
+#include "WinTypes.h"
+
+#include <initializer_list>
 #include <memory>
 #include <unordered_map>
 #include <vector>
 
+class CStringListe;
 class Item;
 class ItemIterateur;
 class ItemListe;
@@ -52,6 +56,48 @@ public:
     // Called for every item the tree reader creates, after it was appended.
     virtual void itemLoaded(Item* /*item*/) {}
     virtual void relinkUid(Item* /*item*/, const CString& /*oldUid*/, const CString& /*newUid*/) {}
+
+    // Tree operations. Each refuses with its message, and in multi-user mode
+    // runs under the lock on a freshly reloaded tree.
+    // Adds an item next to the anchor (mode 1 above, 2 as last child, else
+    // below its subtree); null when refused. An empty uid gets a new one.
+    virtual Item* addItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
+                          const CString& openIcon, int mode, const CString& description, const CString& url,
+                          int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
+                          const CString& uid);
+    // Takes the item (and its subtree) out of the tree; its folder stays.
+    virtual void deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
+                            int withSubtree, int multiUser);
+    virtual int canMoveItem(Item* from, Item* to, int mode);
+    // Applies the property dialog's values; a rename moves urls, folders and
+    // shortcuts. 0 when refused or when the folder could not be renamed (the
+    // item then keeps its old name and folder).
+    virtual int changeItem(Item* item, const CString& newName, int blankTarget, const CString& icon,
+                           const CString& openIcon, int moveFolder, const CString& url, int visible,
+                           const CString& nameL2, const CString& pageHeaderImage);
+    // Moves the item with its subtree next to or under the target; the new item, or null.
+    Item* moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator);
+    int lockTree();
+    void unlockTree();
+    // Takes the item's subtree out of the list; a null item empties the whole list.
+    void removeSubtree(Item* item);
+    // The first item whose name equals the name ("-> " and what precedes it dropped).
+    Item* findItemByName(const CString& name) const;
+    // A new list of the names of the dual items in tree order; the caller owns it.
+    CStringListe* getDualItemNames() const;
+    // Moves the item's folder into "tmp" under a dated name.
+    void discardItemFolder(Item* item);
+    // Renames site root + from to site root + to; reports a failure.
+    int moveSiteFile(const CString& from, const CString& to);
+    int checkNotHomeItem(Item* item);
+    int checkHasNoChildren(Item* item);
+    int checkParentIsDual(Item* item);
+    // Every shortcut with exactly the old url gets the new one, and the new
+    // names when they changed.
+    void updateShortcuts(const CString& oldUrl, const CString& newUrl, const CString& oldName,
+                         const CString& newName, const CString& oldNameL2, const CString& newNameL2);
+    // Marks (or deletes) every shortcut with exactly that url.
+    void deleteShortcutsTo(const CString& url, int markOnly);
 
     // The settings-file path, or "administrator.ini" in the folder "tolvane"
     // of the project folder when the project was opened without one.
@@ -138,10 +184,24 @@ protected:
 private:
     void rebuildIndexes() const;
     void ensureIndexes() const;
+    // Steps of a change made while several users share the project: lock,
+    // reload, find the named items again (each with the message shown when
+    // another user deleted it). False when the change must not go on.
+    struct NamedItem {
+        Item** item;
+        UINT missingMessage;
+    };
+    bool beginSharedChange(std::initializer_list<NamedItem> items);
+    void endSharedChange(bool rebuild);
+    void rebuildTreeView();
+    void detach(Item* item);
+    void insertIntoTree(Item* item, Item* anchor, int mode);
+    std::unique_ptr<TextOutStream> m_lockStream;
 
     mutable bool m_indexValid = false;
     mutable const ItemListePlus* m_indexedList = nullptr;
     mutable long m_indexedVersion = -1;
     mutable std::unordered_map<CString, Item*> m_uidIndex;
     mutable std::unordered_map<CString, Item*> m_dualByUrl;
+    mutable std::unordered_map<CString, Item*> m_nameIndex;
 };

@@ -1,4 +1,5 @@
 #include "CTime.h"
+#include "ScopedTimeZone.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -9,15 +10,7 @@ namespace {
 
 class CTimeTest : public testing::Test {
 protected:
-    void SetUp() override {
-        setenv("TZ", "UTC", 1);
-        tzset();
-    }
-    void TearDown() override {
-        CTime::setClockForTests(0);
-        unsetenv("TZ");
-        tzset();
-    }
+    ScopedTimeZone m_zone;
 };
 
 TEST_F(CTimeTest, FormatsTheLogBannerAndDatesInEnglish) {

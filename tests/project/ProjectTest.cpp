@@ -2,6 +2,7 @@
 #include "Project.h"
 #include "RecordingMainWindow.h"
 #include "RecordingUserInterface.h"
+#include "ScopedTimeZone.h"
 #include "StringTable.h"
 #include "TempDir.h"
 #include "TextOutStream.h"
@@ -53,8 +54,7 @@ TEST(ProjectTest, TheBaseProjectManagesNoItemClass) {
 TEST(ProjectTest, LogIsASequenceOfDatedBlocks) {
     TempDir dir;
     dir.write("p/site/.keep", "");
-    setenv("TZ", "UTC", 1);
-    tzset();
+    ScopedTimeZone zone;
     CTime::setClockForTests(CTime(2026, 12, 8, 19, 5, 0).GetTime());
     Project project((dir / "p/site.tvx").c_str(), nullptr, 0);
     for (const char* line : {"first\n", "second\n"}) {
@@ -63,9 +63,6 @@ TEST(ProjectTest, LogIsASequenceOfDatedBlocks) {
         *log << line;
         Project::closeLog(log);
     }
-    CTime::setClockForTests(0);
-    unsetenv("TZ");
-    tzset();
     const std::string block = "\r\n\r\n------------Tuesday, December 08, 2026 - 19:05:00------------\r\n";
     const std::string footer = "\r\n\r\n---------------------------------\r\n";
     EXPECT_EQ(dir.read("p/site/ZevoRiruradiruzuz.log"),

@@ -1,0 +1,14 @@
+#pragma once
+
+// A quality criterion and the items it applies to.
+
+#include "ProcessItemExtension.h"
+
+class ItemQualityCriteria : public ProcessItemExtension {
+public:
+    ItemQualityCriteria(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
+
+    static CString getClassLabel() { return "QUALITY CRITERIA"; }
+    static CString getClassKeyword() { return "QUALITYCRITERIA"; }
+    CString getDescriptionFileName(int language) override { return descriptionFile("description.txt", language); }
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+// A page holding the map of the site.
+
+#include "ProcessItemExtension.h"
+
+class ItemSiteMap : public ProcessItemExtension {
+public:
+    ItemSiteMap(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
+
+    static CString getClassLabel() { return "SITE MAP"; }
+    static CString getClassKeyword() { return "SITEMAP"; }
+};

@@ -1,0 +1,481 @@
+#include "ProcessItem.h"
+
+#include "ItemClasses.h"
+#include "ItemExtensions.h"
+#include "PrivateProfile.h"
+#include "ProcessItemExtension.h"
+#include "Project.h"
+#include "StringTable.h"
+#include "TextInStream.h"
+#include "TextOutStream.h"
+#include "ui/UserInterface.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kStateKeywords[] = {"DRAFT", "FOR_APPROVAL", "APPROVED", "APPROVED_REFERENCE_VERSION_IN_WORK"};
+
+// Leading decimal number of a text, 0 when there is none.
+long decimalOf(const CString& text) {
+    errno = 0;
+    const long value = std::strtol(text, nullptr, 10);
+    return errno == 0 ? value : 0;
+}
+
+CString approKey(const char* prefix, int n, const char* suffix = "") {
+    CString key;
+    key.Format("%s%d%s", prefix, n, suffix);
+    return key;
+}
+
+} // namespace
+
+// Holds the data file parsed once for a load, or gathers the writes of a
+// save into one write of the file.
+class ProcessItem::DataFileSession {
+public:
+    enum Mode { Reading, Writing };
+    DataFileSession(ProcessItem* item, Mode mode) : m_item(item), m_mode(mode) {
+        if (mode == Reading) {
+            m_previous = item->m_readSnapshot;
+            item->m_readSnapshot = platform::readProfile(item->getDataFilePath());
+            if (!item->m_readSnapshot)
+                item->m_readSnapshot = std::make_shared<const ProfileFile>();
+        } else {
+            m_outer = item->m_batchingWrites;
+            item->m_batchingWrites = true;
+        }
+    }
+    ~DataFileSession() {
+        if (m_mode == Reading)
+            m_item->m_readSnapshot = m_previous;
+        else if (!m_outer)
+            m_item->m_batchingWrites = false;
+    }
+    // Writes what was gathered; true when there was nothing or the write succeeded.
+    bool commit() {
+        if (m_mode != Writing || m_outer)
+            return true;
+        m_item->m_batchingWrites = false;
+        auto writes = std::move(m_item->m_pendingWrites);
+        m_item->m_pendingWrites.clear();
+        if (writes.empty())
+            return true;
+        return platform::updateProfile(m_item->getDataFilePath(), [&](ProfileFile& file) {
+            for (const auto& [key, value] : writes)
+                file.set(getSectionName().str(), key.str(), value.str());
+            return true;
+        });
+    }
+
+private:
+    ProcessItem* m_item;
+    Mode m_mode;
+    std::shared_ptr<const ProfileFile> m_previous;
+    bool m_outer = false;
+};
+
+ProcessItem::ProcessItem(Item* parent, const CString& name, const CString& url, int blankTarget,
+                         const CString& icon, const CString& openIcon, int level, Project* project, int frame,
+                         const CString& description)
+    : Item(parent, name, url, blankTarget, icon, openIcon, level, project, frame, description),
+      m_phases(new CStringListePlus), m_projectKinds(new CStringListePlus) {}
+
+ProcessItem::~ProcessItem() {
+    delete m_extension;
+    m_projectKinds->deleteAll();
+    delete m_projectKinds;
+    m_phases->deleteAll();
+    delete m_phases;
+}
+
+ProcessItem* ProcessItem::shortcutTarget() const {
+    Project* project = getProject();
+    return project ? dynamic_cast<ProcessItem*>(project->findShortcutTarget(this)) : nullptr;
+}
+
+CString ProcessItem::getDescription(int language) {
+    if (m_extension)
+        return m_extension->readDescription(language, 1, 0, 0);
+    return Item::getDescription(language);
+}
+
+CString ProcessItem::getPagePath(int language) { return Item::getPagePath(language); }
+
+int ProcessItem::isFullyGenerated() {
+    const int kind = readClassKind();
+    switch (kind) {
+    case kRoleClass:
+    case kWorkProductClass:
+    case kTemplateAccessClass:
+    case kGeneralProcedureClass:
+    case kGeneralProcedureGroupClass:
+    case kProcessOverviewClass:
+    case kRoleGroupClass:
+    case kWorkProductOverviewClass:
+    case kMeasureClass: return 1;
+    case kActivityClass: {
+        const ItemActivity* activity = getItemActivity();
+        return m_loaded && activity && activity->isSeparatedProcedureText() ? 1 : 0;
+    }
+    default: return 0;
+    }
+}
+
+void ProcessItem::savePageHeaderImage() { writeValue("PageHeaderImage", getPageHeaderImage()); }
+
+int ProcessItem::hasStandardHeader() { return m_classKind == kGlossaryClass ? 0 : 1; }
+
+int ProcessItem::askCapability(int (ProcessItem::*self)(), int (ProcessItemExtension::*ask)(), int withoutExtension) {
+    switch (getKind()) {
+    case kExternal: return 0;
+    case kShortcut: {
+        // A shortcut answers for its target; without one it answers 0.
+        ProcessItem* target = shortcutTarget();
+        return target && target != this ? (target->*self)() : 0;
+    }
+    default: return m_extension ? (m_extension->*ask)() : withoutExtension;
+    }
+}
+
+int ProcessItem::hasDiagram() { return askCapability(&ProcessItem::hasDiagram, &ProcessItemExtension::hasDiagram, 0); }
+
+int ProcessItem::hasHtmlPage() {
+    return askCapability(&ProcessItem::hasHtmlPage, &ProcessItemExtension::hasHtmlPage, 1);
+}
+
+void ProcessItem::setClassKind(int kind) {
+    m_classKind = kind;
+    if (!m_extension)
+        createExtension(kind);
+}
+
+int ProcessItem::readClassKind() {
+    const CString keyword = readValue("Class");
+    return keyword.IsEmpty() ? kNoProcessClass : getProcessClassFromKeyword(keyword);
+}
+
+void ProcessItem::createExtension(int kind) {
+    if (m_extension)
+        return;
+    m_extension = ProcessItemExtension::create(kind, this, getProject());
+    m_classKind = kind;
+}
+
+void ProcessItem::changeClass(const CString& keyword) {
+    const int kind = getProcessClassFromKeyword(keyword);
+    delete m_extension;
+    m_extension = nullptr;
+    setClassKind(kind);
+    writeValue("Class", getProcessClassKeyword(kind, 0));
+    load(1);
+}
+
+int ProcessItem::getParentClassKind() const { return getParent() ? classKindOf(getParent()) : kNoProcessClass; }
+
+template <typename T> T* ProcessItem::typedExtension(int kind) const {
+    return m_classKind == kind ? dynamic_cast<T*>(m_extension) : nullptr;
+}
+
+ItemRole* ProcessItem::getItemRole() const { return typedExtension<ItemRole>(kRoleClass); }
+ItemActivity* ProcessItem::getItemActivity() const { return typedExtension<ItemActivity>(kActivityClass); }
+ItemMacroActivity* ProcessItem::getItemMacroActivity() const {
+    return typedExtension<ItemMacroActivity>(kMacroActivityClass);
+}
+ItemPhase* ProcessItem::getItemPhase() const { return typedExtension<ItemPhase>(kPhaseClass); }
+ItemWorkProduct* ProcessItem::getItemWorkProduct() const { return typedExtension<ItemWorkProduct>(kWorkProductClass); }
+ItemWorkflow* ProcessItem::getItemWorkflow() const { return typedExtension<ItemWorkflow>(kWorkflowClass); }
+ItemDiscipline* ProcessItem::getItemDiscipline() const { return typedExtension<ItemDiscipline>(kDisciplineClass); }
+ItemGenericProcedure* ProcessItem::getItemGenericProcedure() const {
+    return typedExtension<ItemGenericProcedure>(kGeneralProcedureClass);
+}
+ItemGenericProcedureGroup* ProcessItem::getItemGenericProcedureGroup() const {
+    return typedExtension<ItemGenericProcedureGroup>(kGeneralProcedureGroupClass);
+}
+ItemProcessOverview* ProcessItem::getItemProcessOverview() const {
+    return typedExtension<ItemProcessOverview>(kProcessOverviewClass);
+}
+ItemRoleGroup* ProcessItem::getItemRoleGroup() const { return typedExtension<ItemRoleGroup>(kRoleGroupClass); }
+ItemMeasure* ProcessItem::getItemMeasure() const { return typedExtension<ItemMeasure>(kMeasureClass); }
+ItemGlossaryEntry* ProcessItem::getItemGlossaryEntry() const {
+    return typedExtension<ItemGlossaryEntry>(kGlossaryEntryClass);
+}
+ItemDomain* ProcessItem::getItemDomain() const { return typedExtension<ItemDomain>(kDomainClass); }
+ItemQualityCriteria* ProcessItem::getItemQualityCriteria() const {
+    return typedExtension<ItemQualityCriteria>(kQualityCriteriaClass);
+}
+
+CString ProcessItem::getItemFolderPath() const {
+    const Project* project = getProject();
+    return (project ? project->getProjectDirectory() : CString()) + getFolder(1, 1);
+}
+
+CString ProcessItem::getDataFilePath() const { return getItemFolderPath() + getDataFileName(); }
+
+CString ProcessItem::readValue(const CString& key) {
+    // A key written earlier in the same save reads as written.
+    for (auto it = m_pendingWrites.rbegin(); it != m_pendingWrites.rend(); ++it)
+        if (it->first.CompareNoCase(key) == 0)
+            return it->second.Left(998);
+    std::shared_ptr<const ProfileFile> file = m_readSnapshot ? m_readSnapshot : platform::readProfile(getDataFilePath());
+    if (!file)
+        return CString();
+    const auto value = file->get(getSectionName().str(), key.str());
+    return value ? CString(*value).Left(998) : CString();
+}
+
+int ProcessItem::writeValue(const CString& key, const CString& value) {
+    if (m_batchingWrites) {
+        m_pendingWrites.emplace_back(key, value);
+        return 1;
+    }
+    return platform::updateProfile(getDataFilePath(), [&](ProfileFile& file) {
+        file.set(getSectionName().str(), key.str(), value.str());
+        return true;
+    });
+}
+
+void ProcessItem::readList(const CString& key, CStringListe* list, const char* separators, int lowerCase) {
+    list->deleteAll();
+    CString value;
+    bool found = false;
+    for (auto it = m_pendingWrites.rbegin(); it != m_pendingWrites.rend() && !found; ++it)
+        if (it->first.CompareNoCase(key) == 0)
+            value = it->second, found = true;
+    if (!found) {
+        std::shared_ptr<const ProfileFile> file =
+            m_readSnapshot ? m_readSnapshot : platform::readProfile(getDataFilePath());
+        if (file)
+            if (const auto v = file->get(getSectionName().str(), key.str()))
+                value = CString(*v);
+    }
+    CString token;
+    auto flush = [&] {
+        if (token.IsEmpty())
+            return;
+        if (lowerCase)
+            token.MakeLower();
+        list->append(new CString(unescapeListElement(token)));
+        token.Empty();
+    };
+    for (int i = 0; i < value.GetLength(); ++i) {
+        if (std::strchr(separators, value[i]))
+            flush();
+        else
+            token += value[i];
+    }
+    flush();
+}
+
+int ProcessItem::writeList(const CString& key, CStringListe* list, const CString& separator) {
+    CStringListePlus escaped;
+    CStringIterateur* it = list->createIterator();
+    while (!it->isAtEnd()) {
+        escaped.append(new CString(escapeListElement(*it->current())));
+        it->next();
+    }
+    delete it;
+    const CString joined = escaped.join(separator);
+    escaped.deleteAll();
+    return writeValue(key, joined);
+}
+
+void ProcessItem::readPageHeaderImage() { setPageHeaderImage(readValue("PageHeaderImage")); }
+
+void ProcessItem::readFrameFlag() { setFrame(readValue(kKeyFrame) == "yes"); }
+
+CString ProcessItem::readNotes() {
+    std::vector<CString> lines;
+    if (!TextInStream::readLinesUntilEof(getItemFolderPath() + "notes.txt", 50000, lines))
+        return CString();
+    CString text;
+    for (const CString& line : lines) {
+        if (!text.IsEmpty())
+            text += text[text.GetLength() - 1] == '\r' ? "\n" : "\r\n";
+        text += line;
+    }
+    return text;
+}
+
+int ProcessItem::writeNotes(const CString& text) {
+    const CString path = getItemFolderPath() + "notes.txt";
+    TextOutStream out(path, TextOutStream::Mode::Replace, true);
+    out << text;
+    if (!out.is_open() || !out.close()) {
+        CString message;
+        message.Format(loadString(32964), path.GetString(), getItemFolderPath().GetString());
+        ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+        return 0;
+    }
+    return 1;
+}
+
+void ProcessItem::load(int force) {
+    if (!m_loaded || force) {
+        DataFileSession session(this, DataFileSession::Reading);
+        const CString classKeyword = readValue("Class");
+        if (!classKeyword.IsEmpty()) {
+            const int oldKind = m_classKind;
+            m_classKind = getProcessClassFromKeyword(classKeyword);
+            if (m_extension && m_classKind != oldKind) {
+                delete m_extension;
+                m_extension = nullptr;
+            }
+            createExtension(m_classKind);
+            if (m_extension) {
+                m_extension->loadData();
+            } else {
+                CString message;
+                message.Format(loadString(33045), classKeyword.GetString());
+                ui::AfxMessageBox(message);
+            }
+        }
+        readList("ProjectKind", m_projectKinds, ",", 1);
+        if (m_projectKinds->count() == 0) {
+            if (const auto* parent = dynamic_cast<const ProcessItem*>(getParent()))
+                m_projectKinds->copyFrom(parent->getProjectKinds());
+            if (m_projectKinds->count() == 0)
+                m_projectKinds->append(new CString(getDefaultProjectKind()));
+        }
+        setStateFromText(readValue("State"));
+        m_version = readValue("Version");
+        m_versionMinor = readValue("VersionMinor");
+        if (m_versionMinor.IsEmpty())
+            m_versionMinor = "1";
+        setPageHeaderImage(readValue("PageHeaderImage"));
+        setGlossaryEntry(readValue("isGlossaryEntry") == "true");
+        m_doNotGenerate = readValue("doNotGenerate") == "yes";
+        m_includeInProcessDoc = readValue("includeInProcessDoc") == "yes";
+        m_editor = readValue("Editor");
+        for (int n = 1; n <= 6; ++n) {
+            m_appro[n - 1] = readValue(approKey("Appro", n));
+            m_approDate[n - 1] = readValue(approKey("Appro", n, "Date"));
+        }
+        m_loaded = 1;
+    }
+    if (const auto* parent = dynamic_cast<const ProcessItem*>(getParent())) {
+        if (m_classKind != kDisciplineClass)
+            m_discipline = parent->getDiscipline();
+        if (m_classKind != kDomainClass)
+            m_domain = parent->getDomain();
+        if (m_defaultWorkProductImage.IsEmpty())
+            m_defaultWorkProductImage = parent->getDefaultWorkProductImage();
+    }
+}
+
+int ProcessItem::save() {
+    DataFileSession session(this, DataFileSession::Writing);
+    int ok = m_extension ? m_extension->saveData() : writeCommonKeys(nullptr);
+    return session.commit() && ok ? 1 : 0;
+}
+
+int ProcessItem::writeCommonKeys(CStringListe* traceabilityLinks) {
+    int ok = 1;
+    ok &= writeValue("State", getStateText());
+    ok &= writeValue("Version", m_version);
+    ok &= writeValue("isGlossaryEntry", isGlossaryEntry() ? "true" : "false");
+    CString minor;
+    minor.Format("%ld", decimalOf(m_versionMinor.IsEmpty() ? CString("1") : m_versionMinor) + 1);
+    m_versionMinor = minor;
+    ok &= writeValue("VersionMinor", m_versionMinor);
+    ok &= writeValue("includeInProcessDoc", m_includeInProcessDoc ? "yes" : "no");
+    if (traceabilityLinks)
+        ok &= writeList("traceabilityLinks", traceabilityLinks, ",");
+    ok &= writeValue("Editor", m_editor);
+    for (int n = 1; n <= 6; ++n)
+        ok &= writeValue(approKey("Appro", n), m_appro[n - 1]);
+    for (int n = 1; n <= 6; ++n)
+        ok &= writeValue(approKey("Appro", n, "Date"), m_approDate[n - 1]);
+    return ok ? 1 : 0;
+}
+
+CString ProcessItem::getStateText() const {
+    return (m_state >= 1 && m_state <= 3) ? kStateKeywords[m_state] : kStateKeywords[0];
+}
+
+void ProcessItem::setStateFromText(const CString& text) {
+    CString upper = text;
+    upper.MakeUpper();
+    m_state = 0;
+    for (int s = 1; s <= 3; ++s)
+        if (upper == kStateKeywords[s])
+            m_state = s;
+    m_stateText = text;
+    m_stateText.MakeLower();
+}
+
+void ProcessItem::setApproDateFromTime(int n, const CTime& time) { m_approDate[n - 1] = time.Format("%d/%m/%Y"); }
+
+CTime ProcessItem::getApproDateTime(int n) const { return parseDayMonthYear(m_approDate[n - 1]); }
+
+CString ProcessItem::getApproDateIso(int n) const { return formatIsoDate(m_approDate[n - 1]); }
+
+int ProcessItem::isGenericProjectKind() const {
+    const int n = m_projectKinds->count();
+    return n == 0 || (n == 1 && *m_projectKinds->at(1) == getDefaultProjectKind()) ? 1 : 0;
+}
+
+CString ProcessItem::getDescriptionForCsv(int language) {
+    CString text = m_extension ? m_extension->readDescription(language, 0, 1, 0) : Item::getDescription(language);
+    text.Replace(";", ".");
+    text.Replace("\r", " ");
+    text.Replace("\"", "'");
+    if (text.Find('\n') >= 0)
+        text = "\"" + text + "\"";
+    return text;
+}
+
+CString ProcessItem::getTailoringGuideline(int language) const {
+    return m_extension ? m_extension->getTailoringGuideline(language) : CString();
+}
+
+void ProcessItem::buildHtmlDescription(int language) {
+    if (m_extension)
+        m_extension->buildHtmlDescription(language);
+}
+
+void ProcessItem::edit() {
+    if (m_extension)
+        m_extension->edit();
+}
+
+CTime parseDayMonthYear(const CString& text) {
+    CStringListePlus pieces;
+    pieces.split(text, "/", 0);
+    CTime result = CTime::GetCurrentTime();
+    if (pieces.count() >= 3) {
+        const long year = decimalOf(*pieces.at(3));
+        const long month = decimalOf(*pieces.at(2));
+        const long day = decimalOf(*pieces.at(1));
+        if (year >= 1980 && year < 3000 && month >= 1 && month <= 12 && day >= 1 && day <= 31)
+            result = CTime(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), 0, 0, 0);
+    }
+    pieces.deleteAll();
+    return result;
+}
+
+CString formatIsoDate(const CString& text) {
+    const CTime time = parseDayMonthYear(text);
+    CString iso;
+    iso.Format("%d-%d-%d", time.GetYear(), time.GetMonth(), time.GetDay());
+    return iso;
+}
+
+CString escapeListElement(const CString& text) {
+    CString out = text;
+    out.Replace(",", "\\comma");
+    out.Replace(";", "\\semicolon");
+    out.Replace("=", "\\equal");
+    return out;
+}
+
+CString unescapeListElement(const CString& text) {
+    CString out = text;
+    out.Replace("\\comma", ",");
+    out.Replace("\\semicolon", ";");
+    out.Replace("\\equal", "=");
+    return out;
+}

@@ -1,0 +1,157 @@
+#include "ProcessItemExtension.h"
+
+#include "HtmlText.h"
+#include "ItemClasses.h"
+#include "ItemExtensions.h"
+#include "ProcessItem.h"
+#include "StringTable.h"
+#include "TextInStream.h"
+#include "TextOutStream.h"
+#include "ui/UserInterface.h"
+
+#include <vector>
+
+namespace {
+
+constexpr int kDescriptionLineLimit = 10000;
+
+enum class Separator { Html, HtmlKeepCr, Escaped, Plain };
+
+// Joins the lines of a text file of the item folder; empty lines at the
+// start vanish since no separator is added while the text is empty.
+CString joinLines(const CString& path, Separator separator, int noCarriageReturn, int convertMode) {
+    std::vector<CString> lines;
+    if (!TextInStream::readLinesUntilEof(path, kDescriptionLineLimit, lines))
+        return CString();
+    CString text;
+    for (const CString& line : lines) {
+        if (!text.IsEmpty()) {
+            const bool endsWithCr = text[text.GetLength() - 1] == '\r';
+            switch (separator) {
+            case Separator::Html:
+                if (endsWithCr)
+                    text.Delete(text.GetLength() - 1);
+                text += "<br>\n";
+                break;
+            case Separator::HtmlKeepCr: text += "<br>\n"; break;
+            case Separator::Escaped: text += "\n"; break;
+            case Separator::Plain:
+                if (!endsWithCr && !noCarriageReturn)
+                    text += "\r";
+                text += "\n";
+                break;
+            }
+        }
+        text += convertMode >= 0 ? textToHtml(line, convertMode) : line;
+    }
+    return text;
+}
+
+} // namespace
+
+ProcessItemExtension::ProcessItemExtension(ProcessItem* item, Project* project)
+    : m_item(item), m_project(project), m_traceabilityLinks(new CStringListePlus) {}
+
+ProcessItemExtension::~ProcessItemExtension() {
+    m_traceabilityLinks->deleteAll();
+    delete m_traceabilityLinks;
+}
+
+ProcessItemExtension* ProcessItemExtension::create(int kind, ProcessItem* item, Project* project) {
+    switch (kind) {
+    case kRoleClass: return new ItemRole(item, project);
+    case kActivityClass: return new ItemActivity(item, project);
+    case kMacroActivityClass: return new ItemMacroActivity(item, project);
+    case kPhaseClass: return new ItemPhase(item, project);
+    case kWorkProductClass:
+    case kWorkProductStateClass: return new ItemWorkProduct(item, project);
+    case kWorkflowClass: return new ItemWorkflow(item, project);
+    case kDisciplineClass: return new ItemDiscipline(item, project);
+    case kTemplateAccessClass: return new ItemTemplateAccess(item, project);
+    case kGeneralProcedureClass: return new ItemGenericProcedure(item, project);
+    case kGeneralProcedureGroupClass: return new ItemGenericProcedureGroup(item, project);
+    case kProcessOverviewClass: return new ItemProcessOverview(item, project);
+    case kWorkProductGroupClass: return new ItemWorkProductGroup(item, project);
+    case kRoleGroupClass: return new ItemRoleGroup(item, project);
+    case kWorkProductOverviewClass: return new ItemWorkProductOverview(item, project);
+    case kMeasureClass: return new ItemMeasure(item, project);
+    case kGlossaryEntryClass: return new ItemGlossaryEntry(item, project);
+    case kGlossaryClass: return new ItemGlossary(item, project);
+    case kDomainClass: return new ItemDomain(item, project);
+    case kQualityCriteriaClass: return new ItemQualityCriteria(item, project);
+    case kSiteMapClass: return new ItemSiteMap(item, project);
+    default: return new ProcessItemExtension(item, project);
+    }
+}
+
+void ProcessItemExtension::loadData() {
+    if (!getDescriptionFileName(0).IsEmpty()) {
+        for (int language = 0; language <= 1; ++language)
+            m_item->setDescription(language, readDescription(language, 0, 0, 0));
+    }
+    m_item->readList("traceabilityLinks", m_traceabilityLinks, ",", 1);
+}
+
+int ProcessItemExtension::saveData() { return m_item->writeCommonKeys(m_traceabilityLinks); }
+
+CString ProcessItemExtension::getDescriptionFileName(int) { return CString(); }
+
+CString ProcessItemExtension::descriptionFile(const char* firstLanguageName, int language) {
+    CString name = firstLanguageName;
+    if (language != 0)
+        name.Replace(".txt", "L2.txt");
+    return name;
+}
+
+CString ProcessItemExtension::readDescription(int language, int htmlMode, int noCarriageReturn, int escapeMode) {
+    const CString name = getDescriptionFileName(language);
+    if (name.IsEmpty())
+        return CString();
+    const Separator separator = htmlMode ? Separator::Html : (escapeMode ? Separator::Escaped : Separator::Plain);
+    const int convert = (htmlMode || escapeMode) ? escapeMode : -1;
+    return joinLines(m_item->getItemFolderPath() + name, separator, noCarriageReturn, convert);
+}
+
+CString ProcessItemExtension::readTailoringGuideline(int language, int htmlMode, int noCarriageReturn) {
+    return joinLines(m_item->getItemFolderPath() + getTailoringFileName(language),
+                     htmlMode ? Separator::HtmlKeepCr : Separator::Plain, noCarriageReturn, -1);
+}
+
+void ProcessItemExtension::buildHtmlDescription(int language) {
+    CString text = readDescription(language, 0, 1, 0);
+    text.Replace("<br><br>", "<br>");
+    if (language == 0)
+        m_item->setHtmlDescription(text);
+    else
+        m_item->setHtmlDescriptionL2(text);
+}
+
+void ProcessItemExtension::edit() { ui::AfxMessageBox(loadString(33046)); }
+
+int ProcessItemExtension::writeItemFile(const CString& fileName, const CString& text) {
+    const CString path = m_item->getItemFolderPath() + fileName;
+    TextOutStream out(path, TextOutStream::Mode::Replace, true);
+    out << text;
+    if (out.is_open() && out.close())
+        return 1;
+    CString message;
+    message.Format(loadString(32964), path.GetString(), m_item->getItemFolderPath().GetString());
+    ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+    return 0;
+}
+
+void ProcessItemExtension::writeDescription(const CString& text, int language) {
+    m_item->setDescription(language, text);
+    const CString name = getDescriptionFileName(language);
+    if (!name.IsEmpty())
+        writeItemFile(name, text);
+}
+
+void ProcessItemExtension::writeTailoringGuideline(const CString& text, int language) {
+    setTailoringGuideline(text, language);
+    writeItemFile(getTailoringFileName(language), text);
+}
+
+CString ProcessItemExtension::getKeyListText() {
+    return CString("Root class:") + "\n\t\t\tProjectKind" + "\n\t\t\tState" + "\n\t\t\tVersion" + "\n\t\t\tFrame";
+}

@@ -1,0 +1,469 @@
+// Every change of the menu tree: add, delete, change (rename), move, with
+// the checks that guard them and, when several users share the project, the
+// lock file "tmp/lock.data" and the reload before acting.
+
+#include "CStringListe.h"
+#include "CTime.h"
+#include "FileSystem.h"
+#include "ItemListePlus.h"
+#include "MainWindow.h"
+#include "Project.h"
+#include "StdOption.h"
+#include "StringTable.h"
+#include "TextOutStream.h"
+#include "TreeChecks.h"
+#include "ui/UserInterface.h"
+
+#include <chrono>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr int kLockAttempts = 10;
+constexpr auto kLockWait = std::chrono::milliseconds(150);
+
+void message(UINT id) { ui::AfxMessageBox(loadString(id)); }
+
+bool isHomeUrl(const CString& url) { return url == "../site/Home/overview.htm" || url == "../site/home/overview.htm"; }
+
+// The default url of a dual item called name under parent (none: the site root).
+CString defaultUrlUnder(Item* parent, const CString& name) {
+    return (parent ? parent->getFolder(1, 0) : CString("../site/")) + toFileName(name, 1) + "/overview.htm";
+}
+
+} // namespace
+
+int Project::lockTree() {
+    // Another copy of the program holds the lock while it saves: a few short
+    // waits let it finish before giving up.
+    for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
+        m_lockStream = std::make_unique<TextOutStream>(m_projectFolder + "tmp/lock.data",
+                                                       TextOutStream::Mode::InPlace, false,
+                                                       TextOutStream::Share::DenyWrite);
+        if (m_lockStream->is_open())
+            return 1;
+        m_lockStream.reset();
+        if (attempt + 1 < kLockAttempts)
+            std::this_thread::sleep_for(kLockWait);
+    }
+    ui::AfxMessageBox(loadString(32962) + "\nThe project is in use by another user (" + m_projectFolder +
+                      "tmp/lock.data).");
+    return 0;
+}
+
+void Project::unlockTree() { m_lockStream.reset(); }
+
+bool Project::beginSharedChange(std::initializer_list<NamedItem> items) {
+    if (!lockTree()) {
+        message(32813);
+        m_busy = 0;
+        return false;
+    }
+    std::vector<CString> uids;
+    for (const NamedItem& named : items)
+        uids.push_back(*named.item ? (*named.item)->getUid() : CString());
+    m_busy = 1;
+    loadMenuTree(nullptr, 0);
+    size_t i = 0;
+    for (const NamedItem& named : items) {
+        const CString& uid = uids[i++];
+        if (!*named.item)
+            continue;
+        *named.item = findItemByUid(uid);
+        if (!*named.item) {
+            message(named.missingMessage);
+            unlockTree();
+            m_busy = 0;
+            return false;
+        }
+    }
+    return true;
+}
+
+void Project::endSharedChange(bool rebuild) {
+    unlockTree();
+    if (rebuild)
+        rebuildTreeView();
+    m_busy = 0;
+}
+
+void Project::rebuildTreeView() {
+    if (m_treeDialog)
+        m_treeDialog->rebuildTree(m_itemList);
+}
+
+void Project::detach(Item* item) {
+    m_itemList->remove(item);
+    m_detachedItems.push_back(std::unique_ptr<Item>(item));
+}
+
+void Project::insertIntoTree(Item* item, Item* anchor, int mode) {
+    if (!anchor) {
+        m_itemList->append(item);
+        return;
+    }
+    if (mode == 1) {
+        m_itemList->insertBefore(item, anchor);
+        return;
+    }
+    // Behind the anchor's whole subtree.
+    ItemIterateur* it = m_itemList->ItemListe::createIterator();
+    it->seek(anchor);
+    if (!it->isAtEnd())
+        it->next();
+    while (!it->isAtEnd() && it->current()->getLevel() > anchor->getLevel())
+        it->next();
+    Item* before = it->isAtEnd() ? nullptr : it->current();
+    delete it;
+    if (before)
+        m_itemList->insertBefore(item, before);
+    else
+        m_itemList->append(item);
+}
+
+Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
+                       const CString& openIcon, int mode, const CString& description, const CString& url,
+                       int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
+                       const CString& uid) {
+    const bool shared = StdOption::instance().getMultiUsers() && multiUser;
+    Item* parent = anchor ? (mode == 2 ? anchor : anchor->getParent()) : nullptr;
+    if (shared && !beginSharedChange({{&anchor, 32811}, {&parent, 32812}}))
+        return nullptr;
+    if (anchor)
+        parent = mode == 2 ? anchor : anchor->getParent();
+    const int level = !anchor ? 0 : (mode == 2 ? anchor->getLevel() + 1 : anchor->getLevel());
+
+    CString itemUrl;
+    switch (computeItemKind(name, url)) {
+    case kExternal: itemUrl = url; break;
+    case kDual: itemUrl = defaultUrlUnder(parent, name); break;
+    default: {
+        Item* target = findItemByName(name);
+        if (target) {
+            itemUrl = target->getUrl();
+        } else {
+            CString text;
+            text.Format(loadString(32967), name.GetString());
+            ui::AfxMessageBox(text);
+        }
+    }
+    }
+
+    Item* item = createItem(parent, name, itemUrl, blankTarget, icon, openIcon, level, frame, description);
+    if (uid.IsEmpty())
+        item->generateUid();
+    else
+        item->setUid(uid);
+    item->setVisible(visible);
+    item->setNameL2(nameL2);
+    insertIntoTree(item, anchor, mode);
+
+    if (saveTree)
+        saveMenuTree();
+    if (shared)
+        endSharedChange(refreshTree);
+    else if (refreshTree)
+        rebuildTreeView();
+    return item;
+}
+
+void Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
+                         int multiUser) {
+    const bool shared = StdOption::instance().getMultiUsers() && multiUser;
+    if (shared && !beginSharedChange({{&item, 32811}}))
+        return;
+    // The outermost call of a deletion saves the tree, so the file never
+    // keeps an item that left the tree.
+    static int depth = 0;
+    ++depth;
+    const CString url = item->getUrl();
+    const int position = m_itemList->indexOf(item);
+    const int level = item->getLevel();
+    detach(item);
+    if (!keepShortcuts && item->getKind() != kShortcut)
+        deleteShortcutsTo(url, 1);
+    if (withSubtree && position > 0) {
+        for (Item* next = m_itemList->at(position); next && next->getLevel() > level; next = m_itemList->at(position))
+            deleteItem(next, 0, keepShortcuts, 0, 0, 0);
+    }
+    int removed = 0;
+    if (removeMarkedShortcuts) {
+        for (int i = 1; i <= m_itemList->count();) {
+            Item* candidate = m_itemList->at(i);
+            if (candidate->getRemovalMark()) {
+                deleteItem(candidate, 0, 1, 0, 0, 0);
+                ++removed;
+            } else {
+                ++i;
+            }
+        }
+    }
+    --depth;
+    if (depth == 0)
+        saveMenuTree();
+    if (shared)
+        endSharedChange(refreshTree);
+    else if (refreshTree)
+        rebuildTreeView();
+    if (removed > 0) {
+        CString text;
+        text.Format(loadString(32968), std::to_string(removed).c_str());
+        ui::AfxMessageBox(text);
+    }
+}
+
+int Project::canMoveItem(Item* from, Item* to, int mode) {
+    if (!checkDualUnderDual(from, to, mode))
+        return 0;
+    if (from == to) {
+        message(32957);
+        return 0;
+    }
+    // The target inside the moved subtree.
+    const int fromPosition = m_itemList->indexOf(from);
+    for (int i = fromPosition + 1; fromPosition > 0 && i <= m_itemList->count(); ++i) {
+        Item* next = m_itemList->at(i);
+        if (next->getLevel() <= from->getLevel())
+            break;
+        if (next == to) {
+            message(32958);
+            return 0;
+        }
+    }
+    return checkItemNameInParent(from->getName(), from->getUrl(), to, mode, from, m_itemList);
+}
+
+int Project::changeItem(Item* item, const CString& newName, int blankTarget, const CString& icon,
+                        const CString& openIcon, int moveFolder, const CString& url, int visible,
+                        const CString& nameL2, const CString& pageHeaderImage) {
+    const int fullyGenerated = item->isFullyGenerated();
+    const bool shared = StdOption::instance().getMultiUsers();
+    if (shared && !beginSharedChange({{&item, 32811}}))
+        return 0;
+    const CString oldUrl = item->getUrl();
+    const CString oldName = item->getName();
+    const CString oldNameL2 = item->getNameL2();
+    item->setVisible(visible);
+
+    if (newName != oldName) {
+        if (item->getKind() != kDual) {
+            item->setName(newName);
+        } else if (isHomeUrl(oldUrl)) {
+            item->setNameText(newName);
+        } else {
+            // Renaming moves the item's url and those of its dual descendants;
+            // every change is remembered so that it can be undone when the
+            // folder cannot be renamed.
+            struct Moved {
+                Item* item;
+                CString oldUrl;
+            };
+            std::vector<Moved> moved{{item, oldUrl}};
+            const CString oldFolder = item->getFolder(0, 0);
+            item->setName(newName);
+            const int position = m_itemList->indexOf(item);
+            for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
+                Item* next = m_itemList->at(i);
+                if (next->getLevel() <= item->getLevel())
+                    break;
+                if (next->getKind() == kDual) {
+                    moved.push_back({next, next->getUrl()});
+                    next->makeDefaultUrl();
+                    updateShortcuts(moved.back().oldUrl, next->getUrl(), "", "", "", "");
+                }
+            }
+            if (!fullyGenerated)
+                message(32969);
+            const CString newFolder = item->getFolder(0, 0);
+            const bool folderExists = platform::folderExists(m_siteRoot + oldFolder);
+            if (moveFolder && folderExists && !moveSiteFile(oldFolder, newFolder)) {
+                for (auto it = moved.rbegin(); it != moved.rend(); ++it) {
+                    updateShortcuts(it->item->getUrl(), it->oldUrl, "", "", "", "");
+                    it->item->setUrl(it->oldUrl);
+                }
+                item->setNameText(oldName);
+                if (shared)
+                    endSharedChange(true);
+                else
+                    rebuildTreeView();
+                return 0;
+            }
+            onItemRenamed(item, newName, oldName);
+        }
+    }
+
+    item->setIcon(icon);
+    item->setOpenIcon(openIcon);
+    item->setBlankTarget(blankTarget);
+    item->setNameL2(nameL2);
+    item->setPageHeaderImageText(pageHeaderImage);
+    item->savePageHeaderImage();
+
+    if (item->getKind() == kExternal) {
+        item->setUrl(url);
+    } else if (item->getKind() == kShortcut) {
+        if (Item* target = findItemByName(item->getName()))
+            item->setUrl(target->getUrl());
+        else
+            message(32970);
+    } else if (item->getName() != oldName || item->getNameL2() != oldNameL2) {
+        updateShortcuts(oldUrl, item->getUrl(), oldName, item->getName(), oldNameL2, item->getNameL2());
+    }
+
+    saveMenuTree();
+    if (shared)
+        endSharedChange(true);
+    else
+        rebuildTreeView();
+    return 1;
+}
+
+Item* Project::moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator) {
+    const bool outermost = iterator == nullptr;
+    const bool shared = outermost && StdOption::instance().getMultiUsers();
+    if (shared && !beginSharedChange({{&to, 32814}, {&from, 32815}}))
+        return nullptr;
+    const CString oldUrl = from->getUrl();
+    const int level = from->getLevel();
+    ItemIterateur* it = iterator;
+    if (outermost) {
+        it = m_itemList->ItemListe::createIterator();
+        it->seek(from);
+    }
+    if (!it->isAtEnd())
+        it->next();
+
+    Item* moved = addItem(to, from->getName(), from->isBlankTarget(), from->getIcon(), from->getOpenIcon(), mode, "",
+                          from->getUrl(), 0, 0, from->isFrame(), from->isVisible(), from->getNameL2(), 0,
+                          from->getUid());
+    deleteItem(from, 0, 1, 0, 0, 0);
+    while (!it->isAtEnd() && it->current()->getLevel() > level)
+        moveItem(moved, it->current(), 2, it);
+    updateShortcuts(oldUrl, moved->getUrl(), "", "", "", "");
+
+    if (outermost) {
+        delete it;
+        saveMenuTree();
+        if (shared)
+            endSharedChange(true);
+        else
+            rebuildTreeView();
+        updateLinks(nullptr, 0);
+    }
+    return moved;
+}
+
+void Project::removeSubtree(Item* item) {
+    if (!item) {
+        m_itemList->deleteAll();
+        return;
+    }
+    const int position = m_itemList->indexOf(item);
+    if (position == 0)
+        return;
+    for (Item* next = m_itemList->at(position + 1); next && next->getLevel() > item->getLevel();
+         next = m_itemList->at(position + 1))
+        detach(next);
+}
+
+Item* Project::findItemByName(const CString& name) const {
+    const CString wanted = name.Find(kShortcutPrefix) >= 0 ? name.Mid(3) : name;
+    ensureIndexes();
+    const auto hit = m_nameIndex.find(wanted);
+    return hit == m_nameIndex.end() ? nullptr : hit->second;
+}
+
+CStringListe* Project::getDualItemNames() const {
+    auto* names = new CStringListe;
+    ItemIterateur* it = getItemIterator();
+    while (!it->isAtEnd()) {
+        if (it->current()->getKind() == kDual)
+            names->append(new CString(it->current()->getName()));
+        it->next();
+    }
+    delete it;
+    return names;
+}
+
+void Project::discardItemFolder(Item* item) {
+    CString target;
+    target.Format("%stmp/%s_%ld_save", m_projectFolder.GetString(), toFileName(item->getName(), 1).GetString(),
+                  static_cast<long>(CTime::GetCurrentTime().GetTime()));
+    if (!MoveFileA(m_siteRoot + item->getFolder(1, 0), target))
+        message(32971);
+}
+
+int Project::moveSiteFile(const CString& from, const CString& to) {
+    if (MoveFileA(m_siteRoot + from, m_siteRoot + to))
+        return 1;
+    message(32975);
+    return 0;
+}
+
+int Project::checkNotHomeItem(Item* item) {
+    if (item && item == getHomeItem()) {
+        message(33182);
+        return 0;
+    }
+    return 1;
+}
+
+int Project::checkHasNoChildren(Item* item) {
+    const int position = m_itemList->indexOf(item);
+    Item* next = position > 0 ? m_itemList->at(position + 1) : nullptr;
+    if (next && next->getLevel() > item->getLevel()) {
+        message(32959);
+        return 0;
+    }
+    return 1;
+}
+
+int Project::checkParentIsDual(Item* item) {
+    if (item->getParent() && item->getParent()->getKind() != kDual) {
+        message(32960);
+        return 0;
+    }
+    return 1;
+}
+
+void Project::updateShortcuts(const CString& oldUrl, const CString& newUrl, const CString& oldName,
+                              const CString& newName, const CString& oldNameL2, const CString& newNameL2) {
+    ItemIterateur* it = getItemIterator();
+    while (!it->isAtEnd()) {
+        Item* item = it->current();
+        it->next();
+        if (item->getKind() != kShortcut || item->getUrl() != oldUrl)
+            continue;
+        item->setUrl(newUrl);
+        if (oldName != newName)
+            item->setNameText(CString(kShortcutPrefix) + newName);
+        if (oldNameL2 != newNameL2)
+            item->setNameL2(CString(kShortcutPrefix) + newNameL2);
+    }
+    delete it;
+}
+
+void Project::deleteShortcutsTo(const CString& url, int markOnly) {
+    std::vector<Item*> shortcuts;
+    ItemIterateur* it = getItemIterator();
+    while (!it->isAtEnd()) {
+        Item* item = it->current();
+        it->next();
+        if (item->getKind() == kShortcut && item->getUrl() == url)
+            shortcuts.push_back(item);
+    }
+    delete it;
+    for (Item* shortcut : shortcuts) {
+        if (markOnly)
+            shortcut->setRemovalMark(1);
+        else
+            deleteItem(shortcut, 0, 1, 0, 0, 0);
+    }
+    if (!markOnly && !shortcuts.empty()) {
+        CString text;
+        text.Format(loadString(32980), std::to_string(shortcuts.size()).c_str(),
+                    shortcuts.back()->getName().GetString());
+        ui::AfxMessageBox(text);
+    }
+}

@@ -1,0 +1,75 @@
+#include "TreeChecks.h"
+
+#include "ItemListe.h"
+#include "StringTable.h"
+#include "ui/UserInterface.h"
+
+#include <cstring>
+
+namespace {
+
+bool allowedInName(unsigned char c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))
+        return true;
+    // ( ) / . : , é è ê ù û ç à â @ # & blank tab - _ '
+    static const char kOthers[] = "()/.:,\xE9\xE8\xEA\xF9\xFB\xE7\xE0\xE2@#& \t-_'";
+    return c != 0 && std::strchr(kOthers, static_cast<char>(c)) != nullptr;
+}
+
+int refuse(UINT id) {
+    ui::AfxMessageBox(loadString(id));
+    return 0;
+}
+
+} // namespace
+
+int checkItemName(const CString& name) {
+    if (name.IsEmpty())
+        return refuse(32972);
+    for (int i = 0; i < name.GetLength(); ++i)
+        if (!allowedInName(static_cast<unsigned char>(name[i])))
+            return refuse(32973);
+    return 1;
+}
+
+int checkItemNameInParent(const CString& name, const CString& url, Item* anchor, int mode, Item* item,
+                          ItemListe* list) {
+    if (computeItemKind(name, url) == kShortcut)
+        return 1;
+    if (!checkItemName(name))
+        return 0;
+    if (!list)
+        return 1;
+    Item* parent = !anchor ? (item ? item->getParent() : nullptr) : (mode == 2 ? anchor : anchor->getParent());
+    const int childLevel = parent ? parent->getLevel() + 1 : 0;
+    CString folder = toFileName(name, 1);
+    ItemIterateur* it = list->createIterator();
+    if (parent) {
+        it->seek(parent);
+        if (!it->isAtEnd())
+            it->next();
+    }
+    int ok = 1;
+    while (!it->isAtEnd() && ok) {
+        Item* sibling = it->current();
+        it->next();
+        if (parent && sibling->getLevel() <= parent->getLevel())
+            break; // the parent's subtree is over
+        if (sibling->getLevel() != childLevel || sibling == item)
+            continue;
+        // The same name, or a name whose item folder would be the same one
+        // on a file system that ignores case.
+        const bool sameFolder = sibling->getKind() == kDual && computeItemKind(name, url) == kDual &&
+                                fileNameOfPath(sibling->getFolder(0, 0)).CompareNoCase(folder) == 0;
+        if (sibling->getName() == name || sameFolder)
+            ok = refuse(32974);
+    }
+    delete it;
+    return ok;
+}
+
+int checkDualUnderDual(Item* from, Item* to, int mode) {
+    if (mode == 2 && to && to->getKind() != kDual && from->getKind() == kDual)
+        return refuse(32956);
+    return 1;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+// The checks that guard the tree operations. Each shows its message and
+// answers 0 when it refuses, 1 otherwise.
+
+#include "CString.h"
+
+class Item;
+class ItemListe;
+
+// Not empty, and only the characters item names allow.
+int checkItemName(const CString& name);
+// A shortcut name always passes; any other must pass checkItemName and may
+// not be used by another child of the future parent (the item's own parent
+// without anchor, the anchor for mode 2, the anchor's parent otherwise);
+// nor may its folder name clash, ignoring case, with such a child's.
+int checkItemNameInParent(const CString& name, const CString& url, Item* anchor, int mode, Item* item,
+                          ItemListe* list);
+// A Dual item may not become the child of a non-dual one.
+int checkDualUnderDual(Item* from, Item* to, int mode);

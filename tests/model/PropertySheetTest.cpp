@@ -1,0 +1,172 @@
+#include "CIdentificationDialogMgt.h"
+#include "DescriptionPages.h"
+#include "EditingService.h"
+#include "ItemWorkflow.h"
+#include "ProcessFixture.h"
+#include "PropertySheet.h"
+#include "RecordingUserInterface.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Plays the user: fills the pages and answers OK or Cancel.
+class ScriptedEditing : public EditingService {
+public:
+    explicit ScriptedEditing(std::function<int(PropertySheet&)> script) : m_script(std::move(script)) {
+        install(this);
+    }
+    ~ScriptedEditing() override { install(nullptr); }
+    int runSheet(PropertySheet& sheet) override {
+        titles.push_back(sheet.getTitle().str());
+        return m_script(sheet);
+    }
+    std::vector<std::string> titles;
+
+private:
+    std::function<int(PropertySheet&)> m_script;
+};
+
+template <typename Page> Page* pageOf(PropertySheet& sheet) {
+    for (PropertyPage* page : sheet.getPages())
+        if (auto* typed = dynamic_cast<Page*>(page))
+            return typed;
+    return nullptr;
+}
+
+// A sheet built the way the class sheets are: description pages, the
+// tailoring page and the identification page last, then the standard
+// closing steps on OK.
+int editDesign(ProcessFixture& fixture, ProcessItem* item) {
+    DescL1DialogMgt description(fixture.project.get(), item, 0);
+    DescL2DialogMgt descriptionL2(fixture.project.get(), item, 1);
+    TGDialogMgt tailoring(fixture.project.get(), item, 0);
+    CIdentificationDialogMgt identification(item);
+    PropertySheet sheet("Activity: " + item->getName());
+    sheet.addPage(&description);
+    sheet.addPage(&descriptionL2);
+    sheet.addPage(&tailoring);
+    sheet.addPage(&identification);
+    const int answer = sheet.DoModal();
+    if (answer != IDOK)
+        return answer;
+    identification.writeNotes(item);
+    identification.storeInto(item);
+    item->save();
+    item->getExtension()->writeDescription(description.m_description, 0);
+    item->getExtension()->writeDescription(descriptionL2.m_description, 1);
+    item->getExtension()->writeTailoringGuideline(tailoring.m_tailoringGuideline, 0);
+    identification.renameWhenChanged(item);
+    return answer;
+}
+
+class PropertySheetTest : public testing::Test {
+protected:
+    ProcessFixture m_fixture{"process-items"};
+    RecordingUserInterface m_ui;
+};
+
+TEST_F(PropertySheetTest, PagesLoadTheItemsValues) {
+    ProcessItem* design = m_fixture.item("N2");
+    design->load(0);
+    ScriptedEditing editing([&](PropertySheet& sheet) {
+        auto* identification = pageOf<CIdentificationDialogMgt>(sheet);
+        EXPECT_EQ(identification->m_notes, "first note\r\nsecond note\r\n");
+        EXPECT_EQ(identification->m_stateText, "APPROVED");
+        EXPECT_EQ(identification->m_versionMinor, "7");
+        EXPECT_EQ(identification->m_approIndex[0], 3);
+        EXPECT_EQ(identification->m_approIndex[2], 0); // empty: "Not defined"
+        EXPECT_EQ(identification->m_nameL2, "Conception");
+        EXPECT_EQ(pageOf<TGDialogMgt>(sheet)->m_tailoringGuideline, "Skip for small projects.\r\nKeep reviews.\r\n");
+        EXPECT_EQ(pageOf<DescL2DialogMgt>(sheet)->m_description, "Concevoir le syst\xE8me.\r\n");
+        EXPECT_EQ(sheet.getPages().back()->getCaption(), "Identification");
+        return IDCANCEL;
+    });
+    editDesign(m_fixture, design);
+    EXPECT_EQ(editing.titles, std::vector<std::string>{"Activity: Design"});
+}
+
+TEST_F(PropertySheetTest, OkWritesEverythingAndRenamesLast) {
+    ProcessItem* design = m_fixture.item("N2");
+    design->load(0);
+    ScriptedEditing editing([](PropertySheet& sheet) {
+        pageOf<DescL1DialogMgt>(sheet)->m_description = "New description";
+        pageOf<TGDialogMgt>(sheet)->m_tailoringGuideline = "New guideline";
+        auto* identification = pageOf<CIdentificationDialogMgt>(sheet);
+        identification->m_notes = "edited notes";
+        identification->m_version = "5";
+        identification->m_stateText = "for_approval";
+        identification->m_name = "Design work";
+        identification->onSelchangeApproval(3, 2); // "To approve": dated today
+        return IDOK;
+    });
+    CTime::setClockForTests(CTime(2025, 6, 30, 10, 0, 0).GetTime());
+    ASSERT_EQ(editDesign(m_fixture, design), IDOK);
+    CTime::setClockForTests(0);
+    const std::string data = m_fixture.read("site/Process/Design/process.data");
+    EXPECT_NE(data.find("Version=5\r\n"), std::string::npos);
+    EXPECT_NE(data.find("VersionMinor=8\r\n"), std::string::npos);
+    EXPECT_NE(data.find("State=FOR_APPROVAL\r\n"), std::string::npos);
+    EXPECT_NE(data.find("Appro3=To approve\r\nAppro4=Not defined\r\n"), std::string::npos);
+    EXPECT_NE(data.find("Appro3Date=30/06/2025\r\n"), std::string::npos);
+    EXPECT_EQ(m_fixture.read("site/Process/Design/notes.txt"), "edited notes");
+    EXPECT_EQ(m_fixture.read("site/Process/Design/ActivityDescription.txt"), "New description");
+    EXPECT_EQ(m_fixture.read("site/Process/Design/Tailoring.txt"), "New guideline");
+    EXPECT_EQ(m_fixture.project->renames, std::vector<std::string>{"N2 -> Design work / Conception"});
+}
+
+TEST_F(PropertySheetTest, CancelWritesNothing) {
+    ProcessItem* design = m_fixture.item("N2");
+    design->load(0);
+    const std::string before = m_fixture.read("site/Process/Design/process.data");
+    ScriptedEditing editing([](PropertySheet& sheet) {
+        pageOf<CIdentificationDialogMgt>(sheet)->m_name = "Renamed";
+        pageOf<DescL1DialogMgt>(sheet)->m_description = "changed";
+        return IDCANCEL;
+    });
+    EXPECT_EQ(editDesign(m_fixture, design), IDCANCEL);
+    EXPECT_EQ(m_fixture.read("site/Process/Design/process.data"), before);
+    EXPECT_EQ(m_fixture.read("site/Process/Design/notes.txt"), "\nfirst note\nsecond note\n");
+    EXPECT_TRUE(m_fixture.project->renames.empty());
+}
+
+TEST_F(PropertySheetTest, WithoutAnEditingServiceEverySheetIsCancelled) {
+    ProcessItem* design = m_fixture.item("N2");
+    design->load(0);
+    EXPECT_EQ(editDesign(m_fixture, design), IDCANCEL);
+}
+
+TEST_F(PropertySheetTest, IdentificationPageRefusesBadNames) {
+    ProcessItem* design = m_fixture.item("N2");
+    design->load(0);
+    CIdentificationDialogMgt page(design);
+    page.m_name = "Plain page"; // a sibling's name
+    EXPECT_FALSE(page.onKillActive());
+    page.m_name = "Bad!name";
+    EXPECT_FALSE(page.onKillActive());
+    page.m_name = "Design";
+    EXPECT_TRUE(page.onKillActive());
+    ASSERT_EQ(m_ui.messages.size(), 2u);
+    EXPECT_EQ(m_ui.messages[0].text, "Duplicated name under same parent item!");
+    EXPECT_EQ(approvalTextFromIndex(7), "Not defined");
+    EXPECT_EQ(approvalIndexFromText("approved"), 0); // exact compare
+}
+
+TEST_F(PropertySheetTest, BaseExtensionHasNoSheetAndStarterPageReadsTheFlag) {
+    ProcessItem* plain = m_fixture.item("N3");
+    plain->createExtension(1);
+    plain->edit();
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, "Not implemented yet!");
+    ProcessItem* process = m_fixture.item("N1");
+    process->load(0);
+    ASSERT_NE(process->getItemWorkflow(), nullptr);
+    process->getItemWorkflow()->setFullyGenerated(1);
+    CWorkflowEditorStarterDlgMgt starter(m_fixture.project.get(), process, "Workflow", 1);
+    EXPECT_EQ(starter.m_fullyGenerated, 1);
+    CWorkflowEditorStarterDlgMgt roleMap(m_fixture.project.get(), process, "Role map", 0);
+    EXPECT_EQ(roleMap.m_fullyGenerated, 0);
+}
+
+} // namespace
