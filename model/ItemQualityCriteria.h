@@ -11,4 +11,11 @@ public:
     static CString getClassLabel() { return "QUALITY CRITERIA"; }
     static CString getClassKeyword() { return "QUALITYCRITERIA"; }
     CString getDescriptionFileName(int language) override { return descriptionFile("description.txt", language); }
+
+    // Main criteria are propagated to the upper levels.
+    int isMain() const { return m_main; }
+    void setMain(int flag) { m_main = flag; }
+
+private:
+    int m_main = 0;
 };

@@ -1,14 +1,28 @@
 #pragma once
 
-// A group of roles, drawn as a role map.
+// A group of roles, drawn as a role map; it holds once every activity link
+// of the roles and groups below it.
 
+#include "ItemExtensionListe.h"
 #include "ProcessItemExtension.h"
 
 class ItemRoleGroup : public ProcessItemExtension {
 public:
-    ItemRoleGroup(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
+    ItemRoleGroup(ProcessItem* item, Project* project);
+    ~ItemRoleGroup() override;
 
     static CString getClassLabel() { return "ROLE GROUP"; }
     static CString getClassKeyword() { return "ROLEGROUP"; }
+    int saveData() override;
     int hasDiagram() override { return 1; }
+    void edit() override;
+
+    // Holds the link once (by activity) here and passes it up through the
+    // enclosing roles and groups.
+    void addLink(ItemLink* link);
+    ItemExtensionListe* getActivityLinks() const { return m_activityLinks; }
+    void clearActivityLinks() { m_activityLinks->removeAll(); }
+
+private:
+    ItemExtensionListe* m_activityLinks;
 };

@@ -149,6 +149,7 @@ int ProcessItem::hasHtmlPage() {
 
 void ProcessItem::setClassKind(int kind) {
     m_classKind = kind;
+    identityChanged();
     if (!m_extension)
         createExtension(kind);
 }
@@ -163,6 +164,7 @@ void ProcessItem::createExtension(int kind) {
         return;
     m_extension = ProcessItemExtension::create(kind, this, getProject());
     m_classKind = kind;
+    identityChanged();
 }
 
 void ProcessItem::changeClass(const CString& keyword) {
@@ -320,6 +322,8 @@ void ProcessItem::load(int force) {
         if (!classKeyword.IsEmpty()) {
             const int oldKind = m_classKind;
             m_classKind = getProcessClassFromKeyword(classKeyword);
+            if (m_classKind != oldKind)
+                identityChanged();
             if (m_extension && m_classKind != oldKind) {
                 delete m_extension;
                 m_extension = nullptr;

@@ -140,6 +140,15 @@ int ProcessItemExtension::writeItemFile(const CString& fileName, const CString& 
     return 0;
 }
 
+int ProcessItemExtension::reportSaveFailure(int ok) const {
+    if (!ok) {
+        CString message;
+        message.Format(loadString(33021), m_item->getName().GetString());
+        ui::AfxMessageBox(message);
+    }
+    return ok ? 1 : 0;
+}
+
 void ProcessItemExtension::writeDescription(const CString& text, int language) {
     m_item->setDescription(language, text);
     const CString name = getDescriptionFileName(language);

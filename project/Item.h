@@ -106,10 +106,11 @@ public:
     // "N" + seconds since 1970 + a process-wide counter.
     void generateUid();
 
-private:
-    // The project's indexes over uids, names and urls are stale after a change.
+protected:
+    // The project's indexes over uids, names, urls and classes are stale after a change.
     void identityChanged();
 
+private:
     int m_reloadMark = 0;
     int m_visible = 1;
     CString m_uid;

@@ -16,6 +16,7 @@ public:
     virtual void disableProjectButtons() = 0;
     // Rebuilds the tree control from the list, storing each item's node handle.
     virtual void rebuildTree(ItemListePlus* list) = 0;
+    virtual void setWindowTitle(const CString& title) = 0;
 };
 
 // The default closed and open tree icons.

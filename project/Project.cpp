@@ -128,6 +128,8 @@ Item* Project::getHomeItem() const {
     return home;
 }
 
+Project::TreeStamp Project::treeStamp() const { return TreeStamp{m_itemList, m_itemList->version(), m_identityEpoch}; }
+
 void Project::ensureIndexes() const {
     if (!m_indexValid || m_indexedList != m_itemList || m_indexedVersion != m_itemList->version())
         rebuildIndexes();
@@ -199,3 +201,9 @@ void Project::closeLog(TextOutStream* log) {
 }
 
 CString Project::getVersionString() { return loadString(61449); }
+
+void Project::setProgressRange(int low, int high) { ui::setProgressRange(low, high); }
+
+void Project::setProgressStep(int step) { ui::current().setProgressStep(step); }
+
+void Project::setProgressPos(int position) { ui::setProgressPos(position); }

@@ -127,8 +127,20 @@ public:
     Item* findItemByUid(const CString& uid, ItemListe* list = nullptr) const;
     // The target of a shortcut: the last Dual item with exactly its url.
     Item* findShortcutTarget(const Item* shortcut) const;
-    // Items changed their uid, name or url: the indexes are rebuilt on next use.
-    void invalidateIndexes() { m_indexValid = false; }
+    // Items changed their uid, name, url or class: the indexes are rebuilt on next use.
+    void invalidateIndexes() {
+        m_indexValid = false;
+        ++m_identityEpoch;
+    }
+    // Changes whenever the item list or an item's identity changed, so that
+    // indexes kept elsewhere can tell they are stale.
+    struct TreeStamp {
+        const void* list = nullptr;
+        long version = -1;
+        long epoch = -1;
+        bool operator==(const TreeStamp&) const = default;
+    };
+    TreeStamp treeStamp() const;
 
     // Labels of generated pages from "trad.ini", cached for the project's life.
     CString getLabel(int secondLanguage, const CString& key);
@@ -144,6 +156,11 @@ public:
     // the block footer, closes and deletes it.
     TextOutStream* openLog() const;
     static void closeLog(TextOutStream* log);
+
+    // The main window's progress bar.
+    void setProgressRange(int low, int high);
+    void setProgressStep(int step);
+    void setProgressPos(int position);
 
     int isTreeLoaded() const { return m_treeLoaded; }
     int isBusy() const { return m_busy; }
@@ -199,6 +216,7 @@ private:
     std::unique_ptr<TextOutStream> m_lockStream;
 
     mutable bool m_indexValid = false;
+    long m_identityEpoch = 0;
     mutable const ItemListePlus* m_indexedList = nullptr;
     mutable long m_indexedVersion = -1;
     mutable std::unordered_map<CString, Item*> m_uidIndex;

@@ -17,6 +17,7 @@ public:
     virtual void endWaitCursor() = 0;
     virtual void setProgressRange(int lower, int upper) = 0;
     virtual void setProgressPos(int position) = 0;
+    virtual void setProgressStep(int /*step*/) {}
 
     // The answer of the box's default button (MB_DEFBUTTON1..3 over its button set).
     static int defaultAnswer(UINT style);

@@ -103,7 +103,25 @@ TEST_F(ProcessItemTest, SavingKeepsKeyOrderAndUnknownKeysAndWritesOnce) {
                      "doNotGenerate=YES\r\n"
                      "CustomKey=kept as it is\r\n"
                      "; a comment the author wrote\r\n"
-                     "PageHeaderImage=design.gif\r\n");
+                     "PageHeaderImage=design.gif\r\n"
+                     // The activity's own keys, new to this file, follow in their order.
+                     "ProjectKind=generic\r\n"
+                     "InWorkProducts=\r\n"
+                     "OutWorkProducts=\r\n"
+                     "Step=\r\n"
+                     "StepL2=\r\n"
+                     "Roles=\r\n"
+                     "ActivityType=\r\n"
+                     "GProc=\r\n"
+                     "Measures=\r\n"
+                     "SeparatedProcedureText=no\r\n"
+                     "StepHyperlinks=no\r\n"
+                     "ProcedureLink=NOPROCEDURE\r\n"
+                     "ProcedureURL=\r\n"
+                     "ProcedureURLL2=\r\n"
+                     "Derivable=no\r\n"
+                     "Derived=no\r\n"
+                     "DerivedFrom=\r\n");
     design->load(1); // reads back what it wrote
     EXPECT_EQ(design->getVersion(), "3");
     EXPECT_EQ(design->getVersionMinor(), "8");
@@ -224,9 +242,12 @@ TEST_F(ProcessItemTest, DescriptionReadingModes) {
     m_fixture.write("site/Process/Design/ActivityDescription.txt", "one \"line\"");
     EXPECT_EQ(design->getDescriptionForCsv(0), "one 'line'");
 
-    m_fixture.write("site/Process/Design/ActivityDescription.txt", "x<br><br>y\nz");
-    design->buildHtmlDescription(0);
-    EXPECT_EQ(design->getHtmlDescription(0), "x<br>y\nz");
+    // The plain popup text of a class without one of its own.
+    ProcessItem* domain = m_fixture.item("N3");
+    domain->createExtension(22);
+    m_fixture.write("site/Process/Plain_page/Description.txt", "x<br><br>y\nz");
+    domain->buildHtmlDescription(0);
+    EXPECT_EQ(domain->getHtmlDescription(0), "x<br>y\nz");
 }
 
 TEST_F(ProcessItemTest, DescriptionWritesAndTheirFailures) {

@@ -15,6 +15,7 @@ public:
     void rebuildTree(ItemListePlus* list) override {
         calls.push_back("rebuildTree " + std::to_string(list->count()));
     }
+    void setWindowTitle(const CString& title) override { calls.push_back("setWindowTitle " + title.str()); }
 
     std::vector<std::string> calls;
 };

@@ -1,0 +1,82 @@
+#include "WorkProductPages.h"
+
+#include "ItemReference.h"
+#include "ItemWorkProduct.h"
+#include "ProcessItem.h"
+#include "Project.h"
+
+namespace {
+
+ProcessItem* itemWithUid(Project* project, const CString& uid) {
+    return project && !uid.IsEmpty() ? dynamic_cast<ProcessItem*>(project->findItemByUid(uid)) : nullptr;
+}
+
+} // namespace
+
+CWorkProductPPage1::CWorkProductPPage1(Project* project, ProcessItem* item)
+    : PropertyPage(172, "Attributes"), m_project(project), m_item(item) {
+    ItemWorkProduct* product = dynamic_cast<ItemWorkProduct*>(item->getExtension());
+    if (!product)
+        return;
+    m_description = product->readDescription(0, 0, 0, 0);
+    m_location = product->m_location;
+    m_wpName = product->m_wpName;
+    m_image = product->m_image;
+    m_cmPolicy = product->m_cmPolicy;
+    m_wpType = product->m_wpType;
+    m_toArchive = product->m_toArchive;
+    m_viewParentInActivity = product->m_viewParentWorkProductInActivity;
+    m_isRequirement = product->m_isARequirementToImplement;
+    m_timing = product->m_timing;
+    m_derivable = product->m_derivable;
+    m_derived = product->m_derived;
+    m_derivedFrom1 = itemWithUid(project, product->m_derivedFrom);
+    m_derivedFrom2 = itemWithUid(project, product->m_derivedFrom2);
+    for (int i = 1; i <= product->m_authors->count(); ++i) {
+        const CString& entry = *product->m_authors->at(i);
+        if (Item* role = findReferencedItem(entry))
+            m_authors.emplace_back(role, getReferenceName(entry));
+    }
+}
+
+void CWorkProductPPage1::onOK() {
+    ItemWorkProduct* product = dynamic_cast<ItemWorkProduct*>(m_item->getExtension());
+    if (!product)
+        return;
+    product->m_authors->deleteAll();
+    for (const auto& [role, responsibility] : m_authors)
+        product->m_authors->append(new CString("~" + role->getUid() + "/" + responsibility));
+}
+
+CWorkProductPPage2::CWorkProductPPage2(Project* project, ProcessItem* item)
+    : PropertyPage(170, "Templates"), m_project(project), m_item(item) {
+    m_comment = item->readValue("Comment");
+    m_templateNameF1Extension = item->readValue("TemplateNameF1Extension");
+    m_templateNameF2Extension = item->readValue("TemplateNameF2Extension");
+    m_templateNameL1F1 = item->readValue("TemplateNameL1F1");
+    m_altTemplateNameL1F1 = item->readValue("AlternativeTemplateNameL1F1");
+    m_templateNameL1F2 = item->readValue("TemplateNameL1F2");
+    m_altTemplateNameL1F2 = item->readValue("AlternativeTemplateNameL1F2");
+    m_templateNameL2F1 = item->readValue("TemplateNameL2F1");
+    m_altTemplateNameL2F1 = item->readValue("AlternativeTemplateNameL2F1");
+    m_templateNameL2F2 = item->readValue("TemplateNameL2F2");
+    m_altTemplateNameL2F2 = item->readValue("AlternativeTemplateNameL2F2");
+}
+
+CWorkProductPPage4::CWorkProductPPage4(Project* project, ProcessItem* item)
+    : PropertyPage(173, "Examples"), m_project(project), m_item(item) {
+    m_exampleNameL1F1 = item->readValue("ExampleNameL1F1");
+    m_altExampleNameL1F1 = item->readValue("AlternativeExampleNameL1F1");
+    m_exampleNameL1F2 = item->readValue("ExampleNameL1F2");
+    m_altExampleNameL1F2 = item->readValue("AlternativeExampleNameL1F2");
+    m_exampleNameL2F1 = item->readValue("ExampleNameL2F1");
+    m_altExampleNameL2F1 = item->readValue("AlternativeExampleNameL2F1");
+    m_exampleNameL2F2 = item->readValue("ExampleNameL2F2");
+    m_altExampleNameL2F2 = item->readValue("AlternativeExampleNameL2F2");
+    if (const ItemWorkProduct* product = dynamic_cast<ItemWorkProduct*>(item->getExtension())) {
+        m_defaultExampleLibrary = product->m_defaultExampleLibrary;
+        m_exampleLibraryPath = product->getExampleLibraryPath();
+        m_additionalElementName = product->m_additionalElementName;
+        m_additionalElementPath = product->m_additionalElementPath;
+    }
+}

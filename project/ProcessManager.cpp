@@ -1,0 +1,636 @@
+#include "ProcessManager.h"
+
+#include "CStringListePlus.h"
+#include "ItemActivity.h"
+#include "ItemClasses.h"
+#include "ItemExtensionListe.h"
+#include "ItemIteratorPlus.h"
+#include "ItemListePlus.h"
+#include "ItemQualityCriteria.h"
+#include "ItemReference.h"
+#include "ItemRole.h"
+#include "ItemRoleGroup.h"
+#include "ItemWorkProduct.h"
+#include "MainWindow.h"
+#include "PrivateProfile.h"
+#include "ProcessItem.h"
+#include "ProcessItemListe.h"
+#include "StdOption.h"
+#include "StringTable.h"
+#include "TextOutStream.h"
+#include "XmlExporter.h"
+#include "ui/UserInterface.h"
+
+#include <algorithm>
+#include <exception>
+#include <vector>
+
+namespace {
+
+ProcessManager* g_manager = nullptr;
+
+CString readSetting(const CString& file, const char* section, const char* key) {
+    char buffer[999];
+    const DWORD n = GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, file);
+    return CString(buffer, static_cast<int>(n));
+}
+
+// Appends the pieces of a "," list, lower-cased, skipping empty pieces.
+void appendLowerCasedPieces(CStringListePlus* list, const CString& value) {
+    CStringListePlus pieces;
+    pieces.split(value, ",", 0);
+    for (int i = 1; i <= pieces.count(); ++i) {
+        CString piece = *pieces.at(i);
+        if (piece.IsEmpty())
+            continue;
+        piece.MakeLower();
+        list->append(new CString(piece));
+    }
+    pieces.deleteAll();
+}
+
+// Every process item of the list in tree order.
+template <typename F> void forEachItem(ItemListePlus* list, F f) {
+    ItemIterateur* it = list->ItemListe::createIterator();
+    while (!it->isAtEnd()) {
+        Item* item = it->current();
+        it->next();
+        if (auto* processItem = dynamic_cast<ProcessItem*>(item))
+            f(processItem);
+    }
+    delete it;
+}
+
+CString classIndexKey(int kind, const CString& name) {
+    CString key;
+    key.Format("%d|", kind);
+    CString lower = name;
+    lower.MakeLower();
+    return key + lower;
+}
+
+// Replaces part n (0 the "~uid" head, 1 the state uid) of a work-product
+// reference when it names the old uid (compared lower-cased); true when it did.
+bool replaceReferencePart(CString& reference, int part, const CString& lowerOldUid, const CString& newUid) {
+    CStringListePlus parts;
+    parts.split(reference, "/", 0);
+    bool changed = false;
+    if (part < parts.count()) {
+        CString& text = *parts.at(part + 1);
+        CString uid = part == 0 ? getReferenceUid(text) : text;
+        uid.MakeLower();
+        if (!uid.IsEmpty() && uid == lowerOldUid) {
+            text = part == 0 ? "~" + newUid : newUid;
+            changed = true;
+        }
+    }
+    if (changed) {
+        // Keep the separators of the original, empty parts included.
+        CString rebuilt;
+        int start = 0;
+        for (int n = 0; n <= part; ++n) {
+            const int slash = reference.Find('/', start);
+            if (n == part) {
+                rebuilt = reference.Left(start) + *parts.at(part + 1) + (slash < 0 ? CString() : reference.Mid(slash));
+            } else {
+                start = slash + 1;
+            }
+        }
+        reference = rebuilt;
+    }
+    parts.deleteAll();
+    return changed;
+}
+
+} // namespace
+
+ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWindow, int deferred, int layoutFlag)
+    : Project(settingsPath, mainWindow, layoutFlag), m_projectKinds(new CStringListePlus),
+      m_roleResponsibilities(new CStringListePlus), m_wpRoleResponsibilities(new CStringListePlus),
+      m_classKeywords(new CStringListe), m_itemLinks(new ItemExtensionListe), m_exporter(nullptr) {
+    g_manager = this;
+    if (!deferred)
+        loadMenuTree(mainWindow, 1);
+    const CString settings = getSettingsFile();
+    m_processMode = readSetting(settings, "APPLICATION_KIND", "Tolvane") == "yes";
+
+    const CString stored = StdOption::instance().getDataVersion();
+    if (stored != getVersionString())
+        checkDataVersion(stored, getVersionString());
+
+    appendLowerCasedPieces(m_projectKinds, readSetting(settings, "PROCESSUS", "PROJECTKINDS"));
+    if (m_projectKinds->count() == 0)
+        m_projectKinds->append(new CString(getDefaultProjectKind()));
+    m_roleResponsibilities->append(new CString);
+    appendLowerCasedPieces(m_roleResponsibilities, readSetting(settings, "PROCESSUS", "ROLE_RESPONSIBILITY"));
+    appendLowerCasedPieces(m_wpRoleResponsibilities, readSetting(settings, "PROCESSUS", "WP_ROLE_RESPONSIBILITY"));
+
+    CString language = readSetting(settings, "PROCESS_OPTION", "GenerationLang");
+    if (language.IsEmpty())
+        language = readSetting(settings, "PROCESS_OPTION", "GerationLang");
+    if (!language.IsEmpty())
+        setGenerationLanguage(language);
+    const CString language2 = readSetting(settings, "PROCESS_OPTION", "GenerationLang2");
+    if (!language2.IsEmpty())
+        setGenerationLanguage2(language2);
+
+    static const char* const kApprovalKeys[] = {"appro1", "appro2", "appro3", "appro4", "appro5", "Appro6"};
+    for (int n = 1; n <= 6; ++n) {
+        const CString label = readSetting(settings, "APPROVAL", kApprovalKeys[n - 1]);
+        CString fallback;
+        fallback.Format("Approval %d", n);
+        setApprovalLabel(n, label.IsEmpty() ? fallback : label);
+    }
+
+    for (const char* keyword : {"ACTIVITY", "DISCIPLINE", "GENERAL PROCEDURE", "MACRO-ACTIVITY", "MEASURE", "PHASE",
+                                "ROLE", "WORKFLOW", "WORKPRODUCT", "WORKPRODUCT STATE", "GLOSSARY ENTRY", "DOMAIN",
+                                "QUALITY CRITERIA", "--- Group ---", "GENERAL PROCEDURE GROUP", "ROLE GROUP",
+                                "WORKPRODUCT GROUP", "--- View ---", "PROCESS OVERVIEW", "TEMPLATE ACCESS",
+                                "WORKPRODUCT OVERVIEW", "GLOSSARY", "SITE MAP"})
+        m_classKeywords->append(new CString(keyword));
+
+    ItemWorkProduct::loadWorkProductTypes();
+    m_exporter = new XmlExporter(this);
+
+    m_linksNeedRefresh = 1;
+    if (!deferred)
+        updateLinks(nullptr, 0);
+
+    if (mainWindow) {
+        CString title = loadString(61448) + " - " + loadString(61449);
+        const CString siteName = StdOption::instance().getSiteName();
+        if (!siteName.IsEmpty())
+            title += "  - " + siteName;
+        mainWindow->setWindowTitle(title);
+    }
+}
+
+ProcessManager::~ProcessManager() {
+    for (CStringListePlus* list : {m_projectKinds, m_roleResponsibilities, m_wpRoleResponsibilities}) {
+        list->deleteAll();
+        delete list;
+    }
+    m_itemLinks->deleteAll();
+    delete m_itemLinks;
+    ItemWorkProduct::freeWorkProductTypes();
+    m_classKeywords->deleteAll();
+    delete m_classKeywords;
+    delete m_exporter;
+    // The items go before the lists of links they point into.
+    m_itemList->deleteAll();
+    if (g_manager == this)
+        g_manager = nullptr;
+}
+
+ProcessManager* ProcessManager::getInstance() { return g_manager; }
+
+void ProcessManager::guarded(const char* operation, const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const std::exception& error) {
+        ui::AfxMessageBox(error.what());
+    } catch (...) {
+        CString message;
+        message.Format(loadString(33042), (CString("ProcessManager::") + operation).GetString());
+        ui::AfxMessageBox(message);
+    }
+}
+
+Item* ProcessManager::createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
+                                 const CString& icon, const CString& openIcon, int level, int frame,
+                                 const CString& description) {
+    return new ProcessItem(parent, name, url, blankTarget, icon, openIcon, level, this, frame, description);
+}
+
+void ProcessManager::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
+                                int withSubtree, int multiUser) {
+    if (!(classKindOf(item) == kNoProcessClass && !StdOption::instance().getMultiUsers()))
+        m_linksNeedRefresh = 1;
+    Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree, multiUser);
+}
+
+void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) { updateLinks(nullptr, 0); }
+
+int ProcessManager::canMoveItem(Item* from, Item* to, int mode) {
+    if (!Project::canMoveItem(from, to, mode))
+        return 0;
+    Item* newParent = mode == 2 ? to : (to ? to->getParent() : nullptr);
+    if (!isAllowedChildItemOf(from, newParent)) {
+        ui::AfxMessageBox(loadString(33055));
+        return 0;
+    }
+    return 1;
+}
+
+int ProcessManager::checkItemClassAllowed(const CString& classKeyword, Item* parent) {
+    if (!isAllowedChildClassOf(getProcessClassFromKeyword(classKeyword), parent)) {
+        ui::AfxMessageBox(loadString(33055));
+        return 0;
+    }
+    return 1;
+}
+
+Item* ProcessManager::addProcessItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
+                                     const CString& openIcon, int mode, const CString& description,
+                                     const CString& url, int refreshTree, int saveTree, int frame, int visible,
+                                     const CString& nameL2, int multiUser, const CString&) {
+    if (StdOption::instance().getMultiUsers())
+        m_linksNeedRefresh = 1;
+    return addItem(anchor, name, blankTarget, icon, openIcon, mode, description, url, refreshTree, saveTree, frame,
+                   visible, nameL2, multiUser, "");
+}
+
+void ProcessManager::checkDataVersion(const CString& stored, const CString& program) {
+    CString message;
+    message.Format(loadString(33047), stored.GetString(), program.GetString());
+    ui::AfxMessageBox(message);
+    StdOption::instance().setDataVersion(program);
+}
+
+void ProcessManager::updateLinks(Item* item, int doubledProgress) {
+    if (!m_linksNeedRefresh && !item)
+        return;
+    const int count = getItemCount();
+    setProgressRange(1, doubledProgress ? 2 * count : count);
+    setProgressStep(10);
+    forEachItem(m_itemList, [](ProcessItem* i) { i->getPhaseList()->deleteAll(); });
+    int position = 0;
+    ItemIterateur* it = m_itemList->ItemListe::createIterator();
+    while (!it->isAtEnd()) {
+        auto* current = dynamic_cast<ProcessItem*>(it->current());
+        it->next();
+        setProgressPos(++position);
+        if (!current || current->getKind() == kShortcut)
+            continue;
+        current->load(item != nullptr);
+        if (ItemRole* role = current->getItemRole()) {
+            role->clearActingGroups();
+            role->clearGroupMembers();
+        }
+        if (current->getClassKind() == kPhaseClass) {
+            // Everything below the phase, shortcuts expanded, belongs to it.
+            ItemIteratorPlus* walk = m_itemList->createIterator();
+            walk->seek(current);
+            if (!walk->isAtEnd())
+                walk->next();
+            while (!walk->isAtEnd()) {
+                Item* below = walk->current();
+                const int level = walk->isInShortcut() ? walk->getShortcutLevel() : below->getLevel();
+                if (level <= current->getLevel())
+                    break;
+                if (auto* belowItem = dynamic_cast<ProcessItem*>(below)) {
+                    CStringListePlus* phases = current->getPhaseList();
+                    for (int p = 1; p <= phases->count(); ++p)
+                        if (!belowItem->getPhaseList()->find(*phases->at(p), ""))
+                            belowItem->addPhase(*phases->at(p));
+                }
+                walk->next();
+            }
+            delete walk;
+        }
+    }
+    delete it;
+
+    // Acting role groups.
+    ProcessItem* group = nullptr;
+    forEachItem(m_itemList, [&](ProcessItem* current) {
+        if (group && current->getLevel() <= group->getLevel())
+            group = nullptr;
+        if (!group) {
+            if (ItemRole* role = current->getItemRole(); role && role->m_actingRoleGroup)
+                group = current;
+            return;
+        }
+        ProcessItem* member = current;
+        if (current->getKind() == kShortcut)
+            member = dynamic_cast<ProcessItem*>(findShortcutTarget(current));
+        if (ItemRole* role = member ? member->getItemRole() : nullptr) {
+            role->addActingGroup(group);
+            group->getItemRole()->addGroupMember(member);
+        }
+    });
+
+    m_linksNeedRefresh = 0;
+    if (!doubledProgress)
+        setProgressPos(1);
+}
+
+void ProcessManager::rebuildClassIndex() {
+    const TreeStamp stamp = treeStamp();
+    if (stamp == m_classIndexStamp)
+        return;
+    m_classNameIndex.clear();
+    forEachItem(m_itemList, [this](ProcessItem* item) {
+        m_classNameIndex.emplace(classIndexKey(item->getClassKind(), item->getName()), item);
+    });
+    m_classIndexStamp = stamp;
+}
+
+ProcessItem* ProcessManager::findItemByNameAndClass(const CString& name, int classKind) {
+    rebuildClassIndex();
+    const auto hit = m_classNameIndex.find(classIndexKey(classKind, name));
+    return hit == m_classNameIndex.end() ? nullptr : hit->second;
+}
+
+ProcessItem* ProcessManager::findRole(const CString& reference) {
+    return findItemByNameAndClass(getReferenceDisplayName(reference, 0), kRoleClass);
+}
+
+ProcessItem* ProcessManager::findWorkProduct(const CString& reference) {
+    return findItemByNameAndClass(getWorkProductReferenceName(reference, 0), kWorkProductClass);
+}
+
+void ProcessManager::getRoles(ProcessItemListe* list) {
+    forEachItem(m_itemList, [list](ProcessItem* item) {
+        if (item->getClassKind() == kRoleClass)
+            list->append(item);
+    });
+}
+
+void ProcessManager::getWorkProducts(ProcessItemListe* list) {
+    forEachItem(m_itemList, [list](ProcessItem* item) {
+        if (item->getClassKind() == kWorkProductClass)
+            list->append(item);
+    });
+}
+
+void ProcessManager::linkWorkProducts() {
+    TextOutStream* log = openLog();
+    forEachItem(m_itemList, [](ProcessItem* item) {
+        if (ItemWorkProduct* product = item->getItemWorkProduct()) {
+            product->getProducingActivities()->removeAll();
+            product->getUsingActivities()->removeAll();
+        }
+    });
+    int missing = 0;
+    forEachItem(m_itemList, [&](ProcessItem* activity) {
+        const ItemActivity* extension = activity->getItemActivity();
+        if (!extension)
+            return;
+        for (int input = 0; input <= 1; ++input) {
+            CStringListePlus* references = input ? extension->getInWorkProducts() : extension->getOutWorkProducts();
+            for (int i = 1; i <= references->count(); ++i) {
+                ProcessItem* product = findWorkProduct(*references->at(i));
+                ItemWorkProduct* productExtension = product ? product->getItemWorkProduct() : nullptr;
+                if (!productExtension) {
+                    if (log)
+                        *log << "Work product " << *references->at(i) << " referenced in " << activity->getName()
+                             << " not found\n";
+                    ++missing;
+                    continue;
+                }
+                ItemListe* list = input ? productExtension->getUsingActivities()
+                                        : productExtension->getProducingActivities();
+                if (list->indexOf(activity))
+                    continue;
+                if (input)
+                    productExtension->addUsingActivity(activity);
+                else
+                    productExtension->addProducingActivity(activity);
+            }
+        }
+    });
+    if (missing)
+        ui::AfxMessageBox(loadString(32998));
+    closeLog(log);
+}
+
+void ProcessManager::linkRoles() {
+    TextOutStream* log = openLog();
+    forEachItem(m_itemList, [](ProcessItem* item) {
+        if (ItemRole* role = item->getItemRole())
+            role->clearActivityLinks();
+        if (ItemRoleGroup* group = item->getItemRoleGroup())
+            group->clearActivityLinks();
+    });
+    m_itemLinks->deleteAll();
+    int missing = 0;
+    forEachItem(m_itemList, [&](ProcessItem* activity) {
+        const ItemActivity* extension = activity->getItemActivity();
+        if (!extension)
+            return;
+        CStringListePlus* roles = extension->getRoles();
+        for (int i = 1; i <= roles->count(); ++i) {
+            ProcessItem* roleItem = findRole(*roles->at(i));
+            if (ItemRole* role = roleItem ? roleItem->getItemRole() : nullptr) {
+                role->addActivityLink(activity, getReferenceName(*roles->at(i)), m_itemLinks);
+            } else {
+                if (log)
+                    *log << "Role " << *roles->at(i) << " referenced in " << activity->getName() << " not found\n";
+                ++missing;
+            }
+        }
+    });
+    // A member role performs the activities of the groups it belongs to.
+    forEachItem(m_itemList, [](ProcessItem* item) {
+        ItemRole* member = item->getItemRole();
+        if (!member)
+            return;
+        ProcessItemListe* groups = member->getActingGroups();
+        for (int g = 1; g <= groups->count(); ++g) {
+            ItemRole* groupRole = groups->at(g)->getItemRole();
+            if (!groupRole)
+                continue;
+            ItemExtensionListe* links = groupRole->getActivityLinks();
+            // The group's links as they stood before this member added any.
+            std::vector<ItemLink*> snapshot;
+            for (int l = 1; l <= links->count(); ++l)
+                snapshot.push_back(links->at(l));
+            for (ItemLink* link : snapshot)
+                member->addActivityLink(link->getItem(), link->getText(), nullptr);
+        }
+    });
+    if (missing)
+        ui::AfxMessageBox(loadString(32999));
+    closeLog(log);
+}
+
+CStringListePlus* ProcessManager::getActivityWorkProductLists() {
+    auto* names = new CStringListePlus;
+    forEachItem(m_itemList, [names](ProcessItem* activity) {
+        const ItemActivity* extension = activity->getItemActivity();
+        if (!extension)
+            return;
+        for (CStringListePlus* references : {extension->getInWorkProducts(), extension->getOutWorkProducts()})
+            for (int i = 1; i <= references->count(); ++i) {
+                const CString name = getWorkProductReferenceName(*references->at(i), 0);
+                if (!names->find(name, ""))
+                    names->append(new CString(name));
+            }
+    });
+    return names;
+}
+
+ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
+    updateLinks(nullptr, 0);
+    auto* states = new ProcessItemListe;
+    const int position = m_itemList->indexOf(item);
+    for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
+        Item* next = m_itemList->at(i);
+        if (next->getLevel() <= item->getLevel())
+            break;
+        if (next->getLevel() == item->getLevel() + 1 && classKindOf(next) == kWorkProductStateClass)
+            states->append(static_cast<ProcessItem*>(next));
+    }
+    return states;
+}
+
+void ProcessManager::collectQualityCriteria(Item* workProduct, ProcessItemListe* result, std::vector<Item*>& visited) {
+    // A derivation cycle stops at the first work product met again.
+    if (std::find(visited.begin(), visited.end(), workProduct) != visited.end())
+        return;
+    visited.push_back(workProduct);
+    auto* processItem = dynamic_cast<ProcessItem*>(workProduct);
+    const ItemWorkProduct* product = processItem ? processItem->getItemWorkProduct() : nullptr;
+    if (product && product->m_derived) {
+        for (const CString& uid : {product->getDerivedFrom(), product->getDerivedFrom2()})
+            if (Item* source = uid.IsEmpty() ? nullptr : findItemByUid(uid))
+                collectQualityCriteria(source, result, visited);
+    }
+    const int position = m_itemList->indexOf(workProduct);
+    for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
+        Item* child = m_itemList->at(i);
+        if (child->getLevel() <= workProduct->getLevel())
+            break;
+        if (child->getLevel() != workProduct->getLevel() + 1)
+            continue;
+        Item* criterion = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
+        if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
+            result->append(static_cast<ProcessItem*>(criterion));
+    }
+}
+
+ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
+    updateLinks(nullptr, 0);
+    auto* result = new ProcessItemListe;
+    std::vector<Item*> visited;
+    collectQualityCriteria(workProduct, result, visited);
+    return result;
+}
+
+ProcessItemListe* ProcessManager::getSubtreeQualityCriteria(Item* item) {
+    updateLinks(nullptr, 0);
+    auto* result = new ProcessItemListe;
+    ItemIteratorPlus* walk = m_itemList->createIterator();
+    walk->seek(item);
+    if (!walk->isAtEnd())
+        walk->next();
+    while (!walk->isAtEnd()) {
+        Item* below = walk->current();
+        const bool inShortcut = walk->isInShortcut() != 0;
+        const int level = inShortcut ? walk->getShortcutLevel() : below->getLevel();
+        if (level <= item->getLevel())
+            break;
+        auto* criterion = dynamic_cast<ProcessItem*>(below);
+        if (criterion && criterion->getClassKind() == kQualityCriteriaClass) {
+            const ItemQualityCriteria* extension = criterion->getItemQualityCriteria();
+            if (below->getLevel() == item->getLevel() + 1 || (extension && extension->isMain()) || inShortcut)
+                result->append(criterion);
+        }
+        walk->next();
+    }
+    delete walk;
+    return result;
+}
+
+CString ProcessManager::findWorkProductStateUid(Item* item, const CString& stateName) {
+    updateLinks(nullptr, 0);
+    CString uid;
+    const int position = m_itemList->indexOf(item);
+    for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
+        Item* next = m_itemList->at(i);
+        if (next->getLevel() <= item->getLevel())
+            break;
+        if (classKindOf(next) == kWorkProductStateClass && next->getName() == stateName)
+            uid = next->getUid();
+    }
+    return uid;
+}
+
+CString ProcessManager::getPhaseName(const CString& name, int language) {
+    if (language == 0)
+        return name;
+    ProcessItem* phase = findItemByNameAndClass(name, kPhaseClass);
+    return phase ? phase->getNameL2() : name;
+}
+
+void ProcessManager::changeItemClass(Item* item, const CString& classKeyword) {
+    guarded("changeItemClass", [&] {
+        auto* processItem = dynamic_cast<ProcessItem*>(item);
+        if (!processItem)
+            return;
+        if (TextOutStream* log = openLog()) {
+            *log << "Changing item " << item->getName() << " from class "
+                 << getProcessClassKeyword(processItem->getClassKind(), 1) << " to class " << classKeyword << "\n";
+            closeLog(log);
+        }
+        processItem->changeClass(classKeyword);
+    });
+}
+
+void ProcessManager::relinkUid(Item* item, const CString& oldUid, const CString& newUid) {
+    TextOutStream* log = openLog();
+    if (log)
+        *log << "Changing uid  from " << oldUid << " to " << newUid << "\n";
+    updateLinks(nullptr, 0);
+    const int kind = classKindOf(item);
+    CString errors;
+    if (kind == kRoleClass) {
+        CString wanted = oldUid;
+        wanted.MakeUpper();
+        forEachItem(m_itemList, [&](ProcessItem* activity) {
+            ItemActivity* extension = activity->getItemActivity();
+            if (!extension)
+                return;
+            bool changed = false;
+            CStringListePlus* roles = extension->getRoles();
+            for (int i = 1; i <= roles->count(); ++i) {
+                CString uid = getReferenceUid(*roles->at(i));
+                uid.MakeUpper();
+                if (uid.IsEmpty() || uid != wanted)
+                    continue;
+                const CString text = getReferenceName(*roles->at(i));
+                *roles->at(i) = "~" + newUid + (text.IsEmpty() ? CString() : "/" + text);
+                changed = true;
+            }
+            if (changed && !extension->writeRolesKey())
+                errors += "Error saving roles of activity " + activity->getName() + "\n";
+        });
+        forEachItem(m_itemList, [&](ProcessItem* product) {
+            if (ItemWorkProduct* extension = product->getItemWorkProduct())
+                extension->replaceInAuthors(oldUid, newUid);
+        });
+        if (!errors.IsEmpty()) {
+            if (log)
+                *log << errors;
+            ui::AfxMessageBox(loadString(33000));
+        }
+    } else if (kind == kWorkProductClass || kind == kWorkProductStateClass) {
+        // The work product's uid is the head of a reference, a state's uid its
+        // second part; whole parts are compared, so N12 never matches in N123.
+        CString lowerOld = oldUid;
+        lowerOld.MakeLower();
+        const int part = kind == kWorkProductClass ? 0 : 1;
+        forEachItem(m_itemList, [&](ProcessItem* activity) {
+            ItemActivity* extension = activity->getItemActivity();
+            if (!extension)
+                return;
+            for (int input = 1; input >= 0; --input) {
+                CStringListePlus* references = input ? extension->getInWorkProducts() : extension->getOutWorkProducts();
+                bool changed = false;
+                for (int i = 1; i <= references->count(); ++i)
+                    changed |= replaceReferencePart(*references->at(i), part, lowerOld, newUid);
+                if (changed && !(input ? extension->writeInWorkProductsKey() : extension->writeOutWorkProductsKey()))
+                    errors += CString(input ? "Error saving in work product of activity "
+                                            : "Error saving out work product of activity ") +
+                              activity->getName() + "\n";
+            }
+        });
+        if (!errors.IsEmpty()) {
+            if (log)
+                *log << errors;
+            ui::AfxMessageBox(loadString(33001));
+        }
+    }
+    closeLog(log);
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+// The project the program actually opens: a Project whose items are process
+// items, with the project-wide process data of the settings file (project
+// kinds, responsibilities, approval labels, process mode), the class list of
+// the add-item dialog, the links derived between items, and the generator
+// and exports that work on them.
+//
+// Each public operation that the main window calls catches what its work
+// throws and reports it: an application error with its own text, anything
+// else with 33042 "Operation failed for unknown reason (error in method %s)".
+
+#include "Project.h"
+
+#include <functional>
+#include <unordered_map>
+
+class CStringListe;
+class CStringListePlus;
+class ItemExtensionListe;
+class ProcessItem;
+class ProcessItemListe;
+class XmlExporter;
+
+class ProcessManager : public Project {
+public:
+    // deferred 1 leaves the tree loading and the first link refresh to the caller.
+    ProcessManager(const CString& settingsPath, MainWindow* mainWindow, int deferred, int layoutFlag);
+    ~ProcessManager() override;
+
+    static ProcessManager* getInstance();
+
+    Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget, const CString& icon,
+                     const CString& openIcon, int level, int frame, const CString& description) override;
+    void deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
+                    int multiUser) override;
+    void onItemRenamed(Item* item, const CString& newName, const CString& oldName) override;
+    int canMoveItem(Item* from, Item* to, int mode) override;
+    void updateLinks(Item* item, int doubledProgress) override;
+    int isProcessMode() override { return m_processMode; }
+    int isLinkRefreshPending() override { return m_linksNeedRefresh; }
+    int checkItemClassAllowed(const CString& classKeyword, Item* parent) override;
+    void relinkUid(Item* item, const CString& oldUid, const CString& newUid) override;
+    // Marks the links for refresh in multi-user mode, then adds with a new uid.
+    virtual Item* addProcessItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
+                                 const CString& openIcon, int mode, const CString& description, const CString& url,
+                                 int refreshTree, int saveTree, int frame, int visible, const CString& nameL2,
+                                 int multiUser, const CString& uid);
+
+    void setLinksNeedRefresh() { m_linksNeedRefresh = 1; }
+    // Warns once that the data were written by another version, then stores this one.
+    void checkDataVersion(const CString& stored, const CString& program);
+
+    CStringListePlus* getProjectKinds() const { return m_projectKinds; }
+    CStringListePlus* getRoleResponsibilities() const { return m_roleResponsibilities; }
+    CStringListePlus* getWorkProductRoleResponsibilities() const { return m_wpRoleResponsibilities; }
+    CStringListe* getClassKeywords() const { return m_classKeywords; }
+    ItemExtensionListe* getItemLinks() const { return m_itemLinks; }
+    XmlExporter* getExporter() const { return m_exporter; }
+
+    // Derived links and lookups.
+    void linkWorkProducts();
+    void linkRoles();
+    ProcessItem* findRole(const CString& reference);
+    ProcessItem* findWorkProduct(const CString& reference);
+    ProcessItem* findItemByNameAndClass(const CString& name, int classKind);
+    void getRoles(ProcessItemListe* list);
+    void getWorkProducts(ProcessItemListe* list);
+    CStringListePlus* getActivityWorkProductLists();
+    ProcessItemListe* getWorkProductStates(Item* item);
+    ProcessItemListe* getQualityCriteria(Item* workProduct);
+    ProcessItemListe* getSubtreeQualityCriteria(Item* item);
+    CString findWorkProductStateUid(Item* item, const CString& stateName);
+    // The phase's second-language name for language 1 (the name itself when
+    // no PHASE item has it); the name for language 0.
+    CString getPhaseName(const CString& name, int language);
+    void changeItemClass(Item* item, const CString& classKeyword);
+
+    // Runs a public operation under the error convention.
+    void guarded(const char* operation, const std::function<void()>& work);
+
+private:
+    void rebuildClassIndex();
+    void collectQualityCriteria(Item* workProduct, ProcessItemListe* result, std::vector<Item*>& visited);
+
+    CStringListePlus* m_projectKinds;
+    CStringListePlus* m_roleResponsibilities;
+    CStringListePlus* m_wpRoleResponsibilities;
+    int m_linksNeedRefresh = 1;
+    int m_processMode = 0;
+    CStringListe* m_classKeywords;
+    ItemExtensionListe* m_itemLinks;
+    XmlExporter* m_exporter;
+
+    // First item of each (class kind, lower-cased first-language name).
+    std::unordered_map<CString, ProcessItem*> m_classNameIndex;
+    TreeStamp m_classIndexStamp;
+};
