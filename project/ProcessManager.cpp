@@ -422,7 +422,7 @@ void ProcessManager::linkRoles() {
         }
     });
     // A member role performs the activities of the groups it belongs to.
-    forEachItem(m_itemList, [](ProcessItem* item) {
+    forEachItem(m_itemList, [this](ProcessItem* item) {
         ItemRole* member = item->getItemRole();
         if (!member)
             return;
@@ -436,8 +436,9 @@ void ProcessManager::linkRoles() {
             std::vector<ItemLink*> snapshot;
             for (int l = 1; l <= links->count(); ++l)
                 snapshot.push_back(links->at(l));
+            // The manager's list owns these records too, so they are freed with the others.
             for (ItemLink* link : snapshot)
-                member->addActivityLink(link->getItem(), link->getText(), nullptr);
+                member->addActivityLink(link->getItem(), link->getText(), m_itemLinks);
         }
     });
     if (missing)
@@ -596,9 +597,19 @@ void ProcessManager::relinkUid(Item* item, const CString& oldUid, const CString&
             if (changed && !extension->writeRolesKey())
                 errors += "Error saving roles of activity " + activity->getName() + "\n";
         });
+        // Authors are read lower-cased: their uid part is compared whole,
+        // ignoring case, and replaced.
         forEachItem(m_itemList, [&](ProcessItem* product) {
-            if (ItemWorkProduct* extension = product->getItemWorkProduct())
-                extension->replaceInAuthors(oldUid, newUid);
+            ItemWorkProduct* extension = dynamic_cast<ItemWorkProduct*>(product->getExtension());
+            if (!extension)
+                return;
+            for (int i = 1; i <= extension->m_authors->count(); ++i) {
+                CString& entry = *extension->m_authors->at(i);
+                CString uid = getReferenceUid(entry);
+                uid.MakeUpper();
+                if (!uid.IsEmpty() && uid == wanted)
+                    entry = "~" + newUid + (entry.Find('/') < 0 ? CString() : "/" + getReferenceName(entry));
+            }
         });
         if (!errors.IsEmpty()) {
             if (log)
