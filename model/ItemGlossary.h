@@ -6,9 +6,9 @@
 
 class ItemGlossary : public ProcessItemExtension {
 public:
-    ItemGlossary(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
-
+    using ProcessItemExtension::ProcessItemExtension;
     static CString getClassLabel() { return "GLOSSARY"; }
     static CString getClassKeyword() { return "GLOSSARY"; }
+    int saveData() override { return reportSaveFailure(ProcessItemExtension::saveData()); }
     CString getDescriptionFileName(int language) override { return descriptionFile("GDescription.txt", language); }
 };

@@ -2,21 +2,16 @@
 
 // A macro-activity: a group of activities drawn as a workflow.
 
-#include "ProcessItemExtension.h"
+#include "WorkflowItemExtension.h"
 
-class ItemMacroActivity : public ProcessItemExtension {
+class ItemMacroActivity : public WorkflowItemExtension {
 public:
-    ItemMacroActivity(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
-
+    using WorkflowItemExtension::WorkflowItemExtension;
     static CString getClassLabel() { return "MACRO-ACTIVITY"; }
     static CString getClassKeyword() { return "MACROACTIVITY"; }
-    CString getDescriptionFileName(int language) override { return descriptionFile("ActivityDescription.txt", language); }
-    int hasDiagram() override { return 1; }
+    void loadData() override;
 
-    // Whether the page is generated whole from the diagram.
-    int isFullyGenerated() const { return m_fullyGenerated; }
-    void setFullyGenerated(int flag) { m_fullyGenerated = flag; }
-
-private:
-    int m_fullyGenerated = 0;
+protected:
+    CString sheetWords() const override { return "Macro-activity"; }
+    CString extraPopupSection(int language) override;
 };

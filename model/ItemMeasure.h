@@ -1,14 +1,50 @@
 #pragma once
 
-// A measure and its data points.
+// A measure: its unit, the statistics its page shows, a picture and a link;
+// projects archive their values as one data file each in its folder "am".
 
 #include "ProcessItemExtension.h"
 
+class CStringListe;
+
 class ItemMeasure : public ProcessItemExtension {
 public:
-    ItemMeasure(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
-
+    using ProcessItemExtension::ProcessItemExtension;
     static CString getClassLabel() { return "MEASURE"; }
     static CString getClassKeyword() { return "MEASURE"; }
-    CString getDescriptionFileName(int language) override { return descriptionFile("MeasureDescription.txt", language); }
+    void loadData() override;
+    int saveData() override;
+    CString getDescriptionFileName(int language) override {
+        return descriptionFile("MeasureDescription.txt", language);
+    }
+
+    // Writes the data file of a project into the folder "am", replacing the
+    // project's earlier data point; its name is the project name made safe
+    // for the file system.
+    void writeMeasureData(const CString& projectName, const CString& projectType, const CString& department,
+                          const CString& value, const CString& comment, const CString& plannedValue);
+    // The names of the files of the folder "am" (the caller owns the list).
+    CStringListe* listMeasureDataFiles();
+    // Reads a listed file; an output keeps its value when its key is empty.
+    void readMeasureData(const CString& fileName, CString& projectName, CString& projectType, CString& department,
+                         CString& value, CString& comment, CString& plannedValue);
+    // The label "StandardMeasureDescription" with its backslash-n pairs made line breaks.
+    static CString getStandardDescription(int language);
+    CString getDataFolder() const;
+
+    const CString& getUnit() const { return m_unit; }
+    void setUnit(const CString& unit) { m_unit = unit; }
+    const CString& getHyperlink() const { return m_hyperlink; }
+    void setHyperlink(const CString& link) { m_hyperlink = link; }
+    const CString& getPicturePath() const { return m_picturePath; }
+    void setPicturePath(const CString& path) { m_picturePath = path; }
+    int m_calculateAverage = 0;
+    int m_calculateMedian = 0;
+    int m_calculateStandardDeviation = 0;
+    int m_includePlannedValue = 0;
+
+private:
+    CString m_unit;
+    CString m_hyperlink;
+    CString m_picturePath;
 };

@@ -1,22 +1,16 @@
 #pragma once
 
-// A phase of a workflow.
+// A phase of a workflow: everything below it belongs to it.
 
-#include "ProcessItemExtension.h"
+#include "WorkflowItemExtension.h"
 
-class ItemPhase : public ProcessItemExtension {
+class ItemPhase : public WorkflowItemExtension {
 public:
-    ItemPhase(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
-
+    using WorkflowItemExtension::WorkflowItemExtension;
     static CString getClassLabel() { return "PHASE"; }
     static CString getClassKeyword() { return "PHASE"; }
-    CString getDescriptionFileName(int language) override { return descriptionFile("ActivityDescription.txt", language); }
-    int hasDiagram() override { return 1; }
+    void loadData() override;
 
-    // Whether the page is generated whole from the diagram.
-    int isFullyGenerated() const { return m_fullyGenerated; }
-    void setFullyGenerated(int flag) { m_fullyGenerated = flag; }
-
-private:
-    int m_fullyGenerated = 0;
+protected:
+    CString sheetWords() const override { return "Phase"; }
 };

@@ -6,8 +6,7 @@
 
 class ItemSiteMap : public ProcessItemExtension {
 public:
-    ItemSiteMap(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
-
+    using ProcessItemExtension::ProcessItemExtension;
     static CString getClassLabel() { return "SITE MAP"; }
     static CString getClassKeyword() { return "SITEMAP"; }
 };

@@ -6,8 +6,8 @@
 
 class ItemTemplateAccess : public ProcessItemExtension {
 public:
-    ItemTemplateAccess(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
-
+    using ProcessItemExtension::ProcessItemExtension;
     static CString getClassLabel() { return "TEMPLATE ACCESS"; }
     static CString getClassKeyword() { return "TEMPLATEACCESS"; }
+    int saveData() override { return reportSaveFailure(ProcessItemExtension::saveData()); }
 };

@@ -6,8 +6,8 @@
 
 class ItemWorkProductGroup : public ProcessItemExtension {
 public:
-    ItemWorkProductGroup(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
-
+    using ProcessItemExtension::ProcessItemExtension;
     static CString getClassLabel() { return "WORKPRODUCT GROUP"; }
     static CString getClassKeyword() { return "WORKPRODUCTGROUP"; }
+    int saveData() override { return reportSaveFailure(ProcessItemExtension::saveData()); }
 };

@@ -6,9 +6,10 @@
 
 class ItemWorkProductOverview : public ProcessItemExtension {
 public:
-    ItemWorkProductOverview(ProcessItem* item, Project* project) : ProcessItemExtension(item, project) {}
-
+    using ProcessItemExtension::ProcessItemExtension;
     static CString getClassLabel() { return "WORKPRODUCT OVERVIEW"; }
     static CString getClassKeyword() { return "WORKPRODUCTOVERVIEW"; }
+    int saveData() override { return reportSaveFailure(ProcessItemExtension::saveData()); }
     int hasDiagram() override { return 1; }
+    void edit() override;
 };

@@ -269,24 +269,13 @@ void ProcessManager::updateLinks(Item* item, int doubledProgress) {
         }
         if (current->getClassKind() == kPhaseClass) {
             // Everything below the phase, shortcuts expanded, belongs to it.
-            ItemIteratorPlus* walk = m_itemList->createIterator();
-            walk->seek(current);
-            if (!walk->isAtEnd())
-                walk->next();
-            while (!walk->isAtEnd()) {
-                Item* below = walk->current();
-                const int level = walk->isInShortcut() ? walk->getShortcutLevel() : below->getLevel();
-                if (level <= current->getLevel())
-                    break;
-                if (auto* belowItem = dynamic_cast<ProcessItem*>(below)) {
-                    CStringListePlus* phases = current->getPhaseList();
-                    for (int p = 1; p <= phases->count(); ++p)
-                        if (!belowItem->getPhaseList()->find(*phases->at(p), ""))
-                            belowItem->addPhase(*phases->at(p));
-                }
-                walk->next();
-            }
-            delete walk;
+            CStringListePlus* phases = current->getPhaseList();
+            forEachBelow(current, [phases](Item* below, bool) {
+                auto* belowItem = dynamic_cast<ProcessItem*>(below);
+                for (int p = 1; belowItem && p <= phases->count(); ++p)
+                    if (!belowItem->getPhaseList()->find(*phases->at(p), ""))
+                        belowItem->addPhase(*phases->at(p));
+            });
         }
     }
     delete it;
@@ -512,6 +501,18 @@ ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
 ProcessItemListe* ProcessManager::getSubtreeQualityCriteria(Item* item) {
     updateLinks(nullptr, 0);
     auto* result = new ProcessItemListe;
+    forEachBelow(item, [&](Item* below, bool inShortcut) {
+        auto* criterion = dynamic_cast<ProcessItem*>(below);
+        if (!criterion || criterion->getClassKind() != kQualityCriteriaClass)
+            return;
+        const ItemQualityCriteria* extension = criterion->getItemQualityCriteria();
+        if (below->getLevel() == item->getLevel() + 1 || (extension && extension->isMain()) || inShortcut)
+            result->append(criterion);
+    });
+    return result;
+}
+
+void ProcessManager::forEachBelow(Item* item, const std::function<void(Item* below, bool inShortcut)>& f) {
     ItemIteratorPlus* walk = m_itemList->createIterator();
     walk->seek(item);
     if (!walk->isAtEnd())
@@ -519,19 +520,36 @@ ProcessItemListe* ProcessManager::getSubtreeQualityCriteria(Item* item) {
     while (!walk->isAtEnd()) {
         Item* below = walk->current();
         const bool inShortcut = walk->isInShortcut() != 0;
-        const int level = inShortcut ? walk->getShortcutLevel() : below->getLevel();
-        if (level <= item->getLevel())
+        if ((inShortcut ? walk->getShortcutLevel() : below->getLevel()) <= item->getLevel())
             break;
-        auto* criterion = dynamic_cast<ProcessItem*>(below);
-        if (criterion && criterion->getClassKind() == kQualityCriteriaClass) {
-            const ItemQualityCriteria* extension = criterion->getItemQualityCriteria();
-            if (below->getLevel() == item->getLevel() + 1 || (extension && extension->isMain()) || inShortcut)
-                result->append(criterion);
-        }
+        f(below, inShortcut);
         walk->next();
     }
     delete walk;
-    return result;
+}
+
+void ProcessManager::getDescendantActivities(Item* item, ProcessItemListe* list) {
+    forEachBelow(item, [list](Item* below, bool) {
+        if (classKindOf(below) == kActivityClass)
+            list->append(static_cast<ProcessItem*>(below));
+    });
+}
+
+void ProcessManager::getChildWorkElements(Item* item, ProcessItemListe* list, int useTargets) {
+    ItemIterateur* it = m_itemList->ItemListe::createIterator();
+    it->seek(item);
+    if (!it->isAtEnd())
+        it->next();
+    for (; !it->isAtEnd() && it->current()->getLevel() > item->getLevel(); it->next()) {
+        Item* child = it->current();
+        if (child->getLevel() != item->getLevel() + 1)
+            continue;
+        Item* resolved = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
+        const int kind = resolved ? classKindOf(resolved) : 0;
+        if (kind == kActivityClass || kind == kMacroActivityClass || kind == kPhaseClass || kind == kWorkflowClass)
+            list->append(static_cast<ProcessItem*>(useTargets ? resolved : child));
+    }
+    delete it;
 }
 
 CString ProcessManager::findWorkProductStateUid(Item* item, const CString& stateName) {

@@ -71,6 +71,15 @@ public:
     ProcessItemListe* getQualityCriteria(Item* workProduct);
     ProcessItemListe* getSubtreeQualityCriteria(Item* item);
     CString findWorkProductStateUid(Item* item, const CString& stateName);
+    // Every ACTIVITY below the item, shortcuts expanded into their targets.
+    void getDescendantActivities(Item* item, ProcessItemListe* list);
+    // The direct children of class 4, 5, 6 or 9 (a shortcut by its target):
+    // the targets themselves, or the shortcut items when useTargets is 0.
+    void getChildWorkElements(Item* item, ProcessItemListe* list, int useTargets);
+    // Calls f for every item below the item, walking with shortcuts expanded:
+    // the walk ends at the first item (or, inside an expanded shortcut, the
+    // shortcut) that is not deeper than the item.
+    void forEachBelow(Item* item, const std::function<void(Item* below, bool inShortcut)>& f);
     // The phase's second-language name for language 1 (the name itself when
     // no PHASE item has it); the name for language 0.
     CString getPhaseName(const CString& name, int language);

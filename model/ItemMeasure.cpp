@@ -1,0 +1,98 @@
+#include "ItemMeasure.h"
+
+#include "CStringListe.h"
+#include "FileFinder.h"
+#include "Item.h"
+#include "PrivateProfile.h"
+#include "ProcessItem.h"
+#include "Project.h"
+
+namespace {
+
+constexpr const char* kDataSection = "DATA";
+
+CString yesNo(int flag) { return flag ? "yes" : "no"; }
+
+void readInto(const CString& file, const char* key, DWORD size, CString& out) {
+    CString value;
+    const DWORD n = GetPrivateProfileStringA(kDataSection, key, "", value.GetBuffer(static_cast<int>(size)), size, file);
+    value.ReleaseBuffer(static_cast<int>(n));
+    if (!value.IsEmpty())
+        out = value;
+}
+
+} // namespace
+
+void ItemMeasure::loadData() {
+    ProcessItemExtension::loadData();
+    m_calculateAverage = m_item->readValue("CalculateAverage") == "yes";
+    m_calculateMedian = m_item->readValue("CalculateMedian") == "yes";
+    m_calculateStandardDeviation = m_item->readValue("CalculateStandardDeviation") == "yes";
+    m_unit = m_item->readValue("Unit");
+    m_includePlannedValue = m_item->readValue("includePlanedValue") == "yes";
+    m_hyperlink = m_item->readValue("hyperlink");
+    m_picturePath = m_item->readValue("picturePath");
+}
+
+int ItemMeasure::saveData() {
+    int ok = ProcessItemExtension::saveData();
+    ok &= m_item->writeValue("CalculateAverage", yesNo(m_calculateAverage));
+    ok &= m_item->writeValue("CalculateMedian", yesNo(m_calculateMedian));
+    ok &= m_item->writeValue("CalculateStandardDeviation", yesNo(m_calculateStandardDeviation));
+    ok &= m_item->writeValue("Unit", m_unit);
+    ok &= m_item->writeValue("includePlanedValue", yesNo(m_includePlannedValue));
+    ok &= m_item->writeValue("hyperlink", m_hyperlink);
+    ok &= m_item->writeValue("picturePath", m_picturePath);
+    return reportSaveFailure(ok);
+}
+
+CString ItemMeasure::getDataFolder() const { return m_item->getItemFolderPath() + "am/"; }
+
+void ItemMeasure::writeMeasureData(const CString& projectName, const CString& projectType, const CString& department,
+                                   const CString& value, const CString& comment, const CString& plannedValue) {
+    // The project name as typed may hold characters no file name may hold.
+    const CString file = getDataFolder() + toFileName(projectName, 1) + ".dat";
+    platform::updateProfile(file, [&](ProfileFile& data) {
+        data.set(kDataSection, "ProjectName", projectName.str());
+        data.set(kDataSection, "ProjectType", projectType.str());
+        data.set(kDataSection, "Department", department.str());
+        data.set(kDataSection, "Value", value.str());
+        data.set(kDataSection, "Comment", comment.str());
+        data.set(kDataSection, "PlannedValue", plannedValue.str());
+        return true;
+    });
+}
+
+CStringListe* ItemMeasure::listMeasureDataFiles() {
+    auto* names = new CStringListe;
+    WIN32_FIND_DATAA data;
+    const CString folder = m_project->getSiteDirectory() + m_item->getFolder(1, 0) + "am/";
+    HANDLE search = FindFirstFileA(folder + "*", &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        const CString name = data.cFileName;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != Item::getOverviewPageName(0))
+            names->append(new CString(name));
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+    return names;
+}
+
+void ItemMeasure::readMeasureData(const CString& fileName, CString& projectName, CString& projectType,
+                                  CString& department, CString& value, CString& comment, CString& plannedValue) {
+    const CString file = getDataFolder() + fileName;
+    readInto(file, "ProjectName", 999, projectName);
+    readInto(file, "ProjectType", 999, projectType);
+    readInto(file, "Department", 999, department);
+    readInto(file, "Value", 999, value);
+    readInto(file, "Comment", 9999, comment);
+    readInto(file, "PlannedValue", 999, plannedValue);
+}
+
+CString ItemMeasure::getStandardDescription(int language) {
+    Project* project = Project::getInstance();
+    CString text = project ? project->getLabel(language, "StandardMeasureDescription") : CString();
+    text.Replace("\\n", "\n");
+    return text;
+}

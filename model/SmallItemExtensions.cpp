@@ -1,0 +1,192 @@
+// The class extensions that add a key or two to the common ones.
+
+#include "CIdentificationDialogMgt.h"
+#include "DescriptionPages.h"
+#include "ItemDiscipline.h"
+#include "ItemDomain.h"
+#include "ItemGenericProcedure.h"
+#include "ItemGenericProcedureGroup.h"
+#include "ItemGlossaryEntry.h"
+#include "ItemProcessOverview.h"
+#include "ItemQualityCriteria.h"
+#include "ItemWorkProductOverview.h"
+#include "ProcessItem.h"
+#include "ProcessOption.h"
+#include "Project.h"
+#include "PropertySheet.h"
+#include "StdOption.h"
+
+namespace {
+
+CString yesNo(int flag) { return flag ? "yes" : "no"; }
+
+} // namespace
+
+void ItemDiscipline::loadData() {
+    ProcessItemExtension::loadData();
+    const CString name = m_item->readValue("Name");
+    m_item->setDiscipline(name.IsEmpty() ? m_item->getName() : name);
+}
+
+void ItemDomain::loadData() {
+    ProcessItemExtension::loadData();
+    m_item->setDomain(m_item->getName());
+    m_item->setDefaultWorkProductImage(m_item->readValue("DefaultWorkProductImage"));
+}
+
+void ItemProcessOverview::loadData() {
+    ProcessItemExtension::loadData();
+    m_targetWorkflow = m_item->readValue("TargetWorkflow");
+}
+
+int ItemProcessOverview::saveData() {
+    int ok = ProcessItemExtension::saveData();
+    ok &= m_item->writeValue("TargetWorkflow", m_targetWorkflow);
+    return reportSaveFailure(ok);
+}
+
+ItemQualityCriteria::ItemQualityCriteria(ProcessItem* item, Project* project)
+    : ProcessItemExtension(item, project), m_targets(new CStringListePlus) {}
+
+ItemQualityCriteria::~ItemQualityCriteria() {
+    m_targets->deleteAll();
+    delete m_targets;
+}
+
+void ItemQualityCriteria::loadData() {
+    ProcessItemExtension::loadData();
+    m_item->readList("Targets", m_targets, ",", 1);
+    m_main = m_item->readValue("Main") == "yes";
+}
+
+int ItemQualityCriteria::saveData() {
+    int ok = ProcessItemExtension::saveData();
+    ok &= m_item->writeList("Targets", m_targets, ",");
+    ok &= m_item->writeValue("Main", yesNo(m_main));
+    return ok ? 1 : 0;
+}
+
+void ItemWorkProductOverview::edit() {
+    CWorkflowEditorStarterDlgMgt starter(m_project, m_item, "Work product map", 0);
+    CIdentificationDialogMgt identification(m_item);
+    PropertySheet sheet("Work product overview edition: " + m_item->getName());
+    sheet.addPage(&starter);
+    sheet.addPage(&identification);
+    if (sheet.DoModal() != IDOK)
+        return;
+    identification.writeNotes(m_item);
+    identification.storeInto(m_item);
+    m_item->save();
+    identification.renameWhenChanged(m_item);
+}
+
+void ItemGlossaryEntry::loadData() {
+    ProcessItemExtension::loadData();
+    m_sourceL1 = m_item->readValue("sourceL1");
+    m_equivalentL1 = m_item->readValue("equivalentL1");
+    m_sourceL2 = m_item->readValue("sourceL2");
+    m_equivalentL2 = m_item->readValue("equivalentL2");
+}
+
+int ItemGlossaryEntry::saveData() {
+    int ok = ProcessItemExtension::saveData();
+    ok &= m_item->writeValue("sourceL1", m_sourceL1);
+    ok &= m_item->writeValue("equivalentL1", m_equivalentL1);
+    ok &= m_item->writeValue("sourceL2", m_sourceL2);
+    ok &= m_item->writeValue("equivalentL2", m_equivalentL2);
+    return reportSaveFailure(ok);
+}
+
+CString ItemGenericProcedure::getKeyListText() {
+    return CString("GENERALPROCEDURE:") + "\n\t\t\tProcedure" + "\n\t\t\tAlternativeProcedure" +
+           "\n\t\t\tProcedureType";
+}
+
+namespace {
+
+// The alternative link when the option is on and the link is set, else the plain one.
+CString effectiveLink(bool useAlternative, const CString& alternative, const CString& plain) {
+    return useAlternative && !alternative.IsEmpty() ? alternative : plain;
+}
+
+} // namespace
+
+void ItemGenericProcedure::loadData() {
+    ProcessItemExtension::loadData();
+    const bool alternative = ProcessOption::instance().getUseAlternativeLinks();
+    m_procedure = effectiveLink(alternative, alternative ? readProcedure(1) : CString(), readProcedure(0));
+    if (StdOption::instance().getTwoLanguages())
+        m_procedureL2 = effectiveLink(alternative, alternative ? readProcedureL2(1) : CString(), readProcedureL2(0));
+    m_type = m_item->readValue("ProcedureType");
+    m_state = m_item->readValue("ProcState");
+    m_version = m_item->readValue("ProcVersion");
+}
+
+CString ItemGenericProcedure::readProcedure(int alternative) {
+    return m_item->readValue(alternative ? "AlternativeProcedure" : "Procedure");
+}
+
+CString ItemGenericProcedure::readProcedureL2(int alternative) {
+    return m_item->readValue(alternative ? "AlternativeProcedureL2" : "ProcedureL2");
+}
+
+int ItemGenericProcedure::saveProcedure(const CString& alternativePath, const CString& path, const CString& state,
+                                        const CString& type, const CString& version, const CString& description,
+                                        const CString& alternativePathL2, const CString& pathL2) {
+    const bool alternative = ProcessOption::instance().getUseAlternativeLinks();
+    int ok = 1;
+    m_state = state;
+    ok &= m_item->writeValue("ProcState", state);
+    m_version = version;
+    ok &= m_item->writeValue("ProcVersion", version);
+    ok &= m_item->writeValue("AlternativeProcedure", alternativePath);
+    ok &= m_item->writeValue("Procedure", path);
+    m_procedure = effectiveLink(alternative, alternativePath, path);
+    ok &= m_item->writeValue("AlternativeProcedureL2", alternativePathL2);
+    ok &= m_item->writeValue("ProcedureL2", pathL2);
+    m_procedureL2 = effectiveLink(alternative, alternativePathL2, pathL2);
+    m_type = type;
+    ok &= m_item->writeValue("ProcedureType", type);
+    writeDescription(description, 0);
+    return reportSaveFailure(ok);
+}
+
+void ItemGenericProcedure::buildHtmlDescription(int language) {
+    CString popup;
+    if (ProcessOption::instance().getGP_Desc()) {
+        CString description = readDescription(language, 0, 1, 0);
+        if (!description.IsEmpty()) {
+            description.Replace("<br><br>", "<br>");
+            popup = "<b><font color='navy'>" + m_project->getLabel(language, "Description") + "</font></b><br>" +
+                    description;
+        }
+    }
+    if (language == 0)
+        m_item->setHtmlDescription(popup);
+    else
+        m_item->setHtmlDescriptionL2(popup);
+}
+
+CString ItemGenericProcedureGroup::getKeyListText() {
+    CString text = "GENERALPROCEDUREGROUP:";
+    for (const char* key : {"PrintType", "PrintState", "PrintVersion", "AllProcedures"})
+        text += CString("\n\t\t\t") + key;
+    return text;
+}
+
+void ItemGenericProcedureGroup::loadData() {
+    ProcessItemExtension::loadData();
+    m_printType = m_item->readValue("PrintType") != "no";
+    m_printState = m_item->readValue("PrintState") == "yes";
+    m_printVersion = m_item->readValue("PrintVersion") == "yes";
+    m_allProcedures = m_item->readValue("AllProcedures") == "yes";
+}
+
+int ItemGenericProcedureGroup::saveData() {
+    int ok = ProcessItemExtension::saveData();
+    ok &= m_item->writeValue("PrintType", yesNo(m_printType));
+    ok &= m_item->writeValue("PrintState", yesNo(m_printState));
+    ok &= m_item->writeValue("PrintVersion", yesNo(m_printVersion));
+    ok &= m_item->writeValue("AllProcedures", yesNo(m_allProcedures));
+    return reportSaveFailure(ok);
+}
