@@ -105,6 +105,12 @@ int main(int argc, char** argv) {
         manager.linkRoles();
         manager.linkWorkProducts();
         benchReport("link refresh (roles, work products)", manager.getItemCount(), refresh.seconds());
+        // One lookup per item, by uid, through the project's index.
+        BenchTimer lookups;
+        long found = 0;
+        for (long a = 0; a < manager.getItemCount(); ++a)
+            found += manager.findItemByUid(("na" + std::to_string(a % (n / 2))).c_str()) != nullptr;
+        benchReport("uid lookups (one per item)", found, lookups.seconds());
     }
     ui::install(nullptr);
     fs::remove_all(base);

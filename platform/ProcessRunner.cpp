@@ -82,8 +82,9 @@ bool isAddress(const CString& target) {
            lower.Find("mailto:") == 0 || lower.Find("ftp:") == 0;
 }
 
-bool openWithDesktop(const CString& target) {
-    return reportIfFailed(spawn({"xdg-open", argumentFor(target)}, false), target);
+bool openWithDesktop(const CString& target, bool reportFailure) {
+    const Result result = spawn({"xdg-open", argumentFor(target)}, false);
+    return reportFailure ? reportIfFailed(result, target) : result.started;
 }
 
 bool openInTextEditor(const CString& path) {

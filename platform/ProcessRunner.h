@@ -24,8 +24,9 @@ Result run(const std::vector<CString>& argv, bool wait);
 
 // Opens a web address, a document or a folder with the desktop's handler.
 // Paths may use '\'; addresses ("http:", "https:", "file:", "mailto:") are
-// passed as they are. Reports a failure to the user and answers false.
-bool openWithDesktop(const CString& target);
+// passed as they are. Reports a failure to the user (unless told not to)
+// and answers false.
+bool openWithDesktop(const CString& target, bool reportFailure = true);
 
 // Opens a text file in the user's editor ($VISUAL, then $EDITOR, whose
 // words are split at blanks), else with the desktop's handler.

@@ -233,11 +233,11 @@ int ProcessManager::checkItemClassAllowed(const CString& classKeyword, Item* par
 Item* ProcessManager::addProcessItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
                                      const CString& openIcon, int mode, const CString& description,
                                      const CString& url, int refreshTree, int saveTree, int frame, int visible,
-                                     const CString& nameL2, int multiUser, const CString&) {
+                                     const CString& nameL2, int multiUser, const CString&, Item* shortcutTarget) {
     if (StdOption::instance().getMultiUsers())
         m_linksNeedRefresh = 1;
     return addItem(anchor, name, blankTarget, icon, openIcon, mode, description, url, refreshTree, saveTree, frame,
-                   visible, nameL2, multiUser, "");
+                   visible, nameL2, multiUser, "", shortcutTarget);
 }
 
 void ProcessManager::checkDataVersion(const CString& stored, const CString& program) {

@@ -45,7 +45,7 @@ public:
     virtual Item* addProcessItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
                                  const CString& openIcon, int mode, const CString& description, const CString& url,
                                  int refreshTree, int saveTree, int frame, int visible, const CString& nameL2,
-                                 int multiUser, const CString& uid);
+                                 int multiUser, const CString& uid, Item* shortcutTarget = nullptr);
 
     void setLinksNeedRefresh() { m_linksNeedRefresh = 1; }
     // Warns once that the data were written by another version, then stores this one.

@@ -25,6 +25,7 @@ class ItemIterateur;
 class ItemListe;
 class ItemListePlus;
 class MainWindow;
+class CTime;
 class TextOutStream;
 
 class Project {
@@ -61,10 +62,12 @@ public:
     // runs under the lock on a freshly reloaded tree.
     // Adds an item next to the anchor (mode 1 above, 2 as last child, else
     // below its subtree); null when refused. An empty uid gets a new one.
+    // A shortcut takes the url of shortcutTarget when one is given, else of
+    // the item its name designates.
     virtual Item* addItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
                           const CString& openIcon, int mode, const CString& description, const CString& url,
                           int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
-                          const CString& uid);
+                          const CString& uid, Item* shortcutTarget = nullptr);
     // Takes the item (and its subtree) out of the tree; its folder stays.
     virtual void deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
                             int withSubtree, int multiUser);
@@ -98,6 +101,46 @@ public:
                          const CString& newName, const CString& oldNameL2, const CString& newNameL2);
     // Marks (or deletes) every shortcut with exactly that url.
     void deleteShortcutsTo(const CString& url, int markOnly);
+    // The next item from *position on (1-based) whose name in the language
+    // contains the text ignoring case; *position becomes its number.
+    Item* findNextItemByName(const CString& text, int* position, int language) const;
+    // Turns the item into the kind named "Dual", "Shortcut" or "External".
+    void changeItemKind(Item* item, const CString& kindText);
+    // Adds a shortcut to the item below its subtree.
+    void createShortcut(Item* item);
+
+    // Item list files and project services.
+    void exportItems();
+    void importItems(const CString& path);
+    void writeHtmlFileList();
+    void listSiteFiles(CStringListe* list);
+    void listHtmlFiles(CStringListe* list, const CString& folder);
+    // Writes the item's default page (and its header frameset when asked);
+    // an existing page is kept unless overwrite is set.
+    void createItemPage(Item* item, int overwrite, TextOutStream* log, int createFolder, int writeHeader,
+                        int language);
+    void createMissingPages(int overwrite);
+    // Copies a document into the item's folder; the name it got, or "" when refused.
+    CString copyDocumentIntoItem(const CString& sourcePath, Item* item, int addDate, CTime* modificationTime,
+                                 CString* fileName);
+    CString makeDocumentTable(const CString& fileName, const CString& description, int newWindow, int paragraphForm,
+                              const CTime* modificationTime, const CString& linkText, int convertFileName,
+                              int dateKnown);
+    // Shows the folder "tmp" in the file manager.
+    void openExportFolder();
+
+    // Page pieces shared by the page writers.
+    CString getItemFilePath(Item* item, int language);
+    CString getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage, int addBreak,
+                          const CString& image);
+    void createHeaders(int language);
+    virtual void createItemHeader(Item* item, int language);
+    CString writeHeadMetaTags();
+    CString writeBreadcrumb(Item* start, Item* page, const CString& pageFile, int language);
+    void writePageUidFooter(Item* item, TextOutStream& out, int language, const CString& text);
+    static CString getTooltipAttributes(const CString& index);
+    Item* getPreviousItem(Item* item) const;
+    Item* getNextItem(Item* item) const;
 
     // The settings-file path, or "administrator.ini" in the folder "tolvane"
     // of the project folder when the project was opened without one.

@@ -125,10 +125,10 @@ void Project::insertIntoTree(Item* item, Item* anchor, int mode) {
 Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
                        const CString& openIcon, int mode, const CString& description, const CString& url,
                        int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
-                       const CString& uid) {
+                       const CString& uid, Item* shortcutTarget) {
     const bool shared = StdOption::instance().getMultiUsers() && multiUser;
     Item* parent = anchor ? (mode == 2 ? anchor : anchor->getParent()) : nullptr;
-    if (shared && !beginSharedChange({{&anchor, 32811}, {&parent, 32812}}))
+    if (shared && !beginSharedChange({{&anchor, 32811}, {&parent, 32812}, {&shortcutTarget, 32811}}))
         return nullptr;
     if (anchor)
         parent = mode == 2 ? anchor : anchor->getParent();
@@ -139,7 +139,7 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
     case kExternal: itemUrl = url; break;
     case kDual: itemUrl = defaultUrlUnder(parent, name); break;
     default: {
-        Item* target = findItemByName(name);
+        Item* target = shortcutTarget ? shortcutTarget : findItemByName(name);
         if (target) {
             itemUrl = target->getUrl();
         } else {
@@ -151,12 +151,19 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
     }
 
     Item* item = createItem(parent, name, itemUrl, blankTarget, icon, openIcon, level, frame, description);
-    if (uid.IsEmpty())
-        item->generateUid();
-    else
+    if (uid.IsEmpty()) {
+        // Another copy of the program may have made the same uid in the same
+        // second: after the reload the list shows it, so make another one.
+        do
+            item->generateUid();
+        while (findItemByUid(item->getUid()));
+    } else {
         item->setUid(uid);
+    }
     item->setVisible(visible);
     item->setNameL2(nameL2);
+    if (shortcutTarget && item->getKind() == kShortcut)
+        item->setReferencedUid(shortcutTarget->getUid());
     insertIntoTree(item, anchor, mode);
 
     if (saveTree)
@@ -458,7 +465,7 @@ void Project::deleteShortcutsTo(const CString& url, int markOnly) {
         if (markOnly)
             shortcut->setRemovalMark(1);
         else
-            deleteItem(shortcut, 0, 1, 0, 0, 0);
+            deleteItem(shortcut, 0, 1, 0, 0, 1);
     }
     if (!markOnly && !shortcuts.empty()) {
         CString text;

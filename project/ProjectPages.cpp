@@ -1,0 +1,156 @@
+// Pieces of HTML that every page writer shares: page paths, the banner, the
+// header framesets of items shown in frames, the head lines, the trail of
+// parent links, the uid footer and the tooltip machinery.
+
+#include "FileSystem.h"
+#include "ItemListePlus.h"
+#include "Project.h"
+#include "StdOption.h"
+#include "StringTable.h"
+#include "TextOutStream.h"
+#include "ui/UserInterface.h"
+
+#include <exception>
+#include <vector>
+
+namespace {
+
+CString repeated(const char* text, int times) {
+    CString out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+void reportFailure(const char* operation) {
+    CString message;
+    message.Format(loadString(33042), operation);
+    ui::AfxMessageBox(message);
+}
+
+} // namespace
+
+CString Project::getItemFilePath(Item* item, int language) {
+    if (language == 0)
+        return m_siteRoot + item->getUrl();
+    return m_siteRoot + item->getFolder(1, 0) + kOverviewPageNameL2;
+}
+
+CString Project::getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage, int addBreak,
+                               const CString& image) {
+    CString banner = "<h1 class=\"banner\">";
+    if (!image.IsEmpty())
+        banner += "<img alt=\"\" border=\"0\" src=\"" + image + "\" align=\"left\">";
+    else if (StdOption::instance().getPageHeaderImage() && !headerImage.IsEmpty() && headerImage != "empty.gif")
+        banner += "<img alt=\"\" border=\"0\" src=\"" + rootPath + "images/PageHeader/" + headerImage + "\" align=\"left\">";
+    banner += title + "</h1>\n";
+    if (addBreak)
+        banner += "<BR>\n";
+    return banner;
+}
+
+void Project::createHeaders(int language) {
+    try {
+        ItemIterateur* it = getItemIterator();
+        std::vector<Item*> framed;
+        for (; !it->isAtEnd(); it->next())
+            if (it->current()->getKind() == kDual && it->current()->isFrame())
+                framed.push_back(it->current());
+        delete it;
+        for (Item* item : framed)
+            createItemHeader(item, language);
+    } catch (const std::exception& error) {
+        ui::AfxMessageBox(error.what());
+    } catch (...) {
+        reportFailure("Project::createHeaders");
+    }
+}
+
+void Project::createItemHeader(Item* item, int language) {
+    try {
+        const CString folder = m_siteRoot + item->getFolder(1, 0);
+        CString trail;
+        CString status;
+        int steps = 1;
+        for (Item* ancestor = item->getParent(); ancestor; ancestor = ancestor->getParent(), ++steps) {
+            trail = "<a href=\"" + repeated("../", steps) + Item::getOverviewPageName(language) +
+                    "\" target=\"main\">" + ancestor->getNameByLanguage(language) + "</a> / " + trail;
+            status = ancestor->getNameByLanguage(language) + " / " + status;
+        }
+        trail += "</font>" + item->getNameByLanguage(language);
+        status += item->getNameByLanguage(language);
+
+        TextOutStream header(folder + (language == 0 ? kHeaderPageName : kHeaderPageNameL2));
+        header << "<HTML><HEAD><TITLE>" << item->getName() << "</TITLE></HEAD>\n"
+               << "<BODY><p style=\"margin-left: 0; margin-top: -10\"><b><font size=\"2\">\n"
+               << trail << "\n"
+               << "</body></html>\n";
+        header.close();
+
+        const int rows = item->hasStandardHeader() ? StdOption::instance().getIPFS() : 7;
+        TextOutStream frameset(folder + Item::getOverviewPageName(language));
+        frameset << "<html>\n"
+                 << "<head>\n"
+                 << "<title>" << item->getNameByLanguage(language) << "</title>\n"
+                 << "<script LANGUAGE=\"JavaScript\" type=\"text/javascript\">\n"
+                 << "window.status = \"" << status << "\"\n"
+                 << "</script>\n"
+                 << "</head>\n"
+                 << "<frameset rows=\"" << rows << "%," << 100 - rows
+                 << "%\" framespacing=\"0\" border=\"0\" frameborder=\"0\">\n"
+                 << "<frame name=\"t\" src=\"" << (language == 0 ? kHeaderPageName : kHeaderPageNameL2)
+                 << "\" scrolling=\"no\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
+                 << "<frame name=\"c\" src=\"" << getContentPageName(language)
+                 << "\" scrolling=\"yes\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
+                 << "</frameset>\n"
+                 << "</html>\n";
+        frameset.close();
+    } catch (const std::exception& error) {
+        ui::AfxMessageBox(error.what());
+    } catch (...) {
+        reportFailure("Project::createItemHeader");
+    }
+}
+
+CString Project::writeHeadMetaTags() {
+    return "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + readCharset() + "\">\n" +
+           "<meta name=\"Generator\" Content=\"Tolvane\">\n" + "<meta name=\"Robots\" Content=\"All\">\n";
+}
+
+CString Project::writeBreadcrumb(Item* start, Item* page, const CString& pageFile, int language) {
+    CString from = pageFile;
+    from.Replace('/', '\\');
+    const CString root = repeated("../", page->getLevel() + 2);
+    CString trail;
+    for (Item* item = start; item; item = item->getParent()) {
+        CString target = getItemFilePath(item, language);
+        target.Replace('/', '\\');
+        CString link = relativePath(from, FILE_ATTRIBUTE_NORMAL, target, FILE_ATTRIBUTE_NORMAL);
+        link.Replace('\\', '/');
+        trail = "<img alt=\"\" border=\"0\" src=\"" + root + "applet/IconImages/" + item->getIcon() + "\">" + "&nbsp;" +
+                "<a href=\"" + link + "\" target=\"main\"><font size=\"1\">" + item->getNameByLanguage(language) +
+                "</font></a> / " + trail;
+    }
+    return trail;
+}
+
+void Project::writePageUidFooter(Item* item, TextOutStream& out, int language, const CString& text) {
+    out << "<p align=\"center\"><font size=\"0\" color=\"#006600\">" << getLabel(language, "PageUid") << ": " << text
+        << item->getUid() << "</font></p>\n";
+}
+
+CString Project::getTooltipAttributes(const CString& index) {
+    return " onMouseover=\"ShowTip(Text[" + index + "])\" onMouseout=\"HideTip(event)\" ";
+}
+
+Item* Project::getPreviousItem(Item* item) const {
+    const int position = item ? m_itemList->indexOf(item) : 0;
+    Item* previous = position > 1 ? m_itemList->at(position - 1) : nullptr;
+    return previous && previous->getLevel() == item->getLevel() ? previous : nullptr;
+}
+
+Item* Project::getNextItem(Item* item) const {
+    const int position = item ? m_itemList->indexOf(item) : 0;
+    Item* next = position > 0 ? m_itemList->at(position + 1) : nullptr;
+    return next && next->getLevel() == item->getLevel() ? next : nullptr;
+}

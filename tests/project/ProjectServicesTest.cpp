@@ -1,0 +1,242 @@
+#include "CStringListe.h"
+#include "CTime.h"
+#include "ItemListePlus.h"
+#include "PrivateProfile.h"
+#include "ProcessManager.h"
+#include "RecordingMainWindow.h"
+#include "RecordingUserInterface.h"
+#include "ScopedTimeZone.h"
+#include "TempDir.h"
+#include "TextOutStream.h"
+#include "TooltipScript.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace {
+
+// The fixture menu tree (Home, Qualité..., shortcuts, external, Blank url)
+// opened as a process project.
+class ProjectServicesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        m_dir.copyFixture("menu-tree-project", "proj");
+        m_dir.write("proj/site.tvx", "[STD_OPTION]\r\nGenerationLang=EN\r\nDataVersion=v2.4.5\r\n");
+        m_dir.write("proj/tolvane/trad.ini", "[TRAD]\r\nPageUid_EN=Page uid\r\n");
+        m_manager = std::make_unique<ProcessManager>((m_dir / "proj/site.tvx").c_str(), &m_window, 0, 0);
+    }
+    Item* item(const char* uid) { return m_manager->findItemByUid(uid); }
+    std::string read(const std::string& path) { return m_dir.read("proj/" + path); }
+
+    TempDir m_dir;
+    RecordingUserInterface m_ui;
+    RecordingMainWindow m_window;
+    std::unique_ptr<ProcessManager> m_manager;
+};
+
+TEST_F(ProjectServicesTest, ItemListFileExportAndImport) {
+    m_manager->exportItems();
+    const std::string csv = read("tmp/items.csv");
+    EXPECT_EQ(csv.substr(0, 31), "uid;name;nameL2;icon;iconOpen\r\n");
+    EXPECT_NE(csv.find("N1;Home;Accueil;bookc.gif;booko.gif;\r\n"), std::string::npos);
+    EXPECT_EQ(m_ui.messages.back().text, "items.csv generated in <site root>/tmp directory");
+    m_dir.write("in.csv", "header\r\nN1;ignored;Maison;;home.gif;\r\nN4;x;;\r\nN99;unknown;a;b;c;\r\nbroken\r\n");
+    m_manager->importItems((m_dir / "in.csv").c_str());
+    EXPECT_EQ(item("N1")->getName(), "Home");
+    EXPECT_EQ(item("N1")->getNameL2(), "Maison");
+    EXPECT_EQ(item("N1")->getIcon(), "bookc.gif");
+    EXPECT_EQ(item("N1")->getOpenIcon(), "home.gif");
+    EXPECT_EQ(item("N4")->getNameL2(), "");
+    EXPECT_EQ(m_ui.messages.back().text, "2 imports performed");
+    EXPECT_NE(read("tolvane/MenuTreeV2.dat").find("*Maison*"), std::string::npos);
+    m_manager->importItems((m_dir / "missing.csv").c_str());
+    EXPECT_EQ(m_ui.messages.back().text, "Can not read file " + m_dir.path() + "missing.csv");
+}
+
+TEST_F(ProjectServicesTest, HtmlFileListWalksTheSite) {
+    m_dir.write("proj/site/a.html", "");
+    m_dir.write("proj/site/Zed/b.htm", "");
+    m_dir.write("proj/site/_private/c.htm", "");
+    m_dir.write("proj/site/home/x.txt", "");
+    m_manager->writeHtmlFileList();
+    const std::string site = m_dir.path() + "proj/site/";
+    EXPECT_EQ(read("tmp/htmlFileList.csv"),
+              site + "a.html\r\n" + site + "home\\overview.htm\r\n" + site + "Zed\\b.htm\r\n\r\n3 files\r\n");
+}
+
+TEST_F(ProjectServicesTest, DefaultPageOfAnItem) {
+    Item* home = item("N1");
+    m_manager->createItemPage(home, 1, nullptr, 0, 0, 0);
+    EXPECT_EQ(read("site/home/overview.htm"),
+              "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+              "\"http://www.w3.org/TR/html4/loose.dtd\">\r\n"
+              "<html>\r\n<head>\r\n"
+              "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\">\r\n"
+              "<meta name=\"Generator\" Content=\"Tolvane\">\r\n"
+              "<meta name=\"Robots\" Content=\"All\">\r\n"
+              "<title>Home</title>\r\n"
+              "<link rel=\"stylesheet\" href=\"../../css/project.css\" type=\"text/css\">\r\n"
+              "<script language=\"JavaScript1.2\" src=\"../../JScript/Tooltip.js\" type=\"text/javascript\"></script>\r\n"
+              "</head>\r\n\r\n<body>\r\n"
+              "<div id=\"ZQtooltip\"></div>\r\n"
+              "<script language=\"JavaScript1.2\"  type=\"text/javascript\">\r\n"
+              "var toolTipDefaultOffsetX=-80;\r\nvar toolTipDefaultOffsetY_WTA=5;\r\nvar toolTipDefaultOffsetY=20;\r\n"
+              "var Text = new Array();\r\nvar ie=document.all;\r\nvar ns6=document.getElementById && !document.all;\r\n"
+              "var enabletip=false;\r\nif (ie||ns6)\r\n"
+              "    var tooltipObj=document.all? document.all[\"ZQtooltip\"] : document.getElementById? "
+              "document.getElementById(\"ZQtooltip\") : \"\" \r\n"
+              " document.onmousemove=moveToolTip\r\n</script>\r\n"
+              "<h1 class=\"banner\">Home</h1>\r\n<BR>\r\n<br>\r\n"
+              "<p align=\"center\"><font size=\"0\" color=\"#006600\">Page uid: N1</font></p>\r\n"
+              "</body>\r\n</html>\r\n");
+    // Without overwrite an existing page is kept and the skip is logged.
+    m_dir.write("proj/site/home/overview.htm", "hand-made page");
+    m_manager->createItemPage(home, 0, nullptr, 0, 0, 0);
+    EXPECT_EQ(read("site/home/overview.htm"), "hand-made page");
+    EXPECT_NE(read("site/ZevoRiruradiruzuz.log").find("-- Home already exist. Generation skiped\r\n"), std::string::npos);
+}
+
+TEST_F(ProjectServicesTest, PagesThatCannotBeWrittenAreReported) {
+    Item* blank = item("N5"); // its folder does not exist
+    m_manager->createItemPage(item("N2"), 1, nullptr, 0, 0, 0);
+    ASSERT_FALSE(m_ui.messages.empty());
+    EXPECT_NE(m_ui.messages.back().text.Find("creation failed"), -1);
+    EXPECT_EQ(read("site/ZevoRiruradiruzuz.log").find("> Generating"), std::string::npos);
+    // A folder that exists already is refused when the page asks for its creation.
+    m_ui.messages.clear();
+    m_manager->createItemPage(item("N1"), 1, nullptr, 1, 0, 0);
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_NE(m_ui.messages[0].text.Find("Creation of directory"), -1);
+    (void)blank;
+}
+
+TEST_F(ProjectServicesTest, SourceControlCommandsRunWithoutAShell) {
+    m_dir.write("bin/ss", "#!/bin/sh\nprintf '%s|' \"$@\" >> \"" + m_dir.path() + "ss.log\"\necho >> \"" + m_dir.path() +
+                              "ss.log\"\n");
+    chmod((m_dir / "bin/ss").c_str(), 0755);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", (m_dir / "bin:" + path).c_str(), 1);
+    m_dir.write("proj/site.tvx", "[STD_OPTION]\r\nDataVersion=v2.4.5\r\n[CM]\r\nCM=yes\r\nProjectName=P\r\nUser=me\r\n");
+    m_manager.reset();
+    m_manager = std::make_unique<ProcessManager>((m_dir / "proj/site.tvx").c_str(), &m_window, 0, 0);
+    m_manager->createItemPage(item("N2"), 0, nullptr, 0, 0, 0);
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(m_dir.read("ss.log"), "Cp|$/P/site/site/home/|-Yme|\nCreate|Qualite__plan_|-Yme|\n");
+}
+
+TEST_F(ProjectServicesTest, DocumentsCopiedIntoAnItem) {
+    ScopedTimeZone zone;
+    m_dir.write("doc/Plan v1.doc", "document");
+    const timespec times[2] = {{1700000000, 0}, {1700000000, 0}};
+    utimensat(AT_FDCWD, (m_dir / "doc/Plan v1.doc").c_str(), times, 0);
+    CTime modified;
+    CString fileName;
+    EXPECT_EQ(m_manager->copyDocumentIntoItem((m_dir / "doc/Plan v1.doc").c_str(), item("N1"), 1, &modified,
+                                              &fileName),
+              "Plan v1.2023_11_14_22_13_20.doc");
+    EXPECT_EQ(fileName, "Plan v1.doc");
+    EXPECT_EQ(read("site/home/Plan_v1_2023_11_14_22_13_20_doc"), "document");
+    // The same again: the target exists.
+    EXPECT_EQ(m_manager->copyDocumentIntoItem((m_dir / "doc/Plan v1.doc").c_str(), item("N1"), 1, nullptr, nullptr), "");
+    EXPECT_EQ(m_ui.messages.back().text, "Destination file already exist - Action aborted");
+    EXPECT_EQ(m_manager->copyDocumentIntoItem((m_dir / "doc/none").c_str(), item("N1"), 0, nullptr, nullptr), "");
+    EXPECT_EQ(m_ui.messages.back().text, "Error reading file modification date");
+    m_dir.write("doc/README", "r");
+    EXPECT_EQ(m_manager->copyDocumentIntoItem((m_dir / "doc/README").c_str(), item("N1"), 1, nullptr, nullptr)
+                  .Left(1),
+              ".");
+    const std::string table =
+        m_manager->makeDocumentTable("Plan v1.doc", "The plan", 1, 1, &modified, "Plan", 0, 1).str();
+    EXPECT_EQ(table, "<hr>\n<p>file: <a href=\"Plan_v1_doc\" target=_blank> Plan</a> </p>\n"
+                     "<p>Modification date: 14/11/2023</p><br>\n<p>Description: The plan</p><br>\n");
+    const std::string grid = m_manager->makeDocumentTable("a b.doc", "d", 0, 0, nullptr, "a", 0, 0).str();
+    EXPECT_NE(grid.find("<a href=\"a b.doc\"> a</a>"), std::string::npos);
+    EXPECT_NE(grid.find("<td width=\"23%\">Na</td>"), std::string::npos);
+}
+
+TEST_F(ProjectServicesTest, SearchByNameAndNeighbours) {
+    int position = 0;
+    EXPECT_EQ(m_manager->findNextItemByName("QUALIT", &position, 0), item("N2"));
+    EXPECT_EQ(position, 2);
+    ++position;
+    EXPECT_EQ(m_manager->findNextItemByName("qualit", &position, 0), item("N3")); // the shortcut's name holds it
+    ++position;
+    EXPECT_EQ(m_manager->findNextItemByName("qualit", &position, 0), nullptr);
+    EXPECT_EQ(position, 4);
+    position = 1;
+    EXPECT_EQ(m_manager->findNextItemByName("translation", &position, 1), item("N2")); // no second name
+    EXPECT_EQ(m_manager->getPreviousItem(item("N3")), item("N2"));
+    EXPECT_EQ(m_manager->getNextItem(item("N1")), nullptr); // it has children
+    EXPECT_EQ(m_manager->getPreviousItem(item("N5")), nullptr); // the previous entry is deeper
+    EXPECT_EQ(m_manager->getNextItem(item("N7")), nullptr);
+    EXPECT_EQ(m_manager->getNextItem(nullptr), nullptr);
+}
+
+TEST_F(ProjectServicesTest, KindChangesAndShortcuts) {
+    // Another top item with the same name as the shortcut's target.
+    Item* twin = m_manager->addItem(nullptr, "Sub folder", 0, "i", "o", 0, "", "", 0, 0, 0, 1, "", 0, "");
+    ASSERT_NE(twin, nullptr);
+    Item* sub = item("N6");
+    m_manager->createShortcut(sub);
+    Item* shortcut = m_manager->getItemList()->at(m_manager->getItemList()->indexOf(sub) + 2);
+    EXPECT_EQ(shortcut->getName(), "-> Sub folder");
+    EXPECT_EQ(shortcut->getUrl(), sub->getUrl()); // the item itself, not the twin found by name
+    EXPECT_EQ(shortcut->getReferencedUid(), "N6");
+    EXPECT_EQ(shortcut->getNameL2(), "");
+    m_manager->changeItemKind(item("N2"), "External");
+    EXPECT_EQ(m_ui.messages.back().text, "1 shortcut items -> Qualit\xE9, plan* have been removed too");
+    EXPECT_EQ(item("N2")->getUrl(), "bad url");
+    EXPECT_EQ(item("N2")->getName(), "bad name");
+    EXPECT_EQ(item("N3"), nullptr);
+}
+
+TEST_F(ProjectServicesTest, BannersHeadersAndBreadcrumbs) {
+    struct {
+        const char* headerImage;
+        const char* image;
+        int addBreak;
+        bool option;
+        const char* banner;
+    } cases[] = {
+        {"logo.gif", "", 0, true, "<h1 class=\"banner\"><img alt=\"\" border=\"0\" src=\"../../images/PageHeader/logo.gif\" "
+                                  "align=\"left\">T</h1>\n"},
+        {"logo.gif", "", 1, false, "<h1 class=\"banner\">T</h1>\n<BR>\n"},
+        {"empty.gif", "", 0, true, "<h1 class=\"banner\">T</h1>\n"},
+        {"logo.gif", "x.png", 0, false, "<h1 class=\"banner\"><img alt=\"\" border=\"0\" src=\"x.png\" align=\"left\">T</h1>\n"},
+    };
+    for (const auto& c : cases) {
+        WritePrivateProfileStringA("STD_OPTION", "PageHeaderImage", c.option ? "yes" : "false",
+                                   (m_dir / "proj/site.tvx").c_str());
+        EXPECT_EQ(m_manager->getPageBanner("T", "../../", c.headerImage, c.addBreak, c.image), c.banner);
+    }
+    Item* deep = item("N7"); // level 2: Blank url > Sub folder > -> Gone
+    deep->setFrame(1);
+    std::filesystem::create_directories(m_dir / "proj/site/gone");
+    m_manager->createItemHeader(deep, 0);
+    EXPECT_EQ(read("site/gone/header.htm"),
+              "<HTML><HEAD><TITLE>-> Gone</TITLE></HEAD>\r\n"
+              "<BODY><p style=\"margin-left: 0; margin-top: -10\"><b><font size=\"2\">\r\n"
+              "<a href=\"../../overview.htm\" target=\"main\">Blank url</a> / <a href=\"../overview.htm\" "
+              "target=\"main\">Sub folder</a> / </font>-> Gone\r\n</body></html>\r\n");
+    const std::string frameset = read("site/gone/overview.htm");
+    EXPECT_NE(frameset.find("window.status = \"Blank url / Sub folder / -> Gone\""), std::string::npos);
+    EXPECT_NE(frameset.find("<frameset rows=\"0%,100%\""), std::string::npos);
+    EXPECT_NE(frameset.find("<frame name=\"c\" src=\"content.htm\""), std::string::npos);
+
+    const std::string crumb =
+        m_manager->writeBreadcrumb(item("N6"), item("N6"), (m_dir / "proj/site/Blank/Sub").c_str(), 0).str();
+    // Links are relative to the page's file; the url "..\site\Blank\Sub\..."
+    // climbs out of the site and back in, and still reaches the page.
+    EXPECT_EQ(crumb, "<img alt=\"\" border=\"0\" src=\"../../../applet/IconImages/bookc.gif\">&nbsp;"
+                     "<a href=\"..\" target=\"main\"><font size=\"1\">Blank url</font></a> / "
+                     "<img alt=\"\" border=\"0\" src=\"../../../applet/IconImages/bookc.gif\">&nbsp;"
+                     "<a href=\"../../site/Blank/Sub/overview.htm\" target=\"main\"><font size=\"1\">Sub folder</font></a> / ");
+    EXPECT_EQ(Project::getTooltipAttributes("3"), " onMouseover=\"ShowTip(Text[3])\" onMouseout=\"HideTip(event)\" ");
+}
+
+} // namespace
