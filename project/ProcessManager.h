@@ -85,10 +85,43 @@ public:
     CString getPhaseName(const CString& name, int language);
     void changeItemClass(Item* item, const CString& classKeyword);
 
+    // Page fragments.
+    void createItemHeader(Item* item, int language) override;
+    static CString getHeaderFileName(int language) { return language == 0 ? "header.htm" : "headerL2.htm"; }
+    CString writeMetaTags(Item* item);
+    void writePageFooter(Item* item, TextOutStream& out, int withNavigation, int language, int withVersion,
+                         const CString& uidPrefix);
+    void writeParentLinks(Item* item, TextOutStream& out, int withNavigation, int language, int withVersion,
+                          const CString& uidPrefix);
+    static int compareDoubles(const void* a, const void* b);
+
+    // New items: their folder, class, data file, description and default pages.
+    // 0 when the item's folder could not be made: the item then leaves the tree.
+    int createItemFiles(Item* item, const CString& classKeyword, const CString& classText, int frame) override;
+    void createRoleFiles(ProcessItem* item, const CString& description, int useFrame);
+    void createWorkflowFiles(ProcessItem* item, const CString& description, int useFrame);
+    void createActivityFiles(ProcessItem* item, const CString& description, int useFrame);
+    void createMacroActivityFiles(ProcessItem* item, const CString& description, int isPhase, int useFrame);
+    void createWorkProductFiles(ProcessItem* item, const CString& description, int useFrame);
+    void createGenericItemFiles(ProcessItem* item, const CString& description, int kind, int useFrame);
+    // Whether a new item called name would get a folder that does not exist yet.
+    bool isItemFolderFree(Item* anchor, const CString& name, int mode) const;
+
     // Runs a public operation under the error convention.
     void guarded(const char* operation, const std::function<void()>& work);
 
 private:
+    // The class writers' common steps; false when the item's folder could not be made.
+    bool beginClassFiles(ProcessItem* item, TextOutStream* log, int kind);
+    void writeDefaultPage(ProcessItem* item, const CString& description, int useFrame, int language,
+                          TextOutStream* log, const std::function<void(TextOutStream&, const CString&)>& body,
+                          bool titleInFirstLanguage, bool logUrl);
+    void writeActivityDefaultPage(ProcessItem* item, int useFrame, int language, TextOutStream* log, int separated);
+    void writeNewFile(ProcessItem* item, const CString& fileName, const CString& text, TextOutStream* log,
+                      const CString& existsLine);
+    CString dataFileText(ProcessItem* item, int kind, std::initializer_list<const char*> lines) const;
+    bool m_folderRefused = false;
+
     void rebuildClassIndex();
     void collectQualityCriteria(Item* workProduct, ProcessItemListe* result, std::vector<Item*>& visited);
 

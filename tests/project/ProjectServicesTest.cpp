@@ -217,7 +217,7 @@ TEST_F(ProjectServicesTest, BannersHeadersAndBreadcrumbs) {
     Item* deep = item("N7"); // level 2: Blank url > Sub folder > -> Gone
     deep->setFrame(1);
     std::filesystem::create_directories(m_dir / "proj/site/gone");
-    m_manager->createItemHeader(deep, 0);
+    m_manager->Project::createItemHeader(deep, 0); // the plain project's version
     EXPECT_EQ(read("site/gone/header.htm"),
               "<HTML><HEAD><TITLE>-> Gone</TITLE></HEAD>\r\n"
               "<BODY><p style=\"margin-left: 0; margin-top: -10\"><b><font size=\"2\">\r\n"

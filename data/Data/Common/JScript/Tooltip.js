@@ -11,7 +11,8 @@
  * The same file is published as "Tooltip.js" and "tooltip.js".
  */
 
-var Text = window.Text || [];
+// "Text" is also the name of a browser class: keep only a real array.
+var Text = window.Text instanceof Array ? window.Text : [];
 var enabletip = false;
 
 var TolvaneTip = {

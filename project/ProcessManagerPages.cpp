@@ -1,0 +1,163 @@
+// The page fragments of the process manager: an item's header frameset,
+// its head meta lines, the page footer and the navigation bar.
+
+#include "ItemClasses.h"
+#include "ItemListe.h"
+#include "ProcessItem.h"
+#include "ProcessManager.h"
+#include "StdOption.h"
+#include "StringTable.h"
+#include "TextOutStream.h"
+#include "ui/UserInterface.h"
+
+#include <exception>
+
+namespace {
+
+constexpr const char* kDoctype =
+    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" \"http://www.w3.org/TR/html4/loose.dtd\">";
+
+CString repeated(const char* text, int times) {
+    CString out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+} // namespace
+
+void ProcessManager::createItemHeader(Item* item, int language) {
+    try {
+        const CString folder = m_siteRoot + item->getFolder(1, 0);
+        const CString name = item->getNameByLanguage(language);
+        const CString contentPage = getContentPageName(language);
+        CString links = name;
+        CString status;
+        int steps = 1;
+        for (Item* parent = item->getParent(); parent; parent = parent->getParent(), ++steps) {
+            links = "<a href=\"" + repeated("../", steps) + Item::getOverviewPageName(language) +
+                    "\" target=\"main\">" + parent->getNameByLanguage(language) + "</a> / " + links;
+            status = parent->getNameByLanguage(language) + " / " + status;
+        }
+        status += name;
+
+        TextOutStream header(folder + getHeaderFileName(language));
+        header << kDoctype << "\n"
+               << "<html><head>\n"
+               << writeMetaTags(item) << "<title>" << name << "</title></head>\n"
+               << "<body><p style=\"margin-left: 0pt; margin-top: 0pt\"><b><font size=\"1\">\n";
+        if (classKindOf(item) == kGlossaryClass) {
+            header << "<map name=\"FPMap0\">\n";
+            for (int k = 0; k < 26; ++k) {
+                CString area;
+                area.Format("<area href=\"%s#%c\" target=\"c\" alt=\"\" shape=\"rect\" coords=\"%d, 5,%d,19\">\n",
+                            contentPage.GetString(), 'A' + k, 18 * k, 18 * k + 17);
+                header << area;
+            }
+            header << "</map>\n"
+                   << "<img alt=\"\" border=\"0\" src=\"" << repeated("../", item->getLevel() + 2)
+                   << "images/alphabet.gif\" usemap=\"#FPMap0\">\n";
+        } else {
+            header << links << "\n";
+        }
+        header << "</font></b></body></html>\n";
+        header.close();
+
+        const int rows = item->hasStandardHeader() ? StdOption::instance().getIPFS() : 7;
+        TextOutStream frameset(folder + Item::getOverviewPageName(language));
+        frameset << kDoctype << "\n"
+                 << "<html>\n"
+                 << "<head>\n"
+                 << "<title>" << name << "</title>\n"
+                 << "<script LANGUAGE=\"JavaScript\" type=\"text/javascript\">\n"
+                 << "window.status = \"" << status << "\"\n"
+                 << "</script>\n"
+                 << "</head>\n"
+                 << "<frameset rows=\"" << rows << "%," << 100 - rows
+                 << "%\" framespacing=\"0\" border=\"0\" frameborder=\"0\">\n"
+                 << "<frame name=\"t\" src=\"" << getHeaderFileName(language)
+                 << "\" scrolling=\"no\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
+                 << "<frame name=\"c\" src=\"" << contentPage
+                 << "\" scrolling=\"yes\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
+                 << "</frameset>\n"
+                 << "</html>\n";
+        frameset.close();
+    } catch (const std::exception& error) {
+        ui::AfxMessageBox(error.what());
+    } catch (...) {
+        CString message;
+        message.Format(loadString(33042), "ProcessManager::createItemHeader");
+        ui::AfxMessageBox(message);
+    }
+}
+
+CString ProcessManager::writeMetaTags(Item* item) {
+    return writeHeadMetaTags() + "<meta name=\"DC.Identifier\" Content=\"" + item->getUid() + "\">\n" +
+           "<meta name=\"DC.Title\" Content=\"" + item->getName() + "\">\n\n";
+}
+
+void ProcessManager::writePageFooter(Item* item, TextOutStream& out, int, int language, int withVersion,
+                                     const CString& uidPrefix) {
+    out << "<p align=\"center\"><font size=\"0\" color=\"#006600\">" << getLabel(language, "PageUid") << ": "
+        << uidPrefix << item->getUid();
+    if (withVersion) {
+        const auto* processItem = dynamic_cast<const ProcessItem*>(item);
+        const CString version = processItem ? processItem->getVersion() : CString();
+        out << " - " << getLabel(language, "Version") << " " << (version.IsEmpty() ? CString("0") : version) << "."
+            << (processItem ? processItem->getVersionMinor() : CString());
+    }
+    out << "</font></p>\n";
+}
+
+void ProcessManager::writeParentLinks(Item* item, TextOutStream& out, int withNavigation, int language,
+                                      int withVersion, const CString& uidPrefix) {
+    if (withNavigation) {
+        const CString root = repeated("../", item->getLevel() + 2);
+        auto link = [&](Item* target) { return target->getRelativeLink(item, "") + "/" + Item::getOverviewPageName(language); };
+        out << "<br><br><table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"100%\" bgcolor=\"#E8E6E1\">\n"
+            << "<tr><td width=\"85%\" bgcolor=\"#DDDDDD\">" << "&nbsp;" << "\n";
+        if (Item* parent = item->getParent()) {
+            const CString pageFolder = m_projectFolder + item->getFolder(1, 1);
+            out << "<table border=\"0\"><tr><td>\n"
+                << "<table border=\"0\"><tr><td width=\"0\"></td><td><a onClick=\"Toggle(this, RelativePathToImg)\"> "
+                   "<img border=\"0\" src=\""
+                << root << "images/plus.gif\" alt=\"\"><b>&nbsp;<font size=\"1\">\n"
+                << getLabel(language, "ParentLinks") << "</font>" << "&nbsp;" << "&nbsp;"
+                << "<img border=\"0\" src=\"" << root << "images/alt.png\" alt=\"\"></b></a><div style='display:none'>\n"
+                << "<table border=\"0\"><tr><td width=\"10\"></td><td>\n"
+                << "<ul><li>" << writeBreadcrumb(parent, item, pageFolder, language) << "</li>";
+            ItemIterateur* it = getItemIterator();
+            for (; !it->isAtEnd(); it->next()) {
+                Item* shortcut = it->current();
+                if (shortcut->getReferencedUid() == item->getUid())
+                    out << "<li>"
+                        << (shortcut->getParent() ? writeBreadcrumb(shortcut->getParent(), item, pageFolder, language)
+                                                  : CString())
+                        << "</li>";
+            }
+            delete it;
+            out << "</ul><div> </div></td></tr></table>\n"
+                << "</div></td></tr></table></td></tr></table>";
+        }
+        out << "</td>\n"
+            << "<td width=\"15%\" bgcolor=\"#DDDDDD\"><div align=\"right\">\n";
+        auto arrow = [&](Item* target, const char* image) {
+            if (target)
+                out << "<a href=\"" << link(target) << "\" target=\"main\"><img border=\"0\" src=\"" << root << image
+                    << "\" alt=\"\"></a>\n";
+        };
+        arrow(getPreviousItem(item), "images/al.png");
+        arrow(item->getParent(), "images/at.png");
+        arrow(getNextItem(item), "images/ar.png");
+        out << "</div></td>\n"
+            << "</table>\n"
+            << "<br>\n";
+    }
+    writePageFooter(item, out, withNavigation, language, withVersion, uidPrefix);
+}
+
+int ProcessManager::compareDoubles(const void* a, const void* b) {
+    const double x = *static_cast<const double*>(a);
+    const double y = *static_cast<const double*>(b);
+    return x == y ? 0 : (x < y ? -1 : 1);
+}
