@@ -348,7 +348,11 @@ DWORD GetModuleFileNameA(void*, char* buffer, DWORD size) {
 CString relativePath(const char* from, DWORD fromAttributes, const char* to, DWORD toAttributes) {
     std::vector<std::string> fromParts = splitPath(from ? from : "");
     const std::vector<std::string> toParts = splitPath(to ? to : "");
-    if (!(fromAttributes & FILE_ATTRIBUTE_DIRECTORY) && !fromParts.empty())
+    // A file's folder is the starting point; a path that ends with a
+    // separator names its folder already.
+    const size_t fromLength = from ? std::strlen(from) : 0;
+    const bool endsWithSeparator = fromLength > 0 && (from[fromLength - 1] == '/' || from[fromLength - 1] == '\\');
+    if (!(fromAttributes & FILE_ATTRIBUTE_DIRECTORY) && !endsWithSeparator && !fromParts.empty())
         fromParts.pop_back();
     (void)toAttributes; // a file or a folder: either way its name ends the path
     const bool fromRooted = from && (from[0] == '/' || from[0] == '\\');

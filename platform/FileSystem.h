@@ -67,7 +67,8 @@ DWORD GetModuleFileNameA(void* module, char* buffer, DWORD size);
 
 // The shell's relative path from one path to another. Each side is taken as
 // a folder when its attribute has FILE_ATTRIBUTE_DIRECTORY, else as a file
-// (whose folder is the starting point). The computation is on the text, with
+// (whose folder is the starting point; a path ending with a separator is
+// that folder). The computation is on the text, with
 // names compared ignoring case; the result uses '\' and begins with "." or
 // "..". FALSE when the two paths have no common root.
 BOOL PathRelativePathToA(char* path, const char* from, DWORD fromAttributes, const char* to, DWORD toAttributes);

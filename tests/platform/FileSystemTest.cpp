@@ -34,6 +34,7 @@ const RelativeCase kRelativeCases[] = {
     {"/home/u/p/site/a/overview.htm", kFile, "/home/u/p/site/b/overview.htm", kFile, "..\\b\\overview.htm"},
     {"/p/site/../site/a", kDir, "/p/site/../site/b/c", kDir, "..\\b\\c"},   // text, not resolved
     {"/p/site/a", kDir, "/p/site/a/page.htm", kFile, ".\\page.htm"},
+    {"/p/site/a/b/", kFile, "/p/site/a/page.htm", kFile, "..\\page.htm"}, // a file path ending in a separator
     {"C:\\p", kDir, "D:\\p", kDir, ""},
     {"relative\\a", kDir, "/rooted/a", kDir, ""},
 };
