@@ -17,7 +17,6 @@ namespace {
 
 Project* g_project = nullptr;
 
-constexpr const char* kLogFileName = "ZevoRiruradiruzuz.log";
 constexpr const char* kHomeUrl = "../site/home/overview.htm";
 
 // Up to and with the last '/' or '\'.
@@ -182,7 +181,7 @@ Item* Project::findShortcutTarget(const Item* shortcut) const {
 }
 
 TextOutStream* Project::openLog() const {
-    auto* log = new TextOutStream(m_siteRoot + kLogFileName, TextOutStream::Mode::Append);
+    auto* log = new TextOutStream(m_siteRoot + getLogFileName(), TextOutStream::Mode::Append);
     if (!log->is_open()) {
         delete log;
         return nullptr;

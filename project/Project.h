@@ -198,6 +198,7 @@ public:
     // and answers the stream (null when it cannot be opened); closeLog writes
     // the block footer, closes and deletes it.
     TextOutStream* openLog() const;
+    static CString getLogFileName() { return "ZevoRiruradiruzuz.log"; }
     static void closeLog(TextOutStream* log);
 
     // The main window's progress bar.

@@ -22,22 +22,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Every file below a folder, in name order, each behind a "== path ==" line.
-std::string dumpFolder(const fs::path& folder) {
-    std::vector<fs::path> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file())
-            files.push_back(entry.path());
-    std::sort(files.begin(), files.end());
-    std::string dump;
-    for (const auto& file : files) {
-        std::ifstream in(file, std::ios::binary);
-        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        dump += "== " + fs::relative(file, folder).string() + " ==\n" + text + "\n";
-    }
-    return dump;
-}
-
 class NewItemFilesTest : public testing::Test {
 protected:
     void SetUp() override {

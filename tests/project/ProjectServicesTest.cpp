@@ -195,6 +195,34 @@ TEST_F(ProjectServicesTest, KindChangesAndShortcuts) {
     EXPECT_EQ(item("N3"), nullptr);
 }
 
+TEST_F(ProjectServicesTest, PagePathsAtSeveralLevels) {
+    const std::string site = m_dir.path() + "proj/site/";
+    struct {
+        const char* uid;
+        int frame;
+        int language;
+        const char* pagePath; // after the site root
+        const char* filePath;
+    } cases[] = {
+        {"N1", 0, 0, "../site/home/overview.htm", "../site/home/overview.htm"},
+        {"N1", 0, 1, "../site/home/overviewL2.htm", "../site/home/overviewL2.htm"},
+        {"N1", 1, 0, "../site/home/content.htm", "../site/home/overview.htm"},
+        {"N1", 1, 1, "../site/home/contentL2.htm", "../site/home/overviewL2.htm"},
+        {"N2", 0, 1, "../site/home/Qualit_\\plan/overviewL2.htm", "../site/home/Qualit_\\plan/overviewL2.htm"},
+        {"N6", 1, 0, "..\\site\\Blank\\Sub\\content.htm", "..\\site\\Blank\\Sub\\overview.htm"},
+        {"N7", 0, 0, "../site/gone/overview.htm", "../site/gone/overview.htm"},
+        // An external item still gets the second language's overview path.
+        {"N4", 0, 1, "http://example.org/overviewL2.htm", "http://example.org/overviewL2.htm"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.uid) + " frame " + std::to_string(c.frame) + " language " + std::to_string(c.language));
+        Item* it = item(c.uid);
+        it->setFrame(c.frame);
+        EXPECT_EQ(m_manager->getItemPagePath(it, c.language).str(), site + c.pagePath);
+        EXPECT_EQ(m_manager->getItemFilePath(it, c.language).str(), site + c.filePath);
+    }
+}
+
 TEST_F(ProjectServicesTest, BannersHeadersAndBreadcrumbs) {
     struct {
         const char* headerImage;
