@@ -33,7 +33,9 @@
 namespace {
 
 // Source texts are UTF-8; the program keeps Windows-1252.
-CString text(const char* utf8) { return CString(encoding::utf8ToCp1252(utf8)); }
+CString text(const char* utf8) {
+    return CString(encoding::utf8ToCp1252(utf8));
+}
 
 class DemoBuilder {
 public:
@@ -41,8 +43,8 @@ public:
 
     // Adds an item as last child of parent (a top item when parent is null)
     // with its class files; its uid is "N17653" + the given number.
-    ProcessItem* add(const char* parentUid, const char* keyword, const char* name, const char* nameL2, int number,
-                     const char* icon, const char* openIcon) {
+    ProcessItem* add(const char* parentUid, const char* keyword, const char* name, const char* nameL2,
+                     int number, const char* icon, const char* openIcon, int frame = 0) {
         Item* parent = parentUid ? m_manager.findItemByUid(uid(parentUid)) : nullptr;
         Item* anchor = parent;
         int mode = 2;
@@ -52,9 +54,9 @@ public:
         }
         char id[32];
         std::snprintf(id, sizeof id, "N17653%06d", number);
-        auto* item = static_cast<ProcessItem*>(m_manager.addItem(anchor, text(name), 0, icon, openIcon, mode, "", "", 0,
-                                                                 1, 0, 1, text(nameL2), 0, id));
-        if (!item || !m_manager.createItemFiles(item, keyword, keyword, 0))
+        auto* item = static_cast<ProcessItem*>(m_manager.addItem(
+            anchor, text(name), 0, icon, openIcon, mode, "", "", 0, 1, frame, 1, text(nameL2), 0, id));
+        if (!item || !m_manager.createItemFiles(item, keyword, keyword, frame))
             throw std::runtime_error(std::string("cannot add ") + name);
         m_uids[name] = id;
         return item;
@@ -63,7 +65,9 @@ public:
         auto found = m_uids.find(name);
         return found == m_uids.end() ? CString(name) : CString(found->second);
     }
-    ProcessItem* item(const char* name) { return static_cast<ProcessItem*>(m_manager.findItemByUid(uid(name))); }
+    ProcessItem* item(const char* name) {
+        return static_cast<ProcessItem*>(m_manager.findItemByUid(uid(name)));
+    }
     // "~uid/text": how activities and work products name roles.
     CString reference(const char* name, const char* tail) { return "~" + uid(name) + "/" + tail; }
 
@@ -105,28 +109,32 @@ struct Described {
 void build(ProcessManager& manager) {
     DemoBuilder demo(manager);
     auto add = [&](const char* parent, const char* keyword, const char* name, const char* nameL2, int number,
-                   const char* icon, const char* openIcon) {
-        return demo.add(parent, keyword, name, nameL2, number, icon, openIcon);
+                   const char* icon, const char* openIcon, int frame = 0) {
+        return demo.add(parent, keyword, name, nameL2, number, icon, openIcon, frame);
     };
 
     // Roles.
     add(nullptr, "ROLE GROUP", "Roles", "Rôles", 1, "workers.gif", "workers.gif");
     const Described roleList[] = {
-        {"Analyst", "Analyste", 2, "Gathers the needs of the customer and writes the requirements specification.",
+        {"Analyst", "Analyste", 2,
+         "Gathers the needs of the customer and writes the requirements specification.",
          "Recueille les besoins du client et rédige la spécification des exigences."},
         {"Developer", "Développeur", 3, "Designs and writes the source code from the approved specification.",
          "Conçoit et écrit le code source à partir de la spécification approuvée."},
-        {"Tester", "Testeur", 4, "Checks the product against the specification and reports the defects found.",
+        {"Tester", "Testeur", 4,
+         "Checks the product against the specification and reports the defects found.",
          "Vérifie le produit par rapport à la spécification et signale les défauts trouvés."},
         {"Quality manager", "Responsable qualité", 5,
          "Reviews the work products and follows the measures of the process.",
          "Revoit les produits de travail et suit les mesures du processus."},
     };
     for (const auto& r : roleList)
-        demo.describe(add("Roles", "ROLE", r.name, r.nameL2, r.number, "worker.gif", "worker.gif"), r.english, r.french);
+        demo.describe(add("Roles", "ROLE", r.name, r.nameL2, r.number, "worker.gif", "worker.gif"), r.english,
+                      r.french);
 
     // Work products with their states and templates.
-    add(nullptr, "WORKPRODUCT GROUP", "Work products", "Produits de travail", 10, "artfc_w.gif", "artfo_w.gif");
+    add(nullptr, "WORKPRODUCT GROUP", "Work products", "Produits de travail", 10, "artfc_w.gif",
+        "artfo_w.gif");
     struct {
         const char* name;
         const char* nameL2;
@@ -137,18 +145,34 @@ void build(ProcessManager& manager) {
         const char* english;
         const char* french;
     } productList[] = {
-        {"Requirements specification", "Spécification des exigences", 11, "specification", "requirements.htm",
+        {"Requirements specification",
+         "Spécification des exigences",
+         11,
+         "specification",
+         "requirements.htm",
          {"Analyst/author", "Quality manager/reviewed by"},
          "States what the product must do. Each requirement is numbered and can be tested.",
          "Décrit ce que le produit doit faire. Chaque exigence est numérotée et vérifiable."},
-        {"Source code", "Code source", 14, "source code", "", {"Developer/author", nullptr},
+        {"Source code",
+         "Code source",
+         14,
+         "source code",
+         "",
+         {"Developer/author", nullptr},
          "The programs of the product, kept under version control.",
          "Les programmes du produit, gérés en configuration."},
-        {"Test report", "Rapport de test", 15, "report", "test-report.htm", {"Tester/author", "Quality manager/validated by"},
-         "The results of the tests and the defects found.", "Les résultats des tests et les défauts trouvés."},
+        {"Test report",
+         "Rapport de test",
+         15,
+         "report",
+         "test-report.htm",
+         {"Tester/author", "Quality manager/validated by"},
+         "The results of the tests and the defects found.",
+         "Les résultats des tests et les défauts trouvés."},
     };
     for (const auto& p : productList) {
-        ProcessItem* product = add("Work products", "WORKPRODUCT", p.name, p.nameL2, p.number, "ar_doc.gif", "ar_doc.gif");
+        ProcessItem* product =
+            add("Work products", "WORKPRODUCT", p.name, p.nameL2, p.number, "ar_doc.gif", "ar_doc.gif");
         demo.describe(product, p.english, p.french);
         CString authors;
         for (const char* author : p.authors) {
@@ -168,7 +192,8 @@ void build(ProcessManager& manager) {
             CreateDirectoryA(archive, nullptr);
             TextOutStream out(archive + p.templateFile);
             out << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"windows-1252\">\n<title>" << text(p.name)
-                << "</title>\n</head>\n<body>\n<h1>" << text(p.name) << "</h1>\n<h2>1. Purpose</h2>\n<p></p>\n"
+                << "</title>\n</head>\n<body>\n<h1>" << text(p.name)
+                << "</h1>\n<h2>1. Purpose</h2>\n<p></p>\n"
                 << "<h2>2. Content</h2>\n<p></p>\n</body>\n</html>\n";
             out.close();
             CString texts[16];
@@ -177,25 +202,28 @@ void build(ProcessManager& manager) {
         }
         wp->saveData();
     }
-    const char* states[][5] = {
-        {"Requirements specification", "Draft", "Brouillon", "Being written; may still change.",
-         "En cours de rédaction ; peut encore changer."},
-        {"Requirements specification", "Approved", "Approuvée", "Reviewed and approved; changes need a new review.",
-         "Revue et approuvée ; tout changement demande une nouvelle revue."}};
+    const char* states[][5] = {{"Requirements specification", "Draft", "Brouillon",
+                                "Being written; may still change.",
+                                "En cours de rédaction ; peut encore changer."},
+                               {"Requirements specification", "Approved", "Approuvée",
+                                "Reviewed and approved; changes need a new review.",
+                                "Revue et approuvée ; tout changement demande une nouvelle revue."}};
     int stateNumber = 12;
     for (const auto& s : states)
-        demo.describe(add(s[0], "WORKPRODUCT STATE", s[1], s[2], stateNumber++, "state.gif", "state.gif"), s[3], s[4]);
+        demo.describe(add(s[0], "WORKPRODUCT STATE", s[1], s[2], stateNumber++, "state.gif", "state.gif"),
+                      s[3], s[4]);
 
     // Procedures.
     add(nullptr, "GENERAL PROCEDURE GROUP", "Procedures", "Procédures", 20, "worddoc.gif", "worddoc.gif");
-    ProcessItem* procedure =
-        add("Procedures", "GENERAL PROCEDURE", "Test procedure", "Procédure de test", 21, "word.gif", "word.gif");
+    ProcessItem* procedure = add("Procedures", "GENERAL PROCEDURE", "Test procedure", "Procédure de test", 21,
+                                 "word.gif", "word.gif");
     {
         const CString folder = procedure->getItemFolderPath();
         for (int language = 0; language <= 1; ++language) {
             TextOutStream out(folder + (language == 0 ? "procedure.htm" : "procedureL2.htm"));
             out << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"windows-1252\">\n<title>"
-                << text(language == 0 ? "Test procedure" : "Procédure de test") << "</title>\n</head>\n<body>\n<ol>\n"
+                << text(language == 0 ? "Test procedure" : "Procédure de test")
+                << "</title>\n</head>\n<body>\n<ol>\n"
                 << text(language == 0 ? "<li>Prepare the test cases from the specification.</li>\n"
                                         "<li>Run every test case and note the result.</li>\n"
                                         "<li>Report each defect with the steps that show it.</li>\n"
@@ -209,24 +237,27 @@ void build(ProcessManager& manager) {
         procedure->getItemGenericProcedure()->saveProcedure(
             "", url + "procedure.htm", "Approved", "Procedure", "1.0",
             text("How the tester prepares, runs and reports the tests."), "", url + "procedureL2.htm");
-        procedure->getExtension()->writeDescription(text("Comment le testeur prépare, exécute et rapporte les tests."), 1);
+        procedure->getExtension()->writeDescription(
+            text("Comment le testeur prépare, exécute et rapporte les tests."), 1);
     }
 
     // Measure with one project's data point.
     add(nullptr, "NOPROCESSCLASS", "Measures", "Mesures", 30, "bookc.gif", "booko.gif");
-    ProcessItem* defects = add("Measures", "MEASURE", "Defects found", "Défauts trouvés", 31, "measure.gif", "measure.gif");
+    ProcessItem* defects =
+        add("Measures", "MEASURE", "Defects found", "Défauts trouvés", 31, "measure.gif", "measure.gif");
     defects->getItemMeasure()->setUnit("defects");
     defects->getItemMeasure()->saveData();
     CreateDirectoryA(defects->getItemMeasure()->getDataFolder(), nullptr);
     defects->getItemMeasure()->writeMeasureData("Pilot project", "generic", "Engineering", "12",
                                                 "Found during the system tests", "15");
 
-    // The workflow and its activities.
-    ProcessItem* flow =
-        add(nullptr, "WORKFLOW", "Development workflow", "Flux de développement", 40, "wfdtree.gif", "wfdtree.gif");
-    demo.describe(flow,
-                  "From the needs of the customer to a tested product. The [@Analyst] starts, the [@Tester] ends.",
-                  "Des besoins du client à un produit testé. L'[@Analyst] commence, le [@Tester] termine.");
+    // The workflow, shown in frames under the trail of its parents, and its activities.
+    ProcessItem* flow = add(nullptr, "WORKFLOW", "Development workflow", "Flux de développement", 40,
+                            "wfdtree.gif", "wfdtree.gif", 1);
+    demo.describe(
+        flow,
+        "From the needs of the customer to a tested product. The [@Analyst] starts, the [@Tester] ends.",
+        "Des besoins du client à un produit testé. L'[@Analyst] commence, le [@Tester] termine.");
     struct {
         const char* name;
         const char* nameL2;
@@ -239,24 +270,44 @@ void build(ProcessManager& manager) {
         const char* english;
         const char* french;
     } activities[] = {
-        {"Specify", "Spécifier", 41, {"Analyst/responsible", "Quality manager/consulted"}, nullptr,
+        {"Specify",
+         "Spécifier",
+         41,
+         {"Analyst/responsible", "Quality manager/consulted"},
+         nullptr,
          "Requirements specification/Draft",
          {"Meet the customer", "Write the requirements", "Number each requirement"},
          {"Rencontrer le client", "Rédiger les exigences", "Numéroter chaque exigence"},
          "The analyst writes down what the product must do, in words the customer understands.",
          "L'analyste écrit ce que le produit doit faire, dans des mots que le client comprend."},
-        {"Review the specification", "Revoir la spécification", 42,
-         {"Quality manager/responsible", "Analyst/informed"}, "Requirements specification/Draft",
+        {"Review the specification",
+         "Revoir la spécification",
+         42,
+         {"Quality manager/responsible", "Analyst/informed"},
+         "Requirements specification/Draft",
          "Requirements specification/Approved",
          {"Read the specification", "Note every question", "Approve or send back"},
          {"Lire la spécification", "Noter chaque question", "Approuver ou renvoyer"},
-         "A review checks that each requirement of the [@Requirements specification] is clear and can be tested.",
-         "Une revue vérifie que chaque exigence de la [@Requirements specification] est claire et vérifiable."},
-        {"Develop", "Développer", 43, {"Developer/responsible", nullptr}, "Requirements specification/Approved",
-         "Source code", {"Design", "Write the code", "Check it in"}, {"Concevoir", "Écrire le code", "L'archiver"},
+         "A review checks that each requirement of the [@Requirements specification] is clear and can be "
+         "tested.",
+         "Une revue vérifie que chaque exigence de la [@Requirements specification] est claire et "
+         "vérifiable."},
+        {"Develop",
+         "Développer",
+         43,
+         {"Developer/responsible", nullptr},
+         "Requirements specification/Approved",
+         "Source code",
+         {"Design", "Write the code", "Check it in"},
+         {"Concevoir", "Écrire le code", "L'archiver"},
          "The developer builds the product from the approved specification.",
          "Le développeur construit le produit à partir de la spécification approuvée."},
-        {"Test", "Tester", 44, {"Tester/responsible", "Developer/consulted"}, "Source code", "Test report",
+        {"Test",
+         "Tester",
+         44,
+         {"Tester/responsible", "Developer/consulted"},
+         "Source code",
+         "Test report",
          {"Prepare the test cases", "Run the tests", "Report the defects"},
          {"Préparer les cas de test", "Exécuter les tests", "Signaler les défauts"},
          "The tester runs the tests of the [@Test procedure] and counts the defects found.",
@@ -272,13 +323,15 @@ void build(ProcessManager& manager) {
                 continue;
             const std::string r(role);
             const auto slash = r.find('/');
-            extension->appendRoleReference(demo.reference(r.substr(0, slash).c_str(), r.substr(slash + 1).c_str()));
+            extension->appendRoleReference(
+                demo.reference(r.substr(0, slash).c_str(), r.substr(slash + 1).c_str()));
         }
         auto productReference = [&](const char* spec) {
             const std::string s(spec);
             const auto slash = s.find('/');
             const std::string product = s.substr(0, slash);
-            const CString state = slash == std::string::npos ? CString() : demo.uid(s.substr(slash + 1).c_str());
+            const CString state =
+                slash == std::string::npos ? CString() : demo.uid(s.substr(slash + 1).c_str());
             return new CString("~" + demo.uid(product.c_str()) + "/" + state + "/1");
         };
         if (a.in)
@@ -305,13 +358,15 @@ void build(ProcessManager& manager) {
          "Une unité de travail faite par des rôles, qui utilise et produit des produits de travail."},
         {"Role", "Rôle", 51, "A set of responsibilities that a person takes on in the process.",
          "Un ensemble de responsabilités qu'une personne assume dans le processus."},
-        {"Work product", "Produit de travail", 52, "Anything an activity produces: a document, code, a report.",
+        {"Work product", "Produit de travail", 52,
+         "Anything an activity produces: a document, code, a report.",
          "Tout ce qu'une activité produit : un document, du code, un rapport."},
         {"Defect", "Défaut", 53, "A difference between the product and its specification.",
          "Un écart entre le produit et sa spécification."},
     };
     for (const auto& t : terms) {
-        ProcessItem* entry = add("N17000000001", "GLOSSARY ENTRY", t.name, t.nameL2, t.number, "bookc.gif", "booko.gif");
+        ProcessItem* entry =
+            add("N17000000001", "GLOSSARY ENTRY", t.name, t.nameL2, t.number, "bookc.gif", "booko.gif");
         demo.describe(entry, t.english, t.french);
         entry->getItemGlossaryEntry()->setSourceL1("Demo process");
         entry->getItemGlossaryEntry()->setSourceL2(text("Processus de démonstration"));
@@ -355,7 +410,8 @@ int main(int argc, char** argv) {
     const std::string settings = (target / "Demo.tvx").string();
     std::filesystem::rename(target / "project.tvx", settings);
     WritePrivateProfileStringA("STD_OPTION", "SiteName", "Demo process", settings.c_str());
-    WritePrivateProfileStringA("STD_OPTION", "SiteNameL2", text("Processus de démonstration"), settings.c_str());
+    WritePrivateProfileStringA("STD_OPTION", "SiteNameL2", text("Processus de démonstration"),
+                               settings.c_str());
     WritePrivateProfileStringA("STD_OPTION", "TwoLanguages", "yes", settings.c_str());
     try {
         ProcessManager manager(settings.c_str(), nullptr, 0, 0);

@@ -19,6 +19,8 @@ TextOutStream::TextOutStream(const char* path, Mode mode, bool binary, Share sha
     open(path, mode, binary, share);
 }
 
+TextOutStream::TextOutStream() = default;
+
 TextOutStream::~TextOutStream() {
     if (std::uncaught_exceptions() > 0)
         discard();
@@ -62,6 +64,15 @@ bool TextOutStream::open(const char* path, Mode mode, bool binary, Share share) 
     m_open = true;
     m_good = true;
     return true;
+}
+
+TextOutStream& TextOutStream::writeBytes(std::string_view bytes) {
+    if (!m_open)
+        return *this;
+    m_buffer.append(bytes);
+    if (m_buffer.size() >= kFlushSize)
+        flushBuffer();
+    return *this;
 }
 
 TextOutStream& TextOutStream::write(std::string_view bytes) {

@@ -29,7 +29,7 @@ public:
     };
     enum class Share { DenyNone, DenyWrite };
 
-    TextOutStream() = default;
+    TextOutStream();
     explicit TextOutStream(const char* path, Mode mode = Mode::Replace, bool binary = false,
                            Share share = Share::DenyNone);
     ~TextOutStream();
@@ -47,6 +47,8 @@ public:
     void discard();
 
     TextOutStream& write(std::string_view bytes);
+    // The bytes as they are, also in text mode: a part of a file kept unchanged.
+    TextOutStream& writeBytes(std::string_view bytes);
     TextOutStream& operator<<(const char* text) { return write(text ? std::string_view(text) : std::string_view()); }
     TextOutStream& operator<<(const CString& text) { return write(text.str()); }
     TextOutStream& operator<<(const std::string& text) { return write(text); }

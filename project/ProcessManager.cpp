@@ -1,6 +1,7 @@
 #include "ProcessManager.h"
 
 #include "CStringListePlus.h"
+#include "GlossaryTerms.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "ItemExtensionListe.h"

@@ -13,9 +13,11 @@
 #include "Project.h"
 
 #include <functional>
+#include <memory>
 #include <unordered_map>
 
 class CStringListe;
+class GlossaryTerms;
 class CStringListePlus;
 class ItemExtensionListe;
 class ProcessItem;
@@ -85,6 +87,10 @@ public:
     CString getPhaseName(const CString& name, int language);
     void changeItemClass(Item* item, const CString& classKeyword);
 
+    // Writes the whole site: frames, popup texts and the page families of
+    // each site language. Failures are reported; the progress bar ends at 0.
+    void generate();
+
     // Page fragments.
     void createItemHeader(Item* item, int language) override;
     static CString getHeaderFileName(int language) { return language == 0 ? "header.htm" : "headerL2.htm"; }
@@ -94,6 +100,17 @@ public:
     void writeParentLinks(Item* item, TextOutStream& out, int withNavigation, int language, int withVersion,
                           const CString& uidPrefix);
     static int compareDoubles(const void* a, const void* b);
+
+    // Description text to page HTML: entities kept, "[@uid]" references made
+    // links (or names when plain), glossary terms given tooltips numbered
+    // from *tooltipCounter; the result has no line ends.
+    CString descriptionToHtml(const CString& text, int* tooltipCounter, Item* pageItem, int language, int plain);
+    CString descriptionToPlainHtml(const CString& text, int language);
+    // A text made fit for the body of a tooltip entry's script string.
+    CString toTooltipText(const CString& text, int language);
+    // A tooltip entry followed by the marked term.
+    CString writeTermTooltip(const CString& term, int* tooltipCounter, const CString& html, int language,
+                             const CString& title);
 
     // New items: their folder, class, data file, description and default pages.
     // 0 when the item's folder could not be made: the item then leaves the tree.
@@ -121,6 +138,13 @@ private:
                       const CString& existsLine);
     CString dataFileText(ProcessItem* item, int kind, std::initializer_list<const char*> lines) const;
     bool m_folderRefused = false;
+
+    void generatePages();
+    // The glossary terms of a language: prepared once per generation run,
+    // afresh for every text outside one.
+    const GlossaryTerms& glossaryTerms(int language);
+    std::unique_ptr<GlossaryTerms> m_glossaryTerms[2];
+    bool m_generating = false;
 
     void rebuildClassIndex();
     void collectQualityCriteria(Item* workProduct, ProcessItemListe* result, std::vector<Item*>& visited);

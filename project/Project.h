@@ -141,6 +141,15 @@ public:
     static CString getTooltipAttributes(const CString& index);
     Item* getPreviousItem(Item* item) const;
     Item* getNextItem(Item* item) const;
+    // The site's framesets ("index.htm", "indexWF.htm" and their second-language
+    // twins) and the navigation tree of the items shown, in the form the settings choose.
+    void createSiteFrames();
+    void createTreeViewPage(int language);
+    void createAppletTreePage(int language);
+    // Whether some item of the list has this one as parent and is visible.
+    int hasVisibleChildren(Item* item) const;
+    // Whether this is the last visible item of the list under its parent.
+    int getLastVisibleSibling(Item* item) const;
 
     // The settings-file path, or "administrator.ini" in the folder "tolvane"
     // of the project folder when the project was opened without one.

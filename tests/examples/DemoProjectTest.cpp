@@ -9,6 +9,7 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "RecordingUserInterface.h"
+#include "RunProgram.h"
 #include "StdOption.h"
 #include "TempDir.h"
 
@@ -16,7 +17,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <sys/wait.h>
 
 namespace {
 
@@ -76,7 +76,8 @@ TEST_F(DemoProjectTest, ReferencesBetweenItemsResolve) {
     EXPECT_EQ(getReferenceName(*activity->getRoles()->at(1)), "responsible");
     EXPECT_EQ(getWorkProductReferenceName(*activity->getOutWorkProducts()->at(1), 0), "Test report");
     EXPECT_EQ(activity->getSteps(1)->count(), 3);
-    EXPECT_EQ(m_manager->findItemByUid(*activity->getGeneralProcedures()->at(1))->getName(), "Test procedure");
+    EXPECT_EQ(m_manager->findItemByUid(*activity->getGeneralProcedures()->at(1))->getName(),
+              "Test procedure");
 
     auto* review = static_cast<ProcessItem*>(m_manager->findItemByName("Review the specification"));
     const CString in = *review->getItemActivity()->getInWorkProducts()->at(1);
@@ -87,7 +88,7 @@ TEST_F(DemoProjectTest, ReferencesBetweenItemsResolve) {
     ItemWorkProduct* product = specification->getItemWorkProduct();
     EXPECT_EQ(product->getTemplateNameL1F1(), "requirements.htm");
     EXPECT_TRUE(platform::fileExists(specification->getItemFolderPath() + "ar/requirements.htm"));
-    EXPECT_EQ(product->getUsingActivities()->count(), 2);   // reviewed, then developed from
+    EXPECT_EQ(product->getUsingActivities()->count(), 2);     // reviewed, then developed from
     EXPECT_EQ(product->getProducingActivities()->count(), 2); // specified, then approved
 
     auto* tester = static_cast<ProcessItem*>(m_manager->findItemByName("Tester"));
@@ -105,17 +106,10 @@ TEST_F(DemoProjectTest, ReferencesBetweenItemsResolve) {
 TEST(DemoBuilderTest, BuildsTheCommittedDemoFromTheProgramData) {
     TempDir dir;
     const std::string target = dir / "Demo";
-    const std::string command = std::string(TOLVANE_MAKE_DEMO);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        execl(command.c_str(), command.c_str(), TOLVANE_DATA_DIR, target.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const std::string difference = describeDifference(dumpFolder(TOLVANE_DEMO_DIR), dumpFolder(target), "examples/Demo");
+    const ProgramResult made = runProgram({TOLVANE_MAKE_DEMO, TOLVANE_DATA_DIR, target});
+    ASSERT_EQ(made.exitCode, 0) << made.errors;
+    const std::string difference =
+        describeDifference(dumpFolder(TOLVANE_DEMO_DIR), dumpFolder(target), "examples/Demo");
     EXPECT_TRUE(difference.empty()) << difference;
 }
 

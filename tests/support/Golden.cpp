@@ -25,7 +25,8 @@ std::string compareWithGolden(const std::string& actual, const std::string& gold
     return describeDifference(expected, actual, goldenName);
 }
 
-std::string describeDifference(const std::string& expected, const std::string& actual, const std::string& name) {
+std::string describeDifference(const std::string& expected, const std::string& actual,
+                               const std::string& name) {
     if (expected == actual)
         return {};
     size_t line = 1, start = 0;
@@ -36,7 +37,8 @@ std::string describeDifference(const std::string& expected, const std::string& a
         }
     auto lineAt = [start](const std::string& s) {
         const size_t end = s.find('\n', start);
-        return start >= s.size() ? std::string("<end of text>") : s.substr(start, end == std::string::npos ? end : end - start);
+        return start >= s.size() ? std::string("<end of text>")
+                                 : s.substr(start, end == std::string::npos ? end : end - start);
     };
     return name + ": first difference at line " + std::to_string(line) + "\n  expected: " + lineAt(expected) +
            "\n  actual:   " + lineAt(actual);

@@ -9,7 +9,8 @@
 // Empty when equal; otherwise a description of the first difference.
 std::string compareWithGolden(const std::string& actual, const std::string& goldenName);
 // The same comparison between two texts; name heads the description.
-std::string describeDifference(const std::string& expected, const std::string& actual, const std::string& name);
+std::string describeDifference(const std::string& expected, const std::string& actual,
+                               const std::string& name);
 
 // Every file below a folder, in path order, each behind a "== path ==" line:
 // a whole folder as one text to compare.

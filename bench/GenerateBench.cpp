@@ -1,0 +1,36 @@
+// Generates the site of a synthetic process of each size (default 5,000
+// items, two languages) and copies the generated project folder, printing
+// both times: the generation should cost a small multiple of what merely
+// copying its output costs.
+
+#include "BenchReport.h"
+#include "FileSystem.h"
+#include "PrivateProfile.h"
+#include "ProcessManager.h"
+#include "SyntheticProcess.h"
+
+#include <filesystem>
+#include <string>
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+    SyntheticRun run(argc, argv, {5000});
+    for (const long n : run.sizes()) {
+        const fs::path root = run.folder(std::to_string(n));
+        buildSyntheticProcess(root, n, true);
+        platform::clearProfileCache();
+        ProcessManager manager((root / "site.tvx").string().c_str(), nullptr, 0, 0);
+        BenchTimer generation;
+        manager.generate();
+        const double generationSeconds = generation.seconds();
+        benchReport("generate the site (two languages)", manager.getItemCount(), generationSeconds);
+        BenchTimer copy;
+        platform::copyTree(root.string().c_str(),
+                           run.folder(std::to_string(n) + "-copy").string().c_str());
+        const double copySeconds = copy.seconds();
+        benchReport("copy the generated project folder", manager.getItemCount(), copySeconds);
+        std::printf("generation / copy: %.1f\n", generationSeconds / copySeconds);
+    }
+    return 0;
+}

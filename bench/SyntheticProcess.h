@@ -1,0 +1,42 @@
+#pragma once
+
+// A synthetic process on disk for the benchmarks: about a sixth roles, a
+// third work products (each with a state), the rest activities under one
+// workflow that name two roles, one input state and one output, and a
+// glossary. With pages, every item also gets its overview page in both
+// languages and a description, and the site its common folders, as a
+// project made by the program has them.
+
+#include "ui/UserInterface.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// Answers every message with its default button, shows nothing.
+class QuietUserInterface : public UserInterface {
+public:
+    int messageBox(const CString&, const CString&, UINT style) override { return defaultAnswer(style); }
+    void beginWaitCursor() override {}
+    void endWaitCursor() override {}
+    void setProgressRange(int, int) override {}
+    void setProgressPos(int) override {}
+};
+
+void buildSyntheticProcess(const std::filesystem::path& root, long items, bool withPages);
+
+// What a benchmark over synthetic processes needs around it: the sizes asked
+// for on the command line (or the defaults), a quiet user interface and a
+// temporary folder, removed at the end.
+class SyntheticRun {
+public:
+    SyntheticRun(int argc, char** argv, std::vector<long> defaultSizes);
+    ~SyntheticRun();
+    const std::vector<long>& sizes() const { return m_sizes; }
+    std::filesystem::path folder(const std::string& name) const { return m_base / name; }
+
+private:
+    std::vector<long> m_sizes;
+    QuietUserInterface m_quiet;
+    std::filesystem::path m_base;
+};

@@ -1,0 +1,97 @@
+// The site generation: link refresh, site frames, popup texts, then per
+// site language the page families in their fixed order, each switched on
+// by its PROCESS_OPTION key.
+
+#include "ProcessManager.h"
+
+#include "GlossaryTerms.h"
+#include "ItemIteratorPlus.h"
+#include "ItemListePlus.h"
+#include "ProcessItem.h"
+#include "ProcessOption.h"
+#include "StdOption.h"
+#include "StringTable.h"
+#include "UserInterface.h"
+
+namespace {
+
+struct PageFamily {
+    const char* key;
+    void (ProcessManager::*writer)(int language);
+};
+
+// The page families this program writes, in the order of a pass. The
+// families of activities-by-state, activities-by-role, process overview,
+// role, template access, work product, activity, macro-activity,
+// general procedure, work product group synthesis, work product overview,
+// measure and banner pages, and the glossary and site map pages that close
+// every pass, are not part of this program yet: their pages are not
+// written, and their keys do not count in the progress.
+const PageFamily kPageFamilies[] = {
+    {"GenerateHeader", &ProcessManager::createHeaders},
+};
+
+} // namespace
+
+void ProcessManager::generate() {
+    // The glossary is read once per language for the whole run.
+    m_generating = true;
+    m_glossaryTerms[0].reset();
+    m_glossaryTerms[1].reset();
+    try {
+        generatePages();
+    } catch (const std::exception& error) {
+        ui::current().endWaitCursor();
+        ui::AfxMessageBox(error.what());
+        ui::current().beginWaitCursor();
+    } catch (...) {
+        CString message;
+        message.Format(loadString(33042), "ProcessManager::generate");
+        ui::AfxMessageBox(message);
+    }
+    m_generating = false;
+    m_glossaryTerms[0].reset();
+    m_glossaryTerms[1].reset();
+    setProgressPos(0);
+}
+
+void ProcessManager::generatePages() {
+    m_linksNeedRefresh = 1;
+    // Any item forces every item to read its data file again.
+    updateLinks(m_itemList->count() > 0 ? m_itemList->at(1) : nullptr, 1);
+    const int languages = StdOption::instance().getTwoLanguages() ? 2 : 1;
+
+    createSiteFrames();
+
+    // The page writers take the items' popup texts for their tooltips.
+    ItemIterateur* it = getItemIterator();
+    for (; !it->isAtEnd(); it->next()) {
+        if (auto* item = dynamic_cast<ProcessItem*>(it->current())) {
+            item->buildHtmlDescription(0);
+            if (languages == 2)
+                item->buildHtmlDescription(1);
+        }
+    }
+    delete it;
+
+    const ProcessOption& options = ProcessOption::instance();
+    int families = 0;
+    for (const PageFamily& family : kPageFamilies)
+        if (options.getBool(family.key))
+            ++families;
+    int count = (families + 1) * languages;
+    setProgressRange(0, 2 * count);
+    setProgressStep(1);
+    setProgressPos(count);
+
+    for (int pass = 1; pass <= languages; ++pass) {
+        const int language = pass != 1 ? 1 : 0;
+        for (const PageFamily& family : kPageFamilies) {
+            if (!options.getBool(family.key))
+                continue;
+            (this->*family.writer)(language);
+            setProgressPos(++count);
+        }
+        setProgressPos(++count);
+    }
+}

@@ -1,0 +1,182 @@
+#include "Encoding.h"
+#include "FileSystem.h"
+#include "ProcessManager.h"
+#include "RecordingUserInterface.h"
+#include "RunProgram.h"
+#include "TempDir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool isPage(const fs::path& path) {
+    const std::string extension = encoding::toLower(path.extension().string());
+    return extension == ".htm" || extension == ".html";
+}
+
+// The demo project generated headless in a temporary copy.
+class DemoSiteTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(platform::copyTree(TOLVANE_DEMO_DIR, (m_dir / "Demo").c_str()));
+        m_project = m_dir / "Demo/";
+    }
+    void generate() {
+        ProcessManager manager((m_project + "Demo.tvx").c_str(), nullptr, 0, 0);
+        manager.generate();
+        EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages.front().text;
+    }
+    // Every page and data file of the site, by path.
+    std::map<std::string, std::string> siteFiles() const {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::recursive_directory_iterator(m_project)) {
+            const fs::path& path = entry.path();
+            const std::string extension = path.extension().string();
+            if (entry.is_regular_file() && (isPage(path) || extension == ".dat" || extension == ".csv"))
+                files[fs::relative(path, m_project).string()] = readFile(path);
+        }
+        return files;
+    }
+
+    TempDir m_dir;
+    std::string m_project;
+    RecordingUserInterface m_ui;
+};
+
+TEST_F(DemoSiteTest, ASecondGenerationLeavesEveryPageAsItWas) {
+    generate();
+    const auto first = siteFiles();
+    for (const char* page :
+         {"index.htm", "indexL2.htm", "indexWF.htm", "indexWFL2.htm", "applet/treeView.htm",
+          "applet/treeViewL2.htm", "site/Development_workflow/header.htm",
+          "site/Development_workflow/headerL2.htm"})
+        EXPECT_EQ(first.count(page), 1u) << page;
+    generate();
+    const auto second = siteFiles();
+    ASSERT_EQ(first.size(), second.size());
+    for (const auto& [path, text] : first)
+        EXPECT_TRUE(second.at(path) == text) << path << " changed on the second run";
+}
+
+// The local links of a page: href and src attributes, and the quoted paths
+// of the navigation tree's script, as the browser resolves them.
+std::vector<std::string> localLinks(const std::string& page) {
+    std::vector<std::string> links;
+    static const std::regex attribute(R"re((?:href|src)\s*=\s*(?:"([^"]*)"|'([^']*)'))re", std::regex::icase);
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), attribute); it != std::sregex_iterator();
+         ++it)
+        links.push_back((*it)[1].matched ? (*it)[1].str() : (*it)[2].str());
+    static const std::regex treeCall(R"(d\.add\(([^\n]*)\);)");
+    static const std::regex quoted(R"('((?:[^'\\]|\\.)*)')");
+    for (auto call = std::sregex_iterator(page.begin(), page.end(), treeCall); call != std::sregex_iterator();
+         ++call) {
+        const std::string arguments = (*call)[1].str();
+        int index = 0;
+        for (auto arg = std::sregex_iterator(arguments.begin(), arguments.end(), quoted);
+             arg != std::sregex_iterator(); ++arg, ++index) {
+            std::string text;
+            const std::string raw = (*arg)[1].str();
+            for (size_t i = 0; i < raw.size(); ++i)
+                text += raw[i] == '\\' && i + 1 < raw.size() ? raw[++i] : raw[i];
+            // Arguments 2, 5, 6 and 7 of the quoted ones: url, target-less icons.
+            if (index == 1 || index == 4 || index == 5)
+                links.push_back(text);
+        }
+    }
+    std::vector<std::string> local;
+    for (std::string link : links) {
+        if (link.empty() || link[0] == '#' || link.find(':') != std::string::npos)
+            continue; // same page, or another scheme (http:, mailto:, javascript:)
+        if (link.find_first_of("'\"+") != std::string::npos)
+            continue; // put together by a script at run time
+        link = link.substr(0, link.find_first_of("#?"));
+        for (char& c : link)
+            if (c == '\\')
+                c = '/'; // as the browser reads a file url
+        local.push_back(link);
+    }
+    return local;
+}
+
+TEST_F(DemoSiteTest, EveryLocalLinkOfTheSiteResolves) {
+    generate();
+    int pages = 0, links = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(m_project)) {
+        const fs::path& path = entry.path();
+        if (!entry.is_regular_file() || !isPage(path) ||
+            fs::relative(path, m_project).string().rfind("tolvane", 0) == 0)
+            continue; // the templates under "tolvane" are not pages of the site
+        ++pages;
+        for (const std::string& link : localLinks(readFile(path))) {
+            ++links;
+            // Exact case, as a browser on this system looks the file up.
+            const fs::path target = path.parent_path() / encoding::cp1252ToUtf8(link);
+            EXPECT_TRUE(fs::exists(target))
+                << fs::relative(path, m_project).string() << " links to missing " << link;
+        }
+    }
+    EXPECT_GT(pages, 60);
+    EXPECT_GT(links, 300);
+}
+
+// What a headless browser reports while it loads a page and its frames.
+struct BrowserRun {
+    std::string dom;
+    std::vector<std::string> consoleMessages;
+};
+
+BrowserRun loadInBrowser(const std::string& page, const std::string& profile) {
+    const ProgramResult run = runProgram({"chromium", "--headless", "--no-sandbox", "--disable-gpu",
+                                          "--user-data-dir=" + profile, "--enable-logging=stderr", "--v=0",
+                                          "--virtual-time-budget=3000", "--dump-dom", "file://" + page});
+    EXPECT_EQ(run.exitCode, 0) << "chromium could not run (the install script installs it)\n" << run.errors;
+    BrowserRun result{run.output, {}};
+    std::istringstream lines(run.errors);
+    for (std::string line; std::getline(lines, line);)
+        if (line.find(":CONSOLE") != std::string::npos)
+            result.consoleMessages.push_back(line);
+    return result;
+}
+
+TEST_F(DemoSiteTest, LoadsInABrowserWithoutScriptErrors) {
+    generate();
+    const std::string profile = m_dir / "browser-profile";
+    for (const char* page :
+         {"index.htm", "indexL2.htm", "indexWF.htm", "site/Development_workflow/overview.htm",
+          "site/Development_workflow/overviewL2.htm"}) {
+        const BrowserRun run = loadInBrowser(m_project + page, profile);
+        EXPECT_TRUE(run.consoleMessages.empty()) << page << ":\n" << run.consoleMessages.front();
+        EXPECT_NE(run.dom.find("<frameset"), std::string::npos) << page;
+    }
+    // The navigation tree builds its nodes with the tree script: every item
+    // of the demo stands in it as a link into the page frame.
+    const BrowserRun tree = loadInBrowser(m_project + "applet/treeView.htm", profile);
+    EXPECT_TRUE(tree.consoleMessages.empty()) << tree.consoleMessages.front();
+    for (const char* link : {"../site/Home/overview.htm", "../site/Development_workflow/Test/overview.htm",
+                             "../site/Glossary/Defect/overview.htm", "../site/Site_map/overview.htm"})
+        EXPECT_NE(tree.dom.find(std::string("href=\"") + link + "\""), std::string::npos) << link;
+    EXPECT_NE(tree.dom.find("Development workflow"), std::string::npos);
+    const BrowserRun french = loadInBrowser(m_project + "applet/treeViewL2.htm", profile);
+    EXPECT_NE(french.dom.find("../site/Development_workflow/Test/overviewL2.htm"), std::string::npos);
+    EXPECT_NE(french.dom.find("Flux de d\xC3\xA9veloppement"),
+              std::string::npos); // the DOM comes out in UTF-8
+}
+
+} // namespace
