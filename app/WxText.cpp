@@ -6,9 +6,13 @@
 // system's converter, which refuses a whole text for one of the five bytes
 // that Windows-1252 leaves unassigned.
 
-wxString toWx(const CString& text) { return wxString::FromUTF8(encoding::cp1252ToUtf8(text.str())); }
+wxString toWx(const CString& text) {
+    return wxString::FromUTF8(encoding::cp1252ToUtf8(text.str()));
+}
 
-wxString toWx(const char* text) { return toWx(CString(text)); }
+wxString toWx(const char* text) {
+    return toWx(CString(text));
+}
 
 CString fromWx(const wxString& text) {
     const wxScopedCharBuffer utf8 = text.utf8_str();

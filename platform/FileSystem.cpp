@@ -384,7 +384,15 @@ BOOL PathRelativePathToA(char* path, const char* from, DWORD fromAttributes, con
     return TRUE;
 }
 
+namespace {
+CString g_applicationFolderForTests;
+}
+
+void setApplicationFolderForTests(const CString& folder) { g_applicationFolderForTests = folder; }
+
 CString getApplicationFolder() {
+    if (!g_applicationFolderForTests.IsEmpty())
+        return g_applicationFolderForTests;
     char buffer[1001];
     GetModuleFileNameA(nullptr, buffer, sizeof buffer);
     CString path(buffer);

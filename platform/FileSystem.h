@@ -77,3 +77,5 @@ CString relativePath(const char* from, DWORD fromAttributes, const char* to, DWO
 
 // The folder of the running program file, without a trailing separator.
 CString getApplicationFolder();
+// Tests give the program another folder (empty restores the real one).
+void setApplicationFolderForTests(const CString& folder);

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <spawn.h>
 #include <sstream>
+#include <unistd.h>
 #include <sys/wait.h>
 #include <thread>
 
@@ -73,6 +74,17 @@ Result run(const std::vector<CString>& argv, bool wait) {
     for (const auto& a : argv)
         args.push_back(encoding::cp1252ToUtf8(a.str()));
     return spawn(args, wait);
+}
+
+CString browserCommand() {
+    const char* path = std::getenv("PATH");
+    std::istringstream folders(path ? path : "");
+    for (std::string folder; std::getline(folders, folder, ':');) {
+        const std::string program = (folder.empty() ? std::string(".") : folder) + "/xdg-open";
+        if (access(program.c_str(), X_OK) == 0)
+            return "\"" + encoding::utf8ToCp1252(program) + "\" %1";
+    }
+    return CString();
 }
 
 bool isAddress(const CString& target) {

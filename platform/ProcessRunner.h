@@ -32,6 +32,11 @@ bool openWithDesktop(const CString& target, bool reportFailure = true);
 // words are split at blanks), else with the desktop's handler.
 bool openInTextEditor(const CString& path);
 
+// The command line registered for opening web addresses, in the form
+// "\"<program>\" %1": the desktop's handler found in PATH; empty when
+// there is none.
+CString browserCommand();
+
 // Whether a target is a web or mail address rather than a path.
 bool isAddress(const CString& target);
 

@@ -1,0 +1,346 @@
+#include "MenuCreatorDlg.h"
+
+#include "AppProfile.h"
+#include "FileSystem.h"
+#include "Item.h"
+#include "ItemListePlus.h"
+#include "PrivateProfile.h"
+#include "ProcessManager.h"
+#include "StringTable.h"
+#include "TolvaneApp.h"
+#include "UserInterface.h"
+#include "WxText.h"
+
+#include <wx/button.h>
+#include <wx/gauge.h>
+#include <wx/hyperlink.h>
+#include <wx/radiobut.h>
+#include <wx/sizer.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/treectrl.h>
+
+namespace {
+
+// The buttons enabled once a project has loaded, in the order they are enabled.
+const int kProjectButtons[] = {1010, 1011, 1012, 1219, 1004, 1006, 1016, 1017, 1400, 1401, 1070,
+                               1067, 1069, 1068, 1018, 1019, 1209, 1391, 1073, 1392, 1152};
+// The buttons disabled when the project's tree file is missing; the others stay as they are.
+const int kDisabledWithoutTree[] = {1010, 1011, 1012, 1068, 1219, 1004, 1006,
+                                    1070, 1067, 1400, 1401, 1016, 1017};
+// The controls the window starts with disabled, until a project loads.
+const int kStartDisabled[] = {1010, 1011, 1012, 1004, 1219, 1006, 1008, 1069, 1018, 1019, 1016,
+                              1017, 1400, 1401, 1070, 1067, 1068, 1391, 1073, 1392, 1209, 1152};
+
+struct ToolTip {
+    int controlId;
+    int stringId;
+};
+const ToolTip kToolTips[] = {
+    {1, 33133},    {1215, 33174}, {1216, 33175}, {1217, 33176}, {1010, 33107}, {1011, 33108}, {1012, 33109},
+    {1004, 33159}, {1219, 33112}, {1006, 33113}, {1008, 33114}, {1069, 33123}, {1018, 33125}, {1019, 33126},
+    {1161, 33129}, {1016, 33127}, {1017, 33128}, {1206, 33130}, {1207, 33131}, {1205, 33132}, {1162, 33118},
+    {1163, 33119}, {1164, 33120}, {1400, 33110}, {1401, 33111}, {1070, 33121}, {1067, 33122}, {1068, 33124},
+    {1391, 33178}, {1073, 33179}, {1392, 33180}, {1209, 33181},
+};
+// The Admin button's tooltip is ours to choose.
+const char* const kAdminToolTip = "Administration of the program and information about it";
+// The address behind the maker link.
+const char* const kMakerAddress = "https://www.maravex-process.example/tolvane";
+
+// The minimum size of the window, in pixels.
+const wxSize kMinimumSize(720, 570);
+
+} // namespace
+
+CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
+    : wxDialog(parent, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
+               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX | wxMINIMIZE_BOX),
+      m_commandLinePath(projectPath), m_linkRefreshTimer(this, kLinkRefreshTimer),
+      m_repaintTimer(this, kRepaintTimer) {
+    if (!projectPath.IsEmpty())
+        AppProfile::WriteProfileString("File", "Last", projectPath);
+    buildControls();
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, IDC_EXIT);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnSiteGeneration(); }, IDC_SITE_GENERATION);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnUpdateTree(); }, IDC_UPDATE_TREE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnUserManual(); }, IDC_USER_MANUAL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnViewWebsite(); }, IDC_VIEW_WEBSITE);
+    Bind(
+        wxEVT_HYPERLINK, [](wxHyperlinkEvent&) { openInBrowser(kMakerAddress); }, IDC_MAKER_LINK);
+    Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnClose(); });
+    Bind(wxEVT_TIMER, [this](wxTimerEvent& event) { OnTimer(event.GetId()); });
+    Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) { OnInitDialog(); });
+    Bind(
+        wxEVT_MENU, [this](wxCommandEvent&) { OnHelp(); }, wxID_HELP);
+    wxAcceleratorEntry help(wxACCEL_NORMAL, WXK_F1, wxID_HELP);
+    SetAcceleratorTable(wxAcceleratorTable(1, &help));
+    // Escape leaves the window open.
+    SetEscapeId(wxID_NONE);
+}
+
+CMenuCreatorDlg::~CMenuCreatorDlg() {
+    m_linkRefreshTimer.Stop();
+    m_repaintTimer.Stop();
+    if (m_tree)
+        m_tree->DeleteAllItems();
+    m_project.reset();
+}
+
+void CMenuCreatorDlg::buildControls() {
+    auto button = [](wxWindow* parent, int id, const char* caption) {
+        return new wxButton(parent, id, caption);
+    };
+    auto group = [this](int id, const char* caption) {
+        return new wxStaticBoxSizer(new wxStaticBox(this, id, caption), wxVERTICAL);
+    };
+    auto buttons = [&](wxStaticBoxSizer* box, std::initializer_list<std::pair<int, const char*>> list) {
+        for (const auto& [id, caption] : list)
+            box->Add(button(box->GetStaticBox(), id, caption), 0, wxEXPAND | wxALL, 2);
+    };
+
+    auto* commands = new wxBoxSizer(wxVERTICAL);
+    auto* project = group(1122, "Project");
+    buttons(project, {{IDC_NEW, "New"}, {IDC_OPEN, "Open"}, {IDC_OPEN_LAST, "Open Last"}});
+    commands->Add(project, 0, wxEXPAND | wxALL, 3);
+
+    auto* items = group(1390, "Item management");
+    buttons(items, {{IDC_ADD_ITEM, "Add item"},
+                    {IDC_REMOVE_ITEM, "Remove item"},
+                    {IDC_MODIFY_ITEM, "Modify item"},
+                    {IDC_VIEW_PAGE, "View page"},
+                    {IDC_EDIT_HTML, "Edit Html"},
+                    {IDC_EDIT_ATTRIBUTES, "Edit Attributes"},
+                    {IDC_EDIT_DIAGRAM, "Edit Diagram"},
+                    {IDC_OPEN_DIRECTORY, "Open directory"}});
+    commands->Add(items, 0, wxEXPAND | wxALL, 3);
+
+    auto* tree = group(1064, "Tree");
+    buttons(tree, {{IDC_EXPAND_ALL, "Expand all"},
+                   {IDC_COLLAPSE_ALL, "Collapse all"},
+                   {IDC_UPDATE_TREE, "Update tree "}});
+    commands->Add(tree, 0, wxEXPAND | wxALL, 3);
+
+    auto* search = group(1065, "Item search");
+    search->Add(new wxTextCtrl(search->GetStaticBox(), IDC_SEARCH_TEXT), 0, wxEXPAND | wxALL, 2);
+    auto* searchButtons = new wxBoxSizer(wxHORIZONTAL);
+    searchButtons->Add(button(search->GetStaticBox(), IDC_SEARCH_FIRST, "First"), 1, wxRIGHT, 2);
+    searchButtons->Add(button(search->GetStaticBox(), IDC_SEARCH_NEXT, "Next"), 1);
+    search->Add(searchButtons, 0, wxEXPAND | wxALL, 2);
+    auto* radios = new wxBoxSizer(wxHORIZONTAL);
+    radios->Add(new wxRadioButton(search->GetStaticBox(), IDC_SEARCH_NAME_L1, "Name L1", wxDefaultPosition,
+                                  wxDefaultSize, wxRB_GROUP));
+    radios->Add(new wxRadioButton(search->GetStaticBox(), IDC_SEARCH_NAME_L2, "Name L2"), 0, wxLEFT, 4);
+    radios->Add(new wxRadioButton(search->GetStaticBox(), IDC_SEARCH_UID, "UID"), 0, wxLEFT, 4);
+    search->Add(radios, 0, wxALL, 2);
+    commands->Add(search, 0, wxEXPAND | wxALL, 3);
+
+    auto* selected = group(1071, "Selected item");
+    auto* fields = new wxFlexGridSizer(2, 2, 4);
+    fields->AddGrowableCol(1);
+    for (const auto& [id, label] :
+         std::initializer_list<std::pair<int, const char*>>{{IDC_SELECTED_NAME, "Name L1"},
+                                                            {IDC_SELECTED_NAME_L2, "Name L2"},
+                                                            {IDC_SELECTED_UID, "UID"},
+                                                            {IDC_SELECTED_CLASS, "Class"}}) {
+        fields->Add(new wxStaticText(selected->GetStaticBox(), wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL);
+        fields->Add(
+            new wxTextCtrl(selected->GetStaticBox(), id, "", wxDefaultPosition, wxDefaultSize, wxTE_READONLY),
+            1, wxEXPAND);
+    }
+    selected->Add(fields, 0, wxEXPAND | wxALL, 2);
+    commands->Add(selected, 0, wxEXPAND | wxALL, 3);
+
+    auto* right = new wxBoxSizer(wxVERTICAL);
+    auto* generation = group(1393, "Generation");
+    buttons(generation, {{IDC_SITE_GENERATION, "Site generation"},
+                         {IDC_DOC_GENERATION, "Doc generation"},
+                         {IDC_EDIT_BANNER, "Edit banner"},
+                         {IDC_VIEW_WEBSITE, "View website"}});
+    right->Add(generation, 0, wxEXPAND | wxALL, 3);
+    auto* options = group(1120, "Option and Tools");
+    buttons(options, {{IDC_PARAMETERS, "Parameters"},
+                      {IDC_TOOLS, "Tools"},
+                      {IDC_EXPORT, "Export"},
+                      {IDC_IMPORT, "Import"}});
+    right->Add(options, 0, wxEXPAND | wxALL, 3);
+    auto* words = group(1072, "Word search");
+    words->Add(new wxTextCtrl(words->GetStaticBox(), IDC_WORD), 0, wxEXPAND | wxALL, 2);
+    words->Add(button(words->GetStaticBox(), IDC_WORD_SEARCH, "Search"), 0, wxEXPAND | wxALL, 2);
+    right->Add(words, 0, wxEXPAND | wxALL, 3);
+    auto* program = group(1066, "");
+    buttons(program, {{IDC_USER_MANUAL, "User manual"}, {IDC_ADMIN, "Admin"}, {IDC_EXIT, "Exit"}});
+    program->Add(new wxHyperlinkCtrl(program->GetStaticBox(), IDC_MAKER_LINK, "www.maravex-process.example",
+                                     kMakerAddress),
+                 0, wxALL, 2);
+    right->Add(program, 0, wxEXPAND | wxALL, 3);
+
+    m_tree = new wxTreeCtrl(this, IDC_TREE, wxDefaultPosition, wxSize(300, 400),
+                            wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxTR_SINGLE);
+    auto* columns = new wxBoxSizer(wxHORIZONTAL);
+    columns->Add(commands, 0, wxEXPAND);
+    columns->Add(right, 0, wxEXPAND);
+    columns->Add(m_tree, 1, wxEXPAND | wxALL, 3);
+    auto* window = new wxBoxSizer(wxVERTICAL);
+    window->Add(columns, 1, wxEXPAND);
+    m_progress = new wxGauge(this, IDC_PROGRESS, 100);
+    window->Add(m_progress, 0, wxEXPAND | wxALL, 3);
+    SetSizerAndFit(window);
+    SetMinSize(kMinimumSize);
+
+    for (int id : kStartDisabled)
+        FindWindow(id)->Disable();
+}
+
+CString CMenuCreatorDlg::getToolTipText(int controlId) {
+    if (controlId == IDC_ADMIN)
+        return kAdminToolTip;
+    for (const ToolTip& tip : kToolTips)
+        if (tip.controlId == controlId)
+            return loadString(tip.stringId);
+    return CString();
+}
+
+CString CMenuCreatorDlg::getAdministratorSettingsPath() {
+    return getApplicationFolder() + "/administrator.ini";
+}
+
+bool CMenuCreatorDlg::OnInitDialog() {
+    if (m_initialised)
+        return true;
+    m_initialised = true;
+    for (const ToolTip& tip : kToolTips)
+        if (wxWindow* control = FindWindow(tip.controlId))
+            control->SetToolTip(toWx(getToolTipText(tip.controlId)));
+    FindWindow(IDC_ADMIN)->SetToolTip(kAdminToolTip);
+    static_cast<wxRadioButton*>(FindWindow(IDC_SEARCH_NAME_L1))->SetValue(true);
+    FindWindow(IDC_EDIT_HTML)->Disable();
+    setWindowTitle(loadString(61448) + " - " + loadString(61449));
+
+    if (!m_commandLinePath.IsEmpty()) {
+        openStartupProject(m_commandLinePath, 0);
+    } else {
+        const CString administrator = getAdministratorSettingsPath();
+        char value[1000] = "";
+        GetPrivateProfileStringA("APPLICATION_KIND", "Tolvane", "", value, sizeof value, administrator);
+        if (CString(value) == "yes")
+            openStartupProject(administrator, 1);
+    }
+    // Enter opens Admin, never Exit.
+    if (auto* admin = dynamic_cast<wxButton*>(FindWindow(IDC_ADMIN)))
+        admin->SetDefault();
+    Maximize(true);
+    // The tip of the day is not part of this program yet: no tip is shown.
+    m_repaintTimer.StartOnce(250);
+    return true;
+}
+
+void CMenuCreatorDlg::openStartupProject(const CString& settingsPath, int adminLayout) {
+    m_project = std::make_unique<ProcessManager>(settingsPath, this, 1, adminLayout);
+    m_project->loadMenuTree(this, 1);
+    m_linkRefreshTimer.StartOnce(200);
+    if (m_project->isTreeLoaded())
+        enableProjectButtons();
+}
+
+int CMenuCreatorDlg::DoModal() {
+    OnInitDialog();
+    return ShowModal() == wxID_OK ? IDOK : IDCANCEL;
+}
+
+void CMenuCreatorDlg::loadIconImages(const CString& projectFolder) {
+    m_icons.load(projectFolder);
+}
+
+void CMenuCreatorDlg::enableProjectButtons() {
+    for (int id : kProjectButtons)
+        FindWindow(id)->Enable();
+}
+
+void CMenuCreatorDlg::disableProjectButtons() {
+    for (int id : kDisabledWithoutTree)
+        FindWindow(id)->Disable();
+}
+
+void CMenuCreatorDlg::rebuildTree(ItemListePlus* list) {
+    // The expanded nodes stay expanded, by uid.
+    std::vector<CString> expanded;
+    for (int i = 1; list && i <= list->count(); ++i) {
+        Item* item = list->at(i);
+        const wxTreeItemId node(item->getTreeHandle());
+        if (item->getTreeHandle() && m_tree->IsExpanded(node))
+            expanded.push_back(item->getUid());
+    }
+    m_icons.fillTree(*m_tree, list);
+    for (const CString& uid : expanded)
+        if (Item* item = m_project ? m_project->findItemByUid(uid) : nullptr; item && item->getTreeHandle())
+            m_tree->Expand(wxTreeItemId(item->getTreeHandle()));
+}
+
+void CMenuCreatorDlg::setWindowTitle(const CString& title) {
+    SetTitle(toWx(title));
+}
+
+void CMenuCreatorDlg::OnTimer(int id) {
+    if (id == kLinkRefreshTimer) {
+        m_linkRefreshTimer.Stop();
+        if (m_project && m_project->isLinkRefreshPending())
+            m_project->updateLinks(nullptr, 0);
+    } else if (id == kRepaintTimer) {
+        m_repaintTimer.Stop();
+        Refresh(true);
+    }
+}
+
+void CMenuCreatorDlg::OnOK() {
+    endProgram();
+}
+
+void CMenuCreatorDlg::OnClose() {
+    endProgram();
+}
+
+void CMenuCreatorDlg::endProgram() {
+    // Exit and the close box end here once: the site's frames and tree
+    // pages follow the menu tree, rewritten a single time.
+    if (m_ending)
+        return;
+    m_ending = true;
+    if (m_project)
+        m_project->createSiteFrames();
+    if (IsModal())
+        EndModal(wxID_OK);
+}
+
+void CMenuCreatorDlg::OnHelp() {
+    CTolvaneApp::OnHelp();
+}
+
+void CMenuCreatorDlg::runOnProject(void (ProcessManager::*work)()) {
+    if (!m_project)
+        return;
+    {
+        ui::WaitCursor wait;
+        (m_project.get()->*work)();
+    }
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::OnSiteGeneration() { runOnProject(&ProcessManager::generate); }
+
+void CMenuCreatorDlg::OnUpdateTree() { runOnProject(&ProcessManager::createSiteFrames); }
+
+void CMenuCreatorDlg::OnUserManual() {
+    CTolvaneApp::OnHelp();
+}
+
+void CMenuCreatorDlg::OnViewWebsite() {
+    if (m_project)
+        openInBrowser(m_project->getProjectDirectory() + "index.htm");
+}

@@ -1,0 +1,134 @@
+#pragma once
+
+// The main window: the item tree of the open project and the buttons of the
+// item, project and site commands. The program lives as long as this modal
+// dialog. Controls carry the original's control ids, so that enabling rules
+// and tests name them by number.
+//
+// Start-up opens the project named on the command line, or the project
+// around the program folder when its "administrator.ini" says so; the first
+// link refresh then runs on a timer once the window is up.
+
+#include "CString.h"
+#include "ItemIcons.h"
+#include "MainWindow.h"
+
+#include <memory>
+#include <wx/dialog.h>
+#include <wx/timer.h>
+
+class ItemListePlus;
+class ProcessManager;
+class wxGauge;
+class wxTreeCtrl;
+class wxTreeEvent;
+
+class CMenuCreatorDlg : public wxDialog, public MainWindow {
+public:
+    // The control ids of the window.
+    enum ControlId {
+        IDC_EXIT = 1,
+        IDC_ADMIN = 16,
+        IDC_TREE = 1000,
+        IDC_VIEW_PAGE = 1004,
+        IDC_EDIT_ATTRIBUTES = 1006,
+        IDC_EDIT_DIAGRAM = 1008,
+        IDC_ADD_ITEM = 1010,
+        IDC_REMOVE_ITEM = 1011,
+        IDC_MODIFY_ITEM = 1012,
+        IDC_SEARCH_FIRST = 1016,
+        IDC_SEARCH_NEXT = 1017,
+        IDC_EXPAND_ALL = 1018,
+        IDC_COLLAPSE_ALL = 1019,
+        IDC_TOOLS = 1067,
+        IDC_UPDATE_TREE = 1068,
+        IDC_OPEN_DIRECTORY = 1069,
+        IDC_PARAMETERS = 1070,
+        IDC_EXPORT = 1073,
+        IDC_MAKER_LINK = 1076,
+        IDC_USER_MANUAL = 1151,
+        IDC_VIEW_WEBSITE = 1152,
+        IDC_SEARCH_TEXT = 1161,
+        IDC_SELECTED_NAME = 1162,
+        IDC_SELECTED_UID = 1163,
+        IDC_SELECTED_CLASS = 1164,
+        IDC_SELECTED_NAME_L2 = 1165,
+        IDC_PROGRESS = 1188,
+        IDC_SEARCH_UID = 1205,
+        IDC_SEARCH_NAME_L1 = 1206,
+        IDC_SEARCH_NAME_L2 = 1207,
+        IDC_WORD = 1208,
+        IDC_WORD_SEARCH = 1209,
+        IDC_NEW = 1215,
+        IDC_OPEN = 1216,
+        IDC_OPEN_LAST = 1217,
+        IDC_EDIT_HTML = 1219,
+        IDC_EDIT_BANNER = 1391,
+        IDC_IMPORT = 1392,
+        IDC_SITE_GENERATION = 1400,
+        IDC_DOC_GENERATION = 1401,
+    };
+    static constexpr int kLinkRefreshTimer = 109;
+    static constexpr int kRepaintTimer = 61536;
+
+    // projectPath: the settings file named on the command line, or empty.
+    CMenuCreatorDlg(const CString& projectPath, wxWindow* parent);
+    ~CMenuCreatorDlg() override;
+
+    // The window's start-up: tooltips, title, the start-up project, the
+    // default button, the timers. Called by ShowModal, or by tests.
+    bool OnInitDialog();
+    // Runs the dialog until it ends; the start-up runs first.
+    int DoModal();
+
+    // What the project asks of the main window.
+    void loadIconImages(const CString& projectFolder) override;
+    void disableProjectButtons() override;
+    void rebuildTree(ItemListePlus* list) override;
+    void setWindowTitle(const CString& title) override;
+    void enableProjectButtons();
+
+    // The ends of the program: Exit, the window's close box. Each rewrites
+    // the open project's site frames once, then ends the dialog.
+    void OnOK();
+    void OnClose();
+    // Escape: the window stays open.
+    void OnCancel() {}
+    void OnTimer(int id);
+    // F1 and the help command: the user manual in the browser.
+    void OnHelp();
+    // The project and site commands of the window.
+    void OnSiteGeneration();
+    void OnUpdateTree();
+    void OnUserManual();
+    void OnViewWebsite();
+
+    // The tooltip of a control; empty for controls without one.
+    static CString getToolTipText(int controlId);
+    // The path of the program folder's administrator settings file.
+    static CString getAdministratorSettingsPath();
+
+    ProcessManager* getProject() const { return m_project.get(); }
+    wxTreeCtrl* getTree() const { return m_tree; }
+    const ItemIconSet& getIcons() const { return m_icons; }
+    const CString& getCommandLinePath() const { return m_commandLinePath; }
+    wxTimer& getTimer(int id) { return id == kLinkRefreshTimer ? m_linkRefreshTimer : m_repaintTimer; }
+
+private:
+    void buildControls();
+    void openStartupProject(const CString& settingsPath, int adminLayout);
+    // Rewrites the site frames of the open project, ends the dialog.
+    void endProgram();
+    // A project command under the wait cursor; the focus then returns to the tree.
+    void runOnProject(void (ProcessManager::*work)());
+
+    CString m_commandLinePath;
+    std::unique_ptr<ProcessManager> m_project;
+    wxTreeCtrl* m_tree = nullptr;
+    wxGauge* m_progress = nullptr;
+    ItemIconSet m_icons;
+    wxTimer m_linkRefreshTimer;
+    wxTimer m_repaintTimer;
+    bool m_initialised = false;
+    bool m_ending = false;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+// The application: it builds the main window with the project named on the
+// command line, runs it modally and ends when it closes. It also opens pages
+// in the web browser, for the help command and the main window.
+
+#include "CString.h"
+
+#include <wx/app.h>
+
+class WxUserInterface;
+
+class CTolvaneApp : public wxApp {
+public:
+    bool OnInit() override;
+    int OnRun() override;
+    int OnExit() override;
+
+    // Runs the program: the main window, modally. Answers the exit code.
+    int InitInstance();
+    // The help command: the user manual in the browser.
+    static void OnHelp();
+
+    // The project path of the command line: its first argument that is not a switch.
+    static CString getCommandLineProject(int argc, const char* const* argv);
+
+private:
+    CString m_projectPath;
+    WxUserInterface* m_userInterface = nullptr;
+};
+
+// The browser program: path as given, or, when it is empty, the program of
+// the desktop's registered command for web addresses. A quoted program keeps
+// what stands between the first and the last quote, an unquoted one is cut
+// at the first blank after its last '\'; a path holding "exe" ends there.
+CString getBrowserPath(CString& path);
+// The same cutting applied to a registered command line.
+CString browserPathFromCommand(const CString& command);
+// Opens an address or a file in the browser: '\' becomes '/' and blanks
+// "%20" (blanks stay for a browser whose path names "iexplore").
+void openInBrowser(const CString& address);

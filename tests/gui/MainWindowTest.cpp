@@ -1,0 +1,252 @@
+#include "AppProfile.h"
+#include "ExtendedPictureHolder.h"
+#include "FileSystem.h"
+#include "ImageIndex.h"
+#include "ItemIcons.h"
+#include "ItemListePlus.h"
+#include "MenuCreatorDlg.h"
+#include "PrivateProfile.h"
+#include "ProcessManager.h"
+#include "RecordingUserInterface.h"
+#include "TempDir.h"
+#include "TolvaneApp.h"
+#include "WxText.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <wx/treectrl.h>
+
+namespace {
+
+// The buttons that need an open project, and those that never do.
+const int kProjectButtons[] = {1010, 1011, 1012, 1219, 1004, 1006, 1016, 1017, 1400, 1401, 1070,
+                               1067, 1069, 1068, 1018, 1019, 1209, 1391, 1073, 1392, 1152};
+const int kAlwaysEnabled[] = {1, 16, 1215, 1216, 1217, 1151, 1161, 1208, 1205, 1206, 1207};
+
+// The demo project in a temporary folder; the program folder is a folder of
+// the test's own, so that "administrator.ini" is what the test puts there.
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(platform::copyTree(TOLVANE_DEMO_DIR, (m_dir / "Demo").c_str()));
+        setApplicationFolderForTests((m_dir / "Demo/bin").c_str());
+        CreateDirectoryA((m_dir / "Demo/bin").c_str(), nullptr);
+        AppProfile::WriteProfileString("File", "Last", nullptr);
+    }
+    void TearDown() override { setApplicationFolderForTests(""); }
+    std::string project() const { return m_dir / "Demo/Demo.tvx"; }
+    static bool enabled(CMenuCreatorDlg& dialog, int id) { return dialog.FindWindow(id)->IsEnabled(); }
+    static int countNodes(wxTreeCtrl* tree) {
+        return tree->IsEmpty() ? 0 : static_cast<int>(tree->GetCount());
+    }
+
+    TempDir m_dir;
+    RecordingUserInterface m_ui;
+};
+
+TEST_F(MainWindowTest, StartsWithTheProjectOfTheCommandLine) {
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), project());
+    dialog.OnInitDialog();
+    EXPECT_TRUE(m_ui.messages.empty());
+    EXPECT_EQ(fromWx(dialog.GetTitle()), "Maravex Tolvane - v2.4.5  - Demo process");
+    ASSERT_NE(dialog.getProject(), nullptr);
+    for (int id : kProjectButtons)
+        EXPECT_TRUE(enabled(dialog, id)) << id;
+    for (int id : kAlwaysEnabled)
+        EXPECT_TRUE(enabled(dialog, id)) << id;
+    EXPECT_FALSE(enabled(dialog, 1008)); // only a selection enables the diagram editor
+    EXPECT_EQ(countNodes(dialog.getTree()), dialog.getProject()->getItemCount());
+    // Each node carries its item, and each item knows its node.
+    Item* test = dialog.getProject()->findItemByName("Test");
+    const wxTreeItemId node(test->getTreeHandle());
+    ASSERT_TRUE(node.IsOk());
+    EXPECT_EQ(static_cast<ItemNodeData*>(dialog.getTree()->GetItemData(node))->getItem(), test);
+    EXPECT_EQ(fromWx(dialog.getTree()->GetItemText(node)), "Test");
+
+    // The deferred link refresh runs on the timer, once the window is up.
+    EXPECT_TRUE(dialog.getTimer(CMenuCreatorDlg::kLinkRefreshTimer).IsRunning());
+    EXPECT_TRUE(dialog.getProject()->isLinkRefreshPending());
+    dialog.OnTimer(CMenuCreatorDlg::kLinkRefreshTimer);
+    EXPECT_FALSE(dialog.getProject()->isLinkRefreshPending());
+    EXPECT_FALSE(dialog.getTimer(CMenuCreatorDlg::kLinkRefreshTimer).IsRunning());
+}
+
+TEST_F(MainWindowTest, StartsWithTheProjectAroundTheProgramFolder) {
+    // The administrator settings file is the project's settings file; the
+    // project folder is the program folder's parent.
+    const CString administrator = CMenuCreatorDlg::getAdministratorSettingsPath();
+    ASSERT_TRUE(CopyFileA(project().c_str(), administrator, TRUE));
+    {
+        CMenuCreatorDlg dialog("", nullptr);
+        dialog.OnInitDialog();
+        ASSERT_NE(dialog.getProject(), nullptr);
+        EXPECT_EQ(dialog.getProject()->getProjectDirectory(), m_dir.path() + "Demo/");
+        EXPECT_TRUE(enabled(dialog, 1400));
+        EXPECT_GT(countNodes(dialog.getTree()), 20);
+        EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), "");
+    }
+    // The key must say exactly "yes".
+    WritePrivateProfileStringA("APPLICATION_KIND", "Tolvane", "Yes", administrator);
+    CMenuCreatorDlg dialog("", nullptr);
+    dialog.OnInitDialog();
+    EXPECT_EQ(dialog.getProject(), nullptr);
+    EXPECT_FALSE(enabled(dialog, 1400));
+}
+
+TEST_F(MainWindowTest, StartsWithoutAProject) {
+    CMenuCreatorDlg dialog("", nullptr);
+    dialog.OnInitDialog();
+    EXPECT_EQ(dialog.getProject(), nullptr);
+    EXPECT_EQ(fromWx(dialog.GetTitle()), "Maravex Tolvane - v2.4.5");
+    for (int id : kProjectButtons)
+        EXPECT_FALSE(enabled(dialog, id)) << id;
+    for (int id : kAlwaysEnabled)
+        EXPECT_TRUE(enabled(dialog, id)) << id;
+    EXPECT_EQ(countNodes(dialog.getTree()), 0);
+    EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), "");
+    EXPECT_FALSE(dialog.getTimer(CMenuCreatorDlg::kLinkRefreshTimer).IsRunning());
+    // Ending without a project writes no site file.
+    dialog.OnOK();
+    EXPECT_TRUE(m_ui.messages.empty());
+}
+
+TEST_F(MainWindowTest, AMissingTreeFileKeepsTheProjectButtonsDisabled) {
+    DeleteFileA((m_dir / "Demo/tolvane/MenuTreeV2.dat").c_str());
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    dialog.OnInitDialog();
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text.Left(25), "MenuTreeV2.dat not found!");
+    EXPECT_NE(dialog.getProject(), nullptr);
+    EXPECT_FALSE(enabled(dialog, 1400));
+    EXPECT_TRUE(enabled(dialog, 1215));
+}
+
+TEST_F(MainWindowTest, ClosingRewritesTheSiteFramesOnce) {
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    dialog.OnInitDialog();
+    const std::string index = m_dir / "Demo/index.htm";
+    DeleteFileA(index.c_str());
+    dialog.OnClose();
+    EXPECT_TRUE(platform::fileExists(index.c_str()));
+    EXPECT_TRUE(m_dir.exists("Demo/applet/treeView.htm"));
+    // Exit after the close box does not write them a second time.
+    DeleteFileA(index.c_str());
+    dialog.OnOK();
+    EXPECT_FALSE(platform::fileExists(index.c_str()));
+}
+
+TEST_F(MainWindowTest, SiteGenerationAndTreeUpdate) {
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    dialog.OnInitDialog();
+    dialog.OnSiteGeneration();
+    EXPECT_TRUE(m_ui.messages.empty());
+    EXPECT_TRUE(m_dir.exists("Demo/site/Development_workflow/headerL2.htm"));
+    EXPECT_TRUE(m_dir.exists("Demo/indexL2.htm"));
+    EXPECT_EQ(m_ui.progressPositions.back(), 0);
+    EXPECT_EQ(m_ui.waitCursorDepth, 0);
+    DeleteFileA((m_dir / "Demo/applet/treeView.htm").c_str());
+    dialog.OnUpdateTree();
+    EXPECT_TRUE(m_dir.exists("Demo/applet/treeView.htm"));
+    EXPECT_EQ(m_ui.waitCursorCount, 2);
+}
+
+TEST_F(MainWindowTest, ToolTipsComeFromTheStringTable) {
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    dialog.OnInitDialog();
+    EXPECT_EQ(fromWx(dialog.FindWindow(1)->GetToolTipText()), "Exit Tolvane");
+    EXPECT_EQ(fromWx(dialog.FindWindow(1400)->GetToolTipText()), "Generate the web site");
+    EXPECT_EQ(fromWx(dialog.FindWindow(1161)->GetToolTipText()), "Name or uid of the item to search for");
+    EXPECT_NE(fromWx(dialog.FindWindow(16)->GetToolTipText()), "");
+    EXPECT_EQ(CMenuCreatorDlg::getToolTipText(1165), "");
+    EXPECT_EQ(CMenuCreatorDlg::getToolTipText(1152), "");
+}
+
+TEST_F(MainWindowTest, EveryClassHasBothIcons) {
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    dialog.OnInitDialog();
+    for (int kind = 1; kind <= 24; ++kind) {
+        for (const CString& icon : {getClosedIconForClass(kind), getOpenIconForClass(kind)}) {
+            const ImageIndex* record = dialog.getIcons().find(icon);
+            ASSERT_NE(record, nullptr) << kind << " " << icon.str();
+            EXPECT_GE(record->getImageIndex(), 0) << icon.str();
+        }
+    }
+    EXPECT_EQ(getClosedIconForClass(15), "artfc_w.gif");
+    EXPECT_EQ(getOpenIconForClass(15), "artfo_w.gif");
+    for (int kind : {1, 3, 17, 18, 20, 21, 22, 24}) {
+        EXPECT_EQ(getClosedIconForClass(kind), "bookc.gif");
+        EXPECT_EQ(getOpenIconForClass(kind), "booko.gif");
+    }
+}
+
+TEST_F(MainWindowTest, MissingIconsAreReplacedByTheDefault) {
+    // Five items with a missing icon: three messages, five nodes.
+    std::string tree = m_dir.read("Demo/tolvane/MenuTreeV2.dat");
+    for (int n = 0; n < 5; ++n)
+        tree += "\r\n0*N9" + std::to_string(n) + "*Lost" + std::to_string(n) +
+                "*../site/Lost/overview.htm* *gone" + std::to_string(n) + ".gif*gone.gif*f*true*false* * *";
+    m_dir.write("Demo/tolvane/MenuTreeV2.dat", tree);
+    // And a file that is no picture still gets its record.
+    m_dir.write("Demo/applet/IconImages/broken.gif", "not a picture");
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    dialog.OnInitDialog();
+    ASSERT_EQ(m_ui.messages.size(), 3u);
+    EXPECT_EQ(m_ui.messages[0].text,
+              "Icon 'gone0.gif'  not found (item uid: N90)! Replaced with default icon ( 'bookc.gif' )");
+    EXPECT_EQ(m_ui.messages[1].text,
+              "Icon 'gone.gif'  not found (item uid: N90)! Replaced with default icon ( 'bookc.gif' )");
+    EXPECT_EQ(countNodes(dialog.getTree()), dialog.getProject()->getItemCount());
+    const wxTreeItemId lost(dialog.getProject()->findItemByUid("N94")->getTreeHandle());
+    EXPECT_EQ(dialog.getTree()->GetItemImage(lost), dialog.getIcons().find("bookc.gif")->getImageIndex());
+    ASSERT_NE(dialog.getIcons().find("broken.gif"), nullptr);
+    EXPECT_EQ(dialog.getIcons().find("broken.gif")->getImageIndex(), -1);
+}
+
+TEST_F(MainWindowTest, WithoutTheDefaultIconTheTreeStaysEmpty) {
+    DeleteFileA((m_dir / "Demo/applet/IconImages/bookc.gif").c_str());
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    dialog.OnInitDialog();
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, "Default icon 'bookc.gif' not found! Treeview will be hidden.");
+    EXPECT_EQ(countNodes(dialog.getTree()), 0);
+}
+
+TEST(PictureTest, CandidateFiles) {
+    EXPECT_EQ(ExtendedPictureHolder::candidates("a/b.gif"), std::vector<CString>{"a/b.gif"});
+    EXPECT_EQ(ExtendedPictureHolder::candidates("a/b.Jpg"), std::vector<CString>{"a/b.Jpg"});
+    EXPECT_EQ(
+        ExtendedPictureHolder::candidates("a/b"),
+        (std::vector<CString>{"A/B.BMP", "A/B.RLE", "A/B.DIB", "A/B.GIF", "A/B.JPG", "A/B.WMF", "A/B.EMF"}));
+    EXPECT_EQ(ExtendedPictureHolder::candidates("a/b.png").size(), 7u);
+    ExtendedPictureHolder picture;
+    EXPECT_FALSE(picture.loadFromFile("/nowhere/b.gif"));
+    EXPECT_EQ(picture.getHandle(), nullptr);
+}
+
+TEST(BrowserTest, PathFromTheRegisteredCommand) {
+    struct {
+        const char* command;
+        const char* path;
+    } cases[] = {
+        {"\"C:\\Program Files\\Web\\browser.exe\" -osint -url \"%1\"", "C:\\Program Files\\Web\\browser.exe"},
+        {"C:\\PROGRA~1\\WEB\\BROWSER.EXE -nohome", "C:\\PROGRA~1\\WEB\\BROWSER.EXE"},
+        {"\"/usr/bin/xdg-open\" %1", "/usr/bin/xdg-open"},
+        {"\"only one quote", "\"only one quote"},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(browserPathFromCommand(c.command), c.path) << c.command;
+    CString given = "/opt/browser";
+    EXPECT_EQ(getBrowserPath(given), "/opt/browser");
+}
+
+TEST(CommandLineTest, FirstArgumentThatIsNoSwitch) {
+    const char* withProject[] = {"tolvane", "-v", "/p/site.tvx", "other"};
+    EXPECT_EQ(CTolvaneApp::getCommandLineProject(4, withProject), "/p/site.tvx");
+    const char* none[] = {"tolvane"};
+    EXPECT_EQ(CTolvaneApp::getCommandLineProject(1, none), "");
+}
+
+} // namespace
