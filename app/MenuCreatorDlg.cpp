@@ -1,6 +1,7 @@
 #include "MenuCreatorDlg.h"
 
 #include "AppProfile.h"
+#include "ExtendedPictureHolder.h"
 #include "FileSystem.h"
 #include "Item.h"
 #include "ItemListePlus.h"
@@ -13,6 +14,7 @@
 
 #include <wx/button.h>
 #include <wx/gauge.h>
+#include <wx/icon.h>
 #include <wx/hyperlink.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
@@ -83,6 +85,13 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     SetAcceleratorTable(wxAcceleratorTable(1, &help));
     // Escape leaves the window open.
     SetEscapeId(wxID_NONE);
+    // The window's icon: the workflow picture of the program's data.
+    ExtendedPictureHolder icon;
+    if (icon.loadFromFile(getApplicationFolder() + "/Data/Common/applet/IconImages/wfdtree.gif")) {
+        wxIcon windowIcon;
+        windowIcon.CopyFromBitmap(*icon.getHandle());
+        SetIcon(windowIcon);
+    }
 }
 
 CMenuCreatorDlg::~CMenuCreatorDlg() {
