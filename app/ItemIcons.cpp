@@ -98,9 +98,9 @@ ImageIndex* ItemIconSet::find(const CString& fileName) const {
     return hit == m_byName.end() ? nullptr : hit->second;
 }
 
-bool ItemIconSet::fillTree(wxTreeCtrl& tree, ItemListe* items) {
+bool ItemIconSet::fillTree(wxTreeCtrl& tree, ItemListe* items, bool rememberNodes) {
     tree.DeleteAllItems();
-    for (int i = 1; items && i <= items->count(); ++i)
+    for (int i = 1; rememberNodes && items && i <= items->count(); ++i)
         items->at(i)->setTreeHandle(nullptr);
     const CString defaultIcon = getClosedIconForClass(1);
     const ImageIndex* fallback = find(defaultIcon);
@@ -137,7 +137,8 @@ bool ItemIconSet::fillTree(wxTreeCtrl& tree, ItemListe* items) {
             parent = parents[up];
         const wxTreeItemId node = tree.AppendItem(parent, toWx(item->getName()), image, selectedImage);
         tree.SetItemData(node, new ItemNodeData(item));
-        item->setTreeHandle(node.GetID());
+        if (rememberNodes)
+            item->setTreeHandle(node.GetID());
         parents[level + 1] = node;
         for (int deeper = level + 2; deeper <= kLevels; ++deeper)
             parents[deeper] = wxTreeItemId();

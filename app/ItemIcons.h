@@ -44,7 +44,8 @@ public:
 
     // Replaces everything with the "*.gif" files of projectFolder +
     // "applet/IconImages/" (projectFolder ends with a separator). A picture
-    // that does not load keeps a record with the image index -1.
+    // that does not load keeps a record with the image index -1. A tree
+    // showing the old image list must let go of it first.
     void load(const CString& projectFolder);
 
     // The image list to show in a tree; the set keeps it.
@@ -57,9 +58,10 @@ public:
     // in list order under the node of the level above, with the item's
     // icons (the default icon, with a message for the first three missing
     // ones, when an icon is not in the folder). Each node's data is its
-    // item, and the item remembers its node. With no default icon in the
+    // item; with rememberNodes (the main window's tree only: the items keep
+    // one node) the item remembers its node. With no default icon in the
     // folder the tree stays empty after a message, and the result is false.
-    bool fillTree(wxTreeCtrl& tree, ItemListe* items);
+    bool fillTree(wxTreeCtrl& tree, ItemListe* items, bool rememberNodes);
 
 private:
     std::unique_ptr<wxImageList> m_imageList;

@@ -14,8 +14,8 @@
 
 #include <wx/button.h>
 #include <wx/gauge.h>
-#include <wx/icon.h>
 #include <wx/hyperlink.h>
+#include <wx/icon.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -264,6 +264,8 @@ int CMenuCreatorDlg::DoModal() {
 }
 
 void CMenuCreatorDlg::loadIconImages(const CString& projectFolder) {
+    // The tree must not paint with the list that is about to go.
+    m_tree->SetImageList(nullptr);
     m_icons.load(projectFolder);
 }
 
@@ -286,7 +288,7 @@ void CMenuCreatorDlg::rebuildTree(ItemListePlus* list) {
         if (item->getTreeHandle() && m_tree->IsExpanded(node))
             expanded.push_back(item->getUid());
     }
-    m_icons.fillTree(*m_tree, list);
+    m_icons.fillTree(*m_tree, list, true);
     for (const CString& uid : expanded)
         if (Item* item = m_project ? m_project->findItemByUid(uid) : nullptr; item && item->getTreeHandle())
             m_tree->Expand(wxTreeItemId(item->getTreeHandle()));
@@ -321,7 +323,9 @@ void CMenuCreatorDlg::endProgram() {
     if (m_ending)
         return;
     m_ending = true;
-    if (m_project)
+    // A project whose tree file could not be read has nothing to publish:
+    // the site keeps the tree it has.
+    if (m_project && m_project->isTreeLoaded())
         m_project->createSiteFrames();
     if (IsModal())
         EndModal(wxID_OK);
@@ -341,9 +345,13 @@ void CMenuCreatorDlg::runOnProject(void (ProcessManager::*work)()) {
     m_tree->SetFocus();
 }
 
-void CMenuCreatorDlg::OnSiteGeneration() { runOnProject(&ProcessManager::generate); }
+void CMenuCreatorDlg::OnSiteGeneration() {
+    runOnProject(&ProcessManager::generate);
+}
 
-void CMenuCreatorDlg::OnUpdateTree() { runOnProject(&ProcessManager::createSiteFrames); }
+void CMenuCreatorDlg::OnUpdateTree() {
+    runOnProject(&ProcessManager::createSiteFrames);
+}
 
 void CMenuCreatorDlg::OnUserManual() {
     CTolvaneApp::OnHelp();

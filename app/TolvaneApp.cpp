@@ -10,9 +10,22 @@
 #include <wx/gauge.h>
 #include <wx/image.h>
 
+namespace {
+
+// The command line in the program's code page; a path with accents stays whole.
+std::vector<CString> g_arguments;
+
+} // namespace
+
+void CTolvaneApp::setArguments(int argc, char** argv) {
+    g_arguments.clear();
+    for (int i = 0; i < argc; ++i)
+        g_arguments.push_back(platform::fromDiskName(argv[i]));
+}
+
 bool CTolvaneApp::OnInit() {
     // No wxApp::OnInit: the command line is the program's own (a project path).
-    m_projectPath = getCommandLineProject(argc, argv);
+    m_projectPath = getCommandLineProject(g_arguments);
     wxInitAllImageHandlers();
     m_userInterface = new WxUserInterface;
     ui::install(m_userInterface);
@@ -45,12 +58,10 @@ void CTolvaneApp::OnHelp() {
     openInBrowser("file://" + getApplicationFolder() + "/User_reference/Documentation.htm");
 }
 
-CString CTolvaneApp::getCommandLineProject(int argc, const char* const* argv) {
-    for (int i = 1; i < argc; ++i) {
-        const char* arg = argv[i];
-        if (arg[0] != '-')
-            return CString(arg);
-    }
+CString CTolvaneApp::getCommandLineProject(const std::vector<CString>& arguments) {
+    for (size_t i = 1; i < arguments.size(); ++i)
+        if (!arguments[i].IsEmpty() && arguments[i][0] != '-')
+            return arguments[i];
     return CString();
 }
 
@@ -71,9 +82,14 @@ CString browserPathFromCommand(const CString& command) {
         if (first != last)
             path = path.Mid(first + 1, last - first - 1);
     }
-    const int exe = path.Find("exe");
-    if (exe >= 0)
-        path = path.Left(exe + 3);
+    // The program ends with its "exe"; an "exe" inside a folder name is no end.
+    for (int exe = path.Find("exe"); exe >= 0; exe = path.Find("exe", exe + 1)) {
+        const int next = exe + 3;
+        if (next == path.GetLength() || path[next] == ' ' || path[next] == '"') {
+            path = path.Left(next);
+            break;
+        }
+    }
     return path;
 }
 
@@ -83,16 +99,22 @@ CString getBrowserPath(CString& path) {
     return path;
 }
 
-void openInBrowser(const CString& address) {
+CString browserAddress(const CString& address, const CString& browser) {
     CString target = address;
+    if (!process::isAddress(target))
+        target = "file://" + target;
     target.Replace("\\", "/");
     target.Replace(" ", "%20");
-    CString browser;
-    getBrowserPath(browser);
     CString lower = browser;
     lower.MakeLower();
     if (lower.Find("iexplore") > 0)
         target.Replace("%20", " ");
+    return target;
+}
+
+void openInBrowser(const CString& address) {
+    CString browser;
+    getBrowserPath(browser);
     if (!browser.IsEmpty())
-        process::run({browser, target}, false);
+        process::run({browser, browserAddress(address, browser)}, false);
 }

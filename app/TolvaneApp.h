@@ -6,6 +6,7 @@
 
 #include "CString.h"
 
+#include <vector>
 #include <wx/app.h>
 
 class WxUserInterface;
@@ -21,8 +22,12 @@ public:
     // The help command: the user manual in the browser.
     static void OnHelp();
 
-    // The project path of the command line: its first argument that is not a switch.
-    static CString getCommandLineProject(int argc, const char* const* argv);
+    // The arguments as the system gave them (file-system names), to be read
+    // before wxWidgets starts.
+    static void setArguments(int argc, char** argv);
+    // The project path of the command line (the program first): its first
+    // argument that is not a switch.
+    static CString getCommandLineProject(const std::vector<CString>& arguments);
 
 private:
     CString m_projectPath;
@@ -32,10 +37,15 @@ private:
 // The browser program: path as given, or, when it is empty, the program of
 // the desktop's registered command for web addresses. A quoted program keeps
 // what stands between the first and the last quote, an unquoted one is cut
-// at the first blank after its last '\'; a path holding "exe" ends there.
+// at the first blank after its last '\'; a path holding a program name that
+// ends in "exe" ends there.
 CString getBrowserPath(CString& path);
 // The same cutting applied to a registered command line.
 CString browserPathFromCommand(const CString& command);
 // Opens an address or a file in the browser: '\' becomes '/' and blanks
-// "%20" (blanks stay for a browser whose path names "iexplore").
+// "%20" (blanks stay for a browser whose path names "iexplore"). A file path
+// goes as a "file://" address, the form in which the desktop's opener
+// reads "%20".
 void openInBrowser(const CString& address);
+// The address openInBrowser hands to that browser.
+CString browserAddress(const CString& address, const CString& browser);

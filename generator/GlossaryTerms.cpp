@@ -7,6 +7,7 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "Project.h"
+#include "TooltipEntry.h"
 
 namespace {
 
@@ -18,27 +19,7 @@ bool isSeparator(char c) {
     return c != '\0' && CString(kWordSeparators).Find(c) >= 0;
 }
 
-// Double quotes would end the script string that holds the text.
-CString withoutDoubleQuotes(CString text) {
-    text.Replace("\"", "&#147");
-    return text;
-}
-
 } // namespace
-
-CString referencesToNames(const Project& project, const CString& text, int language) {
-    CString result = text;
-    for (int at = result.Find("[@"); at >= 0; at = result.Find("[@")) {
-        result.Delete(at, 2);
-        const int close = result.Find(']', at);
-        if (close < 0)
-            continue;
-        const Item* item = project.findItemByUid(result.Mid(at, close - at));
-        result =
-            result.Left(at) + (item ? item->getNameByLanguage(language) : CString()) + result.Mid(close + 1);
-    }
-    return result;
-}
 
 GlossaryTerms::GlossaryTerms(ProcessManager& manager, int language) {
     ItemListePlus* items = manager.getItemList();
@@ -50,15 +31,12 @@ GlossaryTerms::GlossaryTerms(ProcessManager& manager, int language) {
         Term term;
         term.lowerName = name;
         term.lowerName.MakeLower();
-        // The description goes into a script string: references become plain
-        // names (a link's quotes would end the string), and backslashes and
-        // line ends are made harmless there.
-        CString description = referencesToNames(manager, item->getDescription(language), language);
-        description.Replace("\r", "");
-        description.Replace("\\", "\\\\");
-        description = withoutDoubleQuotes(description);
-        description.Replace("</", "<\\/");
-        term.entry = "[\"" + name + "\",\"<font size=1>" + description + "<\\/font>";
+        // Everything goes into script strings: references become plain names
+        // (a link's quotes would end the string) and quotes, backslashes and
+        // CRs are made harmless.
+        term.title = escapeScriptString(name);
+        term.content =
+            "<font size=1>" + toScriptString(manager, item->getDescription(language), language) + "<\\/font>";
         if (const ItemGlossaryEntry* entry = item->getItemGlossaryEntry()) {
             const struct {
                 const char* label;
@@ -67,10 +45,10 @@ GlossaryTerms::GlossaryTerms(ProcessManager& manager, int language) {
                          {"Equivalent", entry->getEquivalent(language)}};
             for (const auto& note : notes)
                 if (!note.text.IsEmpty())
-                    term.entry += "<p><i><font size=1>" + manager.getLabel(language, note.label) + ": " +
-                                  withoutDoubleQuotes(note.text) + "<\\/font><\\/i><\\/p>";
+                    term.content += "<p><i><font size=1>" +
+                                    escapeScriptString(manager.getLabel(language, note.label)) + ": " +
+                                    toScriptString(manager, note.text, language) + "<\\/font><\\/i><\\/p>";
         }
-        term.entry += "\"]\n</script>\n";
         m_terms.push_back(term);
     }
 }
@@ -103,8 +81,7 @@ CString GlossaryTerms::mark(const CString& text, int* tooltipCounter) const {
         }
         CString number;
         number.Format("%d", (*tooltipCounter)++);
-        scripts += "\n<script language=\"JavaScript1.2\"  type=\"text/javascript\">\nText[" + number +
-                   "]=" + term.entry;
+        scripts += tooltipEntry(number, term.title, term.content);
         const CString open = "<span class=\"ToolTip\" " + Project::getTooltipAttributes(number) + ">";
         const CString close = "</span>";
         marked = marked.Left(at) + open + marked.Mid(at, end - at) + close + marked.Mid(end);

@@ -10,12 +10,6 @@
 #include <vector>
 
 class ProcessManager;
-class Project;
-
-// Every "[@" + uid + "]" of the text replaced by the item's name in the
-// language, or removed when no item has the uid; a "[@" without "]" is
-// dropped alone.
-CString referencesToNames(const Project& project, const CString& text, int language);
 
 class GlossaryTerms {
 public:
@@ -31,8 +25,9 @@ public:
 private:
     struct Term {
         CString lowerName;
-        // What follows "Text[n]=" in the tooltip entry.
-        CString entry;
+        // The title and body of its tooltip entry, as script strings.
+        CString title;
+        CString content;
     };
     std::vector<Term> m_terms;
 };

@@ -6,6 +6,7 @@
 #include "GlossaryTerms.h"
 #include "Item.h"
 #include "ProcessItem.h"
+#include "TooltipEntry.h"
 
 namespace {
 
@@ -25,6 +26,23 @@ CString protectEntities(CString text) {
 
 } // namespace
 
+ProcessManager::PageRun::PageRun(ProcessManager& manager)
+    : m_manager(manager), m_outermost(!manager.m_generating) {
+    if (!m_outermost)
+        return;
+    m_manager.m_generating = true;
+    m_manager.m_glossaryTerms[0].reset();
+    m_manager.m_glossaryTerms[1].reset();
+}
+
+ProcessManager::PageRun::~PageRun() {
+    if (!m_outermost)
+        return;
+    m_manager.m_generating = false;
+    m_manager.m_glossaryTerms[0].reset();
+    m_manager.m_glossaryTerms[1].reset();
+}
+
 const GlossaryTerms& ProcessManager::glossaryTerms(int language) {
     std::unique_ptr<GlossaryTerms>& terms = m_glossaryTerms[language == 0 ? 0 : 1];
     if (!terms || !m_generating)
@@ -35,46 +53,50 @@ const GlossaryTerms& ProcessManager::glossaryTerms(int language) {
 CString ProcessManager::descriptionToHtml(const CString& text, int* tooltipCounter, Item* pageItem,
                                           int language, int plain) {
     CString rest = protectEntities(text);
+    // Without a page to link from, references can only be names.
+    if (!pageItem)
+        plain = 1;
     const GlossaryTerms* terms = plain ? nullptr : &glossaryTerms(language);
     // One pass per reference: the text before it is final (and gets its
     // glossary tooltips), the reference is replaced, the rest waits for the
-    // next pass.
+    // next pass. What a reference puts in is not searched for references
+    // again, so a name holding "[@" cannot make the passes endless.
+    int from = 0;
     for (;;) {
-        const int at = rest.Find("[@");
+        const int at = rest.Find("[@", from);
         CString before = at < 0 ? rest : rest.Left(at);
-        CString after;
+        CString inserted;
+        CString remainder;
         if (at >= 0) {
             rest.Delete(at, 2);
             const int close = rest.Find(']', at);
             if (close < 0) {
-                after = rest.Mid(at);
+                remainder = rest.Mid(at);
             } else {
                 Item* item = findItemByUid(rest.Mid(at, close - at));
-                const CString remainder = rest.Mid(close + 1);
-                if (!item) {
-                    after = remainder;
-                } else if (plain) {
-                    after = item->getNameByLanguage(language) + remainder;
-                } else {
+                remainder = rest.Mid(close + 1);
+                if (item && plain) {
+                    inserted = item->getNameByLanguage(language);
+                } else if (item) {
                     const CString name = item->getNameByLanguage(language);
                     const CString link =
                         item->getRelativeLink(pageItem, "") + "/" + Item::getOverviewPageName(language);
                     auto* processItem = dynamic_cast<ProcessItem*>(item);
                     const CString html = processItem ? processItem->getHtmlDescription(language) : CString();
                     if (html.IsEmpty())
-                        after = "<a href=\"" + link + "\">" + name + "</a>" + remainder;
+                        inserted = "<a href=\"" + link + "\">" + name + "</a>";
                     else
-                        after = "<a href=\"" + link + "\" target=\"main\">" +
-                                writeTermTooltip(name, tooltipCounter, html, language, "") + "</a>" +
-                                remainder;
+                        inserted = "<a href=\"" + link + "\" target=\"main\">" +
+                                   writeTermTooltip(name, tooltipCounter, html, language, "") + "</a>";
                 }
             }
         }
         if (terms)
             before = terms->mark(before, tooltipCounter);
-        rest = before + after;
+        rest = before + inserted + remainder;
         if (at < 0)
             break;
+        from = before.GetLength() + inserted.GetLength();
     }
     // Script strings may hold no line end; CR LF files leave CRs behind.
     rest.Replace("\r", "");
@@ -89,21 +111,16 @@ CString ProcessManager::descriptionToPlainHtml(const CString& text, int language
 
 CString ProcessManager::toTooltipText(const CString& text, int language) {
     CString html = text;
-    // Backslashes and CRs would break the script string that holds the text.
-    html.Replace("\\", "\\\\");
     html.Replace("\r", "");
     html.Replace("\n", "<br>");
-    html.Replace("</", "<\\/");
-    html.Replace("\"", "&#147");
-    return referencesToNames(*this, html, language);
+    return toScriptString(*this, html, language);
 }
 
 CString ProcessManager::writeTermTooltip(const CString& term, int* tooltipCounter, const CString& html,
                                          int language, const CString& title) {
     CString number;
     number.Format("%d", (*tooltipCounter)++);
-    return "\n<script language=\"JavaScript1.2\"  type=\"text/javascript\">\nText[" + number + "]=[\"" +
-           (title.IsEmpty() ? term : title) + "\",\"<font size=1>" + toTooltipText(html, language) +
-           "<\\/font>\"]\n</script>\n" + "<span class=\"ToolTip\" " + getTooltipAttributes(number) + ">" +
-           term + "</span>";
+    return tooltipEntry(number, escapeScriptString(title.IsEmpty() ? term : title),
+                        "<font size=1>" + toTooltipText(html, language) + "<\\/font>") +
+           "<span class=\"ToolTip\" " + getTooltipAttributes(number) + ">" + term + "</span>";
 }

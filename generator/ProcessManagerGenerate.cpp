@@ -35,9 +35,7 @@ const PageFamily kPageFamilies[] = {
 
 void ProcessManager::generate() {
     // The glossary is read once per language for the whole run.
-    m_generating = true;
-    m_glossaryTerms[0].reset();
-    m_glossaryTerms[1].reset();
+    PageRun run(*this);
     try {
         generatePages();
     } catch (const std::exception& error) {
@@ -49,9 +47,6 @@ void ProcessManager::generate() {
         message.Format(loadString(33042), "ProcessManager::generate");
         ui::AfxMessageBox(message);
     }
-    m_generating = false;
-    m_glossaryTerms[0].reset();
-    m_glossaryTerms[1].reset();
     setProgressPos(0);
 }
 

@@ -208,10 +208,12 @@ bool pathExists(const char* path) {
     return lstat(diskPath(path ? path : "").c_str(), &st) == 0;
 }
 
-bool readFileBytes(const char* path, std::string& bytes) {
+bool readFileBytes(const char* path, std::string& bytes) { return readDiskFileBytes(diskPath(path ? path : ""), bytes); }
+
+bool readDiskFileBytes(const std::string& disk, std::string& bytes) {
     bytes.clear();
     struct stat st;
-    const int fd = openForReading(diskPath(path ? path : ""), st);
+    const int fd = openForReading(disk, st);
     if (fd < 0)
         return false;
     const int error = readAll(fd, bytes);

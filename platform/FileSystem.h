@@ -32,6 +32,8 @@ bool pathExists(const char* path);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool readFileBytes(const char* path, std::string& bytes);
+// The same for a path already in the file system's form (diskPath).
+bool readDiskFileBytes(const std::string& diskPath, std::string& bytes);
 // Replaces a file whole (temporary file, then rename); false on any failure,
 // the old content then stays as it was.
 bool writeFileReplacing(const char* path, std::string_view bytes);

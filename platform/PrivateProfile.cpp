@@ -85,7 +85,7 @@ private:
             return it->second.file;
         }
         std::string bytes;
-        if (!platform::readFileBytes(disk.c_str(), bytes)) {
+        if (!platform::readDiskFileBytes(disk, bytes)) {
             forget(disk);
             return nullptr;
         }

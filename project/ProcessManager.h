@@ -91,6 +91,21 @@ public:
     // each site language. Failures are reported; the progress bar ends at 0.
     void generate();
 
+    // While one lives, a run over many pages (the generation, a document, an
+    // export) prepares what every description needs (the glossary of each
+    // language) once, not once per text. Runs may nest; the outermost counts.
+    class PageRun {
+    public:
+        explicit PageRun(ProcessManager& manager);
+        ~PageRun();
+        PageRun(const PageRun&) = delete;
+        PageRun& operator=(const PageRun&) = delete;
+
+    private:
+        ProcessManager& m_manager;
+        bool m_outermost;
+    };
+
     // Page fragments.
     void createItemHeader(Item* item, int language) override;
     static CString getHeaderFileName(int language) { return language == 0 ? "header.htm" : "headerL2.htm"; }
@@ -140,8 +155,8 @@ private:
     bool m_folderRefused = false;
 
     void generatePages();
-    // The glossary terms of a language: prepared once per generation run,
-    // afresh for every text outside one.
+    // The glossary terms of a language: prepared once per page run, afresh
+    // for every text outside one.
     const GlossaryTerms& glossaryTerms(int language);
     std::unique_ptr<GlossaryTerms> m_glossaryTerms[2];
     bool m_generating = false;

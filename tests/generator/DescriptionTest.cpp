@@ -27,6 +27,8 @@ protected:
             "\r\n0*N1*Process*../site/Process/overview.htm* *b.gif*b.gif*f*true*false*Processus* *\r\n"
             "1*N2*Design*../site/Process/Design/overview.htm* *b.gif*b.gif*f*true*false*Conception* *\r\n"
             "1*N3*Plain*../site/Process/Plain/overview.htm* *b.gif*b.gif*f*true*false* * *\r\n"
+            "1*N4*The \"Go\" gate [@N4]*../site/Process/Gate/overview.htm* *b.gif*b.gif*f*true*false* * "
+            "*\r\n"
             "0*N10*Glossary*../site/Glossary/overview.htm* *b.gif*b.gif*f*true*false* * *\r\n"
             "1*N11*Role*../site/Glossary/Role/overview.htm* *b.gif*b.gif*f*true*false*R\xF4le* *\r\n"
             "1*N12*Workflow*../site/Glossary/Workflow/overview.htm* *b.gif*b.gif*f*true*false* * *\r\n");
@@ -34,17 +36,20 @@ protected:
         m_dir.write("proj/site/Process/Design/process.data", "[PROCESSUS]\r\nClass=ACTIVITY\r\n");
         m_dir.write("proj/site/Process/Design/ActivityDescription.txt", "Draw the plan\r\n");
         m_dir.write("proj/site/Process/Plain/process.data", "[PROCESSUS]\r\nClass=NOPROCESSCLASS\r\n");
+        m_dir.write("proj/site/Process/Gate/process.data", "[PROCESSUS]\r\nClass=ACTIVITY\r\n");
+        m_dir.write("proj/site/Process/Gate/ActivityDescription.txt", "Pass the gate\r\n");
         m_dir.write("proj/site/Glossary/process.data", "[PROCESSUS]\r\nClass=GLOSSARY\r\n");
-        m_dir.write("proj/site/Glossary/Role/process.data",
-                    "[PROCESSUS]\r\nClass=GLOSSARYENTRY\r\nsourceL1=Book \"A\"\r\nequivalentL1=Part\r\n"
-                    "sourceL2=Livre\r\n");
+        m_dir.write(
+            "proj/site/Glossary/Role/process.data",
+            "[PROCESSUS]\r\nClass=GLOSSARYENTRY\r\nsourceL1=Book \"A\"\r\nequivalentL1=Part of [@N2]\r\n"
+            "sourceL2=Livre\r\n");
         m_dir.write("proj/site/Glossary/Role/GADescription.txt", "Who does\r\nthe work\r\n");
         m_dir.write("proj/site/Glossary/Role/GADescriptionL2.txt", "Qui fait\r\n");
         m_dir.write("proj/site/Glossary/Workflow/process.data", "[PROCESSUS]\r\nClass=GLOSSARYENTRY\r\n");
         m_dir.write("proj/site/Glossary/Workflow/GADescription.txt",
                     "A chain of [@N2], \"quoted\", C:\\dir</b>\r\n");
         m_manager = std::make_unique<ProcessManager>((m_dir / "proj/site.tvx").c_str(), nullptr, 0, 0);
-        for (Item* item : {this->item("N2"), this->item("N3")})
+        for (Item* item : {this->item("N2"), this->item("N3"), this->item("N4")})
             static_cast<ProcessItem*>(item)->buildHtmlDescription(0);
     }
     Item* item(const char* uid) { return m_manager->findItemByUid(uid); }
@@ -64,7 +69,7 @@ const std::string kRoleScript =
     "\n<script language=\"JavaScript1.2\"  type=\"text/javascript\">\nText[0]=[\"Role\","
     "\"<font size=1>Who does<br>\nthe work<br>\n<\\/font>"
     "<p><i><font size=1>Source: Book &#147A&#147<\\/font><\\/i><\\/p>"
-    "<p><i><font size=1>Equivalent: Part<\\/font><\\/i><\\/p>\"]\n</script>\n";
+    "<p><i><font size=1>Equivalent: Part of Design<\\/font><\\/i><\\/p>\"]\n</script>\n";
 
 std::string oneLine(std::string text) {
     for (char& c : text)
@@ -152,6 +157,18 @@ TEST_F(DescriptionTest, ScriptStringsStayValid) {
     EXPECT_NE(out.find("line one <span"), std::string::npos);
 }
 
+TEST_F(DescriptionTest, NamesInScriptsAreEscapedAndNotExpandedAgain) {
+    // The gate's name holds double quotes and a reference to itself.
+    const std::string out = html("See [@N4].");
+    EXPECT_NE(out.find("Text[0]=[\"The &#147Go&#147 gate [@N4]\",\"<font size=1>"), std::string::npos) << out;
+    EXPECT_NE(out.find(">The \"Go\" gate [@N4]</span></a>."), std::string::npos) << out;
+    EXPECT_EQ(html("[@N4] ok", 0, 1), "The \"Go\" gate [@N4] ok");
+    EXPECT_EQ(m_manager->toTooltipText("[@N4]", 0), "The &#147Go&#147 gate [@N4]");
+    // Without a page to link from, references are names.
+    int counter = 0;
+    EXPECT_EQ(m_manager->descriptionToHtml("x [@N3]", &counter, nullptr, 0, 0), "x Plain");
+}
+
 TEST_F(DescriptionTest, TooltipTexts) {
     struct {
         const char* text;
@@ -175,10 +192,17 @@ TEST_F(DescriptionTest, TooltipTexts) {
               std::string::npos);
 }
 
-TEST_F(DescriptionTest, GlossaryChangesAreSeenOutsideAGeneration) {
-    EXPECT_NE(html("Role").find("Who does"), std::string::npos);
-    m_dir.write("proj/site/Glossary/Role/GADescription.txt", "Renewed\r\n");
+TEST_F(DescriptionTest, TheGlossaryIsReadOncePerRun) {
+    {
+        ProcessManager::PageRun run(*m_manager);
+        EXPECT_NE(html("Role").find("Who does"), std::string::npos);
+        m_dir.write("proj/site/Glossary/Role/GADescription.txt", "Renewed\r\n");
+        EXPECT_NE(html("Role").find("Who does"), std::string::npos);
+    }
+    // Outside a run every text reads the glossary as it stands.
     EXPECT_NE(html("Role").find("Renewed"), std::string::npos);
+    m_dir.write("proj/site/Glossary/Role/GADescription.txt", "Again\r\n");
+    EXPECT_NE(html("Role").find("Again"), std::string::npos);
 }
 
 } // namespace

@@ -121,6 +121,10 @@ TEST_F(MainWindowTest, AMissingTreeFileKeepsTheProjectButtonsDisabled) {
     EXPECT_NE(dialog.getProject(), nullptr);
     EXPECT_FALSE(enabled(dialog, 1400));
     EXPECT_TRUE(enabled(dialog, 1215));
+    // Ending keeps the published tree: there is no tree to publish.
+    m_dir.write("Demo/applet/treeView.htm", "published");
+    dialog.OnOK();
+    EXPECT_EQ(m_dir.read("Demo/applet/treeView.htm"), "published");
 }
 
 TEST_F(MainWindowTest, ClosingRewritesTheSiteFramesOnce) {
@@ -233,20 +237,25 @@ TEST(BrowserTest, PathFromTheRegisteredCommand) {
         {"\"C:\\Program Files\\Web\\browser.exe\" -osint -url \"%1\"", "C:\\Program Files\\Web\\browser.exe"},
         {"C:\\PROGRA~1\\WEB\\BROWSER.EXE -nohome", "C:\\PROGRA~1\\WEB\\BROWSER.EXE"},
         {"\"/usr/bin/xdg-open\" %1", "/usr/bin/xdg-open"},
+        // An "exe" inside a folder name does not end the program's path.
+        {"\"/opt/executables/bin/xdg-open\" %1", "/opt/executables/bin/xdg-open"},
         {"\"only one quote", "\"only one quote"},
         {"", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(browserPathFromCommand(c.command), c.path) << c.command;
+    EXPECT_EQ(browserAddress("/home/u/My Project\\index.htm", "/usr/bin/xdg-open"),
+              "file:///home/u/My%20Project/index.htm");
+    EXPECT_EQ(browserAddress("file:///p/User reference/Documentation.htm", "C:\\Web\\IEXPLORE.EXE"),
+              "file:///p/User reference/Documentation.htm");
     CString given = "/opt/browser";
     EXPECT_EQ(getBrowserPath(given), "/opt/browser");
 }
 
 TEST(CommandLineTest, FirstArgumentThatIsNoSwitch) {
-    const char* withProject[] = {"tolvane", "-v", "/p/site.tvx", "other"};
-    EXPECT_EQ(CTolvaneApp::getCommandLineProject(4, withProject), "/p/site.tvx");
-    const char* none[] = {"tolvane"};
-    EXPECT_EQ(CTolvaneApp::getCommandLineProject(1, none), "");
+    EXPECT_EQ(CTolvaneApp::getCommandLineProject({"tolvane", "-v", "/p/Qualit\xE9/site.tvx", "other"}),
+              "/p/Qualit\xE9/site.tvx");
+    EXPECT_EQ(CTolvaneApp::getCommandLineProject({"tolvane"}), "");
 }
 
 } // namespace

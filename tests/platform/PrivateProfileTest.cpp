@@ -154,6 +154,15 @@ TEST(PrivateProfileTest, ReadsLfFilesAndWritesThemBackWithCrLf) {
     EXPECT_EQ(dir.read("p.ini"), "[S]\r\nk=v2\r\nother=w\r\n");
 }
 
+TEST(PrivateProfileTest, FilesInAccentedFoldersAreReadAndWritten) {
+    TempDir dir;
+    dir.write("Qualit\xC3\xA9/site.tvx", "[STD_OPTION]\r\nDataVersion=v2\r\n"); // UTF-8 on disk
+    const std::string file = dir.path() + "Qualit\xE9/site.tvx";                // the program's Windows-1252
+    EXPECT_EQ(get(file, "STD_OPTION", "DataVersion"), "v2");
+    ASSERT_TRUE(WritePrivateProfileStringA("STD_OPTION", "Name", "x", file.c_str()));
+    EXPECT_EQ(dir.read("Qualit\xC3\xA9/site.tvx"), "[STD_OPTION]\r\nDataVersion=v2\r\nName=x\r\n");
+}
+
 TEST(PrivateProfileTest, SeesChangesMadeByOthersAfterCaching) {
     TempDir dir;
     dir.write("p.ini", "[S]\r\nk=aaaa\r\n");
