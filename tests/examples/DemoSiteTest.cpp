@@ -31,15 +31,18 @@ bool isPage(const fs::path& path) {
     return extension == ".htm" || extension == ".html";
 }
 
-// The demo project generated headless in a temporary copy.
+// The demo project generated headless in a temporary copy, in a folder
+// whose name has an accent: m_project is the folder on disk (UTF-8), the
+// program is given it in its own code page.
 class DemoSiteTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(platform::copyTree(TOLVANE_DEMO_DIR, (m_dir / "Demo").c_str()));
-        m_project = m_dir / "Demo/";
+        ASSERT_TRUE(CreateDirectoryA((m_dir / "Qualit\xE9").c_str(), nullptr));
+        ASSERT_TRUE(platform::copyTree(TOLVANE_DEMO_DIR, (m_dir / "Qualit\xE9/Demo").c_str()));
+        m_project = m_dir / "Qualit\xC3\xA9/Demo/";
     }
     void generate() {
-        ProcessManager manager((m_project + "Demo.tvx").c_str(), nullptr, 0, 0);
+        ProcessManager manager((m_dir / "Qualit\xE9/Demo/Demo.tvx").c_str(), nullptr, 0, 0);
         manager.generate();
         EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages.front().text;
     }
