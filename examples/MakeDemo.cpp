@@ -117,13 +117,13 @@ void build(ProcessManager& manager) {
     add(nullptr, "ROLE GROUP", "Roles", "Rôles", 1, "workers.gif", "workers.gif");
     const Described roleList[] = {
         {"Analyst", "Analyste", 2,
-         "Gathers the needs of the customer and writes the requirements specification.",
-         "Recueille les besoins du client et rédige la spécification des exigences."},
-        {"Developer", "Développeur", 3, "Designs and writes the source code from the approved specification.",
-         "Conçoit et écrit le code source à partir de la spécification approuvée."},
+         "Gathers the needs of the customer and writes the requirements document.",
+         "Recueille les besoins du client et rédige le cahier des exigences."},
+        {"Developer", "Développeur", 3, "Designs and writes the source code from the approved requirements.",
+         "Conçoit et écrit le code source à partir des exigences approuvées."},
         {"Tester", "Testeur", 4,
-         "Checks the product against the specification and reports the defects found.",
-         "Vérifie le produit par rapport à la spécification et signale les défauts trouvés."},
+         "Checks the product against the requirements and reports the defects found.",
+         "Vérifie le produit par rapport aux exigences et signale les défauts trouvés."},
         {"Quality manager", "Responsable qualité", 5,
          "Reviews the work products and follows the measures of the process.",
          "Revoit les produits de travail et suit les mesures du processus."},
@@ -145,10 +145,10 @@ void build(ProcessManager& manager) {
         const char* english;
         const char* french;
     } productList[] = {
-        {"Requirements specification",
-         "Spécification des exigences",
+        {"Requirements document",
+         "Cahier des exigences",
          11,
-         "specification",
+         "requirements",
          "requirements.htm",
          {"Analyst/author", "Quality manager/reviewed by"},
          "States what the product must do. Each requirement is numbered and can be tested.",
@@ -202,10 +202,10 @@ void build(ProcessManager& manager) {
         }
         wp->saveData();
     }
-    const char* states[][5] = {{"Requirements specification", "Draft", "Brouillon",
+    const char* states[][5] = {{"Requirements document", "Draft", "Brouillon",
                                 "Being written; may still change.",
                                 "En cours de rédaction ; peut encore changer."},
-                               {"Requirements specification", "Approved", "Approuvée",
+                               {"Requirements document", "Approved", "Approuvée",
                                 "Reviewed and approved; changes need a new review.",
                                 "Revue et approuvée ; tout changement demande une nouvelle revue."}};
     int stateNumber = 12;
@@ -224,10 +224,10 @@ void build(ProcessManager& manager) {
             out << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"windows-1252\">\n<title>"
                 << text(language == 0 ? "Test procedure" : "Procédure de test")
                 << "</title>\n</head>\n<body>\n<ol>\n"
-                << text(language == 0 ? "<li>Prepare the test cases from the specification.</li>\n"
+                << text(language == 0 ? "<li>Prepare the test cases from the requirements.</li>\n"
                                         "<li>Run every test case and note the result.</li>\n"
                                         "<li>Report each defect with the steps that show it.</li>\n"
-                                      : "<li>Préparer les cas de test à partir de la spécification.</li>\n"
+                                      : "<li>Préparer les cas de test à partir des exigences.</li>\n"
                                         "<li>Exécuter chaque cas de test et noter le résultat.</li>\n"
                                         "<li>Signaler chaque défaut avec les étapes qui le montrent.</li>\n")
                 << "</ol>\n</body>\n</html>\n";
@@ -270,38 +270,38 @@ void build(ProcessManager& manager) {
         const char* english;
         const char* french;
     } activities[] = {
-        {"Specify",
-         "Spécifier",
+        {"Gather the requirements",
+         "Recueillir les exigences",
          41,
          {"Analyst/responsible", "Quality manager/consulted"},
          nullptr,
-         "Requirements specification/Draft",
+         "Requirements document/Draft",
          {"Meet the customer", "Write the requirements", "Number each requirement"},
          {"Rencontrer le client", "Rédiger les exigences", "Numéroter chaque exigence"},
          "The analyst writes down what the product must do, in words the customer understands.",
          "L'analyste écrit ce que le produit doit faire, dans des mots que le client comprend."},
-        {"Review the specification",
-         "Revoir la spécification",
+        {"Review the requirements",
+         "Revoir les exigences",
          42,
          {"Quality manager/responsible", "Analyst/informed"},
-         "Requirements specification/Draft",
-         "Requirements specification/Approved",
-         {"Read the specification", "Note every question", "Approve or send back"},
-         {"Lire la spécification", "Noter chaque question", "Approuver ou renvoyer"},
-         "A review checks that each requirement of the [@Requirements specification] is clear and can be "
+         "Requirements document/Draft",
+         "Requirements document/Approved",
+         {"Read the requirements", "Note every question", "Approve or send back"},
+         {"Lire les exigences", "Noter chaque question", "Approuver ou renvoyer"},
+         "A review checks that each requirement of the [@Requirements document] is clear and can be "
          "tested.",
-         "Une revue vérifie que chaque exigence de la [@Requirements specification] est claire et "
+         "Une revue vérifie que chaque exigence du [@Requirements document] est claire et "
          "vérifiable."},
         {"Develop",
          "Développer",
          43,
          {"Developer/responsible", nullptr},
-         "Requirements specification/Approved",
+         "Requirements document/Approved",
          "Source code",
          {"Design", "Write the code", "Check it in"},
          {"Concevoir", "Écrire le code", "L'archiver"},
-         "The developer builds the product from the approved specification.",
-         "Le développeur construit le produit à partir de la spécification approuvée."},
+         "The developer builds the product from the approved requirements.",
+         "Le développeur construit le produit à partir des exigences approuvées."},
         {"Test",
          "Tester",
          44,
@@ -326,8 +326,8 @@ void build(ProcessManager& manager) {
             extension->appendRoleReference(
                 demo.reference(r.substr(0, slash).c_str(), r.substr(slash + 1).c_str()));
         }
-        auto productReference = [&](const char* spec) {
-            const std::string s(spec);
+        auto productReference = [&](const char* productAndState) {
+            const std::string s(productAndState);
             const auto slash = s.find('/');
             const std::string product = s.substr(0, slash);
             const CString state =
@@ -361,8 +361,8 @@ void build(ProcessManager& manager) {
         {"Work product", "Produit de travail", 52,
          "Anything an activity produces: a document, code, a report.",
          "Tout ce qu'une activité produit : un document, du code, un rapport."},
-        {"Defect", "Défaut", 53, "A difference between the product and its specification.",
-         "Un écart entre le produit et sa spécification."},
+        {"Defect", "Défaut", 53, "A difference between the product and its requirements.",
+         "Un écart entre le produit et ses exigences."},
     };
     for (const auto& t : terms) {
         ProcessItem* entry =

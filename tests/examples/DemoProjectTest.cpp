@@ -79,17 +79,17 @@ TEST_F(DemoProjectTest, ReferencesBetweenItemsResolve) {
     EXPECT_EQ(m_manager->findItemByUid(*activity->getGeneralProcedures()->at(1))->getName(),
               "Test procedure");
 
-    auto* review = static_cast<ProcessItem*>(m_manager->findItemByName("Review the specification"));
+    auto* review = static_cast<ProcessItem*>(m_manager->findItemByName("Review the requirements"));
     const CString in = *review->getItemActivity()->getInWorkProducts()->at(1);
-    EXPECT_EQ(getWorkProductReferenceName(in, 0), "Requirements specification");
+    EXPECT_EQ(getWorkProductReferenceName(in, 0), "Requirements document");
     EXPECT_EQ(getWorkProductReferenceStateName(in, 1, 0), "Brouillon");
 
-    auto* specification = static_cast<ProcessItem*>(m_manager->findItemByName("Requirements specification"));
-    ItemWorkProduct* product = specification->getItemWorkProduct();
+    auto* requirements = static_cast<ProcessItem*>(m_manager->findItemByName("Requirements document"));
+    ItemWorkProduct* product = requirements->getItemWorkProduct();
     EXPECT_EQ(product->getTemplateNameL1F1(), "requirements.htm");
-    EXPECT_TRUE(platform::fileExists(specification->getItemFolderPath() + "ar/requirements.htm"));
+    EXPECT_TRUE(platform::fileExists(requirements->getItemFolderPath() + "ar/requirements.htm"));
     EXPECT_EQ(product->getUsingActivities()->count(), 2);     // reviewed, then developed from
-    EXPECT_EQ(product->getProducingActivities()->count(), 2); // specified, then approved
+    EXPECT_EQ(product->getProducingActivities()->count(), 2); // gathered, then approved
 
     auto* tester = static_cast<ProcessItem*>(m_manager->findItemByName("Tester"));
     EXPECT_EQ(tester->getItemRole()->getActivityLinks()->count(), 1);

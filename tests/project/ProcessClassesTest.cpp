@@ -187,7 +187,7 @@ TEST_F(ProcessClassesTest, ActivityPopupUnderEachOption) {
         std::string popup;
     } cases[] = {
         {"AP_Desc", heading + "Description</font></b><br>Design the product.\r\n"},
-        {"AP_IWP", heading + "Input work products</font></b><br>* Specification (Approved) (2)"},
+        {"AP_IWP", heading + "Input work products</font></b><br>* Blueprint (Approved) (2)"},
         {"AP_OWP", heading + "Output work products</font></b><br>* Code"},
         // A plain name is shown as it is, whether a role has it or not.
         {"AP_Roles", heading + "Roles</font></b><br>* <font color='navy'>Performer:</font> Designer, unknown role<br>* "
@@ -216,12 +216,12 @@ TEST_F(ProcessClassesTest, ActivityPopupUnderEachOption) {
 }
 
 TEST_F(ProcessClassesTest, WorkProductAttributesAndTheirRules) {
-    ProcessItem* specification = f.item("N10");
-    ItemWorkProduct* product = specification->getItemWorkProduct();
+    ProcessItem* blueprint = f.item("N10");
+    ItemWorkProduct* product = blueprint->getItemWorkProduct();
     ASSERT_NE(product, nullptr);
-    EXPECT_EQ(product->getTemplateNameL1F1(), "spec.doc"); // alternative links off
+    EXPECT_EQ(product->getTemplateNameL1F1(), "blueprint.doc"); // alternative links off
     EXPECT_EQ(product->getExampleNameL1F1(), "example.doc");
-    EXPECT_EQ(product->getWPName(), "SPEC-<nn>");
+    EXPECT_EQ(product->getWPName(), "BP-<nn>");
     EXPECT_EQ(product->m_toArchive, 1);
     EXPECT_EQ(product->m_viewParentWorkProductInActivity, 0); // "True" is not "true"
     EXPECT_EQ(product->m_defaultExampleLibrary, 1);           // "False" is not "false"
@@ -229,19 +229,19 @@ TEST_F(ProcessClassesTest, WorkProductAttributesAndTheirRules) {
     EXPECT_EQ(product->getAuthorsText(), "~n3/author,~n4/reviewed by,~n5/author");
     EXPECT_EQ(product->hasAuthor(f.item("N3"), "author"), 1);
     EXPECT_EQ(product->hasAuthor(f.item("N4"), "author"), 0);
-    EXPECT_EQ(product->getImagePath(), "site/Products/Specification/spec.gif");
+    EXPECT_EQ(product->getImagePath(), "site/Products/Blueprint/blueprint.gif");
     EXPECT_EQ(f.item("N12")->getItemWorkProduct()->getImagePath(), "images/doc2.gif");
     EXPECT_EQ(f.item("N11")->getExtension()->hasDiagram(), 0);
     EXPECT_EQ(static_cast<ItemWorkProduct*>(f.item("N11")->getExtension())->getDisplayName(0),
-              "Specification / Approved");
+              "Blueprint / Approved");
     EXPECT_EQ(static_cast<ItemWorkProduct*>(f.item("N11")->getExtension())->getDisplayName(1),
-              "Sp\xE9" "cification / Approuv\xE9" "e");
+              "Plan d\xE9taill\xE9 / Approuv\xE9" "e");
 
     f.setOption("UseAlternativeLinks", "yes");
-    specification->load(1);
-    EXPECT_EQ(specification->getItemWorkProduct()->getTemplateNameL1F1(), "http://example.org/spec.doc");
-    ASSERT_EQ(specification->save(), 1);
-    const std::string data = f.read("site/Products/Specification/process.data");
+    blueprint->load(1);
+    EXPECT_EQ(blueprint->getItemWorkProduct()->getTemplateNameL1F1(), "http://example.org/blueprint.doc");
+    ASSERT_EQ(blueprint->save(), 1);
+    const std::string data = f.read("site/Products/Blueprint/process.data");
     EXPECT_NE(data.find("ExampleLibraryPath=C:\\lib/\r\n"), std::string::npos);
     EXPECT_NE(data.find("DefaultExampleLibrary=true\r\n"), std::string::npos);
     EXPECT_NE(data.find("viewParentWorkProductInActivity=false\r\n"), std::string::npos);
@@ -258,7 +258,7 @@ TEST_F(ProcessClassesTest, ExampleLibraryListing) {
     EXPECT_EQ(folders->at(1)->getNumber(), 1);
     EXPECT_EQ(code->isArchiveEmpty(), 0);
     // A state with a library of its own shows in its work product's library.
-    f.write("site/Products/Specification/process.data", "[PROCESSUS]\r\nClass=WORKPRODUCT\r\n");
+    f.write("site/Products/Blueprint/process.data", "[PROCESSUS]\r\nClass=WORKPRODUCT\r\n");
     f.item("N10")->load(1);
     f.item("N11")->load(1);
     TwoStringListe* parentFolders = f.item("N10")->getItemWorkProduct()->getExampleLibraryList();
@@ -273,7 +273,7 @@ TEST_F(ProcessClassesTest, CountingWorkProductsCountsStatesOfOneParentOnce) {
     f.item("N11")->getItemWorkProduct(); // a state: its extension is a work product's
     auto* state = static_cast<ItemWorkProduct*>(f.item("N11")->getExtension());
     EXPECT_EQ(state->m_viewParentWorkProductInActivity, 1);
-    // Two references to states of Specification count once only when the
+    // Two references to states of Blueprint count once only when the
     // state itself is the referenced work product.
     design->getInWorkProducts()->deleteAll();
     design->getInWorkProducts()->append(new CString("Approved"));
@@ -285,14 +285,14 @@ TEST_F(ProcessClassesTest, CountingWorkProductsCountsStatesOfOneParentOnce) {
 }
 
 TEST_F(ProcessClassesTest, WorkProductAndRolePopups) {
-    ProcessItem* specification = f.item("N10");
+    ProcessItem* blueprint = f.item("N10");
     f.setOption("WPP_Desc", "yes");
     f.setOption("WPP_Aut", "yes");
     f.setOption("View_WPO_Tailoring_Guideline", "yes");
-    f.write("site/Products/Specification/Tailoring.txt", "Skip it.");
-    specification->buildHtmlDescription(0);
+    f.write("site/Products/Blueprint/Tailoring.txt", "Skip it.");
+    blueprint->buildHtmlDescription(0);
     const std::string heading = "<b><font color='navy'>";
-    EXPECT_EQ(specification->getHtmlDescription(0),
+    EXPECT_EQ(blueprint->getHtmlDescription(0),
               heading + "Description</font></b><br>What the system shall do.\r\n<br><br>" + heading +
                   "Tailoring</font></b><br>Skip it.<br><br>" + heading + "Authors</font></b><br>* Designer<br>* Lead");
     ProcessItem* designer = f.item("N3");
@@ -334,7 +334,7 @@ TEST_F(ProcessClassesTest, ActivitySheetHasItsPagesAndWritesInOrder) {
 }
 
 TEST_F(ProcessClassesTest, WorkProductSheetWritesTemplatesAndAuthors) {
-    ProcessItem* specification = f.item("N10");
+    ProcessItem* blueprint = f.item("N10");
     f.setOption("UseAlternativeLinks", "yes");
     ScriptedEditing editing([&](PropertySheet& sheet) {
         auto* attributes = pageOf<CWorkProductPPage1>(sheet);
@@ -343,23 +343,23 @@ TEST_F(ProcessClassesTest, WorkProductSheetWritesTemplatesAndAuthors) {
         attributes->m_authors.emplace_back(f.item("N4"), "validated by");
         attributes->m_location = "Archive room";
         auto* templates = pageOf<CWorkProductPPage2>(sheet);
-        EXPECT_EQ(templates->m_altTemplateNameL1F1, "http://example.org/spec.doc");
+        EXPECT_EQ(templates->m_altTemplateNameL1F1, "http://example.org/blueprint.doc");
         templates->m_templateNameL2F2 = "plan-fr.doc";
         templates->m_altTemplateNameL1F1 = "";
         pageOf<CWorkProductPPage4>(sheet)->m_exampleLibraryPath = "/srv/library";
         return IDOK;
     });
-    specification->edit();
-    EXPECT_EQ(editing.title, "WorkProduct edition: Specification");
+    blueprint->edit();
+    EXPECT_EQ(editing.title, "WorkProduct edition: Blueprint");
     EXPECT_EQ(editing.captions, (std::vector<std::string>{"Attributes", "Description 2nd Lang", "Templates", "Examples",
                                                           "Tailoring guideline", "Tailoring guideline 2nd lang",
                                                           "Identification", "Informations"}));
-    ItemWorkProduct* product = specification->getItemWorkProduct();
+    ItemWorkProduct* product = blueprint->getItemWorkProduct();
     EXPECT_EQ(product->getAuthorsText(), "~N3/author,~N4/validated by");
-    EXPECT_EQ(product->getTemplateNameL1F1(), "spec.doc"); // the alternative was emptied
-    const std::string data = f.read("site/Products/Specification/process.data");
+    EXPECT_EQ(product->getTemplateNameL1F1(), "blueprint.doc"); // the alternative was emptied
+    const std::string data = f.read("site/Products/Blueprint/process.data");
     EXPECT_NE(data.find("Location=Archive room\r\n"), std::string::npos);
-    EXPECT_NE(data.find("TemplateNameL1F1=spec.doc\r\nAlternativeTemplateNameL1F1=\r\n"), std::string::npos);
+    EXPECT_NE(data.find("TemplateNameL1F1=blueprint.doc\r\nAlternativeTemplateNameL1F1=\r\n"), std::string::npos);
     EXPECT_NE(data.find("TemplateNameL2F2=plan-fr.doc\r\n"), std::string::npos);
     EXPECT_NE(data.find("ExampleLibraryPath=/srv/library/\r\n"), std::string::npos);
 }

@@ -126,16 +126,16 @@ TEST_F(ProcessManagerTest, RoleLinksClimbThroughGroupsAndReachMembers) {
 TEST_F(ProcessManagerTest, WorkProductLinks) {
     ProcessManager* manager = f.open();
     manager->linkWorkProducts();
-    ItemWorkProduct* specification = f.item("N10")->getItemWorkProduct();
+    ItemWorkProduct* blueprint = f.item("N10")->getItemWorkProduct();
     ItemWorkProduct* code = f.item("N12")->getItemWorkProduct();
-    EXPECT_EQ(names(specification->getUsingActivities()), std::vector<std::string>{"Design"});
+    EXPECT_EQ(names(blueprint->getUsingActivities()), std::vector<std::string>{"Design"});
     EXPECT_EQ(names(code->getProducingActivities()), std::vector<std::string>{"Design"});
     ASSERT_EQ(f.ui.messages.size(), 1u);
     EXPECT_EQ(f.ui.messages[0].text, "Some work products have not been found. Please consult logfile.");
     EXPECT_NE(f.read("site/ZevoRiruradiruzuz.log").find("Work product missing wp referenced in Design not found"),
               std::string::npos);
-    EXPECT_TRUE(specification->isUsedByActivity(f.item("N8"), f.item("N11"), 1));
-    EXPECT_FALSE(specification->isUsedByActivity(f.item("N8"), nullptr, 1));
+    EXPECT_TRUE(blueprint->isUsedByActivity(f.item("N8"), f.item("N11"), 1));
+    EXPECT_FALSE(blueprint->isUsedByActivity(f.item("N8"), nullptr, 1));
     EXPECT_TRUE(code->isUsedByActivity(f.item("N8"), nullptr, 0));
 }
 
@@ -144,7 +144,7 @@ TEST_F(ProcessManagerTest, LookupsByNameClassAndReference) {
     EXPECT_EQ(manager->findRole("~n3/performer"), f.item("N3"));
     EXPECT_EQ(manager->findRole("DESIGNER"), f.item("N3"));
     EXPECT_EQ(manager->findRole("~n99/x"), nullptr);
-    EXPECT_EQ(manager->findWorkProduct("specification//3"), f.item("N10"));
+    EXPECT_EQ(manager->findWorkProduct("blueprint//3"), f.item("N10"));
     EXPECT_EQ(manager->findItemByNameAndClass("approved", 8), f.item("N11"));
     EXPECT_EQ(manager->findItemByNameAndClass("approved", 7), nullptr);
     EXPECT_EQ(manager->findWorkProductStateUid(f.item("N10"), "Approved"), "N11");
@@ -156,7 +156,7 @@ TEST_F(ProcessManagerTest, LookupsByNameClassAndReference) {
     EXPECT_EQ(names(states), std::vector<std::string>{"Approved"});
     delete states;
     CStringListePlus* products = manager->getActivityWorkProductLists();
-    EXPECT_EQ(texts(products), (std::vector<std::string>{"Specification", "Code", "missing wp"}));
+    EXPECT_EQ(texts(products), (std::vector<std::string>{"Blueprint", "Code", "missing wp"}));
     products->deleteAll();
     delete products;
     EXPECT_EQ(manager->getPhaseName("Inception", 1), "Inception");
@@ -168,7 +168,7 @@ TEST_F(ProcessManagerTest, LookupsByNameClassAndReference) {
 
 TEST_F(ProcessManagerTest, QualityCriteriaOfDerivedWorkProductsStopOnCycles) {
     ProcessManager* manager = f.open();
-    // Specification derives from Code and Code from Specification.
+    // Blueprint derives from Code and Code from Blueprint.
     ProcessItemListe* criteria = manager->getQualityCriteria(f.item("N10"));
     EXPECT_EQ(criteria->count(), 0);
     delete criteria;
