@@ -1,5 +1,7 @@
 #include "ListeGen.h"
 
+#include <cstdlib>
+
 // Nodes left in a list that is destroyed are freed; the elements never are.
 ListeGen::~ListeGen() { removeAll(); }
 
@@ -77,9 +79,27 @@ int ListeGen::indexOf(void* element) const {
 void* ListeGen::at(int n) const {
     if (n < 1 || n > m_count)
         return nullptr;
+    // Walk from the nearest of the first node, the last node and the node
+    // reached last time (while the list is unchanged), so that a loop over
+    // the positions in order costs one step per position.
     Node* node = m_first;
-    while (--n > 0)
+    int position = 1;
+    if (m_count - n < n - 1) {
+        node = m_last;
+        position = m_count;
+    }
+    if (m_cachedNode && m_cachedVersion == m_version &&
+        std::abs(n - m_cachedPosition) < std::abs(n - position)) {
+        node = m_cachedNode;
+        position = m_cachedPosition;
+    }
+    for (; position < n; ++position)
         node = node->next;
+    for (; position > n; --position)
+        node = node->previous;
+    m_cachedNode = node;
+    m_cachedPosition = n;
+    m_cachedVersion = m_version;
     return node->element;
 }
 

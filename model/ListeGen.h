@@ -37,7 +37,8 @@ public:
     int remove(void* element);
     // Position of the first node holding the element; 0 when absent.
     int indexOf(void* element) const;
-    // The element at position n (1-based); null out of range.
+    // The element at position n (1-based); null out of range. Walking the
+    // positions in order costs one step each.
     void* at(int n) const;
 
     // The node after (before) node, or the first (last) one for a null node;
@@ -53,4 +54,8 @@ private:
     long m_version = 0;
     Node* m_first = nullptr;
     Node* m_last = nullptr;
+    // The node that at() reached last, valid while the version is unchanged.
+    mutable Node* m_cachedNode = nullptr;
+    mutable int m_cachedPosition = 0;
+    mutable long m_cachedVersion = -1;
 };

@@ -73,6 +73,27 @@ TEST(ListeGenTest, InsertNextToAnExistingElement) {
     }
 }
 
+TEST(ListeGenTest, PositionsStayRightInAnyOrderAndAfterChanges) {
+    int values[12];
+    ListeGen list;
+    for (int& value : values)
+        list.append(&value);
+    // Forwards, backwards and jumping about: at() remembers where it was.
+    for (int n : {1, 2, 3, 12, 11, 6, 7, 5, 9, 1, 12})
+        EXPECT_EQ(list.at(n), &values[n - 1]) << n;
+    // A change moves the positions: what at() remembered no longer holds.
+    EXPECT_EQ(list.at(8), &values[7]);
+    list.remove(&values[2]);
+    EXPECT_EQ(list.at(8), &values[8]);
+    EXPECT_EQ(list.at(7), &values[7]);
+    list.insertBefore(&values[2], &values[0]);
+    EXPECT_EQ(list.at(8), &values[7]);
+    EXPECT_EQ(list.at(1), &values[2]);
+    list.removeLast();
+    EXPECT_EQ(list.at(11), &values[10]);
+    EXPECT_EQ(list.at(12), nullptr);
+}
+
 TEST(IterateurGenTest, EmptyListIsAtEndFromTheStart) {
     ListeGen list;
     IterateurGen it(&list);
