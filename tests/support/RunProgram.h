@@ -13,3 +13,9 @@ struct ProgramResult {
 };
 
 ProgramResult runProgram(const std::vector<std::string>& argv);
+
+// Starts a program that shares the test's output and open files; -1 when it
+// could not start. waitForProgram answers its exit status (-1 when it did
+// not exit normally).
+int startProgram(const std::vector<std::string>& argv);
+int waitForProgram(int pid);
