@@ -3,6 +3,7 @@
 #include "CTime.h"
 #include "FileSystem.h"
 #include "ItemListe.h"
+#include "ItemListePlus.h"
 #include "Project.h"
 
 #include <atomic>
@@ -130,6 +131,10 @@ CString Item::getRelativeLink(const Item* fromItem, const CString& suffix) const
 Item* Item::getShortcutTarget(ItemListe* list) const {
     if (getKind() != kShortcut || !list)
         return nullptr;
+    // The project's own list answers from its index: the same last dual item
+    // with exactly this url.
+    if (m_project && list == static_cast<ItemListe*>(m_project->getItemList()))
+        return m_project->findShortcutTarget(this);
     Item* target = nullptr;
     ItemIterateur* it = list->createIterator();
     while (!it->isAtEnd()) {
