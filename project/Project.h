@@ -267,6 +267,8 @@ private:
     void detach(Item* item);
     void insertIntoTree(Item* item, Item* anchor, int mode);
     std::unique_ptr<TextOutStream> m_lockStream;
+    // Deletions and moves under way: only the outermost saves the tree file.
+    int m_treeSaveDepth = 0;
 
     mutable bool m_indexValid = false;
     long m_identityEpoch = 0;

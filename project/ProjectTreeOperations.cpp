@@ -16,9 +16,23 @@
 
 #include <chrono>
 #include <thread>
+#include <optional>
 #include <vector>
 
 namespace {
+
+// Holds back the tree file's save while a larger change runs; the outermost
+// change saves once at its end.
+class TreeSaveDeferral {
+public:
+    explicit TreeSaveDeferral(int& depth) : m_depth(depth) { ++m_depth; }
+    ~TreeSaveDeferral() { --m_depth; }
+    TreeSaveDeferral(const TreeSaveDeferral&) = delete;
+    TreeSaveDeferral& operator=(const TreeSaveDeferral&) = delete;
+
+private:
+    int& m_depth;
+};
 
 constexpr int kLockAttempts = 10;
 constexpr auto kLockWait = std::chrono::milliseconds(150);
@@ -181,9 +195,8 @@ void Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int rem
     if (shared && !beginSharedChange({{&item, 32811}}))
         return;
     // The outermost call of a deletion saves the tree, so the file never
-    // keeps an item that left the tree.
-    static int depth = 0;
-    ++depth;
+    // keeps an item that left the tree; inside a move the move saves.
+    std::optional<TreeSaveDeferral> deferral(std::in_place, m_treeSaveDepth);
     const CString url = item->getUrl();
     const int position = m_itemList->indexOf(item);
     const int level = item->getLevel();
@@ -206,8 +219,8 @@ void Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int rem
             }
         }
     }
-    --depth;
-    if (depth == 0)
+    deferral.reset();
+    if (m_treeSaveDepth == 0)
         saveMenuTree();
     if (shared)
         endSharedChange(refreshTree);
@@ -331,6 +344,10 @@ Item* Project::moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator)
     const bool shared = outermost && StdOption::instance().getMultiUsers();
     if (shared && !beginSharedChange({{&to, 32814}, {&from, 32815}}))
         return nullptr;
+    // The whole move is saved once, at its end.
+    std::optional<TreeSaveDeferral> deferral;
+    if (outermost)
+        deferral.emplace(m_treeSaveDepth);
     const CString oldUrl = from->getUrl();
     const int level = from->getLevel();
     ItemIterateur* it = iterator;
@@ -351,6 +368,7 @@ Item* Project::moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator)
 
     if (outermost) {
         delete it;
+        deferral.reset();
         saveMenuTree();
         if (shared)
             endSharedChange(true);
