@@ -29,29 +29,20 @@ bool endsWithSeparator(const CString& path) {
     return last == '/' || last == '\\';
 }
 
-void listArchiveFiles(const CString& folder, CStringListe* list) {
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(folder + "*.*", &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const CString name = data.cFileName;
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "_keep" && name != "overview.htm" &&
-            name != "overviewL2.htm")
-            list->append(new CString(name));
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
-}
-
-void listArchiveSubfolders(const CString& folder, TwoStringListe* list) {
+// The example library's files and subfolders, from one listing of the folder.
+void listArchive(const CString& folder, CStringListe* files, TwoStringListe* subfolders) {
     WIN32_FIND_DATAA data;
     HANDLE search = FindFirstFileA(folder + "*", &data);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do {
         const CString name = data.cFileName;
-        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != ".." && name[0] != '_')
-            list->append(new TwoStringElement(name, name + "/", 1));
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            if (name != "_keep" && name != "overview.htm" && name != "overviewL2.htm")
+                files->append(new CString(name));
+        } else if (name != "." && name != ".." && name[0] != '_') {
+            subfolders->append(new TwoStringElement(name, name + "/", 1));
+        }
     } while (FindNextFileA(search, &data));
     FindClose(search);
 }
@@ -124,10 +115,8 @@ void ItemWorkProduct::loadData() {
     const CString folder = m_defaultExampleLibrary && m_project
                                ? m_project->getSiteDirectory() + m_item->getFolder(1, 0) + "ar/"
                                : getExampleLibraryPath();
-    if (!folder.IsEmpty()) {
-        listArchiveFiles(folder, m_archiveFiles);
-        listArchiveSubfolders(folder, m_archiveSubfolders);
-    }
+    if (!folder.IsEmpty())
+        listArchive(folder, m_archiveFiles, m_archiveSubfolders);
     auto* parent = dynamic_cast<ProcessItem*>(m_item->getParent());
     if (!isArchiveEmpty() && parent && parent->getClassKind() == kWorkProductClass && parent->getExtension()) {
         if (auto* parentProduct = dynamic_cast<ItemWorkProduct*>(parent->getExtension()))
