@@ -108,12 +108,14 @@ int ItemActivity::saveData() {
     return reportSaveFailure(ok);
 }
 
-int ItemActivity::saveRoles() { return m_item->writeList("Roles", m_roles, ","); }
+int ItemActivity::saveRoles() { return writeRolesKey(); }
 
 int ItemActivity::saveSteps() {
-    const int first = m_item->writeList("Step", m_steps, ",");
-    const int second = m_item->writeList("StepL2", m_stepsL2, ",");
-    return first && second ? 1 : 0;
+    return m_item->writeTogether([this] {
+        const int first = m_item->writeList("Step", m_steps, ",");
+        const int second = m_item->writeList("StepL2", m_stepsL2, ",");
+        return first && second ? 1 : 0;
+    });
 }
 
 // The references are written with the list escapes, like every list key,

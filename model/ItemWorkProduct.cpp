@@ -187,19 +187,22 @@ CString ItemWorkProduct::readExampleName(int language, int format, int alternati
 
 int ItemWorkProduct::setTemplatesAndExamples(const CString texts[16]) {
     const bool useAlternative = ProcessOption::instance().getUseAlternativeLinks();
-    int ok = 1;
-    for (int pair = 0; pair < 8; ++pair) {
-        const bool isTemplate = pair < 4;
-        const int language = (pair % 4) / 2;
-        const int format = pair % 2;
-        const CString key = isTemplate ? templateKey(language, format) : exampleKey(language, format);
-        const CString& plain = texts[2 * pair];
-        const CString& alternative = texts[2 * pair + 1];
-        ok &= m_item->writeValue("Alternative" + key, alternative);
-        ok &= m_item->writeValue(key, plain);
-        CString& field = isTemplate ? m_templateName[language][format] : m_exampleName[language][format];
-        field = useAlternative && !alternative.IsEmpty() ? alternative : plain;
-    }
+    const int ok = m_item->writeTogether([&] {
+        int written = 1;
+        for (int pair = 0; pair < 8; ++pair) {
+            const bool isTemplate = pair < 4;
+            const int language = (pair % 4) / 2;
+            const int format = pair % 2;
+            const CString key = isTemplate ? templateKey(language, format) : exampleKey(language, format);
+            const CString& plain = texts[2 * pair];
+            const CString& alternative = texts[2 * pair + 1];
+            written &= m_item->writeValue("Alternative" + key, alternative);
+            written &= m_item->writeValue(key, plain);
+            CString& field = isTemplate ? m_templateName[language][format] : m_exampleName[language][format];
+            field = useAlternative && !alternative.IsEmpty() ? alternative : plain;
+        }
+        return written;
+    });
     return reportSaveFailure(ok);
 }
 

@@ -217,17 +217,19 @@ CString ProcessItem::getItemFolderPath() const {
 
 CString ProcessItem::getDataFilePath() const { return getItemFolderPath() + getDataFileName(); }
 
-CString ProcessItem::readValue(const CString& key) {
+CString ProcessItem::rawValue(const CString& key) {
     // A key written earlier in the same save reads as written.
     for (auto it = m_pendingWrites.rbegin(); it != m_pendingWrites.rend(); ++it)
         if (it->first.CompareNoCase(key) == 0)
-            return it->second.Left(998);
+            return it->second;
     std::shared_ptr<const ProfileFile> file = m_readSnapshot ? m_readSnapshot : platform::readProfile(getDataFilePath());
     if (!file)
         return CString();
     const auto value = file->get(getSectionName().str(), key.str());
-    return value ? CString(*value).Left(998) : CString();
+    return value ? CString(*value) : CString();
 }
+
+CString ProcessItem::readValue(const CString& key) { return rawValue(key).Left(998); }
 
 int ProcessItem::writeValue(const CString& key, const CString& value) {
     if (m_batchingWrites) {
@@ -242,18 +244,7 @@ int ProcessItem::writeValue(const CString& key, const CString& value) {
 
 void ProcessItem::readList(const CString& key, CStringListe* list, const char* separators, int lowerCase) {
     list->deleteAll();
-    CString value;
-    bool found = false;
-    for (auto it = m_pendingWrites.rbegin(); it != m_pendingWrites.rend() && !found; ++it)
-        if (it->first.CompareNoCase(key) == 0)
-            value = it->second, found = true;
-    if (!found) {
-        std::shared_ptr<const ProfileFile> file =
-            m_readSnapshot ? m_readSnapshot : platform::readProfile(getDataFilePath());
-        if (file)
-            if (const auto v = file->get(getSectionName().str(), key.str()))
-                value = CString(*v);
-    }
+    const CString value = rawValue(key);
     CString token;
     auto flush = [&] {
         if (token.IsEmpty())
@@ -270,6 +261,12 @@ void ProcessItem::readList(const CString& key, CStringListe* list, const char* s
             token += value[i];
     }
     flush();
+}
+
+int ProcessItem::writeTogether(const std::function<int()>& writes) {
+    DataFileSession session(this, DataFileSession::Writing);
+    const int ok = writes();
+    return session.commit() && ok ? 1 : 0;
 }
 
 int ProcessItem::writeList(const CString& key, CStringListe* list, const CString& separator) {

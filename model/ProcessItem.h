@@ -11,6 +11,7 @@
 #include "CTime.h"
 #include "Item.h"
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -91,6 +92,9 @@ public:
     // The key's value, cut to 998 characters; empty when absent.
     CString readValue(const CString& key);
     int writeValue(const CString& key, const CString& value);
+    // Runs several key writes as one rewrite of the data file; 1 when they
+    // and the rewrite succeeded.
+    int writeTogether(const std::function<int()>& writes);
     // Empties the list, then fills it with the key's tokens cut at any of the
     // separator characters (empty tokens dropped), lower-cased when asked,
     // then unescaped. The value is read whole, however long.
@@ -162,6 +166,10 @@ public:
 private:
     class DataFileSession;
     friend class DataFileSession;
+
+    // A key's whole stored text: as written earlier in the same save, or
+    // from the data file.
+    CString rawValue(const CString& key);
 
     // The target of a shortcut, found through the project's index.
     ProcessItem* shortcutTarget() const;

@@ -134,19 +134,22 @@ int ItemGenericProcedure::saveProcedure(const CString& alternativePath, const CS
                                         const CString& type, const CString& version, const CString& description,
                                         const CString& alternativePathL2, const CString& pathL2) {
     const bool alternative = ProcessOption::instance().getUseAlternativeLinks();
-    int ok = 1;
-    m_state = state;
-    ok &= m_item->writeValue("ProcState", state);
-    m_version = version;
-    ok &= m_item->writeValue("ProcVersion", version);
-    ok &= m_item->writeValue("AlternativeProcedure", alternativePath);
-    ok &= m_item->writeValue("Procedure", path);
-    m_procedure = effectiveLink(alternative, alternativePath, path);
-    ok &= m_item->writeValue("AlternativeProcedureL2", alternativePathL2);
-    ok &= m_item->writeValue("ProcedureL2", pathL2);
-    m_procedureL2 = effectiveLink(alternative, alternativePathL2, pathL2);
-    m_type = type;
-    ok &= m_item->writeValue("ProcedureType", type);
+    const int ok = m_item->writeTogether([&] {
+        int written = 1;
+        m_state = state;
+        written &= m_item->writeValue("ProcState", state);
+        m_version = version;
+        written &= m_item->writeValue("ProcVersion", version);
+        written &= m_item->writeValue("AlternativeProcedure", alternativePath);
+        written &= m_item->writeValue("Procedure", path);
+        m_procedure = effectiveLink(alternative, alternativePath, path);
+        written &= m_item->writeValue("AlternativeProcedureL2", alternativePathL2);
+        written &= m_item->writeValue("ProcedureL2", pathL2);
+        m_procedureL2 = effectiveLink(alternative, alternativePathL2, pathL2);
+        m_type = type;
+        written &= m_item->writeValue("ProcedureType", type);
+        return written;
+    });
     writeDescription(description, 0);
     return reportSaveFailure(ok);
 }
