@@ -19,11 +19,6 @@ constexpr const char* kProcedureLinks[] = {"NOPROCEDURE", "STANDARD", "URL"};
 
 CString boolText(int flag) { return flag ? "yes" : "no"; }
 
-// "<b><font color='navy'>" + label + "</font></b><br>" + content.
-CString popupSection(Project* project, int language, const char* labelKey, const CString& content) {
-    return "<b><font color='navy'>" + project->getLabel(language, labelKey) + "</font></b><br>" + content;
-}
-
 void appendLine(CString& text, const CString& line) {
     if (!text.IsEmpty())
         text += "<br>";
@@ -200,20 +195,19 @@ void ItemActivity::buildHtmlDescription(int language) {
     const ProcessOption& option = ProcessOption::instance();
     auto* manager = dynamic_cast<ProcessManager*>(m_project);
     CString popup;
-    auto addSection = [&](const char* labelKey, const CString& content) {
-        if (content.IsEmpty())
+    auto addPopupSection = [&](const CString& section) {
+        if (section.IsEmpty())
             return;
         if (!popup.IsEmpty())
             popup += "<br><br>";
-        popup += popupSection(m_project, language, labelKey, content);
+        popup += section;
     };
-    if (option.getAP_Desc()) {
-        CString description = readDescription(language, 0, 1, 0);
-        description.Replace("<br><br>", "<br>");
-        if (description.GetLength() > 1000)
-            description = description.Left(1000) + " ...";
-        addSection("Description", description);
-    }
+    auto addSection = [&](const char* labelKey, const CString& content) {
+        if (!content.IsEmpty())
+            addPopupSection(popupHeading(language, labelKey) + content);
+    };
+    if (option.getAP_Desc())
+        addPopupSection(popupDescription(language, 1000));
     auto workProductLines = [&](CStringListePlus* references) {
         CString lines;
         for (int i = 1; i <= references->count(); ++i) {
@@ -278,10 +272,7 @@ void ItemActivity::buildHtmlDescription(int language) {
         lines.Replace("<br><br>", "<br>");
         addSection("Step", lines);
     }
-    if (language == 0)
-        m_item->setHtmlDescription(popup);
-    else
-        m_item->setHtmlDescriptionL2(popup);
+    m_item->setHtmlDescription(language, popup);
 }
 
 void ItemActivity::edit() {

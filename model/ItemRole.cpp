@@ -72,19 +72,7 @@ int ItemRole::saveData() {
 }
 
 void ItemRole::buildHtmlDescription(int language) {
-    CString popup;
-    if (ProcessOption::instance().getRP_Desc()) {
-        CString description = readDescription(language, 0, 1, 0);
-        if (!description.IsEmpty()) {
-            description.Replace("<br><br>", "<br>");
-            popup = "<b><font color='navy'>" + m_project->getLabel(language, "Description") + "</font></b><br>" +
-                    description;
-        }
-    }
-    if (language == 0)
-        m_item->setHtmlDescription(popup);
-    else
-        m_item->setHtmlDescriptionL2(popup);
+    m_item->setHtmlDescription(language, ProcessOption::instance().getRP_Desc() ? popupDescription(language) : "");
 }
 
 void ItemRole::addLink(ItemLink* link) {

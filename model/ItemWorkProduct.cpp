@@ -267,19 +267,10 @@ bool ItemWorkProduct::isUsedByActivity(Item* activity, Item* state, int input) c
 
 void ItemWorkProduct::buildHtmlDescription(int language) {
     const ProcessOption& option = ProcessOption::instance();
-    auto heading = [&](const char* key) {
-        return "<b><font color='navy'>" + m_project->getLabel(language, key) + "</font></b><br>";
-    };
+    auto heading = [&](const char* key) { return popupHeading(language, key); };
     CString html;
-    if (option.getWPP_Desc()) {
-        CString description = readDescription(language, 0, 1, 0);
-        if (!description.IsEmpty()) {
-            description.Replace("<br><br>", "<br>");
-            if (description.GetLength() > 1000)
-                description = description.Left(1000) + " ...";
-            html += heading("Description") + description;
-        }
-    }
+    if (option.getWPP_Desc())
+        html += popupDescription(language, 1000);
     if (option.getView_WPO_Tailoring_Guideline()) {
         CString tailoring = readTailoringGuideline(language, 0, 1);
         if (!tailoring.IsEmpty()) {
@@ -304,10 +295,7 @@ void ItemWorkProduct::buildHtmlDescription(int language) {
             html += heading("Author") + authors;
         }
     }
-    if (language == 0)
-        m_item->setHtmlDescription(html);
-    else
-        m_item->setHtmlDescriptionL2(html);
+    m_item->setHtmlDescription(language, html);
 }
 
 void ItemWorkProduct::edit() {

@@ -154,6 +154,9 @@ public:
     const CString& getHtmlDescription(int language) const { return language == 0 ? m_htmlDescription : m_htmlDescriptionL2; }
     void setHtmlDescription(const CString& text) { m_htmlDescription = text; }
     void setHtmlDescriptionL2(const CString& text) { m_htmlDescriptionL2 = text; }
+    void setHtmlDescription(int language, const CString& text) {
+        (language == 0 ? m_htmlDescription : m_htmlDescriptionL2) = text;
+    }
     void buildHtmlDescription(int language);
     void edit();
 

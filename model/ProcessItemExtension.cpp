@@ -4,6 +4,7 @@
 #include "ItemClasses.h"
 #include "ItemExtensions.h"
 #include "ProcessItem.h"
+#include "Project.h"
 #include "StringTable.h"
 #include "TextInStream.h"
 #include "TextOutStream.h"
@@ -120,10 +121,21 @@ CString ProcessItemExtension::readTailoringGuideline(int language, int htmlMode,
 void ProcessItemExtension::buildHtmlDescription(int language) {
     CString text = readDescription(language, 0, 1, 0);
     text.Replace("<br><br>", "<br>");
-    if (language == 0)
-        m_item->setHtmlDescription(text);
-    else
-        m_item->setHtmlDescriptionL2(text);
+    m_item->setHtmlDescription(language, text);
+}
+
+CString ProcessItemExtension::popupHeading(int language, const char* labelKey) const {
+    return "<b><font color='navy'>" + m_project->getLabel(language, labelKey) + "</font></b><br>";
+}
+
+CString ProcessItemExtension::popupDescription(int language, int maxLength) {
+    CString description = readDescription(language, 0, 1, 0);
+    if (description.IsEmpty())
+        return description;
+    description.Replace("<br><br>", "<br>");
+    if (maxLength > 0 && description.GetLength() > maxLength)
+        description = description.Left(maxLength) + " ...";
+    return popupHeading(language, "Description") + description;
 }
 
 void ProcessItemExtension::edit() { ui::AfxMessageBox(loadString(33046)); }

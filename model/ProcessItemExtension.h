@@ -60,6 +60,13 @@ protected:
     int writeItemFile(const CString& fileName, const CString& text);
     // Shows 33021 "Error writting item '%s'" when a save failed; answers ok as 0 or 1.
     int reportSaveFailure(int ok) const;
+    // The heading of a section of the popup text: the label in navy bold,
+    // then a line break.
+    CString popupHeading(int language, const char* labelKey) const;
+    // The description as a popup section, its heading first, doubled line
+    // breaks made single and, with maxLength, cut there followed by " ...";
+    // empty when there is no description.
+    CString popupDescription(int language, int maxLength = 0);
 
     ProcessItem* m_item;
     Project* m_project;

@@ -155,19 +155,7 @@ int ItemGenericProcedure::saveProcedure(const CString& alternativePath, const CS
 }
 
 void ItemGenericProcedure::buildHtmlDescription(int language) {
-    CString popup;
-    if (ProcessOption::instance().getGP_Desc()) {
-        CString description = readDescription(language, 0, 1, 0);
-        if (!description.IsEmpty()) {
-            description.Replace("<br><br>", "<br>");
-            popup = "<b><font color='navy'>" + m_project->getLabel(language, "Description") + "</font></b><br>" +
-                    description;
-        }
-    }
-    if (language == 0)
-        m_item->setHtmlDescription(popup);
-    else
-        m_item->setHtmlDescriptionL2(popup);
+    m_item->setHtmlDescription(language, ProcessOption::instance().getGP_Desc() ? popupDescription(language) : "");
 }
 
 CString ItemGenericProcedureGroup::getKeyListText() {

@@ -31,14 +31,8 @@ int WorkflowItemExtension::saveData() {
 void WorkflowItemExtension::buildHtmlDescription(int language) {
     const ProcessOption& option = ProcessOption::instance();
     CString text;
-    if (option.getMAP_Desc()) {
-        CString description = readDescription(language, 0, 1, 0);
-        if (!description.IsEmpty()) {
-            description.Replace("<br><br>", "<br>");
-            text += "<b><font color='navy'>" + m_project->getLabel(language, "Description") + "</font></b><br>" +
-                    description;
-        }
-    }
+    if (option.getMAP_Desc())
+        text += popupDescription(language);
     auto* manager = dynamic_cast<ProcessManager*>(m_project);
     if (option.getMAP_outWP() && manager) {
         ProcessItemListe activities;
@@ -70,10 +64,7 @@ void WorkflowItemExtension::buildHtmlDescription(int language) {
         }
     }
     text += extraPopupSection(language);
-    if (language == 0)
-        m_item->setHtmlDescription(text);
-    else
-        m_item->setHtmlDescriptionL2(text);
+    m_item->setHtmlDescription(language, text);
 }
 
 void WorkflowItemExtension::edit() {
@@ -141,8 +132,7 @@ CString ItemMacroActivity::extraPopupSection(int language) {
     delete it;
     if (children.IsEmpty())
         return CString();
-    return "<br><br><b><font color='navy'>" + m_project->getLabel(language, "Activities") + "</font></b><br>" +
-           children;
+    return "<br><br>" + popupHeading(language, "Activities") + children;
 }
 
 void ItemPhase::loadData() {
