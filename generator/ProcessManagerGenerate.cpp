@@ -7,6 +7,7 @@
 #include "GlossaryTerms.h"
 #include "ItemIteratorPlus.h"
 #include "ItemListePlus.h"
+#include "PageText.h"
 #include "ProcessItem.h"
 #include "ProcessOption.h"
 #include "StdOption.h"
@@ -43,9 +44,7 @@ void ProcessManager::generate() {
         ui::AfxMessageBox(error.what());
         ui::current().beginWaitCursor();
     } catch (...) {
-        CString message;
-        message.Format(loadString(33042), "ProcessManager::generate");
-        ui::AfxMessageBox(message);
+        reportUnknownFailure("ProcessManager::generate");
     }
     setProgressPos(0);
 }

@@ -8,6 +8,7 @@
 #include "ItemClasses.h"
 #include "ItemListePlus.h"
 #include "ItemMeasure.h"
+#include "PageText.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "ProcessOption.h"
@@ -21,16 +22,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kDoctype =
-    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" \"http://www.w3.org/TR/html4/loose.dtd\">";
-
-CString repeated(const char* text, int times) {
-    CString out;
-    for (int i = 0; i < times; ++i)
-        out += text;
-    return out;
-}
 
 CString topLink(const CString& prefix) {
     return "<a href=\"#Top\"><IMG alt=\"To top of page\" src=\"" + prefix + "images/top.gif\" border=0></a>";
@@ -175,9 +166,9 @@ void ProcessManager::writeDefaultPage(ProcessItem* item, const CString&, int use
     }
     if (log)
         *log << "> Generating " << shown << " file\n";
-    const CString prefix = repeated("../", item->getLevel() + 2);
+    const CString prefix = upPrefix(item->getLevel() + 2);
     TextOutStream page(path);
-    page << kDoctype << "\n"
+    page << kTransitionalDocType << "\n"
          << "<html>\n"
          << "<head>\n"
          << writeMetaTags(item) << "<title>"
@@ -302,9 +293,9 @@ void ProcessManager::writeActivityDefaultPage(ProcessItem* item, int useFrame, i
     }
     if (log)
         *log << "> Generating " << item->getUrl() << " file\n";
-    const CString prefix = repeated("../", item->getLevel() + 2);
+    const CString prefix = upPrefix(item->getLevel() + 2);
     auto head = [&](TextOutStream& page) {
-        page << kDoctype << "\n"
+        page << kTransitionalDocType << "\n"
              << "<html>\n"
              << "<head>\n"
              << writeMetaTags(item) << "<title>" << item->getNameByLanguage(language) << "</title>\n"

@@ -13,6 +13,7 @@
 #include "ItemRoleGroup.h"
 #include "ItemWorkProduct.h"
 #include "MainWindow.h"
+#include "PageText.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessItemListe.h"
@@ -191,9 +192,7 @@ void ProcessManager::guarded(const char* operation, const std::function<void()>&
     } catch (const std::exception& error) {
         ui::AfxMessageBox(error.what());
     } catch (...) {
-        CString message;
-        message.Format(loadString(33042), (CString("ProcessManager::") + operation).GetString());
-        ui::AfxMessageBox(message);
+        reportUnknownFailure(CString("ProcessManager::") + operation);
     }
 }
 

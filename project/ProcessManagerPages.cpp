@@ -3,6 +3,7 @@
 
 #include "ItemClasses.h"
 #include "ItemListe.h"
+#include "PageText.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "StdOption.h"
@@ -11,20 +12,6 @@
 #include "ui/UserInterface.h"
 
 #include <exception>
-
-namespace {
-
-constexpr const char* kDoctype =
-    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" \"http://www.w3.org/TR/html4/loose.dtd\">";
-
-CString repeated(const char* text, int times) {
-    CString out;
-    for (int i = 0; i < times; ++i)
-        out += text;
-    return out;
-}
-
-} // namespace
 
 void ProcessManager::createItemHeader(Item* item, int language) {
     try {
@@ -35,14 +22,14 @@ void ProcessManager::createItemHeader(Item* item, int language) {
         CString status;
         int steps = 1;
         for (Item* parent = item->getParent(); parent; parent = parent->getParent(), ++steps) {
-            links = "<a href=\"" + repeated("../", steps) + Item::getOverviewPageName(language) +
+            links = "<a href=\"" + upPrefix(steps) + Item::getOverviewPageName(language) +
                     "\" target=\"main\">" + parent->getNameByLanguage(language) + "</a> / " + links;
             status = parent->getNameByLanguage(language) + " / " + status;
         }
         status += name;
 
         TextOutStream header(folder + getHeaderFileName(language));
-        header << kDoctype << "\n"
+        header << kTransitionalDocType << "\n"
                << "<html><head>\n"
                << writeMetaTags(item) << "<title>" << name << "</title></head>\n"
                << "<body><p style=\"margin-left: 0pt; margin-top: 0pt\"><b><font size=\"1\">\n";
@@ -55,7 +42,7 @@ void ProcessManager::createItemHeader(Item* item, int language) {
                 header << area;
             }
             header << "</map>\n"
-                   << "<img alt=\"\" border=\"0\" src=\"" << repeated("../", item->getLevel() + 2)
+                   << "<img alt=\"\" border=\"0\" src=\"" << upPrefix(item->getLevel() + 2)
                    << "images/alphabet.gif\" usemap=\"#FPMap0\">\n";
         } else {
             header << links << "\n";
@@ -65,7 +52,7 @@ void ProcessManager::createItemHeader(Item* item, int language) {
 
         const int rows = item->hasStandardHeader() ? StdOption::instance().getIPFS() : 7;
         TextOutStream frameset(folder + Item::getOverviewPageName(language));
-        frameset << kDoctype << "\n"
+        frameset << kTransitionalDocType << "\n"
                  << "<html>\n"
                  << "<head>\n"
                  << "<title>" << name << "</title>\n"
@@ -85,9 +72,7 @@ void ProcessManager::createItemHeader(Item* item, int language) {
     } catch (const std::exception& error) {
         ui::AfxMessageBox(error.what());
     } catch (...) {
-        CString message;
-        message.Format(loadString(33042), "ProcessManager::createItemHeader");
-        ui::AfxMessageBox(message);
+        reportUnknownFailure("ProcessManager::createItemHeader");
     }
 }
 
@@ -112,7 +97,7 @@ void ProcessManager::writePageFooter(Item* item, TextOutStream& out, int, int la
 void ProcessManager::writeParentLinks(Item* item, TextOutStream& out, int withNavigation, int language,
                                       int withVersion, const CString& uidPrefix) {
     if (withNavigation) {
-        const CString root = repeated("../", item->getLevel() + 2);
+        const CString root = upPrefix(item->getLevel() + 2);
         auto link = [&](Item* target) { return target->getRelativeLink(item, "") + "/" + Item::getOverviewPageName(language); };
         out << "<br><br><table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"100%\" bgcolor=\"#E8E6E1\">\n"
             << "<tr><td width=\"85%\" bgcolor=\"#DDDDDD\">" << "&nbsp;" << "\n";

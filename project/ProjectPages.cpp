@@ -4,6 +4,7 @@
 
 #include "FileSystem.h"
 #include "ItemListePlus.h"
+#include "PageText.h"
 #include "Project.h"
 #include "StdOption.h"
 #include "StringTable.h"
@@ -12,23 +13,6 @@
 
 #include <exception>
 #include <vector>
-
-namespace {
-
-CString repeated(const char* text, int times) {
-    CString out;
-    for (int i = 0; i < times; ++i)
-        out += text;
-    return out;
-}
-
-void reportFailure(const char* operation) {
-    CString message;
-    message.Format(loadString(33042), operation);
-    ui::AfxMessageBox(message);
-}
-
-} // namespace
 
 CString Project::getItemFilePath(Item* item, int language) {
     if (language == 0)
@@ -62,7 +46,7 @@ void Project::createHeaders(int language) {
     } catch (const std::exception& error) {
         ui::AfxMessageBox(error.what());
     } catch (...) {
-        reportFailure("Project::createHeaders");
+        reportUnknownFailure("Project::createHeaders");
     }
 }
 
@@ -73,7 +57,7 @@ void Project::createItemHeader(Item* item, int language) {
         CString status;
         int steps = 1;
         for (Item* ancestor = item->getParent(); ancestor; ancestor = ancestor->getParent(), ++steps) {
-            trail = "<a href=\"" + repeated("../", steps) + Item::getOverviewPageName(language) +
+            trail = "<a href=\"" + upPrefix(steps) + Item::getOverviewPageName(language) +
                     "\" target=\"main\">" + ancestor->getNameByLanguage(language) + "</a> / " + trail;
             status = ancestor->getNameByLanguage(language) + " / " + status;
         }
@@ -108,7 +92,7 @@ void Project::createItemHeader(Item* item, int language) {
     } catch (const std::exception& error) {
         ui::AfxMessageBox(error.what());
     } catch (...) {
-        reportFailure("Project::createItemHeader");
+        reportUnknownFailure("Project::createItemHeader");
     }
 }
 
@@ -120,7 +104,7 @@ CString Project::writeHeadMetaTags() {
 CString Project::writeBreadcrumb(Item* start, Item* page, const CString& pageFile, int language) {
     CString from = pageFile;
     from.Replace('/', '\\');
-    const CString root = repeated("../", page->getLevel() + 2);
+    const CString root = upPrefix(page->getLevel() + 2);
     CString trail;
     for (Item* item = start; item; item = item->getParent()) {
         CString target = getItemFilePath(item, language);

@@ -8,6 +8,7 @@
 #include "FileFinder.h"
 #include "FileSystem.h"
 #include "ItemListePlus.h"
+#include "PageText.h"
 #include "ProcessItem.h"
 #include "ProcessRunner.h"
 #include "Project.h"
@@ -22,13 +23,6 @@
 #include <exception>
 
 namespace {
-
-CString repeated(const char* text, int times) {
-    CString out;
-    for (int i = 0; i < times; ++i)
-        out += text;
-    return out;
-}
 
 void showGenerated(const char* fileName) {
     CString message;
@@ -104,9 +98,7 @@ void Project::importItems(const CString& path) {
     }
     CString line;
     if (!in.getline(line, INT_MAX)) {
-        CString message;
-        message.Format(loadString(33042), "Project::importItems");
-        ui::AfxMessageBox(message);
+        reportUnknownFailure("Project::importItems");
         return;
     }
     int count = 0;
@@ -202,10 +194,9 @@ void Project::createItemPage(Item* item, int overwrite, TextOutStream* givenLog,
     } else {
         if (writeHeader)
             createItemHeader(item, language);
-        const CString prefix = repeated("../", item->getLevel() + 2);
+        const CString prefix = upPrefix(item->getLevel() + 2);
         TextOutStream page(path);
-        page << "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
-                "\"http://www.w3.org/TR/html4/loose.dtd\">\n"
+        page << kTransitionalDocType << "\n"
              << "<html>\n"
              << "<head>\n"
              << writeHeadMetaTags() << "<title>" << item->getNameByLanguage(language) << "</title>\n"

@@ -4,6 +4,7 @@
 
 #include "HtmlText.h"
 #include "ItemListePlus.h"
+#include "PageText.h"
 #include "Project.h"
 #include "StdOption.h"
 #include "StringTable.h"
@@ -16,12 +17,6 @@
 #include <vector>
 
 namespace {
-
-constexpr const char* kFramesetDocType = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\" "
-                                         "\"http://www.w3.org/TR/html4/frameset.dtd\">";
-constexpr const char* kTransitionalDocType =
-    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
-    "\"http://www.w3.org/TR/html4/loose.dtd\">";
 
 constexpr const char* kAppletFolderName = "applet";
 constexpr const char* kTreeViewPageName = "treeView.htm";
@@ -44,12 +39,6 @@ constexpr const char* kBatchFileNotRunMessage =
 
 const char* byLanguage(int language, const char* first, const char* second) {
     return language == 0 ? first : second;
-}
-
-void reportFailure(const char* operation) {
-    CString message;
-    message.Format(loadString(33042), operation);
-    ui::AfxMessageBox(message);
 }
 
 // The items the tree shows, in list order: an invisible item is left out
@@ -181,7 +170,7 @@ void Project::createSiteFrames() {
     } catch (const std::exception& error) {
         ui::AfxMessageBox(error.what());
     } catch (...) {
-        reportFailure("Project::createSiteFrames");
+        reportUnknownFailure("Project::createSiteFrames");
     }
 }
 
