@@ -4,8 +4,9 @@
 
 #include "CString.h"
 
-constexpr const char* kTransitionalDocType = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
-                                             "\"http://www.w3.org/TR/html4/loose.dtd\">";
+constexpr const char* kTransitionalDocType =
+    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+    "\"http://www.w3.org/TR/html4/loose.dtd\">";
 constexpr const char* kFramesetDocType = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\" "
                                          "\"http://www.w3.org/TR/html4/frameset.dtd\">";
 

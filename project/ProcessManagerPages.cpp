@@ -18,14 +18,10 @@ void ProcessManager::createItemHeader(Item* item, int language) {
         const CString folder = m_siteRoot + item->getFolder(1, 0);
         const CString name = item->getNameByLanguage(language);
         const CString contentPage = getContentPageName(language);
-        CString links = name;
+        CString links;
         CString status;
-        int steps = 1;
-        for (Item* parent = item->getParent(); parent; parent = parent->getParent(), ++steps) {
-            links = "<a href=\"" + upPrefix(steps) + Item::getOverviewPageName(language) +
-                    "\" target=\"main\">" + parent->getNameByLanguage(language) + "</a> / " + links;
-            status = parent->getNameByLanguage(language) + " / " + status;
-        }
+        headerTrail(item, language, links, status);
+        links += name;
         status += name;
 
         TextOutStream header(folder + getHeaderFileName(language));
@@ -50,25 +46,7 @@ void ProcessManager::createItemHeader(Item* item, int language) {
         header << "</font></b></body></html>\n";
         header.close();
 
-        const int rows = item->hasStandardHeader() ? StdOption::instance().getIPFS() : 7;
-        TextOutStream frameset(folder + Item::getOverviewPageName(language));
-        frameset << kTransitionalDocType << "\n"
-                 << "<html>\n"
-                 << "<head>\n"
-                 << "<title>" << name << "</title>\n"
-                 << "<script LANGUAGE=\"JavaScript\" type=\"text/javascript\">\n"
-                 << "window.status = \"" << status << "\"\n"
-                 << "</script>\n"
-                 << "</head>\n"
-                 << "<frameset rows=\"" << rows << "%," << 100 - rows
-                 << "%\" framespacing=\"0\" border=\"0\" frameborder=\"0\">\n"
-                 << "<frame name=\"t\" src=\"" << getHeaderFileName(language)
-                 << "\" scrolling=\"no\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
-                 << "<frame name=\"c\" src=\"" << contentPage
-                 << "\" scrolling=\"yes\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
-                 << "</frameset>\n"
-                 << "</html>\n";
-        frameset.close();
+        writeHeaderFrameset(item, language, status, kTransitionalDocType);
     } catch (const std::exception& error) {
         ui::AfxMessageBox(error.what());
     } catch (...) {

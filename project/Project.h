@@ -228,6 +228,14 @@ public:
     void setApprovalLabel(int n, const CString& label) { m_approvalLabels[n - 1] = label; }
 
 protected:
+    // The parts of an item's header shared by both header writers: the
+    // links to its ancestors, top first, each followed by " / ", and their
+    // names in the same form for the window's status line.
+    static void headerTrail(Item* item, int language, CString& links, CString& status);
+    // The overview page of a framed item: a frameset of the header page
+    // over the content page, under the window status text; docType, when
+    // given, is its first line.
+    void writeHeaderFrameset(Item* item, int language, const CString& status, const char* docType);
     void initFromFile(const CString& path, MainWindow* mainWindow);
 
     ItemListePlus* m_itemList;

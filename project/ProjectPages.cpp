@@ -50,45 +50,55 @@ void Project::createHeaders(int language) {
     }
 }
 
+void Project::headerTrail(Item* item, int language, CString& links, CString& status) {
+    links.Empty();
+    status.Empty();
+    int steps = 1;
+    for (Item* ancestor = item->getParent(); ancestor; ancestor = ancestor->getParent(), ++steps) {
+        links = "<a href=\"" + upPrefix(steps) + Item::getOverviewPageName(language) + "\" target=\"main\">" +
+                ancestor->getNameByLanguage(language) + "</a> / " + links;
+        status = ancestor->getNameByLanguage(language) + " / " + status;
+    }
+}
+
+void Project::writeHeaderFrameset(Item* item, int language, const CString& status, const char* docType) {
+    const int rows = item->hasStandardHeader() ? StdOption::instance().getIPFS() : 7;
+    TextOutStream frameset(m_siteRoot + item->getFolder(1, 0) + Item::getOverviewPageName(language));
+    if (docType)
+        frameset << docType << "\n";
+    frameset << "<html>\n"
+             << "<head>\n"
+             << "<title>" << item->getNameByLanguage(language) << "</title>\n"
+             << "<script LANGUAGE=\"JavaScript\" type=\"text/javascript\">\n"
+             << "window.status = \"" << status << "\"\n"
+             << "</script>\n"
+             << "</head>\n"
+             << "<frameset rows=\"" << rows << "%," << 100 - rows
+             << "%\" framespacing=\"0\" border=\"0\" frameborder=\"0\">\n"
+             << "<frame name=\"t\" src=\"" << (language == 0 ? kHeaderPageName : kHeaderPageNameL2)
+             << "\" scrolling=\"no\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
+             << "<frame name=\"c\" src=\"" << getContentPageName(language)
+             << "\" scrolling=\"yes\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
+             << "</frameset>\n"
+             << "</html>\n";
+    frameset.close();
+}
+
 void Project::createItemHeader(Item* item, int language) {
     try {
-        const CString folder = m_siteRoot + item->getFolder(1, 0);
         CString trail;
         CString status;
-        int steps = 1;
-        for (Item* ancestor = item->getParent(); ancestor; ancestor = ancestor->getParent(), ++steps) {
-            trail = "<a href=\"" + upPrefix(steps) + Item::getOverviewPageName(language) +
-                    "\" target=\"main\">" + ancestor->getNameByLanguage(language) + "</a> / " + trail;
-            status = ancestor->getNameByLanguage(language) + " / " + status;
-        }
+        headerTrail(item, language, trail, status);
         trail += "</font>" + item->getNameByLanguage(language);
         status += item->getNameByLanguage(language);
 
-        TextOutStream header(folder + (language == 0 ? kHeaderPageName : kHeaderPageNameL2));
+        TextOutStream header(m_siteRoot + item->getFolder(1, 0) + (language == 0 ? kHeaderPageName : kHeaderPageNameL2));
         header << "<HTML><HEAD><TITLE>" << item->getName() << "</TITLE></HEAD>\n"
                << "<BODY><p style=\"margin-left: 0; margin-top: -10\"><b><font size=\"2\">\n"
                << trail << "\n"
                << "</body></html>\n";
         header.close();
-
-        const int rows = item->hasStandardHeader() ? StdOption::instance().getIPFS() : 7;
-        TextOutStream frameset(folder + Item::getOverviewPageName(language));
-        frameset << "<html>\n"
-                 << "<head>\n"
-                 << "<title>" << item->getNameByLanguage(language) << "</title>\n"
-                 << "<script LANGUAGE=\"JavaScript\" type=\"text/javascript\">\n"
-                 << "window.status = \"" << status << "\"\n"
-                 << "</script>\n"
-                 << "</head>\n"
-                 << "<frameset rows=\"" << rows << "%," << 100 - rows
-                 << "%\" framespacing=\"0\" border=\"0\" frameborder=\"0\">\n"
-                 << "<frame name=\"t\" src=\"" << (language == 0 ? kHeaderPageName : kHeaderPageNameL2)
-                 << "\" scrolling=\"no\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
-                 << "<frame name=\"c\" src=\"" << getContentPageName(language)
-                 << "\" scrolling=\"yes\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
-                 << "</frameset>\n"
-                 << "</html>\n";
-        frameset.close();
+        writeHeaderFrameset(item, language, status, nullptr);
     } catch (const std::exception& error) {
         ui::AfxMessageBox(error.what());
     } catch (...) {
