@@ -299,17 +299,18 @@ CString ProcessItem::readNotes() {
     return text;
 }
 
-int ProcessItem::writeNotes(const CString& text) {
-    const CString path = getItemFolderPath() + "notes.txt";
+int ProcessItem::writeNotes(const CString& text) { return writeItemFile("notes.txt", text); }
+
+int ProcessItem::writeItemFile(const CString& fileName, const CString& text) {
+    const CString path = getItemFolderPath() + fileName;
     TextOutStream out(path, TextOutStream::Mode::Replace, true);
     out << text;
-    if (!out.is_open() || !out.close()) {
-        CString message;
-        message.Format(loadString(32964), path.GetString(), getItemFolderPath().GetString());
-        ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
-        return 0;
-    }
-    return 1;
+    if (out.is_open() && out.close())
+        return 1;
+    CString message;
+    message.Format(loadString(32964), path.GetString(), getItemFolderPath().GetString());
+    ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+    return 0;
 }
 
 void ProcessItem::load(int force) {

@@ -140,18 +140,6 @@ CString ProcessItemExtension::popupDescription(int language, int maxLength) {
 
 void ProcessItemExtension::edit() { ui::AfxMessageBox(loadString(33046)); }
 
-int ProcessItemExtension::writeItemFile(const CString& fileName, const CString& text) {
-    const CString path = m_item->getItemFolderPath() + fileName;
-    TextOutStream out(path, TextOutStream::Mode::Replace, true);
-    out << text;
-    if (out.is_open() && out.close())
-        return 1;
-    CString message;
-    message.Format(loadString(32964), path.GetString(), m_item->getItemFolderPath().GetString());
-    ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
-    return 0;
-}
-
 int ProcessItemExtension::reportSaveFailure(int ok) const {
     if (!ok) {
         CString message;
@@ -165,12 +153,12 @@ void ProcessItemExtension::writeDescription(const CString& text, int language) {
     m_item->setDescription(language, text);
     const CString name = getDescriptionFileName(language);
     if (!name.IsEmpty())
-        writeItemFile(name, text);
+        m_item->writeItemFile(name, text);
 }
 
 void ProcessItemExtension::writeTailoringGuideline(const CString& text, int language) {
     setTailoringGuideline(text, language);
-    writeItemFile(getTailoringFileName(language), text);
+    m_item->writeItemFile(getTailoringFileName(language), text);
 }
 
 CString ProcessItemExtension::getKeyListText() {

@@ -56,8 +56,6 @@ public:
 protected:
     // "L2" before ".txt" for the second language.
     static CString descriptionFile(const char* firstLanguageName, int language);
-    // Writes text unchanged to a file of the item folder; reports a failure.
-    int writeItemFile(const CString& fileName, const CString& text);
     // Shows 33021 "Error writting item '%s'" when a save failed; answers ok as 0 or 1.
     int reportSaveFailure(int ok) const;
     // The heading of a section of the popup text: the label in navy bold,
