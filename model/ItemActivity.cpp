@@ -69,14 +69,7 @@ void ItemActivity::loadData() {
     m_derivable = m_item->readValue("Derivable") == "yes";
     m_derived = m_item->readValue("Derived") == "yes";
     m_derivedFrom = m_item->readValue("DerivedFrom");
-    const CString phases = m_item->readValue("Phase");
-    if (m_item->getPhaseList()->count() == 0 && !phases.IsEmpty()) {
-        CStringListePlus pieces;
-        pieces.split(phases, ",", 0);
-        for (int i = 1; i <= pieces.count(); ++i)
-            m_item->addPhase(*pieces.at(i));
-        pieces.deleteAll();
-    }
+    m_item->readPhaseKey();
 }
 
 int ItemActivity::saveData() {

@@ -299,6 +299,19 @@ CString ProcessItem::readNotes() {
     return text;
 }
 
+void ProcessItem::readPhaseKey() {
+    if (m_phases->count() != 0)
+        return;
+    const CString phases = readValue("Phase");
+    if (phases.IsEmpty())
+        return;
+    CStringListePlus pieces;
+    pieces.split(phases, ",", 0);
+    for (int i = 1; i <= pieces.count(); ++i)
+        addPhase(*pieces.at(i));
+    pieces.deleteAll();
+}
+
 int ProcessItem::writeNotes(const CString& text) { return writeItemFile("notes.txt", text); }
 
 int ProcessItem::writeItemFile(const CString& fileName, const CString& text) {

@@ -146,6 +146,8 @@ public:
     void setIncludedInProcessDoc(int flag) { m_includeInProcessDoc = flag; }
 
     void addPhase(const CString& name) { m_phases->append(new CString(name)); }
+    // An item without phases takes those of its data file's Phase key.
+    void readPhaseKey();
     CStringListePlus* getPhaseList() const { return m_phases; }
     CStringListePlus* getProjectKinds() const { return m_projectKinds; }
     // 1 for no kind or exactly one kind "generic".

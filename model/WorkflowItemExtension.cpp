@@ -95,16 +95,7 @@ void WorkflowItemExtension::edit() {
 
 void ItemMacroActivity::loadData() {
     WorkflowItemExtension::loadData();
-    if (m_item->getPhaseList()->count() != 0)
-        return;
-    const CString phases = m_item->readValue("Phase");
-    if (phases.IsEmpty())
-        return;
-    CStringListePlus pieces;
-    pieces.split(phases, ",", 0);
-    for (int i = 1; i <= pieces.count(); ++i)
-        m_item->addPhase(*pieces.at(i));
-    pieces.deleteAll();
+    m_item->readPhaseKey();
 }
 
 CString ItemMacroActivity::extraPopupSection(int language) {
