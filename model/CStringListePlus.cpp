@@ -62,6 +62,19 @@ CString CStringListePlus::join(const CString& separator) const {
     return result;
 }
 
+void CStringListePlus::appendLowerCasedPieces(const CString& text) {
+    CStringListePlus pieces;
+    pieces.split(text, ",", 0);
+    for (int i = 1; i <= pieces.count(); ++i) {
+        CString piece = *pieces.at(i);
+        if (piece.IsEmpty())
+            continue;
+        piece.MakeLower();
+        append(new CString(piece));
+    }
+    pieces.deleteAll();
+}
+
 int CStringListePlus::split(const CString& text, const CString& separator, int skip) {
     if (separator.IsEmpty()) {
         // Outside the callers' use: the whole text is one piece.

@@ -21,6 +21,8 @@ public:
     // the first skip pieces; a trailing separator gives no empty piece, an
     // empty text one empty piece. Always 1.
     int split(const CString& text, const CString& separator, int skip);
+    // Appends the pieces of a "," list text, lower-cased, skipping empty ones.
+    void appendLowerCasedPieces(const CString& text);
     // Appends a copy of every string of other.
     void copyFrom(CStringListe* other);
 };

@@ -373,16 +373,7 @@ void ItemWorkProduct::loadWorkProductTypes() {
     const DWORD n = GetPrivateProfileStringA("PROCESSUS", "LISTOFWPTYPE", "", value.GetBuffer(9999), 9999,
                                              project->getSettingsFile());
     value.ReleaseBuffer(static_cast<int>(n));
-    CStringListePlus pieces;
-    pieces.split(value, ",", 0);
-    for (int i = 1; i <= pieces.count(); ++i) {
-        CString type = *pieces.at(i);
-        if (type.IsEmpty())
-            continue;
-        type.MakeLower();
-        workProductTypes->append(new CString(type));
-    }
-    pieces.deleteAll();
+    workProductTypes->appendLowerCasedPieces(value);
 }
 
 void ItemWorkProduct::freeWorkProductTypes() {

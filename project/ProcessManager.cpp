@@ -37,20 +37,6 @@ CString readSetting(const CString& file, const char* section, const char* key) {
     return CString(buffer, static_cast<int>(n));
 }
 
-// Appends the pieces of a "," list, lower-cased, skipping empty pieces.
-void appendLowerCasedPieces(CStringListePlus* list, const CString& value) {
-    CStringListePlus pieces;
-    pieces.split(value, ",", 0);
-    for (int i = 1; i <= pieces.count(); ++i) {
-        CString piece = *pieces.at(i);
-        if (piece.IsEmpty())
-            continue;
-        piece.MakeLower();
-        list->append(new CString(piece));
-    }
-    pieces.deleteAll();
-}
-
 // Every process item of the list in tree order.
 template <typename F> void forEachItem(ItemListePlus* list, F f) {
     ItemIterateur* it = list->ItemListe::createIterator();
@@ -120,12 +106,12 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
     if (stored != getVersionString())
         checkDataVersion(stored, getVersionString());
 
-    appendLowerCasedPieces(m_projectKinds, readSetting(settings, "PROCESSUS", "PROJECTKINDS"));
+    m_projectKinds->appendLowerCasedPieces(readSetting(settings, "PROCESSUS", "PROJECTKINDS"));
     if (m_projectKinds->count() == 0)
         m_projectKinds->append(new CString(getDefaultProjectKind()));
     m_roleResponsibilities->append(new CString);
-    appendLowerCasedPieces(m_roleResponsibilities, readSetting(settings, "PROCESSUS", "ROLE_RESPONSIBILITY"));
-    appendLowerCasedPieces(m_wpRoleResponsibilities, readSetting(settings, "PROCESSUS", "WP_ROLE_RESPONSIBILITY"));
+    m_roleResponsibilities->appendLowerCasedPieces(readSetting(settings, "PROCESSUS", "ROLE_RESPONSIBILITY"));
+    m_wpRoleResponsibilities->appendLowerCasedPieces(readSetting(settings, "PROCESSUS", "WP_ROLE_RESPONSIBILITY"));
 
     CString language = readSetting(settings, "PROCESS_OPTION", "GenerationLang");
     if (language.IsEmpty())
