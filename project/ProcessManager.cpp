@@ -31,12 +31,6 @@ namespace {
 
 ProcessManager* g_manager = nullptr;
 
-CString readSetting(const CString& file, const char* section, const char* key) {
-    char buffer[999];
-    const DWORD n = GetPrivateProfileStringA(section, key, "", buffer, sizeof buffer, file);
-    return CString(buffer, static_cast<int>(n));
-}
-
 // Every process item of the list in tree order.
 template <typename F> void forEachItem(ItemListePlus* list, F f) {
     ItemIterateur* it = list->ItemListe::createIterator();
@@ -99,32 +93,32 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
     g_manager = this;
     if (!deferred)
         loadMenuTree(mainWindow, 1);
-    const CString settings = getSettingsFile();
-    m_processMode = readSetting(settings, "APPLICATION_KIND", "Tolvane") == "yes";
+    const CString settingsFile = getSettingsFile();
+    m_processMode = settings::readKey(settingsFile, "APPLICATION_KIND", "Tolvane") == "yes";
 
     const CString stored = StdOption::instance().getDataVersion();
     if (stored != getVersionString())
         checkDataVersion(stored, getVersionString());
 
-    m_projectKinds->appendLowerCasedPieces(readSetting(settings, "PROCESSUS", "PROJECTKINDS"));
+    m_projectKinds->appendLowerCasedPieces(settings::readKey(settingsFile, "PROCESSUS", "PROJECTKINDS"));
     if (m_projectKinds->count() == 0)
         m_projectKinds->append(new CString(getDefaultProjectKind()));
     m_roleResponsibilities->append(new CString);
-    m_roleResponsibilities->appendLowerCasedPieces(readSetting(settings, "PROCESSUS", "ROLE_RESPONSIBILITY"));
-    m_wpRoleResponsibilities->appendLowerCasedPieces(readSetting(settings, "PROCESSUS", "WP_ROLE_RESPONSIBILITY"));
+    m_roleResponsibilities->appendLowerCasedPieces(settings::readKey(settingsFile, "PROCESSUS", "ROLE_RESPONSIBILITY"));
+    m_wpRoleResponsibilities->appendLowerCasedPieces(settings::readKey(settingsFile, "PROCESSUS", "WP_ROLE_RESPONSIBILITY"));
 
-    CString language = readSetting(settings, "PROCESS_OPTION", "GenerationLang");
+    CString language = settings::readKey(settingsFile, "PROCESS_OPTION", "GenerationLang");
     if (language.IsEmpty())
-        language = readSetting(settings, "PROCESS_OPTION", "GerationLang");
+        language = settings::readKey(settingsFile, "PROCESS_OPTION", "GerationLang");
     if (!language.IsEmpty())
         setGenerationLanguage(language);
-    const CString language2 = readSetting(settings, "PROCESS_OPTION", "GenerationLang2");
+    const CString language2 = settings::readKey(settingsFile, "PROCESS_OPTION", "GenerationLang2");
     if (!language2.IsEmpty())
         setGenerationLanguage2(language2);
 
     static const char* const kApprovalKeys[] = {"appro1", "appro2", "appro3", "appro4", "appro5", "Appro6"};
     for (int n = 1; n <= 6; ++n) {
-        const CString label = readSetting(settings, "APPROVAL", kApprovalKeys[n - 1]);
+        const CString label = settings::readKey(settingsFile, "APPROVAL", kApprovalKeys[n - 1]);
         CString fallback;
         fallback.Format("Approval %d", n);
         setApprovalLabel(n, label.IsEmpty() ? fallback : label);

@@ -25,12 +25,6 @@ CString folderOf(const CString& path) {
     return cut < 0 ? CString() : path.Left(cut + 1);
 }
 
-CString readCmKey(const CString& file, const char* key) {
-    char buffer[999];
-    const DWORD n = GetPrivateProfileStringA("CM", key, "", buffer, sizeof buffer, file);
-    return CString(buffer, static_cast<int>(n));
-}
-
 } // namespace
 
 Project::Project(const CString& settingsPath, MainWindow* mainWindow, int layoutFlag)
@@ -61,10 +55,10 @@ void Project::initFromFile(const CString& path, MainWindow* mainWindow) {
     m_generationLanguage = StdOption::instance().getGenerationLang();
     m_generationLanguage2 = StdOption::instance().getGenerationLang2();
 
-    m_sourceControl = readCmKey(path, "CM") == "yes";
+    m_sourceControl = settings::readKey(path, "CM", "CM") == "yes";
     for (auto [key, field] : {std::pair{"ProjectName", &m_vssProjectName}, {"User", &m_vssUser},
                               {"VssPath", &m_vssPath}}) {
-        const CString value = readCmKey(path, key);
+        const CString value = settings::readKey(path, "CM", key);
         if (!value.IsEmpty())
             *field = value;
     }

@@ -16,10 +16,12 @@ namespace settings {
 
 CString readKey(const char* section, const char* key) {
     const Project* project = Project::getInstance();
-    if (!project)
-        return CString();
+    return project ? readKey(project->getSettingsFile(), section, key) : CString();
+}
+
+CString readKey(const CString& file, const char* section, const char* key) {
     CString value;
-    const DWORD n = GetPrivateProfileStringA(section, key, "", value.GetBuffer(999), 999, project->getSettingsFile());
+    const DWORD n = GetPrivateProfileStringA(section, key, "", value.GetBuffer(999), 999, file);
     value.ReleaseBuffer(static_cast<int>(n));
     return value;
 }

@@ -82,6 +82,8 @@ namespace settings {
 // Key of the open project's settings file, 999-character buffer; empty when
 // absent or empty (or when no project is open).
 CString readKey(const char* section, const char* key);
+// The same from a given settings file.
+CString readKey(const CString& file, const char* section, const char* key);
 void writeKey(const char* section, const char* key, const CString& value);
 // True exactly when the text is "yes".
 bool boolFromText(const CString& text);
