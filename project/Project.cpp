@@ -124,7 +124,7 @@ Item* Project::getHomeItem() const {
 Project::TreeStamp Project::treeStamp() const { return TreeStamp{m_itemList, m_itemList->version(), m_identityEpoch}; }
 
 void Project::ensureIndexes() const {
-    if (!m_indexValid || m_indexedList != m_itemList || m_indexedVersion != m_itemList->version())
+    if (!(m_indexStamp == treeStamp()))
         rebuildIndexes();
 }
 
@@ -142,9 +142,7 @@ void Project::rebuildIndexes() const {
             m_dualByUrl[item->getUrl()] = item; // the last of equal urls
     }
     delete it;
-    m_indexedList = m_itemList;
-    m_indexedVersion = m_itemList->version();
-    m_indexValid = true;
+    m_indexStamp = treeStamp();
 }
 
 Item* Project::findItemByUid(const CString& uid, ItemListe* list) const {

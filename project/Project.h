@@ -180,10 +180,7 @@ public:
     // The target of a shortcut: the last Dual item with exactly its url.
     Item* findShortcutTarget(const Item* shortcut) const;
     // Items changed their uid, name, url or class: the indexes are rebuilt on next use.
-    void invalidateIndexes() {
-        m_indexValid = false;
-        ++m_identityEpoch;
-    }
+    void invalidateIndexes() { ++m_identityEpoch; }
     // Changes whenever the item list or an item's identity changed, so that
     // indexes kept elsewhere can tell they are stale.
     struct TreeStamp {
@@ -278,10 +275,9 @@ private:
     // Deletions and moves under way: only the outermost saves the tree file.
     int m_treeSaveDepth = 0;
 
-    mutable bool m_indexValid = false;
     long m_identityEpoch = 0;
-    mutable const ItemListePlus* m_indexedList = nullptr;
-    mutable long m_indexedVersion = -1;
+    // The tree the indexes were built from; a default stamp matches none.
+    mutable TreeStamp m_indexStamp;
     mutable std::unordered_map<CString, Item*> m_uidIndex;
     mutable std::unordered_map<CString, Item*> m_dualByUrl;
     mutable std::unordered_map<CString, Item*> m_nameIndex;
