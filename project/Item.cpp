@@ -81,8 +81,15 @@ void Item::setName(const CString& name) {
 void Item::makeDefaultUrl() {
     if (getKind() != kDual)
         return;
-    const CString folder = m_parent ? m_parent->getFolder(1, 0) : CString("../site/");
-    setUrl(folder + toFileName(m_name, 1) + "/" + kOverviewPageName);
+    setUrl(defaultFolder(m_parent, m_name) + "/" + kOverviewPageName);
+}
+
+CString Item::defaultFolder(const Item* parent, const CString& name) {
+    return (parent ? parent->getFolder(1, 0) : CString("../site/")) + toFileName(name, 1);
+}
+
+Item* Item::parentForInsertion(Item* anchor, int mode) {
+    return anchor ? (mode == 2 ? anchor : anchor->getParent()) : nullptr;
 }
 
 void Item::initForKind(int kind, const CString& name) {

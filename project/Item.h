@@ -92,6 +92,13 @@ public:
     void setName(const CString& name);
     // Parent folder (or "../site/") + toFileName(name) + "/overview.htm"; Dual items only.
     void makeDefaultUrl();
+    // The folder a new item called name gets under parent (null for a top
+    // item), as its url names it: the parent's folder, or "../site/", and
+    // the name made fit for a file name.
+    static CString defaultFolder(const Item* parent, const CString& name);
+    // The parent an item inserted next to anchor gets: anchor itself as a
+    // child (mode 2), else anchor's parent; none without an anchor.
+    static Item* parentForInsertion(Item* anchor, int mode);
     // Prepares an item whose kind is being changed to kind.
     void initForKind(int kind, const CString& name);
     CString getOverviewUrl(int language) const;

@@ -71,8 +71,7 @@ void writeActivitySkeleton(TextOutStream& out, const CString& prefix) {
 } // namespace
 
 bool ProcessManager::isItemFolderFree(Item* anchor, const CString& name, int mode) const {
-    Item* parent = anchor ? (mode == 2 ? anchor : anchor->getParent()) : nullptr;
-    const CString folder = (parent ? parent->getFolder(1, 0) : CString("../site/")) + toFileName(name, 1);
+    const CString folder = Item::defaultFolder(Item::parentForInsertion(anchor, mode), name);
     return !platform::pathExists(m_siteRoot + folder);
 }
 

@@ -194,7 +194,7 @@ void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) { upda
 int ProcessManager::canMoveItem(Item* from, Item* to, int mode) {
     if (!Project::canMoveItem(from, to, mode))
         return 0;
-    Item* newParent = mode == 2 ? to : (to ? to->getParent() : nullptr);
+    Item* newParent = Item::parentForInsertion(to, mode);
     if (!isAllowedChildItemOf(from, newParent)) {
         ui::AfxMessageBox(loadString(33055));
         return 0;

@@ -42,10 +42,6 @@ void message(UINT id) { ui::AfxMessageBox(loadString(id)); }
 bool isHomeUrl(const CString& url) { return url == "../site/Home/overview.htm" || url == "../site/home/overview.htm"; }
 
 // The default url of a dual item called name under parent (none: the site root).
-CString defaultUrlUnder(Item* parent, const CString& name) {
-    return (parent ? parent->getFolder(1, 0) : CString("../site/")) + toFileName(name, 1) + "/overview.htm";
-}
-
 } // namespace
 
 int Project::lockTree() {
@@ -141,17 +137,18 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
                        int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
                        const CString& uid, Item* shortcutTarget) {
     const bool shared = StdOption::instance().getMultiUsers() && multiUser;
-    Item* parent = anchor ? (mode == 2 ? anchor : anchor->getParent()) : nullptr;
+    Item* parent = Item::parentForInsertion(anchor, mode);
     if (shared && !beginSharedChange({{&anchor, 32811}, {&parent, 32812}, {&shortcutTarget, 32811}}))
         return nullptr;
+    // The reload before a shared change may have replaced the anchor.
     if (anchor)
-        parent = mode == 2 ? anchor : anchor->getParent();
+        parent = Item::parentForInsertion(anchor, mode);
     const int level = !anchor ? 0 : (mode == 2 ? anchor->getLevel() + 1 : anchor->getLevel());
 
     CString itemUrl;
     switch (computeItemKind(name, url)) {
     case kExternal: itemUrl = url; break;
-    case kDual: itemUrl = defaultUrlUnder(parent, name); break;
+    case kDual: itemUrl = Item::defaultFolder(parent, name) + "/" + Item::getOverviewPageName(0); break;
     default: {
         Item* target = shortcutTarget ? shortcutTarget : findItemByName(name);
         if (target) {

@@ -40,7 +40,7 @@ int checkItemNameInParent(const CString& name, const CString& url, Item* anchor,
         return 0;
     if (!list)
         return 1;
-    Item* parent = !anchor ? (item ? item->getParent() : nullptr) : (mode == 2 ? anchor : anchor->getParent());
+    Item* parent = !anchor ? (item ? item->getParent() : nullptr) : Item::parentForInsertion(anchor, mode);
     const int childLevel = parent ? parent->getLevel() + 1 : 0;
     CString folder = toFileName(name, 1);
     ItemIterateur* it = list->createIterator();
