@@ -79,10 +79,9 @@ CString GlossaryTerms::mark(const CString& text, int* tooltipCounter) const {
             if (close > at)
                 continue;
         }
-        CString number;
-        number.Format("%d", (*tooltipCounter)++);
+        const CString number = takeTooltipNumber(tooltipCounter);
         scripts += tooltipEntry(number, term.title, term.content);
-        const CString open = "<span class=\"ToolTip\" " + Project::getTooltipAttributes(number) + ">";
+        const CString open = tooltipSpanOpening(number);
         const CString close = "</span>";
         marked = marked.Left(at) + open + marked.Mid(at, end - at) + close + marked.Mid(end);
         lower = lower.Left(at) + open + lower.Mid(at, end - at) + close + lower.Mid(end);

@@ -52,11 +52,17 @@ const GlossaryTerms& ProcessManager::glossaryTerms(int language) {
 
 CString ProcessManager::descriptionToHtml(const CString& text, int* tooltipCounter, Item* pageItem,
                                           int language, int plain) {
+    // Script strings may hold no line end; CR LF files leave CRs behind.
+    auto onOneLine = [](CString html) {
+        html.Replace("\r", "");
+        html.Replace("\n", " ");
+        return html;
+    };
+    // Plain, or without a page to link from: references are only names.
+    if (plain || !pageItem)
+        return onOneLine(referencesToNames(*this, protectEntities(text), language));
     CString rest = protectEntities(text);
-    // Without a page to link from, references can only be names.
-    if (!pageItem)
-        plain = 1;
-    const GlossaryTerms* terms = plain ? nullptr : &glossaryTerms(language);
+    const GlossaryTerms& terms = glossaryTerms(language);
     // One pass per reference: the text before it is final (and gets its
     // glossary tooltips), the reference is replaced, the rest waits for the
     // next pass. What a reference puts in is not searched for references
@@ -75,9 +81,7 @@ CString ProcessManager::descriptionToHtml(const CString& text, int* tooltipCount
             } else {
                 Item* item = findItemByUid(rest.Mid(at, close - at));
                 remainder = rest.Mid(close + 1);
-                if (item && plain) {
-                    inserted = item->getNameByLanguage(language);
-                } else if (item) {
+                if (item) {
                     const CString name = item->getNameByLanguage(language);
                     const CString link =
                         item->getRelativeLink(pageItem, "") + "/" + Item::getOverviewPageName(language);
@@ -91,17 +95,13 @@ CString ProcessManager::descriptionToHtml(const CString& text, int* tooltipCount
                 }
             }
         }
-        if (terms)
-            before = terms->mark(before, tooltipCounter);
+        before = terms.mark(before, tooltipCounter);
         rest = before + inserted + remainder;
         if (at < 0)
             break;
         from = before.GetLength() + inserted.GetLength();
     }
-    // Script strings may hold no line end; CR LF files leave CRs behind.
-    rest.Replace("\r", "");
-    rest.Replace("\n", " ");
-    return rest;
+    return onOneLine(rest);
 }
 
 CString ProcessManager::descriptionToPlainHtml(const CString& text, int language) {
@@ -118,9 +118,8 @@ CString ProcessManager::toTooltipText(const CString& text, int language) {
 
 CString ProcessManager::writeTermTooltip(const CString& term, int* tooltipCounter, const CString& html,
                                          int language, const CString& title) {
-    CString number;
-    number.Format("%d", (*tooltipCounter)++);
+    const CString number = takeTooltipNumber(tooltipCounter);
     return tooltipEntry(number, escapeScriptString(title.IsEmpty() ? term : title),
                         "<font size=1>" + toTooltipText(html, language) + "<\\/font>") +
-           "<span class=\"ToolTip\" " + getTooltipAttributes(number) + ">" + term + "</span>";
+           tooltipSpanOpening(number) + term + "</span>";
 }

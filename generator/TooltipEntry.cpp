@@ -32,6 +32,16 @@ CString escapeScriptString(const CString& text) {
     return result;
 }
 
+CString takeTooltipNumber(int* tooltipCounter) {
+    CString number;
+    number.Format("%d", (*tooltipCounter)++);
+    return number;
+}
+
+CString tooltipSpanOpening(const CString& number) {
+    return "<span class=\"ToolTip\" " + Project::getTooltipAttributes(number) + ">";
+}
+
 CString tooltipEntry(const CString& number, const CString& title, const CString& content) {
     return "\n<script language=\"JavaScript1.2\"  type=\"text/javascript\">\nText[" + number + "]=[\"" +
            title + "\",\"" + content + "\"]\n</script>\n";

@@ -23,3 +23,7 @@ CString toScriptString(const Project& project, const CString& text, int language
 // "\n<script ...>\nText[number]=[\"title\",\"content\"]\n</script>\n"; title
 // and content are already script strings.
 CString tooltipEntry(const CString& number, const CString& title, const CString& content);
+// The page's next tooltip number, as text; the counter moves on.
+CString takeTooltipNumber(int* tooltipCounter);
+// The opening tag of a text that shows tooltip number on mouse-over; "</span>" closes it.
+CString tooltipSpanOpening(const CString& number);
