@@ -8,6 +8,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -50,7 +51,9 @@ bool findOtherCase(const std::string& folder, const std::string& name, std::stri
 }
 
 // Reads everything from an open file; 0, or the errno of the failed read.
-int readAll(int fd, std::string& bytes) {
+// Reads a file in pieces, handing each to take; 0 at the end, else the read
+// error (-1 when take refused a piece).
+int readPieces(int fd, const std::function<bool(std::string_view)>& take) {
     char buffer[1 << 16];
     for (;;) {
         const ssize_t n = read(fd, buffer, sizeof buffer);
@@ -60,8 +63,16 @@ int readAll(int fd, std::string& bytes) {
             return errno;
         if (n == 0)
             return 0;
-        bytes.append(buffer, static_cast<size_t>(n));
+        if (!take(std::string_view(buffer, static_cast<size_t>(n))))
+            return -1;
     }
+}
+
+int readAll(int fd, std::string& bytes) {
+    return readPieces(fd, [&bytes](std::string_view piece) {
+        bytes.append(piece);
+        return true;
+    });
 }
 
 // Opens a file (not a folder) for reading; -1 with the error recorded.
@@ -84,14 +95,14 @@ bool copyOneFile(const std::string& from, const std::string& to, bool failIfExis
     const int in = openForReading(from, st);
     if (in < 0)
         return false;
-    std::string bytes;
-    const int error = readAll(in, bytes);
-    close(in);
-    if (error != 0)
-        return fail(error);
+    // The copy streams through, however large the file.
     AtomicFileWriter out(to);
     out.setFailIfExists(failIfExists);
-    if (!out.write(bytes) || !out.commit())
+    const int error = readPieces(in, [&out](std::string_view piece) { return out.write(piece); });
+    close(in);
+    if (error > 0)
+        return fail(error);
+    if (error < 0 || !out.commit())
         return fail(out.lastError());
     // The copy keeps the source's modification time and permissions, as on Windows.
     const timespec times[2] = {st.st_atim, st.st_mtim};
