@@ -100,11 +100,12 @@ ImageIndex* ItemIconSet::find(const CString& fileName) const {
 
 bool ItemIconSet::fillTree(wxTreeCtrl& tree, ItemListe* items, bool rememberNodes) {
     tree.DeleteAllItems();
-    for (int i = 1; rememberNodes && items && i <= items->count(); ++i)
-        items->at(i)->setTreeHandle(nullptr);
     const CString defaultIcon = getClosedIconForClass(1);
     const ImageIndex* fallback = find(defaultIcon);
     if (!fallback) {
+        // No item keeps a node of the emptied tree.
+        for (int i = 1; rememberNodes && items && i <= items->count(); ++i)
+            items->at(i)->setTreeHandle(nullptr);
         CString message;
         message.Format(loadString(33025), defaultIcon.GetString());
         ui::AfxMessageBox(message);

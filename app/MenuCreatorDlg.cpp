@@ -226,7 +226,7 @@ bool CMenuCreatorDlg::OnInitDialog() {
     m_initialised = true;
     for (const ToolTip& tip : kToolTips)
         if (wxWindow* control = FindWindow(tip.controlId))
-            control->SetToolTip(toWx(getToolTipText(tip.controlId)));
+            control->SetToolTip(toWx(loadString(tip.stringId)));
     FindWindow(IDC_ADMIN)->SetToolTip(kAdminToolTip);
     static_cast<wxRadioButton*>(FindWindow(IDC_SEARCH_NAME_L1))->SetValue(true);
     FindWindow(IDC_EDIT_HTML)->Disable();

@@ -4,15 +4,10 @@
 
 #include "ProcessManager.h"
 
-#include "GlossaryTerms.h"
-#include "ItemIteratorPlus.h"
 #include "ItemListePlus.h"
-#include "PageText.h"
 #include "ProcessItem.h"
 #include "ProcessOption.h"
 #include "StdOption.h"
-#include "StringTable.h"
-#include "UserInterface.h"
 
 namespace {
 
@@ -37,15 +32,7 @@ const PageFamily kPageFamilies[] = {
 void ProcessManager::generate() {
     // The glossary is read once per language for the whole run.
     PageRun run(*this);
-    try {
-        generatePages();
-    } catch (const std::exception& error) {
-        ui::current().endWaitCursor();
-        ui::AfxMessageBox(error.what());
-        ui::current().beginWaitCursor();
-    } catch (...) {
-        reportUnknownFailure("ProcessManager::generate");
-    }
+    guarded("generate", [this] { generatePages(); }, true);
     setProgressPos(0);
 }
 

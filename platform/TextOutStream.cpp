@@ -76,16 +76,12 @@ TextOutStream& TextOutStream::writeBytes(std::string_view bytes) {
 }
 
 TextOutStream& TextOutStream::write(std::string_view bytes) {
-    if (!m_open)
-        return *this;
-    if (m_binary) {
-        m_buffer.append(bytes);
-    } else {
-        for (char c : bytes) {
-            if (c == '\n')
-                m_buffer += '\r';
-            m_buffer += c;
-        }
+    if (!m_open || m_binary)
+        return writeBytes(bytes);
+    for (char c : bytes) {
+        if (c == '\n')
+            m_buffer += '\r';
+        m_buffer += c;
     }
     if (m_buffer.size() >= kFlushSize)
         flushBuffer();

@@ -166,11 +166,15 @@ ProcessManager::~ProcessManager() {
 
 ProcessManager* ProcessManager::getInstance() { return g_manager; }
 
-void ProcessManager::guarded(const char* operation, const std::function<void()>& work) {
+void ProcessManager::guarded(const char* operation, const std::function<void()>& work, bool underWaitCursor) {
     try {
         work();
     } catch (const std::exception& error) {
+        if (underWaitCursor)
+            ui::current().endWaitCursor();
         ui::AfxMessageBox(error.what());
+        if (underWaitCursor)
+            ui::current().beginWaitCursor();
     } catch (...) {
         reportUnknownFailure(CString("ProcessManager::") + operation);
     }

@@ -139,8 +139,9 @@ public:
     // Whether a new item called name would get a folder that does not exist yet.
     bool isItemFolderFree(Item* anchor, const CString& name, int mode) const;
 
-    // Runs a public operation under the error convention.
-    void guarded(const char* operation, const std::function<void()>& work);
+    // Runs a public operation under the error convention. Under the wait
+    // cursor, an application error's message is shown with the normal cursor.
+    void guarded(const char* operation, const std::function<void()>& work, bool underWaitCursor = false);
 
 private:
     // The class writers' common steps; false when the item's folder could not be made.
