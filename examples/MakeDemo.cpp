@@ -69,7 +69,12 @@ public:
         return static_cast<ProcessItem*>(m_manager.findItemByUid(uid(name)));
     }
     // "~uid/text": how activities and work products name roles.
-    CString reference(const char* name, const char* tail) { return "~" + uid(name) + "/" + tail; }
+    // "Name/text" given as "~" + the named item's uid + "/" + text.
+    CString reference(const char* nameAndText) const {
+        const std::string text(nameAndText);
+        const auto slash = text.find('/');
+        return "~" + uid(text.substr(0, slash).c_str()) + "/" + text.substr(slash + 1).c_str();
+    }
 
     // Writes both descriptions; "[@name]" becomes a reference to the item
     // added under that name.
@@ -116,13 +121,11 @@ void build(ProcessManager& manager) {
     // Roles.
     add(nullptr, "ROLE GROUP", "Roles", "Rôles", 1, "workers.gif", "workers.gif");
     const Described roleList[] = {
-        {"Analyst", "Analyste", 2,
-         "Gathers the needs of the customer and writes the requirements document.",
+        {"Analyst", "Analyste", 2, "Gathers the needs of the customer and writes the requirements document.",
          "Recueille les besoins du client et rédige le cahier des exigences."},
         {"Developer", "Développeur", 3, "Designs and writes the source code from the approved requirements.",
          "Conçoit et écrit le code source à partir des exigences approuvées."},
-        {"Tester", "Testeur", 4,
-         "Checks the product against the requirements and reports the defects found.",
+        {"Tester", "Testeur", 4, "Checks the product against the requirements and reports the defects found.",
          "Vérifie le produit par rapport aux exigences et signale les défauts trouvés."},
         {"Quality manager", "Responsable qualité", 5,
          "Reviews the work products and follows the measures of the process.",
@@ -178,10 +181,7 @@ void build(ProcessManager& manager) {
         for (const char* author : p.authors) {
             if (!author)
                 continue;
-            const std::string a(author);
-            const auto slash = a.find('/');
-            authors += (authors.IsEmpty() ? "" : ",") +
-                       demo.reference(a.substr(0, slash).c_str(), a.substr(slash + 1).c_str());
+            authors += (authors.IsEmpty() ? "" : ",") + demo.reference(author);
         }
         product->writeValue("Author", authors);
         product->load(1);
@@ -321,10 +321,7 @@ void build(ProcessManager& manager) {
         for (const char* role : a.roles) {
             if (!role)
                 continue;
-            const std::string r(role);
-            const auto slash = r.find('/');
-            extension->appendRoleReference(
-                demo.reference(r.substr(0, slash).c_str(), r.substr(slash + 1).c_str()));
+            extension->appendRoleReference(demo.reference(role));
         }
         auto productReference = [&](const char* productAndState) {
             const std::string s(productAndState);
