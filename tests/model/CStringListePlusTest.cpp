@@ -1,17 +1,11 @@
 #include "CStringListePlus.h"
+#include "ListTexts.h"
 
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::vector<std::string> toVector(CStringListe& list) {
-    std::vector<std::string> out;
-    for (int i = 1; i <= list.count(); ++i)
-        out.push_back(list.at(i)->str());
-    return out;
-}
 
 void fill(CStringListePlus& list, const std::vector<std::string>& texts) {
     for (const auto& t : texts)
@@ -67,12 +61,12 @@ TEST(CStringListePlusTest, SplitTable) {
     for (const auto& c : kSplitCases) {
         CStringListePlus list;
         EXPECT_EQ(list.split(c.text, c.separator, c.skip), 1);
-        EXPECT_EQ(toVector(list), c.pieces) << "text: " << c.text << " skip " << c.skip;
+        EXPECT_EQ(texts(&list), c.pieces) << "text: " << c.text << " skip " << c.skip;
         list.deleteAll();
     }
     CStringListePlus odd;
     odd.split("abc", "", 0); // outside the contract: must end, one piece
-    EXPECT_EQ(toVector(odd), (std::vector<std::string>{"abc"}));
+    EXPECT_EQ(texts(&odd), (std::vector<std::string>{"abc"}));
     odd.deleteAll();
 }
 
@@ -98,7 +92,7 @@ TEST(CStringListePlusTest, AddMissingTakesTheVeryStringsOnce) {
     fill(other, {"A", "a", "b"});
     CString* firstA = other.at(1);
     target.addMissing(&other);
-    EXPECT_EQ(toVector(target), (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(texts(&target), (std::vector<std::string>{"B", "A"}));
     EXPECT_EQ(target.at(2), firstA); // the object itself, not a copy
     EXPECT_EQ(target.countCommon(&other), 3);
     // The moved string belongs to target now: free the rest of other only.
@@ -112,7 +106,7 @@ TEST(CStringListePlusTest, CopyFromMakesNewStrings) {
     fill(source, {"x", "y"});
     CStringListePlus copy;
     copy.copyFrom(&source);
-    EXPECT_EQ(toVector(copy), toVector(source));
+    EXPECT_EQ(texts(&copy), texts(&source));
     EXPECT_NE(copy.at(1), source.at(1));
     source.deleteAll();
     copy.deleteAll();

@@ -1,5 +1,6 @@
 #include "CTime.h"
 #include "ItemActivity.h"
+#include "ListTexts.h"
 #include "ProcessFixture.h"
 #include "RecordingUserInterface.h"
 #include "ScopedTimeZone.h"
@@ -9,13 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::vector<std::string> texts(CStringListe* list) {
-    std::vector<std::string> out;
-    for (int i = 1; i <= list->count(); ++i)
-        out.push_back(list->at(i)->str());
-    return out;
-}
 
 class ProcessItemTest : public testing::Test {
 protected:

@@ -5,35 +5,12 @@
 #include "ProcessFixture.h"
 #include "PropertySheet.h"
 #include "RecordingUserInterface.h"
+#include "ScriptedEditing.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Plays the user: fills the pages and answers OK or Cancel.
-class ScriptedEditing : public EditingService {
-public:
-    explicit ScriptedEditing(std::function<int(PropertySheet&)> script) : m_script(std::move(script)) {
-        install(this);
-    }
-    ~ScriptedEditing() override { install(nullptr); }
-    int runSheet(PropertySheet& sheet) override {
-        titles.push_back(sheet.getTitle().str());
-        return m_script(sheet);
-    }
-    std::vector<std::string> titles;
-
-private:
-    std::function<int(PropertySheet&)> m_script;
-};
-
-template <typename Page> Page* pageOf(PropertySheet& sheet) {
-    for (PropertyPage* page : sheet.getPages())
-        if (auto* typed = dynamic_cast<Page*>(page))
-            return typed;
-    return nullptr;
-}
 
 // A sheet built the way the class sheets are: description pages, the
 // tailoring page and the identification page last, then the standard

@@ -5,9 +5,11 @@
 #include "ItemReference.h"
 #include "ItemRole.h"
 #include "ItemWorkProduct.h"
+#include "ListTexts.h"
 #include "ProcessProjectFixture.h"
 #include "PropertySheet.h"
 #include "RolePages.h"
+#include "ScriptedEditing.h"
 #include "WorkProductPages.h"
 
 #include <functional>
@@ -16,41 +18,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> texts(CStringListe* list) {
-    std::vector<std::string> out;
-    for (int i = 1; i <= list->count(); ++i)
-        out.push_back(list->at(i)->str());
-    return out;
-}
-
-// Plays the user of a property sheet.
-class ScriptedEditing : public EditingService {
-public:
-    explicit ScriptedEditing(std::function<int(PropertySheet&)> script) : m_script(std::move(script)) {
-        install(this);
-    }
-    ~ScriptedEditing() override { install(nullptr); }
-    int runSheet(PropertySheet& sheet) override {
-        title = sheet.getTitle().str();
-        captions.clear();
-        for (PropertyPage* page : sheet.getPages())
-            captions.push_back(page->getCaption().str());
-        return m_script(sheet);
-    }
-    std::string title;
-    std::vector<std::string> captions;
-
-private:
-    std::function<int(PropertySheet&)> m_script;
-};
-
-template <typename Page> Page* pageOf(PropertySheet& sheet) {
-    for (PropertyPage* page : sheet.getPages())
-        if (auto* typed = dynamic_cast<Page*>(page))
-            return typed;
-    return nullptr;
-}
 
 class ProcessClassesTest : public testing::Test {
 protected:

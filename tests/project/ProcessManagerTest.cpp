@@ -4,6 +4,7 @@
 #include "ItemRole.h"
 #include "ItemRoleGroup.h"
 #include "ItemWorkProduct.h"
+#include "ListTexts.h"
 #include "ProcessItemListe.h"
 #include "ProcessProjectFixture.h"
 
@@ -12,13 +13,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> texts(CStringListe* list) {
-    std::vector<std::string> out;
-    for (int i = 1; i <= list->count(); ++i)
-        out.push_back(list->at(i)->str());
-    return out;
-}
 
 std::vector<std::string> names(ListeGen* list) {
     std::vector<std::string> out;

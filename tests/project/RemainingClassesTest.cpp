@@ -12,6 +12,7 @@
 #include "ItemProcessOverview.h"
 #include "ItemQualityCriteria.h"
 #include "ItemWorkflow.h"
+#include "ListTexts.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessItemListe.h"
@@ -19,6 +20,7 @@
 #include "PropertySheet.h"
 #include "RecordingMainWindow.h"
 #include "RecordingUserInterface.h"
+#include "ScriptedEditing.h"
 #include "TempDir.h"
 
 #include <functional>
@@ -28,40 +30,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::string> texts(CStringListe* list) {
-    std::vector<std::string> out;
-    for (int i = 1; i <= list->count(); ++i)
-        out.push_back(list->at(i)->str());
-    return out;
-}
-
-class ScriptedEditing : public EditingService {
-public:
-    explicit ScriptedEditing(std::function<int(PropertySheet&)> script) : m_script(std::move(script)) {
-        install(this);
-    }
-    ~ScriptedEditing() override { install(nullptr); }
-    int runSheet(PropertySheet& sheet) override {
-        title = sheet.getTitle().str();
-        captions.clear();
-        for (PropertyPage* page : sheet.getPages())
-            captions.push_back(page->getCaption().str());
-        return m_script(sheet);
-    }
-    std::string title;
-    std::vector<std::string> captions;
-
-private:
-    std::function<int(PropertySheet&)> m_script;
-};
-
-template <typename Page> Page* pageOf(PropertySheet& sheet) {
-    for (PropertyPage* page : sheet.getPages())
-        if (auto* typed = dynamic_cast<Page*>(page))
-            return typed;
-    return nullptr;
-}
 
 class RemainingClassesTest : public testing::Test {
 protected:
