@@ -15,7 +15,7 @@
 
 class ProcessProjectFixture {
 public:
-    ProcessProjectFixture() { dir.copyFixture("process-project", "proj"); }
+    explicit ProcessProjectFixture(const char* fixture = "process-project") { dir.copyFixture(fixture, "proj"); }
 
     ProcessManager* open(int deferred = 0) {
         manager.reset();

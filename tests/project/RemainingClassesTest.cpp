@@ -17,6 +17,7 @@
 #include "ProcessItem.h"
 #include "ProcessItemListe.h"
 #include "ProcessManager.h"
+#include "ProcessProjectFixture.h"
 #include "PropertySheet.h"
 #include "RecordingMainWindow.h"
 #include "RecordingUserInterface.h"
@@ -33,105 +34,94 @@ namespace {
 
 class RemainingClassesTest : public testing::Test {
 protected:
-    void SetUp() override {
-        m_dir.copyFixture("process-classes", "proj");
-        m_manager = std::make_unique<ProcessManager>((m_dir / "proj/site.tvx").c_str(), nullptr, 0, 0);
-    }
-    ProcessItem* item(const char* uid) { return static_cast<ProcessItem*>(m_manager->findItemByUid(uid)); }
-    std::string read(const std::string& path) { return m_dir.read("proj/" + path); }
-    void option(const char* key, const char* value) {
-        WritePrivateProfileStringA("PROCESS_OPTION", key, value, (m_dir / "proj/site.tvx").c_str());
-    }
-
-    TempDir m_dir;
-    RecordingUserInterface m_ui;
-    std::unique_ptr<ProcessManager> m_manager;
+    RemainingClassesTest() : f("process-classes") { f.open(); }
+    ProcessProjectFixture f;
 };
 
 TEST_F(RemainingClassesTest, DomainsAndDisciplinesNameWhatIsBelowThem) {
-    EXPECT_EQ(item("N1")->getDomain(), "Domain A"); // its own name, whatever Name says
-    EXPECT_EQ(item("N2")->getDiscipline(), "Discipline B"); // no Name: its own name
-    EXPECT_EQ(item("N7")->getDomain(), "Domain A");
-    EXPECT_EQ(item("N7")->getDiscipline(), "Discipline B");
-    EXPECT_EQ(item("N7")->getDefaultWorkProductImage(), "wp.gif");
-    EXPECT_EQ(item("N1")->hasHtmlPage(), 1);
-    EXPECT_EQ(item("N2")->hasHtmlPage(), 1);
-    EXPECT_EQ(item("N23")->hasDiagram(), 1);
-    EXPECT_EQ(item("N21")->hasDiagram(), 0);
+    EXPECT_EQ(f.item("N1")->getDomain(), "Domain A"); // its own name, whatever Name says
+    EXPECT_EQ(f.item("N2")->getDiscipline(), "Discipline B"); // no Name: its own name
+    EXPECT_EQ(f.item("N7")->getDomain(), "Domain A");
+    EXPECT_EQ(f.item("N7")->getDiscipline(), "Discipline B");
+    EXPECT_EQ(f.item("N7")->getDefaultWorkProductImage(), "wp.gif");
+    EXPECT_EQ(f.item("N1")->hasHtmlPage(), 1);
+    EXPECT_EQ(f.item("N2")->hasHtmlPage(), 1);
+    EXPECT_EQ(f.item("N23")->hasDiagram(), 1);
+    EXPECT_EQ(f.item("N21")->hasDiagram(), 0);
 }
 
 TEST_F(RemainingClassesTest, WorkflowMacroActivityAndPhaseKeys) {
-    EXPECT_EQ(item("N3")->getItemWorkflow()->m_fullyGenerated, 1);
-    EXPECT_EQ(item("N4")->getItemPhase()->m_fullyGenerated, 0); // "Yes" is not "yes"
-    ASSERT_NE(item("N6")->getItemMacroActivity(), nullptr);
-    item("N6")->getPhaseList()->deleteAll();
-    item("N6")->load(1); // a macro-activity reads Phase only into an empty list
-    EXPECT_EQ(texts(item("N6")->getPhaseList()), (std::vector<std::string>{"P1", "", "P2"}));
-    item("N4")->load(1); // a phase always names itself when Phase is empty
-    EXPECT_EQ(texts(item("N4")->getPhaseList()), std::vector<std::string>{"Phase 1"});
-    item("N6")->getItemMacroActivity()->m_fullyGenerated = 1;
-    ASSERT_EQ(item("N6")->save(), 1);
-    EXPECT_NE(read("site/Domain_A/Discipline_B/Flow/Macro/process.data").find("fullyGenerated=yes\r\n"),
+    EXPECT_EQ(f.item("N3")->getItemWorkflow()->m_fullyGenerated, 1);
+    EXPECT_EQ(f.item("N4")->getItemPhase()->m_fullyGenerated, 0); // "Yes" is not "yes"
+    ASSERT_NE(f.item("N6")->getItemMacroActivity(), nullptr);
+    f.item("N6")->getPhaseList()->deleteAll();
+    f.item("N6")->load(1); // a macro-activity reads Phase only into an empty list
+    EXPECT_EQ(texts(f.item("N6")->getPhaseList()), (std::vector<std::string>{"P1", "", "P2"}));
+    f.item("N4")->load(1); // a phase always names itself when Phase is empty
+    EXPECT_EQ(texts(f.item("N4")->getPhaseList()), std::vector<std::string>{"Phase 1"});
+    f.item("N6")->getItemMacroActivity()->m_fullyGenerated = 1;
+    ASSERT_EQ(f.item("N6")->save(), 1);
+    EXPECT_NE(f.read("site/Domain_A/Discipline_B/Flow/Macro/process.data").find("fullyGenerated=yes\r\n"),
               std::string::npos);
 }
 
 TEST_F(RemainingClassesTest, LinkRefreshGivesPhasesThroughShortcuts) {
-    m_manager->setLinksNeedRefresh();
-    m_manager->updateLinks(item("N1"), 0);
+    f.manager->setLinksNeedRefresh();
+    f.manager->updateLinks(f.item("N1"), 0);
     // Build is inside Macro, which a shortcut under Phase 1 brings into the phase.
-    EXPECT_NE(item("N7")->getPhaseList()->find("Phase 1", ""), 0);
-    EXPECT_NE(item("N6")->getPhaseList()->find("phase 1", ""), 0);
-    EXPECT_EQ(item("N9")->getPhaseList()->find("Phase 1", ""), 0);
+    EXPECT_NE(f.item("N7")->getPhaseList()->find("Phase 1", ""), 0);
+    EXPECT_NE(f.item("N6")->getPhaseList()->find("phase 1", ""), 0);
+    EXPECT_EQ(f.item("N9")->getPhaseList()->find("Phase 1", ""), 0);
     // Run twice: no name is added twice.
-    m_manager->updateLinks(item("N1"), 0);
+    f.manager->updateLinks(f.item("N1"), 0);
     int count = 0;
-    for (const auto& phase : texts(item("N7")->getPhaseList()))
+    for (const auto& phase : texts(f.item("N7")->getPhaseList()))
         count += phase == "Phase 1";
     EXPECT_EQ(count, 1);
 }
 
 TEST_F(RemainingClassesTest, DescendantActivitiesAndChildElements) {
     ProcessItemListe activities;
-    m_manager->getDescendantActivities(item("N4"), &activities);
+    f.manager->getDescendantActivities(f.item("N4"), &activities);
     ASSERT_EQ(activities.count(), 1);
-    EXPECT_EQ(activities.at(1), item("N7")); // through the shortcut to Macro
+    EXPECT_EQ(activities.at(1), f.item("N7")); // through the shortcut to Macro
     activities.removeAll();
-    m_manager->getDescendantActivities(item("N3"), &activities);
+    f.manager->getDescendantActivities(f.item("N3"), &activities);
     // Through "-> Macro": Build; then Macro's own subtree: Build again, and
     // "-> Test" expanded: Test, Deep; then Test's own subtree: Test, Deep.
     EXPECT_EQ(activities.count(), 6);
     activities.removeAll();
-    m_manager->getChildWorkElements(item("N6"), &activities, 1);
+    f.manager->getChildWorkElements(f.item("N6"), &activities, 1);
     ASSERT_EQ(activities.count(), 2);
-    EXPECT_EQ(activities.at(2), item("N9")); // the shortcut's target
+    EXPECT_EQ(activities.at(2), f.item("N9")); // the shortcut's target
     activities.removeAll();
-    m_manager->getChildWorkElements(item("N6"), &activities, 0);
-    EXPECT_EQ(activities.at(2), item("N8"));
+    f.manager->getChildWorkElements(f.item("N6"), &activities, 0);
+    EXPECT_EQ(activities.at(2), f.item("N8"));
     activities.removeAll();
 }
 
 TEST_F(RemainingClassesTest, WorkflowPopupSections) {
-    option("MAP_Desc", "yes");
-    option("MAP_outWP", "yes");
-    option("MAP_childrenActivities", "yes");
-    item("N6")->buildHtmlDescription(0);
+    f.setOption("MAP_Desc", "yes");
+    f.setOption("MAP_outWP", "yes");
+    f.setOption("MAP_childrenActivities", "yes");
+    f.item("N6")->buildHtmlDescription(0);
     // Draft and Complete are parts of Plan: produced once, as Plan; Test produces Plan too.
-    EXPECT_EQ(item("N6")->getHtmlDescription(0),
+    EXPECT_EQ(f.item("N6")->getHtmlDescription(0),
               "<b><font color='navy'>Produced</font></b>\n* Plan"
               "<br><br><b><font color='navy'>Activities</font></b><br>* Build<br>* Test");
-    item("N3")->buildHtmlDescription(0);
-    EXPECT_EQ(item("N3")->getHtmlDescription(0),
+    f.item("N3")->buildHtmlDescription(0);
+    EXPECT_EQ(f.item("N3")->getHtmlDescription(0),
               "<b><font color='navy'>Description</font></b><br>The flow.<br>More.\r\n<br>\n"
               "<b><font color='navy'>Produced</font></b>\n* Plan");
-    option("MAP_Desc", "false");
-    option("MAP_outWP", "false");
-    option("MAP_childrenActivities", "false");
-    item("N6")->buildHtmlDescription(0);
-    EXPECT_EQ(item("N6")->getHtmlDescription(0), "");
+    f.setOption("MAP_Desc", "false");
+    f.setOption("MAP_outWP", "false");
+    f.setOption("MAP_childrenActivities", "false");
+    f.item("N6")->buildHtmlDescription(0);
+    EXPECT_EQ(f.item("N6")->getHtmlDescription(0), "");
 }
 
 TEST_F(RemainingClassesTest, MeasureKeysAndDataFiles) {
-    ItemMeasure* measure = item("N15")->getItemMeasure();
+    ItemMeasure* measure = f.item("N15")->getItemMeasure();
     ASSERT_NE(measure, nullptr);
     EXPECT_EQ(measure->m_calculateAverage, 1);
     EXPECT_EQ(measure->m_calculateMedian, 0);
@@ -162,20 +152,20 @@ TEST_F(RemainingClassesTest, MeasureKeysAndDataFiles) {
 }
 
 TEST_F(RemainingClassesTest, ProceduresAndGroups) {
-    ItemGenericProcedure* procedure = item("N17")->getItemGenericProcedure();
+    ItemGenericProcedure* procedure = f.item("N17")->getItemGenericProcedure();
     EXPECT_EQ(procedure->getProcedure(0), "rules.doc");
     EXPECT_EQ(procedure->getProcedure(1), "regles.doc");
-    option("UseAlternativeLinks", "yes");
-    item("N17")->load(1);
+    f.setOption("UseAlternativeLinks", "yes");
+    f.item("N17")->load(1);
     EXPECT_EQ(procedure->getProcedure(0), "http://example.org/rules");
     EXPECT_EQ(procedure->getProcedure(1), "regles.doc"); // the alternative is empty
     ASSERT_EQ(procedure->saveProcedure("", "new.doc", "Draft", "Policy", "4", "Short.", "alt-l2", "l2.doc"), 1);
     EXPECT_EQ(procedure->getProcedure(0), "new.doc");
     EXPECT_EQ(procedure->getProcedure(1), "alt-l2");
-    EXPECT_EQ(read("site/Procedures/Coding_rules/ProcDescription.txt"), "Short.");
-    const std::string data = read("site/Procedures/Coding_rules/process.data");
+    EXPECT_EQ(f.read("site/Procedures/Coding_rules/ProcDescription.txt"), "Short.");
+    const std::string data = f.read("site/Procedures/Coding_rules/process.data");
     EXPECT_NE(data.find("ProcState=Draft\r\nProcVersion=4\r\nProcedureType=Policy\r\n"), std::string::npos);
-    ItemGenericProcedureGroup* group = item("N16")->getItemGenericProcedureGroup();
+    ItemGenericProcedureGroup* group = f.item("N16")->getItemGenericProcedureGroup();
     EXPECT_EQ(group->m_printType, 1); // absent: shown
     EXPECT_EQ(group->m_printState, 1);
     EXPECT_EQ(group->m_printVersion, 0); // "YES" is not "yes"
@@ -183,26 +173,26 @@ TEST_F(RemainingClassesTest, ProceduresAndGroups) {
 }
 
 TEST_F(RemainingClassesTest, GlossaryEntriesOverviewsAndCriteria) {
-    ItemGlossaryEntry* entry = item("N19")->getItemGlossaryEntry();
+    ItemGlossaryEntry* entry = f.item("N19")->getItemGlossaryEntry();
     EXPECT_EQ(entry->getSource(1), "Norme X");
     EXPECT_EQ(entry->getEquivalent(1), "R\xE9" "f\xE9rence");
-    EXPECT_TRUE(item("N19")->isGlossaryEntry());
-    EXPECT_EQ(item("N20")->getItemProcessOverview()->getTargetWorkflow(),
+    EXPECT_TRUE(f.item("N19")->isGlossaryEntry());
+    EXPECT_EQ(f.item("N20")->getItemProcessOverview()->getTargetWorkflow(),
               "../site/Domain_A/Discipline_B/Flow/overview.htm");
-    ItemQualityCriteria* criterion = item("N14")->getItemQualityCriteria();
+    ItemQualityCriteria* criterion = f.item("N14")->getItemQualityCriteria();
     EXPECT_EQ(texts(criterion->getTargets()), (std::vector<std::string>{"n12", "other,one"}));
     EXPECT_EQ(criterion->isMain(), 1);
-    ASSERT_EQ(item("N14")->save(), 1);
-    EXPECT_NE(read("site/Products/Plan/Complete/process.data").find("Targets=n12,other\\commaone\r\nMain=yes\r\n"),
+    ASSERT_EQ(f.item("N14")->save(), 1);
+    EXPECT_NE(f.read("site/Products/Plan/Complete/process.data").find("Targets=n12,other\\commaone\r\nMain=yes\r\n"),
               std::string::npos);
-    ProcessItemListe* criteria = m_manager->getQualityCriteria(item("N12"));
+    ProcessItemListe* criteria = f.manager->getQualityCriteria(f.item("N12"));
     EXPECT_EQ(criteria->count(), 1);
     delete criteria;
-    criteria = m_manager->getSubtreeQualityCriteria(item("N11"));
+    criteria = f.manager->getSubtreeQualityCriteria(f.item("N11"));
     EXPECT_EQ(criteria->count(), 1); // deeper than a child, but main
     delete criteria;
-    item("N21")->save(); // a site map saves without a message
-    EXPECT_TRUE(m_ui.messages.empty());
+    f.item("N21")->save(); // a site map saves without a message
+    EXPECT_TRUE(f.ui.messages.empty());
 }
 
 struct SheetCase {
@@ -237,12 +227,12 @@ TEST_F(RemainingClassesTest, MainWindowSheetsOfEveryClass) {
     ScriptedEditing editing([](PropertySheet&) { return IDCANCEL; });
     for (const auto& c : cases) {
         editing.title.clear();
-        AttributeSheets::editItemAttributes(m_manager.get(), item(c.uid));
+        AttributeSheets::editItemAttributes(f.manager.get(), f.item(c.uid));
         EXPECT_EQ(editing.title, c.title) << c.uid;
         EXPECT_EQ(editing.captions, c.captions) << c.uid;
     }
     // A shortcut edits its target.
-    AttributeSheets::editItemAttributes(m_manager.get(), item("N8"));
+    AttributeSheets::editItemAttributes(f.manager.get(), f.item("N8"));
     EXPECT_EQ(editing.title, "Edit activity: Test");
 }
 
@@ -255,11 +245,11 @@ TEST_F(RemainingClassesTest, QualityCriterionSheetSavesOnce) {
         page->m_applicability = "Large plans only.";
         return IDOK;
     });
-    AttributeSheets::editItemAttributes(m_manager.get(), item("N14"));
-    const std::string data = read("site/Products/Plan/Complete/process.data");
+    AttributeSheets::editItemAttributes(f.manager.get(), f.item("N14"));
+    const std::string data = f.read("site/Products/Plan/Complete/process.data");
     EXPECT_NE(data.find("VersionMinor=2\r\n"), std::string::npos); // one save: 1 -> 2
     EXPECT_NE(data.find("Main=no\r\n"), std::string::npos);
-    EXPECT_EQ(read("site/Products/Plan/Complete/Tailoring.txt"), "Large plans only.");
+    EXPECT_EQ(f.read("site/Products/Plan/Complete/Tailoring.txt"), "Large plans only.");
 }
 
 TEST_F(RemainingClassesTest, MeasureAndGlossaryEntrySheetsWriteTheirValues) {
@@ -273,24 +263,24 @@ TEST_F(RemainingClassesTest, MeasureAndGlossaryEntrySheetsWriteTheirValues) {
             entry->m_source = "Source FR";
         return IDOK;
     });
-    AttributeSheets::editItemAttributes(m_manager.get(), item("N15"));
-    std::string data = read("site/Effort/process.data");
+    AttributeSheets::editItemAttributes(f.manager.get(), f.item("N15"));
+    std::string data = f.read("site/Effort/process.data");
     EXPECT_NE(data.find("CalculateMedian=yes\r\n"), std::string::npos);
     EXPECT_NE(data.find("Unit=days\r\n"), std::string::npos);
-    EXPECT_EQ(read("site/Effort/MeasureDescription.txt"), "Effort spent.");
-    AttributeSheets::editItemAttributes(m_manager.get(), item("N19"));
-    data = read("site/Glossary/Baseline/process.data");
+    EXPECT_EQ(f.read("site/Effort/MeasureDescription.txt"), "Effort spent.");
+    AttributeSheets::editItemAttributes(f.manager.get(), f.item("N19"));
+    data = f.read("site/Glossary/Baseline/process.data");
     EXPECT_NE(data.find("sourceL2=Source FR\r\n"), std::string::npos);
     EXPECT_NE(data.find("equivalentL1=Reference\r\n"), std::string::npos);
 }
 
 TEST_F(RemainingClassesTest, ExternalItemsHaveNoAttributes) {
-    Item* web = m_manager->addItem(nullptr, "Web", 0, "i", "o", 0, "", "http://example.org", 0, 0, 0, 1, "", 0, "");
+    Item* web = f.manager->addItem(nullptr, "Web", 0, "i", "o", 0, "", "http://example.org", 0, 0, 0, 1, "", 0, "");
     ScriptedEditing editing([](PropertySheet&) { return IDOK; });
-    AttributeSheets::editItemAttributes(m_manager.get(), web);
+    AttributeSheets::editItemAttributes(f.manager.get(), web);
     EXPECT_TRUE(editing.title.empty());
-    ASSERT_EQ(m_ui.messages.size(), 1u);
-    EXPECT_EQ(m_ui.messages[0].text, "There are no attributes on external items");
+    ASSERT_EQ(f.ui.messages.size(), 1u);
+    EXPECT_EQ(f.ui.messages[0].text, "There are no attributes on external items");
 }
 
 } // namespace
