@@ -1,5 +1,6 @@
 #include "Encoding.h"
 #include "FileSystem.h"
+#include "Golden.h"
 #include "ProcessManager.h"
 #include "RecordingUserInterface.h"
 #include "RunProgram.h"
@@ -73,9 +74,16 @@ TEST_F(DemoSiteTest, ASecondGenerationLeavesEveryPageAsItWas) {
         EXPECT_EQ(first.count(page), 1u) << page;
     generate();
     const auto second = siteFiles();
-    ASSERT_EQ(first.size(), second.size());
-    for (const auto& [path, text] : first)
-        EXPECT_TRUE(second.at(path) == text) << path << " changed on the second run";
+    std::vector<std::string> firstPaths, secondPaths;
+    for (const auto& file : first)
+        firstPaths.push_back(file.first);
+    for (const auto& file : second)
+        secondPaths.push_back(file.first);
+    ASSERT_EQ(firstPaths, secondPaths);
+    for (const auto& [path, text] : first) {
+        const std::string difference = describeDifference(text, second.at(path), path);
+        EXPECT_TRUE(difference.empty()) << "changed on the second run: " << difference;
+    }
 }
 
 // The local links of a page: href and src attributes, and the quoted paths
