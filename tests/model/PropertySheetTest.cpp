@@ -12,9 +12,10 @@
 
 namespace {
 
-// A sheet built the way the class sheets are: description pages, the
-// tailoring page and the identification page last, then the standard
-// closing steps on OK.
+// A sheet of the pages every class sheet shares (descriptions, tailoring,
+// identification last) with the closing steps on OK, to test what those
+// pages load and store. The class sheets themselves, with their own order
+// of writes, are tested through their items' edit().
 int editDesign(ProcessFixture& fixture, ProcessItem* item) {
     DescL1DialogMgt description(fixture.project.get(), item, 0);
     DescL2DialogMgt descriptionL2(fixture.project.get(), item, 1);
