@@ -5,6 +5,7 @@
 #include "ProcessFixture.h"
 #include "PropertySheet.h"
 #include "RecordingUserInterface.h"
+#include "ScopedTimeZone.h"
 #include "ScriptedEditing.h"
 
 #include <functional>
@@ -79,9 +80,9 @@ TEST_F(PropertySheetTest, OkWritesEverythingAndRenamesLast) {
         identification->onSelchangeApproval(3, 2); // "To approve": dated today
         return IDOK;
     });
+    ScopedTimeZone zone; // gives the clock back, whatever happens
     CTime::setClockForTests(CTime(2025, 6, 30, 10, 0, 0).GetTime());
     ASSERT_EQ(editDesign(m_fixture, design), IDOK);
-    CTime::setClockForTests(0);
     const std::string data = m_fixture.read("site/Process/Design/process.data");
     EXPECT_NE(data.find("Version=5\r\n"), std::string::npos);
     EXPECT_NE(data.find("VersionMinor=8\r\n"), std::string::npos);

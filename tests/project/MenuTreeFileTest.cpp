@@ -95,8 +95,8 @@ TEST_F(MenuTreeFileTest, RecordEdgeCasesRoundTrip) {
     tricky->setNameL2("x*y,z");
     Item* blank = add("no url", "", 0);
     Item* target = add("target", "../site/target/overview.htm", 0);
-    Item* shortcut = add("-> target", "../site/target/overview.htm", 1); // empty referenced uid
-    Item* orphan = add("-> none", "../site/none/overview.htm", 1);       // no target either
+    add("-> target", "../site/target/overview.htm", 1); // empty referenced uid
+    add("-> none", "../site/none/overview.htm", 1);     // no target either
     project->saveMenuTree();
 
     const std::string text = tree();
@@ -118,8 +118,6 @@ TEST_F(MenuTreeFileTest, RecordEdgeCasesRoundTrip) {
     EXPECT_EQ(again->at(2)->getKind(), blank->getKind());
     EXPECT_EQ(again->at(4)->getReferencedUid(), target->getUid());
     EXPECT_EQ(again->at(5)->getReferencedUid(), "");
-    (void)shortcut;
-    (void)orphan;
 }
 
 TEST_F(MenuTreeFileTest, ShortRecordsReadWithDefaults) {

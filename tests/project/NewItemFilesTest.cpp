@@ -129,6 +129,9 @@ TEST_F(NewItemFilesTest, HeaderFramesetFooterAndNavigationBar) {
     m_manager->writePageFooter(test, page, 1, 1, 0, "T");
     page.close();
     expectGolden("Flow/Build", "Build-header-footer.txt");
+}
+
+TEST(CompareDoublesTest, SortsNumbersAscending) {
     const double values[] = {2.5, -1, 2.5, 0};
     std::vector<double> sorted(values, values + 4);
     std::qsort(sorted.data(), sorted.size(), sizeof(double), ProcessManager::compareDoubles);

@@ -237,7 +237,7 @@ TEST_F(ProcessClassesTest, ExampleLibraryListing) {
 
 TEST_F(ProcessClassesTest, CountingWorkProductsCountsStatesOfOneParentOnce) {
     ItemActivity* design = f.item("N8")->getItemActivity();
-    f.item("N11")->getItemWorkProduct(); // a state: its extension is a work product's
+    // A state: its extension is a work product's.
     auto* state = static_cast<ItemWorkProduct*>(f.item("N11")->getExtension());
     EXPECT_EQ(state->m_viewParentWorkProductInActivity, 1);
     // Two references to states of Blueprint count once only when the

@@ -102,7 +102,7 @@ TEST_F(ProjectServicesTest, DefaultPageOfAnItem) {
 }
 
 TEST_F(ProjectServicesTest, PagesThatCannotBeWrittenAreReported) {
-    Item* blank = item("N5"); // its folder does not exist
+    // The folder of N2 does not exist.
     m_manager->createItemPage(item("N2"), 1, nullptr, 0, 0, 0);
     ASSERT_FALSE(m_ui.messages.empty());
     EXPECT_NE(m_ui.messages.back().text.Find("creation failed"), -1);
@@ -112,7 +112,6 @@ TEST_F(ProjectServicesTest, PagesThatCannotBeWrittenAreReported) {
     m_manager->createItemPage(item("N1"), 1, nullptr, 1, 0, 0);
     ASSERT_EQ(m_ui.messages.size(), 1u);
     EXPECT_NE(m_ui.messages[0].text.Find("Creation of directory"), -1);
-    (void)blank;
 }
 
 TEST_F(ProjectServicesTest, SourceControlCommandsRunWithoutAShell) {
