@@ -132,19 +132,19 @@ bool ProcessManager::beginClassFiles(ProcessItem* item, TextOutStream* log, int 
     return true;
 }
 
-void ProcessManager::writeNewFile(ProcessItem* item, const CString& fileName, const CString& text, TextOutStream* log,
-                                  const CString& existsLine) {
+void ProcessManager::writeNewFile(ProcessItem* item, const CString& fileName, const CString& text,
+                                  TextOutStream* log) {
     const CString path = m_siteRoot + item->getFolder(1, 0) + fileName;
     if (platform::pathExists(path)) {
         if (log)
-            *log << existsLine;
+            *log << "-- " << fileName << " of " << item->getUrl() << " already exist. Generation skiped\n";
         return;
     }
     TextOutStream out(path);
     out << text;
 }
 
-CString ProcessManager::dataFileText(ProcessItem* item, int kind, std::initializer_list<const char*> lines) const {
+CString ProcessManager::dataFileText(ProcessItem* item, int kind, const std::vector<const char*>& lines) const {
     CString text = "[PROCESSUS]\nClass=" + getProcessClassKeyword(kind, 0) + "\n";
     for (const char* line : lines)
         text += CString(line) + "\n";
@@ -195,10 +195,8 @@ void ProcessManager::createRoleFiles(ProcessItem* item, const CString& descripti
                                       << "To generate... <br>\n";
                              },
                              true, true);
-        writeNewFile(item, "RoleDescription.txt", description + "\n", log,
-                     "-- RoleDescription.txt of " + item->getUrl() + " already exist. Generation skiped\n");
-        writeNewFile(item, "process.data", dataFileText(item, kRoleClass, {}), log,
-                     "-- process.data of " + item->getUrl() + " already exist. Generation skiped\n");
+        writeNewFile(item, "RoleDescription.txt", description + "\n", log);
+        writeNewFile(item, "process.data", dataFileText(item, kRoleClass, {}), log);
     }
     closeLog(log);
 }
@@ -216,10 +214,8 @@ void ProcessManager::createWorkflowFiles(ProcessItem* item, const CString& descr
                                                 "ProcessPerformanceObjectives", "Interfaces"});
                              },
                              false, false);
-        writeNewFile(item, "Description.txt", description + "\n", log,
-                     "-- Description.txt of " + item->getUrl() + " already exist. Generation skiped\n");
-        writeNewFile(item, "process.data", dataFileText(item, kWorkflowClass, {"fullyGenerated=yes"}), log,
-                     "-- process.data of " + item->getUrl() + " already exist. Generation skiped\n");
+        writeNewFile(item, "Description.txt", description + "\n", log);
+        writeNewFile(item, "process.data", dataFileText(item, kWorkflowClass, {"fullyGenerated=yes"}), log);
     }
     closeLog(log);
 }
@@ -274,8 +270,7 @@ void ProcessManager::createMacroActivityFiles(ProcessItem* item, const CString& 
                              },
                              false, false);
         writeNewFile(item, "process.data",
-                     dataFileText(item, kind, {"fullyGenerated=yes", "State=", "Version="}), log,
-                     "-- process.data of " + item->getUrl() + " already exist. Generation skiped\n");
+                     dataFileText(item, kind, {"fullyGenerated=yes", "State=", "Version="}), log);
     }
     closeLog(log);
 }
@@ -359,7 +354,7 @@ void ProcessManager::createActivityFiles(ProcessItem* item, const CString& descr
                                   {"Roles=", "InWorkProducts=", "OutWorkProducts=", "Step=", "State=", "Version=",
                                    "ActivityType="}) +
                          "\n" + (separated ? "SeparatedProcedureText=yes" : "SeparatedProcedureText=no"),
-                     log, "-- process.data of " + item->getUrl() + " already exist. Generation skiped\n");
+                     log);
     }
     closeLog(log);
 }
@@ -388,8 +383,7 @@ void ProcessManager::createWorkProductFiles(ProcessItem* item, const CString& de
                                       << "To generate... <br>\n";
                              },
                              false, true);
-        writeNewFile(item, "ArtefactDescription.txt", description + "\n", log,
-                     "-- ArtefactDescription.txt of " + item->getUrl() + " already exist. Generation skiped\n");
+        writeNewFile(item, "ArtefactDescription.txt", description + "\n", log);
         std::vector<const char*> keys = {"TemplateNameL1F1=", "TemplateNameL1F2=", "AlternativeTemplateNameL1F1=",
                                          "AlternativeTemplateNameL1F2=", "ExampleNameL1F1=", "ExampleNameL1F2=",
                                          "AlternativeExampleNameL1F1=", "AlternativeExampleNameL1F2="};
@@ -398,14 +392,9 @@ void ProcessManager::createWorkProductFiles(ProcessItem* item, const CString& de
                                     "AlternativeTemplateNameL2F2=", "ExampleNameL2F1=", "ExampleNameL2F2=",
                                     "AlternativeExampleNameL2F1=", "AlternativeExampleNameL2F2="})
                 keys.push_back(key);
-        CString lines;
-        for (const char* key : keys)
-            lines += CString(key) + "\n";
-        lines += "TemplateNameF1Extension=\nTemplateNameF2Extension=\nComment=\nAuthor=\n";
-        writeNewFile(item, "process.data",
-                     "[PROCESSUS]\nClass=" + getProcessClassKeyword(kWorkProductClass, 0) + "\n" + lines +
-                         (item->isFrame() ? "Frame=yes" : "Frame=no"),
-                     log, "-- process.data of " + item->getUrl() + " already exist. Generation skiped\n");
+        for (const char* key : {"TemplateNameF1Extension=", "TemplateNameF2Extension=", "Comment=", "Author="})
+            keys.push_back(key);
+        writeNewFile(item, "process.data", dataFileText(item, kWorkProductClass, keys), log);
     }
     closeLog(log);
 }
@@ -424,7 +413,6 @@ void ProcessManager::createGenericItemFiles(ProcessItem* item, const CString&, i
     TextOutStream* log = openLog();
     if (log)
         *log << "Create " << getProcessClassKeyword(kind, 1) << " " << item->getName() << "\n";
-    writeNewFile(item, "process.data", dataFileText(item, kind, {}), log,
-                 "-- process.data of " + item->getUrl() + " already exist. Generation skiped\n");
+    writeNewFile(item, "process.data", dataFileText(item, kind, {}), log);
     closeLog(log);
 }

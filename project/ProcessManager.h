@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 class CStringListe;
 class GlossaryTerms;
@@ -150,9 +151,10 @@ private:
                           TextOutStream* log, const std::function<void(TextOutStream&, const CString&)>& body,
                           bool titleInFirstLanguage, bool logUrl);
     void writeActivityDefaultPage(ProcessItem* item, int useFrame, int language, TextOutStream* log, int separated);
-    void writeNewFile(ProcessItem* item, const CString& fileName, const CString& text, TextOutStream* log,
-                      const CString& existsLine);
-    CString dataFileText(ProcessItem* item, int kind, std::initializer_list<const char*> lines) const;
+    // Writes a new file of the item folder; one that exists already is kept
+    // and the log says so.
+    void writeNewFile(ProcessItem* item, const CString& fileName, const CString& text, TextOutStream* log);
+    CString dataFileText(ProcessItem* item, int kind, const std::vector<const char*>& lines) const;
     bool m_folderRefused = false;
 
     void generatePages();
