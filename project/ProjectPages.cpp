@@ -14,11 +14,7 @@
 #include <exception>
 #include <vector>
 
-CString Project::getItemFilePath(Item* item, int language) {
-    if (language == 0)
-        return m_siteRoot + item->getUrl();
-    return m_siteRoot + item->getFolder(1, 0) + kOverviewPageNameL2;
-}
+CString Project::getItemFilePath(Item* item, int language) { return m_siteRoot + item->getOverviewUrl(language); }
 
 CString Project::getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage, int addBreak,
                                const CString& image) {

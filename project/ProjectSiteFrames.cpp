@@ -89,9 +89,7 @@ private:
 // The page the item opens in the language: external items keep their url in
 // both; in the second language the others open their folder's second page.
 CString pageUrl(const Item* item, int language) {
-    if (language == 0 || item->getKind() == kExternal)
-        return item->getUrl();
-    return item->getFolder(1, 0) + kOverviewPageNameL2;
+    return item->getKind() == kExternal ? item->getUrl() : item->getOverviewUrl(language);
 }
 
 const char* targetOf(const Item* item) {
