@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* kProcedureLinks[] = {"NOPROCEDURE", "STANDARD", "URL"};
 
-CString boolText(int flag) { return flag ? "yes" : "no"; }
 
 void appendLine(CString& text, const CString& line) {
     if (!text.IsEmpty())
@@ -83,15 +82,15 @@ int ItemActivity::saveData() {
     ok &= m_item->writeValue("ActivityType", m_activityType);
     ok &= m_item->writeList("GProc", m_generalProcedures, ",");
     ok &= m_item->writeList("Measures", m_measures, ",");
-    ok &= m_item->writeValue("SeparatedProcedureText", boolText(m_separatedProcedureText));
-    ok &= m_item->writeValue("StepHyperlinks", boolText(m_stepHyperlinks));
+    ok &= m_item->writeValue("SeparatedProcedureText", ProcessItem::yesNo(m_separatedProcedureText));
+    ok &= m_item->writeValue("StepHyperlinks", ProcessItem::yesNo(m_stepHyperlinks));
     ok &= m_item->writeValue("ProcedureLink", m_procedureLink == 0 ? kProcedureLinks[0]
                                                                    : (m_procedureLink == 2 ? kProcedureLinks[2]
                                                                                            : kProcedureLinks[1]));
     ok &= m_item->writeValue("ProcedureURL", m_procedureUrl);
     ok &= m_item->writeValue("ProcedureURLL2", m_procedureUrlL2);
-    ok &= m_item->writeValue("Derivable", boolText(m_derivable));
-    ok &= m_item->writeValue("Derived", boolText(m_derived));
+    ok &= m_item->writeValue("Derivable", ProcessItem::yesNo(m_derivable));
+    ok &= m_item->writeValue("Derived", ProcessItem::yesNo(m_derived));
     ok &= m_item->writeValue("DerivedFrom", m_derivedFrom);
     return reportSaveFailure(ok);
 }

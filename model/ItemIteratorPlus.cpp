@@ -15,12 +15,9 @@ int ItemIteratorPlus::first() {
 
 void ItemIteratorPlus::next() {
     m_inner->next();
-    if (m_inner->isAtEnd() && m_inShortcut) {
-        m_inShortcut = 0;
-        m_inner->gotoSecondMark();
-        m_inner->next();
-    } else if (m_inShortcut && m_inner->current() != m_targetItem &&
-               m_inner->current()->getLevel() <= m_targetLevel) {
+    // Leaving the shortcut's target subtree: back after the shortcut.
+    if (m_inShortcut && (m_inner->isAtEnd() || (m_inner->current() != m_targetItem &&
+                                                m_inner->current()->getLevel() <= m_targetLevel))) {
         m_inShortcut = 0;
         m_inner->gotoSecondMark();
         m_inner->next();

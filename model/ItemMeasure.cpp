@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kDataSection = "DATA";
 
-CString yesNo(int flag) { return flag ? "yes" : "no"; }
 
 void readInto(const CString& file, const char* key, DWORD size, CString& out) {
     CString value;
@@ -36,11 +35,11 @@ void ItemMeasure::loadData() {
 
 int ItemMeasure::saveData() {
     int ok = ProcessItemExtension::saveData();
-    ok &= m_item->writeValue("CalculateAverage", yesNo(m_calculateAverage));
-    ok &= m_item->writeValue("CalculateMedian", yesNo(m_calculateMedian));
-    ok &= m_item->writeValue("CalculateStandardDeviation", yesNo(m_calculateStandardDeviation));
+    ok &= m_item->writeValue("CalculateAverage", ProcessItem::yesNo(m_calculateAverage));
+    ok &= m_item->writeValue("CalculateMedian", ProcessItem::yesNo(m_calculateMedian));
+    ok &= m_item->writeValue("CalculateStandardDeviation", ProcessItem::yesNo(m_calculateStandardDeviation));
     ok &= m_item->writeValue("Unit", m_unit);
-    ok &= m_item->writeValue("includePlanedValue", yesNo(m_includePlannedValue));
+    ok &= m_item->writeValue("includePlanedValue", ProcessItem::yesNo(m_includePlannedValue));
     ok &= m_item->writeValue("hyperlink", m_hyperlink);
     ok &= m_item->writeValue("picturePath", m_picturePath);
     return reportSaveFailure(ok);

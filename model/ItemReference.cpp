@@ -42,7 +42,7 @@ Item* findReferencedItem(const CString& reference) { return itemWithUid(uidOfHea
 CString getReferenceUid(const CString& reference) { return uidOfHead(headOf(reference)); }
 
 CString getWorkProductReferenceName(const CString& reference, int language) {
-    return headName(headOf(reference), language);
+    return getReferenceDisplayName(reference, language);
 }
 
 CString getWorkProductReferenceStateName(const CString& reference, int language, int uidOnly) {

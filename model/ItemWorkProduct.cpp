@@ -22,7 +22,6 @@ const char* const kLanguageFormat[2][2] = {{"L1F1", "L1F2"}, {"L2F1", "L2F2"}};
 
 CString templateKey(int language, int format) { return CString("TemplateName") + kLanguageFormat[language][format]; }
 CString exampleKey(int language, int format) { return CString("ExampleName") + kLanguageFormat[language][format]; }
-CString trueFalse(int flag) { return flag ? "true" : "false"; }
 
 bool endsWithSeparator(const CString& path) {
     const char last = path.IsEmpty() ? '\0' : path[path.GetLength() - 1];
@@ -142,10 +141,10 @@ int ItemWorkProduct::saveData() {
     ok &= m_item->writeValue("TemplateNameF2Extension", m_templateNameF2Extension);
     ok &= m_item->writeValue("WPType", m_wpType);
     ok &= m_item->writeValue("ExampleLibraryPath", getExampleLibraryPath());
-    ok &= m_item->writeValue("DefaultExampleLibrary", trueFalse(m_defaultExampleLibrary));
-    ok &= m_item->writeValue("viewParentWorkProductInActivity", trueFalse(m_viewParentWorkProductInActivity));
-    ok &= m_item->writeValue("ToArchive", trueFalse(m_toArchive));
-    ok &= m_item->writeValue("isARequirementToImplement", trueFalse(m_isARequirementToImplement));
+    ok &= m_item->writeValue("DefaultExampleLibrary", ProcessItem::trueFalse(m_defaultExampleLibrary));
+    ok &= m_item->writeValue("viewParentWorkProductInActivity", ProcessItem::trueFalse(m_viewParentWorkProductInActivity));
+    ok &= m_item->writeValue("ToArchive", ProcessItem::trueFalse(m_toArchive));
+    ok &= m_item->writeValue("isARequirementToImplement", ProcessItem::trueFalse(m_isARequirementToImplement));
     ok &= m_item->writeValue("Derivable", m_derivable ? "yes" : "no");
     ok &= m_item->writeValue("Derived", m_derived ? "yes" : "no");
     ok &= m_item->writeValue("DerivedFrom", m_derivedFrom);

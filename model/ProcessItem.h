@@ -92,6 +92,9 @@ public:
     // The key's value, cut to 998 characters; empty when absent.
     CString readValue(const CString& key);
     int writeValue(const CString& key, const CString& value);
+    // The texts the data file keeps flags in: "yes"/"no", and for some keys "true"/"false".
+    static const char* yesNo(int flag) { return flag ? "yes" : "no"; }
+    static const char* trueFalse(int flag) { return flag ? "true" : "false"; }
     // Runs several key writes as one rewrite of the data file; 1 when they
     // and the rewrite succeeded.
     int writeTogether(const std::function<int()>& writes);

@@ -16,12 +16,6 @@
 #include "PropertySheet.h"
 #include "StdOption.h"
 
-namespace {
-
-CString yesNo(int flag) { return flag ? "yes" : "no"; }
-
-} // namespace
-
 void ItemDiscipline::loadData() {
     ProcessItemExtension::loadData();
     const CString name = m_item->readValue("Name");
@@ -62,7 +56,7 @@ void ItemQualityCriteria::loadData() {
 int ItemQualityCriteria::saveData() {
     int ok = ProcessItemExtension::saveData();
     ok &= m_item->writeList("Targets", m_targets, ",");
-    ok &= m_item->writeValue("Main", yesNo(m_main));
+    ok &= m_item->writeValue("Main", ProcessItem::yesNo(m_main));
     return ok ? 1 : 0;
 }
 
@@ -175,9 +169,9 @@ void ItemGenericProcedureGroup::loadData() {
 
 int ItemGenericProcedureGroup::saveData() {
     int ok = ProcessItemExtension::saveData();
-    ok &= m_item->writeValue("PrintType", yesNo(m_printType));
-    ok &= m_item->writeValue("PrintState", yesNo(m_printState));
-    ok &= m_item->writeValue("PrintVersion", yesNo(m_printVersion));
-    ok &= m_item->writeValue("AllProcedures", yesNo(m_allProcedures));
+    ok &= m_item->writeValue("PrintType", ProcessItem::yesNo(m_printType));
+    ok &= m_item->writeValue("PrintState", ProcessItem::yesNo(m_printState));
+    ok &= m_item->writeValue("PrintVersion", ProcessItem::yesNo(m_printVersion));
+    ok &= m_item->writeValue("AllProcedures", ProcessItem::yesNo(m_allProcedures));
     return reportSaveFailure(ok);
 }
