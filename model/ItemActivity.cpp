@@ -17,7 +17,6 @@ namespace {
 
 constexpr const char* kProcedureLinks[] = {"NOPROCEDURE", "STANDARD", "URL"};
 
-
 void appendLine(CString& text, const CString& line) {
     if (!text.IsEmpty())
         text += "<br>";

@@ -11,7 +11,6 @@ namespace {
 
 constexpr const char* kDataSection = "DATA";
 
-
 void readInto(const CString& file, const char* key, DWORD size, CString& out) {
     CString value;
     const DWORD n = GetPrivateProfileStringA(kDataSection, key, "", value.GetBuffer(static_cast<int>(size)), size, file);
