@@ -147,16 +147,4 @@ void ItemRoleGroup::addLink(ItemLink* link) {
     }
 }
 
-void ItemRoleGroup::edit() {
-    CWorkflowEditorStarterDlgMgt starter(m_project, m_item, "Role map", 0);
-    CIdentificationDialogMgt identification(m_item);
-    PropertySheet sheet("Role map edition: " + m_item->getName());
-    sheet.addPage(&starter);
-    sheet.addPage(&identification);
-    if (sheet.DoModal() != IDOK)
-        return;
-    identification.writeNotes(m_item);
-    identification.storeInto(m_item);
-    m_item->save();
-    identification.renameWhenChanged(m_item);
-}
+void ItemRoleGroup::edit() { editDiagramItem("Role map", "Role map edition: "); }

@@ -1,9 +1,12 @@
 #include "ProcessItemExtension.h"
 
+#include "CIdentificationDialogMgt.h"
+#include "DescriptionPages.h"
 #include "HtmlText.h"
 #include "ItemClasses.h"
 #include "ItemExtensions.h"
 #include "ProcessItem.h"
+#include "PropertySheet.h"
 #include "Project.h"
 #include "StringTable.h"
 #include "TextInStream.h"
@@ -122,6 +125,20 @@ void ProcessItemExtension::buildHtmlDescription(int language) {
     CString text = readDescription(language, 0, 1, 0);
     text.Replace("<br><br>", "<br>");
     m_item->setHtmlDescription(language, text);
+}
+
+void ProcessItemExtension::editDiagramItem(const char* diagramName, const CString& sheetTitle) {
+    CWorkflowEditorStarterDlgMgt starter(m_project, m_item, diagramName, 0);
+    CIdentificationDialogMgt identification(m_item);
+    PropertySheet sheet(sheetTitle + m_item->getName());
+    sheet.addPage(&starter);
+    sheet.addPage(&identification);
+    if (sheet.DoModal() != IDOK)
+        return;
+    identification.writeNotes(m_item);
+    identification.storeInto(m_item);
+    m_item->save();
+    identification.renameWhenChanged(m_item);
 }
 
 CString ProcessItemExtension::popupHeading(int language, const char* labelKey) const {

@@ -65,6 +65,9 @@ protected:
     // breaks made single and, with maxLength, cut there followed by " ...";
     // empty when there is no description.
     CString popupDescription(int language, int maxLength = 0);
+    // The sheet of a class whose item is a diagram: the page that starts
+    // its editor and the identification page, closed the standard way.
+    void editDiagramItem(const char* diagramName, const CString& sheetTitle);
 
     ProcessItem* m_item;
     Project* m_project;

@@ -60,19 +60,7 @@ int ItemQualityCriteria::saveData() {
     return ok ? 1 : 0;
 }
 
-void ItemWorkProductOverview::edit() {
-    CWorkflowEditorStarterDlgMgt starter(m_project, m_item, "Work product map", 0);
-    CIdentificationDialogMgt identification(m_item);
-    PropertySheet sheet("Work product overview edition: " + m_item->getName());
-    sheet.addPage(&starter);
-    sheet.addPage(&identification);
-    if (sheet.DoModal() != IDOK)
-        return;
-    identification.writeNotes(m_item);
-    identification.storeInto(m_item);
-    m_item->save();
-    identification.renameWhenChanged(m_item);
-}
+void ItemWorkProductOverview::edit() { editDiagramItem("Work product map", "Work product overview edition: "); }
 
 void ItemGlossaryEntry::loadData() {
     ProcessItemExtension::loadData();
