@@ -33,6 +33,15 @@ int levelOf(const CString& field) {
     return static_cast<int>(value);
 }
 
+// The reader skips empty pieces, so empty fields are written as a single
+// blank to keep the later fields in place; a blank reads back as empty.
+CString fieldOrBlank(const CString& value) {
+    return value.IsEmpty() ? CString(" ") : value;
+}
+CString blankAsEmpty(const CString& field) {
+    return field == " " ? CString() : field;
+}
+
 } // namespace
 
 bool MenuTreeRecord::parse(const CString& line, MenuTreeRecord& record) {
@@ -44,19 +53,17 @@ bool MenuTreeRecord::parse(const CString& line, MenuTreeRecord& record) {
     auto field = [&f](size_t n) { return n <= f.size() ? f[n - 1] : CString(); };
     record = MenuTreeRecord();
     record.level = levelOf(field(1));
-    record.uid = field(2);
-    record.name = unescapeName(field(3));
+    record.uid = blankAsEmpty(field(2));
+    record.name = unescapeName(blankAsEmpty(field(3)));
     const CString url = field(4);
     record.url = (url == "empty" || url == " ") ? CString() : url;
     record.blankTarget = field(5) == "_blank";
-    record.icon = field(6);
-    record.openIcon = field(7);
+    record.icon = blankAsEmpty(field(6));
+    record.openIcon = blankAsEmpty(field(7));
     record.visible = field(9) != "false";
     record.frame = field(10) != "false";
-    const CString nameL2 = field(11);
-    record.nameL2 = (nameL2.IsEmpty() || nameL2 == " ") ? CString() : unescapeName(nameL2);
-    const CString referenced = field(12);
-    record.referencedUid = (referenced.IsEmpty() || referenced == " ") ? CString() : referenced;
+    record.nameL2 = unescapeName(blankAsEmpty(field(11)));
+    record.referencedUid = blankAsEmpty(field(12));
     record.hasReferencedField = f.size() >= 12;
     return true;
 }
@@ -64,14 +71,15 @@ bool MenuTreeRecord::parse(const CString& line, MenuTreeRecord& record) {
 CString MenuTreeRecord::format() const {
     CString line;
     line.Format("%d", level);
-    line += "*" + uid + "*" + escapeName(name) + "*" + (url.IsEmpty() ? CString("empty") : url) + "*";
+    line += "*" + fieldOrBlank(uid) + "*" + fieldOrBlank(escapeName(name)) + "*" +
+            (url.IsEmpty() ? CString("empty") : url) + "*";
     line += blankTarget ? "_blank" : " ";
-    line += "*" + icon + "*" + openIcon + "*f*";
+    line += "*" + fieldOrBlank(icon) + "*" + fieldOrBlank(openIcon) + "*f*";
     line += visible ? "true*" : "false*";
     line += frame ? "true*" : "false*";
-    line += (nameL2.IsEmpty() ? CString(" ") : escapeName(nameL2)) + "*";
+    line += fieldOrBlank(escapeName(nameL2)) + "*";
     if (hasReferencedField)
-        line += referencedUid + "*";
+        line += fieldOrBlank(referencedUid) + "*";
     return line;
 }
 

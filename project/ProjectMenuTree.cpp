@@ -58,6 +58,7 @@ void Project::saveMenuTree() {
             record.visible = item->isVisible();
             record.frame = item->isFrame();
             record.nameL2 = item->getNameL2();
+            // Only a shortcut names another item; the others write a blank.
             if (item->getKind() == kShortcut) {
                 record.referencedUid = item->getReferencedUid();
                 if (record.referencedUid.IsEmpty()) {
@@ -65,8 +66,6 @@ void Project::saveMenuTree() {
                     record.referencedUid = target ? target->getUid() : CString();
                     record.hasReferencedField = target != nullptr;
                 }
-            } else {
-                record.referencedUid = " ";
             }
             out << "\n" << record.format();
         }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -118,6 +119,55 @@ TEST_F(MenuTreeFileTest, RecordEdgeCasesRoundTrip) {
     EXPECT_EQ(again->at(2)->getKind(), blank->getKind());
     EXPECT_EQ(again->at(4)->getReferencedUid(), target->getUid());
     EXPECT_EQ(again->at(5)->getReferencedUid(), "");
+}
+
+// Every field of an item as the tree file keeps it, on one line.
+std::string recordFields(const Item* item) {
+    return std::to_string(item->getLevel()) + "|" + item->getUid().str() + "|" + item->getName().str() + "|" +
+           item->getUrl().str() + "|" + std::to_string(item->isBlankTarget()) + "|" + item->getIcon().str() +
+           "|" + item->getOpenIcon().str() + "|" + std::to_string(item->isVisible()) + "|" +
+           std::to_string(item->isFrame()) + "|" + item->getNameL2().str() + "|" +
+           item->getReferencedUid().str();
+}
+
+TEST_F(MenuTreeFileTest, EmptyFieldsComeBackEmptyAndKeepTheLaterFieldsInPlace) {
+    struct EmptyFields {
+        const char* uid;
+        const char* name;
+        const char* icon;
+        const char* openIcon;
+    };
+    const EmptyFields cases[] = {
+        {"", "No uid", "i.gif", "o.gif"},
+        {"N2", "", "i.gif", "o.gif"},
+        {"N3", "No icon", "", "o.gif"},
+        {"N4", "No open icon", "i.gif", ""},
+        {"", "", "", ""},
+    };
+    auto project = open();
+    ItemListePlus* list = project->getItemList();
+    list->deleteAll();
+    std::vector<std::string> saved;
+    for (const EmptyFields& c : cases) {
+        Item* item =
+            project->createItem(nullptr, c.name, "../site/x/overview.htm", 1, c.icon, c.openIcon, 0, 1, "");
+        item->setUid(c.uid);
+        item->setVisible(0);
+        item->setNameL2("Second");
+        list->append(item);
+        saved.push_back(recordFields(item));
+    }
+    project->saveMenuTree();
+    EXPECT_NE(tree().find("\r\n0* *No uid*../site/x/overview.htm*_blank*i.gif*o.gif*f*false*true*Second* *"),
+              std::string::npos);
+
+    auto reopened = open();
+    ItemListePlus* again = reopened->getItemList();
+    ASSERT_EQ(again->count(), static_cast<int>(saved.size()));
+    for (int i = 1; i <= again->count(); ++i) {
+        EXPECT_EQ(recordFields(again->at(i)), saved[i - 1]);
+        EXPECT_EQ(again->at(i)->getKind(), kDual);
+    }
 }
 
 TEST_F(MenuTreeFileTest, ShortRecordsReadWithDefaults) {
