@@ -86,6 +86,9 @@ public:
     void removeSubtree(Item* item);
     // The first item whose name equals the name ("-> " and what precedes it dropped).
     Item* findItemByName(const CString& name) const;
+    // The item of the tree that a shortcut's referenced uid names (never the
+    // shortcut itself); null when it names none.
+    Item* findReferencedItem(const Item* shortcut) const;
     // A new list of the names of the dual items in tree order; the caller owns it.
     CStringListe* getDualItemNames() const;
     // Moves the item's folder into "tmp" under a dated name.

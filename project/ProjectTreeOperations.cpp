@@ -320,7 +320,16 @@ int Project::changeItem(Item* item, const CString& newName, int blankTarget, con
     if (item->getKind() == kExternal) {
         item->setUrl(url);
     } else if (item->getKind() == kShortcut) {
-        if (Item* target = findItemByName(item->getName()))
+        // The item the shortcut stands for; only without one that its
+        // referenced uid names is the target looked up by name, and then
+        // remembered.
+        Item* target = findReferencedItem(item);
+        if (!target) {
+            target = findItemByName(item->getName());
+            if (target)
+                item->setReferencedUid(target->getUid());
+        }
+        if (target)
             item->setUrl(target->getUrl());
         else
             message(32970);
@@ -355,9 +364,12 @@ Item* Project::moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator)
     if (!it->isAtEnd())
         it->next();
 
-    Item* moved = addItem(to, from->getName(), from->isBlankTarget(), from->getIcon(), from->getOpenIcon(), mode, "",
-                          from->getUrl(), 0, 0, from->isFrame(), from->isVisible(), from->getNameL2(), 0,
-                          from->getUid());
+    // A shortcut keeps the item it stands for; without one that its
+    // referenced uid names, the copy looks its target up by name.
+    Item* target = from->getKind() == kShortcut ? findReferencedItem(from) : nullptr;
+    Item* moved = addItem(to, from->getName(), from->isBlankTarget(), from->getIcon(), from->getOpenIcon(),
+                          mode, "", from->getUrl(), 0, 0, from->isFrame(), from->isVisible(),
+                          from->getNameL2(), 0, from->getUid(), target);
     deleteItem(from, 0, 1, 0, 0, 0);
     while (!it->isAtEnd() && it->current()->getLevel() > level)
         moveItem(moved, it->current(), 2, it);
@@ -387,6 +399,13 @@ void Project::removeSubtree(Item* item) {
     for (Item* next = m_itemList->at(position + 1); next && next->getLevel() > item->getLevel();
          next = m_itemList->at(position + 1))
         detach(next);
+}
+
+Item* Project::findReferencedItem(const Item* shortcut) const {
+    if (shortcut->getReferencedUid().IsEmpty())
+        return nullptr;
+    Item* target = findItemByUid(shortcut->getReferencedUid());
+    return target != shortcut ? target : nullptr;
 }
 
 Item* Project::findItemByName(const CString& name) const {

@@ -80,6 +80,36 @@ TEST_F(TreeOperationsTest, ShortcutsTakeTheirTargetsUrl) {
     EXPECT_EQ(web->getUrl(), "http://example.org");
 }
 
+TEST_F(TreeOperationsTest, ShortcutsKeepTheirTargetThroughAMoveAndAnEdit) {
+    Item* a = add(nullptr, "A", 0);
+    Item* b = add(nullptr, "B", 0);
+    Item* first = add(a, "Same");
+    Item* second = add(b, "Same");
+    m_manager->createShortcut(second);
+    Item* shortcut = m_manager->getItemList()->at(m_manager->getItemList()->indexOf(second) + 1);
+    ASSERT_EQ(shortcut->getKind(), kShortcut);
+    ASSERT_EQ(shortcut->getUrl(), second->getUrl());
+
+    Item* moved = m_manager->moveItem(a, shortcut, 0, nullptr);
+    ASSERT_NE(moved, nullptr);
+    EXPECT_EQ(moved->getUrl(), second->getUrl());
+    EXPECT_EQ(moved->getReferencedUid(), second->getUid());
+    ASSERT_EQ(m_manager->changeItem(moved, moved->getName(), 0, "i.gif", "o.gif", 1, "", 1, "", ""), 1);
+    EXPECT_EQ(moved->getUrl(), second->getUrl());
+    EXPECT_EQ(moved->getReferencedUid(), second->getUid());
+    EXPECT_NE(treeFile().find("-> Same*" + second->getUrl().str() + "* *i.gif*o.gif*f*true*false* *" +
+                              second->getUid().str() + "*"),
+              std::string::npos);
+
+    // A referenced uid that names no item leaves the lookup by name, whose
+    // find is then remembered.
+    moved->setReferencedUid("N404");
+    ASSERT_EQ(m_manager->changeItem(moved, moved->getName(), 0, "i.gif", "o.gif", 1, "", 1, "", ""), 1);
+    EXPECT_EQ(moved->getUrl(), first->getUrl());
+    EXPECT_EQ(moved->getReferencedUid(), first->getUid());
+    EXPECT_TRUE(m_ui.messages.empty());
+}
+
 TEST_F(TreeOperationsTest, DeletingRemovesTheSubtreeAndTheShortcutsAndSaves) {
     Item* a = add(nullptr, "A", 0);
     Item* a1 = add(a, "A1");
