@@ -44,12 +44,16 @@ int ItemMeasure::saveData() {
     return reportSaveFailure(ok);
 }
 
-CString ItemMeasure::getDataFolder() const { return m_item->getItemFolderPath() + "am/"; }
+CString ItemMeasure::getDataFolder() const {
+    return m_item->getItemFolderFile("am/");
+}
 
 void ItemMeasure::writeMeasureData(const CString& projectName, const CString& projectType, const CString& department,
                                    const CString& value, const CString& comment, const CString& plannedValue) {
     // The project name as typed may hold characters no file name may hold.
-    const CString file = getDataFolder() + toFileName(projectName, 1) + ".dat";
+    const CString file = m_item->getItemFolderFile("am/" + toFileName(projectName, 1) + ".dat");
+    if (file.IsEmpty())
+        return;
     platform::updateProfile(file, [&](ProfileFile& data) {
         data.set(kDataSection, "ProjectName", projectName.str());
         data.set(kDataSection, "ProjectType", projectType.str());
@@ -64,7 +68,9 @@ void ItemMeasure::writeMeasureData(const CString& projectName, const CString& pr
 CStringListe* ItemMeasure::listMeasureDataFiles() {
     auto* names = new CStringListe;
     WIN32_FIND_DATAA data;
-    const CString folder = m_project->getSiteDirectory() + m_item->getFolder(1, 0) + "am/";
+    const CString folder = getDataFolder();
+    if (folder.IsEmpty())
+        return names;
     HANDLE search = FindFirstFileA(folder + "*", &data);
     if (search == INVALID_HANDLE_VALUE)
         return names;
@@ -79,7 +85,9 @@ CStringListe* ItemMeasure::listMeasureDataFiles() {
 
 void ItemMeasure::readMeasureData(const CString& fileName, CString& projectName, CString& projectType,
                                   CString& department, CString& value, CString& comment, CString& plannedValue) {
-    const CString file = getDataFolder() + fileName;
+    const CString file = m_item->getItemFolderFile("am/" + fileName);
+    if (file.IsEmpty())
+        return;
     readInto(file, "ProjectName", 999, projectName);
     readInto(file, "ProjectType", 999, projectType);
     readInto(file, "Department", 999, department);

@@ -30,6 +30,8 @@ public:
                          CString& value, CString& comment, CString& plannedValue);
     // The label "StandardMeasureDescription" with its backslash-n pairs made line breaks.
     static CString getStandardDescription(int language);
+    // The folder "am/" of the item folder that holds the measure's data
+    // files; an empty text when it lies outside the project folder.
     CString getDataFolder() const;
 
     const CString& getUnit() const { return m_unit; }

@@ -111,9 +111,8 @@ void ItemWorkProduct::loadData() {
 
     m_archiveFiles->deleteAll();
     m_archiveSubfolders->deleteAll();
-    const CString folder = m_defaultExampleLibrary && m_project
-                               ? m_project->getSiteDirectory() + m_item->getFolder(1, 0) + "ar/"
-                               : getExampleLibraryPath();
+    const CString folder =
+        m_defaultExampleLibrary && m_project ? m_item->getItemFolderFile("ar/") : getExampleLibraryPath();
     if (!folder.IsEmpty())
         listArchive(folder, m_archiveFiles, m_archiveSubfolders);
     auto* parent = dynamic_cast<ProcessItem*>(m_item->getParent());

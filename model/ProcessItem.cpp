@@ -41,7 +41,7 @@ public:
     DataFileSession(ProcessItem* item, Mode mode) : m_item(item), m_mode(mode) {
         if (mode == Reading) {
             m_previous = item->m_readSnapshot;
-            item->m_readSnapshot = platform::readProfile(item->getDataFilePath());
+            item->m_readSnapshot = item->readDataFile();
             if (!item->m_readSnapshot)
                 item->m_readSnapshot = std::make_shared<const ProfileFile>();
         } else {
@@ -64,10 +64,9 @@ public:
         m_item->m_pendingWrites.clear();
         if (writes.empty())
             return true;
-        return platform::updateProfile(m_item->getDataFilePath(), [&](ProfileFile& file) {
+        return m_item->updateDataFile([&](ProfileFile& file) {
             for (const auto& [key, value] : writes)
                 file.set(getSectionName().str(), key.str(), value.str());
-            return true;
         });
     }
 
@@ -210,19 +209,43 @@ ItemQualityCriteria* ProcessItem::getItemQualityCriteria() const {
     return typedExtension<ItemQualityCriteria>(kQualityCriteriaClass);
 }
 
-CString ProcessItem::getItemFolderPath() const {
-    const Project* project = getProject();
-    return (project ? project->getProjectDirectory() : CString()) + getFolder(1, 1);
+CString ProcessItem::getItemFolderFile(const CString& fileName) const {
+    const CString relative = getFolder(1, 1) + fileName;
+    if (const Project* project = getProject())
+        return project->getPathInProject(relative);
+    return Project::staysInProjectFolder(relative) ? relative : CString();
 }
 
-CString ProcessItem::getDataFilePath() const { return getItemFolderPath() + getDataFileName(); }
+CString ProcessItem::getItemFolderPath() const {
+    return getItemFolderFile(CString());
+}
+
+CString ProcessItem::getDataFilePath() const {
+    return getItemFolderFile(getDataFileName());
+}
+
+std::shared_ptr<const ProfileFile> ProcessItem::readDataFile() const {
+    const CString path = getDataFilePath();
+    return path.IsEmpty() ? nullptr : platform::readProfile(path);
+}
+
+int ProcessItem::updateDataFile(const std::function<void(ProfileFile&)>& edit) {
+    const CString path = getDataFilePath();
+    if (path.IsEmpty())
+        return 0;
+    const bool written = platform::updateProfile(path, [&](ProfileFile& file) {
+        edit(file);
+        return true;
+    });
+    return written ? 1 : 0;
+}
 
 CString ProcessItem::rawValue(const CString& key) {
     // A key written earlier in the same save reads as written.
     for (auto it = m_pendingWrites.rbegin(); it != m_pendingWrites.rend(); ++it)
         if (it->first.CompareNoCase(key) == 0)
             return it->second;
-    std::shared_ptr<const ProfileFile> file = m_readSnapshot ? m_readSnapshot : platform::readProfile(getDataFilePath());
+    std::shared_ptr<const ProfileFile> file = m_readSnapshot ? m_readSnapshot : readDataFile();
     if (!file)
         return CString();
     const auto value = file->get(getSectionName().str(), key.str());
@@ -236,10 +259,8 @@ int ProcessItem::writeValue(const CString& key, const CString& value) {
         m_pendingWrites.emplace_back(key, value);
         return 1;
     }
-    return platform::updateProfile(getDataFilePath(), [&](ProfileFile& file) {
-        file.set(getSectionName().str(), key.str(), value.str());
-        return true;
-    });
+    return updateDataFile(
+        [&](ProfileFile& file) { file.set(getSectionName().str(), key.str(), value.str()); });
 }
 
 void ProcessItem::readList(const CString& key, CStringListe* list, const char* separators, int lowerCase) {
@@ -288,7 +309,8 @@ void ProcessItem::readFrameFlag() { setFrame(readValue(kKeyFrame) == "yes"); }
 
 CString ProcessItem::readNotes() {
     std::vector<CString> lines;
-    if (!TextInStream::readLinesUntilEof(getItemFolderPath() + "notes.txt", 50000, lines))
+    const CString path = getItemFolderFile("notes.txt");
+    if (path.IsEmpty() || !TextInStream::readLinesUntilEof(path, 50000, lines))
         return CString();
     CString text;
     for (const CString& line : lines) {
@@ -315,13 +337,18 @@ void ProcessItem::readPhaseKey() {
 int ProcessItem::writeNotes(const CString& text) { return writeItemFile("notes.txt", text); }
 
 int ProcessItem::writeItemFile(const CString& fileName, const CString& text) {
-    const CString path = getItemFolderPath() + fileName;
-    TextOutStream out(path, TextOutStream::Mode::Replace, true);
-    out << text;
-    if (out.is_open() && out.close())
-        return 1;
+    const CString path = getItemFolderFile(fileName);
+    if (!path.IsEmpty()) {
+        TextOutStream out(path, TextOutStream::Mode::Replace, true);
+        out << text;
+        if (out.is_open() && out.close())
+            return 1;
+    }
+    // A folder outside the project is named as its url gives it.
+    const bool outside = path.IsEmpty();
     CString message;
-    message.Format(loadString(32964), path.GetString(), getItemFolderPath().GetString());
+    message.Format(loadString(32964), (outside ? getFolder(1, 1) + fileName : path).GetString(),
+                   (outside ? getFolder(1, 1) : getItemFolderPath()).GetString());
     ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
     return 0;
 }

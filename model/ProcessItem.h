@@ -85,6 +85,10 @@ public:
     CString getDataFilePath() const;
     // Project folder + item folder (with its separator).
     CString getItemFolderPath() const;
+    // Project folder + item folder + fileName (which may name a subfolder).
+    // Each of these is an empty text when the path would lie outside the
+    // project folder: nothing is then read or written for the item.
+    CString getItemFolderFile(const CString& fileName) const;
     // Reads the data file unless already loaded (or force is set).
     void load(int force);
     // Writes every key once; 1 only when every write succeeded.
@@ -178,6 +182,10 @@ private:
     class DataFileSession;
     friend class DataFileSession;
 
+    // The data file parsed (null when missing or outside the project), and
+    // an edit of it written whole; 1 when the write succeeded.
+    std::shared_ptr<const ProfileFile> readDataFile() const;
+    int updateDataFile(const std::function<void(ProfileFile&)>& edit);
     // A key's whole stored text: as written earlier in the same save, or
     // from the data file.
     CString rawValue(const CString& key);

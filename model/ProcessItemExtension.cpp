@@ -21,11 +21,12 @@ constexpr int kDescriptionLineLimit = 10000;
 
 enum class Separator { Html, HtmlKeepCr, Escaped, Plain };
 
-// Joins the lines of a text file of the item folder; empty lines at the
-// start vanish since no separator is added while the text is empty.
+// Joins the lines of a text file of the item folder (none when the path is
+// empty: it lay outside the project); empty lines at the start vanish since
+// no separator is added while the text is empty.
 CString joinLines(const CString& path, Separator separator, int noCarriageReturn, int convertMode) {
     std::vector<CString> lines;
-    if (!TextInStream::readLinesUntilEof(path, kDescriptionLineLimit, lines))
+    if (path.IsEmpty() || !TextInStream::readLinesUntilEof(path, kDescriptionLineLimit, lines))
         return CString();
     CString text;
     for (const CString& line : lines) {
@@ -113,11 +114,11 @@ CString ProcessItemExtension::readDescription(int language, int htmlMode, int no
         return CString();
     const Separator separator = htmlMode ? Separator::Html : (escapeMode ? Separator::Escaped : Separator::Plain);
     const int convert = (htmlMode || escapeMode) ? escapeMode : -1;
-    return joinLines(m_item->getItemFolderPath() + name, separator, noCarriageReturn, convert);
+    return joinLines(m_item->getItemFolderFile(name), separator, noCarriageReturn, convert);
 }
 
 CString ProcessItemExtension::readTailoringGuideline(int language, int htmlMode, int noCarriageReturn) {
-    return joinLines(m_item->getItemFolderPath() + getTailoringFileName(language),
+    return joinLines(m_item->getItemFolderFile(getTailoringFileName(language)),
                      htmlMode ? Separator::HtmlKeepCr : Separator::Plain, noCarriageReturn, -1);
 }
 

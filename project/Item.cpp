@@ -164,10 +164,18 @@ void Item::generateUid() {
 int computeItemKind(const CString& name, const CString& url) {
     if (name.Find(kShortcutPrefix) == 0)
         return kShortcut;
-    if (!url.IsEmpty() && url.Find(CString("../") + kSiteFolderName) != 0 &&
-        url.Find(CString("..\\") + kSiteFolderName) != 0)
+    if (!url.IsEmpty() && !isSiteUrl(url))
+        return kExternal;
+    // A site url whose ".." segments climb out of the project folder names
+    // no page of the site: the item is only a link to it.
+    if (url.Find("..", 1) >= 0 && !Project::staysInProjectFolder(CString(kSiteFolderName) + "/" + url))
         return kExternal;
     return kDual;
+}
+
+bool isSiteUrl(const CString& url) {
+    return url.Find(CString("../") + kSiteFolderName) == 0 ||
+           url.Find(CString("..\\") + kSiteFolderName) == 0;
 }
 
 CString kindName(int kind) {

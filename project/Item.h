@@ -141,8 +141,11 @@ private:
 };
 
 // Kind from name and url: "-> " at the start makes a shortcut; an url not
-// beginning with "../site" or "..\site" makes an external item; else Dual.
+// beginning with "../site" or "..\site", or one whose ".." segments lead
+// out of the project folder, makes an external item; else Dual.
 int computeItemKind(const CString& name, const CString& url);
+// Whether the url begins with "../site" or "..\site".
+bool isSiteUrl(const CString& url);
 CString kindName(int kind);
 int kindFromName(const CString& text);
 // The folder name for an item name, byte for byte: letters, digits, '-' and

@@ -71,8 +71,8 @@ void writeActivitySkeleton(TextOutStream& out, const CString& prefix) {
 } // namespace
 
 bool ProcessManager::isItemFolderFree(Item* anchor, const CString& name, int mode) const {
-    const CString folder = Item::defaultFolder(Item::parentForInsertion(anchor, mode), name);
-    return !platform::pathExists(m_siteRoot + folder);
+    const CString folder = getPathInSite(Item::defaultFolder(Item::parentForInsertion(anchor, mode), name));
+    return !folder.IsEmpty() && !platform::pathExists(folder);
 }
 
 int ProcessManager::createItemFiles(Item* newItem, const CString& classKeyword, const CString&, int frame) {
@@ -119,11 +119,7 @@ int ProcessManager::createItemFiles(Item* newItem, const CString& classKeyword, 
 bool ProcessManager::beginClassFiles(ProcessItem* item, TextOutStream* log, int kind) {
     if (kind == kWorkProductClass)
         item->setClassKind(kind);
-    const CString folder = m_siteRoot + item->getFolder(1, 0);
-    if (!CreateDirectoryA(folder, nullptr)) {
-        CString message;
-        message.Format(loadString(32965), folder.GetString());
-        ui::AfxMessageBox(message);
+    if (!createItemFolder(item)) {
         m_folderRefused = true;
         return false;
     }
@@ -134,7 +130,9 @@ bool ProcessManager::beginClassFiles(ProcessItem* item, TextOutStream* log, int 
 
 void ProcessManager::writeNewFile(ProcessItem* item, const CString& fileName, const CString& text,
                                   TextOutStream* log) {
-    const CString path = m_siteRoot + item->getFolder(1, 0) + fileName;
+    const CString path = getPathInSite(item->getFolder(1, 0) + fileName);
+    if (path.IsEmpty())
+        return;
     if (platform::pathExists(path)) {
         if (log)
             *log << "-- " << fileName << " of " << item->getUrl() << " already exist. Generation skiped\n";
@@ -154,9 +152,11 @@ CString ProcessManager::dataFileText(ProcessItem* item, int kind, const std::vec
 void ProcessManager::writeDefaultPage(ProcessItem* item, const CString&, int useFrame, int language, TextOutStream* log,
                                       const std::function<void(TextOutStream&, const CString&)>& body,
                                       bool titleInFirstLanguage, bool logUrl) {
+    const CString path = getItemPagePath(item, language);
+    if (path.IsEmpty())
+        return;
     if (useFrame)
         createItemHeader(item, language);
-    const CString path = getItemPagePath(item, language);
     const CString shown = logUrl ? item->getUrl() : path;
     if (platform::pathExists(path)) {
         if (log)
@@ -277,9 +277,11 @@ void ProcessManager::createMacroActivityFiles(ProcessItem* item, const CString& 
 
 void ProcessManager::writeActivityDefaultPage(ProcessItem* item, int useFrame, int language, TextOutStream* log,
                                               int separated) {
+    const CString path = getItemPagePath(item, language);
+    if (path.IsEmpty())
+        return;
     if (useFrame)
         createItemHeader(item, language);
-    const CString path = getItemPagePath(item, language);
     if (platform::pathExists(path)) {
         if (log)
             *log << "-- " << item->getUrl() << " already exist. Generation skiped\n";
@@ -303,8 +305,8 @@ void ProcessManager::writeActivityDefaultPage(ProcessItem* item, int useFrame, i
     std::unique_ptr<TextOutStream> procedure;
     if (separated) {
         const CString procedurePath =
-            m_projectFolder + item->getFolder(1, 1) + ItemActivity::getProcedurePageName(language);
-        if (!platform::pathExists(procedurePath)) {
+            getPathInProject(item->getFolder(1, 1) + ItemActivity::getProcedurePageName(language));
+        if (!procedurePath.IsEmpty() && !platform::pathExists(procedurePath)) {
             procedure = std::make_unique<TextOutStream>(procedurePath);
             // The same head and banner as the main page, images under the same prefix.
             head(*procedure);
@@ -312,8 +314,9 @@ void ProcessManager::writeActivityDefaultPage(ProcessItem* item, int useFrame, i
     }
     const CString templateName = ProcessOption::instance().getTemplateActivity();
     TextInStream templateFile;
-    if (!templateName.IsEmpty())
-        templateFile.open(m_projectFolder + "tolvane" + "/templates/activity/" + templateName);
+    const CString templatePath = getPathInProject(CString("tolvane") + "/templates/activity/" + templateName);
+    if (!templateName.IsEmpty() && !templatePath.IsEmpty())
+        templateFile.open(templatePath);
     if (!templateFile.is_open()) {
         ui::AfxMessageBox(loadString(33048));
         writeActivitySkeleton(page, prefix);
@@ -364,8 +367,8 @@ void ProcessManager::createWorkProductFiles(ProcessItem* item, const CString& de
     if (log)
         *log << "Create Work Product " << item->getName() << "\n";
     if (beginClassFiles(item, log, kWorkProductClass)) {
-        const CString archive = m_siteRoot + item->getFolder(1, 0) + "ar/";
-        if (!CreateDirectoryA(archive, nullptr)) {
+        const CString archive = getPathInSite(item->getFolder(1, 0) + "ar/");
+        if (archive.IsEmpty() || !CreateDirectoryA(archive, nullptr)) {
             CString message;
             message.Format(loadString(32965), archive.GetString());
             ui::AfxMessageBox(message);

@@ -15,7 +15,10 @@
 
 void ProcessManager::createItemHeader(Item* item, int language) {
     try {
-        const CString folder = m_siteRoot + item->getFolder(1, 0);
+        // An item whose folder lies outside the project folder gets no header.
+        const CString folder = getPathInSite(item->getFolder(1, 0));
+        if (folder.IsEmpty())
+            return;
         const CString name = item->getNameByLanguage(language);
         const CString contentPage = getContentPageName(language);
         CString links;

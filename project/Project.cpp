@@ -2,6 +2,7 @@
 
 #include "CTime.h"
 #include "FileSystem.h"
+#include "Item.h"
 #include "ItemListePlus.h"
 #include "MainWindow.h"
 #include "PrivateProfile.h"
@@ -12,6 +13,7 @@
 #include "ui/UserInterface.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -23,6 +25,34 @@ constexpr const char* kHomeUrl = "../site/home/overview.htm";
 CString folderOf(const CString& path) {
     const int cut = std::max(path.ReverseFind('/'), path.ReverseFind('\\'));
     return cut < 0 ? CString() : path.Left(cut + 1);
+}
+
+// Walks the segments of a path relative to the project folder, resolving
+// "." and ".."; false as soon as a ".." climbs above the project folder.
+// The folders left at the end go into segments when it is given.
+bool resolveSegments(const CString& relativePath, std::vector<CString>* segments) {
+    const char* text = relativePath.GetString();
+    const int length = relativePath.GetLength();
+    int depth = 0;
+    int start = 0;
+    for (int i = 0; i <= length; ++i) {
+        if (i < length && text[i] != '/' && text[i] != '\\')
+            continue;
+        const int size = i - start;
+        if (size == 2 && text[start] == '.' && text[start + 1] == '.') {
+            if (depth == 0)
+                return false;
+            --depth;
+            if (segments)
+                segments->pop_back();
+        } else if (size > 0 && !(size == 1 && text[start] == '.')) {
+            ++depth;
+            if (segments)
+                segments->push_back(relativePath.Mid(start, size));
+        }
+        start = i + 1;
+    }
+    return true;
 }
 
 } // namespace
@@ -87,9 +117,32 @@ int Project::createItemFiles(Item*, const CString&, const CString& classText, in
     return 0;
 }
 
-CString Project::getItemPagePath(Item* item, int language) { return m_siteRoot + item->getPagePath(language); }
+CString Project::getItemPagePath(Item* item, int language) {
+    return getPathInSite(item->getPagePath(language));
+}
 
 int Project::checkItemClassAllowed(const CString&, Item*) { return 1; }
+
+bool Project::staysInProjectFolder(const CString& relativePath) {
+    return resolveSegments(relativePath, nullptr);
+}
+
+CString Project::getPathInProject(const CString& relativePath) const {
+    return staysInProjectFolder(relativePath) ? m_projectFolder + relativePath : CString();
+}
+
+CString Project::getPathInSite(const CString& relativePath) const {
+    return staysInProjectFolder(CString(kSiteFolderName) + "/" + relativePath) ? m_siteRoot + relativePath
+                                                                               : CString();
+}
+
+CString Project::getMovablePathInSite(const CString& relativePath) const {
+    std::vector<CString> segments;
+    if (!resolveSegments(CString(kSiteFolderName) + "/" + relativePath, &segments) || segments.size() < 2 ||
+        segments.front() != kSiteFolderName)
+        return CString();
+    return m_siteRoot + relativePath;
+}
 
 CString Project::getSettingsFile() const {
     if (!m_settingsPath.IsEmpty())

@@ -48,7 +48,7 @@ public:
     virtual int createItemFiles(Item* item, const CString& classKeyword, const CString& classText, int frame);
     virtual int isProcessMode() { return 0; }
     virtual int isLinkRefreshPending() { return 1; }
-    // Site root + the item's page path.
+    // Site root + the item's page path; an empty text when that lies outside the project folder.
     virtual CString getItemPagePath(Item* item, int language);
     virtual int checkItemClassAllowed(const CString& classKeyword, Item* parent);
     // Conversion hooks for tree files of older formats; nothing here.
@@ -118,6 +118,10 @@ public:
     void writeHtmlFileList();
     void listSiteFiles(CStringListe* list);
     void listHtmlFiles(CStringListe* list, const CString& folder);
+    // Creates the item's folder (one level) in the site; shows 32965 and
+    // answers 0 when it cannot: it exists already, its parent is missing,
+    // or it would lie outside the project folder.
+    int createItemFolder(Item* item);
     // Writes the item's default page (and its header frameset when asked);
     // an existing page is kept unless overwrite is set.
     void createItemPage(Item* item, int overwrite, TextOutStream* log, int createFolder, int writeHeader,
@@ -159,6 +163,21 @@ public:
     CString getSettingsFile() const;
     // STD_OPTION "Charset", or "iso-8859-1" when absent or empty.
     CString readCharset() const;
+    // Paths made from what the project's files store (urls, names, file
+    // names) must stay inside the project folder: a damaged or hostile
+    // project must never make the program read or write elsewhere.
+    // Whether a path relative to the project folder, its "." and ".."
+    // segments resolved one after the other ('/' and '\' both separate),
+    // never leaves it.
+    static bool staysInProjectFolder(const CString& relativePath);
+    // Project folder + relativePath, or an empty text when that leads outside it.
+    CString getPathInProject(const CString& relativePath) const;
+    // Site root + relativePath, or an empty text when that leads outside the project folder.
+    CString getPathInSite(const CString& relativePath) const;
+    // Site root + a path that a rename or a removal may move: one below the
+    // site root, never the root itself nor anything outside it; an empty
+    // text otherwise.
+    CString getMovablePathInSite(const CString& relativePath) const;
     CString getProjectDirectory() const { return m_projectFolder; }
     CString getSiteDirectory() const { return m_siteRoot; }
     ItemListePlus* getItemList() const { return m_itemList; }

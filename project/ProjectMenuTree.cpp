@@ -116,6 +116,12 @@ int Project::loadMenuTree(MainWindow* treeDialog, int fresh) {
         Item* parents[kMaxLevel + 2] = {};
         int previousLevel = -1;
         TextOutStream* log = nullptr;
+        auto logLine = [&](const CString& text) {
+            if (!log)
+                log = openLog();
+            if (log)
+                *log << text << "\n";
+        };
         CString line;
         while (in.getline(line, INT_MAX)) {
             MenuTreeRecord record;
@@ -126,12 +132,16 @@ int Project::loadMenuTree(MainWindow* treeDialog, int fresh) {
             // nearest shallower item.
             const int level = std::clamp(record.level, 0, std::min(previousLevel + 1, kMaxLevel));
             if (level != record.level) {
-                if (!log)
-                    log = openLog();
-                if (log)
-                    *log << "Menu tree record of level " << record.level << " placed at level " << level
-                         << ": " << line << "\n";
+                CString text;
+                text.Format("Menu tree record of level %d placed at level %d: ", record.level, level);
+                logLine(text + line);
             }
+            // A site url whose ".." segments climb out of the project folder
+            // makes the item a mere link: no file of it is read or written.
+            // Said once, when the project opens.
+            if (fresh && isSiteUrl(record.url) && computeItemKind(record.name, record.url) == kExternal)
+                logLine("Menu tree item " + record.name + " kept as an external link: its url " + record.url +
+                        " leads outside the project folder");
             Item* parent = parents[level];
             Item* item = nullptr;
             const auto old = fresh ? oldByUid.end() : oldByUid.find(record.uid);

@@ -59,7 +59,10 @@ void Project::headerTrail(Item* item, int language, CString& links, CString& sta
 
 void Project::writeHeaderFrameset(Item* item, int language, const CString& status, const char* docType) {
     const int rows = item->hasStandardHeader() ? StdOption::instance().getIPFS() : 7;
-    TextOutStream frameset(m_siteRoot + item->getFolder(1, 0) + Item::getOverviewPageName(language));
+    const CString path = getPathInSite(item->getFolder(1, 0) + Item::getOverviewPageName(language));
+    if (path.IsEmpty())
+        return;
+    TextOutStream frameset(path);
     if (docType)
         frameset << docType << "\n";
     frameset << "<html>\n"
@@ -88,7 +91,12 @@ void Project::createItemHeader(Item* item, int language) {
         trail += "</font>" + item->getNameByLanguage(language);
         status += item->getNameByLanguage(language);
 
-        TextOutStream header(m_siteRoot + item->getFolder(1, 0) + (language == 0 ? kHeaderPageName : kHeaderPageNameL2));
+        // An item whose folder lies outside the project folder gets no header.
+        const CString path =
+            getPathInSite(item->getFolder(1, 0) + (language == 0 ? kHeaderPageName : kHeaderPageNameL2));
+        if (path.IsEmpty())
+            return;
+        TextOutStream header(path);
         header << "<HTML><HEAD><TITLE>" << item->getName() << "</TITLE></HEAD>\n"
                << "<BODY><p style=\"margin-left: 0; margin-top: -10\"><b><font size=\"2\">\n"
                << trail << "\n"

@@ -170,6 +170,17 @@ void Project::writeHtmlFileList() {
     }
 }
 
+int Project::createItemFolder(Item* item) {
+    const CString folder = getPathInSite(item->getFolder(1, 0));
+    if (!folder.IsEmpty() && CreateDirectoryA(folder, nullptr))
+        return 1;
+    // A folder outside the project is named as the url gives it.
+    CString message;
+    message.Format(loadString(32965), (m_siteRoot + item->getFolder(1, 0)).GetString());
+    ui::AfxMessageBox(message);
+    return 0;
+}
+
 void Project::createItemPage(Item* item, int overwrite, TextOutStream* givenLog, int createFolder, int writeHeader,
                              int language) {
     TextOutStream* log = givenLog ? givenLog : openLog();
@@ -177,15 +188,9 @@ void Project::createItemPage(Item* item, int overwrite, TextOutStream* givenLog,
         if (!givenLog)
             closeLog(log);
     };
-    if (createFolder && language == 0) {
-        const CString folder = m_siteRoot + item->getFolder(1, 0);
-        if (!CreateDirectoryA(folder, nullptr)) {
-            CString message;
-            message.Format(loadString(32965), folder.GetString());
-            ui::AfxMessageBox(message);
-            closeOwnLog();
-            return;
-        }
+    if (createFolder && language == 0 && !createItemFolder(item)) {
+        closeOwnLog();
+        return;
     }
     const CString path = getItemPagePath(item, language);
     if (!overwrite && platform::fileExists(path)) {
@@ -195,6 +200,8 @@ void Project::createItemPage(Item* item, int overwrite, TextOutStream* givenLog,
         if (writeHeader)
             createItemHeader(item, language);
         const CString prefix = upPrefix(item->getLevel() + 2);
+        // A page outside the project folder has an empty path: it is not
+        // opened, and reported as a failed write.
         TextOutStream page(path);
         page << kTransitionalDocType << "\n"
              << "<html>\n"
@@ -264,7 +271,13 @@ CString Project::copyDocumentIntoItem(const CString& sourcePath, Item* item, int
         const int dot = name.ReverseFind('.');
         name = dot < 0 ? "." + stamp + name : name.Left(dot) + "." + stamp + name.Mid(dot);
     }
-    const CString target = m_siteRoot + item->getFolder(1, 0) + toFileName(name, 1);
+    const CString target = getPathInSite(item->getFolder(1, 0) + toFileName(name, 1));
+    if (target.IsEmpty()) {
+        CString message;
+        message.Format(loadString(32976), sourcePath.GetString());
+        ui::AfxMessageBox(message);
+        return CString();
+    }
     if (platform::pathExists(target)) {
         ui::AfxMessageBox(loadString(32955));
         return CString();

@@ -293,7 +293,7 @@ int Project::changeItem(Item* item, const CString& newName, int blankTarget, con
             if (!fullyGenerated)
                 message(32969);
             const CString newFolder = item->getFolder(0, 0);
-            const bool folderExists = platform::folderExists(m_siteRoot + oldFolder);
+            const bool folderExists = platform::folderExists(getMovablePathInSite(oldFolder));
             if (moveFolder && folderExists && !moveSiteFile(oldFolder, newFolder)) {
                 for (auto it = moved.rbegin(); it != moved.rend(); ++it) {
                     updateShortcuts(it->item->getUrl(), it->oldUrl, "", "", "", "");
@@ -431,12 +431,15 @@ void Project::discardItemFolder(Item* item) {
     CString target;
     target.Format("%stmp/%s_%ld_save", m_projectFolder.GetString(), toFileName(item->getName(), 1).GetString(),
                   static_cast<long>(CTime::GetCurrentTime().GetTime()));
-    if (!MoveFileA(m_siteRoot + item->getFolder(1, 0), target))
+    const CString folder = getMovablePathInSite(item->getFolder(1, 0));
+    if (folder.IsEmpty() || !MoveFileA(folder, target))
         message(32971);
 }
 
 int Project::moveSiteFile(const CString& from, const CString& to) {
-    if (MoveFileA(m_siteRoot + from, m_siteRoot + to))
+    const CString source = getMovablePathInSite(from);
+    const CString target = getMovablePathInSite(to);
+    if (!source.IsEmpty() && !target.IsEmpty() && MoveFileA(source, target))
         return 1;
     message(32975);
     return 0;

@@ -235,6 +235,21 @@ TEST_F(TreeOperationsTest, DiscardedFoldersGetSafeNames) {
     EXPECT_EQ(m_dir.read("proj/tmp/A_B__c_1700000000_save/page.htm"), "x");
 }
 
+TEST_F(TreeOperationsTest, TheSiteFolderItselfIsNeverMovedAside) {
+    // A damaged tree gave an item the site root as its folder.
+    Item* root = add(nullptr, "Root", 0);
+    root->setUrl("../site/overview.htm");
+    m_dir.write("proj/site/page.htm", "x");
+    m_manager->discardItemFolder(root);
+    EXPECT_EQ(m_dir.read("proj/site/page.htm"), "x");
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text.Find("Error deleting directory"), 0);
+    EXPECT_EQ(m_manager->moveSiteFile("../site", "../site/Elsewhere"), 0);
+    EXPECT_EQ(m_manager->moveSiteFile("../site/../tolvane", "../site/Tree"), 0);
+    EXPECT_TRUE(m_dir.exists("proj/tolvane/MenuTreeV2.dat"));
+    EXPECT_EQ(m_ui.messages.back().text, "Error moving directory");
+}
+
 TEST_F(TreeOperationsTest, SharedProjectChangesReloadFirstAndRespectTheLock) {
     WritePrivateProfileStringA("STD_OPTION", "MultiUsers", "yes", (m_dir / "proj/site.tvx").c_str());
     Item* a = add(nullptr, "A", 0);
