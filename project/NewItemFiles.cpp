@@ -403,15 +403,15 @@ void ProcessManager::createWorkProductFiles(ProcessItem* item, const CString& de
 }
 
 void ProcessManager::createGenericItemFiles(ProcessItem* item, const CString&, int kind, int useFrame) {
-    const CString folder = m_siteRoot + item->getFolder(1, 0);
-    const bool folderExisted = platform::pathExists(folder);
-    createItemPage(item, 1, nullptr, 1, useFrame, 0);
-    if (StdOption::instance().getTwoLanguages())
-        createItemPage(item, 1, nullptr, 1, useFrame, 1);
-    if (folderExisted) {
+    // The folder comes first: one that exists already belongs to another
+    // item, whose pages of either language must stay as they are.
+    if (!createItemFolder(item)) {
         m_folderRefused = true;
         return;
     }
+    createItemPage(item, 1, nullptr, 0, useFrame, 0);
+    if (StdOption::instance().getTwoLanguages())
+        createItemPage(item, 1, nullptr, 0, useFrame, 1);
     item->setClassKind(kind);
     TextOutStream* log = openLog();
     if (log)

@@ -104,6 +104,20 @@ TEST_F(NewItemFilesTest, AnExistingFolderKeepsTheItemOutOfTheTree) {
     EXPECT_TRUE(m_manager->isItemFolderFree(m_manager->findItemByUid("N1"), "Free", 2));
 }
 
+TEST_F(NewItemFilesTest, AGenericItemWhoseFolderExistsWritesNothing) {
+    // The folder and pages of another item, in both languages and framed.
+    for (const char* file :
+         {"overview.htm", "overviewL2.htm", "header.htm", "headerL2.htm", "content.htm", "contentL2.htm"})
+        m_dir.write(std::string("proj/site/Process/Taken/") + file, std::string("someone's ") + file);
+    const std::string before = dumpFolder(m_dir / "proj/site/Process/Taken");
+    ProcessItem* item = add("GLOSSARY", "Taken", "N31", "", 1);
+    EXPECT_EQ(dumpFolder(m_dir / "proj/site/Process/Taken"), before);
+    EXPECT_EQ(m_manager->findItemByUid("N31"), nullptr);
+    EXPECT_EQ(item->getClassKind(), 1);
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text.Find("Creation of directory"), 0);
+}
+
 TEST_F(NewItemFilesTest, MissingTemplateGivesTheBuiltInSkeleton) {
     WritePrivateProfileStringA("PROCESS_OPTION", "TemplateActivity", "none.txt", (m_dir / "proj/site.tvx").c_str());
     add("ACTIVITY", "Review", "N40");
