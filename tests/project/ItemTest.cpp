@@ -48,6 +48,10 @@ TEST(ItemTest, KindFromNameAndUrl) {
         {"x", "..\\site\\a\\overview.htm", kDual},
         {"x", "../Site/a/overview.htm", kExternal}, // capital S
         {"x", "http://example.org", kExternal},
+        {"x", "../site/a/../b/overview.htm", kDual},            // stays in the site
+        {"x", "../site/../../outside/overview.htm", kExternal}, // climbs out of the project folder
+        {"x", "..\\site\\..\\..\\outside\\overview.htm", kExternal},
+        {"-> x", "../site/../../outside/overview.htm", kShortcut},
     };
     for (const auto& c : cases)
         EXPECT_EQ(computeItemKind(c.name, c.url), c.kind) << c.name << " " << c.url;
