@@ -10,7 +10,9 @@
 #include "TextOutStream.h"
 #include "ui/UserInterface.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -23,6 +25,16 @@ long decimalOf(const CString& text) {
     errno = 0;
     const long value = std::strtol(text, nullptr, 10);
     return errno == 0 ? value : 0;
+}
+
+// The stored minor version raised by one. The number is the program's int,
+// read saturating and kept below its maximum, so that neither a version at
+// the top nor a damaged value wraps round to a negative one.
+CString nextMinorVersion(const CString& stored) {
+    const long long value = std::clamp<long long>(std::strtoll(stored, nullptr, 10), INT_MIN, INT_MAX - 1LL);
+    CString next;
+    next.Format("%lld", value + 1);
+    return next;
 }
 
 CString approKey(const char* prefix, int n, const char* suffix = "") {
@@ -392,9 +404,7 @@ int ProcessItem::writeCommonKeys(CStringListe* traceabilityLinks) {
     ok &= writeValue("State", getStateText());
     ok &= writeValue("Version", m_version);
     ok &= writeValue("isGlossaryEntry", isGlossaryEntry() ? "true" : "false");
-    CString minor;
-    minor.Format("%ld", decimalOf(m_versionMinor.IsEmpty() ? CString("1") : m_versionMinor) + 1);
-    m_versionMinor = minor;
+    m_versionMinor = nextMinorVersion(m_versionMinor.IsEmpty() ? CString("1") : m_versionMinor);
     ok &= writeValue("VersionMinor", m_versionMinor);
     ok &= writeValue("includeInProcessDoc", m_includeInProcessDoc ? "yes" : "no");
     if (traceabilityLinks)
