@@ -2,11 +2,11 @@
 
 #include "ItemClasses.h"
 #include "ItemExtensions.h"
+#include "ItemTextFile.h"
 #include "PrivateProfile.h"
 #include "ProcessItemExtension.h"
 #include "Project.h"
 #include "StringTable.h"
-#include "TextInStream.h"
 #include "TextOutStream.h"
 #include "ui/UserInterface.h"
 
@@ -299,15 +299,8 @@ void ProcessItem::readPageHeaderImage() { setPageHeaderImage(readValue("PageHead
 void ProcessItem::readFrameFlag() { setFrame(readValue(kKeyFrame) == "yes"); }
 
 CString ProcessItem::readNotes() {
-    std::vector<CString> lines;
-    if (!TextInStream::readLinesUntilEof(getItemFolderPath() + "notes.txt", 50000, lines))
-        return CString();
     CString text;
-    for (const CString& line : lines) {
-        if (!text.IsEmpty())
-            text += text[text.GetLength() - 1] == '\r' ? "\n" : "\r\n";
-        text += line;
-    }
+    ItemTextFile::read(getItemFolderPath() + "notes.txt", ItemTextFile::Join::Plain, 0, -1, text);
     return text;
 }
 
@@ -328,6 +321,10 @@ int ProcessItem::writeNotes(const CString& text) { return writeItemFile("notes.t
 
 int ProcessItem::writeItemFile(const CString& fileName, const CString& text) {
     const CString path = getItemFolderPath() + fileName;
+    // A file that already holds the text, in whatever line ends, stays as it
+    // is: saving an item rewrites none of its files that nobody edited.
+    if (ItemTextFile::holds(path, text))
+        return 1;
     TextOutStream out(path, TextOutStream::Mode::Replace, true);
     out << text;
     if (out.is_open() && out.close())
