@@ -12,6 +12,7 @@
 #include "StdOption.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -121,15 +122,19 @@ ItemActivity* ItemActivity::baseActivity() const {
     return base ? base->getItemActivity() : nullptr;
 }
 
+std::vector<ItemActivity*> ItemActivity::derivationChain() {
+    std::vector<ItemActivity*> chain{this};
+    std::unordered_set<const ItemActivity*> met{this};
+    for (ItemActivity* base = baseActivity(); base && met.insert(base).second; base = base->baseActivity())
+        chain.push_back(base);
+    return chain;
+}
+
 CStringListePlus* ItemActivity::inheritedSteps(int language, int withInherited) {
     CStringListePlus* own = language == 0 ? m_steps : m_stepsL2;
     if (!withInherited || !baseActivity())
         return own;
-    // The chain of bases, nearest last; a derivation cycle stops at the first repeat.
-    std::vector<ItemActivity*> chain{this};
-    for (ItemActivity* base = baseActivity(); base && std::find(chain.begin(), chain.end(), base) == chain.end();
-         base = base->baseActivity())
-        chain.push_back(base);
+    const std::vector<ItemActivity*> chain = derivationChain();
     CStringListePlus* result = language == 0 ? m_inheritedSteps : m_inheritedStepsL2;
     result->deleteAll();
     for (auto it = chain.rbegin(); it != chain.rend(); ++it)
@@ -142,21 +147,18 @@ CStringListePlus* ItemActivity::getSteps(int withInherited) { return inheritedSt
 CStringListePlus* ItemActivity::getStepsL2(int withInherited) { return inheritedSteps(1, withInherited); }
 
 CString ItemActivity::readDescription(int language, int htmlMode, int noCarriageReturn, int escapeMode) {
-    std::vector<const ItemActivity*> visited;
-    return readDescriptionWithin(language, htmlMode, noCarriageReturn, escapeMode, visited);
-}
-
-CString ItemActivity::readDescriptionWithin(int language, int htmlMode, int noCarriageReturn, int escapeMode,
-                                            std::vector<const ItemActivity*>& visited) {
-    visited.push_back(this);
-    const CString own = ProcessItemExtension::readDescription(language, htmlMode, noCarriageReturn, escapeMode);
     if (!htmlMode && !escapeMode)
-        return own;
-    ItemActivity* base = baseActivity();
-    if (!base || std::find(visited.begin(), visited.end(), base) != visited.end())
-        return own;
-    return base->readDescriptionWithin(language, htmlMode, noCarriageReturn, escapeMode, visited) +
-           (htmlMode ? "<br>\n" : "\n") + own;
+        return ProcessItemExtension::readDescription(language, htmlMode, noCarriageReturn, escapeMode);
+    // The farthest base first, each description after a separator.
+    const std::vector<ItemActivity*> chain = derivationChain();
+    CString text;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        if (it != chain.rbegin())
+            text += htmlMode ? "<br>\n" : "\n";
+        text +=
+            (*it)->ProcessItemExtension::readDescription(language, htmlMode, noCarriageReturn, escapeMode);
+    }
+    return text;
 }
 
 int ItemActivity::countWorkProducts(CStringListePlus* references) {

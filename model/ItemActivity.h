@@ -83,10 +83,12 @@ public:
 private:
     // The activity this one derives from, when it is derived from one.
     ItemActivity* baseActivity() const;
+    // This activity and the ones it derives from, nearest first. Followed
+    // link by link with a set of the activities met, so a chain of any
+    // length costs one step per link and a cycle ends at the first repeat.
+    std::vector<ItemActivity*> derivationChain();
     CStringListePlus* inheritedSteps(int language, int withInherited);
     int countWorkProducts(CStringListePlus* references);
-    CString readDescriptionWithin(int language, int htmlMode, int noCarriageReturn, int escapeMode,
-                                  std::vector<const ItemActivity*>& visited);
 
     CStringListePlus* m_roles;
     CStringListePlus* m_inWorkProducts;

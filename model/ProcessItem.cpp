@@ -2,15 +2,17 @@
 
 #include "ItemClasses.h"
 #include "ItemExtensions.h"
+#include "ItemTextFile.h"
 #include "PrivateProfile.h"
 #include "ProcessItemExtension.h"
 #include "Project.h"
 #include "StringTable.h"
-#include "TextInStream.h"
 #include "TextOutStream.h"
 #include "ui/UserInterface.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 
@@ -23,6 +25,16 @@ long decimalOf(const CString& text) {
     errno = 0;
     const long value = std::strtol(text, nullptr, 10);
     return errno == 0 ? value : 0;
+}
+
+// The stored minor version raised by one. The number is the program's int,
+// read saturating and kept below its maximum, so that neither a version at
+// the top nor a damaged value wraps round to a negative one.
+CString nextMinorVersion(const CString& stored) {
+    const long long value = std::clamp<long long>(std::strtoll(stored, nullptr, 10), INT_MIN, INT_MAX - 1LL);
+    CString next;
+    next.Format("%lld", value + 1);
+    return next;
 }
 
 CString approKey(const char* prefix, int n, const char* suffix = "") {
@@ -308,16 +320,8 @@ void ProcessItem::readPageHeaderImage() { setPageHeaderImage(readValue("PageHead
 void ProcessItem::readFrameFlag() { setFrame(readValue(kKeyFrame) == "yes"); }
 
 CString ProcessItem::readNotes() {
-    std::vector<CString> lines;
-    const CString path = getItemFolderFile("notes.txt");
-    if (path.IsEmpty() || !TextInStream::readLinesUntilEof(path, 50000, lines))
-        return CString();
     CString text;
-    for (const CString& line : lines) {
-        if (!text.IsEmpty())
-            text += text[text.GetLength() - 1] == '\r' ? "\n" : "\r\n";
-        text += line;
-    }
+    ItemTextFile::read(getItemFolderFile("notes.txt"), ItemTextFile::Join::Plain, 0, -1, text);
     return text;
 }
 
@@ -339,6 +343,10 @@ int ProcessItem::writeNotes(const CString& text) { return writeItemFile("notes.t
 int ProcessItem::writeItemFile(const CString& fileName, const CString& text) {
     const CString path = getItemFolderFile(fileName);
     if (!path.IsEmpty()) {
+        // A file that already holds the text, in whatever line ends, stays as
+        // it is: saving an item rewrites none of its files that nobody edited.
+        if (ItemTextFile::holds(path, text))
+            return 1;
         TextOutStream out(path, TextOutStream::Mode::Replace, true);
         out << text;
         if (out.is_open() && out.close())
@@ -419,9 +427,7 @@ int ProcessItem::writeCommonKeys(CStringListe* traceabilityLinks) {
     ok &= writeValue("State", getStateText());
     ok &= writeValue("Version", m_version);
     ok &= writeValue("isGlossaryEntry", isGlossaryEntry() ? "true" : "false");
-    CString minor;
-    minor.Format("%ld", decimalOf(m_versionMinor.IsEmpty() ? CString("1") : m_versionMinor) + 1);
-    m_versionMinor = minor;
+    m_versionMinor = nextMinorVersion(m_versionMinor.IsEmpty() ? CString("1") : m_versionMinor);
     ok &= writeValue("VersionMinor", m_versionMinor);
     ok &= writeValue("includeInProcessDoc", m_includeInProcessDoc ? "yes" : "no");
     if (traceabilityLinks)

@@ -113,8 +113,9 @@ public:
     CString readNotes();
     // Writes "notes.txt" unchanged; a failure is reported.
     int writeNotes(const CString& text);
-    // Writes text unchanged to a file of the item folder, replacing it;
-    // reports a failure (32964) and answers 0.
+    // Writes text unchanged to a file of the item folder, replacing it,
+    // unless the file already reads as the text; reports a failure (32964)
+    // and answers 0.
     int writeItemFile(const CString& fileName, const CString& text);
     int isLoaded() const { return m_loaded; }
 

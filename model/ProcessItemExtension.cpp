@@ -2,57 +2,14 @@
 
 #include "CIdentificationDialogMgt.h"
 #include "DescriptionPages.h"
-#include "HtmlText.h"
 #include "ItemClasses.h"
 #include "ItemExtensions.h"
+#include "ItemTextFile.h"
 #include "ProcessItem.h"
-#include "PropertySheet.h"
 #include "Project.h"
+#include "PropertySheet.h"
 #include "StringTable.h"
-#include "TextInStream.h"
-#include "TextOutStream.h"
 #include "ui/UserInterface.h"
-
-#include <vector>
-
-namespace {
-
-constexpr int kDescriptionLineLimit = 10000;
-
-enum class Separator { Html, HtmlKeepCr, Escaped, Plain };
-
-// Joins the lines of a text file of the item folder (none when the path is
-// empty: it lay outside the project); empty lines at the start vanish since
-// no separator is added while the text is empty.
-CString joinLines(const CString& path, Separator separator, int noCarriageReturn, int convertMode) {
-    std::vector<CString> lines;
-    if (path.IsEmpty() || !TextInStream::readLinesUntilEof(path, kDescriptionLineLimit, lines))
-        return CString();
-    CString text;
-    for (const CString& line : lines) {
-        if (!text.IsEmpty()) {
-            const bool endsWithCr = text[text.GetLength() - 1] == '\r';
-            switch (separator) {
-            case Separator::Html:
-                if (endsWithCr)
-                    text.Delete(text.GetLength() - 1);
-                text += "<br>\n";
-                break;
-            case Separator::HtmlKeepCr: text += "<br>\n"; break;
-            case Separator::Escaped: text += "\n"; break;
-            case Separator::Plain:
-                if (!endsWithCr && !noCarriageReturn)
-                    text += "\r";
-                text += "\n";
-                break;
-            }
-        }
-        text += convertMode >= 0 ? textToHtml(line, convertMode) : line;
-    }
-    return text;
-}
-
-} // namespace
 
 ProcessItemExtension::ProcessItemExtension(ProcessItem* item, Project* project)
     : m_item(item), m_project(project), m_traceabilityLinks(new CStringListePlus) {}
@@ -112,14 +69,20 @@ CString ProcessItemExtension::readDescription(int language, int htmlMode, int no
     const CString name = getDescriptionFileName(language);
     if (name.IsEmpty())
         return CString();
-    const Separator separator = htmlMode ? Separator::Html : (escapeMode ? Separator::Escaped : Separator::Plain);
-    const int convert = (htmlMode || escapeMode) ? escapeMode : -1;
-    return joinLines(m_item->getItemFolderFile(name), separator, noCarriageReturn, convert);
+    using Join = ItemTextFile::Join;
+    const Join join = htmlMode ? Join::Html : (escapeMode ? Join::Escaped : Join::Plain);
+    CString text;
+    ItemTextFile::read(m_item->getItemFolderFile(name), join, noCarriageReturn,
+                       (htmlMode || escapeMode) ? escapeMode : -1, text);
+    return text;
 }
 
 CString ProcessItemExtension::readTailoringGuideline(int language, int htmlMode, int noCarriageReturn) {
-    return joinLines(m_item->getItemFolderFile(getTailoringFileName(language)),
-                     htmlMode ? Separator::HtmlKeepCr : Separator::Plain, noCarriageReturn, -1);
+    CString text;
+    ItemTextFile::read(m_item->getItemFolderFile(getTailoringFileName(language)),
+                       htmlMode ? ItemTextFile::Join::HtmlKeepCr : ItemTextFile::Join::Plain,
+                       noCarriageReturn, -1, text);
+    return text;
 }
 
 void ProcessItemExtension::buildHtmlDescription(int language) {

@@ -55,25 +55,19 @@ CString TextInStream::readRest() {
     return rest;
 }
 
-bool TextInStream::readLinesUntilEof(const char* path, int limit, std::vector<CString>& lines) {
+bool TextInStream::readLinesUntilEof(const char* path, std::vector<CString>& lines) {
     lines.clear();
     std::string bytes;
     if (!path || !platform::readFileBytes(path, bytes))
         return false;
-    const size_t room = limit > 1 ? static_cast<size_t>(limit - 1) : 1;
     size_t pos = 0;
     for (;;) {
-        size_t end = bytes.find('\n', pos);
-        const bool last = end == std::string::npos;
-        if (last)
-            end = bytes.size();
-        do {
-            const size_t take = std::min(end - pos, room);
-            lines.emplace_back(bytes.substr(pos, take));
-            pos += take;
-        } while (pos < end);
-        if (last)
+        const size_t end = bytes.find('\n', pos);
+        if (end == std::string::npos) {
+            lines.emplace_back(bytes.substr(pos));
             return true;
+        }
+        lines.emplace_back(bytes.substr(pos, end - pos));
         pos = end + 1;
     }
 }

@@ -27,10 +27,10 @@ public:
 
     // The lines of a file as a reader that reads until the end-of-file flag
     // is set sees them: the bytes as they are (a CR before a line feed stays
-    // in its line), a line longer than limit - 1 characters in pieces, one
-    // more empty line after a final line feed, one empty line for an empty
-    // file. False when the file cannot be opened.
-    static bool readLinesUntilEof(const char* path, int limit, std::vector<CString>& lines);
+    // in its line), every line whole whatever its length, one more empty
+    // line after a final line feed, one empty line for an empty file. False
+    // when the file cannot be opened.
+    static bool readLinesUntilEof(const char* path, std::vector<CString>& lines);
 
 private:
     std::string m_text;

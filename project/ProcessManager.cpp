@@ -25,6 +25,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -449,37 +451,62 @@ ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
     return states;
 }
 
-void ProcessManager::collectQualityCriteria(Item* workProduct, ProcessItemListe* result, std::vector<Item*>& visited) {
-    // A derivation cycle stops at the first work product met again.
-    if (std::find(visited.begin(), visited.end(), workProduct) != visited.end())
-        return;
-    visited.push_back(workProduct);
-    auto* processItem = dynamic_cast<ProcessItem*>(workProduct);
-    const ItemWorkProduct* product = processItem ? processItem->getItemWorkProduct() : nullptr;
-    if (product && product->m_derived) {
-        for (const CString& uid : {product->getDerivedFrom(), product->getDerivedFrom2()})
-            if (Item* source = uid.IsEmpty() ? nullptr : findItemByUid(uid))
-                collectQualityCriteria(source, result, visited);
-    }
-    const int position = m_itemList->indexOf(workProduct);
-    for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
-        Item* child = m_itemList->at(i);
-        if (child->getLevel() <= workProduct->getLevel())
-            break;
-        if (child->getLevel() != workProduct->getLevel() + 1)
-            continue;
-        Item* criterion = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
-        if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
-            result->append(static_cast<ProcessItem*>(criterion));
-    }
-}
-
 ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
     updateLinks(nullptr, 0);
+    const std::vector<Item*> order = criteriaOrder(workProduct);
+    std::unordered_map<const Item*, std::vector<ProcessItem*>> criteria;
+    for (const Item* product : order)
+        criteria[product];
+    // One walk over the tree finds the criteria of them all: an item's parent
+    // is the nearest item before it that is not as deep, and a criterion
+    // counts for a work product when it lies one level below it.
+    std::vector<Item*> enclosing;
+    ItemIterateur* it = m_itemList->ItemListe::createIterator();
+    while (!it->isAtEnd()) {
+        Item* item = it->current();
+        it->next();
+        while (!enclosing.empty() && enclosing.back()->getLevel() >= item->getLevel())
+            enclosing.pop_back();
+        const auto parent = enclosing.empty() ? criteria.end() : criteria.find(enclosing.back());
+        if (parent != criteria.end() && item->getLevel() == enclosing.back()->getLevel() + 1) {
+            Item* criterion = item->getKind() == kShortcut ? findShortcutTarget(item) : item;
+            if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
+                parent->second.push_back(static_cast<ProcessItem*>(criterion));
+        }
+        enclosing.push_back(item);
+    }
+    delete it;
     auto* result = new ProcessItemListe;
-    std::vector<Item*> visited;
-    collectQualityCriteria(workProduct, result, visited);
+    for (const Item* product : order)
+        for (ProcessItem* criterion : criteria[product])
+            result->append(criterion);
     return result;
+}
+
+std::vector<Item*> ProcessManager::criteriaOrder(Item* workProduct) const {
+    struct Visit {
+        Item* item;
+        int nextSource;
+    };
+    std::vector<Item*> order;
+    std::unordered_set<const Item*> met{workProduct};
+    std::vector<Visit> stack{{workProduct, 0}};
+    while (!stack.empty()) {
+        Visit& visit = stack.back();
+        auto* processItem = dynamic_cast<ProcessItem*>(visit.item);
+        const ItemWorkProduct* product = processItem ? processItem->getItemWorkProduct() : nullptr;
+        if (product && product->m_derived && visit.nextSource < 2) {
+            const CString uid =
+                visit.nextSource++ == 0 ? product->getDerivedFrom() : product->getDerivedFrom2();
+            Item* source = uid.IsEmpty() ? nullptr : findItemByUid(uid);
+            if (source && met.insert(source).second)
+                stack.push_back({source, 0});
+            continue;
+        }
+        order.push_back(visit.item);
+        stack.pop_back();
+    }
+    return order;
 }
 
 ProcessItemListe* ProcessManager::getSubtreeQualityCriteria(Item* item) {

@@ -165,7 +165,13 @@ private:
     bool m_generating = false;
 
     void rebuildClassIndex();
-    void collectQualityCriteria(Item* workProduct, ProcessItemListe* result, std::vector<Item*>& visited);
+    // The work products whose quality criteria a work product shows, in the
+    // order their criteria come: depth first, the sources of each (first,
+    // then second) before the work product itself. Each is taken once, so a
+    // derivation cycle, or two sources sharing a source, ends at the first
+    // one met again; the walk keeps its own stack, so a chain of any length
+    // costs one step per link.
+    std::vector<Item*> criteriaOrder(Item* workProduct) const;
 
     CStringListePlus* m_projectKinds;
     CStringListePlus* m_roleResponsibilities;

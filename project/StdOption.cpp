@@ -4,6 +4,7 @@
 #include "PrivateProfile.h"
 #include "Project.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -77,9 +78,9 @@ CString StdOption::getText(const char* key) const { return settings::readKey(kSe
 
 void StdOption::setText(const char* key, const CString& value) const { settings::writeKey(kSection, key, value); }
 
-int StdOption::getInt(const char* key, int defaultValue) const {
+int StdOption::getInt(const char* key, int defaultValue, int lowest, int highest) const {
     const int value = settings::leadingNumber(getText(key));
-    return value == 0 ? defaultValue : value;
+    return value == 0 ? defaultValue : std::clamp(value, lowest, highest);
 }
 
 void StdOption::setInt(const char* key, int value) const { setText(key, settings::decimal(value)); }

@@ -4,7 +4,8 @@
 // reads or writes one key of the file at each call, so a value written
 // anywhere is seen by the next read everywhere. Booleans are true only when
 // the stored text is exactly "yes" and are written "yes" or "false";
-// integers whose value reads as 0 give the key's default.
+// integers whose value reads as 0 give the key's default, and others are
+// kept within the key's accepted range.
 
 #include "CString.h"
 
@@ -16,13 +17,16 @@
     X(MultiUsers)                                                                                                \
     X(PageHeaderImage)
 
-// key, default when absent, empty, "0" or not a number
+// key, default when absent, empty, "0" or not a number, and the accepted
+// range that any other value is brought into: the Options sheet's ranges,
+// and for the banner the heights the diagram size dialog accepts. A value
+// from a damaged file thus never makes a negative or overflowing frame size.
 #define TOLVANE_STD_INT_KEYS(X)                                                                                  \
-    X(Height, 450)                                                                                               \
-    X(Width, 200)                                                                                                \
-    X(BannerHeight, 80)                                                                                          \
-    X(IPFS, 0)                                                                                                   \
-    X(TreeviewFontSize, 12)
+    X(Height, 450, 100, 1000)                                                                                    \
+    X(Width, 200, 50, 500)                                                                                       \
+    X(BannerHeight, 80, 20, 4000)                                                                                \
+    X(IPFS, 0, 0, 100)                                                                                           \
+    X(TreeviewFontSize, 12, 8, 14)
 
 #define TOLVANE_STD_TEXT_KEYS(X)                                                                                 \
     X(SiteName)                                                                                                  \
@@ -40,7 +44,9 @@ public:
     void setBool(const char* key, bool value) const;
     CString getText(const char* key) const;
     void setText(const char* key, const CString& value) const;
-    int getInt(const char* key, int defaultValue) const;
+    // The key's number; 0 gives the default, and anything else outside the
+    // range the nearest bound.
+    int getInt(const char* key, int defaultValue, int lowest, int highest) const;
     void setInt(const char* key, int value) const;
 
 #define TOLVANE_DECLARE_BOOL(key)                                                                                \
@@ -49,8 +55,8 @@ public:
     TOLVANE_STD_BOOL_KEYS(TOLVANE_DECLARE_BOOL)
 #undef TOLVANE_DECLARE_BOOL
 
-#define TOLVANE_DECLARE_INT(key, defaultValue)                                                                   \
-    int get##key() const { return getInt(#key, defaultValue); }                                                  \
+#define TOLVANE_DECLARE_INT(key, defaultValue, lowest, highest)                                                  \
+    int get##key() const { return getInt(#key, defaultValue, lowest, highest); }                                 \
     void set##key(int value) const { setInt(#key, value); }
     TOLVANE_STD_INT_KEYS(TOLVANE_DECLARE_INT)
 #undef TOLVANE_DECLARE_INT

@@ -130,6 +130,19 @@ TEST_F(ProcessItemTest, MinorVersionRisesByOneOnEverySave) {
         EXPECT_EQ(plain->getVersionMinor(), saved) << stored;
     }
     EXPECT_NE(m_fixture.read("site/Process/Plain_page/process.data").find("VersionMinor=13\r\n"), std::string::npos);
+    // The number is an int: at its top, or beyond it in a damaged file, the
+    // version stays at the top rather than wrapping round to a negative one.
+    for (const auto& [stored, saved] : {std::pair<std::string, std::string>{"2147483646", "2147483647"},
+                                        {"2147483647", "2147483647"},
+                                        {"99999999999999999999", "2147483647"},
+                                        {"-2147483648", "-2147483647"},
+                                        {"-99999999999999999999", "-2147483647"}}) {
+        plain->setVersionMinor(stored.c_str());
+        ASSERT_EQ(plain->save(), 1);
+        EXPECT_EQ(plain->getVersionMinor().str(), saved) << stored;
+        plain->load(1); // and reads back what it wrote
+        EXPECT_EQ(plain->getVersionMinor().str(), saved) << stored;
+    }
     // Without extension: the common keys without traceability links.
     EXPECT_EQ(m_fixture.read("site/Process/Plain_page/process.data").find("traceabilityLinks"), std::string::npos);
 }

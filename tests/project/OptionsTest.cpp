@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -133,18 +134,20 @@ TEST_F(OptionsTest, BooleansAreYesOrFalse) {
     }
 }
 
-TEST_F(OptionsTest, IntegersWhoseZeroMeansDefault) {
+TEST_F(OptionsTest, IntegersWhoseZeroMeansDefaultStayInTheirRange) {
     struct {
         const char* key;
         int (StdOption::*get)() const;
         void (StdOption::*set)(int) const;
         int defaultValue;
+        int lowest;
+        int highest;
     } keys[] = {
-        {"Height", &StdOption::getHeight, &StdOption::setHeight, 450},
-        {"Width", &StdOption::getWidth, &StdOption::setWidth, 200},
-        {"BannerHeight", &StdOption::getBannerHeight, &StdOption::setBannerHeight, 80},
-        {"IPFS", &StdOption::getIPFS, &StdOption::setIPFS, 0},
-        {"TreeviewFontSize", &StdOption::getTreeviewFontSize, &StdOption::setTreeviewFontSize, 12},
+        {"Height", &StdOption::getHeight, &StdOption::setHeight, 450, 100, 1000},
+        {"Width", &StdOption::getWidth, &StdOption::setWidth, 200, 50, 500},
+        {"BannerHeight", &StdOption::getBannerHeight, &StdOption::setBannerHeight, 80, 20, 4000},
+        {"IPFS", &StdOption::getIPFS, &StdOption::setIPFS, 0, 0, 100},
+        {"TreeviewFontSize", &StdOption::getTreeviewFontSize, &StdOption::setTreeviewFontSize, 12, 8, 14},
     };
     const StdOption& std = StdOption::instance();
     for (const auto& k : keys) {
@@ -153,18 +156,35 @@ TEST_F(OptionsTest, IntegersWhoseZeroMeansDefault) {
             write("STD_OPTION", k.key, zero);
             EXPECT_EQ((std.*k.get)(), k.defaultValue) << k.key << " '" << zero << "'";
         }
-        write("STD_OPTION", k.key, "-5");
-        EXPECT_EQ((std.*k.get)(), -5) << k.key;
-        write("STD_OPTION", k.key, " 42px");
-        EXPECT_EQ((std.*k.get)(), 42) << k.key;
+        // Inside the range a value reads as it is stored.
+        for (const int value : {k.lowest, k.highest, k.highest - 1})
+            if (value != 0) {
+                write("STD_OPTION", k.key, (" " + std::to_string(value) + "px").c_str());
+                EXPECT_EQ((std.*k.get)(), value) << k.key;
+            }
+        // Outside it, as a damaged file may hold, the nearest bound.
+        const std::pair<std::string, int> outside[] = {
+            {"-5", k.lowest},
+            {std::to_string(k.lowest - 1), k.lowest},
+            {std::to_string(k.highest + 1), k.highest},
+            {"-2147483648", k.lowest},
+            {"2147483647", k.highest},
+            {"99999999999999999999", k.highest},
+        };
+        for (const auto& [text, value] : outside) {
+            write("STD_OPTION", k.key, text.c_str());
+            EXPECT_EQ((std.*k.get)(), value) << k.key << " " << text;
+        }
         (std.*k.set)(-7);
-        EXPECT_EQ(stored("STD_OPTION", k.key), "-7") << k.key;
+        EXPECT_EQ(stored("STD_OPTION", k.key), "-7") << k.key << " written as given";
     }
     for (const char* key : {"Width", "Height", "TreeviewFontSize"})
         write("STD_OPTION", key, "0");
     EXPECT_EQ(std.getWidthText(), "200");
     EXPECT_EQ(std.getHeightText(), "450");
     EXPECT_EQ(std.getTreeviewFontSizeText(), "12");
+    write("STD_OPTION", "Height", "-2147483648");
+    EXPECT_EQ(std.getHeightText(), "100");
 }
 
 TEST_F(OptionsTest, TextsAreEmptyWhenAbsentAndWrittenUnchanged) {

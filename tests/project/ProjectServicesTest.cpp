@@ -11,12 +11,13 @@
 #include "TooltipScript.h"
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
-#include <fcntl.h>
 #include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -264,6 +265,22 @@ TEST_F(ProjectServicesTest, BannersHeadersAndBreadcrumbs) {
                      "<img alt=\"\" border=\"0\" src=\"../../../applet/IconImages/bookc.gif\">&nbsp;"
                      "<a href=\"../../site/Blank/Sub/overview.htm\" target=\"main\"><font size=\"1\">Sub folder</font></a> / ");
     EXPECT_EQ(Project::getTooltipAttributes("3"), " onMouseover=\"ShowTip(Text[3])\" onMouseout=\"HideTip(event)\" ");
+}
+
+TEST_F(ProjectServicesTest, AnItemPathFrameSizeFromADamagedFileStaysAPercentage) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"-2147483648", "<frameset rows=\"0%,100%\""},
+        {"2147483647", "<frameset rows=\"100%,0%\""},
+        {"4", "<frameset rows=\"4%,96%\""},
+    };
+    Item* deep = item("N7");
+    deep->setFrame(1);
+    std::filesystem::create_directories(m_dir / "proj/site/gone");
+    for (const auto& [ipfs, rows] : cases) {
+        WritePrivateProfileStringA("STD_OPTION", "IPFS", ipfs, (m_dir / "proj/site.tvx").c_str());
+        m_manager->Project::createItemHeader(deep, 0);
+        EXPECT_NE(read("site/gone/overview.htm").find(rows), std::string::npos) << ipfs;
+    }
 }
 
 } // namespace
