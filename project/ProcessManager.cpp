@@ -453,33 +453,22 @@ ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
 
 ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
     updateLinks(nullptr, 0);
-    const std::vector<Item*> order = criteriaOrder(workProduct);
-    std::unordered_map<const Item*, std::vector<ProcessItem*>> criteria;
-    for (const Item* product : order)
-        criteria[product];
-    // One walk over the tree finds the criteria of them all: an item's parent
-    // is the nearest item before it that is not as deep, and a criterion
-    // counts for a work product when it lies one level below it.
-    std::vector<Item*> enclosing;
-    ItemIterateur* it = m_itemList->ItemListe::createIterator();
-    while (!it->isAtEnd()) {
-        Item* item = it->current();
-        it->next();
-        while (!enclosing.empty() && enclosing.back()->getLevel() >= item->getLevel())
-            enclosing.pop_back();
-        const auto parent = enclosing.empty() ? criteria.end() : criteria.find(enclosing.back());
-        if (parent != criteria.end() && item->getLevel() == enclosing.back()->getLevel() + 1) {
-            Item* criterion = item->getKind() == kShortcut ? findShortcutTarget(item) : item;
-            if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
-                parent->second.push_back(static_cast<ProcessItem*>(criterion));
-        }
-        enclosing.push_back(item);
-    }
-    delete it;
     auto* result = new ProcessItemListe;
-    for (const Item* product : order)
-        for (ProcessItem* criterion : criteria[product])
-            result->append(criterion);
+    // The sources' criteria first, then each work product's own: its
+    // children of class quality criteria, a shortcut counting as its target.
+    for (Item* product : criteriaOrder(workProduct)) {
+        const int position = m_itemList->indexOf(product);
+        for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
+            Item* child = m_itemList->at(i);
+            if (child->getLevel() <= product->getLevel())
+                break;
+            if (child->getLevel() != product->getLevel() + 1)
+                continue;
+            Item* criterion = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
+            if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
+                result->append(static_cast<ProcessItem*>(criterion));
+        }
+    }
     return result;
 }
 
