@@ -64,10 +64,12 @@ public:
         m_item->m_pendingWrites.clear();
         if (writes.empty())
             return true;
+        // A save that gives every key the value it holds leaves the file as it is.
         return platform::updateProfile(m_item->getDataFilePath(), [&](ProfileFile& file) {
+            bool changed = false;
             for (const auto& [key, value] : writes)
-                file.set(getSectionName().str(), key.str(), value.str());
-            return true;
+                changed = file.set(getSectionName().str(), key.str(), value.str()) || changed;
+            return changed;
         });
     }
 
@@ -237,8 +239,7 @@ int ProcessItem::writeValue(const CString& key, const CString& value) {
         return 1;
     }
     return platform::updateProfile(getDataFilePath(), [&](ProfileFile& file) {
-        file.set(getSectionName().str(), key.str(), value.str());
-        return true;
+        return file.set(getSectionName().str(), key.str(), value.str());
     });
 }
 
