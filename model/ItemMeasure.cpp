@@ -7,6 +7,8 @@
 #include "ProcessItem.h"
 #include "Project.h"
 
+#include <utility>
+
 namespace {
 
 constexpr const char* kDataSection = "DATA";
@@ -55,13 +57,15 @@ void ItemMeasure::writeMeasureData(const CString& projectName, const CString& pr
     if (file.IsEmpty())
         return;
     platform::updateProfile(file, [&](ProfileFile& data) {
-        data.set(kDataSection, "ProjectName", projectName.str());
-        data.set(kDataSection, "ProjectType", projectType.str());
-        data.set(kDataSection, "Department", department.str());
-        data.set(kDataSection, "Value", value.str());
-        data.set(kDataSection, "Comment", comment.str());
-        data.set(kDataSection, "PlannedValue", plannedValue.str());
-        return true;
+        bool changed = false;
+        for (const auto& [key, text] : {std::pair<const char*, const CString&>{"ProjectName", projectName},
+                                        {"ProjectType", projectType},
+                                        {"Department", department},
+                                        {"Value", value},
+                                        {"Comment", comment},
+                                        {"PlannedValue", plannedValue}})
+            changed = data.set(kDataSection, key, text.str()) || changed;
+        return changed;
     });
 }
 

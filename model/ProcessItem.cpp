@@ -76,9 +76,12 @@ public:
         m_item->m_pendingWrites.clear();
         if (writes.empty())
             return true;
+        // A save that gives every key the value it holds leaves the file as it is.
         return m_item->updateDataFile([&](ProfileFile& file) {
+            bool changed = false;
             for (const auto& [key, value] : writes)
-                file.set(getSectionName().str(), key.str(), value.str());
+                changed = file.set(getSectionName().str(), key.str(), value.str()) || changed;
+            return changed;
         });
     }
 
@@ -241,15 +244,11 @@ std::shared_ptr<const ProfileFile> ProcessItem::readDataFile() const {
     return path.IsEmpty() ? nullptr : platform::readProfile(path);
 }
 
-int ProcessItem::updateDataFile(const std::function<void(ProfileFile&)>& edit) {
+int ProcessItem::updateDataFile(const std::function<bool(ProfileFile&)>& edit) {
     const CString path = getDataFilePath();
     if (path.IsEmpty())
         return 0;
-    const bool written = platform::updateProfile(path, [&](ProfileFile& file) {
-        edit(file);
-        return true;
-    });
-    return written ? 1 : 0;
+    return platform::updateProfile(path, edit) ? 1 : 0;
 }
 
 CString ProcessItem::rawValue(const CString& key) {
@@ -272,7 +271,7 @@ int ProcessItem::writeValue(const CString& key, const CString& value) {
         return 1;
     }
     return updateDataFile(
-        [&](ProfileFile& file) { file.set(getSectionName().str(), key.str(), value.str()); });
+        [&](ProfileFile& file) { return file.set(getSectionName().str(), key.str(), value.str()); });
 }
 
 void ProcessItem::readList(const CString& key, CStringListe* list, const char* separators, int lowerCase) {

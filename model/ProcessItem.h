@@ -186,7 +186,7 @@ private:
     // The data file parsed (null when missing or outside the project), and
     // an edit of it written whole; 1 when the write succeeded.
     std::shared_ptr<const ProfileFile> readDataFile() const;
-    int updateDataFile(const std::function<void(ProfileFile&)>& edit);
+    int updateDataFile(const std::function<bool(ProfileFile&)>& edit);
     // A key's whole stored text: as written earlier in the same save, or
     // from the data file.
     CString rawValue(const CString& key);

@@ -75,6 +75,41 @@ size_t decodeUtf8(std::string_view text, size_t i, char32_t& cp) {
     return len;
 }
 
+// Like decodeUtf8, but a byte that begins no valid sequence is read as a
+// Windows-1252 character; always at least 1.
+size_t decodeUtf8OrCp1252(std::string_view text, size_t i, char32_t& cp) {
+    const size_t len = decodeUtf8(text, i, cp);
+    if (len > 0)
+        return len;
+    cp = codePointOf(static_cast<unsigned char>(text[i]));
+    return 1;
+}
+
+// Decodes the character at text[i], moving i past a surrogate pair; a lone
+// surrogate gives U+FFFD.
+char32_t decodeUtf16(std::u16string_view text, size_t& i) {
+    const char32_t cp = text[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+        text[i + 1] <= 0xDFFF) {
+        ++i;
+        return 0x10000 + ((cp - 0xD800) << 10) + (text[i] - 0xDC00);
+    }
+    return cp >= 0xD800 && cp <= 0xDFFF ? 0xFFFD : cp;
+}
+
+// UTF-8 text with each character passed through map (bytes that are not
+// UTF-8 read as Windows-1252).
+template <class Map> std::string mapUtf8(std::string_view text, Map map) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        char32_t cp;
+        i += decodeUtf8OrCp1252(text, i, cp);
+        appendUtf8(out, map(cp));
+    }
+    return out;
+}
+
 } // namespace
 
 std::string cp1252ToUtf8(std::string_view text) {
@@ -126,16 +161,45 @@ std::string utf16ToCp1252(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        }
-        const int b = byteOf(cp);
+        const int b = byteOf(decodeUtf16(text, i));
         out += b < 0 ? '?' : static_cast<char>(b);
     }
     return out;
+}
+
+std::string utf16ToUtf8(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i)
+        appendUtf8(out, decodeUtf16(text, i));
+    return out;
+}
+
+std::u16string utf8ToUtf16(std::string_view text) {
+    std::u16string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        char32_t cp;
+        i += decodeUtf8OrCp1252(text, i, cp);
+        if (cp >= 0x10000) {
+            out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+            out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(cp);
+        }
+    }
+    return out;
+}
+
+std::string toValidUtf8(std::string_view text) {
+    return mapUtf8(text, [](char32_t cp) { return cp; });
+}
+
+std::string toLowerUtf8(std::string_view text) {
+    return mapUtf8(text, [](char32_t cp) {
+        const int b = byteOf(cp);
+        return b < 0 ? cp : codePointOf(static_cast<unsigned char>(toLower(static_cast<char>(b))));
+    });
 }
 
 char toLower(char c) {

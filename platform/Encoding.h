@@ -23,6 +23,19 @@ bool isValidUtf8(std::string_view text);
 std::u16string cp1252ToUtf16(std::string_view text);
 std::string utf16ToCp1252(std::u16string_view text);
 
+// Lossless conversions between UTF-16 and UTF-8 (a lone surrogate becomes
+// U+FFFD), for files kept in their own encoding.
+std::string utf16ToUtf8(std::u16string_view text);
+std::u16string utf8ToUtf16(std::string_view text);
+
+// Valid UTF-8 sequences kept; any other byte taken as Windows-1252.
+std::string toValidUtf8(std::string_view text);
+
+// Lower-cases the characters of UTF-8 text that Windows-1252 holds, as
+// toLower does on the code page; every other character stays as it is
+// (bytes that are not UTF-8 are taken as Windows-1252, as in toValidUtf8).
+std::string toLowerUtf8(std::string_view text);
+
 char toLower(char c);
 char toUpper(char c);
 std::string toLower(std::string_view text);

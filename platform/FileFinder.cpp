@@ -30,12 +30,14 @@ FILETIME toFileTime(const timespec& t) {
     return FILETIME{static_cast<DWORD>(ticks & 0xFFFFFFFF), static_cast<DWORD>(ticks >> 32)};
 }
 
-Found makeEntry(const std::string& name, const struct stat& st) {
+Found makeEntry(const std::string& name, const struct stat& st, bool isLink) {
     Found f;
     f.name = name;
     f.data.dwFileAttributes = S_ISDIR(st.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : 0;
     if (!(st.st_mode & S_IWUSR))
         f.data.dwFileAttributes |= FILE_ATTRIBUTE_READONLY;
+    if (isLink)
+        f.data.dwFileAttributes |= FILE_ATTRIBUTE_REPARSE_POINT;
     if (f.data.dwFileAttributes == 0)
         f.data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
     f.data.ftLastWriteTime = toFileTime(st.st_mtim);
@@ -105,11 +107,16 @@ HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* data) {
         const std::string name = platform::fromDiskName(diskName).str();
         if (!matchesFileMask(name.c_str(), mask.c_str()))
             continue;
+        // A link shows what it points to (itself when that is missing) and
+        // is marked, so that callers walking down the folders pass it by.
+        const std::string entryPath = disk + "/" + std::string(diskName);
         struct stat st;
-        if (stat((disk + "/" + std::string(diskName)).c_str(), &st) != 0 &&
-            lstat((disk + "/" + std::string(diskName)).c_str(), &st) != 0)
+        if (lstat(entryPath.c_str(), &st) != 0)
             continue;
-        (name == "." || name == ".." ? dots : search->entries).push_back(makeEntry(name, st));
+        const bool isLink = S_ISLNK(st.st_mode);
+        if (isLink)
+            stat(entryPath.c_str(), &st);
+        (name == "." || name == ".." ? dots : search->entries).push_back(makeEntry(name, st, isLink));
     }
     closedir(dir);
     std::sort(search->entries.begin(), search->entries.end(), [](const Found& a, const Found& b) {

@@ -4,7 +4,9 @@
 // pattern "folder\mask" whose mask holds '*' and '?'. Names are matched
 // ignoring case and returned sorted by name ignoring case, so results never
 // depend on the file system's order; "." and ".." come first when the mask
-// matches them, as on Windows.
+// matches them, as on Windows. A symbolic link carries
+// FILE_ATTRIBUTE_REPARSE_POINT beside the attributes of its target, as on
+// Windows: a recursive walk must not enter it.
 
 #include "WinTypes.h"
 

@@ -111,27 +111,45 @@ bool copyOneFile(const std::string& from, const std::string& to, bool failIfExis
     return TRUE;
 }
 
-bool copyTreeOnDisk(const std::string& source, const std::string& target) {
+// The text of a symbolic link; false when the path is no link.
+bool readLinkText(const std::string& path, std::string& text) {
+    struct stat st;
+    if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return false;
+    text.assign(static_cast<size_t>(st.st_size) + 1, '\0');
+    const ssize_t n = readlink(path.c_str(), text.data(), text.size());
+    if (n < 0)
+        return false;
+    text.resize(static_cast<size_t>(n));
+    return true;
+}
+
+// Copies an entry of the tree; a link is made anew, never followed. Below
+// the top, an entry of the target that is a link is never written through.
+bool copyTreeOnDisk(const std::string& source, const std::string& target, bool top) {
     struct stat st;
     if (lstat(source.c_str(), &st) != 0)
         return fail(errno);
+    std::string existingLink;
+    const bool targetIsLink = readLinkText(target, existingLink);
     if (S_ISLNK(st.st_mode)) {
-        std::string link(static_cast<size_t>(st.st_size) + 1, '\0');
-        const ssize_t n = readlink(source.c_str(), link.data(), link.size());
-        if (n < 0)
+        std::string link;
+        if (!readLinkText(source, link))
             return fail(errno);
-        link.resize(static_cast<size_t>(n));
-        if (symlink(link.c_str(), target.c_str()) != 0 && errno != EEXIST)
-            return fail(errno);
-        return true;
+        if (symlink(link.c_str(), target.c_str()) == 0)
+            return true;
+        // Copied before: the same link may stay, anything else is not replaced.
+        return errno == EEXIST && targetIsLink && existingLink == link ? true : fail(errno);
     }
+    if (targetIsLink && !top)
+        return fail(EEXIST);
     if (!S_ISDIR(st.st_mode))
         return copyOneFile(source, target, false);
     if (mkdir(target.c_str(), 0777) != 0 && errno != EEXIST)
         return fail(errno);
     bool ok = true;
     for (const auto& name : listFolder(source))
-        ok = copyTreeOnDisk(source + "/" + name, target + "/" + name) && ok;
+        ok = copyTreeOnDisk(source + "/" + name, target + "/" + name, false) && ok;
     return ok;
 }
 
@@ -147,6 +165,15 @@ bool deleteTreeOnDisk(const std::string& path) {
     if (rmdir(path.c_str()) != 0)
         return fail(errno);
     return ok;
+}
+
+// The path of a tree's top without trailing separators: "link/" would make
+// the system look through a link that is to be taken as itself.
+std::string treeTop(const char* path) {
+    std::string disk = platform::diskPath(path ? path : "");
+    while (disk.size() > 1 && disk.back() == '/')
+        disk.pop_back();
+    return disk;
 }
 
 std::vector<std::string> splitPath(std::string_view path) {
@@ -252,11 +279,11 @@ bool lastWriteTime(const char* path, std::time_t& time) {
 }
 
 bool copyTree(const char* source, const char* target) {
-    return copyTreeOnDisk(diskPath(source ? source : ""), diskPath(target ? target : ""));
+    return copyTreeOnDisk(treeTop(source), treeTop(target), true);
 }
 
 bool deleteTree(const char* path) {
-    const std::string disk = diskPath(path ? path : "");
+    const std::string disk = treeTop(path);
     if (disk.empty() || disk == "/")
         return fail(EINVAL);
     return deleteTreeOnDisk(disk);

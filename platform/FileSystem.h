@@ -42,11 +42,13 @@ bool writeFileReplacing(const char* path, std::string_view bytes);
 bool lastWriteTime(const char* path, std::time_t& time);
 
 // Copies a folder and everything below it into target (created when missing);
-// symbolic links are recreated as links, never followed. False when anything
+// symbolic links are recreated as links, never followed, and a link already
+// in the target below its top is never written through. False when anything
 // could not be copied.
 bool copyTree(const char* source, const char* target);
 // Deletes a file, or a folder and everything below it; a symbolic link is
-// removed itself, never what it points to. True when nothing is left.
+// removed itself, never what it points to, also when the path ends with a
+// separator. True when nothing is left.
 bool deleteTree(const char* path);
 
 // The errno-style cause of the last failed call of this layer, as text.

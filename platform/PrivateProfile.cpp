@@ -196,8 +196,7 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
             return file.removeSection(section);
         if (!value)
             return file.removeKey(section, key);
-        file.set(section, key, value);
-        return true;
+        return file.set(section, key, value);
     })
                ? TRUE
                : FALSE;

@@ -21,8 +21,10 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
                                LPCSTR fileName);
 
 // Writes key=value into the section, creating section and file as needed.
-// A null value deletes the key, a null key the whole section. FALSE when the
-// file could not be written (its old content then stays).
+// A null value deletes the key, a null key the whole section. A write that
+// changes nothing (the key already holds the value, the key or section to
+// delete is not there) leaves the file untouched. FALSE when the file could
+// not be written (its old content then stays).
 BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName);
 
 namespace platform {

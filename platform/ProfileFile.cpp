@@ -14,36 +14,75 @@ std::string_view trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string fold(std::string_view name) { return encoding::toLower(trim(name)); }
-
-std::string decodeUtf16Le(std::string_view bytes) {
-    std::u16string text;
-    text.reserve(bytes.size() / 2);
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                      (static_cast<unsigned char>(bytes[i + 1]) << 8));
-    return encoding::utf16ToCp1252(text);
+// Names in UTF-8, folded so that the code page's letters match in either case.
+std::string fold(std::string_view name) {
+    return encoding::toLowerUtf8(trim(name));
 }
 
-std::string encodeUtf16Le(std::string_view text) {
-    std::string out = "\xFF\xFE";
-    for (char16_t c : encoding::cp1252ToUtf16(text)) {
-        out += static_cast<char>(c & 0xFF);
-        out += static_cast<char>(c >> 8);
-    }
-    return out;
+// A name the program passes (Windows-1252), folded as the file's names are.
+std::string foldProgramName(std::string_view name) {
+    return fold(encoding::cp1252ToUtf8(trim(name)));
+}
+
+bool isWide(ProfileFile::Encoding encoding) {
+    return encoding == ProfileFile::Encoding::Utf16LeBom || encoding == ProfileFile::Encoding::Utf16BeBom;
 }
 
 } // namespace
 
-ProfileFile::Line ProfileFile::classify(std::string raw) {
+std::string ProfileFile::decode(std::string_view raw) const {
+    switch (m_encoding) {
+    case Encoding::Ansi:
+        return encoding::cp1252ToUtf8(raw);
+    case Encoding::Utf8Bom:
+        return encoding::toValidUtf8(raw);
+    default:
+        break;
+    }
+    const bool little = m_encoding == Encoding::Utf16LeBom;
+    std::u16string units;
+    units.reserve(raw.size() / 2);
+    for (size_t i = 0; i + 1 < raw.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(raw[i]);
+        const auto second = static_cast<unsigned char>(raw[i + 1]);
+        units += static_cast<char16_t>(little ? first | (second << 8) : (first << 8) | second);
+    }
+    return encoding::utf16ToUtf8(units);
+}
+
+std::string ProfileFile::encode(std::string_view text) const {
+    switch (m_encoding) {
+    case Encoding::Ansi:
+        return encoding::utf8ToCp1252(text);
+    case Encoding::Utf8Bom:
+        return std::string(text);
+    default:
+        break;
+    }
+    const bool little = m_encoding == Encoding::Utf16LeBom;
+    std::string out;
+    for (char16_t c : encoding::utf8ToUtf16(text)) {
+        const char low = static_cast<char>(c & 0xFF);
+        const char high = static_cast<char>(c >> 8);
+        out += little ? low : high;
+        out += little ? high : low;
+    }
+    return out;
+}
+
+std::string ProfileFile::programText(const std::string& raw) const {
+    return m_encoding == Encoding::Ansi ? raw : encoding::utf8ToCp1252(decode(raw));
+}
+
+ProfileFile::Line ProfileFile::makeLine(std::string raw, std::string end) const {
     Line line;
-    const std::string_view text = trim(raw);
+    const std::string decoded = decode(raw);
+    const std::string_view text = trim(decoded);
     if (!text.empty() && text[0] == '[') {
         const size_t close = text.find(']');
         line.kind = Kind::Section;
-        line.name = std::string(trim(text.substr(1, close == std::string_view::npos ? std::string_view::npos
-                                                                                     : close - 1)));
+        line.name = std::string(
+            trim(text.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
     } else if (!text.empty() && text[0] != ';') {
         const size_t eq = text.find('=');
         if (eq != std::string_view::npos && !trim(text.substr(0, eq)).empty()) {
@@ -52,47 +91,70 @@ ProfileFile::Line ProfileFile::classify(std::string raw) {
         }
     }
     line.raw = std::move(raw);
+    line.end = std::move(end);
     return line;
 }
 
 ProfileFile ProfileFile::parse(std::string_view bytes) {
     ProfileFile file;
-    std::string text;
-    if (bytes.starts_with("\xEF\xBB\xBF")) {
+    if (bytes.starts_with("\xEF\xBB\xBF"))
         file.m_encoding = Encoding::Utf8Bom;
-        text = encoding::utf8ToCp1252(bytes.substr(3));
-    } else if (bytes.starts_with("\xFF\xFE")) {
+    else if (bytes.starts_with("\xFF\xFE"))
         file.m_encoding = Encoding::Utf16LeBom;
-        text = decodeUtf16Le(bytes.substr(2));
-    } else {
-        text = std::string(bytes);
+    else if (bytes.starts_with("\xFE\xFF"))
+        file.m_encoding = Encoding::Utf16BeBom;
+    const size_t width = isWide(file.m_encoding) ? 2 : 1;
+    const size_t markLength = file.m_encoding == Encoding::Utf8Bom ? 3
+                              : file.m_encoding == Encoding::Ansi  ? 0
+                                                                   : 2;
+    file.m_byteOrderMark = std::string(bytes.substr(0, markLength));
+    std::string_view text = bytes.substr(markLength);
+    file.m_trailing = std::string(text.substr(text.size() - text.size() % width));
+    text.remove_suffix(file.m_trailing.size());
+
+    // Line ends are found by character, so a UTF-16 line splits at its own LF.
+    const size_t low = file.m_encoding == Encoding::Utf16BeBom ? 1 : 0;
+    auto isChar = [&](size_t at, char c) {
+        return text[at + low] == c && (width == 1 || text[at + 1 - low] == '\0');
+    };
+    bool lineEndFound = false;
+    size_t start = 0;
+    for (size_t at = 0; at < text.size(); at += width) {
+        if (!isChar(at, '\n'))
+            continue;
+        size_t cut = at;
+        if (cut > start && isChar(cut - width, '\r'))
+            cut -= width;
+        std::string end(text.substr(cut, at + width - cut));
+        if (!lineEndFound) {
+            file.m_lineEnd = end;
+            lineEndFound = true;
+        }
+        file.m_lines.push_back(file.makeLine(std::string(text.substr(start, cut - start)), std::move(end)));
+        start = at + width;
     }
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos)
-            end = text.size();
-        size_t lineEnd = end;
-        if (lineEnd > pos && text[lineEnd - 1] == '\r')
-            --lineEnd;
-        file.m_lines.push_back(classify(text.substr(pos, lineEnd - pos)));
-        pos = end + 1;
-    }
+    if (start < text.size())
+        file.m_lines.push_back(file.makeLine(std::string(text.substr(start)), std::string()));
+    if (!lineEndFound)
+        file.m_lineEnd = file.encode("\r\n");
     file.reindex();
     return file;
 }
 
 std::string ProfileFile::serialize() const {
-    std::string text;
+    std::string bytes = m_byteOrderMark;
     for (const auto& line : m_lines) {
-        text += line.raw;
-        text += "\r\n";
+        bytes += line.raw;
+        bytes += line.end;
     }
-    switch (m_encoding) {
-    case Encoding::Utf8Bom: return "\xEF\xBB\xBF" + encoding::cp1252ToUtf8(text);
-    case Encoding::Utf16LeBom: return encodeUtf16Le(text);
-    default: return text;
-    }
+    return bytes + m_trailing;
+}
+
+void ProfileFile::insertLine(size_t at, std::string_view text) {
+    if (at > 0 && m_lines[at - 1].end.empty())
+        m_lines[at - 1].end = m_lineEnd;
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at),
+                   makeLine(encode(encoding::cp1252ToUtf8(text)), m_lineEnd));
 }
 
 void ProfileFile::reindex() {
@@ -112,7 +174,7 @@ void ProfileFile::reindex() {
 }
 
 const ProfileFile::SectionIndex* ProfileFile::findSection(std::string_view section) const {
-    const auto it = m_firstSection.find(fold(section));
+    const auto it = m_firstSection.find(foldProgramName(section));
     return it == m_firstSection.end() ? nullptr : &m_sections[it->second];
 }
 
@@ -120,11 +182,11 @@ std::optional<std::string> ProfileFile::get(std::string_view section, std::strin
     const SectionIndex* s = findSection(section);
     if (!s)
         return std::nullopt;
-    const auto it = s->keys.find(fold(key));
+    const auto it = s->keys.find(foldProgramName(key));
     if (it == s->keys.end())
         return std::nullopt;
-    const std::string& raw = m_lines[it->second].raw;
-    std::string_view value = trim(std::string_view(raw).substr(raw.find('=') + 1));
+    const std::string text = programText(m_lines[it->second].raw);
+    std::string_view value = trim(std::string_view(text).substr(text.find('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return std::string(value);
@@ -135,7 +197,7 @@ bool ProfileFile::hasSection(std::string_view section) const { return findSectio
 std::vector<std::string> ProfileFile::sectionNames() const {
     std::vector<std::string> names;
     for (const auto& s : m_sections)
-        names.push_back(m_lines[s.header].name);
+        names.push_back(encoding::utf8ToCp1252(m_lines[s.header].name));
     return names;
 }
 
@@ -146,39 +208,44 @@ std::vector<std::string> ProfileFile::keyNames(std::string_view section) const {
         return names;
     for (size_t i = s->header + 1; i < s->end; ++i)
         if (m_lines[i].kind == Kind::Key)
-            names.push_back(m_lines[i].name);
+            names.push_back(encoding::utf8ToCp1252(m_lines[i].name));
     return names;
 }
 
-void ProfileFile::set(std::string_view section, std::string_view key, std::string_view value) {
+bool ProfileFile::set(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string line = std::string(trim(key)) + "=" + std::string(value);
     const SectionIndex* s = findSection(section);
     if (!s) {
-        m_lines.push_back(classify("[" + std::string(trim(section)) + "]"));
-        m_lines.push_back(classify(std::string(trim(key)) + "=" + std::string(value)));
+        insertLine(m_lines.size(), "[" + std::string(trim(section)) + "]");
+        insertLine(m_lines.size(), line);
         reindex();
-        return;
+        return true;
     }
-    const auto it = s->keys.find(fold(key));
+    const auto it = s->keys.find(foldProgramName(key));
     if (it != s->keys.end()) {
-        Line& line = m_lines[it->second];
-        line.raw = line.name + "=" + std::string(value);
-        return;
+        if (get(section, key) == value)
+            return false;
+        // The name keeps its own spelling, also in characters the code page lacks.
+        Line& changed = m_lines[it->second];
+        changed.raw = encode(changed.name + "=" + encoding::cp1252ToUtf8(value));
+        return true;
     }
     // After the last non-blank line of the section, before blank lines that
     // separate it from the next one.
     size_t at = s->end;
-    while (at > s->header + 1 && trim(m_lines[at - 1].raw).empty())
+    while (at > s->header + 1 && m_lines[at - 1].kind == Kind::Other &&
+           trim(decode(m_lines[at - 1].raw)).empty())
         --at;
-    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at),
-                   classify(std::string(trim(key)) + "=" + std::string(value)));
+    insertLine(at, line);
     reindex();
+    return true;
 }
 
 bool ProfileFile::removeKey(std::string_view section, std::string_view key) {
     const SectionIndex* s = findSection(section);
     if (!s)
         return false;
-    const auto it = s->keys.find(fold(key));
+    const auto it = s->keys.find(foldProgramName(key));
     if (it == s->keys.end())
         return false;
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(it->second));
@@ -187,7 +254,7 @@ bool ProfileFile::removeKey(std::string_view section, std::string_view key) {
 }
 
 bool ProfileFile::removeSection(std::string_view section) {
-    const std::string wanted = fold(section);
+    const std::string wanted = foldProgramName(section);
     bool removed = false;
     for (size_t i = m_sections.size(); i-- > 0;) {
         const SectionIndex& s = m_sections[i];
@@ -197,6 +264,7 @@ bool ProfileFile::removeSection(std::string_view section) {
             removed = true;
         }
     }
-    reindex();
+    if (removed)
+        reindex();
     return removed;
 }

@@ -5,6 +5,12 @@
 // know, with lookups by name that ignore case. Reads follow the Windows
 // profile functions: names and values are trimmed, a value in matching
 // quotes loses them, the first of two equal sections or keys wins.
+//
+// Each line keeps its bytes in the file's own encoding and its own line end,
+// so a line the program does not change is written back byte for byte, even
+// when it holds characters the program's code page cannot; only the text of
+// a changed or added line is encoded anew. Names and values reach callers in
+// Windows-1252, as the program works.
 
 #include <optional>
 #include <string>
@@ -15,13 +21,15 @@
 class ProfileFile {
 public:
     // Text encodings a profile file may come in; written back the same way.
-    enum class Encoding { Ansi, Utf8Bom, Utf16LeBom };
+    // A file without a byte order mark is taken as bytes of the code page.
+    enum class Encoding { Ansi, Utf8Bom, Utf16LeBom, Utf16BeBom };
 
     ProfileFile() = default;
     // Parses file bytes (CR LF or LF line ends; a UTF-8 or UTF-16 byte order
     // mark makes the text be read and later written in that encoding).
     static ProfileFile parse(std::string_view bytes);
-    // The bytes to write: every line ended with CR LF.
+    // The bytes to write: the unchanged lines as they were read, new lines
+    // ended the way the file ends its lines (CR LF when it has none yet).
     std::string serialize() const;
 
     // The value as the Windows call returns it (trimmed, quotes removed),
@@ -33,7 +41,8 @@ public:
 
     // Replaces the key's value in place, or adds the key at the end of its
     // section, creating the section at the end of the file when missing.
-    void set(std::string_view section, std::string_view key, std::string_view value);
+    // False when the key already reads as that value: nothing is changed.
+    bool set(std::string_view section, std::string_view key, std::string_view value);
     // Removes the first key of that name in the section; false when there was none.
     bool removeKey(std::string_view section, std::string_view key);
     // Removes every section of that name with all its lines; false when there was none.
@@ -44,22 +53,34 @@ public:
 private:
     enum class Kind { Section, Key, Other };
     struct Line {
-        std::string raw;
+        std::string raw; // bytes in the file's encoding, without the line end
+        std::string end; // the line end's bytes; empty for a last line without one
         Kind kind = Kind::Other;
-        std::string name; // trimmed section or key name
+        std::string name; // trimmed section or key name, UTF-8
     };
     struct SectionIndex {
-        size_t header;                              // line of the "[name]" header
-        size_t end;                                 // one past its last line
+        size_t header;                                // line of the "[name]" header
+        size_t end;                                   // one past its last line
         std::unordered_map<std::string, size_t> keys; // folded name -> first line
     };
 
     void reindex();
     const SectionIndex* findSection(std::string_view section) const;
-    static Line classify(std::string raw);
+    Line makeLine(std::string raw, std::string end) const;
+    // Inserts a line of program text before line at, ending the line before
+    // it when that was the last line and had no line end.
+    void insertLine(size_t at, std::string_view text);
+    // A line's text in UTF-8, and text in UTF-8 as the file's bytes.
+    std::string decode(std::string_view raw) const;
+    std::string encode(std::string_view text) const;
+    // A line's text in the program's code page.
+    std::string programText(const std::string& raw) const;
 
     std::vector<Line> m_lines;
-    std::vector<SectionIndex> m_sections;                      // in file order
+    std::vector<SectionIndex> m_sections;                   // in file order
     std::unordered_map<std::string, size_t> m_firstSection; // folded name -> index in m_sections
     Encoding m_encoding = Encoding::Ansi;
+    std::string m_byteOrderMark;
+    std::string m_lineEnd = "\r\n"; // in the file's encoding
+    std::string m_trailing;         // a last half character of a UTF-16 file
 };

@@ -62,6 +62,9 @@ constexpr int IDNO = 7;
 constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x0001;
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x0010;
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x0080;
+// A symbolic link, with the attributes of what it points to: a walk of the
+// folders never enters it.
+constexpr DWORD FILE_ATTRIBUTE_REPARSE_POINT = 0x0400;
 
 constexpr inline COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));

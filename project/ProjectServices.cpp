@@ -139,7 +139,11 @@ void Project::listHtmlFiles(CStringListe* list, const CString& folder) {
         return;
     do {
         const CString name = data.cFileName;
-        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != ".." && name[0] != '_')
+        // A linked folder is never entered: a link to "." would list the site
+        // over and over, one to another place would list what is not the site.
+        const bool realFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                                !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+        if (realFolder && name != "." && name != ".." && name[0] != '_')
             listHtmlFiles(list, folder + name + "\\");
     } while (FindNextFileA(search, &data));
     FindClose(search);

@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -119,6 +121,50 @@ TEST_F(ProcessItemTest, SavingKeepsKeyOrderAndUnknownKeysAndWritesOnce) {
     design->load(1); // reads back what it wrote
     EXPECT_EQ(design->getVersion(), "3");
     EXPECT_EQ(design->getVersionMinor(), "8");
+}
+
+TEST_F(ProcessItemTest, WritingTheValuesKeysHoldLeavesTheDataFileUntouched) {
+    const std::string path = "site/Process/Design/process.data";
+    const std::string original = m_fixture.read(path);
+    // The same bytes written anew would still show as a change to version control.
+    auto identity = [&] {
+        struct stat st {};
+        stat((m_fixture.dir / ("proj/" + path)).c_str(), &st);
+        return std::tuple(st.st_ino, st.st_mtim.tv_sec, st.st_mtim.tv_nsec, m_fixture.read(path));
+    };
+    const auto before = identity();
+    ProcessItem* design = m_fixture.item("N2");
+    EXPECT_EQ(design->writeValue("Version", "2"), 1);
+    EXPECT_EQ(design->writeTogether([&] {
+        return design->writeValue("State", "approved") & design->writeValue("Editor", "Ren\xE9") &
+               design->writeValue("customkey", "kept as it is");
+    }),
+              1);
+    EXPECT_EQ(identity(), before);
+    // One changed key among them rewrites its own line only.
+    EXPECT_EQ(design->writeTogether([&] {
+        return design->writeValue("State", "approved") & design->writeValue("Version", "3");
+    }),
+              1);
+    std::string expected = original;
+    expected.replace(expected.find("Version=2\r\n"), 11, "Version=3\r\n");
+    EXPECT_EQ(m_fixture.read(path), expected);
+}
+
+TEST_F(ProcessItemTest, SavingKeepsTheDataFilesOwnEncoding) {
+    const std::string path = "site/Process/Plain_page/process.data";
+    const std::string kept = "[PROCESSUS]\r\nCustomKey=\u65e5\u672c\u8a9e \u03a9\r\n";
+    m_fixture.write(path, "\xEF\xBB\xBF" + kept + "Editor=x\r\n");
+    ProcessItem* plain = m_fixture.item("N3");
+    plain->load(0);
+    plain->setEditor("Ren\xE9");
+    ASSERT_EQ(plain->save(), 1);
+    const std::string saved = m_fixture.read(path);
+    EXPECT_EQ(saved.substr(0, 3 + kept.size()), "\xEF\xBB\xBF" + kept);
+    EXPECT_NE(saved.find("\r\nEditor=Ren\u00e9\r\n"), std::string::npos); // UTF-8, as the file is
+    EXPECT_NE(saved.find("\r\nVersionMinor=2\r\n"), std::string::npos);
+    plain->load(1);
+    EXPECT_EQ(plain->getEditor(), "Ren\xE9");
 }
 
 TEST_F(ProcessItemTest, MinorVersionRisesByOneOnEverySave) {

@@ -2,10 +2,11 @@
 #include "FileSystem.h"
 #include "TempDir.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -172,6 +173,65 @@ TEST(FileSystemTest, TreeCopyAndDeleteNeverFollowLinks) {
     EXPECT_FALSE(dir.exists("src"));
     EXPECT_EQ(dir.read("outside/keep.txt"), "precious");
     EXPECT_TRUE(platform::deleteTree((dir / "never-existed").c_str()));
+}
+
+TEST(FileFinderTest, MarksLinksSoThatWalksPassThemBy) {
+    TempDir dir;
+    dir.write("outside/x.txt", "x");
+    dir.write("f/file.txt", "f");
+    std::filesystem::create_directory(dir / "f/real");
+    ASSERT_EQ(symlink("../outside", (dir / "f/folderLink").c_str()), 0);
+    ASSERT_EQ(symlink("file.txt", (dir / "f/fileLink").c_str()), 0);
+    ASSERT_EQ(symlink("missing", (dir / "f/dangling").c_str()), 0);
+    std::map<std::string, DWORD> attributes;
+    WIN32_FIND_DATAA data;
+    HANDLE h = FindFirstFileA((dir / "f/*").c_str(), &data);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    do {
+        attributes[data.cFileName] = data.dwFileAttributes;
+    } while (FindNextFileA(h, &data));
+    FindClose(h);
+    EXPECT_EQ(attributes["file.txt"], FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(attributes["real"], FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_EQ(attributes["folderLink"], FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
+    EXPECT_EQ(attributes["fileLink"], FILE_ATTRIBUTE_REPARSE_POINT);
+    EXPECT_EQ(attributes["dangling"], FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+TEST(FileSystemTest, TreeWalksNeverWriteOrDeleteThroughLinks) {
+    TempDir dir;
+    dir.write("outside/keep.txt", "precious");
+    // A tree named with a trailing separator is still the link itself.
+    for (const char* separator : {"/", "\\"}) {
+        ASSERT_EQ(symlink((dir / "outside").c_str(), (dir / "link").c_str()), 0);
+        EXPECT_TRUE(platform::deleteTree((dir / "link" + separator).c_str())) << separator;
+        EXPECT_FALSE(std::filesystem::is_symlink(dir / "link")) << separator;
+        EXPECT_EQ(dir.read("outside/keep.txt"), "precious") << separator;
+    }
+
+    // A copy into a tree whose folders or files below the top are links
+    // writes nothing through them; the rest is copied.
+    dir.write("src/sub/new.txt", "new");
+    dir.write("src/keep.txt", "copied over a link");
+    dir.write("src/plain.txt", "plain");
+    std::filesystem::create_directory(dir / "dst");
+    ASSERT_EQ(symlink((dir / "outside").c_str(), (dir / "dst/sub").c_str()), 0);
+    ASSERT_EQ(symlink((dir / "outside/keep.txt").c_str(), (dir / "dst/keep.txt").c_str()), 0);
+    EXPECT_FALSE(platform::copyTree((dir / "src").c_str(), (dir / "dst").c_str()));
+    EXPECT_FALSE(dir.exists("outside/new.txt"));
+    EXPECT_EQ(dir.read("outside/keep.txt"), "precious");
+    EXPECT_EQ(dir.read("dst/plain.txt"), "plain");
+
+    // A link copied again may stay; a file where the copy needs a link is no success.
+    ASSERT_EQ(symlink("plain.txt", (dir / "src/alias").c_str()), 0);
+    std::filesystem::remove_all(dir / "src/sub");
+    std::filesystem::remove(dir / "src/keep.txt");
+    ASSERT_TRUE(platform::copyTree((dir / "src").c_str(), (dir / "copy").c_str()));
+    EXPECT_TRUE(platform::copyTree((dir / "src").c_str(), (dir / "copy").c_str()));
+    std::filesystem::remove(dir / "copy/alias");
+    dir.write("copy/alias", "a file");
+    EXPECT_FALSE(platform::copyTree((dir / "src").c_str(), (dir / "copy").c_str()));
+    EXPECT_EQ(dir.read("copy/alias"), "a file");
 }
 
 TEST(FileSystemTest, ProgramFileAndFolder) {

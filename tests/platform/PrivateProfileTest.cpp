@@ -3,7 +3,9 @@
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
 #include <string>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
 
@@ -120,7 +122,7 @@ TEST(PrivateProfileTest, RewritesAKeyInPlaceKeepingEverythingElse) {
 
 TEST(PrivateProfileTest, AddsKeysAndSectionsWhereWindowsPutsThem) {
     TempDir dir;
-    dir.write("p.ini", "[A]\nx=1\n\n[B]\ny=2\n");
+    dir.write("p.ini", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
     ASSERT_TRUE(WritePrivateProfileStringA("A", "new", "n", (dir / "p.ini").c_str()));
     ASSERT_TRUE(WritePrivateProfileStringA("C", "z", "3", (dir / "p.ini").c_str()));
     EXPECT_EQ(dir.read("p.ini"), "[A]\r\nx=1\r\nnew=n\r\n\r\n[B]\r\ny=2\r\n[C]\r\nz=3\r\n");
@@ -146,12 +148,22 @@ TEST(PrivateProfileTest, DeletesAKeyWithANullValueAndASectionWithANullKey) {
     EXPECT_EQ(get(dir / "p.ini", "A", "y", "gone"), "gone");
 }
 
-TEST(PrivateProfileTest, ReadsLfFilesAndWritesThemBackWithCrLf) {
+TEST(PrivateProfileTest, KeepsEachLinesOwnLineEnd) {
     TempDir dir;
-    dir.write("p.ini", "[S]\nk=v\nother=w");
+    dir.write("p.ini", "[S]\nk=v\r\nother=w");
     EXPECT_EQ(get(dir / "p.ini", "S", "other"), "w");
     ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "v2", (dir / "p.ini").c_str()));
-    EXPECT_EQ(dir.read("p.ini"), "[S]\r\nk=v2\r\nother=w\r\n");
+    EXPECT_EQ(dir.read("p.ini"), "[S]\nk=v2\r\nother=w");
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "other", "w2", (dir / "p.ini").c_str()));
+    EXPECT_EQ(dir.read("p.ini"), "[S]\nk=v2\r\nother=w2");
+    // A line added after the last one ends it; new lines end as the file's first line does.
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "new", "n", (dir / "p.ini").c_str()));
+    EXPECT_EQ(dir.read("p.ini"), "[S]\nk=v2\r\nother=w2\nnew=n\n");
+    ASSERT_TRUE(WritePrivateProfileStringA("T", "t", "1", (dir / "p.ini").c_str()));
+    EXPECT_EQ(dir.read("p.ini"), "[S]\nk=v2\r\nother=w2\nnew=n\n[T]\nt=1\n");
+    // Removing a line keeps the others as they are.
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "k", nullptr, (dir / "p.ini").c_str()));
+    EXPECT_EQ(dir.read("p.ini"), "[S]\nother=w2\nnew=n\n[T]\nt=1\n");
 }
 
 TEST(PrivateProfileTest, FilesInAccentedFoldersAreReadAndWritten) {
@@ -188,6 +200,121 @@ TEST(PrivateProfileTest, KeepsTheEncodingOfFilesWithAByteOrderMark) {
 
     dir.write("u16.ini", std::string("\xFF\xFE[\0S\0]\0\r\0\n\0k\0=\0\xE9\0", 18));
     EXPECT_EQ(get(dir / "u16.ini", "S", "k"), "\xE9");
+}
+
+// Text converted by the C library, as another editor would have saved it.
+std::string convert(const std::string& utf8, const char* charset) {
+    iconv_t cd = iconv_open(charset, "UTF-8");
+    EXPECT_NE(cd, reinterpret_cast<iconv_t>(-1)) << charset;
+    std::string in = utf8;
+    std::string out(in.size() * 4 + 4, '\0');
+    char* from = in.data();
+    char* to = out.data();
+    size_t fromLeft = in.size();
+    size_t toLeft = out.size();
+    EXPECT_NE(iconv(cd, &from, &fromLeft, &to, &toLeft), static_cast<size_t>(-1)) << charset;
+    iconv_close(cd);
+    out.resize(out.size() - toLeft);
+    return out;
+}
+
+struct EncodingCase {
+    const char* name;
+    const char* byteOrderMark;
+    const char* charset;         // null: the file is taken as bytes
+    const char* changedLine;     // the rewritten line as the file holds it
+    const char* name1252;        // "Name" as the program reads it
+    const char* accentedSection; // what "[QUALITÉ]" finds, or the default
+};
+
+// Characters of many scripts, in keys the program never touches; line ends
+// of both kinds and a last line without one.
+const std::string kBefore = "; R\u00e9glages \u2014 \u65e5\u672c\u8a9e\r\n"
+                            "[STD_OPTION]\n"
+                            "Title = \u041f\u0440\u043e\u0435\u043a\u0442 \u00ab\u03a9\u00bb\r\n";
+const std::string kOldLine = "DataVersion = v2\n";
+const std::string kAfter = "Name=Qualit\u00e9 \u20ac\r\n"
+                           "[Qualit\u00e9]\r\n"
+                           "\u00c9tat=ok\n"
+                           "[\u041a\u043b\u044e\u0447]\r\n"
+                           "k=\u03c9";
+
+const EncodingCase kEncodingCases[] = {
+    {"UTF-8 with mark", "\xEF\xBB\xBF", "UTF-8", "DataVersion=v3 \u00e9\u20ac\n", "Qualit\xE9 \x80", "ok"},
+    {"UTF-16 little-endian", "\xFF\xFE", "UTF-16LE", "DataVersion=v3 \u00e9\u20ac\n", "Qualit\xE9 \x80",
+     "ok"},
+    {"UTF-16 big-endian", "\xFE\xFF", "UTF-16BE", "DataVersion=v3 \u00e9\u20ac\n", "Qualit\xE9 \x80", "ok"},
+    // Without a mark the bytes are the program's code page, as on Windows.
+    {"UTF-8 without mark", "", nullptr, "DataVersion=v3 \xE9\x80\n", "Qualit\xC3\xA9 \xE2\x82\xAC", "none"},
+};
+
+TEST(PrivateProfileTest, RewritesKeepEveryOtherLineInTheFilesOwnEncoding) {
+    for (const auto& c : kEncodingCases) {
+        TempDir dir;
+        const std::string file = dir / "site.tvx";
+        auto inFile = [&](const std::string& utf8) { return c.charset ? convert(utf8, c.charset) : utf8; };
+        const std::string before = c.byteOrderMark + inFile(kBefore);
+        const std::string after = inFile(kAfter);
+        dir.write("site.tvx", before + inFile(kOldLine) + after);
+
+        EXPECT_EQ(get(file, "STD_OPTION", "Name"), c.name1252) << c.name;
+        EXPECT_EQ(get(file, "QUALIT\xC9", "\xC9TAT", "none"), c.accentedSection) << c.name;
+        // A name the code page cannot hold is not any name spelt with '?'.
+        EXPECT_EQ(get(file, "????", "k", "none"), "none") << c.name;
+
+        ASSERT_TRUE(WritePrivateProfileStringA("std_option", "DATAVERSION", "v3 \xE9\x80", file.c_str()))
+            << c.name;
+        EXPECT_EQ(dir.read("site.tvx"), before + inFile(c.changedLine) + after) << c.name;
+        EXPECT_EQ(get(file, "STD_OPTION", "DataVersion"), "v3 \xE9\x80") << c.name;
+
+        // A section added after a last line without line end.
+        ASSERT_TRUE(WritePrivateProfileStringA("NEW", "x", "1", file.c_str())) << c.name;
+        EXPECT_EQ(dir.read("site.tvx"),
+                  before + inFile(c.changedLine) + after + inFile("\r\n[NEW]\r\nx=1\r\n"))
+            << c.name;
+    }
+}
+
+struct FileIdentity {
+    ino_t inode = 0;
+    timespec modified{};
+    std::string bytes;
+    bool operator==(const FileIdentity& o) const {
+        return inode == o.inode && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec && bytes == o.bytes;
+    }
+};
+
+FileIdentity identity(const TempDir& dir, const std::string& name) {
+    struct stat st {};
+    stat((dir / name).c_str(), &st);
+    return FileIdentity{st.st_ino, st.st_mtim, dir.read(name)};
+}
+
+TEST(PrivateProfileTest, WritesThatChangeNothingLeaveTheFileUntouched) {
+    TempDir dir;
+    const std::string file = dir / "p.ini";
+    dir.write("p.ini", "[S]\r\nk = \"v\"  \r\nempty=\nlast=x");
+    const FileIdentity before = identity(dir, "p.ini");
+    struct {
+        const char* section;
+        const char* key;
+        const char* value;
+    } const unchanged[] = {
+        {"s", "K", "v"},           // the value the key reads as
+        {"S", "empty", ""},        // an empty value
+        {"S", "LAST", "x"},        // no line end is added
+        {"S", "missing", nullptr}, // no key to delete
+        {"T", "k", nullptr},       // no section to delete from
+        {"T", nullptr, nullptr},   // no section to delete
+    };
+    for (const auto& c : unchanged) {
+        EXPECT_TRUE(WritePrivateProfileStringA(c.section, c.key, c.value, file.c_str()));
+        EXPECT_TRUE(identity(dir, "p.ini") == before)
+            << c.section << "/" << (c.key ? c.key : "(null)") << " = " << (c.value ? c.value : "(null)");
+    }
+    ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "w", file.c_str()));
+    EXPECT_EQ(dir.read("p.ini"), "[S]\r\nk=w\r\nempty=\nlast=x");
 }
 
 TEST(PrivateProfileTest, UpdateWritesOnceAndSkipsUnchangedFiles) {

@@ -17,6 +17,7 @@
 #include <memory>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -68,6 +69,18 @@ TEST_F(ProjectServicesTest, HtmlFileListWalksTheSite) {
     const std::string site = m_dir.path() + "proj/site/";
     EXPECT_EQ(read("tmp/htmlFileList.csv"),
               site + "a.html\r\n" + site + "home\\overview.htm\r\n" + site + "Zed\\b.htm\r\n\r\n3 files\r\n");
+}
+
+TEST_F(ProjectServicesTest, HtmlFileListNeverEntersLinkedFolders) {
+    m_dir.write("proj/site/Zed/b.htm", "");
+    m_dir.write("outside/secret.htm", "");
+    ASSERT_EQ(symlink(".", (m_dir / "proj/site/again").c_str()), 0);
+    ASSERT_EQ(symlink("../../../outside", (m_dir / "proj/site/Zed/out").c_str()), 0);
+    ASSERT_EQ(symlink("../../outside", (m_dir / "proj/site/linked.htm").c_str()), 0);
+    m_manager->writeHtmlFileList();
+    const std::string site = m_dir.path() + "proj/site/";
+    EXPECT_EQ(read("tmp/htmlFileList.csv"),
+              site + "home\\overview.htm\r\n" + site + "Zed\\b.htm\r\n\r\n2 files\r\n");
 }
 
 TEST_F(ProjectServicesTest, DefaultPageOfAnItem) {
