@@ -101,7 +101,7 @@ Saved openAndSave(const FuzzFolder& folder, const std::string& settings, const s
 
     item->save();
     if (!descriptionName.empty())
-        item->getExtension()->writeDescription(description.c_str(), 0);
+        item->getExtension()->writeDescription(CString(description), 0);
 
     Saved saved{folder.read(kDataFile),
                 descriptionName.empty() ? "" : folder.read("site/Item/" + descriptionName)};
