@@ -71,8 +71,10 @@ std::string lowerCase(std::string text) {
     return text;
 }
 
+// In a UTF-16 file the name's characters come with NUL bytes.
 bool isVersionMinorLine(const std::string& line) {
     std::string head = line.substr(0, line.find('='));
+    std::erase(head, '\0');
     while (!head.empty() && (head.front() == ' ' || head.front() == '\t'))
         head.erase(0, 1);
     while (!head.empty() && (head.back() == ' ' || head.back() == '\t'))
