@@ -2,7 +2,7 @@
 // "%%%%" of the input) as the program opens and saves it: opening never
 // fails, and saving without a change (the OK of the item's sheet) loses
 // nothing: no key and no other section goes, the description keeps its
-// lines, the minor version only goes up, and a second open and save gives
+// lines, the minor version only goes up (up to the largest int), and a second open and save gives
 // the same file but for the minor version.
 
 #include "FuzzFolder.h"
@@ -65,6 +65,13 @@ bool notSmaller(const std::string& a, const std::string& b) {
     return a.size() != b.size() ? a.size() > b.size() : a >= b;
 }
 
+// The minor version is an int: a stored number beyond its range is read as
+// the largest one that can still be raised.
+const std::string kLargestMinor = "2147483647";
+std::string withinIntRange(const std::string& number) {
+    return notSmaller(number, kLargestMinor) ? kLargestMinor : number;
+}
+
 std::string lowerCase(std::string text) {
     for (char& c : text)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -121,7 +128,7 @@ Saved openAndSave(const FuzzFolder& folder, const std::string& settings, const s
     const std::string minorRaw = now.get("PROCESSUS", "VersionMinor").value_or("");
     const std::string minorSaved = plainNumber(minorRaw);
     fuzzRequire(!minorSaved.empty(), "the minor version is saved as a number", minorRaw);
-    const std::string minorOld = plainNumber(minorRead);
+    const std::string minorOld = withinIntRange(plainNumber(minorRead));
     if (!minorOld.empty())
         fuzzRequire(notSmaller(minorSaved, minorOld), "saving never lowers the minor version",
                     minorRead + " saved as " + minorRaw);

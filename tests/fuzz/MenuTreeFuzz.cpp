@@ -43,14 +43,15 @@ std::vector<Record> recordsOf(ProcessManager& manager, const FuzzFolder& folder)
                            item->getNameL2().str(), item->getReferencedUid().str(), item->isBlankTarget(),
                            item->isVisible(), item->isFrame(), item->getKind()});
         // Opening read each item's data file: it, and the pages and files of
-        // the item, must lie inside the project folder.
+        // the item, must lie inside the project folder (an empty path is one
+        // the project refused to make).
         if (auto* processItem = dynamic_cast<ProcessItem*>(item)) {
             const CString data = processItem->getDataFilePath();
-            fuzzRequire(folder.isInside(data), "an item's data file lies inside the project folder",
+            fuzzRequire(data.IsEmpty() || folder.isInside(data), "an item's data file lies inside the project folder",
                         data.str());
             for (int language = 0; language <= 1; ++language) {
                 const CString page = manager.getItemPagePath(item, language);
-                fuzzRequire(folder.isInside(page), "an item's page lies inside the project folder",
+                fuzzRequire(page.IsEmpty() || folder.isInside(page), "an item's page lies inside the project folder",
                             page.str());
             }
         }
