@@ -49,6 +49,9 @@ int main(int argc, char** argv) {
                         seconds / previousSeconds, double(n) / previousSize);
         previousSeconds = seconds;
         previousSize = n;
+        BenchTimer plain;
+        const CString names = manager.descriptionToPlainHtml(text.c_str(), 0);
+        benchReport("  the same with names only (plain form)", n, plain.seconds(), "references");
     }
     return 0;
 }
