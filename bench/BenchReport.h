@@ -20,7 +20,7 @@ private:
     std::chrono::steady_clock::time_point m_start;
 };
 
-inline void benchReport(const std::string& step, long size, double seconds) {
-    std::printf("%-40s %10ld items %12.6f s\n", step.c_str(), size, seconds);
+inline void benchReport(const std::string& step, long size, double seconds, const char* unit = "items") {
+    std::printf("%-40s %10ld %s %12.6f s\n", step.c_str(), size, unit, seconds);
     std::fflush(stdout);
 }
