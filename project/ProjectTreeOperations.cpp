@@ -320,10 +320,11 @@ int Project::changeItem(Item* item, const CString& newName, int blankTarget, con
     if (item->getKind() == kExternal) {
         item->setUrl(url);
     } else if (item->getKind() == kShortcut) {
-        // The item the shortcut stands for; only without one that its
-        // referenced uid names is the target looked up by name, and then
-        // remembered.
-        Item* target = findReferencedItem(item);
+        // The item the shortcut stands for, as its referenced uid names it.
+        // A new name is the choice of another target ("-> " + its name, as
+        // the modify dialog makes it): the target is then looked up by name,
+        // as it is when the referenced uid names no item, and remembered.
+        Item* target = item->getName() == oldName ? findReferencedItem(item) : nullptr;
         if (!target) {
             target = findItemByName(item->getName());
             if (target)

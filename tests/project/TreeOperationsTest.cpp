@@ -110,6 +110,27 @@ TEST_F(TreeOperationsTest, ShortcutsKeepTheirTargetThroughAMoveAndAnEdit) {
     EXPECT_TRUE(m_ui.messages.empty());
 }
 
+TEST_F(TreeOperationsTest, ANewShortcutNameChoosesItsNewTarget) {
+    Item* a = add(nullptr, "A", 0);
+    Item* b = add(nullptr, "B", 0);
+    m_manager->createShortcut(a);
+    Item* shortcut = m_manager->getItemList()->at(m_manager->getItemList()->indexOf(a) + 1);
+    ASSERT_EQ(shortcut->getReferencedUid(), a->getUid());
+    // The modify dialog names the chosen item: "-> " + its name.
+    ASSERT_EQ(m_manager->changeItem(shortcut, "-> B", 0, "i.gif", "o.gif", 1, "", 1, "", ""), 1);
+    EXPECT_EQ(shortcut->getUrl(), b->getUrl());
+    EXPECT_EQ(shortcut->getReferencedUid(), b->getUid());
+    EXPECT_NE(treeFile().find("-> B*" + b->getUrl().str() + "* *i.gif*o.gif*f*true*false* *" +
+                              b->getUid().str() + "*"),
+              std::string::npos);
+    // A name that no item has: the shortcut keeps its url and target.
+    ASSERT_EQ(m_manager->changeItem(shortcut, "-> Nowhere", 0, "i.gif", "o.gif", 1, "", 1, "", ""), 1);
+    EXPECT_EQ(shortcut->getUrl(), b->getUrl());
+    EXPECT_EQ(shortcut->getReferencedUid(), b->getUid());
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, "Error finding referenced element !");
+}
+
 TEST_F(TreeOperationsTest, DeletingRemovesTheSubtreeAndTheShortcutsAndSaves) {
     Item* a = add(nullptr, "A", 0);
     Item* a1 = add(a, "A1");
