@@ -27,6 +27,7 @@
 #include <exception>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -453,22 +454,38 @@ ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
 
 ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
     updateLinks(nullptr, 0);
-    auto* result = new ProcessItemListe;
     // The sources' criteria first, then each work product's own: its
     // children of class quality criteria, a shortcut counting as its target.
-    for (Item* product : criteriaOrder(workProduct)) {
-        const int position = m_itemList->indexOf(product);
-        for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
-            Item* child = m_itemList->at(i);
-            if (child->getLevel() <= product->getLevel())
-                break;
-            if (child->getLevel() != product->getLevel() + 1)
-                continue;
-            Item* criterion = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
+    // The children of every work product of the chain are gathered in one
+    // walk of the tree, so a long chain costs no walk per link.
+    const std::vector<Item*> order = criteriaOrder(workProduct);
+    std::unordered_map<const Item*, std::vector<ProcessItem*>> criteria;
+    for (Item* product : order)
+        criteria[product];
+    // The work products of the chain whose subtrees the walk is in, deepest last.
+    std::vector<std::pair<const Item*, std::vector<ProcessItem*>*>> open;
+    size_t met = 0;
+    ItemIterateur* it = m_itemList->ItemListe::createIterator();
+    for (; !it->isAtEnd() && (met < criteria.size() || !open.empty()); it->next()) {
+        Item* item = it->current();
+        while (!open.empty() && open.back().first->getLevel() >= item->getLevel())
+            open.pop_back();
+        if (!open.empty() && open.back().first->getLevel() + 1 == item->getLevel()) {
+            Item* criterion = item->getKind() == kShortcut ? findShortcutTarget(item) : item;
             if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
-                result->append(static_cast<ProcessItem*>(criterion));
+                open.back().second->push_back(static_cast<ProcessItem*>(criterion));
+        }
+        const auto product = criteria.find(item);
+        if (product != criteria.end()) {
+            open.emplace_back(item, &product->second);
+            ++met;
         }
     }
+    delete it;
+    auto* result = new ProcessItemListe;
+    for (Item* product : order)
+        for (ProcessItem* criterion : criteria[product])
+            result->append(criterion);
     return result;
 }
 
