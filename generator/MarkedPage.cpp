@@ -8,10 +8,10 @@
 
 namespace {
 
-// The original read lines of at most 999 characters. A key that begins a
-// later piece of a long line kept the line's earlier pieces on the marker's
-// line; pages generated so far look like that, so the cut still falls on the
-// piece in which the key begins.
+// Pages were once scanned in lines of at most 999 characters. A key that
+// begins a later piece of a long line kept the line's earlier pieces on the
+// marker's line; pages generated so far look like that, so the cut still
+// falls on the piece in which the key begins.
 constexpr size_t kLinePiece = 999;
 
 constexpr std::string_view kBareWord = "PROCESS_HYPERLINK";
