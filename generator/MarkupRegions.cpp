@@ -105,12 +105,19 @@ void MarkupRegions::take(char c) {
         return;
     case State::RawContent:
         m_regions.push_back(m_rawRegion);
+        // "</script" closes the element only before a blank, '/' or '>', as
+        // a browser reads it: "</scripts>" is still the script's content.
+        if (m_rawMatched == m_rawEnd.size()) {
+            if (isBlank(c) || c == '/' || c == '>') {
+                m_state = c == '>' ? State::Text : State::RawEnd;
+                return;
+            }
+            m_rawMatched = 0;
+        }
         if (c == m_rawEnd[m_rawMatched])
             ++m_rawMatched;
         else
             m_rawMatched = c == '<' ? 1 : 0;
-        if (m_rawMatched == m_rawEnd.size())
-            m_state = State::RawEnd;
         return;
     case State::RawEnd:
         m_regions.push_back(m_rawRegion);

@@ -131,7 +131,12 @@ struct Layout {
             tagStarts.insert(i);
             i = close + 1;
             if (!closing && name == "script") {
-                const size_t end = lower.find("</script", i);
+                // Its closing tag: "</script" before a blank, '/' or '>'.
+                size_t end = lower.find("</script", i);
+                while (end != std::string::npos &&
+                       (end + 8 >= lower.size() ||
+                        std::string(" \t\n\r\f/>").find(lower[end + 8]) == std::string::npos))
+                    end = lower.find("</script", end + 1);
                 if (end != std::string::npos) {
                     scripts.emplace_back(i, end);
                     i = end;

@@ -135,7 +135,13 @@ std::string regionsOf(const std::string& lower) {
         i = end;
         if (name != "script" && name != "style")
             continue;
-        const size_t close = lower.find("</" + name, end);
+        // The closing tag: "</" + name before a blank, '/' or '>'.
+        size_t close = lower.find("</" + name, end);
+        while (close != std::string::npos && close + 2 + name.size() < n &&
+               std::string(" \t\n\r\f/>").find(lower[close + 2 + name.size()]) == std::string::npos)
+            close = lower.find("</" + name, close + 1);
+        if (close != std::string::npos && close + 2 + name.size() >= n)
+            close = std::string::npos;
         const size_t closeEnd = close == std::string::npos ? std::string::npos : lower.find('>', close);
         const size_t rawEnd = closeEnd == std::string::npos ? n : closeEnd + 1;
         fill(end, rawEnd, name == "script" ? 'S' : 'M');

@@ -152,6 +152,11 @@ TEST_F(DescriptionTest, TermsAreMarkedOnlyInText) {
         // A script's closing tag with blanks still closes it.
         {"<script>f()</script > Workflow", "<script>f()</script > |Workflow|"},
         {"<script>a<</script> Workflow", "<script>a<</script> |Workflow|"},
+        // A longer name closes nothing: the script runs on to its closing tag.
+        {"<script>a='</scripts>'; Workflow = 1;</script> Workflow",
+         "<script>a='</scripts>'; Workflow = 1;</script> Workflow"},
+        {"<style> q::after {content: '</styles>'} .Workflow {} </style> Workflow",
+         "<style> q::after {content: '</styles>'} .Workflow {} </style> |Workflow|"},
         // A '<' that opens no tag is text.
         {"a < b, Workflow", "a < b, |Workflow|"},
         {"<3 Workflow", "<3 |Workflow|"},
