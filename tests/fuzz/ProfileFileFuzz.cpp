@@ -39,18 +39,37 @@ std::string readValue(const std::string& section, const std::string& key, const 
     return std::string(buffer.data(), n);
 }
 
+// How a file's text units are stored: bytes, or UTF-16 in either byte order
+// (told by its byte order mark).
+enum class Width { Bytes, Utf16Le, Utf16Be };
+
+Width widthOf(const std::string& bytes) {
+    if (bytes.starts_with("\xFF\xFE"))
+        return Width::Utf16Le;
+    if (bytes.starts_with("\xFE\xFF"))
+        return Width::Utf16Be;
+    return Width::Bytes;
+}
+
+// The two bytes of a UTF-16 unit holding the character c, in the file's order.
+std::string unit(char c, Width width) {
+    return width == Width::Utf16Be ? std::string{'\0', c} : std::string{c, '\0'};
+}
+
 // The lines of a file, each with its own line end; in a UTF-16 file a line
 // end is the two-byte unit LF (an odd last byte belongs to no line).
 std::vector<std::string> linesOf(const std::string& bytes) {
-    const bool wide = bytes.starts_with("\xFF\xFE");
-    const size_t unit = wide ? 2 : 1;
+    const Width width = widthOf(bytes);
+    const bool wide = width != Width::Bytes;
+    const size_t step = wide ? 2 : 1;
     const size_t usable = wide ? bytes.size() - bytes.size() % 2 : bytes.size();
+    const std::string lineFeed = wide ? unit('\n', width) : std::string("\n");
     std::vector<std::string> lines;
     size_t start = 0;
-    for (size_t i = 0; i + unit <= usable; i += unit) {
-        if (bytes[i] == '\n' && (!wide || bytes[i + 1] == '\0')) {
-            lines.push_back(bytes.substr(start, i + unit - start));
-            start = i + unit;
+    for (size_t i = 0; i + step <= usable; i += step) {
+        if (bytes.compare(i, step, lineFeed) == 0) {
+            lines.push_back(bytes.substr(start, i + step - start));
+            start = i + step;
         }
     }
     if (start < usable)
@@ -58,33 +77,32 @@ std::vector<std::string> linesOf(const std::string& bytes) {
     return lines;
 }
 
-bool endsLine(const std::string& line, bool wide) {
-    return wide ? line.size() >= 2 && line[line.size() - 2] == '\n' && line.back() == '\0'
-                : !line.empty() && line.back() == '\n';
+bool endsLine(const std::string& line, Width width) {
+    return width != Width::Bytes ? line.ends_with(unit('\n', width)) : line.ends_with('\n');
 }
 
 // A line survives when it comes back as it was; the last line of a file that
 // ends without a line end may gain one.
-bool survives(const std::string& before, const std::string& after, bool wide) {
+bool survives(const std::string& before, const std::string& after, Width width) {
     if (after == before)
         return true;
-    if (endsLine(before, wide) || !after.starts_with(before))
+    if (endsLine(before, width) || !after.starts_with(before))
         return false;
     const std::string end = after.substr(before.size());
-    return wide ? (end == std::string("\r\0\n\0", 4) || end == std::string("\n\0", 2))
-                : (end == "\r\n" || end == "\n");
+    return width != Width::Bytes ? (end == unit('\r', width) + unit('\n', width) || end == unit('\n', width))
+                                 : (end == "\r\n" || end == "\n");
 }
 
 // After a key was replaced in place: every line but one is as it was.
 void requireReplacedInPlace(const std::string& before, const std::string& after) {
-    const bool wide = before.starts_with("\xFF\xFE");
+    const Width width = widthOf(before);
     const auto old = linesOf(before);
     const auto now = linesOf(after);
     fuzzRequire(old.size() == now.size(), "a changed key keeps its line: the file keeps its line count",
                 after);
     int changed = 0;
     for (size_t i = 0; i < old.size(); ++i)
-        if (!survives(old[i], now[i], wide))
+        if (!survives(old[i], now[i], width))
             ++changed;
     fuzzRequire(changed <= 1, "a changed key leaves every other line as it was, line end included", after);
 }
@@ -92,12 +110,12 @@ void requireReplacedInPlace(const std::string& before, const std::string& after)
 // After lines were added: every old line survives, in order, and at most
 // `added` lines are new.
 void requireLinesKept(const std::string& before, const std::string& after, size_t added) {
-    const bool wide = before.starts_with("\xFF\xFE");
+    const Width width = widthOf(before);
     const auto old = linesOf(before);
     const auto now = linesOf(after);
     size_t j = 0;
     for (const std::string& line : old) {
-        while (j < now.size() && !survives(line, now[j], wide))
+        while (j < now.size() && !survives(line, now[j], width))
             ++j;
         fuzzRequire(j < now.size(), "an added key leaves every other line as it was, line end included",
                     line);
