@@ -138,7 +138,7 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
 
     m_linksNeedRefresh = 1;
     if (!deferred)
-        updateLinks(nullptr, 0);
+        updateLinks(0, 0);
 
     if (mainWindow) {
         CString title = loadString(61448) + " - " + loadString(61449);
@@ -195,7 +195,9 @@ void ProcessManager::deleteItem(Item* item, int refreshTree, int keepShortcuts, 
     Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree, multiUser);
 }
 
-void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) { updateLinks(nullptr, 0); }
+void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) {
+    updateLinks(0, 0);
+}
 
 int ProcessManager::canMoveItem(Item* from, Item* to, int mode) {
     if (!Project::canMoveItem(from, to, mode))
@@ -233,8 +235,8 @@ void ProcessManager::checkDataVersion(const CString& stored, const CString& prog
     StdOption::instance().setDataVersion(program);
 }
 
-void ProcessManager::updateLinks(Item* item, int doubledProgress) {
-    if (!m_linksNeedRefresh && !item)
+void ProcessManager::updateLinks(int force, int doubledProgress) {
+    if (!m_linksNeedRefresh && !force)
         return;
     const int count = getItemCount();
     setProgressRange(1, doubledProgress ? 2 * count : count);
@@ -248,7 +250,7 @@ void ProcessManager::updateLinks(Item* item, int doubledProgress) {
         setProgressPos(++position);
         if (!current || current->getKind() == kShortcut)
             continue;
-        current->load(item != nullptr);
+        current->load(force);
         if (ItemRole* role = current->getItemRole()) {
             role->clearActingGroups();
             role->clearGroupMembers();
@@ -438,7 +440,7 @@ CStringListePlus* ProcessManager::getActivityWorkProductLists() {
 }
 
 ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     auto* states = new ProcessItemListe;
     const int position = m_itemList->indexOf(item);
     for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
@@ -452,7 +454,7 @@ ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
 }
 
 ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     auto* result = new ProcessItemListe;
     // The sources' criteria first, then each work product's own: its
     // children of class quality criteria, a shortcut counting as its target.
@@ -499,7 +501,7 @@ std::vector<Item*> ProcessManager::criteriaOrder(Item* workProduct) const {
 }
 
 ProcessItemListe* ProcessManager::getSubtreeQualityCriteria(Item* item) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     auto* result = new ProcessItemListe;
     forEachBelow(item, [&](Item* below, bool inShortcut) {
         auto* criterion = dynamic_cast<ProcessItem*>(below);
@@ -553,7 +555,7 @@ void ProcessManager::getChildWorkElements(Item* item, ProcessItemListe* list, in
 }
 
 CString ProcessManager::findWorkProductStateUid(Item* item, const CString& stateName) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     CString uid;
     const int position = m_itemList->indexOf(item);
     for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
@@ -591,7 +593,7 @@ void ProcessManager::relinkUid(Item* item, const CString& oldUid, const CString&
     TextOutStream* log = openLog();
     if (log)
         *log << "Changing uid  from " << oldUid << " to " << newUid << "\n";
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     const int kind = classKindOf(item);
     CString errors;
     if (kind == kRoleClass) {

@@ -39,7 +39,7 @@ public:
                     int multiUser) override;
     void onItemRenamed(Item* item, const CString& newName, const CString& oldName) override;
     int canMoveItem(Item* from, Item* to, int mode) override;
-    void updateLinks(Item* item, int doubledProgress) override;
+    void updateLinks(int force, int doubledProgress) override;
     int isProcessMode() override { return m_processMode; }
     int isLinkRefreshPending() override { return m_linksNeedRefresh; }
     int checkItemClassAllowed(const CString& classKeyword, Item* parent) override;

@@ -42,8 +42,10 @@ public:
                              const CString& icon, const CString& openIcon, int level, int frame,
                              const CString& description);
     virtual void onItemRenamed(Item* item, const CString& newName, const CString& oldName);
-    // Rebuilds derived cross-references; nothing here.
-    virtual void updateLinks(Item* item, int doubledProgress);
+    // Rebuilds derived cross-references when they may be stale; force 1
+    // rebuilds them whatever their state and has every item read its data
+    // file again. Nothing here.
+    virtual void updateLinks(int force, int doubledProgress);
     // Shows 32982 "%s is not managed in this application" with the class text.
     virtual int createItemFiles(Item* item, const CString& classKeyword, const CString& classText, int frame);
     virtual int isProcessMode() { return 0; }

@@ -383,7 +383,8 @@ Item* Project::moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator)
             endSharedChange(true);
         else
             rebuildTreeView();
-        updateLinks(nullptr, 0);
+        // A move ends with a full refresh: every item reads its data file again.
+        updateLinks(1, 0);
     }
     return moved;
 }
