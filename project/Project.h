@@ -20,6 +20,7 @@
 #include <vector>
 
 class CStringListe;
+class DiskLinks;
 class Item;
 class ItemIterateur;
 class ItemListe;
@@ -251,8 +252,9 @@ public:
 protected:
     // The parts of an item's header shared by both header writers: the
     // links to its ancestors, top first, each followed by " / ", and their
-    // names in the same form for the window's status line.
-    static void headerTrail(Item* item, int language, CString& links, CString& status);
+    // names in the same form for the window's status line. pageLinks are
+    // those of the item's folder.
+    static void headerTrail(Item* item, int language, DiskLinks& pageLinks, CString& links, CString& status);
     // The overview page of a framed item: a frameset of the header page
     // over the content page, under the window status text; docType, when
     // given, is its first line.
@@ -295,6 +297,10 @@ private:
     void rebuildTreeView();
     void detach(Item* item);
     void insertIntoTree(Item* item, Item* anchor, int mode);
+    // The folder "applet" that the tree pages lie in, created when missing;
+    // false, told once until it can be made again, when it cannot be.
+    bool ensureAppletFolder();
+    bool m_appletFolderReported = false;
     std::unique_ptr<TextOutStream> m_lockStream;
     // Deletions and moves under way: only the outermost saves the tree file.
     int m_treeSaveDepth = 0;
