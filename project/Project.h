@@ -27,6 +27,7 @@ class ItemListe;
 class ItemListePlus;
 class MainWindow;
 class CTime;
+class TextInStream;
 class TextOutStream;
 
 class Project {
@@ -54,9 +55,9 @@ public:
     // Site root + the item's page path; an empty text when that lies outside the project folder.
     virtual CString getItemPagePath(Item* item, int language);
     virtual int checkItemClassAllowed(const CString& classKeyword, Item* parent);
-    // Conversion hooks for tree files of older formats; nothing here.
-    virtual void migrate013_015(const CString& /*treeFile*/) {}
-    virtual void migrate014_015(const CString& /*treeFile*/) {}
+    // Conversion hooks for open tree files of older formats; nothing here.
+    virtual void migrate013_015(TextInStream& /*treeFile*/) {}
+    virtual void migrate014_015(TextInStream& /*treeFile*/) {}
     // Called for every item the tree reader creates, after it was appended.
     virtual void itemLoaded(Item* /*item*/) {}
     virtual void relinkUid(Item* /*item*/, const CString& /*oldUid*/, const CString& /*newUid*/) {}
@@ -87,6 +88,16 @@ public:
     void unlockTree();
     // Takes the item's subtree out of the list; a null item empties the whole list.
     void removeSubtree(Item* item);
+    // Replaces the parent's subtree (the whole tree for none) by items made
+    // from the folders below the parent's folder, then saves the tree and
+    // writes the pages missing. 1 when done; 0, with the tree as it was and
+    // the failure told, when a folder could not be read.
+    int importFolderTree(Item* parent);
+    // Makes an item of every folder of folder (linked folders, "." and ".."
+    // and names beginning with '_' aside), at the level given under parent,
+    // each inserted after *lastInserted and becoming it, then the items of
+    // its own folders below it. 0 when a folder could not be read.
+    int scanFolderTree(Item* parent, const CString& folder, int level, Item** lastInserted);
     // The first item whose name equals the name ("-> " and what precedes it dropped).
     Item* findItemByName(const CString& name) const;
     // The item of the tree that a shortcut's referenced uid names (never the
@@ -250,6 +261,10 @@ public:
     void setApprovalLabel(int n, const CString& label) { m_approvalLabels[n - 1] = label; }
 
 protected:
+    void rebuildTreeView();
+    // Takes the item's subtree (every item for none) out of the list; the
+    // items stay allocated for whoever still holds one.
+    void detachSubtree(Item* item);
     // The parts of an item's header shared by both header writers: the
     // links to its ancestors, top first, each followed by " / ", and their
     // names in the same form for the window's status line. pageLinks are
@@ -294,8 +309,10 @@ private:
     };
     bool beginSharedChange(std::initializer_list<NamedItem> items);
     void endSharedChange(bool rebuild);
-    void rebuildTreeView();
     void detach(Item* item);
+    // Unlinks the items of the item's subtree (every item for none) from the
+    // list and answers them in tree order; they are the caller's to keep.
+    std::vector<Item*> takeSubtree(Item* item);
     void insertIntoTree(Item* item, Item* anchor, int mode);
     // The folder "applet" that the tree pages lie in, created when missing;
     // false, told once until it can be made again, when it cannot be.
