@@ -302,7 +302,7 @@ void CMenuCreatorDlg::OnTimer(int id) {
     if (id == kLinkRefreshTimer) {
         m_linkRefreshTimer.Stop();
         if (m_project && m_project->isLinkRefreshPending())
-            m_project->updateLinks(nullptr, 0);
+            m_project->updateLinks(0, 0);
     } else if (id == kRepaintTimer) {
         m_repaintTimer.Stop();
         Refresh(true);

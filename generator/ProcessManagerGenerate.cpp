@@ -38,8 +38,8 @@ void ProcessManager::generate() {
 
 void ProcessManager::generatePages() {
     m_linksNeedRefresh = 1;
-    // Any item forces every item to read its data file again.
-    updateLinks(m_itemList->count() > 0 ? m_itemList->at(1) : nullptr, 1);
+    // Every item reads its data file again.
+    updateLinks(1, 1);
     const int languages = StdOption::instance().getTwoLanguages() ? 2 : 1;
 
     createSiteFrames();

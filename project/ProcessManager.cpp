@@ -139,7 +139,7 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
 
     m_linksNeedRefresh = 1;
     if (!deferred)
-        updateLinks(nullptr, 0);
+        updateLinks(0, 0);
 
     if (mainWindow) {
         CString title = loadString(61448) + " - " + loadString(61449);
@@ -196,7 +196,9 @@ void ProcessManager::deleteItem(Item* item, int refreshTree, int keepShortcuts, 
     Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree, multiUser);
 }
 
-void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) { updateLinks(nullptr, 0); }
+void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) {
+    updateLinks(0, 0);
+}
 
 int ProcessManager::canMoveItem(Item* from, Item* to, int mode) {
     if (!Project::canMoveItem(from, to, mode))
@@ -234,8 +236,8 @@ void ProcessManager::checkDataVersion(const CString& stored, const CString& prog
     StdOption::instance().setDataVersion(program);
 }
 
-void ProcessManager::updateLinks(Item* item, int doubledProgress) {
-    if (!m_linksNeedRefresh && !item)
+void ProcessManager::updateLinks(int force, int doubledProgress) {
+    if (!m_linksNeedRefresh && !force)
         return;
     const int count = getItemCount();
     setProgressRange(1, doubledProgress ? 2 * count : count);
@@ -249,7 +251,7 @@ void ProcessManager::updateLinks(Item* item, int doubledProgress) {
         setProgressPos(++position);
         if (!current || current->getKind() == kShortcut)
             continue;
-        current->load(item != nullptr);
+        current->load(force);
         if (ItemRole* role = current->getItemRole()) {
             role->clearActingGroups();
             role->clearGroupMembers();
@@ -439,7 +441,7 @@ CStringListePlus* ProcessManager::getActivityWorkProductLists() {
 }
 
 ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     auto* states = new ProcessItemListe;
     const int position = m_itemList->indexOf(item);
     for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
@@ -453,7 +455,7 @@ ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
 }
 
 ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     // The sources' criteria first, then each work product's own: its
     // children of class quality criteria, a shortcut counting as its target.
     // The children of every work product of the chain are gathered in one
@@ -516,7 +518,7 @@ std::vector<Item*> ProcessManager::criteriaOrder(Item* workProduct) const {
 }
 
 ProcessItemListe* ProcessManager::getSubtreeQualityCriteria(Item* item) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     auto* result = new ProcessItemListe;
     forEachBelow(item, [&](Item* below, bool inShortcut) {
         auto* criterion = dynamic_cast<ProcessItem*>(below);
@@ -570,7 +572,7 @@ void ProcessManager::getChildWorkElements(Item* item, ProcessItemListe* list, in
 }
 
 CString ProcessManager::findWorkProductStateUid(Item* item, const CString& stateName) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     CString uid;
     const int position = m_itemList->indexOf(item);
     for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
@@ -608,7 +610,7 @@ void ProcessManager::relinkUid(Item* item, const CString& oldUid, const CString&
     TextOutStream* log = openLog();
     if (log)
         *log << "Changing uid  from " << oldUid << " to " << newUid << "\n";
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     const int kind = classKindOf(item);
     CString errors;
     if (kind == kRoleClass) {

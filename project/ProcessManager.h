@@ -39,11 +39,18 @@ public:
                     int multiUser) override;
     void onItemRenamed(Item* item, const CString& newName, const CString& oldName) override;
     int canMoveItem(Item* from, Item* to, int mode) override;
-    void updateLinks(Item* item, int doubledProgress) override;
+    void updateLinks(int force, int doubledProgress) override;
     int isProcessMode() override { return m_processMode; }
     int isLinkRefreshPending() override { return m_linksNeedRefresh; }
     int checkItemClassAllowed(const CString& classKeyword, Item* parent) override;
     void relinkUid(Item* item, const CString& oldUid, const CString& newUid) override;
+    // Tree files of the formats 0.13 (level, name, url, target, icons; each
+    // item gets a new uid) and 0.14 (the records of today up to the frame
+    // flag, which comes from each item's data file), read as the tree file
+    // is; 0.13 adds its items to the tree, 0.14 replaces the tree. Both save
+    // the tree.
+    void migrate013_015(TextInStream& treeFile) override;
+    void migrate014_015(TextInStream& treeFile) override;
     // Marks the links for refresh in multi-user mode, then adds with a new uid.
     virtual Item* addProcessItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
                                  const CString& openIcon, int mode, const CString& description, const CString& url,
@@ -145,6 +152,9 @@ public:
     void guarded(const char* operation, const std::function<void()>& work, bool underWaitCursor = false);
 
 private:
+    // Adds the items of an older tree file's records to the tree, in order.
+    void migrateTreeFile(TextInStream& treeFile, bool format013);
+
     // The class writers' common steps; false when the item's folder could not be made.
     bool beginClassFiles(ProcessItem* item, TextOutStream* log, int kind);
     void writeDefaultPage(ProcessItem* item, const CString& description, int useFrame, int language,

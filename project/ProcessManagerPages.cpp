@@ -1,6 +1,7 @@
 // The page fragments of the process manager: an item's header frameset,
 // its head meta lines, the page footer and the navigation bar.
 
+#include "DiskLinks.h"
 #include "ItemClasses.h"
 #include "ItemListe.h"
 #include "PageText.h"
@@ -19,11 +20,12 @@ void ProcessManager::createItemHeader(Item* item, int language) {
         const CString folder = getPathInSite(item->getFolder(1, 0));
         if (folder.IsEmpty())
             return;
+        DiskLinks pageLinks(folder);
         const CString name = item->getNameByLanguage(language);
-        const CString contentPage = getContentPageName(language);
+        const CString contentPage = pageLinks.get(getContentPageName(language));
         CString links;
         CString status;
-        headerTrail(item, language, links, status);
+        headerTrail(item, language, pageLinks, links, status);
         links += name;
         status += name;
 
@@ -41,8 +43,9 @@ void ProcessManager::createItemHeader(Item* item, int language) {
                 header << area;
             }
             header << "</map>\n"
-                   << "<img alt=\"\" border=\"0\" src=\"" << upPrefix(item->getLevel() + 2)
-                   << "images/alphabet.gif\" usemap=\"#FPMap0\">\n";
+                   << "<img alt=\"\" border=\"0\" src=\""
+                   << pageLinks.get(upPrefix(item->getLevel() + 2) + "images/alphabet.gif")
+                   << "\" usemap=\"#FPMap0\">\n";
         } else {
             header << links << "\n";
         }
@@ -79,17 +82,26 @@ void ProcessManager::writeParentLinks(Item* item, TextOutStream& out, int withNa
                                       int withVersion, const CString& uidPrefix) {
     if (withNavigation) {
         const CString root = upPrefix(item->getLevel() + 2);
-        auto link = [&](Item* target) { return target->getRelativeLink(item, "") + "/" + Item::getOverviewPageName(language); };
+        const CString pageFolder = m_projectFolder + item->getFolder(1, 1);
+        DiskLinks pageLinks(pageFolder);
+        auto link = [&](Item* target) {
+            return pageLinks.get(target->getRelativeLink(item, "") + "/" +
+                                 Item::getOverviewPageName(language));
+        };
+        auto image = [&](const char* file) { return pageLinks.get(root + file); };
         out << "<br><br><table border=\"0\" cellpadding=\"0\" cellspacing=\"0\" width=\"100%\" bgcolor=\"#E8E6E1\">\n"
             << "<tr><td width=\"85%\" bgcolor=\"#DDDDDD\">" << "&nbsp;" << "\n";
         if (Item* parent = item->getParent()) {
-            const CString pageFolder = m_projectFolder + item->getFolder(1, 1);
             out << "<table border=\"0\"><tr><td>\n"
-                << "<table border=\"0\"><tr><td width=\"0\"></td><td><a onClick=\"Toggle(this, RelativePathToImg)\"> "
+                << "<table border=\"0\"><tr><td width=\"0\"></td><td><a onClick=\"Toggle(this, "
+                   "RelativePathToImg)\"> "
                    "<img border=\"0\" src=\""
-                << root << "images/plus.gif\" alt=\"\"><b>&nbsp;<font size=\"1\">\n"
-                << getLabel(language, "ParentLinks") << "</font>" << "&nbsp;" << "&nbsp;"
-                << "<img border=\"0\" src=\"" << root << "images/alt.png\" alt=\"\"></b></a><div style='display:none'>\n"
+                << image("images/plus.gif") << "\" alt=\"\"><b>&nbsp;<font size=\"1\">\n"
+                << getLabel(language, "ParentLinks") << "</font>"
+                << "&nbsp;"
+                << "&nbsp;"
+                << "<img border=\"0\" src=\"" << image("images/alt.png")
+                << "\" alt=\"\"></b></a><div style='display:none'>\n"
                 << "<table border=\"0\"><tr><td width=\"10\"></td><td>\n"
                 << "<ul><li>" << writeBreadcrumb(parent, item, pageFolder, language) << "</li>";
             ItemIterateur* it = getItemIterator();
@@ -107,10 +119,10 @@ void ProcessManager::writeParentLinks(Item* item, TextOutStream& out, int withNa
         }
         out << "</td>\n"
             << "<td width=\"15%\" bgcolor=\"#DDDDDD\"><div align=\"right\">\n";
-        auto arrow = [&](Item* target, const char* image) {
+        auto arrow = [&](Item* target, const char* file) {
             if (target)
-                out << "<a href=\"" << link(target) << "\" target=\"main\"><img border=\"0\" src=\"" << root << image
-                    << "\" alt=\"\"></a>\n";
+                out << "<a href=\"" << link(target) << "\" target=\"main\"><img border=\"0\" src=\""
+                    << image(file) << "\" alt=\"\"></a>\n";
         };
         arrow(getPreviousItem(item), "images/al.png");
         arrow(item->getParent(), "images/at.png");

@@ -108,7 +108,7 @@ Item* Project::createItem(Item* parent, const CString& name, const CString& url,
 
 void Project::onItemRenamed(Item*, const CString&, const CString&) {}
 
-void Project::updateLinks(Item*, int) {}
+void Project::updateLinks(int, int) {}
 
 int Project::createItemFiles(Item*, const CString&, const CString& classText, int) {
     CString message;

@@ -14,14 +14,12 @@
 #include "TextOutStream.h"
 #include "ui/UserInterface.h"
 
-#include <algorithm>
 #include <climits>
 #include <unordered_map>
 
 namespace {
 
 constexpr const char* kMenuTreeFile = "MenuTreeV2.dat";
-constexpr int kMaxLevel = 99;
 
 } // namespace
 
@@ -113,7 +111,7 @@ int Project::loadMenuTree(MainWindow* treeDialog, int fresh) {
             m_mainWindow->disableProjectButtons();
     } else {
         m_treeLoaded = 1;
-        Item* parents[kMaxLevel + 2] = {};
+        Item* parents[MenuTreeRecord::kMaxLevel + 2] = {};
         int previousLevel = -1;
         TextOutStream* log = nullptr;
         auto logLine = [&](const CString& text) {
@@ -130,7 +128,7 @@ int Project::loadMenuTree(MainWindow* treeDialog, int fresh) {
             // A record deeper than one below the record before, or beyond the
             // deepest level, has no parent of its own: it goes under the
             // nearest shallower item.
-            const int level = std::clamp(record.level, 0, std::min(previousLevel + 1, kMaxLevel));
+            const int level = MenuTreeRecord::placedLevel(record.level, previousLevel);
             if (level != record.level) {
                 CString text;
                 text.Format("Menu tree record of level %d placed at level %d: ", record.level, level);

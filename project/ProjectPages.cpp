@@ -2,6 +2,7 @@
 // header framesets of items shown in frames, the head lines, the trail of
 // parent links, the uid footer and the tooltip machinery.
 
+#include "DiskLinks.h"
 #include "FileSystem.h"
 #include "ItemListePlus.h"
 #include "PageText.h"
@@ -46,23 +47,24 @@ void Project::createHeaders(int language) {
     }
 }
 
-void Project::headerTrail(Item* item, int language, CString& links, CString& status) {
+void Project::headerTrail(Item* item, int language, DiskLinks& pageLinks, CString& links, CString& status) {
     links.Empty();
     status.Empty();
     int steps = 1;
     for (Item* ancestor = item->getParent(); ancestor; ancestor = ancestor->getParent(), ++steps) {
-        links = "<a href=\"" + upPrefix(steps) + Item::getOverviewPageName(language) + "\" target=\"main\">" +
-                ancestor->getNameByLanguage(language) + "</a> / " + links;
+        links = "<a href=\"" + pageLinks.get(upPrefix(steps) + Item::getOverviewPageName(language)) +
+                "\" target=\"main\">" + ancestor->getNameByLanguage(language) + "</a> / " + links;
         status = ancestor->getNameByLanguage(language) + " / " + status;
     }
 }
 
 void Project::writeHeaderFrameset(Item* item, int language, const CString& status, const char* docType) {
     const int rows = item->hasStandardHeader() ? StdOption::instance().getIPFS() : 7;
-    const CString path = getPathInSite(item->getFolder(1, 0) + Item::getOverviewPageName(language));
-    if (path.IsEmpty())
+    const CString folder = getPathInSite(item->getFolder(1, 0));
+    if (folder.IsEmpty())
         return;
-    TextOutStream frameset(path);
+    DiskLinks pageLinks(folder);
+    TextOutStream frameset(folder + Item::getOverviewPageName(language));
     if (docType)
         frameset << docType << "\n";
     frameset << "<html>\n"
@@ -74,9 +76,10 @@ void Project::writeHeaderFrameset(Item* item, int language, const CString& statu
              << "</head>\n"
              << "<frameset rows=\"" << rows << "%," << 100 - rows
              << "%\" framespacing=\"0\" border=\"0\" frameborder=\"0\">\n"
-             << "<frame name=\"t\" src=\"" << (language == 0 ? kHeaderPageName : kHeaderPageNameL2)
+             << "<frame name=\"t\" src=\""
+             << pageLinks.get(language == 0 ? kHeaderPageName : kHeaderPageNameL2)
              << "\" scrolling=\"no\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
-             << "<frame name=\"c\" src=\"" << getContentPageName(language)
+             << "<frame name=\"c\" src=\"" << pageLinks.get(getContentPageName(language))
              << "\" scrolling=\"yes\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\">\n"
              << "</frameset>\n"
              << "</html>\n";
@@ -85,18 +88,18 @@ void Project::writeHeaderFrameset(Item* item, int language, const CString& statu
 
 void Project::createItemHeader(Item* item, int language) {
     try {
+        // An item whose folder lies outside the project folder gets no header.
+        const CString folder = getPathInSite(item->getFolder(1, 0));
+        if (folder.IsEmpty())
+            return;
+        DiskLinks pageLinks(folder);
         CString trail;
         CString status;
-        headerTrail(item, language, trail, status);
+        headerTrail(item, language, pageLinks, trail, status);
         trail += "</font>" + item->getNameByLanguage(language);
         status += item->getNameByLanguage(language);
 
-        // An item whose folder lies outside the project folder gets no header.
-        const CString path =
-            getPathInSite(item->getFolder(1, 0) + (language == 0 ? kHeaderPageName : kHeaderPageNameL2));
-        if (path.IsEmpty())
-            return;
-        TextOutStream header(path);
+        TextOutStream header(folder + (language == 0 ? kHeaderPageName : kHeaderPageNameL2));
         header << "<HTML><HEAD><TITLE>" << item->getName() << "</TITLE></HEAD>\n"
                << "<BODY><p style=\"margin-left: 0; margin-top: -10\"><b><font size=\"2\">\n"
                << trail << "\n"
@@ -118,6 +121,9 @@ CString Project::writeHeadMetaTags() {
 CString Project::writeBreadcrumb(Item* start, Item* page, const CString& pageFile, int language) {
     CString from = pageFile;
     from.Replace('/', '\\');
+    // Links start from the page's folder: pageFile itself when it ends with a separator.
+    const int cut = from.ReverseFind('\\');
+    DiskLinks pageLinks(cut < 0 ? CString() : from.Left(cut + 1));
     const CString root = upPrefix(page->getLevel() + 2);
     CString trail;
     for (Item* item = start; item; item = item->getParent()) {
@@ -125,9 +131,10 @@ CString Project::writeBreadcrumb(Item* start, Item* page, const CString& pageFil
         target.Replace('/', '\\');
         CString link = relativePath(from, FILE_ATTRIBUTE_NORMAL, target, FILE_ATTRIBUTE_NORMAL);
         link.Replace('\\', '/');
-        trail = "<img alt=\"\" border=\"0\" src=\"" + root + "applet/IconImages/" + item->getIcon() + "\">" + "&nbsp;" +
-                "<a href=\"" + link + "\" target=\"main\"><font size=\"1\">" + item->getNameByLanguage(language) +
-                "</font></a> / " + trail;
+        trail = "<img alt=\"\" border=\"0\" src=\"" +
+                pageLinks.get(root + "applet/IconImages/" + item->getIcon()) + "\">" + "&nbsp;" +
+                "<a href=\"" + pageLinks.get(link) + "\" target=\"main\"><font size=\"1\">" +
+                item->getNameByLanguage(language) + "</font></a> / " + trail;
     }
     return trail;
 }

@@ -2,6 +2,8 @@
 // shown in their contents frame, in one of three forms: the script tree
 // page, the applet's data and page, or the legacy applet's data.
 
+#include "DiskLinks.h"
+#include "FileSystem.h"
 #include "HtmlText.h"
 #include "ItemListePlus.h"
 #include "PageText.h"
@@ -32,8 +34,10 @@ constexpr const char* kTreeDataMessageName = "Tree.dat";
 constexpr const char* kEmptyPageName = "empty.htm";
 
 // The legacy tree's data is meant to be packed by the site template's batch
-// file "zipper.bat"; this program runs no batch file, and says so.
-constexpr const char* kBatchFileNotRunMessage =
+// file "zipper.bat"; this program runs no batch file, and says so in the
+// project log (a message box at every generation, tree update and exit
+// would only be in the way).
+constexpr const char* kBatchFileNotRunLine =
     "The tree data file %s was written, but the batch file zipper.bat was not run: batch files cannot run on "
     "this system.";
 
@@ -88,8 +92,11 @@ private:
 
 // The page the item opens in the language: external items keep their url in
 // both; in the second language the others open their folder's second page.
+// An item without url has no page in either language.
 CString pageUrl(const Item* item, int language) {
-    return item->getKind() == kExternal ? item->getUrl() : item->getOverviewUrl(language);
+    if (item->getUrl().IsEmpty() || item->getKind() == kExternal)
+        return item->getUrl();
+    return item->getOverviewUrl(language);
 }
 
 const char* targetOf(const Item* item) {
@@ -111,9 +118,10 @@ CString scriptString(const CString& text) {
 
 // A frameset page: banner row on top, tree column and page area below. The
 // page is written without checking that it could be opened.
+// The three frames' pages are links relative to the project folder.
 void writeFrameset(const CString& path, const CString& siteName, const CString& metaTags,
-                   const char* bannerPage, const CString& columns, const CString& contentsPage,
-                   const char* scrolling, const char* mainPage) {
+                   const CString& bannerPage, const CString& columns, const CString& contentsPage,
+                   const char* scrolling, const CString& mainPage) {
     TextOutStream page(path);
     page << kFramesetDocType << "\n"
          << "<html>\n"
@@ -121,12 +129,12 @@ void writeFrameset(const CString& path, const CString& siteName, const CString& 
          << "<title>" << escapeHtml(siteName) << "</title>\n"
          << metaTags << "</head>\n"
          << "<frameset rows=\"" << StdOption::instance().getBannerHeight() << ",*\">\n"
-         << "<frame name=\"b1\" src=\"site/Home/" << bannerPage
+         << "<frame name=\"b1\" src=\"" << bannerPage
          << "\" frameborder=\"0\" marginwidth=\"0\" marginheight=\"0\" scrolling=\"no\">\n"
          << "<frameset cols=\"" << columns << ",*\">\n"
-         << "<frame name=\"contents\" src=\"applet/" << contentsPage
+         << "<frame name=\"contents\" src=\"" << contentsPage
          << "\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\" scrolling=\"" << scrolling << "\">\n"
-         << "<frame name=\"main\" src=\"site/Home/" << mainPage
+         << "<frame name=\"main\" src=\"" << mainPage
          << "\" frameborder=\"0\" marginwidth=\"0\"  marginheight=\"0\" scrolling=\"auto\">\n"
          << "</frameset>\n"
          << "</frameset>\n"
@@ -136,34 +144,56 @@ void writeFrameset(const CString& path, const CString& siteName, const CString& 
 
 } // namespace
 
+bool Project::ensureAppletFolder() {
+    const CString folder = m_projectFolder + kAppletFolderName;
+    if (platform::folderExists(folder) || CreateDirectoryA(folder, nullptr)) {
+        m_appletFolderReported = false;
+        return true;
+    }
+    // Told once: the tree is written again at every generation, tree update and exit.
+    if (!m_appletFolderReported) {
+        CString message;
+        message.Format(loadString(32965), folder.GetString());
+        ui::AfxMessageBox(message);
+        m_appletFolderReported = true;
+    }
+    return false;
+}
+
 void Project::createSiteFrames() {
     try {
         const StdOption& options = StdOption::instance();
         const bool twoLanguages = options.getTwoLanguages();
         const bool scriptTree = options.getJavaScriptTreeview();
         const int languages = twoLanguages ? 2 : 1;
-        for (int language = 0; language < languages; ++language) {
-            if (scriptTree)
-                createTreeViewPage(language);
-            else
-                createAppletTreePage(language);
+        if (ensureAppletFolder()) {
+            for (int language = 0; language < languages; ++language) {
+                if (scriptTree)
+                    createTreeViewPage(language);
+                else
+                    createAppletTreePage(language);
+            }
         }
 
         const char* scrolling = scriptTree ? "auto" : "no";
         const CString metaTags = writeHeadMetaTags();
         const CString width = options.getWidthText();
+        DiskLinks links(m_projectFolder);
+        const CString applet = CString(kAppletFolderName) + "/";
         for (int language = 0; language < languages; ++language) {
             const CString siteName = language == 0 ? options.getSiteName() : options.getSiteNameL2();
             const char* treePage = scriptTree
                                        ? byLanguage(language, kTreeViewPageName, kTreeViewPageNameL2)
                                        : byLanguage(language, kProjectTreePageName, kProjectTreePageNameL2);
-            const char* banner = byLanguage(language, "topbanner1.htm", "topbanner2.htm");
-            const char* home = byLanguage(language, kOverviewPageName, kOverviewPageNameL2);
+            const CString banner =
+                links.get(CString("site/Home/") + byLanguage(language, "topbanner1.htm", "topbanner2.htm"));
+            const CString home = links.get(CString("site/Home/") +
+                                           byLanguage(language, kOverviewPageName, kOverviewPageNameL2));
             writeFrameset(m_projectFolder + byLanguage(language, "index.htm", "indexL2.htm"), siteName,
-                          metaTags, banner, width, treePage, scrolling, home);
+                          metaTags, banner, width, links.get(applet + treePage), scrolling, home);
             // The same site without a visible tree.
             writeFrameset(m_projectFolder + byLanguage(language, "indexWF.htm", "indexWFL2.htm"), siteName,
-                          metaTags, banner, "0", kEmptyPageName, scrolling, home);
+                          metaTags, banner, "0", links.get(applet + kEmptyPageName), scrolling, home);
         }
     } catch (const std::exception& error) {
         ui::AfxMessageBox(error.what());
@@ -183,13 +213,15 @@ void Project::createTreeViewPage(int language) {
     for (int i = 1; i <= m_itemList->count(); ++i)
         numbers[m_itemList->at(i)] = i;
     const VisibleFamilies families(*m_itemList);
+    DiskLinks links(m_projectFolder + kAppletFolderName);
 
     page << kTransitionalDocType << "\n"
          << "<html>\n"
          << "<head>\n"
          << "<title>tree view</title>\n"
-         << writeHeadMetaTags() << "<link rel=\"StyleSheet\" href=\"../css/dtree.css\" type=\"text/css\" />\n"
-         << "<script type=\"text/javascript\" src=\"../JScript/dtree.js\"></script>\n"
+         << writeHeadMetaTags() << "<link rel=\"StyleSheet\" href=\"" << links.get("../css/dtree.css")
+         << "\" type=\"text/css\" />\n"
+         << "<script type=\"text/javascript\" src=\"" << links.get("../JScript/dtree.js") << "\"></script>\n"
          << "</head>\n"
          << "<body>\n"
          << "<div class=\"dtree\">\n"
@@ -201,9 +233,10 @@ void Project::createTreeViewPage(int language) {
         const auto parent = item->getParent() ? numbers.find(item->getParent()) : numbers.end();
         const CString name = scriptString(item->getNameByLanguage(language));
         page << "d.add(" << numbers[item] << ", " << (parent == numbers.end() ? 0 : parent->second) << ", "
-             << name << ", " << scriptString(pageUrl(item, language)) << ", " << name << ", "
-             << scriptString(targetOf(item)) << ", " << scriptString("IconImages/" + item->getIcon()) << ", "
-             << scriptString("IconImages/" + item->getOpenIcon()) << ", false, "
+             << name << ", " << scriptString(links.get(pageUrl(item, language))) << ", " << name << ", "
+             << scriptString(targetOf(item)) << ", "
+             << scriptString(links.get("IconImages/" + item->getIcon())) << ", "
+             << scriptString(links.get("IconImages/" + item->getOpenIcon())) << ", false, "
              << (families.hasVisibleChildren(item) ? "true" : "false") << ", "
              << (families.isLastVisibleSibling(item) ? "true" : "false") << ");\n";
     }
@@ -224,6 +257,7 @@ void Project::createAppletTreePage(int language) {
         ui::AfxMessageBox(message);
     };
     const std::vector<Item*> shown = shownItems(*m_itemList);
+    DiskLinks links(appletFolder);
 
     if (!StdOption::instance().getUseStdTreeComponent()) {
         const char* dataName = byLanguage(language, kTreeDataName, kTreeDataNameL2);
@@ -233,18 +267,21 @@ void Project::createAppletTreePage(int language) {
             data << "img.zip*";
             for (Item* item : shown)
                 data << "\n"
-                     << item->getLevel() << "*" << item->getNameByLanguage(language) << "*" << item->getUrl()
-                     << (item->isBlankTarget() ? "*_blank*" : "* *") << item->getIcon() << "*"
-                     << item->getOpenIcon() << "*f*";
+                     << item->getLevel() << "*" << item->getNameByLanguage(language) << "*"
+                     << links.get(item->getUrl()) << (item->isBlankTarget() ? "*_blank*" : "* *")
+                     << item->getIcon() << "*" << item->getOpenIcon() << "*f*";
             written = data.close();
         }
         if (!written) {
             reportNotCreated(kTreeDataMessageName);
             return;
         }
-        CString message;
-        message.Format(kBatchFileNotRunMessage, dataName);
-        ui::AfxMessageBox(message);
+        if (TextOutStream* log = openLog()) {
+            CString line;
+            line.Format(kBatchFileNotRunLine, dataName);
+            *log << line << "\n";
+            closeLog(log);
+        }
         return;
     }
 
@@ -268,8 +305,8 @@ void Project::createAppletTreePage(int language) {
             data << item->getUid() << "|"
                  << (item->getParent() ? item->getParent()->getUid() : CString("root")) << "|" << name
                  << "|Arial|N|" << fontSize << "|0|0|0|false|" << item->getIcon() << "|"
-                 << item->getOpenIcon() << "|point|" << pageUrl(item, language) << "|" << targetOf(item)
-                 << "|" << name << "\n";
+                 << item->getOpenIcon() << "|point|" << links.get(pageUrl(item, language)) << "|"
+                 << targetOf(item) << "|" << name << "\n";
             addImageKey(item->getIcon());
             addImageKey(item->getOpenIcon());
         }
@@ -313,9 +350,10 @@ void Project::createAppletTreePage(int language) {
          << "\n<!-- Images -->\n";
     int number = 1;
     for (const CString& key : imageKeys)
-        page << "<param name=\"image" << number++ << "\" value=\"" << key << "|./IconImages/" << key
-             << "\">\n";
-    page << "<param name=\"image" << number << "\" value=\"point|./IconImages/point.gif\">\n"
+        page << "<param name=\"image" << number++ << "\" value=\"" << key << "|"
+             << links.get("./IconImages/" + key) << "\">\n";
+    page << "<param name=\"image" << number << "\" value=\"point|" << links.get("./IconImages/point.gif")
+         << "\">\n"
          << "\n<!-- Nodes -->\n"
          << "<param name=\"Nodedata\" value=\"" << dataName << "\">\n"
          << "</applet>\n"
