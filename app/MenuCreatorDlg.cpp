@@ -61,8 +61,6 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX | wxMINIMIZE_BOX),
       m_commandLinePath(projectPath), m_linkRefreshTimer(this, kLinkRefreshTimer),
       m_repaintTimer(this, kRepaintTimer) {
-    if (!projectPath.IsEmpty())
-        AppProfile::WriteProfileString("File", "Last", projectPath);
     buildControls();
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, IDC_EXIT);
@@ -251,11 +249,22 @@ bool CMenuCreatorDlg::OnInitDialog() {
 }
 
 void CMenuCreatorDlg::openStartupProject(const CString& settingsPath, int adminLayout) {
+    // A path that names no project (a mistyped name, a folder, a file without
+    // its tree) is said once, and the window goes on without a project:
+    // nothing is created beside it and it is not remembered as the last one.
+    const CString problem = Project::checkProjectFiles(settingsPath, adminLayout);
+    if (!problem.IsEmpty()) {
+        ui::AfxMessageBox(problem, MB_OK | MB_ICONSTOP);
+        return;
+    }
     m_project = std::make_unique<ProcessManager>(settingsPath, this, 1, adminLayout);
     m_project->loadMenuTree(this, 1);
     m_linkRefreshTimer.StartOnce(200);
-    if (m_project->isTreeLoaded())
+    if (m_project->isTreeLoaded()) {
         enableProjectButtons();
+        if (!adminLayout)
+            AppProfile::WriteProfileString("File", "Last", settingsPath);
+    }
 }
 
 int CMenuCreatorDlg::DoModal() {

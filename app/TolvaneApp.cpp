@@ -10,6 +10,8 @@
 #include <wx/gauge.h>
 #include <wx/image.h>
 
+#include <filesystem>
+
 namespace {
 
 // The command line in the program's code page; a path with accents stays whole.
@@ -61,8 +63,24 @@ void CTolvaneApp::OnHelp() {
 CString CTolvaneApp::getCommandLineProject(const std::vector<CString>& arguments) {
     for (size_t i = 1; i < arguments.size(); ++i)
         if (!arguments[i].IsEmpty() && arguments[i][0] != '-')
-            return arguments[i];
+            return absolutePath(arguments[i]);
     return CString();
+}
+
+CString CTolvaneApp::absolutePath(const CString& path) {
+    if (path.IsEmpty() || path[0] == '/')
+        return path;
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    if (error)
+        return path;
+    CString relative = path;
+    while (relative.Left(2) == "./")
+        relative = relative.Mid(2);
+    CString folder = platform::fromDiskName(current.string());
+    if (folder.Right(1) != "/")
+        folder += "/";
+    return relative == "." ? folder : folder + relative;
 }
 
 CString browserPathFromCommand(const CString& command) {

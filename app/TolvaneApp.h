@@ -26,8 +26,13 @@ public:
     // before wxWidgets starts.
     static void setArguments(int argc, char** argv);
     // The project path of the command line (the program first): its first
-    // argument that is not a switch.
+    // argument that is not a switch, made absolute, so that the project's
+    // folder and the path remembered as the last project name the same file
+    // whatever the current folder is later.
     static CString getCommandLineProject(const std::vector<CString>& arguments);
+    // A path relative to the current folder made absolute; "./" pieces in
+    // front are dropped.
+    static CString absolutePath(const CString& path);
 
 private:
     CString m_projectPath;

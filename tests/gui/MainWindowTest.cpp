@@ -12,8 +12,10 @@
 #include "TolvaneApp.h"
 #include "WxText.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 #include <wx/treectrl.h>
 
@@ -37,6 +39,15 @@ protected:
     void TearDown() override { setApplicationFolderForTests(""); }
     std::string project() const { return m_dir / "Demo/Demo.tvx"; }
     static bool enabled(CMenuCreatorDlg& dialog, int id) { return dialog.FindWindow(id)->IsEnabled(); }
+    // The window as it is without a project: only its own commands work.
+    static void expectNoProject(CMenuCreatorDlg& dialog) {
+        EXPECT_EQ(dialog.getProject(), nullptr);
+        EXPECT_EQ(fromWx(dialog.GetTitle()), "Maravex Tolvane - v2.4.5");
+        for (int id : kProjectButtons)
+            EXPECT_FALSE(enabled(dialog, id)) << id;
+        for (int id : kAlwaysEnabled)
+            EXPECT_TRUE(enabled(dialog, id)) << id;
+    }
     static int countNodes(wxTreeCtrl* tree) {
         return tree->IsEmpty() ? 0 : static_cast<int>(tree->GetCount());
     }
@@ -47,9 +58,9 @@ protected:
 
 TEST_F(MainWindowTest, StartsWithTheProjectOfTheCommandLine) {
     CMenuCreatorDlg dialog(project().c_str(), nullptr);
-    EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), project());
     dialog.OnInitDialog();
     EXPECT_TRUE(m_ui.messages.empty());
+    EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), project());
     EXPECT_EQ(fromWx(dialog.GetTitle()), "Maravex Tolvane - v2.4.5  - Demo process");
     ASSERT_NE(dialog.getProject(), nullptr);
     for (int id : kProjectButtons)
@@ -98,12 +109,7 @@ TEST_F(MainWindowTest, StartsWithTheProjectAroundTheProgramFolder) {
 TEST_F(MainWindowTest, StartsWithoutAProject) {
     CMenuCreatorDlg dialog("", nullptr);
     dialog.OnInitDialog();
-    EXPECT_EQ(dialog.getProject(), nullptr);
-    EXPECT_EQ(fromWx(dialog.GetTitle()), "Maravex Tolvane - v2.4.5");
-    for (int id : kProjectButtons)
-        EXPECT_FALSE(enabled(dialog, id)) << id;
-    for (int id : kAlwaysEnabled)
-        EXPECT_TRUE(enabled(dialog, id)) << id;
+    expectNoProject(dialog);
     EXPECT_EQ(countNodes(dialog.getTree()), 0);
     EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), "");
     EXPECT_FALSE(dialog.getTimer(CMenuCreatorDlg::kLinkRefreshTimer).IsRunning());
@@ -112,19 +118,45 @@ TEST_F(MainWindowTest, StartsWithoutAProject) {
     EXPECT_TRUE(m_ui.messages.empty());
 }
 
-TEST_F(MainWindowTest, AMissingTreeFileKeepsTheProjectButtonsDisabled) {
-    DeleteFileA((m_dir / "Demo/tolvane/MenuTreeV2.dat").c_str());
-    CMenuCreatorDlg dialog(project().c_str(), nullptr);
-    dialog.OnInitDialog();
-    ASSERT_EQ(m_ui.messages.size(), 1u);
-    EXPECT_EQ(m_ui.messages[0].text.Left(25), "MenuTreeV2.dat not found!");
-    EXPECT_NE(dialog.getProject(), nullptr);
-    EXPECT_FALSE(enabled(dialog, 1400));
-    EXPECT_TRUE(enabled(dialog, 1215));
-    // Ending keeps the published tree: there is no tree to publish.
-    m_dir.write("Demo/applet/treeView.htm", "published");
-    dialog.OnOK();
-    EXPECT_EQ(m_dir.read("Demo/applet/treeView.htm"), "published");
+TEST_F(MainWindowTest, APathThatNamesNoProjectIsSaidOnceAndTheWindowGoesOnWithout) {
+    // The demo's folder without its settings file, a settings file without
+    // its tree file, an empty folder, a name that does not exist, a pipe.
+    const std::string noSettings = m_dir / "NoSettings";
+    ASSERT_TRUE(platform::copyTree(TOLVANE_DEMO_DIR, noSettings.c_str()));
+    DeleteFileA((noSettings + "/Demo.tvx").c_str());
+    const std::string noTree = m_dir / "NoTree";
+    ASSERT_TRUE(platform::copyTree(TOLVANE_DEMO_DIR, noTree.c_str()));
+    DeleteFileA((noTree + "/tolvane/MenuTreeV2.dat").c_str());
+    std::filesystem::create_directories(m_dir / "Empty");
+    ASSERT_EQ(mkfifo((m_dir / "pipe.tvx").c_str(), 0600), 0);
+    const struct {
+        std::string path;
+        std::string says;
+    } cases[] = {
+        {m_dir / "Missing/Demo.tvx", "this file does not exist"},
+        {m_dir / "Empty", "this is a folder"},
+        {noSettings, "this is a folder"},
+        {noTree + "/Demo.tvx", "its menu tree file \"" + noTree + "/tolvane/MenuTreeV2.dat\" is missing"},
+        {m_dir / "pipe.tvx", "its settings file cannot be read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        m_ui.messages.clear();
+        const auto before = m_dir.entries();
+        CMenuCreatorDlg dialog(c.path.c_str(), nullptr);
+        dialog.OnInitDialog();
+        ASSERT_EQ(m_ui.messages.size(), 1u);
+        const std::string text = m_ui.messages[0].text.str();
+        EXPECT_NE(text.find("\"" + c.path + "\""), std::string::npos) << text;
+        EXPECT_NE(text.find(c.says), std::string::npos) << text;
+        expectNoProject(dialog);
+        EXPECT_FALSE(dialog.getTimer(CMenuCreatorDlg::kLinkRefreshTimer).IsRunning());
+        dialog.OnOK();
+        EXPECT_EQ(m_ui.messages.size(), 1u);
+        // Nothing was made beside the path, and it is not the last project.
+        EXPECT_EQ(m_dir.entries(), before);
+        EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), "");
+    }
 }
 
 TEST_F(MainWindowTest, ClosingRewritesTheSiteFramesOnce) {
@@ -252,10 +284,20 @@ TEST(BrowserTest, PathFromTheRegisteredCommand) {
     EXPECT_EQ(getBrowserPath(given), "/opt/browser");
 }
 
-TEST(CommandLineTest, FirstArgumentThatIsNoSwitch) {
+TEST(CommandLineTest, FirstArgumentThatIsNoSwitchMadeAbsolute) {
     EXPECT_EQ(CTolvaneApp::getCommandLineProject({"tolvane", "-v", "/p/Qualit\xE9/site.tvx", "other"}),
               "/p/Qualit\xE9/site.tvx");
     EXPECT_EQ(CTolvaneApp::getCommandLineProject({"tolvane"}), "");
+    // A relative path names the file in the folder the program was started from.
+    TempDir dir;
+    const std::filesystem::path started = std::filesystem::current_path();
+    std::filesystem::create_directories(dir / "Qualit\xC3\xA9");
+    std::filesystem::current_path(dir / "Qualit\xC3\xA9");
+    const CString folder = CString(dir.path().c_str()) + "Qualit\xE9/";
+    EXPECT_EQ(CTolvaneApp::getCommandLineProject({"tolvane", "Demo/Demo.tvx"}), folder + "Demo/Demo.tvx");
+    EXPECT_EQ(CTolvaneApp::getCommandLineProject({"tolvane", "./Demo.tvx"}), folder + "Demo.tvx");
+    EXPECT_EQ(CTolvaneApp::getCommandLineProject({"tolvane", "../x.tvx"}), folder + "../x.tvx");
+    std::filesystem::current_path(started);
 }
 
 } // namespace
