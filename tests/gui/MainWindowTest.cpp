@@ -11,13 +11,20 @@
 #include "TempDir.h"
 #include "TolvaneApp.h"
 #include "WxText.h"
+#include "WxUserInterface.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
+#include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/evtloop.h>
+#include <wx/gauge.h>
 #include <wx/treectrl.h>
+#include <wx/uiaction.h>
 
 namespace {
 
@@ -186,6 +193,166 @@ TEST_F(MainWindowTest, SiteGenerationAndTreeUpdate) {
     dialog.OnUpdateTree();
     EXPECT_TRUE(m_dir.exists("Demo/applet/treeView.htm"));
     EXPECT_EQ(m_ui.waitCursorCount, 2);
+}
+
+// The program's own user interface, with a look at each progress step and
+// a count of the commands run under the wait cursor.
+class WatchedUserInterface : public WxUserInterface {
+public:
+    WatchedUserInterface() { ui::install(this); }
+    ~WatchedUserInterface() override { ui::install(nullptr); }
+    void beginWaitCursor() override {
+        ++commands;
+        WxUserInterface::beginWaitCursor();
+    }
+    void setProgressPos(int position) override {
+        WxUserInterface::setProgressPos(position);
+        if (onStep)
+            onStep();
+    }
+    int commands = 0;
+    std::function<void()> onStep;
+};
+
+// Handles whatever the display has sent, as the window's own loop would.
+void handlePendingEvents() {
+    wxEventLoop loop;
+    wxEventLoopActivator active(&loop);
+    for (int i = 0; i < 20; ++i)
+        loop.YieldFor(wxEVT_CATEGORY_ALL);
+}
+
+// A shown window with the demo open, its bar driven by the program's own
+// user interface.
+class GenerationFeedbackTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        m_dialog = std::make_unique<CMenuCreatorDlg>(project().c_str(), nullptr);
+        m_dialog->OnInitDialog();
+        m_dialog->OnTimer(CMenuCreatorDlg::kLinkRefreshTimer);
+        m_dialog->Show();
+        handlePendingEvents();
+        m_watched.setProgressBar(gauge());
+        m_watched.commands = 0;
+    }
+    void TearDown() override {
+        m_watched.setProgressBar(nullptr);
+        m_dialog.reset();
+        MainWindowTest::TearDown();
+    }
+    wxGauge* gauge() const {
+        return static_cast<wxGauge*>(m_dialog->FindWindow(CMenuCreatorDlg::IDC_PROGRESS));
+    }
+    // Clicks "Site generation" as a user does, through the display.
+    void clickSiteGeneration() {
+        wxWindow* button = m_dialog->FindWindow(CMenuCreatorDlg::IDC_SITE_GENERATION);
+        wxUIActionSimulator user;
+        user.MouseMove(button->GetScreenRect().GetPosition() + button->GetSize() / 2);
+        user.MouseClick();
+    }
+
+    WatchedUserInterface m_watched;
+    std::unique_ptr<CMenuCreatorDlg> m_dialog;
+};
+
+TEST_F(GenerationFeedbackTest, TheWindowIsRepaintedAndTakesNoInputWhileTheBarMoves) {
+    // A part of the window that needs painting once the generation has begun.
+    auto* canvas = new wxWindow(m_dialog.get(), wxID_ANY, wxPoint(0, 0), wxSize(20, 20));
+    int paints = 0;
+    canvas->Bind(wxEVT_PAINT, [&paints, canvas](wxPaintEvent&) {
+        wxPaintDC dc(canvas);
+        ++paints;
+    });
+    handlePendingEvents();
+    int paintsBefore = -1, paintsDuring = 0, steps = 0, stepsWithInput = 0, stepsFull = 0,
+        stepsWithDisabledBar = 0;
+    m_watched.onStep = [&] {
+        if (steps++ == 0) {
+            paintsBefore = paints;
+            canvas->Refresh();
+        }
+        paintsDuring = paints;
+        if (gauge()->GetValue() == gauge()->GetRange())
+            ++stepsFull;
+        if (m_dialog->FindWindow(CMenuCreatorDlg::IDC_SITE_GENERATION)->IsEnabled() ||
+            m_dialog->getTree()->IsEnabled())
+            ++stepsWithInput;
+        if (!gauge()->IsEnabled())
+            ++stepsWithDisabledBar;
+    };
+    m_dialog->OnSiteGeneration();
+    EXPECT_GT(steps, 10);
+    EXPECT_GT(paintsDuring, paintsBefore) << "no repaint while the generation ran";
+    EXPECT_EQ(stepsWithInput, 0);
+    EXPECT_EQ(stepsWithDisabledBar, 0) << "a disabled bar is drawn without its filled part";
+    // The bar filled up as the run went, then ends empty, as after any run.
+    EXPECT_GT(stepsFull, 0);
+    EXPECT_EQ(gauge()->GetValue(), 0);
+    EXPECT_TRUE(m_dialog->FindWindow(CMenuCreatorDlg::IDC_SITE_GENERATION)->IsEnabled());
+    EXPECT_FALSE(m_dialog->FindWindow(CMenuCreatorDlg::IDC_EDIT_DIAGRAM)->IsEnabled()) << "as before the run";
+    EXPECT_EQ(m_watched.commands, 1);
+}
+
+TEST_F(GenerationFeedbackTest, AClickDuringAGenerationStartsNoSecondOne) {
+    bool clicked = false;
+    m_watched.onStep = [&] {
+        if (!clicked) {
+            clicked = true;
+            clickSiteGeneration();
+        }
+    };
+    m_dialog->OnSiteGeneration();
+    m_watched.onStep = nullptr;
+    handlePendingEvents();
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(m_watched.commands, 1);
+    // Once it has ended, the same click generates again.
+    clickSiteGeneration();
+    handlePendingEvents();
+    EXPECT_EQ(m_watched.commands, 2);
+}
+
+// Every control below a window, the windows that only group others included.
+void collectControls(wxWindow* window, std::vector<wxWindow*>& controls) {
+    for (wxWindow* child : window->GetChildren()) {
+        if (child->IsTopLevel())
+            continue;
+        controls.push_back(child);
+        collectControls(child, controls);
+    }
+}
+
+TEST_F(MainWindowTest, AtItsLeastSizeEveryControlIsWholeAndInsideTheWindow) {
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    dialog.OnInitDialog();
+    dialog.Show();
+    dialog.SetSize(1, 1);
+    handlePendingEvents();
+    dialog.Layout();
+    EXPECT_EQ(dialog.GetSize(), dialog.GetMinSize());
+    // It still fits a screen of 1024 x 768 pixels, with room for a panel.
+    EXPECT_LE(dialog.GetMinSize().GetWidth(), 1024);
+    EXPECT_LE(dialog.GetMinSize().GetHeight(), 700);
+    const wxRect client(dialog.GetClientAreaOrigin(), dialog.GetClientSize());
+    std::vector<wxWindow*> controls;
+    collectControls(&dialog, controls);
+    ASSERT_GT(controls.size(), 50u);
+    for (wxWindow* control : controls) {
+        SCOPED_TRACE(std::to_string(control->GetId()) + " " + control->GetLabel().utf8_string());
+        const wxPoint origin =
+            dialog.ScreenToClient(control->GetParent()->ClientToScreen(control->GetPosition()));
+        const wxRect rect(origin, control->GetSize());
+        EXPECT_TRUE(client.Contains(rect))
+            << "at " << rect.x << "," << rect.y << " size " << rect.width << "x" << rect.height << " in "
+            << client.width << "x" << client.height;
+        const wxSize least = control->GetEffectiveMinSize();
+        EXPECT_GE(rect.width, least.x);
+        EXPECT_GE(rect.height, least.y);
+    }
+    // The tree keeps room for its items.
+    EXPECT_GE(dialog.getTree()->GetSize().GetHeight(), 150);
+    EXPECT_GE(dialog.getTree()->GetSize().GetWidth(), 200);
 }
 
 TEST_F(MainWindowTest, ToolTipsComeFromTheStringTable) {
