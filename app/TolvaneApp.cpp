@@ -4,6 +4,7 @@
 #include "FileSystem.h"
 #include "MenuCreatorDlg.h"
 #include "ProcessRunner.h"
+#include "StringTable.h"
 #include "UserInterface.h"
 #include "WxUserInterface.h"
 
@@ -130,9 +131,14 @@ CString browserAddress(const CString& address, const CString& browser) {
     return target;
 }
 
-void openInBrowser(const CString& address) {
+bool openInBrowser(const CString& address) {
     CString browser;
     getBrowserPath(browser);
-    if (!browser.IsEmpty())
-        process::run({browser, browserAddress(address, browser)}, false);
+    if (browser.IsEmpty()) {
+        CString message;
+        message.Format(loadString(33404), address.GetString());
+        ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    return process::startBrowser(browser, browserAddress(address, browser));
 }

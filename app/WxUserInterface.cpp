@@ -75,6 +75,12 @@ int WxUserInterface::messageBox(const CString& text, const CString& caption, UIN
     }
 }
 
+void WxUserInterface::postMessageBox(const CString& text, const CString& caption, UINT style) {
+    // The box is shown by whatever user interface is installed by then.
+    if (wxTheApp)
+        wxTheApp->CallAfter([text, caption, style] { ui::MessageBox(text, caption, style); });
+}
+
 void WxUserInterface::beginWaitCursor() {
     ++m_waitDepth;
     wxBeginBusyCursor();

@@ -30,6 +30,8 @@ public:
     void endWaitCursor() override;
     void setProgressRange(int lower, int upper) override;
     void setProgressPos(int position) override;
+    // Queued to the GUI thread, which shows it when it next handles events.
+    void postMessageBox(const CString& text, const CString& caption, UINT style) override;
 
     // The bar that the progress calls drive; null for none.
     void setProgressBar(wxGauge* gauge);

@@ -307,6 +307,7 @@ const StringTableEntry kStringTable[] = {
     {33401, "The project \"%s\" cannot be opened: this is a folder. A project is opened by its settings file (*.tvx)."},
     {33402, "The project \"%s\" cannot be opened: its settings file cannot be read (%s)."},
     {33403, "The project \"%s\" cannot be opened: its menu tree file \"%s\" is missing."},
+    {33404, "\"%s\" could not be opened: no web browser was found (the desktop's opener xdg-open, of the package xdg-utils, is missing)."},
     {57344, "Tolvane"},
     {61442, "Create a link between the two selected objects"},
     {61443, "Change the link direction"},

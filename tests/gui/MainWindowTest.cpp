@@ -18,6 +18,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <vector>
 #include <wx/button.h>
 #include <wx/dcclient.h>
@@ -449,6 +450,41 @@ TEST(BrowserTest, PathFromTheRegisteredCommand) {
               "file:///p/User reference/Documentation.htm");
     CString given = "/opt/browser";
     EXPECT_EQ(getBrowserPath(given), "/opt/browser");
+}
+
+TEST(BrowserTest, WithoutABrowserTheUserIsTold) {
+    RecordingUserInterface recorder;
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", "/nonexistent", 1);
+    const bool opened = openInBrowser("/home/u/Demo/index.htm");
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_FALSE(opened);
+    ASSERT_EQ(recorder.messages.size(), 1u);
+    EXPECT_EQ(recorder.messages[0].text,
+              "\"/home/u/Demo/index.htm\" could not be opened: no web browser was found "
+              "(the desktop's opener xdg-open, of the package xdg-utils, is missing).");
+}
+
+// The program's own user interface, its boxes recorded instead of shown.
+class BoxRecordingUserInterface : public WxUserInterface {
+public:
+    BoxRecordingUserInterface() { ui::install(this); }
+    ~BoxRecordingUserInterface() override { ui::install(nullptr); }
+    int messageBox(const CString& text, const CString&, UINT style) override {
+        texts.push_back(text);
+        return UserInterface::defaultAnswer(style);
+    }
+    std::vector<CString> texts;
+};
+
+TEST(WxUserInterfaceTest, AMessageOfAnotherThreadIsShownByTheWindowsThread) {
+    BoxRecordingUserInterface boxes;
+    std::thread([] {
+        ui::postMessageBox("\"/p/index.htm\" could not be opened: it does not exist.");
+    }).join();
+    EXPECT_TRUE(boxes.texts.empty()) << "not from the thread that asked";
+    handlePendingEvents();
+    EXPECT_EQ(boxes.texts, std::vector<CString>{"\"/p/index.htm\" could not be opened: it does not exist."});
 }
 
 TEST(CommandLineTest, FirstArgumentThatIsNoSwitchMadeAbsolute) {
