@@ -140,5 +140,5 @@ bool openInBrowser(const CString& address) {
         ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
         return false;
     }
-    return process::startBrowser(browser, browserAddress(address, browser));
+    return process::startBrowser(browser, browserAddress(address, browser), address);
 }

@@ -80,7 +80,8 @@ CString failureText(const std::string& program, int exitCode) {
     else if (name == "xdg-open" && exitCode == 3)
         text = "no program on this system is set up to open it (xdg-open found none)";
     else
-        text.Format("%s ended with status %d", encoding::utf8ToCp1252(name).c_str(), exitCode);
+        text.Format("the program that opens it failed (%s ended with status %d)",
+                    encoding::utf8ToCp1252(name).c_str(), exitCode);
     return text;
 }
 
@@ -142,9 +143,9 @@ bool openWithDesktop(const CString& target) {
     return startOpener({"xdg-open", argumentFor(target)}, target);
 }
 
-bool startBrowser(const CString& browser, const CString& address) {
+bool startBrowser(const CString& browser, const CString& address, const CString& shownAs) {
     return startOpener({encoding::cp1252ToUtf8(browser.str()), encoding::cp1252ToUtf8(address.str())},
-                       address);
+                       shownAs);
 }
 
 bool openInTextEditor(const CString& path) {

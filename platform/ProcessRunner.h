@@ -38,8 +38,9 @@ bool openWithDesktop(const CString& target);
 // words are split at blanks), else with the desktop's handler.
 bool openInTextEditor(const CString& path);
 
-// Runs a browser program on an address.
-bool startBrowser(const CString& browser, const CString& address);
+// Runs a browser program on an address; messages name it as shownAs (the
+// page as the user knows it).
+bool startBrowser(const CString& browser, const CString& address, const CString& shownAs);
 
 // The command line registered for opening web addresses, in the form
 // "\"<program>\" %1": the desktop's handler found in PATH; empty when

@@ -108,8 +108,13 @@ TEST(ProcessRunnerTest, AnOpenerThatFailsLaterIsReportedThen) {
          "\"/p/index.htm\" could not be opened: no program on this system is set up to open it "
          "(xdg-open found none)."},
         {"xdg-open", 2, "\"/p/index.htm\" could not be opened: it does not exist."},
-        {"xdg-open", 4, "\"/p/index.htm\" could not be opened: xdg-open ended with status 4."},
-        {"browser", 1, "\"/p/index.htm\" could not be opened: browser ended with status 1."},
+        {"xdg-open", 4,
+         "\"/p/index.htm\" could not be opened: the program that opens it failed (xdg-open ended "
+         "with status 4)."},
+        // A browser's messages name the page as the user knows it.
+        {"browser", 1,
+         "\"/p index.htm\" could not be opened: the program that opens it failed (browser ended "
+         "with status 1)."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.program) + " " + std::to_string(c.exitCode));
@@ -118,7 +123,7 @@ TEST(ProcessRunnerTest, AnOpenerThatFailsLaterIsReportedThen) {
         RecordingUserInterface recorder;
         const bool started = std::string(c.program) == "xdg-open"
                                  ? process::openWithDesktop("/p/index.htm")
-                                 : process::startBrowser(c.program, "/p/index.htm");
+                                 : process::startBrowser(c.program, "/p/index.htm", "/p index.htm");
         EXPECT_TRUE(started);
         EXPECT_EQ(program.arguments(), "/p/index.htm\n");
         const auto posted = postedMessages(recorder, c.message ? 1 : 0);
