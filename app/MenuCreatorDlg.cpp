@@ -106,15 +106,14 @@ void CMenuCreatorDlg::buildControls() {
     auto group = [this](int id, const char* caption) {
         return new wxStaticBoxSizer(new wxStaticBox(this, id, caption), wxVERTICAL);
     };
-    // Buttons side by side, two to a row, so that both columns of commands
-    // fit a screen of 768 pixels in height.
+    // Buttons side by side, in rows of the given number, so that the window
+    // with both columns of commands fits a screen of 768 pixels in height.
     auto buttons = [](wxStaticBoxSizer* box, int columns,
                       std::initializer_list<std::pair<int, const char*>> list) {
         auto* grid = new wxGridSizer(columns, 0, 0);
         for (const auto& [id, caption] : list)
             grid->Add(new wxButton(box->GetStaticBox(), id, caption), 0, wxEXPAND | wxALL, 2);
         box->Add(grid, 0, wxEXPAND);
-        return grid;
     };
 
     auto* commands = new wxBoxSizer(wxVERTICAL);
@@ -325,10 +324,10 @@ void CMenuCreatorDlg::setWindowTitle(const CString& title) {
 void CMenuCreatorDlg::OnTimer(int id) {
     if (id == kLinkRefreshTimer) {
         m_linkRefreshTimer.Stop();
+        // The deferred refresh moves the bar without a wait cursor: the window
+        // is not greyed at every start-up for the moment it takes.
         if (m_project && m_project->isLinkRefreshPending() && !m_running) {
-            // A long refresh, like the commands: the bar moves, input waits.
             m_running = true;
-            ui::WaitCursor wait;
             m_project->updateLinks(nullptr, 0);
             m_running = false;
         }

@@ -135,12 +135,14 @@ void WxUserInterface::showProgress() {
     if (pixels == m_shownPixels)
         return;
     m_shownPixels = pixels;
-    // Outside a long operation (no wait cursor) the windows keep their input
-    // and nothing else is drawn ahead of time.
+    // Inside a long operation (under the wait cursor) the windows refuse
+    // input, and what came meanwhile is taken in and dropped; outside one
+    // (the deferred link refresh) input waits for the end, as in any
+    // blocking call, and only the drawing is done now.
     if (m_waitDepth > 0)
         refuseInput();
     m_gauge->Update();
-    if (!m_refusingInput || m_yielding || !wxTheApp)
+    if (m_yielding || !wxTheApp)
         return;
     m_yielding = true;
     std::unique_ptr<wxEventLoopBase> temporary;
@@ -149,6 +151,6 @@ void WxUserInterface::showProgress() {
         temporary.reset(wxTheApp->GetTraits()->CreateEventLoop());
         loop = temporary.get();
     }
-    loop->YieldFor(wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT);
+    loop->YieldFor(m_refusingInput ? wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT : wxEVT_CATEGORY_UI);
     m_yielding = false;
 }

@@ -9,7 +9,8 @@
 // start a second run from inside the first), yet the bar's new position and
 // every pending repaint are drawn at once, so the window stays painted and
 // the bar moves. The bar itself stays enabled: the desktop's theme draws a
-// disabled bar without its filled part.
+// disabled bar without its filled part. A bar moved outside a wait cursor
+// (the deferred link refresh) is drawn too, the input waiting for the end.
 
 #include "UserInterface.h"
 
@@ -38,8 +39,8 @@ public:
 
 private:
     // Draws the bar when its filled part changed by a pixel or more, with
-    // the repaints that wait, and takes in the input that came meanwhile:
-    // the disabled windows drop it.
+    // the repaints that wait; under the wait cursor it also takes in the
+    // input that came meanwhile, which the disabled windows drop.
     void showProgress();
 
     wxGauge* m_gauge = nullptr;

@@ -245,6 +245,16 @@ protected:
     wxGauge* gauge() const {
         return static_cast<wxGauge*>(m_dialog->FindWindow(CMenuCreatorDlg::IDC_PROGRESS));
     }
+    // A small window on the main one that counts its paints.
+    wxWindow* addPaintCounter(int& paints) {
+        auto* canvas = new wxWindow(m_dialog.get(), wxID_ANY, wxPoint(0, 0), wxSize(20, 20));
+        canvas->Bind(wxEVT_PAINT, [&paints, canvas](wxPaintEvent&) {
+            wxPaintDC dc(canvas);
+            ++paints;
+        });
+        handlePendingEvents();
+        return canvas;
+    }
     // Clicks "Site generation" as a user does, through the display.
     void clickSiteGeneration() {
         wxWindow* button = m_dialog->FindWindow(CMenuCreatorDlg::IDC_SITE_GENERATION);
@@ -259,13 +269,8 @@ protected:
 
 TEST_F(GenerationFeedbackTest, TheWindowIsRepaintedAndTakesNoInputWhileTheBarMoves) {
     // A part of the window that needs painting once the generation has begun.
-    auto* canvas = new wxWindow(m_dialog.get(), wxID_ANY, wxPoint(0, 0), wxSize(20, 20));
     int paints = 0;
-    canvas->Bind(wxEVT_PAINT, [&paints, canvas](wxPaintEvent&) {
-        wxPaintDC dc(canvas);
-        ++paints;
-    });
-    handlePendingEvents();
+    wxWindow* canvas = addPaintCounter(paints);
     int paintsBefore = -1, paintsDuring = 0, steps = 0, stepsWithInput = 0, stepsFull = 0,
         stepsWithDisabledBar = 0;
     m_watched.onStep = [&] {
@@ -293,6 +298,26 @@ TEST_F(GenerationFeedbackTest, TheWindowIsRepaintedAndTakesNoInputWhileTheBarMov
     EXPECT_TRUE(m_dialog->FindWindow(CMenuCreatorDlg::IDC_SITE_GENERATION)->IsEnabled());
     EXPECT_FALSE(m_dialog->FindWindow(CMenuCreatorDlg::IDC_EDIT_DIAGRAM)->IsEnabled()) << "as before the run";
     EXPECT_EQ(m_watched.commands, 1);
+}
+
+TEST_F(GenerationFeedbackTest, TheDeferredRefreshDrawsItsBarAndKeepsTheWindowAsItIs) {
+    int paints = 0;
+    wxWindow* canvas = addPaintCounter(paints);
+    int paintsBefore = -1, paintsDuring = 0, steps = 0, stepsGreyed = 0;
+    m_watched.onStep = [&] {
+        if (steps++ == 0) {
+            paintsBefore = paints;
+            canvas->Refresh();
+        }
+        paintsDuring = paints;
+        if (!m_dialog->FindWindow(CMenuCreatorDlg::IDC_SITE_GENERATION)->IsEnabled())
+            ++stepsGreyed;
+    };
+    m_dialog->getProject()->setLinksNeedRefresh();
+    m_dialog->OnTimer(CMenuCreatorDlg::kLinkRefreshTimer);
+    EXPECT_GT(steps, 10);
+    EXPECT_GT(paintsDuring, paintsBefore) << "no repaint while the refresh ran";
+    EXPECT_EQ(stepsGreyed, 0) << "the window is not greyed at start-up";
 }
 
 TEST_F(GenerationFeedbackTest, AClickDuringAGenerationStartsNoSecondOne) {
