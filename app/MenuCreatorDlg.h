@@ -119,7 +119,8 @@ private:
     void openStartupProject(const CString& settingsPath, int adminLayout);
     // Rewrites the site frames of the open project, ends the dialog.
     void endProgram();
-    // A project command under the wait cursor; the focus then returns to the tree.
+    // A project command under the wait cursor, never inside another one;
+    // the focus then returns to the tree.
     void runOnProject(void (ProcessManager::*work)());
 
     CString m_commandLinePath;
@@ -131,4 +132,6 @@ private:
     wxTimer m_repaintTimer;
     bool m_initialised = false;
     bool m_ending = false;
+    // A command or the deferred refresh is running.
+    bool m_running = false;
 };

@@ -1,6 +1,7 @@
 // Builds the demo project from the program data the way a user would: a new
 // project from the standard site template, then items added through the
-// project with their files, attributes and descriptions in two languages.
+// project with their files, attributes and descriptions in two languages,
+// and the site generated.
 //
 //   make_demo <data folder> <target folder>
 //
@@ -370,6 +371,9 @@ void build(ProcessManager& manager) {
         entry->save();
     }
     manager.saveMenuTree();
+    // The demo comes with its site generated, so that the first "View
+    // website" shows the pages of the demo's own tree.
+    manager.generate();
     // The log of this machine and the tree file's backups are of no use in
     // a fresh project.
     DeleteFileA(manager.getSiteDirectory() + Project::getLogFileName());

@@ -362,7 +362,9 @@ DWORD GetFileAttributesA(const char* path) {
         fail(errno);
         return INVALID_FILE_ATTRIBUTES;
     }
-    DWORD attributes = S_ISDIR(st.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : 0;
+    DWORD attributes = S_ISDIR(st.st_mode)   ? FILE_ATTRIBUTE_DIRECTORY
+                       : S_ISREG(st.st_mode) ? 0
+                                             : FILE_ATTRIBUTE_DEVICE;
     if (!(st.st_mode & S_IWUSR))
         attributes |= FILE_ATTRIBUTE_READONLY;
     return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;

@@ -39,6 +39,15 @@ public:
 
     static Project* getInstance();
 
+    // Whether the settings file at path can be opened as a project, before
+    // anything is built or written: empty when it can, else the message for
+    // the user, which names the path and what is missing (the file, a
+    // readable file, the menu-tree file). Nothing is created on disk.
+    static CString checkProjectFiles(const CString& settingsPath, int layoutFlag);
+    // The project folder of a settings file, with its trailing separator:
+    // the file's folder, or with the layout flag that folder's parent.
+    static CString getProjectFolderFor(const CString& settingsPath, int layoutFlag);
+
     // New item made with these values and the project as owner; not inserted.
     virtual Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
                              const CString& icon, const CString& openIcon, int level, int frame,

@@ -21,9 +21,40 @@ namespace {
 
 constexpr const char* kMenuTreeFile = "MenuTreeV2.dat";
 
+// Why a project cannot be opened: "The project "%s" cannot be opened: ..."
+constexpr UINT kIdsProjectFileMissing = 33400;
+constexpr UINT kIdsProjectIsFolder = 33401;
+constexpr UINT kIdsProjectFileUnreadable = 33402;
+constexpr UINT kIdsProjectTreeMissing = 33403;
+
 } // namespace
 
 CString Project::getMenuTreePath() const { return m_projectFolder + "tolvane" + "/" + kMenuTreeFile; }
+
+CString Project::checkProjectFiles(const CString& settingsPath, int layoutFlag) {
+    auto problem = [&settingsPath](UINT id, const CString& detail = CString()) {
+        CString message;
+        message.Format(loadString(id), settingsPath.GetString(), detail.GetString());
+        return message;
+    };
+    const DWORD attributes = GetFileAttributesA(settingsPath);
+    if (settingsPath.IsEmpty() || attributes == INVALID_FILE_ATTRIBUTES)
+        return problem(kIdsProjectFileMissing);
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return problem(kIdsProjectIsFolder);
+    std::string bytes;
+    if (attributes & FILE_ATTRIBUTE_DEVICE)
+        return problem(kIdsProjectFileUnreadable, "not a regular file");
+    if (!platform::readFileBytes(settingsPath, bytes))
+        return problem(kIdsProjectFileUnreadable, platform::lastErrorText());
+    // The tree file is looked for where loadMenuTree reads it.
+    const CString folder = getProjectFolderFor(settingsPath, layoutFlag);
+    const CString tree = folder + "tolvane" + "/" + kMenuTreeFile;
+    if (!platform::fileExists(tree) &&
+        !platform::fileExists(folder + "devkit/Administrator/" + kMenuTreeFile))
+        return problem(kIdsProjectTreeMissing, tree);
+    return CString();
+}
 
 void Project::backupMenuTree() const {
     const CString saveFolder = m_projectFolder + "tolvane/save";

@@ -320,4 +320,6 @@ CString Project::makeDocumentTable(const CString& fileName, const CString& descr
            "  </tr>\n" + "</table>\n";
 }
 
-void Project::openExportFolder() { process::openWithDesktop(m_projectFolder + "tmp\\", false); }
+void Project::openExportFolder() {
+    process::openWithDesktop(m_projectFolder + "tmp\\");
+}
