@@ -1,5 +1,6 @@
 #include "DescriptionReference.h"
 
+#include "DiskLinks.h"
 #include "Item.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
@@ -34,7 +35,9 @@ CString referencesToNames(const Project& project, const CString& text, int langu
 CString referenceToLink(ProcessManager& manager, Item& item, Item* pageItem, int language,
                         int* tooltipCounter) {
     const CString name = item.getNameByLanguage(language);
-    const CString link = item.getRelativeLink(pageItem, "") + "/" + Item::getOverviewPageName(language);
+    // Spelt as the page is named on disk, as every link of the site.
+    const CString link = DiskLinks(manager.getProjectDirectory() + pageItem->getFolder(1, 1))
+                             .get(item.getRelativeLink(pageItem, "") + "/" + Item::getOverviewPageName(language));
     auto* processItem = dynamic_cast<ProcessItem*>(&item);
     const CString html = processItem ? processItem->getHtmlDescription(language) : CString();
     if (html.IsEmpty())

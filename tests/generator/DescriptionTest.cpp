@@ -270,3 +270,16 @@ TEST_F(DescriptionTest, TheGlossaryIsReadOncePerRun) {
 }
 
 } // namespace
+
+namespace {
+
+// A project folder made on Windows may name a page in another case than the
+// program writes it: a reference links to the page as it is named on disk.
+TEST_F(DescriptionTest, AReferenceLinksToThePageAsItIsNamedOnDisk) {
+    m_dir.write("proj/site/Process/Gate/Overview.htm", "");
+    EXPECT_NE(html("See [@N2] and [@N4].").find("<a href=\"../Gate/Overview.htm\""), std::string::npos);
+    // A page that is not there keeps the name the program gives it.
+    EXPECT_NE(html("See [@N2].").find("<a href=\"../Design/overview.htm\""), std::string::npos);
+}
+
+} // namespace
