@@ -9,7 +9,20 @@
 
 #include <expat.h>
 
+#include <utility>
+
 static_assert(sizeof(XML_Char) == sizeof(char16_t), "Tarnwick needs the 16-bit build of the XML parser");
+
+template <class Handler> void XmlReader::guarded(Handler&& handler) noexcept {
+    if (m_handlerError)
+        return;
+    try {
+        handler();
+    } catch (...) {
+        m_handlerError = std::current_exception();
+        XML_StopParser(m_parser, XML_FALSE);
+    }
+}
 
 namespace {
 
@@ -24,27 +37,44 @@ XmlReader& readerOf(void* data) {
 }
 
 void XMLCALL declaration(void* data, const XML_Char* version, const XML_Char* encoding, int standalone) {
-    readerOf(data).onXmlDeclaration(wide(version), wide(encoding), standalone);
+    XmlReader& reader = readerOf(data);
+    reader.guarded([&] { reader.onXmlDeclaration(wide(version), wide(encoding), standalone); });
 }
 
 void XMLCALL startElement(void* data, const XML_Char* name, const XML_Char** attributes) {
-    readerOf(data).onStartElement(wide(name), reinterpret_cast<const char16_t**>(attributes));
+    XmlReader& reader = readerOf(data);
+    reader.guarded(
+        [&] { reader.onStartElement(wide(name), reinterpret_cast<const char16_t**>(attributes)); });
 }
 
 void XMLCALL endElement(void* data, const XML_Char* name) {
-    readerOf(data).onEndElement(wide(name));
+    XmlReader& reader = readerOf(data);
+    reader.guarded([&] { reader.onEndElement(wide(name)); });
 }
 
 void XMLCALL characterData(void* data, const XML_Char* text, int length) {
-    readerOf(data).onCharacterData(wide(text), length);
+    XmlReader& reader = readerOf(data);
+    reader.guarded([&] { reader.onCharacterData(wide(text), length); });
 }
 
 void XMLCALL comment(void* data, const XML_Char* text) {
-    readerOf(data).onComment(wide(text));
+    XmlReader& reader = readerOf(data);
+    reader.guarded([&] { reader.onComment(wide(text)); });
 }
 
 void XMLCALL processingInstruction(void* data, const XML_Char* target, const XML_Char* value) {
-    readerOf(data).onProcessingInstruction(wide(target), wide(value));
+    XmlReader& reader = readerOf(data);
+    reader.guarded([&] { reader.onProcessingInstruction(wide(target), wide(value)); });
+}
+
+void XMLCALL startCdataSection(void* data) {
+    XmlReader& reader = readerOf(data);
+    reader.guarded([&] { reader.onStartCdataSection(); });
+}
+
+void XMLCALL endCdataSection(void* data) {
+    XmlReader& reader = readerOf(data);
+    reader.guarded([&] { reader.onEndCdataSection(); });
 }
 
 // The parser knows UTF-8, UTF-16, ISO-8859-1 and US-ASCII itself; the one
@@ -77,6 +107,7 @@ void XmlReader::freeParser() {
 
 void XmlReader::parse(const std::u16string& fileName) {
     freeParser();
+    m_handlerError = nullptr;
     m_parser = XML_ParserCreate(nullptr);
     if (!m_parser)
         throw Exception(kSource, 257, messages::kParserUnavailable);
@@ -86,6 +117,7 @@ void XmlReader::parse(const std::u16string& fileName) {
     XML_SetCharacterDataHandler(m_parser, characterData);
     XML_SetProcessingInstructionHandler(m_parser, processingInstruction);
     XML_SetCommentHandler(m_parser, comment);
+    XML_SetCdataSectionHandler(m_parser, startCdataSection, endCdataSection);
     XML_SetUnknownEncodingHandler(m_parser, unknownEncoding, nullptr);
 
     if (!fileName.empty())
@@ -102,10 +134,13 @@ void XmlReader::parse(const std::u16string& fileName) {
             throw Exception(kSource, 68, messages::kCannotRead, {m_fileName});
         // A short read is the end of the file: that buffer closes the document.
         const bool last = read < kBufferSize;
-        if (XML_ParseBuffer(m_parser, static_cast<int>(read), last) == XML_STATUS_ERROR) {
-            XML_ParsingStatus status;
-            XML_GetParsingStatus(m_parser, &status);
-            if (status.parsing == XML_FINISHED || status.parsing == XML_SUSPENDED)
+        const XML_Status status = XML_ParseBuffer(m_parser, static_cast<int>(read), last);
+        if (m_handlerError)
+            std::rethrow_exception(std::exchange(m_handlerError, nullptr));
+        if (status == XML_STATUS_ERROR) {
+            XML_ParsingStatus parsing;
+            XML_GetParsingStatus(m_parser, &parsing);
+            if (parsing.parsing == XML_FINISHED || parsing.parsing == XML_SUSPENDED)
                 break;
             const XML_Error code = XML_GetErrorCode(m_parser);
             const XML_LChar* message = XML_ErrorString(code);
@@ -127,9 +162,15 @@ void XmlReader::onEndElement(const char16_t*) {}
 void XmlReader::onCharacterData(const char16_t*, int) {}
 void XmlReader::onComment(const char16_t*) {}
 void XmlReader::onProcessingInstruction(const char16_t*, const char16_t*) {}
+void XmlReader::onStartCdataSection() {}
+void XmlReader::onEndCdataSection() {}
 
 std::int64_t XmlReader::currentByteIndex() const {
     return m_parser ? XML_GetCurrentByteIndex(m_parser) : -1;
+}
+
+std::int64_t XmlReader::currentByteCount() const {
+    return m_parser ? XML_GetCurrentByteCount(m_parser) : 0;
 }
 
 std::int64_t XmlReader::currentLine() const {

@@ -13,6 +13,7 @@
 // never a document that is taken as whole.
 
 #include <cstdint>
+#include <exception>
 #include <string>
 
 struct XML_ParserStruct;
@@ -40,18 +41,30 @@ public:
     virtual void onCharacterData(const char16_t* text, int length);
     virtual void onComment(const char16_t* text);
     virtual void onProcessingInstruction(const char16_t* target, const char16_t* data);
+    // The markers around the character data of a CDATA section.
+    virtual void onStartCdataSection();
+    virtual void onEndCdataSection();
 
     // Within a handler: the byte offset in the file of the event's first
-    // byte, its line (from 1) and its column (from 0).
+    // byte, the number of bytes of its markup or text in the file (0 for
+    // the end of an empty-element tag), its line (from 1) and its column
+    // (from 0).
     std::int64_t currentByteIndex() const;
+    std::int64_t currentByteCount() const;
     std::int64_t currentLine() const;
     std::int64_t currentColumn() const;
 
     static constexpr int kBufferSize = 65536;
+
+    // Runs a handler; an error that it throws stops the parser and is
+    // thrown again by parse once the parser has returned, so that no
+    // exception passes through the parser's own code.
+    template <class Handler> void guarded(Handler&& handler) noexcept;
 
 private:
     void freeParser();
 
     std::u16string m_fileName;
     XML_ParserStruct* m_parser = nullptr;
+    std::exception_ptr m_handlerError;
 };

@@ -2,14 +2,11 @@
 #include "CodePage.h"
 #include "Exception.h"
 #include "TempDir.h"
+#include "XmlTestFiles.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::u16string wide(const std::string& text) {
-    return std::u16string(text.begin(), text.end());
-}
 
 // Keeps the events of a file, each with the byte index it reports.
 class Recorder : public XmlReader {
@@ -38,42 +35,6 @@ public:
     std::vector<std::string> events;
     std::u16string characters;
 };
-
-enum class Form { Utf8, Utf8Bom, Utf16Le, Utf16LeBom, Utf16BeBom, Latin1, Windows1252, Ascii };
-
-std::string encode(const std::u16string& text, Form form) {
-    std::string out;
-    switch (form) {
-    case Form::Utf8Bom:
-        out = "\xEF\xBB\xBF";
-        [[fallthrough]];
-    case Form::Utf8:
-        return out + codepage::toUtf8(text);
-    case Form::Utf16LeBom:
-        out = "\xFF\xFE";
-        [[fallthrough]];
-    case Form::Utf16Le:
-        for (const char16_t c : text) {
-            out += static_cast<char>(c & 0xFF);
-            out += static_cast<char>(c >> 8);
-        }
-        return out;
-    case Form::Utf16BeBom:
-        out = "\xFE\xFF";
-        for (const char16_t c : text) {
-            out += static_cast<char>(c >> 8);
-            out += static_cast<char>(c & 0xFF);
-        }
-        return out;
-    case Form::Latin1:
-        return codepage::toMultiByte(text, codepage::kLatin1);
-    case Form::Windows1252:
-        return codepage::toMultiByte(text, codepage::kWindows1252);
-    case Form::Ascii:
-        return codepage::lowBytes(text);
-    }
-    return out;
-}
 
 struct EncodingCase {
     const char* what;
@@ -196,6 +157,68 @@ TEST(XmlReaderTest, FilesOfOneBufferAndOfManyAreReadWhole) {
         EXPECT_EQ(reader.events[1], "start last @" + std::to_string(size - tail.size()) +
                                         " 1:" + std::to_string(size - tail.size()));
     }
+}
+
+} // namespace
+
+namespace {
+
+// Keeps where each event lies in the file and how many bytes it covers.
+class ExtentRecorder : public XmlReader {
+public:
+    void onStartElement(const char16_t* name, const char16_t**) override { add("start " + narrow(name)); }
+    void onEndElement(const char16_t* name) override { add("end " + narrow(name)); }
+    void onCharacterData(const char16_t*, int length) override { add("text " + std::to_string(length)); }
+    void onStartCdataSection() override { add("cdata["); }
+    void onEndCdataSection() override { add("]cdata"); }
+
+    void add(const std::string& what) {
+        events.push_back(what + " @" + std::to_string(currentByteIndex()) + "+" +
+                         std::to_string(currentByteCount()));
+    }
+    std::vector<std::string> events;
+};
+
+TEST(XmlReaderTest, EventsCoverTheBytesOfTheirMarkupAsWritten) {
+    TempDir dir;
+    // A ">" inside an attribute value, a CR LF that reads as one line feed,
+    // a character reference, a CDATA section and an empty-element tag.
+    dir.write("doc.xml", "<r a=\"x > y\">t\r\nu&#233;<![CDATA[<z>]]><e/></r>");
+    ExtentRecorder reader;
+    reader.parse(wide(dir / "doc.xml"));
+    const std::vector<std::string> expected = {
+        "start r @0+13", "text 1 @13+1", "text 1 @14+2",  "text 1 @16+1", "text 1 @17+6", "cdata[ @23+9",
+        "text 3 @32+3",  "]cdata @35+3", "start e @38+4", "end e @42+0",  "end r @42+4",
+    };
+    EXPECT_EQ(reader.events, expected);
+}
+
+// Throws from the start of its second element.
+class FailingReader : public XmlReader {
+public:
+    void onStartElement(const char16_t*, const char16_t**) override {
+        if (++m_starts == 2)
+            throw Exception(u"test", 1, 4114);
+    }
+    void onEndElement(const char16_t*) override { ++ends; }
+    int ends = 0;
+
+private:
+    int m_starts = 0;
+};
+
+TEST(XmlReaderTest, AnErrorOfAHandlerEndsTheParseAndReachesTheCallerAsItWas) {
+    TempDir dir;
+    dir.write("doc.xml", "<r><a/><b/><c/></r>");
+    FailingReader reader;
+    try {
+        reader.parse(wide(dir / "doc.xml"));
+        ADD_FAILURE() << "parsed";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.number(), 4114);
+        EXPECT_EQ(error.source(), u"test");
+    }
+    EXPECT_EQ(reader.ends, 0) << "no handler runs after the error";
 }
 
 } // namespace
