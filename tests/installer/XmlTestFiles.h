@@ -2,11 +2,17 @@
 
 // What the tests of Tarnwick's XML side share: texts written in each
 // encoding a target file may have (encoded here, independently of the
-// library's own encoder), and the check that a file parses again.
+// library's own encoder), update-table rows loaded into a model, and the
+// check that a file parses again.
 
+#include "ActionData.h"
 #include "CodePage.h"
 #include "Exception.h"
+#include "TempDir.h"
 #include "XmlReader.h"
+#include "XmlTargetDatabase.h"
+#include "XmlUpdateDataReader.h"
+#include "XmlUpdateModel.h"
 
 #include <string>
 #include <vector>
@@ -56,6 +62,18 @@ inline std::string encode(const std::u16string& text, Form form) {
     return out;
 }
 
+// Rows of the three update tables (and properties), as the deferred
+// actions receive them, loaded into a model through the action data.
+struct UpdateRows {
+    std::vector<ActionData::Row> properties, files, elements, attributes;
+
+    void load(XmlUpdateModel& model) const {
+        XmlUpdateDataReader data(ActionData::pack({properties, files, elements, attributes}));
+        data.unpack();
+        model.load(data);
+    }
+};
+
 // Empty when the file parses to its end; else the parser's complaint.
 inline std::string reparseError(const std::u16string& path) {
     XmlReader reader;
@@ -68,4 +86,49 @@ inline std::string reparseError(const std::u16string& path) {
             message += " " + narrow(argument);
         return message;
     }
+}
+
+// The rows for one existing file, doc.xml in folder, whose root element
+// record is root; indentation two spaces.
+inline UpdateRows fileRows(const std::string& folder, const std::u16string& root,
+                           const std::vector<ActionData::Row>& elements,
+                           const std::vector<ActionData::Row>& attributes) {
+    UpdateRows rows;
+    rows.files = {{u"f", u"doc.xml", wide(folder), u"", root, u"0", u"1.0", u"UTF-8", u"2", u""}};
+    rows.elements = elements;
+    rows.attributes = attributes;
+    return rows;
+}
+
+// A model loaded from rows and the first file's target, loaded to be patched.
+struct PatchRun {
+    XmlUpdateModel model;
+    XmlTargetDatabase database;
+
+    PatchRun(const UpdateRows& rows, const std::u16string& path) : database(path) {
+        rows.load(model);
+        database.load();
+    }
+    void update(int mode) { model.updateDocument(database, *model.files().front(), mode); }
+};
+
+// Patches a copy of bytes with the rows in mode, as a run does for one
+// existing file, and gives the file's bytes afterwards; the result must
+// parse.
+inline std::string patched(const std::string& bytes, const std::vector<ActionData::Row>& elements,
+                           const std::vector<ActionData::Row>& attributes, int mode,
+                           const std::u16string& root = u"r") {
+    TempDir dir;
+    dir.write("doc.xml", bytes);
+    try {
+        PatchRun run(fileRows(dir.path(), root, elements, attributes), wide(dir / "doc.xml"));
+        run.update(mode);
+        run.database.save();
+    } catch (const Exception& error) {
+        return "failed: " + std::to_string(error.number()) + " " + narrow(error.text());
+    }
+    const std::string error = reparseError(wide(dir / "doc.xml"));
+    if (!error.empty())
+        return "does not parse: " + error;
+    return dir.read("doc.xml");
 }
