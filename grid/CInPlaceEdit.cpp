@@ -46,7 +46,6 @@ void CInPlaceEdit::Start(UINT firstChar) {
         if (firstChar >= 0x20)
             WriteText(wxString(wxUniChar(firstChar)));
     }
-    ShowPosition(GetInsertionPoint());
 }
 
 void CInPlaceEdit::SendChar(UINT ch) {

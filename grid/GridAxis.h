@@ -3,8 +3,10 @@
 // The sizes of the rows (or the columns) of a grid, with their running
 // sums kept so that every position question is answered without walking
 // the rows: painting a screen or finding the cell under a point costs the
-// same at the top of ten thousand rows as at their end. The sums are
-// rebuilt lazily after a change; the total is kept at every change.
+// same at the top of ten thousand rows as at their end. After a change the
+// sums before it stay good and those after it are made again when asked
+// for, so appending rows one at a time costs nothing more per row; the
+// total is kept at every change.
 
 #include <vector>
 
@@ -33,10 +35,13 @@ public:
     int FirstEndingAtOrAfter(long long position, int first, int last) const;
 
 private:
-    void rebuild() const;
+    // A change at index: the sums up to its start stay good.
+    void changedAt(int index);
+    // Makes the sums good up to the end.
+    void complete() const;
 
     std::vector<int> m_sizes;
     long long m_total = 0;
-    mutable std::vector<long long> m_starts; // m_starts[i] = sum of sizes before i
-    mutable bool m_dirty = true;
+    mutable std::vector<long long> m_starts{0}; // m_starts[i] = sum of sizes before i
+    mutable int m_valid = 1;                    // m_starts[0 .. m_valid - 1] are good
 };
