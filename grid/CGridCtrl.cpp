@@ -66,6 +66,8 @@ wxBEGIN_EVENT_TABLE(CGridCtrl, wxScrolledWindow) EVT_PAINT(CGridCtrl::onPaint) E
         def->SetBackColor(m_cr3DFace);
     }
     m_crWindowColour = m_crShadow;
+    m_nVBarWidth = gridsystem::scrollBarWidth();
+    m_nHBarHeight = gridsystem::scrollBarHeight();
 
     SetRowCount(nRows);
     SetColumnCount(nCols);

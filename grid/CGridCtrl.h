@@ -438,7 +438,9 @@ private:
     int m_nVScrollMax = 0;
     int m_nHScrollPage = 0;
     int m_nVScrollPage = 0;
-    int m_nBarState = 0; // SB_HORZ shown: 1, SB_VERT shown: 2
+    int m_nBarState = 0;   // SB_HORZ shown: 1, SB_VERT shown: 2
+    int m_nVBarWidth = 0;  // what a shown vertical bar takes of the width
+    int m_nHBarHeight = 0; // what a shown horizontal bar takes of the height
     CCellID m_idTopLeftCell;
     int m_nRowsPerWheelNotch = 3;
 

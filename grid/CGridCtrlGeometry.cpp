@@ -215,11 +215,16 @@ void CGridCtrl::ResetScrollBars() {
     GridRect rect = clientRect();
     if (rect.IsRectEmpty())
         return;
-    // The client area as if no scroll bar were shown.
+    // The client area as if no scroll bar were shown: the window less its
+    // border. What a bar takes is learnt while one is shown (nothing where
+    // the desktop lays its bars over the content).
+    const wxSize full = GetSize() - GetWindowBorderSize();
     if (IsScrollBarShown(SB_VERT))
-        rect.right += gridsystem::scrollBarWidth();
+        m_nVBarWidth = std::max(0, full.x - rect.right);
     if (IsScrollBarShown(SB_HORZ))
-        rect.bottom += gridsystem::scrollBarHeight();
+        m_nHBarHeight = std::max(0, full.y - rect.bottom);
+    rect.right = std::max(rect.right, full.x);
+    rect.bottom = std::max(rect.bottom, full.y);
     const int fixedWidth = GetFixedColumnWidth();
     const int fixedHeight = GetFixedRowHeight();
     if (rect.left + fixedWidth >= rect.right || rect.top + fixedHeight >= rect.bottom) {
@@ -233,10 +238,10 @@ void CGridCtrl::ResetScrollBars() {
     int visibleWidth = rect.right;
     int visibleHeight = rect.bottom - fixedHeight;
     if (visibleHeight < heightNeeded)
-        visibleWidth -= gridsystem::scrollBarWidth();
+        visibleWidth -= m_nVBarWidth;
     visibleWidth -= fixedWidth;
     if (visibleWidth < widthNeeded)
-        visibleHeight -= gridsystem::scrollBarHeight();
+        visibleHeight -= m_nHBarHeight;
 
     if (visibleHeight < heightNeeded) {
         EnableScrollBars(SB_VERT, TRUE);

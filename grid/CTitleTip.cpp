@@ -85,6 +85,8 @@ void CTitleTip::Hide() {
 
 void CTitleTip::onPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
+    dc.SetBackground(wxBrush(GetBackgroundColour()));
+    dc.Clear();
     dc.SetFont(m_font);
     dc.SetTextForeground(m_textColour);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);

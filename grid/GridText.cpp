@@ -75,10 +75,12 @@ void draw(wxDC& dc, const wxString& text, const GridRect& rect, UINT format) {
         if (format & DT_END_ELLIPSIS)
             line = withEllipsis(dc, line, rect.Width());
         const int width = dc.GetTextExtent(line).x;
+        // A line wider than the rectangle shows its beginning, whatever
+        // its alignment.
         int x = rect.left;
-        if (format & DT_CENTER)
+        if (width <= rect.Width() && (format & DT_CENTER))
             x = rect.left + (rect.Width() - width) / 2;
-        else if (format & DT_RIGHT)
+        else if (width <= rect.Width() && (format & DT_RIGHT))
             x = rect.right - width;
         dc.DrawText(line, x, y);
         y += lineHeight;
