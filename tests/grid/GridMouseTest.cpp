@@ -90,6 +90,15 @@ TEST(GridMouseTest, DraggingThroughTheBodySelectsTheCellsBetween) {
     EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(3, 1, 3, 3));
     window.click(window.centre(0, 0));
     EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(1, 1, 7, 3));
+
+    // The divider below row 2, in the fixed column, dragged down: the row
+    // now reaches to the release point.
+    GridRect row2;
+    grid.GetCellRect(2, 0, &row2);
+    window.mouse(wxEVT_MOTION, wxPoint(10, row2.bottom));
+    EXPECT_EQ(grid.GetMouseMode(), 6);
+    window.drag(wxPoint(10, row2.bottom), wxPoint(10, row2.bottom + 10));
+    EXPECT_EQ(grid.GetRowHeight(2), row2.bottom + 10 - row2.top);
 }
 
 TEST(GridMouseTest, ColumnDividersResizeAndAutoSize) {

@@ -77,7 +77,7 @@ TEST(GridScrollTest, HitTestsFollowTheScrolledBody) {
     EXPECT_EQ(origin, wxPoint(50, h));
 }
 
-TEST(GridScrollTest, AWheelNotchScrollsThreeRows) {
+TEST(GridScrollTest, TheWheelAndTheScrollBarScrollByRows) {
     GridTestWindow window(wxSize(300, 200));
     CGridCtrl& grid = window.grid();
     grid.SetRowCount(50);
@@ -93,6 +93,17 @@ TEST(GridScrollTest, AWheelNotchScrollsThreeRows) {
     wheel.m_wheelRotation = 120;
     grid.GetEventHandler()->ProcessEvent(wheel);
     EXPECT_EQ(grid.GetTopLeftNonFixedCell().row, 1);
+
+    // The scroll bar's arrows and thumb come as scroll events.
+    wxScrollWinEvent down(wxEVT_SCROLLWIN_LINEDOWN, 0, wxVERTICAL);
+    down.SetEventObject(&grid);
+    grid.GetEventHandler()->ProcessEvent(down);
+    EXPECT_EQ(grid.GetTopLeftNonFixedCell().row, 2);
+    EXPECT_EQ(grid.GetScrollPos(wxVERTICAL), grid.GetRowHeight(1));
+    wxScrollWinEvent thumb(wxEVT_SCROLLWIN_THUMBTRACK, 5 * grid.GetRowHeight(1), wxVERTICAL);
+    thumb.SetEventObject(&grid);
+    grid.GetEventHandler()->ProcessEvent(thumb);
+    EXPECT_EQ(grid.GetTopLeftNonFixedCell().row, 6);
 }
 
 TEST(GridScrollTest, EnsureVisibleBringsACellInFull) {
