@@ -29,7 +29,7 @@ public:
     virtual void SetText(const char* text) = 0;
     virtual void SetImage(int image) = 0;
     virtual void SetData(std::intptr_t data) = 0;
-    virtual void SetState(UINT state) { m_nState = state; }
+    virtual void SetState(UINT state) { m_state = state; }
     virtual void SetFormat(UINT format) = 0;
     virtual void SetTextColor(COLORREF colour) = 0;
     virtual void SetBackColor(COLORREF colour) = 0;
@@ -44,7 +44,7 @@ public:
     virtual CString GetTipText() const { return GetText(); }
     virtual int GetImage() const = 0;
     virtual std::intptr_t GetData() const = 0;
-    virtual UINT GetState() const { return m_nState; }
+    virtual UINT GetState() const { return m_state; }
     virtual UINT GetFormat() const = 0;
     virtual COLORREF GetTextColor() const = 0;
     virtual COLORREF GetBackColor() const = 0;
@@ -69,7 +69,7 @@ public:
     // Takes everything of the other cell, its inherited format and margin
     // resolved.
     virtual void CopyFrom(const CGridCellBase& cell);
-    virtual void Reset() { m_nState = 0; }
+    virtual void Reset() { m_state = 0; }
 
     // Draws the cell into the rectangle (inclusive; its grid line falls on
     // right and bottom). TRUE when drawn.
@@ -112,5 +112,5 @@ protected:
     // Whether the image of the cell can be drawn, and its size.
     bool imageSize(int& width, int& height) const;
 
-    UINT m_nState = 0;
+    UINT m_state = 0;
 };

@@ -47,42 +47,42 @@ wxBEGIN_EVENT_TABLE(CGridCtrl, wxScrolledWindow) EVT_PAINT(CGridCtrl::onPaint) E
     SetName("MFCGridCtrl");
     Bind(wxEVT_GRIDCTRL_NOTIFY, &CGridCtrl::onNotify, this, kInPlaceEditId);
 
-    m_crWindowText = gridsystem::colour(wxSYS_COLOUR_WINDOWTEXT);
-    m_crWindow = gridsystem::colour(wxSYS_COLOUR_WINDOW);
-    m_cr3DFace = gridsystem::colour(wxSYS_COLOUR_BTNFACE);
-    m_crShadow = gridsystem::colour(wxSYS_COLOUR_BTNSHADOW);
+    m_sysWindowText = gridsystem::colour(wxSYS_COLOUR_WINDOWTEXT);
+    m_sysWindow = gridsystem::colour(wxSYS_COLOUR_WINDOW);
+    m_sysButtonFace = gridsystem::colour(wxSYS_COLOUR_BTNFACE);
+    m_sysButtonShadow = gridsystem::colour(wxSYS_COLOUR_BTNSHADOW);
 
     m_cellDefault = std::make_unique<CGridDefaultCell>();
     m_cellFixedRowDef = std::make_unique<CGridDefaultCell>();
     m_cellFixedColDef = std::make_unique<CGridDefaultCell>();
     m_cellFixedRowColDef = std::make_unique<CGridDefaultCell>();
     m_cellDefault->SetGrid(this);
-    m_cellDefault->SetTextColor(m_crWindowText);
-    m_cellDefault->SetBackColor(m_crWindow);
+    m_cellDefault->SetTextColor(m_sysWindowText);
+    m_cellDefault->SetBackColor(m_sysWindow);
     for (CGridDefaultCell* def :
          {m_cellFixedRowDef.get(), m_cellFixedColDef.get(), m_cellFixedRowColDef.get()}) {
         def->SetGrid(this);
-        def->SetTextColor(m_crWindowText);
-        def->SetBackColor(m_cr3DFace);
+        def->SetTextColor(m_sysWindowText);
+        def->SetBackColor(m_sysButtonFace);
     }
-    m_crWindowColour = m_crShadow;
-    m_nVBarWidth = gridsystem::scrollBarWidth();
-    m_nHBarHeight = gridsystem::scrollBarHeight();
+    m_backgroundColour = m_sysButtonShadow;
+    m_vBarWidth = gridsystem::scrollBarWidth();
+    m_hBarHeight = gridsystem::scrollBarHeight();
 
     SetRowCount(nRows);
     SetColumnCount(nCols);
     SetFixedRowCount(nFixedRows);
     SetFixedColumnCount(nFixedCols);
-    m_crTTipBackClr = kNoColour;
-    m_crTTipFgClr = kNoColour;
+    m_titleTipBackColour = kNoColour;
+    m_titleTipTextColour = kNoColour;
     SetPrintMarginInfo(2, 2, 4, 4, 1);
 }
 
 CGridCtrl::~CGridCtrl() {
     DeleteAllItems();
-    if (m_pTitleTip) {
-        m_pTitleTip->DestroyWindow();
-        m_pTitleTip = nullptr;
+    if (m_titleTip) {
+        m_titleTip->DestroyWindow();
+        m_titleTip = nullptr;
     }
     // Text copied from this grid stays on the clipboard after it is gone.
     if (m_ownsClipboard && gridsystem::displayAvailable() && wxTheClipboard->Open()) {
@@ -100,12 +100,12 @@ bool CGridCtrl::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, cons
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     if (const wxFont* font = m_cellDefault->GetFont())
         wxScrolledWindow::SetFont(*font);
-    if (m_bTitleTips) {
-        m_pTitleTip = new CTitleTip;
-        m_pTitleTip->Create(this);
+    if (m_titleTips) {
+        m_titleTip = new CTitleTip;
+        m_titleTip->Create(this);
     }
-    m_pDropTarget = new CGridDropTarget;
-    m_pDropTarget->Register(this);
+    m_dropTarget = new CGridDropTarget;
+    m_dropTarget->Register(this);
     ResetScrollBars();
     return true;
 }
@@ -119,49 +119,49 @@ BOOL CGridCtrl::SetRowCount(int nRows) {
     if (nRows < 0)
         return FALSE;
     BOOL result = TRUE;
-    m_idTopLeftCell = CCellID(-1, -1);
-    if (nRows < m_nFixedRows)
-        m_nFixedRows = nRows;
-    if (m_idCurrentCell.row >= nRows)
+    m_topLeftCell = CCellID(-1, -1);
+    if (nRows < m_fixedRows)
+        m_fixedRows = nRows;
+    if (m_focusCell.row >= nRows)
         SetFocusCell(-1, -1);
 
-    if (nRows < m_nRows) {
-        if (!m_bVirtualMode) {
-            for (int row = nRows; row < m_nRows; ++row)
-                for (int col = 0; col < m_nCols; ++col)
+    if (nRows < m_rows) {
+        if (!m_virtualMode) {
+            for (int row = nRows; row < m_rows; ++row)
+                for (int col = 0; col < m_cols; ++col)
                     DestroyCell(row, col);
-            m_RowData.resize(nRows);
+            m_rowData.resize(nRows);
         }
-        m_nRows = nRows;
-        m_arRowHeights.Resize(nRows, 0);
+        m_rows = nRows;
+        m_rowHeights.Resize(nRows, 0);
     } else {
         // One row at a time, so that the rows made before a failure stay whole.
         const int height = m_cellDefault->GetHeight();
         try {
-            while (m_nRows < nRows) {
-                if (!m_bVirtualMode) {
+            while (m_rows < nRows) {
+                if (!m_virtualMode) {
                     std::vector<CGridCellBase*> cells;
-                    cells.reserve(m_nCols);
+                    cells.reserve(m_cols);
                     try {
-                        for (int col = 0; col < m_nCols; ++col) {
-                            std::unique_ptr<CGridCellBase> cell(CreateCell(m_nRows, col));
+                        for (int col = 0; col < m_cols; ++col) {
+                            std::unique_ptr<CGridCellBase> cell(CreateCell(m_rows, col));
                             cells.push_back(cell.get());
                             cell.release();
                         }
-                        m_RowData.push_back(std::move(cells));
+                        m_rowData.push_back(std::move(cells));
                     } catch (...) {
                         for (CGridCellBase* cell : cells)
                             delete cell;
                         throw;
                     }
                 }
-                m_arRowHeights.Insert(m_nRows, height);
-                ++m_nRows;
+                m_rowHeights.Insert(m_rows, height);
+                ++m_rows;
             }
         } catch (const std::bad_alloc&) {
-            if (!m_bVirtualMode)
-                m_RowData.resize(m_nRows);
-            m_arRowHeights.Resize(m_nRows, height);
+            if (!m_virtualMode)
+                m_rowData.resize(m_rows);
+            m_rowHeights.Resize(m_rows, height);
             result = FALSE;
         }
     }
@@ -177,47 +177,47 @@ BOOL CGridCtrl::SetColumnCount(int nCols) {
     if (nCols < 0)
         return FALSE;
     BOOL result = TRUE;
-    m_idTopLeftCell = CCellID(-1, -1);
-    if (nCols < m_nFixedCols)
-        m_nFixedCols = nCols;
-    if (m_idCurrentCell.col >= nCols)
+    m_topLeftCell = CCellID(-1, -1);
+    if (nCols < m_fixedCols)
+        m_fixedCols = nCols;
+    if (m_focusCell.col >= nCols)
         SetFocusCell(-1, -1);
 
-    if (nCols < m_nCols) {
-        if (!m_bVirtualMode) {
-            for (int row = 0; row < m_nRows; ++row) {
-                for (int col = nCols; col < m_nCols; ++col)
+    if (nCols < m_cols) {
+        if (!m_virtualMode) {
+            for (int row = 0; row < m_rows; ++row) {
+                for (int col = nCols; col < m_cols; ++col)
                     DestroyCell(row, col);
-                m_RowData[row].resize(nCols);
+                m_rowData[row].resize(nCols);
             }
         }
-        m_nCols = nCols;
-        m_arColWidths.Resize(nCols, 0);
+        m_cols = nCols;
+        m_colWidths.Resize(nCols, 0);
     } else {
         // One column at a time across all rows: after a failure the grid
         // keeps the columns it made whole, and counts exactly those.
         const int width = m_cellFixedColDef->GetWidth();
         try {
-            while (m_nCols < nCols) {
-                if (!m_bVirtualMode) {
+            while (m_cols < nCols) {
+                if (!m_virtualMode) {
                     int made = 0;
                     try {
-                        for (int row = 0; row < m_nRows; ++row) {
-                            std::unique_ptr<CGridCellBase> cell(CreateCell(row, m_nCols));
-                            m_RowData[row].push_back(cell.get());
+                        for (int row = 0; row < m_rows; ++row) {
+                            std::unique_ptr<CGridCellBase> cell(CreateCell(row, m_cols));
+                            m_rowData[row].push_back(cell.get());
                             cell.release();
                             ++made;
                         }
                     } catch (...) {
                         for (int row = 0; row < made; ++row) {
-                            delete m_RowData[row].back();
-                            m_RowData[row].pop_back();
+                            delete m_rowData[row].back();
+                            m_rowData[row].pop_back();
                         }
                         throw;
                     }
                 }
-                m_arColWidths.Insert(m_nCols, width);
-                ++m_nCols;
+                m_colWidths.Insert(m_cols, width);
+                ++m_cols;
             }
         } catch (const std::bad_alloc&) {
             result = FALSE;
@@ -231,7 +231,7 @@ BOOL CGridCtrl::SetColumnCount(int nCols) {
 
 void CGridCtrl::markFixedRows(int from, int to, BOOL fixed) {
     for (int row = from; row < to; ++row) {
-        for (int col = 0; col < m_nCols; ++col) {
+        for (int col = 0; col < m_cols; ++col) {
             CGridCellBase* cell = GetCell(row, col);
             if (!cell)
                 continue;
@@ -239,7 +239,7 @@ void CGridCtrl::markFixedRows(int from, int to, BOOL fixed) {
                 cell->SetState(cell->GetState() | kCellFixed | kCellFixedRow);
                 cell->SetTextColor(kNoColour);
                 cell->SetBackColor(kNoColour);
-            } else if (col < m_nFixedCols) {
+            } else if (col < m_fixedCols) {
                 cell->SetState(cell->GetState() & ~kCellFixedRow);
             } else {
                 cell->SetState(cell->GetState() & ~(kCellFixed | kCellFixedRow));
@@ -251,7 +251,7 @@ void CGridCtrl::markFixedRows(int from, int to, BOOL fixed) {
 }
 
 void CGridCtrl::markFixedColumns(int from, int to, BOOL fixed) {
-    for (int row = 0; row < m_nRows; ++row) {
+    for (int row = 0; row < m_rows; ++row) {
         for (int col = from; col < to; ++col) {
             CGridCellBase* cell = GetCell(row, col);
             if (!cell)
@@ -260,7 +260,7 @@ void CGridCtrl::markFixedColumns(int from, int to, BOOL fixed) {
                 cell->SetState(cell->GetState() | kCellFixed | kCellFixedColumn);
                 cell->SetTextColor(kNoColour);
                 cell->SetBackColor(kNoColour);
-            } else if (row < m_nFixedRows) {
+            } else if (row < m_fixedRows) {
                 cell->SetState(cell->GetState() & ~kCellFixedColumn);
             } else {
                 cell->SetState(cell->GetState() & ~(kCellFixed | kCellFixedColumn));
@@ -272,91 +272,91 @@ void CGridCtrl::markFixedColumns(int from, int to, BOOL fixed) {
 }
 
 BOOL CGridCtrl::SetFixedRowCount(int nFixedRows) {
-    if (m_nFixedRows == nFixedRows)
+    if (m_fixedRows == nFixedRows)
         return TRUE;
     if (nFixedRows < 0)
         return FALSE;
     ResetSelectedRange();
-    m_idTopLeftCell = CCellID(-1, -1);
+    m_topLeftCell = CCellID(-1, -1);
     if (nFixedRows > GetRowCount() && !SetRowCount(nFixedRows))
         return FALSE;
-    if (m_idCurrentCell.row < nFixedRows)
+    if (m_focusCell.row < nFixedRows)
         SetFocusCell(-1, -1);
-    if (!m_bVirtualMode) {
-        if (nFixedRows > m_nFixedRows)
-            markFixedRows(m_nFixedRows, nFixedRows, TRUE);
+    if (!m_virtualMode) {
+        if (nFixedRows > m_fixedRows)
+            markFixedRows(m_fixedRows, nFixedRows, TRUE);
         else
-            markFixedRows(nFixedRows, m_nFixedRows, FALSE);
+            markFixedRows(nFixedRows, m_fixedRows, FALSE);
     }
-    m_nFixedRows = nFixedRows;
+    m_fixedRows = nFixedRows;
     Refresh();
     return TRUE;
 }
 
 BOOL CGridCtrl::SetFixedColumnCount(int nFixedCols) {
-    if (m_nFixedCols == nFixedCols)
+    if (m_fixedCols == nFixedCols)
         return TRUE;
     if (nFixedCols < 0)
         return FALSE;
     if (nFixedCols > GetColumnCount() && !SetColumnCount(nFixedCols))
         return FALSE;
-    if (m_idCurrentCell.col < nFixedCols)
+    if (m_focusCell.col < nFixedCols)
         SetFocusCell(-1, -1);
     ResetSelectedRange();
-    m_idTopLeftCell = CCellID(-1, -1);
-    if (!m_bVirtualMode) {
-        if (nFixedCols > m_nFixedCols)
-            markFixedColumns(m_nFixedCols, nFixedCols, TRUE);
+    m_topLeftCell = CCellID(-1, -1);
+    if (!m_virtualMode) {
+        if (nFixedCols > m_fixedCols)
+            markFixedColumns(m_fixedCols, nFixedCols, TRUE);
         else
-            markFixedColumns(nFixedCols, m_nFixedCols, FALSE);
+            markFixedColumns(nFixedCols, m_fixedCols, FALSE);
     }
-    m_nFixedCols = nFixedCols;
+    m_fixedCols = nFixedCols;
     Refresh();
     return TRUE;
 }
 
 int CGridCtrl::InsertRow(const char* heading, int row) {
-    if (row != -1 && (row < m_nFixedRows || row >= GetRowCount()))
+    if (row != -1 && (row < m_fixedRows || row >= GetRowCount()))
         return -1;
-    m_idTopLeftCell = CCellID(-1, -1);
+    m_topLeftCell = CCellID(-1, -1);
     // Clears the selection; the focus stays on its cell.
-    m_PrevSelectedCellMap.clear();
+    m_prevSelectedCellMap.clear();
     SetSelectedRange(-1, -1, -1, -1, FALSE, TRUE);
-    if (m_nCols < 1)
+    if (m_cols < 1)
         SetColumnCount(1);
 
-    const int index = row == -1 ? m_nRows : row;
-    if (!m_bVirtualMode) {
+    const int index = row == -1 ? m_rows : row;
+    if (!m_virtualMode) {
         std::vector<CGridCellBase*> cells;
         try {
-            cells.reserve(m_nCols);
-            for (int col = 0; col < m_nCols; ++col) {
+            cells.reserve(m_cols);
+            for (int col = 0; col < m_cols; ++col) {
                 std::unique_ptr<CGridCellBase> cell(CreateCell(index, col));
                 cells.push_back(cell.get());
                 cell.release();
             }
-            m_RowData.insert(m_RowData.begin() + index, std::move(cells));
+            m_rowData.insert(m_rowData.begin() + index, std::move(cells));
         } catch (const std::bad_alloc&) {
             for (CGridCellBase* cell : cells)
                 delete cell;
             return -1;
         }
     }
-    m_arRowHeights.Insert(index, 0);
-    ++m_nRows;
-    if (!m_bVirtualMode) {
-        for (int r = index + 1; r < m_nRows; ++r)
-            for (int col = 0; col < m_nCols; ++col)
-                if (CGridCellBase* cell = m_RowData[r][col])
+    m_rowHeights.Insert(index, 0);
+    ++m_rows;
+    if (!m_virtualMode) {
+        for (int r = index + 1; r < m_rows; ++r)
+            for (int col = 0; col < m_cols; ++col)
+                if (CGridCellBase* cell = m_rowData[r][col])
                     cell->SetCoords(r, col);
         if (CGridCellBase* cell = GetCell(index, 0))
             cell->SetText(heading ? heading : "");
     }
     const CString text = heading ? heading : "";
-    m_arRowHeights.SetSize(index, text.IsEmpty() ? m_cellFixedRowDef->GetHeight()
-                                                 : GetTextExtent(index, 0, text).GetHeight());
-    if (m_idCurrentCell.row != -1 && m_idCurrentCell.row >= index && row != -1)
-        m_idCurrentCell.row++;
+    m_rowHeights.SetSize(index, text.IsEmpty() ? m_cellFixedRowDef->GetHeight()
+                                               : GetTextExtent(index, 0, text).GetHeight());
+    if (m_focusCell.row != -1 && m_focusCell.row >= index && row != -1)
+        m_focusCell.row++;
     ResetScrollBars();
     SetModified(TRUE, -1, -1);
     return index;
@@ -365,94 +365,94 @@ int CGridCtrl::InsertRow(const char* heading, int row) {
 BOOL CGridCtrl::DeleteRow(int row) {
     if (row < 0 || row >= GetRowCount())
         return FALSE;
-    m_PrevSelectedCellMap.clear();
+    m_prevSelectedCellMap.clear();
     SetSelectedRange(-1, -1, -1, -1, FALSE, TRUE);
-    if (!m_bVirtualMode) {
-        if (row >= static_cast<int>(m_RowData.size()))
+    if (!m_virtualMode) {
+        if (row >= static_cast<int>(m_rowData.size()))
             return FALSE;
-        for (int col = 0; col < m_nCols; ++col)
+        for (int col = 0; col < m_cols; ++col)
             DestroyCell(row, col);
-        m_RowData.erase(m_RowData.begin() + row);
+        m_rowData.erase(m_rowData.begin() + row);
     }
-    m_arRowHeights.Erase(row);
-    --m_nRows;
-    if (row < m_nFixedRows)
-        --m_nFixedRows;
-    if (m_idCurrentCell.row == row)
-        m_idCurrentCell = CCellID(-1, -1);
-    else if (m_idCurrentCell.row > row)
-        m_idCurrentCell.row--;
-    if (!m_bVirtualMode)
-        for (int r = row; r < m_nRows; ++r)
-            for (int col = 0; col < m_nCols; ++col)
-                if (CGridCellBase* cell = m_RowData[r][col])
+    m_rowHeights.Erase(row);
+    --m_rows;
+    if (row < m_fixedRows)
+        --m_fixedRows;
+    if (m_focusCell.row == row)
+        m_focusCell = CCellID(-1, -1);
+    else if (m_focusCell.row > row)
+        m_focusCell.row--;
+    if (!m_virtualMode)
+        for (int r = row; r < m_rows; ++r)
+            for (int col = 0; col < m_cols; ++col)
+                if (CGridCellBase* cell = m_rowData[r][col])
                     cell->SetCoords(r, col);
-    m_idTopLeftCell = CCellID(-1, -1);
+    m_topLeftCell = CCellID(-1, -1);
     ResetScrollBars();
     SetModified(TRUE, -1, -1);
     return TRUE;
 }
 
 BOOL CGridCtrl::DeleteAllItems() {
-    m_PrevSelectedCellMap.clear();
-    m_SelectedCellMap.clear();
-    m_arColWidths.Clear();
-    m_arRowHeights.Clear();
-    if (!m_bVirtualMode) {
-        for (auto& rowCells : m_RowData)
+    m_prevSelectedCellMap.clear();
+    m_selectedCellMap.clear();
+    m_colWidths.Clear();
+    m_rowHeights.Clear();
+    if (!m_virtualMode) {
+        for (auto& rowCells : m_rowData)
             for (CGridCellBase* cell : rowCells) {
                 if (cell)
                     cell->EndEdit();
                 delete cell;
             }
-        m_RowData.clear();
+        m_rowData.clear();
     }
-    m_idCurrentCell = CCellID(-1, -1);
-    m_nRows = m_nFixedRows = m_nCols = m_nFixedCols = 0;
-    m_idTopLeftCell = CCellID(-1, -1);
+    m_focusCell = CCellID(-1, -1);
+    m_rows = m_fixedRows = m_cols = m_fixedCols = 0;
+    m_topLeftCell = CCellID(-1, -1);
     ResetScrollBars();
     SetModified(TRUE, -1, -1);
     return TRUE;
 }
 
 BOOL CGridCtrl::SetColumnWidth(int col, int width) {
-    if (col < 0 || col >= m_nCols || width < 0)
+    if (col < 0 || col >= m_cols || width < 0)
         return FALSE;
-    m_arColWidths.SetSize(col, width);
+    m_colWidths.SetSize(col, width);
     ResetScrollBars();
     return TRUE;
 }
 
 BOOL CGridCtrl::SetRowHeight(int row, int height) {
-    if (row < 0 || row >= m_nRows || height < 0)
+    if (row < 0 || row >= m_rows || height < 0)
         return FALSE;
-    m_arRowHeights.SetSize(row, height);
+    m_rowHeights.SetSize(row, height);
     ResetScrollBars();
     return TRUE;
 }
 
 int CGridCtrl::GetColumnWidth(int col) const {
-    return col < 0 || col >= m_nCols ? -1 : m_arColWidths.GetSize(col);
+    return col < 0 || col >= m_cols ? -1 : m_colWidths.GetSize(col);
 }
 
 int CGridCtrl::GetRowHeight(int row) const {
-    return row < 0 || row >= m_nRows ? -1 : m_arRowHeights.GetSize(row);
+    return row < 0 || row >= m_rows ? -1 : m_rowHeights.GetSize(row);
 }
 
 int CGridCtrl::GetFixedRowHeight() const {
-    return static_cast<int>(m_arRowHeights.GetStart(m_nFixedRows));
+    return static_cast<int>(m_rowHeights.GetStart(m_fixedRows));
 }
 
 int CGridCtrl::GetFixedColumnWidth() const {
-    return static_cast<int>(m_arColWidths.GetStart(m_nFixedCols));
+    return static_cast<int>(m_colWidths.GetStart(m_fixedCols));
 }
 
 int CGridCtrl::GetVirtualHeight() const {
-    return static_cast<int>(m_arRowHeights.GetTotal());
+    return static_cast<int>(m_rowHeights.GetTotal());
 }
 
 int CGridCtrl::GetVirtualWidth() const {
-    return static_cast<int>(m_arColWidths.GetTotal());
+    return static_cast<int>(m_colWidths.GetTotal());
 }
 
 // ---------------------------------------------------------------------------
@@ -466,9 +466,9 @@ CGridCellBase* CGridCtrl::CreateCell(int row, int col) {
         return nullptr;
     cell->SetGrid(this);
     cell->SetCoords(row, col);
-    if (col < m_nFixedCols)
+    if (col < m_fixedCols)
         cell->SetState(cell->GetState() | kCellFixed | kCellFixedColumn);
-    if (row < m_nFixedRows)
+    if (row < m_fixedRows)
         cell->SetState(cell->GetState() | kCellFixed | kCellFixedRow);
     if (CGridDefaultCell* def = cell->GetDefaultCell())
         cell->SetFormat(def->GetFormat());
@@ -476,11 +476,11 @@ CGridCellBase* CGridCtrl::CreateCell(int row, int col) {
 }
 
 void CGridCtrl::DestroyCell(int row, int col) {
-    if (m_bVirtualMode || row < 0 || row >= static_cast<int>(m_RowData.size()) || col < 0 ||
-        col >= static_cast<int>(m_RowData[row].size()))
+    if (m_virtualMode || row < 0 || row >= static_cast<int>(m_rowData.size()) || col < 0 ||
+        col >= static_cast<int>(m_rowData[row].size()))
         return;
     SetItemState(row, col, 0);
-    CGridCellBase*& cell = m_RowData[row][col];
+    CGridCellBase*& cell = m_rowData[row][col];
     if (cell)
         cell->EndEdit();
     delete cell;
@@ -488,17 +488,17 @@ void CGridCtrl::DestroyCell(int row, int col) {
 }
 
 CGridCellBase* CGridCtrl::GetCell(int row, int col) const {
-    if (row < 0 || row >= m_nRows || col < 0 || col >= m_nCols)
+    if (row < 0 || row >= m_rows || col < 0 || col >= m_cols)
         return nullptr;
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         return virtualCell(row, col);
-    if (row >= static_cast<int>(m_RowData.size()) || col >= static_cast<int>(m_RowData[row].size()))
+    if (row >= static_cast<int>(m_rowData.size()) || col >= static_cast<int>(m_rowData[row].size()))
         return nullptr;
-    return m_RowData[row][col];
+    return m_rowData[row][col];
 }
 
 CGridCellBase* CGridCtrl::virtualCell(int row, int col) const {
-    CGridDefaultCell* def = GetDefaultCell(row < m_nFixedRows, col < m_nFixedCols);
+    CGridDefaultCell* def = GetDefaultCell(row < m_fixedRows, col < m_fixedCols);
     CGridItem item;
     item.row = row;
     item.col = col;
@@ -512,16 +512,16 @@ CGridCellBase* CGridCtrl::virtualCell(int row, int col) const {
     if (const wxFont* font = def->GetFont())
         item.font = *font;
     item.margin = def->GetMargin();
-    if (m_SelectedCellMap.count(selectionKey(row, col)))
+    if (m_selectedCellMap.count(selectionKey(row, col)))
         item.state |= kCellSelected;
-    if (row < m_nFixedRows)
+    if (row < m_fixedRows)
         item.state |= kCellFixed | kCellFixedRow;
-    if (col < m_nFixedCols)
+    if (col < m_fixedCols)
         item.state |= kCellFixed | kCellFixedColumn;
-    if (CCellID(row, col) == m_idCurrentCell)
+    if (CCellID(row, col) == m_focusCell)
         item.state |= kCellFocused;
-    if (m_pfnCallback)
-        m_pfnCallback(item, m_lParam);
+    if (m_displayCallback)
+        m_displayCallback(item, m_callbackValue);
     else
         SendDisplayRequestToParent(item);
 
@@ -557,7 +557,7 @@ CString CGridCtrl::GetItemText(int row, int col) const {
 }
 
 BOOL CGridCtrl::SetItemText(int row, int col, const char* text) {
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         return FALSE;
     CGridCellBase* cell = GetCell(row, col);
     if (!cell)
@@ -568,7 +568,7 @@ BOOL CGridCtrl::SetItemText(int row, int col, const char* text) {
 }
 
 BOOL CGridCtrl::SetItemFormat(int row, int col, UINT format) {
-    CGridCellBase* cell = m_bVirtualMode ? nullptr : GetCell(row, col);
+    CGridCellBase* cell = m_virtualMode ? nullptr : GetCell(row, col);
     if (!cell)
         return FALSE;
     cell->SetFormat(format);
@@ -576,7 +576,7 @@ BOOL CGridCtrl::SetItemFormat(int row, int col, UINT format) {
 }
 
 BOOL CGridCtrl::SetItemBackColor(int row, int col, COLORREF colour) {
-    CGridCellBase* cell = m_bVirtualMode ? nullptr : GetCell(row, col);
+    CGridCellBase* cell = m_virtualMode ? nullptr : GetCell(row, col);
     if (!cell)
         return FALSE;
     cell->SetBackColor(colour);
@@ -584,7 +584,7 @@ BOOL CGridCtrl::SetItemBackColor(int row, int col, COLORREF colour) {
 }
 
 BOOL CGridCtrl::SetItemTextColor(int row, int col, COLORREF colour) {
-    CGridCellBase* cell = m_bVirtualMode ? nullptr : GetCell(row, col);
+    CGridCellBase* cell = m_virtualMode ? nullptr : GetCell(row, col);
     if (!cell)
         return FALSE;
     cell->SetTextColor(colour);
@@ -600,12 +600,12 @@ BOOL CGridCtrl::SetItemState(int row, int col, UINT state) {
     // The map follows the cell's own selected bit, whether selection is
     // enabled or not, so that it never keeps a cell that is not selected.
     const std::uint64_t key = selectionKey(row, col);
-    const bool inMap = m_SelectedCellMap.count(key) != 0;
+    const bool inMap = m_selectedCellMap.count(key) != 0;
     if (inMap && !(state & kCellSelected))
-        m_SelectedCellMap.erase(key);
+        m_selectedCellMap.erase(key);
     else if (state & kCellSelected)
-        m_SelectedCellMap[key] = CCellID(row, col);
-    if (m_bVirtualMode)
+        m_selectedCellMap[key] = CCellID(row, col);
+    if (m_virtualMode)
         return FALSE;
     CGridCellBase* cell = GetCell(row, col);
     if (!cell)
@@ -615,16 +615,16 @@ BOOL CGridCtrl::SetItemState(int row, int col, UINT state) {
 }
 
 BOOL CGridCtrl::IsCellSelected(int row, int col) const {
-    if (!m_bEnableSelection)
+    if (!m_selectionEnabled)
         return FALSE;
-    if (m_bVirtualMode)
-        return IsValid(row, col) && m_SelectedCellMap.count(selectionKey(row, col)) != 0;
+    if (m_virtualMode)
+        return IsValid(row, col) && m_selectedCellMap.count(selectionKey(row, col)) != 0;
     const CGridCellBase* cell = GetCell(row, col);
     return cell && (cell->GetState() & kCellSelected) != 0;
 }
 
 BOOL CGridCtrl::IsCellEditable(int row, int col) const {
-    return m_bEditable && !(GetItemState(row, col) & kCellReadOnly);
+    return m_editable && !(GetItemState(row, col) & kCellReadOnly);
 }
 
 BOOL CGridCtrl::IsItemEditing(int row, int col) const {
@@ -633,12 +633,12 @@ BOOL CGridCtrl::IsItemEditing(int row, int col) const {
 }
 
 BOOL CGridCtrl::IsValid(int row, int col) const {
-    return row >= 0 && row < m_nRows && col >= 0 && col < m_nCols;
+    return row >= 0 && row < m_rows && col >= 0 && col < m_cols;
 }
 
 BOOL CGridCtrl::IsValid(const CCellRange& range) const {
     return range.minRow >= 0 && range.minCol >= 0 && range.maxRow >= 0 && range.maxCol >= 0 &&
-           range.maxRow < m_nRows && range.maxCol < m_nCols && range.minRow <= range.maxRow &&
+           range.maxRow < m_rows && range.maxCol < m_cols && range.minRow <= range.maxRow &&
            range.minCol <= range.maxCol;
 }
 
@@ -646,53 +646,53 @@ BOOL CGridCtrl::IsValid(const CCellRange& range) const {
 // Focus and selection bookkeeping
 
 void CGridCtrl::redrawFixedCellsOf(const CCellID& cell) {
-    for (int row = 0; row < m_nFixedRows; ++row)
+    for (int row = 0; row < m_fixedRows; ++row)
         RedrawCell(row, cell.col);
-    for (int col = 0; col < m_nFixedCols; ++col)
+    for (int col = 0; col < m_fixedCols; ++col)
         RedrawCell(cell.row, col);
 }
 
 CCellID CGridCtrl::SetFocusCell(int row, int col) {
     CCellID cell(row, col);
-    if (cell == m_idCurrentCell)
-        return m_idCurrentCell;
-    if (cell.row != -1 && cell.row < m_nFixedRows)
-        cell.row = m_nFixedRows;
-    if (cell.col != -1 && cell.col < m_nFixedCols)
-        cell.col = m_nFixedCols;
-    const CCellID previous = m_idCurrentCell;
-    m_idCurrentCell = cell;
+    if (cell == m_focusCell)
+        return m_focusCell;
+    if (cell.row != -1 && cell.row < m_fixedRows)
+        cell.row = m_fixedRows;
+    if (cell.col != -1 && cell.col < m_fixedCols)
+        cell.col = m_fixedCols;
+    const CCellID previous = m_focusCell;
+    m_focusCell = cell;
 
     if (IsValid(previous)) {
         SetItemState(previous.row, previous.col, GetItemState(previous.row, previous.col) & ~kCellFocused);
         RedrawCell(previous);
-        if (m_bTrackFocusCell) {
+        if (m_trackFocusCell) {
             if (previous.col != cell.col)
-                for (int r = 0; r < m_nFixedRows; ++r)
+                for (int r = 0; r < m_fixedRows; ++r)
                     RedrawCell(r, previous.col);
             if (previous.row != cell.row)
-                for (int c = 0; c < m_nFixedCols; ++c)
+                for (int c = 0; c < m_fixedCols; ++c)
                     RedrawCell(previous.row, c);
         }
     }
     if (IsValid(cell)) {
         SetItemState(cell.row, cell.col, GetItemState(cell.row, cell.col) | kCellFocused);
         RedrawCell(cell);
-        if (m_bTrackFocusCell)
+        if (m_trackFocusCell)
             redrawFixedCellsOf(cell);
     }
     return previous;
 }
 
 void CGridCtrl::ResetSelectedRange() {
-    m_PrevSelectedCellMap.clear();
+    m_prevSelectedCellMap.clear();
     SetSelectedRange(-1, -1, -1, -1, FALSE, TRUE);
     SetFocusCell(-1, -1);
 }
 
 void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol, BOOL forceRepaint,
                                  BOOL selectCells) {
-    if (!m_bEnableSelection)
+    if (!m_selectionEnabled)
         return;
     std::unique_ptr<wxBusyCursor> busy;
     if (HasWindow())
@@ -700,29 +700,29 @@ void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol,
     // Cells are repainted by invalidating them; a forced repaint only makes
     // the window paint them before it returns.
     const CCellRange visible = HasWindow() ? GetVisibleNonFixedCellRange() : CCellRange();
-    const CCellRange range(minRow >= 0 ? std::max(minRow, m_nFixedRows) : minRow,
-                           minCol >= 0 ? std::max(minCol, m_nFixedCols) : minCol,
-                           maxRow >= 0 ? std::max(maxRow, m_nFixedRows) : maxRow,
-                           maxCol >= 0 ? std::max(maxCol, m_nFixedCols) : maxCol);
+    const CCellRange range(minRow >= 0 ? std::max(minRow, m_fixedRows) : minRow,
+                           minCol >= 0 ? std::max(minCol, m_fixedCols) : minCol,
+                           maxRow >= 0 ? std::max(maxRow, m_fixedRows) : maxRow,
+                           maxCol >= 0 ? std::max(maxCol, m_fixedCols) : maxCol);
     const bool allSet = range.minRow >= 0 && range.minCol >= 0 && range.maxRow >= 0 && range.maxCol >= 0;
 
     if (selectCells) {
-        std::vector<std::pair<std::uint64_t, CCellID>> entries(m_SelectedCellMap.begin(),
-                                                               m_SelectedCellMap.end());
+        std::vector<std::pair<std::uint64_t, CCellID>> entries(m_selectedCellMap.begin(),
+                                                               m_selectedCellMap.end());
         for (const auto& [key, cell] : entries) {
             if (IsValid(cell)) {
                 SetItemState(cell.row, cell.col, GetItemState(cell.row, cell.col) & ~kCellSelected);
                 if (!range.InRange(cell) && visible.InRange(cell))
                     InvalidateCellRect(cell);
             } else {
-                m_SelectedCellMap.erase(key);
+                m_selectedCellMap.erase(key);
             }
         }
-        if (!(m_bListMode && m_bSingleRowSelection)) {
+        if (!(m_rowSelectionMode && m_singleRowSelection)) {
             if (range.minRow < 0)
                 return;
             if (range.minCol >= 0 && range.maxRow >= 0 && range.maxCol >= 0) {
-                for (const auto& [key, cell] : m_PrevSelectedCellMap) {
+                for (const auto& [key, cell] : m_prevSelectedCellMap) {
                     if (!IsValid(cell))
                         continue;
                     SetItemState(cell.row, cell.col, GetItemState(cell.row, cell.col) | kCellSelected);
@@ -733,7 +733,7 @@ void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol,
         }
     }
 
-    if (allSet && range.maxRow < m_nRows && range.maxCol < m_nCols && range.maxCol >= range.minCol) {
+    if (allSet && range.maxRow < m_rows && range.maxCol < m_cols && range.maxCol >= range.minCol) {
         for (int row = range.minRow; row <= range.maxRow; ++row) {
             for (int col = range.minCol; col <= range.maxCol; ++col) {
                 const UINT state = GetItemState(row, col);
@@ -746,13 +746,13 @@ void CGridCtrl::SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol,
             }
         }
     }
-    if (forceRepaint && HasWindow() && m_bAllowDraw)
+    if (forceRepaint && HasWindow() && m_allowDraw)
         Update();
 }
 
 CCellRange CGridCtrl::GetSelectedCellRange() const {
-    CCellRange range(m_nRows, m_nCols, -1, -1);
-    for (const auto& [key, cell] : m_SelectedCellMap) {
+    CCellRange range(m_rows, m_cols, -1, -1);
+    for (const auto& [key, cell] : m_selectedCellMap) {
         range.minRow = std::min(range.minRow, cell.row);
         range.minCol = std::min(range.minCol, cell.col);
         range.maxRow = std::max(range.maxRow, cell.row);
@@ -764,7 +764,7 @@ CCellRange CGridCtrl::GetSelectedCellRange() const {
 void CGridCtrl::SetRowSelectionMode(BOOL on) {
     ResetSelectedRange();
     SetSortColumn(-1);
-    m_bListMode = on;
+    m_rowSelectionMode = on;
     SetFixedColumnClickSelectsRows(FALSE);
     Refresh();
 }
@@ -773,26 +773,26 @@ void CGridCtrl::SetRowSelectionMode(BOOL on) {
 // Modified state
 
 void CGridCtrl::SetModified(BOOL modified, int row, int col) {
-    if (col < 0 || col == m_nSortColumn)
+    if (col < 0 || col == m_sortColumn)
         SetSortColumn(-1);
     if (row < 0 || col < 0) {
-        m_bModified = modified;
+        m_modified = modified;
     } else if (modified) {
         SetItemState(row, col, GetItemState(row, col) | kCellModified);
-        m_bModified = TRUE;
+        m_modified = TRUE;
     } else {
         SetItemState(row, col, GetItemState(row, col) & ~kCellModified);
     }
-    if (!m_bModified && !m_bVirtualMode)
-        for (int r = 0; r < m_nRows; ++r)
-            for (int c = 0; c < m_nCols; ++c)
+    if (!m_modified && !m_virtualMode)
+        for (int r = 0; r < m_rows; ++r)
+            for (int c = 0; c < m_cols; ++c)
                 if (CGridCellBase* cell = GetCell(r, c))
                     cell->SetState(cell->GetState() & ~kCellModified);
 }
 
 BOOL CGridCtrl::GetModified(int row, int col) const {
     if (row < 0 || col < 0)
-        return m_bModified;
+        return m_modified;
     return (GetItemState(row, col) & kCellModified) != 0;
 }
 
@@ -800,9 +800,9 @@ BOOL CGridCtrl::GetModified(int row, int col) const {
 // Sorting
 
 void CGridCtrl::SetSortColumn(int col) {
-    if (m_nSortColumn >= 0)
-        InvalidateCellRect(0, m_nSortColumn);
-    m_nSortColumn = col;
+    if (m_sortColumn >= 0)
+        InvalidateCellRect(0, m_sortColumn);
+    m_sortColumn = col;
     if (col >= 0)
         InvalidateCellRect(0, col);
 }
@@ -814,29 +814,28 @@ int CGridCtrl::CompareTexts(const CGridCellBase* a, const CGridCellBase* b, std:
 }
 
 BOOL CGridCtrl::SortTextItems(int col, BOOL ascending, std::intptr_t data) {
-    return SortItems(m_pfnCompare ? m_pfnCompare : CompareTexts, col, ascending, data);
+    return SortItems(m_compare ? m_compare : CompareTexts, col, ascending, data);
 }
 
 BOOL CGridCtrl::SortItems(CompareFunction compare, int col, BOOL ascending, std::intptr_t data, int low,
                           int high) {
     SetSortColumn(col);
-    m_bAscending = ascending;
+    m_sortAscending = ascending;
     ResetSelectedRange();
     SetFocusCell(-1, -1);
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         return FALSE;
-    return sortRows(compare ? compare : CompareTexts, col, ascending, data, std::max(low, m_nFixedRows),
-                    high);
+    return sortRows(compare ? compare : CompareTexts, col, ascending, data, std::max(low, m_fixedRows), high);
 }
 
 void CGridCtrl::swapRows(int a, int b) {
-    std::swap(m_RowData[a], m_RowData[b]);
-    m_arRowHeights.Swap(a, b);
-    for (int col = 0; col < m_nCols; ++col) {
-        if (m_RowData[a][col])
-            m_RowData[a][col]->SetCoords(a, col);
-        if (m_RowData[b][col])
-            m_RowData[b][col]->SetCoords(b, col);
+    std::swap(m_rowData[a], m_rowData[b]);
+    m_rowHeights.Swap(a, b);
+    for (int col = 0; col < m_cols; ++col) {
+        if (m_rowData[a][col])
+            m_rowData[a][col]->SetCoords(a, col);
+        if (m_rowData[b][col])
+            m_rowData[b][col]->SetCoords(b, col);
     }
 }
 
@@ -881,14 +880,14 @@ BOOL CGridCtrl::sortRows(CompareFunction compare, int col, BOOL ascending, std::
 // Automatic sizing
 
 BOOL CGridCtrl::AutoSizeColumn(int col, int style, BOOL resetScroll) {
-    if (col < 0 || col >= m_nCols || GetColumnWidth(col) <= 0 || !HasWindow())
+    if (col < 0 || col >= m_cols || GetColumnWidth(col) <= 0 || !HasWindow())
         return FALSE;
     if (style == 0)
-        style = m_nAutoSizeColumnStyle;
-    const int first = (style & GVS_HEADER) ? 0 : m_nFixedRows;
-    const int last = (style & GVS_DATA) ? m_nRows - 1 : m_nFixedRows - 1;
+        style = m_autoSizeStyle;
+    const int first = (style & GVS_HEADER) ? 0 : m_fixedRows;
+    const int last = (style & GVS_DATA) ? m_rows - 1 : m_fixedRows - 1;
     wxClientDC dc(this);
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         SendCacheHintToParent(CCellRange(first, col, last, col));
     wxSize size(0, 0);
     int width = 0;
@@ -897,30 +896,30 @@ BOOL CGridCtrl::AutoSizeColumn(int col, int style, BOOL resetScroll) {
             size = cell->GetCellExtent(dc);
         width = std::max(width, size.x);
     }
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         SendCacheHintToParent(CCellRange());
-    m_arColWidths.SetSize(col, width);
+    m_colWidths.SetSize(col, width);
     if (resetScroll)
         ResetScrollBars();
     return TRUE;
 }
 
 BOOL CGridCtrl::AutoSizeRow(int row, BOOL resetScroll) {
-    if (row < 0 || row >= m_nRows || GetRowHeight(row) <= 0 || !HasWindow())
+    if (row < 0 || row >= m_rows || GetRowHeight(row) <= 0 || !HasWindow())
         return FALSE;
     wxClientDC dc(this);
-    if (m_bVirtualMode)
-        SendCacheHintToParent(CCellRange(row, 0, row, m_nCols - 1));
+    if (m_virtualMode)
+        SendCacheHintToParent(CCellRange(row, 0, row, m_cols - 1));
     wxSize size(0, 0);
     int height = 0;
-    for (int col = 0; col < m_nCols; ++col) {
+    for (int col = 0; col < m_cols; ++col) {
         if (CGridCellBase* cell = GetCell(row, col))
             size = cell->GetCellExtent(dc);
         height = std::max(height, size.y);
     }
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         SendCacheHintToParent(CCellRange());
-    m_arRowHeights.SetSize(row, height);
+    m_rowHeights.SetSize(row, height);
     if (resetScroll)
         ResetScrollBars();
     return TRUE;
@@ -936,7 +935,7 @@ wxSize CGridCtrl::GetTextExtent(int row, int col, const char* text) {
 
 void CGridCtrl::SetVirtualMode(BOOL on) {
     DeleteAllItems();
-    m_bVirtualMode = on;
+    m_virtualMode = on;
 }
 
 long CGridCtrl::sendEvent(GridNotifyEvent& event) const {
@@ -990,26 +989,26 @@ void CGridCtrl::onSysColourChanged(wxSysColourChangedEvent& event) {
     const COLORREF shadow = gridsystem::colour(wxSYS_COLOUR_BTNSHADOW);
     for (CGridDefaultCell* def : {m_cellDefault.get(), m_cellFixedRowDef.get(), m_cellFixedColDef.get(),
                                   m_cellFixedRowColDef.get()}) {
-        if (def->GetTextColor() == m_crWindowText)
+        if (def->GetTextColor() == m_sysWindowText)
             def->SetTextColor(windowText);
-        if (def->GetBackColor() == m_crWindow)
+        if (def->GetBackColor() == m_sysWindow)
             def->SetBackColor(window);
     }
-    if (m_crWindowColour == m_crShadow)
-        m_crWindowColour = shadow;
-    m_crWindowText = windowText;
-    m_crWindow = window;
-    m_cr3DFace = gridsystem::colour(wxSYS_COLOUR_BTNFACE);
-    m_crShadow = shadow;
+    if (m_backgroundColour == m_sysButtonShadow)
+        m_backgroundColour = shadow;
+    m_sysWindowText = windowText;
+    m_sysWindow = window;
+    m_sysButtonFace = gridsystem::colour(wxSYS_COLOUR_BTNFACE);
+    m_sysButtonShadow = shadow;
 }
 
 void CGridCtrl::Refresh(bool eraseBackground, const wxRect* rect) {
-    if (HasWindow() && m_bAllowDraw)
+    if (HasWindow() && m_allowDraw)
         wxScrolledWindow::Refresh(eraseBackground, rect);
 }
 
 void CGridCtrl::SetRedraw(BOOL allow, BOOL resetScrollBars) {
-    m_bAllowDraw = allow;
+    m_allowDraw = allow;
     if (allow && resetScrollBars)
         ResetScrollBars();
     if (allow)

@@ -56,10 +56,10 @@ public:
     bool HasWindow() const { return GetHandle() != nullptr; }
 
     // ---- Dimensions ----
-    int GetRowCount() const { return m_nRows; }
-    int GetColumnCount() const { return m_nCols; }
-    int GetFixedRowCount() const { return m_nFixedRows; }
-    int GetFixedColumnCount() const { return m_nFixedCols; }
+    int GetRowCount() const { return m_rows; }
+    int GetColumnCount() const { return m_cols; }
+    int GetFixedRowCount() const { return m_fixedRows; }
+    int GetFixedColumnCount() const { return m_fixedCols; }
     BOOL SetRowCount(int nRows);
     BOOL SetColumnCount(int nCols);
     BOOL SetFixedRowCount(int nFixedRows);
@@ -99,13 +99,13 @@ public:
     BOOL IsValid(int row, int col) const;
     BOOL IsValid(const CCellID& cell) const { return IsValid(cell.row, cell.col); }
     BOOL IsValid(const CCellRange& range) const;
-    void SetImageList(wxImageList* list) { m_pImageList = list; }
-    wxImageList* GetImageList() const { return m_pImageList; }
+    void SetImageList(wxImageList* list) { m_imageList = list; }
+    wxImageList* GetImageList() const { return m_imageList; }
 
     // ---- Focus and selection ----
     CCellID SetFocusCell(int row, int col);
     CCellID SetFocusCell(const CCellID& cell) { return SetFocusCell(cell.row, cell.col); }
-    CCellID GetFocusCell() const { return m_idCurrentCell; }
+    CCellID GetFocusCell() const { return m_focusCell; }
     void ResetSelectedRange();
     void SetSelectedRange(int minRow, int minCol, int maxRow, int maxCol, BOOL forceRepaint = FALSE,
                           BOOL selectCells = TRUE);
@@ -113,7 +113,7 @@ public:
         SetSelectedRange(range.minRow, range.minCol, range.maxRow, range.maxCol, forceRepaint, selectCells);
     }
     CCellRange GetSelectedCellRange() const;
-    int GetSelectedCount() const { return static_cast<int>(m_SelectedCellMap.size()); }
+    int GetSelectedCount() const { return static_cast<int>(m_selectedCellMap.size()); }
     void SetRowSelectionMode(BOOL on);
 
     // ---- Modified state ----
@@ -122,10 +122,10 @@ public:
 
     // ---- Sorting ----
     void SetSortColumn(int col);
-    int GetSortColumn() const { return m_nSortColumn; }
-    void SetSortAscending(BOOL ascending) { m_bAscending = ascending; }
-    BOOL GetSortAscending() const { return m_bAscending; }
-    void SetCompareFunction(CompareFunction compare) { m_pfnCompare = compare; }
+    int GetSortColumn() const { return m_sortColumn; }
+    void SetSortAscending(BOOL ascending) { m_sortAscending = ascending; }
+    BOOL GetSortAscending() const { return m_sortAscending; }
+    void SetCompareFunction(CompareFunction compare) { m_compare = compare; }
     BOOL SortTextItems(int col, BOOL ascending, std::intptr_t data = 0);
     BOOL SortItems(CompareFunction compare, int col, BOOL ascending, std::intptr_t data = 0, int low = 0,
                    int high = -1);
@@ -139,56 +139,56 @@ public:
 
     // ---- Virtual mode ----
     void SetVirtualMode(BOOL on);
-    BOOL GetVirtualMode() const { return m_bVirtualMode; }
+    BOOL GetVirtualMode() const { return m_virtualMode; }
     void SetCallbackFunc(DisplayCallback callback, std::intptr_t value) {
-        m_pfnCallback = callback, m_lParam = value;
+        m_displayCallback = callback, m_callbackValue = value;
     }
 
     // ---- Behaviour settings ----
-    void SetEditable(BOOL on) { m_bEditable = on; }
-    BOOL IsEditable() const { return m_bEditable; }
-    void SetDragAndDrop(BOOL on) { m_bAllowDragAndDrop = on; }
-    BOOL GetDragAndDrop() const { return m_bAllowDragAndDrop; }
-    BOOL GetRowSelectionMode() const { return m_bListMode; }
-    void SetSingleRowSelection(BOOL on) { m_bSingleRowSelection = on; }
-    BOOL GetSingleRowSelection() const { return m_bSingleRowSelection; }
-    void SetSingleColumnSelection(BOOL on) { m_bSingleColSelection = on; }
+    void SetEditable(BOOL on) { m_editable = on; }
+    BOOL IsEditable() const { return m_editable; }
+    void SetDragAndDrop(BOOL on) { m_dragAndDrop = on; }
+    BOOL GetDragAndDrop() const { return m_dragAndDrop; }
+    BOOL GetRowSelectionMode() const { return m_rowSelectionMode; }
+    void SetSingleRowSelection(BOOL on) { m_singleRowSelection = on; }
+    BOOL GetSingleRowSelection() const { return m_singleRowSelection; }
+    void SetSingleColumnSelection(BOOL on) { m_singleColSelection = on; }
     // With redraw off the grid neither paints nor invalidates.
     void SetRedraw(BOOL allow, BOOL resetScrollBars = FALSE);
-    BOOL GetRedraw() const { return m_bAllowDraw; }
-    void EnableSelection(BOOL on) { m_bEnableSelection = on; }
-    BOOL IsSelectable() const { return m_bEnableSelection; }
-    void SetFixedColumnClickSelectsRows(BOOL on) { m_bFixedColumnSelection = on; }
-    void SetFixedRowClickSelectsColumns(BOOL on) { m_bFixedRowSelection = on; }
-    void SetSortOnHeaderClick(BOOL on) { m_bSortOnClick = on; }
-    void SetHandleTabKey(BOOL on) { m_bHandleTabKey = on; }
-    void SetDoubleBuffering(BOOL on) { m_bDoubleBuffer = on; }
-    void EnableTitleTips(BOOL on) { m_bTitleTips = on; }
-    BOOL GetTitleTips() const { return m_bTitleTips; }
-    void SetPageAccuratePrinting(BOOL on) { m_bPageAccuratePrinting = on; }
-    void SetHiddenColumnsResizable(BOOL on) { m_bHiddenColUnhide = on; }
-    void SetHiddenRowsResizable(BOOL on) { m_bHiddenRowUnhide = on; }
-    void SetZeroWidthAllowed(BOOL on) { m_bAllowColHide = on; }
-    void SetZeroHeightAllowed(BOOL on) { m_bAllowRowHide = on; }
-    void SetTrackFocusCell(BOOL on) { m_bTrackFocusCell = on; }
-    BOOL GetTrackFocusCell() const { return m_bTrackFocusCell; }
-    void SetFrameFocusCell(BOOL on) { m_bFrameFocus = on; }
-    BOOL GetFrameFocusCell() const { return m_bFrameFocus; }
-    void EnableRowResize(BOOL on) { m_bAllowRowResize = on; }
-    void EnableColumnResize(BOOL on) { m_bAllowColumnResize = on; }
-    void SetPrintColours(BOOL on) { m_bPrintColours = on; }
-    BOOL GetPrintColours() const { return m_bPrintColours; }
-    void SetAutoSizeStyle(int style) { m_nAutoSizeColumnStyle = style; }
-    void SetGridLines(int lines) { m_nGridLines = lines; }
-    int GetGridLines() const { return m_nGridLines; }
-    void SetGridLineColor(COLORREF colour) { m_crGridLineColour = colour; }
-    COLORREF GetGridLineColor() const { return m_crGridLineColour; }
-    void SetBkColor(COLORREF colour) { m_crWindowColour = colour; }
-    COLORREF GetBkColor() const { return m_crWindowColour; }
-    void SetTitleTipTextColor(COLORREF colour) { m_crTTipFgClr = colour; }
-    void SetTitleTipBackColor(COLORREF colour) { m_crTTipBackClr = colour; }
-    void SetResizeCaptureRange(int pixels) { m_nResizeCaptureRange = pixels; }
-    int GetMouseMode() const { return m_MouseMode; }
+    BOOL GetRedraw() const { return m_allowDraw; }
+    void EnableSelection(BOOL on) { m_selectionEnabled = on; }
+    BOOL IsSelectable() const { return m_selectionEnabled; }
+    void SetFixedColumnClickSelectsRows(BOOL on) { m_fixedColumnClickSelectsRows = on; }
+    void SetFixedRowClickSelectsColumns(BOOL on) { m_fixedRowClickSelectsColumns = on; }
+    void SetSortOnHeaderClick(BOOL on) { m_sortOnHeaderClick = on; }
+    void SetHandleTabKey(BOOL on) { m_handleTabKey = on; }
+    void SetDoubleBuffering(BOOL on) { m_doubleBuffer = on; }
+    void EnableTitleTips(BOOL on) { m_titleTips = on; }
+    BOOL GetTitleTips() const { return m_titleTips; }
+    void SetPageAccuratePrinting(BOOL on) { m_pageAccuratePrinting = on; }
+    void SetHiddenColumnsResizable(BOOL on) { m_hiddenColumnsResizable = on; }
+    void SetHiddenRowsResizable(BOOL on) { m_hiddenRowsResizable = on; }
+    void SetZeroWidthAllowed(BOOL on) { m_zeroWidthAllowed = on; }
+    void SetZeroHeightAllowed(BOOL on) { m_zeroHeightAllowed = on; }
+    void SetTrackFocusCell(BOOL on) { m_trackFocusCell = on; }
+    BOOL GetTrackFocusCell() const { return m_trackFocusCell; }
+    void SetFrameFocusCell(BOOL on) { m_frameFocusCell = on; }
+    BOOL GetFrameFocusCell() const { return m_frameFocusCell; }
+    void EnableRowResize(BOOL on) { m_rowResize = on; }
+    void EnableColumnResize(BOOL on) { m_columnResize = on; }
+    void SetPrintColours(BOOL on) { m_printColours = on; }
+    BOOL GetPrintColours() const { return m_printColours; }
+    void SetAutoSizeStyle(int style) { m_autoSizeStyle = style; }
+    void SetGridLines(int lines) { m_gridLines = lines; }
+    int GetGridLines() const { return m_gridLines; }
+    void SetGridLineColor(COLORREF colour) { m_gridLineColour = colour; }
+    COLORREF GetGridLineColor() const { return m_gridLineColour; }
+    void SetBkColor(COLORREF colour) { m_backgroundColour = colour; }
+    COLORREF GetBkColor() const { return m_backgroundColour; }
+    void SetTitleTipTextColor(COLORREF colour) { m_titleTipTextColour = colour; }
+    void SetTitleTipBackColor(COLORREF colour) { m_titleTipBackColour = colour; }
+    void SetResizeCaptureRange(int pixels) { m_resizeCaptureRange = pixels; }
+    int GetMouseMode() const { return m_mouseMode; }
 
     // ---- Fonts ----
     // The window's font becomes the font of the four default cells.
@@ -223,7 +223,7 @@ public:
     void EnableScrollBars(int bar, BOOL enable = TRUE);
     int GetScrollPos32(int bar, BOOL track = FALSE) const;
     BOOL SetScrollPos32(int bar, int pos, BOOL redraw = TRUE);
-    int GetScrollMax(int bar) const { return bar == SB_HORZ ? m_nHScrollMax : m_nVScrollMax; }
+    int GetScrollMax(int bar) const { return bar == SB_HORZ ? m_hScrollMax : m_vScrollMax; }
     BOOL IsScrollBarShown(int bar) const;
     // The scroll actions of the bars, the keys and the wheel (SB_... codes).
     void OnHScroll(int code, int thumbPos = 0);
@@ -261,7 +261,7 @@ public:
     virtual void EndEditing();
     virtual void EndCellEdit(int row, int col, const CString& text);
     virtual BOOL ValidateCellEdit(int row, int col, const CString& text);
-    CTitleTip* GetTitleTip() const { return m_pTitleTip; }
+    CTitleTip* GetTitleTip() const { return m_titleTip; }
 
     // ---- Clipboard and drag and drop ----
     void ReplaceCellText(int row, int col, const CString& text);
@@ -280,7 +280,7 @@ public:
     virtual void OnDragLeave();
     virtual BOOL OnDrop(const CString& text, wxDragResult effect, wxPoint point);
     virtual wxImageList* CreateFocusCellImage(wxPoint* hotSpot);
-    CCellID GetDropTargetCell() const { return m_LastDragOverCell; }
+    CCellID GetDropTargetCell() const { return m_dropTargetCell; }
 
     // ---- Printing ----
     void SetPrintMarginInfo(int header, int footer, int left, int right, int gap);
@@ -361,114 +361,114 @@ private:
     void onUpdateMenu(wxUpdateUIEvent& event);
 
     // Dimensions and store.
-    int m_nRows = 0;
-    int m_nFixedRows = 0;
-    int m_nCols = 0;
-    int m_nFixedCols = 0;
-    GridAxis m_arRowHeights;
-    GridAxis m_arColWidths;
-    std::vector<std::vector<CGridCellBase*>> m_RowData;
+    int m_rows = 0;
+    int m_fixedRows = 0;
+    int m_cols = 0;
+    int m_fixedCols = 0;
+    GridAxis m_rowHeights;
+    GridAxis m_colWidths;
+    std::vector<std::vector<CGridCellBase*>> m_rowData;
     CellFactory m_cellFactory;
     std::unique_ptr<CGridDefaultCell> m_cellDefault;
     std::unique_ptr<CGridDefaultCell> m_cellFixedRowDef;
     std::unique_ptr<CGridDefaultCell> m_cellFixedColDef;
     std::unique_ptr<CGridDefaultCell> m_cellFixedRowColDef;
-    wxImageList* m_pImageList = nullptr;
-    BOOL m_bModified = FALSE;
+    wxImageList* m_imageList = nullptr;
+    BOOL m_modified = FALSE;
 
     // Focus and selection.
-    CCellID m_idCurrentCell;
-    CCellID m_SelectionStartCell;
-    CCellID m_LeftClickDownCell;
-    CCellID m_LastDragOverCell;
-    SelectionMap m_SelectedCellMap;
-    SelectionMap m_PrevSelectedCellMap;
+    CCellID m_focusCell;
+    CCellID m_selectionStartCell;
+    CCellID m_leftClickDownCell;
+    CCellID m_dropTargetCell;
+    SelectionMap m_selectedCellMap;
+    SelectionMap m_prevSelectedCellMap;
 
     // Sorting.
-    int m_nSortColumn = -1;
-    BOOL m_bAscending = TRUE;
-    CompareFunction m_pfnCompare = nullptr;
+    int m_sortColumn = -1;
+    BOOL m_sortAscending = TRUE;
+    CompareFunction m_compare = nullptr;
 
     // Virtual mode.
-    BOOL m_bVirtualMode = FALSE;
-    DisplayCallback m_pfnCallback = nullptr;
-    std::intptr_t m_lParam = 0;
+    BOOL m_virtualMode = FALSE;
+    DisplayCallback m_displayCallback = nullptr;
+    std::intptr_t m_callbackValue = 0;
     mutable std::unique_ptr<CGridCellBase> m_virtualCell;
 
     // Colours.
-    COLORREF m_crWindowColour = 0;
-    COLORREF m_crGridLineColour = RGB(192, 192, 192);
-    COLORREF m_crTTipBackClr = kNoColour;
-    COLORREF m_crTTipFgClr = kNoColour;
-    COLORREF m_crWindowText = 0, m_crWindow = 0, m_cr3DFace = 0, m_crShadow = 0;
+    COLORREF m_backgroundColour = 0;
+    COLORREF m_gridLineColour = RGB(192, 192, 192);
+    COLORREF m_titleTipBackColour = kNoColour;
+    COLORREF m_titleTipTextColour = kNoColour;
+    COLORREF m_sysWindowText = 0, m_sysWindow = 0, m_sysButtonFace = 0, m_sysButtonShadow = 0;
 
     // Settings.
-    BOOL m_bEditable = TRUE;
-    BOOL m_bAllowDragAndDrop = FALSE;
-    BOOL m_bListMode = FALSE;
-    BOOL m_bSingleRowSelection = FALSE;
-    BOOL m_bSingleColSelection = FALSE;
-    BOOL m_bAllowDraw = TRUE;
-    BOOL m_bEnableSelection = TRUE;
-    BOOL m_bFixedColumnSelection = TRUE;
-    BOOL m_bFixedRowSelection = TRUE;
-    BOOL m_bSortOnClick = FALSE;
-    BOOL m_bHandleTabKey = TRUE;
-    BOOL m_bDoubleBuffer = TRUE;
-    BOOL m_bTitleTips = TRUE;
-    BOOL m_bPageAccuratePrinting = FALSE;
-    BOOL m_bHiddenColUnhide = TRUE;
-    BOOL m_bHiddenRowUnhide = TRUE;
-    BOOL m_bAllowColHide = TRUE;
-    BOOL m_bAllowRowHide = TRUE;
-    BOOL m_bTrackFocusCell = TRUE;
-    BOOL m_bFrameFocus = TRUE;
-    BOOL m_bAllowRowResize = TRUE;
-    BOOL m_bAllowColumnResize = TRUE;
-    BOOL m_bPrintColours = TRUE;
-    int m_nAutoSizeColumnStyle = GVS_BOTH;
-    int m_nGridLines = GVL_BOTH;
-    int m_nAutoScrollPeriod = 25;
-    int m_nResizeCaptureRange = 3;
+    BOOL m_editable = TRUE;
+    BOOL m_dragAndDrop = FALSE;
+    BOOL m_rowSelectionMode = FALSE;
+    BOOL m_singleRowSelection = FALSE;
+    BOOL m_singleColSelection = FALSE;
+    BOOL m_allowDraw = TRUE;
+    BOOL m_selectionEnabled = TRUE;
+    BOOL m_fixedColumnClickSelectsRows = TRUE;
+    BOOL m_fixedRowClickSelectsColumns = TRUE;
+    BOOL m_sortOnHeaderClick = FALSE;
+    BOOL m_handleTabKey = TRUE;
+    BOOL m_doubleBuffer = TRUE;
+    BOOL m_titleTips = TRUE;
+    BOOL m_pageAccuratePrinting = FALSE;
+    BOOL m_hiddenColumnsResizable = TRUE;
+    BOOL m_hiddenRowsResizable = TRUE;
+    BOOL m_zeroWidthAllowed = TRUE;
+    BOOL m_zeroHeightAllowed = TRUE;
+    BOOL m_trackFocusCell = TRUE;
+    BOOL m_frameFocusCell = TRUE;
+    BOOL m_rowResize = TRUE;
+    BOOL m_columnResize = TRUE;
+    BOOL m_printColours = TRUE;
+    int m_autoSizeStyle = GVS_BOTH;
+    int m_gridLines = GVL_BOTH;
+    int m_autoScrollPeriod = 25;
+    int m_resizeCaptureRange = 3;
 
     // Scrolling.
-    int m_nHScrollPos = 0;
-    int m_nVScrollPos = 0;
-    int m_nHScrollMax = 0;
-    int m_nVScrollMax = 0;
-    int m_nHScrollPage = 0;
-    int m_nVScrollPage = 0;
-    int m_nBarState = 0;   // SB_HORZ shown: 1, SB_VERT shown: 2
-    int m_nVBarWidth = 0;  // what a shown vertical bar takes of the width
-    int m_nHBarHeight = 0; // what a shown horizontal bar takes of the height
-    CCellID m_idTopLeftCell;
-    int m_nRowsPerWheelNotch = 3;
+    int m_hScrollPos = 0;
+    int m_vScrollPos = 0;
+    int m_hScrollMax = 0;
+    int m_vScrollMax = 0;
+    int m_hScrollPage = 0;
+    int m_vScrollPage = 0;
+    int m_barState = 0;   // SB_HORZ shown: 1, SB_VERT shown: 2
+    int m_vBarWidth = 0;  // what a shown vertical bar takes of the width
+    int m_hBarHeight = 0; // what a shown horizontal bar takes of the height
+    CCellID m_topLeftCell;
+    int m_wheelLines = 3;
 
     // Mouse.
-    int m_MouseMode = 0;
-    BOOL m_bLMouseButtonDown = FALSE;
-    wxPoint m_LeftClickDownPoint;
-    wxPoint m_LastMousePoint;
+    int m_mouseMode = 0;
+    BOOL m_leftButtonDown = FALSE;
+    wxPoint m_leftClickDownPoint;
+    wxPoint m_lastMousePoint;
     std::unique_ptr<wxTimer> m_timer;
     int m_resizeLine = -1; // x (column resize) or y (row resize) of the drawn line; -1 none
 
     // Editing, title tip, drop target.
-    CTitleTip* m_pTitleTip = nullptr;
-    CGridDropTarget* m_pDropTarget = nullptr;
+    CTitleTip* m_titleTip = nullptr;
+    CGridDropTarget* m_dropTarget = nullptr;
     bool m_ownsClipboard = false;
 
     // Printing.
-    int m_nHeaderHeight = 2, m_nFooterHeight = 2, m_nLeftMargin = 4, m_nRightMargin = 4, m_nGap = 1;
-    wxSize m_CharSize;
-    int m_nPageHeight = 0, m_nPageWidth = 0;
-    int m_nPageMultiplier = 0; // pages down
-    int m_nPagesAcross = 1;
-    int m_nDeviceWidth = 0, m_nDeviceHeight = 0; // of the printer context
-    int m_nBodyHeight = 0, m_nBodyWidth = 0;
+    int m_headerLines = 2, m_footerLines = 2, m_leftMargin = 4, m_rightMargin = 4, m_gap = 1;
+    wxSize m_charSize;
+    int m_pageHeight = 0, m_pageWidth = 0;
+    int m_pagesDown = 0; // pages down
+    int m_pagesAcross = 1;
+    int m_deviceWidth = 0, m_deviceHeight = 0; // of the printer context
+    int m_bodyHeight = 0, m_bodyWidth = 0;
     std::vector<int> m_printRowStarts; // first body row of each page row
     std::vector<int> m_printColStarts; // first body column of each page column
-    int m_nPrintFirstRow = 0, m_nPrintFirstCol = 0;
-    std::unique_ptr<wxFont> m_PrinterFont;
+    int m_printFirstRow = 0, m_printFirstCol = 0;
+    std::unique_ptr<wxFont> m_printerFont;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -21,10 +21,10 @@ void CGridCtrl::ReplaceCellText(int row, int col, const CString& text) {
 }
 
 void CGridCtrl::ClearSelectedCells() {
-    if (!m_bEditable)
+    if (!m_editable)
         return;
     std::vector<CCellID> cells;
-    for (const auto& [key, cell] : m_SelectedCellMap)
+    for (const auto& [key, cell] : m_selectedCellMap)
         cells.push_back(cell);
     for (const CCellID& cell : cells)
         ReplaceCellText(cell.row, cell.col, "");
@@ -34,7 +34,7 @@ CString CGridCtrl::GetSelectionText() {
     const CCellRange selection = GetSelectedCellRange();
     if (!IsValid(selection))
         return CString();
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         SendCacheHintToParent(selection);
     CString text;
     bool firstLine = true;
@@ -51,13 +51,13 @@ CString CGridCtrl::GetSelectionText() {
             if (!firstField)
                 text += "\t";
             firstField = false;
-            if (!m_SelectedCellMap.count(selectionKey(row, col)))
+            if (!m_selectedCellMap.count(selectionKey(row, col)))
                 continue;
             if (const CGridCellBase* cell = GetCell(row, col))
                 text += GridClipboardText::quoteField(cell->GetText());
         }
     }
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         SendCacheHintToParent(CCellRange());
     return text;
 }
@@ -82,7 +82,7 @@ void CGridCtrl::CopySelection() {
 }
 
 BOOL CGridCtrl::CutSelection() {
-    if (!m_bEditable)
+    if (!m_editable)
         return FALSE;
     wxDataObject* source = CreateTextDataSource();
     if (!source)
@@ -99,10 +99,10 @@ BOOL CGridCtrl::CutSelection() {
 }
 
 void CGridCtrl::PasteAtFocus() {
-    if (!m_bEditable)
+    if (!m_editable)
         return;
     const CCellRange selection = GetSelectedCellRange();
-    CCellID target = IsValid(selection) ? selection.GetTopLeft() : m_idCurrentCell;
+    CCellID target = IsValid(selection) ? selection.GetTopLeft() : m_focusCell;
     if (!IsValid(target))
         target = GetTopLeftNonFixedCell();
     if (!IsValid(target))
@@ -129,11 +129,11 @@ BOOL CGridCtrl::PasteText(CCellID cell, const CString& text, BOOL selectPasted) 
     CCellRange pasted(cell.row, cell.col, -1, -1);
     int row = cell.row;
     for (const std::vector<CString>& fields : GridClipboardText::split(text)) {
-        while (row < m_nRows && GetRowHeight(row) == 0)
+        while (row < m_rows && GetRowHeight(row) == 0)
             ++row;
         int col = cell.col;
         for (const CString& field : fields) {
-            while (col < m_nCols && GetColumnWidth(col) == 0)
+            while (col < m_cols && GetColumnWidth(col) == 0)
                 ++col;
             if (IsValid(row, col)) {
                 ReplaceCellText(row, col, field);
@@ -161,54 +161,53 @@ wxDragResult CGridCtrl::DoDragDrop(wxDataObject& data) {
 }
 
 void CGridCtrl::StartDrag() {
-    if (!m_bAllowDragAndDrop)
+    if (!m_dragAndDrop)
         return;
     std::unique_ptr<wxDataObject> source(CreateTextDataSource());
     if (!source)
         return;
     const CCellRange selection = GetSelectedCellRange();
     SendMessageToParent(selection.minRow, selection.minCol, kGridNotifyBeginDrag);
-    m_MouseMode = 12;
-    m_bLMouseButtonDown = FALSE;
+    m_mouseMode = 12;
+    m_leftButtonDown = FALSE;
     if (HasWindow() && HasCapture())
         ReleaseMouse();
     const wxDragResult result = DoDragDrop(*source);
     if (result == wxDragMove)
         ClearSelectedCells();
-    m_MouseMode = 0;
+    m_mouseMode = 0;
 }
 
 wxDragResult CGridCtrl::OnDragEnter(BOOL offersText, UINT flags, wxPoint point) {
-    if (!m_bAllowDragAndDrop || !offersText)
+    if (!m_dragAndDrop || !offersText)
         return wxDragNone;
-    m_LastDragOverCell = GetCellFromPt(point, FALSE);
-    if (!IsValid(m_LastDragOverCell) || !IsCellEditable(m_LastDragOverCell))
+    m_dropTargetCell = GetCellFromPt(point, FALSE);
+    if (!IsValid(m_dropTargetCell) || !IsCellEditable(m_dropTargetCell))
         return wxDragNone;
-    SetItemState(m_LastDragOverCell.row, m_LastDragOverCell.col,
-                 GetItemState(m_LastDragOverCell.row, m_LastDragOverCell.col) | kCellDropHighlighted);
-    RedrawCell(m_LastDragOverCell);
+    SetItemState(m_dropTargetCell.row, m_dropTargetCell.col,
+                 GetItemState(m_dropTargetCell.row, m_dropTargetCell.col) | kCellDropHighlighted);
+    RedrawCell(m_dropTargetCell);
     return (flags & MK_CONTROL) ? wxDragCopy : wxDragMove;
 }
 
 wxDragResult CGridCtrl::OnDragOver(BOOL offersText, UINT flags, wxPoint point) {
-    if (!m_bAllowDragAndDrop || !m_bEditable || !offersText)
+    if (!m_dragAndDrop || !m_editable || !offersText)
         return wxDragNone;
     const CCellID cell = GetCellFromPt(point, FALSE);
     if (!IsValid(cell)) {
         OnDragLeave();
-        m_LastDragOverCell = CCellID(-1, -1);
+        m_dropTargetCell = CCellID(-1, -1);
         return wxDragNone;
     }
     if (!IsCellEditable(cell))
         return wxDragNone;
-    if (cell != m_LastDragOverCell) {
-        if (IsValid(m_LastDragOverCell)) {
-            SetItemState(m_LastDragOverCell.row, m_LastDragOverCell.col,
-                         GetItemState(m_LastDragOverCell.row, m_LastDragOverCell.col) &
-                             ~kCellDropHighlighted);
-            RedrawCell(m_LastDragOverCell);
+    if (cell != m_dropTargetCell) {
+        if (IsValid(m_dropTargetCell)) {
+            SetItemState(m_dropTargetCell.row, m_dropTargetCell.col,
+                         GetItemState(m_dropTargetCell.row, m_dropTargetCell.col) & ~kCellDropHighlighted);
+            RedrawCell(m_dropTargetCell);
         }
-        m_LastDragOverCell = cell;
+        m_dropTargetCell = cell;
         SetItemState(cell.row, cell.col, GetItemState(cell.row, cell.col) | kCellDropHighlighted);
         RedrawCell(cell);
     }
@@ -216,24 +215,24 @@ wxDragResult CGridCtrl::OnDragOver(BOOL offersText, UINT flags, wxPoint point) {
 }
 
 void CGridCtrl::OnDragLeave() {
-    if (!IsValid(m_LastDragOverCell))
+    if (!IsValid(m_dropTargetCell))
         return;
-    SetItemState(m_LastDragOverCell.row, m_LastDragOverCell.col,
-                 GetItemState(m_LastDragOverCell.row, m_LastDragOverCell.col) & ~kCellDropHighlighted);
-    RedrawCell(m_LastDragOverCell);
+    SetItemState(m_dropTargetCell.row, m_dropTargetCell.col,
+                 GetItemState(m_dropTargetCell.row, m_dropTargetCell.col) & ~kCellDropHighlighted);
+    RedrawCell(m_dropTargetCell);
 }
 
 BOOL CGridCtrl::OnDrop(const CString& text, wxDragResult /*effect*/, wxPoint /*point*/) {
-    m_MouseMode = 0;
-    if (!m_bAllowDragAndDrop || !IsCellEditable(m_LastDragOverCell))
+    m_mouseMode = 0;
+    if (!m_dragAndDrop || !IsCellEditable(m_dropTargetCell))
         return FALSE;
     OnDragLeave();
-    return PasteText(m_LastDragOverCell, text, FALSE);
+    return PasteText(m_dropTargetCell, text, FALSE);
 }
 
 wxImageList* CGridCtrl::CreateFocusCellImage(wxPoint* hotSpot) {
     GridRect rect;
-    if (!HasWindow() || !GetCellRect(m_idCurrentCell, &rect))
+    if (!HasWindow() || !GetCellRect(m_focusCell, &rect))
         return nullptr;
     const int width = rect.Width() + 1, height = rect.Height() + 1;
     if (hotSpot)
@@ -243,9 +242,8 @@ wxImageList* CGridCtrl::CreateFocusCellImage(wxPoint* hotSpot) {
         wxMemoryDC dc(bitmap);
         dc.SetBackground(wxBrush(gridsystem::toWx(m_cellDefault->GetBackColor())));
         dc.Clear();
-        if (CGridCellBase* cell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col))
-            cell->Draw(dc, m_idCurrentCell.row, m_idCurrentCell.col, GridRect{0, 0, width - 1, height - 1},
-                       FALSE);
+        if (CGridCellBase* cell = GetCell(m_focusCell.row, m_focusCell.col))
+            cell->Draw(dc, m_focusCell.row, m_focusCell.col, GridRect{0, 0, width - 1, height - 1}, FALSE);
     }
     auto* list = new wxImageList(width, height, true, 1);
     if (list->Add(bitmap, gridsystem::toWx(m_cellDefault->GetBackColor())) < 0) {

@@ -7,8 +7,8 @@
 #include "CTitleTip.h"
 
 void CGridCtrl::BeginCellEdit(int row, int col, wxPoint point, UINT firstChar) {
-    if (m_pTitleTip)
-        m_pTitleTip->Hide();
+    if (m_titleTip)
+        m_titleTip->Hide();
     if (!IsValid(row, col) || !IsCellEditable(row, col))
         return;
     EnsureVisible(row, col);
@@ -22,7 +22,7 @@ void CGridCtrl::BeginCellEdit(int row, int col, wxPoint point, UINT firstChar) {
 }
 
 void CGridCtrl::EndEditing() {
-    if (CGridCellBase* cell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col))
+    if (CGridCellBase* cell = GetCell(m_focusCell.row, m_focusCell.col))
         cell->EndEdit();
 }
 
@@ -78,7 +78,7 @@ void CGridCtrl::onEndInPlaceEdit(GridNotifyEvent& event) {
     case VK_RIGHT:
     case VK_DOWN:
         OnKeyDown(key, item.state);
-        BeginCellEdit(m_idCurrentCell.row, m_idCurrentCell.col, wxPoint(-1, -1), key);
+        BeginCellEdit(m_focusCell.row, m_focusCell.col, wxPoint(-1, -1), key);
         break;
     default:
         break;

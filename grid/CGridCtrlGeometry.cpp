@@ -17,20 +17,20 @@ GridRect CGridCtrl::clientRect() const {
 }
 
 CCellID CGridCtrl::GetTopLeftNonFixedCell(BOOL force) {
-    if (m_idTopLeftCell.IsValid() && !force)
-        return m_idTopLeftCell;
+    if (m_topLeftCell.IsValid() && !force)
+        return m_topLeftCell;
     // The first column whose left edge in the body lies at or after the
     // scroll position: the body is always drawn from a cell boundary.
-    int col = m_nFixedCols;
-    if (m_nCols > m_nFixedCols)
-        col = m_arColWidths.FirstStartingAtOrAfter(m_arColWidths.GetStart(m_nFixedCols) + m_nHScrollPos,
-                                                   m_nFixedCols, m_nCols - 1);
-    int row = m_nFixedRows;
-    if (m_nRows > m_nFixedRows)
-        row = m_arRowHeights.FirstStartingAtOrAfter(m_arRowHeights.GetStart(m_nFixedRows) + m_nVScrollPos,
-                                                    m_nFixedRows, m_nRows - 1);
-    m_idTopLeftCell = CCellID(row, col);
-    return m_idTopLeftCell;
+    int col = m_fixedCols;
+    if (m_cols > m_fixedCols)
+        col = m_colWidths.FirstStartingAtOrAfter(m_colWidths.GetStart(m_fixedCols) + m_hScrollPos,
+                                                 m_fixedCols, m_cols - 1);
+    int row = m_fixedRows;
+    if (m_rows > m_fixedRows)
+        row = m_rowHeights.FirstStartingAtOrAfter(m_rowHeights.GetStart(m_fixedRows) + m_vScrollPos,
+                                                  m_fixedRows, m_rows - 1);
+    m_topLeftCell = CCellID(row, col);
+    return m_topLeftCell;
 }
 
 namespace {
@@ -65,9 +65,9 @@ CCellRange CGridCtrl::GetVisibleNonFixedCellRange(GridRect* rect, BOOL force) {
     const CCellID topLeft = GetTopLeftNonFixedCell(force);
     int bottom = 0, right = 0;
     const int lastRow =
-        lastVisible(m_arRowHeights, topLeft.row, m_nRows, GetFixedRowHeight(), client.bottom, bottom);
+        lastVisible(m_rowHeights, topLeft.row, m_rows, GetFixedRowHeight(), client.bottom, bottom);
     const int lastCol =
-        lastVisible(m_arColWidths, topLeft.col, m_nCols, GetFixedColumnWidth(), client.right, right);
+        lastVisible(m_colWidths, topLeft.col, m_cols, GetFixedColumnWidth(), client.right, right);
     if (rect)
         *rect = GridRect{0, 0, right, bottom};
     return CCellRange(topLeft.row, topLeft.col, lastRow, lastCol);
@@ -77,16 +77,16 @@ BOOL CGridCtrl::GetCellOrigin(int row, int col, wxPoint* point) {
     if (!IsValid(row, col) || !point)
         return FALSE;
     CCellID topLeft;
-    if (col >= m_nFixedCols || row >= m_nFixedRows)
+    if (col >= m_fixedCols || row >= m_fixedRows)
         topLeft = GetTopLeftNonFixedCell();
-    if ((row >= m_nFixedRows && row < topLeft.row) || (col >= m_nFixedCols && col < topLeft.col))
+    if ((row >= m_fixedRows && row < topLeft.row) || (col >= m_fixedCols && col < topLeft.col))
         return FALSE;
-    point->x = col < m_nFixedCols
-                   ? static_cast<int>(m_arColWidths.GetStart(col))
-                   : GetFixedColumnWidth() + static_cast<int>(m_arColWidths.GetSum(topLeft.col, col));
-    point->y = row < m_nFixedRows
-                   ? static_cast<int>(m_arRowHeights.GetStart(row))
-                   : GetFixedRowHeight() + static_cast<int>(m_arRowHeights.GetSum(topLeft.row, row));
+    point->x = col < m_fixedCols
+                   ? static_cast<int>(m_colWidths.GetStart(col))
+                   : GetFixedColumnWidth() + static_cast<int>(m_colWidths.GetSum(topLeft.col, col));
+    point->y = row < m_fixedRows
+                   ? static_cast<int>(m_rowHeights.GetStart(row))
+                   : GetFixedRowHeight() + static_cast<int>(m_rowHeights.GetSum(topLeft.row, row));
     return TRUE;
 }
 
@@ -112,9 +112,9 @@ CCellID CGridCtrl::GetCellFromPt(wxPoint point, BOOL allowFixedCellCheck) {
     const CCellID topLeft = GetTopLeftNonFixedCell();
     if (!allowFixedCellCheck && !IsValid(topLeft))
         return CCellID(-1, -1);
-    return CCellID(indexAt(m_arRowHeights, point.y, m_nFixedRows, GetFixedRowHeight(), topLeft.row, m_nRows,
+    return CCellID(indexAt(m_rowHeights, point.y, m_fixedRows, GetFixedRowHeight(), topLeft.row, m_rows,
                            allowFixedCellCheck),
-                   indexAt(m_arColWidths, point.x, m_nFixedCols, GetFixedColumnWidth(), topLeft.col, m_nCols,
+                   indexAt(m_colWidths, point.x, m_fixedCols, GetFixedColumnWidth(), topLeft.col, m_cols,
                            allowFixedCellCheck));
 }
 
@@ -129,7 +129,7 @@ BOOL CGridCtrl::IsCellVisible(int row, int col) {
 }
 
 void CGridCtrl::EnsureVisible(int row, int col) {
-    if (!m_bAllowDraw)
+    if (!m_allowDraw)
         return;
     wxWindow* focus = FindFocus();
     auto restoreFocus = [focus] {
@@ -160,57 +160,57 @@ void CGridCtrl::EnsureVisible(int row, int col) {
     // While the cell is cut off, scroll one more step, and stop as soon as
     // the scroll position no longer moves (the cell cannot come further).
     while (rect.right > client.right && rect.left > GetFixedColumnWidth() && IsScrollBarShown(SB_HORZ)) {
-        const int before = m_nHScrollPos;
+        const int before = m_hScrollPos;
         OnHScroll(SB_LINERIGHT);
-        if (m_nHScrollPos == before || !GetCellRect(row, col, &rect))
+        if (m_hScrollPos == before || !GetCellRect(row, col, &rect))
             break;
     }
     while (rect.bottom > client.bottom && rect.top > GetFixedRowHeight() && IsScrollBarShown(SB_VERT)) {
-        const int before = m_nVScrollPos;
+        const int before = m_vScrollPos;
         OnVScroll(SB_LINEDOWN);
-        if (m_nVScrollPos == before || !GetCellRect(row, col, &rect))
+        if (m_vScrollPos == before || !GetCellRect(row, col, &rect))
             break;
     }
     restoreFocus();
 }
 
 BOOL CGridCtrl::IsScrollBarShown(int bar) const {
-    return (m_nBarState & (bar == SB_HORZ ? 1 : 2)) != 0;
+    return (m_barState & (bar == SB_HORZ ? 1 : 2)) != 0;
 }
 
 void CGridCtrl::EnableScrollBars(int bar, BOOL enable) {
     const int bits = bar == SB_BOTH ? 3 : bar == SB_HORZ ? 1 : 2;
-    const int wanted = enable ? (m_nBarState | bits) : (m_nBarState & ~bits);
-    if (wanted == m_nBarState)
+    const int wanted = enable ? (m_barState | bits) : (m_barState & ~bits);
+    if (wanted == m_barState)
         return;
-    m_nBarState = wanted;
+    m_barState = wanted;
     if (HasWindow()) {
-        if (!(m_nBarState & 1) && (bits & 1))
+        if (!(m_barState & 1) && (bits & 1))
             SetScrollbar(wxHORIZONTAL, 0, 0, 0);
-        if (!(m_nBarState & 2) && (bits & 2))
+        if (!(m_barState & 2) && (bits & 2))
             SetScrollbar(wxVERTICAL, 0, 0, 0);
     }
 }
 
 int CGridCtrl::GetScrollPos32(int bar, BOOL /*track*/) const {
-    return bar == SB_HORZ ? m_nHScrollPos : m_nVScrollPos;
+    return bar == SB_HORZ ? m_hScrollPos : m_vScrollPos;
 }
 
 BOOL CGridCtrl::SetScrollPos32(int bar, int pos, BOOL redraw) {
-    m_idTopLeftCell = CCellID(-1, -1);
+    m_topLeftCell = CCellID(-1, -1);
     // Like a scroll bar, the position stays within the range less the page.
-    const int max = bar == SB_HORZ ? m_nHScrollMax : m_nVScrollMax;
-    const int page = bar == SB_HORZ ? m_nHScrollPage : m_nVScrollPage;
+    const int max = bar == SB_HORZ ? m_hScrollMax : m_vScrollMax;
+    const int page = bar == SB_HORZ ? m_hScrollPage : m_vScrollPage;
     const int clamped = std::clamp(pos, 0, std::max(0, max - std::max(page, 1) + 1));
-    (bar == SB_HORZ ? m_nHScrollPos : m_nVScrollPos) = clamped;
+    (bar == SB_HORZ ? m_hScrollPos : m_vScrollPos) = clamped;
     if (HasWindow() && IsScrollBarShown(bar))
         SetScrollPos(bar == SB_HORZ ? wxHORIZONTAL : wxVERTICAL, clamped, redraw);
     return TRUE;
 }
 
 void CGridCtrl::ResetScrollBars() {
-    m_idTopLeftCell = CCellID(-1, -1);
-    if (!m_bAllowDraw || !HasWindow())
+    m_topLeftCell = CCellID(-1, -1);
+    if (!m_allowDraw || !HasWindow())
         return;
     GridRect rect = clientRect();
     if (rect.IsRectEmpty())
@@ -220,17 +220,17 @@ void CGridCtrl::ResetScrollBars() {
     // the desktop lays its bars over the content).
     const wxSize full = GetSize() - GetWindowBorderSize();
     if (IsScrollBarShown(SB_VERT))
-        m_nVBarWidth = std::max(0, full.x - rect.right);
+        m_vBarWidth = std::max(0, full.x - rect.right);
     if (IsScrollBarShown(SB_HORZ))
-        m_nHBarHeight = std::max(0, full.y - rect.bottom);
+        m_hBarHeight = std::max(0, full.y - rect.bottom);
     rect.right = std::max(rect.right, full.x);
     rect.bottom = std::max(rect.bottom, full.y);
     const int fixedWidth = GetFixedColumnWidth();
     const int fixedHeight = GetFixedRowHeight();
     if (rect.left + fixedWidth >= rect.right || rect.top + fixedHeight >= rect.bottom) {
         EnableScrollBars(SB_BOTH, FALSE);
-        m_nHScrollMax = m_nVScrollMax = m_nHScrollPage = m_nVScrollPage = 0;
-        m_nHScrollPos = m_nVScrollPos = 0;
+        m_hScrollMax = m_vScrollMax = m_hScrollPage = m_vScrollPage = 0;
+        m_hScrollPos = m_vScrollPos = 0;
         return;
     }
     const int heightNeeded = GetVirtualHeight() - fixedHeight;
@@ -238,35 +238,35 @@ void CGridCtrl::ResetScrollBars() {
     int visibleWidth = rect.right;
     int visibleHeight = rect.bottom - fixedHeight;
     if (visibleHeight < heightNeeded)
-        visibleWidth -= m_nVBarWidth;
+        visibleWidth -= m_vBarWidth;
     visibleWidth -= fixedWidth;
     if (visibleWidth < widthNeeded)
-        visibleHeight -= m_nHBarHeight;
+        visibleHeight -= m_hBarHeight;
 
     if (visibleHeight < heightNeeded) {
         EnableScrollBars(SB_VERT, TRUE);
-        m_nVScrollMax = heightNeeded - 1;
+        m_vScrollMax = heightNeeded - 1;
     } else {
         EnableScrollBars(SB_VERT, FALSE);
-        m_nVScrollMax = 0;
+        m_vScrollMax = 0;
     }
     if (visibleWidth < widthNeeded) {
         EnableScrollBars(SB_HORZ, TRUE);
-        m_nHScrollMax = widthNeeded - 1;
+        m_hScrollMax = widthNeeded - 1;
     } else {
         EnableScrollBars(SB_HORZ, FALSE);
-        m_nHScrollMax = 0;
+        m_hScrollMax = 0;
     }
-    m_nHScrollPage = m_nHScrollMax ? visibleWidth : 0;
-    m_nVScrollPage = m_nVScrollMax ? visibleHeight : 0;
+    m_hScrollPage = m_hScrollMax ? visibleWidth : 0;
+    m_vScrollPage = m_vScrollMax ? visibleHeight : 0;
     // Positions stay within the new ranges.
-    SetScrollPos32(SB_HORZ, m_nHScrollPos, FALSE);
-    SetScrollPos32(SB_VERT, m_nVScrollPos, FALSE);
+    SetScrollPos32(SB_HORZ, m_hScrollPos, FALSE);
+    SetScrollPos32(SB_VERT, m_vScrollPos, FALSE);
     if (IsScrollBarShown(SB_HORZ))
-        SetScrollbar(wxHORIZONTAL, m_nHScrollPos, m_nHScrollPage, m_nHScrollMax + 1, true);
+        SetScrollbar(wxHORIZONTAL, m_hScrollPos, m_hScrollPage, m_hScrollMax + 1, true);
     if (IsScrollBarShown(SB_VERT))
-        SetScrollbar(wxVERTICAL, m_nVScrollPos, m_nVScrollPage, m_nVScrollMax + 1, true);
-    m_idTopLeftCell = CCellID(-1, -1);
+        SetScrollbar(wxVERTICAL, m_vScrollPos, m_vScrollPage, m_vScrollMax + 1, true);
+    m_topLeftCell = CCellID(-1, -1);
 }
 
 void CGridCtrl::OnHScroll(int code, int thumbPos) {
@@ -279,14 +279,14 @@ void CGridCtrl::OnVScroll(int code, int thumbPos) {
 
 void CGridCtrl::scrollBy(int bar, int code, int thumbPos) {
     EndEditing();
-    if (m_pTitleTip)
-        m_pTitleTip->Hide();
+    if (m_titleTip)
+        m_titleTip->Hide();
     const bool horizontal = bar == SB_HORZ;
-    const GridAxis& axis = horizontal ? m_arColWidths : m_arRowHeights;
-    const int firstBody = horizontal ? m_nFixedCols : m_nFixedRows;
-    const int last = (horizontal ? m_nCols : m_nRows) - 1;
+    const GridAxis& axis = horizontal ? m_colWidths : m_rowHeights;
+    const int firstBody = horizontal ? m_fixedCols : m_fixedRows;
+    const int last = (horizontal ? m_cols : m_rows) - 1;
     const int pos = GetScrollPos32(bar);
-    const int max = horizontal ? m_nHScrollMax : m_nVScrollMax;
+    const int max = horizontal ? m_hScrollMax : m_vScrollMax;
     const CCellID topLeft = GetTopLeftNonFixedCell();
     const int topLeftIndex = horizontal ? topLeft.col : topLeft.row;
     const GridRect client = clientRect();
@@ -353,14 +353,14 @@ void CGridCtrl::scrollBy(int bar, int code, int thumbPos) {
 }
 
 void CGridCtrl::OnMouseWheel(UINT /*flags*/, int delta) {
-    if (m_nRowsPerWheelNotch == -1) {
+    if (m_wheelLines == -1) {
         const int notches = delta / 120;
         for (int i = 0; i < notches; ++i)
             OnVScroll(SB_PAGEUP);
         for (int i = 0; i < -notches; ++i)
             OnVScroll(SB_PAGEDOWN);
     } else {
-        const int lines = delta * m_nRowsPerWheelNotch / 120;
+        const int lines = delta * m_wheelLines / 120;
         for (int i = 0; i < lines; ++i)
             OnVScroll(SB_LINEUP);
         for (int i = 0; i < -lines; ++i)
@@ -369,7 +369,7 @@ void CGridCtrl::OnMouseWheel(UINT /*flags*/, int delta) {
 }
 
 void CGridCtrl::onMouseWheel(wxMouseEvent& event) {
-    m_nRowsPerWheelNotch = event.IsPageScroll() ? -1 : event.GetLinesPerAction();
+    m_wheelLines = event.IsPageScroll() ? -1 : event.GetLinesPerAction();
     if (event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL)
         return;
     OnMouseWheel(0, event.GetWheelRotation() * 120 / std::max(1, event.GetWheelDelta()));
@@ -412,8 +412,8 @@ void CGridCtrl::onSize(wxSizeEvent& event) {
     if (handling || !HasWindow())
         return;
     handling = true;
-    if (m_pDropTarget && !m_pDropTarget->IsRegistered())
-        m_pDropTarget->Register(this);
+    if (m_dropTarget && !m_dropTarget->IsRegistered())
+        m_dropTarget->Register(this);
     EndEditing();
     ResetScrollBars();
     handling = false;

@@ -27,45 +27,45 @@ bool onText(CGridCellBase* cell, GridRect rect, const wxPoint& point) {
 // Selection operations
 
 void CGridCtrl::SelectAllCells() {
-    if (!m_bEnableSelection)
+    if (!m_selectionEnabled)
         return;
-    SetSelectedRange(m_nFixedRows, m_nFixedCols, GetRowCount() - 1, GetColumnCount() - 1, FALSE, TRUE);
+    SetSelectedRange(m_fixedRows, m_fixedCols, GetRowCount() - 1, GetColumnCount() - 1, FALSE, TRUE);
 }
 
 void CGridCtrl::SelectColumns(CCellID cell, BOOL forceRepaint, BOOL selectCells) {
-    if (!m_bEnableSelection || !IsValid(cell) || cell.col < m_nFixedCols)
+    if (!m_selectionEnabled || !IsValid(cell) || cell.col < m_fixedCols)
         return;
-    if (m_bSingleColSelection)
-        SetSelectedRange(m_nFixedRows, cell.col, GetRowCount() - 1, cell.col, forceRepaint, selectCells);
+    if (m_singleColSelection)
+        SetSelectedRange(m_fixedRows, cell.col, GetRowCount() - 1, cell.col, forceRepaint, selectCells);
     else
-        SetSelectedRange(m_nFixedRows, std::min(m_SelectionStartCell.col, cell.col), GetRowCount() - 1,
-                         std::max(m_SelectionStartCell.col, cell.col), forceRepaint, selectCells);
+        SetSelectedRange(m_fixedRows, std::min(m_selectionStartCell.col, cell.col), GetRowCount() - 1,
+                         std::max(m_selectionStartCell.col, cell.col), forceRepaint, selectCells);
 }
 
 void CGridCtrl::SelectRows(CCellID cell, BOOL forceRepaint, BOOL selectCells) {
-    if (!m_bEnableSelection || !IsValid(cell) || cell.row < m_nFixedRows)
+    if (!m_selectionEnabled || !IsValid(cell) || cell.row < m_fixedRows)
         return;
-    if (m_bSingleRowSelection && m_bListMode)
-        SetSelectedRange(cell.row, m_nFixedCols, cell.row, GetColumnCount() - 1, forceRepaint, selectCells);
+    if (m_singleRowSelection && m_rowSelectionMode)
+        SetSelectedRange(cell.row, m_fixedCols, cell.row, GetColumnCount() - 1, forceRepaint, selectCells);
     else
-        SetSelectedRange(std::min(m_SelectionStartCell.row, cell.row), m_nFixedCols,
-                         std::max(m_SelectionStartCell.row, cell.row), GetColumnCount() - 1, forceRepaint,
+        SetSelectedRange(std::min(m_selectionStartCell.row, cell.row), m_fixedCols,
+                         std::max(m_selectionStartCell.row, cell.row), GetColumnCount() - 1, forceRepaint,
                          selectCells);
 }
 
 void CGridCtrl::SelectCells(CCellID cell, BOOL forceRepaint, BOOL selectCells) {
-    if (!m_bEnableSelection || !IsValid(cell) || cell.row < m_nFixedRows || cell.col < m_nFixedCols)
+    if (!m_selectionEnabled || !IsValid(cell) || cell.row < m_fixedRows || cell.col < m_fixedCols)
         return;
-    SetSelectedRange(std::min(m_SelectionStartCell.row, cell.row),
-                     std::min(m_SelectionStartCell.col, cell.col),
-                     std::max(m_SelectionStartCell.row, cell.row),
-                     std::max(m_SelectionStartCell.col, cell.col), forceRepaint, selectCells);
+    SetSelectedRange(std::min(m_selectionStartCell.row, cell.row),
+                     std::min(m_selectionStartCell.col, cell.col),
+                     std::max(m_selectionStartCell.row, cell.row),
+                     std::max(m_selectionStartCell.col, cell.col), forceRepaint, selectCells);
 }
 
 void CGridCtrl::OnSelecting(const CCellID& cell) {
-    if (!m_bEnableSelection)
+    if (!m_selectionEnabled)
         return;
-    switch (m_MouseMode) {
+    switch (m_mouseMode) {
     case 1:
         SelectAllCells();
         break;
@@ -84,34 +84,34 @@ void CGridCtrl::OnSelecting(const CCellID& cell) {
 }
 
 void CGridCtrl::SelectAll() {
-    if (!m_bEnableSelection)
+    if (!m_selectionEnabled)
         return;
-    SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, kGridNotifySelChanging);
+    SendMessageToParent(m_leftClickDownCell.row, m_leftClickDownCell.col, kGridNotifySelChanging);
     SelectAllCells();
-    SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, kGridNotifySelChanged);
+    SendMessageToParent(m_focusCell.row, m_focusCell.col, kGridNotifySelChanged);
 }
 
 void CGridCtrl::OnFixedRowClick(CCellID& cell) {
     if (!IsValid(cell))
         return;
-    if (m_bSortOnClick) {
+    if (m_sortOnHeaderClick) {
         std::unique_ptr<wxBusyCursor> busy;
         if (HasWindow())
             busy = std::make_unique<wxBusyCursor>();
-        const BOOL ascending = !(cell.col == m_nSortColumn && m_bAscending);
+        const BOOL ascending = !(cell.col == m_sortColumn && m_sortAscending);
         SortTextItems(cell.col, ascending);
         Refresh();
     }
-    if (m_bFixedRowSelection) {
-        m_MouseMode = cell.col < m_nFixedCols ? 1 : 2;
+    if (m_fixedRowClickSelectsColumns) {
+        m_mouseMode = cell.col < m_fixedCols ? 1 : 2;
         OnSelecting(cell);
     }
 }
 
 void CGridCtrl::OnFixedColumnClick(CCellID& cell) {
-    if (!IsValid(cell) || !m_bFixedColumnSelection)
+    if (!IsValid(cell) || !m_fixedColumnClickSelectsRows)
         return;
-    m_MouseMode = cell.row < m_nFixedRows ? 1 : 3;
+    m_mouseMode = cell.row < m_fixedRows ? 1 : 3;
     OnSelecting(cell);
 }
 
@@ -119,13 +119,13 @@ void CGridCtrl::OnFixedColumnClick(CCellID& cell) {
 // Keys
 
 bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
-    if (m_pTitleTip)
-        m_pTitleTip->Hide();
-    if (!IsValid(m_idCurrentCell))
+    if (m_titleTip)
+        m_titleTip->Hide();
+    if (!IsValid(m_focusCell))
         return false;
     const bool shift = (flags & MK_SHIFT) != 0;
     const bool control = (flags & MK_CONTROL) != 0;
-    CCellID next = m_idCurrentCell;
+    CCellID next = m_focusCell;
 
     if (control) {
         if (key == VK_INSERT || key == 'C')
@@ -154,31 +154,31 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
         break;
     case VK_DOWN: {
         int row = next.row + 1;
-        while (row < m_nRows && GetRowHeight(row) == 0)
+        while (row < m_rows && GetRowHeight(row) == 0)
             ++row;
-        if (row < m_nRows)
+        if (row < m_rows)
             next.row = row;
         break;
     }
     case VK_UP: {
         int row = next.row - 1;
-        while (row >= m_nFixedRows && GetRowHeight(row) == 0)
+        while (row >= m_fixedRows && GetRowHeight(row) == 0)
             --row;
-        if (row >= m_nFixedRows)
+        if (row >= m_fixedRows)
             next.row = row;
         break;
     }
     case VK_RIGHT:
     case VK_TAB:
         if (key == VK_TAB && shift) {
-            if (next.col == m_nFixedCols) {
-                if (next.row > m_nFixedRows) {
+            if (next.col == m_fixedCols) {
+                if (next.row > m_fixedRows) {
                     int row = next.row - 1;
-                    while (row >= m_nFixedRows && GetRowHeight(row) == 0)
+                    while (row >= m_fixedRows && GetRowHeight(row) == 0)
                         --row;
-                    if (row >= m_nFixedRows) {
+                    if (row >= m_fixedRows) {
                         next.row = row;
-                        next.col = m_nCols - 1;
+                        next.col = m_cols - 1;
                         wrapped = true;
                     }
                 } else {
@@ -186,19 +186,19 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
                 }
             } else {
                 int col = next.col - 1;
-                while (col >= m_nFixedCols && GetColumnWidth(col) == 0)
+                while (col >= m_fixedCols && GetColumnWidth(col) == 0)
                     --col;
-                if (col >= m_nFixedCols)
+                if (col >= m_fixedCols)
                     next.col = col;
             }
-        } else if (key == VK_TAB && next.col + 1 >= m_nCols) {
-            if (next.row < m_nRows - 1) {
+        } else if (key == VK_TAB && next.col + 1 >= m_cols) {
+            if (next.row < m_rows - 1) {
                 int row = next.row + 1;
-                while (row < m_nRows && GetRowHeight(row) == 0)
+                while (row < m_rows && GetRowHeight(row) == 0)
                     ++row;
-                if (row < m_nRows) {
+                if (row < m_rows) {
                     next.row = row;
-                    next.col = m_nFixedCols;
+                    next.col = m_fixedCols;
                     wrapped = true;
                 }
             } else {
@@ -206,17 +206,17 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
             }
         } else {
             int col = next.col + 1;
-            while (col < m_nCols && GetColumnWidth(col) == 0)
+            while (col < m_cols && GetColumnWidth(col) == 0)
                 ++col;
-            if (col < m_nCols)
+            if (col < m_cols)
                 next.col = col;
         }
         break;
     case VK_LEFT: {
         int col = next.col - 1;
-        while (col >= m_nFixedCols && GetColumnWidth(col) == 0)
+        while (col >= m_fixedCols && GetColumnWidth(col) == 0)
             --col;
-        if (col >= m_nFixedCols)
+        if (col >= m_fixedCols)
             next.col = col;
         break;
     }
@@ -225,9 +225,9 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
         OnVScroll(SB_PAGEDOWN);
         const CCellID after = GetTopLeftNonFixedCell();
         if (after == before)
-            next.row = m_nRows - 1;
+            next.row = m_rows - 1;
         else
-            next.row = std::min(m_nRows - 1, next.row + (after.row - before.row));
+            next.row = std::min(m_rows - 1, next.row + (after.row - before.row));
         break;
     }
     case VK_PRIOR: {
@@ -235,62 +235,62 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
         OnVScroll(SB_PAGEUP);
         const CCellID after = GetTopLeftNonFixedCell();
         if (after == before)
-            next.row = m_nFixedRows;
+            next.row = m_fixedRows;
         else
-            next.row = std::max(m_nFixedRows, next.row - (before.row - after.row));
+            next.row = std::max(m_fixedRows, next.row - (before.row - after.row));
         break;
     }
     case VK_HOME: {
         if (control) {
             OnVScroll(SB_TOP);
             OnHScroll(SB_TOP);
-            next.row = m_nFixedRows;
+            next.row = m_fixedRows;
         } else {
             OnHScroll(SB_TOP);
         }
-        int col = m_nFixedCols;
-        while (col < m_nCols - 1 && GetColumnWidth(col) == 0)
+        int col = m_fixedCols;
+        while (col < m_cols - 1 && GetColumnWidth(col) == 0)
             ++col;
         next.col = col;
         if (GetRowHeight(next.row) == 0)
-            next.row = firstRowFrom(next.row, 1, m_nRows - 1);
+            next.row = firstRowFrom(next.row, 1, m_rows - 1);
         break;
     }
     case VK_END: {
         if (control) {
             OnVScroll(SB_BOTTOM);
             OnHScroll(SB_BOTTOM);
-            next.row = m_nRows - 1;
+            next.row = m_rows - 1;
         } else {
             OnHScroll(SB_BOTTOM);
         }
-        int col = m_nCols - 1;
-        while (col > m_nFixedCols && GetColumnWidth(col) == 0)
+        int col = m_cols - 1;
+        while (col > m_fixedCols && GetColumnWidth(col) == 0)
             --col;
         next.col = col;
         if (GetRowHeight(next.row) == 0)
-            next.row = firstRowFrom(next.row, -1, m_nFixedRows);
+            next.row = firstRowFrom(next.row, -1, m_fixedRows);
         break;
     }
     case VK_F2:
-        BeginCellEdit(m_idCurrentCell.row, m_idCurrentCell.col, wxPoint(-1, -1), VK_LBUTTON);
+        BeginCellEdit(m_focusCell.row, m_focusCell.col, wxPoint(-1, -1), VK_LBUTTON);
         break;
     default:
         return false;
     }
 
-    if (next == m_idCurrentCell)
+    if (next == m_focusCell)
         return true;
 
-    if (m_MouseMode == 0) {
-        m_PrevSelectedCellMap.clear();
-        m_MouseMode = m_bListMode ? 3 : 4;
+    if (m_mouseMode == 0) {
+        m_prevSelectedCellMap.clear();
+        m_mouseMode = m_rowSelectionMode ? 3 : 4;
         if (!shift || key == VK_TAB)
-            m_SelectionStartCell = next;
+            m_selectionStartCell = next;
         SendMessageToParent(next.row, next.col, kGridNotifySelChanging);
         OnSelecting(next);
         SendMessageToParent(next.row, next.col, kGridNotifySelChanged);
-        m_MouseMode = 0;
+        m_mouseMode = 0;
     }
     SetFocusCell(next);
 
@@ -300,7 +300,7 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
             SetScrollPos32(SB_HORZ, 0);
         } else if (wrapped) {
             OnVScroll(SB_LINEUP);
-            SetScrollPos32(SB_HORZ, m_nHScrollMax);
+            SetScrollPos32(SB_HORZ, m_hScrollMax);
         } else if (key == VK_RIGHT || (key == VK_TAB && !shift)) {
             OnHScroll(SB_LINERIGHT);
         } else if (key == VK_LEFT || key == VK_TAB) {
@@ -318,17 +318,17 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
 }
 
 bool CGridCtrl::OnChar(UINT ch, UINT flags) {
-    if ((flags & MK_CONTROL) || m_MouseMode != 0 || ch == VK_ESCAPE || (ch == VK_TAB && m_bHandleTabKey))
+    if ((flags & MK_CONTROL) || m_mouseMode != 0 || ch == VK_ESCAPE || (ch == VK_TAB && m_handleTabKey))
         return false;
-    if (!IsValid(m_idCurrentCell))
+    if (!IsValid(m_focusCell))
         return false;
     // Backspace, Enter and Tab open the edit their own way; any other
     // character is typed into the new edit.
     const UINT first = (ch == VK_BACK || ch == VK_RETURN || ch == VK_TAB) ? ch : (ch | kTypedCharacterFlag);
     if (ch < 0x20 && first == (ch | kTypedCharacterFlag))
         return false;
-    BeginCellEdit(m_idCurrentCell.row, m_idCurrentCell.col, wxPoint(-1, -1), first);
-    return IsItemEditing(m_idCurrentCell.row, m_idCurrentCell.col);
+    BeginCellEdit(m_focusCell.row, m_focusCell.col, wxPoint(-1, -1), first);
+    return IsItemEditing(m_focusCell.row, m_focusCell.col);
 }
 
 // ---------------------------------------------------------------------------
@@ -342,8 +342,8 @@ BOOL CGridCtrl::mouseOverColumnResizeArea(const wxPoint& point) {
     if (!GetCellOrigin(cell, &origin))
         return FALSE;
     const int endX = origin.x + GetColumnWidth(cell.col);
-    return (point.x - origin.x < m_nResizeCaptureRange && cell.col != 0) ||
-           endX - point.x < m_nResizeCaptureRange;
+    return (point.x - origin.x < m_resizeCaptureRange && cell.col != 0) ||
+           endX - point.x < m_resizeCaptureRange;
 }
 
 BOOL CGridCtrl::mouseOverRowResizeArea(const wxPoint& point) {
@@ -354,151 +354,151 @@ BOOL CGridCtrl::mouseOverRowResizeArea(const wxPoint& point) {
     if (!GetCellOrigin(cell, &origin))
         return FALSE;
     const int endY = origin.y + GetRowHeight(cell.row);
-    return (point.y - origin.y < m_nResizeCaptureRange && cell.row != 0) ||
-           endY - point.y < m_nResizeCaptureRange;
+    return (point.y - origin.y < m_resizeCaptureRange && cell.row != 0) ||
+           endY - point.y < m_resizeCaptureRange;
 }
 
 void CGridCtrl::OnLButtonDown(UINT flags, wxPoint point) {
     const bool control = (flags & MK_CONTROL) != 0;
     if (HasWindow())
         SetFocus();
-    m_LeftClickDownPoint = point;
-    m_bLMouseButtonDown = TRUE;
-    m_LeftClickDownCell = GetCellFromPt(point);
-    if (!IsValid(m_LeftClickDownCell))
+    m_leftClickDownPoint = point;
+    m_leftButtonDown = TRUE;
+    m_leftClickDownCell = GetCellFromPt(point);
+    if (!IsValid(m_leftClickDownCell))
         return;
 
     if (!(flags & MK_SHIFT))
-        m_SelectionStartCell = m_LeftClickDownCell;
-    else if (!IsValid(m_SelectionStartCell))
-        m_SelectionStartCell = m_idCurrentCell;
+        m_selectionStartCell = m_leftClickDownCell;
+    else if (!IsValid(m_selectionStartCell))
+        m_selectionStartCell = m_focusCell;
 
     EndEditing();
-    CGridCellBase* cell = GetCell(m_LeftClickDownCell.row, m_LeftClickDownCell.col);
+    CGridCellBase* cell = GetCell(m_leftClickDownCell.row, m_leftClickDownCell.col);
     if (cell)
-        cell->OnClickDown(GetPointClicked(m_LeftClickDownCell.row, m_LeftClickDownCell.col, point));
+        cell->OnClickDown(GetPointClicked(m_leftClickDownCell.row, m_leftClickDownCell.col, point));
     GridRect rect;
-    const bool pressOnText = GetCellRect(m_LeftClickDownCell, &rect) && onText(cell, rect, point);
+    const bool pressOnText = GetCellRect(m_leftClickDownCell, &rect) && onText(cell, rect, point);
 
-    if (m_LeftClickDownCell == m_idCurrentCell && !control && pressOnText &&
-        IsCellEditable(m_LeftClickDownCell)) {
-        m_MouseMode = 10;
+    if (m_leftClickDownCell == m_focusCell && !control && pressOnText &&
+        IsCellEditable(m_leftClickDownCell)) {
+        m_mouseMode = 10;
         return;
     }
 
-    if (IsCellSelected(m_LeftClickDownCell)) {
-        SetFocusCell(m_LeftClickDownCell);
+    if (IsCellSelected(m_leftClickDownCell)) {
+        SetFocusCell(m_leftClickDownCell);
         if (control) {
-            if (m_bListMode)
-                SelectRows(m_LeftClickDownCell, TRUE, FALSE);
+            if (m_rowSelectionMode)
+                SelectRows(m_leftClickDownCell, TRUE, FALSE);
             else
-                SelectCells(m_LeftClickDownCell, TRUE, FALSE);
+                SelectCells(m_leftClickDownCell, TRUE, FALSE);
             return;
         }
-        if (m_bAllowDragAndDrop)
-            m_MouseMode = 11;
-    } else if (m_MouseMode != 6 && m_MouseMode != 8) {
-        const bool body = m_LeftClickDownCell.row >= m_nFixedRows && m_LeftClickDownCell.col >= m_nFixedCols;
-        SetFocusCell(body ? m_LeftClickDownCell : CCellID(-1, -1));
+        if (m_dragAndDrop)
+            m_mouseMode = 11;
+    } else if (m_mouseMode != 6 && m_mouseMode != 8) {
+        const bool body = m_leftClickDownCell.row >= m_fixedRows && m_leftClickDownCell.col >= m_fixedCols;
+        SetFocusCell(body ? m_leftClickDownCell : CCellID(-1, -1));
     }
 
     if (HasWindow() && !HasCapture())
         CaptureMouse();
-    if (m_MouseMode == 0) {
-        if (m_bAllowColumnResize && mouseOverColumnResizeArea(point)) {
+    if (m_mouseMode == 0) {
+        if (m_columnResize && mouseOverColumnResizeArea(point)) {
             SetCursor(wxCursor(wxCURSOR_SIZEWE));
-            m_MouseMode = 8;
-        } else if (m_bAllowRowResize && mouseOverRowResizeArea(point)) {
+            m_mouseMode = 8;
+        } else if (m_rowResize && mouseOverRowResizeArea(point)) {
             SetCursor(wxCursor(wxCURSOR_SIZENS));
-            m_MouseMode = 6;
+            m_mouseMode = 6;
         }
     }
 
-    if (m_MouseMode == 8) {
-        m_MouseMode = 9;
+    if (m_mouseMode == 8) {
+        m_mouseMode = 9;
         GridRect visible;
         GetVisibleNonFixedCellRange(&visible);
-        int col = m_LeftClickDownCell.col;
+        int col = m_leftClickDownCell.col;
         wxPoint origin;
-        const bool lastIsNarrow = GetColumnWidth(m_nCols - 1) < m_nResizeCaptureRange;
-        if (lastIsNarrow && std::abs(point.x - visible.right) < m_nResizeCaptureRange) {
-            col = m_nCols - 1;
-        } else if (GetCellOrigin(m_LeftClickDownCell, &origin) &&
-                   point.x - origin.x < m_nResizeCaptureRange && col > 0) {
+        const bool lastIsNarrow = GetColumnWidth(m_cols - 1) < m_resizeCaptureRange;
+        if (lastIsNarrow && std::abs(point.x - visible.right) < m_resizeCaptureRange) {
+            col = m_cols - 1;
+        } else if (GetCellOrigin(m_leftClickDownCell, &origin) && point.x - origin.x < m_resizeCaptureRange &&
+                   col > 0) {
             // On the left border: the column to its left is resized.
             --col;
         }
-        if (!m_bHiddenColUnhide)
+        if (!m_hiddenColumnsResizable)
             while (col >= 0 && GetColumnWidth(col) == 0)
                 --col;
         if (col < 0) {
-            m_MouseMode = 0;
+            m_mouseMode = 0;
         } else {
-            m_LeftClickDownCell.col = col;
+            m_leftClickDownCell.col = col;
             m_resizeLine = point.x;
             Refresh();
         }
-    } else if (m_MouseMode == 6) {
-        m_MouseMode = 7;
+    } else if (m_mouseMode == 6) {
+        m_mouseMode = 7;
         GridRect visible;
         GetVisibleNonFixedCellRange(&visible);
-        int row = m_LeftClickDownCell.row;
+        int row = m_leftClickDownCell.row;
         wxPoint origin;
-        const bool lastIsNarrow = GetRowHeight(m_nRows - 1) < m_nResizeCaptureRange;
-        if (lastIsNarrow && std::abs(point.y - visible.bottom) < m_nResizeCaptureRange) {
-            row = m_nRows - 1;
-        } else if (GetCellOrigin(m_LeftClickDownCell, &origin) &&
-                   point.y - origin.y < m_nResizeCaptureRange && row > 0) {
+        const bool lastIsNarrow = GetRowHeight(m_rows - 1) < m_resizeCaptureRange;
+        if (lastIsNarrow && std::abs(point.y - visible.bottom) < m_resizeCaptureRange) {
+            row = m_rows - 1;
+        } else if (GetCellOrigin(m_leftClickDownCell, &origin) && point.y - origin.y < m_resizeCaptureRange &&
+                   row > 0) {
             --row;
         }
-        if (!m_bHiddenRowUnhide)
+        if (!m_hiddenRowsResizable)
             while (row >= 0 && GetRowHeight(row) == 0)
                 --row;
         if (row < 0) {
-            m_MouseMode = 0;
+            m_mouseMode = 0;
         } else {
-            m_LeftClickDownCell.row = row;
+            m_leftClickDownCell.row = row;
             m_resizeLine = point.y;
             Refresh();
         }
-    } else if (m_MouseMode != 11) {
-        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, kGridNotifySelChanging);
-        m_PrevSelectedCellMap.clear();
+    } else if (m_mouseMode != 11) {
+        SendMessageToParent(m_leftClickDownCell.row, m_leftClickDownCell.col, kGridNotifySelChanging);
+        m_prevSelectedCellMap.clear();
         if (control)
-            m_PrevSelectedCellMap = m_SelectedCellMap;
-        if (m_LeftClickDownCell.row < m_nFixedRows) {
-            OnFixedRowClick(m_LeftClickDownCell);
-        } else if (m_LeftClickDownCell.col < m_nFixedCols) {
-            OnFixedColumnClick(m_LeftClickDownCell);
+            m_prevSelectedCellMap = m_selectedCellMap;
+        if (m_leftClickDownCell.row < m_fixedRows) {
+            OnFixedRowClick(m_leftClickDownCell);
+        } else if (m_leftClickDownCell.col < m_fixedCols) {
+            OnFixedColumnClick(m_leftClickDownCell);
         } else {
-            m_MouseMode = m_bListMode ? 3 : 4;
-            OnSelecting(m_LeftClickDownCell);
+            m_mouseMode = m_rowSelectionMode ? 3 : 4;
+            OnSelecting(m_leftClickDownCell);
             if (HasWindow()) {
                 if (!m_timer)
                     m_timer = std::make_unique<wxTimer>(this, kAutoScrollTimerId);
-                m_timer->Start(m_nAutoScrollPeriod);
+                m_timer->Start(m_autoScrollPeriod);
             }
         }
     }
-    m_LastMousePoint = point;
+    m_lastMousePoint = point;
 }
 
 void CGridCtrl::OnMouseMove(UINT /*flags*/, wxPoint point) {
     const GridRect client = clientRect();
-    if (!client.PtInRect(point) && m_MouseMode != 12)
+    if (!client.PtInRect(point) && m_mouseMode != 12)
         return;
 
-    if (m_bLMouseButtonDown && m_MouseMode != 0) {
-        if (IsValid(m_LeftClickDownCell)) {
-            switch (m_MouseMode) {
+    if (m_leftButtonDown && m_mouseMode != 0) {
+        if (IsValid(m_leftClickDownCell)) {
+            switch (m_mouseMode) {
             case 2:
             case 3:
             case 4: {
                 const CCellID cell = GetCellFromPt(point);
-                if (!IsValid(cell) || cell == m_idCurrentCell)
+                if (!IsValid(cell) || cell == m_focusCell)
                     break;
                 OnSelecting(cell);
-                if (!(m_MouseMode == 4 && (cell.row < m_nFixedRows || cell.col < m_nFixedCols)))
+                if (!(m_mouseMode == 4 && (cell.row < m_fixedRows || cell.col < m_fixedCols)))
                     SetFocusCell(cell);
                 break;
             }
@@ -512,49 +512,49 @@ void CGridCtrl::OnMouseMove(UINT /*flags*/, wxPoint point) {
                 break;
             case 10:
             case 11:
-                m_MouseMode = 11;
+                m_mouseMode = 11;
                 StartDrag();
                 break;
             default:
                 break;
             }
         }
-        m_LastMousePoint = point;
+        m_lastMousePoint = point;
         return;
     }
 
-    if (m_bAllowColumnResize && mouseOverColumnResizeArea(point)) {
-        if (m_MouseMode != 8 && HasWindow())
+    if (m_columnResize && mouseOverColumnResizeArea(point)) {
+        if (m_mouseMode != 8 && HasWindow())
             SetCursor(wxCursor(wxCURSOR_SIZEWE));
-        m_MouseMode = 8;
-    } else if (m_bAllowRowResize && mouseOverRowResizeArea(point)) {
-        if (m_MouseMode != 6 && HasWindow())
+        m_mouseMode = 8;
+    } else if (m_rowResize && mouseOverRowResizeArea(point)) {
+        if (m_mouseMode != 6 && HasWindow())
             SetCursor(wxCursor(wxCURSOR_SIZENS));
-        m_MouseMode = 6;
-    } else if (m_MouseMode != 0) {
+        m_mouseMode = 6;
+    } else if (m_mouseMode != 0) {
         if (HasWindow())
             SetCursor(wxCursor(wxCURSOR_ARROW));
-        m_MouseMode = 0;
+        m_mouseMode = 0;
     }
-    if (m_MouseMode == 6 || m_MouseMode == 8) {
-        m_LastMousePoint = point;
+    if (m_mouseMode == 6 || m_mouseMode == 8) {
+        m_lastMousePoint = point;
         return;
     }
-    if (!m_bVirtualMode || m_bTitleTips) {
+    if (!m_virtualMode || m_titleTips) {
         const CCellID cell = GetCellFromPt(point);
         if (IsValid(cell)) {
             if (CGridCellBase* gridCell = GetCell(cell.row, cell.col))
                 gridCell->OnMouseOver();
-            if (m_bTitleTips)
+            if (m_titleTips)
                 showTitleTip(cell);
         }
     }
-    m_LastMousePoint = point;
+    m_lastMousePoint = point;
 }
 
 void CGridCtrl::showTitleTip(const CCellID& cell) {
     CGridCellBase* gridCell = GetCell(cell.row, cell.col);
-    if (!m_pTitleTip || !gridCell)
+    if (!m_titleTip || !gridCell)
         return;
     const CString tip = gridCell->GetTipText();
     if (tip.IsEmpty() || gridCell->IsEditing())
@@ -565,42 +565,43 @@ void CGridCtrl::showTitleTip(const CCellID& cell) {
     GridRect textRect = cellRect;
     if (!gridCell->GetTipTextRect(textRect))
         return;
-    m_pTitleTip->Show(textRect, tip, 0, &cellRect, gridCell->GetFont(), m_crTTipFgClr, m_crTTipBackClr);
+    m_titleTip->Show(textRect, tip, 0, &cellRect, gridCell->GetFont(), m_titleTipTextColour,
+                     m_titleTipBackColour);
 }
 
 void CGridCtrl::OnLButtonUp(UINT /*flags*/, wxPoint point) {
-    m_bLMouseButtonDown = FALSE;
+    m_leftButtonDown = FALSE;
     if (HasWindow() && HasCapture()) {
         ReleaseMouse();
         if (m_timer)
             m_timer->Stop();
     }
-    const CCellID focus = m_idCurrentCell;
-    switch (m_MouseMode) {
+    const CCellID focus = m_focusCell;
+    switch (m_mouseMode) {
     case 10:
         BeginCellEdit(focus.row, focus.col, GetPointClicked(focus.row, focus.col, point), VK_LBUTTON);
         break;
     case 11:
         if (CGridCellBase* cell = GetCell(focus.row, focus.col))
             cell->OnClick(GetPointClicked(focus.row, focus.col, point));
-        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, kGridNotifyClick);
-        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, kGridNotifySelChanging);
+        SendMessageToParent(m_leftClickDownCell.row, m_leftClickDownCell.col, kGridNotifyClick);
+        SendMessageToParent(m_leftClickDownCell.row, m_leftClickDownCell.col, kGridNotifySelChanging);
         ResetSelectedRange();
-        SendMessageToParent(m_idCurrentCell.row, m_idCurrentCell.col, kGridNotifySelChanged);
+        SendMessageToParent(m_focusCell.row, m_focusCell.col, kGridNotifySelChanged);
         break;
     case 9:
     case 7: {
-        const bool columns = m_MouseMode == 9;
+        const bool columns = m_mouseMode == 9;
         m_resizeLine = -1;
         wxPoint origin;
-        if (point != m_LeftClickDownPoint && point != wxPoint(0, 0) &&
-            GetCellOrigin(m_LeftClickDownCell, &origin)) {
+        if (point != m_leftClickDownPoint && point != wxPoint(0, 0) &&
+            GetCellOrigin(m_leftClickDownCell, &origin)) {
             if (columns) {
-                const int width = std::max(point.x - origin.x, m_bAllowColHide ? 0 : 1);
-                SetColumnWidth(m_LeftClickDownCell.col, width);
+                const int width = std::max(point.x - origin.x, m_zeroWidthAllowed ? 0 : 1);
+                SetColumnWidth(m_leftClickDownCell.col, width);
             } else {
-                const int height = std::max(point.y - origin.y, m_bAllowRowHide ? 0 : 1);
-                SetRowHeight(m_LeftClickDownCell.row, height);
+                const int height = std::max(point.y - origin.y, m_zeroHeightAllowed ? 0 : 1);
+                SetRowHeight(m_leftClickDownCell.row, height);
             }
             ResetScrollBars();
         }
@@ -611,13 +612,13 @@ void CGridCtrl::OnLButtonUp(UINT /*flags*/, wxPoint point) {
         SendMessageToParent(focus.row, focus.col, kGridNotifySelChanged);
         if (CGridCellBase* cell = GetCell(focus.row, focus.col))
             cell->OnClick(GetPointClicked(focus.row, focus.col, point));
-        SendMessageToParent(m_LeftClickDownCell.row, m_LeftClickDownCell.col, kGridNotifyClick);
+        SendMessageToParent(m_leftClickDownCell.row, m_leftClickDownCell.col, kGridNotifyClick);
         break;
     }
-    m_MouseMode = 0;
+    m_mouseMode = 0;
     if (HasWindow())
         SetCursor(wxCursor(wxCURSOR_ARROW));
-    if (IsValid(m_LeftClickDownCell) && HasWindow() && GetParent()) {
+    if (IsValid(m_leftClickDownCell) && HasWindow() && GetParent()) {
         auto* command = new wxCommandEvent(wxEVT_GRIDCTRL_COMMAND, GetId());
         command->SetEventObject(this);
         GetParent()->GetEventHandler()->QueueEvent(command);
@@ -629,29 +630,29 @@ void CGridCtrl::OnLButtonDblClk(UINT /*flags*/, wxPoint point) {
     if (!IsValid(cell))
         return;
     wxPoint origin;
-    if (m_MouseMode == 8) {
+    if (m_mouseMode == 8) {
         int col = cell.col;
-        if (GetCellOrigin(cell, &origin) && point.x - origin.x < m_nResizeCaptureRange && col > 0)
+        if (GetCellOrigin(cell, &origin) && point.x - origin.x < m_resizeCaptureRange && col > 0)
             --col;
         while (col > 0 && GetColumnWidth(col) == 0)
             --col;
-        AutoSizeColumn(col, m_nAutoSizeColumnStyle, TRUE);
+        AutoSizeColumn(col, m_autoSizeStyle, TRUE);
         Refresh();
-    } else if (m_MouseMode == 6) {
+    } else if (m_mouseMode == 6) {
         int row = cell.row;
-        if (GetCellOrigin(cell, &origin) && point.y - origin.y < m_nResizeCaptureRange && row > 0)
+        if (GetCellOrigin(cell, &origin) && point.y - origin.y < m_resizeCaptureRange && row > 0)
             --row;
         while (row > 0 && GetRowHeight(row) == 0)
             --row;
         AutoSizeRow(row, TRUE);
         Refresh();
-    } else if (m_MouseMode == 0) {
+    } else if (m_mouseMode == 0) {
         CGridCellBase* gridCell = GetCell(cell.row, cell.col);
         GridRect rect;
         const wxPoint relative = GetPointClicked(cell.row, cell.col, point);
         if (GetCellRect(cell, &rect) && onText(gridCell, rect, point)) {
-            const bool body = cell.row >= m_nFixedRows && cell.col >= m_nFixedCols;
-            if (body && (IsValid(m_LeftClickDownCell) || m_bListMode))
+            const bool body = cell.row >= m_fixedRows && cell.col >= m_fixedCols;
+            if (body && (IsValid(m_leftClickDownCell) || m_rowSelectionMode))
                 BeginCellEdit(cell.row, cell.col, relative, VK_LBUTTON);
         }
         if (gridCell)
@@ -668,7 +669,7 @@ void CGridCtrl::OnRButtonUp(UINT /*flags*/, wxPoint point) {
         return;
     }
     SetFocusCell(-1, -1);
-    SetFocusCell(std::max(cell.row, m_nFixedRows), std::max(cell.col, m_nFixedCols));
+    SetFocusCell(std::max(cell.row, m_fixedRows), std::max(cell.col, m_fixedCols));
     if (CGridCellBase* gridCell = GetCell(cell.row, cell.col))
         gridCell->OnRClick(GetPointClicked(cell.row, cell.col, point));
     SendMessageToParent(cell.row, cell.col, kGridNotifyRightClick);
@@ -708,20 +709,20 @@ void CGridCtrl::OnTimer(int id) {
 void CGridCtrl::OnCaptureChanged() {
     if (m_timer)
         m_timer->Stop();
-    if (m_MouseMode == 12)
-        m_MouseMode = 0;
+    if (m_mouseMode == 12)
+        m_mouseMode = 0;
 }
 
 void CGridCtrl::OnSetCursor() {
-    if (!HasWindow() || m_MouseMode == 12)
+    if (!HasWindow() || m_mouseMode == 12)
         return;
-    if (m_MouseMode == 6) {
+    if (m_mouseMode == 6) {
         SetCursor(wxCursor(wxCURSOR_SIZENS));
-    } else if (m_MouseMode == 8) {
+    } else if (m_mouseMode == 8) {
         SetCursor(wxCursor(wxCURSOR_SIZEWE));
     } else {
-        const CCellID cell = GetCellFromPt(m_LastMousePoint);
-        CGridCellBase* gridCell = m_bVirtualMode ? nullptr : GetCell(cell.row, cell.col);
+        const CCellID cell = GetCellFromPt(m_lastMousePoint);
+        CGridCellBase* gridCell = m_virtualMode ? nullptr : GetCell(cell.row, cell.col);
         if (gridCell)
             gridCell->OnSetCursor();
         else
@@ -816,7 +817,7 @@ void CGridCtrl::onUpdateMenu(wxUpdateUIEvent& event) {
         break;
     case wxID_PASTE: {
         bool text = false;
-        if (IsValid(m_idCurrentCell) && IsCellEditable(m_idCurrentCell) && wxTheClipboard->Open()) {
+        if (IsValid(m_focusCell) && IsCellEditable(m_focusCell) && wxTheClipboard->Open()) {
             text = wxTheClipboard->IsSupported(wxDF_TEXT) || wxTheClipboard->IsSupported(wxDF_UNICODETEXT);
             wxTheClipboard->Close();
         }
@@ -824,7 +825,7 @@ void CGridCtrl::onUpdateMenu(wxUpdateUIEvent& event) {
         break;
     }
     case wxID_SELECTALL:
-        event.Enable(m_bEnableSelection);
+        event.Enable(m_selectionEnabled);
         break;
     default:
         event.Skip();

@@ -26,7 +26,7 @@ void CGridCtrl::onPaint(wxPaintEvent&) {
     // Painting into an off-screen bitmap first keeps the window from ever
     // showing a half-painted state.
     std::unique_ptr<wxDC> dc;
-    if (m_bDoubleBuffer)
+    if (m_doubleBuffer)
         dc = std::make_unique<wxBufferedPaintDC>(this);
     else
         dc = std::make_unique<wxPaintDC>(this);
@@ -46,7 +46,7 @@ void CGridCtrl::OnDraw(wxDC& dc) {
         const wxSize size = dc.GetSize();
         clip = GridRect{0, 0, size.x, size.y};
     }
-    if (!m_bAllowDraw || clip.IsRectEmpty())
+    if (!m_allowDraw || clip.IsRectEmpty())
         return;
 
     const int fixedWidth = GetFixedColumnWidth();
@@ -69,21 +69,21 @@ void CGridCtrl::OnDraw(wxDC& dc) {
         fill(dc, std::max(body.left, fixedWidth), std::max(body.top, fixedHeight), body.right, body.bottom,
              m_cellDefault->GetBackColor());
     if (V.right < C.right)
-        fill(dc, V.right, C.top, C.right, C.bottom, m_crWindowColour);
+        fill(dc, V.right, C.top, C.right, C.bottom, m_backgroundColour);
     if (V.bottom < C.bottom && C.left < V.right)
-        fill(dc, C.left, V.bottom, V.right, C.bottom, m_crWindowColour);
+        fill(dc, C.left, V.bottom, V.right, C.bottom, m_backgroundColour);
 
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         SendCacheHintToParent(visible);
-    drawCells(dc, 0, m_nFixedRows - 1, 0, 0, m_nFixedCols - 1, 0, clip, false);
-    drawCells(dc, visible.minRow, visible.maxRow, fixedHeight, 0, m_nFixedCols - 1, 0, clip, true);
-    drawCells(dc, 0, m_nFixedRows - 1, 0, visible.minCol, visible.maxCol, fixedWidth, clip, true);
+    drawCells(dc, 0, m_fixedRows - 1, 0, 0, m_fixedCols - 1, 0, clip, false);
+    drawCells(dc, visible.minRow, visible.maxRow, fixedHeight, 0, m_fixedCols - 1, 0, clip, true);
+    drawCells(dc, 0, m_fixedRows - 1, 0, visible.minCol, visible.maxCol, fixedWidth, clip, true);
     drawCells(dc, visible.minRow, visible.maxRow, fixedHeight, visible.minCol, visible.maxCol, fixedWidth,
               clip, true);
 
     // Grid lines of the body; the fixed cells draw their own edges.
-    dc.SetPen(wxPen(gridsystem::toWx(m_crGridLineColour), 1));
-    if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH) {
+    dc.SetPen(wxPen(gridsystem::toWx(m_gridLineColour), 1));
+    if (m_gridLines == GVL_VERT || m_gridLines == GVL_BOTH) {
         int x = fixedWidth;
         for (int col = visible.minCol; col <= visible.maxCol; ++col) {
             const int width = GetColumnWidth(col);
@@ -93,7 +93,7 @@ void CGridCtrl::OnDraw(wxDC& dc) {
             dc.DrawLine(x - 1, fixedHeight, x - 1, V.bottom);
         }
     }
-    if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH) {
+    if (m_gridLines == GVL_HORZ || m_gridLines == GVL_BOTH) {
         int y = fixedHeight;
         for (int row = visible.minRow; row <= visible.maxRow; ++row) {
             const int height = GetRowHeight(row);
@@ -103,7 +103,7 @@ void CGridCtrl::OnDraw(wxDC& dc) {
             dc.DrawLine(fixedWidth, y - 1, V.right, y - 1);
         }
     }
-    if (m_bVirtualMode)
+    if (m_virtualMode)
         SendCacheHintToParent(CCellRange());
 }
 
@@ -143,19 +143,19 @@ void CGridCtrl::drawCells(wxDC& dc, int firstRow, int lastRow, int y0, int first
 }
 
 void CGridCtrl::drawResizeLine(wxDC& dc) {
-    if (m_resizeLine < 0 || (m_MouseMode != 7 && m_MouseMode != 9))
+    if (m_resizeLine < 0 || (m_mouseMode != 7 && m_mouseMode != 9))
         return;
     const GridRect client = clientRect();
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(*wxBLACK_BRUSH);
-    if (m_MouseMode == 9)
+    if (m_mouseMode == 9)
         dc.DrawRectangle(m_resizeLine, 0, 2, client.bottom);
     else
         dc.DrawRectangle(0, m_resizeLine, client.right, 2);
 }
 
 BOOL CGridCtrl::RedrawCell(int row, int col, wxDC* dc) {
-    if (!m_bAllowDraw || !IsCellVisible(row, col))
+    if (!m_allowDraw || !IsCellVisible(row, col))
         return FALSE;
     GridRect rect;
     if (!GetCellRect(row, col, &rect))
@@ -166,15 +166,15 @@ BOOL CGridCtrl::RedrawCell(int row, int col, wxDC* dc) {
         return TRUE;
     }
     CGridCellBase* cell = GetCell(row, col);
-    if (row >= m_nFixedRows && col >= m_nFixedCols) {
+    if (row >= m_fixedRows && col >= m_fixedCols) {
         if (cell) {
             cell->SetCoords(row, col);
             cell->Draw(*dc, row, col, rect, TRUE);
         }
-        dc->SetPen(wxPen(gridsystem::toWx(m_crGridLineColour), 1));
-        if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH)
+        dc->SetPen(wxPen(gridsystem::toWx(m_gridLineColour), 1));
+        if (m_gridLines == GVL_HORZ || m_gridLines == GVL_BOTH)
             dc->DrawLine(rect.left, rect.bottom, rect.right + 1, rect.bottom);
-        if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH)
+        if (m_gridLines == GVL_VERT || m_gridLines == GVL_BOTH)
             dc->DrawLine(rect.right, rect.top, rect.right, rect.bottom + 1);
     } else if (cell) {
         cell->SetCoords(row, col);
@@ -184,7 +184,7 @@ BOOL CGridCtrl::RedrawCell(int row, int col, wxDC* dc) {
 }
 
 BOOL CGridCtrl::InvalidateCellRect(int row, int col) {
-    if (!HasWindow() || !m_bAllowDraw || !IsValid(row, col) || !IsCellVisible(row, col))
+    if (!HasWindow() || !m_allowDraw || !IsValid(row, col) || !IsCellVisible(row, col))
         return FALSE;
     GridRect rect;
     if (!GetCellRect(row, col, &rect))

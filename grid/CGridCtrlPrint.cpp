@@ -24,15 +24,15 @@ const char* const kCharacterSample = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOP
 
 void CGridCtrl::SetPrintMarginInfo(int header, int footer, int left, int right, int gap) {
     if (header >= 0)
-        m_nHeaderHeight = header;
+        m_headerLines = header;
     if (footer >= 0)
-        m_nFooterHeight = footer;
+        m_footerLines = footer;
     if (left >= 0)
-        m_nLeftMargin = left;
+        m_leftMargin = left;
     if (right >= 0)
-        m_nRightMargin = right;
+        m_rightMargin = right;
     if (gap >= 0)
-        m_nGap = gap;
+        m_gap = gap;
 }
 
 std::vector<int> CGridCtrl::PaginateSpans(const std::vector<int>& sizes, int available) {
@@ -54,8 +54,8 @@ std::vector<int> CGridCtrl::PaginateSpans(const std::vector<int>& sizes, int ava
 }
 
 void CGridCtrl::startPrintFont(wxDC& dc) {
-    if (m_PrinterFont)
-        dc.SetFont(*m_PrinterFont);
+    if (m_printerFont)
+        dc.SetFont(*m_printerFont);
 }
 
 void CGridCtrl::OnBeginPrinting(wxDC* dc, CPrintInfo* info) {
@@ -67,112 +67,110 @@ void CGridCtrl::OnBeginPrinting(wxDC* dc, CPrintInfo* info) {
     GridDCState state(*dc);
     dc->SetUserScale(1, 1);
     dc->SetLogicalOrigin(0, 0);
-    m_PrinterFont = std::make_unique<wxFont>(wxFontInfo(wxSize(0, 10)).FaceName("Arial"));
-    dc->SetFont(*m_PrinterFont);
+    m_printerFont = std::make_unique<wxFont>(wxFontInfo(wxSize(0, 10)).FaceName("Arial"));
+    dc->SetFont(*m_printerFont);
     const wxSize sample = dc->GetTextExtent(wxString(kCharacterSample).Left(52));
-    m_CharSize = wxSize(std::max(1, sample.x / 52), std::max(1, sample.y));
+    m_charSize = wxSize(std::max(1, sample.x / 52), std::max(1, sample.y));
 
     const wxSize device = dc->GetSize();
-    m_nDeviceWidth = std::max(1, device.x);
-    m_nDeviceHeight = std::max(1, device.y);
-    const int marginWidth = m_CharSize.x * (m_nLeftMargin + m_nRightMargin);
-    if (m_bPageAccuratePrinting) {
-        m_nPageWidth = m_nDeviceWidth * screenPpi.x / std::max(1, printerPpi.x) * 3 / 4;
-        m_nPageHeight = m_nDeviceHeight * screenPpi.y / std::max(1, printerPpi.y) * 3 / 4;
+    m_deviceWidth = std::max(1, device.x);
+    m_deviceHeight = std::max(1, device.y);
+    const int marginWidth = m_charSize.x * (m_leftMargin + m_rightMargin);
+    if (m_pageAccuratePrinting) {
+        m_pageWidth = m_deviceWidth * screenPpi.x / std::max(1, printerPpi.x) * 3 / 4;
+        m_pageHeight = m_deviceHeight * screenPpi.y / std::max(1, printerPpi.y) * 3 / 4;
     } else {
         // The whole width of the grid is fitted to the paper.
-        m_nPageWidth = marginWidth + GetVirtualWidth();
-        m_nPageHeight =
-            static_cast<int>(static_cast<long long>(m_nPageWidth) * m_nDeviceHeight / m_nDeviceWidth);
+        m_pageWidth = marginWidth + GetVirtualWidth();
+        m_pageHeight = static_cast<int>(static_cast<long long>(m_pageWidth) * m_deviceHeight / m_deviceWidth);
     }
-    m_nBodyHeight =
-        m_nPageHeight - (m_nHeaderHeight + m_nFooterHeight + 2 * m_nGap) * m_CharSize.y - GetFixedRowHeight();
-    m_nBodyWidth = m_nPageWidth - GetFixedColumnWidth() - marginWidth;
+    m_bodyHeight =
+        m_pageHeight - (m_headerLines + m_footerLines + 2 * m_gap) * m_charSize.y - GetFixedRowHeight();
+    m_bodyWidth = m_pageWidth - GetFixedColumnWidth() - marginWidth;
     computePrintPages();
-    info->m_nMaxPage = m_nPageMultiplier * m_nPagesAcross;
-    info->m_nCurPage = 1;
+    info->m_maxPage = m_pagesDown * m_pagesAcross;
+    info->m_currentPage = 1;
 }
 
 void CGridCtrl::computePrintPages() {
     std::vector<int> heights;
-    for (int row = m_nFixedRows; row < m_nRows; ++row)
+    for (int row = m_fixedRows; row < m_rows; ++row)
         heights.push_back(GetRowHeight(row));
-    m_printRowStarts = PaginateSpans(heights, m_nBodyHeight);
-    m_nPageMultiplier = static_cast<int>(m_printRowStarts.size());
-    if (m_bPageAccuratePrinting) {
+    m_printRowStarts = PaginateSpans(heights, m_bodyHeight);
+    m_pagesDown = static_cast<int>(m_printRowStarts.size());
+    if (m_pageAccuratePrinting) {
         std::vector<int> widths;
-        for (int col = m_nFixedCols; col < m_nCols; ++col)
+        for (int col = m_fixedCols; col < m_cols; ++col)
             widths.push_back(GetColumnWidth(col));
-        m_printColStarts = PaginateSpans(widths, m_nBodyWidth);
+        m_printColStarts = PaginateSpans(widths, m_bodyWidth);
     } else {
         m_printColStarts = {0};
     }
-    m_nPagesAcross = static_cast<int>(m_printColStarts.size());
+    m_pagesAcross = static_cast<int>(m_printColStarts.size());
 }
 
 void CGridCtrl::OnPrint(wxDC* dc, CPrintInfo* info) {
-    if (!dc || !info || m_nPageWidth <= 0 || m_nPageHeight <= 0)
+    if (!dc || !info || m_pageWidth <= 0 || m_pageHeight <= 0)
         return;
-    const int page = info->m_nCurPage;
-    const int pageRow = (page - 1) / m_nPagesAcross;
-    const int pageCol = (page - 1) % m_nPagesAcross;
-    if (page < 1 || pageRow >= m_nPageMultiplier)
+    const int page = info->m_currentPage;
+    const int pageRow = (page - 1) / m_pagesAcross;
+    const int pageCol = (page - 1) % m_pagesAcross;
+    if (page < 1 || pageRow >= m_pagesDown)
         return;
 
     GridDCState state(*dc);
     startPrintFont(*dc);
     const wxSize device = dc->GetSize();
-    dc->SetUserScale(static_cast<double>(device.x) / m_nPageWidth,
-                     static_cast<double>(device.y) / m_nPageHeight);
-    const int left = m_nLeftMargin * m_CharSize.x;
-    const int headerHeight = m_CharSize.y * m_nHeaderHeight;
+    dc->SetUserScale(static_cast<double>(device.x) / m_pageWidth,
+                     static_cast<double>(device.y) / m_pageHeight);
+    const int left = m_leftMargin * m_charSize.x;
+    const int headerHeight = m_charSize.y * m_headerLines;
     const int fixedWidth = GetFixedColumnWidth();
     const int fixedHeight = GetFixedRowHeight();
 
     dc->SetLogicalOrigin(-left, 0);
-    info->m_rectDraw =
-        GridRect{0, 0, m_nPageWidth - (m_nLeftMargin + m_nRightMargin) * m_CharSize.x, headerHeight};
+    info->m_drawRect =
+        GridRect{0, 0, m_pageWidth - (m_leftMargin + m_rightMargin) * m_charSize.x, headerHeight};
     PrintPageHeader(*dc, info);
 
-    const int gridTop = headerHeight + m_nGap * m_CharSize.y;
-    m_nPrintFirstRow = m_nFixedRows + m_printRowStarts[pageRow];
-    m_nPrintFirstCol = m_nFixedCols + m_printColStarts[pageCol];
-    const int rowEnd =
-        pageRow + 1 < m_nPageMultiplier ? m_nFixedRows + m_printRowStarts[pageRow + 1] : m_nRows;
-    const int colEnd = pageCol + 1 < m_nPagesAcross ? m_nFixedCols + m_printColStarts[pageCol + 1] : m_nCols;
+    const int gridTop = headerHeight + m_gap * m_charSize.y;
+    m_printFirstRow = m_fixedRows + m_printRowStarts[pageRow];
+    m_printFirstCol = m_fixedCols + m_printColStarts[pageCol];
+    const int rowEnd = pageRow + 1 < m_pagesDown ? m_fixedRows + m_printRowStarts[pageRow + 1] : m_rows;
+    const int colEnd = pageCol + 1 < m_pagesAcross ? m_fixedCols + m_printColStarts[pageCol + 1] : m_cols;
 
     dc->SetLogicalOrigin(-left, -(gridTop + fixedHeight));
     PrintFixedColumns(*dc, info);
     dc->SetLogicalOrigin(-left, -gridTop);
-    m_nBodyWidth += fixedWidth;
+    m_bodyWidth += fixedWidth;
     PrintHeaderRows(*dc, info);
-    m_nBodyWidth -= fixedWidth;
+    m_bodyWidth -= fixedWidth;
 
     // Body: the rows and columns of this page. The first row and column of
     // a page are printed even when they are longer than the page, clipped.
     dc->SetLogicalOrigin(-(left + fixedWidth), -(gridTop + fixedHeight));
     {
-        wxDCClipper clip(*dc, wxRect(0, 0, m_nBodyWidth + 1, m_nBodyHeight + 1));
+        wxDCClipper clip(*dc, wxRect(0, 0, m_bodyWidth + 1, m_bodyHeight + 1));
         GridRect rect;
         rect.bottom = -1;
-        for (int row = m_nPrintFirstRow; row < rowEnd; ++row) {
+        for (int row = m_printFirstRow; row < rowEnd; ++row) {
             rect.top = rect.bottom + 1;
             rect.bottom = rect.top + GetRowHeight(row) - 1;
-            if (row > m_nPrintFirstRow && rect.bottom > m_nBodyHeight)
+            if (row > m_printFirstRow && rect.bottom > m_bodyHeight)
                 break;
             rect.right = -1;
-            for (int col = m_nPrintFirstCol; col < colEnd; ++col) {
+            for (int col = m_printFirstCol; col < colEnd; ++col) {
                 rect.left = rect.right + 1;
                 rect.right = rect.left + GetColumnWidth(col) - 1;
-                if (col > m_nPrintFirstCol && rect.right > m_nBodyWidth)
+                if (col > m_printFirstCol && rect.right > m_bodyWidth)
                     break;
-                printBodyCell(*dc, row, col, rect, row == m_nPrintFirstRow);
+                printBodyCell(*dc, row, col, rect, row == m_printFirstRow);
             }
         }
     }
 
-    dc->SetLogicalOrigin(-left, -(m_nPageHeight - m_CharSize.y * m_nFooterHeight));
-    info->m_rectDraw.bottom = m_CharSize.y * m_nFooterHeight;
+    dc->SetLogicalOrigin(-left, -(m_pageHeight - m_charSize.y * m_footerLines));
+    info->m_drawRect.bottom = m_charSize.y * m_footerLines;
     PrintPageFooter(*dc, info);
     dc->SetLogicalOrigin(0, 0);
     dc->SetUserScale(1, 1);
@@ -182,12 +180,12 @@ void CGridCtrl::printBodyCell(wxDC& dc, int row, int col, const GridRect& rect, 
     if (CGridCellBase* cell = GetCell(row, col))
         cell->PrintCell(dc, row, col, rect);
     dc.SetPen(*wxBLACK_PEN);
-    if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH) {
+    if (m_gridLines == GVL_HORZ || m_gridLines == GVL_BOTH) {
         dc.DrawLine(rect.left - (col > 0 ? 1 : 0), rect.bottom, rect.right + 1, rect.bottom);
         if (row == 0)
             dc.DrawLine(rect.left, rect.top, rect.right + 1, rect.top);
     }
-    if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH) {
+    if (m_gridLines == GVL_VERT || m_gridLines == GVL_BOTH) {
         dc.DrawLine(rect.right, rect.top - (firstPrintedRow ? 0 : 1), rect.right, rect.bottom + 1);
         if (col == 0)
             dc.DrawLine(rect.left, rect.top, rect.left, rect.bottom + 1);
@@ -198,7 +196,7 @@ void CGridCtrl::PrintRowSpan(int firstCol, int endCol, int row, GridRect& rect, 
     for (int col = firstCol; col < endCol; ++col) {
         rect.left = rect.right + 1;
         rect.right = rect.left + GetColumnWidth(col) - 1;
-        if (rect.right > m_nBodyWidth)
+        if (rect.right > m_bodyWidth)
             break;
         if (leftEdge && col == firstCol) {
             dc.SetPen(*wxBLACK_PEN);
@@ -213,13 +211,13 @@ void CGridCtrl::PrintHeaderRows(wxDC& dc, CPrintInfo*) {
     startPrintFont(dc);
     GridRect rect;
     rect.bottom = -1;
-    for (int row = 0; row < m_nFixedRows; ++row) {
+    for (int row = 0; row < m_fixedRows; ++row) {
         rect.top = rect.bottom + 1;
         rect.bottom = rect.top + GetRowHeight(row) - 1;
         rect.right = -1;
         BOOL leftEdge = TRUE;
-        PrintRowSpan(0, m_nFixedCols, row, rect, dc, leftEdge);
-        PrintRowSpan(m_nPrintFirstCol, m_nCols, row, rect, dc, leftEdge);
+        PrintRowSpan(0, m_fixedCols, row, rect, dc, leftEdge);
+        PrintRowSpan(m_printFirstCol, m_cols, row, rect, dc, leftEdge);
     }
 }
 
@@ -227,23 +225,23 @@ void CGridCtrl::PrintFixedColumns(wxDC& dc, CPrintInfo*) {
     startPrintFont(dc);
     const int rowEnd = [this] {
         for (size_t i = 0; i + 1 < m_printRowStarts.size(); ++i)
-            if (m_nFixedRows + m_printRowStarts[i] == m_nPrintFirstRow)
-                return m_nFixedRows + m_printRowStarts[i + 1];
-        return m_nRows;
+            if (m_fixedRows + m_printRowStarts[i] == m_printFirstRow)
+                return m_fixedRows + m_printRowStarts[i + 1];
+        return m_rows;
     }();
-    wxDCClipper clip(dc, wxRect(0, 0, GetFixedColumnWidth() + 1, m_nBodyHeight + 1));
+    wxDCClipper clip(dc, wxRect(0, 0, GetFixedColumnWidth() + 1, m_bodyHeight + 1));
     GridRect rect;
     rect.right = -1;
-    for (int col = 0; col < m_nFixedCols; ++col) {
+    for (int col = 0; col < m_fixedCols; ++col) {
         rect.left = rect.right + 1;
         rect.right = rect.left + GetColumnWidth(col) - 1;
         rect.bottom = -1;
-        for (int row = m_nPrintFirstRow; row < rowEnd; ++row) {
+        for (int row = m_printFirstRow; row < rowEnd; ++row) {
             rect.top = rect.bottom + 1;
             rect.bottom = rect.top + GetRowHeight(row) - 1;
-            if (row > m_nPrintFirstRow && rect.bottom > m_nBodyHeight)
+            if (row > m_printFirstRow && rect.bottom > m_bodyHeight)
                 break;
-            printBodyCell(dc, row, col, rect, row == m_nPrintFirstRow);
+            printBodyCell(dc, row, col, rect, row == m_printFirstRow);
         }
     }
 }
@@ -258,11 +256,11 @@ void CGridCtrl::PrintPageHeader(wxDC& dc, CPrintInfo* info) {
     }
     const wxString application = toWx(loadString(kApplicationTitleId));
     GridDCState state(dc);
-    if (m_PrinterFont)
-        dc.SetFont(m_PrinterFont->Bold());
+    if (m_printerFont)
+        dc.SetFont(m_printerFont->Bold());
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetTextForeground(*wxBLACK);
-    const GridRect& rect = info->m_rectDraw;
+    const GridRect& rect = info->m_drawRect;
     if (!title.empty())
         gridtext::draw(dc, title, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     if (!application.empty())
@@ -273,20 +271,20 @@ void CGridCtrl::PrintPageHeader(wxDC& dc, CPrintInfo* info) {
 
 void CGridCtrl::PrintPageFooter(wxDC& dc, CPrintInfo* info) {
     GridDCState state(dc);
-    const GridRect& rect = info->m_rectDraw;
+    const GridRect& rect = info->m_drawRect;
     dc.SetPen(*wxBLACK_PEN);
     dc.DrawLine(rect.left, rect.top, rect.right, rect.top);
-    if (m_PrinterFont)
-        dc.SetFont(m_PrinterFont->Bold());
+    if (m_printerFont)
+        dc.SetFont(m_printerFont->Bold());
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetTextForeground(*wxBLACK);
     CString pageText;
-    pageText.Format("Page %d of %d", info->m_nCurPage, info->m_nMaxPage);
+    pageText.Format("Page %d of %d", info->m_currentPage, info->m_maxPage);
     gridtext::draw(dc, toWx(pageText), rect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     gridtext::draw(dc, toWx(CTime::GetCurrentTime().Format("%c")), rect,
                    DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 void CGridCtrl::OnEndPrinting(wxDC*, CPrintInfo*) {
-    m_PrinterFont.reset();
+    m_printerFont.reset();
 }

@@ -16,18 +16,18 @@ void CGridDefaultCell::SetFont(const wxFont* font) {
     if (!font)
         return;
     if (font->IsOk())
-        m_Font = *font;
+        m_defaultFont = *font;
     CGridCell::SetFont(font);
-    if (!gridsystem::displayAvailable() || !m_Font.IsOk()) {
+    if (!gridsystem::displayAvailable() || !m_defaultFont.IsOk()) {
         SetMargin(3);
-        m_nWidth = 40;
-        m_nHeight = 16;
+        m_width = 40;
+        m_height = 16;
         return;
     }
     wxScreenDC dc;
-    dc.SetFont(m_Font);
+    dc.SetFont(m_defaultFont);
     SetMargin(dc.GetTextExtent(" ").x);
     const wxSize size = dc.GetTextExtent(" XXXXXXXXXXXX ");
-    m_nWidth = size.x;
-    m_nHeight = size.y * 3 / 2;
+    m_width = size.x;
+    m_height = size.y * 3 / 2;
 }

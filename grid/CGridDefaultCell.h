@@ -17,15 +17,15 @@ public:
     void SetState(UINT) override {}
     void SetData(std::intptr_t) override {}
     void SetFont(const wxFont* font) override;
-    const wxFont* GetFont() const override { return m_Font.IsOk() ? &m_Font : nullptr; }
+    const wxFont* GetFont() const override { return m_defaultFont.IsOk() ? &m_defaultFont : nullptr; }
 
-    int GetWidth() const { return m_nWidth; }
-    int GetHeight() const { return m_nHeight; }
-    void SetWidth(int width) { m_nWidth = width; }
-    void SetHeight(int height) { m_nHeight = height; }
+    int GetWidth() const { return m_width; }
+    int GetHeight() const { return m_height; }
+    void SetWidth(int width) { m_width = width; }
+    void SetHeight(int height) { m_height = height; }
 
 private:
-    int m_nWidth = 30;
-    int m_nHeight = 10;
-    wxFont m_Font;
+    int m_width = 30;
+    int m_height = 10;
+    wxFont m_defaultFont;
 };

@@ -9,20 +9,20 @@ CGridDropTarget::CGridDropTarget() : wxDropTarget(new wxTextDataObject) {}
 
 bool CGridDropTarget::Register(CGridCtrl* grid) {
     static bool registering = false;
-    if (m_bRegistered || registering || !grid || !grid->HasWindow())
+    if (m_registered || registering || !grid || !grid->HasWindow())
         return false;
     registering = true;
-    m_pGridCtrl = grid;
+    m_grid = grid;
     grid->SetDropTarget(this);
-    m_bRegistered = true;
+    m_registered = true;
     registering = false;
     return true;
 }
 
 void CGridDropTarget::Revoke() {
-    if (m_bRegistered && m_pGridCtrl) {
-        m_bRegistered = false;
-        m_pGridCtrl->SetDropTarget(nullptr);
+    if (m_registered && m_grid) {
+        m_registered = false;
+        m_grid->SetDropTarget(nullptr);
     }
 }
 
@@ -31,25 +31,25 @@ unsigned CGridDropTarget::keyFlags() const {
 }
 
 wxDragResult CGridDropTarget::OnEnter(wxCoord x, wxCoord y, wxDragResult) {
-    return m_pGridCtrl ? m_pGridCtrl->OnDragEnter(TRUE, keyFlags(), wxPoint(x, y)) : wxDragNone;
+    return m_grid ? m_grid->OnDragEnter(TRUE, keyFlags(), wxPoint(x, y)) : wxDragNone;
 }
 
 wxDragResult CGridDropTarget::OnDragOver(wxCoord x, wxCoord y, wxDragResult) {
-    return m_pGridCtrl ? m_pGridCtrl->OnDragOver(TRUE, keyFlags(), wxPoint(x, y)) : wxDragNone;
+    return m_grid ? m_grid->OnDragOver(TRUE, keyFlags(), wxPoint(x, y)) : wxDragNone;
 }
 
 void CGridDropTarget::OnLeave() {
-    if (m_pGridCtrl)
-        m_pGridCtrl->OnDragLeave();
+    if (m_grid)
+        m_grid->OnDragLeave();
 }
 
 bool CGridDropTarget::OnDrop(wxCoord, wxCoord) {
-    return m_pGridCtrl != nullptr;
+    return m_grid != nullptr;
 }
 
 wxDragResult CGridDropTarget::OnData(wxCoord x, wxCoord y, wxDragResult def) {
-    if (!m_pGridCtrl || !GetData())
+    if (!m_grid || !GetData())
         return wxDragNone;
     const auto* text = static_cast<wxTextDataObject*>(GetDataObject());
-    return m_pGridCtrl->OnDrop(fromWx(text->GetText()), def, wxPoint(x, y)) ? def : wxDragNone;
+    return m_grid->OnDrop(fromWx(text->GetText()), def, wxPoint(x, y)) ? def : wxDragNone;
 }

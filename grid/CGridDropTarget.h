@@ -18,7 +18,7 @@ public:
     // without a grid window.
     bool Register(CGridCtrl* grid);
     void Revoke();
-    bool IsRegistered() const { return m_bRegistered; }
+    bool IsRegistered() const { return m_registered; }
 
     wxDragResult OnEnter(wxCoord x, wxCoord y, wxDragResult def) override;
     wxDragResult OnDragOver(wxCoord x, wxCoord y, wxDragResult def) override;
@@ -29,6 +29,6 @@ public:
 private:
     unsigned keyFlags() const;
 
-    CGridCtrl* m_pGridCtrl = nullptr;
-    bool m_bRegistered = false;
+    CGridCtrl* m_grid = nullptr;
+    bool m_registered = false;
 };

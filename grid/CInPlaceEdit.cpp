@@ -11,8 +11,8 @@
 
 CInPlaceEdit::CInPlaceEdit(CGridCtrl* parent, const GridRect& rect, long style, UINT id, int row, int col,
                            const CString& initialText, UINT firstChar)
-    : m_nRow(row), m_nColumn(col), m_sInitText(initialText), m_bExitOnArrows(firstChar != VK_LBUTTON),
-      m_Rect(rect) {
+    : m_row(row), m_col(col), m_initialText(initialText), m_exitOnArrows(firstChar != VK_LBUTTON),
+      m_rect(rect) {
     Create(parent, static_cast<wxWindowID>(id), wxEmptyString, wxPoint(rect.left, rect.top),
            wxSize(std::max(1, rect.Width()), std::max(1, rect.Height())),
            style | wxBORDER_SIMPLE | wxTE_PROCESS_ENTER | wxTE_PROCESS_TAB | wxWANTS_CHARS);
@@ -26,7 +26,7 @@ CInPlaceEdit::CInPlaceEdit(CGridCtrl* parent, const GridRect& rect, long style, 
 void CInPlaceEdit::Start(UINT firstChar) {
     if (CGridCtrl* grid = static_cast<CGridCtrl*>(GetParent()); grid && grid->GetGridFont())
         SetFont(*grid->GetGridFont());
-    ChangeValue(toWx(m_sInitText));
+    ChangeValue(toWx(m_initialText));
     SetFocus();
     const long length = GetLastPosition();
     if (firstChar & kTypedCharacterFlag) {
@@ -49,7 +49,7 @@ void CInPlaceEdit::Start(UINT firstChar) {
 }
 
 void CInPlaceEdit::SendChar(UINT ch) {
-    if (m_bEnded)
+    if (m_ended)
         return;
     if (ch & kTypedCharacterFlag) {
         WriteText(wxString(wxUniChar(ch & ~kTypedCharacterFlag)));
@@ -64,8 +64,8 @@ void CInPlaceEdit::SendChar(UINT ch) {
 }
 
 void CInPlaceEdit::endWithKey(UINT key, UINT flags) {
-    m_nLastChar = key;
-    m_nLastFlags = flags;
+    m_lastKey = key;
+    m_lastFlags = flags;
     if (GetParent())
         GetParent()->SetFocus();
     EndEdit();
@@ -79,7 +79,7 @@ bool CInPlaceEdit::OnKeyDown(UINT key, UINT flags) {
     case VK_UP:
     case VK_RIGHT:
     case VK_DOWN:
-        if (m_bExitOnArrows || (flags & MK_CONTROL)) {
+        if (m_exitOnArrows || (flags & MK_CONTROL)) {
             endWithKey(key, flags);
             return true;
         }
@@ -95,7 +95,7 @@ bool CInPlaceEdit::OnChar(UINT ch, UINT flags) {
         return true;
     }
     if (ch == VK_ESCAPE) {
-        ChangeValue(toWx(m_sInitText));
+        ChangeValue(toWx(m_initialText));
         endWithKey(ch, flags);
         return true;
     }
@@ -106,36 +106,36 @@ void CInPlaceEdit::growToText() {
     wxClientDC dc(this);
     dc.SetFont(GetFont());
     const int width = dc.GetTextExtent(GetValue() + "  ").x;
-    if (width <= m_Rect.Width())
+    if (width <= m_rect.Width())
         return;
-    int right = m_Rect.left + width;
+    int right = m_rect.left + width;
     if (GetParent())
         right = std::min(right, GetParent()->GetClientSize().x);
-    if (right <= m_Rect.right)
+    if (right <= m_rect.right)
         return;
-    m_Rect.right = right;
-    SetSize(m_Rect.left, m_Rect.top, m_Rect.Width(), m_Rect.Height());
+    m_rect.right = right;
+    SetSize(m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height());
 }
 
 void CInPlaceEdit::EndEdit() {
     // One end at a time for all edits: the end record may open the next
     // edit, whose focus ends this one a second time.
     static bool ending = false;
-    if (ending || m_bEnded)
+    if (ending || m_ended)
         return;
     ending = true;
-    m_bEnded = true;
+    m_ended = true;
 
     CGridItem item;
-    item.row = m_nRow;
-    item.col = m_nColumn;
+    item.row = m_row;
+    item.col = m_col;
     item.mask = GVIF_TEXT | GVIF_PARAM;
     item.text = fromWx(GetValue());
-    item.param = m_nLastChar;
-    item.state = m_nLastFlags;
+    item.param = m_lastKey;
+    item.state = m_lastFlags;
     GridNotifyEvent event(wxEVT_GRIDCTRL_NOTIFY, GetId(), kGridNotifyEndEdit);
     event.SetEventObject(this);
-    event.SetCell(m_nRow, m_nColumn);
+    event.SetCell(m_row, m_col);
     event.SetItem(&item);
     Hide();
     if (GetParent())
@@ -166,7 +166,7 @@ void CInPlaceEdit::onChar(wxKeyEvent& event) {
 
 void CInPlaceEdit::onText(wxCommandEvent& event) {
     event.Skip();
-    if (!m_bEnded)
+    if (!m_ended)
         growToText();
 }
 

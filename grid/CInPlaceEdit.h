@@ -35,10 +35,10 @@ public:
     bool OnKeyDown(UINT key, UINT flags);
     bool OnChar(UINT ch, UINT flags);
 
-    int GetRow() const { return m_nRow; }
-    int GetColumn() const { return m_nColumn; }
-    UINT GetLastKey() const { return m_nLastChar; }
-    bool HasEnded() const { return m_bEnded; }
+    int GetRow() const { return m_row; }
+    int GetColumn() const { return m_col; }
+    UINT GetLastKey() const { return m_lastKey; }
+    bool HasEnded() const { return m_ended; }
 
 private:
     void endWithKey(UINT key, UINT flags);
@@ -49,12 +49,12 @@ private:
     void onText(wxCommandEvent& event);
     void onKillFocus(wxFocusEvent& event);
 
-    int m_nRow;
-    int m_nColumn;
-    CString m_sInitText;
-    BOOL m_bExitOnArrows;
-    UINT m_nLastChar = 0;
-    UINT m_nLastFlags = 0;
-    GridRect m_Rect;
-    bool m_bEnded = false;
+    int m_row;
+    int m_col;
+    CString m_initialText;
+    BOOL m_exitOnArrows;
+    UINT m_lastKey = 0;
+    UINT m_lastFlags = 0;
+    GridRect m_rect;
+    bool m_ended = false;
 };

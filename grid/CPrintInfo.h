@@ -10,8 +10,8 @@
 #include <wx/gdicmn.h>
 
 struct CPrintInfo {
-    int m_nCurPage = 1;
-    int m_nMaxPage = 0;
-    GridRect m_rectDraw;
+    int m_currentPage = 1;
+    int m_maxPage = 0;
+    GridRect m_drawRect;
     wxSize m_devicePpi; // (0, 0): the device context's own
 };

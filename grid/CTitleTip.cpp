@@ -13,15 +13,15 @@ CTitleTip::CTitleTip() {
     const int doubleClick =
         gridsystem::displayAvailable() ? wxSystemSettings::GetMetric(wxSYS_DCLICK_MSEC) : -1;
     if (doubleClick > 0)
-        m_dwDblClickMsecs = doubleClick;
+        m_doubleClickTime = doubleClick;
 }
 
 BOOL CTitleTip::Create(wxWindow* parent) {
-    if (m_bCreated)
+    if (m_created)
         return TRUE;
-    m_pParentWnd = parent;
-    m_bCreated = wxPopupWindow::Create(parent, wxBORDER_SIMPLE);
-    if (m_bCreated) {
+    m_parent = parent;
+    m_created = wxPopupWindow::Create(parent, wxBORDER_SIMPLE);
+    if (m_created) {
         SetName("ZTitleTip");
         SetBackgroundColour(gridsystem::toWx(gridsystem::colour(wxSYS_COLOUR_INFOBK)));
         Bind(wxEVT_PAINT, &CTitleTip::onPaint, this);
@@ -32,11 +32,11 @@ BOOL CTitleTip::Create(wxWindow* parent) {
         Bind(wxEVT_KEY_DOWN, &CTitleTip::onKey, this);
         Bind(wxEVT_MOUSE_CAPTURE_LOST, &CTitleTip::onCaptureLost, this);
     }
-    return m_bCreated;
+    return m_created;
 }
 
 void CTitleTip::DestroyWindow() {
-    m_bCreated = false;
+    m_created = false;
     if (HasCapture())
         ReleaseMouse();
     Destroy();
@@ -44,26 +44,26 @@ void CTitleTip::DestroyWindow() {
 
 void CTitleTip::Show(GridRect rectTitle, const CString& title, int xOffset, const GridRect* hover,
                      const wxFont* font, COLORREF textColour, COLORREF backColour) {
-    if (!m_bCreated && m_pParentWnd)
-        Create(m_pParentWnd);
-    if (!m_bCreated || rectTitle.IsRectEmpty() || IsShown())
+    if (!m_created && m_parent)
+        Create(m_parent);
+    if (!m_created || rectTitle.IsRectEmpty() || IsShown())
         return;
-    m_rectHover = hover ? *hover : rectTitle;
-    m_rectHover.right++, m_rectHover.bottom++;
-    m_rectHover.OffsetRect(-(rectTitle.left + xOffset), -rectTitle.top);
+    m_hoverRect = hover ? *hover : rectTitle;
+    m_hoverRect.right++, m_hoverRect.bottom++;
+    m_hoverRect.OffsetRect(-(rectTitle.left + xOffset), -rectTitle.top);
     if (!FindFocus())
         return;
 
     m_text = " " + toWx(title) + " ";
-    m_font = font && font->IsOk() ? *font : m_pParentWnd->GetFont();
-    wxClientDC dc(m_pParentWnd);
+    m_font = font && font->IsOk() ? *font : m_parent->GetFont();
+    wxClientDC dc(m_parent);
     dc.SetFont(m_font);
     const int textWidth = dc.GetTextExtent(m_text).x;
     // Only a text that does not fit in the cell gets a tip.
     if (rectTitle.right - xOffset >= rectTitle.left + textWidth + 2 * xOffset)
         return;
 
-    const wxPoint origin = m_pParentWnd->ClientToScreen(wxPoint(rectTitle.left + xOffset, rectTitle.top));
+    const wxPoint origin = m_parent->ClientToScreen(wxPoint(rectTitle.left + xOffset, rectTitle.top));
     SetSize(origin.x, origin.y, textWidth + xOffset, rectTitle.Height());
     SetBackgroundColour(
         gridsystem::toWx(backColour != kNoColour ? backColour : gridsystem::colour(wxSYS_COLOUR_INFOBK)));
@@ -76,7 +76,7 @@ void CTitleTip::Show(GridRect rectTitle, const CString& title, int xOffset, cons
 }
 
 void CTitleTip::Hide() {
-    if (!m_bCreated)
+    if (!m_created)
         return;
     if (HasCapture())
         ReleaseMouse();
@@ -96,7 +96,7 @@ void CTitleTip::onPaint(wxPaintEvent&) {
 void CTitleTip::forwardMouse(wxEventType type, wxPoint screenPoint) {
     wxWindow* target = wxFindWindowAtPoint(screenPoint);
     if (!target || target == this)
-        target = m_pParentWnd;
+        target = m_parent;
     if (!target)
         return;
     const wxPoint client = target->ScreenToClient(screenPoint);
@@ -112,7 +112,7 @@ void CTitleTip::forwardMouse(wxEventType type, wxPoint screenPoint) {
 }
 
 void CTitleTip::OnMouseMove(wxPoint point) {
-    if (m_rectHover.PtInRect(point))
+    if (m_hoverRect.PtInRect(point))
         return;
     const wxPoint screen = ClientToScreen(point);
     Hide();
@@ -124,9 +124,9 @@ void CTitleTip::OnButtonDown(wxEventType type, wxPoint point) {
     Hide();
     if (type == wxEVT_LEFT_DOWN) {
         const wxLongLong now = wxGetLocalTimeMillis();
-        if (m_dwLastLButtonDown >= 0 && now - m_dwLastLButtonDown < m_dwDblClickMsecs)
+        if (m_lastLeftPress >= 0 && now - m_lastLeftPress < m_doubleClickTime)
             type = wxEVT_LEFT_DCLICK;
-        m_dwLastLButtonDown = now;
+        m_lastLeftPress = now;
     }
     forwardMouse(type, screen);
 }
@@ -141,9 +141,9 @@ void CTitleTip::onButton(wxMouseEvent& event) {
 
 void CTitleTip::onKey(wxKeyEvent& event) {
     Hide();
-    if (m_pParentWnd) {
+    if (m_parent) {
         wxKeyEvent copy(event);
-        m_pParentWnd->GetEventHandler()->AddPendingEvent(copy);
+        m_parent->GetEventHandler()->AddPendingEvent(copy);
     }
 }
 

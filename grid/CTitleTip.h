@@ -41,11 +41,11 @@ private:
     void onKey(wxKeyEvent& event);
     void onCaptureLost(wxMouseCaptureLostEvent& event);
 
-    wxWindow* m_pParentWnd = nullptr;
-    GridRect m_rectHover; // in the tip's client coordinates
-    wxLongLong m_dwLastLButtonDown = -1;
-    int m_dwDblClickMsecs = 500;
-    bool m_bCreated = false;
+    wxWindow* m_parent = nullptr;
+    GridRect m_hoverRect; // in the tip's client coordinates
+    wxLongLong m_lastLeftPress = -1;
+    int m_doubleClickTime = 500;
+    bool m_created = false;
     wxString m_text;
     wxFont m_font;
     wxColour m_textColour;

@@ -16,7 +16,7 @@ void GridPrintout::OnPreparePrinting() {
     const wxSize size = dc->GetSize();
     if (printerX > 0 && pageX > 0 && pageY > 0)
         m_info.m_devicePpi = wxSize(printerX * size.x / pageX, printerY * size.y / pageY);
-    m_info.m_nMaxPage = 0;
+    m_info.m_maxPage = 0;
     m_grid->OnBeginPrinting(dc, &m_info);
 }
 
@@ -26,20 +26,20 @@ void GridPrintout::OnEndPrinting() {
 }
 
 bool GridPrintout::HasPage(int page) {
-    return page >= 1 && page <= m_info.m_nMaxPage;
+    return page >= 1 && page <= m_info.m_maxPage;
 }
 
 void GridPrintout::GetPageInfo(int* minPage, int* maxPage, int* pageFrom, int* pageTo) {
     *minPage = 1;
-    *maxPage = m_info.m_nMaxPage;
+    *maxPage = m_info.m_maxPage;
     *pageFrom = 1;
-    *pageTo = m_info.m_nMaxPage;
+    *pageTo = m_info.m_maxPage;
 }
 
 bool GridPrintout::OnPrintPage(int page) {
     if (!m_grid || !GetDC())
         return false;
-    m_info.m_nCurPage = page;
+    m_info.m_currentPage = page;
     m_grid->OnPrint(GetDC(), &m_info);
     return true;
 }

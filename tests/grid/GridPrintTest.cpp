@@ -33,7 +33,7 @@ public:
 
 protected:
     void PrintPageFooter(wxDC& dc, CPrintInfo* info) override {
-        footers.emplace_back(info->m_nCurPage, info->m_nMaxPage);
+        footers.emplace_back(info->m_currentPage, info->m_maxPage);
         CGridCtrl::PrintPageFooter(dc, info);
     }
 };
