@@ -25,6 +25,7 @@ struct PageFamily {
 // the progress.
 const PageFamily kPageFamilies[] = {
     {"GenerateTemplateAccessByMA", &ProcessManager::generateTemplateAccess},
+    {"GenerateActivities", &ProcessManager::generateActivity},
     {"GenerateHeader", &ProcessManager::createHeaders},
 };
 

@@ -109,6 +109,9 @@ public:
     void generateTemplateAccess(int language);
     void generateTemplatePage(ProcessItem* item, int language);
     void generateTemplatesPage(ProcessItem* item, int language);
+    // The section of every activity page below its marker, or the whole
+    // page of an activity whose procedure text lies on its own page.
+    void generateActivity(int language);
 
     // The template table: its head, and one table (one per discipline with
     // bySections, each under its heading and anchor) of the work products
