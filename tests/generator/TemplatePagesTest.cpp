@@ -71,6 +71,38 @@ TEST(TemplatePagesTest, OnlyAnItemAtTheWorkflowsLevelEndsItsSpan) {
     EXPECT_FALSE(project.exists("site/Lifecycle/templates.htm"));
 }
 
+// A page lists what lies below its item, shortcuts below it standing for
+// their targets; a shortcut just after the item's subtree is not below it.
+TEST(TemplatePagesTest, AShortcutAfterTheSubtreeIsNotPartOfIt) {
+    PagesProject project;
+    // The shortcut to the tests' run follows the planning macro-activity.
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    const std::string shortcut =
+        "1*N25*-> Run the tests*../site/Delivery/Run_the_tests/overview.htm* *b.gif*b.gif*f*"
+        "true*false*-> Ex\xE9"
+        "cuter les tests*N24*\r\n";
+    tree.erase(tree.find("1*N25*"));
+    tree.insert(tree.find("1*N24*"), shortcut);
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    project.open();
+    project.manager->generateTemplateAccess(0);
+    EXPECT_FALSE(contains(project.read("site/Delivery/Plan_the_tests/templates.htm"), "Test report"));
+    EXPECT_TRUE(contains(project.read(kDelivery), ">Test report<"));
+}
+
+// Links to documents that exist take their names as they are on disk.
+TEST(TemplatePagesTest, LinksTakeTheSpellingOfTheFilesOnDisk) {
+    PagesProject project;
+    std::filesystem::rename(project.dir / "proj/site/Engineering/Test/Test_plan/test-plan.doc",
+                            project.dir / "proj/site/Engineering/Test/Test_plan/Test-Plan.DOC");
+    project.open();
+    project.manager->generateTemplateAccess(0);
+    const std::string page = project.read(kDelivery);
+    EXPECT_TRUE(contains(page, "<a href=\"../Engineering/Test/Test_plan/Test-Plan.DOC\" target=_blank>"));
+    // A document that is not there keeps the name it was given.
+    EXPECT_TRUE(contains(page, "<a href=\"../Engineering/Design/Design_model/design.doc\" target=_blank>"));
+}
+
 // Which work products each page selects: the template access page takes
 // first-format documents (templates or examples) or an example library;
 // the templates page takes templates of either format or a library, and
