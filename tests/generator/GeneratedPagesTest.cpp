@@ -7,6 +7,8 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -60,6 +62,34 @@ TEST(GeneratedPagesTest, TemplateAndActivityPagesInBothLanguages) {
             compareWithGolden(project.read(page.page), std::string("pages-project/") + page.golden);
         EXPECT_TRUE(difference.empty()) << difference;
     }
+}
+
+// The two families run in each language when their keys say "yes" and
+// count in the progress; with its key off a family writes nothing.
+TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
+    PagesProject project;
+    project.setOption("PROCESS_OPTION", "GenerateActivities", "no");
+    const std::string activityPage = project.read("site/Delivery/Run_the_tests/overview.htm");
+    project.open().generate();
+    EXPECT_EQ(project.read("site/Delivery/Run_the_tests/overview.htm"), activityPage);
+    EXPECT_TRUE(project.exists("site/Delivery/templates.htm"));
+    EXPECT_TRUE(project.exists("site/Delivery/templatesL2.htm"));
+    // Two languages, one family: (1 + 1) x 2 steps over the second half.
+    EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 8));
+
+    project.setOption("PROCESS_OPTION", "GenerateActivities", "yes");
+    project.setOption("PROCESS_OPTION", "GenerateTemplateAccessByMA", nullptr);
+    std::filesystem::remove(project.dir / "proj/site/Delivery/templates.htm");
+    project.ui.progressPositions.clear();
+    project.open().generate();
+    EXPECT_FALSE(project.exists("site/Delivery/templates.htm"));
+    EXPECT_NE(project.read("site/Delivery/Run_the_tests/overview.htm"), activityPage);
+    EXPECT_TRUE(project.read("site/Delivery/Run_the_tests/overviewL2.htm").find("<!--PROCESS_HYPERLINK-->") !=
+                std::string::npos);
+    const std::vector<int>& positions = project.ui.progressPositions;
+    ASSERT_GE(positions.size(), 5u);
+    EXPECT_EQ(std::vector<int>(positions.end() - 5, positions.end()), (std::vector<int>{5, 6, 7, 8, 0}));
+    EXPECT_TRUE(project.ui.messages.empty());
 }
 
 TEST(GeneratedPagesTest, ASecondGenerationLeavesEveryPageAsItWas) {
