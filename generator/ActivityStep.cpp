@@ -2,8 +2,7 @@
 
 ActivityStep::ActivityStep(const CString& stored) {
     const int length = stored.GetLength();
-    const bool prefixed = length >= 3 && stored[0] == '#';
-    if (prefixed && stored[1] >= '0' && stored[1] <= '9')
+    if (length >= 3 && stored[0] == '#' && stored[1] >= '0' && stored[1] <= '9')
         depth = stored[1] - '0';
     comment = length >= 4 && stored[0] == '#' && stored[2] == 'C';
     optional = length >= 4 && stored[0] == '#' && stored[2] == 'O';

@@ -6,6 +6,7 @@
 #include "DescriptionReference.h"
 #include "GlossaryTerms.h"
 #include "MarkedDescription.h"
+#include "PageRunTables.h"
 #include "TooltipEntry.h"
 
 namespace {
@@ -33,6 +34,7 @@ ProcessManager::PageRun::PageRun(ProcessManager& manager)
     m_manager.m_generating = true;
     m_manager.m_glossaryTerms[0].reset();
     m_manager.m_glossaryTerms[1].reset();
+    m_manager.m_runTables.reset();
 }
 
 ProcessManager::PageRun::~PageRun() {
@@ -41,6 +43,20 @@ ProcessManager::PageRun::~PageRun() {
     m_manager.m_generating = false;
     m_manager.m_glossaryTerms[0].reset();
     m_manager.m_glossaryTerms[1].reset();
+    m_manager.m_runTables.reset();
+}
+
+std::shared_ptr<const PageRunTables> ProcessManager::pageRunTables() {
+    if (m_generating && m_runTables && m_runTablesStamp == treeStamp() &&
+        m_runTablesRefresh == m_refreshCount)
+        return m_runTables;
+    auto tables = std::make_shared<const PageRunTables>(*this);
+    if (m_generating) {
+        m_runTables = tables;
+        m_runTablesStamp = treeStamp();
+        m_runTablesRefresh = m_refreshCount;
+    }
+    return tables;
 }
 
 const GlossaryTerms& ProcessManager::glossaryTerms(int language) {

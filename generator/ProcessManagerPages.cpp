@@ -4,6 +4,7 @@
 #include "DiskLinks.h"
 #include "ItemClasses.h"
 #include "ItemListe.h"
+#include "PageRunTables.h"
 #include "PageText.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
@@ -81,6 +82,8 @@ void ProcessManager::writePageFooter(Item* item, TextOutStream& out, int, int la
 void ProcessManager::writeParentLinks(Item* item, TextOutStream& out, int withNavigation, int language,
                                       int withVersion, const CString& uidPrefix) {
     if (withNavigation) {
+        // The shortcuts to the item and its neighbours, from the page run's tables.
+        const std::shared_ptr<const PageRunTables> tables = pageRunTables();
         const CString root = upPrefix(item->getLevel() + 2);
         const CString pageFolder = m_projectFolder + item->getFolder(1, 1);
         DiskLinks pageLinks(pageFolder);
@@ -104,16 +107,12 @@ void ProcessManager::writeParentLinks(Item* item, TextOutStream& out, int withNa
                 << "\" alt=\"\"></b></a><div style='display:none'>\n"
                 << "<table border=\"0\"><tr><td width=\"10\"></td><td>\n"
                 << "<ul><li>" << writeBreadcrumb(parent, item, pageFolder, language) << "</li>";
-            ItemIterateur* it = getItemIterator();
-            for (; !it->isAtEnd(); it->next()) {
-                Item* shortcut = it->current();
-                if (shortcut->getReferencedUid() == item->getUid())
-                    out << "<li>"
-                        << (shortcut->getParent() ? writeBreadcrumb(shortcut->getParent(), item, pageFolder, language)
-                                                  : CString())
-                        << "</li>";
-            }
-            delete it;
+            for (Item* shortcut : tables->getItemsReferring(item->getUid()))
+                out << "<li>"
+                    << (shortcut->getParent()
+                            ? writeBreadcrumb(shortcut->getParent(), item, pageFolder, language)
+                            : CString())
+                    << "</li>";
             out << "</ul><div> </div></td></tr></table>\n"
                 << "</div></td></tr></table></td></tr></table>";
         }
@@ -124,9 +123,9 @@ void ProcessManager::writeParentLinks(Item* item, TextOutStream& out, int withNa
                 out << "<a href=\"" << link(target) << "\" target=\"main\"><img border=\"0\" src=\""
                     << image(file) << "\" alt=\"\"></a>\n";
         };
-        arrow(getPreviousItem(item), "images/al.png");
+        arrow(tables->getPreviousItem(item), "images/al.png");
         arrow(item->getParent(), "images/at.png");
-        arrow(getNextItem(item), "images/ar.png");
+        arrow(tables->getNextItem(item), "images/ar.png");
         out << "</div></td>\n"
             << "</table>\n"
             << "<br>\n";

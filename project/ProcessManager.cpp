@@ -13,6 +13,7 @@
 #include "ItemRoleGroup.h"
 #include "ItemWorkProduct.h"
 #include "MainWindow.h"
+#include "PageRunTables.h"
 #include "PageText.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
@@ -289,6 +290,8 @@ void ProcessManager::updateLinks(int force, int doubledProgress) {
     });
 
     m_linksNeedRefresh = 0;
+    // What page runs hold of the items' data is stale now.
+    ++m_refreshCount;
     if (!doubledProgress)
         setProgressPos(1);
 }
@@ -532,6 +535,11 @@ ProcessItemListe* ProcessManager::getSubtreeQualityCriteria(Item* item) {
 }
 
 void ProcessManager::forEachBelow(Item* item, const std::function<void(Item* below, bool inShortcut)>& f) {
+    // A page run walks its subtrees through its tables, one step per item met.
+    if (m_generating) {
+        pageRunTables()->forEachBelow(item, f);
+        return;
+    }
     ItemIteratorPlus* walk = m_itemList->createIterator();
     walk->seek(item);
     if (!walk->isAtEnd())

@@ -18,7 +18,10 @@
 #include <vector>
 
 class CStringListe;
+class DiskLinks;
 class GlossaryTerms;
+class ItemListe;
+class PageRunTables;
 class CStringListePlus;
 class ItemExtensionListe;
 class ProcessItem;
@@ -99,6 +102,40 @@ public:
     // each site language. Failures are reported; the progress bar ends at 0.
     void generate();
 
+    // Page families, each for one site language (0 first, 1 second); each
+    // reports its own failures.
+    // The template pages: "templates.htm" of every workflow and of the
+    // items inside it, then the page of every TEMPLATE ACCESS item.
+    void generateTemplateAccess(int language);
+    void generateTemplatePage(ProcessItem* item, int language);
+    void generateTemplatesPage(ProcessItem* item, int language);
+    // The section of every activity page below its marker, or the whole
+    // page of an activity whose procedure text lies on its own page.
+    void generateActivity(int language);
+
+    // The template table: its head, and one table (one per discipline with
+    // bySections, each under its heading and anchor) of the work products
+    // of the list; noFilter lists them all, else only those of the page
+    // item's domain. Links start from the page item's folder and are spelt
+    // through pageLinks (one made for the page item's folder when null).
+    void writeTemplateTableHeader(TextOutStream& out, int language);
+    void writeTemplateTableRows(ItemListe& list, const CString& tablePrefix, TextOutStream& out,
+                                Item* pageItem, int* tooltipCounter, int language, int bySections,
+                                int noFilter, DiskLinks* pageLinks = nullptr);
+    // The grid of links to the discipline sections of a page, for the
+    // disciplines of the domain (all for an empty one); nothing for one
+    // discipline or none.
+    void writeAnchorIndexTable(const CString& domain, TextOutStream& out, int language);
+    // A new list of the DISCIPLINE items of the domain (every one for an
+    // empty domain), the first of each name ignoring case, in tree order,
+    // after a link refresh when one is due; the caller deletes the list.
+    ProcessItemListe* getDisciplinesOfDomain(const CString& domain);
+
+    // The tables the page writers look things up in. While a page run
+    // lasts they are made once and again only after the tree changed or
+    // the links were refreshed; outside one, afresh for every call.
+    std::shared_ptr<const PageRunTables> pageRunTables();
+
     // While one lives, a run over many pages (the generation, a document, an
     // export) prepares what every description needs (the glossary of each
     // language) once, not once per text. Runs may nest; the outermost counts.
@@ -168,6 +205,12 @@ private:
     bool m_folderRefused = false;
 
     void generatePages();
+    std::vector<ProcessItem*> disciplineList(const CString& domain);
+    std::shared_ptr<const PageRunTables> m_runTables;
+    TreeStamp m_runTablesStamp;
+    long m_runTablesRefresh = -1;
+    // Counts the link refreshes that read the items' data again.
+    long m_refreshCount = 0;
     // The glossary terms of a language: prepared once per page run, afresh
     // for every text outside one.
     const GlossaryTerms& glossaryTerms(int language);

@@ -189,6 +189,22 @@ TEST_F(DemoSiteTest, LoadsInABrowserWithoutScriptErrors) {
         EXPECT_TRUE(run.consoleMessages.empty()) << page << ":\n" << run.consoleMessages.front();
         EXPECT_NE(run.dom.find("<frameset"), std::string::npos) << page;
     }
+    // Generated pages with tooltips: template pages, an activity's section
+    // below its author's text, an activity page written whole.
+    const struct {
+        const char* page;
+        const char* text;
+    } pages[] = {
+        {"site/Software_engineering/All_templates/overview.htm", "Discipline: Testing"},
+        {"site/Development_workflow/templates.htm", "Templates used in 'Development workflow'"},
+        {"site/Development_workflow/Review_the_requirements/overview.htm", "Testable requirements"},
+        {"site/Development_workflow/Plan_the_tests/overviewL2.htm", "href=\"procL2.htm\""},
+    };
+    for (const auto& page : pages) {
+        const BrowserRun run = loadInBrowser(m_project + page.page, profile);
+        EXPECT_TRUE(run.consoleMessages.empty()) << page.page << ":\n" << run.consoleMessages.front();
+        EXPECT_NE(run.dom.find(page.text), std::string::npos) << page.page;
+    }
     // The navigation tree builds its nodes with the tree script: every item
     // of the demo stands in it as a link into the page frame.
     const BrowserRun tree = loadInBrowser(m_project + "applet/treeView.htm", profile);
