@@ -15,6 +15,7 @@
 #include "ProcessItemListe.h"
 #include "ProcessManager.h"
 #include "ProcessOption.h"
+#include "SubtreeQualityCriteria.h"
 #include "TextOutStream.h"
 #include "TooltipScript.h"
 #include "ui/UserInterface.h"
@@ -140,35 +141,22 @@ void ActivityPage::write(const BlockOrder& order) {
     // A page whose url leads out of the project folder is never touched.
     if (path.IsEmpty())
         return;
-    auto openingError = [&path] { ui::AfxMessageBox("File " + path + " opening error"); };
     MarkedPage page(path);
     bool whole = m_separated;
-    if (whole) {
-        m_out = page.beginWhole();
-    } else {
-        switch (page.scan()) {
-        case MarkedPage::Scan::CannotOpen:
-            openingError();
+    bool noKey = false;
+    m_out = page.open(whole, &noKey);
+    if (noKey) {
+        if (m_language == 0) {
+            ui::AfxMessageBox("File " + m_item.getName() +
+                              "/overview.htm format error (or content.htm if frame on)");
             return;
-        case MarkedPage::Scan::NoKey:
-            if (m_language == 0) {
-                ui::AfxMessageBox("File " + m_item.getName() +
-                                  "/overview.htm format error (or content.htm if frame on)");
-                return;
-            }
-            // A second-language page without marker is made anew whole.
-            whole = true;
-            m_out = page.beginWhole();
-            break;
-        case MarkedPage::Scan::Found:
-            m_out = page.begin();
-            break;
         }
+        // A second-language page without marker is made anew whole.
+        whole = true;
+        m_out = page.open(whole, &noKey);
     }
-    if (!m_out) {
-        openingError();
+    if (!m_out)
         return;
-    }
     if (whole) {
         writeWholePageHead();
         if (!m_separated)
@@ -188,15 +176,7 @@ void ActivityPage::writeWholePageHead() {
     TextOutStream& out = *m_out;
     const CString name = m_item.getNameByLanguage(m_language);
     auto file = [this](const char* path) { return m_links.get(m_rootPrefix + path); };
-    out << kTransitionalDocType << "\n"
-        << "<html>\n"
-        << "<head>\n"
-        << m_manager.writeMetaTags(&m_item) << "<title>" << name << "</title>\n"
-        << "<script language=\"JavaScript1.2\" src=\"" << file("JScript/Tooltip.js")
-        << "\" type=\"text/javascript\"></script>\n"
-        << "<script language=\"JavaScript1.2\" src=\"" << file("JScript/TreeMgt.js")
-        << "\" type=\"text/javascript\"></script>\n"
-        << "<link rel=\"stylesheet\" href=\"" << file("css/project.css") << "\" type=\"text/css\">\n"
+    out << wholePageHeadStart(m_manager, m_item, name, m_links, m_rootPrefix)
         << "<link rel=\"stylesheet\" href=\"" << file("css/activity.css")
         << "\" type=\"text/css\">\n"
         // The border cells of the activity's schema.
@@ -228,7 +208,7 @@ void ActivityPage::writeBlocks(const BlockOrder& order) {
         {&order.description, [this] { writeDescription(); }},
         {&order.tailoringGuideline, [this] { writeTailoringGuideline(); }},
         {&order.templates, [this] { writeTemplates(); }},
-        {&order.schema, [this] { ActivitySchema(*this).write(); }},
+        {&order.schema, [this, &order] { ActivitySchema(*this, order).write(); }},
         {&order.procedures, [this] { writeProcedures(); }},
         {&order.measures, [this] { writeMeasures(); }},
     };
@@ -239,10 +219,7 @@ void ActivityPage::writeBlocks(const BlockOrder& order) {
 }
 
 CString ActivityPage::heading(const CString& anchor, const CString& label, bool wideBlanks) {
-    const char* blank = wideBlanks ? "  " : " ";
-    return "<H4><a name=\"" + anchor + "\">" + label + "</a> <a href=\"#Top\"><IMG" + blank +
-           "alt=\"To top of page\" src=\"" + m_links.get(m_topPrefix + "../images/top.gif") + "\"" + blank +
-           "border=0></a></H4>\n";
+    return topOfPageHeading(anchor, label, m_links.get(m_topPrefix + "../images/top.gif"), wideBlanks);
 }
 
 CString ActivityPage::headingOfBlock(const char* anchor, const char* labelKey) {
@@ -331,9 +308,7 @@ void ActivityPage::writeProcedures() {
         CString href;
         if (const ItemGenericProcedure* general = procedure->getItemGenericProcedure()) {
             const CString document = general->getProcedure(m_language);
-            CString lower = document;
-            lower.MakeLower();
-            href = lower.Find("http") >= 0 || lower.Find("ftp") >= 0
+            href = isWebAddress(document)
                        ? document
                        : linkTo(m_manager.getProjectDirectory() + procedure->getFolder(1, 1) + document);
         } else {
@@ -397,28 +372,6 @@ void ActivityPage::writeMeasures() {
 }
 
 void ActivityPage::writeQualityCriteria() {
-    std::unique_ptr<ProcessItemListe> criteria(m_manager.getSubtreeQualityCriteria(&m_item));
-    if (criteria->count() > 0) {
-        TextOutStream& out = *m_out;
-        const CString label = m_manager.getLabel(m_language, "QualityCriteria");
-        out << heading("proc", label, false) << "<table width=\"100%\"><tr>"
-            << "<td width=\"10%\" bgcolor=\"#E4E4E4\">" << m_manager.getLabel(m_language, "ID") << "</td>"
-            << "<td width=\"60%\" bgcolor=\"#E4E4E4\">" << label << "</td>"
-            << "<td width=\"30%\" bgcolor=\"#E4E4E4\">" << m_manager.getLabel(m_language, "Applicability")
-            << "</td></tr>";
-        for (int i = 1; i <= criteria->count(); ++i) {
-            ProcessItem* criterion = criteria->at(i);
-            ProcessItemExtension* extension = criterion->getExtension();
-            out << "<tr>"
-                << "<td width=\"10%\"><font size=\"1\">" << criterion->getName() << "</font></td>\n"
-                << "<td width=\"60%\"><font size=\"1\">" << criterion->getDescription(m_language)
-                << "</font></td>\n"
-                << "<td width=\"30%\"><font size=\"1\">"
-                << (extension ? extension->readTailoringGuideline(m_language, 1, 0) : CString())
-                << "</font></td>\n"
-                << "</tr>\n";
-        }
-        out << "</table>\n<br><br>\n\n";
-    }
-    criteria->removeAll();
+    writeSubtreeQualityCriteria(m_manager, m_item, m_language, *m_out,
+                                m_links.get(m_topPrefix + "../images/top.gif"));
 }

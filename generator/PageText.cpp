@@ -1,6 +1,9 @@
 #include "PageText.h"
 
+#include "DiskLinks.h"
 #include "FileSystem.h"
+#include "ProcessItem.h"
+#include "ProcessManager.h"
 #include "StringTable.h"
 #include "ui/UserInterface.h"
 
@@ -29,6 +32,36 @@ CString relativeLink(const CString& fromFolder, const CString& to) {
     CString link = relativePath(from, FILE_ATTRIBUTE_DIRECTORY, target, FILE_ATTRIBUTE_NORMAL);
     link.Replace('\\', '/');
     return link;
+}
+
+CString wholePageHeadStart(ProcessManager& manager, Item& item, const CString& title, DiskLinks& pageLinks,
+                           const CString& rootPrefix) {
+    auto file = [&](const char* path) { return pageLinks.get(rootPrefix + path); };
+    return CString(kTransitionalDocType) + "\n" + "<html>\n" + "<head>\n" + manager.writeMetaTags(&item) +
+           "<title>" + title + "</title>\n" + "<script language=\"JavaScript1.2\" src=\"" +
+           file("JScript/Tooltip.js") + "\" type=\"text/javascript\"></script>\n" +
+           "<script language=\"JavaScript1.2\" src=\"" + file("JScript/TreeMgt.js") +
+           "\" type=\"text/javascript\"></script>\n" + "<link rel=\"stylesheet\" href=\"" +
+           file("css/project.css") + "\" type=\"text/css\">\n";
+}
+
+CString itemCaption(ProcessManager& manager, ProcessItem& item, int* tooltipCounter, int language) {
+    const CString name = item.getNameByLanguage(language);
+    const CString& popup = item.getHtmlDescription(language);
+    return popup.IsEmpty() ? name : manager.writeTermTooltip(name, tooltipCounter, popup, language, "");
+}
+
+CString topOfPageHeading(const CString& anchor, const CString& label, const CString& topPicture,
+                         bool wideBlanks) {
+    const char* blank = wideBlanks ? "  " : " ";
+    return "<H4><a name=\"" + anchor + "\">" + label + "</a> <a href=\"#Top\"><IMG" + blank +
+           "alt=\"To top of page\" src=\"" + topPicture + "\"" + blank + "border=0></a></H4>\n";
+}
+
+bool isWebAddress(const CString& link) {
+    CString lower = link;
+    lower.MakeLower();
+    return lower.Find("http") >= 0 || lower.Find("ftp") >= 0;
 }
 
 bool readPageTextLines(const CString& path, int limit, std::vector<CString>& lines) {

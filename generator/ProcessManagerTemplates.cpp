@@ -219,23 +219,13 @@ void ProcessManager::generateTemplatesPage(ProcessItem* item, int language) {
         if (product && hasTemplate(*product->getItemWorkProduct()))
             selected.add(product);
     };
-    forEachBelow(item, [&](Item* below, bool) {
-        const ItemActivity* activity = classKindOf(below) == kActivityClass
-                                           ? static_cast<ProcessItem*>(below)->getItemActivity()
-                                           : nullptr;
-        if (!activity)
-            return;
-        CStringListePlus* outputs = activity->getOutWorkProducts();
-        for (int r = 1; r <= outputs->count(); ++r) {
-            const CString& reference = *outputs->at(r);
-            ProcessItem* product = findWorkProduct(reference);
-            if (!product || !product->getItemWorkProduct() ||
-                activity->getInWorkProducts()->find(reference, "/"))
-                continue;
+    forEachProducedWorkProduct(
+        item, [&](const ItemActivity& activity, const CString& reference, ProcessItem* product) {
+            if (!product->getItemWorkProduct() || activity.getInWorkProducts()->find(reference, "/"))
+                return;
             addWhenItHasTemplate(product);
             addWhenItHasTemplate(parentWorkProduct(product));
-        }
-    });
+        });
 
     const CString name = item->getNameByLanguage(language);
     const TemplatePageForm form{

@@ -562,6 +562,20 @@ void ProcessManager::getDescendantActivities(Item* item, ProcessItemListe* list)
     });
 }
 
+void ProcessManager::forEachProducedWorkProduct(Item* item, const ProducedWorkProductVisitor& f) {
+    forEachBelow(item, [&](Item* below, bool) {
+        const ItemActivity* activity = classKindOf(below) == kActivityClass
+                                           ? static_cast<ProcessItem*>(below)->getItemActivity()
+                                           : nullptr;
+        if (!activity)
+            return;
+        CStringListePlus* outputs = activity->getOutWorkProducts();
+        for (int r = 1; r <= outputs->count(); ++r)
+            if (ProcessItem* product = findWorkProduct(*outputs->at(r)))
+                f(*activity, *outputs->at(r), product);
+    });
+}
+
 void ProcessManager::getChildWorkElements(Item* item, ProcessItemListe* list, int useTargets) {
     ItemIterateur* it = m_itemList->ItemListe::createIterator();
     it->seek(item);

@@ -10,10 +10,6 @@
 
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 const char* const kDelivery = "site/Delivery/templates.htm";
 const char* const kAllTemplates = "site/All_templates/overview.htm";
 
