@@ -10,6 +10,7 @@
 
 #include "CString.h"
 #include "CTime.h"
+#include "DiagramPicture.h"
 #include "Encoding.h"
 #include "FileFinder.h"
 #include "FileSystem.h"
@@ -19,6 +20,7 @@
 #include "ItemMeasure.h"
 #include "ItemRole.h"
 #include "ItemWorkProduct.h"
+#include "ItemWorkflow.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
@@ -128,6 +130,153 @@ void writeDocument(const CString& path, const char* title,
     out << "</body>\n</html>\n";
     if (!out.close())
         throw std::runtime_error(std::string("cannot write ") + path.str());
+}
+
+// A node of a diagram as its clickable-area file records it: the uid of
+// the item it stands for, or, for a picture node, its first text and link.
+struct DiagramArea {
+    CString key;
+    int left, top, right, bottom;
+    CString link = {};
+    CString target = {};
+};
+
+// The clickable-area file "map.data" of a diagram as the diagram editor's
+// export writes it beside the pictures.
+void writeAreaFile(ProcessItem* item, const std::vector<DiagramArea>& areas) {
+    TextOutStream out(item->getItemFolderPath() + "map.data");
+    for (const DiagramArea& area : areas) {
+        out << area.key << ";" << area.left << ";" << area.top << ";" << area.right << ";" << area.bottom;
+        if (!area.link.IsEmpty())
+            out << ";" << area.link << "; ; ; ;" << (area.target.IsEmpty() ? CString(" ") : area.target);
+        out << "\n";
+    }
+    if (!out.close())
+        throw std::runtime_error("cannot write the areas of " + item->getName().str());
+}
+
+void savePicture(const DiagramPicture& picture, const CString& path) {
+    if (!picture.save(path))
+        throw std::runtime_error("cannot write " + path.str());
+}
+
+const DiagramPicture::Color kInk{0x20, 0x20, 0x20};
+const DiagramPicture::Color kLaneFill{0xE8, 0xE6, 0xE1};
+const DiagramPicture::Color kLaneLine{0xB0, 0xAC, 0xA4};
+const DiagramPicture::Color kBoxFill{0xDD, 0xE8, 0xF5};
+const DiagramPicture::Color kBoxLine{0x3A, 0x5F, 0x8F};
+const DiagramPicture::Color kRoleFill{0xF6, 0xEE, 0xD9};
+const DiagramPicture::Color kRoleLine{0x9A, 0x7B, 0x3C};
+
+// A little document: the picture of a procedure.
+void drawDocument(DiagramPicture& picture, int left, int top) {
+    picture.fillRect(left, top, left + 16, top + 20, DiagramPicture::Color{0xFF, 0xFF, 0xFF});
+    picture.frame(left, top, left + 16, top + 20, kBoxLine);
+    for (int y = top + 6; y < top + 18; y += 4)
+        picture.line(left + 3, y, left + 12, y, kLaneLine);
+}
+
+// The workflow of the demo in swimlanes, one per role, as the diagram
+// editor would export it: the picture of each language and the areas of
+// its roles, activities and procedures, and a picture node that leads to
+// the glossary.
+void drawWorkflow(DemoBuilder& demo, ProcessItem* flow) {
+    const char* const lanes[] = {"Analyst", "Quality manager", "Developer", "Tester"};
+    const struct {
+        const char* name;
+        int lane;
+        int left;
+    } activities[] = {
+        {"Gather the requirements", 0, 175},
+        {"Review the requirements", 1, 335},
+        {"Design the solution", 2, 495},
+        {"Plan the tests", 3, 495},
+        {"Develop", 2, 655},
+        {"Test", 3, 815},
+    };
+    const char* const procedures[] = {"Review procedure", "Test procedure"};
+    constexpr int width = 990, height = 470, laneTop = 10, laneHeight = 100, header = 120;
+    auto middle = [](int lane) { return laneTop + lane * laneHeight + laneHeight / 2; };
+    std::vector<DiagramArea> areas;
+    for (int lane = 0; lane < 4; ++lane)
+        areas.push_back({demo.uid(lanes[lane]), 10, laneTop + lane * laneHeight, header,
+                         laneTop + (lane + 1) * laneHeight});
+    for (const auto& a : activities)
+        areas.push_back({demo.uid(a.name), a.left, middle(a.lane) - 22, a.left + 120, middle(a.lane) + 22});
+    for (int p = 0; p < 2; ++p)
+        areas.push_back({demo.uid(procedures[p]), 130 + p * 190, 425, 300 + p * 190, 451});
+    areas.push_back({"Glossary", 880, 425, 980, 451, "../Glossary/overview.htm", "main"});
+
+    for (int language = 0; language <= 1; ++language) {
+        DiagramPicture picture(width, height);
+        auto name = [&](const char* item) { return demo.item(item)->getNameByLanguage(language); };
+        for (int lane = 0; lane < 4; ++lane) {
+            const int top = laneTop + lane * laneHeight;
+            picture.fillRect(10, top, header, top + laneHeight, kLaneFill);
+            picture.frame(10, top, width - 10, top + laneHeight + 1, kLaneLine);
+            picture.line(header, top, header, top + laneHeight, kLaneLine);
+            picture.centredText(10, top, header, top + laneHeight, name(lanes[lane]), kInk);
+        }
+        for (const auto& a : activities) {
+            const int y = middle(a.lane);
+            picture.roundBox(a.left, y - 22, a.left + 120, y + 22, kBoxFill, kBoxLine);
+            picture.centredText(a.left, y - 22, a.left + 120, y + 22, name(a.name), kInk);
+        }
+        // The flow, from the initial node to the final one.
+        picture.disc(150, middle(0), 8, kInk);
+        const std::vector<std::vector<DiagramPicture::Point>> flows = {
+            {{158, middle(0)}, {174, middle(0)}},
+            {{295, middle(0)}, {315, middle(0)}, {315, middle(1)}, {334, middle(1)}},
+            {{455, middle(1)}, {475, middle(1)}, {475, middle(2)}, {494, middle(2)}},
+            {{475, middle(2)}, {475, middle(3)}, {494, middle(3)}},
+            {{615, middle(2)}, {654, middle(2)}},
+            {{775, middle(2)}, {795, middle(2)}, {795, middle(3)}, {814, middle(3)}},
+            {{615, middle(3)}, {814, middle(3)}},
+            {{935, middle(3)}, {951, middle(3)}},
+        };
+        for (const auto& flow : flows)
+            picture.connector(flow, kInk);
+        picture.ring(962, middle(3), 10, kInk);
+        picture.disc(962, middle(3), 6, kInk);
+        // The procedures the activities follow, and the way to the glossary.
+        picture.text(10, 433, language == 0 ? "Procedures:" : text("Procédures :"), kInk);
+        for (int p = 0; p < 2; ++p) {
+            drawDocument(picture, 130 + p * 190, 428);
+            picture.text(152 + p * 190, 433, name(procedures[p]), kInk);
+        }
+        picture.roundBox(880, 425, 980, 451, kRoleFill, kRoleLine);
+        picture.centredText(880, 425, 980, 451, language == 0 ? "Glossary" : "Glossaire", kInk);
+        savePicture(picture, flow->getItemFolderPath() + (language == 0 ? "wf.png" : "wfL2.png"));
+    }
+    writeAreaFile(flow, areas);
+}
+
+// The role map of the demo's role group: the quality manager above the
+// three roles whose work he reviews.
+void drawRoleMap(DemoBuilder& demo, ProcessItem* group) {
+    const struct {
+        const char* name;
+        int left;
+        int top;
+    } boxes[] = {
+        {"Quality manager", 170, 15}, {"Analyst", 20, 115}, {"Developer", 170, 115}, {"Tester", 320, 115}};
+    std::vector<DiagramArea> areas;
+    for (const auto& b : boxes)
+        areas.push_back({demo.uid(b.name), b.left, b.top, b.left + 120, b.top + 44});
+    for (int language = 0; language <= 1; ++language) {
+        DiagramPicture picture(460, 175);
+        picture.line(230, 59, 230, 87, kRoleLine);
+        picture.line(80, 87, 380, 87, kRoleLine);
+        for (int x : {80, 230, 380})
+            picture.line(x, 87, x, 114, kRoleLine);
+        for (const auto& b : boxes) {
+            picture.roundBox(b.left, b.top, b.left + 120, b.top + 44, kRoleFill, kRoleLine);
+            picture.centredText(b.left, b.top, b.left + 120, b.top + 44,
+                                demo.item(b.name)->getNameByLanguage(language), kInk);
+        }
+        savePicture(picture, group->getItemFolderPath() + (language == 0 ? "roles.png" : "rolesL2.png"));
+    }
+    writeAreaFile(group, areas);
 }
 
 void build(ProcessManager& manager) {
@@ -623,6 +772,13 @@ void build(ProcessManager& manager) {
         entry->getItemGlossaryEntry()->setSourceL2(text("Processus de démonstration"));
         entry->save();
     }
+    // The workflow's page is made whole from its diagram; the role group
+    // shows its role map.
+    drawWorkflow(demo, flow);
+    flow->getItemWorkflow()->setFullyGenerated(1);
+    flow->save();
+    drawRoleMap(demo, demo.item("Roles"));
+
     manager.saveMenuTree();
     // The demo comes with its site generated, so that the first "View
     // website" shows the pages of the demo's own tree.

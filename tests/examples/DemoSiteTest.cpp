@@ -160,6 +160,52 @@ TEST_F(DemoSiteTest, EveryLocalLinkOfTheSiteResolves) {
     EXPECT_GT(links, 300);
 }
 
+// The image maps of the site: each maps a picture that is there, and each of
+// its areas leads to a page that exists (or to another address).
+TEST_F(DemoSiteTest, EveryImageMapLeadsToPagesThatExist) {
+    generate();
+    static const std::regex picture(R"re(<img [^>]*src="([^"]+)"[^>]*usemap="#FPMap0")re");
+    static const std::regex area(R"re(<area href="([^"]*)")re");
+    std::map<std::string, int> areas;
+    for (const auto& entry : fs::recursive_directory_iterator(m_project)) {
+        const fs::path& path = entry.path();
+        const std::string page = fs::relative(path, m_project).string();
+        if (!entry.is_regular_file() || !isPage(path) || page.rfind("tolvane", 0) == 0)
+            continue;
+        const std::string text = readFile(path);
+        if (text.find("<map name=\"FPMap0\">") == std::string::npos ||
+            page.find("header") != std::string::npos)
+            continue;
+        std::smatch shown;
+        ASSERT_TRUE(std::regex_search(text, shown, picture)) << page;
+        EXPECT_TRUE(fs::exists(path.parent_path() / shown[1].str())) << page << " maps missing " << shown[1];
+        int count = 0;
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), area); it != std::sregex_iterator();
+             ++it) {
+            ++count;
+            const std::string link = (*it)[1].str();
+            if (link.empty() || link[0] == '#' || link.find(':') != std::string::npos)
+                continue;
+            const fs::path target =
+                path.parent_path() / encoding::cp1252ToUtf8(link.substr(0, link.find('#')));
+            EXPECT_TRUE(fs::is_regular_file(target) && isPage(target)) << page << " has an area to " << link;
+        }
+        areas[page] = count;
+    }
+    // The workflow: its four roles, six activities, two procedures and the
+    // way to the glossary; the role map: its four roles; and the banner's
+    // buttons that the site template brings.
+    const std::map<std::string, int> expected = {
+        {"site/Home/topbanner1.htm", 8},
+        {"site/Home/topbanner2.htm", 8},
+        {"site/Development_workflow/content.htm", 13},
+        {"site/Development_workflow/contentL2.htm", 13},
+        {"site/Roles/overview.htm", 4},
+        {"site/Roles/overviewL2.htm", 4},
+    };
+    EXPECT_EQ(areas, expected);
+}
+
 // What a headless browser reports while it loads a page and its frames.
 struct BrowserRun {
     std::string dom;
@@ -199,6 +245,10 @@ TEST_F(DemoSiteTest, LoadsInABrowserWithoutScriptErrors) {
         {"site/Development_workflow/templates.htm", "Templates used in 'Development workflow'"},
         {"site/Development_workflow/Review_the_requirements/overview.htm", "Testable requirements"},
         {"site/Development_workflow/Plan_the_tests/overviewL2.htm", "href=\"procL2.htm\""},
+        // The workflow's picture with its image map, the role map and a role.
+        {"site/Development_workflow/content.htm", "coords=\"175,38,295,82\""},
+        {"site/Roles/overviewL2.htm", "src=\"rolesL2.png\""},
+        {"site/Roles/Tester/overview.htm", "Author of the following work products"},
     };
     for (const auto& page : pages) {
         const BrowserRun run = loadInBrowser(m_project + page.page, profile);
