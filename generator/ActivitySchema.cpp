@@ -524,7 +524,8 @@ void ActivitySchema::writeSteps() {
         if (!detailPage.IsEmpty() && platform::fileExists(detailPage))
             out << "<a href=\"#Step" << decimal(k) << "\">";
         else if (m_activity.hasStepHyperlinks() && m_page.hasProcedureLink())
-            out << "<a href=\"" << m_page.getProcedureTarget() << "#Step" << decimal(k) << "\">";
+            out << "<a href=\"" << m_page.getLinks().get(m_page.getProcedureTarget() + "#Step" + decimal(k))
+                << "\">";
         else
             linked = false;
         out << m_manager.descriptionToHtml(step.schemaText, m_page.getTooltipCounter(), &m_item, m_language,
