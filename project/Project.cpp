@@ -64,6 +64,7 @@ Project::Project(const CString& settingsPath, MainWindow* mainWindow, int layout
     // Settings remembered for the project opened before must not leak into this one.
     ProcessOption::instance().resetPopupCache();
     initFromFile(settingsPath, mainWindow);
+    m_keptSettings = std::make_unique<platform::KeptProfile>(getSettingsFile());
 }
 
 Project::~Project() {

@@ -27,6 +27,9 @@ class ItemListePlus;
 class MainWindow;
 class CTime;
 class TextOutStream;
+namespace platform {
+class KeptProfile;
+}
 
 class Project {
 public:
@@ -294,6 +297,9 @@ private:
     void detach(Item* item);
     void insertIntoTree(Item* item, Item* anchor, int mode);
     std::unique_ptr<TextOutStream> m_lockStream;
+    // The settings file stays parsed while the project is open: every page
+    // the generator writes asks it for options.
+    std::unique_ptr<platform::KeptProfile> m_keptSettings;
     // Deletions and moves under way: only the outermost saves the tree file.
     int m_treeSaveDepth = 0;
 
