@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -37,9 +38,11 @@ CString nextMinorVersion(const CString& stored) {
     return next;
 }
 
+// Built for each of the twelve keys of every item loaded: no formatting.
 CString approKey(const char* prefix, int n, const char* suffix = "") {
-    CString key;
-    key.Format("%s%d%s", prefix, n, suffix);
+    CString key(prefix);
+    key += std::to_string(n).c_str();
+    key += suffix;
     return key;
 }
 

@@ -4,14 +4,16 @@
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view text) {
-    const size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    const size_t last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // Names in UTF-8, folded so that the code page's letters match in either case.
@@ -20,8 +22,18 @@ std::string fold(std::string_view name) {
 }
 
 // A name the program passes (Windows-1252), folded as the file's names are.
+// Every lookup folds its section and key: the names the program passes are
+// ASCII, lowered here in one pass.
 std::string foldProgramName(std::string_view name) {
-    return fold(encoding::cp1252ToUtf8(trim(name)));
+    name = trim(name);
+    std::string folded(name.size(), '\0');
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return fold(encoding::cp1252ToUtf8(name));
+        folded[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+    }
+    return folded;
 }
 
 bool isWide(ProfileFile::Encoding encoding) {
