@@ -2,6 +2,8 @@
 
 #include "Encoding.h"
 
+#include <algorithm>
+
 namespace {
 
 bool isBlank(char c) {
@@ -23,18 +25,32 @@ std::string fold(std::string_view name) {
 
 // A name the program passes (Windows-1252), folded as the file's names are.
 // Every lookup folds its section and key: the names the program passes are
-// ASCII, lowered here in one pass.
-std::string foldProgramName(std::string_view name) {
-    name = trim(name);
-    std::string folded(name.size(), '\0');
-    for (size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return fold(encoding::cp1252ToUtf8(name));
-        folded[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+// ASCII, lowered here in one pass into a buffer of the lookup's own.
+class FoldedName {
+public:
+    explicit FoldedName(std::string_view name) {
+        name = trim(name);
+        const bool ascii = std::all_of(name.begin(), name.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        if (!ascii || name.size() > sizeof m_buffer) {
+            m_long = fold(encoding::cp1252ToUtf8(name));
+            m_view = m_long;
+            return;
+        }
+        for (size_t i = 0; i < name.size(); ++i)
+            m_buffer[i] =
+                name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] + ('a' - 'A')) : name[i];
+        m_view = std::string_view(m_buffer, name.size());
     }
-    return folded;
-}
+    FoldedName(const FoldedName&) = delete;
+    FoldedName& operator=(const FoldedName&) = delete;
+    std::string_view view() const { return m_view; }
+
+private:
+    char m_buffer[64];
+    std::string m_long;
+    std::string_view m_view;
+};
 
 bool isWide(ProfileFile::Encoding encoding) {
     return encoding == ProfileFile::Encoding::Utf16LeBom || encoding == ProfileFile::Encoding::Utf16BeBom;
@@ -186,7 +202,7 @@ void ProfileFile::reindex() {
 }
 
 const ProfileFile::SectionIndex* ProfileFile::findSection(std::string_view section) const {
-    const auto it = m_firstSection.find(foldProgramName(section));
+    const auto it = m_firstSection.find(FoldedName(section).view());
     return it == m_firstSection.end() ? nullptr : &m_sections[it->second];
 }
 
@@ -194,7 +210,7 @@ std::optional<std::string> ProfileFile::get(std::string_view section, std::strin
     const SectionIndex* s = findSection(section);
     if (!s)
         return std::nullopt;
-    const auto it = s->keys.find(foldProgramName(key));
+    const auto it = s->keys.find(FoldedName(key).view());
     if (it == s->keys.end())
         return std::nullopt;
     const std::string text = programText(m_lines[it->second].raw);
@@ -233,7 +249,7 @@ bool ProfileFile::set(std::string_view section, std::string_view key, std::strin
         reindex();
         return true;
     }
-    const auto it = s->keys.find(foldProgramName(key));
+    const auto it = s->keys.find(FoldedName(key).view());
     if (it != s->keys.end()) {
         if (get(section, key) == value)
             return false;
@@ -257,7 +273,7 @@ bool ProfileFile::removeKey(std::string_view section, std::string_view key) {
     const SectionIndex* s = findSection(section);
     if (!s)
         return false;
-    const auto it = s->keys.find(foldProgramName(key));
+    const auto it = s->keys.find(FoldedName(key).view());
     if (it == s->keys.end())
         return false;
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(it->second));
@@ -266,11 +282,11 @@ bool ProfileFile::removeKey(std::string_view section, std::string_view key) {
 }
 
 bool ProfileFile::removeSection(std::string_view section) {
-    const std::string wanted = foldProgramName(section);
+    const FoldedName wanted(section);
     bool removed = false;
     for (size_t i = m_sections.size(); i-- > 0;) {
         const SectionIndex& s = m_sections[i];
-        if (fold(m_lines[s.header].name) == wanted) {
+        if (fold(m_lines[s.header].name) == wanted.view()) {
             m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(s.header),
                           m_lines.begin() + static_cast<std::ptrdiff_t>(s.end));
             removed = true;
