@@ -166,7 +166,7 @@ int ProcessItem::hasHtmlPage() {
 
 void ProcessItem::setClassKind(int kind) {
     m_classKind = kind;
-    identityChanged();
+    classChanged();
     if (!m_extension)
         createExtension(kind);
 }
@@ -181,7 +181,7 @@ void ProcessItem::createExtension(int kind) {
         return;
     m_extension = ProcessItemExtension::create(kind, this, getProject());
     m_classKind = kind;
-    identityChanged();
+    classChanged();
 }
 
 void ProcessItem::changeClass(const CString& keyword) {
@@ -371,7 +371,7 @@ void ProcessItem::load(int force) {
             const int oldKind = m_classKind;
             m_classKind = getProcessClassFromKeyword(classKeyword);
             if (m_classKind != oldKind)
-                identityChanged();
+                classChanged();
             if (m_extension && m_classKind != oldKind) {
                 delete m_extension;
                 m_extension = nullptr;

@@ -175,10 +175,17 @@ Item* Project::getHomeItem() const {
     return home;
 }
 
-Project::TreeStamp Project::treeStamp() const { return TreeStamp{m_itemList, m_itemList->version(), m_identityEpoch}; }
+Project::TreeStamp Project::treeStamp() const {
+    return TreeStamp{m_itemList, m_itemList->version(), m_identityEpoch, m_classEpoch};
+}
+
+// The project's own indexes (uid, name, url) do not depend on the classes.
+Project::TreeStamp Project::identityStamp() const {
+    return TreeStamp{m_itemList, m_itemList->version(), m_identityEpoch, 0};
+}
 
 void Project::ensureIndexes() const {
-    if (!(m_indexStamp == treeStamp()))
+    if (!(m_indexStamp == identityStamp()))
         rebuildIndexes();
 }
 
@@ -196,7 +203,7 @@ void Project::rebuildIndexes() const {
             m_dualByUrl[item->getUrl()] = item; // the last of equal urls
     }
     delete it;
-    m_indexStamp = treeStamp();
+    m_indexStamp = identityStamp();
 }
 
 Item* Project::findItemByUid(const CString& uid, ItemListe* list) const {

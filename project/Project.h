@@ -204,14 +204,17 @@ public:
     Item* findItemByUid(const CString& uid, ItemListe* list = nullptr) const;
     // The target of a shortcut: the last Dual item with exactly its url.
     Item* findShortcutTarget(const Item* shortcut) const;
-    // Items changed their uid, name, url or class: the indexes are rebuilt on next use.
+    // Items changed their uid, name or url: the indexes are rebuilt on next use.
     void invalidateIndexes() { ++m_identityEpoch; }
-    // Changes whenever the item list or an item's identity changed, so that
-    // indexes kept elsewhere can tell they are stale.
+    // Items changed their class: the indexes by class are rebuilt on next use.
+    void invalidateClassIndexes() { ++m_classEpoch; }
+    // Changes whenever the item list, an item's identity or its class
+    // changed, so that indexes kept elsewhere can tell they are stale.
     struct TreeStamp {
         const void* list = nullptr;
         long version = -1;
         long epoch = -1;
+        long classEpoch = -1;
         bool operator==(const TreeStamp&) const = default;
     };
     TreeStamp treeStamp() const;
@@ -284,6 +287,7 @@ protected:
 private:
     void rebuildIndexes() const;
     void ensureIndexes() const;
+    TreeStamp identityStamp() const;
     // Steps of a change made while several users share the project: lock,
     // reload, find the named items again (each with the message shown when
     // another user deleted it). False when the change must not go on.
@@ -304,6 +308,7 @@ private:
     int m_treeSaveDepth = 0;
 
     long m_identityEpoch = 0;
+    long m_classEpoch = 0;
     // The tree the indexes were built from; a default stamp matches none.
     mutable TreeStamp m_indexStamp;
     mutable std::unordered_map<CString, Item*> m_uidIndex;
