@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <utility>
 
 class BenchTimer {
 public:
@@ -24,3 +25,24 @@ inline void benchReport(const std::string& step, long size, double seconds) {
     std::printf("%-40s %10ld items %12.6f s\n", step.c_str(), size, seconds);
     std::fflush(stdout);
 }
+
+// Prints, from the second size on, how a step's time grew from the size
+// before beside how the items grew: a step in time linear in the items
+// shows two close numbers.
+class GrowthReport {
+public:
+    explicit GrowthReport(std::string step) : m_step(std::move(step)) {}
+    void add(long items, double seconds) {
+        if (m_items > 0)
+            std::printf("%s %ld / %ld items: %.2f (items %.2f)\n", m_step.c_str(), items, m_items,
+                        seconds / m_seconds, static_cast<double>(items) / m_items);
+        std::fflush(stdout);
+        m_items = items;
+        m_seconds = seconds;
+    }
+
+private:
+    std::string m_step;
+    long m_items = 0;
+    double m_seconds = 0;
+};

@@ -29,7 +29,8 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
               "[APPLICATION_KIND]\r\nTolvane=yes\r\n[STD_OPTION]\r\nDataVersion=v2.4.5\r\n"
               "TwoLanguages=yes\r\nJavaScriptTreeview=yes\r\nGenerationLang=EN\r\n"
               "GenerationLang2=FR\r\n[PROCESS_OPTION]\r\nGenerateHeader=yes\r\nAP_Desc=yes\r\n"
-              "AP_IWP=yes\r\nAP_OWP=yes\r\nAP_Roles=yes\r\nAP_Steps=yes\r\n"
+              "AP_IWP=yes\r\nAP_OWP=yes\r\nAP_Roles=yes\r\nAP_Steps=yes\r\nMAP_Desc=yes\r\nMAP_outWP=yes\r\n"
+              "MAP_childrenActivities=yes\r\n"
               "[PROCESSUS]\r\nROLE_RESPONSIBILITY=performer,assistant\r\n");
     const long terms = 50;
     const long roles = items / 6 + 1;
@@ -62,12 +63,39 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
         writeFile(root / "site/Products" / name / "Done/process.data",
                   "[PROCESSUS]\r\nClass=WORKPRODUCTSTATE\r\n");
     }
+    // The activities sit in stages (macro-activities) of twenty, the stages
+    // in phases of five hundred activities, all under one workflow; each
+    // stage after the first begins with a shortcut to the first activity of
+    // the stage before. Every popup of a phase, a stage or the workflow
+    // walks the subtree below it.
     record(0, "N3", "Process", "Process", "t");
     writeFile(root / "site/Process/process.data", "[PROCESSUS]\r\nClass=WORKFLOW\r\n");
-    for (long a = 0; a < activities; ++a) {
+    long emitted = 0;
+    for (long a = 0; emitted < activities; ++a) {
         const std::string name = "Activity" + std::to_string(a);
+        if (a % 500 == 0) {
+            const std::string phase = "Phase" + std::to_string(a / 500);
+            record(1, "NH" + std::to_string(a / 500), phase, "Process/" + phase);
+            writeFile(root / "site/Process" / phase / "process.data", "[PROCESSUS]\r\nClass=PHASE\r\n");
+            ++emitted;
+        }
+        if (a % 20 == 0) {
+            const std::string stage = "Stage" + std::to_string(a / 20);
+            record(2, "NM" + std::to_string(a / 20), stage, "Process/" + stage);
+            writeFile(root / "site/Process" / stage / "process.data",
+                      "[PROCESSUS]\r\nClass=MACROACTIVITY\r\n");
+            ++emitted;
+            if (a >= 20) {
+                const std::string target = "Activity" + std::to_string(a - 20);
+                tree += "\r\n3*NC" + std::to_string(a / 20) + "*-> " + target + "*../site/Process/" + target +
+                        "/overview.htm* *i.gif*o.gif*f*true*false*-> " + target + " FR*NA" +
+                        std::to_string(a - 20) + "*";
+                ++emitted;
+            }
+        }
         // Every tenth activity is shown in frames.
-        record(1, "NA" + std::to_string(a), name, "Process/" + name, a % 10 == 0 ? "t" : "f");
+        record(3, "NA" + std::to_string(a), name, "Process/" + name, a % 10 == 0 ? "t" : "f");
+        ++emitted;
         const long in = a % products, out = (a + 1) % products;
         writeFile(root / "site/Process" / name / "process.data",
                   "[PROCESSUS]\r\nClass=ACTIVITY\r\nRoles=~nr" + std::to_string(a % roles) +
@@ -78,7 +106,7 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
         if (withPages)
             writeFile(root / "site/Process" / name / "ActivityDescription.txt",
                       "The activity uses a Term3 and a Term17 and then [@NA" +
-                          std::to_string((a + 1) % activities) + "].\r\nSecond line of the description.\r\n");
+                          std::to_string(a > 0 ? a - 1 : 0) + "].\r\nSecond line of the description.\r\n");
     }
     record(0, "N4", "Glossary", "Glossary");
     writeFile(root / "site/Glossary/process.data", "[PROCESSUS]\r\nClass=GLOSSARY\r\n");

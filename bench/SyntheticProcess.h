@@ -1,11 +1,11 @@
 #pragma once
 
 // A synthetic process on disk for the benchmarks: about a sixth roles, a
-// third work products (each with a state), the rest activities under one
-// workflow that name two roles, one input state and one output, and a
-// glossary. With pages, every item also gets its overview page in both
-// languages and a description, and the site its common folders, as a
-// project made by the program has them.
+// third work products (each with a state), the rest activities that name two
+// roles, one input state and one output, in stages and phases under one
+// workflow, with shortcuts between stages, and a glossary. With pages, every
+// item also gets its overview page in both languages and a description, and
+// the site its common folders, as a project made by the program has them.
 
 #include "ui/UserInterface.h"
 
