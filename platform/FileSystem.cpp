@@ -288,9 +288,7 @@ DiskEntry diskEntry(std::string_view path) {
     return entry;
 }
 
-CString fromDiskName(std::string_view name) {
-    return CString(encoding::utf8ToCp1252(name));
-}
+CString fromDiskName(std::string_view name) { return CString(encoding::utf8ToCp1252(name)); }
 
 bool fileExists(const char* path) {
     const DiskEntry entry = diskEntry(path ? path : "");
