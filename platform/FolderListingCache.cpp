@@ -34,34 +34,37 @@ bool FolderListingCache::sameStamp(const Listing& listing, const struct stat& st
            listing.mtime.tv_sec == st.st_mtim.tv_sec && listing.mtime.tv_nsec == st.st_mtim.tv_nsec;
 }
 
-FolderListingCache::Listing FolderListingCache::read(const std::string& folder, const struct stat& st) {
-    Listing listing{st.st_dev, st.st_ino, st.st_mtim, {}};
+bool FolderListingCache::read(const std::string& folder, const struct stat& st, Listing& listing) {
+    listing = Listing{st.st_dev, st.st_ino, st.st_mtim, {}};
     std::vector<std::string> names;
     // Read with the system call itself: a listing for every folder of a
     // large process must cost no more than the calls it needs.
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        alignas(8) char buffer[16384];
-        for (;;) {
-            const ssize_t n = getdents64(fd, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            for (ssize_t at = 0; at < n;) {
-                const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
-                const std::string_view name(entry->d_name);
-                if (name != "." && name != "..")
-                    names.emplace_back(name);
-                at += entry->d_reclen;
-            }
+    if (fd < 0)
+        return false;
+    bool complete = true;
+    alignas(8) char buffer[16384];
+    for (;;) {
+        const ssize_t n = getdents64(fd, buffer, sizeof buffer);
+        if (n <= 0) {
+            complete = n == 0;
+            break;
         }
-        close(fd);
+        for (ssize_t at = 0; at < n;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+            const std::string_view name(entry->d_name);
+            if (name != "." && name != "..")
+                names.emplace_back(name);
+            at += entry->d_reclen;
+        }
     }
+    close(fd);
     // In name order, so that of several names differing in case only the
     // same one is always taken.
     std::sort(names.begin(), names.end());
     for (auto& name : names)
         listing.byFoldedName.emplace(encoding::toLower(encoding::utf8ToCp1252(name)), std::move(name));
-    return listing;
+    return complete;
 }
 
 bool FolderListingCache::findOtherCase(const std::string& folder, const std::string& name, std::string& found,
@@ -84,9 +87,11 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     } else {
         if (it != m_listings.end())
             m_listings.erase(it);
-        fresh = read(key, st);
+        // A listing cut short by an error, or of a folder changed a moment
+        // ago, serves this lookup only.
+        const bool complete = read(key, st, fresh);
         listing = &fresh;
-        if (platform::isSettledTime(st.st_mtim)) {
+        if (complete && platform::isSettledTime(st.st_mtim)) {
             if (m_listings.size() >= kMaxListings)
                 m_listings.clear();
             listing = &m_listings.emplace(key, std::move(fresh)).first->second;

@@ -41,7 +41,8 @@ private:
     };
 
     static bool sameStamp(const Listing& listing, const struct stat& st);
-    static Listing read(const std::string& folder, const struct stat& st);
+    // False when the folder could not be read to its end.
+    static bool read(const std::string& folder, const struct stat& st, Listing& listing);
     void forgetTree(const std::string& folder);
 
     std::mutex m_mutex;
