@@ -145,6 +145,8 @@ ProfileFile ProfileFile::parse(std::string_view bytes) {
     auto isChar = [&](size_t at, char c) {
         return text[at + low] == c && (width == 1 || text[at + 1 - low] == '\0');
     };
+    // One line per line end, and perhaps a last one without.
+    file.m_lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     bool lineEndFound = false;
     size_t start = 0;
     for (size_t at = 0; at < text.size(); at += width) {
