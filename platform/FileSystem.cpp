@@ -69,6 +69,18 @@ int readAll(int fd, std::string& bytes) {
     });
 }
 
+// Reads an open file whole and closes it; false with the error recorded. A
+// folder opens, but reading it fails (EISDIR).
+bool readOpenFile(int fd, std::string& bytes) {
+    const int error = readAll(fd, bytes);
+    close(fd);
+    if (error != 0) {
+        bytes.clear();
+        return fail(error);
+    }
+    return true;
+}
+
 // Opens a file (not a folder) for reading; -1 with the error recorded.
 int openForReading(const std::string& disk, struct stat& st) {
     const int fd = open(disk.c_str(), O_RDONLY | O_CLOEXEC);
@@ -306,28 +318,31 @@ bool pathExists(const char* path) {
 }
 
 bool readFileBytes(const char* path, std::string& bytes) {
-    const DiskEntry entry = diskEntry(path ? path : "");
-    if (!entry.exists) {
-        // Nothing there to open.
-        bytes.clear();
-        return fail(entry.error ? entry.error : ENOENT);
+    bytes.clear();
+    // The exact name first, by opening it: a file that is there costs no
+    // look before; only a missing one is looked for in another case.
+    const std::string converted = convertedPath(path ? path : "");
+    int fd = converted.empty() ? -1 : open(converted.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = converted.empty() ? ENOENT : errno;
+        if (error != ENOENT && error != ENOTDIR)
+            return fail(error);
+        const Resolved resolved = resolveMissing(converted);
+        if (!resolved.exists)
+            return fail(error);
+        fd = open(resolved.path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return fail(errno);
     }
-    return readDiskFileBytes(entry.path, bytes);
+    return readOpenFile(fd, bytes);
 }
 
 bool readDiskFileBytes(const std::string& disk, std::string& bytes) {
     bytes.clear();
-    // A folder opens, but reading it fails (EISDIR).
     const int fd = open(disk.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return fail(errno);
-    const int error = readAll(fd, bytes);
-    close(fd);
-    if (error != 0) {
-        bytes.clear();
-        return fail(error);
-    }
-    return true;
+    return readOpenFile(fd, bytes);
 }
 
 bool writeFileReplacing(const char* path, std::string_view bytes) {
