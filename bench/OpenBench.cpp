@@ -14,6 +14,8 @@
 
 #include <filesystem>
 #include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -62,16 +64,25 @@ int main(int argc, char** argv) {
     for (const long n : run.sizes()) {
         const fs::path root = run.folder(std::to_string(n));
         buildSyntheticProcess(root, n, true);
+        // The project opened once before, by another process, as by the
+        // program an earlier day: the system's caches hold what an open needs
+        // (names that are missing included), while this process opens it
+        // for the first time.
         const std::vector<std::string> files = projectFiles(root);
-        // Once to bring the files into the cache, then timed.
+        if (const pid_t child = fork(); child == 0) {
+            int items = 0;
+            openProject(root, items);
+            _exit(0);
+        } else if (child > 0) {
+            waitpid(child, nullptr, 0);
+        }
         readFiles(files);
         int items = 0;
-        openProject(root, items);
+        const double openSeconds = openProject(root, items);
         BenchTimer read;
         readFiles(files);
         const double readSeconds = read.seconds();
         benchReport("read the project's files once", n, readSeconds);
-        const double openSeconds = openProject(root, items);
         benchReport("open the project (warm cache)", items, openSeconds);
         std::printf("open / read: %.2f\n", openSeconds / readSeconds);
         growth.add(items, openSeconds);
