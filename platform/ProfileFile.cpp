@@ -30,17 +30,22 @@ class FoldedName {
 public:
     explicit FoldedName(std::string_view name) {
         name = trim(name);
-        const bool ascii = std::all_of(name.begin(), name.end(),
-                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-        if (!ascii || name.size() > sizeof m_buffer) {
-            m_long = fold(encoding::cp1252ToUtf8(name));
-            m_view = m_long;
-            return;
+        const size_t size = name.size();
+        if (size <= sizeof m_buffer) {
+            size_t i = 0;
+            for (; i < size; ++i) {
+                const auto c = static_cast<unsigned char>(name[i]);
+                if (c >= 0x80)
+                    break;
+                m_buffer[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+            }
+            if (i == size) {
+                m_view = std::string_view(m_buffer, size);
+                return;
+            }
         }
-        for (size_t i = 0; i < name.size(); ++i)
-            m_buffer[i] =
-                name[i] >= 'A' && name[i] <= 'Z' ? static_cast<char>(name[i] + ('a' - 'A')) : name[i];
-        m_view = std::string_view(m_buffer, name.size());
+        m_long = fold(encoding::cp1252ToUtf8(name));
+        m_view = m_long;
     }
     FoldedName(const FoldedName&) = delete;
     FoldedName& operator=(const FoldedName&) = delete;
