@@ -5,6 +5,7 @@
 // built with the project but never run by the tests:
 //   build/bin/bench_<name> [sizes...]
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -20,6 +21,15 @@ public:
 private:
     std::chrono::steady_clock::time_point m_start;
 };
+
+// The best of a few runs of a step that answers its seconds: others using
+// the machine only ever make a run slower.
+template <typename Step> double bestOf(int runs, Step step) {
+    double best = step();
+    for (int r = 1; r < runs; ++r)
+        best = std::min(best, step());
+    return best;
+}
 
 inline void benchReport(const std::string& step, long size, double seconds) {
     std::printf("%-40s %10ld items %12.6f s\n", step.c_str(), size, seconds);

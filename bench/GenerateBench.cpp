@@ -26,9 +26,11 @@ int main(int argc, char** argv) {
         platform::clearProfileCache();
         FolderListingCache::instance().clear();
         ProcessManager manager((root / "site.tvx").string().c_str(), nullptr, 0, 0);
-        BenchTimer generation;
-        manager.generate();
-        const double generationSeconds = generation.seconds();
+        const double generationSeconds = bestOf(3, [&manager] {
+            BenchTimer generation;
+            manager.generate();
+            return generation.seconds();
+        });
         benchReport("generate the site (two languages)", manager.getItemCount(), generationSeconds);
         BenchTimer copy;
         platform::copyTree(root.string().c_str(),
