@@ -79,18 +79,25 @@ void XmlLocatorManager::searchFile(const XmlLocatorElementRecord& root) {
     if (!XmlFileRecord::pathExists(root.xmlFile()))
         return;
     messages::sendActionData(m_install, root.xmlFile());
-    XmlTargetDatabase database(root.xmlFile());
-    database.load();
     // The root's tree in pre-order: each pattern, then its children's trees.
+    std::vector<const XmlLocatorElementRecord*> patterns;
     std::vector<const XmlLocatorElementRecord*> pending = {&root};
     while (!pending.empty()) {
         const XmlLocatorElementRecord* pattern = pending.back();
         pending.pop_back();
-        searchRecord(*pattern, database);
+        patterns.push_back(pattern);
         const auto children = m_children.find(pattern);
         if (children != m_children.end())
             pending.insert(pending.end(), children->second.rbegin(), children->second.rend());
     }
+    std::vector<std::u16string> names;
+    for (const XmlLocatorElementRecord* pattern : patterns)
+        names.push_back(pattern->name());
+    XmlTargetDatabase database(root.xmlFile());
+    database.keepOnly(names);
+    database.load();
+    for (const XmlLocatorElementRecord* pattern : patterns)
+        searchRecord(*pattern, database);
 }
 
 void XmlLocatorManager::searchRecord(const XmlLocatorElementRecord& pattern,

@@ -83,6 +83,10 @@ void XmlManager::updateFile(XmlFileRecord& file, int mode) {
     const std::u16string path = file.fullPath();
     m_bookkeeping.recordEntry(XmlBackup::makeBackup(file), path);
     XmlTargetDatabase database(path);
+    std::vector<std::u16string> names;
+    for (const XmlTableElementRecord* record : m_model.fileElements(file))
+        names.push_back(record->name());
+    database.keepOnly(names);
     database.load();
     if (!file.root)
         throw Exception(kSource, kNoRootRecordLine, u"Unexpected exception.");

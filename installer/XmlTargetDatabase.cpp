@@ -30,6 +30,15 @@ bool ancestorsFit(const XmlElementRecord& tableRecord, const XmlDocumentElementR
     return true;
 }
 
+// The name with A to Z in lower case, written into out.
+void foldName(std::u16string_view name, std::u16string& out) {
+    out.assign(name);
+    for (char16_t& c : out) {
+        if (c >= u'A' && c <= u'Z')
+            c = static_cast<char16_t>(c + 32);
+    }
+}
+
 bool isAncestor(const XmlElementRecord& ancestor, const XmlElementRecord& record) {
     for (const XmlElementRecord* up = record.parent(); up; up = up->parent()) {
         if (up == &ancestor)
@@ -43,12 +52,22 @@ bool isAncestor(const XmlElementRecord& ancestor, const XmlElementRecord& record
 XmlTargetDatabase::XmlTargetDatabase(std::u16string path)
     : XmlReader(path), m_path(std::move(path)), m_updater(this) {}
 
+void XmlTargetDatabase::keepOnly(const std::vector<std::u16string>& names) {
+    m_keptNames.emplace();
+    for (const std::u16string& name : names) {
+        foldName(name, m_foldedName);
+        m_keptNames->insert(m_foldedName);
+    }
+}
+
 void XmlTargetDatabase::load() {
     m_elements.clear();
     m_keys.clear();
     m_nextSuffix.clear();
     m_elementStack.clear();
+    m_pendingBlanks.clear();
     m_root = nullptr;
+    m_skipDepth = 0;
     m_updater.load(m_path);
     parse(m_path);
 }
@@ -79,8 +98,21 @@ std::u16string XmlTargetDatabase::uniqueKey(const std::u16string& name) {
     }
 }
 
+bool XmlTargetDatabase::leftOut(const char16_t* name) {
+    if (!m_keptNames || m_elementStack.empty())
+        return false;
+    foldName(name, m_foldedName);
+    return !m_keptNames->count(m_foldedName);
+}
+
 void XmlTargetDatabase::onStartElement(const char16_t* name, const char16_t** attributes) {
     XmlDocumentElementRecord* parent = m_elementStack.empty() ? nullptr : m_elementStack.back();
+    if (m_skipDepth > 0 || leftOut(name)) {
+        // It still counts among its parent's children.
+        if (m_skipDepth++ == 0)
+            ++parent->childCount;
+        return;
+    }
     auto record = std::make_unique<XmlDocumentElementRecord>(uniqueKey(name), name,
                                                              parent ? parent->childCount++ : 0, u"");
     record->setParent(parent);
@@ -116,6 +148,7 @@ void XmlTargetDatabase::onStartElement(const char16_t* name, const char16_t** at
     }
     m_keys.emplace(record->key(), record.get());
     m_elementStack.push_back(record.get());
+    m_pendingBlanks.emplace_back();
     if (!parent)
         m_root = record.get();
     m_elements.push_back(std::move(record));
@@ -130,23 +163,48 @@ XmlDocumentElementRecord& XmlTargetDatabase::openElement(int line) {
 // Runs of text that touch (a line end, a reference, a CDATA section beside
 // plain text) form one range. The text of an entity declared in the
 // document type is reported at its reference, once for each of its
-// pieces: those ranges repeat the reference and join it too.
+// pieces: those ranges repeat the reference and join it too. A blank run
+// that touches nothing before it matters only if a later run joins it
+// (its blanks are then narrowed away), so only the last such run is kept
+// aside: the blank lines between many children cost nothing.
 void XmlTargetDatabase::addTextRange(BytePosition start, BytePosition end) {
     if (start >= end)
         return;
     auto& ranges = m_elementStack.back()->textRanges;
-    if (!ranges.empty() && start <= ranges.back().second)
+    XmlDocumentElementRecord::Range& blank = m_pendingBlanks.back();
+    if (!ranges.empty() && start <= ranges.back().second) {
         ranges.back().second = std::max(ranges.back().second, end);
-    else
-        ranges.emplace_back(start, end);
+        return;
+    }
+    const bool joinsBlank = blank.first < blank.second && start <= blank.second;
+    if (isBlank(start, end)) {
+        blank = joinsBlank ? XmlDocumentElementRecord::Range(blank.first, std::max(blank.second, end))
+                           : XmlDocumentElementRecord::Range(start, end);
+        return;
+    }
+    ranges.emplace_back(joinsBlank ? blank.first : start, joinsBlank ? std::max(blank.second, end) : end);
+    blank = {};
+}
+
+bool XmlTargetDatabase::isBlank(BytePosition start, BytePosition end) const {
+    const int unit = m_updater.unitSize();
+    for (; start < end; start += unit) {
+        if (!isWhitespace(m_updater.unitAt(start), true))
+            return false;
+    }
+    return true;
 }
 
 void XmlTargetDatabase::addEventToText() {
+    if (m_skipDepth > 0)
+        return;
     openElement(557);
     addTextRange(currentByteIndex(), currentByteIndex() + currentByteCount());
 }
 
 void XmlTargetDatabase::onCharacterData(const char16_t* text, int length) {
+    if (m_skipDepth > 0)
+        return;
     openElement(557).appendText(std::u16string_view(text, static_cast<size_t>(length)));
     addEventToText();
 }
@@ -162,6 +220,10 @@ void XmlTargetDatabase::onEndCdataSection() {
 }
 
 void XmlTargetDatabase::onEndElement(const char16_t*) {
+    if (m_skipDepth > 0) {
+        --m_skipDepth;
+        return;
+    }
     XmlDocumentElementRecord& record = openElement(523);
     const BytePosition index = currentByteIndex();
     record.endPos = index + currentByteCount();
@@ -180,6 +242,7 @@ void XmlTargetDatabase::onEndElement(const char16_t*) {
     }
     record.textRanges = std::move(narrowed);
     m_elementStack.pop_back();
+    m_pendingBlanks.pop_back();
 }
 
 // Scans --------------------------------------------------------------------

@@ -13,8 +13,10 @@
 #include "XmlReader.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class XmlTableElementRecord;
@@ -25,6 +27,12 @@ class XmlTargetDatabase : public XmlReader, public ByteStreamListener {
 public:
     explicit XmlTargetDatabase(std::u16string path);
 
+    // Keeps, at the next load, records only of the root and of the elements
+    // whose names are among names, ignoring the case of A to Z: an element
+    // of another name lies on no name path that the caller looks for, and
+    // neither does anything inside it. A large file is so read at little
+    // more than the parser's own cost. Without a call every element is kept.
+    void keepOnly(const std::vector<std::u16string>& names);
     // Reads the bytes and parses them (errors 4110 to 4115).
     void load();
     // Writes the file back when an edit was made.
@@ -71,11 +79,14 @@ public:
 
 private:
     std::u16string uniqueKey(const std::u16string& name);
+    // Whether an element of that name, below the root, is left out.
+    bool leftOut(const char16_t* name);
     XmlDocumentElementRecord& openElement(int line);
     void addTextRange(BytePosition start, BytePosition end);
     // The bytes of the current event join the open element's text runs.
     void addEventToText();
     bool isWhitespace(int unit, bool anyWhitespace) const;
+    bool isBlank(BytePosition start, BytePosition end) const;
     BytePosition whitespaceStartBefore(BytePosition pos, bool anyWhitespace) const;
     BytePosition whitespaceEndAfter(BytePosition pos, bool anyWhitespace, bool stopAfterNewline) const;
     void setText(XmlDocumentElementRecord& match, const XmlFileRecord& file, const std::u16string& text);
@@ -86,6 +97,11 @@ private:
     std::unordered_map<std::u16string, XmlDocumentElementRecord*> m_keys;
     std::unordered_map<std::u16string, int> m_nextSuffix;
     std::vector<XmlDocumentElementRecord*> m_elementStack;
+    // For each open element, its last blank text run that touched nothing before it.
+    std::vector<XmlDocumentElementRecord::Range> m_pendingBlanks;
     XmlDocumentElementRecord* m_root = nullptr;
     ByteStreamUpdater m_updater;
+    std::optional<std::unordered_set<std::u16string>> m_keptNames; // folded to lower case
+    std::u16string m_foldedName;
+    int m_skipDepth = 0; // how deep the parser is inside an element left out
 };
