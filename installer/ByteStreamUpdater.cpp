@@ -125,6 +125,11 @@ int ByteStreamUpdater::unitAt(BytePosition pos) const {
     const int unit = unitSize();
     if (pos < 0 || pos + unit > m_size)
         return -1;
+    // Before any edit the bytes are the file's: the block read last most
+    // often holds them.
+    if (m_pieces.size() == 1 && !m_pieces[0].inserted && pos >= m_blockStart &&
+        pos + unit <= m_blockStart + static_cast<BytePosition>(m_block.size()))
+        return m_encoding.unitAt(m_block, pos - m_blockStart);
     char bytes[2];
     copyBytes(pos, bytes, unit);
     return m_encoding.unitAt(std::string_view(bytes, static_cast<size_t>(unit)), 0);

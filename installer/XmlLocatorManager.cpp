@@ -90,11 +90,11 @@ void XmlLocatorManager::searchFile(const XmlLocatorElementRecord& root) {
         if (children != m_children.end())
             pending.insert(pending.end(), children->second.rbegin(), children->second.rend());
     }
-    std::vector<std::u16string> names;
+    std::vector<XmlTargetDatabase::Wanted> wanted;
     for (const XmlLocatorElementRecord* pattern : patterns)
-        names.push_back(pattern->name());
+        wanted.push_back({pattern->namePath(), {}});
     XmlTargetDatabase database(root.xmlFile());
-    database.keepOnly(names);
+    database.keepOnly(wanted);
     database.load();
     for (const XmlLocatorElementRecord* pattern : patterns)
         searchRecord(*pattern, database);

@@ -83,10 +83,12 @@ void XmlManager::updateFile(XmlFileRecord& file, int mode) {
     const std::u16string path = file.fullPath();
     m_bookkeeping.recordEntry(XmlBackup::makeBackup(file), path);
     XmlTargetDatabase database(path);
-    std::vector<std::u16string> names;
+    // A document element that lacks the key attributes of every record of
+    // its path can be no match, no parent and no ancestor of one.
+    std::vector<XmlTargetDatabase::Wanted> wanted;
     for (const XmlTableElementRecord* record : m_model.fileElements(file))
-        names.push_back(record->name());
-    database.keepOnly(names);
+        wanted.push_back({record->namePath(), XmlUpdateModel::matchAttributes(*record, false)});
+    database.keepOnly(wanted);
     database.load();
     if (!file.root)
         throw Exception(kSource, kNoRootRecordLine, u"Unexpected exception.");

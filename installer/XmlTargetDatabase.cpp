@@ -30,13 +30,28 @@ bool ancestorsFit(const XmlElementRecord& tableRecord, const XmlDocumentElementR
     return true;
 }
 
-// The name with A to Z in lower case, written into out.
-void foldName(std::u16string_view name, std::u16string& out) {
-    out.assign(name);
-    for (char16_t& c : out) {
-        if (c >= u'A' && c <= u'Z')
-            c = static_cast<char16_t>(c + 32);
-    }
+// Appends the text with A to Z in lower case.
+void appendFolded(std::u16string_view text, std::u16string& out) {
+    for (const char16_t c : text)
+        out += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+}
+
+// Whether the attributes of a start tag (names and values in turn, closed
+// by a null) hold every attribute of the list, as hasAttributes tells of a
+// record.
+bool tagHasAttributes(const char16_t** attributes, const std::vector<XmlAttributeRecord>& list) {
+    size_t count = 0;
+    while (attributes[2 * count])
+        ++count;
+    if (count < list.size())
+        return false;
+    return std::all_of(list.begin(), list.end(), [&](const XmlAttributeRecord& wanted) {
+        for (size_t i = 0; i < count; ++i) {
+            if (attributes[2 * i] == wanted.name && attributes[2 * i + 1] == wanted.value)
+                return true;
+        }
+        return false;
+    });
 }
 
 bool isAncestor(const XmlElementRecord& ancestor, const XmlElementRecord& record) {
@@ -52,11 +67,12 @@ bool isAncestor(const XmlElementRecord& ancestor, const XmlElementRecord& record
 XmlTargetDatabase::XmlTargetDatabase(std::u16string path)
     : XmlReader(path), m_path(std::move(path)), m_updater(this) {}
 
-void XmlTargetDatabase::keepOnly(const std::vector<std::u16string>& names) {
-    m_keptNames.emplace();
-    for (const std::u16string& name : names) {
-        foldName(name, m_foldedName);
-        m_keptNames->insert(m_foldedName);
+void XmlTargetDatabase::keepOnly(const std::vector<Wanted>& wanted) {
+    m_wanted.emplace();
+    for (const Wanted& one : wanted) {
+        std::u16string path;
+        appendFolded(one.path, path);
+        (*m_wanted)[path].push_back(one.attributes);
     }
 }
 
@@ -66,6 +82,7 @@ void XmlTargetDatabase::load() {
     m_nextSuffix.clear();
     m_elementStack.clear();
     m_pendingBlanks.clear();
+    m_foldedPaths.clear();
     m_root = nullptr;
     m_skipDepth = 0;
     m_updater.load(m_path);
@@ -98,16 +115,25 @@ std::u16string XmlTargetDatabase::uniqueKey(const std::u16string& name) {
     }
 }
 
-bool XmlTargetDatabase::leftOut(const char16_t* name) {
-    if (!m_keptNames || m_elementStack.empty())
+bool XmlTargetDatabase::leftOut(const char16_t* name, const char16_t** attributes) {
+    if (!m_wanted)
         return false;
-    foldName(name, m_foldedName);
-    return !m_keptNames->count(m_foldedName);
+    m_foldedPath.clear();
+    if (!m_foldedPaths.empty())
+        m_foldedPath.append(m_foldedPaths.back()).push_back(u'/');
+    appendFolded(name, m_foldedPath);
+    if (m_elementStack.empty())
+        return false;
+    const auto found = m_wanted->find(m_foldedPath);
+    if (found == m_wanted->end())
+        return true;
+    return std::none_of(found->second.begin(), found->second.end(),
+                        [&](const auto& list) { return tagHasAttributes(attributes, list); });
 }
 
 void XmlTargetDatabase::onStartElement(const char16_t* name, const char16_t** attributes) {
     XmlDocumentElementRecord* parent = m_elementStack.empty() ? nullptr : m_elementStack.back();
-    if (m_skipDepth > 0 || leftOut(name)) {
+    if (m_skipDepth > 0 || leftOut(name, attributes)) {
         // It still counts among its parent's children.
         if (m_skipDepth++ == 0)
             ++parent->childCount;
@@ -149,6 +175,8 @@ void XmlTargetDatabase::onStartElement(const char16_t* name, const char16_t** at
     m_keys.emplace(record->key(), record.get());
     m_elementStack.push_back(record.get());
     m_pendingBlanks.emplace_back();
+    if (m_wanted)
+        m_foldedPaths.push_back(m_foldedPath);
     if (!parent)
         m_root = record.get();
     m_elements.push_back(std::move(record));
@@ -205,7 +233,12 @@ void XmlTargetDatabase::addEventToText() {
 void XmlTargetDatabase::onCharacterData(const char16_t* text, int length) {
     if (m_skipDepth > 0)
         return;
-    openElement(557).appendText(std::u16string_view(text, static_cast<size_t>(length)));
+    XmlDocumentElementRecord& record = openElement(557);
+    // Blanks before any text would be trimmed away at the end: the blank
+    // lines between many children are not gathered.
+    const std::u16string_view data(text, static_cast<size_t>(length));
+    if (!record.text().empty() || data.find_first_not_of(kBlank) != std::u16string_view::npos)
+        record.appendText(data);
     addEventToText();
 }
 
@@ -243,6 +276,8 @@ void XmlTargetDatabase::onEndElement(const char16_t*) {
     record.textRanges = std::move(narrowed);
     m_elementStack.pop_back();
     m_pendingBlanks.pop_back();
+    if (m_wanted)
+        m_foldedPaths.pop_back();
 }
 
 // Scans --------------------------------------------------------------------

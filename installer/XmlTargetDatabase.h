@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 class XmlTableElementRecord;
@@ -27,12 +26,19 @@ class XmlTargetDatabase : public XmlReader, public ByteStreamListener {
 public:
     explicit XmlTargetDatabase(std::u16string path);
 
+    // What a caller may look for: elements on a name path that carry
+    // attributes of these names and values.
+    struct Wanted {
+        std::u16string path;
+        std::vector<XmlAttributeRecord> attributes;
+    };
     // Keeps, at the next load, records only of the root and of the elements
-    // whose names are among names, ignoring the case of A to Z: an element
-    // of another name lies on no name path that the caller looks for, and
-    // neither does anything inside it. A large file is so read at little
-    // more than the parser's own cost. Without a call every element is kept.
-    void keepOnly(const std::vector<std::u16string>& names);
+    // that some of wanted describes, paths compared ignoring the case of A
+    // to Z: any other element can be no match, no parent of one and no
+    // ancestor of one, and neither can anything inside it. A large file is
+    // so read at little more than the parser's own cost. Without a call
+    // every element is kept.
+    void keepOnly(const std::vector<Wanted>& wanted);
     // Reads the bytes and parses them (errors 4110 to 4115).
     void load();
     // Writes the file back when an edit was made.
@@ -79,8 +85,9 @@ public:
 
 private:
     std::u16string uniqueKey(const std::u16string& name);
-    // Whether an element of that name, below the root, is left out.
-    bool leftOut(const char16_t* name);
+    // Whether an element that starts, below the root, is left out; its
+    // folded path is left in m_path when it is kept.
+    bool leftOut(const char16_t* name, const char16_t** attributes);
     XmlDocumentElementRecord& openElement(int line);
     void addTextRange(BytePosition start, BytePosition end);
     // The bytes of the current event join the open element's text runs.
@@ -101,7 +108,9 @@ private:
     std::vector<XmlDocumentElementRecord::Range> m_pendingBlanks;
     XmlDocumentElementRecord* m_root = nullptr;
     ByteStreamUpdater m_updater;
-    std::optional<std::unordered_set<std::u16string>> m_keptNames; // folded to lower case
-    std::u16string m_foldedName;
+    // Folded paths, each with the attribute lists of which an element needs one.
+    std::optional<std::unordered_map<std::u16string, std::vector<std::vector<XmlAttributeRecord>>>> m_wanted;
+    std::vector<std::u16string> m_foldedPaths; // of the open elements
+    std::u16string m_foldedPath;
     int m_skipDepth = 0; // how deep the parser is inside an element left out
 };

@@ -245,4 +245,35 @@ TEST_F(XmlManagerTest, EntriesLeftOpenByAnEarlierRunAreNotRolledBack) {
     EXPECT_TRUE(m_dir.exists("new.xml"));
 }
 
+// Only the elements that carry the key attributes of their records, and of
+// their records' parents, are read as candidates: the one that fits is
+// patched among many that do not.
+TEST_F(XmlManagerTest, KeyAttributesOfTheElementAndItsParentsFindTheMatch) {
+    std::string groups = "<config>\r\n";
+    for (const char* group : {"a", "b"}) {
+        groups += std::string("  <group name=\"") + group + "\">\r\n";
+        for (int i = 0; i < 50; ++i)
+            groups += "    <add key=\"k" + std::to_string(i) + "\" value=\"0\"/>\r\n";
+        groups += "  </group>\r\n";
+    }
+    groups += "</config>\r\n";
+    m_dir.write("groups.xml", groups);
+    UpdateRows data;
+    data.properties = {{u"ProductCode", u"{P}"}};
+    data.files = wideRows({demo::fileRow("g", "groups.xml", m_dir.path(), "cfg", "0")});
+    data.elements = {{u"cfg", u"", u"config", u"0", u"0", u""},
+                     {u"grp", u"cfg", u"group", u"1", u"0", u""},
+                     {u"add", u"grp", u"add", u"1", u"8", u""}};
+    // Keys (0x0B) and a value overwritten (0x0E).
+    data.attributes = {{u"1", u"grp", u"name", u"11", u"0", u"b"},
+                       {u"2", u"add", u"key", u"11", u"0", u"k7"},
+                       {u"3", u"add", u"value", u"14", u"1", u"1"}};
+    EXPECT_EQ(act(kInstall, data), 0u);
+    std::string expected = groups;
+    const std::string before = "<add key=\"k7\" value=\"0\"/>";
+    expected.replace(expected.find(before, expected.find("<group name=\"b\">")), before.size(),
+                     "<add key=\"k7\" value=\"1\"/>");
+    EXPECT_EQ(m_dir.read("groups.xml"), expected);
+}
+
 } // namespace

@@ -382,15 +382,19 @@ TEST(XmlTargetDatabaseTest, ReadsEveryElementWithAUniqueKeyItsOrderAndTrimmedTex
     EXPECT_EQ(database.findByPath(u"R/X/ITEM").size(), 1u) << "paths found ignoring case";
 }
 
-// Elements of other names are left out with everything inside them; they
-// still count among their parent's children, and their text is not the
-// parent's.
-TEST(XmlTargetDatabaseTest, ElementsOfOtherNamesAreLeftOutButStillCounted) {
+// Elements that nothing looks for are left out with everything inside
+// them; they still count among their parent's children, and their text is
+// not the parent's.
+TEST(XmlTargetDatabaseTest, ElementsNothingLooksForAreLeftOutButStillCounted) {
     TempDir dir;
-    const std::string bytes = "<r>head<skip>in <b>deep</b></skip>\r\n  <B v=\"1\">t</B>tail<c/></r>";
+    const std::string bytes =
+        "<r>head<skip>in <b>deep</b></skip>\r\n  <B v=\"1\">t</B>tail<b v=\"2\"/><c/></r>";
     dir.write("doc.xml", bytes);
     XmlTargetDatabase database(wide(dir / "doc.xml"));
-    database.keepOnly({u"b"});
+    XmlAttributeRecord one;
+    one.name = u"v";
+    one.value = u"1";
+    database.keepOnly({{u"R/b", {one}}, {u"r/skip/c", {}}});
     database.load();
     std::vector<std::string> read;
     for (const auto& element : database.elements())
