@@ -201,7 +201,8 @@ TEST_F(TarnwickInstallTest, AMergeModuleHandlesOnlyItsOwnFiles) {
     PackageBuilder builder =
         demoPackage({demo::fileRow("a_app." + kModuleId, "app.xml", "INSTALLDIR", "cfg", "64")});
     builder.customActions(tarnwickActions("." + kModuleId));
-    const ProgramResult result = install(build(builder), {"CustomActionData=" + kModuleId});
+    const std::string package = build(builder);
+    const ProgramResult result = install(package, {"CustomActionData=" + kModuleId});
     ASSERT_EQ(result.exitCode, 0) << result.output;
     EXPECT_EQ(actionsRun(result.output),
               (std::vector<std::string>{"XmlLocator (immediate)", "XmlInstall (immediate)",
@@ -213,6 +214,14 @@ TEST_F(TarnwickInstallTest, AMergeModuleHandlesOnlyItsOwnFiles) {
     const std::u16string moduleKey = productKey() + u"." + std::u16string(kModuleId.begin(), kModuleId.end());
     EXPECT_EQ(entry(moduleKey, "app.xml"), m_target / "app.xml.back");
     EXPECT_FALSE(Registry::keyExists(productKey()));
+
+    const ProgramResult removal = install(package, {"CustomActionData=" + kModuleId, "REMOVE=ALL"});
+    ASSERT_EQ(removal.exitCode, 0) << removal.output;
+    EXPECT_EQ(actionsRun(removal.output),
+              (std::vector<std::string>{"XmlLocator (immediate)", "XmlUninstall (immediate)",
+                                        "FW_XmlRemove." + kModuleId + " (scheduled)"}));
+    EXPECT_EQ(m_target.read("app.xml"), demo::kApp);
+    EXPECT_FALSE(Registry::keyExists(moduleKey));
 }
 
 TEST_F(TarnwickInstallTest, TheLocatorReadsValuesOfExistingFilesIntoProperties) {
