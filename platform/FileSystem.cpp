@@ -291,6 +291,14 @@ bool deleteTree(const char* path) {
 
 CString lastErrorText() { return CString(std::strerror(g_lastError)); }
 
+int lastErrorCode() {
+    return g_lastError;
+}
+
+bool copyDiskFile(const std::string& from, const std::string& to, bool failIfExists) {
+    return copyOneFile(from, to, failIfExists);
+}
+
 } // namespace platform
 
 using platform::diskPath;
