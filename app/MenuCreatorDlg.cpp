@@ -410,9 +410,14 @@ Item* CMenuCreatorDlg::itemOf(const wxTreeItemId& node) const {
     return data ? data->getItem() : nullptr;
 }
 
-void CMenuCreatorDlg::OnAddItem() {
+wxTreeItemId CMenuCreatorDlg::selectedItemNode() const {
+    // The tree's hidden root may hold the selection: it shows no item.
     const wxTreeItemId node = m_tree->GetSelection();
-    if (node.IsOk())
+    return itemOf(node) ? node : wxTreeItemId();
+}
+
+void CMenuCreatorDlg::OnAddItem() {
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
         addItem(node, 3, 0, "");
     else
         ui::AfxMessageBox(loadString(33022));
@@ -420,8 +425,7 @@ void CMenuCreatorDlg::OnAddItem() {
 }
 
 void CMenuCreatorDlg::OnRemoveItem() {
-    const wxTreeItemId node = m_tree->GetSelection();
-    if (node.IsOk())
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
         removeItem(node);
     else
         ui::AfxMessageBox(loadString(33022));

@@ -16,6 +16,7 @@
 #include <memory>
 #include <wx/dialog.h>
 #include <wx/timer.h>
+#include <wx/treebase.h>
 
 class Item;
 class ItemListePlus;
@@ -23,7 +24,6 @@ class ProcessManager;
 class wxGauge;
 class wxTreeCtrl;
 class wxTreeEvent;
-class wxTreeItemId;
 
 class CMenuCreatorDlg : public wxDialog, public MainWindow {
 public:
@@ -139,6 +139,8 @@ private:
     // the focus then returns to the tree.
     void runOnProject(void (ProcessManager::*work)());
     Item* itemOf(const wxTreeItemId& node) const;
+    // The selected node when it shows an item; an invalid node otherwise.
+    wxTreeItemId selectedItemNode() const;
 
     CString m_commandLinePath;
     std::unique_ptr<ProcessManager> m_project;
