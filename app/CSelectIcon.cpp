@@ -12,7 +12,7 @@
 CSelectIcon::CSelectIcon(wxImageList* imageList, ImageIndexListe* iconList, wxWindow* parent)
     : TolvaneDialog(parent, "Select icon"), m_imageList(imageList), m_iconList(iconList) {
     m_list = new wxListCtrl(this, IDC_ICON_LIST, wxDefaultPosition, wxSize(420, 260),
-                            wxLC_SMALL_ICON | wxLC_EDIT_LABELS | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
+                            wxLC_LIST | wxLC_EDIT_LABELS | wxLC_SINGLE_SEL | wxBORDER_SUNKEN);
     // A label may be edited in place, but the edit is never kept.
     m_list->Bind(wxEVT_LIST_END_LABEL_EDIT, [](wxListEvent& event) { event.Veto(); });
     m_list->Bind(wxEVT_LIST_ITEM_ACTIVATED, [this](wxListEvent&) { OnOK(); });

@@ -1,8 +1,9 @@
 #pragma once
 
-// "Select icon": the icons of the project's icon folder, each under its file
-// name, from which the add and modify dialogs take an item's icon. The list
-// shows the pictures of the image list it is given and never frees them.
+// "Select icon": the icons of the project's icon folder, each small picture
+// beside its file name, from which the add and modify dialogs take an
+// item's icon. The list shows the pictures of the image list it is given
+// (the main window's) and never frees them.
 
 #include "TolvaneDialog.h"
 
