@@ -82,8 +82,10 @@ public:
                           int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
                           const CString& uid, Item* shortcutTarget = nullptr);
     // Takes the item (and its subtree) out of the tree; its folder stays.
-    virtual void deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
-                            int withSubtree, int multiUser);
+    // 1 when the item left the tree; 0 when a shared change refused (the
+    // lock was held, or another user had deleted the item).
+    virtual int deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
+                           int withSubtree, int multiUser);
     virtual int canMoveItem(Item* from, Item* to, int mode);
     // Applies the property dialog's values; a rename moves urls, folders and
     // shortcuts. 0 when refused or when the folder could not be renamed (the
