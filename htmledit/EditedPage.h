@@ -12,6 +12,7 @@
 
 class EditedPage {
 public:
+    EditedPage() = default;
     explicit EditedPage(const CString& path) : m_path(path) {}
 
     // Reads the page: its text as UTF-8 for the browser, decoded from the
