@@ -137,15 +137,29 @@ CDHtmlEditDlg::CDHtmlEditDlg(ProcessManager* manager, ProcessItem* item, int vie
     SetMinSize(wxSize(kInitialSize.x, 2 * kInitialSize.y / 3));
 
     Bind(
-        wxEVT_CHOICE, [this](wxCommandEvent&) { OnFontName(); }, IDC_FONT_NAME);
+        wxEVT_CHOICE, [this](wxCommandEvent&) { whenIdle([this] { OnFontName(); }); }, IDC_FONT_NAME);
     const auto sizeChanged = [this](wxCommandEvent&) { OnFontSizeChange(); };
     Bind(wxEVT_COMBOBOX, sizeChanged, IDC_FONT_SIZE);
     Bind(wxEVT_TEXT, sizeChanged, IDC_FONT_SIZE);
     Bind(wxEVT_COMBOBOX_CLOSEUP, sizeChanged, IDC_FONT_SIZE);
     Bind(
-        wxEVT_TOGGLEBUTTON, [this](wxCommandEvent&) { OnToolbarCommand(IDC_SOURCE); }, IDC_SOURCE);
-    Bind(wxEVT_MENU, [this](wxCommandEvent& event) { OnToolbarCommand(event.GetId()); });
-    Bind(wxEVT_TIMER, [this](wxTimerEvent& event) { OnTimer(event.GetId()); });
+        wxEVT_TOGGLEBUTTON, [this](wxCommandEvent&) { whenIdle([this] { OnToolbarCommand(IDC_SOURCE); }); },
+        IDC_SOURCE);
+    Bind(wxEVT_MENU, [this](wxCommandEvent& event) {
+        const int id = event.GetId();
+        whenIdle([this, id] { OnToolbarCommand(id); });
+    });
+    Bind(wxEVT_TIMER, [this](wxTimerEvent& event) {
+        const int id = event.GetId();
+        whenIdle([this, id] { OnTimer(id); });
+    });
+}
+
+void CDHtmlEditDlg::whenIdle(std::function<void()> work) {
+    if (m_editor)
+        m_editor->whenIdle(std::move(work));
+    else
+        work();
 }
 
 CDHtmlEditDlg::~CDHtmlEditDlg() {
@@ -200,7 +214,8 @@ void CDHtmlEditDlg::buildToolBar() {
         // Window ids stop at 32767: the commands above have a button without one.
         auto* button = new wxBitmapButton(m_toolBar, id < 32767 ? id : wxID_ANY, editorToolbarBitmap(id),
                                           wxDefaultPosition, wxDefaultSize, wxBORDER_NONE);
-        button->Bind(wxEVT_BUTTON, [this, id](wxCommandEvent&) { OnToolbarCommand(id); });
+        button->Bind(wxEVT_BUTTON,
+                     [this, id](wxCommandEvent&) { whenIdle([this, id] { OnToolbarCommand(id); }); });
         button->SetCanFocus(false);
         button->SetToolTip(toWx(getToolTipText(id)));
         row->Add(button, 0, wxALL, 3);
@@ -404,6 +419,10 @@ void CDHtmlEditDlg::OnFontSizeChange() {
 }
 
 void CDHtmlEditDlg::OnOK() {
+    if (m_editor && m_editor->isBusy()) {
+        m_editor->whenIdle([this] { OnOK(); });
+        return;
+    }
     // Before the page is editable nothing can have changed: nothing is written.
     if (!m_viewOnly && m_editor && m_designReady) {
         if (m_source->GetValue())
@@ -419,7 +438,10 @@ void CDHtmlEditDlg::OnOK() {
 }
 
 void CDHtmlEditDlg::OnCancel() {
-    endDialog(IDCANCEL);
+    if (m_editor && m_editor->isBusy())
+        m_editor->whenIdle([this] { OnCancel(); });
+    else
+        endDialog(IDCANCEL);
 }
 
 int CDHtmlEditDlg::insertImage() {

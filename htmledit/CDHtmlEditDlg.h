@@ -18,6 +18,7 @@
 #include "CString.h"
 #include "StdDialog.h"
 
+#include <functional>
 #include <wx/timer.h>
 
 class CHtmlEditor;
@@ -104,6 +105,8 @@ public:
 
 private:
     void buildToolBar();
+    // What the user does while the editor waits for the browser is done after.
+    void whenIdle(std::function<void()> work);
     // A properties dialog on the element that find gives at the selection:
     // filled from it, written back on OK; the missing message without one.
     template <class Wrapper, class Dialog, class Find>

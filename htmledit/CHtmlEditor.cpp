@@ -271,6 +271,13 @@ int CHtmlEditor::create(wxWindow* placeholder, CDHtmlEditDlg* host, int bodyOnly
 }
 
 void CHtmlEditor::OnNavigateComplete2(wxWebViewEvent&) {
+    if (isBusy()) {
+        whenIdle([this] {
+            wxWebViewEvent later;
+            OnNavigateComplete2(later);
+        });
+        return;
+    }
     m_navigating = false;
     wxString installed;
     m_hooked = runScript(kEditorScript, &installed) && installed == "installed" && m_browserWindow.install();
@@ -281,7 +288,7 @@ void CHtmlEditor::OnNavigateComplete2(wxWebViewEvent&) {
 }
 
 void CHtmlEditor::OnTimer(wxTimerEvent& event) {
-    if (event.GetId() != kReadyTimer || isBusy() || m_changeDepth > 0 || !m_view || m_view->IsBusy())
+    if (event.GetId() != kReadyTimer || isBusy() || !m_view || m_view->IsBusy())
         return;
     if (!changeDocument([](cHtmlDocument& document) { return document.getBody().isValid(); }))
         return;
@@ -329,7 +336,9 @@ void CHtmlEditor::setMode(int source, int design) {
                 return 0;
             });
             m_sourceView = 1;
-            std::string text = htmltree::outerHtml(m_document.getRootElement().getNode());
+            const xmlNode* shownNode =
+                m_bodyOnly ? m_document.getBody().getNode() : m_document.getRootElement().getNode();
+            std::string text = m_bodyOnly ? htmltree::innerHtml(shownNode) : htmltree::outerHtml(shownNode);
             std::string shown;
             for (size_t i = 0; i < text.size(); ++i) {
                 if (text.compare(i, 3, "<br") == 0 && (i + 3 == text.size() || !std::isalpha(text[i + 3])))
@@ -339,11 +348,20 @@ void CHtmlEditor::setMode(int source, int design) {
             m_sourcePane->ChangeValue(wxString::FromUTF8(shown.data(), shown.size()));
         } else {
             m_sourceView = 0;
-            ++m_changeDepth;
-            m_document.loadHtml(utf8Of(m_sourcePane->GetValue()));
-            push();
-            --m_changeDepth;
-            scheduleReady();
+            const std::string text = utf8Of(m_sourcePane->GetValue());
+            if (m_bodyOnly) {
+                changeDocument([&text](cHtmlDocument& document) {
+                    document.getBody().setInnerHtml(CString(encoding::utf8ToCp1252(text)));
+                    document.removeUnsupportedTags();
+                    return 0;
+                });
+            } else {
+                ++m_changeDepth;
+                m_document.loadHtml(text);
+                push();
+                --m_changeDepth;
+                scheduleReady();
+            }
         }
     } else if (!m_sourceView && m_design != (design != 0)) {
         m_design = design != 0;
@@ -449,7 +467,7 @@ void CHtmlEditor::notifyHost(int code, int post) {
     if (!m_host)
         return;
     if (post)
-        CallAfter([this, code] { m_host->OnEditorNotify(code); });
+        CallAfter([this, code] { whenIdle([this, code] { m_host->OnEditorNotify(code); }); });
     else
         m_host->OnEditorNotify(code);
 }
@@ -482,7 +500,27 @@ bool CHtmlEditor::runScript(const wxString& script, wxString* result) {
     ++m_busy;
     const bool done = m_view->RunScript(script, result);
     --m_busy;
+    scheduleDeferred();
     return done;
+}
+
+void CHtmlEditor::whenIdle(std::function<void()> work) {
+    if (isBusy()) {
+        m_deferred.push_back(std::move(work));
+        return;
+    }
+    work();
+}
+
+void CHtmlEditor::scheduleDeferred() {
+    if (isBusy() || m_deferred.empty())
+        return;
+    CallAfter([this] {
+        std::vector<std::function<void()>> waiting;
+        waiting.swap(m_deferred);
+        for (auto& work : waiting)
+            whenIdle(std::move(work));
+    });
 }
 
 bool CHtmlEditor::pull() {

@@ -18,7 +18,9 @@
 #include "EditedPage.h"
 #include "cHtmlDocument.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 #include <wx/panel.h>
 #include <wx/timer.h>
 
@@ -68,7 +70,8 @@ public:
     ~CHtmlEditor() override;
 
     // Takes the placeholder's place (hidden) in its sizer and starts the
-    // browser on a blank document. 0 when the browser cannot be made.
+    // browser on a blank document; with bodyOnly the source view shows and
+    // takes only the body's content. 0 when the browser cannot be made.
     int create(wxWindow* placeholder, CDHtmlEditDlg* host, int bodyOnly);
     // The page's own scripts run (only for a page that is viewed, never edited).
     void setPageScripts(bool run) { m_pageScripts = run; }
@@ -109,7 +112,8 @@ public:
         auto result = change(m_document);
         if (pulled && m_document.getChangeCount() != 0)
             push();
-        --m_changeDepth;
+        if (--m_changeDepth == 0)
+            scheduleDeferred();
         return result;
     }
     // The page as the browser shows it now (taken in for reading).
@@ -117,8 +121,12 @@ public:
 
     // Runs a script in the page; the last expression's value as text.
     bool runScript(const wxString& script, wxString* result = nullptr);
-    // While a script runs the browser handles events: what comes meanwhile waits.
-    bool isBusy() const { return m_busy > 0; }
+    // While a script runs the program handles events until the browser
+    // answers; a handler that comes meanwhile must not start another script
+    // or change, so it waits: whenIdle runs the work now, or once the script
+    // and the change under way are done.
+    bool isBusy() const { return m_busy > 0 || m_changeDepth > 0; }
+    void whenIdle(std::function<void()> work);
     wxWebView* getView() const { return m_view; }
     CUniRichEdit* getSourcePane() const { return m_sourcePane; }
     const EditedPage& getPage() const { return m_page; }
@@ -126,6 +134,7 @@ public:
 private:
     bool pull();
     void push();
+    void scheduleDeferred();
     int setFontSizePx(int pixels);
     void OnNavigateComplete2(wxWebViewEvent& event);
     void OnTimer(wxTimerEvent& event);
@@ -151,4 +160,5 @@ private:
     bool m_hooked = false;
     int m_busy = 0;
     int m_changeDepth = 0;
+    std::vector<std::function<void()>> m_deferred;
 };

@@ -48,14 +48,15 @@ const char* const kHookScript = R"JS(
   }
   document.addEventListener('keydown', function (e) {
     if (!editing() || !e.ctrlKey || e.shiftKey || e.altKey) return;
-    var key = String.fromCharCode(e.keyCode);
-    if (!key || 'HNORST'.indexOf(key) < 0) return;
+    // The key's letter as the keyboard gives it, whatever the layout.
+    var key = e.keyCode ? String.fromCharCode(e.keyCode) : (e.key || '').toUpperCase();
+    if (key.length !== 1 || 'HNORST'.indexOf(key) < 0) return;
     e.preventDefault();
     e.stopPropagation();
     post('key:' + key);
   }, true);
   document.addEventListener('keyup', function (e) {
-    if (editing() && e.keyCode === 13) enterFixups();
+    if (editing() && (e.keyCode === 13 || e.key === 'Enter')) enterFixups();
   }, true);
   document.addEventListener('contextmenu', function (e) {
     if (editing()) e.preventDefault();
@@ -96,12 +97,7 @@ bool CMsieWnd::install() {
 
 void CMsieWnd::OnScriptMessage(wxWebViewEvent& event) {
     const wxString message = event.GetString();
-    // A report that comes while the editor waits for the browser is taken
-    // once it is done.
-    if (m_editor->isBusy())
-        m_editor->CallAfter([this, message] { WindowProc(message); });
-    else
-        WindowProc(message);
+    m_editor->whenIdle([this, message] { WindowProc(message); });
 }
 
 void CMsieWnd::WindowProc(const wxString& message) {

@@ -109,7 +109,9 @@ protected:
         ASSERT_TRUE(pumpUntil([this] {
             return m_dialog->isDesignReady() && editor()->isReady() && !editor()->isWaitingForReady() &&
                    !editor()->isBusy();
-        }));
+        })) << "design ready "
+            << m_dialog->isDesignReady() << ", editor ready " << editor()->isReady() << ", waiting "
+            << editor()->isWaitingForReady() << ", mode " << editor()->getMode();
     }
     CHtmlEditor* editor() const { return m_dialog->getEditor(); }
     std::string run(const std::string& script) {
@@ -419,6 +421,166 @@ TEST_F(HtmlEditorTest, ViewingAPageChangesNothing) {
     m_dialog->OnOK();
     EXPECT_EQ(m_dialog->GetReturnCode(), IDOK);
     EXPECT_EQ(page(), kPage);
+}
+
+TEST_F(HtmlEditorTest, TheFontSizeBoxSetsPixels) {
+    open();
+    auto* size = static_cast<wxComboBox*>(m_dialog->FindWindow(CDHtmlEditDlg::IDC_FONT_SIZE));
+    select("intro");
+    for (const char* refused : {"3", "100", "", "big"}) {
+        size->ChangeValue(refused);
+        m_dialog->OnTimer(CDHtmlEditDlg::kFontSizeTimer);
+    }
+    EXPECT_EQ(bodyShown().find("<font"), std::string::npos);
+    size->ChangeValue("18");
+    m_dialog->OnTimer(CDHtmlEditDlg::kFontSizeTimer);
+    EXPECT_NE(bodyShown().find("<font style=\"font-size: 18px\">Intro of the caf"), std::string::npos)
+        << bodyShown();
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+    // Without a selection the browser refuses it.
+    run("window.getSelection().removeAllRanges()");
+    m_dialog->OnTimer(CDHtmlEditDlg::kFontSizeTimer);
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, "The selection or cursor position is invalid!");
+}
+
+TEST_F(HtmlEditorTest, ShortcutKeysOfTheDesignView) {
+    open();
+    auto press = [this](const char* key, bool shift) {
+        run(std::string("document.dispatchEvent(new KeyboardEvent('keydown', {key: '") + key +
+            "', ctrlKey: true, shiftKey: " + (shift ? "true" : "false") + ", bubbles: true}))");
+    };
+    auto count = [this](const char* tag) {
+        return std::stoi(run(std::string("document.getElementsByTagName('") + tag + "').length"));
+    };
+    select("first", true);
+    press("r", false);
+    ASSERT_TRUE(pumpUntil([&] { return count("tr") == 3; }));
+    press("h", false);
+    ASSERT_TRUE(pumpUntil([&] { return count("hr") == 2; }));
+    // Ctrl+Shift+S is the browser's; Ctrl+S writes the page.
+    press("s", true);
+    press("n", false);
+    pumpUntil([] { return false; }, 1);
+    EXPECT_EQ(page(), kPage);
+    press("s", false);
+    ASSERT_TRUE(pumpUntil([&] { return page() != kPage; }));
+    EXPECT_NE(page().find("<tr><td><div>&nbsp;</div></td><td><div>&nbsp;</div></td></tr>"),
+              std::string::npos);
+    EXPECT_EQ(page().substr(page().size() - kGenerated.size()), kGenerated);
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
+TEST_F(HtmlEditorTest, PastedContentIsCleaned) {
+    open();
+    run("document.getElementById('target').innerHTML = '<center>c</center><h4>head</h4>';"
+        "document.dispatchEvent(new Event('paste'))");
+    ASSERT_TRUE(pumpUntil([this] { return bodyShown().find("<center>") == std::string::npos; }));
+    waitUntilSettled();
+    EXPECT_NE(bodyShown().find("<div id=\"target\">c<div><font size=\"3\"><b>head</b></font></div></div>"),
+              std::string::npos)
+        << bodyShown();
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].caption, "Unsupported Tags");
+    EXPECT_EQ(m_ui.messages[0].text,
+              "The following tags have been removed as the Editor does not support them:\n <CENTER>");
+}
+
+TEST_F(HtmlEditorTest, AClickedPictureIsSelectedAsOnePicture) {
+    open();
+    run("document.getElementById('web').dispatchEvent(new MouseEvent('mousedown', {bubbles: true}))");
+    EXPECT_EQ(editor()->getDocument().getSelectionKind(), cHtmlDocument::SelectionKind::Control);
+    EXPECT_EQ(editor()->getDocument().getSelectionElement(0).getAttribute("id"), "web");
+    // What is pasted takes the picture's place.
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_INSERT_TABLE), 1);
+    const std::string body = bodyShown();
+    EXPECT_EQ(body.find("id=\"web\""), std::string::npos) << body;
+    EXPECT_NE(body.find("<div>text</div></td><td><div>text</div>"), std::string::npos) << body;
+    EXPECT_NE(body.find("id=\"shared\""), std::string::npos);
+}
+
+TEST_F(HtmlEditorTest, EnterLeavesParagraphsAsLines) {
+    open();
+    run("document.getElementById('target').innerHTML = '<p>one</p><p></p><font> </font>';"
+        "document.dispatchEvent(new KeyboardEvent('keyup', {key: 'Enter', bubbles: true}))");
+    EXPECT_NE(bodyShown().find("<div id=\"target\"><div>one</div><div>&nbsp;</div></div>"), std::string::npos)
+        << bodyShown();
+}
+
+// Adds a document with the values given.
+class AddDocument : public wxExpectModalBase<CAddFile> {
+public:
+    AddDocument(int kind, std::string file, int entryKind)
+        : m_kind(kind), m_file(std::move(file)), m_entryKind(entryKind) {}
+
+protected:
+    int OnInvoked(CAddFile* dialog) const override {
+        dialog->m_referenceKind = m_kind;
+        dialog->m_file = m_file.c_str();
+        dialog->m_description = "The plan";
+        dialog->m_entryKind = m_entryKind;
+        dialog->OnInitDialog();
+        dialog->OnOK();
+        return IDOK;
+    }
+
+private:
+    int m_kind;
+    std::string m_file;
+    int m_entryKind;
+};
+
+TEST_F(HtmlEditorTest, DocumentsAreCopiedOrReferredTo) {
+    open();
+    m_dir.write("docs/plan.txt", "plan");
+    select("target", true);
+    int added = 0;
+    wxTEST_DIALOG(added = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kCopy, m_dir / "docs/plan.txt", 0));
+    EXPECT_EQ(added, 1);
+    // The project names the copy as it names files ("plan_txt").
+    EXPECT_EQ(m_dir.read("Demo/site/Roles/Analyst/plan_txt"), "plan");
+    select("intro", true);
+    wxTEST_DIALOG(added = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kHttpReference, "http://example.com/plan.pdf", 0));
+    EXPECT_EQ(added, 1);
+    // A second copy of the same name is refused and inserts nothing.
+    wxTEST_DIALOG(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kCopy, m_dir / "docs/plan.txt", 0));
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, loadString(32955));
+
+    m_dialog->OnOK();
+    const std::string saved = page();
+    EXPECT_NE(saved.find("<a href=\"plan_txt\" target=\"_blank\"> plan.txt</a>"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<a href=\"http://example.com/plan.pdf\" target=\"_blank\"> plan.pdf</a>"),
+              std::string::npos)
+        << saved;
+    // A web address has no date.
+    EXPECT_NE(saved.find("plan.pdf</a> </td>\r\n    <td width=\"23%\">Na</td>"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<td width=\"53%\">The plan</td>"), std::string::npos);
+}
+
+TEST_F(HtmlEditorTest, ClearRemovesTheLinkAroundTheSelection) {
+    m_dir.write("Demo/site/Roles/Analyst/overview.htm",
+                "<html><body><div id=\"linked\"><a "
+                "href=\"../Developer/overview.htm\">Developer</a></div></body></html>");
+    open();
+    select("linked");
+    class Clear : public wxExpectModalBase<CInsertHyperlink> {
+    protected:
+        int OnInvoked(CInsertHyperlink* dialog) const override {
+            static_cast<wxRadioButton*>(dialog->FindWindow(CInsertHyperlink::IDC_CLEAR))->SetValue(true);
+            dialog->OnRadio();
+            dialog->OnOK();
+            return IDOK;
+        }
+    };
+    int cleared = 0;
+    wxTEST_DIALOG(cleared = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_HYPERLINK), Clear());
+    EXPECT_EQ(cleared, 1);
+    EXPECT_EQ(bodyShown().find("<a "), std::string::npos) << bodyShown();
+    EXPECT_NE(bodyShown().find("Developer"), std::string::npos);
 }
 
 TEST_F(HtmlEditorTest, TheSmallerDialogsOpenWithTheirControlsSet) {
