@@ -240,7 +240,7 @@ int CHtmlEditor::create(wxWindow* placeholder, CDHtmlEditDlg* host, int bodyOnly
     m_host = host;
     m_placeholder = placeholder;
     m_bodyOnly = bodyOnly;
-    m_firstReadyDone = m_cleanupPending = m_started = 0;
+    m_firstReadyDone = m_cleanupPending = 0;
     m_url = "about:blank";
     if (!wxWebView::IsBackendAvailable(wxWebViewBackendDefault))
         return 0;
@@ -283,7 +283,6 @@ void CHtmlEditor::OnNavigateComplete2(wxWebViewEvent&) {
     m_hooked = runScript(kEditorScript, &installed) && installed == "installed" && m_browserWindow.install();
     if (m_design)
         runScript("window.__tolvane.setDesign(true)");
-    m_started = 1;
     m_readyTimer.Start(100);
 }
 

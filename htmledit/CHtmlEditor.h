@@ -153,7 +153,6 @@ private:
     int m_bodyOnly = 0;
     int m_firstReadyDone = 0;
     int m_cleanupPending = 0;
-    int m_started = 0;
     bool m_design = false;
     bool m_pageScripts = false;
     bool m_navigating = false;
