@@ -294,6 +294,9 @@ void CMenuCreatorDlg::openStartupProject(const CString& settingsPath, int adminL
 
 int CMenuCreatorDlg::DoModal() {
     OnInitDialog();
+    // Asked to close while the project opened, before the window ran.
+    if (m_ending)
+        return IDOK;
     return ShowModal() == wxID_OK ? IDOK : IDCANCEL;
 }
 
@@ -340,7 +343,7 @@ void CMenuCreatorDlg::OnTimer(int id) {
         if (m_project && m_project->isLinkRefreshPending() && !m_running) {
             m_running = true;
             m_project->updateLinks(0, 0);
-            m_running = false;
+            endRun();
         }
     } else if (id == kRepaintTimer) {
         m_repaintTimer.Stop();
@@ -359,8 +362,13 @@ void CMenuCreatorDlg::OnClose() {
 void CMenuCreatorDlg::endProgram() {
     // Exit and the close box end here once: the site's frames and tree
     // pages follow the menu tree, rewritten a single time.
-    if (m_ending || m_running)
+    if (m_ending)
         return;
+    // Asked while a command runs: the program ends as soon as it is done.
+    if (m_running) {
+        m_closeAsked = true;
+        return;
+    }
     m_ending = true;
     // A project whose tree file could not be read has nothing to publish:
     // the site keeps the tree it has.
@@ -384,8 +392,16 @@ void CMenuCreatorDlg::runOnProject(void (ProcessManager::*work)()) {
         ui::WaitCursor wait;
         (m_project.get()->*work)();
     }
-    m_running = false;
+    endRun();
     m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::endRun() {
+    m_running = false;
+    if (m_closeAsked) {
+        m_closeAsked = false;
+        CallAfter([this] { endProgram(); });
+    }
 }
 
 void CMenuCreatorDlg::OnSiteGeneration() {

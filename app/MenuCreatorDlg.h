@@ -135,6 +135,8 @@ private:
     void openStartupProject(const CString& settingsPath, int adminLayout);
     // Rewrites the site frames of the open project, ends the dialog.
     void endProgram();
+    // Clears the running mark; ends the program if it was asked to meanwhile.
+    void endRun();
     // A project command under the wait cursor, never inside another one;
     // the focus then returns to the tree.
     void runOnProject(void (ProcessManager::*work)());
@@ -153,4 +155,6 @@ private:
     bool m_ending = false;
     // A command or the deferred refresh is running.
     bool m_running = false;
+    // The window was asked to close while a command ran.
+    bool m_closeAsked = false;
 };
