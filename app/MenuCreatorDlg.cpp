@@ -1,13 +1,18 @@
 #include "MenuCreatorDlg.h"
 
 #include "AppProfile.h"
+#include "CAddMenuItem.h"
+#include "CChangeMenuItem.h"
+#include "CRemoveMenuItem.h"
 #include "ExtendedPictureHolder.h"
 #include "FileSystem.h"
 #include "Item.h"
 #include "ItemListePlus.h"
 #include "PrivateProfile.h"
+#include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "StringTable.h"
+#include "TextOutStream.h"
 #include "TolvaneApp.h"
 #include "UserInterface.h"
 #include "WxText.h"
@@ -22,6 +27,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -51,7 +58,7 @@ const char* const kAdminToolTip = "Administration of the program and information
 // The address behind the maker link.
 const char* const kMakerAddress = "https://www.maravex-process.example/tolvane";
 
-// The minimum size of the window, in pixels.
+// The least size of the window, in pixels, when its controls need no more.
 const wxSize kMinimumSize(720, 570);
 
 } // namespace
@@ -61,8 +68,6 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX | wxMINIMIZE_BOX),
       m_commandLinePath(projectPath), m_linkRefreshTimer(this, kLinkRefreshTimer),
       m_repaintTimer(this, kRepaintTimer) {
-    if (!projectPath.IsEmpty())
-        AppProfile::WriteProfileString("File", "Last", projectPath);
     buildControls();
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, IDC_EXIT);
@@ -74,6 +79,12 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnUserManual(); }, IDC_USER_MANUAL);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnViewWebsite(); }, IDC_VIEW_WEBSITE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnAddItem(); }, IDC_ADD_ITEM);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnRemoveItem(); }, IDC_REMOVE_ITEM);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnModifyItem(); }, IDC_MODIFY_ITEM);
     Bind(
         wxEVT_HYPERLINK, [](wxHyperlinkEvent&) { openInBrowser(kMakerAddress); }, IDC_MAKER_LINK);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnClose(); });
@@ -103,45 +114,46 @@ CMenuCreatorDlg::~CMenuCreatorDlg() {
 }
 
 void CMenuCreatorDlg::buildControls() {
-    auto button = [](wxWindow* parent, int id, const char* caption) {
-        return new wxButton(parent, id, caption);
-    };
     auto group = [this](int id, const char* caption) {
         return new wxStaticBoxSizer(new wxStaticBox(this, id, caption), wxVERTICAL);
     };
-    auto buttons = [&](wxStaticBoxSizer* box, std::initializer_list<std::pair<int, const char*>> list) {
+    // Buttons side by side, in rows of the given number, so that the window
+    // with both columns of commands fits a screen of 768 pixels in height.
+    auto buttons = [](wxStaticBoxSizer* box, int columns,
+                      std::initializer_list<std::pair<int, const char*>> list) {
+        auto* grid = new wxGridSizer(columns, 0, 0);
         for (const auto& [id, caption] : list)
-            box->Add(button(box->GetStaticBox(), id, caption), 0, wxEXPAND | wxALL, 2);
+            grid->Add(new wxButton(box->GetStaticBox(), id, caption), 0, wxEXPAND | wxALL, 2);
+        box->Add(grid, 0, wxEXPAND);
     };
 
     auto* commands = new wxBoxSizer(wxVERTICAL);
     auto* project = group(1122, "Project");
-    buttons(project, {{IDC_NEW, "New"}, {IDC_OPEN, "Open"}, {IDC_OPEN_LAST, "Open Last"}});
+    buttons(project, 3, {{IDC_NEW, "New"}, {IDC_OPEN, "Open"}, {IDC_OPEN_LAST, "Open Last"}});
     commands->Add(project, 0, wxEXPAND | wxALL, 3);
 
     auto* items = group(1390, "Item management");
-    buttons(items, {{IDC_ADD_ITEM, "Add item"},
-                    {IDC_REMOVE_ITEM, "Remove item"},
-                    {IDC_MODIFY_ITEM, "Modify item"},
-                    {IDC_VIEW_PAGE, "View page"},
-                    {IDC_EDIT_HTML, "Edit Html"},
-                    {IDC_EDIT_ATTRIBUTES, "Edit Attributes"},
-                    {IDC_EDIT_DIAGRAM, "Edit Diagram"},
-                    {IDC_OPEN_DIRECTORY, "Open directory"}});
+    buttons(items, 2,
+            {{IDC_ADD_ITEM, "Add item"},
+             {IDC_REMOVE_ITEM, "Remove item"},
+             {IDC_MODIFY_ITEM, "Modify item"},
+             {IDC_VIEW_PAGE, "View page"},
+             {IDC_EDIT_HTML, "Edit Html"},
+             {IDC_EDIT_ATTRIBUTES, "Edit Attributes"},
+             {IDC_EDIT_DIAGRAM, "Edit Diagram"},
+             {IDC_OPEN_DIRECTORY, "Open directory"}});
     commands->Add(items, 0, wxEXPAND | wxALL, 3);
 
     auto* tree = group(1064, "Tree");
-    buttons(tree, {{IDC_EXPAND_ALL, "Expand all"},
-                   {IDC_COLLAPSE_ALL, "Collapse all"},
-                   {IDC_UPDATE_TREE, "Update tree "}});
+    buttons(tree, 2,
+            {{IDC_EXPAND_ALL, "Expand all"},
+             {IDC_COLLAPSE_ALL, "Collapse all"},
+             {IDC_UPDATE_TREE, "Update tree "}});
     commands->Add(tree, 0, wxEXPAND | wxALL, 3);
 
     auto* search = group(1065, "Item search");
     search->Add(new wxTextCtrl(search->GetStaticBox(), IDC_SEARCH_TEXT), 0, wxEXPAND | wxALL, 2);
-    auto* searchButtons = new wxBoxSizer(wxHORIZONTAL);
-    searchButtons->Add(button(search->GetStaticBox(), IDC_SEARCH_FIRST, "First"), 1, wxRIGHT, 2);
-    searchButtons->Add(button(search->GetStaticBox(), IDC_SEARCH_NEXT, "Next"), 1);
-    search->Add(searchButtons, 0, wxEXPAND | wxALL, 2);
+    buttons(search, 2, {{IDC_SEARCH_FIRST, "First"}, {IDC_SEARCH_NEXT, "Next"}});
     auto* radios = new wxBoxSizer(wxHORIZONTAL);
     radios->Add(new wxRadioButton(search->GetStaticBox(), IDC_SEARCH_NAME_L1, "Name L1", wxDefaultPosition,
                                   wxDefaultSize, wxRB_GROUP));
@@ -150,6 +162,39 @@ void CMenuCreatorDlg::buildControls() {
     search->Add(radios, 0, wxALL, 2);
     commands->Add(search, 0, wxEXPAND | wxALL, 3);
 
+    auto* right = new wxBoxSizer(wxVERTICAL);
+    auto* generation = group(1393, "Generation");
+    buttons(generation, 2,
+            {{IDC_SITE_GENERATION, "Site generation"},
+             {IDC_DOC_GENERATION, "Doc generation"},
+             {IDC_EDIT_BANNER, "Edit banner"},
+             {IDC_VIEW_WEBSITE, "View website"}});
+    right->Add(generation, 0, wxEXPAND | wxALL, 3);
+    auto* options = group(1120, "Option and Tools");
+    buttons(options, 2,
+            {{IDC_PARAMETERS, "Parameters"},
+             {IDC_TOOLS, "Tools"},
+             {IDC_EXPORT, "Export"},
+             {IDC_IMPORT, "Import"}});
+    right->Add(options, 0, wxEXPAND | wxALL, 3);
+    auto* words = group(1072, "Word search");
+    auto* wordRow = new wxBoxSizer(wxHORIZONTAL);
+    wordRow->Add(new wxTextCtrl(words->GetStaticBox(), IDC_WORD), 1, wxALIGN_CENTER_VERTICAL | wxALL, 2);
+    wordRow->Add(new wxButton(words->GetStaticBox(), IDC_WORD_SEARCH, "Search"), 0, wxALL, 2);
+    words->Add(wordRow, 0, wxEXPAND);
+    right->Add(words, 0, wxEXPAND | wxALL, 3);
+    auto* program = group(1066, "");
+    buttons(program, 2, {{IDC_USER_MANUAL, "User manual"}, {IDC_ADMIN, "Admin"}, {IDC_EXIT, "Exit"}});
+    program->Add(new wxHyperlinkCtrl(program->GetStaticBox(), IDC_MAKER_LINK, "www.maravex-process.example",
+                                     kMakerAddress),
+                 0, wxALL, 2);
+    right->Add(program, 0, wxEXPAND | wxALL, 3);
+
+    // The tree, and below it the item selected in it.
+    m_tree = new wxTreeCtrl(this, IDC_TREE, wxDefaultPosition, wxSize(260, 200),
+                            wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxTR_SINGLE);
+    auto* treeColumn = new wxBoxSizer(wxVERTICAL);
+    treeColumn->Add(m_tree, 1, wxEXPAND | wxALL, 3);
     auto* selected = group(1071, "Selected item");
     auto* fields = new wxFlexGridSizer(2, 2, 4);
     fields->AddGrowableCol(1);
@@ -164,44 +209,22 @@ void CMenuCreatorDlg::buildControls() {
             1, wxEXPAND);
     }
     selected->Add(fields, 0, wxEXPAND | wxALL, 2);
-    commands->Add(selected, 0, wxEXPAND | wxALL, 3);
+    treeColumn->Add(selected, 0, wxEXPAND | wxALL, 3);
 
-    auto* right = new wxBoxSizer(wxVERTICAL);
-    auto* generation = group(1393, "Generation");
-    buttons(generation, {{IDC_SITE_GENERATION, "Site generation"},
-                         {IDC_DOC_GENERATION, "Doc generation"},
-                         {IDC_EDIT_BANNER, "Edit banner"},
-                         {IDC_VIEW_WEBSITE, "View website"}});
-    right->Add(generation, 0, wxEXPAND | wxALL, 3);
-    auto* options = group(1120, "Option and Tools");
-    buttons(options, {{IDC_PARAMETERS, "Parameters"},
-                      {IDC_TOOLS, "Tools"},
-                      {IDC_EXPORT, "Export"},
-                      {IDC_IMPORT, "Import"}});
-    right->Add(options, 0, wxEXPAND | wxALL, 3);
-    auto* words = group(1072, "Word search");
-    words->Add(new wxTextCtrl(words->GetStaticBox(), IDC_WORD), 0, wxEXPAND | wxALL, 2);
-    words->Add(button(words->GetStaticBox(), IDC_WORD_SEARCH, "Search"), 0, wxEXPAND | wxALL, 2);
-    right->Add(words, 0, wxEXPAND | wxALL, 3);
-    auto* program = group(1066, "");
-    buttons(program, {{IDC_USER_MANUAL, "User manual"}, {IDC_ADMIN, "Admin"}, {IDC_EXIT, "Exit"}});
-    program->Add(new wxHyperlinkCtrl(program->GetStaticBox(), IDC_MAKER_LINK, "www.maravex-process.example",
-                                     kMakerAddress),
-                 0, wxALL, 2);
-    right->Add(program, 0, wxEXPAND | wxALL, 3);
-
-    m_tree = new wxTreeCtrl(this, IDC_TREE, wxDefaultPosition, wxSize(300, 400),
-                            wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxTR_SINGLE);
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(commands, 0, wxEXPAND);
     columns->Add(right, 0, wxEXPAND);
-    columns->Add(m_tree, 1, wxEXPAND | wxALL, 3);
+    columns->Add(treeColumn, 1, wxEXPAND);
     auto* window = new wxBoxSizer(wxVERTICAL);
     window->Add(columns, 1, wxEXPAND);
     m_progress = new wxGauge(this, IDC_PROGRESS, 100);
     window->Add(m_progress, 0, wxEXPAND | wxALL, 3);
-    SetSizerAndFit(window);
-    SetMinSize(kMinimumSize);
+    SetSizer(window);
+    // The window is never made smaller than its controls need, nor than the
+    // size the program has always had as its least.
+    const wxSize least = window->ComputeFittingWindowSize(this);
+    SetMinSize(wxSize(std::max(least.x, kMinimumSize.x), std::max(least.y, kMinimumSize.y)));
+    Fit();
 
     for (int id : kStartDisabled)
         FindWindow(id)->Disable();
@@ -251,15 +274,29 @@ bool CMenuCreatorDlg::OnInitDialog() {
 }
 
 void CMenuCreatorDlg::openStartupProject(const CString& settingsPath, int adminLayout) {
+    // A path that names no project (a mistyped name, a folder, a file without
+    // its tree) is said once, and the window goes on without a project:
+    // nothing is created beside it and it is not remembered as the last one.
+    const CString problem = Project::checkProjectFiles(settingsPath, adminLayout);
+    if (!problem.IsEmpty()) {
+        ui::AfxMessageBox(problem, MB_OK | MB_ICONSTOP);
+        return;
+    }
     m_project = std::make_unique<ProcessManager>(settingsPath, this, 1, adminLayout);
     m_project->loadMenuTree(this, 1);
     m_linkRefreshTimer.StartOnce(200);
-    if (m_project->isTreeLoaded())
+    if (m_project->isTreeLoaded()) {
         enableProjectButtons();
+        if (!adminLayout)
+            AppProfile::WriteProfileString("File", "Last", settingsPath);
+    }
 }
 
 int CMenuCreatorDlg::DoModal() {
     OnInitDialog();
+    // Asked to close while the project opened, before the window ran.
+    if (m_ending)
+        return IDOK;
     return ShowModal() == wxID_OK ? IDOK : IDCANCEL;
 }
 
@@ -301,8 +338,13 @@ void CMenuCreatorDlg::setWindowTitle(const CString& title) {
 void CMenuCreatorDlg::OnTimer(int id) {
     if (id == kLinkRefreshTimer) {
         m_linkRefreshTimer.Stop();
-        if (m_project && m_project->isLinkRefreshPending())
-            m_project->updateLinks(nullptr, 0);
+        // The deferred refresh moves the bar without a wait cursor: the window
+        // is not greyed at every start-up for the moment it takes.
+        if (m_project && m_project->isLinkRefreshPending() && !m_running) {
+            m_running = true;
+            m_project->updateLinks(0, 0);
+            endRun();
+        }
     } else if (id == kRepaintTimer) {
         m_repaintTimer.Stop();
         Refresh(true);
@@ -322,6 +364,11 @@ void CMenuCreatorDlg::endProgram() {
     // pages follow the menu tree, rewritten a single time.
     if (m_ending)
         return;
+    // Asked while a command runs: the program ends as soon as it is done.
+    if (m_running) {
+        m_closeAsked = true;
+        return;
+    }
     m_ending = true;
     // A project whose tree file could not be read has nothing to publish:
     // the site keeps the tree it has.
@@ -336,13 +383,25 @@ void CMenuCreatorDlg::OnHelp() {
 }
 
 void CMenuCreatorDlg::runOnProject(void (ProcessManager::*work)()) {
-    if (!m_project)
+    // The windows take no input while a command runs; should a command
+    // still arrive from inside it, it is not run on top of the first.
+    if (!m_project || m_running)
         return;
+    m_running = true;
     {
         ui::WaitCursor wait;
         (m_project.get()->*work)();
     }
+    endRun();
     m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::endRun() {
+    m_running = false;
+    if (m_closeAsked) {
+        m_closeAsked = false;
+        CallAfter([this] { endProgram(); });
+    }
 }
 
 void CMenuCreatorDlg::OnSiteGeneration() {
@@ -360,4 +419,92 @@ void CMenuCreatorDlg::OnUserManual() {
 void CMenuCreatorDlg::OnViewWebsite() {
     if (m_project)
         openInBrowser(m_project->getProjectDirectory() + "index.htm");
+}
+
+Item* CMenuCreatorDlg::itemOf(const wxTreeItemId& node) const {
+    auto* data = node.IsOk() ? static_cast<ItemNodeData*>(m_tree->GetItemData(node)) : nullptr;
+    return data ? data->getItem() : nullptr;
+}
+
+wxTreeItemId CMenuCreatorDlg::selectedItemNode() const {
+    // The tree's hidden root may hold the selection: it shows no item.
+    const wxTreeItemId node = m_tree->GetSelection();
+    return itemOf(node) ? node : wxTreeItemId();
+}
+
+void CMenuCreatorDlg::OnAddItem() {
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
+        addItem(node, 3, 0, "");
+    else
+        ui::AfxMessageBox(loadString(33022));
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::OnRemoveItem() {
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
+        removeItem(node);
+    else
+        ui::AfxMessageBox(loadString(33022));
+}
+
+void CMenuCreatorDlg::OnModifyItem() {
+    modifyItem(m_tree->GetSelection());
+}
+
+Item* CMenuCreatorDlg::addItem(const wxTreeItemId& node, int position, int classCode, const CString& name) {
+    Item* result = nullptr;
+    if (m_project) {
+        CAddMenuItem dialog(nullptr, m_project.get(), itemOf(node), &m_icons, position, classCode, name);
+        dialog.DoModal();
+        result = dialog.m_result;
+    }
+    m_tree->SetFocus();
+    return result;
+}
+
+void CMenuCreatorDlg::removeItem(const wxTreeItemId& node) {
+    Item* item = itemOf(node);
+    if (!m_project || !item || !m_project->checkNotHomeItem(item)) {
+        m_tree->SetFocus();
+        return;
+    }
+    const bool dual = item->getKind() == kDual;
+    CRemoveMenuItem dialog(nullptr, item->getName(), dual);
+    if (dialog.DoModal() != IDOK) {
+        m_tree->SetFocus();
+        return;
+    }
+    // The item leaves the tree first: a removal that another user's lock or
+    // deletion refused leaves its folder where its pages are.
+    const CString name = item->getName();
+    if (m_project->deleteItem(item, 1, 0, 1, 1, 1)) {
+        if (TextOutStream* log = m_project->openLog()) {
+            *log << "remove menu item \"" << name << "\" \n";
+            Project::closeLog(log);
+        }
+        if (dual && dialog.m_removeFiles) {
+            m_project->discardItemFolder(item);
+        } else if (dual) {
+            CString message;
+            message.Format(loadString(33033), item->getFolder(1, 0).GetString());
+            ui::AfxMessageBox(message);
+        }
+    }
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::modifyItem(const wxTreeItemId& node) {
+    Item* item = itemOf(node);
+    if (!item) {
+        ui::AfxMessageBox(loadString(33022));
+        return;
+    }
+    if (auto* processItem = dynamic_cast<ProcessItem*>(item))
+        processItem->readPageHeaderImage();
+    CChangeMenuItem dialog(nullptr, item, m_project.get(), &m_icons);
+    if (dialog.DoModal() == IDOK)
+        m_project->changeItem(item, dialog.m_newName, dialog.m_openInNewWindow, dialog.m_icon,
+                              dialog.m_openIcon, dialog.m_renameDirectory, dialog.m_url, dialog.m_visible,
+                              dialog.m_nameL2, dialog.m_pageHeaderImage);
+    m_tree->SetFocus();
 }

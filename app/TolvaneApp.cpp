@@ -4,11 +4,14 @@
 #include "FileSystem.h"
 #include "MenuCreatorDlg.h"
 #include "ProcessRunner.h"
+#include "StringTable.h"
 #include "UserInterface.h"
 #include "WxUserInterface.h"
 
 #include <wx/gauge.h>
 #include <wx/image.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -61,8 +64,24 @@ void CTolvaneApp::OnHelp() {
 CString CTolvaneApp::getCommandLineProject(const std::vector<CString>& arguments) {
     for (size_t i = 1; i < arguments.size(); ++i)
         if (!arguments[i].IsEmpty() && arguments[i][0] != '-')
-            return arguments[i];
+            return absolutePath(arguments[i]);
     return CString();
+}
+
+CString CTolvaneApp::absolutePath(const CString& path) {
+    if (path.IsEmpty() || path[0] == '/')
+        return path;
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    if (error)
+        return path;
+    CString relative = path;
+    while (relative.Left(2) == "./")
+        relative = relative.Mid(2);
+    CString folder = platform::fromDiskName(current.string());
+    if (folder.Right(1) != "/")
+        folder += "/";
+    return relative == "." ? folder : folder + relative;
 }
 
 CString browserPathFromCommand(const CString& command) {
@@ -112,9 +131,14 @@ CString browserAddress(const CString& address, const CString& browser) {
     return target;
 }
 
-void openInBrowser(const CString& address) {
+bool openInBrowser(const CString& address) {
     CString browser;
     getBrowserPath(browser);
-    if (!browser.IsEmpty())
-        process::run({browser, browserAddress(address, browser)}, false);
+    if (browser.IsEmpty()) {
+        CString message;
+        message.Format(loadString(33404), address.GetString());
+        ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    return process::startBrowser(browser, browserAddress(address, browser), address);
 }

@@ -26,8 +26,13 @@ public:
     // before wxWidgets starts.
     static void setArguments(int argc, char** argv);
     // The project path of the command line (the program first): its first
-    // argument that is not a switch.
+    // argument that is not a switch, made absolute, so that the project's
+    // folder and the path remembered as the last project name the same file
+    // whatever the current folder is later.
     static CString getCommandLineProject(const std::vector<CString>& arguments);
+    // A path relative to the current folder made absolute; "./" pieces in
+    // front are dropped.
+    static CString absolutePath(const CString& path);
 
 private:
     CString m_projectPath;
@@ -45,7 +50,8 @@ CString browserPathFromCommand(const CString& command);
 // Opens an address or a file in the browser: '\' becomes '/' and blanks
 // "%20" (blanks stay for a browser whose path names "iexplore"). A file path
 // goes as a "file://" address, the form in which the desktop's opener
-// reads "%20".
-void openInBrowser(const CString& address);
+// reads "%20". Without a browser, or when it cannot be started, the user is
+// told and the answer is false; a browser that fails later is reported then.
+bool openInBrowser(const CString& address);
 // The address openInBrowser hands to that browser.
 CString browserAddress(const CString& address, const CString& browser);

@@ -3,9 +3,22 @@
 #include "WxText.h"
 
 #include <wx/app.h>
+#include <wx/apptrait.h>
+#include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
+#include <wx/window.h>
+
+WxUserInterface::WxUserInterface() = default;
+
+WxUserInterface::~WxUserInterface() = default;
+
+void WxUserInterface::setProgressBar(wxGauge* gauge) {
+    acceptInput();
+    m_gauge = gauge;
+    m_shownPixels = -1;
+}
 
 int WxUserInterface::messageBox(const CString& text, const CString& caption, UINT style) {
     long flags = 0;
@@ -62,13 +75,43 @@ int WxUserInterface::messageBox(const CString& text, const CString& caption, UIN
     }
 }
 
+void WxUserInterface::postMessageBox(const CString& text, const CString& caption, UINT style) {
+    // The box is shown by whatever user interface is installed by then.
+    if (wxTheApp)
+        wxTheApp->CallAfter([text, caption, style] { ui::MessageBox(text, caption, style); });
+}
+
 void WxUserInterface::beginWaitCursor() {
+    ++m_waitDepth;
     wxBeginBusyCursor();
 }
 
 void WxUserInterface::endWaitCursor() {
     if (wxIsBusy())
         wxEndBusyCursor();
+    if (m_waitDepth > 0 && --m_waitDepth == 0)
+        acceptInput();
+}
+
+void WxUserInterface::refuseInput() {
+    if (m_refusingInput)
+        return;
+    m_refusingInput = true;
+    wxWindow* window = wxGetTopLevelParent(m_gauge);
+    m_otherWindows = std::make_unique<wxWindowDisabler>(window);
+    for (wxWindow* control : window->GetChildren())
+        if (control != m_gauge && !control->IsTopLevel() && control->IsThisEnabled()) {
+            control->Disable();
+            m_disabledControls.push_back(control);
+        }
+}
+
+void WxUserInterface::acceptInput() {
+    for (wxWindow* control : m_disabledControls)
+        control->Enable();
+    m_disabledControls.clear();
+    m_otherWindows.reset();
+    m_refusingInput = false;
 }
 
 void WxUserInterface::setProgressRange(int lower, int upper) {
@@ -82,6 +125,32 @@ void WxUserInterface::setProgressPos(int position) {
         return;
     const int value = position - m_lower;
     m_gauge->SetValue(value < 0 ? 0 : (value > m_gauge->GetRange() ? m_gauge->GetRange() : value));
-    // Long operations run on the GUI thread: let the bar repaint.
+    showProgress();
+}
+
+void WxUserInterface::showProgress() {
+    const int width = m_gauge->GetClientSize().GetWidth();
+    const int pixels = static_cast<int>(static_cast<long long>(m_gauge->GetValue()) * width /
+                                        (m_gauge->GetRange() > 0 ? m_gauge->GetRange() : 1));
+    if (pixels == m_shownPixels)
+        return;
+    m_shownPixels = pixels;
+    // Inside a long operation (under the wait cursor) the windows refuse
+    // input, and what came meanwhile is taken in and dropped; outside one
+    // (the deferred link refresh) input waits for the end, as in any
+    // blocking call, and only the drawing is done now.
+    if (m_waitDepth > 0)
+        refuseInput();
     m_gauge->Update();
+    if (m_yielding || !wxTheApp)
+        return;
+    m_yielding = true;
+    std::unique_ptr<wxEventLoopBase> temporary;
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    if (!loop) {
+        temporary.reset(wxTheApp->GetTraits()->CreateEventLoop());
+        loop = temporary.get();
+    }
+    loop->YieldFor(m_refusingInput ? wxEVT_CATEGORY_UI | wxEVT_CATEGORY_USER_INPUT : wxEVT_CATEGORY_UI);
+    m_yielding = false;
 }

@@ -5,6 +5,8 @@
 // built with the project but never run by the tests:
 //   build/bin/bench_<name> [sizes...]
 
+#include <sys/resource.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -31,8 +33,31 @@ template <typename Step> double bestOf(int runs, Step step) {
     return best;
 }
 
-inline void benchReport(const std::string& step, long size, double seconds) {
-    std::printf("%-40s %10ld items %12.6f s\n", step.c_str(), size, seconds);
+// The processor time this process spent in its own code (user) and in the
+// system's (files and folders) since it was made: what tells the program's
+// work apart from the file system's.
+class CpuTimer {
+public:
+    CpuTimer() : m_start(now()) {}
+    double userSeconds() const { return now().user - m_start.user; }
+    double systemSeconds() const { return now().system - m_start.system; }
+
+private:
+    struct Times {
+        double user;
+        double system;
+    };
+    static Times now() {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+        return {seconds(usage.ru_utime), seconds(usage.ru_stime)};
+    }
+    Times m_start;
+};
+
+inline void benchReport(const std::string& step, long size, double seconds, const char* unit = "items") {
+    std::printf("%-40s %10ld %s %12.6f s\n", step.c_str(), size, unit, seconds);
     std::fflush(stdout);
 }
 

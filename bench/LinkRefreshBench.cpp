@@ -25,11 +25,11 @@ int main(int argc, char** argv) {
         manager.loadMenuTree(nullptr, 1);
         benchReport("open and read the tree", manager.getItemCount(), open.seconds());
         BenchTimer load;
-        manager.updateLinks(nullptr, 0);
+        manager.updateLinks(0, 0);
         benchReport("first refresh (loads every item)", manager.getItemCount(), load.seconds());
         BenchTimer refresh;
         manager.setLinksNeedRefresh();
-        manager.updateLinks(nullptr, 0);
+        manager.updateLinks(0, 0);
         manager.linkRoles();
         manager.linkWorkProducts();
         benchReport("link refresh (roles, work products)", manager.getItemCount(), refresh.seconds());

@@ -13,9 +13,11 @@
 #include "ProcessManager.h"
 #include "SyntheticProcess.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <string>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -53,40 +55,55 @@ double openProject(const fs::path& root, int& items) {
     BenchTimer open;
     ProcessManager manager((root / "site.tvx").string().c_str(), nullptr, 1, 0);
     manager.loadMenuTree(nullptr, 1);
-    manager.updateLinks(nullptr, 0);
+    manager.updateLinks(0, 0);
     items = manager.getItemCount();
     return open.seconds();
 }
 
-// The open in a process of its own, as the first open of a program that
-// just started; the seconds it took, infinite when the process failed.
+// The open in a program of its own (this benchmark started again with
+// "--open" and the folder), as the first open of a program that just
+// started; the seconds it took, infinite when that program failed.
 double openInNewProcess(const fs::path& root, int& items) {
     constexpr double kFailed = std::numeric_limits<double>::infinity();
     int channel[2];
     if (pipe(channel) != 0)
         return kFailed;
-    const pid_t child = fork();
-    if (child == 0) {
-        close(channel[0]);
-        int opened = 0;
-        const double result[2] = {openProject(root, opened), static_cast<double>(opened)};
-        const bool sent = write(channel[1], result, sizeof result) == static_cast<ssize_t>(sizeof result);
-        _exit(sent ? 0 : 1);
-    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, channel[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, channel[0]);
+    std::string self = "/proc/self/exe", option = "--open", folder = root.string();
+    char* args[] = {self.data(), option.data(), folder.data(), nullptr};
+    pid_t child = 0;
+    const bool started = posix_spawn(&child, self.c_str(), &actions, nullptr, args, environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
     close(channel[1]);
-    double result[2] = {kFailed, 0};
-    if (child < 0 || read(channel[0], result, sizeof result) != static_cast<ssize_t>(sizeof result))
-        result[0] = kFailed;
+    std::string answer;
+    char buffer[256];
+    for (ssize_t n; started && (n = read(channel[0], buffer, sizeof buffer)) > 0;)
+        answer.append(buffer, static_cast<size_t>(n));
     close(channel[0]);
-    if (child > 0)
-        waitpid(child, nullptr, 0);
-    items = static_cast<int>(result[1]);
-    return result[0];
+    int status = 1;
+    if (started)
+        waitpid(child, &status, 0);
+    double seconds = kFailed;
+    if (status != 0 || std::sscanf(answer.c_str(), "%lf %d", &seconds, &items) != 2)
+        return kFailed;
+    return seconds;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--open") {
+        QuietUserInterface quiet;
+        ui::install(&quiet);
+        int items = 0;
+        const double seconds = openProject(argv[2], items);
+        std::printf("%.9f %d\n", seconds, items);
+        ui::install(nullptr);
+        return 0;
+    }
     SyntheticRun run(argc, argv, {20000});
     GrowthReport growth("open");
     for (const long n : run.sizes()) {

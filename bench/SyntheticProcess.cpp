@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
-#include <utility>
 #include <string>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -28,22 +28,30 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
     writeFile(root / "site.tvx",
               "[APPLICATION_KIND]\r\nTolvane=yes\r\n[STD_OPTION]\r\nDataVersion=v2.4.5\r\n"
               "TwoLanguages=yes\r\nJavaScriptTreeview=yes\r\nGenerationLang=EN\r\n"
-              "GenerationLang2=FR\r\n[PROCESS_OPTION]\r\nGenerateHeader=yes\r\nAP_Desc=yes\r\n"
-              "AP_IWP=yes\r\nAP_OWP=yes\r\nAP_Roles=yes\r\nAP_Steps=yes\r\nMAP_Desc=yes\r\nMAP_outWP=yes\r\n"
-              "MAP_childrenActivities=yes\r\n"
+              "GenerationLang2=FR\r\n[PROCESS_OPTION]\r\nGenerateHeader=yes\r\n"
+              "GenerateTemplateAccessByMA=yes\r\nGenerateActivities=yes\r\nAP_Desc=yes\r\n"
+              "AP_IWP=yes\r\nAP_OWP=yes\r\nAP_Roles=yes\r\nAP_Steps=yes\r\nWPP_Desc=yes\r\nGP_Desc=yes\r\n"
               "[PROCESSUS]\r\nROLE_RESPONSIBILITY=performer,assistant\r\n");
     const long terms = 50;
     const long roles = items / 6 + 1;
     const long products = items / 6 + 1;
-    const long activities = items - roles - 2 * products - terms - 4;
+    // The domain of the products, its two disciplines with their template
+    // pages, the page of all templates, a procedure in its group, the
+    // workflow, the glossary and the roles' group; the activities come in
+    // macro-activities of a hundred.
+    const long fixed = 11;
+    const long activities = (items - roles - 2 * products - terms - fixed) * 100 / 101;
     std::string tree;
     auto record = [&](int level, const std::string& uid, const std::string& name, const std::string& folder,
-                      const char* frame = "f") {
+                      const char* frame = "f", const std::string& shortcutTo = " ") {
         tree += "\r\n" + std::to_string(level) + "*" + uid + "*" + name + "*../site/" + folder +
-                "/overview.htm* *i.gif*o.gif*" + frame + "*true*false*" + name + " FR* *";
-        if (withPages) {
-            writeFile(root / "site" / folder / "overview.htm", page(name));
-            writeFile(root / "site" / folder / "overviewL2.htm", page(name + " FR"));
+                "/overview.htm* *i.gif*o.gif*" + frame + "*true*false*" + name + " FR*" + shortcutTo + "*";
+        if (withPages && shortcutTo == " ") {
+            // An item shown in frames has its text on its content page.
+            const bool framed = std::string(frame) == "t";
+            writeFile(root / "site" / folder / (framed ? "content.htm" : "overview.htm"), page(name));
+            writeFile(root / "site" / folder / (framed ? "contentL2.htm" : "overviewL2.htm"),
+                      page(name + " FR"));
         }
     };
     record(0, "N1", "Roles", "Roles");
@@ -53,60 +61,68 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
         writeFile(root / "site/Roles" / name / "process.data", "[PROCESSUS]\r\nClass=PROCESSROLE\r\n");
     }
     record(0, "N2", "Products", "Products");
+    writeFile(root / "site/Products/process.data", "[PROCESSUS]\r\nClass=DOMAIN\r\n");
     for (long p = 0; p < products; ++p) {
+        // Half the products in each discipline, each discipline closed by its template page.
+        const std::string discipline = p < products / 2 ? "Design" : "Test";
+        if (p == 0 || p == products / 2) {
+            record(1, "N" + discipline, discipline, "Products/" + discipline);
+            writeFile(root / "site/Products" / discipline / "process.data",
+                      "[PROCESSUS]\r\nClass=DISCIPLINE\r\n");
+        }
         const std::string name = "Product" + std::to_string(p);
-        record(1, "NP" + std::to_string(p), name, "Products/" + name);
-        writeFile(root / "site/Products" / name / "process.data",
+        const std::string folder = "Products/" + discipline + "/" + name;
+        record(2, "NP" + std::to_string(p), name, folder);
+        // Every third product has a template, every fifth an example.
+        writeFile(root / "site" / folder / "process.data",
                   "[PROCESSUS]\r\nClass=WORKPRODUCT\r\nAuthor=~nr" + std::to_string(p % roles) +
-                      "/author\r\n");
-        record(2, "NS" + std::to_string(p), "Done", "Products/" + name + "/Done");
-        writeFile(root / "site/Products" / name / "Done/process.data",
-                  "[PROCESSUS]\r\nClass=WORKPRODUCTSTATE\r\n");
+                      "/author\r\n" + (p % 3 == 0 ? "TemplateNameL1F1=template.doc\r\n" : "") +
+                      (p % 5 == 0 ? "ExampleNameL1F1=example.doc\r\n" : ""));
+        record(3, "NS" + std::to_string(p), "Done", folder + "/Done");
+        writeFile(root / "site" / folder / "Done/process.data", "[PROCESSUS]\r\nClass=WORKPRODUCTSTATE\r\n");
+        if (p + 1 == products / 2 || p + 1 == products) {
+            record(2, "NT" + discipline, discipline + " templates", "Products/" + discipline + "/Templates");
+            writeFile(root / "site/Products" / discipline / "Templates/process.data",
+                      "[PROCESSUS]\r\nClass=TEMPLATEACCESS\r\n");
+        }
     }
-    // The activities sit in stages (macro-activities) of twenty, the stages
-    // in phases of five hundred activities, all under one workflow; each
-    // stage after the first begins with a shortcut to the first activity of
-    // the stage before. Every popup of a phase, a stage or the workflow
-    // walks the subtree below it.
+    record(0, "N5", "All templates", "Templates");
+    writeFile(root / "site/Templates/process.data", "[PROCESSUS]\r\nClass=TEMPLATEACCESS\r\n");
+    record(0, "N6", "Procedures", "Procedures");
+    writeFile(root / "site/Procedures/process.data", "[PROCESSUS]\r\nClass=GENERALPROCEDUREGROUP\r\n");
+    record(1, "N7", "Review", "Procedures/Review");
+    writeFile(root / "site/Procedures/Review/process.data",
+              "[PROCESSUS]\r\nClass=GENERALPROCEDURE\r\nProcedure=review.htm\r\n");
     record(0, "N3", "Process", "Process", "t");
     writeFile(root / "site/Process/process.data", "[PROCESSUS]\r\nClass=WORKFLOW\r\n");
-    long emitted = 0;
-    for (long a = 0; emitted < activities; ++a) {
-        const std::string name = "Activity" + std::to_string(a);
-        if (a % 500 == 0) {
-            const std::string phase = "Phase" + std::to_string(a / 500);
-            record(1, "NH" + std::to_string(a / 500), phase, "Process/" + phase);
-            writeFile(root / "site/Process" / phase / "process.data", "[PROCESSUS]\r\nClass=PHASE\r\n");
-            ++emitted;
-        }
-        if (a % 20 == 0) {
-            const std::string stage = "Stage" + std::to_string(a / 20);
-            record(2, "NM" + std::to_string(a / 20), stage, "Process/" + stage);
-            writeFile(root / "site/Process" / stage / "process.data",
+    for (long a = 0; a < activities; ++a) {
+        const std::string macro = "Phase" + std::to_string(a / 100);
+        if (a % 100 == 0) {
+            record(1, "NM" + std::to_string(a / 100), macro, "Process/" + macro);
+            writeFile(root / "site/Process" / macro / "process.data",
                       "[PROCESSUS]\r\nClass=MACROACTIVITY\r\n");
-            ++emitted;
-            if (a >= 20) {
-                const std::string target = "Activity" + std::to_string(a - 20);
-                tree += "\r\n3*NC" + std::to_string(a / 20) + "*-> " + target + "*../site/Process/" + target +
-                        "/overview.htm* *i.gif*o.gif*f*true*false*-> " + target + " FR*NA" +
-                        std::to_string(a - 20) + "*";
-                ++emitted;
-            }
+            // A shortcut to the first activity of the previous phase.
+            if (a > 0)
+                record(2, "NC" + std::to_string(a / 100), "-> Activity" + std::to_string(a - 100),
+                       "Process/Phase" + std::to_string(a / 100 - 1) + "/Activity" + std::to_string(a - 100),
+                       "f", "NA" + std::to_string(a - 100));
         }
+        const std::string name = "Activity" + std::to_string(a);
+        const std::string folder = "Process/" + macro + "/" + name;
         // Every tenth activity is shown in frames.
-        record(3, "NA" + std::to_string(a), name, "Process/" + name, a % 10 == 0 ? "t" : "f");
-        ++emitted;
+        record(2, "NA" + std::to_string(a), name, folder, a % 10 == 0 ? "t" : "f");
         const long in = a % products, out = (a + 1) % products;
-        writeFile(root / "site/Process" / name / "process.data",
+        writeFile(root / "site" / folder / "process.data",
                   "[PROCESSUS]\r\nClass=ACTIVITY\r\nRoles=~nr" + std::to_string(a % roles) +
                       "/performer,~nr" + std::to_string((a + 7) % roles) +
                       "/assistant\r\nInWorkProducts=~np" + std::to_string(in) + "/ns" + std::to_string(in) +
                       "/1\r\nOutWorkProducts=~np" + std::to_string(out) +
-                      "//1\r\nStep=Prepare,Do the work,Check the result\r\n");
+                      "//1\r\nStep=Prepare,Do the work,Check the result\r\n" +
+                      (a % 10 == 0 ? "GProc=N7\r\nMeasures=N7\r\n" : ""));
         if (withPages)
-            writeFile(root / "site/Process" / name / "ActivityDescription.txt",
+            writeFile(root / "site" / folder / "ActivityDescription.txt",
                       "The activity uses a Term3 and a Term17 and then [@NA" +
-                          std::to_string(a > 0 ? a - 1 : 0) + "].\r\nSecond line of the description.\r\n");
+                          std::to_string((a + 1) % activities) + "].\r\nSecond line of the description.\r\n");
     }
     record(0, "N4", "Glossary", "Glossary");
     writeFile(root / "site/Glossary/process.data", "[PROCESSUS]\r\nClass=GLOSSARY\r\n");

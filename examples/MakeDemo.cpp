@@ -1,6 +1,7 @@
 // Builds the demo project from the program data the way a user would: a new
 // project from the standard site template, then items added through the
-// project with their files, attributes and descriptions in two languages.
+// project with their files, attributes and descriptions in two languages,
+// and the site generated.
 //
 //   make_demo <data folder> <target folder>
 //
@@ -28,7 +29,10 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -111,6 +115,21 @@ struct Described {
     const char* french;
 };
 
+// A document page written as a user keeps it in an item's folder: a
+// template or an example, whose sections are given as (heading, text).
+void writeDocument(const CString& path, const char* title,
+                   const std::vector<std::pair<const char*, const char*>>& sections) {
+    TextOutStream out(path);
+    out << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"windows-1252\">\n<title>" << text(title)
+        << "</title>\n</head>\n<body>\n<h1>" << text(title) << "</h1>\n";
+    int number = 1;
+    for (const auto& [heading, body] : sections)
+        out << "<h2>" << number++ << ". " << text(heading) << "</h2>\n" << text(body) << "\n";
+    out << "</body>\n</html>\n";
+    if (!out.close())
+        throw std::runtime_error(std::string("cannot write ") + path.str());
+}
+
 void build(ProcessManager& manager) {
     DemoBuilder demo(manager);
     auto add = [&](const char* parent, const char* keyword, const char* name, const char* nameL2, int number,
@@ -135,47 +154,166 @@ void build(ProcessManager& manager) {
         demo.describe(add("Roles", "ROLE", r.name, r.nameL2, r.number, "worker.gif", "worker.gif"), r.english,
                       r.french);
 
-    // Work products with their states and templates.
-    add(nullptr, "WORKPRODUCT GROUP", "Work products", "Produits de travail", 10, "artfc_w.gif",
-        "artfo_w.gif");
-    struct {
+    // The domain and its disciplines, each with its work products and the
+    // page of their templates, then the page of every template.
+    demo.describe(
+        add(nullptr, "DOMAIN", "Software engineering", "Génie logiciel", 10, "bookc.gif", "booko.gif"),
+        "How the team turns the needs of a customer into a tested product.",
+        "Comment l'équipe transforme les besoins d'un client en un produit testé.");
+    struct Discipline {
+        const char* name;
+        const char* nameL2;
+        int number;
+        const char* products;
+        const char* productsL2;
+        const char* templates;
+        const char* templatesL2;
+    };
+    const Discipline disciplines[] = {
+        {"Requirements", "Exigences", 60, "Requirements work products", "Produits des exigences",
+         "Requirements templates", "Modèles des exigences"},
+        {"Development", "Développement", 64, "Development work products", "Produits du développement",
+         "Development templates", "Modèles du développement"},
+        {"Testing", "Tests", 68, "Testing work products", "Produits des tests", "Testing templates",
+         "Modèles des tests"},
+    };
+    for (const auto& d : disciplines) {
+        add("Software engineering", "DISCIPLINE", d.name, d.nameL2, d.number, "bookc.gif", "booko.gif");
+        add(d.name, "WORKPRODUCT GROUP", d.products, d.productsL2, d.number + 1, "artfc_w.gif",
+            "artfo_w.gif");
+    }
+
+    // Work products: their templates and examples lie in their own folders.
+    struct Document {
+        const char* file;
+        const char* title;
+        std::vector<std::pair<const char*, const char*>> sections;
+    };
+    struct Product {
+        const char* group;
         const char* name;
         const char* nameL2;
         int number;
         const char* type;
-        const char* templateFile;
+        const char* wpName;
+        const char* comment;
+        Document documents[2]; // template, example (either without file)
         const char* authors[2];
         const char* english;
         const char* french;
-    } productList[] = {
-        {"Requirements document",
+    };
+    const Product productList[] = {
+        {"Requirements work products",
+         "Requirements document",
          "Cahier des exigences",
          11,
          "requirements",
-         "requirements.htm",
+         "REQ_Project_vX.Y",
+         "One per product release.",
+         {{"requirements.htm",
+           "Requirements document",
+           {{"Purpose", "<p>Who the product is for and what problem it solves.</p>"},
+            {"Scope", "<p>What the release covers, and what it leaves out.</p>"},
+            {"Requirements",
+             "<table border=\"1\">\n<tr><th>Id</th><th>Requirement</th><th>Priority</th><th>How it is "
+             "verified</th></tr>\n<tr><td>REQ-1</td><td></td><td></td><td></td></tr>\n</table>"},
+            {"Constraints", "<p>Standards, platforms and limits the product must respect.</p>"}}},
+          {"requirements-example.htm",
+           "Requirements document: time sheets",
+           {{"Purpose", "<p>Employees enter their hours once a week; managers approve them.</p>"},
+            {"Requirements",
+             "<table border=\"1\">\n<tr><th>Id</th><th>Requirement</th><th>Priority</th><th>How "
+             "it is verified</th></tr>\n<tr><td>REQ-1</td><td>An employee enters the hours of "
+             "a week on one page.</td><td>High</td><td>Test TS-3</td></tr>\n</table>"}}}},
          {"Analyst/author", "Quality manager/reviewed by"},
          "States what the product must do. Each requirement is numbered and can be tested.",
          "Décrit ce que le produit doit faire. Chaque exigence est numérotée et vérifiable."},
-        {"Source code",
+        {"Requirements work products",
+         "Use case",
+         "Cas d'utilisation",
+         62,
+         "model",
+         "UC-nn Goal of the user",
+         "",
+         {{"use-case.htm",
+           "Use case",
+           {{"Goal", "<p>What the actor wants to achieve.</p>"},
+            {"Actors", "<p>Who takes part.</p>"},
+            {"Main flow", "<ol>\n<li></li>\n</ol>"},
+            {"Alternative flows", "<p>What else may happen, step by step.</p>"}}},
+          {nullptr, nullptr, {}}},
+         {"Analyst/author", nullptr},
+         "One way a user reaches a goal with the product, told step by step.",
+         "Une façon dont un utilisateur atteint un but avec le produit, racontée pas à pas."},
+        {"Development work products",
+         "Design document",
+         "Dossier de conception",
+         66,
+         "document",
+         "",
+         "Kept up to date with the code.",
+         {{"design.htm",
+           "Design document",
+           {{"Context", "<p>The systems around the product and how it talks to them.</p>"},
+            {"Components", "<p>The parts of the product and what each is responsible for.</p>"},
+            {"Interfaces", "<p>What each component offers the others.</p>"},
+            {"Decisions", "<p>The choices made, with their reasons and the options set aside.</p>"}}},
+          {nullptr, nullptr, {}}},
+         {"Developer/author", "Quality manager/reviewed by"},
+         "How the product is built: its parts, their interfaces and the reasons for the choices made.",
+         "Comment le produit est construit : ses parties, leurs interfaces et les raisons des choix faits."},
+        {"Development work products",
+         "Source code",
          "Code source",
          14,
          "source code",
          "",
+         "",
+         {{nullptr, nullptr, {}}, {nullptr, nullptr, {}}},
          {"Developer/author", nullptr},
          "The programs of the product, kept under version control.",
          "Les programmes du produit, gérés en configuration."},
-        {"Test report",
+        {"Testing work products",
+         "Test plan",
+         "Plan de test",
+         70,
+         "plan",
+         "",
+         "Reviewed with the analyst.",
+         {{"test-plan.htm",
+           "Test plan",
+           {{"Scope", "<p>The requirements under test, and those left out.</p>"},
+            {"Approach", "<p>The kinds of test, their order, and who runs them.</p>"},
+            {"Environment", "<p>Machines, data and tools the tests need.</p>"},
+            {"Entry and exit criteria", "<p>When testing starts, and when it is done.</p>"}}},
+          {nullptr, nullptr, {}}},
+         {"Tester/author", "Analyst/reviewed by"},
+         "What is tested, how, with what and when testing is finished.",
+         "Ce qui est testé, comment, avec quoi et quand les tests sont terminés."},
+        {"Testing work products",
+         "Test report",
          "Rapport de test",
          15,
          "report",
-         "test-report.htm",
+         "TR_Project_vX.Y",
+         "",
+         {{"test-report.htm",
+           "Test report",
+           {{"Summary", "<p>What was tested, and the verdict.</p>"},
+            {"Results",
+             "<table border=\"1\">\n<tr><th>Test</th><th>Requirement</th><th>Result</th></tr>\n</table>"},
+            {"Defects", "<p>Each defect found, with its severity and state.</p>"}}},
+          {"test-report-example.htm",
+           "Test report: time sheets 1.2",
+           {{"Summary", "<p>42 tests run, 40 passed. Release accepted with two minor defects.</p>"},
+            {"Defects", "<p>DEF-7: the week total is not refreshed after a correction (minor).</p>"}}}},
          {"Tester/author", "Quality manager/validated by"},
          "The results of the tests and the defects found.",
          "Les résultats des tests et les défauts trouvés."},
     };
     for (const auto& p : productList) {
         ProcessItem* product =
-            add("Work products", "WORKPRODUCT", p.name, p.nameL2, p.number, "ar_doc.gif", "ar_doc.gif");
+            add(p.group, "WORKPRODUCT", p.name, p.nameL2, p.number, "ar_doc.gif", "ar_doc.gif");
         demo.describe(product, p.english, p.french);
         CString authors;
         for (const char* author : p.authors) {
@@ -187,19 +325,18 @@ void build(ProcessManager& manager) {
         product->load(1);
         ItemWorkProduct* wp = product->getItemWorkProduct();
         wp->setWPType(p.type);
-        if (*p.templateFile) {
-            const CString archive = product->getItemFolderPath() + "ar/";
-            CreateDirectoryA(archive, nullptr);
-            TextOutStream out(archive + p.templateFile);
-            out << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"windows-1252\">\n<title>" << text(p.name)
-                << "</title>\n</head>\n<body>\n<h1>" << text(p.name)
-                << "</h1>\n<h2>1. Purpose</h2>\n<p></p>\n"
-                << "<h2>2. Content</h2>\n<p></p>\n</body>\n</html>\n";
-            out.close();
-            CString texts[16];
-            texts[0] = p.templateFile; // template, first language, first format
-            wp->setTemplatesAndExamples(texts);
+        wp->setWPName(text(p.wpName));
+        wp->setComment(text(p.comment));
+        CString texts[16];
+        for (int kind = 0; kind < 2; ++kind) {
+            const Document& document = p.documents[kind];
+            if (!document.file)
+                continue;
+            writeDocument(product->getItemFolderPath() + document.file, document.title, document.sections);
+            // The first language's first format, plain (not alternative).
+            texts[kind * 8] = document.file;
         }
+        wp->setTemplatesAndExamples(texts);
         wp->saveData();
     }
     const char* states[][5] = {{"Requirements document", "Draft", "Brouillon",
@@ -212,46 +349,78 @@ void build(ProcessManager& manager) {
     for (const auto& s : states)
         demo.describe(add(s[0], "WORKPRODUCT STATE", s[1], s[2], stateNumber++, "state.gif", "state.gif"),
                       s[3], s[4]);
+    for (const auto& d : disciplines)
+        add(d.name, "TEMPLATE ACCESS", d.templates, d.templatesL2, d.number + 3, "template.gif",
+            "templateo.gif");
+    add("Software engineering", "TEMPLATE ACCESS", "All templates", "Tous les modèles", 72, "template.gif",
+        "templateo.gif");
 
-    // Procedures.
+    // Procedures: each document lies in its item's folder.
     add(nullptr, "GENERAL PROCEDURE GROUP", "Procedures", "Procédures", 20, "worddoc.gif", "worddoc.gif");
-    ProcessItem* procedure = add("Procedures", "GENERAL PROCEDURE", "Test procedure", "Procédure de test", 21,
-                                 "word.gif", "word.gif");
-    {
+    struct Procedure {
+        const char* name;
+        const char* nameL2;
+        int number;
+        const char* steps;
+        const char* stepsL2;
+        const char* english;
+        const char* french;
+    };
+    const Procedure procedures[] = {
+        {"Test procedure", "Procédure de test", 21,
+         "<li>Prepare the test cases from the requirements.</li>\n"
+         "<li>Run every test case and note the result.</li>\n"
+         "<li>Report each defect with the steps that show it.</li>\n",
+         "<li>Préparer les cas de test à partir des exigences.</li>\n"
+         "<li>Exécuter chaque cas de test et noter le résultat.</li>\n"
+         "<li>Signaler chaque défaut avec les étapes qui le montrent.</li>\n",
+         "How the tester prepares, runs and reports the tests.",
+         "Comment le testeur prépare, exécute et rapporte les tests."},
+        {"Review procedure", "Procédure de revue", 22,
+         "<li>Send the document to the reviewers a week ahead.</li>\n"
+         "<li>Each reviewer notes his remarks in the review sheet.</li>\n"
+         "<li>The meeting settles every remark; the author updates the document.</li>\n",
+         "<li>Envoyer le document aux relecteurs une semaine avant.</li>\n"
+         "<li>Chaque relecteur note ses remarques dans la fiche de revue.</li>\n"
+         "<li>La réunion traite chaque remarque ; l'auteur met le document à jour.</li>\n",
+         "How a document is reviewed before it is approved.",
+         "Comment un document est revu avant d'être approuvé."},
+    };
+    for (const auto& p : procedures) {
+        ProcessItem* procedure =
+            add("Procedures", "GENERAL PROCEDURE", p.name, p.nameL2, p.number, "word.gif", "word.gif");
         const CString folder = procedure->getItemFolderPath();
         for (int language = 0; language <= 1; ++language) {
             TextOutStream out(folder + (language == 0 ? "procedure.htm" : "procedureL2.htm"));
             out << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"windows-1252\">\n<title>"
-                << text(language == 0 ? "Test procedure" : "Procédure de test")
-                << "</title>\n</head>\n<body>\n<ol>\n"
-                << text(language == 0 ? "<li>Prepare the test cases from the requirements.</li>\n"
-                                        "<li>Run every test case and note the result.</li>\n"
-                                        "<li>Report each defect with the steps that show it.</li>\n"
-                                      : "<li>Préparer les cas de test à partir des exigences.</li>\n"
-                                        "<li>Exécuter chaque cas de test et noter le résultat.</li>\n"
-                                        "<li>Signaler chaque défaut avec les étapes qui le montrent.</li>\n")
-                << "</ol>\n</body>\n</html>\n";
+                << text(language == 0 ? p.name : p.nameL2) << "</title>\n</head>\n<body>\n<ol>\n"
+                << text(language == 0 ? p.steps : p.stepsL2) << "</ol>\n</body>\n</html>\n";
             out.close();
         }
-        const CString url = procedure->getFolder(1, 0);
-        procedure->getItemGenericProcedure()->saveProcedure(
-            "", url + "procedure.htm", "Approved", "Procedure", "1.0",
-            text("How the tester prepares, runs and reports the tests."), "", url + "procedureL2.htm");
-        procedure->getExtension()->writeDescription(
-            text("Comment le testeur prépare, exécute et rapporte les tests."), 1);
+        // The documents are named as they lie in the procedure's folder.
+        procedure->getItemGenericProcedure()->saveProcedure("", "procedure.htm", "Approved", "Procedure",
+                                                            "1.0", text(p.english), "", "procedureL2.htm");
+        procedure->getExtension()->writeDescription(text(p.french), 1);
     }
 
     // Measure with one project's data point.
     add(nullptr, "NOPROCESSCLASS", "Measures", "Mesures", 30, "bookc.gif", "booko.gif");
     ProcessItem* defects =
         add("Measures", "MEASURE", "Defects found", "Défauts trouvés", 31, "measure.gif", "measure.gif");
+    demo.describe(
+        defects,
+        "The defects that the system tests of a release find, counted from its test report. "
+        "Compared with the size of the release, it shows where reviews should look harder.",
+        "Les défauts que trouvent les tests système d'une version, comptés dans son rapport de test. "
+        "Rapporté à la taille de la version, il montre où les revues doivent regarder de plus près.");
     defects->getItemMeasure()->setUnit("defects");
     defects->getItemMeasure()->saveData();
     CreateDirectoryA(defects->getItemMeasure()->getDataFolder(), nullptr);
     defects->getItemMeasure()->writeMeasureData("Pilot project", "generic", "Engineering", "12",
                                                 "Found during the system tests", "15");
 
-    // The workflow, shown in frames under the trail of its parents, and its activities.
+    // The workflow, shown in frames under the trail of its parents, and its
+    // activities, two per discipline.
     ProcessItem* flow = add(nullptr, "WORKFLOW", "Development workflow", "Flux de développement", 40,
                             "wfdtree.gif", "wfdtree.gif", 1);
     demo.describe(
@@ -269,6 +438,8 @@ void build(ProcessManager& manager) {
         const char* stepsL2[3];
         const char* english;
         const char* french;
+        const char* tailoring;
+        const char* tailoringL2;
     } activities[] = {
         {"Gather the requirements",
          "Recueillir les exigences",
@@ -279,7 +450,10 @@ void build(ProcessManager& manager) {
          {"Meet the customer", "Write the requirements", "Number each requirement"},
          {"Rencontrer le client", "Rédiger les exigences", "Numéroter chaque exigence"},
          "The analyst writes down what the product must do, in words the customer understands.",
-         "L'analyste écrit ce que le produit doit faire, dans des mots que le client comprend."},
+         "L'analyste écrit ce que le produit doit faire, dans des mots que le client comprend.",
+         "For a small change, a few lines in the change request take the place of a new document.",
+         "Pour une petite évolution, quelques lignes dans la demande de changement remplacent un nouveau "
+         "document."},
         {"Review the requirements",
          "Revoir les exigences",
          42,
@@ -291,17 +465,45 @@ void build(ProcessManager& manager) {
          "A review checks that each requirement of the [@Requirements document] is clear and can be "
          "tested.",
          "Une revue vérifie que chaque exigence du [@Requirements document] est claire et "
-         "vérifiable."},
+         "vérifiable.",
+         nullptr,
+         nullptr},
+        {"Design the solution",
+         "Concevoir la solution",
+         47,
+         {"Developer/responsible", "Analyst/consulted"},
+         "Requirements document/Approved",
+         "Design document",
+         {"Split the product into components", "Define the interfaces", "Write down the decisions"},
+         {"Découper le produit en composants", "Définir les interfaces", "Consigner les décisions"},
+         "The developer decides how the product is built before writing its code.",
+         "Le développeur décide comment le produit est construit avant d'en écrire le code.",
+         "Reuse the design of the previous release and record only what changes.",
+         "Reprendre la conception de la version précédente et ne consigner que ce qui change."},
         {"Develop",
          "Développer",
          43,
          {"Developer/responsible", nullptr},
-         "Requirements document/Approved",
+         "Design document",
          "Source code",
-         {"Design", "Write the code", "Check it in"},
-         {"Concevoir", "Écrire le code", "L'archiver"},
-         "The developer builds the product from the approved requirements.",
-         "Le développeur construit le produit à partir des exigences approuvées."},
+         {"Write the code", "Test each unit", "Check it in"},
+         {"Écrire le code", "Tester chaque unité", "L'archiver"},
+         "The developer builds the product from the approved requirements and the design.",
+         "Le développeur construit le produit à partir des exigences approuvées et de la conception.",
+         nullptr,
+         nullptr},
+        {"Plan the tests",
+         "Préparer les tests",
+         49,
+         {"Tester/responsible", "Analyst/consulted"},
+         "Requirements document/Approved",
+         "Test plan",
+         {"List the requirements to test", "Choose the test cases", "Book the test environment"},
+         {"Lister les exigences à tester", "Choisir les cas de test", "Réserver l'environnement de test"},
+         "The tester decides what will be tested and how, while the code is being written.",
+         "Le testeur décide ce qui sera testé et comment, pendant que le code s'écrit.",
+         nullptr,
+         nullptr},
         {"Test",
          "Tester",
          44,
@@ -311,7 +513,9 @@ void build(ProcessManager& manager) {
          {"Prepare the test cases", "Run the tests", "Report the defects"},
          {"Préparer les cas de test", "Exécuter les tests", "Signaler les défauts"},
          "The tester runs the tests of the [@Test procedure] and counts the defects found.",
-         "Le testeur exécute les tests de la [@Test procedure] et compte les défauts trouvés."},
+         "Le testeur exécute les tests de la [@Test procedure] et compte les défauts trouvés.",
+         nullptr,
+         nullptr},
     };
     for (const auto& a : activities) {
         ProcessItem* activity =
@@ -339,13 +543,63 @@ void build(ProcessManager& manager) {
             extension->addStep(text(step));
         for (const char* step : a.stepsL2)
             extension->addStepL2(text(step));
-        if (a.number == 44) {
-            extension->getGeneralProcedures()->append(new CString(demo.uid("Test procedure")));
-            extension->getMeasures()->append(new CString(demo.uid("Defects found")));
+        if (a.tailoring) {
+            extension->writeTailoringGuideline(text(a.tailoring), 0);
+            extension->writeTailoringGuideline(text(a.tailoringL2), 1);
         }
         extension->setActivityType(ItemActivity::getStandardType());
         activity->save();
     }
+    // The review follows its procedure, details its second step and has
+    // its quality criterion; the test follows the test procedure and is
+    // measured.
+    ItemActivity* review = demo.item("Review the requirements")->getItemActivity();
+    review->getGeneralProcedures()->append(new CString(demo.uid("Review procedure")));
+    demo.item("Review the requirements")->save();
+    const CString reviewFolder = demo.item("Review the requirements")->getItemFolderPath();
+    for (int language = 0; language <= 1; ++language) {
+        TextOutStream details(reviewFolder + (language == 0 ? "1.htm" : "1L2.htm"));
+        details << "<html>\n<body>\n"
+                << text(language == 0
+                            ? "<p>Write each question next to the requirement it is about, with the "
+                              "name of who asks it. A question left open blocks the approval.</p>\n"
+                            : "<p>Écrire chaque question en face de l'exigence qu'elle concerne, avec "
+                              "le nom de qui la pose. Une question restée ouverte bloque "
+                              "l'approbation.</p>\n")
+                << "</body>\n</html>\n";
+        details.close();
+    }
+    ProcessItem* criterion = add("Review the requirements", "QUALITY CRITERIA", "Testable requirements",
+                                 "Exigences vérifiables", 73, "check.gif", "checko.gif");
+    demo.describe(criterion, "Every requirement says how it will be verified.",
+                  "Chaque exigence dit comment elle sera vérifiée.");
+    criterion->getExtension()->writeTailoringGuideline(text("Always."), 0);
+    criterion->getExtension()->writeTailoringGuideline(text("Toujours."), 1);
+    ItemActivity* test = demo.item("Test")->getItemActivity();
+    test->getGeneralProcedures()->append(new CString(demo.uid("Test procedure")));
+    test->getMeasures()->append(new CString(demo.uid("Defects found")));
+    demo.item("Test")->save();
+    // The test plan's way of working lies on a page of its own: the
+    // activity's page is then generated whole, with a link to it.
+    ProcessItem* planning = demo.item("Plan the tests");
+    for (int language = 0; language <= 1; ++language) {
+        TextOutStream procedurePage(planning->getItemFolderPath() +
+                                    ItemActivity::getProcedurePageName(language));
+        procedurePage
+            << "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"windows-1252\">\n<title>"
+            << text(language == 0 ? "Plan the tests" : "Préparer les tests") << "</title>\n</head>\n<body>\n"
+            << text(language == 0
+                        ? "<p>Start from the approved requirements: each one gets at least one test "
+                          "case. Agree with the analyst on what is left out, and write it down.</p>\n"
+                        : "<p>Partir des exigences approuvées : chacune reçoit au moins un cas de "
+                          "test. Convenir avec l'analyste de ce qui est laissé de côté, et "
+                          "l'écrire.</p>\n")
+            << "</body>\n</html>\n";
+        procedurePage.close();
+    }
+    planning->getItemActivity()->setSeparatedProcedureText(1);
+    planning->getItemActivity()->setProcedureLink(1);
+    planning->save();
 
     // The glossary of the template gets a description and its entries.
     demo.describe(demo.item("N17000000001"), "The words of the process, with what they mean here.",
@@ -370,6 +624,9 @@ void build(ProcessManager& manager) {
         entry->save();
     }
     manager.saveMenuTree();
+    // The demo comes with its site generated, so that the first "View
+    // website" shows the pages of the demo's own tree.
+    manager.generate();
     // The log of this machine and the tree file's backups are of no use in
     // a fresh project.
     DeleteFileA(manager.getSiteDirectory() + Project::getLogFileName());

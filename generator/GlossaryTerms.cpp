@@ -11,12 +11,11 @@
 
 namespace {
 
-// Line ends count as separators too, so that a term that begins or ends a
-// line of the description is found like any other.
-const char* const kWordSeparators = " \t,;:!.?\r\n";
-
-bool isSeparator(char c) {
-    return c != '\0' && CString(kWordSeparators).Find(c) >= 0;
+// In a description, a '<' that is text is written "&lt;" and a line end is
+// no part of a word: a name holding either cannot stand as words of the text
+// and its entry is never marked, so no mark can take in a piece of a tag.
+bool canStandInText(const CString& name) {
+    return name.str().find_first_of("<\r\n") == std::string::npos;
 }
 
 } // namespace
@@ -29,8 +28,10 @@ GlossaryTerms::GlossaryTerms(ProcessManager& manager, int language) {
             continue;
         const CString name = item->getNameByLanguage(language);
         Term term;
-        term.lowerName = name;
-        term.lowerName.MakeLower();
+        if (canStandInText(name)) {
+            term.lowerName = name;
+            term.lowerName.MakeLower();
+        }
         // Everything goes into script strings: references become plain names
         // (a link's quotes would end the string) and quotes, backslashes and
         // CRs are made harmless.
@@ -51,40 +52,4 @@ GlossaryTerms::GlossaryTerms(ProcessManager& manager, int language) {
         }
         m_terms.push_back(term);
     }
-}
-
-CString GlossaryTerms::mark(const CString& text, int* tooltipCounter) const {
-    CString marked = text;
-    CString lower = text;
-    lower.MakeLower();
-    CString scripts;
-    for (const Term& term : m_terms) {
-        if (term.lowerName.IsEmpty())
-            continue;
-        const int at = lower.Find(term.lowerName);
-        if (at < 0)
-            continue;
-        const int end = at + term.lowerName.GetLength();
-        if (at > 0 && !isSeparator(lower[at - 1]))
-            continue;
-        if (end < lower.GetLength() && !isSeparator(lower[end]) && lower[end] != 's')
-            continue;
-        // Inside a script element when the last "<script" before the term is
-        // closed only after it; an unclosed one does not count.
-        int script = -1;
-        for (int p = lower.Find("<script"); p >= 0 && p < at; p = lower.Find("<script", p + 1))
-            script = p;
-        if (script >= 0) {
-            const int close = lower.Find("</script", script);
-            if (close > at)
-                continue;
-        }
-        const CString number = takeTooltipNumber(tooltipCounter);
-        scripts += tooltipEntry(number, term.title, term.content);
-        const CString open = tooltipSpanOpening(number);
-        const CString close = "</span>";
-        marked = marked.Left(at) + open + marked.Mid(at, end - at) + close + marked.Mid(end);
-        lower = lower.Left(at) + open + lower.Mid(at, end - at) + close + lower.Mid(end);
-    }
-    return scripts + marked;
 }

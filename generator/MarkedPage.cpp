@@ -2,51 +2,80 @@
 
 #include "FileSystem.h"
 
-#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
-// The original read lines of at most 999 characters; longer ones come in pieces.
+// Pages were once scanned in lines of at most 999 characters. A key that
+// begins a later piece of a long line kept the line's earlier pieces on the
+// marker's line; pages generated so far look like that, so the cut still
+// falls on the piece in which the key begins.
 constexpr size_t kLinePiece = 999;
+
+constexpr std::string_view kBareWord = "PROCESS_HYPERLINK";
+
+// Where the generated section begins on a line: the leftmost key, found with
+// blanks and tabs removed, as an index into the line as read; npos when the
+// line holds none. Keys are the marker (also in lower case) and the closing
+// body tag in upper or lower case; the bare word "PROCESS_HYPERLINK" counts
+// only inside a comment ("<!" with no ">" before the word), where it is a
+// damaged marker and the comment is where the cut falls. Elsewhere the word
+// is the author's prose, which must survive every generation. Taking the
+// leftmost key, not the first in a fixed order, means no text before the
+// cut holds a key, so the next generation cuts at the same place.
+size_t findKey(std::string_view line) {
+    static const CString lowerMarker = [] {
+        CString marker = MarkedPage::kMarker;
+        marker.MakeLower();
+        return marker;
+    }();
+    const std::string_view keys[] = {MarkedPage::kMarker, lowerMarker.str(), "</BODY>", "</body>"};
+    std::string compact;
+    std::vector<size_t> rawIndex;
+    for (size_t i = 0; i < line.size(); ++i)
+        if (line[i] != ' ' && line[i] != '\t') {
+            compact += line[i];
+            rawIndex.push_back(i);
+        }
+    const std::string_view text(compact);
+    size_t comment = std::string_view::npos;
+    for (size_t i = 0; i < text.size(); ++i) {
+        for (const std::string_view key : keys)
+            if (text.substr(i, key.size()) == key)
+                return rawIndex[i];
+        if (text.substr(i, 2) == "<!")
+            comment = i;
+        else if (text[i] == '>')
+            comment = std::string_view::npos;
+        else if (comment != std::string_view::npos && text.substr(i, kBareWord.size()) == kBareWord)
+            return rawIndex[comment];
+    }
+    return std::string_view::npos;
+}
 
 } // namespace
 
 MarkedPage::Scan MarkedPage::scan() {
     if (!platform::readFileBytes(m_path, m_bytes))
         return Scan::CannotOpen;
-    CString lowerMarker = kMarker;
-    lowerMarker.MakeLower();
-    const CString keys[] = {kMarker, lowerMarker, "</BODY>", "</body>", "PROCESS_HYPERLINK"};
     size_t position = 0;
     while (position < m_bytes.size()) {
         size_t end = m_bytes.find('\n', position);
-        const bool pieceCut = (end == std::string::npos ? m_bytes.size() : end) - position > kLinePiece;
-        size_t next;
-        CString line;
-        if (pieceCut) {
-            line = CString(m_bytes.substr(position, kLinePiece));
-            next = position + kLinePiece;
-        } else {
-            end = end == std::string::npos ? m_bytes.size() : end;
-            line = CString(m_bytes.substr(position, end - position));
-            if (!line.IsEmpty() && line[line.GetLength() - 1] == '\r')
-                line.Delete(line.GetLength() - 1);
-            next = end + 1;
-        }
-        CString compact = line;
-        compact.Remove(' ');
-        compact.Remove('\t');
-        for (const CString& key : keys) {
-            if (compact.Find(key) < 0)
-                continue;
-            // The bare word stands for a damaged marker: the whole line goes.
-            const CString found = &key == &keys[4] ? CString("</BODY>") : key;
-            const int at = line.Find(found);
-            m_lineStart = position;
-            m_lineHead = at >= 0 ? line.Left(at) : CString();
+        if (end == std::string::npos)
+            end = m_bytes.size();
+        std::string_view line = std::string_view(m_bytes).substr(position, end - position);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        const size_t cut = findKey(line);
+        if (cut != std::string_view::npos) {
+            const size_t piece = cut / kLinePiece * kLinePiece;
+            m_lineStart = position + piece;
+            m_lineHead = CString(std::string(line.substr(piece, cut - piece)));
             return Scan::Found;
         }
-        position = next;
+        position = end + 1;
     }
     return Scan::NoKey;
 }

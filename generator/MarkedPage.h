@@ -25,7 +25,9 @@ public:
 
     // Reads the page and finds the first line holding a key (blanks and
     // tabs ignored): the marker, the marker in lower case, "</BODY>",
-    // "</body>", or the bare word "PROCESS_HYPERLINK" (taken as "</BODY>").
+    // "</body>", or a damaged marker (a comment still holding the word
+    // "PROCESS_HYPERLINK"). The leftmost key of that line is where the
+    // generated section begins.
     Scan scan();
     // After Found: opens the new page and writes the kept part, the part of
     // the key line before the key on a line of its own (when there is any),

@@ -3,9 +3,10 @@
 
 #include "ProcessManager.h"
 
+#include "DescriptionReference.h"
 #include "GlossaryTerms.h"
-#include "Item.h"
-#include "ProcessItem.h"
+#include "MarkedDescription.h"
+#include "PageRunTables.h"
 #include "TooltipEntry.h"
 
 namespace {
@@ -33,6 +34,7 @@ ProcessManager::PageRun::PageRun(ProcessManager& manager)
     m_manager.m_generating = true;
     m_manager.m_glossaryTerms[0].reset();
     m_manager.m_glossaryTerms[1].reset();
+    m_manager.m_runTables.reset();
 }
 
 ProcessManager::PageRun::~PageRun() {
@@ -41,6 +43,20 @@ ProcessManager::PageRun::~PageRun() {
     m_manager.m_generating = false;
     m_manager.m_glossaryTerms[0].reset();
     m_manager.m_glossaryTerms[1].reset();
+    m_manager.m_runTables.reset();
+}
+
+std::shared_ptr<const PageRunTables> ProcessManager::pageRunTables() {
+    if (m_generating && m_runTables && m_runTablesStamp == treeStamp() &&
+        m_runTablesRefresh == m_refreshCount)
+        return m_runTables;
+    auto tables = std::make_shared<const PageRunTables>(*this);
+    if (m_generating) {
+        m_runTables = tables;
+        m_runTablesStamp = treeStamp();
+        m_runTablesRefresh = m_refreshCount;
+    }
+    return tables;
 }
 
 const GlossaryTerms& ProcessManager::glossaryTerms(int language) {
@@ -58,50 +74,29 @@ CString ProcessManager::descriptionToHtml(const CString& text, int* tooltipCount
         html.Replace("\n", " ");
         return html;
     };
+    const CString protectedText = protectEntities(text);
     // Plain, or without a page to link from: references are only names.
     if (plain || !pageItem)
-        return onOneLine(referencesToNames(*this, protectEntities(text), language));
-    CString rest = protectEntities(text);
-    const GlossaryTerms& terms = glossaryTerms(language);
-    // One pass per reference: the text before it is final (and gets its
-    // glossary tooltips), the reference is replaced, the rest waits for the
-    // next pass. What a reference puts in is not searched for references
-    // again, so a name holding "[@" cannot make the passes endless.
+        return onOneLine(referencesToNames(*this, protectedText, language));
+    // One pass per reference: the text before it gets its glossary
+    // tooltips, then the reference is replaced and the text after it is
+    // added for the next pass. What a reference puts in is not searched for
+    // references again, so a name holding "[@" cannot make the passes endless.
+    MarkedDescription marked(glossaryTerms(language));
     int from = 0;
-    for (;;) {
-        const int at = rest.Find("[@", from);
-        CString before = at < 0 ? rest : rest.Left(at);
-        CString inserted;
-        CString remainder;
-        if (at >= 0) {
-            rest.Delete(at, 2);
-            const int close = rest.Find(']', at);
-            if (close < 0) {
-                remainder = rest.Mid(at);
-            } else {
-                Item* item = findItemByUid(rest.Mid(at, close - at));
-                remainder = rest.Mid(close + 1);
-                if (item) {
-                    const CString name = item->getNameByLanguage(language);
-                    const CString link =
-                        item->getRelativeLink(pageItem, "") + "/" + Item::getOverviewPageName(language);
-                    auto* processItem = dynamic_cast<ProcessItem*>(item);
-                    const CString html = processItem ? processItem->getHtmlDescription(language) : CString();
-                    if (html.IsEmpty())
-                        inserted = "<a href=\"" + link + "\">" + name + "</a>";
-                    else
-                        inserted = "<a href=\"" + link + "\" target=\"main\">" +
-                                   writeTermTooltip(name, tooltipCounter, html, language, "") + "</a>";
-                }
-            }
-        }
-        before = terms.mark(before, tooltipCounter);
-        rest = before + inserted + remainder;
-        if (at < 0)
+    for (DescriptionReference reference;; from = reference.next) {
+        const bool found = findDescriptionReference(protectedText, from, &reference);
+        marked.append(found ? protectedText.Mid(from, reference.at - from) : protectedText.Mid(from));
+        CString link;
+        Item* item = found && reference.closed ? findItemByUid(reference.uid) : nullptr;
+        if (item)
+            link = referenceToLink(*this, *item, pageItem, language, tooltipCounter);
+        marked.markPass(tooltipCounter);
+        if (!found)
             break;
-        from = before.GetLength() + inserted.GetLength();
+        marked.append(link);
     }
-    return onOneLine(rest);
+    return onOneLine(marked.result());
 }
 
 CString ProcessManager::descriptionToPlainHtml(const CString& text, int language) {

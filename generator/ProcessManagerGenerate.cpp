@@ -18,12 +18,14 @@ struct PageFamily {
 
 // The page families this program writes, in the order of a pass. The
 // families of activities-by-state, activities-by-role, process overview,
-// role, template access, work product, activity, macro-activity,
-// general procedure, work product group synthesis, work product overview,
-// measure and banner pages, and the glossary and site map pages that close
-// every pass, are not part of this program yet: their pages are not
-// written, and their keys do not count in the progress.
+// role, work product, macro-activity, general procedure, work product
+// group synthesis, work product overview, measure and banner pages, and the
+// glossary and site map pages that close every pass, are not part of this
+// program yet: their pages are not written, and their keys do not count in
+// the progress.
 const PageFamily kPageFamilies[] = {
+    {"GenerateTemplateAccessByMA", &ProcessManager::generateTemplateAccess},
+    {"GenerateActivities", &ProcessManager::generateActivity},
     {"GenerateHeader", &ProcessManager::createHeaders},
 };
 
@@ -38,8 +40,8 @@ void ProcessManager::generate() {
 
 void ProcessManager::generatePages() {
     m_linksNeedRefresh = 1;
-    // Any item forces every item to read its data file again.
-    updateLinks(m_itemList->count() > 0 ? m_itemList->at(1) : nullptr, 1);
+    // Every item reads its data file again.
+    updateLinks(1, 1);
     const int languages = StdOption::instance().getTwoLanguages() ? 2 : 1;
 
     createSiteFrames();

@@ -1,23 +1,7 @@
 #include "TooltipEntry.h"
 
-#include "Item.h"
+#include "DescriptionReference.h"
 #include "Project.h"
-
-CString referencesToNames(const Project& project, const CString& text, int language) {
-    CString result = text;
-    for (int at = result.Find("[@"); at >= 0; at = result.Find("[@", at)) {
-        result.Delete(at, 2);
-        const int close = result.Find(']', at);
-        if (close < 0)
-            continue;
-        const Item* item = project.findItemByUid(result.Mid(at, close - at));
-        const CString name = item ? item->getNameByLanguage(language) : CString();
-        result = result.Left(at) + name + result.Mid(close + 1);
-        // A name that holds "[@" itself is text, not another reference.
-        at += name.GetLength();
-    }
-    return result;
-}
 
 CString toScriptString(const Project& project, const CString& text, int language) {
     return escapeScriptString(referencesToNames(project, text, language));

@@ -8,11 +8,6 @@
 
 class Project;
 
-// Every "[@" + uid + "]" of the text replaced by the item's name in the
-// language, or removed when no item has the uid; a "[@" without "]" is
-// dropped alone. Names put in are not searched again.
-CString referencesToNames(const Project& project, const CString& text, int language);
-
 // A text for a tooltip string: backslashes doubled, CRs dropped, double
 // quotes made "&#147" and "</" made "<\/" (a closing tag would end the
 // script element).

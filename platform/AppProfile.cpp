@@ -30,19 +30,29 @@ void makeFolders(const std::string& folder) {
 
 namespace AppProfile {
 
-void setRegistryKey(const char* key) { g_registryKey = key; }
-void setApplicationName(const char* name) { g_application = name; }
-
-CString registryFolder() {
-    if (const char* dir = std::getenv("TOLVANE_REGISTRY_DIR"); dir && *dir)
-        return platform::fromDiskName(dir);
-    if (const char* dir = std::getenv("XDG_CONFIG_HOME"); dir && *dir)
-        return platform::fromDiskName(dir);
-    const char* home = std::getenv("HOME");
-    return platform::fromDiskName(std::string(home && *home ? home : "/tmp") + "/.config");
+void setRegistryKey(const char* key) {
+    g_registryKey = key;
+}
+void setApplicationName(const char* name) {
+    g_application = name;
 }
 
-CString profileFile() { return registryFolder() + "/" + g_registryKey + "/" + g_application + ".ini"; }
+std::string registryDiskFolder() {
+    if (const char* dir = std::getenv("TOLVANE_REGISTRY_DIR"); dir && *dir)
+        return dir;
+    if (const char* dir = std::getenv("XDG_CONFIG_HOME"); dir && *dir)
+        return dir;
+    const char* home = std::getenv("HOME");
+    return std::string(home && *home ? home : "/tmp") + "/.config";
+}
+
+CString registryFolder() {
+    return platform::fromDiskName(registryDiskFolder());
+}
+
+CString profileFile() {
+    return registryFolder() + "/" + g_registryKey + "/" + g_application + ".ini";
+}
 
 CString GetProfileString(const char* section, const char* entry, const char* defaultValue) {
     const auto file = platform::readProfile(profileFile());

@@ -8,6 +8,8 @@
 #include "CString.h"
 #include "WinTypes.h"
 
+#include <string>
+
 namespace AppProfile {
 
 // The registry key and application names; "Maravex Process" and "Tolvane"
@@ -17,6 +19,8 @@ void setApplicationName(const char* name);
 
 // The folder that stands for the registry.
 CString registryFolder();
+// The same as the file system names it (UTF-8).
+std::string registryDiskFolder();
 // The file that holds this application's profile.
 CString profileFile();
 

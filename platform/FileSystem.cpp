@@ -393,6 +393,14 @@ bool deleteTree(const char* path) {
 
 CString lastErrorText() { return CString(std::strerror(g_lastError)); }
 
+int lastErrorCode() {
+    return g_lastError;
+}
+
+bool copyDiskFile(const std::string& from, const std::string& to, bool failIfExists) {
+    return copyOneFile(from, to, failIfExists);
+}
+
 } // namespace platform
 
 using platform::diskPath;
@@ -484,7 +492,9 @@ DWORD GetFileAttributesA(const char* path) {
         return INVALID_FILE_ATTRIBUTES;
     }
     const struct stat& st = entry.st;
-    DWORD attributes = S_ISDIR(st.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : 0;
+    DWORD attributes = S_ISDIR(st.st_mode)   ? FILE_ATTRIBUTE_DIRECTORY
+                       : S_ISREG(st.st_mode) ? 0
+                                             : FILE_ATTRIBUTE_DEVICE;
     if (!(st.st_mode & S_IWUSR))
         attributes |= FILE_ATTRIBUTE_READONLY;
     return attributes ? attributes : FILE_ATTRIBUTE_NORMAL;

@@ -49,6 +49,10 @@ bool readDiskFileBytes(const std::string& diskPath, std::string& bytes);
 // Replaces a file whole (temporary file, then rename); false on any failure,
 // the old content then stays as it was.
 bool writeFileReplacing(const char* path, std::string_view bytes);
+// Copies a file between paths already in the file system's form, keeping
+// its modification time and permissions; the target is replaced whole, or,
+// with failIfExists, never replaced. False on any failure.
+bool copyDiskFile(const std::string& from, const std::string& to, bool failIfExists);
 
 // Last modification time of a file or folder; false when it is missing.
 bool lastWriteTime(const char* path, std::time_t& time);
@@ -72,6 +76,8 @@ bool deleteTree(const char* path);
 
 // The errno-style cause of the last failed call of this layer, as text.
 CString lastErrorText();
+// The same cause as its errno value (EEXIST for a copy that found its target).
+int lastErrorCode();
 
 } // namespace platform
 

@@ -7,18 +7,23 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <spawn.h>
 #include <sstream>
-#include <unistd.h>
 #include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 extern char** environ;
 
 namespace process {
 namespace {
 
-Result spawn(const std::vector<std::string>& args, bool wait) {
+// What the reaper of a program started without waiting does with its exit
+// status (-1 when it was killed).
+using ExitWatch = std::function<void(int exitCode)>;
+
+Result spawn(const std::vector<std::string>& args, bool wait, ExitWatch watch = nullptr) {
     Result result;
     if (args.empty() || args[0].empty()) {
         result.error = "no program given";
@@ -31,36 +36,76 @@ Result spawn(const std::vector<std::string>& args, bool wait) {
     pid_t pid = 0;
     const int rc = posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
     if (rc != 0) {
+        result.startError = rc;
         result.error.Format("%s: %s", encoding::utf8ToCp1252(args[0]).c_str(), std::strerror(rc));
         return result;
     }
     result.started = true;
+    auto reap = [pid] {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0) {
+            if (errno != EINTR)
+                return -1;
+        }
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
     if (!wait) {
-        std::thread([pid] {
-            int status;
-            while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-            }
+        std::thread([reap, watch] {
+            const int exitCode = reap();
+            if (watch)
+                watch(exitCode);
         }).detach();
         return result;
     }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) {
-            result.exitCode = -1;
-            return result;
-        }
-    }
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.exitCode = reap();
     return result;
 }
 
-// Tells the user why a program could not be started.
-bool reportIfFailed(const Result& result, const CString& target) {
-    if (result.started)
-        return true;
-    ui::MessageBox("Cannot open \"" + target + "\": " + result.error, ui::kApplicationTitle,
-                   MB_OK | MB_ICONSTOP);
-    return false;
+// The last name of a program path.
+std::string programName(const std::string& program) {
+    const auto slash = program.rfind('/');
+    return slash == std::string::npos ? program : program.substr(slash + 1);
+}
+
+// Why a program that was to open target says it could not, from its exit
+// status; empty when it did not fail. The desktop's opener tells a missing
+// file and a missing handler apart.
+CString failureText(const std::string& program, int exitCode) {
+    CString text;
+    if (exitCode <= 0)
+        return text;
+    const std::string name = programName(program);
+    if (name == "xdg-open" && exitCode == 2)
+        text = "it does not exist";
+    else if (name == "xdg-open" && exitCode == 3)
+        text = "no program on this system is set up to open it (xdg-open found none)";
+    else
+        text.Format("the program that opens it failed (%s ended with status %d)",
+                    encoding::utf8ToCp1252(name).c_str(), exitCode);
+    return text;
+}
+
+CString cannotOpen(const CString& target, const CString& why) {
+    return "\"" + target + "\" could not be opened: " + why + ".";
+}
+
+// Starts a program that opens target, without waiting for it. The user is
+// told when it cannot be started, and, from the thread that waits for it,
+// when it ends with a failure.
+bool startOpener(const std::vector<std::string>& args, const CString& target) {
+    const std::string program = args.empty() ? std::string() : args[0];
+    const Result result = spawn(args, false, [program, target](int exitCode) {
+        const CString why = failureText(program, exitCode);
+        if (!why.IsEmpty())
+            ui::postMessageBox(cannotOpen(target, why), MB_OK | MB_ICONSTOP);
+    });
+    if (!result.started) {
+        const CString why = programName(program) == "xdg-open" && result.startError == ENOENT
+                                ? CString("the desktop's opener xdg-open is missing (package xdg-utils)")
+                                : "its program could not be started (" + result.error + ")";
+        ui::MessageBox(cannotOpen(target, why), ui::kApplicationTitle, MB_OK | MB_ICONSTOP);
+    }
+    return result.started;
 }
 
 std::string argumentFor(const CString& target) {
@@ -94,9 +139,13 @@ bool isAddress(const CString& target) {
            lower.Find("mailto:") == 0 || lower.Find("ftp:") == 0;
 }
 
-bool openWithDesktop(const CString& target, bool reportFailure) {
-    const Result result = spawn({"xdg-open", argumentFor(target)}, false);
-    return reportFailure ? reportIfFailed(result, target) : result.started;
+bool openWithDesktop(const CString& target) {
+    return startOpener({"xdg-open", argumentFor(target)}, target);
+}
+
+bool startBrowser(const CString& browser, const CString& address, const CString& shownAs) {
+    return startOpener({encoding::cp1252ToUtf8(browser.str()), encoding::cp1252ToUtf8(address.str())},
+                       shownAs);
 }
 
 bool openInTextEditor(const CString& path) {
@@ -111,7 +160,7 @@ bool openInTextEditor(const CString& path) {
         if (args.empty())
             continue;
         args.push_back(platform::diskPath(path.str()));
-        return reportIfFailed(spawn(args, false), path);
+        return startOpener(args, path);
     }
     return openWithDesktop(path);
 }

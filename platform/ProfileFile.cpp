@@ -57,6 +57,15 @@ private:
     std::string_view m_view;
 };
 
+// A file without byte order mark whose bytes beyond ASCII all form UTF-8
+// sequences was written by an editor in UTF-8: text in the code page almost
+// never reads as such.
+bool holdsUtf8BeyondAscii(std::string_view bytes) {
+    const bool beyondAscii =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    return beyondAscii && encoding::isValidUtf8(bytes);
+}
+
 bool isWide(ProfileFile::Encoding encoding) {
     return encoding == ProfileFile::Encoding::Utf16LeBom || encoding == ProfileFile::Encoding::Utf16BeBom;
 }
@@ -67,6 +76,7 @@ std::string ProfileFile::decode(std::string_view raw) const {
     switch (m_encoding) {
     case Encoding::Ansi:
         return encoding::cp1252ToUtf8(raw);
+    case Encoding::Utf8:
     case Encoding::Utf8Bom:
         return encoding::toValidUtf8(raw);
     default:
@@ -87,6 +97,7 @@ std::string ProfileFile::encode(std::string_view text) const {
     switch (m_encoding) {
     case Encoding::Ansi:
         return encoding::utf8ToCp1252(text);
+    case Encoding::Utf8:
     case Encoding::Utf8Bom:
         return std::string(text);
     default:
@@ -136,6 +147,8 @@ ProfileFile ProfileFile::parse(std::string_view bytes) {
         file.m_encoding = Encoding::Utf16LeBom;
     else if (bytes.starts_with("\xFE\xFF"))
         file.m_encoding = Encoding::Utf16BeBom;
+    else if (holdsUtf8BeyondAscii(bytes))
+        file.m_encoding = Encoding::Utf8;
     const size_t width = isWide(file.m_encoding) ? 2 : 1;
     const size_t markLength = file.m_encoding == Encoding::Utf8Bom ? 3
                               : file.m_encoding == Encoding::Ansi  ? 0

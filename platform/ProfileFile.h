@@ -22,8 +22,9 @@
 class ProfileFile {
 public:
     // Text encodings a profile file may come in; written back the same way.
-    // A file without a byte order mark is taken as bytes of the code page.
-    enum class Encoding { Ansi, Utf8Bom, Utf16LeBom, Utf16BeBom };
+    // A file without a byte order mark is UTF-8 when every byte beyond ASCII
+    // belongs to a UTF-8 sequence, and bytes of the code page otherwise.
+    enum class Encoding { Ansi, Utf8, Utf8Bom, Utf16LeBom, Utf16BeBom };
 
     ProfileFile() = default;
     // Parses file bytes (CR LF or LF line ends; a UTF-8 or UTF-16 byte order

@@ -61,6 +61,9 @@ constexpr int IDNO = 7;
 // File attributes reported by the folder search.
 constexpr DWORD FILE_ATTRIBUTE_READONLY = 0x0001;
 constexpr DWORD FILE_ATTRIBUTE_DIRECTORY = 0x0010;
+// Neither a file nor a folder (a pipe, a socket, a device): opening it may
+// block or read endlessly, so no program file is ever read from it.
+constexpr DWORD FILE_ATTRIBUTE_DEVICE = 0x0040;
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x0080;
 // A symbolic link, with the attributes of what it points to: a walk of the
 // folders never enters it.

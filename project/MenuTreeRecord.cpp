@@ -1,5 +1,6 @@
 #include "MenuTreeRecord.h"
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -40,30 +41,51 @@ CString blankAsEmpty(const CString& field) {
     return field == " " ? CString() : field;
 }
 
-} // namespace
+// Where each field lies in a record line, counted from 1 (the level); 0
+// for a field that the format does not have.
+struct Layout {
+    size_t uid, name, url, target, icon, openIcon, visible, frame, nameL2, referencedUid;
+};
+constexpr Layout kLayout{2, 3, 4, 5, 6, 7, 9, 10, 11, 12};
+// The tree files of version 0.13: level, name, url, target, icon, open icon.
+constexpr Layout kLayout013{0, 2, 3, 4, 5, 6, 0, 0, 0, 0};
 
-bool MenuTreeRecord::parse(const CString& line, MenuTreeRecord& record) {
+bool readRecord(const CString& line, const Layout& layout, MenuTreeRecord& record) {
     CString text = line;
     text.TrimLeft();
     if (text.IsEmpty() || text[0] < '0' || text[0] > '9')
         return false;
     const std::vector<CString> f = splitFields(text);
-    auto field = [&f](size_t n) { return n <= f.size() ? f[n - 1] : CString(); };
+    auto field = [&f](size_t n) { return n >= 1 && n <= f.size() ? f[n - 1] : CString(); };
     record = MenuTreeRecord();
     record.level = levelOf(field(1));
-    record.uid = blankAsEmpty(field(2));
-    record.name = unescapeName(blankAsEmpty(field(3)));
-    const CString url = field(4);
+    record.uid = blankAsEmpty(field(layout.uid));
+    record.name = MenuTreeRecord::unescapeName(blankAsEmpty(field(layout.name)));
+    const CString url = field(layout.url);
     record.url = (url == "empty" || url == " ") ? CString() : url;
-    record.blankTarget = field(5) == "_blank";
-    record.icon = blankAsEmpty(field(6));
-    record.openIcon = blankAsEmpty(field(7));
-    record.visible = field(9) != "false";
-    record.frame = field(10) != "false";
-    record.nameL2 = unescapeName(blankAsEmpty(field(11)));
-    record.referencedUid = blankAsEmpty(field(12));
-    record.hasReferencedField = f.size() >= 12;
+    record.blankTarget = field(layout.target) == "_blank";
+    record.icon = blankAsEmpty(field(layout.icon));
+    record.openIcon = blankAsEmpty(field(layout.openIcon));
+    record.visible = field(layout.visible) != "false";
+    record.frame = layout.frame != 0 && field(layout.frame) != "false";
+    record.nameL2 = MenuTreeRecord::unescapeName(blankAsEmpty(field(layout.nameL2)));
+    record.referencedUid = blankAsEmpty(field(layout.referencedUid));
+    record.hasReferencedField = f.size() >= layout.referencedUid;
     return true;
+}
+
+} // namespace
+
+bool MenuTreeRecord::parse(const CString& line, MenuTreeRecord& record) {
+    return readRecord(line, kLayout, record);
+}
+
+bool MenuTreeRecord::parse013(const CString& line, MenuTreeRecord& record) {
+    return readRecord(line, kLayout013, record);
+}
+
+int MenuTreeRecord::placedLevel(int level, int previousLevel) {
+    return std::clamp(level, 0, std::min(previousLevel + 1, kMaxLevel));
 }
 
 CString MenuTreeRecord::format() const {

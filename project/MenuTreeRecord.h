@@ -9,6 +9,10 @@
 
 class MenuTreeRecord {
 public:
+    // The deepest level a record can have: the reader keeps a parent for
+    // each level from 0 to this one.
+    static constexpr int kMaxLevel = 99;
+
     int level = 0;
     CString uid;
     CString name;
@@ -27,6 +31,13 @@ public:
     // False when the line is no record (empty, or not starting with a digit
     // after leading blanks).
     static bool parse(const CString& line, MenuTreeRecord& record);
+    // The same for a record of the tree files of version 0.13: level, name,
+    // url, target, icon and open icon; no uid, no flags, no second name.
+    static bool parse013(const CString& line, MenuTreeRecord& record);
+    // The level a record of that level takes after a record of previousLevel
+    // (-1 for the first): at most one deeper, and never beyond kMaxLevel, so
+    // that it always has a parent of its own.
+    static int placedLevel(int level, int previousLevel);
     // The record's line, without line break.
     CString format() const;
 

@@ -61,7 +61,7 @@ void writeActivitySkeleton(TextOutStream& out, const CString& prefix) {
                      "<tbody>", "<tr>", "<td width=\"32%\">", "<p align=center><b>Activity</b></p></td>", "<td width=\"68%\">",
                      "<p align=center><B>Activity summary</b></p></td></tr>"});
     for (int row = 0; row < 3; ++row)
-        out << "<tr><td width=\"32%\">&nbsp;</td>\n<td width=\"68%\">&nbsp;</td></tr>\n\n";
+        out << "<tr><td width=\"32%\">&nbsp;</td>\n<td width=\"68%\">&nbsp;</td></tr>\n";
     CString example = top;
     example.Replace("<IMG", "<img");
     writeLines(out, {"</tbody></table>", "<H4><A name=Example>Example</A>  " + example + "</H4>", "<p>No example yet.</p>",

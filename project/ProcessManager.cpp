@@ -13,6 +13,7 @@
 #include "ItemRoleGroup.h"
 #include "ItemWorkProduct.h"
 #include "MainWindow.h"
+#include "PageRunTables.h"
 #include "PageText.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
@@ -27,6 +28,7 @@
 #include <exception>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -138,7 +140,7 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
 
     m_linksNeedRefresh = 1;
     if (!deferred)
-        updateLinks(nullptr, 0);
+        updateLinks(0, 0);
 
     if (mainWindow) {
         CString title = loadString(61448) + " - " + loadString(61449);
@@ -188,14 +190,16 @@ Item* ProcessManager::createItem(Item* parent, const CString& name, const CStrin
     return new ProcessItem(parent, name, url, blankTarget, icon, openIcon, level, this, frame, description);
 }
 
-void ProcessManager::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
-                                int withSubtree, int multiUser) {
+int ProcessManager::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
+                               int withSubtree, int multiUser) {
     if (!(classKindOf(item) == kNoProcessClass && !StdOption::instance().getMultiUsers()))
         m_linksNeedRefresh = 1;
-    Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree, multiUser);
+    return Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree, multiUser);
 }
 
-void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) { updateLinks(nullptr, 0); }
+void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) {
+    updateLinks(0, 0);
+}
 
 int ProcessManager::canMoveItem(Item* from, Item* to, int mode) {
     if (!Project::canMoveItem(from, to, mode))
@@ -233,8 +237,8 @@ void ProcessManager::checkDataVersion(const CString& stored, const CString& prog
     StdOption::instance().setDataVersion(program);
 }
 
-void ProcessManager::updateLinks(Item* item, int doubledProgress) {
-    if (!m_linksNeedRefresh && !item)
+void ProcessManager::updateLinks(int force, int doubledProgress) {
+    if (!m_linksNeedRefresh && !force)
         return;
     const int count = getItemCount();
     setProgressRange(1, doubledProgress ? 2 * count : count);
@@ -248,7 +252,7 @@ void ProcessManager::updateLinks(Item* item, int doubledProgress) {
         setProgressPos(++position);
         if (!current || current->getKind() == kShortcut)
             continue;
-        current->load(item != nullptr);
+        current->load(force);
         if (ItemRole* role = current->getItemRole()) {
             role->clearActingGroups();
             role->clearGroupMembers();
@@ -286,6 +290,8 @@ void ProcessManager::updateLinks(Item* item, int doubledProgress) {
     });
 
     m_linksNeedRefresh = 0;
+    // What page runs hold of the items' data is stale now.
+    ++m_refreshCount;
     if (!doubledProgress)
         setProgressPos(1);
 }
@@ -438,7 +444,7 @@ CStringListePlus* ProcessManager::getActivityWorkProductLists() {
 }
 
 ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     auto* states = new ProcessItemListe;
     const int position = m_itemList->indexOf(item);
     for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
@@ -452,23 +458,39 @@ ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
 }
 
 ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
-    updateLinks(nullptr, 0);
-    auto* result = new ProcessItemListe;
+    updateLinks(0, 0);
     // The sources' criteria first, then each work product's own: its
     // children of class quality criteria, a shortcut counting as its target.
-    for (Item* product : criteriaOrder(workProduct)) {
-        const int position = m_itemList->indexOf(product);
-        for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
-            Item* child = m_itemList->at(i);
-            if (child->getLevel() <= product->getLevel())
-                break;
-            if (child->getLevel() != product->getLevel() + 1)
-                continue;
-            Item* criterion = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
+    // The children of every work product of the chain are gathered in one
+    // walk of the tree, so a long chain costs no walk per link.
+    const std::vector<Item*> order = criteriaOrder(workProduct);
+    std::unordered_map<const Item*, std::vector<ProcessItem*>> criteria;
+    for (Item* product : order)
+        criteria[product];
+    // The work products of the chain whose subtrees the walk is in, deepest last.
+    std::vector<std::pair<const Item*, std::vector<ProcessItem*>*>> open;
+    size_t met = 0;
+    ItemIterateur* it = m_itemList->ItemListe::createIterator();
+    for (; !it->isAtEnd() && (met < criteria.size() || !open.empty()); it->next()) {
+        Item* item = it->current();
+        while (!open.empty() && open.back().first->getLevel() >= item->getLevel())
+            open.pop_back();
+        if (!open.empty() && open.back().first->getLevel() + 1 == item->getLevel()) {
+            Item* criterion = item->getKind() == kShortcut ? findShortcutTarget(item) : item;
             if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
-                result->append(static_cast<ProcessItem*>(criterion));
+                open.back().second->push_back(static_cast<ProcessItem*>(criterion));
+        }
+        const auto product = criteria.find(item);
+        if (product != criteria.end()) {
+            open.emplace_back(item, &product->second);
+            ++met;
         }
     }
+    delete it;
+    auto* result = new ProcessItemListe;
+    for (Item* product : order)
+        for (ProcessItem* criterion : criteria[product])
+            result->append(criterion);
     return result;
 }
 
@@ -499,7 +521,7 @@ std::vector<Item*> ProcessManager::criteriaOrder(Item* workProduct) const {
 }
 
 ProcessItemListe* ProcessManager::getSubtreeQualityCriteria(Item* item) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     auto* result = new ProcessItemListe;
     forEachBelow(item, [&](Item* below, bool inShortcut) {
         auto* criterion = dynamic_cast<ProcessItem*>(below);
@@ -513,6 +535,11 @@ ProcessItemListe* ProcessManager::getSubtreeQualityCriteria(Item* item) {
 }
 
 void ProcessManager::forEachBelow(Item* item, const std::function<void(Item* below, bool inShortcut)>& f) {
+    // A page run walks its subtrees through its tables, one step per item met.
+    if (m_generating) {
+        pageRunTables()->forEachBelow(item, f);
+        return;
+    }
     ItemIteratorPlus* walk = m_itemList->createIterator();
     walk->seek(item);
     if (!walk->isAtEnd())
@@ -553,7 +580,7 @@ void ProcessManager::getChildWorkElements(Item* item, ProcessItemListe* list, in
 }
 
 CString ProcessManager::findWorkProductStateUid(Item* item, const CString& stateName) {
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     CString uid;
     const int position = m_itemList->indexOf(item);
     for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
@@ -591,7 +618,7 @@ void ProcessManager::relinkUid(Item* item, const CString& oldUid, const CString&
     TextOutStream* log = openLog();
     if (log)
         *log << "Changing uid  from " << oldUid << " to " << newUid << "\n";
-    updateLinks(nullptr, 0);
+    updateLinks(0, 0);
     const int kind = classKindOf(item);
     CString errors;
     if (kind == kRoleClass) {

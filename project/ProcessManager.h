@@ -18,7 +18,10 @@
 #include <vector>
 
 class CStringListe;
+class DiskLinks;
 class GlossaryTerms;
+class ItemListe;
+class PageRunTables;
 class CStringListePlus;
 class ItemExtensionListe;
 class ProcessItem;
@@ -35,15 +38,22 @@ public:
 
     Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget, const CString& icon,
                      const CString& openIcon, int level, int frame, const CString& description) override;
-    void deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
-                    int multiUser) override;
+    int deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
+                   int multiUser) override;
     void onItemRenamed(Item* item, const CString& newName, const CString& oldName) override;
     int canMoveItem(Item* from, Item* to, int mode) override;
-    void updateLinks(Item* item, int doubledProgress) override;
+    void updateLinks(int force, int doubledProgress) override;
     int isProcessMode() override { return m_processMode; }
     int isLinkRefreshPending() override { return m_linksNeedRefresh; }
     int checkItemClassAllowed(const CString& classKeyword, Item* parent) override;
     void relinkUid(Item* item, const CString& oldUid, const CString& newUid) override;
+    // Tree files of the formats 0.13 (level, name, url, target, icons; each
+    // item gets a new uid) and 0.14 (the records of today up to the frame
+    // flag, which comes from each item's data file), read as the tree file
+    // is; 0.13 adds its items to the tree, 0.14 replaces the tree. Both save
+    // the tree.
+    void migrate013_015(TextInStream& treeFile) override;
+    void migrate014_015(TextInStream& treeFile) override;
     // Marks the links for refresh in multi-user mode, then adds with a new uid.
     virtual Item* addProcessItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
                                  const CString& openIcon, int mode, const CString& description, const CString& url,
@@ -91,6 +101,40 @@ public:
     // Writes the whole site: frames, popup texts and the page families of
     // each site language. Failures are reported; the progress bar ends at 0.
     void generate();
+
+    // Page families, each for one site language (0 first, 1 second); each
+    // reports its own failures.
+    // The template pages: "templates.htm" of every workflow and of the
+    // items inside it, then the page of every TEMPLATE ACCESS item.
+    void generateTemplateAccess(int language);
+    void generateTemplatePage(ProcessItem* item, int language);
+    void generateTemplatesPage(ProcessItem* item, int language);
+    // The section of every activity page below its marker, or the whole
+    // page of an activity whose procedure text lies on its own page.
+    void generateActivity(int language);
+
+    // The template table: its head, and one table (one per discipline with
+    // bySections, each under its heading and anchor) of the work products
+    // of the list; noFilter lists them all, else only those of the page
+    // item's domain. Links start from the page item's folder and are spelt
+    // through pageLinks (one made for the page item's folder when null).
+    void writeTemplateTableHeader(TextOutStream& out, int language);
+    void writeTemplateTableRows(ItemListe& list, const CString& tablePrefix, TextOutStream& out,
+                                Item* pageItem, int* tooltipCounter, int language, int bySections,
+                                int noFilter, DiskLinks* pageLinks = nullptr);
+    // The grid of links to the discipline sections of a page, for the
+    // disciplines of the domain (all for an empty one); nothing for one
+    // discipline or none.
+    void writeAnchorIndexTable(const CString& domain, TextOutStream& out, int language);
+    // A new list of the DISCIPLINE items of the domain (every one for an
+    // empty domain), the first of each name ignoring case, in tree order,
+    // after a link refresh when one is due; the caller deletes the list.
+    ProcessItemListe* getDisciplinesOfDomain(const CString& domain);
+
+    // The tables the page writers look things up in. While a page run
+    // lasts they are made once and again only after the tree changed or
+    // the links were refreshed; outside one, afresh for every call.
+    std::shared_ptr<const PageRunTables> pageRunTables();
 
     // While one lives, a run over many pages (the generation, a document, an
     // export) prepares what every description needs (the glossary of each
@@ -145,6 +189,9 @@ public:
     void guarded(const char* operation, const std::function<void()>& work, bool underWaitCursor = false);
 
 private:
+    // Adds the items of an older tree file's records to the tree, in order.
+    void migrateTreeFile(TextInStream& treeFile, bool format013);
+
     // The class writers' common steps; false when the item's folder could not be made.
     bool beginClassFiles(ProcessItem* item, TextOutStream* log, int kind);
     void writeDefaultPage(ProcessItem* item, const CString& description, int useFrame, int language,
@@ -158,6 +205,12 @@ private:
     bool m_folderRefused = false;
 
     void generatePages();
+    std::vector<ProcessItem*> disciplineList(const CString& domain);
+    std::shared_ptr<const PageRunTables> m_runTables;
+    TreeStamp m_runTablesStamp;
+    long m_runTablesRefresh = -1;
+    // Counts the link refreshes that read the items' data again.
+    long m_refreshCount = 0;
     // The glossary terms of a language: prepared once per page run, afresh
     // for every text outside one.
     const GlossaryTerms& glossaryTerms(int language);

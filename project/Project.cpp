@@ -76,11 +76,16 @@ Project::~Project() {
 
 Project* Project::getInstance() { return g_project; }
 
+CString Project::getProjectFolderFor(const CString& settingsPath, int layoutFlag) {
+    CString folder = folderOf(settingsPath);
+    if (layoutFlag && folder.GetLength() > 1)
+        folder = folderOf(folder.Left(folder.GetLength() - 1));
+    return folder;
+}
+
 void Project::initFromFile(const CString& path, MainWindow* mainWindow) {
     m_busy = 1;
-    m_projectFolder = folderOf(path);
-    if (m_layoutFlag && m_projectFolder.GetLength() > 1)
-        m_projectFolder = folderOf(m_projectFolder.Left(m_projectFolder.GetLength() - 1));
+    m_projectFolder = getProjectFolderFor(path, m_layoutFlag);
     m_siteRoot = m_projectFolder + "site" + "/";
 
     m_generationLanguage = StdOption::instance().getGenerationLang();
@@ -109,7 +114,7 @@ Item* Project::createItem(Item* parent, const CString& name, const CString& url,
 
 void Project::onItemRenamed(Item*, const CString&, const CString&) {}
 
-void Project::updateLinks(Item*, int) {}
+void Project::updateLinks(int, int) {}
 
 int Project::createItemFiles(Item*, const CString&, const CString& classText, int) {
     CString message;

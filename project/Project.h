@@ -20,12 +20,14 @@
 #include <vector>
 
 class CStringListe;
+class DiskLinks;
 class Item;
 class ItemIterateur;
 class ItemListe;
 class ItemListePlus;
 class MainWindow;
 class CTime;
+class TextInStream;
 class TextOutStream;
 namespace platform {
 class KeptProfile;
@@ -40,13 +42,24 @@ public:
 
     static Project* getInstance();
 
+    // Whether the settings file at path can be opened as a project, before
+    // anything is built or written: empty when it can, else the message for
+    // the user, which names the path and what is missing (the file, a
+    // readable file, the menu-tree file). Nothing is created on disk.
+    static CString checkProjectFiles(const CString& settingsPath, int layoutFlag);
+    // The project folder of a settings file, with its trailing separator:
+    // the file's folder, or with the layout flag that folder's parent.
+    static CString getProjectFolderFor(const CString& settingsPath, int layoutFlag);
+
     // New item made with these values and the project as owner; not inserted.
     virtual Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
                              const CString& icon, const CString& openIcon, int level, int frame,
                              const CString& description);
     virtual void onItemRenamed(Item* item, const CString& newName, const CString& oldName);
-    // Rebuilds derived cross-references; nothing here.
-    virtual void updateLinks(Item* item, int doubledProgress);
+    // Rebuilds derived cross-references when they may be stale; force 1
+    // rebuilds them whatever their state and has every item read its data
+    // file again. Nothing here.
+    virtual void updateLinks(int force, int doubledProgress);
     // Shows 32982 "%s is not managed in this application" with the class text.
     virtual int createItemFiles(Item* item, const CString& classKeyword, const CString& classText, int frame);
     virtual int isProcessMode() { return 0; }
@@ -54,9 +67,9 @@ public:
     // Site root + the item's page path; an empty text when that lies outside the project folder.
     virtual CString getItemPagePath(Item* item, int language);
     virtual int checkItemClassAllowed(const CString& classKeyword, Item* parent);
-    // Conversion hooks for tree files of older formats; nothing here.
-    virtual void migrate013_015(const CString& /*treeFile*/) {}
-    virtual void migrate014_015(const CString& /*treeFile*/) {}
+    // Conversion hooks for open tree files of older formats; nothing here.
+    virtual void migrate013_015(TextInStream& /*treeFile*/) {}
+    virtual void migrate014_015(TextInStream& /*treeFile*/) {}
     // Called for every item the tree reader creates, after it was appended.
     virtual void itemLoaded(Item* /*item*/) {}
     virtual void relinkUid(Item* /*item*/, const CString& /*oldUid*/, const CString& /*newUid*/) {}
@@ -72,8 +85,10 @@ public:
                           int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
                           const CString& uid, Item* shortcutTarget = nullptr);
     // Takes the item (and its subtree) out of the tree; its folder stays.
-    virtual void deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
-                            int withSubtree, int multiUser);
+    // 1 when the item left the tree; 0 when a shared change refused (the
+    // lock was held, or another user had deleted the item).
+    virtual int deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
+                           int withSubtree, int multiUser);
     virtual int canMoveItem(Item* from, Item* to, int mode);
     // Applies the property dialog's values; a rename moves urls, folders and
     // shortcuts. 0 when refused or when the folder could not be renamed (the
@@ -87,6 +102,16 @@ public:
     void unlockTree();
     // Takes the item's subtree out of the list; a null item empties the whole list.
     void removeSubtree(Item* item);
+    // Replaces the parent's subtree (the whole tree for none) by items made
+    // from the folders below the parent's folder, then saves the tree and
+    // writes the pages missing. 1 when done; 0, with the tree as it was and
+    // the failure told, when a folder could not be read.
+    int importFolderTree(Item* parent);
+    // Makes an item of every folder of folder (linked folders, "." and ".."
+    // and names beginning with '_' aside), at the level given under parent,
+    // each inserted after *lastInserted and becoming it, then the items of
+    // its own folders below it. 0 when a folder could not be read.
+    int scanFolderTree(Item* parent, const CString& folder, int level, Item** lastInserted);
     // The first item whose name equals the name ("-> " and what precedes it dropped).
     Item* findItemByName(const CString& name) const;
     // The item of the tree that a shortcut's referenced uid names (never the
@@ -253,10 +278,15 @@ public:
     void setApprovalLabel(int n, const CString& label) { m_approvalLabels[n - 1] = label; }
 
 protected:
+    void rebuildTreeView();
+    // Takes the item's subtree (every item for none) out of the list; the
+    // items stay allocated for whoever still holds one.
+    void detachSubtree(Item* item);
     // The parts of an item's header shared by both header writers: the
     // links to its ancestors, top first, each followed by " / ", and their
-    // names in the same form for the window's status line.
-    static void headerTrail(Item* item, int language, CString& links, CString& status);
+    // names in the same form for the window's status line. pageLinks are
+    // those of the item's folder.
+    static void headerTrail(Item* item, int language, DiskLinks& pageLinks, CString& links, CString& status);
     // The overview page of a framed item: a frameset of the header page
     // over the content page, under the window status text; docType, when
     // given, is its first line.
@@ -297,9 +327,15 @@ private:
     };
     bool beginSharedChange(std::initializer_list<NamedItem> items);
     void endSharedChange(bool rebuild);
-    void rebuildTreeView();
     void detach(Item* item);
+    // Unlinks the items of the item's subtree (every item for none) from the
+    // list and answers them in tree order; they are the caller's to keep.
+    std::vector<Item*> takeSubtree(Item* item);
     void insertIntoTree(Item* item, Item* anchor, int mode);
+    // The folder "applet" that the tree pages lie in, created when missing;
+    // false, told once until it can be made again, when it cannot be.
+    bool ensureAppletFolder();
+    bool m_appletFolderReported = false;
     std::unique_ptr<TextOutStream> m_lockStream;
     // The settings file stays parsed while the project is open: every page
     // the generator writes asks it for options.

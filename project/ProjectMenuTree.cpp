@@ -14,18 +14,47 @@
 #include "TextOutStream.h"
 #include "ui/UserInterface.h"
 
-#include <algorithm>
 #include <climits>
 #include <unordered_map>
 
 namespace {
 
 constexpr const char* kMenuTreeFile = "MenuTreeV2.dat";
-constexpr int kMaxLevel = 99;
+
+// Why a project cannot be opened: "The project "%s" cannot be opened: ..."
+constexpr UINT kIdsProjectFileMissing = 33400;
+constexpr UINT kIdsProjectIsFolder = 33401;
+constexpr UINT kIdsProjectFileUnreadable = 33402;
+constexpr UINT kIdsProjectTreeMissing = 33403;
 
 } // namespace
 
 CString Project::getMenuTreePath() const { return m_projectFolder + "tolvane" + "/" + kMenuTreeFile; }
+
+CString Project::checkProjectFiles(const CString& settingsPath, int layoutFlag) {
+    auto problem = [&settingsPath](UINT id, const CString& detail = CString()) {
+        CString message;
+        message.Format(loadString(id), settingsPath.GetString(), detail.GetString());
+        return message;
+    };
+    const DWORD attributes = GetFileAttributesA(settingsPath);
+    if (settingsPath.IsEmpty() || attributes == INVALID_FILE_ATTRIBUTES)
+        return problem(kIdsProjectFileMissing);
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return problem(kIdsProjectIsFolder);
+    std::string bytes;
+    if (attributes & FILE_ATTRIBUTE_DEVICE)
+        return problem(kIdsProjectFileUnreadable, "not a regular file");
+    if (!platform::readFileBytes(settingsPath, bytes))
+        return problem(kIdsProjectFileUnreadable, platform::lastErrorText());
+    // The tree file is looked for where loadMenuTree reads it.
+    const CString folder = getProjectFolderFor(settingsPath, layoutFlag);
+    const CString tree = folder + "tolvane" + "/" + kMenuTreeFile;
+    if (!platform::fileExists(tree) &&
+        !platform::fileExists(folder + "devkit/Administrator/" + kMenuTreeFile))
+        return problem(kIdsProjectTreeMissing, tree);
+    return CString();
+}
 
 void Project::backupMenuTree() const {
     const CString saveFolder = m_projectFolder + "tolvane/save";
@@ -113,7 +142,7 @@ int Project::loadMenuTree(MainWindow* treeDialog, int fresh) {
             m_mainWindow->disableProjectButtons();
     } else {
         m_treeLoaded = 1;
-        Item* parents[kMaxLevel + 2] = {};
+        Item* parents[MenuTreeRecord::kMaxLevel + 2] = {};
         int previousLevel = -1;
         TextOutStream* log = nullptr;
         auto logLine = [&](const CString& text) {
@@ -130,7 +159,7 @@ int Project::loadMenuTree(MainWindow* treeDialog, int fresh) {
             // A record deeper than one below the record before, or beyond the
             // deepest level, has no parent of its own: it goes under the
             // nearest shallower item.
-            const int level = std::clamp(record.level, 0, std::min(previousLevel + 1, kMaxLevel));
+            const int level = MenuTreeRecord::placedLevel(record.level, previousLevel);
             if (level != record.level) {
                 CString text;
                 text.Format("Menu tree record of level %d placed at level %d: ", record.level, level);

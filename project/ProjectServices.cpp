@@ -232,11 +232,16 @@ void Project::createItemPage(Item* item, int overwrite, TextOutStream* givenLog,
             ui::AfxMessageBox(message);
         }
     }
-    if (m_sourceControl) {
+    if (m_sourceControl && log) {
+        // The source-control program this hook was made for is called "ss";
+        // here that name belongs to an unrelated system tool, so the
+        // commands are never run, and the log says what was skipped.
         const CString folder =
-            "$/" + m_vssProjectName + "/site/" + (item->getParent() ? item->getParent()->getFolder(1, 1) : CString());
-        process::run({"ss", "Cp", folder, "-Y" + m_vssUser}, true);
-        process::run({"ss", "Create", toFileName(item->getName(), 1), "-Y" + m_vssUser}, true);
+            "$/" + m_vssProjectName + "/" +
+            (item->getParent() ? item->getParent()->getFolder(1, 1) : CString(kSiteFolderName) + "/");
+        *log << "Source-control commands skipped (ss Cp " << folder << " -Y" << m_vssUser << "; ss Create "
+             << toFileName(item->getName(), 1) << " -Y" << m_vssUser
+             << "): no source-control program is run here\n";
     }
     closeOwnLog();
 }
@@ -315,4 +320,6 @@ CString Project::makeDocumentTable(const CString& fileName, const CString& descr
            "  </tr>\n" + "</table>\n";
 }
 
-void Project::openExportFolder() { process::openWithDesktop(m_projectFolder + "tmp\\", false); }
+void Project::openExportFolder() {
+    process::openWithDesktop(m_projectFolder + "tmp\\");
+}

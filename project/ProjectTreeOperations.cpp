@@ -4,9 +4,11 @@
 
 #include "CStringListe.h"
 #include "CTime.h"
+#include "FileFinder.h"
 #include "FileSystem.h"
 #include "ItemListePlus.h"
 #include "MainWindow.h"
+#include "MenuTreeRecord.h"
 #include "Project.h"
 #include "StdOption.h"
 #include "StringTable.h"
@@ -14,9 +16,10 @@
 #include "TreeChecks.h"
 #include "ui/UserInterface.h"
 
+#include <algorithm>
 #include <chrono>
-#include <thread>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -41,7 +44,32 @@ void message(UINT id) { ui::AfxMessageBox(loadString(id)); }
 
 bool isHomeUrl(const CString& url) { return url == "../site/Home/overview.htm" || url == "../site/home/overview.htm"; }
 
-// The default url of a dual item called name under parent (none: the site root).
+// Whether a folder's name can be an item's name and part of its url: the
+// tree file must hold it on one line and in one field (no control
+// character, no '*'), the url must keep it as one folder (no '\'), and it
+// must not read as a shortcut's name.
+bool canBeItemFolderName(const CString& name) {
+    if (CString(name).Trim().IsEmpty() || name.Find(kShortcutPrefix) == 0)
+        return false;
+    for (int i = 0; i < name.GetLength(); ++i) {
+        const auto c = static_cast<unsigned char>(name[i]);
+        if (c < 0x20 || c == 0x7F || c == '*' || c == '\\')
+            return false;
+    }
+    return true;
+}
+
+// A folder that the import leaves out, said in the project log.
+void logSkippedFolder(const Project& project, const CString& folder, int level) {
+    if (TextOutStream* log = project.openLog()) {
+        *log << "Folder " << folder << " not imported: "
+             << (level > MenuTreeRecord::kMaxLevel ? "the tree holds no item deeper than this"
+                                                   : "its name cannot be an item's name")
+             << "\n";
+        Project::closeLog(log);
+    }
+}
+
 } // namespace
 
 int Project::lockTree() {
@@ -186,11 +214,11 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
     return item;
 }
 
-void Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
-                         int multiUser) {
+int Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
+                        int multiUser) {
     const bool shared = StdOption::instance().getMultiUsers() && multiUser;
     if (shared && !beginSharedChange({{&item, 32811}}))
-        return;
+        return 0;
     // The outermost call of a deletion saves the tree, so the file never
     // keeps an item that left the tree; inside a move the move saves.
     std::optional<TreeSaveDeferral> deferral(std::in_place, m_treeSaveDepth);
@@ -228,6 +256,7 @@ void Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int rem
         text.Format(loadString(32968), std::to_string(removed).c_str());
         ui::AfxMessageBox(text);
     }
+    return 1;
 }
 
 int Project::canMoveItem(Item* from, Item* to, int mode) {
@@ -320,10 +349,11 @@ int Project::changeItem(Item* item, const CString& newName, int blankTarget, con
     if (item->getKind() == kExternal) {
         item->setUrl(url);
     } else if (item->getKind() == kShortcut) {
-        // The item the shortcut stands for; only without one that its
-        // referenced uid names is the target looked up by name, and then
-        // remembered.
-        Item* target = findReferencedItem(item);
+        // The item the shortcut stands for, as its referenced uid names it.
+        // A new name is the choice of another target ("-> " + its name, as
+        // the modify dialog makes it): the target is then looked up by name,
+        // as it is when the referenced uid names no item, and remembered.
+        Item* target = item->getName() == oldName ? findReferencedItem(item) : nullptr;
         if (!target) {
             target = findItemByName(item->getName());
             if (target)
@@ -383,22 +413,118 @@ Item* Project::moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator)
             endSharedChange(true);
         else
             rebuildTreeView();
-        updateLinks(nullptr, 0);
+        // A move ends with a full refresh: every item reads its data file again.
+        updateLinks(1, 0);
     }
     return moved;
 }
 
-void Project::removeSubtree(Item* item) {
+std::vector<Item*> Project::takeSubtree(Item* item) {
+    std::vector<Item*> taken;
     if (!item) {
-        m_itemList->deleteAll();
-        return;
+        while (m_itemList->count() > 0)
+            taken.push_back(m_itemList->removeLast());
+        std::reverse(taken.begin(), taken.end());
+        return taken;
     }
     const int position = m_itemList->indexOf(item);
     if (position == 0)
-        return;
+        return taken;
     for (Item* next = m_itemList->at(position + 1); next && next->getLevel() > item->getLevel();
-         next = m_itemList->at(position + 1))
-        detach(next);
+         next = m_itemList->at(position + 1)) {
+        m_itemList->remove(next);
+        taken.push_back(next);
+    }
+    return taken;
+}
+
+void Project::detachSubtree(Item* item) {
+    for (Item* taken : takeSubtree(item))
+        m_detachedItems.push_back(std::unique_ptr<Item>(taken));
+}
+
+void Project::removeSubtree(Item* item) {
+    if (item)
+        detachSubtree(item);
+    else
+        m_itemList->deleteAll();
+}
+
+int Project::importFolderTree(Item* parent) {
+    // Folders become dual items, which only a dual item may hold.
+    if (parent && parent->getKind() != kDual) {
+        message(32956);
+        return 0;
+    }
+    const CString folder = parent ? parent->getFolder(1, 0) : CString("../") + kSiteFolderName + "/";
+    // The parent's subtree leaves the list, and comes back when the folders
+    // cannot all be read: a failed import never loses part of the tree.
+    const std::vector<Item*> previous = takeSubtree(parent);
+    Item* lastInserted = parent;
+    if (!scanFolderTree(parent, folder, parent ? parent->getLevel() + 1 : 0, &lastInserted)) {
+        for (Item* added : takeSubtree(parent))
+            delete added;
+        Item* after = parent;
+        for (Item* item : previous) {
+            if (after)
+                m_itemList->insertAfter(item, after);
+            else
+                m_itemList->append(item);
+            after = item;
+        }
+        return 0;
+    }
+    for (Item* item : previous)
+        m_detachedItems.push_back(std::unique_ptr<Item>(item));
+    saveMenuTree();
+    createMissingPages(0);
+    rebuildTreeView();
+    // What was derived from the items that left is rebuilt.
+    updateLinks(1, 0);
+    return 1;
+}
+
+int Project::scanFolderTree(Item* parent, const CString& folder, int level, Item** lastInserted) {
+    const CString path = getPathInSite(folder);
+    WIN32_FIND_DATAA data;
+    HANDLE search = path.IsEmpty() ? INVALID_HANDLE_VALUE : FindFirstFileA(path + "*", &data);
+    if (search == INVALID_HANDLE_VALUE) {
+        // Named from the project folder, as the url's "../" climbs from "site".
+        CString text;
+        text.Format(loadString(32984),
+                    (m_projectFolder + (folder.Find("../") == 0 ? folder.Mid(3) : folder)).GetString());
+        ui::AfxMessageBox(text);
+        return 0;
+    }
+    std::vector<CString> names;
+    do {
+        // A linked folder is never entered: a link to "." would import the
+        // site over and over, one to another place what is not the site.
+        const bool realFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                                !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+        const CString name = data.cFileName;
+        if (!realFolder || name == "." || name == ".." || name[0] == '_')
+            continue;
+        if (level > MenuTreeRecord::kMaxLevel || !canBeItemFolderName(name))
+            logSkippedFolder(*this, folder + name, level);
+        else
+            names.push_back(name);
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+
+    for (const CString& name : names) {
+        Item* item = createItem(parent, name, folder + name + "/" + kOverviewPageName, 0, "bookc.gif",
+                                "booko.gif", level, 0, "");
+        item->generateUid();
+        if (*lastInserted)
+            m_itemList->insertAfter(item, *lastInserted);
+        else
+            m_itemList->append(item);
+        *lastInserted = item;
+        if (!scanFolderTree(item, folder + name + "/", level + 1, lastInserted))
+            return 0;
+    }
+    return 1;
 }
 
 Item* Project::findReferencedItem(const Item* shortcut) const {

@@ -43,7 +43,7 @@ void AttributeSheets::editItemAttributes(Project* project, Item* node) {
     Item* target = node;
     {
         ui::WaitCursor wait;
-        project->updateLinks(nullptr, 0);
+        project->updateLinks(0, 0);
         if (target->getKind() == kShortcut)
             target = project->findShortcutTarget(target);
         if (auto* processItem = dynamic_cast<ProcessItem*>(target))

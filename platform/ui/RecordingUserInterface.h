@@ -7,6 +7,7 @@
 #include "UserInterface.h"
 
 #include <deque>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -33,6 +34,15 @@ public:
     void endWaitCursor() override { --waitCursorDepth; }
     void setProgressRange(int lower, int upper) override { progressRanges.emplace_back(lower, upper); }
     void setProgressPos(int position) override { progressPositions.push_back(position); }
+    // Messages of other threads are kept apart, under a lock.
+    void postMessageBox(const CString& text, const CString& caption, UINT style) override {
+        const std::lock_guard<std::mutex> lock(m_postedLock);
+        m_posted.push_back({text, caption, style});
+    }
+    std::vector<Message> postedMessages() const {
+        const std::lock_guard<std::mutex> lock(m_postedLock);
+        return m_posted;
+    }
 
     std::vector<Message> messages;
     std::deque<int> answers;
@@ -40,4 +50,8 @@ public:
     int waitCursorCount = 0;
     std::vector<std::pair<int, int>> progressRanges;
     std::vector<int> progressPositions;
+
+private:
+    mutable std::mutex m_postedLock;
+    std::vector<Message> m_posted;
 };

@@ -1,6 +1,7 @@
 #include "UserInterface.h"
 
 #include <cstdio>
+#include <mutex>
 
 namespace {
 
@@ -18,6 +19,9 @@ public:
 
 StderrUserInterface g_default;
 UserInterface* g_current = &g_default;
+// Held by every change of the implementation and by every message posted
+// from another thread, so that a post never reaches one that is going away.
+std::mutex g_installing;
 
 } // namespace
 
@@ -51,7 +55,10 @@ int UserInterface::defaultAnswer(UINT style) {
 
 namespace ui {
 
-void install(UserInterface* ui) { g_current = ui ? ui : &g_default; }
+void install(UserInterface* ui) {
+    const std::lock_guard<std::mutex> lock(g_installing);
+    g_current = ui ? ui : &g_default;
+}
 
 UserInterface& current() { return *g_current; }
 
@@ -59,6 +66,11 @@ int AfxMessageBox(const CString& text, UINT style) { return g_current->messageBo
 
 int MessageBox(const CString& text, const CString& caption, UINT style) {
     return g_current->messageBox(text, caption, style);
+}
+
+void postMessageBox(const CString& text, UINT style) {
+    const std::lock_guard<std::mutex> lock(g_installing);
+    g_current->postMessageBox(text, kApplicationTitle, style);
 }
 
 void setProgressRange(int lower, int upper) { g_current->setProgressRange(lower, upper); }

@@ -18,6 +18,12 @@ public:
     virtual void setProgressRange(int lower, int upper) = 0;
     virtual void setProgressPos(int position) = 0;
     virtual void setProgressStep(int /*step*/) {}
+    // A message box asked for from another thread (a program started
+    // earlier that ended with a failure), shown once the GUI thread handles
+    // its events again; here, at once.
+    virtual void postMessageBox(const CString& text, const CString& caption, UINT style) {
+        messageBox(text, caption, style);
+    }
 
     // The answer of the box's default button (MB_DEFBUTTON1..3 over its button set).
     static int defaultAnswer(UINT style);
@@ -36,6 +42,9 @@ UserInterface& current();
 // The application's own message box, captioned with the program's title.
 int AfxMessageBox(const CString& text, UINT style = MB_OK);
 int MessageBox(const CString& text, const CString& caption, UINT style = MB_OK);
+// The message box of another thread than the GUI's; callable from any
+// thread, also while the GUI installs another implementation.
+void postMessageBox(const CString& text, UINT style = MB_OK);
 void setProgressRange(int lower, int upper);
 void setProgressPos(int position);
 

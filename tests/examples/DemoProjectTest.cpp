@@ -55,12 +55,14 @@ TEST_F(DemoProjectTest, OpensAndEveryItemReadsItsFilesWithoutAMessage) {
         EXPECT_TRUE(platform::fileExists(m_manager->getItemPagePath(item, 1)));
     }
     EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages.front().text;
-    // A small but complete process: roles and their group, work products
-    // with states, a workflow of activities, a procedure in its group, a
-    // measure, and the glossary with its entries.
-    for (int kind : {2, 4, 7, 8, 9, 12, 13, 15, 16, 19, 20, 21})
+    // A small but complete process: roles and their group, a domain of
+    // disciplines with their work products (with states), template pages,
+    // a workflow of activities, one with a quality criterion, procedures in
+    // their group, a measure, and the glossary with its entries.
+    for (int kind : {2, 4, 7, 8, 9, 10, 11, 12, 13, 15, 16, 19, 20, 21, 22, 23})
         EXPECT_GT(classes[kind], 0) << "class " << kind;
-    EXPECT_EQ(classes[4], 4);
+    EXPECT_EQ(classes[4], 6);
+    EXPECT_EQ(classes[10], 3);
     EXPECT_EQ(classes[20], 4);
 }
 
@@ -86,13 +88,17 @@ TEST_F(DemoProjectTest, ReferencesBetweenItemsResolve) {
 
     auto* requirements = static_cast<ProcessItem*>(m_manager->findItemByName("Requirements document"));
     ItemWorkProduct* product = requirements->getItemWorkProduct();
+    // Templates and examples lie in the work product's own folder.
     EXPECT_EQ(product->getTemplateNameL1F1(), "requirements.htm");
-    EXPECT_TRUE(platform::fileExists(requirements->getItemFolderPath() + "ar/requirements.htm"));
-    EXPECT_EQ(product->getUsingActivities()->count(), 2);     // reviewed, then developed from
+    EXPECT_TRUE(platform::fileExists(requirements->getItemFolderPath() + "requirements.htm"));
+    EXPECT_TRUE(platform::fileExists(requirements->getItemFolderPath() + product->getExampleNameL1F1()));
+    EXPECT_EQ(requirements->getDiscipline(), "Requirements");
+    EXPECT_EQ(requirements->getDomain(), "Software engineering");
+    EXPECT_EQ(product->getUsingActivities()->count(), 3);     // reviewed, then designed and planned from
     EXPECT_EQ(product->getProducingActivities()->count(), 2); // gathered, then approved
 
     auto* tester = static_cast<ProcessItem*>(m_manager->findItemByName("Tester"));
-    EXPECT_EQ(tester->getItemRole()->getActivityLinks()->count(), 1);
+    EXPECT_EQ(tester->getItemRole()->getActivityLinks()->count(), 2);
 
     auto* defects = static_cast<ProcessItem*>(m_manager->findItemByName("Defects found"));
     std::unique_ptr<CStringListe> data(defects->getItemMeasure()->listMeasureDataFiles());

@@ -105,8 +105,8 @@ TEST_F(DescriptionTest, TermsMustStandAsWords) {
         {"Workflowing, Workflow", false},
         // Inside a script element: not marked, even when it occurs again later.
         {"<script>var Workflow;</script> Workflow", false},
-        // An unclosed script element does not count.
-        {"<script> Workflow", true},
+        // A script element that is not closed runs to the end, as a browser reads it.
+        {"<script> Workflow", false},
         // Line ends separate words too.
         {"first line<br>\nWorkflow starts this one", true},
         {"this line ends with Workflow\r\nnext", true},
@@ -115,6 +115,70 @@ TEST_F(DescriptionTest, TermsMustStandAsWords) {
         const std::string out = html(c.text);
         EXPECT_EQ(out.find("<span class=\"ToolTip\"") != std::string::npos, c.marked) << c.text << "\n"
                                                                                       << out;
+    }
+}
+
+// "|" pairs in an expected text stand for the span of tooltip 0 around a word.
+std::string withSpan(std::string text) {
+    const std::string opening =
+        "<span class=\"ToolTip\"  onMouseover=\"ShowTip(Text[0])\" onMouseout=\"HideTip(event)\" >";
+    for (bool open = true; text.find('|') != std::string::npos; open = !open)
+        text.replace(text.find('|'), 1, open ? opening : std::string("</span>"));
+    return text;
+}
+
+// The converted text behind the tooltip entries, which all come first.
+std::string behindEntries(const std::string& out) {
+    std::string rest = out;
+    while (rest.rfind(" <script language=\"JavaScript1.2\"  type=\"text/javascript\"> Text[", 0) == 0)
+        rest = rest.substr(rest.find("</script> ") + 10);
+    return rest;
+}
+
+TEST_F(DescriptionTest, TermsAreMarkedOnlyInText) {
+    struct {
+        const char* text;
+        const char* marked;
+    } cases[] = {
+        // Words inside tags are passed over: the first use in the text is marked.
+        {"<img alt=\"Workflow\"> the Workflow runs", "<img alt=\"Workflow\"> the |Workflow| runs"},
+        {"<a title=\"the Workflow, here\">x</a>", "<a title=\"the Workflow, here\">x</a>"},
+        {"<p title='x > Workflow'> Workflow", "<p title='x > Workflow'> |Workflow|"},
+        {"<img alt=Workflow> Workflow", "<img alt=Workflow> |Workflow|"},
+        // So are comments and style sheets.
+        {"<!-- Workflow --> Workflow", "<!-- Workflow --> |Workflow|"},
+        {"<!-- a -- > Workflow", "<!-- a -- > Workflow"},
+        {"<style> p.Workflow {} </style> Workflow", "<style> p.Workflow {} </style> |Workflow|"},
+        // A script's closing tag with blanks still closes it.
+        {"<script>f()</script > Workflow", "<script>f()</script > |Workflow|"},
+        {"<script>a<</script> Workflow", "<script>a<</script> |Workflow|"},
+        // A longer name closes nothing: the script runs on to its closing tag.
+        {"<script>a='</scripts>'; Workflow = 1;</script> Workflow",
+         "<script>a='</scripts>'; Workflow = 1;</script> Workflow"},
+        {"<style> q::after {content: '</styles>'} .Workflow {} </style> Workflow",
+         "<style> q::after {content: '</styles>'} .Workflow {} </style> |Workflow|"},
+        // A '<' that opens no tag is text.
+        {"a < b, Workflow", "a < b, |Workflow|"},
+        {"<3 Workflow", "<3 |Workflow|"},
+    };
+    for (const auto& c : cases) {
+        const std::string out = html(c.text);
+        EXPECT_EQ(behindEntries(out), withSpan(c.marked)) << c.text << "\n" << out;
+    }
+}
+
+TEST_F(DescriptionTest, NamesWithNulOrMarkupCannotMisplaceAMark) {
+    struct {
+        std::string name;
+        std::string text;
+    } cases[] = {
+        // Searched only up to its NUL, the name would wrap "Work<br>".
+        {std::string("Work\0abc", 8), "Work<br>, more"},
+        {"a\"><b>", "a\"><b> x"},
+    };
+    for (const auto& c : cases) {
+        item("N12")->setNameL2(c.name);
+        EXPECT_EQ(html(c.text, 1), c.text) << c.text;
     }
 }
 
@@ -203,6 +267,19 @@ TEST_F(DescriptionTest, TheGlossaryIsReadOncePerRun) {
     EXPECT_NE(html("Role").find("Renewed"), std::string::npos);
     m_dir.write("proj/site/Glossary/Role/GADescription.txt", "Again\r\n");
     EXPECT_NE(html("Role").find("Again"), std::string::npos);
+}
+
+} // namespace
+
+namespace {
+
+// A project folder made on Windows may name a page in another case than the
+// program writes it: a reference links to the page as it is named on disk.
+TEST_F(DescriptionTest, AReferenceLinksToThePageAsItIsNamedOnDisk) {
+    m_dir.write("proj/site/Process/Gate/Overview.htm", "");
+    EXPECT_NE(html("See [@N2] and [@N4].").find("<a href=\"../Gate/Overview.htm\""), std::string::npos);
+    // A page that is not there keeps the name the program gives it.
+    EXPECT_NE(html("See [@N2].").find("<a href=\"../Design/overview.htm\""), std::string::npos);
 }
 
 } // namespace

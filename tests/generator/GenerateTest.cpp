@@ -96,10 +96,10 @@ TEST_F(GenerateTest, NoFamilyStillWritesFramesAndPopupTexts) {
 template <typename Thrown> class FailingManager : public ProcessManager {
 public:
     using ProcessManager::ProcessManager;
-    void updateLinks(Item* item, int doubled) override {
-        if (item)
+    void updateLinks(int force, int doubled) override {
+        if (force)
             throw Thrown();
-        ProcessManager::updateLinks(item, doubled);
+        ProcessManager::updateLinks(force, doubled);
     }
 };
 struct ApplicationError : std::runtime_error {

@@ -1,8 +1,9 @@
 // Asks a program's window to close, as a window manager does when the user
-// clicks its close box: waits until a top-level window whose title holds
-// the given text is on the display, then sends it WM_DELETE_WINDOW.
+// clicks its close box: waits until a window whose title holds the given
+// text (is the text, with --exact) is shown on the display, then sends it
+// WM_DELETE_WINDOW.
 //
-//   close_window <title text> [seconds to wait]
+//   close_window [--exact] <title text> [seconds to wait]
 //
 // Exits 0 once the request is sent, 1 when no such window appeared.
 
@@ -43,18 +44,25 @@ std::string titleOf(Display* display, Window window) {
     return title;
 }
 
-// Depth-first search below a window for one whose title holds the text.
-Window findWindow(Display* display, Window under, const char* text) {
+bool isShown(Display* display, Window window) {
+    XWindowAttributes attributes;
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+// Depth-first search below a window for a shown one whose title holds the
+// text, or is the text when exact.
+Window findWindow(Display* display, Window under, const char* text, bool exact) {
     Window root, parent, *children = nullptr;
     unsigned int count = 0;
     if (!XQueryTree(display, under, &root, &parent, &children, &count))
         return 0;
     Window found = 0;
     for (unsigned int i = 0; i < count && !found; ++i) {
-        if (titleOf(display, children[i]).find(text) != std::string::npos)
+        const std::string title = titleOf(display, children[i]);
+        if ((exact ? title == text : title.find(text) != std::string::npos) && isShown(display, children[i]))
             found = children[i];
         else
-            found = findWindow(display, children[i], text);
+            found = findWindow(display, children[i], text, exact);
     }
     if (children)
         XFree(children);
@@ -64,8 +72,13 @@ Window findWindow(Display* display, Window under, const char* text) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const bool exact = argc > 1 && std::strcmp(argv[1], "--exact") == 0;
+    if (exact) {
+        --argc;
+        ++argv;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: close_window <title text> [seconds]\n");
+        std::fprintf(stderr, "usage: close_window [--exact] <title text> [seconds]\n");
         return 2;
     }
     const double seconds = argc > 2 ? std::atof(argv[2]) : 30;
@@ -76,7 +89,7 @@ int main(int argc, char** argv) {
     }
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     Window window = 0;
-    while (!(window = findWindow(display, DefaultRootWindow(display), argv[1]))) {
+    while (!(window = findWindow(display, DefaultRootWindow(display), argv[1], exact))) {
         if (std::chrono::steady_clock::now() > deadline) {
             std::fprintf(stderr, "close_window: no window titled \"%s\"\n", argv[1]);
             XCloseDisplay(display);

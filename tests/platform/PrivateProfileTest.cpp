@@ -238,7 +238,7 @@ std::string convert(const std::string& utf8, const char* charset) {
 struct EncodingCase {
     const char* name;
     const char* byteOrderMark;
-    const char* charset;         // null: the file is taken as bytes
+    const char* charset;         // the text encoding of the file's bytes
     const char* changedLine;     // the rewritten line as the file holds it
     const char* name1252;        // "Name" as the program reads it
     const char* accentedSection; // what "[QUALITÉ]" finds, or the default
@@ -261,15 +261,16 @@ const EncodingCase kEncodingCases[] = {
     {"UTF-16 little-endian", "\xFF\xFE", "UTF-16LE", "DataVersion=v3 \u00e9\u20ac\n", "Qualit\xE9 \x80",
      "ok"},
     {"UTF-16 big-endian", "\xFE\xFF", "UTF-16BE", "DataVersion=v3 \u00e9\u20ac\n", "Qualit\xE9 \x80", "ok"},
-    // Without a mark the bytes are the program's code page, as on Windows.
-    {"UTF-8 without mark", "", nullptr, "DataVersion=v3 \xE9\x80\n", "Qualit\xC3\xA9 \xE2\x82\xAC", "none"},
+    // Without a mark, bytes beyond ASCII that all form UTF-8 sequences come
+    // from an editor writing UTF-8.
+    {"UTF-8 without mark", "", "UTF-8", "DataVersion=v3 \u00e9\u20ac\n", "Qualit\xE9 \x80", "ok"},
 };
 
 TEST(PrivateProfileTest, RewritesKeepEveryOtherLineInTheFilesOwnEncoding) {
     for (const auto& c : kEncodingCases) {
         TempDir dir;
         const std::string file = dir / "site.tvx";
-        auto inFile = [&](const std::string& utf8) { return c.charset ? convert(utf8, c.charset) : utf8; };
+        auto inFile = [&](const std::string& utf8) { return convert(utf8, c.charset); };
         const std::string before = c.byteOrderMark + inFile(kBefore);
         const std::string after = inFile(kAfter);
         dir.write("site.tvx", before + inFile(kOldLine) + after);
@@ -290,6 +291,15 @@ TEST(PrivateProfileTest, RewritesKeepEveryOtherLineInTheFilesOwnEncoding) {
                   before + inFile(c.changedLine) + after + inFile("\r\n[NEW]\r\nx=1\r\n"))
             << c.name;
     }
+}
+
+TEST(PrivateProfileTest, FilesInTheCodePageStayInTheCodePage) {
+    TempDir dir;
+    const std::string file = dir / "site.tvx";
+    dir.write("site.tvx", "[STD_OPTION]\r\nName=Qualit\xE9\r\nDataVersion=v2\r\n");
+    EXPECT_EQ(get(file, "STD_OPTION", "Name"), "Qualit\xE9");
+    ASSERT_TRUE(WritePrivateProfileStringA("STD_OPTION", "DataVersion", "v3 \x80", file.c_str()));
+    EXPECT_EQ(dir.read("site.tvx"), "[STD_OPTION]\r\nName=Qualit\xE9\r\nDataVersion=v3 \x80\r\n");
 }
 
 struct FileIdentity {

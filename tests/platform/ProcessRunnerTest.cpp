@@ -6,16 +6,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <thread>
+#include <vector>
 
 namespace {
 
 // Puts a script of that name first on PATH for the test's lifetime; it writes
-// its arguments, one per line, into a file.
+// its arguments, one per line, into a file, and ends with the given status.
 class FakeProgram {
 public:
-    FakeProgram(const TempDir& dir, const std::string& name) : m_dir(dir) {
-        dir.write("bin/" + name, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" + dir.path() +
-                                     "args.txt\"\n");
+    FakeProgram(const TempDir& dir, const std::string& name, int exitCode = 0) : m_dir(dir) {
+        dir.write("bin/" + name, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
+                                     dir.path() + "args.txt\"\nexit " + std::to_string(exitCode) + "\n");
         chmod((dir / ("bin/" + name)).c_str(), 0755);
         m_oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
         setenv("PATH", (dir / "bin:" + m_oldPath).c_str(), 1);
@@ -82,7 +83,59 @@ TEST(ProcessRunnerTest, WithoutADesktopHandlerTheUserIsTold) {
     setenv("PATH", oldPath.c_str(), 1);
     EXPECT_FALSE(ok);
     ASSERT_EQ(recorder.messages.size(), 1u);
-    EXPECT_NE(recorder.messages[0].text.Find("xdg-open"), -1);
+    EXPECT_EQ(recorder.messages[0].text,
+              "\"/tmp\" could not be opened: the desktop's opener xdg-open is missing (package xdg-utils).");
+}
+
+// The messages posted by the threads that wait for started programs, once
+// there are as many as expected (or after five seconds).
+std::vector<RecordingUserInterface::Message> postedMessages(const RecordingUserInterface& recorder,
+                                                            size_t expected) {
+    for (int i = 0; i < 500 && recorder.postedMessages().size() < expected; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return recorder.postedMessages();
+}
+
+TEST(ProcessRunnerTest, AnOpenerThatFailsLaterIsReportedThen) {
+    // The exit statuses of the desktop's opener, and another program's.
+    const struct {
+        const char* program;
+        int exitCode;
+        const char* message; // null: nothing to say
+    } cases[] = {
+        {"xdg-open", 0, nullptr},
+        {"xdg-open", 3,
+         "\"/p/index.htm\" could not be opened: no program on this system is set up to open it "
+         "(xdg-open found none)."},
+        {"xdg-open", 2, "\"/p/index.htm\" could not be opened: it does not exist."},
+        {"xdg-open", 4,
+         "\"/p/index.htm\" could not be opened: the program that opens it failed (xdg-open ended "
+         "with status 4)."},
+        // A browser's messages name the page as the user knows it.
+        {"browser", 1,
+         "\"/p index.htm\" could not be opened: the program that opens it failed (browser ended "
+         "with status 1)."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.program) + " " + std::to_string(c.exitCode));
+        TempDir dir;
+        FakeProgram program(dir, c.program, c.exitCode);
+        RecordingUserInterface recorder;
+        const bool started = std::string(c.program) == "xdg-open"
+                                 ? process::openWithDesktop("/p/index.htm")
+                                 : process::startBrowser(c.program, "/p/index.htm", "/p index.htm");
+        EXPECT_TRUE(started);
+        EXPECT_EQ(program.arguments(), "/p/index.htm\n");
+        const auto posted = postedMessages(recorder, c.message ? 1 : 0);
+        EXPECT_TRUE(recorder.messages.empty());
+        if (!c.message) {
+            EXPECT_TRUE(posted.empty());
+            continue;
+        }
+        ASSERT_EQ(posted.size(), 1u);
+        EXPECT_EQ(posted[0].text, c.message);
+        EXPECT_EQ(posted[0].style & MB_ICONMASK, MB_ICONSTOP);
+    }
 }
 
 } // namespace

@@ -40,7 +40,7 @@ void onSmallStack(const std::function<void()>& work) {
 // refreshed, so that the walks alone are tested.
 class DerivationChainsTest : public testing::Test {
 protected:
-    DerivationChainsTest() { m_manager.updateLinks(nullptr, 0); }
+    DerivationChainsTest() { m_manager.updateLinks(0, 0); }
 
     ProcessItem* add(const std::string& uid, int kind, int level = 0) {
         auto* item = static_cast<ProcessItem*>(m_manager.createItem(

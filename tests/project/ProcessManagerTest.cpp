@@ -83,9 +83,19 @@ TEST_F(ProcessManagerTest, DeferredOpeningLeavesTreeAndLinksToTheCaller) {
     EXPECT_EQ(manager->getItemCount(), 0);
     EXPECT_EQ(manager->isLinkRefreshPending(), 1);
     manager->loadMenuTree(&f.window, 1);
-    manager->updateLinks(nullptr, 0);
+    manager->updateLinks(0, 0);
     EXPECT_EQ(manager->isLinkRefreshPending(), 0);
     EXPECT_TRUE(f.item("N8")->isLoaded());
+}
+
+TEST_F(ProcessManagerTest, AMoveEndsWithEveryItemReadingItsDataFileAgain) {
+    ProcessManager* manager = f.open();
+    ASSERT_EQ(f.item("N8")->getVersion(), "");
+    // Written by another copy of the program since the opening.
+    f.write("site/Process/Design/process.data", f.read("site/Process/Design/process.data") + "Version=3\r\n");
+    ASSERT_NE(manager->moveItem(f.item("N8"), f.item("N9"), 1, nullptr), nullptr);
+    EXPECT_EQ(f.item("N8")->getVersion(), "3");
+    EXPECT_EQ(manager->isLinkRefreshPending(), 0);
 }
 
 TEST_F(ProcessManagerTest, LinkRefreshFindsActingGroupsThroughShortcuts) {

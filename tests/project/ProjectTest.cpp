@@ -8,8 +8,10 @@
 #include "TextOutStream.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -28,6 +30,58 @@ TEST(ProjectTest, OpeningMakesTmpAndAsksForTheIcons) {
     EXPECT_FALSE(project.isSourceControlOn()); // "Yes" is not "yes"
     EXPECT_EQ(project.getSourceControlProject(), "$/Proj");
     EXPECT_EQ(project.readCharset(), "iso-8859-1");
+}
+
+TEST(ProjectTest, WhatKeepsAPathFromOpeningIsSaidBeforeAnythingIsWritten) {
+    TempDir dir;
+    dir.copyFixture("menu-tree-project", "proj");
+    // A project whose tree is read from the administrator's kit.
+    dir.copyFixture("menu-tree-project", "devkit");
+    std::filesystem::create_directories(dir / "devkit/devkit/Administrator");
+    std::filesystem::rename(dir / "devkit/tolvane/MenuTreeV2.dat",
+                            dir / "devkit/devkit/Administrator/MenuTreeV2.dat");
+    dir.write("notree/site.tvx", "[STD_OPTION]\r\nSiteName=x\r\n");
+    dir.write("proj/tolvane/administrator.ini", "[APPLICATION_KIND]\r\nTolvane=yes\r\n");
+    std::filesystem::create_directories(dir / "empty");
+    ASSERT_EQ(mkfifo((dir / "pipe.tvx").c_str(), 0600), 0);
+    const std::string root = dir.path();
+    struct Case {
+        std::string path;
+        int layout;
+        std::string message; // empty: the project opens
+    } cases[] = {
+        {root + "proj/site.tvx", 0, ""},
+        {root + "proj/SITE.TVX", 0, ""}, // found in another case, as every project file
+        {root + "devkit/site.tvx", 0, ""},
+        {root + "proj/tolvane/administrator.ini", 1, ""},
+        {root + "missing.tvx", 0,
+         "The project \"" + root + "missing.tvx\" cannot be opened: this file does not exist."},
+        {"", 0, "The project \"\" cannot be opened: this file does not exist."},
+        {root + "empty", 0,
+         "The project \"" + root +
+             "empty\" cannot be opened: this is a folder. A project is opened by its "
+             "settings file (*.tvx)."},
+        {root + "proj", 0,
+         "The project \"" + root +
+             "proj\" cannot be opened: this is a folder. A project is opened by its "
+             "settings file (*.tvx)."},
+        {root + "notree/site.tvx", 0,
+         "The project \"" + root + "notree/site.tvx\" cannot be opened: its menu tree file \"" + root +
+             "notree/tolvane/MenuTreeV2.dat\" is missing."},
+        {root + "proj/tolvane/administrator.ini", 0,
+         "The project \"" + root +
+             "proj/tolvane/administrator.ini\" cannot be opened: its menu tree file \"" + root +
+             "proj/tolvane/tolvane/MenuTreeV2.dat\" is missing."},
+        // A pipe would block the reader for ever.
+        {root + "pipe.tvx", 0,
+         "The project \"" + root +
+             "pipe.tvx\" cannot be opened: its settings file cannot be read (not a "
+             "regular file)."},
+    };
+    const auto before = dir.entries();
+    for (const Case& c : cases)
+        EXPECT_EQ(Project::checkProjectFiles(c.path.c_str(), c.layout), c.message.c_str()) << c.path;
+    EXPECT_EQ(dir.entries(), before);
 }
 
 TEST(ProjectTest, SourceControlNeedsExactlyYes) {
@@ -117,7 +171,7 @@ class LabelsTest : public testing::Test {
 protected:
     std::unique_ptr<Project> open(const char* lang1, const char* lang2) {
         m_dir.write("p/site.tvx", std::string("[STD_OPTION]\r\nGenerationLang=") + lang1 +
-                                       "\r\nGenerationLang2=" + lang2 + "\r\n");
+                                      "\r\nGenerationLang2=" + lang2 + "\r\n");
         return std::make_unique<Project>((m_dir / "p/site.tvx").c_str(), nullptr, 0);
     }
     void labels(const std::string& text) { m_dir.write("p/tolvane/trad.ini", "[TRAD]\r\n" + text); }

@@ -67,13 +67,13 @@ TEST_F(RemainingClassesTest, WorkflowMacroActivityAndPhaseKeys) {
 
 TEST_F(RemainingClassesTest, LinkRefreshGivesPhasesThroughShortcuts) {
     f.manager->setLinksNeedRefresh();
-    f.manager->updateLinks(f.item("N1"), 0);
+    f.manager->updateLinks(1, 0);
     // Build is inside Macro, which a shortcut under Phase 1 brings into the phase.
     EXPECT_NE(f.item("N7")->getPhaseList()->find("Phase 1", ""), 0);
     EXPECT_NE(f.item("N6")->getPhaseList()->find("phase 1", ""), 0);
     EXPECT_EQ(f.item("N9")->getPhaseList()->find("Phase 1", ""), 0);
     // Run twice: no name is added twice.
-    f.manager->updateLinks(f.item("N1"), 0);
+    f.manager->updateLinks(1, 0);
     int count = 0;
     for (const auto& phase : texts(f.item("N7")->getPhaseList()))
         count += phase == "Phase 1";

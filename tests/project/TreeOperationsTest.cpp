@@ -110,6 +110,27 @@ TEST_F(TreeOperationsTest, ShortcutsKeepTheirTargetThroughAMoveAndAnEdit) {
     EXPECT_TRUE(m_ui.messages.empty());
 }
 
+TEST_F(TreeOperationsTest, ANewShortcutNameChoosesItsNewTarget) {
+    Item* a = add(nullptr, "A", 0);
+    Item* b = add(nullptr, "B", 0);
+    m_manager->createShortcut(a);
+    Item* shortcut = m_manager->getItemList()->at(m_manager->getItemList()->indexOf(a) + 1);
+    ASSERT_EQ(shortcut->getReferencedUid(), a->getUid());
+    // The modify dialog names the chosen item: "-> " + its name.
+    ASSERT_EQ(m_manager->changeItem(shortcut, "-> B", 0, "i.gif", "o.gif", 1, "", 1, "", ""), 1);
+    EXPECT_EQ(shortcut->getUrl(), b->getUrl());
+    EXPECT_EQ(shortcut->getReferencedUid(), b->getUid());
+    EXPECT_NE(treeFile().find("-> B*" + b->getUrl().str() + "* *i.gif*o.gif*f*true*false* *" +
+                              b->getUid().str() + "*"),
+              std::string::npos);
+    // A name that no item has: the shortcut keeps its url and target.
+    ASSERT_EQ(m_manager->changeItem(shortcut, "-> Nowhere", 0, "i.gif", "o.gif", 1, "", 1, "", ""), 1);
+    EXPECT_EQ(shortcut->getUrl(), b->getUrl());
+    EXPECT_EQ(shortcut->getReferencedUid(), b->getUid());
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, "Error finding referenced element !");
+}
+
 TEST_F(TreeOperationsTest, DeletingRemovesTheSubtreeAndTheShortcutsAndSaves) {
     Item* a = add(nullptr, "A", 0);
     Item* a1 = add(a, "A1");
@@ -198,6 +219,7 @@ TEST_F(TreeOperationsTest, MovingKeepsTheUidAndTheChildren) {
 TEST_F(TreeOperationsTest, NameChecks) {
     Item* a = add(nullptr, "Alpha", 0);
     add(a, "Beta");
+    add(a, "Gamma delta");
     struct {
         const char* name;
         Item* anchor;
@@ -210,7 +232,14 @@ TEST_F(TreeOperationsTest, NameChecks) {
                                 "()/.: characters for the name"},
         {"-> Bad!", nullptr, 0, 1, nullptr},
         {"Alpha", nullptr, 0, 0, "Duplicated name under same parent item!"},
-        {"ALPHA", nullptr, 0, 0, "Duplicated name under same parent item!"}, // the same folder on another system
+        // The same folder as a sibling's, on another system or by its name.
+        {"ALPHA", nullptr, 0, 0,
+         "The name 'ALPHA' gives the folder 'ALPHA', which the item 'Alpha' under the same parent already uses. "
+         "Please choose another name."},
+        {"Gamma_delta", a, 2, 0,
+         "The name 'Gamma_delta' gives the folder 'Gamma_delta', which the item 'Gamma delta' under the same parent "
+         "already uses. Please choose another name."},
+        {"Gamma_delta", nullptr, 0, 1, nullptr},
         {"Alpha", a, 2, 1, nullptr},
         {"Beta", a, 2, 0, "Duplicated name under same parent item!"},
         {"B\xE9ta (v2)", a, 2, 1, nullptr},

@@ -36,6 +36,13 @@ std::string TempDir::read(const std::string& name) const {
 
 bool TempDir::exists(const std::string& name) const { return fs::exists(fs::path(m_path) / name); }
 
+std::set<std::string> TempDir::entries() const {
+    std::set<std::string> paths;
+    for (const auto& entry : fs::recursive_directory_iterator(m_path))
+        paths.insert(entry.path().string());
+    return paths;
+}
+
 void TempDir::copyFixture(const std::string& fixture, const std::string& as) const {
     fs::copy(fs::path(fixturesFolder()) / fixture, fs::path(m_path) / (as.empty() ? fixture : as),
              fs::copy_options::recursive | fs::copy_options::overwrite_existing);

@@ -3,6 +3,7 @@
 // A temporary folder for one test, removed with everything in it afterwards.
 // path() ends with '/'.
 
+#include <set>
 #include <string>
 
 class TempDir {
@@ -19,6 +20,9 @@ public:
     void write(const std::string& name, const std::string& bytes) const;
     std::string read(const std::string& name) const;
     bool exists(const std::string& name) const;
+    // Every path below the folder, folders included: what a test compares
+    // to show that nothing was created or removed.
+    std::set<std::string> entries() const;
     // Copies a fixture folder of tests/fixtures into this folder.
     void copyFixture(const std::string& fixture, const std::string& as = "") const;
 

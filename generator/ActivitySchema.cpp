@@ -1,0 +1,8 @@
+#include "ActivitySchema.h"
+
+#include "ActivityPage.h"
+
+void ActivitySchema::write() {
+    // Nothing yet: see the header.
+    (void)m_page;
+}

@@ -1,0 +1,118 @@
+#include "PageRunTables.h"
+
+#include "ItemClasses.h"
+#include "ItemListePlus.h"
+#include "ProcessItem.h"
+#include "ProcessManager.h"
+
+#include <unordered_set>
+
+namespace {
+
+const std::vector<Item*> kNoItems;
+const std::vector<ProcessItem*> kNoProcessItems;
+
+} // namespace
+
+PageRunTables::PageRunTables(ProcessManager& manager) {
+    ItemIterateur* it = manager.getItemList()->ItemListe::createIterator();
+    for (; !it->isAtEnd(); it->next())
+        m_items.push_back(it->current());
+    delete it;
+
+    const int count = static_cast<int>(m_items.size());
+    m_spanEnds.assign(count, count);
+    m_targets.assign(count, nullptr);
+    // The items whose subtree is still open, deepest last: an item closes
+    // the subtrees of every open item at its level or deeper.
+    std::vector<int> open;
+    for (int p = 0; p < count; ++p) {
+        Item* item = m_items[p];
+        m_positions.emplace(item, p);
+        while (!open.empty() && m_items[open.back()]->getLevel() >= item->getLevel()) {
+            m_spanEnds[open.back()] = p;
+            open.pop_back();
+        }
+        open.push_back(p);
+        if (item->getKind() == kShortcut)
+            m_targets[p] = manager.findShortcutTarget(item);
+        m_referring[item->getReferencedUid()].push_back(item);
+    }
+}
+
+int PageRunTables::position(const Item* item) const {
+    const auto found = m_positions.find(item);
+    return found == m_positions.end() ? -1 : found->second;
+}
+
+void PageRunTables::forEachBelow(const Item* item,
+                                 const std::function<void(Item* below, bool inShortcut)>& f) const {
+    const int start = position(item);
+    if (start < 0 || m_targets[start])
+        return;
+    for (int p = start + 1; p < m_spanEnds[start]; ++p) {
+        Item* target = m_targets[p];
+        if (!target) {
+            f(m_items[p], false);
+            continue;
+        }
+        const int from = position(target);
+        for (int q = from; q >= 0 && q < m_spanEnds[from]; ++q)
+            f(m_items[q], true);
+    }
+}
+
+Item* PageRunTables::getPreviousItem(const Item* item) const {
+    const int p = position(item);
+    return p > 0 && m_items[p - 1]->getLevel() == item->getLevel() ? m_items[p - 1] : nullptr;
+}
+
+Item* PageRunTables::getNextItem(const Item* item) const {
+    const int p = position(item);
+    const bool hasNext = p >= 0 && p + 1 < static_cast<int>(m_items.size());
+    return hasNext && m_items[p + 1]->getLevel() == item->getLevel() ? m_items[p + 1] : nullptr;
+}
+
+const std::vector<Item*>& PageRunTables::getItemsReferring(const CString& uid) const {
+    const auto found = m_referring.find(uid);
+    return found == m_referring.end() ? kNoItems : found->second;
+}
+
+const std::vector<ProcessItem*>& PageRunTables::getDisciplinesOfDomain(const CString& domain) const {
+    const auto known = m_disciplines.find(domain);
+    if (known != m_disciplines.end())
+        return known->second;
+    std::vector<ProcessItem*>& disciplines = m_disciplines[domain];
+    std::unordered_set<CString> names;
+    for (Item* item : m_items) {
+        if (classKindOf(item) != kDisciplineClass)
+            continue;
+        auto* discipline = static_cast<ProcessItem*>(item);
+        if (!domain.IsEmpty() && discipline->getDomain() != domain)
+            continue;
+        CString name = discipline->getName();
+        name.MakeLower();
+        if (names.insert(name).second)
+            disciplines.push_back(discipline);
+    }
+    return disciplines;
+}
+
+const std::vector<ProcessItem*>& PageRunTables::getWorkProducts() const {
+    if (!m_workProducts) {
+        m_workProducts.emplace();
+        for (Item* item : m_items)
+            if (classKindOf(item) == kWorkProductClass) {
+                auto* product = static_cast<ProcessItem*>(item);
+                m_workProducts->push_back(product);
+                m_workProductsByDiscipline[product->getDiscipline()].push_back(product);
+            }
+    }
+    return *m_workProducts;
+}
+
+const std::vector<ProcessItem*>& PageRunTables::getWorkProductsOfDiscipline(const CString& discipline) const {
+    getWorkProducts();
+    const auto found = m_workProductsByDiscipline.find(discipline);
+    return found == m_workProductsByDiscipline.end() ? kNoProcessItems : found->second;
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+// What the page writers of one generation ask of the tree again and again,
+// made once from the project's item list so that a page costs what it
+// shows and never a walk of the whole tree: each item's position and the
+// end of its subtree (its span), each shortcut's target, each item's
+// neighbours at its level, the items that refer to each uid, and, on first
+// use, the disciplines of each domain and the work products of the
+// project. The item data they hold (classes, disciplines, domains) is that
+// of the last link refresh; the process manager makes them again after
+// each refresh and whenever the tree changed.
+
+#include "CString.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+class Item;
+class ProcessItem;
+class ProcessManager;
+
+class PageRunTables {
+public:
+    explicit PageRunTables(ProcessManager& manager);
+    PageRunTables(const PageRunTables&) = delete;
+    PageRunTables& operator=(const PageRunTables&) = delete;
+
+    // The items below item in tree order as the shortcut-expanding walk
+    // meets them: a shortcut is replaced by its target and the target's
+    // subtree (inShortcut set), where shortcuts are met as themselves. A
+    // shortcut item, or an item not in the tree, has nothing below it.
+    void forEachBelow(const Item* item, const std::function<void(Item* below, bool inShortcut)>& f) const;
+    // The item just before (after) item in the list when it stands at the
+    // same level; null otherwise.
+    Item* getPreviousItem(const Item* item) const;
+    Item* getNextItem(const Item* item) const;
+    // The items whose referenced uid equals uid exactly, in tree order.
+    const std::vector<Item*>& getItemsReferring(const CString& uid) const;
+
+    // The DISCIPLINE items whose domain equals domain exactly (every one
+    // for an empty domain), the first of each first-language name ignoring
+    // case, in tree order.
+    const std::vector<ProcessItem*>& getDisciplinesOfDomain(const CString& domain) const;
+    // The WORKPRODUCT items (states aside) in tree order.
+    const std::vector<ProcessItem*>& getWorkProducts() const;
+    // Those whose discipline equals discipline exactly, in tree order.
+    const std::vector<ProcessItem*>& getWorkProductsOfDiscipline(const CString& discipline) const;
+
+private:
+    int position(const Item* item) const;
+
+    std::vector<Item*> m_items;
+    std::unordered_map<const Item*, int> m_positions;
+    // The first position after each item's subtree.
+    std::vector<int> m_spanEnds;
+    // Each shortcut's target, null for every other item.
+    std::vector<Item*> m_targets;
+    std::unordered_map<CString, std::vector<Item*>> m_referring;
+
+    mutable std::map<CString, std::vector<ProcessItem*>> m_disciplines;
+    mutable std::optional<std::vector<ProcessItem*>> m_workProducts;
+    mutable std::unordered_map<CString, std::vector<ProcessItem*>> m_workProductsByDiscipline;
+};

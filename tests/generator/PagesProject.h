@@ -1,0 +1,49 @@
+#pragma once
+
+// The fixture process of the generated pages, opened in a temporary folder:
+// two disciplines of one domain with their work products (a state, an
+// element, templates, examples, an example library), a template access
+// page for one discipline and one for all, a procedure, a measure, and a
+// workflow with a macro-activity, three activities (one whose procedure
+// text lies on its own page) and a shortcut; two languages.
+
+#include "PrivateProfile.h"
+#include "ProcessItem.h"
+#include "ProcessManager.h"
+#include "RecordingUserInterface.h"
+#include "TempDir.h"
+
+#include <memory>
+#include <string>
+
+class PagesProject {
+public:
+    PagesProject() { dir.copyFixture("pages-project", "proj"); }
+
+    ProcessManager& open() {
+        manager.reset();
+        manager = std::make_unique<ProcessManager>((dir / "proj/site.tvx").c_str(), nullptr, 0, 0);
+        return *manager;
+    }
+    ProcessItem* item(const char* uid) const {
+        return static_cast<ProcessItem*>(manager->findItemByUid(uid));
+    }
+    std::string read(const std::string& path) const { return dir.read("proj/" + path); }
+    void write(const std::string& path, const std::string& bytes) const { dir.write("proj/" + path, bytes); }
+    bool exists(const std::string& path) const { return dir.exists("proj/" + path); }
+    void setOption(const char* section, const char* key, const char* value) const {
+        WritePrivateProfileStringA(section, key, value, (dir / "proj/site.tvx").c_str());
+    }
+    // Writes the pages of both languages as a generation does, after the
+    // popup texts the pages show in their tooltips.
+    void prepare() {
+        manager->updateLinks(1, 0);
+        for (const char* uid : {"N2", "N6", "N8", "N10", "N11", "N14", "N16", "N18", "N21", "N23", "N24"})
+            for (int language = 0; language <= 1; ++language)
+                item(uid)->buildHtmlDescription(language);
+    }
+
+    TempDir dir;
+    RecordingUserInterface ui;
+    std::unique_ptr<ProcessManager> manager;
+};

@@ -1,0 +1,167 @@
+// Printing a grid over pages, checked in a print preview without a printer:
+// how many pages there are, which rows and columns each page prints, and
+// the header rows and footers repeated on every page.
+
+#include "GridPrintout.h"
+#include "GridTestWindow.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <wx/print.h>
+
+namespace {
+
+// Every cell printed, by page.
+std::map<int, std::vector<CCellID>> g_printed;
+int g_page = 0;
+
+class PrintedCell : public CGridCell {
+public:
+    BOOL PrintCell(wxDC& dc, int row, int col, GridRect rect) override {
+        g_printed[g_page].push_back(CCellID(row, col));
+        return CGridCell::PrintCell(dc, row, col, rect);
+    }
+};
+
+class RecordingGrid : public CGridCtrl {
+public:
+    RecordingGrid() {
+        SetCellFactory([]() -> CGridCellBase* { return new PrintedCell; });
+    }
+    std::vector<std::pair<int, int>> footers;
+
+protected:
+    void PrintPageFooter(wxDC& dc, CPrintInfo* info) override {
+        footers.emplace_back(info->m_currentPage, info->m_maxPage);
+        CGridCtrl::PrintPageFooter(dc, info);
+    }
+};
+
+// A print preview of the grid, each page rendered once.
+class Preview {
+public:
+    Preview(CGridCtrl& grid, wxWindow* parent) {
+        m_preview = new wxPrintPreview(new GridPrintout(&grid), nullptr);
+        m_frame = new wxPreviewFrame(m_preview, parent, "Preview");
+        m_frame->Initialize();
+        // The pages are counted when the first page is drawn.
+        m_preview->RenderPage(1);
+    }
+    ~Preview() {
+        m_frame->Destroy();
+        processPending();
+    }
+    int pages() const { return m_preview->GetMaxPage(); }
+    void renderAll() {
+        g_printed.clear();
+        for (g_page = 1; g_page <= pages(); ++g_page)
+            m_preview->RenderPage(g_page);
+    }
+
+private:
+    wxPrintPreview* m_preview;
+    wxPreviewFrame* m_frame;
+};
+
+RecordingGrid* makeGrid(int rows, int cols) {
+    auto* grid = new RecordingGrid;
+    grid->SetRowCount(rows + 1);
+    grid->SetColumnCount(cols);
+    grid->SetFixedRowCount(1);
+    for (int r = 0; r <= rows; ++r)
+        for (int c = 0; c < cols; ++c)
+            grid->SetItemText(r, c, (std::to_string(r) + "." + std::to_string(c)).c_str());
+    return grid;
+}
+
+std::set<int> rowsOf(const std::vector<CCellID>& cells, bool header) {
+    std::set<int> rows;
+    for (const CCellID& cell : cells)
+        if ((cell.row == 0) == header)
+            rows.insert(cell.row);
+    return rows;
+}
+
+TEST(GridPrintTest, ALongGridPrintsEveryRowOnceWithHeaderAndFooterOnEachPage) {
+    RecordingGrid* grid = makeGrid(200, 3);
+    GridTestWindow window(wxSize(400, 300), grid);
+    Preview preview(*grid, &window.frame());
+    const int pages = preview.pages();
+    EXPECT_GT(pages, 2);
+    grid->footers.clear();
+    preview.renderAll();
+
+    std::vector<int> timesPrinted(201, 0);
+    int previousLast = 0;
+    for (int page = 1; page <= pages; ++page) {
+        const std::vector<CCellID>& cells = g_printed[page];
+        EXPECT_EQ(rowsOf(cells, true), std::set<int>{0}) << "header on page " << page;
+        const std::set<int> body = rowsOf(cells, false);
+        ASSERT_FALSE(body.empty()) << page;
+        EXPECT_EQ(*body.begin(), previousLast + 1) << "page " << page << " goes on from the last";
+        previousLast = *body.rbegin();
+        for (const CCellID& cell : cells)
+            if (cell.row > 0 && cell.col == 0)
+                ++timesPrinted[cell.row];
+    }
+    EXPECT_EQ(previousLast, 200);
+    for (int row = 1; row <= 200; ++row)
+        EXPECT_EQ(timesPrinted[row], 1) << row;
+    std::vector<std::pair<int, int>> expected;
+    for (int page = 1; page <= pages; ++page)
+        expected.emplace_back(page, pages);
+    EXPECT_EQ(grid->footers, expected);
+}
+
+TEST(GridPrintTest, AGridThatFitsIsOnePageHoweverWide) {
+    RecordingGrid* grid = makeGrid(5, 12);
+    for (int col = 0; col < 12; ++col)
+        grid->SetColumnWidth(col, 150);
+    GridTestWindow window(wxSize(400, 300), grid);
+    Preview preview(*grid, &window.frame());
+    EXPECT_EQ(preview.pages(), 1);
+    grid->footers.clear();
+    preview.renderAll();
+    EXPECT_EQ(grid->footers, (std::vector<std::pair<int, int>>{{1, 1}}));
+    EXPECT_EQ(rowsOf(g_printed[1], false), (std::set<int>{1, 2, 3, 4, 5}));
+    std::set<int> columns;
+    for (const CCellID& cell : g_printed[1])
+        columns.insert(cell.col);
+    EXPECT_EQ(columns.size(), 12u);
+}
+
+TEST(GridPrintTest, ARowTallerThanAPagePrintsClippedOnAPageOfItsOwn) {
+    RecordingGrid* grid = makeGrid(5, 2);
+    grid->SetRowHeight(3, 20000);
+    GridTestWindow window(wxSize(400, 300), grid);
+    Preview preview(*grid, &window.frame());
+    EXPECT_EQ(preview.pages(), 3);
+    preview.renderAll();
+    EXPECT_EQ(rowsOf(g_printed[1], false), (std::set<int>{1, 2}));
+    EXPECT_EQ(rowsOf(g_printed[2], false), (std::set<int>{3}));
+    EXPECT_EQ(rowsOf(g_printed[3], false), (std::set<int>{4, 5}));
+}
+
+TEST(GridPrintTest, PageAccuratePrintingNumbersPagesAlongThePageRowFirst) {
+    RecordingGrid* grid = makeGrid(3, 12);
+    for (int col = 0; col < 12; ++col)
+        grid->SetColumnWidth(col, 150);
+    grid->SetPageAccuratePrinting(TRUE);
+    GridTestWindow window(wxSize(400, 300), grid);
+    Preview preview(*grid, &window.frame());
+    ASSERT_GE(preview.pages(), 2);
+    preview.renderAll();
+    std::set<int> columns1, columns2;
+    for (const CCellID& cell : g_printed[1])
+        columns1.insert(cell.col);
+    for (const CCellID& cell : g_printed[2])
+        columns2.insert(cell.col);
+    // Page 2 goes on to the right with the same rows.
+    EXPECT_EQ(*columns1.begin(), 0);
+    EXPECT_EQ(*columns2.begin(), *columns1.rbegin() + 1);
+    EXPECT_EQ(rowsOf(g_printed[2], false), (std::set<int>{1, 2, 3}));
+    EXPECT_EQ(rowsOf(g_printed[2], true), std::set<int>{0});
+}
+
+} // namespace

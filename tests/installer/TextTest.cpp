@@ -1,0 +1,82 @@
+#include "Text.h"
+#include "CodePage.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Pieces = std::vector<std::u16string>;
+
+TEST(TextTest, SplitKeepsEmptyPieces) {
+    struct Case {
+        std::u16string text, separator;
+        Pieces pieces;
+    } cases[] = {
+        {u"a\\b\\", u"\\", {u"a", u"b", u""}},
+        {u"", u"\\", {}},
+        {u"\\", u"\\", {u"", u""}},
+        {u"a||b", u"|", {u"a", u"", u"b"}},
+        {u"one", u"#", {u"one"}},
+        {u"x<>y<>", u"<>", {u"x", u"y", u""}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(text::split(c.text, c.separator), c.pieces) << codepage::toUtf8(c.text);
+}
+
+TEST(TextTest, ReplaceAllGoesOnAfterTheInsertedText) {
+    EXPECT_EQ(text::replaceAll(u"1_2_3", u"_", u"-"), u"1-2-3");
+    EXPECT_EQ(text::replaceAll(u"123", u"_", u"-"), u"123");
+    EXPECT_EQ(text::replaceAll(u"aa", u"a", u"aa"), u"aaaa");
+    EXPECT_EQ(text::replaceAll(u"abc", u"", u"x"), u"abc");
+    EXPECT_EQ(text::replaceAll(u"", u"a", u"x"), u"");
+}
+
+TEST(TextTest, PrefixesSuffixesAndEquality) {
+    EXPECT_FALSE(text::endsWith(u"abc", u"", true));
+    EXPECT_FALSE(text::startsWith(u"*|", u"*", true));
+    EXPECT_TRUE(text::startsWith(u"*|", u"*|C:\\x.back", true));
+    EXPECT_TRUE(text::endsWith(u"Settings.ABC", u".abc", false));
+    EXPECT_FALSE(text::endsWith(u"Settings.ABC", u".abc", true));
+    EXPECT_TRUE(text::startsWith(u"web", u"WEB.config", false));
+    EXPECT_FALSE(text::equals(u"Item", u"Items", false));
+    EXPECT_TRUE(text::equals(u"Item", u"iTEM", false));
+    EXPECT_FALSE(text::equals(u"É", u"é", false)) << "only A to Z fold";
+}
+
+TEST(TextTest, TrimDropsTheCharactersOfTheSet) {
+    EXPECT_EQ(text::trim(u" \t a b \r\n", u" \t\r\n"), u"a b");
+    EXPECT_EQ(text::trimLeft(u"  a ", u" "), u"a ");
+    EXPECT_EQ(text::trimRight(u"  a ", u" "), u"  a");
+    EXPECT_EQ(text::trim(u" \t ", u" \t"), u"");
+}
+
+TEST(TextTest, NumbersAsTextAndBack) {
+    EXPECT_EQ(text::toText(-5), u"-5");
+    EXPECT_EQ(text::toText(INT32_MIN), u"-2147483648");
+    EXPECT_EQ(text::toTextUnsigned(4294967295u), u"4294967295");
+    struct Case {
+        std::u16string text;
+        std::int32_t value;
+    } cases[] = {{u"12abc", 12}, {u"", 0},   {u"-7", -7},
+                 {u"  +42", 42}, {u"x1", 0}, {u"99999999999", INT32_MAX}};
+    for (const Case& c : cases)
+        EXPECT_EQ(text::toInt(c.text), c.value) << codepage::toUtf8(c.text);
+}
+
+TEST(TextTest, EscapesForAttributesAndCharacterData) {
+    const std::u16string raw = u"a<b>&\"c'\t\n\r\u0001";
+    EXPECT_EQ(text::escapeAttribute(raw), u"a&lt;b&gt;&amp;&quot;c&apos;&#9;&#10;&#13;&#1;");
+    EXPECT_EQ(text::escapeText(raw), u"a&lt;b&gt;&amp;\"c'\t\n\r&#1;");
+}
+
+TEST(TextTest, Windows1252HasItsOwnMap) {
+    EXPECT_EQ(codepage::fromMultiByte("\x80\x9c\xe9\x81", codepage::kWindows1252),
+              u"\u20ac\u0153\u00e9\u0081");
+    EXPECT_EQ(codepage::fromMultiByte("\x80\xe9", codepage::kLatin1), u"\u0080\u00e9");
+    EXPECT_EQ(codepage::toMultiByte(u"\u20ac\u00e9\u4e2d", codepage::kWindows1252), "\x80\xe9?");
+    EXPECT_EQ(codepage::toUtf8(u"\u00e9"), "\xc3\xa9");
+    EXPECT_EQ(codepage::lowBytes(u"A\u0141"), "A\x41");
+    EXPECT_EQ(codepage::toMultiByte(u"x", 932), "") << "a code page the library does not know";
+}
+
+} // namespace
