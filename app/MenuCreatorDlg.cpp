@@ -1,13 +1,18 @@
 #include "MenuCreatorDlg.h"
 
 #include "AppProfile.h"
+#include "CAddMenuItem.h"
+#include "CChangeMenuItem.h"
+#include "CRemoveMenuItem.h"
 #include "ExtendedPictureHolder.h"
 #include "FileSystem.h"
 #include "Item.h"
 #include "ItemListePlus.h"
 #include "PrivateProfile.h"
+#include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "StringTable.h"
+#include "TextOutStream.h"
 #include "TolvaneApp.h"
 #include "UserInterface.h"
 #include "WxText.h"
@@ -74,6 +79,12 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnUserManual(); }, IDC_USER_MANUAL);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnViewWebsite(); }, IDC_VIEW_WEBSITE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnAddItem(); }, IDC_ADD_ITEM);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnRemoveItem(); }, IDC_REMOVE_ITEM);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnModifyItem(); }, IDC_MODIFY_ITEM);
     Bind(
         wxEVT_HYPERLINK, [](wxHyperlinkEvent&) { openInBrowser(kMakerAddress); }, IDC_MAKER_LINK);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnClose(); });
@@ -283,6 +294,9 @@ void CMenuCreatorDlg::openStartupProject(const CString& settingsPath, int adminL
 
 int CMenuCreatorDlg::DoModal() {
     OnInitDialog();
+    // Asked to close while the project opened, before the window ran.
+    if (m_ending)
+        return IDOK;
     return ShowModal() == wxID_OK ? IDOK : IDCANCEL;
 }
 
@@ -329,7 +343,7 @@ void CMenuCreatorDlg::OnTimer(int id) {
         if (m_project && m_project->isLinkRefreshPending() && !m_running) {
             m_running = true;
             m_project->updateLinks(0, 0);
-            m_running = false;
+            endRun();
         }
     } else if (id == kRepaintTimer) {
         m_repaintTimer.Stop();
@@ -348,8 +362,13 @@ void CMenuCreatorDlg::OnClose() {
 void CMenuCreatorDlg::endProgram() {
     // Exit and the close box end here once: the site's frames and tree
     // pages follow the menu tree, rewritten a single time.
-    if (m_ending || m_running)
+    if (m_ending)
         return;
+    // Asked while a command runs: the program ends as soon as it is done.
+    if (m_running) {
+        m_closeAsked = true;
+        return;
+    }
     m_ending = true;
     // A project whose tree file could not be read has nothing to publish:
     // the site keeps the tree it has.
@@ -373,8 +392,16 @@ void CMenuCreatorDlg::runOnProject(void (ProcessManager::*work)()) {
         ui::WaitCursor wait;
         (m_project.get()->*work)();
     }
-    m_running = false;
+    endRun();
     m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::endRun() {
+    m_running = false;
+    if (m_closeAsked) {
+        m_closeAsked = false;
+        CallAfter([this] { endProgram(); });
+    }
 }
 
 void CMenuCreatorDlg::OnSiteGeneration() {
@@ -392,4 +419,92 @@ void CMenuCreatorDlg::OnUserManual() {
 void CMenuCreatorDlg::OnViewWebsite() {
     if (m_project)
         openInBrowser(m_project->getProjectDirectory() + "index.htm");
+}
+
+Item* CMenuCreatorDlg::itemOf(const wxTreeItemId& node) const {
+    auto* data = node.IsOk() ? static_cast<ItemNodeData*>(m_tree->GetItemData(node)) : nullptr;
+    return data ? data->getItem() : nullptr;
+}
+
+wxTreeItemId CMenuCreatorDlg::selectedItemNode() const {
+    // The tree's hidden root may hold the selection: it shows no item.
+    const wxTreeItemId node = m_tree->GetSelection();
+    return itemOf(node) ? node : wxTreeItemId();
+}
+
+void CMenuCreatorDlg::OnAddItem() {
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
+        addItem(node, 3, 0, "");
+    else
+        ui::AfxMessageBox(loadString(33022));
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::OnRemoveItem() {
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
+        removeItem(node);
+    else
+        ui::AfxMessageBox(loadString(33022));
+}
+
+void CMenuCreatorDlg::OnModifyItem() {
+    modifyItem(m_tree->GetSelection());
+}
+
+Item* CMenuCreatorDlg::addItem(const wxTreeItemId& node, int position, int classCode, const CString& name) {
+    Item* result = nullptr;
+    if (m_project) {
+        CAddMenuItem dialog(nullptr, m_project.get(), itemOf(node), &m_icons, position, classCode, name);
+        dialog.DoModal();
+        result = dialog.m_result;
+    }
+    m_tree->SetFocus();
+    return result;
+}
+
+void CMenuCreatorDlg::removeItem(const wxTreeItemId& node) {
+    Item* item = itemOf(node);
+    if (!m_project || !item || !m_project->checkNotHomeItem(item)) {
+        m_tree->SetFocus();
+        return;
+    }
+    const bool dual = item->getKind() == kDual;
+    CRemoveMenuItem dialog(nullptr, item->getName(), dual);
+    if (dialog.DoModal() != IDOK) {
+        m_tree->SetFocus();
+        return;
+    }
+    // The item leaves the tree first: a removal that another user's lock or
+    // deletion refused leaves its folder where its pages are.
+    const CString name = item->getName();
+    if (m_project->deleteItem(item, 1, 0, 1, 1, 1)) {
+        if (TextOutStream* log = m_project->openLog()) {
+            *log << "remove menu item \"" << name << "\" \n";
+            Project::closeLog(log);
+        }
+        if (dual && dialog.m_removeFiles) {
+            m_project->discardItemFolder(item);
+        } else if (dual) {
+            CString message;
+            message.Format(loadString(33033), item->getFolder(1, 0).GetString());
+            ui::AfxMessageBox(message);
+        }
+    }
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::modifyItem(const wxTreeItemId& node) {
+    Item* item = itemOf(node);
+    if (!item) {
+        ui::AfxMessageBox(loadString(33022));
+        return;
+    }
+    if (auto* processItem = dynamic_cast<ProcessItem*>(item))
+        processItem->readPageHeaderImage();
+    CChangeMenuItem dialog(nullptr, item, m_project.get(), &m_icons);
+    if (dialog.DoModal() == IDOK)
+        m_project->changeItem(item, dialog.m_newName, dialog.m_openInNewWindow, dialog.m_icon,
+                              dialog.m_openIcon, dialog.m_renameDirectory, dialog.m_url, dialog.m_visible,
+                              dialog.m_nameL2, dialog.m_pageHeaderImage);
+    m_tree->SetFocus();
 }

@@ -16,7 +16,9 @@
 #include <memory>
 #include <wx/dialog.h>
 #include <wx/timer.h>
+#include <wx/treebase.h>
 
+class Item;
 class ItemListePlus;
 class ProcessManager;
 class wxGauge;
@@ -102,6 +104,20 @@ public:
     void OnUpdateTree();
     void OnUserManual();
     void OnViewWebsite();
+    // The item commands on the tree's selected node; without one, 33022.
+    void OnAddItem();
+    void OnRemoveItem();
+    void OnModifyItem();
+
+    // The item commands on a node of the tree (an invalid node is none).
+    // position: 1 above the node's item, 0 below, 2 as its last child, 3
+    // from "Add item" (below); classCode: the class to preselect, 0 for
+    // none. The new item, or null when nothing was added.
+    Item* addItem(const wxTreeItemId& node, int position, int classCode, const CString& name);
+    // Removes the item, and then moves a dual item's folder aside: only once
+    // the item has left the tree, so that a refused removal keeps its pages.
+    void removeItem(const wxTreeItemId& node);
+    void modifyItem(const wxTreeItemId& node);
 
     // The tooltip of a control; empty for controls without one.
     static CString getToolTipText(int controlId);
@@ -119,9 +135,14 @@ private:
     void openStartupProject(const CString& settingsPath, int adminLayout);
     // Rewrites the site frames of the open project, ends the dialog.
     void endProgram();
+    // Clears the running mark; ends the program if it was asked to meanwhile.
+    void endRun();
     // A project command under the wait cursor, never inside another one;
     // the focus then returns to the tree.
     void runOnProject(void (ProcessManager::*work)());
+    Item* itemOf(const wxTreeItemId& node) const;
+    // The selected node when it shows an item; an invalid node otherwise.
+    wxTreeItemId selectedItemNode() const;
 
     CString m_commandLinePath;
     std::unique_ptr<ProcessManager> m_project;
@@ -134,4 +155,6 @@ private:
     bool m_ending = false;
     // A command or the deferred refresh is running.
     bool m_running = false;
+    // The window was asked to close while a command ran.
+    bool m_closeAsked = false;
 };

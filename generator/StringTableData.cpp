@@ -308,6 +308,8 @@ const StringTableEntry kStringTable[] = {
     {33402, "The project \"%s\" cannot be opened: its settings file cannot be read (%s)."},
     {33403, "The project \"%s\" cannot be opened: its menu tree file \"%s\" is missing."},
     {33404, "\"%s\" could not be opened: no web browser was found (the desktop's opener xdg-open, of the package xdg-utils, is missing)."},
+    {33420, "The name '%s' gives the folder '%s', which the item '%s' under the same parent already uses. Please choose another name."},
+    {33421, "The folder '%s' exists already: the pages of an item named '%s' would replace the pages in it. Please choose another name."},
     {57344, "Tolvane"},
     {61442, "Create a link between the two selected objects"},
     {61443, "Change the link direction"},

@@ -1,6 +1,7 @@
 #include "FileOps.h"
 
 #include "CodePage.h"
+#include "FileSystem.h"
 #include "Text.h"
 
 #include <cerrno>
@@ -25,6 +26,13 @@ bool exists(const std::u16string& path) {
 
 bool deleteFile(const std::u16string& path) {
     return unlink(diskPath(path).c_str()) == 0;
+}
+
+int copyFile(const std::u16string& from, const std::u16string& to, bool failIfExists) {
+    if (platform::copyDiskFile(diskPath(from), diskPath(to), failIfExists))
+        return 0;
+    const int error = platform::lastErrorCode();
+    return error != 0 ? error : EIO;
 }
 
 int createFolders(const std::u16string& path, bool lastIsFolder, std::vector<std::u16string>* created) {

@@ -11,6 +11,10 @@ namespace files {
 std::string diskPath(const std::u16string& path);
 bool exists(const std::u16string& path);
 bool deleteFile(const std::u16string& path);
+// Copies a file whole, keeping its time and permissions; with failIfExists
+// an existing target is never replaced. 0, or the system's error code
+// (EEXIST for an existing target).
+int copyFile(const std::u16string& from, const std::u16string& to, bool failIfExists);
 
 // Creates the missing folders of a path (its last name too when
 // lastIsFolder); the folders made are appended to created when given. A

@@ -24,12 +24,13 @@ void InputFile::close() {
     m_fd = -1;
 }
 
-ssize_t InputFile::read(void* buffer, size_t size) {
-    if (m_fd < 0)
-        return -1;
+namespace {
+
+// Reads until size bytes are there, the file ends or a call fails.
+template <class Read> ssize_t readFully(void* buffer, size_t size, Read&& read) {
     size_t done = 0;
     while (done < size) {
-        const ssize_t got = ::read(m_fd, static_cast<char*>(buffer) + done, size - done);
+        const ssize_t got = read(static_cast<char*>(buffer) + done, size - done, done);
         if (got < 0) {
             if (errno == EINTR)
                 continue;
@@ -40,4 +41,27 @@ ssize_t InputFile::read(void* buffer, size_t size) {
         done += static_cast<size_t>(got);
     }
     return static_cast<ssize_t>(done);
+}
+
+} // namespace
+
+ssize_t InputFile::read(void* buffer, size_t size) {
+    if (m_fd < 0)
+        return -1;
+    return readFully(buffer, size, [&](char* at, size_t left, size_t) { return ::read(m_fd, at, left); });
+}
+
+ssize_t InputFile::readAt(void* buffer, size_t size, std::int64_t offset) const {
+    if (m_fd < 0 || offset < 0)
+        return -1;
+    return readFully(buffer, size, [&](char* at, size_t left, size_t done) {
+        return ::pread(m_fd, at, left, static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+    });
+}
+
+std::int64_t InputFile::size() const {
+    struct stat info;
+    if (m_fd < 0 || fstat(m_fd, &info) != 0)
+        return -1;
+    return static_cast<std::int64_t>(info.st_size);
 }

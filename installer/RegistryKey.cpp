@@ -41,6 +41,10 @@ bool RegistryKey::writeString(const std::u16string& name, const std::u16string& 
     return Registry::setValue(m_path, name, REG_SZ, data);
 }
 
+bool RegistryKey::deleteValue(const std::u16string& name) const {
+    return m_open && Registry::deleteValue(m_path, name);
+}
+
 int RegistryKey::valueCount() const {
     const int count = m_open ? Registry::valueCount(m_path) : 0;
     return count < 0 ? 0 : count;

@@ -23,6 +23,8 @@ public:
     bool readString(const std::u16string& name, std::u16string& value) const;
     // Writes a REG_SZ value with its terminating NUL.
     bool writeString(const std::u16string& name, const std::u16string& value) const;
+    // False when the key is closed or has no such value.
+    bool deleteValue(const std::u16string& name) const;
     // 0 when the key is closed or missing.
     int valueCount() const;
     // Deletes a key below this one, with its values; unless evenWithValues,

@@ -1,5 +1,12 @@
 #include "XmlElementRecord.h"
 
+bool XmlElementRecord::parentsLoop(size_t steps) const {
+    const XmlElementRecord* up = m_parent;
+    for (; up && up != this && steps > 0; --steps)
+        up = up->m_parent;
+    return up == this;
+}
+
 int XmlElementRecord::depth() const {
     int depth = 0;
     for (const XmlElementRecord* up = m_parent; up; up = up->m_parent)

@@ -34,6 +34,9 @@ public:
     std::vector<XmlAttributeRecord>& attributes() { return m_attributes; }
     const std::vector<XmlAttributeRecord>& attributes() const { return m_attributes; }
 
+    // Whether the parent chain comes back to this record within steps
+    // (parent keys that form a loop would make the ancestors endless).
+    bool parentsLoop(size_t steps) const;
     // The number of ancestors: 0 for a root.
     int depth() const;
     // The names from the root down to this record's, joined by "/".

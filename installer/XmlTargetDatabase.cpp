@@ -30,6 +30,30 @@ bool ancestorsFit(const XmlElementRecord& tableRecord, const XmlDocumentElementR
     return true;
 }
 
+// Appends the text with A to Z in lower case.
+void appendFolded(std::u16string_view text, std::u16string& out) {
+    for (const char16_t c : text)
+        out += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+}
+
+// Whether the attributes of a start tag (names and values in turn, closed
+// by a null) hold every attribute of the list, as hasAttributes tells of a
+// record.
+bool tagHasAttributes(const char16_t** attributes, const std::vector<XmlAttributeRecord>& list) {
+    size_t count = 0;
+    while (attributes[2 * count])
+        ++count;
+    if (count < list.size())
+        return false;
+    return std::all_of(list.begin(), list.end(), [&](const XmlAttributeRecord& wanted) {
+        for (size_t i = 0; i < count; ++i) {
+            if (attributes[2 * i] == wanted.name && attributes[2 * i + 1] == wanted.value)
+                return true;
+        }
+        return false;
+    });
+}
+
 bool isAncestor(const XmlElementRecord& ancestor, const XmlElementRecord& record) {
     for (const XmlElementRecord* up = record.parent(); up; up = up->parent()) {
         if (up == &ancestor)
@@ -43,12 +67,24 @@ bool isAncestor(const XmlElementRecord& ancestor, const XmlElementRecord& record
 XmlTargetDatabase::XmlTargetDatabase(std::u16string path)
     : XmlReader(path), m_path(std::move(path)), m_updater(this) {}
 
+void XmlTargetDatabase::keepOnly(const std::vector<Wanted>& wanted) {
+    m_wanted.emplace();
+    for (const Wanted& one : wanted) {
+        std::u16string path;
+        appendFolded(one.path, path);
+        (*m_wanted)[path].push_back(one.attributes);
+    }
+}
+
 void XmlTargetDatabase::load() {
     m_elements.clear();
     m_keys.clear();
     m_nextSuffix.clear();
     m_elementStack.clear();
+    m_pendingBlanks.clear();
+    m_foldedPaths.clear();
     m_root = nullptr;
+    m_skipDepth = 0;
     m_updater.load(m_path);
     parse(m_path);
 }
@@ -79,8 +115,30 @@ std::u16string XmlTargetDatabase::uniqueKey(const std::u16string& name) {
     }
 }
 
+bool XmlTargetDatabase::leftOut(const char16_t* name, const char16_t** attributes) {
+    if (!m_wanted)
+        return false;
+    m_foldedPath.clear();
+    if (!m_foldedPaths.empty())
+        m_foldedPath.append(m_foldedPaths.back()).push_back(u'/');
+    appendFolded(name, m_foldedPath);
+    if (m_elementStack.empty())
+        return false;
+    const auto found = m_wanted->find(m_foldedPath);
+    if (found == m_wanted->end())
+        return true;
+    return std::none_of(found->second.begin(), found->second.end(),
+                        [&](const auto& list) { return tagHasAttributes(attributes, list); });
+}
+
 void XmlTargetDatabase::onStartElement(const char16_t* name, const char16_t** attributes) {
     XmlDocumentElementRecord* parent = m_elementStack.empty() ? nullptr : m_elementStack.back();
+    if (m_skipDepth > 0 || leftOut(name, attributes)) {
+        // It still counts among its parent's children.
+        if (m_skipDepth++ == 0)
+            ++parent->childCount;
+        return;
+    }
     auto record = std::make_unique<XmlDocumentElementRecord>(uniqueKey(name), name,
                                                              parent ? parent->childCount++ : 0, u"");
     record->setParent(parent);
@@ -116,6 +174,9 @@ void XmlTargetDatabase::onStartElement(const char16_t* name, const char16_t** at
     }
     m_keys.emplace(record->key(), record.get());
     m_elementStack.push_back(record.get());
+    m_pendingBlanks.emplace_back();
+    if (m_wanted)
+        m_foldedPaths.push_back(m_foldedPath);
     if (!parent)
         m_root = record.get();
     m_elements.push_back(std::move(record));
@@ -130,24 +191,54 @@ XmlDocumentElementRecord& XmlTargetDatabase::openElement(int line) {
 // Runs of text that touch (a line end, a reference, a CDATA section beside
 // plain text) form one range. The text of an entity declared in the
 // document type is reported at its reference, once for each of its
-// pieces: those ranges repeat the reference and join it too.
+// pieces: those ranges repeat the reference and join it too. A blank run
+// that touches nothing before it matters only if a later run joins it
+// (its blanks are then narrowed away), so only the last such run is kept
+// aside: the blank lines between many children cost nothing.
 void XmlTargetDatabase::addTextRange(BytePosition start, BytePosition end) {
     if (start >= end)
         return;
     auto& ranges = m_elementStack.back()->textRanges;
-    if (!ranges.empty() && start <= ranges.back().second)
+    XmlDocumentElementRecord::Range& blank = m_pendingBlanks.back();
+    if (!ranges.empty() && start <= ranges.back().second) {
         ranges.back().second = std::max(ranges.back().second, end);
-    else
-        ranges.emplace_back(start, end);
+        return;
+    }
+    const bool joinsBlank = blank.first < blank.second && start <= blank.second;
+    if (isBlank(start, end)) {
+        blank = joinsBlank ? XmlDocumentElementRecord::Range(blank.first, std::max(blank.second, end))
+                           : XmlDocumentElementRecord::Range(start, end);
+        return;
+    }
+    ranges.emplace_back(joinsBlank ? blank.first : start, joinsBlank ? std::max(blank.second, end) : end);
+    blank = {};
+}
+
+bool XmlTargetDatabase::isBlank(BytePosition start, BytePosition end) const {
+    const int unit = m_updater.unitSize();
+    for (; start < end; start += unit) {
+        if (!isWhitespace(m_updater.unitAt(start), true))
+            return false;
+    }
+    return true;
 }
 
 void XmlTargetDatabase::addEventToText() {
+    if (m_skipDepth > 0)
+        return;
     openElement(557);
     addTextRange(currentByteIndex(), currentByteIndex() + currentByteCount());
 }
 
 void XmlTargetDatabase::onCharacterData(const char16_t* text, int length) {
-    openElement(557).appendText(std::u16string_view(text, static_cast<size_t>(length)));
+    if (m_skipDepth > 0)
+        return;
+    XmlDocumentElementRecord& record = openElement(557);
+    // Blanks before any text would be trimmed away at the end: the blank
+    // lines between many children are not gathered.
+    const std::u16string_view data(text, static_cast<size_t>(length));
+    if (!record.text().empty() || data.find_first_not_of(kBlank) != std::u16string_view::npos)
+        record.appendText(data);
     addEventToText();
 }
 
@@ -162,6 +253,10 @@ void XmlTargetDatabase::onEndCdataSection() {
 }
 
 void XmlTargetDatabase::onEndElement(const char16_t*) {
+    if (m_skipDepth > 0) {
+        --m_skipDepth;
+        return;
+    }
     XmlDocumentElementRecord& record = openElement(523);
     const BytePosition index = currentByteIndex();
     record.endPos = index + currentByteCount();
@@ -180,6 +275,9 @@ void XmlTargetDatabase::onEndElement(const char16_t*) {
     }
     record.textRanges = std::move(narrowed);
     m_elementStack.pop_back();
+    m_pendingBlanks.pop_back();
+    if (m_wanted)
+        m_foldedPaths.pop_back();
 }
 
 // Scans --------------------------------------------------------------------

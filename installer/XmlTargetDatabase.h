@@ -13,6 +13,7 @@
 #include "XmlReader.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -25,6 +26,19 @@ class XmlTargetDatabase : public XmlReader, public ByteStreamListener {
 public:
     explicit XmlTargetDatabase(std::u16string path);
 
+    // What a caller may look for: elements on a name path that carry
+    // attributes of these names and values.
+    struct Wanted {
+        std::u16string path;
+        std::vector<XmlAttributeRecord> attributes;
+    };
+    // Keeps, at the next load, records only of the root and of the elements
+    // that some of wanted describes, paths compared ignoring the case of A
+    // to Z: any other element can be no match, no parent of one and no
+    // ancestor of one, and neither can anything inside it. A large file is
+    // so read at little more than the parser's own cost. Without a call
+    // every element is kept.
+    void keepOnly(const std::vector<Wanted>& wanted);
     // Reads the bytes and parses them (errors 4110 to 4115).
     void load();
     // Writes the file back when an edit was made.
@@ -71,11 +85,15 @@ public:
 
 private:
     std::u16string uniqueKey(const std::u16string& name);
+    // Whether an element that starts, below the root, is left out; its
+    // folded path is left in m_path when it is kept.
+    bool leftOut(const char16_t* name, const char16_t** attributes);
     XmlDocumentElementRecord& openElement(int line);
     void addTextRange(BytePosition start, BytePosition end);
     // The bytes of the current event join the open element's text runs.
     void addEventToText();
     bool isWhitespace(int unit, bool anyWhitespace) const;
+    bool isBlank(BytePosition start, BytePosition end) const;
     BytePosition whitespaceStartBefore(BytePosition pos, bool anyWhitespace) const;
     BytePosition whitespaceEndAfter(BytePosition pos, bool anyWhitespace, bool stopAfterNewline) const;
     void setText(XmlDocumentElementRecord& match, const XmlFileRecord& file, const std::u16string& text);
@@ -86,6 +104,13 @@ private:
     std::unordered_map<std::u16string, XmlDocumentElementRecord*> m_keys;
     std::unordered_map<std::u16string, int> m_nextSuffix;
     std::vector<XmlDocumentElementRecord*> m_elementStack;
+    // For each open element, its last blank text run that touched nothing before it.
+    std::vector<XmlDocumentElementRecord::Range> m_pendingBlanks;
     XmlDocumentElementRecord* m_root = nullptr;
     ByteStreamUpdater m_updater;
+    // Folded paths, each with the attribute lists of which an element needs one.
+    std::optional<std::unordered_map<std::u16string, std::vector<std::vector<XmlAttributeRecord>>>> m_wanted;
+    std::vector<std::u16string> m_foldedPaths; // of the open elements
+    std::u16string m_foldedPath;
+    int m_skipDepth = 0; // how deep the parser is inside an element left out
 };

@@ -84,10 +84,7 @@ void XmlUpdateModel::link() {
     // Parent keys that lead back to a record would make its ancestors
     // endless; the first record found on such a loop loses its parent.
     for (const auto& element : m_elements) {
-        const XmlElementRecord* up = element->parent();
-        for (size_t steps = 0; up && up != element.get() && steps < m_elements.size(); ++steps)
-            up = up->parent();
-        if (up == element.get())
+        if (element->parentsLoop(m_elements.size()))
             element->setParent(nullptr);
     }
     for (const auto& element : m_elements) {

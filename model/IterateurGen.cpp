@@ -31,7 +31,9 @@ void IterateurGen::gotoSecondMark() {
 }
 
 void IterateurGen::seek(void* element) {
-    first();
-    while (!m_atEnd && current() != element)
-        next();
+    // Straight to the node, found through the list's index: a walk from the
+    // head for every seek would make walking each subtree of a long list
+    // cost as much as walking the list.
+    m_current = m_list->findNode(element);
+    m_atEnd = m_current == nullptr;
 }

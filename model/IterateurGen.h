@@ -23,7 +23,7 @@ public:
     void setSecondMark() { m_secondMark = m_current; }
     void gotoMark();
     void gotoSecondMark();
-    // From the first element on to the first node holding the element, or the end.
+    // To the first node holding the element, or the end when there is none.
     void seek(void* element);
 
 private:

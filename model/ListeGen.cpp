@@ -1,6 +1,6 @@
 #include "ListeGen.h"
 
-#include <cstdlib>
+#include <iterator>
 
 // Nodes left in a list that is destroyed are freed; the elements never are.
 ListeGen::~ListeGen() { removeAll(); }
@@ -12,6 +12,12 @@ int ListeGen::append(void* element) {
     else
         m_first = node;
     m_last = node;
+    indexNode(node);
+    // The position order grows with the list while it covers all of it.
+    if (!m_positioned.empty() && static_cast<int>(m_positioned.size()) == m_count) {
+        m_positioned.push_back(node);
+        node->position = m_count + 1;
+    }
     ++m_version;
     return ++m_count;
 }
@@ -26,6 +32,9 @@ void* ListeGen::removeLast() {
 }
 
 void ListeGen::removeAll() {
+    // Nothing is looked up while the list empties: the index goes first.
+    m_nodesByElement.reset();
+    m_positioned.clear();
     while (m_count > 0)
         removeLast();
 }
@@ -34,12 +43,14 @@ int ListeGen::insertBefore(void* element, void* existing) {
     Node* anchor = findNode(existing);
     if (!anchor)
         return 0;
+    forgetPositionsFrom(anchor, 0);
     Node* node = new Node{anchor, anchor->previous, element};
     if (anchor->previous)
         anchor->previous->next = node;
     else
         m_first = node;
     anchor->previous = node;
+    indexNode(node);
     ++m_count;
     ++m_version;
     return 1;
@@ -49,12 +60,14 @@ int ListeGen::insertAfter(void* element, void* existing) {
     Node* anchor = findNode(existing);
     if (!anchor)
         return 0;
+    forgetPositionsFrom(anchor, 1);
     Node* node = new Node{anchor->next, anchor, element};
     if (anchor->next)
         anchor->next->previous = node;
     else
         m_last = node;
     anchor->next = node;
+    indexNode(node);
     ++m_count;
     ++m_version;
     return 1;
@@ -69,6 +82,10 @@ int ListeGen::remove(void* element) {
 }
 
 int ListeGen::indexOf(void* element) const {
+    if (m_count >= kIndexedCount || m_nodesByElement) {
+        Node* node = findNode(element);
+        return node ? positionOf(node) : 0;
+    }
     int position = 1;
     for (Node* node = m_first; node; node = node->next, ++position)
         if (node->element == element)
@@ -79,28 +96,26 @@ int ListeGen::indexOf(void* element) const {
 void* ListeGen::at(int n) const {
     if (n < 1 || n > m_count)
         return nullptr;
-    // Walk from the nearest of the first node, the last node and the node
-    // reached last time (while the list is unchanged), so that a loop over
-    // the positions in order costs one step per position.
-    Node* node = m_first;
-    int position = 1;
-    if (m_count - n < n - 1) {
-        node = m_last;
-        position = m_count;
+    if (m_count < kIndexedCount && m_positioned.empty()) {
+        // A short list: walk from the nearer end.
+        Node* node = m_first;
+        if (2 * n > m_count) {
+            node = m_last;
+            for (int position = m_count; position > n; --position)
+                node = node->previous;
+        } else {
+            for (int position = 1; position < n; ++position)
+                node = node->next;
+        }
+        return node->element;
     }
-    if (m_cachedNode && m_cachedVersion == m_version &&
-        std::abs(n - m_cachedPosition) < std::abs(n - position)) {
-        node = m_cachedNode;
-        position = m_cachedPosition;
+    // The position order grows to n once; positions before it cost nothing more.
+    while (static_cast<int>(m_positioned.size()) < n) {
+        Node* next = m_positioned.empty() ? m_first : m_positioned.back()->next;
+        m_positioned.push_back(next);
+        next->position = static_cast<int>(m_positioned.size());
     }
-    for (; position < n; ++position)
-        node = node->next;
-    for (; position > n; --position)
-        node = node->previous;
-    m_cachedNode = node;
-    m_cachedPosition = n;
-    m_cachedVersion = m_version;
-    return node->element;
+    return m_positioned[n - 1]->element;
 }
 
 void* ListeGen::nextNode(Node* node, Node*& out) const {
@@ -114,13 +129,68 @@ void* ListeGen::previousNode(Node* node, Node*& out) const {
 }
 
 ListeGen::Node* ListeGen::findNode(void* element) const {
-    for (Node* node = m_first; node; node = node->next)
-        if (node->element == element)
-            return node;
-    return nullptr;
+    if (!m_nodesByElement && m_count >= kIndexedCount) {
+        m_nodesByElement = std::make_unique<std::unordered_multimap<void*, Node*>>();
+        m_nodesByElement->reserve(static_cast<size_t>(m_count));
+        for (Node* node = m_first; node; node = node->next)
+            m_nodesByElement->emplace(node->element, node);
+    }
+    if (!m_nodesByElement) {
+        for (Node* node = m_first; node; node = node->next)
+            if (node->element == element)
+                return node;
+        return nullptr;
+    }
+    const auto [from, to] = m_nodesByElement->equal_range(element);
+    if (from == to)
+        return nullptr;
+    // An element held more than once: the node nearest the front.
+    Node* first = from->second;
+    for (auto it = std::next(from); it != to; ++it)
+        if (positionOf(it->second) < positionOf(first))
+            first = it->second;
+    return first;
+}
+
+void ListeGen::indexNode(Node* node) {
+    if (m_nodesByElement)
+        m_nodesByElement->emplace(node->element, node);
+}
+
+bool ListeGen::hasPosition(const Node* node) const {
+    const int p = node->position;
+    return p >= 1 && p <= static_cast<int>(m_positioned.size()) && m_positioned[p - 1] == node;
+}
+
+void ListeGen::forgetPositionsFrom(Node* node, int keepIt) {
+    // A node beyond the position order changes nothing in it.
+    if (hasPosition(node))
+        m_positioned.resize(static_cast<size_t>(node->position - 1 + keepIt));
+}
+
+int ListeGen::positionOf(Node* node) const {
+    if (hasPosition(node))
+        return node->position;
+    Node* walk = m_positioned.empty() ? m_first : m_positioned.back()->next;
+    for (; walk; walk = walk->next) {
+        m_positioned.push_back(walk);
+        walk->position = static_cast<int>(m_positioned.size());
+        if (walk == node)
+            return walk->position;
+    }
+    return 0; // not a node of this list
 }
 
 void ListeGen::unlink(Node* node) {
+    forgetPositionsFrom(node, 0);
+    if (m_nodesByElement) {
+        const auto [from, to] = m_nodesByElement->equal_range(node->element);
+        for (auto it = from; it != to; ++it)
+            if (it->second == node) {
+                m_nodesByElement->erase(it);
+                break;
+            }
+    }
     if (node->previous)
         node->previous->next = node->next;
     else

@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -37,9 +38,11 @@ CString nextMinorVersion(const CString& stored) {
     return next;
 }
 
+// Built for each of the twelve keys of every item loaded: no formatting.
 CString approKey(const char* prefix, int n, const char* suffix = "") {
-    CString key;
-    key.Format("%s%d%s", prefix, n, suffix);
+    CString key(prefix);
+    key += std::to_string(n).c_str();
+    key += suffix;
     return key;
 }
 
@@ -163,7 +166,7 @@ int ProcessItem::hasHtmlPage() {
 
 void ProcessItem::setClassKind(int kind) {
     m_classKind = kind;
-    identityChanged();
+    classChanged();
     if (!m_extension)
         createExtension(kind);
 }
@@ -178,7 +181,7 @@ void ProcessItem::createExtension(int kind) {
         return;
     m_extension = ProcessItemExtension::create(kind, this, getProject());
     m_classKind = kind;
-    identityChanged();
+    classChanged();
 }
 
 void ProcessItem::changeClass(const CString& keyword) {
@@ -368,7 +371,7 @@ void ProcessItem::load(int force) {
             const int oldKind = m_classKind;
             m_classKind = getProcessClassFromKeyword(classKeyword);
             if (m_classKind != oldKind)
-                identityChanged();
+                classChanged();
             if (m_extension && m_classKind != oldKind) {
                 delete m_extension;
                 m_extension = nullptr;

@@ -15,6 +15,7 @@
 #include "StdOption.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 void WorkflowItemExtension::loadData() {
@@ -37,7 +38,10 @@ void WorkflowItemExtension::buildHtmlDescription(int language) {
     if (option.getMAP_outWP() && manager) {
         ProcessItemListe activities;
         manager->getDescendantActivities(m_item, &activities);
+        // In the order first met; the set answers "met before" for a
+        // workflow over the whole process as quickly as for a small one.
         std::vector<Item*> produced;
+        std::unordered_set<Item*> met;
         for (int a = 1; a <= activities.count(); ++a) {
             const ItemActivity* activity = activities.at(a)->getItemActivity();
             if (!activity)
@@ -50,7 +54,7 @@ void WorkflowItemExtension::buildHtmlDescription(int language) {
                 // A state or an element counts as its outermost work product.
                 while (product->getParent() && classKindOf(product->getParent()) == kWorkProductClass)
                     product = product->getParent();
-                if (std::find(produced.begin(), produced.end(), product) == produced.end())
+                if (met.insert(product).second)
                     produced.push_back(product);
             }
         }

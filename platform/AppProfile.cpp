@@ -2,6 +2,7 @@
 
 #include "Encoding.h"
 #include "FileSystem.h"
+#include "FolderListingCache.h"
 #include "PrivateProfile.h"
 
 #include <cerrno>
@@ -17,8 +18,11 @@ CString g_application = "Tolvane";
 // Creates every missing folder of a file-system path.
 void makeFolders(const std::string& folder) {
     for (size_t pos = 1; pos <= folder.size(); ++pos) {
-        if (pos == folder.size() || folder[pos] == '/')
-            mkdir(folder.substr(0, pos).c_str(), 0777);
+        if (pos == folder.size() || folder[pos] == '/') {
+            const std::string part = folder.substr(0, pos);
+            if (mkdir(part.c_str(), 0777) == 0)
+                FolderListingCache::instance().forgetAround(part);
+        }
     }
 }
 

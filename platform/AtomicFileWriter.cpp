@@ -1,5 +1,7 @@
 #include "AtomicFileWriter.h"
 
+#include "FolderListingCache.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -99,6 +101,8 @@ bool AtomicFileWriter::commit() {
         return false;
     }
     m_temp.clear();
+    // The file may be new in its folder.
+    FolderListingCache::instance().forgetAround(m_target);
     return true;
 }
 

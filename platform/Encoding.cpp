@@ -26,6 +26,15 @@ int byteOf(char32_t cp) {
     return -1;
 }
 
+// Most text the program converts (names, keys, paths) is ASCII, the same in
+// every encoding here: it is copied as it is.
+bool isAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -113,6 +122,8 @@ template <class Map> std::string mapUtf8(std::string_view text, Map map) {
 } // namespace
 
 std::string cp1252ToUtf8(std::string_view text) {
+    if (isAscii(text))
+        return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (char c : text)
@@ -121,6 +132,8 @@ std::string cp1252ToUtf8(std::string_view text) {
 }
 
 std::string utf8ToCp1252(std::string_view text) {
+    if (isAscii(text))
+        return std::string(text);
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
@@ -192,10 +205,14 @@ std::u16string utf8ToUtf16(std::string_view text) {
 }
 
 std::string toValidUtf8(std::string_view text) {
+    if (isAscii(text))
+        return std::string(text);
     return mapUtf8(text, [](char32_t cp) { return cp; });
 }
 
 std::string toLowerUtf8(std::string_view text) {
+    if (isAscii(text))
+        return toLower(text);
     return mapUtf8(text, [](char32_t cp) {
         const int b = byteOf(cp);
         return b < 0 ? cp : codePointOf(static_cast<unsigned char>(toLower(static_cast<char>(b))));

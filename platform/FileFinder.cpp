@@ -92,9 +92,18 @@ HANDLE FindFirstFileA(const char* pattern, WIN32_FIND_DATAA* data) {
     if (mask.empty())
         return INVALID_HANDLE_VALUE;
 
-    std::string disk = folder.empty() ? std::string(".") : platform::diskPath(folder);
-    if (disk.size() > 1 && disk.back() == '/')
-        disk.pop_back();
+    // The folder without its closing separator: one look finds it, or tells
+    // that there is nothing to list (a missing folder is asked for often).
+    std::string disk = ".";
+    if (!folder.empty()) {
+        std::string folderPath = folder;
+        while (folderPath.size() > 1 && (folderPath.back() == '/' || folderPath.back() == '\\'))
+            folderPath.pop_back();
+        const platform::DiskEntry entry = platform::diskEntry(folderPath);
+        if (!entry.exists || !S_ISDIR(entry.st.st_mode))
+            return INVALID_HANDLE_VALUE;
+        disk = entry.path;
+    }
     DIR* dir = opendir(disk.c_str());
     if (!dir)
         return INVALID_HANDLE_VALUE;

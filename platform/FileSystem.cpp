@@ -2,6 +2,7 @@
 
 #include "AtomicFileWriter.h"
 #include "Encoding.h"
+#include "FolderListingCache.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -22,6 +23,14 @@ BOOL fail(int error) {
     return FALSE;
 }
 
+// The program created, renamed or deleted something at this disk path (or
+// tried to): the folder listings kept for lookups in another case that it
+// touches are forgotten, down the whole tree when a folder moved or went
+// with what it holds.
+void changedOnDisk(const std::string& disk, bool withTree = false) {
+    FolderListingCache::instance().forgetAround(disk, withTree);
+}
+
 std::vector<std::string> listFolder(const std::string& folder) {
     std::vector<std::string> names;
     DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
@@ -36,21 +45,6 @@ std::vector<std::string> listFolder(const std::string& folder) {
     return names;
 }
 
-// An entry of folder whose name equals name ignoring case, the first in name order.
-bool findOtherCase(const std::string& folder, const std::string& name, std::string& found) {
-    const std::string wanted = encoding::toLower(encoding::utf8ToCp1252(name));
-    auto names = listFolder(folder);
-    std::sort(names.begin(), names.end());
-    for (const auto& candidate : names) {
-        if (encoding::toLower(encoding::utf8ToCp1252(candidate)) == wanted) {
-            found = candidate;
-            return true;
-        }
-    }
-    return false;
-}
-
-// Reads everything from an open file; 0, or the errno of the failed read.
 // Reads a file in pieces, handing each to take; 0 at the end, else the read
 // error (-1 when take refused a piece).
 int readPieces(int fd, const std::function<bool(std::string_view)>& take) {
@@ -73,6 +67,18 @@ int readAll(int fd, std::string& bytes) {
         bytes.append(piece);
         return true;
     });
+}
+
+// Reads an open file whole and closes it; false with the error recorded. A
+// folder opens, but reading it fails (EISDIR).
+bool readOpenFile(int fd, std::string& bytes) {
+    const int error = readAll(fd, bytes);
+    close(fd);
+    if (error != 0) {
+        bytes.clear();
+        return fail(error);
+    }
+    return true;
 }
 
 // Opens a file (not a folder) for reading; -1 with the error recorded.
@@ -193,52 +199,117 @@ std::vector<std::string> splitPath(std::string_view path) {
     return parts;
 }
 
+// A path as found on disk: whether it exists, and a stat of it (links
+// followed) when one was made.
+struct Resolved {
+    std::string path;
+    bool exists = false;
+    bool hasStat = false;
+    struct stat st {};
+};
+
+Resolved resolveMissing(const std::string& converted);
+
+// A folder of a path: taken as it is when it exists in its exact case.
+Resolved resolveFolder(const std::string& converted) {
+    Resolved folder{converted};
+    if (lstat(converted.c_str(), &folder.st) == 0) {
+        // A link is looked through; a link to nothing is kept as it is.
+        folder.exists = true;
+        folder.hasStat = !S_ISLNK(folder.st.st_mode) || stat(converted.c_str(), &folder.st) == 0;
+        return folder;
+    }
+    return resolveMissing(converted);
+}
+
+// A path missing in its exact case: its folder is resolved first, then its
+// last name is looked up in the folder's listing. Once a name is found in no
+// case, the rest of the path is kept as it is.
+Resolved resolveMissing(const std::string& converted) {
+    const size_t slash = converted.rfind('/');
+    const std::string name = slash == std::string::npos ? converted : converted.substr(slash + 1);
+    Resolved folder;
+    if (slash == std::string::npos)
+        folder.exists = true; // the current folder
+    else
+        folder = resolveFolder(slash == 0 ? std::string("/") : converted.substr(0, slash));
+    const std::string prefix = slash == std::string::npos ? std::string()
+                               : slash == 0               ? "/"
+                                                          : folder.path + "/";
+    Resolved result{prefix + name};
+    if (!folder.exists)
+        return result;
+    struct stat st;
+    if (result.path != converted && lstat(result.path.c_str(), &st) == 0) {
+        result.exists = true; // the name as it is, in a folder found in another case
+        return result;
+    }
+    if (name.empty() || name == "." || name == "..")
+        return result;
+    std::string found;
+    if (FolderListingCache::instance().findOtherCase(folder.path, name, found,
+                                                     folder.hasStat ? &folder.st : nullptr)) {
+        result.path = prefix + found;
+        result.exists = true;
+    }
+    return result;
+}
+
 } // namespace
 
 namespace platform {
 
-std::string diskPath(std::string_view path) {
+namespace {
+
+std::string convertedPath(std::string_view path) {
     std::string converted = encoding::cp1252ToUtf8(path);
     std::replace(converted.begin(), converted.end(), '\\', '/');
+    return converted;
+}
+
+} // namespace
+
+std::string diskPath(std::string_view path) {
+    std::string converted = convertedPath(path);
+    // The exact name first: a project made here never needs more.
     struct stat st;
     if (converted.empty() || lstat(converted.c_str(), &st) == 0)
         return converted;
+    return resolveMissing(converted).path;
+}
 
-    // Walk the components; replace each one that is missing by an entry of
-    // the same name in another case, while such entries are found.
-    std::string resolved = converted[0] == '/' ? "/" : "";
-    size_t pos = resolved.size();
-    while (pos < converted.size()) {
-        size_t end = converted.find('/', pos);
-        if (end == std::string::npos)
-            end = converted.size();
-        const std::string name = converted.substr(pos, end - pos);
-        const std::string candidate = resolved + name;
-        if (name.empty() || name == "." || name == ".." || lstat(candidate.c_str(), &st) == 0) {
-            resolved = candidate;
-        } else {
-            std::string found;
-            if (!findOtherCase(resolved, name, found))
-                return resolved + converted.substr(pos);
-            resolved += found;
-        }
-        if (end < converted.size())
-            resolved += '/';
-        pos = end + 1;
+DiskEntry diskEntry(std::string_view path) {
+    DiskEntry entry{convertedPath(path)};
+    if (entry.path.empty()) {
+        entry.error = ENOENT;
+        return entry;
     }
-    return resolved;
+    // The exact name first; only a link needs a second look, at what it names.
+    if (lstat(entry.path.c_str(), &entry.st) == 0) {
+        entry.exists = !S_ISLNK(entry.st.st_mode) || stat(entry.path.c_str(), &entry.st) == 0;
+        entry.error = entry.exists ? 0 : errno; // a link to nothing is kept as it is
+        return entry;
+    }
+    entry.error = errno;
+    const Resolved resolved = resolveMissing(entry.path);
+    entry.path = resolved.path;
+    if (!resolved.exists)
+        return entry;
+    entry.exists = stat(entry.path.c_str(), &entry.st) == 0;
+    entry.error = entry.exists ? 0 : errno;
+    return entry;
 }
 
 CString fromDiskName(std::string_view name) { return CString(encoding::utf8ToCp1252(name)); }
 
 bool fileExists(const char* path) {
-    struct stat st;
-    return stat(diskPath(path ? path : "").c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+    const DiskEntry entry = diskEntry(path ? path : "");
+    return entry.exists && !S_ISDIR(entry.st.st_mode);
 }
 
 bool folderExists(const char* path) {
-    struct stat st;
-    return stat(diskPath(path ? path : "").c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    const DiskEntry entry = diskEntry(path ? path : "");
+    return entry.exists && S_ISDIR(entry.st.st_mode);
 }
 
 bool pathExists(const char* path) {
@@ -246,21 +317,32 @@ bool pathExists(const char* path) {
     return lstat(diskPath(path ? path : "").c_str(), &st) == 0;
 }
 
-bool readFileBytes(const char* path, std::string& bytes) { return readDiskFileBytes(diskPath(path ? path : ""), bytes); }
+bool readFileBytes(const char* path, std::string& bytes) {
+    bytes.clear();
+    // The exact name first, by opening it: a file that is there costs no
+    // look before; only a missing one is looked for in another case.
+    const std::string converted = convertedPath(path ? path : "");
+    int fd = converted.empty() ? -1 : open(converted.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = converted.empty() ? ENOENT : errno;
+        if (error != ENOENT && error != ENOTDIR)
+            return fail(error);
+        const Resolved resolved = resolveMissing(converted);
+        if (!resolved.exists)
+            return fail(error);
+        fd = open(resolved.path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return fail(errno);
+    }
+    return readOpenFile(fd, bytes);
+}
 
 bool readDiskFileBytes(const std::string& disk, std::string& bytes) {
     bytes.clear();
-    struct stat st;
-    const int fd = openForReading(disk, st);
+    const int fd = open(disk.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const int error = readAll(fd, bytes);
-    close(fd);
-    if (error != 0) {
-        bytes.clear();
-        return fail(error);
-    }
-    return true;
+        return fail(errno);
+    return readOpenFile(fd, bytes);
 }
 
 bool writeFileReplacing(const char* path, std::string_view bytes) {
@@ -271,25 +353,53 @@ bool writeFileReplacing(const char* path, std::string_view bytes) {
 }
 
 bool lastWriteTime(const char* path, std::time_t& time) {
-    struct stat st;
-    if (stat(diskPath(path ? path : "").c_str(), &st) != 0)
-        return fail(errno);
-    time = st.st_mtime;
+    const DiskEntry entry = diskEntry(path ? path : "");
+    if (!entry.exists)
+        return fail(entry.error ? entry.error : ENOENT);
+    time = entry.st.st_mtime;
     return true;
 }
 
+bool isSettledTime(const timespec& modified) {
+    // Times without a fraction of a second likely come from a file system
+    // that keeps whole (or even) seconds.
+    const long long span = modified.tv_nsec == 0 ? 3000000000LL : 100000000LL;
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    if (modified.tv_sec < now.tv_sec - 10)
+        return true;
+    if (modified.tv_sec > now.tv_sec) // a clock ahead of ours: it may have changed a moment ago
+        return false;
+    const long long age = (static_cast<long long>(now.tv_sec) - modified.tv_sec) * 1000000000LL +
+                          (now.tv_nsec - modified.tv_nsec);
+    return age > span;
+}
+
 bool copyTree(const char* source, const char* target) {
-    return copyTreeOnDisk(treeTop(source), treeTop(target), true);
+    const std::string top = treeTop(target);
+    const bool copied = copyTreeOnDisk(treeTop(source), top, true);
+    changedOnDisk(top, true);
+    return copied;
 }
 
 bool deleteTree(const char* path) {
     const std::string disk = treeTop(path);
     if (disk.empty() || disk == "/")
         return fail(EINVAL);
-    return deleteTreeOnDisk(disk);
+    const bool deleted = deleteTreeOnDisk(disk);
+    changedOnDisk(disk, true);
+    return deleted;
 }
 
 CString lastErrorText() { return CString(std::strerror(g_lastError)); }
+
+int lastErrorCode() {
+    return g_lastError;
+}
+
+bool copyDiskFile(const std::string& from, const std::string& to, bool failIfExists) {
+    return copyOneFile(from, to, failIfExists);
+}
 
 } // namespace platform
 
@@ -301,11 +411,9 @@ BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists)
     return copyOneFile(diskPath(existingFile), diskPath(newFile), failIfExists != FALSE);
 }
 
-BOOL MoveFileA(const char* existingFile, const char* newFile) {
-    if (!existingFile || !newFile)
-        return fail(EINVAL);
-    const std::string from = diskPath(existingFile);
-    std::string to = diskPath(newFile);
+namespace {
+
+BOOL moveOnDisk(const std::string& from, std::string to, const char* newFile) {
     struct stat fromStat, toStat;
     if (lstat(from.c_str(), &fromStat) != 0)
         return fail(errno);
@@ -334,16 +442,35 @@ BOOL MoveFileA(const char* existingFile, const char* newFile) {
     return fail(errno);
 }
 
+} // namespace
+
+BOOL MoveFileA(const char* existingFile, const char* newFile) {
+    if (!existingFile || !newFile)
+        return fail(EINVAL);
+    const std::string from = diskPath(existingFile);
+    const std::string to = diskPath(newFile);
+    const BOOL moved = moveOnDisk(from, to, newFile);
+    changedOnDisk(from, true);
+    changedOnDisk(to, true);
+    return moved;
+}
+
 BOOL CreateDirectoryA(const char* path, void*) {
     if (!path || !*path)
         return fail(EINVAL);
-    return mkdir(diskPath(path).c_str(), 0777) == 0 ? TRUE : fail(errno);
+    const std::string disk = diskPath(path);
+    const BOOL made = mkdir(disk.c_str(), 0777) == 0 ? TRUE : fail(errno);
+    changedOnDisk(disk);
+    return made;
 }
 
 BOOL RemoveDirectoryA(const char* path) {
     if (!path || !*path)
         return fail(EINVAL);
-    return rmdir(diskPath(path).c_str()) == 0 ? TRUE : fail(errno);
+    const std::string disk = diskPath(path);
+    const BOOL removed = rmdir(disk.c_str()) == 0 ? TRUE : fail(errno);
+    changedOnDisk(disk);
+    return removed;
 }
 
 BOOL DeleteFileA(const char* path) {
@@ -353,15 +480,18 @@ BOOL DeleteFileA(const char* path) {
     struct stat st;
     if (lstat(disk.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         return fail(EISDIR);
-    return unlink(disk.c_str()) == 0 ? TRUE : fail(errno);
+    const BOOL deleted = unlink(disk.c_str()) == 0 ? TRUE : fail(errno);
+    changedOnDisk(disk);
+    return deleted;
 }
 
 DWORD GetFileAttributesA(const char* path) {
-    struct stat st;
-    if (!path || stat(diskPath(path).c_str(), &st) != 0) {
-        fail(errno);
+    const platform::DiskEntry entry = platform::diskEntry(path ? path : "");
+    if (!path || !entry.exists) {
+        fail(entry.error ? entry.error : ENOENT);
         return INVALID_FILE_ATTRIBUTES;
     }
+    const struct stat& st = entry.st;
     DWORD attributes = S_ISDIR(st.st_mode)   ? FILE_ATTRIBUTE_DIRECTORY
                        : S_ISREG(st.st_mode) ? 0
                                              : FILE_ATTRIBUTE_DEVICE;

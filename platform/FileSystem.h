@@ -12,6 +12,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 constexpr DWORD INVALID_FILE_ATTRIBUTES = 0xFFFFFFFF;
 
@@ -21,6 +22,17 @@ namespace platform {
 // UTF-8, and every component missing in its exact case is replaced by an
 // existing entry of the same name in another case (the first in name order).
 std::string diskPath(std::string_view path);
+
+struct DiskEntry {
+    std::string path; // as diskPath gives it
+    bool exists = false;
+    struct stat st {}; // of what it names, links followed, when it exists
+    int error = 0;     // why it could not be looked at, when it does not
+};
+// The file-system path for a program path and a look at what it names,
+// with no further call to the system when the path is there in its exact
+// case.
+DiskEntry diskEntry(std::string_view path);
 
 // The program's text for a file-system name or path (UTF-8 to Windows-1252;
 // names that are not UTF-8 are kept as bytes).
@@ -37,9 +49,20 @@ bool readDiskFileBytes(const std::string& diskPath, std::string& bytes);
 // Replaces a file whole (temporary file, then rename); false on any failure,
 // the old content then stays as it was.
 bool writeFileReplacing(const char* path, std::string_view bytes);
+// Copies a file between paths already in the file system's form, keeping
+// its modification time and permissions; the target is replaced whole, or,
+// with failIfExists, never replaced. False on any failure.
+bool copyDiskFile(const std::string& from, const std::string& to, bool failIfExists);
 
 // Last modification time of a file or folder; false when it is missing.
 bool lastWriteTime(const char* path, std::time_t& time);
+
+// Whether a file or folder last changed at this time may be taken as
+// unchanged for as long as its time stays the same. File times advance with
+// a clock tick, and some file systems keep whole seconds only, so an entry
+// changed a moment ago may change again without its time moving: what was
+// read of it then must be read again.
+bool isSettledTime(const timespec& modified);
 
 // Copies a folder and everything below it into target (created when missing);
 // symbolic links are recreated as links, never followed, and a link already
@@ -53,6 +76,8 @@ bool deleteTree(const char* path);
 
 // The errno-style cause of the last failed call of this layer, as text.
 CString lastErrorText();
+// The same cause as its errno value (EEXIST for a copy that found its target).
+int lastErrorCode();
 
 } // namespace platform
 

@@ -12,8 +12,10 @@
 
 namespace {
 
-// Enough for the settings file, the labels file and the items being worked on.
-constexpr size_t kCacheCapacity = 64;
+// The parsed files kept, by an estimate of the memory they take: enough for
+// every data file of a large process, so that a generation, which reads each
+// of them again after the open did, parses none of them a second time.
+constexpr size_t kCacheBudget = size_t{512} << 20;
 
 struct Stamp {
     off_t size = -1;
@@ -26,61 +28,86 @@ struct Stamp {
     }
 };
 
-bool stampOf(const std::string& disk, Stamp& stamp) {
-    struct stat st;
-    if (stat(disk.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+bool stampOf(const struct stat& st, Stamp& stamp) {
+    if (!S_ISREG(st.st_mode))
         return false;
     stamp = Stamp{st.st_size, st.st_mtim, st.st_ino, st.st_dev};
     return true;
 }
 
+bool stampOf(const std::string& disk, Stamp& stamp) {
+    struct stat st;
+    return stat(disk.c_str(), &st) == 0 && stampOf(st, stamp);
+}
+
+// What a parsed file of these bytes takes in memory, roughly: its bytes
+// twice (the lines and their names) and a fixed cost per line.
+size_t memoryEstimate(std::string_view bytes) {
+    return 2 * bytes.size() + 192 * (static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1) +
+           256;
+}
+
 class ProfileCache {
 public:
-    std::shared_ptr<const ProfileFile> read(const std::string& disk) {
+    std::shared_ptr<const ProfileFile> read(const platform::DiskEntry& entry) {
         std::lock_guard lock(m_mutex);
-        return load(disk);
+        return load(entry);
     }
 
-    bool update(const std::string& disk, const std::function<bool(ProfileFile&)>& edit) {
+    bool update(const platform::DiskEntry& entry, const std::function<bool(ProfileFile&)>& edit) {
         std::lock_guard lock(m_mutex);
-        const auto current = load(disk);
+        const std::string& disk = entry.path;
+        const auto current = load(entry);
         auto changed = std::make_shared<ProfileFile>(current ? *current : ProfileFile());
         if (!edit(*changed))
             return true;
+        const std::string bytes = changed->serialize();
         AtomicFileWriter out(disk);
-        if (!out.write(changed->serialize()) || !out.commit()) {
+        if (!out.write(bytes) || !out.commit()) {
             forget(disk);
             return false;
         }
         Stamp stamp;
         if (stampOf(disk, stamp))
-            store(disk, stamp, changed);
+            store(disk, stamp, changed, memoryEstimate(bytes));
         else
             forget(disk);
         return true;
+    }
+
+    void keep(const std::string& disk, int change) {
+        std::lock_guard lock(m_mutex);
+        if ((m_kept[disk] += change) <= 0)
+            m_kept.erase(disk);
     }
 
     void clear() {
         std::lock_guard lock(m_mutex);
         m_entries.clear();
         m_order.clear();
+        m_memory = 0;
     }
 
 private:
     struct Entry {
         Stamp stamp;
+        // Read while the file could still change within the same clock tick
+        // without its stamp moving: parsed again at the next read.
+        bool settled = false;
         std::shared_ptr<const ProfileFile> file;
+        size_t memory = 0;
         std::list<std::string>::iterator order;
     };
 
-    std::shared_ptr<const ProfileFile> load(const std::string& disk) {
+    std::shared_ptr<const ProfileFile> load(const platform::DiskEntry& entry) {
+        const std::string& disk = entry.path;
         Stamp stamp;
-        if (!stampOf(disk, stamp)) {
+        if (!entry.exists || !stampOf(entry.st, stamp)) {
             forget(disk);
             return nullptr;
         }
         const auto it = m_entries.find(disk);
-        if (it != m_entries.end() && it->second.stamp == stamp) {
+        if (it != m_entries.end() && it->second.settled && it->second.stamp == stamp) {
             m_order.splice(m_order.begin(), m_order, it->second.order);
             return it->second.file;
         }
@@ -92,23 +119,35 @@ private:
         auto file = std::make_shared<const ProfileFile>(ProfileFile::parse(bytes));
         // The file may have changed while it was read: keep the stamp taken
         // before, so a later change is still seen.
-        store(disk, stamp, file);
+        store(disk, stamp, file, memoryEstimate(bytes));
         return file;
     }
 
-    void store(const std::string& disk, const Stamp& stamp, std::shared_ptr<const ProfileFile> file) {
-        const auto it = m_entries.find(disk);
+    void store(const std::string& disk, const Stamp& stamp, std::shared_ptr<const ProfileFile> file,
+               size_t memory) {
+        const bool settled = platform::isSettledTime(stamp.mtime);
+        auto it = m_entries.find(disk);
         if (it != m_entries.end()) {
+            m_memory -= it->second.memory;
             it->second.stamp = stamp;
+            it->second.settled = settled;
             it->second.file = std::move(file);
+            it->second.memory = memory;
             m_order.splice(m_order.begin(), m_order, it->second.order);
-            return;
+        } else {
+            m_order.push_front(disk);
+            m_entries.emplace(disk, Entry{stamp, settled, std::move(file), memory, m_order.begin()});
         }
-        m_order.push_front(disk);
-        m_entries.emplace(disk, Entry{stamp, std::move(file), m_order.begin()});
-        while (m_entries.size() > kCacheCapacity) {
-            m_entries.erase(m_order.back());
-            m_order.pop_back();
+        m_memory += memory;
+        // The least recently used go first; the files kept parsed stay.
+        for (auto last = m_order.end(); m_memory > kCacheBudget && last != m_order.begin();) {
+            --last;
+            if (m_kept.count(*last))
+                continue;
+            const auto victim = m_entries.find(*last);
+            m_memory -= victim->second.memory;
+            m_entries.erase(victim);
+            last = m_order.erase(last);
         }
     }
 
@@ -116,6 +155,7 @@ private:
         const auto it = m_entries.find(disk);
         if (it == m_entries.end())
             return;
+        m_memory -= it->second.memory;
         m_order.erase(it->second.order);
         m_entries.erase(it);
     }
@@ -123,6 +163,9 @@ private:
     std::mutex m_mutex;
     std::unordered_map<std::string, Entry> m_entries;
     std::list<std::string> m_order; // most recently used first
+    size_t m_memory = 0;
+    // Files kept parsed whatever else is read, with the number of keepers.
+    std::unordered_map<std::string, int> m_kept;
 };
 
 ProfileCache& cache() {
@@ -173,7 +216,7 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
                                LPCSTR fileName) {
     if (!buffer || size == 0)
         return 0;
-    const auto file = fileName ? cache().read(platform::diskPath(fileName)) : nullptr;
+    const auto file = fileName ? cache().read(platform::diskEntry(fileName)) : nullptr;
     if (!section)
         return copyNameList(file ? file->sectionNames() : std::vector<std::string>{}, buffer, size);
     if (!key)
@@ -205,13 +248,23 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
 namespace platform {
 
 std::shared_ptr<const ProfileFile> readProfile(const char* fileName) {
-    return fileName ? cache().read(diskPath(fileName)) : nullptr;
+    return fileName ? cache().read(diskEntry(fileName)) : nullptr;
 }
 
 bool updateProfile(const char* fileName, const std::function<bool(ProfileFile&)>& edit) {
-    return fileName && cache().update(diskPath(fileName), edit);
+    return fileName && cache().update(diskEntry(fileName), edit);
 }
 
-void clearProfileCache() { cache().clear(); }
+void clearProfileCache() {
+    cache().clear();
+}
+
+KeptProfile::KeptProfile(const char* fileName) : m_disk(diskPath(fileName ? fileName : "")) {
+    cache().keep(m_disk, 1);
+}
+
+KeptProfile::~KeptProfile() {
+    cache().keep(m_disk, -1);
+}
 
 } // namespace platform

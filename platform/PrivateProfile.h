@@ -1,9 +1,10 @@
 #pragma once
 
 // The Windows profile-file calls over ProfileFile, with a cache of parsed
-// files that is checked against each file's size, modification time and
-// identity, so a file is parsed once and re-read only when it changed on
-// disk. Every write replaces the file whole.
+// files that is checked against each file's size, nanosecond modification
+// time and identity at every read, so a file is parsed once and re-read only
+// when it changed on disk (by this program or any other). Every write
+// replaces the file whole.
 
 #include "ProfileFile.h"
 #include "WinTypes.h"
@@ -39,5 +40,19 @@ bool updateProfile(const char* fileName, const std::function<bool(ProfileFile&)>
 
 // Forgets every cached file (a new project opens).
 void clearProfileCache();
+
+// While one lives, the file stays parsed in the cache however many other
+// files are read (and is still read again when it changes on disk): the
+// settings of the open project, asked for at every page.
+class KeptProfile {
+public:
+    explicit KeptProfile(const char* fileName);
+    ~KeptProfile();
+    KeptProfile(const KeptProfile&) = delete;
+    KeptProfile& operator=(const KeptProfile&) = delete;
+
+private:
+    std::string m_disk;
+};
 
 } // namespace platform

@@ -6,14 +6,16 @@
 
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view trim(std::string_view text) {
-    const size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    const size_t last = text.find_last_not_of(kBlanks);
-    return text.substr(first, last - first + 1);
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // Names in UTF-8, folded so that the code page's letters match in either case.
@@ -22,9 +24,38 @@ std::string fold(std::string_view name) {
 }
 
 // A name the program passes (Windows-1252), folded as the file's names are.
-std::string foldProgramName(std::string_view name) {
-    return fold(encoding::cp1252ToUtf8(trim(name)));
-}
+// Every lookup folds its section and key: the names the program passes are
+// ASCII, lowered here in one pass into a buffer of the lookup's own.
+class FoldedName {
+public:
+    explicit FoldedName(std::string_view name) {
+        name = trim(name);
+        const size_t size = name.size();
+        if (size <= sizeof m_buffer) {
+            size_t i = 0;
+            for (; i < size; ++i) {
+                const auto c = static_cast<unsigned char>(name[i]);
+                if (c >= 0x80)
+                    break;
+                m_buffer[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+            }
+            if (i == size) {
+                m_view = std::string_view(m_buffer, size);
+                return;
+            }
+        }
+        m_long = fold(encoding::cp1252ToUtf8(name));
+        m_view = m_long;
+    }
+    FoldedName(const FoldedName&) = delete;
+    FoldedName& operator=(const FoldedName&) = delete;
+    std::string_view view() const { return m_view; }
+
+private:
+    char m_buffer[64];
+    std::string m_long;
+    std::string_view m_view;
+};
 
 // A file without byte order mark whose bytes beyond ASCII all form UTF-8
 // sequences was written by an editor in UTF-8: text in the code page almost
@@ -132,6 +163,8 @@ ProfileFile ProfileFile::parse(std::string_view bytes) {
     auto isChar = [&](size_t at, char c) {
         return text[at + low] == c && (width == 1 || text[at + 1 - low] == '\0');
     };
+    // One line per line end, and perhaps a last one without.
+    file.m_lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     bool lineEndFound = false;
     size_t start = 0;
     for (size_t at = 0; at < text.size(); at += width) {
@@ -189,7 +222,7 @@ void ProfileFile::reindex() {
 }
 
 const ProfileFile::SectionIndex* ProfileFile::findSection(std::string_view section) const {
-    const auto it = m_firstSection.find(foldProgramName(section));
+    const auto it = m_firstSection.find(FoldedName(section).view());
     return it == m_firstSection.end() ? nullptr : &m_sections[it->second];
 }
 
@@ -197,7 +230,7 @@ std::optional<std::string> ProfileFile::get(std::string_view section, std::strin
     const SectionIndex* s = findSection(section);
     if (!s)
         return std::nullopt;
-    const auto it = s->keys.find(foldProgramName(key));
+    const auto it = s->keys.find(FoldedName(key).view());
     if (it == s->keys.end())
         return std::nullopt;
     const std::string text = programText(m_lines[it->second].raw);
@@ -236,7 +269,7 @@ bool ProfileFile::set(std::string_view section, std::string_view key, std::strin
         reindex();
         return true;
     }
-    const auto it = s->keys.find(foldProgramName(key));
+    const auto it = s->keys.find(FoldedName(key).view());
     if (it != s->keys.end()) {
         if (get(section, key) == value)
             return false;
@@ -260,7 +293,7 @@ bool ProfileFile::removeKey(std::string_view section, std::string_view key) {
     const SectionIndex* s = findSection(section);
     if (!s)
         return false;
-    const auto it = s->keys.find(foldProgramName(key));
+    const auto it = s->keys.find(FoldedName(key).view());
     if (it == s->keys.end())
         return false;
     m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(it->second));
@@ -269,11 +302,11 @@ bool ProfileFile::removeKey(std::string_view section, std::string_view key) {
 }
 
 bool ProfileFile::removeSection(std::string_view section) {
-    const std::string wanted = foldProgramName(section);
+    const FoldedName wanted(section);
     bool removed = false;
     for (size_t i = m_sections.size(); i-- > 0;) {
         const SectionIndex& s = m_sections[i];
-        if (fold(m_lines[s.header].name) == wanted) {
+        if (fold(m_lines[s.header].name) == wanted.view()) {
             m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(s.header),
                           m_lines.begin() + static_cast<std::ptrdiff_t>(s.end));
             removed = true;

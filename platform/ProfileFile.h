@@ -12,6 +12,7 @@
 // a changed or added line is encoded anew. Names and values reach callers in
 // Windows-1252, as the program works.
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,6 +54,12 @@ public:
 
 private:
     enum class Kind { Section, Key, Other };
+    // Folded names are looked up by view, without making a string for each lookup.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    using NameIndex = std::unordered_map<std::string, size_t, NameHash, std::equal_to<>>;
     struct Line {
         std::string raw; // bytes in the file's encoding, without the line end
         std::string end; // the line end's bytes; empty for a last line without one
@@ -62,7 +69,7 @@ private:
     struct SectionIndex {
         size_t header;                                // line of the "[name]" header
         size_t end;                                   // one past its last line
-        std::unordered_map<std::string, size_t> keys; // folded name -> first line
+        NameIndex keys;                               // folded name -> first line
     };
 
     void reindex();
@@ -79,7 +86,7 @@ private:
 
     std::vector<Line> m_lines;
     std::vector<SectionIndex> m_sections;                   // in file order
-    std::unordered_map<std::string, size_t> m_firstSection; // folded name -> index in m_sections
+    NameIndex m_firstSection;                               // folded name -> index in m_sections
     Encoding m_encoding = Encoding::Ansi;
     std::string m_byteOrderMark;
     std::string m_lineEnd = "\r\n"; // in the file's encoding

@@ -208,6 +208,24 @@ bool writeValues(const fs::path& folder, const std::vector<Value>& values) {
     return writer.isOpen() && writer.write(bytes) && writer.commit();
 }
 
+// A value by its name, ignoring case.
+std::vector<Value>::iterator findValue(std::vector<Value>& values, std::u16string_view name) {
+    const std::u16string wanted = folded(name);
+    return std::find_if(values.begin(), values.end(),
+                        [&](const Value& v) { return folded(v.name) == wanted; });
+}
+
+// Reads the values of an existing key, lets change edit them and writes
+// them back whole; false when the key is missing, change refuses or the
+// values cannot be written.
+template <class Change> bool changeValues(std::u16string_view path, Change&& change) {
+    const auto folder = keyFolder(path, false);
+    if (!folder)
+        return false;
+    std::vector<Value> values = readValues(*folder);
+    return change(values) && writeValues(*folder, values);
+}
+
 } // namespace
 
 bool Registry::createKey(std::u16string_view path) {
@@ -236,18 +254,24 @@ bool Registry::queryValue(std::u16string_view path, std::u16string_view name, DW
 
 bool Registry::setValue(std::u16string_view path, std::u16string_view name, DWORD type,
                         std::string_view data) {
-    const auto folder = keyFolder(path, false);
-    if (!folder)
-        return false;
-    std::vector<Value> values = readValues(*folder);
-    const std::u16string wanted = folded(name);
-    const auto it =
-        std::find_if(values.begin(), values.end(), [&](const Value& v) { return folded(v.name) == wanted; });
-    if (it == values.end())
-        values.push_back({std::u16string(name), type, std::string(data)});
-    else
-        *it = {it->name, type, std::string(data)};
-    return writeValues(*folder, values);
+    return changeValues(path, [&](std::vector<Value>& values) {
+        const auto it = findValue(values, name);
+        if (it == values.end())
+            values.push_back({std::u16string(name), type, std::string(data)});
+        else
+            *it = {it->name, type, std::string(data)};
+        return true;
+    });
+}
+
+bool Registry::deleteValue(std::u16string_view path, std::u16string_view name) {
+    return changeValues(path, [&](std::vector<Value>& values) {
+        const auto it = findValue(values, name);
+        if (it == values.end())
+            return false;
+        values.erase(it);
+        return true;
+    });
 }
 
 int Registry::valueCount(std::u16string_view path) {

@@ -30,6 +30,8 @@ public:
     // False when the key is missing or the values cannot be written.
     static bool setValue(std::u16string_view path, std::u16string_view name, DWORD type,
                          std::string_view data);
+    // False when the key or the value is missing or the values cannot be written.
+    static bool deleteValue(std::u16string_view path, std::u16string_view name);
     // The number of values; -1 when the key is missing.
     static int valueCount(std::u16string_view path);
     // Deletes a key with its values; refused for a missing key and for a key

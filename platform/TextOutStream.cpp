@@ -2,6 +2,7 @@
 
 #include "AtomicFileWriter.h"
 #include "FileSystem.h"
+#include "FolderListingCache.h"
 
 #include <cerrno>
 #include <exception>
@@ -45,6 +46,8 @@ bool TextOutStream::open(const char* path, Mode mode, bool binary, Share share) 
     } else {
         const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == Mode::Append ? O_APPEND : 0);
         m_fd = ::open(disk.c_str(), flags, 0666);
+        // The file may be new in its folder.
+        FolderListingCache::instance().forgetAround(disk);
         if (m_fd < 0)
             return false;
         // A writer is refused while another stream denies writing; DenyWrite

@@ -18,6 +18,11 @@ void Item::identityChanged() {
         m_project->invalidateIndexes();
 }
 
+void Item::classChanged() {
+    if (m_project)
+        m_project->invalidateClassIndexes();
+}
+
 void Item::setUid(const CString& uid) {
     m_uid = uid;
     identityChanged();

@@ -114,8 +114,12 @@ public:
     void generateUid();
 
 protected:
-    // The project's indexes over uids, names, urls and classes are stale after a change.
+    // The project's indexes over uids, names and urls are stale after a change.
     void identityChanged();
+    // Only the indexes by class are stale: loading the items of a large
+    // process sets every item's class, and must not make each lookup of a
+    // uid or a shortcut's target in between rebuild the indexes.
+    void classChanged();
 
 private:
     int m_reloadMark = 0;

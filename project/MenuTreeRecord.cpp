@@ -8,18 +8,16 @@ namespace {
 
 std::vector<CString> splitFields(const CString& line) {
     std::vector<CString> fields;
-    CString piece;
-    for (int i = 0; i < line.GetLength(); ++i) {
-        if (line[i] == '*') {
-            if (!piece.IsEmpty())
-                fields.push_back(piece);
-            piece.Empty();
-        } else {
-            piece += line[i];
-        }
+    const char* text = line;
+    const int length = line.GetLength();
+    int start = 0;
+    for (int i = 0; i <= length; ++i) {
+        if (i < length && text[i] != '*')
+            continue;
+        if (i > start)
+            fields.push_back(line.Mid(start, i - start));
+        start = i + 1;
     }
-    if (!piece.IsEmpty())
-        fields.push_back(piece);
     return fields;
 }
 

@@ -190,11 +190,11 @@ Item* ProcessManager::createItem(Item* parent, const CString& name, const CStrin
     return new ProcessItem(parent, name, url, blankTarget, icon, openIcon, level, this, frame, description);
 }
 
-void ProcessManager::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
-                                int withSubtree, int multiUser) {
+int ProcessManager::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
+                               int withSubtree, int multiUser) {
     if (!(classKindOf(item) == kNoProcessClass && !StdOption::instance().getMultiUsers()))
         m_linksNeedRefresh = 1;
-    Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree, multiUser);
+    return Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree, multiUser);
 }
 
 void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) {

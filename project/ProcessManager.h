@@ -40,8 +40,8 @@ public:
     Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
                      const CString& icon, const CString& openIcon, int level, int frame,
                      const CString& description) override;
-    void deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
-                    int withSubtree, int multiUser) override;
+    int deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
+                   int multiUser) override;
     void onItemRenamed(Item* item, const CString& newName, const CString& oldName) override;
     int canMoveItem(Item* from, Item* to, int mode) override;
     void updateLinks(int force, int doubledProgress) override;

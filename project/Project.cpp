@@ -64,6 +64,7 @@ Project::Project(const CString& settingsPath, MainWindow* mainWindow, int layout
     // Settings remembered for the project opened before must not leak into this one.
     ProcessOption::instance().resetPopupCache();
     initFromFile(settingsPath, mainWindow);
+    m_keptSettings = std::make_unique<platform::KeptProfile>(getSettingsFile());
 }
 
 Project::~Project() {
@@ -179,10 +180,17 @@ Item* Project::getHomeItem() const {
     return home;
 }
 
-Project::TreeStamp Project::treeStamp() const { return TreeStamp{m_itemList, m_itemList->version(), m_identityEpoch}; }
+Project::TreeStamp Project::treeStamp() const {
+    return TreeStamp{m_itemList, m_itemList->version(), m_identityEpoch, m_classEpoch};
+}
+
+// The project's own indexes (uid, name, url) do not depend on the classes.
+Project::TreeStamp Project::identityStamp() const {
+    return TreeStamp{m_itemList, m_itemList->version(), m_identityEpoch, 0};
+}
 
 void Project::ensureIndexes() const {
-    if (!(m_indexStamp == treeStamp()))
+    if (!(m_indexStamp == identityStamp()))
         rebuildIndexes();
 }
 
@@ -200,7 +208,7 @@ void Project::rebuildIndexes() const {
             m_dualByUrl[item->getUrl()] = item; // the last of equal urls
     }
     delete it;
-    m_indexStamp = treeStamp();
+    m_indexStamp = identityStamp();
 }
 
 Item* Project::findItemByUid(const CString& uid, ItemListe* list) const {

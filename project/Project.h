@@ -29,6 +29,9 @@ class MainWindow;
 class CTime;
 class TextInStream;
 class TextOutStream;
+namespace platform {
+class KeptProfile;
+}
 
 class Project {
 public:
@@ -82,8 +85,10 @@ public:
                           int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
                           const CString& uid, Item* shortcutTarget = nullptr);
     // Takes the item (and its subtree) out of the tree; its folder stays.
-    virtual void deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
-                            int withSubtree, int multiUser);
+    // 1 when the item left the tree; 0 when a shared change refused (the
+    // lock was held, or another user had deleted the item).
+    virtual int deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
+                           int withSubtree, int multiUser);
     virtual int canMoveItem(Item* from, Item* to, int mode);
     // Applies the property dialog's values; a rename moves urls, folders and
     // shortcuts. 0 when refused or when the folder could not be renamed (the
@@ -224,14 +229,17 @@ public:
     Item* findItemByUid(const CString& uid, ItemListe* list = nullptr) const;
     // The target of a shortcut: the last Dual item with exactly its url.
     Item* findShortcutTarget(const Item* shortcut) const;
-    // Items changed their uid, name, url or class: the indexes are rebuilt on next use.
+    // Items changed their uid, name or url: the indexes are rebuilt on next use.
     void invalidateIndexes() { ++m_identityEpoch; }
-    // Changes whenever the item list or an item's identity changed, so that
-    // indexes kept elsewhere can tell they are stale.
+    // Items changed their class: the indexes by class are rebuilt on next use.
+    void invalidateClassIndexes() { ++m_classEpoch; }
+    // Changes whenever the item list, an item's identity or its class
+    // changed, so that indexes kept elsewhere can tell they are stale.
     struct TreeStamp {
         const void* list = nullptr;
         long version = -1;
         long epoch = -1;
+        long classEpoch = -1;
         bool operator==(const TreeStamp&) const = default;
     };
     TreeStamp treeStamp() const;
@@ -309,6 +317,7 @@ protected:
 private:
     void rebuildIndexes() const;
     void ensureIndexes() const;
+    TreeStamp identityStamp() const;
     // Steps of a change made while several users share the project: lock,
     // reload, find the named items again (each with the message shown when
     // another user deleted it). False when the change must not go on.
@@ -328,10 +337,14 @@ private:
     bool ensureAppletFolder();
     bool m_appletFolderReported = false;
     std::unique_ptr<TextOutStream> m_lockStream;
+    // The settings file stays parsed while the project is open: every page
+    // the generator writes asks it for options.
+    std::unique_ptr<platform::KeptProfile> m_keptSettings;
     // Deletions and moves under way: only the outermost saves the tree file.
     int m_treeSaveDepth = 0;
 
     long m_identityEpoch = 0;
+    long m_classEpoch = 0;
     // The tree the indexes were built from; a default stamp matches none.
     mutable TreeStamp m_indexStamp;
     mutable std::unordered_map<CString, Item*> m_uidIndex;

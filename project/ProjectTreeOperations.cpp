@@ -214,11 +214,11 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
     return item;
 }
 
-void Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
-                         int multiUser) {
+int Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
+                        int multiUser) {
     const bool shared = StdOption::instance().getMultiUsers() && multiUser;
     if (shared && !beginSharedChange({{&item, 32811}}))
-        return;
+        return 0;
     // The outermost call of a deletion saves the tree, so the file never
     // keeps an item that left the tree; inside a move the move saves.
     std::optional<TreeSaveDeferral> deferral(std::in_place, m_treeSaveDepth);
@@ -256,6 +256,7 @@ void Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int rem
         text.Format(loadString(32968), std::to_string(removed).c_str());
         ui::AfxMessageBox(text);
     }
+    return 1;
 }
 
 int Project::canMoveItem(Item* from, Item* to, int mode) {

@@ -1,6 +1,8 @@
 #include "TreeChecks.h"
 
+#include "FileSystem.h"
 #include "ItemListe.h"
+#include "Project.h"
 #include "StringTable.h"
 #include "ui/UserInterface.h"
 
@@ -57,15 +59,47 @@ int checkItemNameInParent(const CString& name, const CString& url, Item* anchor,
             break; // the parent's subtree is over
         if (sibling->getLevel() != childLevel || sibling == item)
             continue;
-        // The same name, or a name whose item folder would be the same one
-        // on a file system that ignores case.
-        const bool sameFolder = sibling->getKind() == kDual && computeItemKind(name, url) == kDual &&
-                                fileNameOfPath(sibling->getFolder(0, 0)).CompareNoCase(folder) == 0;
-        if (sibling->getName() == name || sameFolder)
+        // The same name, or another name whose item folder would be the
+        // same one ("A B" and "A_B"), also on a file system that ignores case:
+        // the new item's pages would replace the sibling's.
+        const CString siblingFolder = fileNameOfPath(sibling->getFolder(0, 0));
+        if (sibling->getName() == name) {
             ok = refuse(32974);
+        } else if (sibling->getKind() == kDual && computeItemKind(name, url) == kDual &&
+                   siblingFolder.CompareNoCase(folder) == 0) {
+            CString message;
+            message.Format(loadString(33420), name.GetString(), folder.GetString(),
+                           sibling->getName().GetString());
+            ui::AfxMessageBox(message);
+            ok = 0;
+        }
     }
     delete it;
     return ok;
+}
+
+int checkItemFolderFree(Project* project, const CString& name, const CString& url, Item* anchor, int mode,
+                        Item* item) {
+    if (!project || computeItemKind(name, url) != kDual)
+        return 1;
+    Item* parent = anchor ? Item::parentForInsertion(anchor, mode) : (item ? item->getParent() : nullptr);
+    const CString folder = Item::defaultFolder(parent, name);
+    if (item && item->getKind() == kDual) {
+        // Its own folder, perhaps in another case; the home item keeps its
+        // folder whatever its name.
+        CString url = item->getUrl();
+        url.MakeLower();
+        if (item->getFolder(0, 0).CompareNoCase(folder) == 0 || url == "../site/home/overview.htm")
+            return 1;
+    }
+    const CString path = project->getPathInSite(folder);
+    if (path.IsEmpty() || !platform::pathExists(path))
+        return 1;
+    CString message;
+    message.Format(loadString(33421), (folder.Find("../") == 0 ? folder.Mid(3) : folder).GetString(),
+                   name.GetString());
+    ui::AfxMessageBox(message);
+    return 0;
 }
 
 int checkDualUnderDual(Item* from, Item* to, int mode) {

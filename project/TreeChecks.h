@@ -7,6 +7,7 @@
 
 class Item;
 class ItemListe;
+class Project;
 
 // Not empty, and only the characters item names allow.
 int checkItemName(const CString& name);
@@ -16,5 +17,11 @@ int checkItemName(const CString& name);
 // nor may its folder name clash, ignoring case, with such a child's.
 int checkItemNameInParent(const CString& name, const CString& url, Item* anchor, int mode, Item* item,
                           ItemListe* list);
+// A dual item named name (the item itself when it is renamed, or a new
+// item placed next to anchor) gets the folder its name gives under its
+// parent; that folder must not exist yet, unless it is the item's own: its
+// pages would be another item's, or those left by one.
+int checkItemFolderFree(Project* project, const CString& name, const CString& url, Item* anchor, int mode,
+                        Item* item);
 // A Dual item may not become the child of a non-dual one.
 int checkDualUnderDual(Item* from, Item* to, int mode);

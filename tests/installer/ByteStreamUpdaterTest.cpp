@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <stdexcept>
 
 namespace {
@@ -148,6 +149,51 @@ TEST(ByteStreamUpdaterTest, FailuresNameTheirFile) {
     updater.save(wide(dir / "file.xml"));
     EXPECT_EQ(dir.read("file.xml"), "<new/>");
     EXPECT_EQ(dir.entries().size(), 1u) << "no temporary file is left";
+}
+
+// Edits of a file larger than the blocks it is read in, near and across
+// their edges, give the bytes that the same edits of a string give.
+TEST(ByteStreamUpdaterTest, EditsOfALargeFileGiveTheBytesOfTheSameEditsOfAString) {
+    std::string expected;
+    for (int i = 0; expected.size() < 200000; ++i)
+        expected += "<i n=\"" + std::to_string(i) + "\"/>\r\n";
+    Loaded file(expected);
+    struct Edit {
+        BytePosition start, end;
+        const char16_t* text;
+    } edits[] = {
+        {65530, 65540, u"across"}, {0, 0, u"<?x?>"},         {131071, 131073, u""}, {70000, 70000, u"ab"},
+        {65534, 65536, u"Z"},      {199990, 300000, u"end"}, {10, 65600, u"short"},
+    };
+    for (const Edit& edit : edits) {
+        file.updater.replace(edit.start, edit.end, edit.text);
+        const size_t end = std::min<size_t>(edit.end, expected.size());
+        if (edit.start < static_cast<BytePosition>(end))
+            expected.erase(edit.start, end - edit.start);
+        expected.insert(edit.start, narrow(edit.text));
+        ASSERT_EQ(file.updater.size(), static_cast<BytePosition>(expected.size()));
+        ASSERT_EQ(file.updater.bytes(), expected);
+    }
+    for (const BytePosition pos : {0, 9, 10, 14, 65535, 65536, 130000}) {
+        EXPECT_EQ(file.updater.unitAt(pos), static_cast<unsigned char>(expected[pos])) << pos;
+    }
+    file.updater.save(wide(file.dir / "file.xml"));
+    EXPECT_EQ(file.dir.read("file.xml"), expected);
+}
+
+// The file is read where it is looked at: one that lost its end after it
+// was loaded is a read error, and the file is not written.
+TEST(ByteStreamUpdaterTest, AFileCutShortAfterLoadingIsAReadError) {
+    Loaded file(std::string(100000, 'x'));
+    file.updater.insert(u"y", 0);
+    std::filesystem::resize_file(file.dir / "file.xml", 5);
+    try {
+        file.updater.save(wide(file.dir / "out.xml"));
+        FAIL() << "saved";
+    } catch (const Exception& error) {
+        EXPECT_EQ(error.number(), 4112);
+    }
+    EXPECT_FALSE(file.dir.exists("out.xml"));
 }
 
 } // namespace

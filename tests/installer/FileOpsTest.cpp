@@ -48,4 +48,18 @@ TEST(FileOpsTest, DeletesAFile) {
     EXPECT_FALSE(files::deleteFile(wide(dir / "x.back")));
 }
 
+TEST(FileOpsTest, ACopyNeverReplacesAnExistingTargetWhenAskedNotTo) {
+    TempDir dir;
+    dir.write("a.xml", "<a/>");
+    dir.write("b.xml", "<b/>");
+    EXPECT_EQ(files::copyFile(wide(dir / "a.xml"), wide(dir / "b.xml"), true), EEXIST);
+    EXPECT_EQ(dir.read("b.xml"), "<b/>");
+    EXPECT_EQ(files::copyFile(wide(dir / "a.xml"), wide(dir / "b.xml"), false), 0);
+    EXPECT_EQ(dir.read("b.xml"), "<a/>");
+    EXPECT_EQ(files::copyFile(wide(dir / "a.xml"), wide(dir / "c.xml"), true), 0);
+    EXPECT_EQ(dir.read("c.xml"), "<a/>");
+    EXPECT_EQ(files::copyFile(wide(dir / "missing.xml"), wide(dir / "d.xml"), true), ENOENT);
+    EXPECT_FALSE(dir.exists("d.xml"));
+}
+
 } // namespace

@@ -41,6 +41,11 @@ TEST_F(RegistryKeyTest, WritesAndReadsTextValuesByNameIgnoringCase) {
     EXPECT_EQ(again.valueCount(), 2) << "the same value, written again";
     EXPECT_TRUE(key.readString(path, value));
     EXPECT_EQ(value, u"A|");
+
+    EXPECT_TRUE(key.deleteValue(u"/OPT/APP/web.config"));
+    EXPECT_FALSE(key.readString(path, value));
+    EXPECT_FALSE(key.deleteValue(path)) << "already gone";
+    EXPECT_EQ(key.valueCount(), 1);
 }
 
 TEST_F(RegistryKeyTest, OnlyTextValuesReadAsTextAndTheirNulIsDropped) {

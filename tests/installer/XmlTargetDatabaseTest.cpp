@@ -382,6 +382,32 @@ TEST(XmlTargetDatabaseTest, ReadsEveryElementWithAUniqueKeyItsOrderAndTrimmedTex
     EXPECT_EQ(database.findByPath(u"R/X/ITEM").size(), 1u) << "paths found ignoring case";
 }
 
+// Elements that nothing looks for are left out with everything inside
+// them; they still count among their parent's children, and their text is
+// not the parent's.
+TEST(XmlTargetDatabaseTest, ElementsNothingLooksForAreLeftOutButStillCounted) {
+    TempDir dir;
+    const std::string bytes =
+        "<r>head<skip>in <b>deep</b></skip>\r\n  <B v=\"1\">t</B>tail<b v=\"2\"/><c/></r>";
+    dir.write("doc.xml", bytes);
+    XmlTargetDatabase database(wide(dir / "doc.xml"));
+    XmlAttributeRecord one;
+    one.name = u"v";
+    one.value = u"1";
+    database.keepOnly({{u"R/b", {one}}, {u"r/skip/c", {}}});
+    database.load();
+    std::vector<std::string> read;
+    for (const auto& element : database.elements())
+        read.push_back(narrow(element->namePath()) + " " + std::to_string(element->order()) + " [" +
+                       narrow(element->text()) + "]");
+    EXPECT_EQ(read, (std::vector<std::string>{"r 0 [head\n  tail]", "r/B 1 [t]"}));
+
+    std::vector<std::string> runs;
+    for (const auto& [start, end] : database.rootElement()->textRanges)
+        runs.push_back(bytes.substr(start, end - start));
+    EXPECT_EQ(runs, (std::vector<std::string>{"head", "tail"}));
+}
+
 TEST(XmlTargetDatabaseTest, TheEncodingComesFromTheByteOrderMarkAndTheDeclaration) {
     struct Case {
         const char* what;

@@ -13,12 +13,14 @@ namespace {
 // item named x (same url), a name "-> ?" a shortcut without target.
 class Tree {
 public:
-    Tree(std::initializer_list<std::pair<const char*, int>> items) {
+    Tree(std::initializer_list<std::pair<const char*, int>> items)
+        : Tree(std::vector<std::pair<std::string, int>>(items.begin(), items.end())) {}
+    explicit Tree(const std::vector<std::pair<std::string, int>>& items) {
         for (const auto& [name, level] : items) {
-            const std::string n(name);
+            const std::string& n = name;
             const std::string target = n.rfind("-> ", 0) == 0 ? n.substr(3) : n;
-            list.append(new Item(nullptr, name, ("../site/" + target + "/overview.htm").c_str(), 0, "", "", level,
-                                 nullptr, 0, ""));
+            list.append(new Item(nullptr, name.c_str(), ("../site/" + target + "/overview.htm").c_str(), 0,
+                                 "", "", level, nullptr, 0, ""));
         }
     }
     ~Tree() { list.deleteAll(); }
@@ -38,6 +40,32 @@ public:
 TEST(ItemIteratorPlusTest, ExpandsAShortcutIntoItsTargetsSubtree) {
     Tree tree{{"a", 0}, {"-> b", 1}, {"c", 1}, {"b", 1}, {"d", 2}};
     EXPECT_EQ(tree.walkFromFirst(), (std::vector<std::string>{"a", "b", "d", "c", "b", "d"}));
+}
+
+// In a long list the targets are found through the list's index, not by a
+// walk from the head: the walk must come out the same.
+TEST(ItemIteratorPlusTest, ExpandsShortcutsInALongList) {
+    std::vector<std::pair<std::string, int>> items{{"top", 0}, {"b", 1}, {"d", 2}};
+    std::vector<std::string> expected{"top", "b", "d"};
+    for (int i = 0; i < 40; ++i) {
+        items.push_back({"p" + std::to_string(i), 1});
+        expected.push_back("p" + std::to_string(i));
+    }
+    items.push_back({"-> b", 1});
+    items.push_back({"last", 1});
+    expected.insert(expected.end(), {"b", "d", "last"});
+    Tree tree(items);
+    EXPECT_EQ(tree.walkFromFirst(), expected);
+    // Seeking an item deep in the list stands on it, and the walk goes on from there.
+    ItemIteratorPlus* it = tree.list.createIterator();
+    it->seek(tree.list.at(41));
+    EXPECT_EQ(it->current()->getName(), "p37");
+    it->next();
+    it->next();
+    it->next();
+    EXPECT_EQ(it->current()->getName(), "b");
+    EXPECT_EQ(it->isInShortcut(), 1);
+    delete it;
 }
 
 TEST(ItemIteratorPlusTest, ShortcutToTheLastItemReturnsBehindIt) {

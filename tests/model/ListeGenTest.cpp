@@ -1,8 +1,10 @@
+#include "ListeGen.h"
 #include "CStringListe.h"
 #include "IterateurGen.h"
-#include "ListeGen.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <random>
 #include <vector>
 
 namespace {
@@ -92,6 +94,111 @@ TEST(ListeGenTest, PositionsStayRightInAnyOrderAndAfterChanges) {
     list.removeLast();
     EXPECT_EQ(list.at(11), &values[10]);
     EXPECT_EQ(list.at(12), nullptr);
+}
+
+// The list against a plain vector through a long run of changes: positions,
+// the first node of an element held several times, and seek must agree with
+// a walk from the head at every step, for a short list (walked) and for long
+// ones (answered from the index and the position order).
+TEST(ListeGenTest, LongListsAgreeWithAWalkThroughEveryChange) {
+    int pool[60];
+    for (const int size : {6, 40, 400}) {
+        std::mt19937 random(static_cast<unsigned>(size));
+        auto anyElement = [&] { return &pool[random() % 60]; };
+        ListeGen list;
+        std::vector<int*> model;
+        for (int i = 0; i < size; ++i) {
+            int* e = anyElement(); // elements recur: each may sit in several nodes
+            list.append(e);
+            model.push_back(e);
+        }
+        auto firstOf = [&](int* e) { return std::find(model.begin(), model.end(), e); };
+        for (int step = 0; step < 3000; ++step) {
+            int* e = anyElement();
+            int* anchor = anyElement();
+            const auto where = firstOf(anchor);
+            const bool present = where != model.end();
+            switch (random() % 6) {
+            case 0:
+                EXPECT_EQ(list.append(e), static_cast<int>(model.size()) + 1);
+                model.push_back(e);
+                break;
+            case 1:
+                EXPECT_EQ(list.insertBefore(e, anchor), present ? 1 : 0);
+                if (present)
+                    model.insert(where, e);
+                break;
+            case 2:
+                EXPECT_EQ(list.insertAfter(e, anchor), present ? 1 : 0);
+                if (present)
+                    model.insert(where + 1, e);
+                break;
+            case 3:
+                EXPECT_EQ(list.remove(anchor), present ? 1 : 0);
+                if (present)
+                    model.erase(where);
+                break;
+            case 4:
+                if (!model.empty()) {
+                    EXPECT_EQ(list.removeLast(), model.back());
+                    model.pop_back();
+                }
+                break;
+            default:
+                break; // a step of lookups only
+            }
+            ASSERT_EQ(list.count(), static_cast<int>(model.size())) << "size " << size << " step " << step;
+            // Lookups in an order that is neither the list's nor its reverse.
+            const int probe = static_cast<int>(random() % (model.size() + 2));
+            EXPECT_EQ(list.at(probe),
+                      probe >= 1 && probe <= static_cast<int>(model.size()) ? model[probe - 1] : nullptr)
+                << "size " << size << " step " << step << " at " << probe;
+            const auto first = firstOf(e);
+            const int expected = first == model.end() ? 0 : static_cast<int>(first - model.begin()) + 1;
+            EXPECT_EQ(list.indexOf(e), expected) << "size " << size << " step " << step;
+            IterateurGen it(&list);
+            it.seek(e);
+            if (expected == 0) {
+                EXPECT_EQ(it.isAtEnd(), 1);
+            } else {
+                // On the first node holding it: the walk goes on from there.
+                EXPECT_EQ(it.current(), e);
+                it.next();
+                EXPECT_EQ(it.current(),
+                          expected < static_cast<int>(model.size()) ? model[expected] : nullptr);
+            }
+        }
+        EXPECT_EQ(contents(list), model) << "size " << size;
+        list.removeAll();
+        EXPECT_EQ(list.indexOf(&pool[0]), 0);
+        EXPECT_EQ(list.at(1), nullptr);
+    }
+}
+
+// Each list has its own nodes: an element's position in one list is not
+// disturbed by what happens to it in another.
+TEST(ListeGenTest, AnElementInTwoListsKeepsItsPlaceInEach) {
+    int values[50];
+    ListeGen first, second;
+    for (int& value : values)
+        first.append(&value);
+    for (int i = 49; i >= 0; --i)
+        second.append(&values[i]);
+    EXPECT_EQ(first.indexOf(&values[10]), 11);
+    EXPECT_EQ(second.indexOf(&values[10]), 40);
+    EXPECT_EQ(first.remove(&values[10]), 1);
+    EXPECT_EQ(first.indexOf(&values[10]), 0);
+    EXPECT_EQ(first.indexOf(&values[11]), 11);
+    EXPECT_EQ(second.indexOf(&values[10]), 40);
+    EXPECT_EQ(second.insertBefore(&values[10], &values[49]), 1); // now also first in the second list
+    EXPECT_EQ(second.indexOf(&values[10]), 1);
+    EXPECT_EQ(second.indexOf(&values[9]), 42);
+    EXPECT_EQ(second.at(41), &values[10]);    // its second node
+    EXPECT_EQ(second.remove(&values[10]), 1); // the first node only
+    EXPECT_EQ(second.indexOf(&values[10]), 40);
+    EXPECT_EQ(first.at(11), &values[11]);
+    EXPECT_EQ(first.count(), 49);
+    EXPECT_EQ(second.count(), 50);
 }
 
 TEST(IterateurGenTest, EmptyListIsAtEndFromTheStart) {

@@ -2,6 +2,7 @@
 #include "PrivateProfile.h"
 #include "TempDir.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <string>
@@ -189,6 +190,22 @@ TEST(PrivateProfileTest, SeesChangesMadeByOthersAfterCaching) {
     EXPECT_EQ(get(dir / "p.ini", "S", "k"), "c");
     std::remove((dir / "p.ini").c_str());
     EXPECT_EQ(get(dir / "p.ini", "S", "k", "gone"), "gone");
+}
+
+// A file read just after it changed may change again within the same clock
+// tick, leaving size, time and inode as they were: it is read again the
+// next time, never answered from what was parsed.
+TEST(PrivateProfileTest, AFileChangedAMomentAgoIsReadAgain) {
+    TempDir dir;
+    const std::string file = dir / "p.ini";
+    dir.write("p.ini", "[S]\r\nk=aaaa\r\n");
+    EXPECT_EQ(get(file, "S", "k"), "aaaa");
+    struct stat before {};
+    ASSERT_EQ(stat(file.c_str(), &before), 0);
+    dir.write("p.ini", "[S]\r\nk=bbbb\r\n"); // in place: same inode, same size
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+    EXPECT_EQ(get(file, "S", "k"), "bbbb");
 }
 
 TEST(PrivateProfileTest, KeepsTheEncodingOfFilesWithAByteOrderMark) {

@@ -168,6 +168,11 @@ TEST_F(ProcessManagerTest, LookupsByNameClassAndReference) {
     f.item("N3")->setNameText("Architect");
     EXPECT_EQ(manager->findRole("architect"), f.item("N3"));
     EXPECT_EQ(manager->findRole("designer"), nullptr);
+    // And class changes, which leave the lookups by uid as they were.
+    manager->changeItemClass(f.item("N3"), "GLOSSARY");
+    EXPECT_EQ(manager->findRole("architect"), nullptr);
+    EXPECT_EQ(manager->findItemByNameAndClass("architect", 21), f.item("N3"));
+    EXPECT_EQ(manager->findItemByUid("n3"), f.item("N3"));
 }
 
 TEST_F(ProcessManagerTest, QualityCriteriaOfDerivedWorkProductsStopOnCycles) {

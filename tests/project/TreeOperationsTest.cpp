@@ -219,6 +219,7 @@ TEST_F(TreeOperationsTest, MovingKeepsTheUidAndTheChildren) {
 TEST_F(TreeOperationsTest, NameChecks) {
     Item* a = add(nullptr, "Alpha", 0);
     add(a, "Beta");
+    add(a, "Gamma delta");
     struct {
         const char* name;
         Item* anchor;
@@ -231,7 +232,14 @@ TEST_F(TreeOperationsTest, NameChecks) {
                                 "()/.: characters for the name"},
         {"-> Bad!", nullptr, 0, 1, nullptr},
         {"Alpha", nullptr, 0, 0, "Duplicated name under same parent item!"},
-        {"ALPHA", nullptr, 0, 0, "Duplicated name under same parent item!"}, // the same folder on another system
+        // The same folder as a sibling's, on another system or by its name.
+        {"ALPHA", nullptr, 0, 0,
+         "The name 'ALPHA' gives the folder 'ALPHA', which the item 'Alpha' under the same parent already uses. "
+         "Please choose another name."},
+        {"Gamma_delta", a, 2, 0,
+         "The name 'Gamma_delta' gives the folder 'Gamma_delta', which the item 'Gamma delta' under the same parent "
+         "already uses. Please choose another name."},
+        {"Gamma_delta", nullptr, 0, 1, nullptr},
         {"Alpha", a, 2, 1, nullptr},
         {"Beta", a, 2, 0, "Duplicated name under same parent item!"},
         {"B\xE9ta (v2)", a, 2, 1, nullptr},

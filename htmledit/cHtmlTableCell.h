@@ -1,0 +1,35 @@
+#pragma once
+
+// A cell of a table (TD, or TH before the clean-up turns it into TD).
+// Cells may span columns, never rows: a cell's column is the sum of the
+// spans of the cells left of it in its row.
+
+#include "CString.h"
+#include "cHtmlElement.h"
+
+class cHtmlTable;
+class cHtmlTableRow;
+
+class cHtmlTableCell : public cHtmlElement {
+public:
+    cHtmlTableCell() = default;
+    // Empty unless the element is a TD or TH.
+    explicit cHtmlTableCell(const cHtmlElement& element);
+
+    // colSpan, 1 when absent or not a positive number.
+    int getColSpan() const;
+    void setColSpan(int span);
+    int getRowSpan() const;
+    // bgColor; "Automatic" (the last colour of the menu) takes the colour away.
+    void setBgColor(const CString& color);
+    cHtmlTableRow getRow() const;
+    cHtmlTable getTable() const;
+    int getRowIndex() const;
+    int getColumnIndex() const;
+    // Joins the right neighbour's content and span into this cell. 0 when
+    // there is no right neighbour.
+    int mergeRight();
+    // A new cell right of this one: a single-column cell widens the cells of
+    // the other rows in its column, a wider one shares its span with it.
+    int split();
+};

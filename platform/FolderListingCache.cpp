@@ -1,0 +1,130 @@
+#include "FolderListingCache.h"
+
+#include "Encoding.h"
+#include "FileSystem.h"
+
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <iterator>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Beyond this many folders the listings are dropped and gathered anew.
+constexpr size_t kMaxListings = 200000;
+
+std::string folderKey(const std::string& folder) {
+    std::string key = folder.empty() ? std::string(".") : folder;
+    while (key.size() > 1 && key.back() == '/')
+        key.pop_back();
+    return key;
+}
+
+} // namespace
+
+FolderListingCache& FolderListingCache::instance() {
+    static FolderListingCache cache;
+    return cache;
+}
+
+bool FolderListingCache::sameStamp(const Listing& listing, const struct stat& st) {
+    return listing.device == st.st_dev && listing.inode == st.st_ino &&
+           listing.mtime.tv_sec == st.st_mtim.tv_sec && listing.mtime.tv_nsec == st.st_mtim.tv_nsec;
+}
+
+bool FolderListingCache::read(const std::string& folder, const struct stat& st, Listing& listing) {
+    listing = Listing{st.st_dev, st.st_ino, st.st_mtim, {}};
+    std::vector<std::string> names;
+    // Read with the system call itself: a listing for every folder of a
+    // large process must cost no more than the calls it needs.
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    bool complete = true;
+    alignas(8) char buffer[16384];
+    for (;;) {
+        const ssize_t n = getdents64(fd, buffer, sizeof buffer);
+        if (n <= 0) {
+            complete = n == 0;
+            break;
+        }
+        for (ssize_t at = 0; at < n;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+            const std::string_view name(entry->d_name);
+            if (name != "." && name != "..")
+                names.emplace_back(name);
+            at += entry->d_reclen;
+        }
+    }
+    close(fd);
+    // In name order, so that of several names differing in case only the
+    // same one is always taken.
+    std::sort(names.begin(), names.end());
+    for (auto& name : names)
+        listing.byFoldedName.emplace(encoding::toLower(encoding::utf8ToCp1252(name)), std::move(name));
+    return complete;
+}
+
+bool FolderListingCache::findOtherCase(const std::string& folder, const std::string& name, std::string& found,
+                                       const struct stat* folderStat) {
+    const std::string key = folderKey(folder);
+    struct stat st;
+    if (folderStat)
+        st = *folderStat;
+    else if (stat(key.c_str(), &st) != 0)
+        return false;
+    if (!S_ISDIR(st.st_mode))
+        return false;
+    const std::string wanted = encoding::toLower(encoding::utf8ToCp1252(name));
+    std::lock_guard lock(m_mutex);
+    Listing fresh;
+    const Listing* listing = nullptr;
+    auto it = m_listings.find(key);
+    if (it != m_listings.end() && sameStamp(it->second, st)) {
+        listing = &it->second;
+    } else {
+        if (it != m_listings.end())
+            m_listings.erase(it);
+        // A listing cut short by an error, or of a folder changed a moment
+        // ago, serves this lookup only.
+        const bool complete = read(key, st, fresh);
+        listing = &fresh;
+        if (complete && platform::isSettledTime(st.st_mtim)) {
+            if (m_listings.size() >= kMaxListings)
+                m_listings.clear();
+            listing = &m_listings.emplace(key, std::move(fresh)).first->second;
+        }
+    }
+    const auto hit = listing->byFoldedName.find(wanted);
+    if (hit == listing->byFoldedName.end())
+        return false;
+    found = hit->second;
+    return true;
+}
+
+void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree) {
+    const std::string path = folderKey(diskPath);
+    const size_t slash = path.rfind('/');
+    std::lock_guard lock(m_mutex);
+    if (m_listings.empty())
+        return;
+    m_listings.erase(slash == std::string::npos ? std::string(".")
+                     : slash == 0               ? std::string("/")
+                                                : path.substr(0, slash));
+    m_listings.erase(path);
+    if (withTree)
+        forgetTree(path);
+}
+
+void FolderListingCache::forgetTree(const std::string& folder) {
+    const std::string prefix = folder == "/" ? folder : folder + "/";
+    for (auto it = m_listings.begin(); it != m_listings.end();)
+        it = it->first.compare(0, prefix.size(), prefix) == 0 ? m_listings.erase(it) : std::next(it);
+}
+
+void FolderListingCache::clear() {
+    std::lock_guard lock(m_mutex);
+    m_listings.clear();
+}

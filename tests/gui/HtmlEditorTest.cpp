@@ -1,0 +1,648 @@
+// The page editor under a display: a page of the demo project opens in the
+// browser, is edited through the toolbar's commands, goes through the
+// source view and back, and is written back; the file on disk is checked,
+// its generated part byte for byte. Sub-dialogs are answered by test hooks.
+
+#include "CAddFile.h"
+#include "CColorMenu.h"
+#include "CDHtmlEditDlg.h"
+#include "CHrProperties.h"
+#include "CHtmlEditor.h"
+#include "CInsertHyperlink.h"
+#include "CTableProperties.h"
+#include "CUniRichEdit.h"
+#include "FileSystem.h"
+#include "Item.h"
+#include "ProcessItem.h"
+#include "ProcessManager.h"
+#include "RecordingUserInterface.h"
+#include "StringTable.h"
+#include "TempDir.h"
+#include "WxText.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <functional>
+#include <gtest/gtest.h>
+#include <string>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combobox.h>
+#include <wx/evtloop.h>
+#include <wx/filefn.h>
+#include <wx/radiobut.h>
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+#include <wx/tglbtn.h>
+#include <wx/toolbar.h>
+#include <wx/treectrl.h>
+#include <wx/utils.h>
+#include <wx/webview.h>
+
+namespace {
+
+const char* const kAnalyst = "N17653000002";
+
+// The part of the page the generator owns: written in its own way on
+// purpose (upper case, attributes the clean-up would take away).
+const std::string kGenerated =
+    "<!--PROCESS_HYPERLINK-->\r\n<H2 CLASS=Gen onClick=\"x()\">Generated \xE9</H2>\r\n"
+    "<P>generated <SPAN style=\"color:red\">part</SPAN></P>\r\n</body>\r\n</html>\r\n";
+
+const std::string kPage =
+    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+    "\"http://www.w3.org/TR/html4/loose.dtd\">\r\n<html>\r\n<head>\r\n"
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\r\n"
+    "<title>Analyst</title>\r\n"
+    "<link rel=\"stylesheet\" href=\"../../../css/project.css\" type=\"text/css\">\r\n"
+    "</head>\r\n<body>\r\n<h1 class=\"banner\">Analyst</h1>\r\n"
+    "<div id=\"intro\">Intro of the caf\xE9</div>\r\n<div id=\"target\">Developer page</div>\r\n"
+    "<table border=\"1\" id=\"grid\"><tr><td id=\"first\">a</td><td>b</td></tr>"
+    "<tr><td>c</td><td>d</td></tr></table>\r\n"
+    "<hr id=\"rule\">\r\n<img id=\"web\" src=\"http://example.com/Roles/Analyst/logo.gif\">"
+    "<img id=\"shared\" src=\"../../../images/top.gif\">\r\n" +
+    kGenerated;
+
+// Handles what the display and the browser send until the condition holds
+// (false when it does not within the time given).
+bool pumpUntil(const std::function<bool()>& done, int seconds = 30) {
+    wxEventLoop loop;
+    wxEventLoopActivator active(&loop);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        loop.DispatchTimeout(20);
+    }
+    return true;
+}
+
+// The demo project in a temporary folder with a page of its own for the
+// analyst, and the editor open on it.
+class HtmlEditorTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(platform::copyTree(TOLVANE_DEMO_DIR, (m_dir / "Demo").c_str()));
+        m_manager = std::make_unique<ProcessManager>((m_dir / "Demo/Demo.tvx").c_str(), nullptr, 0, 0);
+        m_item = static_cast<ProcessItem*>(m_manager->findItemByUid(kAnalyst));
+        ASSERT_NE(m_item, nullptr);
+        m_pagePath = m_manager->getItemPagePath(m_item, 0);
+        ASSERT_TRUE(platform::writeFileReplacing(m_pagePath, kPage));
+    }
+    void TearDown() override { m_owned.reset(); }
+
+    // Opens the editor and waits until the page is editable and cleaned.
+    void open(int viewOnly = 0, int linkMode = 1) {
+        const CString folder = m_manager->getProjectDirectory() + m_item->getFolder(1, 1);
+        m_owned = std::make_unique<CDHtmlEditDlg>(m_manager.get(), m_item, viewOnly, m_pagePath,
+                                                  "Edit Analyst", folder, linkMode, 0, nullptr);
+        m_dialog = m_owned.get();
+        ASSERT_TRUE(m_dialog->OnInitDialog());
+        m_dialog->Show();
+        if (viewOnly) {
+            ASSERT_TRUE(pumpUntil([this] { return editor()->isReady() && !editor()->isWaitingForReady(); }));
+            return;
+        }
+        waitUntilSettled();
+    }
+    void waitUntilSettled() {
+        ASSERT_TRUE(pumpUntil([this] {
+            return m_dialog->isDesignReady() && editor()->isReady() && !editor()->isWaitingForReady() &&
+                   !editor()->isBusy();
+        })) << "design ready "
+            << m_dialog->isDesignReady() << ", editor ready " << editor()->isReady() << ", waiting "
+            << editor()->isWaitingForReady() << ", mode " << editor()->getMode();
+    }
+    CHtmlEditor* editor() const { return m_dialog->getEditor(); }
+    std::string run(const std::string& script) {
+        wxString result;
+        EXPECT_TRUE(editor()->runScript(wxString::FromUTF8(script), &result)) << script;
+        return std::string(result.utf8_str());
+    }
+    // Selects the content of the element with that id, or puts the caret at its start.
+    void select(const std::string& id, bool caret = false) {
+        ASSERT_EQ(run("(function () { var range = document.createRange();"
+                      " range.selectNodeContents(document.getElementById('" +
+                      id + "')); " + (caret ? "range.collapse(true); " : "") +
+                      "var selection = window.getSelection(); selection.removeAllRanges();"
+                      " selection.addRange(range); return 'selected'; })()"),
+                  "selected");
+    }
+    void selectControl(const std::string& id) {
+        run("window.__tolvane.selectControl(document.getElementById('" + id + "'))");
+    }
+    std::string page() const { return m_dir.read("Demo/site/Roles/Analyst/overview.htm"); }
+    std::string bodyShown() { return run("document.body.innerHTML"); }
+
+    TempDir m_dir;
+    RecordingUserInterface m_ui;
+    std::unique_ptr<ProcessManager> m_manager;
+    ProcessItem* m_item = nullptr;
+    CString m_pagePath;
+    std::unique_ptr<CDHtmlEditDlg> m_owned;
+    CDHtmlEditDlg* m_dialog = nullptr;
+};
+
+// Picks an item in the hyperlink dialog and confirms it.
+class PickItem : public wxExpectModalBase<CInsertHyperlink> {
+public:
+    explicit PickItem(const char* name) : m_name(name) {}
+
+protected:
+    int OnInvoked(CInsertHyperlink* dialog) const override {
+        wxTreeCtrl* tree = dialog->getTree();
+        const wxTreeItemId found = find(tree, tree->GetRootItem());
+        EXPECT_TRUE(found.IsOk()) << m_name;
+        tree->SelectItem(found);
+        dialog->OnOK();
+        return IDOK;
+    }
+
+private:
+    wxTreeItemId find(wxTreeCtrl* tree, const wxTreeItemId& node) const {
+        wxTreeItemIdValue cookie;
+        for (wxTreeItemId child = tree->GetFirstChild(node, cookie); child.IsOk();
+             child = tree->GetNextChild(node, cookie)) {
+            if (tree->GetItemText(child) == m_name)
+                return child;
+            const wxTreeItemId inner = find(tree, child);
+            if (inner.IsOk())
+                return inner;
+        }
+        return wxTreeItemId();
+    }
+    wxString m_name;
+};
+
+// Saves a picture of the window when TOLVANE_SCREENSHOT_DIR names a folder:
+// the display is dumped and the window's part cut out of it.
+void screenshot(wxWindow* window, const char* name) {
+    const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR");
+    if (!folder)
+        return;
+    window->Raise();
+    pumpUntil([] { return false; }, 2); // the browser draws in a process of its own
+    const wxRect rect = window->GetScreenRect();
+    const wxString dump = wxString(folder) + "/screen.xwd";
+    const wxString crop = wxString::Format("%dx%d+%d+%d", rect.width, rect.height, rect.x, rect.y);
+    const wxString target = wxString(folder) + "/" + name;
+    const wchar_t* dumpCommand[] = {L"xwd", L"-root", L"-silent", L"-out", dump.wc_str(), nullptr};
+    const wchar_t* cropCommand[] = {L"convert",    dump.wc_str(),   L"-crop",
+                                    crop.wc_str(), target.wc_str(), nullptr};
+    EXPECT_EQ(wxExecute(dumpCommand, wxEXEC_SYNC | wxEXEC_NODISABLE), 0);
+    EXPECT_EQ(wxExecute(cropCommand, wxEXEC_SYNC | wxEXEC_NODISABLE), 0);
+    wxRemoveFile(dump);
+}
+
+TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
+    open();
+    // The clean-up of the page's own part ran when design mode came on; the
+    // generated part is shown as it is.
+    EXPECT_EQ(editor()->getMode(), CHtmlEditor::kEditMode);
+    EXPECT_NE(bodyShown().find("<span style=\"color:red\">part</span>"), std::string::npos);
+
+    select("intro");
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_BOLD), 1);
+    select("first", true);
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_ROW_BELOW), 1);
+    select("target");
+    int linked = 0;
+    wxTEST_DIALOG(linked = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_HYPERLINK), PickItem("Developer"));
+    EXPECT_EQ(linked, 1);
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+
+    // The source view shows the page as HTML, and OK waits until it is left.
+    auto* source = static_cast<wxToggleButton*>(m_dialog->FindWindow(CDHtmlEditDlg::IDC_SOURCE));
+    source->SetValue(true);
+    m_dialog->OnToolbarCommand(CDHtmlEditDlg::IDC_SOURCE);
+    EXPECT_EQ(editor()->getMode(), CHtmlEditor::kSourceMode);
+    EXPECT_FALSE(m_dialog->FindWindow(IDOK)->IsEnabled());
+    EXPECT_TRUE(editor()->getSourcePane()->IsShown());
+    EXPECT_FALSE(editor()->getView()->IsShown());
+    const std::string sourceText(editor()->getSourcePane()->GetValue().utf8_str());
+    EXPECT_NE(sourceText.find("<b>Intro of the caf&#x00E9;</b>"), std::string::npos) << sourceText;
+    source->SetValue(false);
+    m_dialog->OnToolbarCommand(CDHtmlEditDlg::IDC_SOURCE);
+    EXPECT_TRUE(m_dialog->FindWindow(IDOK)->IsEnabled());
+    EXPECT_EQ(editor()->getMode(), CHtmlEditor::kEditMode);
+    waitUntilSettled();
+
+    // The font boxes show what is at the caret: the page defaults here.
+    select("target", true);
+    m_dialog->OnEditorNotify(CHtmlEditor::kNotifyRefresh);
+    EXPECT_EQ(static_cast<wxComboBox*>(m_dialog->FindWindow(CDHtmlEditDlg::IDC_FONT_SIZE))->GetValue(), "14");
+    EXPECT_EQ(
+        static_cast<wxChoice*>(m_dialog->FindWindow(CDHtmlEditDlg::IDC_FONT_NAME))->GetStringSelection(),
+        "Arial");
+    screenshot(m_dialog, "html-editor.png");
+    m_dialog->OnOK();
+    EXPECT_FALSE(m_dialog->IsShown());
+    EXPECT_EQ(m_dialog->GetReturnCode(), IDOK);
+
+    const std::string saved = page();
+    ASSERT_GE(saved.size(), kGenerated.size());
+    EXPECT_EQ(saved.substr(saved.size() - kGenerated.size()), kGenerated);
+    const std::string edited = saved.substr(0, saved.size() - kGenerated.size());
+    EXPECT_EQ(edited.rfind("<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+                           "\"http://www.w3.org/TR/html4/loose.dtd\">\r\n<html>",
+                           0),
+              0u)
+        << edited;
+    EXPECT_NE(edited.find("<b>Intro of the caf&#x00E9;</b>"), std::string::npos) << edited;
+    EXPECT_NE(edited.find("<tr><td id=\"first\">a</td><td>b</td></tr><tr><td><div>&nbsp;</div></td>"
+                          "<td><div>&nbsp;</div></td></tr><tr><td>c</td>"),
+              std::string::npos)
+        << edited;
+    EXPECT_NE(edited.find("<a href=\"../Developer/overview.htm\">Developer page</a>"), std::string::npos)
+        << edited;
+    // Addresses outside the page's folder stay as they were.
+    EXPECT_NE(edited.find("src=\"http://example.com/Roles/Analyst/logo.gif\""), std::string::npos);
+    EXPECT_NE(edited.find("src=\"../../../images/top.gif\""), std::string::npos);
+    EXPECT_NE(edited.find("<style>BODY { font-size: 14px; font-family: Arial }\r\n"
+                          "TABLE { font-size: 14px; font-family: Arial }</style>"),
+              std::string::npos)
+        << edited;
+    EXPECT_EQ(edited.find("data-tolvane"), std::string::npos);
+    EXPECT_EQ(edited.find("Content-Security-Policy"), std::string::npos);
+    // Every line ends with CR LF.
+    for (size_t at = edited.find('\n'); at != std::string::npos; at = edited.find('\n', at + 1))
+        ASSERT_EQ(edited[at - 1], '\r') << at;
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
+TEST_F(HtmlEditorTest, AFailedSaveKeepsTheDialogOpenAndTheEdit) {
+    open();
+    select("intro");
+    ASSERT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_ITALIC), 1);
+    const std::string folder = m_dir / "Demo/site/Roles/Analyst";
+    const std::string moved = m_dir / "Analyst-away";
+    ASSERT_EQ(std::rename(folder.c_str(), moved.c_str()), 0);
+
+    m_dialog->OnOK();
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, "Error saving the file");
+    EXPECT_EQ(m_ui.messages[0].caption, "Error");
+    EXPECT_EQ(m_ui.messages[0].style, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+    EXPECT_TRUE(m_dialog->IsShown());
+    EXPECT_NE(bodyShown().find("<i>Intro of the caf\xC3\xA9</i>"), std::string::npos);
+
+    // Once the folder is back, the same OK writes the edit.
+    ASSERT_EQ(std::rename(moved.c_str(), folder.c_str()), 0);
+    m_dialog->OnOK();
+    EXPECT_FALSE(m_dialog->IsShown());
+    EXPECT_NE(page().find("<i>Intro of the caf&#x00E9;</i>"), std::string::npos);
+    EXPECT_EQ(m_ui.messages.size(), 1u);
+}
+
+TEST_F(HtmlEditorTest, PicturesAreCopiedBesideThePageWithoutReplacingAnother) {
+    open();
+    const std::string folder = m_dir / "Demo/site/Roles/Analyst/";
+    m_dir.write("pictures/photo.png", "first picture");
+    m_dir.write("pictures/other/photo.png", "another picture");
+    m_dir.write("Demo/site/Roles/Analyst/beside.gif", "already beside the page");
+
+    select("target", true);
+    EXPECT_EQ(m_dialog->insertImageFile((m_dir / "pictures/photo.png").c_str()), 1);
+    EXPECT_EQ(m_dir.read("Demo/site/Roles/Analyst/photo.png"), "first picture");
+    // A picture of the same name that is another file is neither copied nor inserted.
+    EXPECT_EQ(m_dialog->insertImageFile((m_dir / "pictures/other/photo.png").c_str()), 0);
+    EXPECT_EQ(m_dir.read("Demo/site/Roles/Analyst/photo.png"), "first picture");
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, loadString(32955));
+    // A picture already beside the page is used as it is.
+    EXPECT_EQ(m_dialog->insertImageFile((folder + "beside.gif").c_str()), 1);
+    // A copy that fails inserts nothing.
+    EXPECT_EQ(m_dialog->insertImageFile((m_dir / "pictures/missing.png").c_str()), 0);
+    ASSERT_EQ(m_ui.messages.size(), 2u);
+    EXPECT_EQ(std::string(m_ui.messages[1].text),
+              "Copy of file " + (m_dir / "pictures/missing.png") + " failed.");
+    EXPECT_EQ(run("document.images.length"), "4");
+
+    m_dialog->OnOK();
+    const std::string saved = page();
+    EXPECT_NE(saved.find("<img src=\"file:./photo.png\" border=\"0\" hspace=\"3\" vspace=\"3\">"),
+              std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("<img src=\"file:./beside.gif\""), std::string::npos);
+    EXPECT_NE(saved.find("src=\"http://example.com/Roles/Analyst/logo.gif\""), std::string::npos);
+}
+
+// Answers the separator dialog with "No Shade".
+class NoShade : public wxExpectModalBase<CHrProperties> {
+protected:
+    int OnInvoked(CHrProperties* dialog) const override {
+        EXPECT_EQ(dialog->m_length, "100%");
+        EXPECT_EQ(dialog->m_height, "2");
+        EXPECT_EQ(dialog->m_shade, CHrProperties::kShade);
+        static_cast<wxChoice*>(dialog->FindWindow(CHrProperties::IDC_SHADE))
+            ->SetSelection(CHrProperties::kNoShade);
+        dialog->OnOK();
+        return IDOK;
+    }
+};
+
+// Sets a table's width in pixels and its height in percent.
+class TableSize : public wxExpectModalBase<CTableProperties> {
+protected:
+    int OnInvoked(CTableProperties* dialog) const override {
+        EXPECT_EQ(dialog->m_borderWidth, "1");
+        static_cast<wxTextCtrl*>(dialog->FindWindow(CTableProperties::IDC_WIDTH))->ChangeValue("200");
+        static_cast<wxTextCtrl*>(dialog->FindWindow(CTableProperties::IDC_HEIGHT))->ChangeValue("50%");
+        static_cast<wxChoice*>(dialog->FindWindow(CTableProperties::IDC_LINES))->SetSelection(1);
+        dialog->OnOK();
+        return IDOK;
+    }
+};
+
+TEST_F(HtmlEditorTest, SeparatorAndTableProperties) {
+    open();
+    selectControl("rule");
+    wxTEST_DIALOG(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_SEPARATOR_PROPERTIES), NoShade());
+    select("first", true);
+    wxTEST_DIALOG(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_TABLE_PROPERTIES), TableSize());
+    select("first", true);
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CColorMenu::kCellColorBase + 9), 1);
+    select("intro");
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CColorMenu::kTextColorBase + 12), 1);
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+
+    m_dialog->OnOK();
+    const std::string saved = page();
+    // "No Shade" draws the separator without shade; the length and height
+    // shown for a plain separator are written as its own.
+    EXPECT_NE(saved.find("<hr id=\"rule\" width=\"100%\" size=\"2\" noshade=\"noshade\">"), std::string::npos)
+        << saved;
+    EXPECT_NE(
+        saved.find("<table border=\"1\" id=\"grid\" rules=\"rows\" style=\"width: 200px; height: 50%\">"),
+        std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("<td id=\"first\" bgcolor=\"Red\">"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<font color=\"#0000ff\">Intro of the caf&#x00E9;</font>"), std::string::npos)
+        << saved;
+}
+
+TEST_F(HtmlEditorTest, CommandsOutsideTheirContextSayWhy) {
+    open();
+    select("intro", true);
+    // The table part's message only, not the general one besides.
+    m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_DELETE_ROW);
+    m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_MERGE);
+    m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_SEPARATOR_PROPERTIES);
+    ASSERT_EQ(m_ui.messages.size(), 3u);
+    EXPECT_EQ(m_ui.messages[0].text, "Please set the cursor into a table cell!");
+    EXPECT_EQ(m_ui.messages[1].text, "Please set the cursor into a table cell!");
+    EXPECT_EQ(m_ui.messages[2].text, "Please select a <HR> element. (horizontal line)");
+    // A link needs a selection in page mode.
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_HYPERLINK), 0);
+    ASSERT_EQ(m_ui.messages.size(), 4u);
+    EXPECT_EQ(m_ui.messages[3].text, "The selection or cursor position is invalid for this function!");
+
+    m_dialog->OnCancel();
+    EXPECT_EQ(m_dialog->GetReturnCode(), IDCANCEL);
+    EXPECT_EQ(page(), kPage);
+}
+
+TEST_F(HtmlEditorTest, TextLinksAreTokensWithoutASelection) {
+    open(0, 0);
+    select("target", true);
+    int linked = 0;
+    wxTEST_DIALOG(linked = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_HYPERLINK), PickItem("Developer"));
+    EXPECT_EQ(linked, 1);
+    EXPECT_NE(bodyShown().find("[@N17653000003]Developer page"), std::string::npos) << bodyShown();
+}
+
+TEST_F(HtmlEditorTest, ViewingAPageChangesNothing) {
+    open(1, 0);
+    EXPECT_EQ(m_dialog->getToolBar(), nullptr);
+    for (const int id : {int(CDHtmlEditDlg::IDC_FONT_NAME), int(CDHtmlEditDlg::IDC_FONT_SIZE),
+                         int(CDHtmlEditDlg::IDC_SOURCE), IDCANCEL})
+        EXPECT_FALSE(m_dialog->FindWindow(id)->IsShown()) << id;
+    EXPECT_EQ(editor()->getMode(), CHtmlEditor::kBrowseMode);
+    m_dialog->OnOK();
+    EXPECT_EQ(m_dialog->GetReturnCode(), IDOK);
+    EXPECT_EQ(page(), kPage);
+}
+
+TEST_F(HtmlEditorTest, TheFontSizeBoxSetsPixels) {
+    open();
+    auto* size = static_cast<wxComboBox*>(m_dialog->FindWindow(CDHtmlEditDlg::IDC_FONT_SIZE));
+    select("intro");
+    for (const char* refused : {"3", "100", "", "big"}) {
+        size->ChangeValue(refused);
+        m_dialog->OnTimer(CDHtmlEditDlg::kFontSizeTimer);
+    }
+    EXPECT_EQ(bodyShown().find("<font"), std::string::npos);
+    size->ChangeValue("18");
+    m_dialog->OnTimer(CDHtmlEditDlg::kFontSizeTimer);
+    EXPECT_NE(bodyShown().find("<font style=\"font-size: 18px\">Intro of the caf"), std::string::npos)
+        << bodyShown();
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+    // Without a selection the browser refuses it.
+    run("window.getSelection().removeAllRanges()");
+    m_dialog->OnTimer(CDHtmlEditDlg::kFontSizeTimer);
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, "The selection or cursor position is invalid!");
+}
+
+TEST_F(HtmlEditorTest, ShortcutKeysOfTheDesignView) {
+    open();
+    auto press = [this](const char* key, bool shift) {
+        run(std::string("document.dispatchEvent(new KeyboardEvent('keydown', {key: '") + key +
+            "', ctrlKey: true, shiftKey: " + (shift ? "true" : "false") + ", bubbles: true}))");
+    };
+    auto count = [this](const char* tag) {
+        return std::stoi(run(std::string("document.getElementsByTagName('") + tag + "').length"));
+    };
+    select("first", true);
+    press("r", false);
+    ASSERT_TRUE(pumpUntil([&] { return count("tr") == 3; }));
+    press("h", false);
+    ASSERT_TRUE(pumpUntil([&] { return count("hr") == 2; }));
+    // Ctrl+Shift+S is the browser's; Ctrl+S writes the page.
+    press("s", true);
+    press("n", false);
+    pumpUntil([] { return false; }, 1);
+    EXPECT_EQ(page(), kPage);
+    press("s", false);
+    ASSERT_TRUE(pumpUntil([&] { return page() != kPage; }));
+    EXPECT_NE(page().find("<tr><td><div>&nbsp;</div></td><td><div>&nbsp;</div></td></tr>"),
+              std::string::npos);
+    EXPECT_EQ(page().substr(page().size() - kGenerated.size()), kGenerated);
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
+TEST_F(HtmlEditorTest, PastedContentIsCleaned) {
+    open();
+    run("document.getElementById('target').innerHTML = '<center>c</center><h4>head</h4>';"
+        "document.dispatchEvent(new Event('paste'))");
+    ASSERT_TRUE(pumpUntil([this] { return bodyShown().find("<center>") == std::string::npos; }));
+    waitUntilSettled();
+    EXPECT_NE(bodyShown().find("<div id=\"target\">c<div><font size=\"3\"><b>head</b></font></div></div>"),
+              std::string::npos)
+        << bodyShown();
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].caption, "Unsupported Tags");
+    EXPECT_EQ(m_ui.messages[0].text,
+              "The following tags have been removed as the Editor does not support them:\n <CENTER>");
+}
+
+TEST_F(HtmlEditorTest, AClickedPictureIsSelectedAsOnePicture) {
+    open();
+    run("document.getElementById('web').dispatchEvent(new MouseEvent('mousedown', {bubbles: true}))");
+    EXPECT_EQ(editor()->getDocument().getSelectionKind(), cHtmlDocument::SelectionKind::Control);
+    EXPECT_EQ(editor()->getDocument().getSelectionElement(0).getAttribute("id"), "web");
+    // What is pasted takes the picture's place.
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_INSERT_TABLE), 1);
+    const std::string body = bodyShown();
+    EXPECT_EQ(body.find("id=\"web\""), std::string::npos) << body;
+    EXPECT_NE(body.find("<div>text</div></td><td><div>text</div>"), std::string::npos) << body;
+    EXPECT_NE(body.find("id=\"shared\""), std::string::npos);
+}
+
+TEST_F(HtmlEditorTest, EnterLeavesParagraphsAsLines) {
+    open();
+    run("document.getElementById('target').innerHTML = '<p>one</p><p></p><font> </font>';"
+        "document.dispatchEvent(new KeyboardEvent('keyup', {key: 'Enter', bubbles: true}))");
+    EXPECT_NE(bodyShown().find("<div id=\"target\"><div>one</div><div>&nbsp;</div></div>"), std::string::npos)
+        << bodyShown();
+}
+
+// Adds a document with the values given.
+class AddDocument : public wxExpectModalBase<CAddFile> {
+public:
+    AddDocument(int kind, std::string file, int entryKind)
+        : m_kind(kind), m_file(std::move(file)), m_entryKind(entryKind) {}
+
+protected:
+    int OnInvoked(CAddFile* dialog) const override {
+        dialog->m_referenceKind = m_kind;
+        dialog->m_file = m_file.c_str();
+        dialog->m_description = "The plan";
+        dialog->m_entryKind = m_entryKind;
+        dialog->OnInitDialog();
+        dialog->OnOK();
+        return IDOK;
+    }
+
+private:
+    int m_kind;
+    std::string m_file;
+    int m_entryKind;
+};
+
+TEST_F(HtmlEditorTest, DocumentsAreCopiedOrReferredTo) {
+    open();
+    m_dir.write("docs/plan.txt", "plan");
+    select("target", true);
+    int added = 0;
+    wxTEST_DIALOG(added = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kCopy, m_dir / "docs/plan.txt", 0));
+    EXPECT_EQ(added, 1);
+    // The project names the copy as it names files ("plan_txt").
+    EXPECT_EQ(m_dir.read("Demo/site/Roles/Analyst/plan_txt"), "plan");
+    select("intro", true);
+    wxTEST_DIALOG(added = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kHttpReference, "http://example.com/plan.pdf", 0));
+    EXPECT_EQ(added, 1);
+    // A second copy of the same name is refused and inserts nothing.
+    wxTEST_DIALOG(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kCopy, m_dir / "docs/plan.txt", 0));
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, loadString(32955));
+
+    m_dialog->OnOK();
+    const std::string saved = page();
+    EXPECT_NE(saved.find("<a href=\"plan_txt\" target=\"_blank\"> plan.txt</a>"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<a href=\"http://example.com/plan.pdf\" target=\"_blank\"> plan.pdf</a>"),
+              std::string::npos)
+        << saved;
+    // A web address has no date.
+    EXPECT_NE(saved.find("plan.pdf</a> </td>\r\n    <td width=\"23%\">Na</td>"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<td width=\"53%\">The plan</td>"), std::string::npos);
+}
+
+TEST_F(HtmlEditorTest, ClearRemovesTheLinkAroundTheSelection) {
+    m_dir.write("Demo/site/Roles/Analyst/overview.htm",
+                "<html><body><div id=\"linked\"><a "
+                "href=\"../Developer/overview.htm\">Developer</a></div></body></html>");
+    open();
+    select("linked");
+    class Clear : public wxExpectModalBase<CInsertHyperlink> {
+    protected:
+        int OnInvoked(CInsertHyperlink* dialog) const override {
+            static_cast<wxRadioButton*>(dialog->FindWindow(CInsertHyperlink::IDC_CLEAR))->SetValue(true);
+            dialog->OnRadio();
+            dialog->OnOK();
+            return IDOK;
+        }
+    };
+    int cleared = 0;
+    wxTEST_DIALOG(cleared = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_HYPERLINK), Clear());
+    EXPECT_EQ(cleared, 1);
+    EXPECT_EQ(bodyShown().find("<a "), std::string::npos) << bodyShown();
+    EXPECT_NE(bodyShown().find("Developer"), std::string::npos);
+}
+
+TEST_F(HtmlEditorTest, TheSmallerDialogsOpenWithTheirControlsSet) {
+    {
+        CInsertHyperlink dialog(m_manager.get(), 1, m_item, 0, nullptr);
+        ASSERT_TRUE(dialog.OnInitDialog());
+        EXPECT_GT(dialog.getTree()->GetCount(), 20u);
+        EXPECT_FALSE(dialog.FindWindow(CInsertHyperlink::IDC_ADDRESS)->IsEnabled());
+        static_cast<wxRadioButton*>(dialog.FindWindow(CInsertHyperlink::IDC_EXTERNAL))->SetValue(true);
+        dialog.OnRadio();
+        EXPECT_TRUE(dialog.FindWindow(CInsertHyperlink::IDC_ADDRESS)->IsEnabled());
+        EXPECT_FALSE(dialog.getTree()->IsEnabled());
+        // The typed address counts, whatever the tree shows.
+        static_cast<wxTextCtrl*>(dialog.FindWindow(CInsertHyperlink::IDC_ADDRESS))
+            ->ChangeValue("http://example.com/");
+        dialog.Show();
+        screenshot(&dialog, "insert-hyperlink.png");
+        dialog.OnOK();
+        EXPECT_EQ(dialog.GetLink(), "http://example.com/");
+    }
+    {
+        CAddFile dialog(nullptr, "Analyst");
+        ASSERT_TRUE(dialog.OnInitDialog());
+        EXPECT_EQ(fromWx(static_cast<wxTextCtrl*>(dialog.FindWindow(CAddFile::IDC_ITEM_NAME))->GetValue()),
+                  "Analyst");
+        EXPECT_FALSE(dialog.FindWindow(CAddFile::IDC_FILE)->IsEnabled());
+        static_cast<wxRadioButton*>(dialog.FindWindow(CAddFile::IDC_HTTP_REFERENCE))->SetValue(true);
+        dialog.OnReferenceKind();
+        EXPECT_TRUE(dialog.FindWindow(CAddFile::IDC_FILE)->IsEnabled());
+        EXPECT_FALSE(dialog.FindWindow(CAddFile::IDC_NEW_REVISION)->IsEnabled());
+        EXPECT_FALSE(dialog.FindWindow(CAddFile::IDC_SELECT_FILE)->IsEnabled());
+        EXPECT_EQ(static_cast<wxTextCtrl*>(dialog.FindWindow(CAddFile::IDC_FILE))->GetValue(), "http://");
+        static_cast<wxCheckBox*>(dialog.FindWindow(CAddFile::IDC_ADD_ENTRY))->SetValue(false);
+        dialog.OnAddEntry();
+        EXPECT_FALSE(dialog.FindWindow(CAddFile::IDC_DESCRIPTION)->IsEnabled());
+        static_cast<wxCheckBox*>(dialog.FindWindow(CAddFile::IDC_ADD_ENTRY))->SetValue(true);
+        dialog.OnAddEntry();
+        dialog.Show();
+        screenshot(&dialog, "add-file.png");
+        dialog.OnOK();
+        EXPECT_EQ(dialog.m_referenceKind, CAddFile::kHttpReference);
+    }
+    {
+        CTableProperties dialog(nullptr);
+        dialog.m_width = "50%";
+        dialog.m_lines = 2;
+        ASSERT_TRUE(dialog.OnInitDialog());
+        dialog.Show();
+        screenshot(&dialog, "table-properties.png");
+        dialog.OnOK();
+        EXPECT_EQ(dialog.m_width, "50%");
+        EXPECT_EQ(dialog.m_lines, 2);
+    }
+    {
+        CHrProperties dialog(nullptr);
+        dialog.m_shade = CHrProperties::kNoShade;
+        ASSERT_TRUE(dialog.OnInitDialog());
+        dialog.Show();
+        screenshot(&dialog, "hr-properties.png");
+        dialog.OnOK();
+        EXPECT_EQ(dialog.m_shade, CHrProperties::kNoShade);
+    }
+}
+
+} // namespace
