@@ -600,4 +600,8 @@ void ActivitySchema::writePicture() {
         return;
     *m_out << "<br><br>\n";
     map.write(*m_out, picture, "<!-- tooltips on item of the workflow  -->\n");
+    // The map's areas move the counter on before taking their numbers, the
+    // page's later tooltips take theirs first: moved on once more, the last
+    // area keeps its number to itself.
+    ++*m_page.getTooltipCounter();
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -158,6 +159,32 @@ TEST(GeneratedPagesTest, ASecondGenerationLeavesEveryPageAsItWas) {
         EXPECT_TRUE(difference.empty()) << difference;
     }
     EXPECT_TRUE(project.ui.messages.empty());
+}
+
+// A tooltip shows the entry of its number: two entries of one number in a
+// page would give the later one's text to both. Every page of the site,
+// with the drawn schema and its picture, the lists and the maps, numbers
+// its entries apart.
+TEST(GeneratedPagesTest, NoPageNumbersTwoTooltipsAlike) {
+    static const std::regex entry(R"(Text\[(\d+)\]=)");
+    for (const char* schema : {"yes", "no"}) {
+        SCOPED_TRACE(schema);
+        PagesProject project;
+        project.setOption("PROCESS_OPTION", "GenerateActivitySchemaFlag", schema);
+        project.open().generate();
+        int pages = 0;
+        for (const auto& [path, text] : siteFiles(project.dir / "proj/")) {
+            if (path.size() < 4 || path.compare(path.size() - 4, 4, ".htm") != 0)
+                continue;
+            ++pages;
+            std::map<std::string, int> numbers;
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), entry);
+                 it != std::sregex_iterator(); ++it)
+                EXPECT_EQ(++numbers[(*it)[1].str()], 1) << path << " defines Text[" << (*it)[1] << "] again";
+        }
+        EXPECT_GT(pages, 20);
+        EXPECT_TRUE(project.ui.messages.empty());
+    }
 }
 
 } // namespace
