@@ -17,6 +17,7 @@
 #include "ProcessItem.h"
 #include "TextOutStream.h"
 #include "TooltipScript.h"
+#include "WorkProductDocuments.h"
 
 #include <functional>
 #include <unordered_set>
@@ -41,22 +42,6 @@ private:
     ItemListe m_list;
     std::unordered_set<const ProcessItem*> m_met;
 };
-
-bool hasFirstFormatDocument(const ItemWorkProduct& product) {
-    return !product.getTemplateNameL1F1().IsEmpty() || !product.getTemplateNameL2F1().IsEmpty() ||
-           !product.getExampleNameL1F1().IsEmpty() || !product.getExampleNameL2F1().IsEmpty();
-}
-
-bool hasTemplate(const ItemWorkProduct& product) {
-    return !product.getTemplateNameL1F1().IsEmpty() || !product.getTemplateNameL2F1().IsEmpty() ||
-           !product.getTemplateNameL1F2().IsEmpty() || !product.getTemplateNameL2F2().IsEmpty() ||
-           !product.isArchiveEmpty();
-}
-
-ProcessItem* parentWorkProduct(const ProcessItem* product) {
-    Item* parent = product->getParent();
-    return classKindOf(parent) == kWorkProductClass ? static_cast<ProcessItem*>(parent) : nullptr;
-}
 
 // The template introduction or final text of the project.
 CString templateTextPath(const ProcessManager& manager, const char* fileName) {
@@ -233,7 +218,7 @@ void ProcessManager::generateTemplatesPage(ProcessItem* item, int language) {
                 activity->getInWorkProducts()->find(reference, "/"))
                 continue;
             addWhenItHasTemplate(product);
-            addWhenItHasTemplate(parentWorkProduct(product));
+            addWhenItHasTemplate(parentWorkProduct(*product));
         }
     });
 
