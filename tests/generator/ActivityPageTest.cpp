@@ -120,7 +120,7 @@ TEST(ActivityPageTest, ProceduresFillRowsOfThree) {
 TEST(ActivityPageTest, TheTemplatesBlockListsWhatTheActivityProducesOrReads) {
     PagesProject project;
     // The run produces and reads the design model (a template only), and
-    // produces the interface spec (its element) while reading the model.
+    // produces the interface description (its element) while reading the model.
     project.write(
         std::string(kRun) + "process.data",
         "[PROCESSUS]\r\nClass=ACTIVITY\r\nInWorkProducts=~n6//1\r\nOutWorkProducts=~n6//1,~n8//1\r\n");
@@ -128,7 +128,7 @@ TEST(ActivityPageTest, TheTemplatesBlockListsWhatTheActivityProducesOrReads) {
     project.prepare();
     project.manager->generateActivity(0);
     std::string page = project.read(std::string(kRun) + "overview.htm");
-    EXPECT_TRUE(contains(page, ">Interface spec<"));
+    EXPECT_TRUE(contains(page, ">Interface description<"));
     EXPECT_FALSE(contains(page, "Design model"));
 
     // Produced only, the model is listed.
@@ -138,7 +138,7 @@ TEST(ActivityPageTest, TheTemplatesBlockListsWhatTheActivityProducesOrReads) {
     project.prepare();
     project.manager->generateActivity(0);
     page = project.read(std::string(kRun) + "overview.htm");
-    EXPECT_TRUE(contains(page, ">Interface spec<"));
+    EXPECT_TRUE(contains(page, ">Interface description<"));
     EXPECT_TRUE(contains(page, "Design model"));
 }
 

@@ -40,7 +40,7 @@ TEST(TemplatePagesTest, TemplatesPagesOfWorkflowsAndTheItemsInside) {
     const std::string macro = project.read("site/Delivery/Plan_the_tests/templates.htm");
     EXPECT_TRUE(contains(macro, "Templates used in 'Plan the tests'"));
     EXPECT_TRUE(contains(macro, ">Design model</span>"));
-    EXPECT_TRUE(contains(macro, ">Interface spec<"));
+    EXPECT_TRUE(contains(macro, ">Interface description<"));
     EXPECT_TRUE(contains(macro, ">Test plan<"));
     EXPECT_FALSE(contains(macro, "Test report"));
     EXPECT_TRUE(project.ui.messages.empty());
@@ -124,7 +124,7 @@ TEST(TemplatePagesTest, EachPageSelectsTheWorkProductsItsRulesName) {
     EXPECT_TRUE(contains(all, ">Test report<"));
     EXPECT_FALSE(contains(all, ">Checklist<"));
     // The element of another project kind stays out of a page for small projects.
-    EXPECT_FALSE(contains(all, "Interface spec"));
+    EXPECT_FALSE(contains(all, "Interface description"));
     const std::string delivery = project.read(kDelivery);
     EXPECT_FALSE(contains(delivery, "Test report"));
     EXPECT_TRUE(contains(delivery, ">Checklist<"));
@@ -134,7 +134,7 @@ TEST(TemplatePagesTest, EachPageSelectsTheWorkProductsItsRulesName) {
                   "[PROCESSUS]\r\nClass=TEMPLATEACCESS\r\nProjectKind=large\r\n");
     project.open();
     project.manager->generateTemplateAccess(0);
-    EXPECT_TRUE(contains(project.read(kAllTemplates), ">Interface spec<"));
+    EXPECT_TRUE(contains(project.read(kAllTemplates), ">Interface description<"));
 }
 
 // With templates in two languages every row has seven cells and the
