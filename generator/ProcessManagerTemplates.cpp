@@ -25,9 +25,6 @@
 
 namespace {
 
-// Authored lines are read 1,000 characters at a time.
-constexpr int kTemplateTextLineLimit = 1000;
-
 // A list of work products in the order they were added, each once.
 class SelectedProducts {
 public:
@@ -89,8 +86,7 @@ void writeTemplatePage(ProcessManager& manager, ProcessItem* item, const CString
     writeTooltipScript(out, 500);
     out << manager.getPageBanner(form.bannerTitle, prefix, item->getPageHeaderImage(), 1, "");
     std::vector<CString> lines;
-    if (readPageTextLines(templateTextPath(manager, "TemplateIntroduction.txt"), kTemplateTextLineLimit,
-                          lines))
+    if (readPageTextLines(templateTextPath(manager, "TemplateIntroduction.txt"), lines))
         for (size_t i = 0; i < lines.size(); ++i)
             if (!form.dropEmptyLines || i > 0 || !lines[i].IsEmpty())
                 out << lines[i] << "<br>\n";
@@ -99,7 +95,7 @@ void writeTemplatePage(ProcessManager& manager, ProcessItem* item, const CString
     int tooltipCounter = 0;
     manager.writeTemplateTableRows(selected, upPrefix(item->getLevel() + 1), out, item, &tooltipCounter,
                                    language, form.bySections, 0, &pageLinks);
-    if (readPageTextLines(templateTextPath(manager, "TemplateFinal.txt"), kTemplateTextLineLimit, lines))
+    if (readPageTextLines(templateTextPath(manager, "TemplateFinal.txt"), lines))
         for (const CString& line : lines)
             if (!form.dropEmptyLines || !line.IsEmpty())
                 out << line << "<br>\n";
@@ -184,8 +180,7 @@ void ProcessManager::generateTemplatePage(ProcessItem* item, int language) {
         title, bannerTitle, true, allDisciplines ? 1 : 0, "", [&](TextOutStream& out) {
             // The author's own part of the page.
             std::vector<CString> lines;
-            if (readPageTextLines(item->getItemFolderFile(language == 0 ? "add.htm" : "addL2.htm"),
-                                  kTemplateTextLineLimit, lines))
+            if (readPageTextLines(item->getItemFolderFile(language == 0 ? "add.htm" : "addL2.htm"), lines))
                 for (size_t i = 0; i < lines.size(); ++i)
                     if (i > 0 || !lines[i].IsEmpty())
                         out << lines[i] << "\n";

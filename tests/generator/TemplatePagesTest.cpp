@@ -196,3 +196,23 @@ TEST(TemplatePagesTest, TemplateLinksKeepAddressesAndDrivePaths) {
 }
 
 } // namespace
+
+namespace {
+
+// The author's texts come on the page line for line, however long a line:
+// a long paragraph gets no break inside a sentence or a tag.
+TEST(TemplatePagesTest, LongAuthoredLinesStayWhole) {
+    PagesProject project;
+    const std::string paragraph = "<p>" + std::string(1200, 'a') + " <a href=\"guide.htm\">guide</a></p>";
+    project.write("tolvane/Templates/Template/TemplateIntroduction.txt", paragraph + "\r\n");
+    project.write("tolvane/Templates/Template/TemplateFinal.txt", paragraph);
+    project.write("site/All_templates/add.htm", paragraph + "\r\nNext line\r\n");
+    project.open();
+    project.manager->generateTemplateAccess(0);
+    const std::string all = project.read(kAllTemplates);
+    EXPECT_TRUE(contains(all, "\r\n" + paragraph + "<br>\r\n<br>\r\n" + paragraph + "\r\nNext line\r\n"));
+    EXPECT_TRUE(contains(all, "</table>\r\n" + paragraph + "<br>\r\n<p align=\"center\">"));
+    EXPECT_TRUE(contains(project.read(kDelivery), "\r\n" + paragraph + "<br>\r\n<br>\r\n"));
+}
+
+} // namespace
