@@ -143,3 +143,27 @@ TEST(ActivityPageTest, TheTemplatesBlockListsWhatTheActivityProducesOrReads) {
 }
 
 } // namespace
+
+namespace {
+
+// An item without uid (a damaged tree file) is the target of no shortcut:
+// its bar of places lists its own place only, not one for every item.
+TEST(ActivityPageTest, AnItemWithoutUidHasNoShortcutsToIt) {
+    PagesProject project;
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    tree.replace(tree.find("1*N24*"), 6, "1* *");
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    project.open();
+    project.manager->updateLinks(1, 0);
+    project.manager->generateActivity(0);
+    const std::string page = project.read(std::string(kRun) + "overview.htm");
+    const size_t places = page.find("<ul><li>");
+    ASSERT_NE(places, std::string::npos);
+    const std::string list = page.substr(places, page.find("</ul>", places) - places);
+    size_t entries = 0;
+    for (size_t at = list.find("<li>"); at != std::string::npos; at = list.find("<li>", at + 1))
+        ++entries;
+    EXPECT_EQ(entries, 1u) << list;
+}
+
+} // namespace
