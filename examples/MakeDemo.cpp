@@ -750,6 +750,158 @@ void build(ProcessManager& manager) {
     planning->getItemActivity()->setProcedureLink(1);
     planning->save();
 
+    // What the authors wrote above the generated part of each activity's
+    // page, in place of the hints that a new activity's page starts with.
+    struct Authored {
+        const char* name;
+        const char* purpose[2];
+        const char* start[2];
+        const char* guidelines[2];
+        const char* finish[2];
+        const char* example[2];
+    } authored[] = {
+        {"Gather the requirements",
+         {"Agree with the customer on what the product must do before anyone designs or builds it: a "
+          "requirement found late is the most costly to change.",
+          "S'accorder avec le client sur ce que le produit doit faire avant que quiconque le conçoive ou le "
+          "construise : une exigence découverte tard est la plus coûteuse à changer."},
+         {"Starts when the customer's request is accepted. Needed: the request, a contact on the customer's "
+          "side and the requirements of the previous release, if there is one.",
+          "Commence quand la demande du client est acceptée. Il faut : la demande, un interlocuteur chez le "
+          "client et les exigences de la version précédente, s'il y en a une."},
+         {"Ask about the work the users do, not about screens. Write one requirement per sentence, with "
+          "\"must\", and note where it comes from. Keep the open questions in a list of their own.",
+          "Interroger sur le travail des utilisateurs, pas sur les écrans. Écrire une exigence par phrase, "
+          "avec « doit », et noter d'où elle vient. Tenir les questions ouvertes dans une liste à part."},
+         {"Ends when every part of the request is covered by a numbered requirement and the draft is ready "
+          "for its review.",
+          "Se termine quand chaque point de la demande est couvert par une exigence numérotée et que le "
+          "brouillon est prêt pour sa revue."},
+         {"R12: The invoice must show the customer's VAT number. Source: meeting of 3 March with the "
+          "accounting team.",
+          "E12 : La facture doit porter le numéro de TVA du client. Source : réunion du 3 mars avec la "
+          "comptabilité."}},
+        {"Review the requirements",
+         {"Make sure that each requirement is clear, complete and can be tested before the design starts.",
+          "S'assurer que chaque exigence est claire, complète et vérifiable avant que la conception "
+          "commence."},
+         {"Starts when the analyst hands in the draft requirements document; the reviewers get it a week "
+          "before the meeting.",
+          "Commence quand l'analyste remet le brouillon du document d'exigences ; les relecteurs le "
+          "reçoivent une semaine avant la réunion."},
+         {"Follow the review procedure. Read each requirement asking two questions: can it be understood "
+          "one way only, and how would we test it? Do not rewrite the requirements during the meeting.",
+          "Suivre la procédure de revue. Lire chaque exigence en se posant deux questions : ne peut-elle "
+          "se comprendre que d'une façon, et comment la testerait-on ? Ne pas réécrire les exigences en "
+          "réunion."},
+         {"Ends with the document approved, or sent back to the analyst with the list of questions to "
+          "settle.",
+          "Se termine par le document approuvé, ou renvoyé à l'analyste avec la liste des questions à "
+          "régler."},
+         {"Remark on R7, \"The report must be fast\": how fast, measured how? Settled as \"The report of a "
+          "month must appear within 5 seconds\".",
+          "Remarque sur E7, « Le rapport doit être rapide » : rapide comment, mesuré comment ? Réglée en "
+          "« Le rapport d'un mois doit s'afficher en moins de 5 secondes »."}},
+        {"Design the solution",
+         {"Decide how the product will be built, so that the work can be shared among developers and "
+          "every choice is known to all.",
+          "Décider comment le produit sera construit, pour que le travail se partage entre développeurs "
+          "et que chaque choix soit connu de tous."},
+         {"Starts when the requirements are approved. Needed: the approved requirements document and the "
+          "design of the previous release.",
+          "Commence quand les exigences sont approuvées. Il faut : le document d'exigences approuvé et la "
+          "conception de la version précédente."},
+         {"Give each component one responsibility. Define every interface before the code behind it. For "
+          "each important choice, write down the options weighed and why one was taken.",
+          "Donner à chaque composant une seule responsabilité. Définir chaque interface avant le code qui "
+          "la réalise. Pour chaque choix important, consigner les options pesées et la raison du choix."},
+         {"Ends when every requirement is covered by a component and the analyst has read the design "
+          "document.",
+          "Se termine quand chaque exigence est couverte par un composant et que l'analyste a lu le "
+          "document de conception."},
+         {"Decision D3: invoices are made by a service of their own, so that the accounting rules can "
+          "change without a new release of the shop.",
+          "Décision D3 : les factures sont faites par un service à part, pour que les règles comptables "
+          "puissent changer sans nouvelle version de la boutique."}},
+        {"Develop",
+         {"Build the product from its design in small steps, each one tested and kept under version "
+          "control.",
+          "Construire le produit à partir de sa conception par petites étapes, chacune testée et gardée "
+          "en gestion de versions."},
+         {"Starts for a component as soon as its interfaces are defined in the design document.",
+          "Commence pour un composant dès que ses interfaces sont définies dans le document de "
+          "conception."},
+         {"Write the unit tests with the code. Check in often, with a message that names the requirement "
+          "or the defect. Ask for a change of the design rather than work around it.",
+          "Écrire les tests unitaires avec le code. Archiver souvent, avec un message qui nomme "
+          "l'exigence ou le défaut. Demander un changement de conception plutôt que la contourner."},
+         {"Ends when every component is checked in, its unit tests pass and the whole product builds.",
+          "Se termine quand chaque composant est archivé, que ses tests unitaires passent et que le "
+          "produit entier se construit."},
+         {"Check-in message: \"R12: the invoice shows the VAT number; unit test added.\"",
+          "Message d'archivage : « E12 : la facture montre le numéro de TVA ; test unitaire ajouté. »"}},
+        {"Test",
+         {"Show that the product meets its requirements, and find its defects before the customer does.",
+          "Montrer que le produit satisfait ses exigences, et trouver ses défauts avant le client."},
+         {"Starts when a build of the whole product is installed in the test environment. Needed: the "
+          "test plan and its test cases.",
+          "Commence quand une version complète du produit est installée dans l'environnement de test. Il "
+          "faut : le plan de test et ses cas de test."},
+         {"Run the test cases of the plan in order and record the result of each. Describe each defect so "
+          "that a developer can reproduce it: steps, data, what was expected, what happened.",
+          "Exécuter les cas de test du plan dans l'ordre et noter le résultat de chacun. Décrire chaque "
+          "défaut pour qu'un développeur le reproduise : étapes, données, résultat attendu, résultat "
+          "obtenu."},
+         {"Ends when every test case has run and the test report is written; the defects found are "
+          "counted for the measure.",
+          "Se termine quand tous les cas de test ont été exécutés et que le rapport de test est écrit ; "
+          "les défauts trouvés sont comptés pour la mesure."},
+         {"Defect 41: for a customer without VAT number the invoice shows \"null\". Create a customer "
+          "without VAT number, order one item, print the invoice.",
+          "Défaut 41 : pour un client sans numéro de TVA, la facture affiche « null ». Créer un client "
+          "sans numéro de TVA, commander un article, imprimer la facture."}},
+    };
+    // The headings of the page in the second language.
+    const std::pair<const char*, const char*> headingsL2[] = {
+        {">Purpose<", ">Objectif<"},
+        {">Start and inputs<", ">Début et entrées<"},
+        {">Work guidelines<", ">Conduite du travail<"},
+        {">Results and end<", ">Résultats et fin<"},
+        {">Example<", ">Exemple<"},
+        {"<b>Topics</b>", "<b>Sommaire</b>"},
+        {"<b>Status:</b>", "<b>État :</b>"},
+    };
+    for (const auto& a : authored) {
+        ProcessItem* activity = demo.item(a.name);
+        for (int language = 0; language <= 1; ++language) {
+            const CString path = manager.getItemPagePath(activity, language);
+            std::string page;
+            if (!platform::readFileBytes(path, page))
+                throw std::runtime_error(std::string("cannot read the page of ") + a.name);
+            auto replace = [&page, &a](const std::string& from, const std::string& to) {
+                const std::size_t at = page.find(from);
+                if (at == std::string::npos)
+                    throw std::runtime_error("no \"" + from + "\" in the page of " + a.name);
+                page.replace(at, from.size(), to);
+            };
+            const std::pair<const char*, const char* const*> paragraphs[] = {
+                {"What the activity achieves, and why it matters to the process.", a.purpose},
+                {"When the activity starts, and what must be available before it starts.", a.start},
+                {"How the work is done: techniques, rules, points of attention.", a.guidelines},
+                {"What the activity delivers, and how one knows that it is finished.", a.finish},
+                {"No example yet.", a.example},
+            };
+            for (const auto& [hint, written] : paragraphs)
+                replace(hint, text(written[language]).str());
+            if (language == 1)
+                for (const auto& [english, french] : headingsL2)
+                    while (page.find(english) != std::string::npos)
+                        replace(english, text(french).str());
+            if (!platform::writeFileReplacing(path, page))
+                throw std::runtime_error(std::string("cannot write the page of ") + a.name);
+        }
+    }
+
     // The glossary of the template gets a description and its entries.
     demo.describe(demo.item("N17000000001"), "The words of the process, with what they mean here.",
                   "Les mots du processus, avec ce qu'ils veulent dire ici.");

@@ -18,6 +18,7 @@
 #include "SubtreeQualityCriteria.h"
 #include "TextOutStream.h"
 #include "TooltipScript.h"
+#include "WorkProductDocuments.h"
 #include "ui/UserInterface.h"
 
 #include <functional>
@@ -31,22 +32,6 @@ namespace {
 ProcessItem* workProductOf(ProcessManager& manager, const CString& reference) {
     ProcessItem* product = manager.findWorkProduct(reference);
     return product && product->getItemWorkProduct() ? product : nullptr;
-}
-
-ProcessItem* parentWorkProduct(const ProcessItem* product) {
-    Item* parent = product->getParent();
-    auto* processParent =
-        classKindOf(parent) == kWorkProductClass ? static_cast<ProcessItem*>(parent) : nullptr;
-    return processParent && processParent->getItemWorkProduct() ? processParent : nullptr;
-}
-
-bool hasFirstFormatExample(const ItemWorkProduct& product) {
-    return !product.getExampleNameL1F1().IsEmpty() || !product.getExampleNameL2F1().IsEmpty();
-}
-
-bool hasFirstFormatDocument(const ItemWorkProduct& product) {
-    return hasFirstFormatExample(product) || !product.getTemplateNameL1F1().IsEmpty() ||
-           !product.getTemplateNameL2F1().IsEmpty();
 }
 
 CString decimal(int value) {
@@ -100,7 +85,7 @@ void ActivityPage::prepareTemplateList() {
         const bool read = inputs->find(*outputs->at(r), "/") != 0;
         const ItemWorkProduct& extension = *product->getItemWorkProduct();
         add(product, read ? hasFirstFormatExample(extension) : hasFirstFormatDocument(extension));
-        if (ProcessItem* parent = parentWorkProduct(product)) {
+        if (ProcessItem* parent = parentWorkProduct(*product)) {
             const ItemWorkProduct& parentExtension = *parent->getItemWorkProduct();
             add(parent, isRead(parent) ? hasFirstFormatExample(parentExtension)
                                        : hasFirstFormatDocument(parentExtension));
@@ -111,7 +96,7 @@ void ActivityPage::prepareTemplateList() {
         if (!product)
             continue;
         add(product, hasFirstFormatExample(*product->getItemWorkProduct()));
-        if (ProcessItem* parent = parentWorkProduct(product))
+        if (ProcessItem* parent = parentWorkProduct(*product))
             add(parent, hasFirstFormatExample(*parent->getItemWorkProduct()));
     }
 }

@@ -39,7 +39,10 @@ PageRunTables::PageRunTables(ProcessManager& manager) {
         open.push_back(p);
         if (item->getKind() == kShortcut)
             m_targets[p] = manager.findShortcutTarget(item);
-        m_referring[item->getReferencedUid()].push_back(item);
+        // An empty uid names no item: items without one refer to nothing
+        // and nothing refers to them.
+        if (!item->getReferencedUid().IsEmpty())
+            m_referring[item->getReferencedUid()].push_back(item);
     }
 }
 

@@ -47,7 +47,8 @@ public:
     // same level; null otherwise.
     Item* getPreviousItem(const Item* item) const;
     Item* getNextItem(const Item* item) const;
-    // The items whose referenced uid equals uid exactly, in tree order.
+    // The items whose referenced uid equals uid exactly, in tree order;
+    // none for an empty uid.
     const std::vector<Item*>& getItemsReferring(const CString& uid) const;
 
     // The DISCIPLINE items whose domain equals domain exactly (every one

@@ -7,7 +7,6 @@
 #include "StringTable.h"
 #include "ui/UserInterface.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -64,12 +63,11 @@ bool isWebAddress(const CString& link) {
     return lower.Find("http") >= 0 || lower.Find("ftp") >= 0;
 }
 
-bool readPageTextLines(const CString& path, int limit, std::vector<CString>& lines) {
+bool readPageTextLines(const CString& path, std::vector<CString>& lines) {
     lines.clear();
     std::string bytes;
-    if (path.IsEmpty() || limit < 2 || !platform::readFileBytes(path, bytes))
+    if (path.IsEmpty() || !platform::readFileBytes(path, bytes))
         return false;
-    const size_t room = static_cast<size_t>(limit - 1);
     for (size_t position = 0;;) {
         size_t end = bytes.find('\n', position);
         const bool last = end == std::string::npos;
@@ -78,10 +76,7 @@ bool readPageTextLines(const CString& path, int limit, std::vector<CString>& lin
         std::string_view line(bytes.data() + position, end - position);
         if (!last && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        do {
-            lines.emplace_back(std::string(line.substr(0, room)));
-            line.remove_prefix(std::min(room, line.size()));
-        } while (!line.empty());
+        lines.emplace_back(std::string(line));
         if (last)
             return true;
         position = end + 1;

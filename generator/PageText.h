@@ -51,8 +51,8 @@ CString topOfPageHeading(const CString& anchor, const CString& label, const CStr
 bool isWebAddress(const CString& link);
 
 // The lines of a text that an author supplies for a page (an introduction,
-// "add.htm"), as the page writers read them: at most limit - 1 characters
-// a line (a longer line comes in pieces), one last empty line after a
-// final line break, one empty line for an empty file. False when the file
-// cannot be read; it is never created.
-bool readPageTextLines(const CString& path, int limit, std::vector<CString>& lines);
+// "add.htm"), as the page writers read them: each line whole, however
+// long (a line cut in pieces would get a break inside a sentence or a
+// tag), one last empty line after a final line break, one empty line for
+// an empty file. False when the file cannot be read; it is never created.
+bool readPageTextLines(const CString& path, std::vector<CString>& lines);

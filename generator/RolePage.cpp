@@ -24,9 +24,6 @@
 
 namespace {
 
-// Description lines are read 1,000 characters at a time.
-constexpr int kDescriptionLineLimit = 1000;
-
 CString decimal(int value) {
     CString text;
     text.Format("%d", value);
@@ -194,8 +191,7 @@ void RolePage::writeResponsibility(TextOutStream& out) {
     if (!extension)
         return;
     std::vector<CString> lines;
-    if (!readPageTextLines(m_item.getItemFolderFile(extension->getDescriptionFileName(m_language)),
-                           kDescriptionLineLimit, lines))
+    if (!readPageTextLines(m_item.getItemFolderFile(extension->getDescriptionFileName(m_language)), lines))
         return;
     out << "<p><b>" << label("Responsibility") << "</b></p>\n";
     for (const CString& line : lines)

@@ -57,7 +57,7 @@ TEST(PageRunTablesTest, AnswerAsTheWalksOverTheListDo) {
             EXPECT_EQ(tables->getNextItem(item), manager.getNextItem(item));
             std::vector<Item*> referring;
             for (Item* other : items)
-                if (other->getReferencedUid() == item->getUid())
+                if (!item->getUid().IsEmpty() && other->getReferencedUid() == item->getUid())
                     referring.push_back(other);
             EXPECT_EQ(tables->getItemsReferring(item->getUid()), referring);
             // The children: the items one level below, before the next item
