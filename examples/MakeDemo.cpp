@@ -552,7 +552,7 @@ void build(ProcessManager& manager) {
         procedure->getExtension()->writeDescription(text(p.french), 1);
     }
 
-    // Measure with one project's data point.
+    // Measure with the data points of four projects and its statistics.
     add(nullptr, "NOPROCESSCLASS", "Measures", "Mesures", 30, "bookc.gif", "booko.gif");
     ProcessItem* defects =
         add("Measures", "MEASURE", "Defects found", "Défauts trouvés", 31, "measure.gif", "measure.gif");
@@ -562,11 +562,20 @@ void build(ProcessManager& manager) {
         "Compared with the size of the release, it shows where reviews should look harder.",
         "Les défauts que trouvent les tests système d'une version, comptés dans son rapport de test. "
         "Rapporté à la taille de la version, il montre où les revues doivent regarder de plus près.");
-    defects->getItemMeasure()->setUnit("defects");
-    defects->getItemMeasure()->saveData();
-    CreateDirectoryA(defects->getItemMeasure()->getDataFolder(), nullptr);
-    defects->getItemMeasure()->writeMeasureData("Pilot project", "generic", "Engineering", "12",
-                                                "Found during the system tests", "15");
+    ItemMeasure* defectCount = defects->getItemMeasure();
+    defectCount->setUnit("defects");
+    defectCount->m_calculateAverage = 1;
+    defectCount->m_calculateMedian = 1;
+    defectCount->m_calculateStandardDeviation = 1;
+    defectCount->m_includePlannedValue = 1;
+    defectCount->saveData();
+    CreateDirectoryA(defectCount->getDataFolder(), nullptr);
+    defectCount->writeMeasureData("Pilot project", "generic", "Engineering", "12",
+                                  "Found during the system tests", "15");
+    defectCount->writeMeasureData("Billing 2.0", "generic", "Finance", "31",
+                                  "A new team; the reviews of the design were skipped", "20");
+    defectCount->writeMeasureData("Field service app", "small", "Support", "7", "", "10");
+    defectCount->writeMeasureData("Warehouse scanner", "small", "Logistics", "", "Tests still running", "10");
 
     // The workflow, shown in frames under the trail of its parents, and its
     // activities, two per discipline.

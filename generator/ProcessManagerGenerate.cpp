@@ -19,7 +19,7 @@ struct PageFamily {
 // The page families this program writes, in the order of a pass. The
 // families of activities-by-state, activities-by-role, process overview,
 // work product, general procedure, work product group synthesis, work
-// product overview, measure and banner pages, and the glossary and site map
+// product overview and banner pages, and the glossary and site map
 // pages that close every pass, are not part of this program yet: their
 // pages are not written, and their keys do not count in the progress.
 const PageFamily kPageFamilies[] = {
@@ -28,6 +28,7 @@ const PageFamily kPageFamilies[] = {
     {"GenerateActivities", &ProcessManager::generateActivity},
     {"GenerateMacroActivities", &ProcessManager::generateMacroActivity},
     {"GenerateHeader", &ProcessManager::createHeaders},
+    {"GenerateMeasure", &ProcessManager::generateMeasure},
 };
 
 } // namespace

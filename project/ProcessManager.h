@@ -127,6 +127,8 @@ public:
     // The section of every macro-activity, phase and workflow page below
     // its marker, or the whole page of one generated whole from its diagram.
     void generateMacroActivity(int language);
+    // The whole page of every measure, with the statistics of its archived data.
+    void generateMeasure(int language);
 
     // The template table: its head, and one table (one per discipline with
     // bySections, each under its heading and anchor) of the work products

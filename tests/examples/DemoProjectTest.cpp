@@ -102,7 +102,7 @@ TEST_F(DemoProjectTest, ReferencesBetweenItemsResolve) {
 
     auto* defects = static_cast<ProcessItem*>(m_manager->findItemByName("Defects found"));
     std::unique_ptr<CStringListe> data(defects->getItemMeasure()->listMeasureDataFiles());
-    EXPECT_EQ(data->count(), 1);
+    EXPECT_EQ(data->count(), 4);
     EXPECT_TRUE(m_ui.messages.empty());
 }
 

@@ -117,6 +117,7 @@ TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
         {"GenerateActivities",
          {"site/Delivery/Run_the_tests/overview.htm", "site/Delivery/Run_the_tests/overviewL2.htm"}},
         {"GenerateMacroActivities", {"site/Delivery/overview.htm", "site/Delivery/overviewL2.htm"}},
+        {"GenerateMeasure", {"site/Measures/Effort/overview.htm", "site/Measures/Effort/overviewL2.htm"}},
     };
     for (const auto& off : families) {
         SCOPED_TRACE(off.key);
@@ -135,13 +136,13 @@ TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
                 else
                     EXPECT_TRUE(!after.empty() && after != before[page]) << page;
             }
-        // Two languages, three families: (3 + 1) x 2 steps over the second
+        // Two languages, four families: (4 + 1) x 2 steps over the second
         // half, the pass of each language ending with its glossary and site map.
-        EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 16));
+        EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 20));
         const std::vector<int>& positions = project.ui.progressPositions;
-        ASSERT_GE(positions.size(), 9u);
-        EXPECT_EQ(std::vector<int>(positions.end() - 9, positions.end()),
-                  (std::vector<int>{9, 10, 11, 12, 13, 14, 15, 16, 0}));
+        ASSERT_GE(positions.size(), 11u);
+        EXPECT_EQ(std::vector<int>(positions.end() - 11, positions.end()),
+                  (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 0}));
         EXPECT_TRUE(project.ui.messages.empty());
     }
 }
