@@ -2,6 +2,8 @@
 
 #include "DiskLinks.h"
 #include "FileSystem.h"
+#include "ItemClasses.h"
+#include "ItemListePlus.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "StringTable.h"
@@ -81,4 +83,28 @@ bool readPageTextLines(const CString& path, std::vector<CString>& lines) {
             return true;
         position = end + 1;
     }
+}
+
+std::vector<ProcessItem*> workflowPageItems(ProcessManager& manager) {
+    std::vector<ProcessItem*> items;
+    bool inWorkflow = false;
+    int workflowLevel = 0;
+    ItemIterateur* it = manager.getItemList()->ItemListe::createIterator();
+    for (; !it->isAtEnd(); it->next()) {
+        auto* item = dynamic_cast<ProcessItem*>(it->current());
+        if (!item)
+            continue;
+        if (item->getClassKind() == kWorkflowClass) {
+            workflowLevel = item->getLevel();
+            items.push_back(item);
+            inWorkflow = true;
+        } else if (inWorkflow) {
+            if (item->getLevel() == workflowLevel)
+                inWorkflow = false;
+            else if (item->getClassKind() != kActivityClass && item->getKind() == kDual)
+                items.push_back(item);
+        }
+    }
+    delete it;
+    return items;
 }

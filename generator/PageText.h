@@ -46,6 +46,12 @@ CString itemCaption(ProcessManager& manager, ProcessItem& item, int* tooltipCoun
 CString topOfPageHeading(const CString& anchor, const CString& label, const CString& topPicture,
                          bool wideBlanks);
 
+// The items that get the pages of a workflow's span, in tree order: every
+// workflow, and every plain item inside a workflow's span that is no
+// activity. A span ends at the next item of the workflow's level (an item
+// at a smaller level does not end it).
+std::vector<ProcessItem*> workflowPageItems(ProcessManager& manager);
+
 // Whether a procedure's document link is an address to link to as it is:
 // it holds "http" or "ftp", in any case.
 bool isWebAddress(const CString& link);

@@ -110,28 +110,13 @@ void writeTemplatePage(ProcessManager& manager, ProcessItem* item, const CString
 void ProcessManager::generateTemplateAccess(int language) {
     PageRun run(*this);
     guarded("generateTemplateAccess", [&] {
-        // Workflows and the items inside them: a span begins at a workflow
-        // and ends at the next item of the workflow's level (an item at a
-        // smaller level does not end it).
+        for (ProcessItem* item : workflowPageItems(*this))
+            generateTemplatesPage(item, language);
         std::vector<ProcessItem*> templatePages;
-        bool inWorkflow = false;
-        int workflowLevel = 0;
         ItemIterateur* it = getItemList()->ItemListe::createIterator();
         for (; !it->isAtEnd(); it->next()) {
             auto* item = dynamic_cast<ProcessItem*>(it->current());
-            if (!item)
-                continue;
-            if (item->getClassKind() == kWorkflowClass) {
-                workflowLevel = item->getLevel();
-                generateTemplatesPage(item, language);
-                inWorkflow = true;
-            } else if (inWorkflow) {
-                if (item->getLevel() == workflowLevel)
-                    inWorkflow = false;
-                else if (item->getClassKind() != kActivityClass && item->getKind() == kDual)
-                    generateTemplatesPage(item, language);
-            }
-            if (item->getClassKind() == kTemplateAccessClass)
+            if (item && item->getClassKind() == kTemplateAccessClass)
                 templatePages.push_back(item);
         }
         delete it;

@@ -127,6 +127,10 @@ public:
     // The section of every macro-activity, phase and workflow page below
     // its marker, or the whole page of one generated whole from its diagram.
     void generateMacroActivity(int language);
+    // The page "activities.htm" of every workflow and of the plain items
+    // inside it: the roles of the activities below, each with its matrix of
+    // activities and responsibilities.
+    void generateActivitiesByRole(int language);
     // The whole page of every measure, with the statistics of its archived data.
     void generateMeasure(int language);
 

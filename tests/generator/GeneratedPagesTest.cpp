@@ -112,6 +112,7 @@ TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
         const char* key;
         const char* pages[2];
     } families[] = {
+        {"GenerateActivitiesByRoleByMA", {"site/Delivery/activities.htm", "site/Delivery/activitiesL2.htm"}},
         {"GenerateRole", {"site/Roles/Tester/overview.htm", "site/Roles/Tester/overviewL2.htm"}},
         {"GenerateTemplateAccessByMA", {"site/Delivery/templates.htm", "site/Delivery/templatesL2.htm"}},
         {"GenerateActivities",
@@ -136,13 +137,13 @@ TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
                 else
                     EXPECT_TRUE(!after.empty() && after != before[page]) << page;
             }
-        // Two languages, four families: (4 + 1) x 2 steps over the second
+        // Two languages, five families: (5 + 1) x 2 steps over the second
         // half, the pass of each language ending with its glossary and site map.
-        EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 20));
+        EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 24));
         const std::vector<int>& positions = project.ui.progressPositions;
-        ASSERT_GE(positions.size(), 11u);
-        EXPECT_EQ(std::vector<int>(positions.end() - 11, positions.end()),
-                  (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 0}));
+        ASSERT_GE(positions.size(), 13u);
+        EXPECT_EQ(std::vector<int>(positions.end() - 13, positions.end()),
+                  (std::vector<int>{13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 0}));
         EXPECT_TRUE(project.ui.messages.empty());
     }
 }
