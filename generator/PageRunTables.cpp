@@ -1,6 +1,7 @@
 #include "PageRunTables.h"
 
 #include "CStringListePlus.h"
+#include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "ItemListePlus.h"
 #include "ItemReference.h"
@@ -73,6 +74,13 @@ std::span<Item* const> PageRunTables::getSubtree(const Item* item) const {
     if (p < 0)
         return {};
     return std::span<Item* const>(m_items).subspan(p + 1, m_spanEnds[p] - p - 1);
+}
+
+std::span<Item* const> PageRunTables::getItemsAfter(const Item* item) const {
+    const int p = position(item);
+    if (p < 0)
+        return {};
+    return std::span<Item* const>(m_items).subspan(p + 1);
 }
 
 std::vector<Item*> PageRunTables::getChildren(const Item* item) const {
@@ -170,4 +178,23 @@ const std::vector<ProcessItem*>& PageRunTables::getAuthoredWorkProducts(const It
     }
     const auto found = m_authoredWorkProducts->find(author);
     return found == m_authoredWorkProducts->end() ? kNoProcessItems : found->second;
+}
+
+const std::vector<ProcessItem*>& PageRunTables::getActivitiesNamingProcedure(const CString& uid) const {
+    if (!m_procedureActivities) {
+        auto& naming = m_procedureActivities.emplace();
+        for (Item* item : m_items) {
+            if (item->getKind() != kDual || classKindOf(item) != kActivityClass)
+                continue;
+            auto* activity = static_cast<ProcessItem*>(item);
+            const ItemActivity* extension = activity->getItemActivity();
+            if (!extension)
+                continue;
+            const CStringListePlus& procedures = *extension->getGeneralProcedures();
+            for (int i = 1; i <= procedures.count(); ++i)
+                naming[*procedures.at(i)].push_back(activity);
+        }
+    }
+    const auto found = m_procedureActivities->find(uid);
+    return found == m_procedureActivities->end() ? kNoProcessItems : found->second;
 }

@@ -38,6 +38,11 @@ public:
     // The items of item's subtree, in tree order, as they stand in the
     // list (shortcuts as themselves); empty for an item not in the tree.
     std::span<Item* const> getSubtree(const Item* item) const;
+    // Every item of the tree in tree order, as it stands in the list.
+    std::span<Item* const> getItems() const { return m_items; }
+    // The items after item in tree order, to the end of the list; empty for
+    // an item not in the tree.
+    std::span<Item* const> getItemsAfter(const Item* item) const;
     // The items of item's subtree one level below it, in tree order.
     std::vector<Item*> getChildren(const Item* item) const;
     // The target of a shortcut of the tree; null for any other item and
@@ -63,6 +68,10 @@ public:
     // responsibility "author", each once, in tree order.
     const std::vector<ProcessItem*>& getAuthoredWorkProducts(const Item* author) const;
 
+    // The ACTIVITY items whose general procedures name uid exactly, in tree
+    // order, an activity once for each time it names it.
+    const std::vector<ProcessItem*>& getActivitiesNamingProcedure(const CString& uid) const;
+
 private:
     int position(const Item* item) const;
 
@@ -78,4 +87,5 @@ private:
     mutable std::optional<std::vector<ProcessItem*>> m_workProducts;
     mutable std::unordered_map<CString, std::vector<ProcessItem*>> m_workProductsByDiscipline;
     mutable std::optional<std::unordered_map<const Item*, std::vector<ProcessItem*>>> m_authoredWorkProducts;
+    mutable std::optional<std::unordered_map<CString, std::vector<ProcessItem*>>> m_procedureActivities;
 };

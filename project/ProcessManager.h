@@ -131,6 +131,9 @@ public:
     // inside it: the roles of the activities below, each with its matrix of
     // activities and responsibilities.
     void generateActivitiesByRole(int language);
+    // The whole page of every general procedure and the table page of every
+    // procedure group.
+    void generateGenericProcedure(int language);
     // The whole page of every measure, with the statistics of its archived data.
     void generateMeasure(int language);
 

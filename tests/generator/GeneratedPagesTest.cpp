@@ -118,6 +118,9 @@ TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
         {"GenerateActivities",
          {"site/Delivery/Run_the_tests/overview.htm", "site/Delivery/Run_the_tests/overviewL2.htm"}},
         {"GenerateMacroActivities", {"site/Delivery/overview.htm", "site/Delivery/overviewL2.htm"}},
+        {"GenerateGenericProcedure",
+         {"site/Procedures/Review_procedure/overview.htm",
+          "site/Procedures/Review_procedure/overviewL2.htm"}},
         {"GenerateMeasure", {"site/Measures/Effort/overview.htm", "site/Measures/Effort/overviewL2.htm"}},
     };
     for (const auto& off : families) {
@@ -137,13 +140,13 @@ TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
                 else
                     EXPECT_TRUE(!after.empty() && after != before[page]) << page;
             }
-        // Two languages, five families: (5 + 1) x 2 steps over the second
+        // Two languages, six families: (6 + 1) x 2 steps over the second
         // half, the pass of each language ending with its glossary and site map.
-        EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 24));
+        EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 28));
         const std::vector<int>& positions = project.ui.progressPositions;
-        ASSERT_GE(positions.size(), 13u);
-        EXPECT_EQ(std::vector<int>(positions.end() - 13, positions.end()),
-                  (std::vector<int>{13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 0}));
+        ASSERT_GE(positions.size(), 15u);
+        EXPECT_EQ(std::vector<int>(positions.end() - 15, positions.end()),
+                  (std::vector<int>{15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 0}));
         EXPECT_TRUE(project.ui.messages.empty());
     }
 }
