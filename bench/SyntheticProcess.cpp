@@ -46,15 +46,16 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
               "GenerateRoleGroup=yes\r\nGenerateActivitiesOnRoleGroup=yes\r\nGenerateMacroActivities=yes\r\n"
               "GenerateActivitySchemaFlag=yes\r\nRP_Desc=yes\r\nMAP_Desc=yes\r\nAP_Desc=yes\r\n"
               "AP_IWP=yes\r\nAP_OWP=yes\r\nAP_Roles=yes\r\nAP_Steps=yes\r\nWPP_Desc=yes\r\nGP_Desc=yes\r\n"
+              "GenerateActivitiesByRoleByMA=yes\r\nGenerateGenericProcedure=yes\r\nGenerateMeasure=yes\r\n"
               "[PROCESSUS]\r\nROLE_RESPONSIBILITY=performer,assistant\r\n");
     const long terms = 50;
     const long roles = items / 6 + 1;
     const long products = items / 6 + 1;
     // The domain of the products, its two disciplines with their template
-    // pages, the page of all templates, a procedure in its group, the
-    // workflow, the glossary and the roles' group; the activities come in
-    // macro-activities of a hundred.
-    const long fixed = 11;
+    // pages, the page of all templates, a procedure in its group, a measure
+    // in its folder, the workflow, the glossary and the roles' group; the
+    // activities come in macro-activities of a hundred.
+    const long fixed = 13;
     const long activities = (items - roles - 2 * products - terms - fixed) * 100 / 101;
     std::string tree;
     auto record = [&](int level, const std::string& uid, const std::string& name, const std::string& folder,
@@ -121,6 +122,17 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
     record(1, "N7", "Review", "Procedures/Review");
     writeFile(root / "site/Procedures/Review/process.data",
               "[PROCESSUS]\r\nClass=GENERALPROCEDURE\r\nProcedure=review.htm\r\n");
+    // The measure has the data of one project per hundred items.
+    record(0, "N8", "Measures", "Measures");
+    writeFile(root / "site/Measures/process.data", "[PROCESSUS]\r\nClass=NOPROCESSCLASS\r\n");
+    record(1, "N9", "Effort", "Measures/Effort");
+    writeFile(root / "site/Measures/Effort/process.data",
+              "[PROCESSUS]\r\nClass=MEASURE\r\nCalculateAverage=yes\r\nCalculateMedian=yes\r\n"
+              "CalculateStandardDeviation=yes\r\n");
+    for (long d = 0; withPages && d < items / 100; ++d)
+        writeFile(root / "site/Measures/Effort/am" / ("Project" + std::to_string(d) + ".dat"),
+                  "[DATA]\r\nProjectName=Project" + std::to_string(d) +
+                      "\r\nValue=" + std::to_string(d % 37) + "\r\n");
     record(0, "N3", "Process", "Process", "t");
     writeFile(root / "site/Process/process.data", "[PROCESSUS]\r\nClass=WORKFLOW\r\n");
     for (long a = 0; a < activities; ++a) {
