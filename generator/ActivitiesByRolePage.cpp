@@ -66,12 +66,7 @@ bool ActivitiesByRolePage::write() {
         return false;
     collectRoles();
     const CString name = m_item.getNameByLanguage(m_language);
-    out << kTransitionalDocType << "\n"
-        << "<html>\n"
-        << "<head>\n"
-        << m_manager.writeMetaTags(&m_item) << "<title>" << name << "</title>\n"
-        << "<link rel=\"stylesheet\" href=\"" << m_links.get(m_rootPrefix + "css/project.css")
-        << "\" type=\"text/css\">\n"
+    out << styledPageHeadStart(m_manager, &m_item, name, m_links, m_rootPrefix)
         << "<script language=\"JavaScript1.2\" src=\"" << m_links.get(m_rootPrefix + "JScript/Tooltip.js")
         << "\" type=\"text/javascript\"></script>\n"
         << "</head>\n\n"

@@ -87,13 +87,7 @@ bool MeasurePage::write() {
         return false;
     const ItemMeasure& measure = *m_item.getItemMeasure();
     const CString name = m_item.getNameByLanguage(m_language);
-    out << kTransitionalDocType << "\n"
-        << "<html>\n"
-        << "<head>\n"
-        << m_manager.writeMetaTags(&m_item) << "<title>" << name << "</title>\n"
-        << "<link rel=\"stylesheet\" href=\"" << m_links.get(m_rootPrefix + "css/project.css")
-        << "\" type=\"text/css\">\n"
-        << "</head>\n\n"
+    out << styledPageHeadStart(m_manager, &m_item, name, m_links, m_rootPrefix) << "</head>\n\n"
         << "<body>\n"
         << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
     out << heading("Description") << m_item.getDescription(m_language) << "<br><br>\n";

@@ -46,6 +46,14 @@ CString wholePageHeadStart(ProcessManager& manager, Item& item, const CString& t
            file("css/project.css") + "\" type=\"text/css\">\n";
 }
 
+CString styledPageHeadStart(ProcessManager& manager, Item* item, const CString& title, DiskLinks& pageLinks,
+                            const CString& rootPrefix) {
+    return CString(kTransitionalDocType) + "\n" + "<html>\n" + "<head>\n" +
+           (item ? manager.writeMetaTags(item) : manager.writeHeadMetaTags()) + "<title>" + title +
+           "</title>\n" + "<link rel=\"stylesheet\" href=\"" + pageLinks.get(rootPrefix + "css/project.css") +
+           "\" type=\"text/css\">\n";
+}
+
 CString itemCaption(ProcessManager& manager, ProcessItem& item, int* tooltipCounter, int language) {
     const CString name = item.getNameByLanguage(language);
     const CString& popup = item.getHtmlDescription(language);

@@ -35,6 +35,14 @@ CString relativeLink(const CString& fromFolder, const CString& to);
 CString wholePageHeadStart(ProcessManager& manager, Item& item, const CString& title, DiskLinks& pageLinks,
                            const CString& rootPrefix);
 
+// The first lines of a page written whole with the project's style sheet
+// alone: the document type, the head with the meta lines (the item's, or
+// the project's for no item), the title and the style sheet, reached from
+// the page's folder over rootPrefix. The caller adds its scripts and ends
+// the head.
+CString styledPageHeadStart(ProcessManager& manager, Item* item, const CString& title, DiskLinks& pageLinks,
+                            const CString& rootPrefix);
+
 // An item's name in the language as a page shows it: with a tooltip of the
 // item's popup text when it has one, numbered from *tooltipCounter.
 CString itemCaption(ProcessManager& manager, ProcessItem& item, int* tooltipCounter, int language);

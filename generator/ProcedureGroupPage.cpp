@@ -84,12 +84,7 @@ bool ProcedureGroupPage::write() {
         title += "<br><font size=\"2\">" + label("Filter") + " " + shownName(domain, kDomainClass) +
                  (!domain.IsEmpty() && !discipline.IsEmpty() ? ", " : "") +
                  shownName(discipline, kDisciplineClass) + "</font>";
-    out << kTransitionalDocType << "\n"
-        << "<html>\n"
-        << "<head>\n"
-        << m_manager.writeMetaTags(&m_item) << "<title>" << name << "</title>\n"
-        << "<link rel=\"stylesheet\" href=\"" << m_links.get(m_rootPrefix + "css/project.css")
-        << "\" type=\"text/css\">\n"
+    out << styledPageHeadStart(m_manager, &m_item, name, m_links, m_rootPrefix)
         << "<script language=\"JavaScript1.2\" src=\"" << m_links.get(m_rootPrefix + "JScript/Tooltip.js")
         << "\" type=\"text/javascript\"></script>\n"
         << "</head>\n\n"

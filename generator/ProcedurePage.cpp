@@ -23,13 +23,7 @@ bool ProcedurePage::write() {
     const ItemGenericProcedure& procedure = *m_item.getItemGenericProcedure();
     auto label = [&](const char* key) { return m_manager.getLabel(m_language, key); };
     const CString name = m_item.getNameByLanguage(m_language);
-    out << kTransitionalDocType << "\n"
-        << "<html>\n"
-        << "<head>\n"
-        << m_manager.writeMetaTags(&m_item) << "<title>" << name << "</title>\n"
-        << "<link rel=\"stylesheet\" href=\"" << m_links.get(m_rootPrefix + "css/project.css")
-        << "\" type=\"text/css\">\n"
-        << "</head>\n\n"
+    out << styledPageHeadStart(m_manager, &m_item, name, m_links, m_rootPrefix) << "</head>\n\n"
         << "<body>\n"
         << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
     // The document's link as the author stored it.

@@ -28,24 +28,6 @@ bool endsWithSeparator(const CString& path) {
     return last == '/' || last == '\\';
 }
 
-// The example library's files and subfolders, from one listing of the folder.
-void listArchive(const CString& folder, CStringListe* files, TwoStringListe* subfolders) {
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(folder + "*", &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const CString name = data.cFileName;
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            if (name != "_keep" && name != "overview.htm" && name != "overviewL2.htm")
-                files->append(new CString(name));
-        } else if (name != "." && name != ".." && name[0] != '_') {
-            subfolders->append(new TwoStringElement(name, name + "/", 1));
-        }
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
-}
-
 // Appends to the list unless it is there already.
 void appendOnce(ItemListe* list, Item* item) {
     if (list->indexOf(item) == 0)
@@ -232,6 +214,23 @@ void ItemWorkProduct::addProducingActivity(Item* activity) {
          ancestor && ancestor->getClassKind() == kWorkProductClass && ancestor->getItemWorkProduct();
          ancestor = dynamic_cast<ProcessItem*>(ancestor->getParent()))
         appendOnce(ancestor->getItemWorkProduct()->m_producingActivities, activity);
+}
+
+void ItemWorkProduct::listArchive(const CString& folder, CStringListe* files, TwoStringListe* subfolders) {
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(folder + "*", &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do {
+        const CString name = data.cFileName;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            if (name != "_keep" && name != "overview.htm" && name != "overviewL2.htm")
+                files->append(new CString(name));
+        } else if (name != "." && name != ".." && name[0] != '_') {
+            subfolders->append(new TwoStringElement(name, name + "/", 1));
+        }
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
 }
 
 void ItemWorkProduct::addArchiveSubfolder(const CString& name, const CString& link) {

@@ -115,6 +115,10 @@ public:
     CStringListe* getArchiveFiles() const { return m_archiveFiles; }
     TwoStringListe* getExampleLibraryList() const { return m_archiveSubfolders; }
     void addArchiveSubfolder(const CString& name, const CString& link);
+    // Appends the files and subfolders of an example library folder, from
+    // one listing, sorted by name: files but "_keep" and the library's own
+    // pages; subfolders not starting with "_", as records (name, name + "/", 1).
+    static void listArchive(const CString& folder, CStringListe* files, TwoStringListe* subfolders);
     int isArchiveEmpty() const;
 
     // Whether the activity reads (input) or produces it in that state.
