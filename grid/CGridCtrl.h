@@ -11,10 +11,12 @@
 // by whole rows and columns. The grid tells its parent what happens through
 // GridNotifyEvent (see there for the codes and their records).
 //
-// The grid draws itself on a wxScrolledWindow, but keeps its scroll state
+// The grid draws itself on a scrolled window, but keeps its scroll state
 // and scroll-bar ranges itself: the window's own scrolling helper (which
 // would scroll by fixed pixel steps and move the fixed bands too) is taken
-// out of the event chain at construction.
+// out of the event chain at construction. It is a plain window, not a
+// panel: a panel with children (the title tip, an open in-place edit) gives
+// the keyboard focus to them and can no longer take it itself.
 
 #include "CCellID.h"
 #include "CCellRange.h"
@@ -38,7 +40,7 @@
 class CGridDropTarget;
 class CTitleTip;
 
-class CGridCtrl : public wxScrolledWindow {
+class CGridCtrl : public wxScrolledCanvas {
 public:
     // Compares two cells for sorting: negative, 0 or positive.
     using CompareFunction = int (*)(const CGridCellBase* a, const CGridCellBase* b, std::intptr_t data);
