@@ -469,7 +469,9 @@ private:
     int m_bodyHeight = 0, m_bodyWidth = 0;
     std::vector<int> m_printRowStarts; // first body row of each page row
     std::vector<int> m_printColStarts; // first body column of each page column
+    // The rows and columns of the page being printed: first, and one past the last.
     int m_printFirstRow = 0, m_printFirstCol = 0;
+    int m_printEndRow = 0, m_printEndCol = 0;
     std::unique_ptr<wxFont> m_printerFont;
 
     wxDECLARE_EVENT_TABLE();
