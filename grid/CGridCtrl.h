@@ -336,6 +336,10 @@ private:
     void showTitleTip(const CCellID& cell);
     void onEndInPlaceEdit(GridNotifyEvent& event);
     void printBodyCell(wxDC& dc, int row, int col, const GridRect& rect, bool firstPrintedRow);
+    // The page's rows over the columns firstCol up to endCol, clipped to the
+    // width and the body height; the first row and column of a page are
+    // printed even when they are longer than the page.
+    void printRowBlock(wxDC& dc, int firstCol, int endCol, int width);
     void computePrintPages();
     void startPrintFont(wxDC& dc);
 

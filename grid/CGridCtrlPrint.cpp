@@ -149,28 +149,9 @@ void CGridCtrl::OnPrint(wxDC* dc, CPrintInfo* info) {
     }
     m_bodyWidth -= fixedWidth;
 
-    // Body: the rows and columns of this page. The first row and column of
-    // a page are printed even when they are longer than the page, clipped.
+    // Body: the rows and columns of this page.
     dc->SetLogicalOrigin(-(left + fixedWidth), -(gridTop + fixedHeight));
-    {
-        wxDCClipper clip(*dc, wxRect(0, 0, m_bodyWidth + 1, m_bodyHeight + 1));
-        GridRect rect;
-        rect.bottom = -1;
-        for (int row = m_printFirstRow; row < m_printEndRow; ++row) {
-            rect.top = rect.bottom + 1;
-            rect.bottom = rect.top + GetRowHeight(row) - 1;
-            if (row > m_printFirstRow && rect.bottom > m_bodyHeight)
-                break;
-            rect.right = -1;
-            for (int col = m_printFirstCol; col < m_printEndCol; ++col) {
-                rect.left = rect.right + 1;
-                rect.right = rect.left + GetColumnWidth(col) - 1;
-                if (col > m_printFirstCol && rect.right > m_bodyWidth)
-                    break;
-                printBodyCell(*dc, row, col, rect, row == m_printFirstRow);
-            }
-        }
-    }
+    printRowBlock(*dc, m_printFirstCol, m_printEndCol, m_bodyWidth);
 
     dc->SetLogicalOrigin(-left, -(m_pageHeight - m_charSize.y * m_footerLines));
     info->m_drawRect.bottom = m_charSize.y * m_footerLines;
@@ -227,17 +208,23 @@ void CGridCtrl::PrintHeaderRows(wxDC& dc, CPrintInfo*) {
 
 void CGridCtrl::PrintFixedColumns(wxDC& dc, CPrintInfo*) {
     startPrintFont(dc);
-    wxDCClipper clip(dc, wxRect(0, 0, GetFixedColumnWidth() + 1, m_bodyHeight + 1));
+    printRowBlock(dc, 0, m_fixedCols, GetFixedColumnWidth());
+}
+
+void CGridCtrl::printRowBlock(wxDC& dc, int firstCol, int endCol, int width) {
+    wxDCClipper clip(dc, wxRect(0, 0, width + 1, m_bodyHeight + 1));
     GridRect rect;
-    rect.right = -1;
-    for (int col = 0; col < m_fixedCols; ++col) {
-        rect.left = rect.right + 1;
-        rect.right = rect.left + GetColumnWidth(col) - 1;
-        rect.bottom = -1;
-        for (int row = m_printFirstRow; row < m_printEndRow; ++row) {
-            rect.top = rect.bottom + 1;
-            rect.bottom = rect.top + GetRowHeight(row) - 1;
-            if (row > m_printFirstRow && rect.bottom > m_bodyHeight)
+    rect.bottom = -1;
+    for (int row = m_printFirstRow; row < m_printEndRow; ++row) {
+        rect.top = rect.bottom + 1;
+        rect.bottom = rect.top + GetRowHeight(row) - 1;
+        if (row > m_printFirstRow && rect.bottom > m_bodyHeight)
+            break;
+        rect.right = -1;
+        for (int col = firstCol; col < endCol; ++col) {
+            rect.left = rect.right + 1;
+            rect.right = rect.left + GetColumnWidth(col) - 1;
+            if (col > firstCol && rect.right > width)
                 break;
             printBodyCell(dc, row, col, rect, row == m_printFirstRow);
         }
