@@ -444,9 +444,10 @@ private:
     int m_vScrollMax = 0;
     int m_hScrollPage = 0;
     int m_vScrollPage = 0;
-    int m_barState = 0;   // SB_HORZ shown: 1, SB_VERT shown: 2
-    int m_vBarWidth = 0;  // what a shown vertical bar takes of the width
-    int m_hBarHeight = 0; // what a shown horizontal bar takes of the height
+    int m_barState = 0;                         // SB_HORZ shown: 1, SB_VERT shown: 2
+    wxSize m_handledClientSize = wxDefaultSize; // the client size the last size message dealt with
+    int m_vBarWidth = 0;                        // what a shown vertical bar takes of the width
+    int m_hBarHeight = 0;                       // what a shown horizontal bar takes of the height
     CCellID m_topLeftCell;
     int m_wheelLines = 3;
 

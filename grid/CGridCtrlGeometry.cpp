@@ -411,6 +411,13 @@ void CGridCtrl::onSize(wxSizeEvent& event) {
     event.Skip();
     if (handling || !HasWindow())
         return;
+    // The toolkit also sends size events when nothing changed (a layout pass
+    // of the parent, or the one that adding the in-place edit causes); those
+    // must not end the edit the user is typing in.
+    const wxSize clientSize = GetClientSize();
+    if (clientSize == m_handledClientSize)
+        return;
+    m_handledClientSize = clientSize;
     handling = true;
     if (m_dropTarget && !m_dropTarget->IsRegistered())
         m_dropTarget->Register(this);

@@ -186,6 +186,27 @@ TEST(GridEditTest, TypingPastTheEdgeWidensTheEditUpToTheClientEdge) {
     processPending();
 }
 
+TEST(GridEditTest, ALayoutPassKeepsTheEditOpenAndAResizeEndsIt) {
+    GridTestWindow window;
+    CGridCtrl& grid = window.grid();
+    fillGrid(window);
+    window.type(&grid, 'x');
+    ASSERT_NE(editOf(grid, 1, 1), nullptr);
+    // Laying the frame out again sizes the grid to the size it has: the
+    // user goes on typing into the same edit.
+    window.frame().Layout();
+    processPending();
+    CInPlaceEdit* edit = editOf(grid, 1, 1);
+    ASSERT_NE(edit, nullptr);
+    edit->WriteText("y");
+    // A real change of size ends it, keeping the text.
+    window.frame().SetClientSize(300, 200);
+    window.frame().Layout();
+    processPending();
+    EXPECT_FALSE(grid.IsItemEditing(1, 1));
+    EXPECT_EQ(grid.GetItemText(1, 1), "xy");
+}
+
 // A cell whose edit window cannot be made.
 class NoEditCell : public CGridCell {
 protected:
