@@ -309,6 +309,10 @@ protected:
     long SendDisplayRequestToParent(CGridItem& item) const;
 
 private:
+    // Hands the data to the clipboard, which owns it from then on; false when
+    // the clipboard cannot be opened or refuses it.
+    bool putOnClipboard(wxDataObject* source);
+
     using SelectionMap = std::unordered_map<std::uint64_t, CCellID>;
     static std::uint64_t selectionKey(int row, int col) {
         return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(col)) << 32) |
