@@ -411,6 +411,8 @@ void CGridCtrl::onSize(wxSizeEvent& event) {
     event.Skip();
     if (handling || !HasWindow())
         return;
+    if (m_dropTarget && !m_dropTarget->IsRegistered())
+        m_dropTarget->Register(this);
     // The toolkit also sends size events when nothing changed (a layout pass
     // of the parent, or the one that adding the in-place edit causes); those
     // must not end the edit the user is typing in.
@@ -419,8 +421,6 @@ void CGridCtrl::onSize(wxSizeEvent& event) {
         return;
     m_handledClientSize = clientSize;
     handling = true;
-    if (m_dropTarget && !m_dropTarget->IsRegistered())
-        m_dropTarget->Register(this);
     EndEditing();
     ResetScrollBars();
     handling = false;
