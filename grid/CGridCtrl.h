@@ -454,6 +454,7 @@ private:
     int m_hBarHeight = 0;                       // what a shown horizontal bar takes of the height
     CCellID m_topLeftCell;
     int m_wheelLines = 3;
+    long long m_wheelRest = 0; // wheel turn not yet made into lines, in 120ths of a line
 
     // Mouse.
     int m_mouseMode = 0;
