@@ -1,0 +1,579 @@
+// Item exchange folders: pieces of a project written into its "tmp" folder
+// ("export.dat" or "export.d1i" and the folder "exp") and read back into
+// this or another project.
+
+#include "CTime.h"
+#include "FileFinder.h"
+#include "FileSystem.h"
+#include "ItemListePlus.h"
+#include "MenuTreeRecord.h"
+#include "PageText.h"
+#include "Project.h"
+#include "StdOption.h"
+#include "StringTable.h"
+#include "TextInStream.h"
+#include "TextOutStream.h"
+#include "UidReferences.h"
+#include "ui/UserInterface.h"
+
+#include <climits>
+#include <memory>
+#include <unordered_set>
+#include <vector>
+
+namespace {
+
+constexpr int kExchangeLineLimit = 1000;
+
+// "The file %s is damaged: line %d is not an item record - import aborted"
+constexpr UINT kIdsDamagedRecord = 33443;
+// "... line %d places an item at or above the item it is imported below ..."
+constexpr UINT kIdsBadLevel = 33446;
+// "The exchange folder %s has no folder %s for the item '%s' - import aborted"
+constexpr UINT kIdsMissingItemFolder = 33447;
+// "The file %s names no item - import aborted"
+constexpr UINT kIdsNoRootUid = 33448;
+// "Error moving directory %s to %s - import aborted, nothing was changed"
+constexpr UINT kIdsMoveRefused = 33444;
+// "Error saving the references to the new uids. Please consult logfile"
+constexpr UINT kIdsRelinkFailed = 33445;
+// ". Imported item uid changed to %s"
+constexpr UINT kIdsImportedUidChanged = 33441;
+// "%d imported items had a uid already used in the site ..."
+constexpr UINT kIdsImportedUidsChanged = 33442;
+
+CString formatted(UINT id, const CString& a, const CString& b = CString(), const CString& c = CString()) {
+    CString text;
+    text.Format(loadString(id), a.GetString(), b.GetString(), c.GetString());
+    return text;
+}
+
+void show(UINT id, const CString& a = CString(), const CString& b = CString()) {
+    ui::AfxMessageBox(formatted(id, a, b));
+}
+
+void showAtLine(UINT id, const CString& path, int line) {
+    CString text;
+    text.Format(loadString(id), path.GetString(), line);
+    ui::AfxMessageBox(text);
+}
+
+CString withoutTrailingSeparator(const CString& path) {
+    CString text = path;
+    while (text.GetLength() > 1 && (text.Right(1) == "/" || text.Right(1) == "\\"))
+        text = text.Left(text.GetLength() - 1);
+    return text;
+}
+
+// The folder holding a file, '/' turned into '\'.
+CString folderOfFile(const CString& path) {
+    CString text = path;
+    text.Replace("/", "\\");
+    const int cut = text.ReverseFind('\\');
+    return cut < 0 ? CString(".") : text.Left(cut);
+}
+
+CString secondsNow() {
+    CString text;
+    text.Format("%ld", static_cast<long>(CTime::GetCurrentTime().GetTime()));
+    return text;
+}
+
+// Creates the exchange folder of an export: "tmp" + "\\" + the item's
+// folder name + tag + the seconds, '/' turned into '\\'. Empty, with the
+// failure told, when it cannot be created.
+CString makeExchangeFolder(const Project& project, Item* item, const char* tag) {
+    CString folder =
+        project.getProjectDirectory() + "tmp" + "\\" + toFileName(item->getName(), 1) + tag + secondsNow();
+    folder.Replace("/", "\\");
+    if (CreateDirectoryA(folder, nullptr))
+        return folder;
+    show(32986, folder);
+    return CString();
+}
+
+// Writes "exp" of an exchange folder: a copy of the item's folder (its
+// subfolders too with recurse), then tells how it went.
+void copyItemFolderToExchange(Project& project, Item* item, const CString& folder, int recurse) {
+    const CString exp = folder + "\\exp";
+    if (!CreateDirectoryA(exp, nullptr)) {
+        show(32986, exp);
+        return;
+    }
+    const CString source = project.getMovablePathInSite(item->getFolder(1, 0));
+    if (!source.IsEmpty() && project.copyFolderTree(source, exp, 0, recurse, 0))
+        show(32987, exp);
+    else
+        show(32988);
+}
+
+// Whether a line of "export.dat" holds a whole record as the export writes
+// it: a level of digits, then the fields up to the second-language name
+// (empty ones written as a blank), the format mark "f" and the two flags,
+// each field ended by '*'. A line cut short, or one edited out of shape,
+// is no record.
+bool isWholeRecord(const CString& line) {
+    CString text = line;
+    text.Trim();
+    if (text.IsEmpty() || text.Right(1) != "*")
+        return false;
+    std::vector<CString> fields;
+    int start = 0;
+    for (int i = 0; i < text.GetLength(); ++i) {
+        if (text[i] != '*')
+            continue;
+        if (i > start)
+            fields.push_back(text.Mid(start, i - start));
+        start = i + 1;
+    }
+    if (fields.size() < 11 || fields.size() > 12 || fields[0].GetLength() > 4)
+        return false;
+    for (int i = 0; i < fields[0].GetLength(); ++i)
+        if (fields[0][i] < '0' || fields[0][i] > '9')
+            return false;
+    auto isFlag = [](const CString& field) { return field == "true" || field == "false"; };
+    return fields[7] == "f" && isFlag(fields[8]) && isFlag(fields[9]);
+}
+
+CString upperCased(const CString& text) {
+    CString upper = text;
+    upper.MakeUpper();
+    return upper;
+}
+
+// One record of "export.dat" as the import reads it, with its line number.
+struct ImportRecord {
+    MenuTreeRecord record;
+    int line = 0;
+};
+
+} // namespace
+
+CString Project::discardedFolderPath(Item* item) const {
+    const CString stem = m_projectFolder + "tmp/" + toFileName(item->getName(), 1) + "_" + secondsNow();
+    CString path = stem + "_save";
+    for (int n = 2; platform::pathExists(path); ++n) {
+        path.Format("%s_%d_save", stem.GetString(), n);
+    }
+    return path;
+}
+
+int Project::copyFolderTree(const CString& source, const CString& target, int skipFiles, int recurse,
+                            int ignoreFolderErrors) {
+    const CString from = withoutTrailingSeparator(source);
+    const CString to = withoutTrailingSeparator(target);
+    WIN32_FIND_DATAA data;
+    HANDLE search = from.IsEmpty() ? INVALID_HANDLE_VALUE : FindFirstFileA(from + "/" + "*", &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    int result = 1;
+    do {
+        const CString name = data.cFileName;
+        // A link may lead out of the folder, or back into it: never taken.
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (!recurse || name == "." || name == ".." || name.Find("_vti_cnf") >= 0)
+                continue;
+            const CString subfolder = to + "\\" + name;
+            if (!CreateDirectoryA(subfolder, nullptr) && !ignoreFolderErrors) {
+                result = 0;
+                break;
+            }
+            // What a nested folder could not copy fails the whole copy.
+            if (!copyFolderTree(from + "\\" + name, subfolder, 0, 1, 0)) {
+                result = 0;
+                break;
+            }
+            continue;
+        }
+        if (skipFiles)
+            continue;
+        const CString fromFile = from + "\\" + name;
+        const CString toFile = to + "\\" + name;
+        if (!CopyFileA(fromFile, toFile, recurse ? TRUE : FALSE)) {
+            show(32997, fromFile, toFile);
+            result = 0;
+            break;
+        }
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+    return result;
+}
+
+void Project::exportItemsFull(Item* item) {
+    try {
+        const CString folder = makeExchangeFolder(*this, item, "_exp_");
+        if (folder.IsEmpty())
+            return;
+        TextOutStream out(folder + "\\export.dat");
+        if (!out.is_open()) {
+            show(32988);
+            return;
+        }
+        out << item->getUid();
+        const int position = m_itemList->indexOf(item);
+        for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
+            Item* next = m_itemList->at(i);
+            if (next->getLevel() <= item->getLevel())
+                break;
+            MenuTreeRecord record = MenuTreeRecord::fromItem(*next);
+            // The last field names a shortcut's target, and is empty for the others.
+            record.hasReferencedField = false;
+            const Item* target = findShortcutTarget(next);
+            out << "\n" << record.format() << (target ? target->getUid() : CString()) << "*";
+        }
+        if (!out.close()) {
+            show(32988);
+            return;
+        }
+        copyItemFolderToExchange(*this, item, folder, 1);
+    } catch (...) {
+        reportUnknownFailure("Project::exportItemsFull");
+    }
+}
+
+void Project::exportOneItem(Item* item, const CString& description) {
+    try {
+        const CString folder = makeExchangeFolder(*this, item, "_exp1i_");
+        if (folder.IsEmpty())
+            return;
+        // The description is the file's first line: a line break typed
+        // into it must not push the uid off its line.
+        CString firstLine = description;
+        firstLine.Replace("\r", " ");
+        firstLine.Replace("\n", " ");
+        TextOutStream out(folder + "\\export.d1i");
+        if (!out.is_open()) {
+            show(32988);
+            return;
+        }
+        out << firstLine << "\n" << item->getUid();
+        if (!out.close()) {
+            show(32988);
+            return;
+        }
+        copyItemFolderToExchange(*this, item, folder, 0);
+    } catch (...) {
+        ui::AfxMessageBox("Error in method Project::exportOneItem");
+    }
+}
+
+void Project::importOneItem(const CString& path) {
+    try {
+        TextInStream in(path);
+        if (!in.is_open()) {
+            show(32984, path);
+            return;
+        }
+        CString description, uid;
+        in.getline(description, kExchangeLineLimit);
+        in.getline(uid, kExchangeLineLimit);
+        in.close();
+        uid.Trim();
+        if (uid.IsEmpty()) {
+            show(kIdsNoRootUid, path);
+            return;
+        }
+        Item* item = findItemByUid(uid);
+        if (!item) {
+            show(32989, uid);
+            return;
+        }
+        if (ui::AfxMessageBox(formatted(32990, item->getName(), description), MB_YESNO) != IDYES)
+            return;
+        TextOutStream* log = openLog();
+        if (log)
+            *log << "Import item " << item->getName() << " (uid: " << uid << ")\n";
+        const CString target = getMovablePathInSite(item->getFolder(1, 0));
+        const int copied = !target.IsEmpty() && copyFolderTree(folderOfFile(path) + "\\exp", target, 0, 0, 0);
+        if (!copied)
+            show(32991);
+        closeLog(log);
+        if (copied)
+            show(32992);
+    } catch (...) {
+        reportUnknownFailure("Project::importOneItem");
+    }
+}
+
+void Project::importItemsFull(const CString& path) {
+    bool shared = false;
+    try {
+        TextInStream in(path);
+        if (!in.is_open()) {
+            show(32984, path);
+            return;
+        }
+        CString rootUid;
+        in.getline(rootUid, kExchangeLineLimit);
+        rootUid.Trim();
+        std::vector<ImportRecord> records;
+        CString line;
+        bool damaged = false;
+        for (int number = 2; in.getline(line, INT_MAX); ++number) {
+            ImportRecord read;
+            if (!MenuTreeRecord::parse(line, read.record))
+                continue; // blank lines and lines that are no record are left aside
+            if (!isWholeRecord(line) || read.record.uid.IsEmpty() ||
+                CString(read.record.name).Trim().IsEmpty()) {
+                if (!damaged)
+                    showAtLine(kIdsDamagedRecord, path, number);
+                damaged = true;
+            }
+            read.line = number;
+            records.push_back(read);
+        }
+        in.close();
+        if (rootUid.IsEmpty()) {
+            show(kIdsNoRootUid, path);
+            return;
+        }
+        if (damaged)
+            return;
+
+        shared = StdOption::instance().getMultiUsers();
+        if (shared && !beginSharedChange({})) {
+            shared = false;
+            return;
+        }
+        auto stop = [&] {
+            if (shared)
+                endSharedChange(false);
+            shared = false;
+        };
+        Item* root = findItemByUid(rootUid);
+        if (!root) {
+            show(32989, rootUid);
+            stop();
+            return;
+        }
+        if (root->getKind() != kDual) {
+            show(32956);
+            stop();
+            return;
+        }
+
+        // The items that leave with the root's old subtree may give their
+        // uids to the imported ones; every other uid of the site is taken.
+        const int rootPosition = m_itemList->indexOf(root);
+        std::unordered_set<const Item*> leaving;
+        for (int i = rootPosition + 1; rootPosition > 0 && i <= m_itemList->count(); ++i) {
+            const Item* next = m_itemList->at(i);
+            if (next->getLevel() <= root->getLevel())
+                break;
+            leaving.insert(next);
+        }
+        ensureIndexes();
+        std::unordered_set<CString> imported; // upper-cased uids given to imported items
+        auto isTaken = [&](const CString& uid) {
+            const CString folded = upperCased(uid);
+            if (imported.count(folded))
+                return true;
+            const auto range = m_foldedUidIndex.equal_range(folded);
+            for (auto it = range.first; it != range.second; ++it)
+                if (!leaving.count(it->second))
+                    return true;
+            return false;
+        };
+
+        // The new items, made from the records but kept out of the tree
+        // until everything has been checked and the folder is in place.
+        std::vector<std::unique_ptr<Item>> created;
+        std::vector<CString> logLines;
+        std::vector<CString> duplicates;
+        UidReferences renames;
+        Item* parents[MenuTreeRecord::kMaxLevel + 2] = {};
+        const int rootLevel = root->getLevel();
+        parents[rootLevel] = root;
+        const int offset = records.empty() ? 0 : rootLevel - records.front().record.level + 1;
+        int previousLevel = rootLevel;
+        for (const ImportRecord& read : records) {
+            const MenuTreeRecord& record = read.record;
+            // Levels keep their distances below the root; a record more
+            // than one level deeper than the one before, or beyond the
+            // deepest level, goes under the nearest shallower item, as the
+            // tree file's reader places it.
+            const long long mapped = static_cast<long long>(record.level) + offset;
+            const int level = static_cast<int>(
+                std::min<long long>(mapped, std::min(previousLevel + 1, MenuTreeRecord::kMaxLevel)));
+            if (mapped <= rootLevel || level <= rootLevel) {
+                showAtLine(kIdsBadLevel, path, read.line);
+                stop();
+                return;
+            }
+            if (level != mapped) {
+                CString text;
+                text.Format("Imported record of level %d placed at level %d: %s", record.level, level,
+                            record.name.GetString());
+                logLines.push_back(text);
+            }
+            Item* parent = parents[level - 1];
+            CString url;
+            switch (computeItemKind(record.name, record.url)) {
+            case kShortcut:
+                break; // the target's, once every item is there
+            case kExternal:
+                url = record.url;
+                break;
+            default:
+                url = parent->getFolder(1, 0) + toFileName(record.name, 1) + "/" + kOverviewPageName;
+            }
+            Item* item = createItem(parent, record.name, url, record.blankTarget, record.icon,
+                                    record.openIcon, level, record.frame, "");
+            created.emplace_back(item);
+            item->setUid(record.uid);
+            if (isTaken(record.uid)) {
+                do
+                    item->generateUid();
+                while (isTaken(item->getUid()));
+                // References inside the imported items follow the first
+                // item of that uid; a later one of the same file is only renamed.
+                if (renames.renamed(record.uid).IsEmpty() && !imported.count(upperCased(record.uid)))
+                    renames.add(record.uid, item->getUid());
+                // Said as the existing item and the imported one, then the new uid.
+                const Item* existing = findItemByUid(record.uid);
+                CString detail;
+                detail.Format(loadString(32995), record.uid.GetString(),
+                              existing ? existing->getName().GetString() : "",
+                              existing ? existing->getUrl().GetString() : "", item->getName().GetString(),
+                              item->getUrl().GetString());
+                duplicates.push_back(detail + formatted(kIdsImportedUidChanged, item->getUid()));
+            }
+            imported.insert(upperCased(item->getUid()));
+            item->setVisible(record.visible);
+            item->setNameL2(record.nameL2);
+            item->setReferencedUid(record.referencedUid);
+            parents[level] = item;
+            previousLevel = level;
+        }
+
+        // Every imported page item must find its folder in the exchange folder.
+        const CString exp = folderOfFile(path) + "\\exp";
+        const CString rootFolder = root->getFolder(1, 0);
+        if (!platform::folderExists(exp)) {
+            ui::AfxMessageBox(formatted(kIdsMissingItemFolder, folderOfFile(path), "exp", root->getName()));
+            stop();
+            return;
+        }
+        std::vector<CString> folders{exp};
+        for (const auto& item : created) {
+            if (item->getKind() != kDual)
+                continue;
+            const CString below = item->getFolder(1, 0).Mid(rootFolder.GetLength());
+            CString folder = exp + "\\" + withoutTrailingSeparator(below);
+            folder.Replace("/", "\\");
+            if (!platform::folderExists(folder)) {
+                CString named = CString("exp\\") + withoutTrailingSeparator(below);
+                named.Replace("/", "\\");
+                ui::AfxMessageBox(
+                    formatted(kIdsMissingItemFolder, folderOfFile(path), named, item->getName()));
+                stop();
+                return;
+            }
+            folders.push_back(folder);
+        }
+
+        if (ui::AfxMessageBox(formatted(32993, root->getName()), MB_YESNO) != IDYES) {
+            stop();
+            return;
+        }
+        TextOutStream* log = openLog();
+        auto logLine = [&log](const CString& text) {
+            if (log)
+                *log << text << "\n";
+        };
+        logLine("Full import from item " + root->getName() + " (uid: " + rootUid + ")");
+
+        // The renamed uids are followed inside the imported items' files
+        // and shortcuts, before the folder comes into the site.
+        if (!renames.isEmpty()) {
+            CString failed;
+            for (const CString& folder : folders)
+                renames.relinkFolder(folder, failed);
+            if (!failed.IsEmpty()) {
+                logLine("Files whose references could not be changed:\n" + failed);
+                closeLog(log);
+                show(kIdsRelinkFailed);
+                stop();
+                return;
+            }
+            for (const auto& item : created) {
+                const CString target = renames.renamed(item->getReferencedUid());
+                if (!target.IsEmpty())
+                    item->setReferencedUid(target);
+            }
+        }
+
+        // The root's folder moves aside, the exported one takes its place;
+        // when that cannot be done the root's folder comes back.
+        const CString siteFolder = withoutTrailingSeparator(getMovablePathInSite(rootFolder));
+        CString backup;
+        if (!siteFolder.IsEmpty() && platform::pathExists(siteFolder)) {
+            backup = discardedFolderPath(root);
+            if (!MoveFileA(siteFolder, backup)) {
+                closeLog(log);
+                show(32971);
+                stop();
+                return;
+            }
+        }
+        if (siteFolder.IsEmpty() || !MoveFileA(exp, siteFolder)) {
+            if (!backup.IsEmpty())
+                MoveFileA(backup, siteFolder);
+            closeLog(log);
+            show(kIdsMoveRefused, exp, siteFolder);
+            stop();
+            return;
+        }
+
+        // The tree changes in one step.
+        detachSubtree(root);
+        Item* previous = root;
+        for (auto& owned : created) {
+            Item* item = owned.release();
+            m_itemList->insertAfter(item, previous);
+            previous = item;
+            itemLoaded(item);
+        }
+        created.clear();
+        ItemIterateur* it = getItemIterator();
+        while (!it->isAtEnd()) {
+            Item* item = it->current();
+            it->next();
+            const CString referenced = item->getReferencedUid();
+            if (item->getKind() != kShortcut || referenced.IsEmpty() || referenced == " ")
+                continue;
+            if (const Item* target = findItemByUid(referenced))
+                item->setUrl(target->getUrl());
+        }
+        delete it;
+        for (const CString& text : logLines)
+            logLine(text);
+        for (const CString& text : duplicates)
+            logLine(text);
+
+        saveMenuTree();
+        if (shared)
+            endSharedChange(true);
+        else
+            rebuildTreeView();
+        shared = false;
+        closeLog(log);
+        if (duplicates.size() == 1) {
+            ui::AfxMessageBox(duplicates.front());
+        } else if (duplicates.size() > 1) {
+            CString text;
+            text.Format(loadString(kIdsImportedUidsChanged), static_cast<int>(duplicates.size()));
+            ui::AfxMessageBox(text);
+        }
+        show(32992);
+        // What was derived from the items that left is rebuilt, and the
+        // new items read their data files.
+        updateLinks(1, 0);
+    } catch (...) {
+        if (shared)
+            endSharedChange(false);
+        reportUnknownFailure("Project::importItemsFull");
+    }
+}
