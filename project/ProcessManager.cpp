@@ -601,6 +601,9 @@ void ProcessManager::relinkUid(Item* item, const CString& oldUid, const CString&
         if (!folder.IsEmpty() && folders.insert(folder).second)
             references.relinkFolder(folder, failed);
     });
+    // The item's own pages name it where they were written once.
+    if (auto* processItem = dynamic_cast<ProcessItem*>(item); processItem && item->getKind() == kDual)
+        UidReferences::relinkOwnPages(processItem->getItemFolderPath(), oldUid, newUid, failed);
     // The banner's clickable areas lie in the home folder, whatever the tree holds.
     const CString home = getPathInSite("Home/");
     if (!home.IsEmpty() && folders.insert(home).second)

@@ -18,7 +18,9 @@
 
 #include <climits>
 #include <memory>
+#include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -383,6 +385,7 @@ void Project::importItemsFull(const CString& path) {
         std::vector<CString> logLines;
         std::vector<CString> duplicates;
         UidReferences renames;
+        std::vector<std::pair<Item*, CString>> renamedItems; // with the uid of their record
         Item* parents[MenuTreeRecord::kMaxLevel + 2] = {};
         const int rootLevel = root->getLevel();
         parents[rootLevel] = root;
@@ -439,6 +442,7 @@ void Project::importItemsFull(const CString& path) {
                               existing ? existing->getUrl().GetString() : "", item->getName().GetString(),
                               item->getUrl().GetString());
                 duplicates.push_back(detail + formatted(kIdsImportedUidChanged, item->getUid()));
+                renamedItems.emplace_back(item, record.uid);
             }
             imported.insert(upperCased(item->getUid()));
             item->setVisible(record.visible);
@@ -457,6 +461,7 @@ void Project::importItemsFull(const CString& path) {
             return;
         }
         std::vector<CString> folders{exp};
+        std::unordered_map<const Item*, CString> folderOf;
         for (const auto& item : created) {
             if (item->getKind() != kDual)
                 continue;
@@ -472,6 +477,7 @@ void Project::importItemsFull(const CString& path) {
                 return;
             }
             folders.push_back(folder);
+            folderOf[item.get()] = folder;
         }
 
         if (ui::AfxMessageBox(formatted(32993, root->getName()), MB_YESNO) != IDYES) {
@@ -491,6 +497,10 @@ void Project::importItemsFull(const CString& path) {
             CString failed;
             for (const CString& folder : folders)
                 renames.relinkFolder(folder, failed);
+            // A renamed item's own pages name it where they were written once.
+            for (const auto& [item, uid] : renamedItems)
+                if (folderOf.count(item))
+                    UidReferences::relinkOwnPages(folderOf[item], uid, item->getUid(), failed);
             if (!failed.IsEmpty()) {
                 logLine("Files whose references could not be changed:\n" + failed);
                 closeLog(log);

@@ -160,8 +160,9 @@ CString UidReferences::relinkAreaFile(const CString& text) const {
     return join(lines, '\n');
 }
 
-bool UidReferences::relinkFolder(const CString& folder, CString& failed) const {
-    if (isEmpty() || folder.IsEmpty())
+bool UidReferences::forEachFile(const CString& folder,
+                                const std::function<bool(const CString&, const CString&)>& f) {
+    if (folder.IsEmpty())
         return true;
     CString base = folder;
     if (base.Right(1) != "/" && base.Right(1) != "\\")
@@ -173,13 +174,38 @@ bool UidReferences::relinkFolder(const CString& folder, CString& failed) const {
     bool ok = true;
     do {
         // Only plain files of the folder itself: a link may lead anywhere.
-        if (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT))
-            continue;
-        const CString name = data.cFileName;
-        const CString path = base + name;
-        bool written = true;
+        if (!(data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+            ok &= f(base + data.cFileName, data.cFileName);
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+    return ok;
+}
+
+namespace {
+
+// Replaces the file's text by what rewrite makes of it, when that differs;
+// false when the new text could not be written (the path is added to failed).
+bool rewriteText(const CString& path, const std::function<CString(const CString&)>& rewrite,
+                 CString& failed) {
+    std::string bytes;
+    if (!platform::readFileBytes(path, bytes))
+        return true;
+    const CString text(bytes.c_str(), static_cast<int>(bytes.size()));
+    const CString rewritten = rewrite(text);
+    if (rewritten == text || platform::writeFileReplacing(path, rewritten.str()))
+        return true;
+    failed += path + "\n";
+    return false;
+}
+
+} // namespace
+
+bool UidReferences::relinkFolder(const CString& folder, CString& failed) const {
+    if (isEmpty())
+        return true;
+    return forEachFile(folder, [&](const CString& path, const CString& name) {
         if (name.CompareNoCase("process.data") == 0) {
-            written = platform::updateProfile(path, [this](ProfileFile& file) {
+            const bool written = platform::updateProfile(path, [this](ProfileFile& file) {
                 bool changed = false;
                 const std::string section = "PROCESSUS";
                 for (const std::string& key : file.keyNames(section)) {
@@ -192,20 +218,46 @@ bool UidReferences::relinkFolder(const CString& folder, CString& failed) const {
                 }
                 return changed;
             });
-        } else if (isReferencingText(name) || isAreaFile(name)) {
-            std::string bytes;
-            if (!platform::readFileBytes(path, bytes))
-                continue;
-            const CString text(bytes.c_str(), static_cast<int>(bytes.size()));
-            const CString relinked = isAreaFile(name) ? relinkAreaFile(text) : relinkText(text);
-            if (relinked != text)
-                written = platform::writeFileReplacing(path, relinked.str());
+            if (!written)
+                failed += path + "\n";
+            return written;
         }
-        if (!written) {
-            failed += path + "\n";
-            ok = false;
-        }
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
-    return ok;
+        if (isAreaFile(name))
+            return rewriteText(
+                path, [this](const CString& text) { return relinkAreaFile(text); }, failed);
+        if (isReferencingText(name))
+            return rewriteText(
+                path, [this](const CString& text) { return relinkText(text); }, failed);
+        return true;
+    });
+}
+
+CString UidReferences::replaceWholeUid(const CString& text, const CString& oldUid, const CString& newUid) {
+    auto isUidCharacter = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    };
+    if (oldUid.IsEmpty())
+        return text;
+    CString result;
+    int from = 0;
+    for (int at = text.Find(oldUid); at >= 0; at = text.Find(oldUid, at + 1)) {
+        const int end = at + oldUid.GetLength();
+        if ((at > 0 && isUidCharacter(text[at - 1])) || (end < text.GetLength() && isUidCharacter(text[end])))
+            continue;
+        if (at < from)
+            continue;
+        result += text.Mid(from, at - from) + newUid;
+        from = end;
+    }
+    return result + text.Mid(from);
+}
+
+bool UidReferences::relinkOwnPages(const CString& folder, const CString& oldUid, const CString& newUid,
+                                   CString& failed) {
+    return forEachFile(folder, [&](const CString& path, const CString& name) {
+        if (!endsWithNoCase(name, ".htm") && !endsWithNoCase(name, ".html"))
+            return true;
+        return rewriteText(
+            path, [&](const CString& text) { return replaceWholeUid(text, oldUid, newUid); }, failed);
+    });
 }

@@ -14,6 +14,7 @@
 
 #include "CString.h"
 
+#include <functional>
 #include <unordered_map>
 
 class UidReferences {
@@ -36,7 +37,21 @@ public:
     // could not be rewritten: its path is added to failed, one a line.
     bool relinkFolder(const CString& folder, CString& failed) const;
 
+    // The pages of an item's own folder name the item by its uid where
+    // they were written once (the page id footer, the identifier meta tag):
+    // each whole, exact-case occurrence of the old uid in them becomes the
+    // new one. False when a page could not be rewritten (added to failed).
+    static bool relinkOwnPages(const CString& folder, const CString& oldUid, const CString& newUid,
+                               CString& failed);
+    // The text with every whole, exact-case occurrence of the uid replaced.
+    static CString replaceWholeUid(const CString& text, const CString& oldUid, const CString& newUid);
+
 private:
+    // Calls f with the path and name of every plain file of the folder
+    // itself (no subfolder, no link); false when f answers false for one.
+    static bool forEachFile(const CString& folder,
+                            const std::function<bool(const CString&, const CString&)>& f);
+
     // A list piece "~uid/..." (or "uid/..." when headIsUid): its head, and
     // its second part when stateIsUid, renamed.
     CString relinkPiece(const CString& piece, bool headIsUid, bool stateIsUid) const;

@@ -45,6 +45,8 @@ protected:
     void SetUp() override {
         f.write("site/Process/Design/ActivityDescription.txt", "Design with the [@N4], not [@N41].");
         f.write("site/Process/Design/map.data", "N4;1;2;3;4\n");
+        f.write("site/Roles/Engineers/Tester/overview.htm",
+                "<meta name=\"DC.Identifier\" Content=\"N4\">\r\n<p>Page id: N4</p> N41 xN4 n4 [@N4]\r\n");
         manager = f.open();
     }
     std::vector<std::string> said() const {
@@ -117,6 +119,10 @@ TEST_F(UidChangeTest, EveryReferenceFollowsTheNewUid) {
     EXPECT_EQ(f.read("site/Process/Design/ActivityDescription.txt"),
               "Design with the [@TESTER_2], not [@N41].");
     EXPECT_EQ(f.read("site/Process/Design/map.data"), "TESTER_2;1;2;3;4\n");
+    // The item's own page, where its uid was written once.
+    EXPECT_EQ(f.read("site/Roles/Engineers/Tester/overview.htm"),
+              "<meta name=\"DC.Identifier\" Content=\"TESTER_2\">\r\n<p>Page id: TESTER_2</p> N41 xN4 n4 "
+              "[@TESTER_2]\r\n");
     // The items read their files again.
     EXPECT_EQ(f.item("N10")->getItemWorkProduct()->getAuthorsText(),
               "~n3/author,~tester_2/reviewed by,~n5/author");
