@@ -109,6 +109,33 @@ void copyItemFolderToExchange(Project& project, Item* item, const CString& folde
         show(32988);
 }
 
+// Whether the path names a folder itself, not a link to one.
+bool isRealFolder(const CString& path) {
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(path, &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(search);
+    return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// Removes the symbolic links below a folder (never following one): a link
+// moved into the site could lead the program's writes anywhere. Their
+// paths are added to removed.
+void removeLinks(const CString& folder, std::vector<CString>& removed) {
+    forEachFolderEntry(folder, [&](const CString& name, DWORD attributes) {
+        const CString path = folder + "\\" + name;
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+            DeleteFileA(path);
+            removed.push_back(path);
+        } else if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+            removeLinks(path, removed);
+        }
+        return true;
+    });
+}
+
 // Whether a line of "export.dat" holds a whole record as the export writes
 // it: a level of digits, then the fields up to the second-language name
 // (empty ones written as a blank), the format mark "f" and the two flags,
@@ -164,43 +191,33 @@ int Project::copyFolderTree(const CString& source, const CString& target, int sk
                             int ignoreFolderErrors) {
     const CString from = withoutTrailingSeparator(source);
     const CString to = withoutTrailingSeparator(target);
-    WIN32_FIND_DATAA data;
-    HANDLE search = from.IsEmpty() ? INVALID_HANDLE_VALUE : FindFirstFileA(from + "/" + "*", &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
     int result = 1;
-    do {
-        const CString name = data.cFileName;
-        // A link may lead out of the folder, or back into it: never taken.
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
-            continue;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            if (!recurse || name == "." || name == ".." || name.Find("_vti_cnf") >= 0)
-                continue;
-            const CString subfolder = to + "\\" + name;
-            if (!CreateDirectoryA(subfolder, nullptr) && !ignoreFolderErrors) {
-                result = 0;
-                break;
+    const bool listed =
+        !from.IsEmpty() && forEachFolderEntry(from, [&](const CString& name, DWORD attributes) {
+            // A link may lead out of the folder, or back into it: never taken.
+            if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+                return true;
+            if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+                if (!recurse || name.Find("_vti_cnf") >= 0)
+                    return true;
+                const CString subfolder = to + "\\" + name;
+                // What a nested folder could not copy fails the whole copy.
+                if ((!CreateDirectoryA(subfolder, nullptr) && !ignoreFolderErrors) ||
+                    !copyFolderTree(from + "\\" + name, subfolder, 0, 1, 0))
+                    result = 0;
+                return result == 1;
             }
-            // What a nested folder could not copy fails the whole copy.
-            if (!copyFolderTree(from + "\\" + name, subfolder, 0, 1, 0)) {
+            if (skipFiles)
+                return true;
+            const CString fromFile = from + "\\" + name;
+            const CString toFile = to + "\\" + name;
+            if (!CopyFileA(fromFile, toFile, recurse ? TRUE : FALSE)) {
+                show(32997, fromFile, toFile);
                 result = 0;
-                break;
             }
-            continue;
-        }
-        if (skipFiles)
-            continue;
-        const CString fromFile = from + "\\" + name;
-        const CString toFile = to + "\\" + name;
-        if (!CopyFileA(fromFile, toFile, recurse ? TRUE : FALSE)) {
-            show(32997, fromFile, toFile);
-            result = 0;
-            break;
-        }
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
-    return result;
+            return result == 1;
+        });
+    return listed ? result : 0;
 }
 
 void Project::exportItemsFull(Item* item) {
@@ -368,15 +385,18 @@ void Project::importItemsFull(const CString& path) {
         }
         ensureIndexes();
         std::unordered_set<CString> imported; // upper-cased uids given to imported items
-        auto isTaken = [&](const CString& uid) {
-            const CString folded = upperCased(uid);
-            if (imported.count(folded))
-                return true;
-            const auto range = m_foldedUidIndex.equal_range(folded);
+        // The items made below change the uids of items out of the tree,
+        // which marks the indexes stale: the index built here serves the
+        // whole import, so that no record makes it be rebuilt.
+        auto siteItemWith = [&](const CString& uid) -> const Item* {
+            const auto range = m_foldedUidIndex.equal_range(upperCased(uid));
             for (auto it = range.first; it != range.second; ++it)
                 if (!leaving.count(it->second))
-                    return true;
-            return false;
+                    return it->second;
+            return nullptr;
+        };
+        auto isTaken = [&](const CString& uid) {
+            return imported.count(upperCased(uid)) || siteItemWith(uid) != nullptr;
         };
 
         // The new items, made from the records but kept out of the tree
@@ -435,7 +455,7 @@ void Project::importItemsFull(const CString& path) {
                 if (renames.renamed(record.uid).IsEmpty() && !imported.count(upperCased(record.uid)))
                     renames.add(record.uid, item->getUid());
                 // Said as the existing item and the imported one, then the new uid.
-                const Item* existing = findItemByUid(record.uid);
+                const Item* existing = siteItemWith(record.uid);
                 CString detail;
                 detail.Format(loadString(32995), record.uid.GetString(),
                               existing ? existing->getName().GetString() : "",
@@ -455,7 +475,7 @@ void Project::importItemsFull(const CString& path) {
         // Every imported page item must find its folder in the exchange folder.
         const CString exp = folderOfFile(path) + "\\exp";
         const CString rootFolder = root->getFolder(1, 0);
-        if (!platform::folderExists(exp)) {
+        if (!isRealFolder(exp)) {
             ui::AfxMessageBox(formatted(kIdsMissingItemFolder, folderOfFile(path), "exp", root->getName()));
             stop();
             return;
@@ -468,7 +488,7 @@ void Project::importItemsFull(const CString& path) {
             const CString below = item->getFolder(1, 0).Mid(rootFolder.GetLength());
             CString folder = exp + "\\" + withoutTrailingSeparator(below);
             folder.Replace("/", "\\");
-            if (!platform::folderExists(folder)) {
+            if (!isRealFolder(folder)) {
                 CString named = CString("exp\\") + withoutTrailingSeparator(below);
                 named.Replace("/", "\\");
                 ui::AfxMessageBox(
@@ -515,6 +535,11 @@ void Project::importItemsFull(const CString& path) {
             }
         }
 
+        std::vector<CString> links;
+        removeLinks(exp, links);
+        for (const CString& link : links)
+            logLine("Link " + link + " left out of the import");
+
         // The root's folder moves aside, the exported one takes its place;
         // when that cannot be done the root's folder comes back.
         const CString siteFolder = withoutTrailingSeparator(getMovablePathInSite(rootFolder));
@@ -547,6 +572,9 @@ void Project::importItemsFull(const CString& path) {
             itemLoaded(item);
         }
         created.clear();
+        // The shortcuts take their targets' urls; found first, then set, so
+        // that the index serves every lookup.
+        std::vector<std::pair<Item*, CString>> shortcutUrls;
         ItemIterateur* it = getItemIterator();
         while (!it->isAtEnd()) {
             Item* item = it->current();
@@ -554,10 +582,12 @@ void Project::importItemsFull(const CString& path) {
             const CString referenced = item->getReferencedUid();
             if (item->getKind() != kShortcut || referenced.IsEmpty() || referenced == " ")
                 continue;
-            if (const Item* target = findItemByUid(referenced))
-                item->setUrl(target->getUrl());
+            if (const Item* target = findItemByUid(referenced); target && target->getUrl() != item->getUrl())
+                shortcutUrls.emplace_back(item, target->getUrl());
         }
         delete it;
+        for (const auto& [shortcut, url] : shortcutUrls)
+            shortcut->setUrl(url);
         for (const CString& text : logLines)
             logLine(text);
         for (const CString& text : duplicates)

@@ -83,23 +83,19 @@ int Project::setItemUid(Item* item, const CString& newUid) {
 }
 
 int Project::removeFolderContents(const CString& folder, int removeSelf, const char* keep) {
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(folder + "/" + "*", &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return 0;
-    do {
-        const CString name = data.cFileName;
-        if (name == "." || name == ".." || (keep && name.CompareNoCase(keep) == 0))
-            continue;
+    const bool listed = forEachFolderEntry(folder, [&](const CString& name, DWORD attributes) {
+        if (keep && name.CompareNoCase(keep) == 0)
+            return true;
         const CString path = folder + "\\" + name;
         // A link is removed itself: what it leads to is not the project's.
-        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-            !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
             removeFolderContents(path, 1, nullptr);
         else
             DeleteFileA(path);
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
+        return true;
+    });
+    if (!listed)
+        return 0;
     if (removeSelf)
         RemoveDirectoryA(folder);
     return 1;
@@ -110,16 +106,11 @@ int Project::removeFolderTree(const CString& folder, int removeSelf) {
 }
 
 void Project::deleteFolderTree(const CString& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(folder + "/" + "*", &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    do {
-        const CString name = data.cFileName;
-        if (name == "." || name == ".." || !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            continue;
+    forEachFolderEntry(folder, [&](const CString& name, DWORD attributes) {
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return true;
         const CString path = folder + "\\" + name;
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
             // A linked folder is not walked; a link named so goes itself.
             if (name == "_vti_cnf")
                 DeleteFileA(path);
@@ -128,8 +119,8 @@ void Project::deleteFolderTree(const CString& folder) {
         } else {
             deleteFolderTree(path);
         }
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
+        return true;
+    });
 }
 
 void Project::removeTmpFolder() {

@@ -68,6 +68,10 @@ bool isReferencingText(const CString& name) {
     return endsWithNoCase(name, ".txt") || endsWithNoCase(name, ".htm") || endsWithNoCase(name, ".html");
 }
 
+CString withoutSeparator(const CString& folder) {
+    return folder.Left(folder.GetLength() - 1);
+}
+
 bool isAreaFile(const CString& name) {
     return name.CompareNoCase("map.data") == 0 || name.CompareNoCase("banner.data") == 0;
 }
@@ -164,20 +168,15 @@ bool UidReferences::forEachFile(const CString& folder,
                                 const std::function<bool(const CString&, const CString&)>& f) {
     if (folder.IsEmpty())
         return true;
-    CString base = folder;
-    if (base.Right(1) != "/" && base.Right(1) != "\\")
-        base += "\\";
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(base + "*", &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return true; // an item without folder names nothing
+    const CString base = folder.Right(1) == "/" || folder.Right(1) == "\\" ? folder : folder + "\\";
     bool ok = true;
-    do {
-        // Only plain files of the folder itself: a link may lead anywhere.
-        if (!(data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
-            ok &= f(base + data.cFileName, data.cFileName);
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
+    // Only plain files of the folder itself: a link may lead anywhere. An
+    // item without folder names nothing.
+    forEachFolderEntry(withoutSeparator(base), [&](const CString& name, DWORD attributes) {
+        if (!(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
+            ok &= f(base + name, name);
+        return true;
+    });
     return ok;
 }
 

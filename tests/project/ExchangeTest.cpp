@@ -234,6 +234,7 @@ TEST_F(ExchangeTest, LevelsKeepTheirDistancesAndJumpsAreClamped) {
     for (const char* folder : {"A/B", "A/C", "D"})
         fs::create_directories(fs::path(target.dir / "proj/tmp/x/exp") / folder);
     fs::create_directories(target.dir / "proj/site/Blank");
+    fs::create_directory_symlink("/", fs::path(target.dir / "proj/tmp/x/exp/A") / "outside");
     ui.answers = {IDYES};
     manager->importItemsFull((target.dir / "proj/tmp/x/export.dat").c_str());
     const std::vector<std::string> all = tree(manager);
@@ -242,9 +243,16 @@ TEST_F(ExchangeTest, LevelsKeepTheirDistancesAndJumpsAreClamped) {
                                         "   B B1 ..\\site\\Blank\\Sub\\A/B/overview.htm",
                                         "   C C1 ..\\site\\Blank\\Sub\\A/C/overview.htm",
                                         "  D D1 ..\\site\\Blank\\Sub\\D/overview.htm"}));
-    EXPECT_NE(
-        target.read("site/ZevoRiruradiruzuz.log").find("Imported record of level 150 placed at level 3: B"),
-        std::string::npos);
+    const std::string log = target.read("site/ZevoRiruradiruzuz.log");
+    EXPECT_NE(log.find("Imported record of level 150 placed at level 3: B"), std::string::npos);
+    // A link never comes into the site.
+    EXPECT_FALSE(fs::exists(fs::symlink_status(target.dir / "proj/site/Blank/Sub/A/outside")));
+    EXPECT_TRUE(fs::is_directory(target.dir / "proj/site/Blank/Sub/A/B"));
+    std::string link = target.dir / "proj/tmp/x/exp/A/outside";
+    for (char& c : link)
+        if (c == '/')
+            c = '\\';
+    EXPECT_NE(log.find("Link " + link + " left out of the import"), std::string::npos);
     EXPECT_EQ(ui.messages.back().text, "Import performed");
 }
 
@@ -260,6 +268,7 @@ TEST_F(ExchangeTest, DamagedExchangeFoldersChangeNothing) {
         std::string file;              // the text of "export.dat"; "-" for none
         const char* removed = nullptr; // a folder of "exp" to take away
         std::string message;
+        bool linkInstead = false; // the folder taken away becomes a link to a folder elsewhere
     } cases[] = {
         {"no file", "-", nullptr, "Can not read file {file}"},
         {"empty file", "", nullptr, "The file {file} names no item - import aborted"},
@@ -283,6 +292,11 @@ TEST_F(ExchangeTest, DamagedExchangeFoldersChangeNothing) {
          "aborted"},
         {"missing exp", valid, "",
          "The exchange folder {folder} has no folder exp for the item 'Home' - import aborted"},
+        {"item folder a link", valid, "Engineers/Designer",
+         "The exchange folder {folder} has no folder exp\\Engineers\\Designer for the item 'Designer' - "
+         "import "
+         "aborted",
+         true},
     };
     for (const auto& c : cases) {
         ProcessProjectFixture project{"menu-tree-project"};
@@ -296,6 +310,8 @@ TEST_F(ExchangeTest, DamagedExchangeFoldersChangeNothing) {
             project.dir.write(fs::relative(folder + "/export.dat", project.dir.path()).string(), c.file);
         if (c.removed)
             fs::remove_all(folder + "/exp/" + c.removed);
+        if (c.linkInstead)
+            fs::create_directory_symlink(exchange / "exp/Engineers/Designer", folder + "/exp/" + c.removed);
         const auto before = snapshot(project.dir / "proj");
         const std::vector<std::string> treeBefore = tree(manager);
         project.ui.answers = {IDYES};
