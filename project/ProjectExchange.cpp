@@ -480,24 +480,22 @@ void Project::importItemsFull(const CString& path) {
             stop();
             return;
         }
-        std::vector<CString> folders{exp};
+        // Each page item's folder below the root's ("" for the root's own).
+        std::vector<CString> folders{CString()};
         std::unordered_map<const Item*, CString> folderOf;
         for (const auto& item : created) {
             if (item->getKind() != kDual)
                 continue;
-            const CString below = item->getFolder(1, 0).Mid(rootFolder.GetLength());
-            CString folder = exp + "\\" + withoutTrailingSeparator(below);
-            folder.Replace("/", "\\");
-            if (!isRealFolder(folder)) {
-                CString named = CString("exp\\") + withoutTrailingSeparator(below);
-                named.Replace("/", "\\");
+            CString below = withoutTrailingSeparator(item->getFolder(1, 0).Mid(rootFolder.GetLength()));
+            below.Replace("/", "\\");
+            if (!isRealFolder(exp + "\\" + below)) {
                 ui::AfxMessageBox(
-                    formatted(kIdsMissingItemFolder, folderOfFile(path), named, item->getName()));
+                    formatted(kIdsMissingItemFolder, folderOfFile(path), "exp\\" + below, item->getName()));
                 stop();
                 return;
             }
-            folders.push_back(folder);
-            folderOf[item.get()] = folder;
+            folders.push_back(below);
+            folderOf[item.get()] = below;
         }
 
         if (ui::AfxMessageBox(formatted(32993, root->getName()), MB_YESNO) != IDYES) {
@@ -511,28 +509,10 @@ void Project::importItemsFull(const CString& path) {
         };
         logLine("Full import from item " + root->getName() + " (uid: " + rootUid + ")");
 
-        // The renamed uids are followed inside the imported items' files
-        // and shortcuts, before the folder comes into the site.
-        if (!renames.isEmpty()) {
-            CString failed;
-            for (const CString& folder : folders)
-                renames.relinkFolder(folder, failed);
-            // A renamed item's own pages name it where they were written once.
-            for (const auto& [item, uid] : renamedItems)
-                if (folderOf.count(item))
-                    UidReferences::relinkOwnPages(folderOf[item], uid, item->getUid(), failed);
-            if (!failed.IsEmpty()) {
-                logLine("Files whose references could not be changed:\n" + failed);
-                closeLog(log);
-                show(kIdsRelinkFailed);
-                stop();
-                return;
-            }
-            for (const auto& item : created) {
-                const CString target = renames.renamed(item->getReferencedUid());
-                if (!target.IsEmpty())
-                    item->setReferencedUid(target);
-            }
+        for (const auto& item : created) {
+            const CString target = renames.renamed(item->getReferencedUid());
+            if (!target.IsEmpty())
+                item->setReferencedUid(target);
         }
 
         std::vector<CString> links;
@@ -560,6 +540,24 @@ void Project::importItemsFull(const CString& path) {
             show(kIdsMoveRefused, exp, siteFolder);
             stop();
             return;
+        }
+
+        // The renamed uids are followed inside the imported items' files,
+        // now in the site. Should a file refuse, the import stands and the
+        // log names the file.
+        if (!renames.isEmpty()) {
+            CString failed;
+            for (const CString& below : folders)
+                renames.relinkFolder(siteFolder + "\\" + below, failed);
+            // A renamed item's own pages name it where they were written once.
+            for (const auto& [item, uid] : renamedItems)
+                if (folderOf.count(item))
+                    UidReferences::relinkOwnPages(siteFolder + "\\" + folderOf[item], uid, item->getUid(),
+                                                  failed);
+            if (!failed.IsEmpty()) {
+                logLine("Files whose references to the new uids could not be changed:\n" + failed);
+                show(kIdsRelinkFailed);
+            }
         }
 
         // The tree changes in one step.

@@ -2,6 +2,7 @@
 #include "ItemListePlus.h"
 #include "ItemWorkProduct.h"
 #include "ProcessProjectFixture.h"
+#include "TextOutStream.h"
 #include "UidReferences.h"
 
 #include <filesystem>
@@ -135,6 +136,38 @@ TEST_F(UidChangeTest, EveryReferenceFollowsTheNewUid) {
     const std::string log = f.read("site/ZevoRiruradiruzuz.log");
     EXPECT_NE(log.find("Changing uid  from N4 to TESTER_2"), std::string::npos);
     EXPECT_NE(log.find("Changing uid  from N8 to DESIGN"), std::string::npos);
+}
+
+// In a shared project the uid is checked again on the tree as the other
+// users left it, and a lock held elsewhere stops the change.
+TEST_F(UidChangeTest, ASharedProjectChecksTheUidOnTheReloadedTree) {
+    WritePrivateProfileStringA("STD_OPTION", "MultiUsers", "yes", (f.dir / "proj/site.tvx").c_str());
+    // Another user gave Lead (N5) the uid TAKEN meanwhile.
+    std::string tree = f.read("tolvane/MenuTreeV2.dat");
+    tree.replace(tree.find("*N5*"), 4, "*TAKEN*");
+    f.write("tolvane/MenuTreeV2.dat", tree);
+    EXPECT_EQ(manager->setItemUid(f.item("N4"), "TAKEN"), 0);
+    EXPECT_EQ(said(), std::vector<std::string>{"Item UID is not unique"});
+    EXPECT_EQ(f.item("N4")->getName(), "Tester");
+    EXPECT_EQ(f.read("tolvane/MenuTreeV2.dat"), tree);
+    EXPECT_EQ(manager->isBusy(), 0);
+
+    {
+        TextOutStream lock((f.dir / "proj/tmp/lock.data").c_str(), TextOutStream::Mode::InPlace, false,
+                           TextOutStream::Share::DenyWrite);
+        f.ui.messages.clear();
+        EXPECT_EQ(manager->setItemUid(f.item("N4"), "TESTER_2"), 0);
+        ASSERT_FALSE(f.ui.messages.empty());
+        EXPECT_EQ(said().back(), "Semaphore locked. Please contact the administator");
+        EXPECT_EQ(f.read("tolvane/MenuTreeV2.dat"), tree);
+    }
+    // The lock was let go after the refusal: the next change goes through.
+    f.ui.messages.clear();
+    EXPECT_EQ(manager->setItemUid(f.item("N4"), "TESTER_2"), 1);
+    EXPECT_NE(f.read("tolvane/MenuTreeV2.dat").find("*TESTER_2*Tester*"), std::string::npos);
+    EXPECT_NE(f.read("tolvane/MenuTreeV2.dat").find("*TAKEN*Lead*"), std::string::npos);
+    EXPECT_EQ(f.window.calls.back(), "rebuildTree 13");
+    EXPECT_TRUE(said().empty());
 }
 
 TEST_F(UidChangeTest, CleaningUpRemovesEditorFoldersExportsAndBackupsOnly) {
