@@ -319,6 +319,7 @@ const StringTableEntry kStringTable[] = {
     {33446, "The file %s is damaged: line %d places an item at or above the item it is imported below - import aborted"},
     {33447, "The exchange folder %s has no folder %s for the item '%s' - import aborted"},
     {33448, "The file %s names no item - import aborted"},
+    {33449, "The item '%s' has no folder in the site: nothing can be imported below it - import aborted"},
     {57344, "Tolvane"},
     {61442, "Create a link between the two selected objects"},
     {61443, "Change the link direction"},

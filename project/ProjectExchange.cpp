@@ -3,6 +3,7 @@
 // this or another project.
 
 #include "CTime.h"
+#include "Encoding.h"
 #include "FileFinder.h"
 #include "FileSystem.h"
 #include "ItemListePlus.h"
@@ -39,6 +40,8 @@ constexpr UINT kIdsNoRootUid = 33448;
 constexpr UINT kIdsMoveRefused = 33444;
 // "Error saving the references to the new uids. Please consult logfile"
 constexpr UINT kIdsRelinkFailed = 33445;
+// "The item '%s' has no folder in the site: nothing can be imported below it ..."
+constexpr UINT kIdsRootWithoutFolder = 33449;
 // ". Imported item uid changed to %s"
 constexpr UINT kIdsImportedUidChanged = 33441;
 // "%d imported items had a uid already used in the site ..."
@@ -191,6 +194,13 @@ int Project::copyFolderTree(const CString& source, const CString& target, int sk
                             int ignoreFolderErrors) {
     const CString from = withoutTrailingSeparator(source);
     const CString to = withoutTrailingSeparator(target);
+    // The target's entries are named by disk paths made from the source's
+    // names: a folder being filled, looked at for each new name in another
+    // case, would be listed again for every file.
+    const std::string toDisk = platform::diskPath(to.str());
+    auto diskName = [&toDisk](const CString& name) {
+        return toDisk + "/" + encoding::cp1252ToUtf8(name.str());
+    };
     int result = 1;
     const bool listed =
         !from.IsEmpty() && forEachFolderEntry(from, [&](const CString& name, DWORD attributes) {
@@ -200,10 +210,9 @@ int Project::copyFolderTree(const CString& source, const CString& target, int sk
             if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
                 if (!recurse || name.Find("_vti_cnf") >= 0)
                     return true;
-                const CString subfolder = to + "\\" + name;
                 // What a nested folder could not copy fails the whole copy.
-                if ((!CreateDirectoryA(subfolder, nullptr) && !ignoreFolderErrors) ||
-                    !copyFolderTree(from + "\\" + name, subfolder, 0, 1, 0))
+                if ((!platform::createDiskFolder(diskName(name)) && !ignoreFolderErrors) ||
+                    !copyFolderTree(from + "\\" + name, to + "\\" + name, 0, 1, 0))
                     result = 0;
                 return result == 1;
             }
@@ -211,7 +220,12 @@ int Project::copyFolderTree(const CString& source, const CString& target, int sk
                 return true;
             const CString fromFile = from + "\\" + name;
             const CString toFile = to + "\\" + name;
-            if (!CopyFileA(fromFile, toFile, recurse ? TRUE : FALSE)) {
+            // Without recurse the files replace those of an item folder, found
+            // whatever the case of their names.
+            const bool copied =
+                recurse ? platform::copyDiskFile(platform::diskPath(fromFile.str()), diskName(name), true)
+                        : CopyFileA(fromFile, toFile, FALSE) != FALSE;
+            if (!copied) {
                 show(32997, fromFile, toFile);
                 result = 0;
             }
@@ -372,6 +386,14 @@ void Project::importItemsFull(const CString& path) {
             stop();
             return;
         }
+        // The imported items' folders come below the root's, in the site.
+        const CString rootFolder = root->getFolder(1, 0);
+        const CString siteFolder = withoutTrailingSeparator(getMovablePathInSite(rootFolder));
+        if (rootFolder.IsEmpty() || siteFolder.IsEmpty()) {
+            show(kIdsRootWithoutFolder, root->getName());
+            stop();
+            return;
+        }
 
         // The items that leave with the root's old subtree may give their
         // uids to the imported ones; every other uid of the site is taken.
@@ -474,7 +496,6 @@ void Project::importItemsFull(const CString& path) {
 
         // Every imported page item must find its folder in the exchange folder.
         const CString exp = folderOfFile(path) + "\\exp";
-        const CString rootFolder = root->getFolder(1, 0);
         if (!isRealFolder(exp)) {
             ui::AfxMessageBox(formatted(kIdsMissingItemFolder, folderOfFile(path), "exp", root->getName()));
             stop();
@@ -522,9 +543,8 @@ void Project::importItemsFull(const CString& path) {
 
         // The root's folder moves aside, the exported one takes its place;
         // when that cannot be done the root's folder comes back.
-        const CString siteFolder = withoutTrailingSeparator(getMovablePathInSite(rootFolder));
         CString backup;
-        if (!siteFolder.IsEmpty() && platform::pathExists(siteFolder)) {
+        if (platform::pathExists(siteFolder)) {
             backup = discardedFolderPath(root);
             if (!MoveFileA(siteFolder, backup)) {
                 closeLog(log);
@@ -533,7 +553,7 @@ void Project::importItemsFull(const CString& path) {
                 return;
             }
         }
-        if (siteFolder.IsEmpty() || !MoveFileA(exp, siteFolder)) {
+        if (!MoveFileA(exp, siteFolder)) {
             if (!backup.IsEmpty())
                 MoveFileA(backup, siteFolder);
             closeLog(log);

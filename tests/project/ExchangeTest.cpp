@@ -274,6 +274,8 @@ TEST_F(ExchangeTest, DamagedExchangeFoldersChangeNothing) {
         {"empty file", "", nullptr, "The file {file} names no item - import aborted"},
         {"unknown root", "N99" + valid.substr(2), nullptr,
          "Root item whose uid is N99 can not be found in current site - import aborted"},
+        {"root without folder", "N5" + valid.substr(2), nullptr,
+         "The item 'Blank url' has no folder in the site: nothing can be imported below it - import aborted"},
         {"truncated", valid.substr(0, valid.size() - 20), nullptr,
          "The file {file} is damaged: line 6 is not an item record - import aborted"},
         {"field missing",
