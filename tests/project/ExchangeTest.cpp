@@ -124,6 +124,26 @@ TEST_F(ExchangeTest, AFullExportHoldsTheDescendantsRecordsAndTheItemsFolder) {
     EXPECT_EQ(snapshot(exchange / "exp"), expected);
 }
 
+// Names keep "," and "*" escaped, an external item its url, a shortcut
+// names its target in the last field, and the others leave it empty.
+TEST_F(ExchangeTest, ExportRecordsKeepEscapesUrlsAndShortcutTargets) {
+    ProcessManager* manager = target.open();
+    manager->exportItemsFull(target.item("N1"));
+    const std::vector<fs::path> folders = tmpFolders(target.dir, "Home_exp_");
+    ASSERT_EQ(folders.size(), 1u);
+    EXPECT_EQ(target.dir.read(fs::relative(folders.front() / "export.dat", target.dir.path()).string()),
+              "N1\r\n"
+              "1*N2*Qualit\xE9\\comma "
+              "plan\\star*../site/home/Qualit_\\plan/overview.htm*_blank*bookc.gif*booko.gif*f*"
+              "true*true* **\r\n"
+              "1*N3*-> Qualit\xE9\\comma plan\\star*../site/home/Qualit_\\plan/overview.htm* "
+              "*bookc.gif*booko.gif*f*"
+              "false*false* *N2*\r\n"
+              "1*N4*Web*http://example.org/a?b=1* *web.gif*web.gif*f*true*false* **");
+    EXPECT_EQ(target.dir.read(fs::relative(folders.front() / "exp/overview.htm", target.dir.path()).string()),
+              target.read("site/home/overview.htm"));
+}
+
 TEST_F(ExchangeTest, ARoundTripGivesTheSameItemsAndFilesAndASecondCopyFreshUids) {
     const fs::path exchange = exportRoles();
     const std::string first = copyInto(exchange, "first");
