@@ -25,9 +25,8 @@ TolvaneDialog::ModalRunner& installedRunner() {
 
 } // namespace
 
-TolvaneDialog::TolvaneDialog(wxWindow* parent, const CString& caption)
-    : wxDialog(parent, wxID_ANY, toWx(caption), wxDefaultPosition, wxDefaultSize,
-               wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER) {
+TolvaneDialog::TolvaneDialog(wxWindow* parent, const CString& caption, long style)
+    : wxDialog(parent, wxID_ANY, toWx(caption), wxDefaultPosition, wxDefaultSize, style) {
     Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) { ensureInitialised(); });
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, wxID_OK);
@@ -53,9 +52,12 @@ bool TolvaneDialog::OnInitDialog() {
     return true;
 }
 
-void TolvaneDialog::ensureInitialised() {
-    if (!m_initialised)
-        OnInitDialog();
+bool TolvaneDialog::ensureInitialised() {
+    if (!m_initialised) {
+        m_initialised = true;
+        m_opened = OnInitDialog();
+    }
+    return m_opened;
 }
 
 void TolvaneDialog::OnOK() {
@@ -68,7 +70,8 @@ void TolvaneDialog::OnCancel() {
 }
 
 int TolvaneDialog::DoModal() {
-    ensureInitialised();
+    if (!ensureInitialised())
+        return 0;
     m_ended = false;
     return runModal(*this) == wxID_OK ? IDOK : IDCANCEL;
 }

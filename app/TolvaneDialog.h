@@ -6,9 +6,10 @@
 // by their ids, and handlers that run without the dialog being shown.
 //
 // A dialog's opening logic (OnInitDialog) runs once, before it is shown or
-// when a test calls it. OnOK and OnCancel end the dialog, or leave it open
-// when they refuse; a dialog that is not running modally only records how
-// it ended, so that tests drive it through its handlers.
+// when a test calls it; a dialog that cannot open answers false there and
+// is never shown. OnOK and OnCancel end the dialog, or leave it open when
+// they refuse; a dialog that is not running modally only records how it
+// ended, so that tests drive it through its handlers.
 
 #include "CString.h"
 
@@ -23,17 +24,20 @@ class wxTextCtrl;
 
 class TolvaneDialog : public wxDialog {
 public:
-    TolvaneDialog(wxWindow* parent, const CString& caption);
+    TolvaneDialog(wxWindow* parent, const CString& caption,
+                  long style = wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER);
 
     // Fills the controls from the members. Subclasses call it at the point
-    // of their opening where the controls take their first values.
+    // of their opening where the controls take their first values, and
+    // answer false when the dialog cannot open.
     virtual bool OnInitDialog();
     // Reads the members from the controls and ends the dialog with OK.
     virtual void OnOK();
     // The Cancel button, the Escape key and the close box: ends the dialog.
     virtual void OnCancel();
 
-    // Opens the dialog (its opening logic first) and answers IDOK or IDCANCEL.
+    // Opens the dialog (its opening logic first) and answers IDOK or
+    // IDCANCEL; 0 without showing it when its opening logic failed.
     int DoModal();
     // Whether a handler ended the dialog, and with which window id.
     bool hasEnded() const { return m_ended; }
@@ -64,8 +68,8 @@ protected:
     void updateData(bool save);
     // Ends the dialog with the window id (wxID_OK, wxID_CANCEL).
     void endDialog(int result);
-    // Runs the opening logic once.
-    void ensureInitialised();
+    // Runs the opening logic once; whether it succeeded.
+    bool ensureInitialised();
 
     // Pieces of a layout. A group's box only frames its content, whose
     // controls are the dialog's own: disabling a box leaves them as they are.
@@ -85,5 +89,6 @@ private:
     };
     std::vector<Exchange> m_exchanges;
     bool m_initialised = false;
+    bool m_opened = true;
     bool m_ended = false;
 };

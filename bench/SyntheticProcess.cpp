@@ -15,6 +15,19 @@ void writeFile(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+// A picture of one white pixel: the pages only need the diagram's picture to be there.
+const unsigned char kPicture[] = {
+    0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a, 0x00, 0x00, 0x00, 0x0d, 0x49, 0x48,
+    0x44, 0x52, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x01, 0x08, 0x02, 0x00, 0x00,
+    0x00, 0x90, 0x77, 0x53, 0xde, 0x00, 0x00, 0x00, 0x0c, 0x49, 0x44, 0x41, 0x54, 0x78,
+    0x9c, 0x63, 0xf8, 0xff, 0xff, 0x3f, 0x00, 0x05, 0xfe, 0x02, 0xfe, 0x0d, 0xef, 0x46,
+    0xb8, 0x00, 0x00, 0x00, 0x00, 0x49, 0x45, 0x4e, 0x44, 0xae, 0x42, 0x60, 0x82,
+};
+
+std::string onePixelPicture() {
+    return std::string(reinterpret_cast<const char*>(kPicture), sizeof kPicture);
+}
+
 std::string page(const std::string& name) {
     return "<html>\r\n<head>\r\n<title>" + name +
            "</title>\r\n<link rel=\"stylesheet\" href=\"../../../css/project.css\">\r\n"
@@ -29,7 +42,9 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
               "[APPLICATION_KIND]\r\nTolvane=yes\r\n[STD_OPTION]\r\nDataVersion=v2.4.5\r\n"
               "TwoLanguages=yes\r\nJavaScriptTreeview=yes\r\nGenerationLang=EN\r\n"
               "GenerationLang2=FR\r\n[PROCESS_OPTION]\r\nGenerateHeader=yes\r\n"
-              "GenerateTemplateAccessByMA=yes\r\nGenerateActivities=yes\r\nAP_Desc=yes\r\n"
+              "GenerateTemplateAccessByMA=yes\r\nGenerateActivities=yes\r\nGenerateRole=yes\r\n"
+              "GenerateRoleGroup=yes\r\nGenerateActivitiesOnRoleGroup=yes\r\nGenerateMacroActivities=yes\r\n"
+              "GenerateActivitySchemaFlag=yes\r\nRP_Desc=yes\r\nMAP_Desc=yes\r\nAP_Desc=yes\r\n"
               "AP_IWP=yes\r\nAP_OWP=yes\r\nAP_Roles=yes\r\nAP_Steps=yes\r\nWPP_Desc=yes\r\nGP_Desc=yes\r\n"
               "[PROCESSUS]\r\nROLE_RESPONSIBILITY=performer,assistant\r\n");
     const long terms = 50;
@@ -54,11 +69,24 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
                       page(name + " FR"));
         }
     };
+    // The roles' group shows a role map of its first hundred roles.
     record(0, "N1", "Roles", "Roles");
+    writeFile(root / "site/Roles/process.data", "[PROCESSUS]\r\nClass=ROLEGROUP\r\n");
+    std::string roleMap;
     for (long r = 0; r < roles; ++r) {
         const std::string name = "Role" + std::to_string(r);
         record(1, "NR" + std::to_string(r), name, "Roles/" + name);
         writeFile(root / "site/Roles" / name / "process.data", "[PROCESSUS]\r\nClass=PROCESSROLE\r\n");
+        if (withPages)
+            writeFile(root / "site/Roles" / name / "RoleDescription.txt",
+                      "Does the work of " + name + ".\r\n");
+        if (r < 100)
+            roleMap += "NR" + std::to_string(r) + ";" + std::to_string(r * 10) + ";0;" +
+                       std::to_string(r * 10 + 9) + ";20\r\n";
+    }
+    if (withPages) {
+        writeFile(root / "site/Roles/map.data", roleMap);
+        writeFile(root / "site/Roles/roles.png", onePixelPicture());
     }
     record(0, "N2", "Products", "Products");
     writeFile(root / "site/Products/process.data", "[PROCESSUS]\r\nClass=DOMAIN\r\n");
@@ -98,9 +126,20 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
     for (long a = 0; a < activities; ++a) {
         const std::string macro = "Phase" + std::to_string(a / 100);
         if (a % 100 == 0) {
+            // Each macro-activity's page is made whole from its diagram,
+            // whose areas are its activities.
             record(1, "NM" + std::to_string(a / 100), macro, "Process/" + macro);
             writeFile(root / "site/Process" / macro / "process.data",
-                      "[PROCESSUS]\r\nClass=MACROACTIVITY\r\n");
+                      "[PROCESSUS]\r\nClass=MACROACTIVITY\r\nfullyGenerated=yes\r\n");
+            if (withPages) {
+                std::string areas;
+                for (long b = a; b < a + 100 && b < activities; ++b)
+                    areas += "NA" + std::to_string(b) + ";" + std::to_string((b - a) * 20) + ";0;" +
+                             std::to_string((b - a) * 20 + 19) + ";40\r\n";
+                writeFile(root / "site/Process" / macro / "map.data", areas);
+                for (const char* picture : {"wf.png", "wfL2.png"})
+                    writeFile(root / "site/Process" / macro / picture, onePixelPicture());
+            }
             // A shortcut to the first activity of the previous phase.
             if (a > 0)
                 record(2, "NC" + std::to_string(a / 100), "-> Activity" + std::to_string(a - 100),

@@ -10,6 +10,7 @@
 
 #include "CString.h"
 #include "CTime.h"
+#include "DiagramPicture.h"
 #include "Encoding.h"
 #include "FileFinder.h"
 #include "FileSystem.h"
@@ -19,6 +20,7 @@
 #include "ItemMeasure.h"
 #include "ItemRole.h"
 #include "ItemWorkProduct.h"
+#include "ItemWorkflow.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
@@ -128,6 +130,153 @@ void writeDocument(const CString& path, const char* title,
     out << "</body>\n</html>\n";
     if (!out.close())
         throw std::runtime_error(std::string("cannot write ") + path.str());
+}
+
+// A node of a diagram as its clickable-area file records it: the uid of
+// the item it stands for, or, for a picture node, its first text and link.
+struct DiagramArea {
+    CString key;
+    int left, top, right, bottom;
+    CString link = {};
+    CString target = {};
+};
+
+// The clickable-area file "map.data" of a diagram as the diagram editor's
+// export writes it beside the pictures.
+void writeAreaFile(ProcessItem* item, const std::vector<DiagramArea>& areas) {
+    TextOutStream out(item->getItemFolderPath() + "map.data");
+    for (const DiagramArea& area : areas) {
+        out << area.key << ";" << area.left << ";" << area.top << ";" << area.right << ";" << area.bottom;
+        if (!area.link.IsEmpty())
+            out << ";" << area.link << "; ; ; ;" << (area.target.IsEmpty() ? CString(" ") : area.target);
+        out << "\n";
+    }
+    if (!out.close())
+        throw std::runtime_error("cannot write the areas of " + item->getName().str());
+}
+
+void savePicture(const DiagramPicture& picture, const CString& path) {
+    if (!picture.save(path))
+        throw std::runtime_error("cannot write " + path.str());
+}
+
+const DiagramPicture::Color kInk{0x20, 0x20, 0x20};
+const DiagramPicture::Color kLaneFill{0xE8, 0xE6, 0xE1};
+const DiagramPicture::Color kLaneLine{0xB0, 0xAC, 0xA4};
+const DiagramPicture::Color kBoxFill{0xDD, 0xE8, 0xF5};
+const DiagramPicture::Color kBoxLine{0x3A, 0x5F, 0x8F};
+const DiagramPicture::Color kRoleFill{0xF6, 0xEE, 0xD9};
+const DiagramPicture::Color kRoleLine{0x9A, 0x7B, 0x3C};
+
+// A little document: the picture of a procedure.
+void drawDocument(DiagramPicture& picture, int left, int top) {
+    picture.fillRect(left, top, left + 16, top + 20, DiagramPicture::Color{0xFF, 0xFF, 0xFF});
+    picture.frame(left, top, left + 16, top + 20, kBoxLine);
+    for (int y = top + 6; y < top + 18; y += 4)
+        picture.line(left + 3, y, left + 12, y, kLaneLine);
+}
+
+// The workflow of the demo in swimlanes, one per role, as the diagram
+// editor would export it: the picture of each language and the areas of
+// its roles, activities and procedures, and a picture node that leads to
+// the glossary.
+void drawWorkflow(DemoBuilder& demo, ProcessItem* flow) {
+    const char* const lanes[] = {"Analyst", "Quality manager", "Developer", "Tester"};
+    const struct {
+        const char* name;
+        int lane;
+        int left;
+    } activities[] = {
+        {"Gather the requirements", 0, 175},
+        {"Review the requirements", 1, 335},
+        {"Design the solution", 2, 495},
+        {"Plan the tests", 3, 495},
+        {"Develop", 2, 655},
+        {"Test", 3, 815},
+    };
+    const char* const procedures[] = {"Review procedure", "Test procedure"};
+    constexpr int width = 990, height = 470, laneTop = 10, laneHeight = 100, header = 120;
+    auto middle = [](int lane) { return laneTop + lane * laneHeight + laneHeight / 2; };
+    std::vector<DiagramArea> areas;
+    for (int lane = 0; lane < 4; ++lane)
+        areas.push_back({demo.uid(lanes[lane]), 10, laneTop + lane * laneHeight, header,
+                         laneTop + (lane + 1) * laneHeight});
+    for (const auto& a : activities)
+        areas.push_back({demo.uid(a.name), a.left, middle(a.lane) - 22, a.left + 120, middle(a.lane) + 22});
+    for (int p = 0; p < 2; ++p)
+        areas.push_back({demo.uid(procedures[p]), 130 + p * 190, 425, 300 + p * 190, 451});
+    areas.push_back({"Glossary", 880, 425, 980, 451, "../Glossary/overview.htm", "main"});
+
+    for (int language = 0; language <= 1; ++language) {
+        DiagramPicture picture(width, height);
+        auto name = [&](const char* item) { return demo.item(item)->getNameByLanguage(language); };
+        for (int lane = 0; lane < 4; ++lane) {
+            const int top = laneTop + lane * laneHeight;
+            picture.fillRect(10, top, header, top + laneHeight, kLaneFill);
+            picture.frame(10, top, width - 10, top + laneHeight + 1, kLaneLine);
+            picture.line(header, top, header, top + laneHeight, kLaneLine);
+            picture.centredText(10, top, header, top + laneHeight, name(lanes[lane]), kInk);
+        }
+        for (const auto& a : activities) {
+            const int y = middle(a.lane);
+            picture.roundBox(a.left, y - 22, a.left + 120, y + 22, kBoxFill, kBoxLine);
+            picture.centredText(a.left, y - 22, a.left + 120, y + 22, name(a.name), kInk);
+        }
+        // The flow, from the initial node to the final one.
+        picture.disc(150, middle(0), 8, kInk);
+        const std::vector<std::vector<DiagramPicture::Point>> flows = {
+            {{158, middle(0)}, {174, middle(0)}},
+            {{295, middle(0)}, {315, middle(0)}, {315, middle(1)}, {334, middle(1)}},
+            {{455, middle(1)}, {475, middle(1)}, {475, middle(2)}, {494, middle(2)}},
+            {{475, middle(2)}, {475, middle(3)}, {494, middle(3)}},
+            {{615, middle(2)}, {654, middle(2)}},
+            {{775, middle(2)}, {795, middle(2)}, {795, middle(3)}, {814, middle(3)}},
+            {{615, middle(3)}, {814, middle(3)}},
+            {{935, middle(3)}, {951, middle(3)}},
+        };
+        for (const auto& flow : flows)
+            picture.connector(flow, kInk);
+        picture.ring(962, middle(3), 10, kInk);
+        picture.disc(962, middle(3), 6, kInk);
+        // The procedures the activities follow, and the way to the glossary.
+        picture.text(10, 433, language == 0 ? "Procedures:" : text("Procédures :"), kInk);
+        for (int p = 0; p < 2; ++p) {
+            drawDocument(picture, 130 + p * 190, 428);
+            picture.text(152 + p * 190, 433, name(procedures[p]), kInk);
+        }
+        picture.roundBox(880, 425, 980, 451, kRoleFill, kRoleLine);
+        picture.centredText(880, 425, 980, 451, language == 0 ? "Glossary" : "Glossaire", kInk);
+        savePicture(picture, flow->getItemFolderPath() + (language == 0 ? "wf.png" : "wfL2.png"));
+    }
+    writeAreaFile(flow, areas);
+}
+
+// The role map of the demo's role group: the quality manager above the
+// three roles whose work he reviews.
+void drawRoleMap(DemoBuilder& demo, ProcessItem* group) {
+    const struct {
+        const char* name;
+        int left;
+        int top;
+    } boxes[] = {
+        {"Quality manager", 170, 15}, {"Analyst", 20, 115}, {"Developer", 170, 115}, {"Tester", 320, 115}};
+    std::vector<DiagramArea> areas;
+    for (const auto& b : boxes)
+        areas.push_back({demo.uid(b.name), b.left, b.top, b.left + 120, b.top + 44});
+    for (int language = 0; language <= 1; ++language) {
+        DiagramPicture picture(460, 175);
+        picture.line(230, 59, 230, 87, kRoleLine);
+        picture.line(80, 87, 380, 87, kRoleLine);
+        for (int x : {80, 230, 380})
+            picture.line(x, 87, x, 114, kRoleLine);
+        for (const auto& b : boxes) {
+            picture.roundBox(b.left, b.top, b.left + 120, b.top + 44, kRoleFill, kRoleLine);
+            picture.centredText(b.left, b.top, b.left + 120, b.top + 44,
+                                demo.item(b.name)->getNameByLanguage(language), kInk);
+        }
+        savePicture(picture, group->getItemFolderPath() + (language == 0 ? "roles.png" : "rolesL2.png"));
+    }
+    writeAreaFile(group, areas);
 }
 
 void build(ProcessManager& manager) {
@@ -601,6 +750,158 @@ void build(ProcessManager& manager) {
     planning->getItemActivity()->setProcedureLink(1);
     planning->save();
 
+    // What the authors wrote above the generated part of each activity's
+    // page, in place of the hints that a new activity's page starts with.
+    struct Authored {
+        const char* name;
+        const char* purpose[2];
+        const char* start[2];
+        const char* guidelines[2];
+        const char* finish[2];
+        const char* example[2];
+    } authored[] = {
+        {"Gather the requirements",
+         {"Agree with the customer on what the product must do before anyone designs or builds it: a "
+          "requirement found late is the most costly to change.",
+          "S'accorder avec le client sur ce que le produit doit faire avant que quiconque le conçoive ou le "
+          "construise : une exigence découverte tard est la plus coûteuse à changer."},
+         {"Starts when the customer's request is accepted. Needed: the request, a contact on the customer's "
+          "side and the requirements of the previous release, if there is one.",
+          "Commence quand la demande du client est acceptée. Il faut : la demande, un interlocuteur chez le "
+          "client et les exigences de la version précédente, s'il y en a une."},
+         {"Ask about the work the users do, not about screens. Write one requirement per sentence, with "
+          "\"must\", and note where it comes from. Keep the open questions in a list of their own.",
+          "Interroger sur le travail des utilisateurs, pas sur les écrans. Écrire une exigence par phrase, "
+          "avec « doit », et noter d'où elle vient. Tenir les questions ouvertes dans une liste à part."},
+         {"Ends when every part of the request is covered by a numbered requirement and the draft is ready "
+          "for its review.",
+          "Se termine quand chaque point de la demande est couvert par une exigence numérotée et que le "
+          "brouillon est prêt pour sa revue."},
+         {"R12: The invoice must show the customer's VAT number. Source: meeting of 3 March with the "
+          "accounting team.",
+          "E12 : La facture doit porter le numéro de TVA du client. Source : réunion du 3 mars avec la "
+          "comptabilité."}},
+        {"Review the requirements",
+         {"Make sure that each requirement is clear, complete and can be tested before the design starts.",
+          "S'assurer que chaque exigence est claire, complète et vérifiable avant que la conception "
+          "commence."},
+         {"Starts when the analyst hands in the draft requirements document; the reviewers get it a week "
+          "before the meeting.",
+          "Commence quand l'analyste remet le brouillon du document d'exigences ; les relecteurs le "
+          "reçoivent une semaine avant la réunion."},
+         {"Follow the review procedure. Read each requirement asking two questions: can it be understood "
+          "one way only, and how would we test it? Do not rewrite the requirements during the meeting.",
+          "Suivre la procédure de revue. Lire chaque exigence en se posant deux questions : ne peut-elle "
+          "se comprendre que d'une façon, et comment la testerait-on ? Ne pas réécrire les exigences en "
+          "réunion."},
+         {"Ends with the document approved, or sent back to the analyst with the list of questions to "
+          "settle.",
+          "Se termine par le document approuvé, ou renvoyé à l'analyste avec la liste des questions à "
+          "régler."},
+         {"Remark on R7, \"The report must be fast\": how fast, measured how? Settled as \"The report of a "
+          "month must appear within 5 seconds\".",
+          "Remarque sur E7, « Le rapport doit être rapide » : rapide comment, mesuré comment ? Réglée en "
+          "« Le rapport d'un mois doit s'afficher en moins de 5 secondes »."}},
+        {"Design the solution",
+         {"Decide how the product will be built, so that the work can be shared among developers and "
+          "every choice is known to all.",
+          "Décider comment le produit sera construit, pour que le travail se partage entre développeurs "
+          "et que chaque choix soit connu de tous."},
+         {"Starts when the requirements are approved. Needed: the approved requirements document and the "
+          "design of the previous release.",
+          "Commence quand les exigences sont approuvées. Il faut : le document d'exigences approuvé et la "
+          "conception de la version précédente."},
+         {"Give each component one responsibility. Define every interface before the code behind it. For "
+          "each important choice, write down the options weighed and why one was taken.",
+          "Donner à chaque composant une seule responsabilité. Définir chaque interface avant le code qui "
+          "la réalise. Pour chaque choix important, consigner les options pesées et la raison du choix."},
+         {"Ends when every requirement is covered by a component and the analyst has read the design "
+          "document.",
+          "Se termine quand chaque exigence est couverte par un composant et que l'analyste a lu le "
+          "document de conception."},
+         {"Decision D3: invoices are made by a service of their own, so that the accounting rules can "
+          "change without a new release of the shop.",
+          "Décision D3 : les factures sont faites par un service à part, pour que les règles comptables "
+          "puissent changer sans nouvelle version de la boutique."}},
+        {"Develop",
+         {"Build the product from its design in small steps, each one tested and kept under version "
+          "control.",
+          "Construire le produit à partir de sa conception par petites étapes, chacune testée et gardée "
+          "en gestion de versions."},
+         {"Starts for a component as soon as its interfaces are defined in the design document.",
+          "Commence pour un composant dès que ses interfaces sont définies dans le document de "
+          "conception."},
+         {"Write the unit tests with the code. Check in often, with a message that names the requirement "
+          "or the defect. Ask for a change of the design rather than work around it.",
+          "Écrire les tests unitaires avec le code. Archiver souvent, avec un message qui nomme "
+          "l'exigence ou le défaut. Demander un changement de conception plutôt que la contourner."},
+         {"Ends when every component is checked in, its unit tests pass and the whole product builds.",
+          "Se termine quand chaque composant est archivé, que ses tests unitaires passent et que le "
+          "produit entier se construit."},
+         {"Check-in message: \"R12: the invoice shows the VAT number; unit test added.\"",
+          "Message d'archivage : « E12 : la facture montre le numéro de TVA ; test unitaire ajouté. »"}},
+        {"Test",
+         {"Show that the product meets its requirements, and find its defects before the customer does.",
+          "Montrer que le produit satisfait ses exigences, et trouver ses défauts avant le client."},
+         {"Starts when a build of the whole product is installed in the test environment. Needed: the "
+          "test plan and its test cases.",
+          "Commence quand une version complète du produit est installée dans l'environnement de test. Il "
+          "faut : le plan de test et ses cas de test."},
+         {"Run the test cases of the plan in order and record the result of each. Describe each defect so "
+          "that a developer can reproduce it: steps, data, what was expected, what happened.",
+          "Exécuter les cas de test du plan dans l'ordre et noter le résultat de chacun. Décrire chaque "
+          "défaut pour qu'un développeur le reproduise : étapes, données, résultat attendu, résultat "
+          "obtenu."},
+         {"Ends when every test case has run and the test report is written; the defects found are "
+          "counted for the measure.",
+          "Se termine quand tous les cas de test ont été exécutés et que le rapport de test est écrit ; "
+          "les défauts trouvés sont comptés pour la mesure."},
+         {"Defect 41: for a customer without VAT number the invoice shows \"null\". Create a customer "
+          "without VAT number, order one item, print the invoice.",
+          "Défaut 41 : pour un client sans numéro de TVA, la facture affiche « null ». Créer un client "
+          "sans numéro de TVA, commander un article, imprimer la facture."}},
+    };
+    // The headings of the page in the second language.
+    const std::pair<const char*, const char*> headingsL2[] = {
+        {">Purpose<", ">Objectif<"},
+        {">Start and inputs<", ">Début et entrées<"},
+        {">Work guidelines<", ">Conduite du travail<"},
+        {">Results and end<", ">Résultats et fin<"},
+        {">Example<", ">Exemple<"},
+        {"<b>Topics</b>", "<b>Sommaire</b>"},
+        {"<b>Status:</b>", "<b>État :</b>"},
+    };
+    for (const auto& a : authored) {
+        ProcessItem* activity = demo.item(a.name);
+        for (int language = 0; language <= 1; ++language) {
+            const CString path = manager.getItemPagePath(activity, language);
+            std::string page;
+            if (!platform::readFileBytes(path, page))
+                throw std::runtime_error(std::string("cannot read the page of ") + a.name);
+            auto replace = [&page, &a](const std::string& from, const std::string& to) {
+                const std::size_t at = page.find(from);
+                if (at == std::string::npos)
+                    throw std::runtime_error("no \"" + from + "\" in the page of " + a.name);
+                page.replace(at, from.size(), to);
+            };
+            const std::pair<const char*, const char* const*> paragraphs[] = {
+                {"What the activity achieves, and why it matters to the process.", a.purpose},
+                {"When the activity starts, and what must be available before it starts.", a.start},
+                {"How the work is done: techniques, rules, points of attention.", a.guidelines},
+                {"What the activity delivers, and how one knows that it is finished.", a.finish},
+                {"No example yet.", a.example},
+            };
+            for (const auto& [hint, written] : paragraphs)
+                replace(hint, text(written[language]).str());
+            if (language == 1)
+                for (const auto& [english, french] : headingsL2)
+                    while (page.find(english) != std::string::npos)
+                        replace(english, text(french).str());
+            if (!platform::writeFileReplacing(path, page))
+                throw std::runtime_error(std::string("cannot write the page of ") + a.name);
+        }
+    }
+
     // The glossary of the template gets a description and its entries.
     demo.describe(demo.item("N17000000001"), "The words of the process, with what they mean here.",
                   "Les mots du processus, avec ce qu'ils veulent dire ici.");
@@ -623,6 +924,13 @@ void build(ProcessManager& manager) {
         entry->getItemGlossaryEntry()->setSourceL2(text("Processus de démonstration"));
         entry->save();
     }
+    // The workflow's page is made whole from its diagram; the role group
+    // shows its role map.
+    drawWorkflow(demo, flow);
+    flow->getItemWorkflow()->setFullyGenerated(1);
+    flow->save();
+    drawRoleMap(demo, demo.item("Roles"));
+
     manager.saveMenuTree();
     // The demo comes with its site generated, so that the first "View
     // website" shows the pages of the demo's own tree.

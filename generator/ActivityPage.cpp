@@ -15,8 +15,10 @@
 #include "ProcessItemListe.h"
 #include "ProcessManager.h"
 #include "ProcessOption.h"
+#include "SubtreeQualityCriteria.h"
 #include "TextOutStream.h"
 #include "TooltipScript.h"
+#include "WorkProductDocuments.h"
 #include "ui/UserInterface.h"
 
 #include <functional>
@@ -30,22 +32,6 @@ namespace {
 ProcessItem* workProductOf(ProcessManager& manager, const CString& reference) {
     ProcessItem* product = manager.findWorkProduct(reference);
     return product && product->getItemWorkProduct() ? product : nullptr;
-}
-
-ProcessItem* parentWorkProduct(const ProcessItem* product) {
-    Item* parent = product->getParent();
-    auto* processParent =
-        classKindOf(parent) == kWorkProductClass ? static_cast<ProcessItem*>(parent) : nullptr;
-    return processParent && processParent->getItemWorkProduct() ? processParent : nullptr;
-}
-
-bool hasFirstFormatExample(const ItemWorkProduct& product) {
-    return !product.getExampleNameL1F1().IsEmpty() || !product.getExampleNameL2F1().IsEmpty();
-}
-
-bool hasFirstFormatDocument(const ItemWorkProduct& product) {
-    return hasFirstFormatExample(product) || !product.getTemplateNameL1F1().IsEmpty() ||
-           !product.getTemplateNameL2F1().IsEmpty();
 }
 
 CString decimal(int value) {
@@ -99,7 +85,7 @@ void ActivityPage::prepareTemplateList() {
         const bool read = inputs->find(*outputs->at(r), "/") != 0;
         const ItemWorkProduct& extension = *product->getItemWorkProduct();
         add(product, read ? hasFirstFormatExample(extension) : hasFirstFormatDocument(extension));
-        if (ProcessItem* parent = parentWorkProduct(product)) {
+        if (ProcessItem* parent = parentWorkProduct(*product)) {
             const ItemWorkProduct& parentExtension = *parent->getItemWorkProduct();
             add(parent, isRead(parent) ? hasFirstFormatExample(parentExtension)
                                        : hasFirstFormatDocument(parentExtension));
@@ -110,7 +96,7 @@ void ActivityPage::prepareTemplateList() {
         if (!product)
             continue;
         add(product, hasFirstFormatExample(*product->getItemWorkProduct()));
-        if (ProcessItem* parent = parentWorkProduct(product))
+        if (ProcessItem* parent = parentWorkProduct(*product))
             add(parent, hasFirstFormatExample(*parent->getItemWorkProduct()));
     }
 }
@@ -140,35 +126,22 @@ void ActivityPage::write(const BlockOrder& order) {
     // A page whose url leads out of the project folder is never touched.
     if (path.IsEmpty())
         return;
-    auto openingError = [&path] { ui::AfxMessageBox("File " + path + " opening error"); };
     MarkedPage page(path);
     bool whole = m_separated;
-    if (whole) {
-        m_out = page.beginWhole();
-    } else {
-        switch (page.scan()) {
-        case MarkedPage::Scan::CannotOpen:
-            openingError();
+    bool noKey = false;
+    m_out = page.open(whole, &noKey);
+    if (noKey) {
+        if (m_language == 0) {
+            ui::AfxMessageBox("File " + m_item.getName() +
+                              "/overview.htm format error (or content.htm if frame on)");
             return;
-        case MarkedPage::Scan::NoKey:
-            if (m_language == 0) {
-                ui::AfxMessageBox("File " + m_item.getName() +
-                                  "/overview.htm format error (or content.htm if frame on)");
-                return;
-            }
-            // A second-language page without marker is made anew whole.
-            whole = true;
-            m_out = page.beginWhole();
-            break;
-        case MarkedPage::Scan::Found:
-            m_out = page.begin();
-            break;
         }
+        // A second-language page without marker is made anew whole.
+        whole = true;
+        m_out = page.open(whole, &noKey);
     }
-    if (!m_out) {
-        openingError();
+    if (!m_out)
         return;
-    }
     if (whole) {
         writeWholePageHead();
         if (!m_separated)
@@ -188,15 +161,7 @@ void ActivityPage::writeWholePageHead() {
     TextOutStream& out = *m_out;
     const CString name = m_item.getNameByLanguage(m_language);
     auto file = [this](const char* path) { return m_links.get(m_rootPrefix + path); };
-    out << kTransitionalDocType << "\n"
-        << "<html>\n"
-        << "<head>\n"
-        << m_manager.writeMetaTags(&m_item) << "<title>" << name << "</title>\n"
-        << "<script language=\"JavaScript1.2\" src=\"" << file("JScript/Tooltip.js")
-        << "\" type=\"text/javascript\"></script>\n"
-        << "<script language=\"JavaScript1.2\" src=\"" << file("JScript/TreeMgt.js")
-        << "\" type=\"text/javascript\"></script>\n"
-        << "<link rel=\"stylesheet\" href=\"" << file("css/project.css") << "\" type=\"text/css\">\n"
+    out << wholePageHeadStart(m_manager, m_item, name, m_links, m_rootPrefix)
         << "<link rel=\"stylesheet\" href=\"" << file("css/activity.css")
         << "\" type=\"text/css\">\n"
         // The border cells of the activity's schema.
@@ -228,7 +193,7 @@ void ActivityPage::writeBlocks(const BlockOrder& order) {
         {&order.description, [this] { writeDescription(); }},
         {&order.tailoringGuideline, [this] { writeTailoringGuideline(); }},
         {&order.templates, [this] { writeTemplates(); }},
-        {&order.schema, [this] { ActivitySchema(*this).write(); }},
+        {&order.schema, [this, &order] { ActivitySchema(*this, order).write(); }},
         {&order.procedures, [this] { writeProcedures(); }},
         {&order.measures, [this] { writeMeasures(); }},
     };
@@ -239,10 +204,7 @@ void ActivityPage::writeBlocks(const BlockOrder& order) {
 }
 
 CString ActivityPage::heading(const CString& anchor, const CString& label, bool wideBlanks) {
-    const char* blank = wideBlanks ? "  " : " ";
-    return "<H4><a name=\"" + anchor + "\">" + label + "</a> <a href=\"#Top\"><IMG" + blank +
-           "alt=\"To top of page\" src=\"" + m_links.get(m_topPrefix + "../images/top.gif") + "\"" + blank +
-           "border=0></a></H4>\n";
+    return topOfPageHeading(anchor, label, m_links.get(m_topPrefix + "../images/top.gif"), wideBlanks);
 }
 
 CString ActivityPage::headingOfBlock(const char* anchor, const char* labelKey) {
@@ -331,9 +293,7 @@ void ActivityPage::writeProcedures() {
         CString href;
         if (const ItemGenericProcedure* general = procedure->getItemGenericProcedure()) {
             const CString document = general->getProcedure(m_language);
-            CString lower = document;
-            lower.MakeLower();
-            href = lower.Find("http") >= 0 || lower.Find("ftp") >= 0
+            href = isWebAddress(document)
                        ? document
                        : linkTo(m_manager.getProjectDirectory() + procedure->getFolder(1, 1) + document);
         } else {
@@ -397,28 +357,6 @@ void ActivityPage::writeMeasures() {
 }
 
 void ActivityPage::writeQualityCriteria() {
-    std::unique_ptr<ProcessItemListe> criteria(m_manager.getSubtreeQualityCriteria(&m_item));
-    if (criteria->count() > 0) {
-        TextOutStream& out = *m_out;
-        const CString label = m_manager.getLabel(m_language, "QualityCriteria");
-        out << heading("proc", label, false) << "<table width=\"100%\"><tr>"
-            << "<td width=\"10%\" bgcolor=\"#E4E4E4\">" << m_manager.getLabel(m_language, "ID") << "</td>"
-            << "<td width=\"60%\" bgcolor=\"#E4E4E4\">" << label << "</td>"
-            << "<td width=\"30%\" bgcolor=\"#E4E4E4\">" << m_manager.getLabel(m_language, "Applicability")
-            << "</td></tr>";
-        for (int i = 1; i <= criteria->count(); ++i) {
-            ProcessItem* criterion = criteria->at(i);
-            ProcessItemExtension* extension = criterion->getExtension();
-            out << "<tr>"
-                << "<td width=\"10%\"><font size=\"1\">" << criterion->getName() << "</font></td>\n"
-                << "<td width=\"60%\"><font size=\"1\">" << criterion->getDescription(m_language)
-                << "</font></td>\n"
-                << "<td width=\"30%\"><font size=\"1\">"
-                << (extension ? extension->readTailoringGuideline(m_language, 1, 0) : CString())
-                << "</font></td>\n"
-                << "</tr>\n";
-        }
-        out << "</table>\n<br><br>\n\n";
-    }
-    criteria->removeAll();
+    writeSubtreeQualityCriteria(m_manager, m_item, m_language, *m_out,
+                                m_links.get(m_topPrefix + "../images/top.gif"));
 }

@@ -58,6 +58,9 @@ public:
     const CString& getRootPrefix() const { return m_rootPrefix; }
     // The folder the page lies in, '\' separators: where relative links start.
     const CString& getActivityFolder() const { return m_activityFolder; }
+    // Whether the procedure text lies on a page of its own (the page is
+    // then written whole, with the style of the schema's border cells).
+    bool isSeparated() const { return m_separated; }
     bool hasProcedureLink() const { return m_procedureLink; }
     const CString& getProcedureTarget() const { return m_procedureTarget; }
     ItemListe& getTemplateList() { return m_templateList; }

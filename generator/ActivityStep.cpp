@@ -6,5 +6,8 @@ ActivityStep::ActivityStep(const CString& stored) {
         depth = stored[1] - '0';
     comment = length >= 4 && stored[0] == '#' && stored[2] == 'C';
     optional = length >= 4 && stored[0] == '#' && stored[2] == 'O';
-    detailText = depth > 0 ? stored.Mid(comment || optional ? 4 : 3) : stored;
+    prefixed = length >= 3 && stored[0] == '#';
+    const CString withoutPrefix = stored.Mid(comment || optional ? 4 : 3);
+    detailText = depth > 0 ? withoutPrefix : stored;
+    schemaText = prefixed ? withoutPrefix : stored;
 }

@@ -20,4 +20,10 @@ struct ActivityStep {
     // its prefix (three characters, four with a comment or optional mark)
     // when its depth is above 0, else whole.
     CString detailText;
+    // The text as the activity's schema shows it: without its prefix (three
+    // characters, four with a comment or optional mark) whenever it begins
+    // with "#" and has three characters or more, else whole.
+    CString schemaText;
+    // Whether it begins with "#" and has three characters or more.
+    bool prefixed = false;
 };

@@ -1,6 +1,7 @@
 #include "MarkedPage.h"
 
 #include "FileSystem.h"
+#include "ui/UserInterface.h"
 
 #include <string>
 #include <string_view>
@@ -94,6 +95,28 @@ TextOutStream* MarkedPage::begin() {
 
 TextOutStream* MarkedPage::beginWhole() {
     return m_out.open(m_path) ? &m_out : nullptr;
+}
+
+TextOutStream* MarkedPage::open(bool whole, bool* noKey) {
+    *noKey = false;
+    TextOutStream* out = nullptr;
+    if (whole) {
+        out = beginWhole();
+    } else {
+        switch (scan()) {
+        case Scan::CannotOpen:
+            break;
+        case Scan::NoKey:
+            *noKey = true;
+            return nullptr;
+        case Scan::Found:
+            out = begin();
+            break;
+        }
+    }
+    if (!out)
+        ui::AfxMessageBox("File " + m_path + " opening error");
+    return out;
 }
 
 bool MarkedPage::finish() {

@@ -35,6 +35,11 @@ public:
     TextOutStream* begin();
     // A page generated whole: an empty new page. Null when it cannot be written.
     TextOutStream* beginWhole();
+    // Opens the new page for its writer: whole, or at the marker found by
+    // scan (begin). A page that cannot be read or written is told to the
+    // user ("File ... opening error") and gives null; so does a page without
+    // key, which sets *noKey and is left for the caller to tell.
+    TextOutStream* open(bool whole, bool* noKey);
     // Puts the new page in place; false (old page kept) when anything failed.
     bool finish();
 

@@ -1,7 +1,10 @@
 #include "PageRunTables.h"
 
+#include "CStringListePlus.h"
 #include "ItemClasses.h"
 #include "ItemListePlus.h"
+#include "ItemReference.h"
+#include "ItemWorkProduct.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 
@@ -36,7 +39,10 @@ PageRunTables::PageRunTables(ProcessManager& manager) {
         open.push_back(p);
         if (item->getKind() == kShortcut)
             m_targets[p] = manager.findShortcutTarget(item);
-        m_referring[item->getReferencedUid()].push_back(item);
+        // An empty uid names no item: items without one refer to nothing
+        // and nothing refers to them.
+        if (!item->getReferencedUid().IsEmpty())
+            m_referring[item->getReferencedUid()].push_back(item);
     }
 }
 
@@ -60,6 +66,30 @@ void PageRunTables::forEachBelow(const Item* item,
         for (int q = from; q >= 0 && q < m_spanEnds[from]; ++q)
             f(m_items[q], true);
     }
+}
+
+std::span<Item* const> PageRunTables::getSubtree(const Item* item) const {
+    const int p = position(item);
+    if (p < 0)
+        return {};
+    return std::span<Item* const>(m_items).subspan(p + 1, m_spanEnds[p] - p - 1);
+}
+
+std::vector<Item*> PageRunTables::getChildren(const Item* item) const {
+    std::vector<Item*> children;
+    const int p = position(item);
+    if (p < 0)
+        return children;
+    // From one child to the next over the child's own subtree.
+    for (int q = p + 1; q < m_spanEnds[p]; q = m_spanEnds[q])
+        if (m_items[q]->getLevel() == item->getLevel() + 1)
+            children.push_back(m_items[q]);
+    return children;
+}
+
+Item* PageRunTables::getShortcutTarget(const Item* item) const {
+    const int p = position(item);
+    return p < 0 ? nullptr : m_targets[p];
 }
 
 Item* PageRunTables::getPreviousItem(const Item* item) const {
@@ -115,4 +145,29 @@ const std::vector<ProcessItem*>& PageRunTables::getWorkProductsOfDiscipline(cons
     getWorkProducts();
     const auto found = m_workProductsByDiscipline.find(discipline);
     return found == m_workProductsByDiscipline.end() ? kNoProcessItems : found->second;
+}
+
+const std::vector<ProcessItem*>& PageRunTables::getAuthoredWorkProducts(const Item* author) const {
+    if (!m_authoredWorkProducts) {
+        auto& authored = m_authoredWorkProducts.emplace();
+        for (ProcessItem* product : getWorkProducts()) {
+            const ItemWorkProduct* extension = product->getItemWorkProduct();
+            if (!extension)
+                continue;
+            for (int i = 1; i <= extension->m_authors->count(); ++i) {
+                const CString& entry = *extension->m_authors->at(i);
+                if (getReferenceName(entry) != "author")
+                    continue;
+                Item* role = findReferencedItem(entry);
+                if (!role)
+                    continue;
+                // A role named twice as author lists the work product once.
+                std::vector<ProcessItem*>& products = authored[role];
+                if (products.empty() || products.back() != product)
+                    products.push_back(product);
+            }
+        }
+    }
+    const auto found = m_authoredWorkProducts->find(author);
+    return found == m_authoredWorkProducts->end() ? kNoProcessItems : found->second;
 }

@@ -5,8 +5,8 @@
 // shows and never a walk of the whole tree: each item's position and the
 // end of its subtree (its span), each shortcut's target, each item's
 // neighbours at its level, the items that refer to each uid, and, on first
-// use, the disciplines of each domain and the work products of the
-// project. The item data they hold (classes, disciplines, domains) is that
+// use, the disciplines of each domain, the work products of the project
+// and the work products each role authors. The item data they hold (classes, disciplines, domains) is that
 // of the last link refresh; the process manager makes them again after
 // each refresh and whenever the tree changed.
 
@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <unordered_map>
 #include <vector>
 
@@ -34,11 +35,20 @@ public:
     // subtree (inShortcut set), where shortcuts are met as themselves. A
     // shortcut item, or an item not in the tree, has nothing below it.
     void forEachBelow(const Item* item, const std::function<void(Item* below, bool inShortcut)>& f) const;
+    // The items of item's subtree, in tree order, as they stand in the
+    // list (shortcuts as themselves); empty for an item not in the tree.
+    std::span<Item* const> getSubtree(const Item* item) const;
+    // The items of item's subtree one level below it, in tree order.
+    std::vector<Item*> getChildren(const Item* item) const;
+    // The target of a shortcut of the tree; null for any other item and
+    // for a shortcut without target.
+    Item* getShortcutTarget(const Item* item) const;
     // The item just before (after) item in the list when it stands at the
     // same level; null otherwise.
     Item* getPreviousItem(const Item* item) const;
     Item* getNextItem(const Item* item) const;
-    // The items whose referenced uid equals uid exactly, in tree order.
+    // The items whose referenced uid equals uid exactly, in tree order;
+    // none for an empty uid.
     const std::vector<Item*>& getItemsReferring(const CString& uid) const;
 
     // The DISCIPLINE items whose domain equals domain exactly (every one
@@ -49,6 +59,9 @@ public:
     const std::vector<ProcessItem*>& getWorkProducts() const;
     // Those whose discipline equals discipline exactly, in tree order.
     const std::vector<ProcessItem*>& getWorkProductsOfDiscipline(const CString& discipline) const;
+    // The work products whose author list names the item with the
+    // responsibility "author", each once, in tree order.
+    const std::vector<ProcessItem*>& getAuthoredWorkProducts(const Item* author) const;
 
 private:
     int position(const Item* item) const;
@@ -64,4 +77,5 @@ private:
     mutable std::map<CString, std::vector<ProcessItem*>> m_disciplines;
     mutable std::optional<std::vector<ProcessItem*>> m_workProducts;
     mutable std::unordered_map<CString, std::vector<ProcessItem*>> m_workProductsByDiscipline;
+    mutable std::optional<std::unordered_map<const Item*, std::vector<ProcessItem*>>> m_authoredWorkProducts;
 };

@@ -1,10 +1,12 @@
 #include "PageText.h"
 
+#include "DiskLinks.h"
 #include "FileSystem.h"
+#include "ProcessItem.h"
+#include "ProcessManager.h"
 #include "StringTable.h"
 #include "ui/UserInterface.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -31,12 +33,41 @@ CString relativeLink(const CString& fromFolder, const CString& to) {
     return link;
 }
 
-bool readPageTextLines(const CString& path, int limit, std::vector<CString>& lines) {
+CString wholePageHeadStart(ProcessManager& manager, Item& item, const CString& title, DiskLinks& pageLinks,
+                           const CString& rootPrefix) {
+    auto file = [&](const char* path) { return pageLinks.get(rootPrefix + path); };
+    return CString(kTransitionalDocType) + "\n" + "<html>\n" + "<head>\n" + manager.writeMetaTags(&item) +
+           "<title>" + title + "</title>\n" + "<script language=\"JavaScript1.2\" src=\"" +
+           file("JScript/Tooltip.js") + "\" type=\"text/javascript\"></script>\n" +
+           "<script language=\"JavaScript1.2\" src=\"" + file("JScript/TreeMgt.js") +
+           "\" type=\"text/javascript\"></script>\n" + "<link rel=\"stylesheet\" href=\"" +
+           file("css/project.css") + "\" type=\"text/css\">\n";
+}
+
+CString itemCaption(ProcessManager& manager, ProcessItem& item, int* tooltipCounter, int language) {
+    const CString name = item.getNameByLanguage(language);
+    const CString& popup = item.getHtmlDescription(language);
+    return popup.IsEmpty() ? name : manager.writeTermTooltip(name, tooltipCounter, popup, language, "");
+}
+
+CString topOfPageHeading(const CString& anchor, const CString& label, const CString& topPicture,
+                         bool wideBlanks) {
+    const char* blank = wideBlanks ? "  " : " ";
+    return "<H4><a name=\"" + anchor + "\">" + label + "</a> <a href=\"#Top\"><IMG" + blank +
+           "alt=\"To top of page\" src=\"" + topPicture + "\"" + blank + "border=0></a></H4>\n";
+}
+
+bool isWebAddress(const CString& link) {
+    CString lower = link;
+    lower.MakeLower();
+    return lower.Find("http") >= 0 || lower.Find("ftp") >= 0;
+}
+
+bool readPageTextLines(const CString& path, std::vector<CString>& lines) {
     lines.clear();
     std::string bytes;
-    if (path.IsEmpty() || limit < 2 || !platform::readFileBytes(path, bytes))
+    if (path.IsEmpty() || !platform::readFileBytes(path, bytes))
         return false;
-    const size_t room = static_cast<size_t>(limit - 1);
     for (size_t position = 0;;) {
         size_t end = bytes.find('\n', position);
         const bool last = end == std::string::npos;
@@ -45,10 +76,7 @@ bool readPageTextLines(const CString& path, int limit, std::vector<CString>& lin
         std::string_view line(bytes.data() + position, end - position);
         if (!last && !line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        do {
-            lines.emplace_back(std::string(line.substr(0, room)));
-            line.remove_prefix(std::min(room, line.size()));
-        } while (!line.empty());
+        lines.emplace_back(std::string(line));
         if (last)
             return true;
         position = end + 1;

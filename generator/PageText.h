@@ -6,6 +6,11 @@
 
 #include <vector>
 
+class DiskLinks;
+class Item;
+class ProcessItem;
+class ProcessManager;
+
 constexpr const char* kTransitionalDocType =
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
     "\"http://www.w3.org/TR/html4/loose.dtd\">";
@@ -23,9 +28,31 @@ void reportUnknownFailure(const CString& operation);
 // computed between the two paths with '\' separators, written with '/'.
 CString relativeLink(const CString& fromFolder, const CString& to);
 
+// The first lines of an item page written whole: the document type, and
+// the head with the item's meta lines, the title, the scripts of the
+// tooltips and of the trees and the project's style sheet, reached from the
+// page's folder (pageLinks) over rootPrefix.
+CString wholePageHeadStart(ProcessManager& manager, Item& item, const CString& title, DiskLinks& pageLinks,
+                           const CString& rootPrefix);
+
+// An item's name in the language as a page shows it: with a tooltip of the
+// item's popup text when it has one, numbered from *tooltipCounter.
+CString itemCaption(ProcessManager& manager, ProcessItem& item, int* tooltipCounter, int language);
+
+// A block heading of an item page: the label under its anchor and the
+// picture that leads back to the top of the page. The description and
+// step headings keep the two blanks they always had around the picture's
+// attributes (wideBlanks).
+CString topOfPageHeading(const CString& anchor, const CString& label, const CString& topPicture,
+                         bool wideBlanks);
+
+// Whether a procedure's document link is an address to link to as it is:
+// it holds "http" or "ftp", in any case.
+bool isWebAddress(const CString& link);
+
 // The lines of a text that an author supplies for a page (an introduction,
-// "add.htm"), as the page writers read them: at most limit - 1 characters
-// a line (a longer line comes in pieces), one last empty line after a
-// final line break, one empty line for an empty file. False when the file
-// cannot be read; it is never created.
-bool readPageTextLines(const CString& path, int limit, std::vector<CString>& lines);
+// "add.htm"), as the page writers read them: each line whole, however
+// long (a line cut in pieces would get a break inside a sentence or a
+// tag), one last empty line after a final line break, one empty line for
+// an empty file. False when the file cannot be read; it is never created.
+bool readPageTextLines(const CString& path, std::vector<CString>& lines);

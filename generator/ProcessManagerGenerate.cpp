@@ -18,14 +18,15 @@ struct PageFamily {
 
 // The page families this program writes, in the order of a pass. The
 // families of activities-by-state, activities-by-role, process overview,
-// role, work product, macro-activity, general procedure, work product
-// group synthesis, work product overview, measure and banner pages, and the
-// glossary and site map pages that close every pass, are not part of this
-// program yet: their pages are not written, and their keys do not count in
-// the progress.
+// work product, general procedure, work product group synthesis, work
+// product overview, measure and banner pages, and the glossary and site map
+// pages that close every pass, are not part of this program yet: their
+// pages are not written, and their keys do not count in the progress.
 const PageFamily kPageFamilies[] = {
+    {"GenerateRole", &ProcessManager::generateRole},
     {"GenerateTemplateAccessByMA", &ProcessManager::generateTemplateAccess},
     {"GenerateActivities", &ProcessManager::generateActivity},
+    {"GenerateMacroActivities", &ProcessManager::generateMacroActivity},
     {"GenerateHeader", &ProcessManager::createHeaders},
 };
 
@@ -34,7 +35,8 @@ const PageFamily kPageFamilies[] = {
 void ProcessManager::generate() {
     // The glossary is read once per language for the whole run.
     PageRun run(*this);
-    guarded("generate", [this] { generatePages(); }, true);
+    guarded(
+        "generate", [this] { generatePages(); }, true);
     setProgressPos(0);
 }
 

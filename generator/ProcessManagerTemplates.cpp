@@ -17,15 +17,13 @@
 #include "ProcessItem.h"
 #include "TextOutStream.h"
 #include "TooltipScript.h"
+#include "WorkProductDocuments.h"
 
 #include <functional>
 #include <unordered_set>
 #include <vector>
 
 namespace {
-
-// Authored lines are read 1,000 characters at a time.
-constexpr int kTemplateTextLineLimit = 1000;
 
 // A list of work products in the order they were added, each once.
 class SelectedProducts {
@@ -41,22 +39,6 @@ private:
     ItemListe m_list;
     std::unordered_set<const ProcessItem*> m_met;
 };
-
-bool hasFirstFormatDocument(const ItemWorkProduct& product) {
-    return !product.getTemplateNameL1F1().IsEmpty() || !product.getTemplateNameL2F1().IsEmpty() ||
-           !product.getExampleNameL1F1().IsEmpty() || !product.getExampleNameL2F1().IsEmpty();
-}
-
-bool hasTemplate(const ItemWorkProduct& product) {
-    return !product.getTemplateNameL1F1().IsEmpty() || !product.getTemplateNameL2F1().IsEmpty() ||
-           !product.getTemplateNameL1F2().IsEmpty() || !product.getTemplateNameL2F2().IsEmpty() ||
-           !product.isArchiveEmpty();
-}
-
-ProcessItem* parentWorkProduct(const ProcessItem* product) {
-    Item* parent = product->getParent();
-    return classKindOf(parent) == kWorkProductClass ? static_cast<ProcessItem*>(parent) : nullptr;
-}
 
 // The template introduction or final text of the project.
 CString templateTextPath(const ProcessManager& manager, const char* fileName) {
@@ -104,8 +86,7 @@ void writeTemplatePage(ProcessManager& manager, ProcessItem* item, const CString
     writeTooltipScript(out, 500);
     out << manager.getPageBanner(form.bannerTitle, prefix, item->getPageHeaderImage(), 1, "");
     std::vector<CString> lines;
-    if (readPageTextLines(templateTextPath(manager, "TemplateIntroduction.txt"), kTemplateTextLineLimit,
-                          lines))
+    if (readPageTextLines(templateTextPath(manager, "TemplateIntroduction.txt"), lines))
         for (size_t i = 0; i < lines.size(); ++i)
             if (!form.dropEmptyLines || i > 0 || !lines[i].IsEmpty())
                 out << lines[i] << "<br>\n";
@@ -114,7 +95,7 @@ void writeTemplatePage(ProcessManager& manager, ProcessItem* item, const CString
     int tooltipCounter = 0;
     manager.writeTemplateTableRows(selected, upPrefix(item->getLevel() + 1), out, item, &tooltipCounter,
                                    language, form.bySections, 0, &pageLinks);
-    if (readPageTextLines(templateTextPath(manager, "TemplateFinal.txt"), kTemplateTextLineLimit, lines))
+    if (readPageTextLines(templateTextPath(manager, "TemplateFinal.txt"), lines))
         for (const CString& line : lines)
             if (!form.dropEmptyLines || !line.IsEmpty())
                 out << line << "<br>\n";
@@ -199,8 +180,7 @@ void ProcessManager::generateTemplatePage(ProcessItem* item, int language) {
         title, bannerTitle, true, allDisciplines ? 1 : 0, "", [&](TextOutStream& out) {
             // The author's own part of the page.
             std::vector<CString> lines;
-            if (readPageTextLines(item->getItemFolderFile(language == 0 ? "add.htm" : "addL2.htm"),
-                                  kTemplateTextLineLimit, lines))
+            if (readPageTextLines(item->getItemFolderFile(language == 0 ? "add.htm" : "addL2.htm"), lines))
                 for (size_t i = 0; i < lines.size(); ++i)
                     if (i > 0 || !lines[i].IsEmpty())
                         out << lines[i] << "\n";
@@ -219,23 +199,13 @@ void ProcessManager::generateTemplatesPage(ProcessItem* item, int language) {
         if (product && hasTemplate(*product->getItemWorkProduct()))
             selected.add(product);
     };
-    forEachBelow(item, [&](Item* below, bool) {
-        const ItemActivity* activity = classKindOf(below) == kActivityClass
-                                           ? static_cast<ProcessItem*>(below)->getItemActivity()
-                                           : nullptr;
-        if (!activity)
-            return;
-        CStringListePlus* outputs = activity->getOutWorkProducts();
-        for (int r = 1; r <= outputs->count(); ++r) {
-            const CString& reference = *outputs->at(r);
-            ProcessItem* product = findWorkProduct(reference);
-            if (!product || !product->getItemWorkProduct() ||
-                activity->getInWorkProducts()->find(reference, "/"))
-                continue;
+    forEachProducedWorkProduct(
+        item, [&](const ItemActivity& activity, const CString& reference, ProcessItem* product) {
+            if (!product->getItemWorkProduct() || activity.getInWorkProducts()->find(reference, "/"))
+                return;
             addWhenItHasTemplate(product);
-            addWhenItHasTemplate(parentWorkProduct(product));
-        }
-    });
+            addWhenItHasTemplate(parentWorkProduct(*product));
+        });
 
     const CString name = item->getNameByLanguage(language);
     const TemplatePageForm form{

@@ -17,11 +17,14 @@ namespace {
 // The controls of the page entry, usable while an entry is to be added.
 const int kEntryControls[] = {CAddFile::IDC_NEW_WINDOW, CAddFile::IDC_ENTRY_KIND, 1066, 1064, 1041,
                               CAddFile::IDC_DESCRIPTION};
+// The radio of each reference kind.
+const int kReferenceRadios[] = {CAddFile::IDC_COPY, CAddFile::IDC_LOCAL_REFERENCE,
+                                CAddFile::IDC_HTTP_REFERENCE, CAddFile::IDC_EXTERNAL_REFERENCE};
 
 } // namespace
 
 CAddFile::CAddFile(wxWindow* parent, const CString& itemName)
-    : StdDialog(parent, "Add File"), m_itemName(itemName) {
+    : TolvaneDialog(parent, "Add File"), m_itemName(itemName) {
     auto* content = new wxBoxSizer(wxVERTICAL);
     auto* itemRow = new wxBoxSizer(wxHORIZONTAL);
     itemRow->Add(new wxStaticText(this, wxID_ANY, "Item selected"), 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
@@ -60,71 +63,63 @@ CAddFile::CAddFile(wxWindow* parent, const CString& itemName)
     entry->Add(new wxTextCtrl(box, IDC_DESCRIPTION, "", wxDefaultPosition, wxSize(-1, 80), wxTE_MULTILINE), 1,
                wxEXPAND | wxTOP, 2);
     content->Add(entry, 1, wxEXPAND);
-    layoutDialog(content);
+
+    exchangeText(IDC_ITEM_NAME, &m_itemName);
+    exchangeText(IDC_FILE, &m_file);
+    exchangeText(IDC_DESCRIPTION, &m_description);
+    exchangeCheck(IDC_ADD_ENTRY, &m_addEntry);
+    exchangeCheck(IDC_NEW_REVISION, &m_newRevision);
+    exchangeCheck(IDC_NEW_WINDOW, &m_openInNewWindow);
+    finishLayout(content);
 
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnSelectFile(); }, IDC_SELECT_FILE);
     Bind(
         wxEVT_CHECKBOX, [this](wxCommandEvent&) { OnAddEntry(); }, IDC_ADD_ENTRY);
-    for (const int id : {IDC_COPY, IDC_LOCAL_REFERENCE, IDC_HTTP_REFERENCE, IDC_EXTERNAL_REFERENCE})
+    for (const int id : kReferenceRadios)
         Bind(
             wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnReferenceKind(); }, id);
 }
 
 bool CAddFile::OnInitDialog() {
-    static_cast<wxTextCtrl*>(FindWindow(IDC_ITEM_NAME))->ChangeValue(toWx(m_itemName));
-    static_cast<wxTextCtrl*>(FindWindow(IDC_FILE))->ChangeValue(toWx(m_file));
-    static_cast<wxTextCtrl*>(FindWindow(IDC_DESCRIPTION))->ChangeValue(toWx(m_description));
-    static_cast<wxCheckBox*>(FindWindow(IDC_ADD_ENTRY))->SetValue(m_addEntry != 0);
-    static_cast<wxCheckBox*>(FindWindow(IDC_NEW_REVISION))->SetValue(m_newRevision != 0);
-    static_cast<wxCheckBox*>(FindWindow(IDC_NEW_WINDOW))->SetValue(m_openInNewWindow != 0);
+    TolvaneDialog::OnInitDialog();
     static_cast<wxChoice*>(FindWindow(IDC_ENTRY_KIND))->SetSelection(m_entryKind);
-    const int radios[] = {IDC_COPY, IDC_LOCAL_REFERENCE, IDC_HTTP_REFERENCE, IDC_EXTERNAL_REFERENCE};
-    static_cast<wxRadioButton*>(FindWindow(radios[m_referenceKind & 3]))->SetValue(true);
-    FindWindow(IDC_FILE)->Enable(m_referenceKind == kHttpReference);
-    FindWindow(IDC_NEW_REVISION)->Enable(m_referenceKind == kCopy);
-    FindWindow(IDC_SELECT_FILE)->Enable(m_referenceKind != kHttpReference);
+    setChecked(kReferenceRadios[m_referenceKind & 3], true);
+    enable(IDC_FILE, m_referenceKind == kHttpReference);
+    enable(IDC_NEW_REVISION, m_referenceKind == kCopy);
+    enable(IDC_SELECT_FILE, m_referenceKind != kHttpReference);
     OnAddEntry();
     return true;
 }
 
 void CAddFile::OnSelectFile() {
     wxFileDialog dialog(this, "Select File", "", "", wxFileSelectorDefaultWildcardStr, wxFD_OPEN);
-    if (dialog.ShowModal() == wxID_OK)
-        static_cast<wxTextCtrl*>(FindWindow(IDC_FILE))->ChangeValue(dialog.GetPath());
+    if (runModal(dialog) == wxID_OK)
+        setText(IDC_FILE, fromWx(dialog.GetPath()));
 }
 
 void CAddFile::OnReferenceKind() {
-    auto* file = static_cast<wxTextCtrl*>(FindWindow(IDC_FILE));
-    const bool copy = static_cast<wxRadioButton*>(FindWindow(IDC_COPY))->GetValue();
-    const bool http = static_cast<wxRadioButton*>(FindWindow(IDC_HTTP_REFERENCE))->GetValue();
-    FindWindow(IDC_NEW_REVISION)->Enable(copy);
-    FindWindow(IDC_SELECT_FILE)->Enable(!http);
-    file->Enable(http);
-    file->ChangeValue(http ? "http://" : "");
+    const bool copy = isChecked(IDC_COPY);
+    const bool http = isChecked(IDC_HTTP_REFERENCE);
+    enable(IDC_NEW_REVISION, copy);
+    enable(IDC_SELECT_FILE, !http);
+    enable(IDC_FILE, http);
+    setText(IDC_FILE, http ? "http://" : "");
 }
 
 void CAddFile::OnAddEntry() {
-    const bool entry = static_cast<wxCheckBox*>(FindWindow(IDC_ADD_ENTRY))->GetValue();
+    const bool entry = isChecked(IDC_ADD_ENTRY);
     for (const int id : kEntryControls)
-        if (wxWindow* control = FindWindow(id))
-            control->Enable(entry);
+        enable(id, entry);
 }
 
 void CAddFile::OnOK() {
     m_entryKind = static_cast<wxChoice*>(FindWindow(IDC_ENTRY_KIND))->GetSelection() > 0 ? 1 : 0;
-    m_addEntry = static_cast<wxCheckBox*>(FindWindow(IDC_ADD_ENTRY))->GetValue();
-    m_file = fromWx(static_cast<wxTextCtrl*>(FindWindow(IDC_FILE))->GetValue());
-    m_newRevision = static_cast<wxCheckBox*>(FindWindow(IDC_NEW_REVISION))->GetValue();
-    m_description = fromWx(static_cast<wxTextCtrl*>(FindWindow(IDC_DESCRIPTION))->GetValue());
-    m_openInNewWindow = static_cast<wxCheckBox*>(FindWindow(IDC_NEW_WINDOW))->GetValue();
-    if (static_cast<wxRadioButton*>(FindWindow(IDC_COPY))->GetValue())
-        m_referenceKind = kCopy;
-    else if (static_cast<wxRadioButton*>(FindWindow(IDC_LOCAL_REFERENCE))->GetValue())
-        m_referenceKind = kLocalReference;
-    else if (static_cast<wxRadioButton*>(FindWindow(IDC_EXTERNAL_REFERENCE))->GetValue())
-        m_referenceKind = kExternalReference;
-    else
-        m_referenceKind = kHttpReference;
-    endDialog(IDOK);
+    updateData(true);
+    // The kind of the radio checked; an http reference when none of the others is.
+    m_referenceKind = kHttpReference;
+    for (const int kind : {kCopy, kLocalReference, kExternalReference})
+        if (isChecked(kReferenceRadios[kind]))
+            m_referenceKind = kind;
+    endDialog(wxID_OK);
 }

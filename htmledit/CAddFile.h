@@ -5,9 +5,9 @@
 // and the entry that describes it in the page.
 
 #include "CString.h"
-#include "StdDialog.h"
+#include "TolvaneDialog.h"
 
-class CAddFile : public StdDialog {
+class CAddFile : public TolvaneDialog {
 public:
     enum ControlId {
         IDC_SELECT_FILE = 1009,

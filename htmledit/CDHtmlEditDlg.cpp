@@ -110,7 +110,7 @@ void CDHtmlEditDlg::editElement(Dialog& dialog, Find find, const char* missing) 
 CDHtmlEditDlg::CDHtmlEditDlg(ProcessManager* manager, ProcessItem* item, int viewOnly,
                              const CString& pagePath, const CString& title, const CString& pageDirectory,
                              int linkMode, int language, wxWindow* parent)
-    : StdDialog(parent, "DHTML Editor", wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX),
+    : TolvaneDialog(parent, "DHTML Editor", wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX),
       m_manager(manager), m_item(item), m_viewOnly(viewOnly), m_pagePath(pagePath), m_title(title),
       m_pageDirectory(pageDirectory), m_linkMode(linkMode), m_language(language),
       m_fontSizeTimer(this, kFontSizeTimer), m_designTimer(this, kDesignTimer) {
@@ -132,7 +132,7 @@ CDHtmlEditDlg::CDHtmlEditDlg(ProcessManager* manager, ProcessItem* item, int vie
     content->Add(boxes, 0, wxBOTTOM, 6);
     m_placeholder = new wxPanel(this, IDC_PLACEHOLDER, wxDefaultPosition, wxSize(400, 200), wxBORDER_SUNKEN);
     content->Add(m_placeholder, 1, wxEXPAND);
-    layoutDialog(content);
+    finishLayout(content);
     SetSize(kInitialSize);
     SetMinSize(wxSize(kInitialSize.x, 2 * kInitialSize.y / 3));
 
@@ -168,6 +168,7 @@ CDHtmlEditDlg::~CDHtmlEditDlg() {
 }
 
 bool CDHtmlEditDlg::OnInitDialog() {
+    TolvaneDialog::OnInitDialog();
     ExtendedPictureHolder icon;
     if (icon.loadFromFile(getApplicationFolder() + "/Data/Common/applet/IconImages/wfdtree.gif")) {
         wxIcon windowIcon;
@@ -190,8 +191,7 @@ bool CDHtmlEditDlg::OnInitDialog() {
         m_fontName->Hide();
         m_fontSize->Hide();
         m_source->Hide();
-        if (m_cancelButton)
-            m_cancelButton->Hide();
+        FindWindow(wxID_CANCEL)->Hide();
         Layout();
         return true;
     }
@@ -332,8 +332,7 @@ int CDHtmlEditDlg::OnToolbarCommand(int id) {
             case IDC_SOURCE: {
                 const bool source = m_source->GetValue();
                 m_editor->setMode(source, 1);
-                if (m_okButton)
-                    m_okButton->Enable(!source);
+                enable(wxID_OK, !source);
                 break;
             }
             default:
@@ -434,14 +433,14 @@ void CDHtmlEditDlg::OnOK() {
         if (!m_editor->save())
             return;
     }
-    endDialog(IDOK);
+    endDialog(wxID_OK);
 }
 
 void CDHtmlEditDlg::OnCancel() {
     if (m_editor && m_editor->isBusy())
         m_editor->whenIdle([this] { OnCancel(); });
     else
-        endDialog(IDCANCEL);
+        endDialog(wxID_CANCEL);
 }
 
 int CDHtmlEditDlg::insertImage() {
@@ -449,7 +448,7 @@ int CDHtmlEditDlg::insertImage() {
         this, "Open", "", "",
         "bmp file (*.bmp)|*.bmp|gif file (*.gif)|*.gif|jpeg file (*.jpg)|*.jpg|png file (*.png)|*.png",
         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (dialog.ShowModal() != wxID_OK)
+    if (runModal(dialog) != wxID_OK)
         return 1;
     return insertImageFile(fromWx(dialog.GetPath()));
 }

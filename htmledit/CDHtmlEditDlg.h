@@ -16,7 +16,7 @@
 // disk: the page file, and the pictures and documents copied beside it.
 
 #include "CString.h"
-#include "StdDialog.h"
+#include "TolvaneDialog.h"
 
 #include <functional>
 #include <wx/timer.h>
@@ -28,7 +28,7 @@ class wxChoice;
 class wxComboBox;
 class wxToggleButton;
 
-class CDHtmlEditDlg : public StdDialog {
+class CDHtmlEditDlg : public TolvaneDialog {
 public:
     enum ControlId { IDC_FONT_NAME = 1018, IDC_FONT_SIZE = 1030, IDC_SOURCE = 1037, IDC_PLACEHOLDER = 1040 };
     // The toolbar's commands.

@@ -1,39 +1,24 @@
 #include "CHrProperties.h"
 
-#include "WxText.h"
 #include "cHtmlHR.h"
 
 #include <wx/choice.h>
 #include <wx/sizer.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-namespace {
-
-struct Field {
-    int id;
-    const char* label;
-    CString CHrProperties::*value;
-};
-const Field kFields[] = {
-    {CHrProperties::IDC_LENGTH, "Length (Pixel, %)", &CHrProperties::m_length},
-    {CHrProperties::IDC_COLOR, "Color", &CHrProperties::m_color},
-    {CHrProperties::IDC_HEIGHT, "Height (pixel)", &CHrProperties::m_height},
-};
-
-} // namespace
-
-CHrProperties::CHrProperties(wxWindow* parent) : StdDialog(parent, "HR Properties") {
-    auto* grid = new wxFlexGridSizer(2, 6, 10);
-    grid->AddGrowableCol(1);
-    for (const Field& field : kFields)
-        addTextField(grid, field.id, field.label, 120);
-    grid->Add(new wxStaticText(this, wxID_ANY, "Shade"), 0, wxALIGN_CENTER_VERTICAL);
+CHrProperties::CHrProperties(wxWindow* parent) : TolvaneDialog(parent, "HR Properties") {
+    auto* form = newForm();
+    addFormRow(form, wxID_ANY, "Length (Pixel, %)", newEdit(IDC_LENGTH, 0, 14));
+    addFormRow(form, wxID_ANY, "Color", newEdit(IDC_COLOR, 0, 14));
+    addFormRow(form, wxID_ANY, "Height (pixel)", newEdit(IDC_HEIGHT, 0, 14));
     auto* shade = new wxChoice(this, IDC_SHADE);
     shade->Append("Shade");
     shade->Append("No Shade");
-    grid->Add(shade, 1, wxEXPAND);
-    layoutDialog(grid);
+    addFormRow(form, wxID_ANY, "Shade", shade);
+    exchangeText(IDC_LENGTH, &m_length);
+    exchangeText(IDC_COLOR, &m_color);
+    exchangeText(IDC_HEIGHT, &m_height);
+    finishLayout(form);
 }
 
 void CHrProperties::readFrom(const cHtmlHR& separator) {
@@ -51,16 +36,14 @@ void CHrProperties::applyTo(cHtmlHR& separator) const {
 }
 
 bool CHrProperties::OnInitDialog() {
-    for (const Field& field : kFields)
-        setFieldText(field.id, this->*field.value);
+    TolvaneDialog::OnInitDialog();
     static_cast<wxChoice*>(FindWindow(IDC_SHADE))->SetSelection(m_shade);
     return true;
 }
 
 void CHrProperties::OnOK() {
-    for (const Field& field : kFields)
-        this->*field.value = getFieldText(field.id);
+    updateData(true);
     const int selection = static_cast<wxChoice*>(FindWindow(IDC_SHADE))->GetSelection();
     m_shade = selection == kNoShade ? kNoShade : kShade;
-    endDialog(IDOK);
+    endDialog(wxID_OK);
 }

@@ -3,11 +3,11 @@
 // "HR Properties": the length, colour, height and shade of a separator.
 
 #include "CString.h"
-#include "StdDialog.h"
+#include "TolvaneDialog.h"
 
 class cHtmlHR;
 
-class CHrProperties : public StdDialog {
+class CHrProperties : public TolvaneDialog {
 public:
     enum ControlId { IDC_SHADE = 1010, IDC_LENGTH = 1012, IDC_HEIGHT = 1013, IDC_COLOR = 1014 };
     // The entries of the shade box.

@@ -4,7 +4,6 @@
 #include "ItemListePlus.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
-#include "WxText.h"
 
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
@@ -14,8 +13,8 @@
 
 CInsertHyperlink::CInsertHyperlink(ProcessManager* manager, int linkMode, ProcessItem* pageItem, int language,
                                    wxWindow* parent)
-    : StdDialog(parent, "Insert/Clear hyperlink", wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER),
-      m_manager(manager), m_linkMode(linkMode), m_pageItem(pageItem), m_language(language) {
+    : TolvaneDialog(parent, "Insert/Clear hyperlink"), m_manager(manager), m_linkMode(linkMode),
+      m_pageItem(pageItem), m_language(language) {
     auto* content = new wxBoxSizer(wxVERTICAL);
     content->Add(new wxRadioButton(this, IDC_EXTERNAL, "External hyperlink", wxDefaultPosition, wxDefaultSize,
                                    wxRB_GROUP));
@@ -31,31 +30,36 @@ CInsertHyperlink::CInsertHyperlink(ProcessManager* manager, int linkMode, Proces
     internal->Add(m_tree, 1, wxEXPAND | wxALL, 4);
     content->Add(internal, 1, wxEXPAND | wxTOP | wxBOTTOM, 4);
     content->Add(new wxRadioButton(this, IDC_CLEAR, "Clear"));
-    layoutDialog(content);
+    finishLayout(content);
     for (const int id : {IDC_EXTERNAL, IDC_INTERNAL, IDC_CLEAR})
         Bind(
             wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnRadio(); }, id);
 }
 
+CInsertHyperlink::~CInsertHyperlink() {
+    // The tree outlives the icon set: it lets go of its pictures first.
+    m_tree->DeleteAllItems();
+    m_tree->SetImageList(nullptr);
+}
+
 bool CInsertHyperlink::OnInitDialog() {
+    TolvaneDialog::OnInitDialog();
     m_icons.load(m_manager->getProjectDirectory());
     m_icons.fillTree(*m_tree, m_manager->getItemList(), false);
-    static_cast<wxRadioButton*>(FindWindow(IDC_INTERNAL))->SetValue(true);
+    setChecked(IDC_INTERNAL, true);
     OnRadio();
     return true;
 }
 
 void CInsertHyperlink::OnRadio() {
-    const bool external = static_cast<wxRadioButton*>(FindWindow(IDC_EXTERNAL))->GetValue();
-    const bool internal = static_cast<wxRadioButton*>(FindWindow(IDC_INTERNAL))->GetValue();
-    FindWindow(IDC_ADDRESS)->Enable(external);
-    m_tree->Enable(internal);
+    enable(IDC_ADDRESS, isChecked(IDC_EXTERNAL));
+    m_tree->Enable(isChecked(IDC_INTERNAL));
 }
 
 void CInsertHyperlink::OnOK() {
-    if (static_cast<wxRadioButton*>(FindWindow(IDC_EXTERNAL))->GetValue()) {
-        m_link = fromWx(static_cast<wxTextCtrl*>(FindWindow(IDC_ADDRESS))->GetValue());
-    } else if (static_cast<wxRadioButton*>(FindWindow(IDC_CLEAR))->GetValue()) {
+    if (isChecked(IDC_EXTERNAL)) {
+        m_link = getText(IDC_ADDRESS);
+    } else if (isChecked(IDC_CLEAR)) {
         m_link = "CLEAR";
     } else {
         const wxTreeItemId selected = m_tree->GetSelection();
@@ -74,5 +78,5 @@ void CInsertHyperlink::OnOK() {
                 m_link = "[@" + item->getUid() + "]";
         }
     }
-    endDialog(IDOK);
+    endDialog(wxID_OK);
 }

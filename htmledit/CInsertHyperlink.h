@@ -7,13 +7,13 @@
 
 #include "CString.h"
 #include "ItemIcons.h"
-#include "StdDialog.h"
+#include "TolvaneDialog.h"
 
 class ProcessItem;
 class ProcessManager;
 class wxTreeCtrl;
 
-class CInsertHyperlink : public StdDialog {
+class CInsertHyperlink : public TolvaneDialog {
 public:
     enum ControlId {
         IDC_TREE = 1000,
@@ -25,6 +25,7 @@ public:
 
     CInsertHyperlink(ProcessManager* manager, int linkMode, ProcessItem* pageItem, int language,
                      wxWindow* parent);
+    ~CInsertHyperlink() override;
 
     // The link chosen: an address, a token, "CLEAR", or empty.
     const CString& GetLink() const { return m_link; }

@@ -1,12 +1,10 @@
 #include "CTableProperties.h"
 
-#include "WxText.h"
 #include "cHtmlStyle.h"
 #include "cHtmlTable.h"
 
 #include <wx/choice.h>
 #include <wx/sizer.h>
-#include <wx/stattext.h>
 #include <wx/textctrl.h>
 
 namespace {
@@ -41,18 +39,18 @@ CString lengthOf(const CString& text) {
 
 } // namespace
 
-CTableProperties::CTableProperties(wxWindow* parent) : StdDialog(parent, "Table Properties") {
-    auto* grid = new wxFlexGridSizer(2, 6, 10);
-    grid->AddGrowableCol(1);
-    for (const Field& field : kFields)
-        addTextField(grid, field.id, field.label, 140);
-    grid->Add(new wxStaticText(this, wxID_ANY, "Lines"), 0, wxALIGN_CENTER_VERTICAL);
+CTableProperties::CTableProperties(wxWindow* parent) : TolvaneDialog(parent, "Table Properties") {
+    auto* form = newForm();
+    for (const Field& field : kFields) {
+        addFormRow(form, wxID_ANY, field.label, newEdit(field.id, 0, 16));
+        exchangeText(field.id, &(this->*field.value));
+    }
     auto* lines = new wxChoice(this, IDC_LINES);
     for (const char* entry :
          {"All lines and border", "Horizontal lines and border", "Vertikal lines and border", "Only border"})
         lines->Append(entry);
-    grid->Add(lines, 1, wxEXPAND);
-    layoutDialog(grid);
+    addFormRow(form, wxID_ANY, "Lines", lines);
+    finishLayout(form);
 }
 
 void CTableProperties::readFrom(const cHtmlTable& table) {
@@ -83,16 +81,14 @@ void CTableProperties::applyTo(cHtmlTable& table) const {
 }
 
 bool CTableProperties::OnInitDialog() {
-    for (const Field& field : kFields)
-        setFieldText(field.id, this->*field.value);
+    TolvaneDialog::OnInitDialog();
     static_cast<wxChoice*>(FindWindow(IDC_LINES))->SetSelection(m_lines);
     return true;
 }
 
 void CTableProperties::OnOK() {
-    for (const Field& field : kFields)
-        this->*field.value = getFieldText(field.id);
+    updateData(true);
     const int selection = static_cast<wxChoice*>(FindWindow(IDC_LINES))->GetSelection();
     m_lines = selection < 0 ? 0 : selection;
-    endDialog(IDOK);
+    endDialog(wxID_OK);
 }

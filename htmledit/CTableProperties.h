@@ -4,11 +4,11 @@
 // lines of a table. It is filled from the table and, on OK, written back.
 
 #include "CString.h"
-#include "StdDialog.h"
+#include "TolvaneDialog.h"
 
 class cHtmlTable;
 
-class CTableProperties : public StdDialog {
+class CTableProperties : public TolvaneDialog {
 public:
     enum ControlId {
         IDC_BORDER_WIDTH = 1002,

@@ -15,18 +15,6 @@
 
 namespace {
 
-// Whether the list already links to that item.
-bool holdsLinkTo(ItemExtensionListe* list, ProcessItem* item) {
-    ItemExtensionIterateur* it = list->createIterator();
-    bool found = false;
-    while (!it->isAtEnd() && !found) {
-        found = it->current()->getItem() == item;
-        it->next();
-    }
-    delete it;
-    return found;
-}
-
 ItemRole* roleOf(Item* item) {
     auto* processItem = dynamic_cast<ProcessItem*>(item);
     return processItem ? processItem->getItemRole() : nullptr;
@@ -77,6 +65,7 @@ void ItemRole::buildHtmlDescription(int language) {
 
 void ItemRole::addLink(ItemLink* link) {
     m_activityLinks->append(link);
+    m_linkedItems.insert(link->getItem());
     if (ItemRoleGroup* group = roleGroupOf(m_item->getParent()))
         group->addLink(link);
 }
@@ -89,7 +78,7 @@ void ItemRole::addActivityLink(ProcessItem* activity, const CString& text, ItemE
 }
 
 void ItemRole::addInheritedLink(ItemLink* link) {
-    if (!holdsLinkTo(m_activityLinks, link->getItem()))
+    if (m_linkedItems.insert(link->getItem()).second)
         m_activityLinks->append(link);
     if (ItemRole* parentRole = roleOf(m_item->getParent()))
         parentRole->addInheritedLink(link);
@@ -136,7 +125,7 @@ int ItemRoleGroup::saveData() { return reportSaveFailure(ProcessItemExtension::s
 void ItemRoleGroup::addLink(ItemLink* link) {
     ItemRoleGroup* group = this;
     while (group) {
-        if (!holdsLinkTo(group->m_activityLinks, link->getItem()))
+        if (group->m_linkedItems.insert(link->getItem()).second)
             group->m_activityLinks->append(link);
         Item* parent = group->m_item->getParent();
         if (!parent)

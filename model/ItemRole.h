@@ -9,6 +9,8 @@
 #include "ProcessItemExtension.h"
 #include "ProcessItemListe.h"
 
+#include <unordered_set>
+
 class ItemRole : public ProcessItemExtension {
 public:
     ItemRole(ProcessItem* item, Project* project);
@@ -37,7 +39,10 @@ public:
     void addActivityLink(ProcessItem* activity, const CString& text, ItemExtensionListe* ownerList);
     void addInheritedLink(ItemLink* link);
     ItemExtensionListe* getActivityLinks() const { return m_activityLinks; }
-    void clearActivityLinks() { m_activityLinks->removeAll(); }
+    void clearActivityLinks() {
+        m_activityLinks->removeAll();
+        m_linkedItems.clear();
+    }
     void clearActingGroups() { m_actingGroups->removeAll(); }
     void addActingGroup(ProcessItem* role) { m_actingGroups->append(role); }
     ProcessItemListe* getActingGroups() const { return m_actingGroups; }
@@ -51,6 +56,9 @@ private:
     CString m_urlL1;
     CString m_urlL2;
     ItemExtensionListe* m_activityLinks;
+    // The items the activity links lead to, so that a link is held once per
+    // item without a walk of the list.
+    std::unordered_set<const ProcessItem*> m_linkedItems;
     ProcessItemListe* m_actingGroups;
     ProcessItemListe* m_groupMembers;
 };

@@ -6,6 +6,8 @@
 #include "ItemExtensionListe.h"
 #include "ProcessItemExtension.h"
 
+#include <unordered_set>
+
 class ItemRoleGroup : public ProcessItemExtension {
 public:
     ItemRoleGroup(ProcessItem* item, Project* project);
@@ -21,8 +23,13 @@ public:
     // enclosing roles and groups.
     void addLink(ItemLink* link);
     ItemExtensionListe* getActivityLinks() const { return m_activityLinks; }
-    void clearActivityLinks() { m_activityLinks->removeAll(); }
+    void clearActivityLinks() {
+        m_activityLinks->removeAll();
+        m_linkedItems.clear();
+    }
 
 private:
     ItemExtensionListe* m_activityLinks;
+    // The items the activity links lead to, each held once.
+    std::unordered_set<const ProcessItem*> m_linkedItems;
 };

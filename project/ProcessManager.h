@@ -20,6 +20,7 @@
 class CStringListe;
 class DiskLinks;
 class GlossaryTerms;
+class ItemActivity;
 class ItemListe;
 class PageRunTables;
 class CStringListePlus;
@@ -36,8 +37,9 @@ public:
 
     static ProcessManager* getInstance();
 
-    Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget, const CString& icon,
-                     const CString& openIcon, int level, int frame, const CString& description) override;
+    Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
+                     const CString& icon, const CString& openIcon, int level, int frame,
+                     const CString& description) override;
     int deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
                    int multiUser) override;
     void onItemRenamed(Item* item, const CString& newName, const CString& oldName) override;
@@ -56,9 +58,10 @@ public:
     void migrate014_015(TextInStream& treeFile) override;
     // Marks the links for refresh in multi-user mode, then adds with a new uid.
     virtual Item* addProcessItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
-                                 const CString& openIcon, int mode, const CString& description, const CString& url,
-                                 int refreshTree, int saveTree, int frame, int visible, const CString& nameL2,
-                                 int multiUser, const CString& uid, Item* shortcutTarget = nullptr);
+                                 const CString& openIcon, int mode, const CString& description,
+                                 const CString& url, int refreshTree, int saveTree, int frame, int visible,
+                                 const CString& nameL2, int multiUser, const CString& uid,
+                                 Item* shortcutTarget = nullptr);
 
     void setLinksNeedRefresh() { m_linksNeedRefresh = 1; }
     // Warns once that the data were written by another version, then stores this one.
@@ -86,6 +89,11 @@ public:
     CString findWorkProductStateUid(Item* item, const CString& stateName);
     // Every ACTIVITY below the item, shortcuts expanded into their targets.
     void getDescendantActivities(Item* item, ProcessItemListe* list);
+    // Calls f for every reference of the produced work products of every
+    // activity below the item (shortcuts expanded) that names a work product.
+    using ProducedWorkProductVisitor =
+        std::function<void(const ItemActivity& activity, const CString& reference, ProcessItem* product)>;
+    void forEachProducedWorkProduct(Item* item, const ProducedWorkProductVisitor& f);
     // The direct children of class 4, 5, 6 or 9 (a shortcut by its target):
     // the targets themselves, or the shortcut items when useTargets is 0.
     void getChildWorkElements(Item* item, ProcessItemListe* list, int useTargets);
@@ -104,6 +112,10 @@ public:
 
     // Page families, each for one site language (0 first, 1 second); each
     // reports its own failures.
+    // The page of every role and, with GenerateRoleGroup, of every role
+    // group. A page that cannot be written is told and the others are
+    // written; any other failure reaches the caller.
+    void generateRole(int language);
     // The template pages: "templates.htm" of every workflow and of the
     // items inside it, then the page of every TEMPLATE ACCESS item.
     void generateTemplateAccess(int language);
@@ -112,6 +124,9 @@ public:
     // The section of every activity page below its marker, or the whole
     // page of an activity whose procedure text lies on its own page.
     void generateActivity(int language);
+    // The section of every macro-activity, phase and workflow page below
+    // its marker, or the whole page of one generated whole from its diagram.
+    void generateMacroActivity(int language);
 
     // The template table: its head, and one table (one per discipline with
     // bySections, each under its heading and anchor) of the work products
@@ -164,7 +179,8 @@ public:
     // Description text to page HTML: entities kept, "[@uid]" references made
     // links (or names when plain), glossary terms given tooltips numbered
     // from *tooltipCounter; the result has no line ends.
-    CString descriptionToHtml(const CString& text, int* tooltipCounter, Item* pageItem, int language, int plain);
+    CString descriptionToHtml(const CString& text, int* tooltipCounter, Item* pageItem, int language,
+                              int plain);
     CString descriptionToPlainHtml(const CString& text, int language);
     // A text made fit for the body of a tooltip entry's script string.
     CString toTooltipText(const CString& text, int language);
@@ -174,7 +190,8 @@ public:
 
     // New items: their folder, class, data file, description and default pages.
     // 0 when the item's folder could not be made: the item then leaves the tree.
-    int createItemFiles(Item* item, const CString& classKeyword, const CString& classText, int frame) override;
+    int createItemFiles(Item* item, const CString& classKeyword, const CString& classText,
+                        int frame) override;
     void createRoleFiles(ProcessItem* item, const CString& description, int useFrame);
     void createWorkflowFiles(ProcessItem* item, const CString& description, int useFrame);
     void createActivityFiles(ProcessItem* item, const CString& description, int useFrame);
@@ -197,7 +214,8 @@ private:
     void writeDefaultPage(ProcessItem* item, const CString& description, int useFrame, int language,
                           TextOutStream* log, const std::function<void(TextOutStream&, const CString&)>& body,
                           bool titleInFirstLanguage, bool logUrl);
-    void writeActivityDefaultPage(ProcessItem* item, int useFrame, int language, TextOutStream* log, int separated);
+    void writeActivityDefaultPage(ProcessItem* item, int useFrame, int language, TextOutStream* log,
+                                  int separated);
     // Writes a new file of the item folder; one that exists already is kept
     // and the log says so.
     void writeNewFile(ProcessItem* item, const CString& fileName, const CString& text, TextOutStream* log);

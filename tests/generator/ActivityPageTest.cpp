@@ -7,8 +7,12 @@
 
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
+// The templates block of a page: from its anchor to the next block's heading.
+std::string templatesBlock(const std::string& page) {
+    const size_t start = page.find("<a name=\"template\">");
+    if (start == std::string::npos)
+        return std::string();
+    return page.substr(start, page.find("<H4>", start) - start);
 }
 
 const char* const kDesign = "site/Delivery/Plan_the_tests/Design_the_system/";
@@ -120,15 +124,15 @@ TEST(ActivityPageTest, ProceduresFillRowsOfThree) {
 TEST(ActivityPageTest, TheTemplatesBlockListsWhatTheActivityProducesOrReads) {
     PagesProject project;
     // The run produces and reads the design model (a template only), and
-    // produces the interface spec (its element) while reading the model.
+    // produces the interface description (its element) while reading the model.
     project.write(
         std::string(kRun) + "process.data",
         "[PROCESSUS]\r\nClass=ACTIVITY\r\nInWorkProducts=~n6//1\r\nOutWorkProducts=~n6//1,~n8//1\r\n");
     project.open();
     project.prepare();
     project.manager->generateActivity(0);
-    std::string page = project.read(std::string(kRun) + "overview.htm");
-    EXPECT_TRUE(contains(page, ">Interface spec<"));
+    std::string page = templatesBlock(project.read(std::string(kRun) + "overview.htm"));
+    EXPECT_TRUE(contains(page, ">Interface description<"));
     EXPECT_FALSE(contains(page, "Design model"));
 
     // Produced only, the model is listed.
@@ -137,9 +141,33 @@ TEST(ActivityPageTest, TheTemplatesBlockListsWhatTheActivityProducesOrReads) {
     project.open();
     project.prepare();
     project.manager->generateActivity(0);
-    page = project.read(std::string(kRun) + "overview.htm");
-    EXPECT_TRUE(contains(page, ">Interface spec<"));
+    page = templatesBlock(project.read(std::string(kRun) + "overview.htm"));
+    EXPECT_TRUE(contains(page, ">Interface description<"));
     EXPECT_TRUE(contains(page, "Design model"));
+}
+
+} // namespace
+
+namespace {
+
+// An item without uid (a damaged tree file) is the target of no shortcut:
+// its bar of places lists its own place only, not one for every item.
+TEST(ActivityPageTest, AnItemWithoutUidHasNoShortcutsToIt) {
+    PagesProject project;
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    tree.replace(tree.find("1*N24*"), 6, "1* *");
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    project.open();
+    project.manager->updateLinks(1, 0);
+    project.manager->generateActivity(0);
+    const std::string page = project.read(std::string(kRun) + "overview.htm");
+    const size_t places = page.find("<ul><li>");
+    ASSERT_NE(places, std::string::npos);
+    const std::string list = page.substr(places, page.find("</ul>", places) - places);
+    size_t entries = 0;
+    for (size_t at = list.find("<li>"); at != std::string::npos; at = list.find("<li>", at + 1))
+        ++entries;
+    EXPECT_EQ(entries, 1u) << list;
 }
 
 } // namespace

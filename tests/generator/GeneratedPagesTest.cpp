@@ -5,6 +5,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -28,34 +29,12 @@ std::map<std::string, std::string> siteFiles(const std::string& project) {
     return files;
 }
 
-// The template pages and the activity pages of the fixture as a whole
-// generation writes them, in both languages.
-TEST(GeneratedPagesTest, TemplateAndActivityPagesInBothLanguages) {
-    PagesProject project;
-    project.open().generate();
-    EXPECT_TRUE(project.ui.messages.empty()) << project.ui.messages.front().text;
-    const struct {
-        const char* page;
-        const char* golden;
-    } pages[] = {
-        // Every discipline in its section, after the anchor index; the
-        // work products without discipline last; domain rows.
-        {"site/All_templates/overview.htm", "All_templates.htm"},
-        {"site/All_templates/overviewL2.htm", "All_templatesL2.htm"},
-        // One discipline, filtered by domain and discipline.
-        {"site/Engineering/Test/Test_templates/overview.htm", "Test_templates.htm"},
-        {"site/Engineering/Test/Test_templates/overviewL2.htm", "Test_templatesL2.htm"},
-        // What the activities of the workflow produce.
-        {"site/Delivery/templates.htm", "Delivery_templates.htm"},
-        // The section below the marker.
-        {"site/Delivery/Plan_the_tests/Design_the_system/overview.htm", "Design_the_system.htm"},
-        {"site/Delivery/Plan_the_tests/Design_the_system/overviewL2.htm", "Design_the_systemL2.htm"},
-        // The whole page of an activity whose procedure text lies apart.
-        {"site/Delivery/Plan_the_tests/Write_the_test_plan/overview.htm", "Write_the_test_plan.htm"},
-        {"site/Delivery/Plan_the_tests/Write_the_test_plan/overviewL2.htm", "Write_the_test_planL2.htm"},
-        // A second-language page without marker, written whole.
-        {"site/Delivery/Run_the_tests/overviewL2.htm", "Run_the_testsL2.htm"},
-    };
+struct GoldenPage {
+    const char* page;
+    const char* golden;
+};
+
+void expectGoldenPages(const PagesProject& project, const std::vector<GoldenPage>& pages) {
     for (const auto& page : pages) {
         ASSERT_TRUE(project.exists(page.page)) << page.page;
         const std::string difference =
@@ -64,32 +43,107 @@ TEST(GeneratedPagesTest, TemplateAndActivityPagesInBothLanguages) {
     }
 }
 
-// The two families run in each language when their keys say "yes" and
-// count in the progress; with its key off a family writes nothing.
-TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
+// The pages of the fixture as a whole generation writes them, in both
+// languages.
+TEST(GeneratedPagesTest, GeneratedPagesInBothLanguages) {
     PagesProject project;
-    project.setOption("PROCESS_OPTION", "GenerateActivities", "no");
-    const std::string activityPage = project.read("site/Delivery/Run_the_tests/overview.htm");
     project.open().generate();
-    EXPECT_EQ(project.read("site/Delivery/Run_the_tests/overview.htm"), activityPage);
-    EXPECT_TRUE(project.exists("site/Delivery/templates.htm"));
-    EXPECT_TRUE(project.exists("site/Delivery/templatesL2.htm"));
-    // Two languages, one family: (1 + 1) x 2 steps over the second half.
-    EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 8));
+    EXPECT_TRUE(project.ui.messages.empty()) << project.ui.messages.front().text;
+    expectGoldenPages(
+        project,
+        {
+            // Every discipline in its section, after the anchor index; the
+            // work products without discipline last; domain rows.
+            {"site/All_templates/overview.htm", "All_templates.htm"},
+            {"site/All_templates/overviewL2.htm", "All_templatesL2.htm"},
+            // One discipline, filtered by domain and discipline.
+            {"site/Engineering/Test/Test_templates/overview.htm", "Test_templates.htm"},
+            {"site/Engineering/Test/Test_templates/overviewL2.htm", "Test_templatesL2.htm"},
+            // What the activities of the workflow produce.
+            {"site/Delivery/templates.htm", "Delivery_templates.htm"},
+            // The section below the marker, with the drawn schema and the
+            // activity's workflow picture with its image map (in the first
+            // language only, which alone has a picture).
+            {"site/Delivery/Plan_the_tests/Design_the_system/overview.htm", "Design_the_system.htm"},
+            {"site/Delivery/Plan_the_tests/Design_the_system/overviewL2.htm", "Design_the_systemL2.htm"},
+            // The whole page of an activity whose procedure text lies apart:
+            // the schema's border cells by id, the review of what it produces.
+            {"site/Delivery/Plan_the_tests/Write_the_test_plan/overview.htm", "Write_the_test_plan.htm"},
+            {"site/Delivery/Plan_the_tests/Write_the_test_plan/overviewL2.htm", "Write_the_test_planL2.htm"},
+            // A second-language page without marker, written whole.
+            {"site/Delivery/Run_the_tests/overviewL2.htm", "Run_the_testsL2.htm"},
+            // A workflow generated whole from its diagram: its picture with
+            // the image map of its items and of a picture node.
+            {"site/Delivery/overview.htm", "Delivery.htm"},
+            {"site/Delivery/overviewL2.htm", "DeliveryL2.htm"},
+            // A macro-activity below its author's text, and one whose marker
+            // takes the place of its closing body tag.
+            {"site/Delivery/Plan_the_tests/overview.htm", "Plan_the_tests.htm"},
+            {"site/Delivery/Plan_the_tests/overviewL2.htm", "Plan_the_testsL2.htm"},
+            // A role: responsibility, detailed description, the work products
+            // it authors with their co-authors, its activities by kind.
+            {"site/Roles/Tester/overview.htm", "Tester.htm"},
+            {"site/Roles/Tester/overviewL2.htm", "TesterL2.htm"},
+            // A role group: its role map, its members, its activities.
+            {"site/Roles/overview.htm", "Roles.htm"},
+            {"site/Roles/overviewL2.htm", "RolesL2.htm"},
+        });
+}
 
-    project.setOption("PROCESS_OPTION", "GenerateActivities", "yes");
-    project.setOption("PROCESS_OPTION", "GenerateTemplateAccessByMA", nullptr);
-    std::filesystem::remove(project.dir / "proj/site/Delivery/templates.htm");
-    project.ui.progressPositions.clear();
+// Without the drawn schema, an activity lists its roles by responsibility
+// and the work products it produces and uses.
+TEST(GeneratedPagesTest, TheSchemaAsListsInBothLanguages) {
+    PagesProject project;
+    project.setOption("PROCESS_OPTION", "GenerateActivitySchemaFlag", "no");
     project.open().generate();
-    EXPECT_FALSE(project.exists("site/Delivery/templates.htm"));
-    EXPECT_NE(project.read("site/Delivery/Run_the_tests/overview.htm"), activityPage);
-    EXPECT_TRUE(project.read("site/Delivery/Run_the_tests/overviewL2.htm").find("<!--PROCESS_HYPERLINK-->") !=
-                std::string::npos);
-    const std::vector<int>& positions = project.ui.progressPositions;
-    ASSERT_GE(positions.size(), 5u);
-    EXPECT_EQ(std::vector<int>(positions.end() - 5, positions.end()), (std::vector<int>{5, 6, 7, 8, 0}));
-    EXPECT_TRUE(project.ui.messages.empty());
+    EXPECT_TRUE(project.ui.messages.empty()) << project.ui.messages.front().text;
+    expectGoldenPages(project, {
+                                   {"site/Delivery/Plan_the_tests/Design_the_system/overview.htm",
+                                    "Design_the_system-lists.htm"},
+                                   {"site/Delivery/Plan_the_tests/Design_the_system/overviewL2.htm",
+                                    "Design_the_system-listsL2.htm"},
+                               });
+}
+
+// Each family runs in each language when its key says "yes" and counts in
+// the progress; with its key off a family writes nothing.
+TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
+    const struct {
+        const char* key;
+        const char* pages[2];
+    } families[] = {
+        {"GenerateRole", {"site/Roles/Tester/overview.htm", "site/Roles/Tester/overviewL2.htm"}},
+        {"GenerateTemplateAccessByMA", {"site/Delivery/templates.htm", "site/Delivery/templatesL2.htm"}},
+        {"GenerateActivities",
+         {"site/Delivery/Run_the_tests/overview.htm", "site/Delivery/Run_the_tests/overviewL2.htm"}},
+        {"GenerateMacroActivities", {"site/Delivery/overview.htm", "site/Delivery/overviewL2.htm"}},
+    };
+    for (const auto& off : families) {
+        SCOPED_TRACE(off.key);
+        PagesProject project;
+        project.setOption("PROCESS_OPTION", off.key, "no");
+        std::map<std::string, std::string> before;
+        for (const auto& family : families)
+            for (const char* page : family.pages)
+                before[page] = project.exists(page) ? project.read(page) : std::string();
+        project.open().generate();
+        for (const auto& family : families)
+            for (const char* page : family.pages) {
+                const std::string after = project.exists(page) ? project.read(page) : std::string();
+                if (&family == &off)
+                    EXPECT_EQ(after, before[page]) << page;
+                else
+                    EXPECT_TRUE(!after.empty() && after != before[page]) << page;
+            }
+        // Two languages, three families: (3 + 1) x 2 steps over the second
+        // half, the pass of each language ending with its glossary and site map.
+        EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 16));
+        const std::vector<int>& positions = project.ui.progressPositions;
+        ASSERT_GE(positions.size(), 9u);
+        EXPECT_EQ(std::vector<int>(positions.end() - 9, positions.end()),
+                  (std::vector<int>{9, 10, 11, 12, 13, 14, 15, 16, 0}));
+        EXPECT_TRUE(project.ui.messages.empty());
+    }
 }
 
 TEST(GeneratedPagesTest, ASecondGenerationLeavesEveryPageAsItWas) {
@@ -105,6 +159,32 @@ TEST(GeneratedPagesTest, ASecondGenerationLeavesEveryPageAsItWas) {
         EXPECT_TRUE(difference.empty()) << difference;
     }
     EXPECT_TRUE(project.ui.messages.empty());
+}
+
+// A tooltip shows the entry of its number: two entries of one number in a
+// page would give the later one's text to both. Every page of the site,
+// with the drawn schema and its picture, the lists and the maps, numbers
+// its entries apart.
+TEST(GeneratedPagesTest, NoPageNumbersTwoTooltipsAlike) {
+    static const std::regex entry(R"(Text\[(\d+)\]=)");
+    for (const char* schema : {"yes", "no"}) {
+        SCOPED_TRACE(schema);
+        PagesProject project;
+        project.setOption("PROCESS_OPTION", "GenerateActivitySchemaFlag", schema);
+        project.open().generate();
+        int pages = 0;
+        for (const auto& [path, text] : siteFiles(project.dir / "proj/")) {
+            if (path.size() < 4 || path.compare(path.size() - 4, 4, ".htm") != 0)
+                continue;
+            ++pages;
+            std::map<std::string, int> numbers;
+            for (auto it = std::sregex_iterator(text.begin(), text.end(), entry);
+                 it != std::sregex_iterator(); ++it)
+                EXPECT_EQ(++numbers[(*it)[1].str()], 1) << path << " defines Text[" << (*it)[1] << "] again";
+        }
+        EXPECT_GT(pages, 20);
+        EXPECT_TRUE(project.ui.messages.empty());
+    }
 }
 
 } // namespace

@@ -1,11 +1,14 @@
 #pragma once
 
 // The fixture process of the generated pages, opened in a temporary folder:
+// a role group with its role map and two roles that author work products,
 // two disciplines of one domain with their work products (a state, an
 // element, templates, examples, an example library), a template access
 // page for one discipline and one for all, a procedure, a measure, and a
-// workflow with a macro-activity, three activities (one whose procedure
-// text lies on its own page) and a shortcut; two languages.
+// workflow generated whole from its diagram, with a macro-activity in
+// marker mode, four activities (one whose procedure text lies on its own
+// page, one with its workflow picture, one a peer review) and a shortcut;
+// two languages.
 
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
@@ -15,6 +18,17 @@
 
 #include <memory>
 #include <string>
+
+inline bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+inline int countOf(const std::string& text, const std::string& part) {
+    int count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
 
 class PagesProject {
 public:
@@ -38,7 +52,8 @@ public:
     // popup texts the pages show in their tooltips.
     void prepare() {
         manager->updateLinks(1, 0);
-        for (const char* uid : {"N2", "N6", "N8", "N10", "N11", "N14", "N16", "N18", "N21", "N23", "N24"})
+        for (const char* uid : {"N1", "N2", "N3", "N6", "N8", "N10", "N11", "N14", "N16", "N18", "N19", "N20",
+                                "N21", "N23", "N24", "N26"})
             for (int language = 0; language <= 1; ++language)
                 item(uid)->buildHtmlDescription(language);
     }

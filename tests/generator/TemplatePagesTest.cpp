@@ -10,10 +10,6 @@
 
 namespace {
 
-bool contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
-}
-
 const char* const kDelivery = "site/Delivery/templates.htm";
 const char* const kAllTemplates = "site/All_templates/overview.htm";
 
@@ -40,7 +36,7 @@ TEST(TemplatePagesTest, TemplatesPagesOfWorkflowsAndTheItemsInside) {
     const std::string macro = project.read("site/Delivery/Plan_the_tests/templates.htm");
     EXPECT_TRUE(contains(macro, "Templates used in 'Plan the tests'"));
     EXPECT_TRUE(contains(macro, ">Design model</span>"));
-    EXPECT_TRUE(contains(macro, ">Interface spec<"));
+    EXPECT_TRUE(contains(macro, ">Interface description<"));
     EXPECT_TRUE(contains(macro, ">Test plan<"));
     EXPECT_FALSE(contains(macro, "Test report"));
     EXPECT_TRUE(project.ui.messages.empty());
@@ -124,7 +120,7 @@ TEST(TemplatePagesTest, EachPageSelectsTheWorkProductsItsRulesName) {
     EXPECT_TRUE(contains(all, ">Test report<"));
     EXPECT_FALSE(contains(all, ">Checklist<"));
     // The element of another project kind stays out of a page for small projects.
-    EXPECT_FALSE(contains(all, "Interface spec"));
+    EXPECT_FALSE(contains(all, "Interface description"));
     const std::string delivery = project.read(kDelivery);
     EXPECT_FALSE(contains(delivery, "Test report"));
     EXPECT_TRUE(contains(delivery, ">Checklist<"));
@@ -134,7 +130,7 @@ TEST(TemplatePagesTest, EachPageSelectsTheWorkProductsItsRulesName) {
                   "[PROCESSUS]\r\nClass=TEMPLATEACCESS\r\nProjectKind=large\r\n");
     project.open();
     project.manager->generateTemplateAccess(0);
-    EXPECT_TRUE(contains(project.read(kAllTemplates), ">Interface spec<"));
+    EXPECT_TRUE(contains(project.read(kAllTemplates), ">Interface description<"));
 }
 
 // With templates in two languages every row has seven cells and the
@@ -193,6 +189,26 @@ TEST(TemplatePagesTest, TemplateLinksKeepAddressesAndDrivePaths) {
             << c.name;
     }
     list.removeAll();
+}
+
+} // namespace
+
+namespace {
+
+// The author's texts come on the page line for line, however long a line:
+// a long paragraph gets no break inside a sentence or a tag.
+TEST(TemplatePagesTest, LongAuthoredLinesStayWhole) {
+    PagesProject project;
+    const std::string paragraph = "<p>" + std::string(1200, 'a') + " <a href=\"guide.htm\">guide</a></p>";
+    project.write("tolvane/Templates/Template/TemplateIntroduction.txt", paragraph + "\r\n");
+    project.write("tolvane/Templates/Template/TemplateFinal.txt", paragraph);
+    project.write("site/All_templates/add.htm", paragraph + "\r\nNext line\r\n");
+    project.open();
+    project.manager->generateTemplateAccess(0);
+    const std::string all = project.read(kAllTemplates);
+    EXPECT_TRUE(contains(all, "\r\n" + paragraph + "<br>\r\n<br>\r\n" + paragraph + "\r\nNext line\r\n"));
+    EXPECT_TRUE(contains(all, "</table>\r\n" + paragraph + "<br>\r\n<p align=\"center\">"));
+    EXPECT_TRUE(contains(project.read(kDelivery), "\r\n" + paragraph + "<br>\r\n<br>\r\n"));
 }
 
 } // namespace

@@ -1,17 +1,22 @@
-// Every item dialog shown on the display as it opens: saved as a picture
-// for a person to look at, and checked to keep each control whole, inside
-// the window and clear of the others.
+// Every item dialog, and every small dialog of the page editor, shown on
+// the display as it opens: saved as a picture for a person to look at, and
+// checked to keep each control whole, inside the window and clear of the
+// others.
 
 #include "DialogLook.h"
+#include "CAddFile.h"
 #include "CAddMenuItem.h"
 #include "CCIK_DTND.h"
 #include "CCIK_NDTD.h"
 #include "CChangeItemClassDlgMgt.h"
 #include "CChangeMenuItem.h"
+#include "CHrProperties.h"
+#include "CInsertHyperlink.h"
 #include "CMoveMenuItem.h"
 #include "CRemoveMenuItem.h"
 #include "CSelectIcon.h"
 #include "CSelectProcessItemDlgMgt.h"
+#include "CTableProperties.h"
 #include "ItemDialogsProject.h"
 #include "LanguageSelection.h"
 
@@ -53,6 +58,11 @@ TEST_F(DialogLookTest, EveryDialogShowsItsControlsWhole) {
         {"CSelectProcessItemDlgMgt",
          [&] { return std::make_unique<CSelectProcessItemDlgMgt>(m_project.get(), 0, nullptr); }},
         {"LanguageSelection", [] { return std::make_unique<LanguageSelection>(nullptr); }},
+        {"CInsertHyperlink",
+         [&] { return std::make_unique<CInsertHyperlink>(m_project.get(), 1, item("N3"), 0, nullptr); }},
+        {"CAddFile", [] { return std::make_unique<CAddFile>(nullptr, "Analyst"); }},
+        {"CTableProperties", [] { return std::make_unique<CTableProperties>(nullptr); }},
+        {"CHrProperties", [] { return std::make_unique<CHrProperties>(nullptr); }},
     };
     for (const auto& d : dialogs) {
         SCOPED_TRACE(d.name);

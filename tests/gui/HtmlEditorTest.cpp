@@ -155,7 +155,7 @@ protected:
         EXPECT_TRUE(found.IsOk()) << m_name;
         tree->SelectItem(found);
         dialog->OnOK();
-        return IDOK;
+        return static_cast<int>(wxID_OK);
     }
 
 private:
@@ -216,14 +216,14 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
     source->SetValue(true);
     m_dialog->OnToolbarCommand(CDHtmlEditDlg::IDC_SOURCE);
     EXPECT_EQ(editor()->getMode(), CHtmlEditor::kSourceMode);
-    EXPECT_FALSE(m_dialog->FindWindow(IDOK)->IsEnabled());
+    EXPECT_FALSE(m_dialog->FindWindow(wxID_OK)->IsEnabled());
     EXPECT_TRUE(editor()->getSourcePane()->IsShown());
     EXPECT_FALSE(editor()->getView()->IsShown());
     const std::string sourceText(editor()->getSourcePane()->GetValue().utf8_str());
     EXPECT_NE(sourceText.find("<b>Intro of the caf&#x00E9;</b>"), std::string::npos) << sourceText;
     source->SetValue(false);
     m_dialog->OnToolbarCommand(CDHtmlEditDlg::IDC_SOURCE);
-    EXPECT_TRUE(m_dialog->FindWindow(IDOK)->IsEnabled());
+    EXPECT_TRUE(m_dialog->FindWindow(wxID_OK)->IsEnabled());
     EXPECT_EQ(editor()->getMode(), CHtmlEditor::kEditMode);
     waitUntilSettled();
 
@@ -237,7 +237,7 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
     screenshot(m_dialog, "html-editor.png");
     m_dialog->OnOK();
     EXPECT_FALSE(m_dialog->IsShown());
-    EXPECT_EQ(m_dialog->GetReturnCode(), IDOK);
+    EXPECT_EQ(m_dialog->GetReturnCode(), wxID_OK);
 
     const std::string saved = page();
     ASSERT_GE(saved.size(), kGenerated.size());
@@ -337,7 +337,7 @@ protected:
         static_cast<wxChoice*>(dialog->FindWindow(CHrProperties::IDC_SHADE))
             ->SetSelection(CHrProperties::kNoShade);
         dialog->OnOK();
-        return IDOK;
+        return static_cast<int>(wxID_OK);
     }
 };
 
@@ -350,7 +350,7 @@ protected:
         static_cast<wxTextCtrl*>(dialog->FindWindow(CTableProperties::IDC_HEIGHT))->ChangeValue("50%");
         static_cast<wxChoice*>(dialog->FindWindow(CTableProperties::IDC_LINES))->SetSelection(1);
         dialog->OnOK();
-        return IDOK;
+        return static_cast<int>(wxID_OK);
     }
 };
 
@@ -398,7 +398,7 @@ TEST_F(HtmlEditorTest, CommandsOutsideTheirContextSayWhy) {
     EXPECT_EQ(m_ui.messages[3].text, "The selection or cursor position is invalid for this function!");
 
     m_dialog->OnCancel();
-    EXPECT_EQ(m_dialog->GetReturnCode(), IDCANCEL);
+    EXPECT_EQ(m_dialog->GetReturnCode(), wxID_CANCEL);
     EXPECT_EQ(page(), kPage);
 }
 
@@ -415,11 +415,11 @@ TEST_F(HtmlEditorTest, ViewingAPageChangesNothing) {
     open(1, 0);
     EXPECT_EQ(m_dialog->getToolBar(), nullptr);
     for (const int id : {int(CDHtmlEditDlg::IDC_FONT_NAME), int(CDHtmlEditDlg::IDC_FONT_SIZE),
-                         int(CDHtmlEditDlg::IDC_SOURCE), IDCANCEL})
+                         int(CDHtmlEditDlg::IDC_SOURCE), int(wxID_CANCEL)})
         EXPECT_FALSE(m_dialog->FindWindow(id)->IsShown()) << id;
     EXPECT_EQ(editor()->getMode(), CHtmlEditor::kBrowseMode);
     m_dialog->OnOK();
-    EXPECT_EQ(m_dialog->GetReturnCode(), IDOK);
+    EXPECT_EQ(m_dialog->GetReturnCode(), wxID_OK);
     EXPECT_EQ(page(), kPage);
 }
 
@@ -521,7 +521,7 @@ protected:
         dialog->m_entryKind = m_entryKind;
         dialog->OnInitDialog();
         dialog->OnOK();
-        return IDOK;
+        return static_cast<int>(wxID_OK);
     }
 
 private:
@@ -573,7 +573,7 @@ TEST_F(HtmlEditorTest, ClearRemovesTheLinkAroundTheSelection) {
             static_cast<wxRadioButton*>(dialog->FindWindow(CInsertHyperlink::IDC_CLEAR))->SetValue(true);
             dialog->OnRadio();
             dialog->OnOK();
-            return IDOK;
+            return static_cast<int>(wxID_OK);
         }
     };
     int cleared = 0;
@@ -596,8 +596,6 @@ TEST_F(HtmlEditorTest, TheSmallerDialogsOpenWithTheirControlsSet) {
         // The typed address counts, whatever the tree shows.
         static_cast<wxTextCtrl*>(dialog.FindWindow(CInsertHyperlink::IDC_ADDRESS))
             ->ChangeValue("http://example.com/");
-        dialog.Show();
-        screenshot(&dialog, "insert-hyperlink.png");
         dialog.OnOK();
         EXPECT_EQ(dialog.GetLink(), "http://example.com/");
     }
@@ -618,8 +616,6 @@ TEST_F(HtmlEditorTest, TheSmallerDialogsOpenWithTheirControlsSet) {
         EXPECT_FALSE(dialog.FindWindow(CAddFile::IDC_DESCRIPTION)->IsEnabled());
         static_cast<wxCheckBox*>(dialog.FindWindow(CAddFile::IDC_ADD_ENTRY))->SetValue(true);
         dialog.OnAddEntry();
-        dialog.Show();
-        screenshot(&dialog, "add-file.png");
         dialog.OnOK();
         EXPECT_EQ(dialog.m_referenceKind, CAddFile::kHttpReference);
     }
@@ -628,8 +624,6 @@ TEST_F(HtmlEditorTest, TheSmallerDialogsOpenWithTheirControlsSet) {
         dialog.m_width = "50%";
         dialog.m_lines = 2;
         ASSERT_TRUE(dialog.OnInitDialog());
-        dialog.Show();
-        screenshot(&dialog, "table-properties.png");
         dialog.OnOK();
         EXPECT_EQ(dialog.m_width, "50%");
         EXPECT_EQ(dialog.m_lines, 2);
@@ -638,8 +632,6 @@ TEST_F(HtmlEditorTest, TheSmallerDialogsOpenWithTheirControlsSet) {
         CHrProperties dialog(nullptr);
         dialog.m_shade = CHrProperties::kNoShade;
         ASSERT_TRUE(dialog.OnInitDialog());
-        dialog.Show();
-        screenshot(&dialog, "hr-properties.png");
         dialog.OnOK();
         EXPECT_EQ(dialog.m_shade, CHrProperties::kNoShade);
     }

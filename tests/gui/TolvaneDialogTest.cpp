@@ -4,11 +4,13 @@
 
 #include "CMoveMenuItem.h"
 #include "LanguageSelection.h"
+#include "ModalScript.h"
 #include "WinTypes.h"
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/sizer.h>
 
 namespace {
 
@@ -59,6 +61,28 @@ TEST(TolvaneDialogTest, EscapeAndTheCloseBoxCancel) {
     CMoveMenuItem move(1, nullptr);
     whenShown(move, new wxCloseEvent(wxEVT_CLOSE_WINDOW));
     EXPECT_EQ(move.DoModal(), IDCANCEL);
+}
+
+// A dialog whose opening fails, as the page editor's does when its browser
+// cannot be made.
+class UnopenableDialog : public TolvaneDialog {
+public:
+    UnopenableDialog() : TolvaneDialog(nullptr, "Unopenable") { finishLayout(new wxBoxSizer(wxVERTICAL)); }
+    bool OnInitDialog() override {
+        TolvaneDialog::OnInitDialog();
+        ++m_openings;
+        return false;
+    }
+    int m_openings = 0;
+};
+
+TEST(TolvaneDialogTest, ADialogThatCannotOpenIsNeverShownAndAnswersZero) {
+    ModalScript script; // any window shown fails the test
+    UnopenableDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), 0);
+    EXPECT_EQ(dialog.DoModal(), 0);
+    EXPECT_EQ(dialog.m_openings, 1);
+    EXPECT_TRUE(script.opened.empty());
 }
 
 } // namespace
