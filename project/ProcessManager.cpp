@@ -27,7 +27,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -414,14 +413,10 @@ CStringListePlus* ProcessManager::getActivityWorkProductLists() {
 ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
     updateLinks(0, 0);
     auto* states = new ProcessItemListe;
-    const int position = m_itemList->indexOf(item);
-    for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
-        Item* next = m_itemList->at(i);
-        if (next->getLevel() <= item->getLevel())
-            break;
-        if (next->getLevel() == item->getLevel() + 1 && classKindOf(next) == kWorkProductStateClass)
-            states->append(static_cast<ProcessItem*>(next));
-    }
+    forEachChild(item, [states](Item* child) {
+        if (classKindOf(child) == kWorkProductStateClass)
+            states->append(static_cast<ProcessItem*>(child));
+    });
     return states;
 }
 
@@ -429,37 +424,27 @@ ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
     updateLinks(0, 0);
     // The sources' criteria first, then each work product's own: its
     // children of class quality criteria, a shortcut counting as its target.
-    // The children of every work product of the chain are gathered in one
-    // walk of the tree, so a long chain costs no walk per link.
-    const std::vector<Item*> order = criteriaOrder(workProduct);
-    std::unordered_map<const Item*, std::vector<ProcessItem*>> criteria;
-    for (Item* product : order)
-        criteria[product];
-    // The work products of the chain whose subtrees the walk is in, deepest last.
-    std::vector<std::pair<const Item*, std::vector<ProcessItem*>*>> open;
-    size_t met = 0;
-    ItemIterateur* it = m_itemList->ItemListe::createIterator();
-    for (; !it->isAtEnd() && (met < criteria.size() || !open.empty()); it->next()) {
-        Item* item = it->current();
-        while (!open.empty() && open.back().first->getLevel() >= item->getLevel())
-            open.pop_back();
-        if (!open.empty() && open.back().first->getLevel() + 1 == item->getLevel()) {
-            Item* criterion = item->getKind() == kShortcut ? findShortcutTarget(item) : item;
-            if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
-                open.back().second->push_back(static_cast<ProcessItem*>(criterion));
-        }
-        const auto product = criteria.find(item);
-        if (product != criteria.end()) {
-            open.emplace_back(item, &product->second);
-            ++met;
-        }
-    }
-    delete it;
     auto* result = new ProcessItemListe;
-    for (Item* product : order)
-        for (ProcessItem* criterion : criteria[product])
-            result->append(criterion);
+    for (Item* product : criteriaOrder(workProduct))
+        forEachChild(product, [&](Item* child) {
+            Item* criterion = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
+            if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
+                result->append(static_cast<ProcessItem*>(criterion));
+        });
     return result;
+}
+
+void ProcessManager::forEachChild(Item* item, const std::function<void(Item* child)>& f) {
+    // The walk starts at the item's own node, found through the list's index,
+    // and ends with its subtree.
+    ItemIterateur* it = m_itemList->ItemListe::createIterator();
+    it->seek(item);
+    if (!it->isAtEnd())
+        it->next();
+    for (; !it->isAtEnd() && it->current()->getLevel() > item->getLevel(); it->next())
+        if (it->current()->getLevel() == item->getLevel() + 1)
+            f(it->current());
+    delete it;
 }
 
 std::vector<Item*> ProcessManager::criteriaOrder(Item* workProduct) const {
@@ -545,20 +530,12 @@ void ProcessManager::forEachProducedWorkProduct(Item* item, const ProducedWorkPr
 }
 
 void ProcessManager::getChildWorkElements(Item* item, ProcessItemListe* list, int useTargets) {
-    ItemIterateur* it = m_itemList->ItemListe::createIterator();
-    it->seek(item);
-    if (!it->isAtEnd())
-        it->next();
-    for (; !it->isAtEnd() && it->current()->getLevel() > item->getLevel(); it->next()) {
-        Item* child = it->current();
-        if (child->getLevel() != item->getLevel() + 1)
-            continue;
+    forEachChild(item, [&](Item* child) {
         Item* resolved = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
         const int kind = resolved ? classKindOf(resolved) : 0;
         if (kind == kActivityClass || kind == kMacroActivityClass || kind == kPhaseClass || kind == kWorkflowClass)
             list->append(static_cast<ProcessItem*>(useTargets ? resolved : child));
-    }
-    delete it;
+    });
 }
 
 CString ProcessManager::findWorkProductStateUid(Item* item, const CString& stateName) {
