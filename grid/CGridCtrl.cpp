@@ -21,25 +21,36 @@ CGridCellBase* makeGridCell() {
 
 } // namespace
 
-wxBEGIN_EVENT_TABLE(CGridCtrl, wxScrolledWindow) EVT_PAINT(CGridCtrl::onPaint) EVT_ERASE_BACKGROUND(
-    CGridCtrl::onEraseBackground) EVT_SIZE(CGridCtrl::onSize) EVT_SCROLLWIN(CGridCtrl::onScroll)
-    EVT_MOUSEWHEEL(CGridCtrl::onMouseWheel) EVT_KEY_DOWN(CGridCtrl::onKeyDown) EVT_CHAR(CGridCtrl::onChar)
-        EVT_LEFT_DOWN(CGridCtrl::onLeftDown) EVT_MOTION(CGridCtrl::onMotion) EVT_LEFT_UP(CGridCtrl::onLeftUp)
-            EVT_LEFT_DCLICK(CGridCtrl::onLeftDClick) EVT_RIGHT_UP(CGridCtrl::onRightUp)
-                EVT_TIMER(kAutoScrollTimerId, CGridCtrl::onTimer)
-                    EVT_MOUSE_CAPTURE_LOST(CGridCtrl::onCaptureLost) EVT_SET_CURSOR(CGridCtrl::onSetCursor)
-                        EVT_SYS_COLOUR_CHANGED(CGridCtrl::onSysColourChanged)
-                            EVT_MENU(wxID_CUT, CGridCtrl::onMenu) EVT_MENU(wxID_COPY, CGridCtrl::onMenu)
-                                EVT_MENU(wxID_PASTE, CGridCtrl::onMenu) EVT_MENU(wxID_SELECTALL,
-                                                                                 CGridCtrl::onMenu)
-                                    EVT_UPDATE_UI(wxID_CUT, CGridCtrl::onUpdateMenu)
-                                        EVT_UPDATE_UI(wxID_COPY, CGridCtrl::onUpdateMenu)
-                                            EVT_UPDATE_UI(wxID_PASTE, CGridCtrl::onUpdateMenu)
-                                                EVT_UPDATE_UI(wxID_SELECTALL, CGridCtrl::onUpdateMenu)
-                                                    wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(CGridCtrl, wxScrolledCanvas)
+    EVT_PAINT(CGridCtrl::onPaint)
+    EVT_ERASE_BACKGROUND(CGridCtrl::onEraseBackground)
+    EVT_SIZE(CGridCtrl::onSize)
+    EVT_SCROLLWIN(CGridCtrl::onScroll)
+    EVT_MOUSEWHEEL(CGridCtrl::onMouseWheel)
+    EVT_KEY_DOWN(CGridCtrl::onKeyDown)
+    EVT_CHAR(CGridCtrl::onChar)
+    EVT_LEFT_DOWN(CGridCtrl::onLeftDown)
+    EVT_MOTION(CGridCtrl::onMotion)
+    EVT_LEFT_UP(CGridCtrl::onLeftUp)
+    EVT_LEFT_DCLICK(CGridCtrl::onLeftDClick)
+    EVT_RIGHT_UP(CGridCtrl::onRightUp)
+    EVT_TIMER(kAutoScrollTimerId, CGridCtrl::onTimer)
+    EVT_MOUSE_CAPTURE_LOST(CGridCtrl::onCaptureLost)
+    EVT_SET_CURSOR(CGridCtrl::onSetCursor)
+    EVT_SYS_COLOUR_CHANGED(CGridCtrl::onSysColourChanged)
+    EVT_MENU(wxID_CUT, CGridCtrl::onMenu)
+    EVT_MENU(wxID_COPY, CGridCtrl::onMenu)
+    EVT_MENU(wxID_PASTE, CGridCtrl::onMenu)
+    EVT_MENU(wxID_SELECTALL, CGridCtrl::onMenu)
+    EVT_UPDATE_UI(wxID_CUT, CGridCtrl::onUpdateMenu)
+    EVT_UPDATE_UI(wxID_COPY, CGridCtrl::onUpdateMenu)
+    EVT_UPDATE_UI(wxID_PASTE, CGridCtrl::onUpdateMenu)
+    EVT_UPDATE_UI(wxID_SELECTALL, CGridCtrl::onUpdateMenu)
+wxEND_EVENT_TABLE()
+    // clang-format on
 
-                                                        CGridCtrl::CGridCtrl(int nRows, int nCols,
-                                                                             int nFixedRows, int nFixedCols)
+    CGridCtrl::CGridCtrl(int nRows, int nCols, int nFixedRows, int nFixedCols)
     : m_cellFactory(makeGridCell) {
     // The grid scrolls itself by rows and columns; the window's own helper
     // would scroll the fixed bands by pixels as well.
@@ -92,14 +103,14 @@ CGridCtrl::~CGridCtrl() {
 }
 
 bool CGridCtrl::Create(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size, long style) {
-    if (!wxScrolledWindow::Create(parent, id, pos, size,
+    if (!wxScrolledCanvas::Create(parent, id, pos, size,
                                   style | wxBORDER_SUNKEN | wxWANTS_CHARS | wxHSCROLL | wxVSCROLL |
                                       wxFULL_REPAINT_ON_RESIZE,
                                   "MFCGridCtrl"))
         return false;
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     if (const wxFont* font = m_cellDefault->GetFont())
-        wxScrolledWindow::SetFont(*font);
+        wxScrolledCanvas::SetFont(*font);
     if (m_titleTips) {
         m_titleTip = new CTitleTip;
         m_titleTip->Create(this);
@@ -970,7 +981,7 @@ long CGridCtrl::SendDisplayRequestToParent(CGridItem& item) const {
 // Messages that keep fonts and colours in step
 
 bool CGridCtrl::SetFont(const wxFont& font) {
-    const bool result = wxScrolledWindow::SetFont(font);
+    const bool result = wxScrolledCanvas::SetFont(font);
     for (CGridDefaultCell* def :
          {m_cellDefault.get(), m_cellFixedRowDef.get(), m_cellFixedColDef.get(), m_cellFixedRowColDef.get()})
         def->SetFont(&font);
@@ -1004,7 +1015,7 @@ void CGridCtrl::onSysColourChanged(wxSysColourChangedEvent& event) {
 
 void CGridCtrl::Refresh(bool eraseBackground, const wxRect* rect) {
     if (HasWindow() && m_allowDraw)
-        wxScrolledWindow::Refresh(eraseBackground, rect);
+        wxScrolledCanvas::Refresh(eraseBackground, rect);
 }
 
 void CGridCtrl::SetRedraw(BOOL allow, BOOL resetScrollBars) {

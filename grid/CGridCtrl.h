@@ -11,10 +11,12 @@
 // by whole rows and columns. The grid tells its parent what happens through
 // GridNotifyEvent (see there for the codes and their records).
 //
-// The grid draws itself on a wxScrolledWindow, but keeps its scroll state
+// The grid draws itself on a scrolled window, but keeps its scroll state
 // and scroll-bar ranges itself: the window's own scrolling helper (which
 // would scroll by fixed pixel steps and move the fixed bands too) is taken
-// out of the event chain at construction.
+// out of the event chain at construction. It is a plain window, not a
+// panel: a panel with children (the title tip, an open in-place edit) gives
+// the keyboard focus to them and can no longer take it itself.
 
 #include "CCellID.h"
 #include "CCellRange.h"
@@ -38,7 +40,7 @@
 class CGridDropTarget;
 class CTitleTip;
 
-class CGridCtrl : public wxScrolledWindow {
+class CGridCtrl : public wxScrolledCanvas {
 public:
     // Compares two cells for sorting: negative, 0 or positive.
     using CompareFunction = int (*)(const CGridCellBase* a, const CGridCellBase* b, std::intptr_t data);
@@ -307,6 +309,10 @@ protected:
     long SendDisplayRequestToParent(CGridItem& item) const;
 
 private:
+    // Hands the data to the clipboard, which owns it from then on; false when
+    // the clipboard cannot be opened or refuses it.
+    bool putOnClipboard(wxDataObject* source);
+
     using SelectionMap = std::unordered_map<std::uint64_t, CCellID>;
     static std::uint64_t selectionKey(int row, int col) {
         return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(col)) << 32) |
@@ -334,6 +340,10 @@ private:
     void showTitleTip(const CCellID& cell);
     void onEndInPlaceEdit(GridNotifyEvent& event);
     void printBodyCell(wxDC& dc, int row, int col, const GridRect& rect, bool firstPrintedRow);
+    // The page's rows over the columns firstCol up to endCol, clipped to the
+    // width and the body height; the first row and column of a page are
+    // printed even when they are longer than the page.
+    void printRowBlock(wxDC& dc, int firstCol, int endCol, int width);
     void computePrintPages();
     void startPrintFont(wxDC& dc);
 
@@ -438,11 +448,13 @@ private:
     int m_vScrollMax = 0;
     int m_hScrollPage = 0;
     int m_vScrollPage = 0;
-    int m_barState = 0;   // SB_HORZ shown: 1, SB_VERT shown: 2
-    int m_vBarWidth = 0;  // what a shown vertical bar takes of the width
-    int m_hBarHeight = 0; // what a shown horizontal bar takes of the height
+    int m_barState = 0;                         // SB_HORZ shown: 1, SB_VERT shown: 2
+    wxSize m_handledClientSize = wxDefaultSize; // the client size the last size message dealt with
+    int m_vBarWidth = 0;                        // what a shown vertical bar takes of the width
+    int m_hBarHeight = 0;                       // what a shown horizontal bar takes of the height
     CCellID m_topLeftCell;
     int m_wheelLines = 3;
+    long long m_wheelRest = 0; // wheel turn not yet made into lines, in 120ths of a line
 
     // Mouse.
     int m_mouseMode = 0;
@@ -467,7 +479,9 @@ private:
     int m_bodyHeight = 0, m_bodyWidth = 0;
     std::vector<int> m_printRowStarts; // first body row of each page row
     std::vector<int> m_printColStarts; // first body column of each page column
+    // The rows and columns of the page being printed: first, and one past the last.
     int m_printFirstRow = 0, m_printFirstCol = 0;
+    int m_printEndRow = 0, m_printEndCol = 0;
     std::unique_ptr<wxFont> m_printerFont;
 
     wxDECLARE_EVENT_TABLE();

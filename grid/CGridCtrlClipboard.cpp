@@ -68,32 +68,29 @@ wxDataObject* CGridCtrl::CreateTextDataSource() {
     return new wxTextDataObject(toWx(GetSelectionText()));
 }
 
-void CGridCtrl::CopySelection() {
-    wxDataObject* source = CreateTextDataSource();
-    if (!source)
-        return;
-    if (wxTheClipboard->Open()) {
-        wxTheClipboard->SetData(source);
-        wxTheClipboard->Close();
-        m_ownsClipboard = true;
-    } else {
+bool CGridCtrl::putOnClipboard(wxDataObject* source) {
+    if (!wxTheClipboard->Open()) {
         delete source;
+        return false;
     }
+    const bool put = wxTheClipboard->SetData(source);
+    wxTheClipboard->Close();
+    m_ownsClipboard = m_ownsClipboard || put;
+    return put;
+}
+
+void CGridCtrl::CopySelection() {
+    if (wxDataObject* source = CreateTextDataSource())
+        putOnClipboard(source);
 }
 
 BOOL CGridCtrl::CutSelection() {
     if (!m_editable)
         return FALSE;
     wxDataObject* source = CreateTextDataSource();
-    if (!source)
+    // The cells are emptied only once their text is safe on the clipboard.
+    if (!source || !putOnClipboard(source))
         return FALSE;
-    if (wxTheClipboard->Open()) {
-        wxTheClipboard->SetData(source);
-        wxTheClipboard->Close();
-        m_ownsClipboard = true;
-    } else {
-        delete source;
-    }
     ClearSelectedCells();
     return TRUE;
 }

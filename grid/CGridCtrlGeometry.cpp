@@ -353,19 +353,16 @@ void CGridCtrl::scrollBy(int bar, int code, int thumbPos) {
 }
 
 void CGridCtrl::OnMouseWheel(UINT /*flags*/, int delta) {
-    if (m_wheelLines == -1) {
-        const int notches = delta / 120;
-        for (int i = 0; i < notches; ++i)
-            OnVScroll(SB_PAGEUP);
-        for (int i = 0; i < -notches; ++i)
-            OnVScroll(SB_PAGEDOWN);
-    } else {
-        const int lines = delta * m_wheelLines / 120;
-        for (int i = 0; i < lines; ++i)
-            OnVScroll(SB_LINEUP);
-        for (int i = 0; i < -lines; ++i)
-            OnVScroll(SB_LINEDOWN);
-    }
+    // A touchpad turns the wheel in small parts: they add up until they make
+    // a whole line (or page), and what is left over waits for the next part.
+    const bool pages = m_wheelLines == -1;
+    m_wheelRest += static_cast<long long>(delta) * (pages ? 1 : m_wheelLines);
+    const int steps = static_cast<int>(m_wheelRest / 120);
+    m_wheelRest -= static_cast<long long>(steps) * 120;
+    for (int i = 0; i < steps; ++i)
+        OnVScroll(pages ? SB_PAGEUP : SB_LINEUP);
+    for (int i = 0; i < -steps; ++i)
+        OnVScroll(pages ? SB_PAGEDOWN : SB_LINEDOWN);
 }
 
 void CGridCtrl::onMouseWheel(wxMouseEvent& event) {
@@ -411,9 +408,16 @@ void CGridCtrl::onSize(wxSizeEvent& event) {
     event.Skip();
     if (handling || !HasWindow())
         return;
-    handling = true;
     if (m_dropTarget && !m_dropTarget->IsRegistered())
         m_dropTarget->Register(this);
+    // The toolkit also sends size events when nothing changed (a layout pass
+    // of the parent, or the one that adding the in-place edit causes); those
+    // must not end the edit the user is typing in.
+    const wxSize clientSize = GetClientSize();
+    if (clientSize == m_handledClientSize)
+        return;
+    m_handledClientSize = clientSize;
+    handling = true;
     EndEditing();
     ResetScrollBars();
     handling = false;

@@ -136,38 +136,22 @@ void CGridCtrl::OnPrint(wxDC* dc, CPrintInfo* info) {
     const int gridTop = headerHeight + m_gap * m_charSize.y;
     m_printFirstRow = m_fixedRows + m_printRowStarts[pageRow];
     m_printFirstCol = m_fixedCols + m_printColStarts[pageCol];
-    const int rowEnd = pageRow + 1 < m_pagesDown ? m_fixedRows + m_printRowStarts[pageRow + 1] : m_rows;
-    const int colEnd = pageCol + 1 < m_pagesAcross ? m_fixedCols + m_printColStarts[pageCol + 1] : m_cols;
+    m_printEndRow = pageRow + 1 < m_pagesDown ? m_fixedRows + m_printRowStarts[pageRow + 1] : m_rows;
+    m_printEndCol = pageCol + 1 < m_pagesAcross ? m_fixedCols + m_printColStarts[pageCol + 1] : m_cols;
 
     dc->SetLogicalOrigin(-left, -(gridTop + fixedHeight));
     PrintFixedColumns(*dc, info);
     dc->SetLogicalOrigin(-left, -gridTop);
     m_bodyWidth += fixedWidth;
-    PrintHeaderRows(*dc, info);
+    {
+        wxDCClipper clip(*dc, wxRect(0, 0, m_bodyWidth + 1, fixedHeight + 1));
+        PrintHeaderRows(*dc, info);
+    }
     m_bodyWidth -= fixedWidth;
 
-    // Body: the rows and columns of this page. The first row and column of
-    // a page are printed even when they are longer than the page, clipped.
+    // Body: the rows and columns of this page.
     dc->SetLogicalOrigin(-(left + fixedWidth), -(gridTop + fixedHeight));
-    {
-        wxDCClipper clip(*dc, wxRect(0, 0, m_bodyWidth + 1, m_bodyHeight + 1));
-        GridRect rect;
-        rect.bottom = -1;
-        for (int row = m_printFirstRow; row < rowEnd; ++row) {
-            rect.top = rect.bottom + 1;
-            rect.bottom = rect.top + GetRowHeight(row) - 1;
-            if (row > m_printFirstRow && rect.bottom > m_bodyHeight)
-                break;
-            rect.right = -1;
-            for (int col = m_printFirstCol; col < colEnd; ++col) {
-                rect.left = rect.right + 1;
-                rect.right = rect.left + GetColumnWidth(col) - 1;
-                if (col > m_printFirstCol && rect.right > m_bodyWidth)
-                    break;
-                printBodyCell(*dc, row, col, rect, row == m_printFirstRow);
-            }
-        }
-    }
+    printRowBlock(*dc, m_printFirstCol, m_printEndCol, m_bodyWidth);
 
     dc->SetLogicalOrigin(-left, -(m_pageHeight - m_charSize.y * m_footerLines));
     info->m_drawRect.bottom = m_charSize.y * m_footerLines;
@@ -196,7 +180,8 @@ void CGridCtrl::PrintRowSpan(int firstCol, int endCol, int row, GridRect& rect, 
     for (int col = firstCol; col < endCol; ++col) {
         rect.left = rect.right + 1;
         rect.right = rect.left + GetColumnWidth(col) - 1;
-        if (rect.right > m_bodyWidth)
+        // The page's first column is printed clipped when it is wider than the page.
+        if (col > firstCol && rect.right > m_bodyWidth)
             break;
         if (leftEdge && col == firstCol) {
             dc.SetPen(*wxBLACK_PEN);
@@ -217,29 +202,29 @@ void CGridCtrl::PrintHeaderRows(wxDC& dc, CPrintInfo*) {
         rect.right = -1;
         BOOL leftEdge = TRUE;
         PrintRowSpan(0, m_fixedCols, row, rect, dc, leftEdge);
-        PrintRowSpan(m_printFirstCol, m_cols, row, rect, dc, leftEdge);
+        PrintRowSpan(m_printFirstCol, m_printEndCol, row, rect, dc, leftEdge);
     }
 }
 
 void CGridCtrl::PrintFixedColumns(wxDC& dc, CPrintInfo*) {
     startPrintFont(dc);
-    const int rowEnd = [this] {
-        for (size_t i = 0; i + 1 < m_printRowStarts.size(); ++i)
-            if (m_fixedRows + m_printRowStarts[i] == m_printFirstRow)
-                return m_fixedRows + m_printRowStarts[i + 1];
-        return m_rows;
-    }();
-    wxDCClipper clip(dc, wxRect(0, 0, GetFixedColumnWidth() + 1, m_bodyHeight + 1));
+    printRowBlock(dc, 0, m_fixedCols, GetFixedColumnWidth());
+}
+
+void CGridCtrl::printRowBlock(wxDC& dc, int firstCol, int endCol, int width) {
+    wxDCClipper clip(dc, wxRect(0, 0, width + 1, m_bodyHeight + 1));
     GridRect rect;
-    rect.right = -1;
-    for (int col = 0; col < m_fixedCols; ++col) {
-        rect.left = rect.right + 1;
-        rect.right = rect.left + GetColumnWidth(col) - 1;
-        rect.bottom = -1;
-        for (int row = m_printFirstRow; row < rowEnd; ++row) {
-            rect.top = rect.bottom + 1;
-            rect.bottom = rect.top + GetRowHeight(row) - 1;
-            if (row > m_printFirstRow && rect.bottom > m_bodyHeight)
+    rect.bottom = -1;
+    for (int row = m_printFirstRow; row < m_printEndRow; ++row) {
+        rect.top = rect.bottom + 1;
+        rect.bottom = rect.top + GetRowHeight(row) - 1;
+        if (row > m_printFirstRow && rect.bottom > m_bodyHeight)
+            break;
+        rect.right = -1;
+        for (int col = firstCol; col < endCol; ++col) {
+            rect.left = rect.right + 1;
+            rect.right = rect.left + GetColumnWidth(col) - 1;
+            if (col > firstCol && rect.right > width)
                 break;
             printBodyCell(dc, row, col, rect, row == m_printFirstRow);
         }

@@ -23,7 +23,7 @@ void ByteStreamUpdater::setEncoding(int code) {
 
 void ByteStreamUpdater::load(const std::u16string& path) {
     m_path = path;
-    m_pieces.clear();
+    m_chunks.clear();
     m_inserted.clear();
     m_blockStart = -1;
     m_modified = false;
@@ -33,7 +33,7 @@ void ByteStreamUpdater::load(const std::u16string& path) {
     if (size < 0)
         throw Exception(kSource, 46, messages::kCannotCreate, {path});
     if (size > 0)
-        m_pieces.push_back({false, 0, size});
+        m_chunks.push_back({{{false, 0, size}}, size});
     reindex();
     char first[2] = {0, 0};
     const BytePosition count = std::min<BytePosition>(size, 2);
@@ -56,49 +56,56 @@ std::string_view ByteStreamUpdater::fileBlock(BytePosition offset) const {
 }
 
 bool ByteStreamUpdater::forEachStretch(const std::function<bool(std::string_view)>& take) const {
-    for (const Piece& piece : m_pieces) {
-        if (piece.inserted) {
-            if (!take(std::string_view(m_inserted)
-                          .substr(static_cast<size_t>(piece.offset), static_cast<size_t>(piece.length))))
-                return false;
-            continue;
-        }
-        for (BytePosition at = piece.offset; at < piece.offset + piece.length;) {
-            const std::string_view block = fileBlock(at);
-            const BytePosition local = at - m_blockStart;
-            const BytePosition count =
-                std::min(piece.offset + piece.length - at, static_cast<BytePosition>(block.size()) - local);
-            if (count <= 0) // the file has become shorter than it was
-                throw Exception(kSource, 55, messages::kCannotRead, {m_path});
-            if (!take(block.substr(static_cast<size_t>(local), static_cast<size_t>(count))))
-                return false;
-            at += count;
+    for (const Chunk& chunk : m_chunks) {
+        for (const Piece& piece : chunk.pieces) {
+            if (piece.inserted) {
+                if (!take(std::string_view(m_inserted)
+                              .substr(static_cast<size_t>(piece.offset), static_cast<size_t>(piece.length))))
+                    return false;
+                continue;
+            }
+            for (BytePosition at = piece.offset; at < piece.offset + piece.length;) {
+                const std::string_view block = fileBlock(at);
+                const BytePosition local = at - m_blockStart;
+                const BytePosition count = std::min(piece.offset + piece.length - at,
+                                                    static_cast<BytePosition>(block.size()) - local);
+                if (count <= 0) // the file has become shorter than it was
+                    throw Exception(kSource, 55, messages::kCannotRead, {m_path});
+                if (!take(block.substr(static_cast<size_t>(local), static_cast<size_t>(count))))
+                    return false;
+                at += count;
+            }
         }
     }
     return true;
 }
 
 void ByteStreamUpdater::copyBytes(BytePosition pos, char* out, BytePosition count) const {
-    for (size_t i = pieceAt(pos); count > 0 && i < m_pieces.size(); ++i) {
-        const Piece& piece = m_pieces[i];
-        const BytePosition local = pos - m_starts[i];
-        for (BytePosition at = piece.offset + local; count > 0 && at < piece.offset + piece.length;) {
-            BytePosition n = std::min(count, piece.offset + piece.length - at);
-            const char* from = nullptr;
-            if (piece.inserted) {
-                from = m_inserted.data() + at;
-            } else {
-                const std::string_view block = fileBlock(at);
-                n = std::min(n, static_cast<BytePosition>(block.size()) - (at - m_blockStart));
-                if (n <= 0)
-                    throw Exception(kSource, 55, messages::kCannotRead, {m_path});
-                from = block.data() + (at - m_blockStart);
+    if (count <= 0)
+        return;
+    Spot spot = locate(pos);
+    for (size_t c = spot.chunk; count > 0 && c < m_chunks.size(); ++c) {
+        const std::vector<Piece>& pieces = m_chunks[c].pieces;
+        for (size_t i = c == spot.chunk ? spot.piece : 0; count > 0 && i < pieces.size(); ++i) {
+            const Piece& piece = pieces[i];
+            const BytePosition local = c == spot.chunk && i == spot.piece ? pos - spot.start : 0;
+            for (BytePosition at = piece.offset + local; count > 0 && at < piece.offset + piece.length;) {
+                BytePosition n = std::min(count, piece.offset + piece.length - at);
+                const char* from = nullptr;
+                if (piece.inserted) {
+                    from = m_inserted.data() + at;
+                } else {
+                    const std::string_view block = fileBlock(at);
+                    n = std::min(n, static_cast<BytePosition>(block.size()) - (at - m_blockStart));
+                    if (n <= 0)
+                        throw Exception(kSource, 55, messages::kCannotRead, {m_path});
+                    from = block.data() + (at - m_blockStart);
+                }
+                std::copy(from, from + n, out);
+                out += n;
+                at += n;
+                count -= n;
             }
-            std::copy(from, from + n, out);
-            out += n;
-            at += n;
-            pos += n;
-            count -= n;
         }
     }
 }
@@ -107,7 +114,19 @@ void ByteStreamUpdater::save(const std::u16string& path) const {
     AtomicFileWriter file(files::diskPath(path));
     if (!file.isOpen())
         throw Exception(kSource, 66, messages::kCannotCreate, {path});
-    if (!forEachStretch([&](std::string_view stretch) { return file.write(stretch); }) || !file.commit())
+    // The many short stretches of a file edited in many places are gathered
+    // into blocks, so that the file is written in few calls.
+    std::string block;
+    const auto writeBlock = [&] {
+        const bool written = file.write(block);
+        block.clear();
+        return written;
+    };
+    const bool written = forEachStretch([&](std::string_view stretch) {
+        block += stretch;
+        return block.size() < static_cast<size_t>(kBlockSize) || writeBlock();
+    });
+    if (!written || !writeBlock() || !file.commit())
         throw Exception(kSource, 77, messages::kCannotWrite, {path});
 }
 
@@ -127,8 +146,8 @@ int ByteStreamUpdater::unitAt(BytePosition pos) const {
         return -1;
     // Before any edit the bytes are the file's: the block read last most
     // often holds them.
-    if (m_pieces.size() == 1 && !m_pieces[0].inserted && pos >= m_blockStart &&
-        pos + unit <= m_blockStart + static_cast<BytePosition>(m_block.size()))
+    if (m_chunks.size() == 1 && m_chunks[0].pieces.size() == 1 && !m_chunks[0].pieces[0].inserted &&
+        pos >= m_blockStart && pos + unit <= m_blockStart + static_cast<BytePosition>(m_block.size()))
         return m_encoding.unitAt(m_block, pos - m_blockStart);
     char bytes[2];
     copyBytes(pos, bytes, unit);
@@ -139,33 +158,54 @@ BytePosition ByteStreamUpdater::encodedLength(std::u16string_view text) const {
     return static_cast<BytePosition>(m_encoding.encode(text).size());
 }
 
-size_t ByteStreamUpdater::pieceAt(BytePosition pos) const {
-    const auto after = std::upper_bound(m_starts.begin(), m_starts.end(), pos);
-    return after == m_starts.begin() ? 0 : static_cast<size_t>(after - m_starts.begin() - 1);
+ByteStreamUpdater::Spot ByteStreamUpdater::locate(BytePosition pos) const {
+    const auto after = std::upper_bound(m_chunkStarts.begin(), m_chunkStarts.end(), pos);
+    const size_t chunk =
+        after == m_chunkStarts.begin() ? 0 : static_cast<size_t>(after - m_chunkStarts.begin() - 1);
+    BytePosition start = m_chunkStarts[chunk];
+    const std::vector<Piece>& pieces = m_chunks[chunk].pieces;
+    size_t i = 0;
+    while (i + 1 < pieces.size() && pos >= start + pieces[i].length)
+        start += pieces[i++].length;
+    return {chunk, i, start};
 }
 
-// Makes pos the start of a piece (or the end of the bytes).
 void ByteStreamUpdater::splitAt(BytePosition pos) {
     if (pos <= 0 || pos >= m_size)
         return;
-    const size_t i = pieceAt(pos);
-    const BytePosition local = pos - m_starts[i];
+    const Spot spot = locate(pos);
+    const BytePosition local = pos - spot.start;
     if (local == 0)
         return;
-    Piece tail = m_pieces[i];
+    std::vector<Piece>& pieces = m_chunks[spot.chunk].pieces;
+    Piece tail = pieces[spot.piece];
     tail.offset += local;
     tail.length -= local;
-    m_pieces[i].length = local;
-    m_pieces.insert(m_pieces.begin() + static_cast<std::ptrdiff_t>(i) + 1, tail);
+    pieces[spot.piece].length = local;
+    pieces.insert(pieces.begin() + static_cast<std::ptrdiff_t>(spot.piece) + 1, tail);
+    balance(spot.chunk);
+}
+
+void ByteStreamUpdater::balance(size_t chunk) {
+    std::vector<Piece>& pieces = m_chunks[chunk].pieces;
+    if (pieces.size() <= 2 * kChunkPieces)
+        return;
+    Chunk tail;
+    tail.pieces.assign(pieces.begin() + kChunkPieces, pieces.end());
+    pieces.resize(kChunkPieces);
+    for (const Piece& piece : tail.pieces)
+        tail.length += piece.length;
+    m_chunks[chunk].length -= tail.length;
+    m_chunks.insert(m_chunks.begin() + static_cast<std::ptrdiff_t>(chunk) + 1, std::move(tail));
     reindex();
 }
 
 void ByteStreamUpdater::reindex() {
-    m_starts.resize(m_pieces.size());
+    m_chunkStarts.resize(m_chunks.size());
     m_size = 0;
-    for (size_t i = 0; i < m_pieces.size(); ++i) {
-        m_starts[i] = m_size;
-        m_size += m_pieces[i].length;
+    for (size_t i = 0; i < m_chunks.size(); ++i) {
+        m_chunkStarts[i] = m_size;
+        m_size += m_chunks[i].length;
     }
 }
 
@@ -177,9 +217,24 @@ void ByteStreamUpdater::remove(BytePosition start, BytePosition end) {
         return;
     splitAt(start);
     splitAt(end);
-    const auto first = std::lower_bound(m_starts.begin(), m_starts.end(), start) - m_starts.begin();
-    const auto last = std::lower_bound(m_starts.begin(), m_starts.end(), end) - m_starts.begin();
-    m_pieces.erase(m_pieces.begin() + first, m_pieces.begin() + last);
+    // Whole pieces from start up to end, across chunks; a chunk left
+    // without pieces goes.
+    const Spot spot = locate(start);
+    BytePosition left = end - start;
+    for (size_t c = spot.chunk, first = spot.piece; left > 0 && c < m_chunks.size(); first = 0) {
+        Chunk& chunk = m_chunks[c];
+        size_t last = first;
+        for (; last < chunk.pieces.size() && left > 0; ++last) {
+            left -= chunk.pieces[last].length;
+            chunk.length -= chunk.pieces[last].length;
+        }
+        chunk.pieces.erase(chunk.pieces.begin() + static_cast<std::ptrdiff_t>(first),
+                           chunk.pieces.begin() + static_cast<std::ptrdiff_t>(last));
+        if (chunk.pieces.empty())
+            m_chunks.erase(m_chunks.begin() + static_cast<std::ptrdiff_t>(c));
+        else
+            ++c;
+    }
     reindex();
     if (m_listener)
         m_listener->removed(start, end);
@@ -192,14 +247,27 @@ void ByteStreamUpdater::insert(std::u16string_view text, BytePosition position) 
     if (position < 0 || position > size())
         throw std::out_of_range("insertion outside the file");
     const std::string encoded = m_encoding.encode(text);
+    const Piece piece{true, static_cast<BytePosition>(m_inserted.size()),
+                      static_cast<BytePosition>(encoded.size())};
     splitAt(position);
-    const auto at = std::lower_bound(m_starts.begin(), m_starts.end(), position) - m_starts.begin();
-    m_pieces.insert(m_pieces.begin() + at, {true, static_cast<BytePosition>(m_inserted.size()),
-                                            static_cast<BytePosition>(encoded.size())});
+    size_t chunk = 0;
+    if (position == m_size) {
+        if (m_chunks.empty())
+            m_chunks.emplace_back();
+        chunk = m_chunks.size() - 1;
+        m_chunks[chunk].pieces.push_back(piece);
+    } else {
+        const Spot spot = locate(position);
+        chunk = spot.chunk;
+        m_chunks[chunk].pieces.insert(
+            m_chunks[chunk].pieces.begin() + static_cast<std::ptrdiff_t>(spot.piece), piece);
+    }
+    m_chunks[chunk].length += piece.length;
     m_inserted += encoded;
     reindex();
+    balance(chunk);
     if (m_listener)
-        m_listener->inserted(position, static_cast<BytePosition>(encoded.size()));
+        m_listener->inserted(position, piece.length);
     m_modified = true;
 }
 

@@ -68,7 +68,22 @@ private:
         BytePosition offset;
         BytePosition length;
     };
+    // The pieces are kept in chunks of a few hundred, each knowing its
+    // length, so that finding, splitting, inserting and removing a piece
+    // costs the chunk and the list of chunks, never every piece: a file
+    // that gets many edits stays as quick to patch as one that gets few.
+    struct Chunk {
+        std::vector<Piece> pieces;
+        BytePosition length = 0;
+    };
+    // Where a piece lies: its chunk, its index there and where it begins now.
+    struct Spot {
+        size_t chunk;
+        size_t piece;
+        BytePosition start;
+    };
     static constexpr BytePosition kBlockSize = 65536;
+    static constexpr size_t kChunkPieces = 256;
 
     // Hands the bytes in order, in stretches, to take; false when take refused one.
     bool forEachStretch(const std::function<bool(std::string_view)>& take) const;
@@ -76,16 +91,20 @@ private:
     void copyBytes(BytePosition pos, char* out, BytePosition count) const;
     // The block of the loaded file that holds offset, read when needed.
     std::string_view fileBlock(BytePosition offset) const;
-    size_t pieceAt(BytePosition pos) const;
+    // The piece that holds the byte at pos (0 <= pos < size).
+    Spot locate(BytePosition pos) const;
+    // Makes pos the start of a piece (or the end of the bytes).
     void splitAt(BytePosition pos);
+    // Splits a chunk that has grown too long in two.
+    void balance(size_t chunk);
     void reindex();
 
     ByteStreamListener* m_listener;
     std::u16string m_path;
     InputFile m_file;
     std::string m_inserted;
-    std::vector<Piece> m_pieces;
-    std::vector<BytePosition> m_starts; // where each piece begins now
+    std::vector<Chunk> m_chunks;
+    std::vector<BytePosition> m_chunkStarts; // where each chunk begins now
     BytePosition m_size = 0;
     XmlEncoding m_encoding;
     bool m_modified = false;

@@ -1,7 +1,11 @@
 #pragma once
 
 // An element of an existing target document with the byte positions that
-// its in-place edits use. Positions that lay inside a removed range are -1.
+// its in-place edits use. Positions that lay inside a removed range are -1,
+// but for the start of an element removed with the range, which stays at
+// the range's start, so that the starts keep the document's order. After
+// an edit the positions are up to date only once the database has settled
+// the record.
 
 #include "ByteStreamListener.h"
 #include "XmlElementRecord.h"
@@ -27,6 +31,8 @@ public:
     std::vector<Range> textRanges;
     // The number of child elements read so far.
     std::int32_t childCount = 0;
+    // Where the record stands in its database's list (document order).
+    size_t index = 0;
 
     // True when the element has, for each attribute listed, one of the same
     // name with the same value (exact).

@@ -83,10 +83,12 @@ void XmlTargetDatabase::load() {
     m_elementStack.clear();
     m_pendingBlanks.clear();
     m_foldedPaths.clear();
+    m_shifts.clear();
     m_root = nullptr;
     m_skipDepth = 0;
     m_updater.load(m_path);
     parse(m_path);
+    m_shifts.assign(m_elements.size() + 1, 0);
 }
 
 void XmlTargetDatabase::save() {
@@ -142,6 +144,7 @@ void XmlTargetDatabase::onStartElement(const char16_t* name, const char16_t** at
     auto record = std::make_unique<XmlDocumentElementRecord>(uniqueKey(name), name,
                                                              parent ? parent->childCount++ : 0, u"");
     record->setParent(parent);
+    record->index = m_elements.size();
     const int unit = m_updater.unitSize();
     const BytePosition start = currentByteIndex();
     const BytePosition tagEnd = start + currentByteCount();
@@ -313,6 +316,75 @@ BytePosition XmlTargetDatabase::whitespaceEndAfter(BytePosition pos, bool anyWhi
 // with its white space, an element, a text run) stays, so text inserted
 // just after an element is not taken into it. An edit fixes the positions
 // of the element it rewrites itself.
+//
+// Only the elements that start before an edit can hold a position after
+// it and not be moved whole: those that enclose it, the last element
+// started before it and its ancestors. Every element that starts after it
+// moves whole, and is moved through the tree of shifts.
+
+namespace {
+
+template <class MoveStart, class MoveEnd>
+void moveRecord(XmlDocumentElementRecord& record, MoveStart&& moveStart, MoveEnd&& moveEnd) {
+    moveStart(record.startPos);
+    moveEnd(record.nameEnd);
+    moveStart(record.tagClose);
+    moveStart(record.contentEnd);
+    moveEnd(record.endPos);
+    for (auto& [rangeStart, rangeEnd] : record.textRanges) {
+        moveStart(rangeStart);
+        moveEnd(rangeEnd);
+    }
+}
+
+} // namespace
+
+void XmlTargetDatabase::shiftFrom(size_t index, BytePosition delta) {
+    for (size_t i = index + 1; i < m_shifts.size(); i += i & (~i + 1))
+        m_shifts[i] += delta;
+}
+
+BytePosition XmlTargetDatabase::pendingShift(size_t index) const {
+    BytePosition sum = 0;
+    for (size_t i = std::min(index + 1, m_shifts.empty() ? 0 : m_shifts.size() - 1); i > 0; i -= i & (~i + 1))
+        sum += m_shifts[i];
+    return sum;
+}
+
+XmlDocumentElementRecord& XmlTargetDatabase::settle(XmlDocumentElementRecord& record) {
+    const BytePosition shift = pendingShift(record.index);
+    if (shift == 0)
+        return record;
+    const auto move = [&](BytePosition& pos) {
+        if (pos >= 0)
+            pos += shift;
+    };
+    moveRecord(record, move, move);
+    shiftFrom(record.index, -shift);
+    shiftFrom(record.index + 1, shift);
+    return record;
+}
+
+size_t XmlTargetDatabase::firstStartingAt(BytePosition pos, bool strict) const {
+    size_t low = 0;
+    size_t high = m_elements.size();
+    while (low < high) {
+        const size_t middle = low + (high - low) / 2;
+        const BytePosition start = m_elements[middle]->startPos + pendingShift(middle);
+        if (strict ? start > pos : start >= pos)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return low;
+}
+
+template <class Move> void XmlTargetDatabase::moveChain(size_t before, Move&& move) {
+    if (before == 0)
+        return;
+    for (XmlElementRecord* up = m_elements[before - 1].get(); up; up = up->parent())
+        move(settle(static_cast<XmlDocumentElementRecord&>(*up)));
+}
 
 void XmlTargetDatabase::removed(BytePosition start, BytePosition end) {
     const auto move = [&](BytePosition& pos) {
@@ -321,15 +393,17 @@ void XmlTargetDatabase::removed(BytePosition start, BytePosition end) {
         else if (pos > start)
             pos = -1;
     };
-    for (const auto& record : m_elements) {
-        for (BytePosition* pos :
-             {&record->startPos, &record->nameEnd, &record->tagClose, &record->contentEnd, &record->endPos})
-            move(*pos);
-        for (auto& [rangeStart, rangeEnd] : record->textRanges) {
-            move(rangeStart);
-            move(rangeEnd);
-        }
+    const size_t inside = firstStartingAt(start, true);
+    const size_t after = firstStartingAt(end, false);
+    // Elements that started inside the range went with it; their start
+    // stays where the range was, so that the list keeps its order.
+    for (size_t i = inside; i < after; ++i) {
+        XmlDocumentElementRecord& record = settle(*m_elements[i]);
+        moveRecord(record, move, move);
+        record.startPos = start;
     }
+    moveChain(inside, [&](XmlDocumentElementRecord& record) { moveRecord(record, move, move); });
+    shiftFrom(after, start - end);
 }
 
 void XmlTargetDatabase::inserted(BytePosition position, BytePosition length) {
@@ -341,17 +415,9 @@ void XmlTargetDatabase::inserted(BytePosition position, BytePosition length) {
         if (pos > position)
             pos += length;
     };
-    for (const auto& record : m_elements) {
-        moveStart(record->startPos);
-        moveEnd(record->nameEnd);
-        moveStart(record->tagClose);
-        moveStart(record->contentEnd);
-        moveEnd(record->endPos);
-        for (auto& [rangeStart, rangeEnd] : record->textRanges) {
-            moveStart(rangeStart);
-            moveEnd(rangeEnd);
-        }
-    }
+    const size_t after = firstStartingAt(position, false);
+    moveChain(after, [&](XmlDocumentElementRecord& record) { moveRecord(record, moveStart, moveEnd); });
+    shiftFrom(after, length);
 }
 
 // Matching -----------------------------------------------------------------
@@ -417,6 +483,7 @@ std::vector<XmlAttributeRecord> XmlTargetDatabase::mergeAttributes(const XmlDocu
 
 void XmlTargetDatabase::updateElement(XmlTableElementRecord& record, const XmlFileRecord& file,
                                       XmlDocumentElementRecord& match, int mode) {
+    settle(match);
     if (match.startPos < 0 || match.tagClose < 0 || match.endPos < 0)
         throw Exception(kSource, 700, kUnexpected);
     bool changed = false;
@@ -459,6 +526,7 @@ void XmlTargetDatabase::updateElement(XmlTableElementRecord& record, const XmlFi
 // without text gets it on a new line before its end tag.
 void XmlTargetDatabase::setText(XmlDocumentElementRecord& match, const XmlFileRecord& file,
                                 const std::u16string& text) {
+    settle(match);
     const std::u16string escaped = text::escapeText(text);
     if (match.emptyTag) {
         const BytePosition tagClose = match.tagClose;
@@ -487,6 +555,7 @@ void XmlTargetDatabase::setText(XmlDocumentElementRecord& match, const XmlFileRe
 }
 
 void XmlTargetDatabase::removeElement(XmlDocumentElementRecord& match) {
+    settle(match);
     if (match.startPos < 0 || match.endPos < 0)
         throw Exception(kSource, 760, kUnexpected);
     m_updater.remove(whitespaceStartBefore(match.startPos, false),
@@ -498,10 +567,9 @@ void XmlTargetDatabase::removeElement(XmlDocumentElementRecord& match) {
 // what followed, or are -1.
 void XmlTargetDatabase::markRemoved(XmlDocumentElementRecord& match) {
     match.setDone(true);
-    for (const auto& element : m_elements) {
-        if (isAncestor(match, *element))
-            element->setDone(true);
-    }
+    // Its descendants follow it in the list.
+    for (size_t i = match.index + 1; i < m_elements.size() && isAncestor(match, *m_elements[i]); ++i)
+        m_elements[i]->setDone(true);
 }
 
 void XmlTargetDatabase::insertElement(XmlUpdateModel& model, const XmlFileRecord& file,
@@ -514,7 +582,7 @@ void XmlTargetDatabase::insertElement(XmlUpdateModel& model, const XmlFileRecord
                                    [](const XmlDocumentElementRecord* p) { return !p->isDone(); });
     if (open == parents.end())
         throw Exception(kSource, 838, kUnexpected);
-    XmlDocumentElementRecord& parent = **open;
+    XmlDocumentElementRecord& parent = settle(**open);
     const std::u16string rendering = file.renderElement(model, record, mode, m_updater.encoding());
     const std::u16string endTag = u"</" + parent.name() + u">";
     const std::u16string closing = file.indentation(parent.depth()) + endTag;
@@ -534,6 +602,7 @@ void XmlTargetDatabase::insertElement(XmlUpdateModel& model, const XmlFileRecord
         replacement = std::u16string(kNewline) + rendering + closing;
     }
     m_updater.replace(from, parent.endPos, replacement);
+    settle(parent);
     parent.tagClose = tagClose;
     parent.emptyTag = false;
     parent.endPos = from + m_updater.encodedLength(replacement);

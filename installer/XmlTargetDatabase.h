@@ -99,8 +99,26 @@ private:
     void setText(XmlDocumentElementRecord& match, const XmlFileRecord& file, const std::u16string& text);
     void markRemoved(XmlDocumentElementRecord& match);
 
+    // Positions follow the edits lazily: an edit moves every element that
+    // starts after it by one entry in a tree of shifts over the list, and
+    // fixes by hand only the elements around it (those that start before
+    // it and may end after it: a chain of ancestors). An element's own
+    // positions are brought up to date (settled) before they are used. So
+    // an edit costs the depth of the document and the logarithm of its
+    // size, and a file whose every element is edited is patched in time
+    // that grows with the file, not with its square.
+    void shiftFrom(size_t index, BytePosition delta);
+    BytePosition pendingShift(size_t index) const;
+    XmlDocumentElementRecord& settle(XmlDocumentElementRecord& record);
+    // The index of the first element whose start tag begins at or after pos
+    // (after it, when strict); the list's size when there is none.
+    size_t firstStartingAt(BytePosition pos, bool strict) const;
+    // Applies move to the element just before index and to its ancestors.
+    template <class Move> void moveChain(size_t before, Move&& move);
+
     std::u16string m_path;
     std::vector<std::unique_ptr<XmlDocumentElementRecord>> m_elements;
+    std::vector<BytePosition> m_shifts; // a Fenwick tree over m_elements
     std::unordered_map<std::u16string, XmlDocumentElementRecord*> m_keys;
     std::unordered_map<std::u16string, int> m_nextSuffix;
     std::vector<XmlDocumentElementRecord*> m_elementStack;

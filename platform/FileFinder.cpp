@@ -159,3 +159,18 @@ BOOL FindClose(HANDLE handle) {
     delete static_cast<Search*>(handle);
     return TRUE;
 }
+
+bool forEachFolderEntry(const char* folder,
+                        const std::function<bool(const CString& name, DWORD attributes)>& f) {
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA((std::string(folder) + "/*").c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    do {
+        const CString name = data.cFileName;
+        if (name != "." && name != ".." && !f(name, data.dwFileAttributes))
+            break;
+    } while (FindNextFileA(search, &data));
+    FindClose(search);
+    return true;
+}

@@ -8,7 +8,10 @@
 // FILE_ATTRIBUTE_REPARSE_POINT beside the attributes of its target, as on
 // Windows: a recursive walk must not enter it.
 
+#include "CString.h"
 #include "WinTypes.h"
+
+#include <functional>
 
 using HANDLE = void*;
 inline HANDLE const INVALID_HANDLE_VALUE = reinterpret_cast<HANDLE>(-1);
@@ -36,3 +39,9 @@ BOOL FindClose(HANDLE search);
 // Whether name matches a mask of '*' (any run) and '?' (one character),
 // ignoring case; "*.*" matches every name, with or without a dot.
 bool matchesFileMask(const char* name, const char* mask);
+
+// Calls f with the name and the attributes of every entry of the folder
+// ("." and ".." aside), in the order above, until f answers false. False
+// when the folder cannot be listed.
+bool forEachFolderEntry(const char* folder,
+                        const std::function<bool(const CString& name, DWORD attributes)>& f);

@@ -401,6 +401,12 @@ bool copyDiskFile(const std::string& from, const std::string& to, bool failIfExi
     return copyOneFile(from, to, failIfExists);
 }
 
+bool createDiskFolder(const std::string& path) {
+    const bool made = mkdir(path.c_str(), 0777) == 0 || (fail(errno), false);
+    changedOnDisk(path);
+    return made;
+}
+
 } // namespace platform
 
 using platform::diskPath;

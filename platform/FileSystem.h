@@ -53,6 +53,10 @@ bool writeFileReplacing(const char* path, std::string_view bytes);
 // its modification time and permissions; the target is replaced whole, or,
 // with failIfExists, never replaced. False on any failure.
 bool copyDiskFile(const std::string& from, const std::string& to, bool failIfExists);
+// Creates a folder at a path already in the file system's form, so that
+// a writer filling a new folder need not look each new name up in another
+// case. False on failure (lastErrorText tells why).
+bool createDiskFolder(const std::string& path);
 
 // Last modification time of a file or folder; false when it is missing.
 bool lastWriteTime(const char* path, std::time_t& time);

@@ -1,5 +1,7 @@
 #include "MenuTreeRecord.h"
 
+#include "Item.h"
+
 #include <algorithm>
 #include <climits>
 #include <vector>
@@ -86,6 +88,21 @@ bool MenuTreeRecord::parse013(const CString& line, MenuTreeRecord& record) {
 
 int MenuTreeRecord::placedLevel(int level, int previousLevel) {
     return std::clamp(level, 0, std::min(previousLevel + 1, kMaxLevel));
+}
+
+MenuTreeRecord MenuTreeRecord::fromItem(const Item& item) {
+    MenuTreeRecord record;
+    record.level = item.getLevel();
+    record.uid = item.getUid();
+    record.name = item.getName();
+    record.url = item.getUrl();
+    record.blankTarget = item.isBlankTarget();
+    record.icon = item.getIcon();
+    record.openIcon = item.getOpenIcon();
+    record.visible = item.isVisible();
+    record.frame = item.isFrame();
+    record.nameL2 = item.getNameL2();
+    return record;
 }
 
 CString MenuTreeRecord::format() const {

@@ -7,6 +7,8 @@
 
 #include "CString.h"
 
+class Item;
+
 class MenuTreeRecord {
 public:
     // The deepest level a record can have: the reader keeps a parent for
@@ -38,6 +40,10 @@ public:
     // (-1 for the first): at most one deeper, and never beyond kMaxLevel, so
     // that it always has a parent of its own.
     static int placedLevel(int level, int previousLevel);
+    // The record of an item: its fields up to the second-language name;
+    // the referenced uid, which the tree file and the exchange files fill
+    // each their own way, is left empty.
+    static MenuTreeRecord fromItem(const Item& item);
     // The record's line, without line break.
     CString format() const;
 

@@ -21,12 +21,12 @@
 #include "StdOption.h"
 #include "StringTable.h"
 #include "TextOutStream.h"
+#include "UidReferences.h"
 #include "XmlExporter.h"
 #include "ui/UserInterface.h"
 
 #include <algorithm>
 #include <exception>
-#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -53,39 +53,6 @@ CString classIndexKey(int kind, const CString& name) {
     CString lower = name;
     lower.MakeLower();
     return key + lower;
-}
-
-// Replaces part n (0 the "~uid" head, 1 the state uid) of a work-product
-// reference when it names the old uid (compared lower-cased); true when it did.
-bool replaceReferencePart(CString& reference, int part, const CString& lowerOldUid, const CString& newUid) {
-    CStringListePlus parts;
-    parts.split(reference, "/", 0);
-    bool changed = false;
-    if (part < parts.count()) {
-        CString& text = *parts.at(part + 1);
-        CString uid = part == 0 ? getReferenceUid(text) : text;
-        uid.MakeLower();
-        if (!uid.IsEmpty() && uid == lowerOldUid) {
-            text = part == 0 ? "~" + newUid : newUid;
-            changed = true;
-        }
-    }
-    if (changed) {
-        // Keep the separators of the original, empty parts included.
-        CString rebuilt;
-        int start = 0;
-        for (int n = 0; n <= part; ++n) {
-            const int slash = reference.Find('/', start);
-            if (n == part) {
-                rebuilt = reference.Left(start) + *parts.at(part + 1) + (slash < 0 ? CString() : reference.Mid(slash));
-            } else {
-                start = slash + 1;
-            }
-        }
-        reference = rebuilt;
-    }
-    parts.deleteAll();
-    return changed;
 }
 
 } // namespace
@@ -446,14 +413,10 @@ CStringListePlus* ProcessManager::getActivityWorkProductLists() {
 ProcessItemListe* ProcessManager::getWorkProductStates(Item* item) {
     updateLinks(0, 0);
     auto* states = new ProcessItemListe;
-    const int position = m_itemList->indexOf(item);
-    for (int i = position + 1; position > 0 && i <= m_itemList->count(); ++i) {
-        Item* next = m_itemList->at(i);
-        if (next->getLevel() <= item->getLevel())
-            break;
-        if (next->getLevel() == item->getLevel() + 1 && classKindOf(next) == kWorkProductStateClass)
-            states->append(static_cast<ProcessItem*>(next));
-    }
+    forEachChild(item, [states](Item* child) {
+        if (classKindOf(child) == kWorkProductStateClass)
+            states->append(static_cast<ProcessItem*>(child));
+    });
     return states;
 }
 
@@ -461,37 +424,27 @@ ProcessItemListe* ProcessManager::getQualityCriteria(Item* workProduct) {
     updateLinks(0, 0);
     // The sources' criteria first, then each work product's own: its
     // children of class quality criteria, a shortcut counting as its target.
-    // The children of every work product of the chain are gathered in one
-    // walk of the tree, so a long chain costs no walk per link.
-    const std::vector<Item*> order = criteriaOrder(workProduct);
-    std::unordered_map<const Item*, std::vector<ProcessItem*>> criteria;
-    for (Item* product : order)
-        criteria[product];
-    // The work products of the chain whose subtrees the walk is in, deepest last.
-    std::vector<std::pair<const Item*, std::vector<ProcessItem*>*>> open;
-    size_t met = 0;
-    ItemIterateur* it = m_itemList->ItemListe::createIterator();
-    for (; !it->isAtEnd() && (met < criteria.size() || !open.empty()); it->next()) {
-        Item* item = it->current();
-        while (!open.empty() && open.back().first->getLevel() >= item->getLevel())
-            open.pop_back();
-        if (!open.empty() && open.back().first->getLevel() + 1 == item->getLevel()) {
-            Item* criterion = item->getKind() == kShortcut ? findShortcutTarget(item) : item;
-            if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
-                open.back().second->push_back(static_cast<ProcessItem*>(criterion));
-        }
-        const auto product = criteria.find(item);
-        if (product != criteria.end()) {
-            open.emplace_back(item, &product->second);
-            ++met;
-        }
-    }
-    delete it;
     auto* result = new ProcessItemListe;
-    for (Item* product : order)
-        for (ProcessItem* criterion : criteria[product])
-            result->append(criterion);
+    for (Item* product : criteriaOrder(workProduct))
+        forEachChild(product, [&](Item* child) {
+            Item* criterion = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
+            if (criterion && classKindOf(criterion) == kQualityCriteriaClass)
+                result->append(static_cast<ProcessItem*>(criterion));
+        });
     return result;
+}
+
+void ProcessManager::forEachChild(Item* item, const std::function<void(Item* child)>& f) {
+    // The walk starts at the item's own node, found through the list's index,
+    // and ends with its subtree.
+    ItemIterateur* it = m_itemList->ItemListe::createIterator();
+    it->seek(item);
+    if (!it->isAtEnd())
+        it->next();
+    for (; !it->isAtEnd() && it->current()->getLevel() > item->getLevel(); it->next())
+        if (it->current()->getLevel() == item->getLevel() + 1)
+            f(it->current());
+    delete it;
 }
 
 std::vector<Item*> ProcessManager::criteriaOrder(Item* workProduct) const {
@@ -577,20 +530,12 @@ void ProcessManager::forEachProducedWorkProduct(Item* item, const ProducedWorkPr
 }
 
 void ProcessManager::getChildWorkElements(Item* item, ProcessItemListe* list, int useTargets) {
-    ItemIterateur* it = m_itemList->ItemListe::createIterator();
-    it->seek(item);
-    if (!it->isAtEnd())
-        it->next();
-    for (; !it->isAtEnd() && it->current()->getLevel() > item->getLevel(); it->next()) {
-        Item* child = it->current();
-        if (child->getLevel() != item->getLevel() + 1)
-            continue;
+    forEachChild(item, [&](Item* child) {
         Item* resolved = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
         const int kind = resolved ? classKindOf(resolved) : 0;
         if (kind == kActivityClass || kind == kMacroActivityClass || kind == kPhaseClass || kind == kWorkflowClass)
             list->append(static_cast<ProcessItem*>(useTargets ? resolved : child));
-    }
-    delete it;
+    });
 }
 
 CString ProcessManager::findWorkProductStateUid(Item* item, const CString& stateName) {
@@ -632,75 +577,37 @@ void ProcessManager::relinkUid(Item* item, const CString& oldUid, const CString&
     TextOutStream* log = openLog();
     if (log)
         *log << "Changing uid  from " << oldUid << " to " << newUid << "\n";
-    updateLinks(0, 0);
-    const int kind = classKindOf(item);
-    CString errors;
-    if (kind == kRoleClass) {
-        CString wanted = oldUid;
-        wanted.MakeUpper();
-        forEachItem(m_itemList, [&](ProcessItem* activity) {
-            ItemActivity* extension = activity->getItemActivity();
-            if (!extension)
-                return;
-            bool changed = false;
-            CStringListePlus* roles = extension->getRoles();
-            for (int i = 1; i <= roles->count(); ++i) {
-                CString uid = getReferenceUid(*roles->at(i));
-                uid.MakeUpper();
-                if (uid.IsEmpty() || uid != wanted)
-                    continue;
-                const CString text = getReferenceName(*roles->at(i));
-                *roles->at(i) = "~" + newUid + (text.IsEmpty() ? CString() : "/" + text);
-                changed = true;
-            }
-            if (changed && !extension->writeRolesKey())
-                errors += "Error saving roles of activity " + activity->getName() + "\n";
-        });
-        // Authors are read lower-cased: their uid part is compared whole,
-        // ignoring case, and replaced.
-        forEachItem(m_itemList, [&](ProcessItem* product) {
-            ItemWorkProduct* extension = dynamic_cast<ItemWorkProduct*>(product->getExtension());
-            if (!extension)
-                return;
-            for (int i = 1; i <= extension->m_authors->count(); ++i) {
-                CString& entry = *extension->m_authors->at(i);
-                CString uid = getReferenceUid(entry);
-                uid.MakeUpper();
-                if (!uid.IsEmpty() && uid == wanted)
-                    entry = "~" + newUid + (entry.Find('/') < 0 ? CString() : "/" + getReferenceName(entry));
-            }
-        });
-        if (!errors.IsEmpty()) {
-            if (log)
-                *log << errors;
-            ui::AfxMessageBox(loadString(33000));
-        }
-    } else if (kind == kWorkProductClass || kind == kWorkProductStateClass) {
-        // The work product's uid is the head of a reference, a state's uid its
-        // second part; whole parts are compared, so N12 never matches in N123.
-        CString lowerOld = oldUid;
-        lowerOld.MakeLower();
-        const int part = kind == kWorkProductClass ? 0 : 1;
-        forEachItem(m_itemList, [&](ProcessItem* activity) {
-            ItemActivity* extension = activity->getItemActivity();
-            if (!extension)
-                return;
-            for (int input = 1; input >= 0; --input) {
-                CStringListePlus* references = input ? extension->getInWorkProducts() : extension->getOutWorkProducts();
-                bool changed = false;
-                for (int i = 1; i <= references->count(); ++i)
-                    changed |= replaceReferencePart(*references->at(i), part, lowerOld, newUid);
-                if (changed && !(input ? extension->writeInWorkProductsKey() : extension->writeOutWorkProductsKey()))
-                    errors += CString(input ? "Error saving in work product of activity "
-                                            : "Error saving out work product of activity ") +
-                              activity->getName() + "\n";
-            }
-        });
-        if (!errors.IsEmpty()) {
-            if (log)
-                *log << errors;
-            ui::AfxMessageBox(loadString(33001));
-        }
+    // Every item folder of the tree, each once, has its references to the
+    // old uid rewritten: roles, work products and states in activities,
+    // authors, procedures, measures, derivations, "[@uid]" in texts and
+    // clickable areas.
+    UidReferences references;
+    references.add(oldUid, newUid);
+    CString failed;
+    std::unordered_set<CString> folders;
+    forEachItem(m_itemList, [&](ProcessItem* each) {
+        if (each->getKind() != kDual)
+            return;
+        const CString folder = each->getItemFolderPath();
+        if (!folder.IsEmpty() && folders.insert(folder).second)
+            references.relinkFolder(folder, failed);
+    });
+    // The item's own pages name it where they were written once.
+    if (auto* processItem = dynamic_cast<ProcessItem*>(item); processItem && item->getKind() == kDual)
+        UidReferences::relinkOwnPages(processItem->getItemFolderPath(), oldUid, newUid, failed);
+    // The banner's clickable areas lie in the home folder, whatever the tree holds.
+    const CString home = getPathInSite("Home/");
+    if (!home.IsEmpty() && folders.insert(home).second)
+        references.relinkFolder(home, failed);
+    if (!failed.IsEmpty()) {
+        if (log)
+            *log << "Files whose references to " << oldUid << " could not be changed:\n" << failed;
+        const int kind = classKindOf(item);
+        ui::AfxMessageBox(loadString(kind == kRoleClass                                            ? 33000
+                                     : kind == kWorkProductClass || kind == kWorkProductStateClass ? 33001
+                                                                                                   : 33445));
     }
     closeLog(log);
+    // The items read their data files again, as they now stand.
+    updateLinks(1, 0);
 }

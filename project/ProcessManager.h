@@ -252,6 +252,8 @@ private:
     // one met again; the walk keeps its own stack, so a chain of any length
     // costs one step per link.
     std::vector<Item*> criteriaOrder(Item* workProduct) const;
+    // Calls f on each direct child of the item, in list order.
+    void forEachChild(Item* item, const std::function<void(Item* child)>& f);
 
     CStringListePlus* m_projectKinds;
     CStringListePlus* m_roleResponsibilities;

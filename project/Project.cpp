@@ -196,6 +196,7 @@ void Project::ensureIndexes() const {
 
 void Project::rebuildIndexes() const {
     m_uidIndex.clear();
+    m_foldedUidIndex.clear();
     m_dualByUrl.clear();
     m_nameIndex.clear();
     ItemIterateur* it = m_itemList->ItemListe::createIterator();
@@ -203,6 +204,9 @@ void Project::rebuildIndexes() const {
         Item* item = it->current();
         it->next();
         m_uidIndex.emplace(item->getUid(), item); // the first of equal uids
+        CString folded = item->getUid();
+        folded.MakeUpper();
+        m_foldedUidIndex.emplace(folded, item);
         m_nameIndex.emplace(item->getName(), item);
         if (item->getKind() == kDual)
             m_dualByUrl[item->getUrl()] = item; // the last of equal urls

@@ -164,6 +164,53 @@ public:
     // Shows the folder "tmp" in the file manager.
     void openExportFolder();
 
+    // Item exchange folders, written into "tmp" and read back.
+    // A full export: "export.dat" with the records of the item's
+    // descendants, and "exp" with a copy of the item's folder.
+    void exportItemsFull(Item* item);
+    // A single-item export: "export.d1i" with the description and the
+    // item's uid, and "exp" with the item folder's own files.
+    void exportOneItem(Item* item, const CString& description);
+    // Replaces the subtree below the item that the file's first line names
+    // by the exported one. The whole file is read and checked, and the
+    // exported folder is in place, before the tree changes: a damaged
+    // exchange folder or a failed move leaves the project as it was.
+    // Imported uids already used in the site are replaced by new ones,
+    // and the references inside the imported items follow them.
+    void importItemsFull(const CString& path);
+    // Copies the exported files onto the item named by the file.
+    void importOneItem(const CString& path);
+    // Copies the files of source into target (an existing one is replaced
+    // unless recurse is set), and with recurse its folders too (those named
+    // with "_vti_cnf" aside). Symbolic links are neither followed nor
+    // copied. 1 when everything was copied; a file that could not be shows
+    // 32997 and makes the result 0, in a nested folder as well.
+    int copyFolderTree(const CString& source, const CString& target, int skipFiles, int recurse,
+                       int ignoreFolderErrors);
+
+    // Uid change and folder clean-up.
+    // Whether no other item has this uid, ignoring case (lookups upper-case
+    // the uids they are given, so two uids differing in case are one).
+    bool isUidUnique(Item* item, const CString& uid) const;
+    // Whether uid can become the item's new uid: not empty (33058), made of
+    // 'A'-'Z', '0'-'9' and '_' and not the mark "0" of a removed item
+    // (33440), unique (33059). Shows the refusal's message.
+    int checkNewUid(Item* item, const CString& uid) const;
+    // Gives the item the new uid when checkNewUid accepts it; the shortcuts
+    // naming the old uid follow, the tree is saved, then relinkUid rewrites
+    // the other references. 1 when done.
+    int setItemUid(Item* item, const CString& newUid);
+    // Removes every folder named "_vti_cnf" below the folder, with its contents.
+    void deleteFolderTree(const CString& folder);
+    // Deletes everything below the folder (and the folder itself with
+    // removeSelf); a symbolic link is removed itself, never followed. 0
+    // when the folder cannot be listed.
+    int removeFolderTree(const CString& folder, int removeSelf);
+    // Empties "tmp", keeping the multi-user lock file.
+    void removeTmpFolder();
+    // Empties "tolvane/save", the menu-tree backups.
+    void removeSaveFolder();
+
     // Page pieces shared by the page writers.
     CString getItemFilePath(Item* item, int language);
     CString getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage, int addBreak,
@@ -328,6 +375,13 @@ private:
     bool beginSharedChange(std::initializer_list<NamedItem> items);
     void endSharedChange(bool rebuild);
     void detach(Item* item);
+    // Removes what a folder walk finds below the folder; names in keep (at
+    // its top only) stay.
+    int removeFolderContents(const CString& folder, int removeSelf, const char* keep);
+    // A free name in "tmp" for the item's folder moved aside: the item's
+    // folder name, "_", the seconds and "_save" (a counter before "_save"
+    // when that is taken).
+    CString discardedFolderPath(Item* item) const;
     // Unlinks the items of the item's subtree (every item for none) from the
     // list and answers them in tree order; they are the caller's to keep.
     std::vector<Item*> takeSubtree(Item* item);
@@ -348,6 +402,8 @@ private:
     // The tree the indexes were built from; a default stamp matches none.
     mutable TreeStamp m_indexStamp;
     mutable std::unordered_map<CString, Item*> m_uidIndex;
+    // Every item by its uid upper-cased.
+    mutable std::unordered_multimap<CString, Item*> m_foldedUidIndex;
     mutable std::unordered_map<CString, Item*> m_dualByUrl;
     mutable std::unordered_map<CString, Item*> m_nameIndex;
 };

@@ -76,17 +76,7 @@ void Project::saveMenuTree() {
         while (!it->isAtEnd()) {
             Item* item = it->current();
             it->next();
-            MenuTreeRecord record;
-            record.level = item->getLevel();
-            record.uid = item->getUid();
-            record.name = item->getName();
-            record.url = item->getUrl();
-            record.blankTarget = item->isBlankTarget();
-            record.icon = item->getIcon();
-            record.openIcon = item->getOpenIcon();
-            record.visible = item->isVisible();
-            record.frame = item->isFrame();
-            record.nameL2 = item->getNameL2();
+            MenuTreeRecord record = MenuTreeRecord::fromItem(*item);
             // Only a shortcut names another item; the others write a blank.
             if (item->getKind() == kShortcut) {
                 record.referencedUid = item->getReferencedUid();

@@ -554,9 +554,7 @@ CStringListe* Project::getDualItemNames() const {
 }
 
 void Project::discardItemFolder(Item* item) {
-    CString target;
-    target.Format("%stmp/%s_%ld_save", m_projectFolder.GetString(), toFileName(item->getName(), 1).GetString(),
-                  static_cast<long>(CTime::GetCurrentTime().GetTime()));
+    const CString target = discardedFolderPath(item);
     const CString folder = getMovablePathInSite(item->getFolder(1, 0));
     if (folder.IsEmpty() || !MoveFileA(folder, target))
         message(32971);

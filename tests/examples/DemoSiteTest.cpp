@@ -139,13 +139,13 @@ std::vector<std::string> localLinks(const std::string& page) {
     return local;
 }
 
-TEST_F(DemoSiteTest, EveryLocalLinkOfTheSiteResolves) {
-    generate();
+// Every local link of every page of the generated site leads to a file.
+void expectEveryLocalLinkResolves(const std::string& project) {
     int pages = 0, links = 0;
-    for (const auto& entry : fs::recursive_directory_iterator(m_project)) {
+    for (const auto& entry : fs::recursive_directory_iterator(project)) {
         const fs::path& path = entry.path();
         if (!entry.is_regular_file() || !isPage(path) ||
-            fs::relative(path, m_project).string().rfind("tolvane", 0) == 0)
+            fs::relative(path, project).string().rfind("tolvane", 0) == 0)
             continue; // the templates under "tolvane" are not pages of the site
         ++pages;
         for (const std::string& link : localLinks(readFile(path))) {
@@ -153,7 +153,7 @@ TEST_F(DemoSiteTest, EveryLocalLinkOfTheSiteResolves) {
             // Exact case, as a browser on this system looks the file up.
             const fs::path target = path.parent_path() / encoding::cp1252ToUtf8(link);
             EXPECT_TRUE(fs::exists(target))
-                << fs::relative(path, m_project).string() << " links to missing " << link;
+                << fs::relative(path, project).string() << " links to missing " << link;
         }
     }
     EXPECT_GT(pages, 60);
@@ -204,6 +204,72 @@ TEST_F(DemoSiteTest, EveryImageMapLeadsToPagesThatExist) {
         {"site/Roles/overviewL2.htm", 4},
     };
     EXPECT_EQ(areas, expected);
+}
+
+TEST_F(DemoSiteTest, EveryLocalLinkOfTheSiteResolves) {
+    generate();
+    expectEveryLocalLinkResolves(m_project);
+}
+
+// The files that name items by uid: the tree file, the data files, the
+// descriptions and the clickable-area files.
+std::map<std::string, std::string> referencingFiles(const std::string& project) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(project)) {
+        const fs::path& path = entry.path();
+        const std::string extension = path.extension().string();
+        if (entry.is_regular_file() && (extension == ".data" || extension == ".txt" || extension == ".dat"))
+            files[fs::relative(path, project).string()] = readFile(path);
+    }
+    return files;
+}
+
+// The text with every old uid, as stored or lower-cased as lists keep
+// them, replaced by the new one.
+std::string replaced(std::string text, const std::vector<std::pair<std::string, std::string>>& renames) {
+    for (const auto& [uid, to] : renames)
+        for (const std::string& from : {uid, encoding::toLower(uid)})
+            for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+                text.replace(at, from.size(), to);
+    return text;
+}
+
+// New uids for a role, a work product and one of its states, a procedure,
+// a measure and a role named in descriptions: afterwards every file that
+// named an old uid names the new one, and the site generated is the one
+// generated before, the uids aside.
+TEST_F(DemoSiteTest, AChangedUidIsFollowedByEveryReference) {
+    const std::vector<std::pair<std::string, std::string>> renames = {
+        {"N17653000004", "TESTER"},        {"N17653000011", "REQUIREMENTS_DOCUMENT"},
+        {"N17653000013", "APPROVED_2"},    {"N17653000021", "TEST_PROCEDURE"},
+        {"N17653000031", "DEFECTS_FOUND"}, {"N17653000002", "ANALYST"},
+    };
+    generate();
+    const auto pagesBefore = siteFiles();
+    const auto filesBefore = referencingFiles(m_project);
+    {
+        ProcessManager manager((m_dir / "Qualit\xE9/Demo/Demo.tvx").c_str(), nullptr, 0, 0);
+        for (const auto& [from, to] : renames) {
+            Item* item = manager.findItemByUid(from.c_str());
+            ASSERT_NE(item, nullptr) << from;
+            EXPECT_EQ(manager.setItemUid(item, to.c_str()), 1) << from;
+        }
+    }
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages.front().text;
+    const auto filesAfter = referencingFiles(m_project);
+    int referencing = 0;
+    for (const auto& [path, text] : filesBefore) {
+        const std::string expected = replaced(text, renames);
+        referencing += expected != text;
+        EXPECT_EQ(filesAfter.at(path), expected) << path;
+    }
+    EXPECT_GT(referencing, 8); // the tree file, data files of activities, descriptions
+    generate();
+    std::map<std::string, std::string> expected;
+    for (const auto& [path, text] : pagesBefore)
+        expected[path] = replaced(text, renames);
+    expectSameFiles(expected, siteFiles(), "differs from the site before the uid change");
+    expectEveryLocalLinkResolves(m_project);
 }
 
 // What a headless browser reports while it loads a page and its frames.

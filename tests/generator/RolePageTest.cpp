@@ -113,6 +113,22 @@ TEST(RolePageTest, TheActivitiesOfARoleComeByProjectKindAndPhase) {
     EXPECT_TRUE(project.ui.messages.empty());
 }
 
+// A responsibility line is written whole, however long: a line cut in
+// pieces would get a break inside a sentence.
+TEST(RolePageTest, ALongResponsibilityLineStaysWhole) {
+    PagesProject project;
+    std::string line = "Runs";
+    while (line.size() < 2500)
+        line += " every test";
+    project.write("site/Roles/Tester/RoleDescription.txt", line + ".\r\nKeeps the plan.\r\n");
+    project.open();
+    project.prepare();
+    project.manager->generateRole(0);
+    const std::string page = project.read("site/Roles/Tester/overview.htm");
+    EXPECT_TRUE(contains(page, line + ".<br>\r\nKeeps the plan.<br>\r\n"));
+    EXPECT_TRUE(project.ui.messages.empty());
+}
+
 // A page that cannot be written is told, and the run writes the other
 // pages and goes on with the next family.
 TEST(RolePageTest, APageThatCannotBeWrittenIsToldAndTheRunGoesOn) {

@@ -5,7 +5,9 @@
 #include "GridPageSetUp.h"
 #include "GridTestWindow.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
+#include <wx/evtloop.h>
 
 namespace {
 
@@ -29,12 +31,26 @@ CInPlaceEdit* editOf(CGridCtrl& grid, int row, int col) {
     return cell && cell->IsEditing() ? cell->GetEditWnd() : nullptr;
 }
 
+// Lets the toolkit run until the keyboard focus is on that window: the
+// focus of a newly shown frame arrives from the display a little later.
+bool focusArrivesAt(wxWindow* window) {
+    wxEventLoop loop;
+    wxEventLoopActivator active(&loop);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (wxWindow::FindFocus() != window) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        loop.DispatchTimeout(20);
+    }
+    return true;
+}
+
 int count(const GridTestWindow& window, int code) {
     return static_cast<int>(std::count_if(window.notices.begin(), window.notices.end(),
                                           [code](const GridNotice& n) { return n.code == code; }));
 }
 
-TEST(GridEditTest, ATypedLetterReplacesTheTextAndEnterKeepsIt) {
+TEST(GridEditTest, ATypedLetterReplacesTheTextAndEnterKeepsItAndGivesTheKeysBack) {
     GridTestWindow window;
     CGridCtrl& grid = window.grid();
     fillGrid(window);
@@ -47,6 +63,7 @@ TEST(GridEditTest, ATypedLetterReplacesTheTextAndEnterKeepsIt) {
     GridRect rect;
     grid.GetCellRect(1, 1, &rect);
     EXPECT_EQ(edit->GetPosition(), wxPoint(rect.left, rect.top));
+    EXPECT_TRUE(focusArrivesAt(edit));
 
     window.type(edit, 'y');
     edit->WriteText("z");
@@ -58,6 +75,8 @@ TEST(GridEditTest, ATypedLetterReplacesTheTextAndEnterKeepsIt) {
     EXPECT_TRUE(grid.GetModified());
     processPending(); // the edit window goes
     EXPECT_EQ(wxWindow::FindWindowById(kInPlaceEditId, &grid), nullptr);
+    // The keyboard is the grid's again, not lost with the edit window.
+    EXPECT_TRUE(focusArrivesAt(&grid));
 }
 
 TEST(GridEditTest, F2AndBackspaceKeepTheTextAndEscapeRestoresIt) {
@@ -165,6 +184,27 @@ TEST(GridEditTest, TypingPastTheEdgeWidensTheEditUpToTheClientEdge) {
     EXPECT_EQ(edit->GetPosition().x + edit->GetSize().x, grid.GetClientSize().x);
     window.key(edit, WXK_ESCAPE);
     processPending();
+}
+
+TEST(GridEditTest, ALayoutPassKeepsTheEditOpenAndAResizeEndsIt) {
+    GridTestWindow window;
+    CGridCtrl& grid = window.grid();
+    fillGrid(window);
+    window.type(&grid, 'x');
+    ASSERT_NE(editOf(grid, 1, 1), nullptr);
+    // Laying the frame out again sizes the grid to the size it has: the
+    // user goes on typing into the same edit.
+    window.frame().Layout();
+    processPending();
+    CInPlaceEdit* edit = editOf(grid, 1, 1);
+    ASSERT_NE(edit, nullptr);
+    edit->WriteText("y");
+    // A real change of size ends it, keeping the text.
+    window.frame().SetClientSize(300, 200);
+    window.frame().Layout();
+    processPending();
+    EXPECT_FALSE(grid.IsItemEditing(1, 1));
+    EXPECT_EQ(grid.GetItemText(1, 1), "xy");
 }
 
 // A cell whose edit window cannot be made.

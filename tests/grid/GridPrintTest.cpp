@@ -164,4 +164,28 @@ TEST(GridPrintTest, PageAccuratePrintingNumbersPagesAlongThePageRowFirst) {
     EXPECT_EQ(rowsOf(g_printed[2], true), std::set<int>{0});
 }
 
+TEST(GridPrintTest, EachPageHeadsExactlyTheColumnsItPrints) {
+    // Page-accurate printing of columns of several widths, one of them wider
+    // than a whole page: every page's header row names the body's columns.
+    RecordingGrid* grid = makeGrid(3, 8);
+    const int widths[] = {150, 90, 20000, 150, 60, 150, 150, 30};
+    for (int col = 0; col < 8; ++col)
+        grid->SetColumnWidth(col, widths[col]);
+    grid->SetPageAccuratePrinting(TRUE);
+    GridTestWindow window(wxSize(400, 300), grid);
+    Preview preview(*grid, &window.frame());
+    ASSERT_GE(preview.pages(), 3);
+    preview.renderAll();
+    std::set<int> bodyColumns;
+    for (int page = 1; page <= preview.pages(); ++page) {
+        std::set<int> header, body;
+        for (const CCellID& cell : g_printed[page])
+            (cell.row == 0 ? header : body).insert(cell.col);
+        EXPECT_FALSE(body.empty()) << "page " << page;
+        EXPECT_EQ(header, body) << "page " << page;
+        bodyColumns.insert(body.begin(), body.end());
+    }
+    EXPECT_EQ(bodyColumns.size(), 8u);
+}
+
 } // namespace

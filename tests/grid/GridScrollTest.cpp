@@ -93,6 +93,15 @@ TEST(GridScrollTest, TheWheelAndTheScrollBarScrollByRows) {
     wheel.m_wheelRotation = 120;
     grid.GetEventHandler()->ProcessEvent(wheel);
     EXPECT_EQ(grid.GetTopLeftNonFixedCell().row, 1);
+    // A touchpad sends a notch in tenths: together they scroll as far.
+    wheel.m_wheelRotation = -12;
+    for (int i = 0; i < 10; ++i)
+        grid.GetEventHandler()->ProcessEvent(wheel);
+    EXPECT_EQ(grid.GetTopLeftNonFixedCell().row, 4);
+    wheel.m_wheelRotation = 12;
+    for (int i = 0; i < 10; ++i)
+        grid.GetEventHandler()->ProcessEvent(wheel);
+    EXPECT_EQ(grid.GetTopLeftNonFixedCell().row, 1);
 
     // The scroll bar's arrows and thumb come as scroll events.
     wxScrollWinEvent down(wxEVT_SCROLLWIN_LINEDOWN, 0, wxVERTICAL);

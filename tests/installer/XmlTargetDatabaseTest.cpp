@@ -440,6 +440,52 @@ TEST(XmlTargetDatabaseTest, TheEncodingComesFromTheByteOrderMarkAndTheDeclaratio
     }
 }
 
+// A file in which every element gets edited, level after level: the
+// attributes of every s first, then the text of the v inside each, and at
+// removal every w. The positions of the deeper elements must have followed
+// all the edits made before them.
+TEST(XmlTargetDatabaseTest, EveryElementOfALongFileIsEditedInItsPlace) {
+    const auto file = [](int count, const std::u16string& attributes, const std::u16string& text,
+                         bool withW) {
+        std::u16string out = u"<?xml version=\"1.0\"?>\r\n<r>\r\n";
+        for (int i = 0; i < count; ++i) {
+            const std::u16string n = wide(std::to_string(i));
+            out += u"  <s id=\"" + n + u"\"" + attributes + u">\r\n    <v>" + text + n + u"</v>\r\n";
+            if (withW)
+                out += u"    <w/>\r\n";
+            out += u"  </s>\r\n";
+        }
+        return out + u"</r>\r\n";
+    };
+    const Rows install = {{u"r", u"", u"r", u"0", u"0", u""},
+                          {u"s", u"r", u"s", u"1", u"16", u""},
+                          {u"v", u"s", u"v", u"1", u"16", u"new"}};
+    const Rows added = {{u"x", u"s", u"x", u"10", u"1", u"1"}};
+    const Rows removal = {{u"r", u"", u"r", u"0", u"0", u""},
+                          {u"s", u"r", u"s", u"1", u"0", u""},
+                          {u"w", u"s", u"w", u"1", u"2", u""}};
+    const int count = 1500;
+    for (const Form form : {Form::Utf8, Form::Utf16BeBom}) {
+        const std::string once =
+            patched(encode(file(count, u"", u"old ", true), form), install, added, kModeInstall);
+        // Each v holds "new" now, whatever number it held.
+        std::u16string expected = file(count, u" x=\"1\"", u"", true);
+        for (int i = count - 1; i >= 0; --i) {
+            const std::u16string old = u"<v>" + wide(std::to_string(i)) + u"</v>";
+            expected.replace(expected.rfind(old), old.size(), u"<v>new</v>");
+        }
+        ASSERT_EQ(once, encode(expected, form))
+            << describeDifference(encode(expected, form), once, "install");
+        const std::string twice = patched(once, removal, {}, kModeUninstall);
+        std::u16string removed = expected;
+        const std::u16string lineOfW = u"    <w/>\r\n";
+        for (size_t at; (at = removed.find(lineOfW)) != std::u16string::npos;)
+            removed.erase(at, lineOfW.size());
+        EXPECT_EQ(twice, encode(removed, form))
+            << describeDifference(encode(removed, form), twice, "removal");
+    }
+}
+
 TEST(XmlTargetDatabaseTest, AnInsertionWithoutItsParentFailsAndLeavesTheFile) {
     TempDir dir;
     const std::string before = "<r>\r\n  <a>old</a>\r\n  <s id=\"1\"/>\r\n</r>";

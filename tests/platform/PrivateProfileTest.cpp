@@ -2,6 +2,7 @@
 #include "PrivateProfile.h"
 #include "TempDir.h"
 
+#include <ctime>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iconv.h>
@@ -206,6 +207,50 @@ TEST(PrivateProfileTest, AFileChangedAMomentAgoIsReadAgain) {
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
     EXPECT_EQ(get(file, "S", "k"), "bbbb");
+}
+
+// How another copy of the program may rewrite a data file it shares: in
+// place or by renaming a new file over it, with a time whose seconds are
+// those of the file read before.
+struct RewriteCase {
+    const char* what;
+    bool replacedByRename;
+    long nanosecondsLater;
+    const char* rewritten;
+    const char* expected;
+};
+
+const RewriteCase kRewriteCases[] = {
+    {"size, time and inode kept: served from what was parsed", false, 0, "[S]\r\nk=bbbb\r\n", "aaaa"},
+    {"same second, another nanosecond", false, 1, "[S]\r\nk=bbbb\r\n", "bbbb"},
+    {"same size and time, another inode", true, 0, "[S]\r\nk=bbbb\r\n", "bbbb"},
+    {"same time and inode, another size", false, 0, "[S]\r\nk=bbbbb\r\n", "bbbbb"},
+};
+
+// A file last changed long ago is kept parsed; any change of its size, its
+// modification time to the nanosecond or its inode makes it read again.
+TEST(PrivateProfileTest, AFileIsReadAgainWhenItsSizeTimeOrInodeChanged) {
+    for (const auto& c : kRewriteCases) {
+        TempDir dir;
+        const std::string file = dir / "p.ini";
+        timespec now{};
+        clock_gettime(CLOCK_REALTIME, &now);
+        const timespec old{now.tv_sec - 100, 500000000};
+        const timespec times[2] = {old, old};
+        dir.write("p.ini", "[S]\r\nk=aaaa\r\n");
+        ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), times, 0), 0);
+        EXPECT_EQ(get(file, "S", "k"), "aaaa") << c.what;
+        if (c.replacedByRename) {
+            dir.write("p.tmp", c.rewritten);
+            ASSERT_EQ(std::rename((dir / "p.tmp").c_str(), file.c_str()), 0);
+        } else {
+            dir.write("p.ini", c.rewritten);
+        }
+        const timespec later{old.tv_sec, old.tv_nsec + c.nanosecondsLater};
+        const timespec newTimes[2] = {later, later};
+        ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), newTimes, 0), 0);
+        EXPECT_EQ(get(file, "S", "k"), c.expected) << c.what;
+    }
 }
 
 TEST(PrivateProfileTest, KeepsTheEncodingOfFilesWithAByteOrderMark) {

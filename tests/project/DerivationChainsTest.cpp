@@ -42,9 +42,10 @@ class DerivationChainsTest : public testing::Test {
 protected:
     DerivationChainsTest() { m_manager.updateLinks(0, 0); }
 
-    ProcessItem* add(const std::string& uid, int kind, int level = 0) {
-        auto* item = static_cast<ProcessItem*>(m_manager.createItem(
-            nullptr, uid.c_str(), "../site/Chain/overview.htm", 0, "", "", level, 0, ""));
+    ProcessItem* add(const std::string& uid, int kind, int level = 0,
+                     const std::string& url = "../site/Chain/overview.htm") {
+        auto* item = static_cast<ProcessItem*>(
+            m_manager.createItem(nullptr, uid.c_str(), url.c_str(), 0, "", "", level, 0, ""));
         item->setUid(uid.c_str());
         item->setClassKind(kind);
         m_manager.getItemList()->append(item);
@@ -129,6 +130,25 @@ TEST_F(DerivationChainsTest, CriteriaOfDerivedWorkProductsComeDepthFirstEachOnce
     // A source that names no item, or only itself, adds nothing.
     addWorkProduct("G", "nowhere", "G");
     EXPECT_EQ(criteriaOf("G"), std::vector<std::string>{"qG"});
+}
+
+TEST_F(DerivationChainsTest, CriteriaAreTheDirectChildrenOfEachWorkProductShortcutsTakenAsTheirTargets) {
+    add("before", 23); // a criterion outside every work product
+    ItemWorkProduct* base = add("B", 7)->getItemWorkProduct();
+    base->m_derived = 0;
+    add("qB", 23, 1);
+    add("group", 0, 1);
+    add("deep", 23, 2); // a grandchild: not the work product's own
+    add("-> shared", 0, 1, "../site/Shared/overview.htm");
+    add("shared", 23, 0, "../site/Shared/overview.htm");
+    ItemWorkProduct* derived = add("A", 7)->getItemWorkProduct();
+    derived->m_derived = 1;
+    derived->setDerivedFrom("B");
+    add("qA", 23, 1);
+    add("after", 0);
+    add("qAfter", 23, 1); // below the next top item
+    EXPECT_EQ(criteriaOf("A"), (std::vector<std::string>{"qB", "shared", "qA"}));
+    EXPECT_EQ(criteriaOf("B"), (std::vector<std::string>{"qB", "shared"}));
 }
 
 TEST_F(DerivationChainsTest, ALongWorkProductChainIsFollowedToItsEnd) {

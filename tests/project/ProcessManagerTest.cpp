@@ -190,24 +190,34 @@ TEST_F(ProcessManagerTest, QualityCriteriaOfDerivedWorkProductsStopOnCycles) {
 }
 
 TEST_F(ProcessManagerTest, ChangingAUidRelinksWholeReferenceParts) {
-    ProcessManager* manager = f.open();
-    ProcessItem* design = f.item("N8");
     // A reference whose uid only begins like the changed one must stay.
-    design->getItemActivity()->getInWorkProducts()->append(new CString("~n123/n11/1"));
+    std::string design = f.read("site/Process/Design/process.data");
+    design.replace(design.find("InWorkProducts=~n10/n11/2"), 25, "InWorkProducts=~n10/n11/2,~n123/n11/1");
+    f.write("site/Process/Design/process.data", design);
+    ProcessManager* manager = f.open();
     manager->relinkUid(f.item("N3"), "N3", "N30");
     manager->relinkUid(f.item("N12"), "N12", "N120");
     manager->relinkUid(f.item("N11"), "N11", "N110");
-    manager->relinkUid(f.item("N1"), "N1", "N100"); // a plain item: nothing changes
-    ItemActivity* activity = design->getItemActivity();
-    EXPECT_EQ(texts(activity->getRoles()),
-              (std::vector<std::string>{"~N30/performer", "~n5/assistant", "unknown role/performer"}));
-    EXPECT_EQ(texts(activity->getInWorkProducts()), (std::vector<std::string>{"~n10/N110/2", "~n123/N110/1"}));
-    EXPECT_EQ(texts(activity->getOutWorkProducts()), (std::vector<std::string>{"~N120//1", "missing wp"}));
-    EXPECT_EQ(f.item("N10")->getItemWorkProduct()->getAuthorsText(), "~N30/author,~n4/reviewed by,~n5/author");
+    manager->relinkUid(f.item("N1"), "N1", "N100"); // no reference names it: nothing changes
+    // The files name the new uids, the rest of each reference as it was
+    // written; the items read them again (lists lower-cased, as always).
     const std::string data = f.read("site/Process/Design/process.data");
-    EXPECT_NE(data.find("Roles=~N30/performer,~n5/assistant,unknown role/performer"), std::string::npos);
-    EXPECT_NE(data.find("OutWorkProducts=~N120//1,missing wp"), std::string::npos);
+    EXPECT_NE(data.find("Roles=~N30/performer,~n5/assistant,Unknown role/performer"), std::string::npos);
+    EXPECT_NE(data.find("InWorkProducts=~n10/N110/2,~n123/N110/1"), std::string::npos);
+    EXPECT_NE(data.find("OutWorkProducts=~N120//1,Missing WP"), std::string::npos);
+    EXPECT_NE(
+        f.read("site/Products/Blueprint/process.data").find("Author=~N30/author,~n4/reviewed by,~n5/author"),
+        std::string::npos);
+    ItemActivity* activity = f.item("N8")->getItemActivity();
+    EXPECT_EQ(texts(activity->getRoles()),
+              (std::vector<std::string>{"~n30/performer", "~n5/assistant", "unknown role/performer"}));
+    EXPECT_EQ(texts(activity->getInWorkProducts()),
+              (std::vector<std::string>{"~n10/n110/2", "~n123/n110/1"}));
+    EXPECT_EQ(texts(activity->getOutWorkProducts()), (std::vector<std::string>{"~n120//1", "missing wp"}));
+    EXPECT_EQ(f.item("N10")->getItemWorkProduct()->getAuthorsText(),
+              "~n30/author,~n4/reviewed by,~n5/author");
     EXPECT_NE(f.read("site/ZevoRiruradiruzuz.log").find("Changing uid  from N3 to N30"), std::string::npos);
+    EXPECT_TRUE(f.ui.messages.empty());
 }
 
 TEST_F(ProcessManagerTest, ClassChangesAreLogged) {

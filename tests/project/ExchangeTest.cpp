@@ -1,0 +1,438 @@
+#include "FileSystem.h"
+#include "ItemListePlus.h"
+#include "ProcessProjectFixture.h"
+#include "TextOutStream.h"
+#include "WinTypes.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Every file (its bytes), folder and link below a folder, by relative path:
+// what a test compares to show that nothing changed.
+std::map<std::string, std::string> snapshot(const fs::path& folder) {
+    std::map<std::string, std::string> entries;
+    for (auto it = fs::recursive_directory_iterator(folder); it != fs::recursive_directory_iterator(); ++it) {
+        const std::string name = it->path().lexically_relative(folder).string();
+        if (it->is_symlink())
+            entries[name] = "-> " + fs::read_symlink(it->path()).string();
+        else if (it->is_directory())
+            entries[name] = "<folder>";
+        else
+            entries[name] = platform::readFileBytes(it->path().c_str(), entries[name]) ? entries[name] : "?";
+    }
+    return entries;
+}
+
+// The folders of "tmp" whose names contain the text.
+std::vector<fs::path> tmpFolders(const TempDir& dir, const std::string& text) {
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::directory_iterator(dir / "proj/tmp"))
+        if (entry.path().filename().string().find(text) != std::string::npos)
+            found.push_back(entry.path());
+    return found;
+}
+
+// Each item as its level in blanks, its name, uid and url.
+std::vector<std::string> tree(ProcessManager* manager) {
+    std::vector<std::string> out;
+    for (int i = 1; i <= manager->getItemCount(); ++i) {
+        const Item* item = manager->getItemList()->at(i);
+        out.push_back(std::string(static_cast<size_t>(item->getLevel()), ' ') + item->getName().str() + " " +
+                      item->getUid().str() + " " + item->getUrl().str());
+    }
+    return out;
+}
+
+std::string readFile(const std::string& path) {
+    std::string bytes;
+    platform::readFileBytes(path.c_str(), bytes);
+    return bytes;
+}
+
+std::vector<std::string> messages(const RecordingUserInterface& ui) {
+    std::vector<std::string> texts;
+    for (const auto& message : ui.messages)
+        texts.push_back(message.text.str());
+    return texts;
+}
+
+// The tree the process fixture's "Roles" exports, as "export.dat" holds it.
+const std::string kRolesExport =
+    "N1\r\n"
+    "1*N2*Engineers*../site/Roles/Engineers/overview.htm* "
+    "*bookc.gif*booko.gif*f*true*false*Ing\xE9nieurs**\r\n"
+    "2*N3*Designer*../site/Roles/Engineers/Designer/overview.htm* "
+    "*bookc.gif*booko.gif*f*true*false*Concepteur**\r\n"
+    "2*N4*Tester*../site/Roles/Engineers/Tester/overview.htm* *bookc.gif*booko.gif*f*true*false*Testeur**\r\n"
+    "1*N5*Lead*../site/Roles/Lead/overview.htm* *bookc.gif*booko.gif*f*true*false* **\r\n"
+    "2*N6*-> Tester*../site/Roles/Engineers/Tester/overview.htm* *bookc.gif*booko.gif*f*true*false* *N4*";
+
+class ExchangeTest : public testing::Test {
+protected:
+    void SetUp() override {
+        // What the copy must take and what it must leave: a page in a
+        // nested folder, an editor folder, a link out of the project.
+        source.write("site/Roles/Engineers/Designer/RoleDescription.txt",
+                     "Works with the [@N4] and the [@n3].");
+        source.write("site/Roles/Engineers/Designer/ar/sketch.txt", "nested");
+        source.write("site/Roles/Engineers/_vti_cnf/overview.htm", "editor's copy");
+        fs::create_directory_symlink("/", source.dir / "proj/site/Roles/Lead/root");
+        source.open();
+    }
+    // The exchange folder of the export made last.
+    fs::path exportRoles() {
+        source.manager->exportItemsFull(source.item("N1"));
+        const std::vector<fs::path> folders = tmpFolders(source.dir, "Roles_exp_");
+        EXPECT_EQ(folders.size(), 1u);
+        return folders.empty() ? fs::path() : folders.front();
+    }
+    // A copy of the exchange folder in the target project's "tmp".
+    std::string copyInto(const fs::path& exchange, const std::string& name) {
+        const std::string copy = target.dir / ("proj/tmp/" + name);
+        fs::create_directories(target.dir / "proj/tmp");
+        EXPECT_TRUE(platform::copyTree(exchange.c_str(), copy.c_str()));
+        return copy + "/export.dat";
+    }
+
+    ProcessProjectFixture source;
+    ProcessProjectFixture target{"menu-tree-project"};
+    // Made last, so that it records what both projects say.
+    RecordingUserInterface ui;
+};
+
+TEST_F(ExchangeTest, AFullExportHoldsTheDescendantsRecordsAndTheItemsFolder) {
+    const fs::path exchange = exportRoles();
+    std::string exp =
+        source.manager->getProjectDirectory().str() + "tmp/" + exchange.filename().string() + "/exp";
+    for (char& c : exp)
+        if (c == '/')
+            c = '\\';
+    ASSERT_EQ(messages(ui), std::vector<std::string>{"Export performed in directory: " + exp});
+    EXPECT_EQ(source.dir.read(fs::relative(exchange / "export.dat", source.dir.path()).string()),
+              kRolesExport);
+    auto expected = snapshot(source.dir / "proj/site/Roles");
+    expected.erase("Engineers/_vti_cnf");
+    expected.erase("Engineers/_vti_cnf/overview.htm");
+    expected.erase("Lead/root");
+    EXPECT_EQ(snapshot(exchange / "exp"), expected);
+}
+
+// Names keep "," and "*" escaped, an external item its url, a shortcut
+// names its target in the last field, and the others leave it empty.
+TEST_F(ExchangeTest, ExportRecordsKeepEscapesUrlsAndShortcutTargets) {
+    ProcessManager* manager = target.open();
+    manager->exportItemsFull(target.item("N1"));
+    const std::vector<fs::path> folders = tmpFolders(target.dir, "Home_exp_");
+    ASSERT_EQ(folders.size(), 1u);
+    EXPECT_EQ(target.dir.read(fs::relative(folders.front() / "export.dat", target.dir.path()).string()),
+              "N1\r\n"
+              "1*N2*Qualit\xE9\\comma "
+              "plan\\star*../site/home/Qualit_\\plan/overview.htm*_blank*bookc.gif*booko.gif*f*"
+              "true*true* **\r\n"
+              "1*N3*-> Qualit\xE9\\comma plan\\star*../site/home/Qualit_\\plan/overview.htm* "
+              "*bookc.gif*booko.gif*f*"
+              "false*false* *N2*\r\n"
+              "1*N4*Web*http://example.org/a?b=1* *web.gif*web.gif*f*true*false* **");
+    EXPECT_EQ(target.dir.read(fs::relative(folders.front() / "exp/overview.htm", target.dir.path()).string()),
+              target.read("site/home/overview.htm"));
+}
+
+TEST_F(ExchangeTest, ARoundTripGivesTheSameItemsAndFilesAndASecondCopyFreshUids) {
+    const fs::path exchange = exportRoles();
+    const std::string first = copyInto(exchange, "first");
+    const std::string second = copyInto(exchange, "second");
+    ProcessManager* manager = target.open();
+    ui.messages.clear(); // the fixture's data version
+    const auto exported = snapshot(exchange / "exp");
+    ui.answers = {IDYES};
+    manager->importItemsFull(first.c_str());
+
+    // Below the root "Home" (N1) the subtree is the exported one; N5 and N6
+    // are used in the site outside it, so their imported items got new uids.
+    const Item* lead = manager->getItemList()->at(5);
+    const Item* shortcut = manager->getItemList()->at(6);
+    const std::string leadUid = lead->getUid().str();
+    const std::string shortcutUid = shortcut->getUid().str();
+    EXPECT_NE(leadUid, "N5");
+    EXPECT_NE(shortcutUid, "N6");
+    EXPECT_EQ(tree(manager), (std::vector<std::string>{
+                                 "Home N1 ../site/home/overview.htm",
+                                 " Engineers N2 ../site/home/Engineers/overview.htm",
+                                 "  Designer N3 ../site/home/Engineers/Designer/overview.htm",
+                                 "  Tester N4 ../site/home/Engineers/Tester/overview.htm",
+                                 " Lead " + leadUid + " ../site/home/Lead/overview.htm",
+                                 "  -> Tester " + shortcutUid + " ../site/home/Engineers/Tester/overview.htm",
+                                 "Blank url N5 ",
+                                 " Sub folder N6 ..\\site\\Blank\\Sub\\overview.htm",
+                                 "  -> Gone N7 ../site/gone/overview.htm",
+                             }));
+    EXPECT_EQ(shortcut->getReferencedUid(), "N4");
+    EXPECT_EQ(lead->getParent(), manager->getItemList()->at(1));
+    EXPECT_EQ(manager->getItemList()->at(3)->getNameL2(), "Concepteur");
+    EXPECT_EQ(manager->getItemList()->at(5)->getNameL2(), "");
+    // The files are the exported ones; the items read them.
+    EXPECT_EQ(snapshot(target.dir / "proj/site/home"), exported);
+    EXPECT_EQ(target.item("N3")->getClassKind(), 2);
+    EXPECT_FALSE(fs::exists(fs::path(first).parent_path() / "exp"));
+    // The old home folder is kept aside; the tree file holds the new tree.
+    ASSERT_EQ(tmpFolders(target.dir, "Home_").size(), 1u);
+    EXPECT_EQ(target.dir.read(
+                  fs::relative(tmpFolders(target.dir, "Home_").front() / "overview.htm", target.dir.path())
+                      .string()),
+              readFile(fixturesFolder() + "/menu-tree-project/site/home/overview.htm"));
+    EXPECT_NE(target.read("tolvane/MenuTreeV2.dat")
+                  .find("\r\n2*" + shortcutUid +
+                        "*-> Tester*../site/home/Engineers/Tester/overview.htm* "
+                        "*bookc.gif*booko.gif*f*true*false* *N4*"),
+              std::string::npos);
+    const std::vector<std::string> said = messages(ui);
+    ASSERT_EQ(said.size(), 3u);
+    EXPECT_EQ(
+        said[0],
+        "ARE YOU REALLY SURE YOU WANT TO PERFORM THE IMPORT FROM ITEM Home ? (warning: target export is "
+        "deleted during the process)");
+    EXPECT_EQ(said[1],
+              "2 imported items had a uid already used in the site: each got a new uid, followed by the "
+              "references inside the imported items. Please consult logfile");
+    EXPECT_EQ(said[2], "Import performed");
+    const std::string log = target.read("site/ZevoRiruradiruzuz.log");
+    EXPECT_NE(log.find("Full import from item Home (uid: N1)"), std::string::npos);
+    EXPECT_NE(log.find("Duplicated item uid (N5): Existing -> Blank url -  , Imported -> Lead - "
+                       "../site/home/Lead/overview.htm. Imported item uid changed to " +
+                       leadUid),
+              std::string::npos);
+
+    // The second copy goes below the first copy's Lead: every uid it
+    // brings is in the site now, so each item gets a new one, and the
+    // references between them follow.
+    std::string file = target.dir.read("proj/tmp/second/export.dat");
+    file.replace(0, 2, leadUid);
+    target.dir.write("proj/tmp/second/export.dat", file);
+    ui.messages.clear();
+    ui.answers = {IDYES};
+    manager->importItemsFull(second.c_str());
+    ASSERT_EQ(manager->getItemCount(), 13);
+    std::map<std::string, std::string> copies; // name -> uid of the second copy
+    for (int i = 6; i <= 10; ++i) {
+        const Item* item = manager->getItemList()->at(i);
+        EXPECT_EQ(item->getLevel(), i == 6 || i == 9 ? 2 : 3) << item->getName();
+        copies[item->getName().str()] = item->getUid().str();
+    }
+    for (const auto& [name, uid] : copies)
+        for (const char* used : {"N1", "N2", "N3", "N4", "N5", "N6", "N7"})
+            EXPECT_NE(uid, used) << name;
+    EXPECT_NE(copies["Lead"], leadUid);
+    EXPECT_NE(copies["-> Tester"], shortcutUid);
+    const Item* secondShortcut = manager->getItemList()->at(10);
+    EXPECT_EQ(secondShortcut->getReferencedUid(), copies["Tester"]);
+    EXPECT_EQ(secondShortcut->getUrl(), "../site/home/Lead/Engineers/Tester/overview.htm");
+    EXPECT_EQ(target.read("site/home/Lead/Engineers/Designer/RoleDescription.txt"),
+              "Works with the [@" + copies["Tester"] + "] and the [@" + copies["Designer"] + "].");
+    // The first copy keeps its own references.
+    EXPECT_EQ(target.read("site/home/Engineers/Designer/RoleDescription.txt"),
+              "Works with the [@N4] and the [@n3].");
+    EXPECT_EQ(ui.messages.back().text, "Import performed");
+}
+
+// Records above the first one's level would leave the imported subtree;
+// jumps and levels beyond the deepest are placed as the tree file's reader
+// places them.
+TEST_F(ExchangeTest, LevelsKeepTheirDistancesAndJumpsAreClamped) {
+    ProcessManager* manager = target.open();
+    target.write("tmp/x/export.dat", "N6\n"
+                                     "3*A1*A*empty* *i*o*f*true*false* **\n"
+                                     "150*B1*B*empty* *i*o*f*true*false* **\n"
+                                     "4*C1*C*empty* *i*o*f*true*false* **\n"
+                                     "3*D1*D*empty* *i*o*f*true*false* **");
+    for (const char* folder : {"A/B", "A/C", "D"})
+        fs::create_directories(fs::path(target.dir / "proj/tmp/x/exp") / folder);
+    fs::create_directories(target.dir / "proj/site/Blank");
+    fs::create_directory_symlink("/", fs::path(target.dir / "proj/tmp/x/exp/A") / "outside");
+    ui.answers = {IDYES};
+    manager->importItemsFull((target.dir / "proj/tmp/x/export.dat").c_str());
+    const std::vector<std::string> all = tree(manager);
+    EXPECT_EQ(std::vector<std::string>(all.begin() + 6, all.begin() + 10),
+              (std::vector<std::string>{"  A A1 ..\\site\\Blank\\Sub\\A/overview.htm",
+                                        "   B B1 ..\\site\\Blank\\Sub\\A/B/overview.htm",
+                                        "   C C1 ..\\site\\Blank\\Sub\\A/C/overview.htm",
+                                        "  D D1 ..\\site\\Blank\\Sub\\D/overview.htm"}));
+    const std::string log = target.read("site/ZevoRiruradiruzuz.log");
+    EXPECT_NE(log.find("Imported record of level 150 placed at level 3: B"), std::string::npos);
+    // A link never comes into the site.
+    EXPECT_FALSE(fs::exists(fs::symlink_status(target.dir / "proj/site/Blank/Sub/A/outside")));
+    EXPECT_TRUE(fs::is_directory(target.dir / "proj/site/Blank/Sub/A/B"));
+    std::string link = target.dir / "proj/tmp/x/exp/A/outside";
+    for (char& c : link)
+        if (c == '/')
+            c = '\\';
+    EXPECT_NE(log.find("Link " + link + " left out of the import"), std::string::npos);
+    EXPECT_EQ(ui.messages.back().text, "Import performed");
+}
+
+// Each damaged exchange folder is refused with its message before anything
+// changes: the project folder stays byte for byte as it was, the tree too.
+TEST_F(ExchangeTest, DamagedExchangeFoldersChangeNothing) {
+    const fs::path exchange = exportRoles();
+    const std::string valid =
+        source.dir.read(fs::relative(exchange / "export.dat", source.dir.path()).string());
+    const std::string lastRecord = valid.substr(valid.rfind("\r\n") + 2);
+    const struct {
+        const char* name;
+        std::string file;              // the text of "export.dat"; "-" for none
+        const char* removed = nullptr; // a folder of "exp" to take away
+        std::string message;
+        bool linkInstead = false; // the folder taken away becomes a link to a folder elsewhere
+    } cases[] = {
+        {"no file", "-", nullptr, "Can not read file {file}"},
+        {"empty file", "", nullptr, "The file {file} names no item - import aborted"},
+        {"unknown root", "N99" + valid.substr(2), nullptr,
+         "Root item whose uid is N99 can not be found in current site - import aborted"},
+        {"root without folder", "N5" + valid.substr(2), nullptr,
+         "The item 'Blank url' has no folder in the site: nothing can be imported below it - import aborted"},
+        {"truncated", valid.substr(0, valid.size() - 20), nullptr,
+         "The file {file} is damaged: line 6 is not an item record - import aborted"},
+        {"field missing",
+         valid.substr(0, valid.rfind("\r\n")) + "\r\n" + lastRecord.substr(0, lastRecord.find("*f*")) +
+             "*true*false* **",
+         nullptr, "The file {file} is damaged: line 6 is not an item record - import aborted"},
+        {"level not a number", valid.substr(0, valid.rfind("\r\n")) + "\r\n2x" + lastRecord.substr(1),
+         nullptr, "The file {file} is damaged: line 6 is not an item record - import aborted"},
+        {"level above the first", valid + "\r\n0*N9*Out*x* *i*o*f*true*false* **", nullptr,
+         "The file {file} is damaged: line 7 places an item at or above the item it is imported below - "
+         "import "
+         "aborted"},
+        {"missing item folder", valid, "Engineers/Designer",
+         "The exchange folder {folder} has no folder exp\\Engineers\\Designer for the item 'Designer' - "
+         "import "
+         "aborted"},
+        {"missing exp", valid, "",
+         "The exchange folder {folder} has no folder exp for the item 'Home' - import aborted"},
+        {"item folder a link", valid, "Engineers/Designer",
+         "The exchange folder {folder} has no folder exp\\Engineers\\Designer for the item 'Designer' - "
+         "import "
+         "aborted",
+         true},
+    };
+    for (const auto& c : cases) {
+        ProcessProjectFixture project{"menu-tree-project"};
+        ProcessManager* manager = project.open();
+        project.ui.messages.clear(); // the fixture's data version
+        const std::string folder = project.dir / ("proj/tmp/" + std::string(c.name));
+        ASSERT_TRUE(platform::copyTree(exchange.c_str(), folder.c_str()));
+        if (c.file == "-")
+            fs::remove(folder + "/export.dat");
+        else
+            project.dir.write(fs::relative(folder + "/export.dat", project.dir.path()).string(), c.file);
+        if (c.removed)
+            fs::remove_all(folder + "/exp/" + c.removed);
+        if (c.linkInstead)
+            fs::create_directory_symlink(exchange / "exp/Engineers/Designer", folder + "/exp/" + c.removed);
+        const auto before = snapshot(project.dir / "proj");
+        const std::vector<std::string> treeBefore = tree(manager);
+        project.ui.answers = {IDYES};
+        const std::string path = folder + "/export.dat";
+        manager->importItemsFull(path.c_str());
+
+        std::string expected = c.message;
+        for (const auto& [place, text] :
+             {std::pair<std::string, std::string>{"{file}", path}, {"{folder}", [&] {
+                                                                        std::string name = folder;
+                                                                        for (char& ch : name)
+                                                                            if (ch == '/')
+                                                                                ch = '\\';
+                                                                        return name;
+                                                                    }()}})
+            if (expected.find(place) != std::string::npos)
+                expected.replace(expected.find(place), place.size(), text);
+        EXPECT_EQ(messages(project.ui), std::vector<std::string>{expected}) << c.name;
+        EXPECT_EQ(snapshot(project.dir / "proj"), before) << c.name;
+        EXPECT_EQ(tree(manager), treeBefore) << c.name;
+    }
+}
+
+TEST_F(ExchangeTest, AnImportNotConfirmedOrNotLockedChangesNothing) {
+    const fs::path exchange = exportRoles();
+    const std::string path = copyInto(exchange, "x");
+    ProcessManager* manager = target.open();
+    ui.messages.clear();
+    const auto before = snapshot(target.dir / "proj");
+    ui.answers = {IDNO};
+    manager->importItemsFull(path.c_str());
+    EXPECT_EQ(snapshot(target.dir / "proj"), before);
+
+    // Another copy of the program holds the lock of a shared project.
+    WritePrivateProfileStringA("STD_OPTION", "MultiUsers", "yes", (target.dir / "proj/site.tvx").c_str());
+    TextOutStream lock((target.dir / "proj/tmp/lock.data").c_str(), TextOutStream::Mode::InPlace, false,
+                       TextOutStream::Share::DenyWrite);
+    ASSERT_TRUE(lock.is_open());
+    const auto shared = snapshot(target.dir / "proj");
+    ui.messages.clear();
+    manager->importItemsFull(path.c_str());
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back().text, "Semaphore locked. Please contact the administator");
+    EXPECT_EQ(snapshot(target.dir / "proj"), shared);
+    EXPECT_EQ(manager->isBusy(), 0);
+}
+
+TEST_F(ExchangeTest, ASingleItemTravelsWithItsOwnFilesOnly) {
+    source.manager->exportOneItem(source.item("N3"), "Designer\nas of today");
+    const std::vector<fs::path> folders = tmpFolders(source.dir, "Designer_exp1i_");
+    ASSERT_EQ(folders.size(), 1u);
+    EXPECT_EQ(source.dir.read(fs::relative(folders.front() / "export.d1i", source.dir.path()).string()),
+              "Designer as of today\r\nN3");
+    EXPECT_EQ(snapshot(folders.front() / "exp").size(), 2u); // process.data and the description, no "ar"
+
+    // Into another copy of the project whose Designer has files of its own.
+    ProcessProjectFixture other;
+    other.write("site/Roles/Engineers/Designer/RoleDescription.txt", "Old text");
+    other.write("site/Roles/Engineers/Designer/notes.txt", "kept");
+    other.write("site/Roles/Engineers/Designer/ar/kept.txt", "kept too");
+    ProcessManager* manager = other.open();
+    other.ui.messages.clear();
+    const std::string copy = other.dir / "proj/tmp/one";
+    ASSERT_TRUE(platform::copyTree(folders.front().c_str(), copy.c_str()));
+    other.ui.answers = {IDYES};
+    manager->importOneItem((copy + "/export.d1i").c_str());
+    EXPECT_EQ(
+        messages(other.ui),
+        (std::vector<std::string>{
+            "ARE YOU REALLY SURE YOU WANT TO PERFORM THE IMPORT FROM ITEM Designer ? (Designer as of today)",
+            "Import performed"}));
+    EXPECT_EQ(other.read("site/Roles/Engineers/Designer/RoleDescription.txt"),
+              "Works with the [@N4] and the [@n3].");
+    EXPECT_EQ(other.read("site/Roles/Engineers/Designer/notes.txt"), "kept");
+    EXPECT_EQ(other.read("site/Roles/Engineers/Designer/ar/kept.txt"), "kept too");
+    EXPECT_NE(other.read("site/ZevoRiruradiruzuz.log").find("Import item Designer (uid: N3)"),
+              std::string::npos);
+
+    other.ui.messages.clear();
+    other.write("tmp/two/export.d1i", "A description\nN99");
+    manager->importOneItem((other.dir / "proj/tmp/two/export.d1i").c_str());
+    EXPECT_EQ(messages(other.ui),
+              std::vector<std::string>{"Root item whose uid is N99 can not be found in current "
+                                       "site - import aborted"});
+}
+
+// A nested file that cannot be copied fails the whole copy, told once.
+TEST_F(ExchangeTest, AFailedNestedCopyFailsTheFolderCopy) {
+    source.write("copy/from/a.txt", "a");
+    source.write("copy/from/sub/b.txt", "b");
+    source.write("copy/to/sub/b.txt", "already there");
+    fs::create_directories(source.dir / "proj/copy/to");
+    const std::string from = source.dir / "proj/copy/from";
+    const std::string to = source.dir / "proj/copy/to";
+    EXPECT_EQ(source.manager->copyFolderTree(from.c_str(), to.c_str(), 0, 1, 1), 0);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.str(),
+              "File copy failed: " + from + "\\sub\\b.txt -> " + to + "\\sub\\b.txt");
+    EXPECT_EQ(source.read("copy/to/sub/b.txt"), "already there");
+}
+
+} // namespace
