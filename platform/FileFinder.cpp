@@ -174,3 +174,13 @@ bool forEachFolderEntry(const char* folder,
     FindClose(search);
     return true;
 }
+
+bool isRealFolder(const char* path) {
+    WIN32_FIND_DATAA data;
+    HANDLE search = FindFirstFileA(path, &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    FindClose(search);
+    return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}

@@ -45,3 +45,5 @@ bool matchesFileMask(const char* name, const char* mask);
 // when the folder cannot be listed.
 bool forEachFolderEntry(const char* folder,
                         const std::function<bool(const CString& name, DWORD attributes)>& f);
+// Whether the path names a folder itself, not a symbolic link to one.
+bool isRealFolder(const char* path);

@@ -98,6 +98,9 @@ public:
                            const CString& nameL2, const CString& pageHeaderImage);
     // Moves the item with its subtree next to or under the target; the new item, or null.
     Item* moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator);
+    // The multi-user lock: the file kLockFileName in "tmp", held open
+    // against writers while one copy of the program changes the tree.
+    static constexpr const char* kLockFileName = "lock.data";
     int lockTree();
     void unlockTree();
     // Takes the item's subtree out of the list; a null item empties the whole list.

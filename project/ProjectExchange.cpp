@@ -78,6 +78,17 @@ CString folderOfFile(const CString& path) {
     return cut < 0 ? CString(".") : text.Left(cut);
 }
 
+// Whether the exchange folder holding the file has the folder "exp" (with
+// below, its folder below "exp") for the named item, a folder itself and no
+// link; the refusal names both when not.
+bool hasExchangeFolder(const CString& file, const CString& below, const CString& itemName) {
+    const CString exp = below.IsEmpty() ? CString("exp") : "exp\\" + below;
+    if (isRealFolder(folderOfFile(file) + "\\" + exp))
+        return true;
+    ui::AfxMessageBox(formatted(kIdsMissingItemFolder, folderOfFile(file), exp, itemName));
+    return false;
+}
+
 CString secondsNow() {
     CString text;
     text.Format("%ld", static_cast<long>(CTime::GetCurrentTime().GetTime()));
@@ -110,17 +121,6 @@ void copyItemFolderToExchange(Project& project, Item* item, const CString& folde
         show(32987, exp);
     else
         show(32988);
-}
-
-// Whether the path names a folder itself, not a link to one.
-bool isRealFolder(const CString& path) {
-    WIN32_FIND_DATAA data;
-    HANDLE search = FindFirstFileA(path, &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return false;
-    FindClose(search);
-    return (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 // Removes the symbolic links below a folder (never following one): a link
@@ -313,6 +313,9 @@ void Project::importOneItem(const CString& path) {
             show(32989, uid);
             return;
         }
+        // Nothing to copy is said before the question, naming the folder.
+        if (!hasExchangeFolder(path, CString(), item->getName()))
+            return;
         if (ui::AfxMessageBox(formatted(32990, item->getName(), description), MB_YESNO) != IDYES)
             return;
         TextOutStream* log = openLog();
@@ -496,8 +499,7 @@ void Project::importItemsFull(const CString& path) {
 
         // Every imported page item must find its folder in the exchange folder.
         const CString exp = folderOfFile(path) + "\\exp";
-        if (!isRealFolder(exp)) {
-            ui::AfxMessageBox(formatted(kIdsMissingItemFolder, folderOfFile(path), "exp", root->getName()));
+        if (!hasExchangeFolder(path, CString(), root->getName())) {
             stop();
             return;
         }
@@ -509,9 +511,7 @@ void Project::importItemsFull(const CString& path) {
                 continue;
             CString below = withoutTrailingSeparator(item->getFolder(1, 0).Mid(rootFolder.GetLength()));
             below.Replace("/", "\\");
-            if (!isRealFolder(exp + "\\" + below)) {
-                ui::AfxMessageBox(
-                    formatted(kIdsMissingItemFolder, folderOfFile(path), "exp\\" + below, item->getName()));
+            if (!hasExchangeFolder(path, below, item->getName())) {
                 stop();
                 return;
             }
@@ -548,7 +548,7 @@ void Project::importItemsFull(const CString& path) {
             backup = discardedFolderPath(root);
             if (!MoveFileA(siteFolder, backup)) {
                 closeLog(log);
-                show(32971);
+                show(kIdsMoveRefused, siteFolder, backup);
                 stop();
                 return;
             }

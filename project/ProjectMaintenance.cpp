@@ -15,8 +15,6 @@ namespace {
 // "Item UID shall be made of upper case letters 'A'-'Z', digits '0'-'9' and '_'"
 constexpr UINT kIdsUidCharacters = 33440;
 
-constexpr const char* kLockFileName = "lock.data";
-
 bool isUidCharacter(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
 }
@@ -124,11 +122,17 @@ void Project::deleteFolderTree(const CString& folder) {
 }
 
 void Project::removeTmpFolder() {
+    // A "tmp" that is a link leads out of the project: what it holds is
+    // not the project's to delete.
+    if (!isRealFolder(m_projectFolder + "tmp"))
+        return;
     // The lock file stays: another copy of the program may hold it, and
     // taking the lock must find it where it was.
     removeFolderContents(m_projectFolder + "tmp", 0, kLockFileName);
 }
 
 void Project::removeSaveFolder() {
+    if (!isRealFolder(m_projectFolder + "tolvane") || !isRealFolder(m_projectFolder + "tolvane" + "/save"))
+        return;
     removeFolderContents(m_projectFolder + "tolvane" + "/save", 0, nullptr);
 }

@@ -76,7 +76,7 @@ int Project::lockTree() {
     // Another copy of the program holds the lock while it saves: a few short
     // waits let it finish before giving up.
     for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
-        m_lockStream = std::make_unique<TextOutStream>(m_projectFolder + "tmp/lock.data",
+        m_lockStream = std::make_unique<TextOutStream>(m_projectFolder + "tmp/" + kLockFileName,
                                                        TextOutStream::Mode::InPlace, false,
                                                        TextOutStream::Share::DenyWrite);
         if (m_lockStream->is_open())
@@ -85,8 +85,8 @@ int Project::lockTree() {
         if (attempt + 1 < kLockAttempts)
             std::this_thread::sleep_for(kLockWait);
     }
-    ui::AfxMessageBox(loadString(32962) + "\nThe project is in use by another user (" + m_projectFolder +
-                      "tmp/lock.data).");
+    ui::AfxMessageBox(loadString(32962) + "\nThe project is in use by another user (" + m_projectFolder + "tmp/" +
+                      kLockFileName + ").");
     return 0;
 }
 

@@ -231,24 +231,28 @@ bool UidReferences::relinkFolder(const CString& folder, CString& failed) const {
     });
 }
 
-CString UidReferences::replaceWholeUid(const CString& text, const CString& oldUid, const CString& newUid) {
-    auto isUidCharacter = [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-    };
+CString UidReferences::relinkPageIdentity(const CString& page, const CString& oldUid, const CString& newUid) {
     if (oldUid.IsEmpty())
-        return text;
-    CString result;
-    int from = 0;
-    for (int at = text.Find(oldUid); at >= 0; at = text.Find(oldUid, at + 1)) {
-        const int end = at + oldUid.GetLength();
-        if ((at > 0 && isUidCharacter(text[at - 1])) || (end < text.GetLength() && isUidCharacter(text[end])))
+        return page;
+    // As the page writers put them: the meta tag's content, and the footer's
+    // label, ": " and the uid, ended by the font or by " - " and a version.
+    const CString meta = "<meta name=\"DC.Identifier\" Content=\"";
+    const CString footer = "<font size=\"0\" color=\"#006600\">";
+    CString text = page;
+    text.Replace(meta + oldUid + "\"", meta + newUid + "\"");
+    for (int at = text.Find(footer); at >= 0; at = text.Find(footer, at + footer.GetLength())) {
+        const int close = text.Find("</font>", at);
+        const int colon = text.Find(": ", at);
+        if (close < 0 || colon < 0 || colon > close)
             continue;
-        if (at < from)
+        const int start = colon + 2;
+        const int end = start + oldUid.GetLength();
+        if (text.Mid(start, oldUid.GetLength()) != oldUid ||
+            (text.Mid(end, 7) != "</font>" && text.Mid(end, 3) != " - "))
             continue;
-        result += text.Mid(from, at - from) + newUid;
-        from = end;
+        text = text.Left(start) + newUid + text.Mid(end);
     }
-    return result + text.Mid(from);
+    return text;
 }
 
 bool UidReferences::relinkOwnPages(const CString& folder, const CString& oldUid, const CString& newUid,
@@ -257,6 +261,6 @@ bool UidReferences::relinkOwnPages(const CString& folder, const CString& oldUid,
         if (!endsWithNoCase(name, ".htm") && !endsWithNoCase(name, ".html"))
             return true;
         return rewriteText(
-            path, [&](const CString& text) { return replaceWholeUid(text, oldUid, newUid); }, failed);
+            path, [&](const CString& text) { return relinkPageIdentity(text, oldUid, newUid); }, failed);
     });
 }

@@ -39,12 +39,13 @@ public:
 
     // The pages of an item's own folder name the item by its uid where
     // they were written once (the page id footer, the identifier meta tag):
-    // each whole, exact-case occurrence of the old uid in them becomes the
-    // new one. False when a page could not be rewritten (added to failed).
+    // there the old uid becomes the new one. False when a page could not
+    // be rewritten (added to failed).
     static bool relinkOwnPages(const CString& folder, const CString& oldUid, const CString& newUid,
                                CString& failed);
-    // The text with every whole, exact-case occurrence of the uid replaced.
-    static CString replaceWholeUid(const CString& text, const CString& oldUid, const CString& newUid);
+    // The page with the uid renamed in its identifier meta tag and its page
+    // id footer only: the same letters in the page's own text stay.
+    static CString relinkPageIdentity(const CString& page, const CString& oldUid, const CString& newUid);
 
 private:
     // Calls f with the path and name of every plain file of the folder

@@ -56,6 +56,15 @@ std::string readFile(const std::string& path) {
     return bytes;
 }
 
+// A path as the program writes it, '/' turned into '\\'.
+std::string backslashed(const fs::path& path) {
+    std::string text = path.string();
+    for (char& c : text)
+        if (c == '/')
+            c = '\\';
+    return text;
+}
+
 std::vector<std::string> messages(const RecordingUserInterface& ui) {
     std::vector<std::string> texts;
     for (const auto& message : ui.messages)
@@ -381,6 +390,36 @@ TEST_F(ExchangeTest, AnImportNotConfirmedOrNotLockedChangesNothing) {
     EXPECT_EQ(manager->isBusy(), 0);
 }
 
+// When the root's folder cannot be moved aside, the import stops there,
+// naming the folder, and the project stays as it was.
+TEST_F(ExchangeTest, ARootFolderThatCannotMoveAsideStopsTheImport) {
+    const fs::path exchange = exportRoles();
+    ProcessManager* manager = target.open();
+    ui.messages.clear();
+    const std::string copy = target.dir / "proj/exchange";
+    ASSERT_TRUE(platform::copyTree(exchange.c_str(), copy.c_str()));
+    // The backups go to "tmp", which is no folder here.
+    fs::remove_all(target.dir / "proj/tmp");
+    target.write("tmp", "not a folder");
+    // The log tells that the import began: the rest stays byte for byte.
+    auto withoutLog = [](std::map<std::string, std::string> entries) {
+        entries.erase("site/ZevoRiruradiruzuz.log");
+        return entries;
+    };
+    const auto before = withoutLog(snapshot(target.dir / "proj"));
+    const std::vector<std::string> treeBefore = tree(manager);
+    ui.answers = {IDYES};
+    manager->importItemsFull((copy + "/export.dat").c_str());
+    ASSERT_EQ(ui.messages.size(), 2u);
+    const std::string said = ui.messages.back().text.str();
+    EXPECT_EQ(said.rfind("Error moving directory ", 0), 0u) << said;
+    EXPECT_NE(said.find("home to "), std::string::npos) << said;
+    EXPECT_NE(said.find("tmp/Home_"), std::string::npos) << said;
+    EXPECT_NE(said.find(" - import aborted, nothing was changed"), std::string::npos) << said;
+    EXPECT_EQ(withoutLog(snapshot(target.dir / "proj")), before);
+    EXPECT_EQ(tree(manager), treeBefore);
+}
+
 TEST_F(ExchangeTest, ASingleItemTravelsWithItsOwnFilesOnly) {
     source.manager->exportOneItem(source.item("N3"), "Designer\nas of today");
     const std::vector<fs::path> folders = tmpFolders(source.dir, "Designer_exp1i_");
@@ -411,6 +450,16 @@ TEST_F(ExchangeTest, ASingleItemTravelsWithItsOwnFilesOnly) {
     EXPECT_EQ(other.read("site/Roles/Engineers/Designer/ar/kept.txt"), "kept too");
     EXPECT_NE(other.read("site/ZevoRiruradiruzuz.log").find("Import item Designer (uid: N3)"),
               std::string::npos);
+
+    // An exchange folder without its "exp" is refused before the question.
+    other.ui.messages.clear();
+    other.write("tmp/three/export.d1i", "A description\nN3");
+    manager->importOneItem((other.dir / "proj/tmp/three/export.d1i").c_str());
+    EXPECT_EQ(messages(other.ui),
+              std::vector<std::string>{"The exchange folder " + backslashed(other.dir / "proj/tmp/three") +
+                                       " has no folder exp for the item 'Designer' - "
+                                       "import aborted"});
+    EXPECT_EQ(other.read("site/Roles/Engineers/Designer/notes.txt"), "kept");
 
     other.ui.messages.clear();
     other.write("tmp/two/export.d1i", "A description\nN99");

@@ -41,13 +41,44 @@ TEST(UidReferencesTest, OnlyWholeUidsInTheirPlacesAreRenamed) {
               "N30;1;2;3;4\r\n ;5;6;7;8; ;N3;a;b;c\r\nN33;1;1;1;1\r\nN30;0;0;0;0");
 }
 
+const char* const kTesterPage =
+    "<meta name=\"DC.Identifier\" Content=\"N4\">\r\n"
+    "<p>Test bench N4: N4 N41 xN4 n4 Content=\"N4\" [@N4]</p>\r\n"
+    "<p align=\"center\"><font size=\"0\" color=\"#006600\">Page id: N4</font></p>\r\n";
+
+// Only the page's identity changes: the meta tag and the page id footer,
+// with or without a version after it.
+TEST(UidReferencesTest, APageKeepsItsTextAndChangesItsIdentity) {
+    const struct {
+        const char* page;
+        const char* expected;
+    } cases[] = {
+        {"<meta name=\"DC.Identifier\" Content=\"N4\">", "<meta name=\"DC.Identifier\" Content=\"N5\">"},
+        {"<meta name=\"DC.Identifier\" Content=\"N41\">", "<meta name=\"DC.Identifier\" Content=\"N41\">"},
+        {"<font size=\"0\" color=\"#006600\">Page id: N4 - Version 1.2</font>",
+         "<font size=\"0\" color=\"#006600\">Page id: N5 - Version 1.2</font>"},
+        {"<font size=\"0\" color=\"#006600\">Identifiant de page: N4</font>",
+         "<font size=\"0\" color=\"#006600\">Identifiant de page: N5</font>"},
+        {"<font size=\"0\" color=\"#006600\">Page id: N41</font>",
+         "<font size=\"0\" color=\"#006600\">Page id: N41</font>"},
+        {"<font size=\"0\" color=\"#006600\">Page id: TN4</font>",
+         "<font size=\"0\" color=\"#006600\">Page id: TN4</font>"},
+        {"<font size=\"0\" color=\"#006600\">Note</font>: N4</font>",
+         "<font size=\"0\" color=\"#006600\">Note</font>: N4</font>"},
+        {"<p>See N4: N4 - it is N4</p>", "<p>See N4: N4 - it is N4</p>"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UidReferences::relinkPageIdentity(c.page, "N4", "N5"), c.expected) << c.page;
+}
+
 class UidChangeTest : public testing::Test {
 protected:
     void SetUp() override {
         f.write("site/Process/Design/ActivityDescription.txt", "Design with the [@N4], not [@N41].");
         f.write("site/Process/Design/map.data", "N4;1;2;3;4\n");
-        f.write("site/Roles/Engineers/Tester/overview.htm",
-                "<meta name=\"DC.Identifier\" Content=\"N4\">\r\n<p>Page id: N4</p> N41 xN4 n4 [@N4]\r\n");
+        // The page as written once: meta tag and footer name the item; the
+        // author's text around them only looks like its uid.
+        f.write("site/Roles/Engineers/Tester/overview.htm", kTesterPage);
         manager = f.open();
     }
     std::vector<std::string> said() const {
@@ -122,8 +153,9 @@ TEST_F(UidChangeTest, EveryReferenceFollowsTheNewUid) {
     EXPECT_EQ(f.read("site/Process/Design/map.data"), "TESTER_2;1;2;3;4\n");
     // The item's own page, where its uid was written once.
     EXPECT_EQ(f.read("site/Roles/Engineers/Tester/overview.htm"),
-              "<meta name=\"DC.Identifier\" Content=\"TESTER_2\">\r\n<p>Page id: TESTER_2</p> N41 xN4 n4 "
-              "[@TESTER_2]\r\n");
+              "<meta name=\"DC.Identifier\" Content=\"TESTER_2\">\r\n"
+              "<p>Test bench N4: N4 N41 xN4 n4 Content=\"N4\" [@TESTER_2]</p>\r\n"
+              "<p align=\"center\"><font size=\"0\" color=\"#006600\">Page id: TESTER_2</font></p>\r\n");
     // The items read their files again.
     EXPECT_EQ(f.item("N10")->getItemWorkProduct()->getAuthorsText(),
               "~n3/author,~tester_2/reviewed by,~n5/author");
@@ -204,6 +236,22 @@ TEST_F(UidChangeTest, CleaningUpRemovesEditorFoldersExportsAndBackupsOnly) {
     manager->removeSaveFolder();
     EXPECT_TRUE(fs::is_empty(f.dir / "proj/tolvane/save"));
     EXPECT_EQ(manager->removeFolderTree((f.dir / "proj/missing").c_str(), 1), 0);
+    EXPECT_TRUE(said().empty());
+}
+
+// A "tmp" or backup folder that is a link leads out of the project: the
+// clean-up leaves what it leads to alone.
+TEST_F(UidChangeTest, CleaningUpNeverEmptiesAFolderALinkLeadsTo) {
+    f.write("elsewhere/tmp/report.csv", "x");
+    f.write("elsewhere/save/1.sav", "x");
+    fs::remove_all(f.dir / "proj/tmp");
+    fs::remove_all(f.dir / "proj/tolvane/save");
+    fs::create_directory_symlink(f.dir / "proj/elsewhere/tmp", f.dir / "proj/tmp");
+    fs::create_directory_symlink(f.dir / "proj/elsewhere/save", f.dir / "proj/tolvane/save");
+    manager->removeTmpFolder();
+    manager->removeSaveFolder();
+    EXPECT_TRUE(fs::exists(f.dir / "proj/elsewhere/tmp/report.csv"));
+    EXPECT_TRUE(fs::exists(f.dir / "proj/elsewhere/save/1.sav"));
     EXPECT_TRUE(said().empty());
 }
 
