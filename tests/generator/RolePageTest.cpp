@@ -56,6 +56,46 @@ TEST(RolePageTest, TheMembersOfAGroupFillRowsOfThree) {
     EXPECT_TRUE(project.ui.messages.empty());
 }
 
+// The settings decide whether role groups get a page, and whether that page
+// lists the group's activities; the roles' own pages are written either way.
+TEST(RolePageTest, TheRoleGroupKeysDecideTheGroupPageAndItsActivities) {
+    const struct {
+        const char* groupPage;
+        const char* groupActivities;
+        bool written;
+        bool activities;
+    } cases[] = {
+        {"yes", "yes", true, true},
+        {"yes", "no", true, false},
+        {"no", "yes", false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.groupPage) + "/" + c.groupActivities);
+        PagesProject project;
+        project.setOption("PROCESS_OPTION", "GenerateRoleGroup", c.groupPage);
+        project.setOption("PROCESS_OPTION", "GenerateActivitiesOnRoleGroup", c.groupActivities);
+        project.open();
+        project.prepare();
+        for (int language = 0; language <= 1; ++language)
+            project.manager->generateRole(language);
+        for (const char* page : {"site/Roles/overview.htm", "site/Roles/overviewL2.htm"}) {
+            SCOPED_TRACE(page);
+            ASSERT_EQ(project.exists(page), c.written);
+            if (!c.written)
+                continue;
+            const std::string text = project.read(page);
+            // The members are there in any case, the activities only when asked for.
+            EXPECT_TRUE(contains(text, "Roles/Tester/overview"));
+            EXPECT_EQ(contains(text, "class =\"roleTable\""), c.activities);
+            EXPECT_EQ(contains(text, "Run_the_tests/overview"), c.activities);
+        }
+        const std::string tester = project.read("site/Roles/Tester/overview.htm");
+        EXPECT_TRUE(contains(tester, "class =\"roleTable\""));
+        EXPECT_TRUE(contains(tester, "Run_the_tests/overview.htm"));
+        EXPECT_TRUE(project.ui.messages.empty());
+    }
+}
+
 // A role's activities: one table per phase of the process (the activities
 // of no phase first, without heading), under each project kind that some
 // of its activities name, generic activities under every shown kind; one
