@@ -89,6 +89,8 @@ void XmlWriter::finish() {
 std::u16string XmlWriter::safeComment(std::u16string_view text) {
     std::u16string out;
     for (const char16_t c : text) {
+        if (!text::isXmlCharacter(c))
+            continue;
         if (c == u'-' && !out.empty() && out.back() == u'-')
             out += u' ';
         out += c;

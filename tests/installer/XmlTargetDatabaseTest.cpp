@@ -140,6 +140,11 @@ TEST(XmlTargetDatabaseTest, AttributesAreRewrittenInTheirStartTag) {
          {{u"b", u"a", u"b", u"10", u"1", u"1<2 & \"3\"\t"}},
          kModeInstall,
          "<a b=\"1&lt;2 &amp; &quot;3&quot;&#9;\"/>"},
+        {"without the codes no document can hold",
+         "<a/>",
+         {{u"b", u"a", u"b", u"10", u"1", u"1\u00012\u001b"}},
+         kModeInstall,
+         "<a b=\"12\"/>"},
         {"the uninstall pass",
          "<a b=\"1\" c=\"2\"/>",
          {{u"c", u"a", u"c", u"20", u"1", u""}},
@@ -179,6 +184,7 @@ TEST(XmlTargetDatabaseTest, TextIsReplacedWhereTheFileHoldsIt) {
         {"a \">\" inside an attribute value", "<a b=\"x > y\">old</a>", u"x", "<a b=\"x > y\">x</a>"},
         {"after a tag over lines", "<a\r\n  b=\"1\"\r\n/>", u"x", "<a\r\n  b=\"1\"\r\n>x</a>"},
         {"with a reference to a declared entity", "<a>1&e;2</a>", u"x", "<a>x</a>"},
+        {"without the codes no document can hold", "<a>old</a>", u"x\u0001y\u000b", "<a>xy</a>"},
     };
     for (const Case& c : cases) {
         const std::string result =
