@@ -70,6 +70,18 @@ bool isXmlCharacter(char16_t c) {
     return c >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r';
 }
 
+bool isXmlName(std::u16string_view text) {
+    const auto startsName = [](char16_t c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_' || c == u':' ||
+               (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c < 0xFFFE);
+    };
+    if (text.empty() || !startsName(text[0]))
+        return false;
+    return std::all_of(text.begin() + 1, text.end(), [&](char16_t c) {
+        return startsName(c) || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == 0xB7;
+    });
+}
+
 std::vector<std::u16string> split(std::u16string_view text, std::u16string_view separator) {
     std::vector<std::u16string> pieces;
     if (text.empty())

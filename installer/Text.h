@@ -34,6 +34,10 @@ std::int32_t toInt(std::u16string_view text);
 // Whether an XML document can hold the code: not one below U+0020 but tab,
 // line feed and carriage return.
 bool isXmlCharacter(char16_t c);
+// Whether the text can be the name of an element or attribute: a letter,
+// "_", ":" or a character above U+00BF first, then those, digits, "-" and
+// ".". White space, quotes and markup characters never stand in a name.
+bool isXmlName(std::u16string_view text);
 // For attribute values: quotes, "&", "<", ">" as entities and tab and the
 // line ends as character references.
 std::u16string escapeAttribute(std::u16string_view text);

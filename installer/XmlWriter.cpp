@@ -22,8 +22,12 @@ std::u16string XmlWriter::indentation() const {
     return out;
 }
 
+bool XmlWriter::canWriteName(const std::u16string& name, const XmlEncoding& encoding) {
+    return text::isXmlName(name) && encoding.canEncode(name);
+}
+
 void XmlWriter::checkName(const std::u16string& name) const {
-    if (!encoding().canEncode(name))
+    if (!canWriteName(name, encoding()))
         reportError(240, XmlOutputErrorHandler::kCannotWrite);
 }
 

@@ -73,6 +73,14 @@ TEST(TextTest, EscapesForAttributesAndCharacterData) {
     EXPECT_EQ(text::escapeText(controls), u"xy");
 }
 
+TEST(TextTest, XmlNames) {
+    for (const char16_t* name : {u"a", u"_a-1.b", u"ns:item", u"\u00e9l\u00e9ment", u"\u4e2d"})
+        EXPECT_TRUE(text::isXmlName(name)) << codepage::toUtf8(name);
+    for (const char16_t* name :
+         {u"", u"1a", u"-a", u".a", u"a b", u"a\"", u"a<b", u"a=b", u"a/", u"a&b", u"\u00d7"})
+        EXPECT_FALSE(text::isXmlName(name)) << codepage::toUtf8(name);
+}
+
 TEST(TextTest, Windows1252HasItsOwnMap) {
     EXPECT_EQ(codepage::fromMultiByte("\x80\x9c\xe9\x81", codepage::kWindows1252),
               u"\u20ac\u0153\u00e9\u0081");

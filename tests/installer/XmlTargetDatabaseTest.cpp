@@ -145,6 +145,11 @@ TEST(XmlTargetDatabaseTest, AttributesAreRewrittenInTheirStartTag) {
          {{u"b", u"a", u"b", u"10", u"1", u"1\u00012\u001b"}},
          kModeInstall,
          "<a b=\"12\"/>"},
+        {"a row without a name writes nothing",
+         "<a b=\"1\"/>",
+         {{u"e", u"a", u"", u"14", u"1", u"2"}},
+         kModeInstall,
+         "<a b=\"1\"/>"},
         {"the uninstall pass",
          "<a b=\"1\" c=\"2\"/>",
          {{u"c", u"a", u"c", u"20", u"1", u""}},
@@ -191,6 +196,14 @@ TEST(XmlTargetDatabaseTest, TextIsReplacedWhereTheFileHoldsIt) {
             patched(kEntityDeclaration + "<r>" + c.before + "</r>", rowsForA(c.text), {}, kModeInstall);
         EXPECT_EQ(result, kEntityDeclaration + "<r>" + c.after + "</r>") << c.what;
     }
+}
+
+TEST(XmlTargetDatabaseTest, ANameThatIsNoXmlNameIsRefusedNotWritten) {
+    EXPECT_EQ(
+        patched("<r><a/></r>", rowsForA(), {{u"b", u"a", u"my setting", u"10", u"1", u"1"}}, kModeInstall),
+        "failed: 4116 ");
+    const Rows newElement = {{u"r", u"", u"r", u"0", u"0", u""}, {u"b", u"r", u"b\"c", u"1", u"4", u""}};
+    EXPECT_EQ(patched("<r/>", newElement, {}, kModeInstall), "failed: 4116 ");
 }
 
 TEST(XmlTargetDatabaseTest, AFileWhoseElementsComeFromAnEntityIsLeftAsItIs) {

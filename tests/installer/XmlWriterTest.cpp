@@ -189,6 +189,7 @@ TEST(XmlWriterTest, AFileThatCannotBeWrittenRightIsNotWrittenAtAll) {
         {"an encoding outside the table", u"UTF8", u"item", 4114},
         {"an empty encoding", u"", u"item", 4114},
         {"a name the encoding cannot hold", u"US-ASCII", u"\u00e9l\u00e9ment", 4116},
+        {"a name that is no XML name", u"UTF-8", u"my item", 4116},
     };
     for (const Case& c : cases) {
         TempDir dir;
