@@ -29,8 +29,10 @@ std::u16string decimal(std::uint64_t value, bool negative) {
     return out;
 }
 
-// Attribute values also escape both quotes and keep no control character;
-// character data keeps tab and line ends as they are.
+// Attribute values also escape both quotes and write tab and line ends as
+// references; character data keeps them as they are. The other control
+// characters are left out: no XML document can hold them, not even as
+// references, and a file holding one would no longer parse.
 std::u16string escapeMarkup(std::u16string_view text, bool attribute) {
     std::u16string out;
     for (const char16_t c : text) {
@@ -51,7 +53,9 @@ std::u16string escapeMarkup(std::u16string_view text, bool attribute) {
             out += attribute ? u"&apos;" : u"'";
             break;
         default:
-            if (c < 0x20 && (attribute || (c != u'\t' && c != u'\n' && c != u'\r')))
+            if (!isXmlCharacter(c))
+                break;
+            if (attribute && c < 0x20)
                 out += u"&#" + decimal(c, false) + u";";
             else
                 out += c;
@@ -61,6 +65,22 @@ std::u16string escapeMarkup(std::u16string_view text, bool attribute) {
 }
 
 } // namespace
+
+bool isXmlCharacter(char16_t c) {
+    return c >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r';
+}
+
+bool isXmlName(std::u16string_view text) {
+    const auto startsName = [](char16_t c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_' || c == u':' ||
+               (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c < 0xFFFE);
+    };
+    if (text.empty() || !startsName(text[0]))
+        return false;
+    return std::all_of(text.begin() + 1, text.end(), [&](char16_t c) {
+        return startsName(c) || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == 0xB7;
+    });
+}
 
 std::vector<std::u16string> split(std::u16string_view text, std::u16string_view separator) {
     std::vector<std::u16string> pieces;

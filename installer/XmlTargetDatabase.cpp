@@ -7,6 +7,7 @@
 #include "XmlFlags.h"
 #include "XmlTableElementRecord.h"
 #include "XmlUpdateModel.h"
+#include "XmlWriter.h"
 
 #include <algorithm>
 
@@ -459,7 +460,8 @@ std::vector<XmlAttributeRecord> XmlTargetDatabase::mergeAttributes(const XmlDocu
     std::vector<XmlAttributeRecord> list = match.attributes();
     changed = false;
     for (const XmlAttributeRecord& attribute : record.attributes()) {
-        if (!xmlflags::takesPartIn(attribute.flags, mode))
+        // A row without a name is never written, as in a new file.
+        if (!xmlflags::takesPartIn(attribute.flags, mode) || attribute.name.empty())
             continue;
         const auto present = std::find_if(
             list.begin(), list.end(), [&](const XmlAttributeRecord& a) { return a.name == attribute.name; });
@@ -495,7 +497,8 @@ void XmlTargetDatabase::updateElement(XmlTableElementRecord& record, const XmlFi
         std::u16string rendering;
         bool spaceFirst = !isWhitespace(m_updater.unitAt(match.nameEnd - unit), true);
         for (const XmlAttributeRecord& attribute : attributes) {
-            if (!m_updater.encoding().canEncode(attribute.name))
+            if (attribute.origin == XmlAttributeRecord::kFromTable &&
+                !XmlWriter::canWriteName(attribute.name, m_updater.encoding()))
                 throw Exception(kSource, 710, messages::kCannotWrite, {m_path});
             if (!rendering.empty() || spaceFirst)
                 rendering += u" ";

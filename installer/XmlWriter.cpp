@@ -22,8 +22,12 @@ std::u16string XmlWriter::indentation() const {
     return out;
 }
 
+bool XmlWriter::canWriteName(const std::u16string& name, const XmlEncoding& encoding) {
+    return text::isXmlName(name) && encoding.canEncode(name);
+}
+
 void XmlWriter::checkName(const std::u16string& name) const {
-    if (!encoding().canEncode(name))
+    if (!canWriteName(name, encoding()))
         reportError(240, XmlOutputErrorHandler::kCannotWrite);
 }
 
@@ -89,6 +93,8 @@ void XmlWriter::finish() {
 std::u16string XmlWriter::safeComment(std::u16string_view text) {
     std::u16string out;
     for (const char16_t c : text) {
+        if (!text::isXmlCharacter(c))
+            continue;
         if (c == u'-' && !out.empty() && out.back() == u'-')
             out += u' ';
         out += c;

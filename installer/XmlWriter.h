@@ -5,8 +5,10 @@
 // indented by depth, with the stack of open elements.
 //
 // What it writes always parses: an empty version is written "1.0", a
-// comment's "--" is broken by a space, values and text are escaped, and a
-// name that the encoding cannot hold is an error (4116), never a broken tag.
+// comment's "--" is broken by a space, values and text are escaped, control
+// characters that XML cannot hold are left out, and a name that is no XML
+// name or that the encoding cannot hold is an error (4116), never a broken
+// tag.
 
 #include "XmlOutput.h"
 
@@ -41,7 +43,11 @@ public:
     // Closes every open element, then writes the file and closes it.
     void finish();
 
-    // Comment text in which no "--" remains.
+    // Whether a name is one of XML and the encoding holds it: a name that is
+    // not is refused, never written.
+    static bool canWriteName(const std::u16string& name, const XmlEncoding& encoding);
+    // Comment text in which no "--" remains, without the codes that no XML
+    // document can hold.
     static std::u16string safeComment(std::u16string_view text);
 
 private:

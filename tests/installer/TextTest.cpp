@@ -64,9 +64,21 @@ TEST(TextTest, NumbersAsTextAndBack) {
 }
 
 TEST(TextTest, EscapesForAttributesAndCharacterData) {
-    const std::u16string raw = u"a<b>&\"c'\t\n\r\u0001";
-    EXPECT_EQ(text::escapeAttribute(raw), u"a&lt;b&gt;&amp;&quot;c&apos;&#9;&#10;&#13;&#1;");
-    EXPECT_EQ(text::escapeText(raw), u"a&lt;b&gt;&amp;\"c'\t\n\r&#1;");
+    const std::u16string raw = u"a<b>&\"c'\t\n\r";
+    EXPECT_EQ(text::escapeAttribute(raw), u"a&lt;b&gt;&amp;&quot;c&apos;&#9;&#10;&#13;");
+    EXPECT_EQ(text::escapeText(raw), u"a&lt;b&gt;&amp;\"c'\t\n\r");
+    // Not even a reference brings these into a document that parses.
+    const std::u16string controls = std::u16string(u"x\u0000\u0001\u000b\u000c\u001fy", 7);
+    EXPECT_EQ(text::escapeAttribute(controls), u"xy");
+    EXPECT_EQ(text::escapeText(controls), u"xy");
+}
+
+TEST(TextTest, XmlNames) {
+    for (const char16_t* name : {u"a", u"_a-1.b", u"ns:item", u"\u00e9l\u00e9ment", u"\u4e2d"})
+        EXPECT_TRUE(text::isXmlName(name)) << codepage::toUtf8(name);
+    for (const char16_t* name :
+         {u"", u"1a", u"-a", u".a", u"a b", u"a\"", u"a<b", u"a=b", u"a/", u"a&b", u"\u00d7"})
+        EXPECT_FALSE(text::isXmlName(name)) << codepage::toUtf8(name);
 }
 
 TEST(TextTest, Windows1252HasItsOwnMap) {

@@ -140,6 +140,16 @@ TEST(XmlTargetDatabaseTest, AttributesAreRewrittenInTheirStartTag) {
          {{u"b", u"a", u"b", u"10", u"1", u"1<2 & \"3\"\t"}},
          kModeInstall,
          "<a b=\"1&lt;2 &amp; &quot;3&quot;&#9;\"/>"},
+        {"without the codes no document can hold",
+         "<a/>",
+         {{u"b", u"a", u"b", u"10", u"1", u"1\u00012\u001b"}},
+         kModeInstall,
+         "<a b=\"12\"/>"},
+        {"a row without a name writes nothing",
+         "<a b=\"1\"/>",
+         {{u"e", u"a", u"", u"14", u"1", u"2"}},
+         kModeInstall,
+         "<a b=\"1\"/>"},
         {"the uninstall pass",
          "<a b=\"1\" c=\"2\"/>",
          {{u"c", u"a", u"c", u"20", u"1", u""}},
@@ -179,12 +189,21 @@ TEST(XmlTargetDatabaseTest, TextIsReplacedWhereTheFileHoldsIt) {
         {"a \">\" inside an attribute value", "<a b=\"x > y\">old</a>", u"x", "<a b=\"x > y\">x</a>"},
         {"after a tag over lines", "<a\r\n  b=\"1\"\r\n/>", u"x", "<a\r\n  b=\"1\"\r\n>x</a>"},
         {"with a reference to a declared entity", "<a>1&e;2</a>", u"x", "<a>x</a>"},
+        {"without the codes no document can hold", "<a>old</a>", u"x\u0001y\u000b", "<a>xy</a>"},
     };
     for (const Case& c : cases) {
         const std::string result =
             patched(kEntityDeclaration + "<r>" + c.before + "</r>", rowsForA(c.text), {}, kModeInstall);
         EXPECT_EQ(result, kEntityDeclaration + "<r>" + c.after + "</r>") << c.what;
     }
+}
+
+TEST(XmlTargetDatabaseTest, ANameThatIsNoXmlNameIsRefusedNotWritten) {
+    EXPECT_EQ(
+        patched("<r><a/></r>", rowsForA(), {{u"b", u"a", u"my setting", u"10", u"1", u"1"}}, kModeInstall),
+        "failed: 4116 ");
+    const Rows newElement = {{u"r", u"", u"r", u"0", u"0", u""}, {u"b", u"r", u"b\"c", u"1", u"4", u""}};
+    EXPECT_EQ(patched("<r/>", newElement, {}, kModeInstall), "failed: 4116 ");
 }
 
 TEST(XmlTargetDatabaseTest, AFileWhoseElementsComeFromAnEntityIsLeftAsItIs) {

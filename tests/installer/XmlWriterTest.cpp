@@ -136,6 +136,16 @@ const NewFileCase kNewFiles[] = {
      kDeclarationNo +
          u"<config>\r\n  <item a=\"1 &quot;quoted&quot;&#10;\" b=\"2\" c=\"both passes\"/>\r\n</config>\r\n",
      Form::Utf8},
+    {"codes that no XML document can hold are left out",
+     u"8",
+     u"1.0",
+     u"UTF-8",
+     u"2",
+     {{u"item", u"config", u"item", u"1", u"0", u"a\u0001b"},
+      {u"note", u"config", u"note", u"2", u"1", u"x\u000cy"}},
+     {{u"v", u"item", u"v", u"10", u"1", u"c\u001fd\t"}},
+     kDeclarationNo + u"<config>\r\n  <item v=\"cd&#9;\">ab</item>\r\n  <!-- xy -->\r\n</config>\r\n",
+     Form::Utf8},
     {"no indentation",
      u"8",
      u"1.0",
@@ -179,6 +189,7 @@ TEST(XmlWriterTest, AFileThatCannotBeWrittenRightIsNotWrittenAtAll) {
         {"an encoding outside the table", u"UTF8", u"item", 4114},
         {"an empty encoding", u"", u"item", 4114},
         {"a name the encoding cannot hold", u"US-ASCII", u"\u00e9l\u00e9ment", 4116},
+        {"a name that is no XML name", u"UTF-8", u"my item", 4116},
     };
     for (const Case& c : cases) {
         TempDir dir;
