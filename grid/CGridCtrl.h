@@ -357,6 +357,9 @@ private:
     void computePrintPages();
     void startPrintFont(wxDC& dc);
 
+    // A grid that does not take Tab (or Tab with Ctrl) leaves the key to
+    // the dialog around it, which moves the focus on to the next control.
+    bool leavesTabToDialog(UINT key, const wxKeyEvent& event) const;
     // wxWidgets event handlers: they translate the event and call the
     // handlers above.
     void onPaint(wxPaintEvent& event);

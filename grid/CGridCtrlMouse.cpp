@@ -690,16 +690,20 @@ UINT mouseFlags(const wxMouseEvent& event) {
 
 } // namespace
 
+bool CGridCtrl::leavesTabToDialog(UINT key, const wxKeyEvent& event) const {
+    return key == VK_TAB && (!m_handleTabKey || event.ControlDown());
+}
+
 void CGridCtrl::onKeyDown(wxKeyEvent& event) {
     const UINT key = gridkeys::toVirtualKey(event.GetKeyCode());
-    if (!key || !OnKeyDown(key, gridkeys::modifiers(event)))
+    if (!key || leavesTabToDialog(key, event) || !OnKeyDown(key, gridkeys::modifiers(event)))
         event.Skip();
 }
 
 void CGridCtrl::onChar(wxKeyEvent& event) {
     const int unicode = event.GetUnicodeKey();
     const UINT ch = unicode != WXK_NONE ? static_cast<UINT>(unicode) : 0;
-    if (!ch || !OnChar(ch, gridkeys::modifiers(event)))
+    if (!ch || leavesTabToDialog(ch, event) || !OnChar(ch, gridkeys::modifiers(event)))
         event.Skip();
 }
 
