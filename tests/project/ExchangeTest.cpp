@@ -30,6 +30,13 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
     return entries;
 }
 
+// The same for a project folder whose log told that an import began.
+std::map<std::string, std::string> snapshotWithoutLog(const fs::path& project) {
+    std::map<std::string, std::string> entries = snapshot(project);
+    entries.erase("site/ZevoRiruradiruzuz.log");
+    return entries;
+}
+
 // The folders of "tmp" whose names contain the text.
 std::vector<fs::path> tmpFolders(const TempDir& dir, const std::string& text) {
     std::vector<fs::path> found;
@@ -378,11 +385,7 @@ TEST_F(ExchangeTest, AnExportedFolderThatCannotMoveInBringsTheRootsFolderBack) {
     ProcessManager* manager = target.open();
     ui.messages.clear();
     ASSERT_TRUE(platform::copyTree(exchange.c_str(), (target.dir / "proj/site/home/x").c_str()));
-    auto withoutLog = [](std::map<std::string, std::string> entries) {
-        entries.erase("site/ZevoRiruradiruzuz.log");
-        return entries;
-    };
-    const auto before = withoutLog(snapshot(target.dir / "proj"));
+    const auto before = snapshotWithoutLog(target.dir / "proj");
     const std::vector<std::string> treeBefore = tree(manager);
     ui.answers = {IDYES};
     manager->importItemsFull((target.dir / "proj/site/home/x/export.dat").c_str());
@@ -393,7 +396,7 @@ TEST_F(ExchangeTest, AnExportedFolderThatCannotMoveInBringsTheRootsFolderBack) {
         0u)
         << said;
     EXPECT_NE(said.find(" - import aborted, nothing was changed"), std::string::npos) << said;
-    EXPECT_EQ(withoutLog(snapshot(target.dir / "proj")), before);
+    EXPECT_EQ(snapshotWithoutLog(target.dir / "proj"), before);
     EXPECT_EQ(tree(manager), treeBefore);
 }
 
@@ -514,11 +517,7 @@ TEST_F(ExchangeTest, ARootFolderThatCannotMoveAsideStopsTheImport) {
     fs::remove_all(target.dir / "proj/tmp");
     target.write("tmp", "not a folder");
     // The log tells that the import began: the rest stays byte for byte.
-    auto withoutLog = [](std::map<std::string, std::string> entries) {
-        entries.erase("site/ZevoRiruradiruzuz.log");
-        return entries;
-    };
-    const auto before = withoutLog(snapshot(target.dir / "proj"));
+    const auto before = snapshotWithoutLog(target.dir / "proj");
     const std::vector<std::string> treeBefore = tree(manager);
     ui.answers = {IDYES};
     manager->importItemsFull((copy + "/export.dat").c_str());
@@ -528,7 +527,7 @@ TEST_F(ExchangeTest, ARootFolderThatCannotMoveAsideStopsTheImport) {
     EXPECT_NE(said.find("home to "), std::string::npos) << said;
     EXPECT_NE(said.find("tmp/Home_"), std::string::npos) << said;
     EXPECT_NE(said.find(" - import aborted, nothing was changed"), std::string::npos) << said;
-    EXPECT_EQ(withoutLog(snapshot(target.dir / "proj")), before);
+    EXPECT_EQ(snapshotWithoutLog(target.dir / "proj"), before);
     EXPECT_EQ(tree(manager), treeBefore);
 }
 
