@@ -11,6 +11,7 @@
 #include "CInsertHyperlink.h"
 #include "CTableProperties.h"
 #include "CUniRichEdit.h"
+#include "DialogLook.h"
 #include "FileSystem.h"
 #include "Item.h"
 #include "ProcessItem.h"
@@ -174,24 +175,14 @@ private:
     wxString m_name;
 };
 
-// Saves a picture of the window when TOLVANE_SCREENSHOT_DIR names a folder:
-// the display is dumped and the window's part cut out of it.
-void screenshot(wxWindow* window, const char* name) {
-    const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR");
-    if (!folder)
-        return;
-    window->Raise();
-    pumpUntil([] { return false; }, 2); // the browser draws in a process of its own
-    const wxRect rect = window->GetScreenRect();
-    const wxString dump = wxString(folder) + "/screen.xwd";
-    const wxString crop = wxString::Format("%dx%d+%d+%d", rect.width, rect.height, rect.x, rect.y);
-    const wxString target = wxString(folder) + "/" + name;
-    const wchar_t* dumpCommand[] = {L"xwd", L"-root", L"-silent", L"-out", dump.wc_str(), nullptr};
-    const wchar_t* cropCommand[] = {L"convert",    dump.wc_str(),   L"-crop",
-                                    crop.wc_str(), target.wc_str(), nullptr};
-    EXPECT_EQ(wxExecute(dumpCommand, wxEXEC_SYNC | wxEXEC_NODISABLE), 0);
-    EXPECT_EQ(wxExecute(cropCommand, wxEXEC_SYNC | wxEXEC_NODISABLE), 0);
-    wxRemoveFile(dump);
+// The number of dark pixels (text) in the part of the picture the window covers.
+int darkPixels(const wxImage& picture, const wxRect& part) {
+    int count = 0;
+    const wxRect inside = part.Intersect(wxRect(picture.GetSize()));
+    for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y)
+        for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x)
+            count += picture.GetRed(x, y) + picture.GetGreen(x, y) + picture.GetBlue(x, y) < 200 ? 1 : 0;
+    return count;
 }
 
 TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
@@ -234,7 +225,17 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
     EXPECT_EQ(
         static_cast<wxChoice*>(m_dialog->FindWindow(CDHtmlEditDlg::IDC_FONT_NAME))->GetStringSelection(),
         "Arial");
-    screenshot(m_dialog, "html-editor.png");
+    // The editor with its page as the display shows it, once the browser
+    // (a process of its own) has drawn the page's text.
+    checkControlsWhole(*m_dialog, "CDHtmlEditDlg");
+    const wxRect view(m_dialog->ScreenToClient(editor()->getView()->GetScreenPosition()),
+                      editor()->getView()->GetSize());
+    wxImage picture;
+    EXPECT_TRUE(pumpUntil([&] {
+        picture = windowPicture(*m_dialog);
+        return picture.IsOk() && darkPixels(picture, view) > 500;
+    })) << "the page was never drawn";
+    savePicture(picture, "CDHtmlEditDlg", m_dir.path());
     m_dialog->OnOK();
     EXPECT_FALSE(m_dialog->IsShown());
     EXPECT_EQ(m_dialog->GetReturnCode(), wxID_OK);
