@@ -23,9 +23,11 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <utime.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
@@ -560,6 +562,52 @@ TEST_F(HtmlEditorTest, DocumentsAreCopiedOrReferredTo) {
     // A web address has no date.
     EXPECT_NE(saved.find("plan.pdf</a> </td>\r\n    <td width=\"23%\">Na</td>"), std::string::npos) << saved;
     EXPECT_NE(saved.find("<td width=\"53%\">The plan</td>"), std::string::npos);
+}
+
+TEST_F(HtmlEditorTest, ReferencesAreLinkedAsGivenWithTheirFilesDate) {
+    open();
+    m_dir.write("docs/plan v2.txt", "plan");
+    std::tm noon{};
+    noon.tm_year = 121;
+    noon.tm_mon = 2;
+    noon.tm_mday = 4;
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    const utimbuf times{std::mktime(&noon), std::mktime(&noon)};
+    ASSERT_EQ(utime((m_dir / "docs/plan v2.txt").c_str(), &times), 0);
+
+    // A file of the site's disk, relative to the page's folder, as lines of text.
+    select("target", true);
+    int added = 0;
+    wxTEST_DIALOG(added = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kLocalReference, m_dir / "docs/plan v2.txt", 1));
+    EXPECT_EQ(added, 1);
+    // A web address in the same form keeps its address.
+    select("intro", true);
+    wxTEST_DIALOG(added = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kHttpReference, "http://example.com/plan.pdf", 1));
+    EXPECT_EQ(added, 1);
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+    // A file whose date cannot be read is not referred to.
+    const std::string before = bodyShown();
+    wxTEST_DIALOG(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kExternalReference, m_dir / "docs/missing.txt", 0));
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, loadString(32978));
+    EXPECT_EQ(bodyShown(), before);
+    EXPECT_EQ(m_dir.read("docs/plan v2.txt"), "plan");
+    EXPECT_FALSE(m_dir.exists("Demo/site/Roles/Analyst/plan_v2_txt"));
+
+    m_dialog->OnOK();
+    const std::string saved = page();
+    EXPECT_NE(saved.find("<a href=\"..\\..\\..\\..\\docs\\plan v2.txt\" target=\"_blank\"> plan v2.txt</a>"),
+              std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("Modification date: 4/3/2021"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<a href=\"http://example.com/plan.pdf\" target=\"_blank\"> plan.pdf</a>"),
+              std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("Modification date: Na"), std::string::npos) << saved;
 }
 
 TEST_F(HtmlEditorTest, ClearRemovesTheLinkAroundTheSelection) {
