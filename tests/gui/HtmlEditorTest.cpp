@@ -177,6 +177,27 @@ private:
     wxString m_name;
 };
 
+// Where the control lies in the window's picture.
+wxRect placeIn(wxWindow& window, wxWindow& control) {
+    return wxRect(window.ScreenToClient(control.GetScreenPosition()), control.GetSize());
+}
+
+// The number of pixels that differ between two pictures of a window in its part.
+int changedPixels(const wxImage& before, const wxImage& after, const wxRect& part) {
+    if (before.GetSize() != after.GetSize())
+        return part.width * part.height;
+    int count = 0;
+    const wxRect inside = part.Intersect(wxRect(after.GetSize()));
+    for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y)
+        for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x)
+            count += before.GetRed(x, y) != after.GetRed(x, y) ||
+                             before.GetGreen(x, y) != after.GetGreen(x, y) ||
+                             before.GetBlue(x, y) != after.GetBlue(x, y)
+                         ? 1
+                         : 0;
+    return count;
+}
+
 // The number of dark pixels (text) in the part of the picture the window covers.
 int darkPixels(const wxImage& picture, const wxRect& part) {
     int count = 0;
@@ -206,6 +227,7 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
 
     // The source view shows the page as HTML, and OK waits until it is left.
     auto* source = static_cast<wxToggleButton*>(m_dialog->FindWindow(CDHtmlEditDlg::IDC_SOURCE));
+    const wxImage designPicture = windowPicture(*m_dialog);
     source->SetValue(true);
     m_dialog->OnToolbarCommand(CDHtmlEditDlg::IDC_SOURCE);
     EXPECT_EQ(editor()->getMode(), CHtmlEditor::kSourceMode);
@@ -214,6 +236,18 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
     EXPECT_FALSE(editor()->getView()->IsShown());
     const std::string sourceText(editor()->getSourcePane()->GetValue().utf8_str());
     EXPECT_NE(sourceText.find("<b>Intro of the caf&#x00E9;</b>"), std::string::npos) << sourceText;
+    // The pane is drawn once the picture there is no longer the page's, and OK
+    // is drawn disabled.
+    wxImage sourcePicture;
+    EXPECT_TRUE(pumpUntil([&] {
+        sourcePicture = windowPicture(*m_dialog);
+        return sourcePicture.IsOk() &&
+               changedPixels(designPicture, sourcePicture, placeIn(*m_dialog, *editor()->getSourcePane())) >
+                   5000 &&
+               changedPixels(designPicture, sourcePicture,
+                             placeIn(*m_dialog, *m_dialog->FindWindow(wxID_OK))) > 0;
+    }));
+    savePicture(sourcePicture, "CDHtmlEditDlg-source", m_dir.path());
     source->SetValue(false);
     m_dialog->OnToolbarCommand(CDHtmlEditDlg::IDC_SOURCE);
     EXPECT_TRUE(m_dialog->FindWindow(wxID_OK)->IsEnabled());
@@ -230,8 +264,7 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
     // The editor with its page as the display shows it, once the browser
     // (a process of its own) has drawn the page's text.
     checkControlsWhole(*m_dialog, "CDHtmlEditDlg");
-    const wxRect view(m_dialog->ScreenToClient(editor()->getView()->GetScreenPosition()),
-                      editor()->getView()->GetSize());
+    const wxRect view = placeIn(*m_dialog, *editor()->getView());
     wxImage picture;
     EXPECT_TRUE(pumpUntil([&] {
         picture = windowPicture(*m_dialog);
