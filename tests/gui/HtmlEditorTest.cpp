@@ -306,6 +306,52 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
     EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
 }
 
+TEST_F(HtmlEditorTest, FormattingCommandsLastThroughTheCleanUp) {
+    open();
+    const struct {
+        int id;
+        const char* written; // the line as the clean-up before a save leaves it
+    } cases[] = {
+        {CDHtmlEditDlg::ID_BOLD, "<div id=\"intro\"><b>Intro text</b></div>"},
+        {CDHtmlEditDlg::ID_ITALIC, "<div id=\"intro\"><i>Intro text</i></div>"},
+        {CDHtmlEditDlg::ID_UNDERLINE, "<div id=\"intro\"><u>Intro text</u></div>"},
+        {CDHtmlEditDlg::ID_NUMBERING, "<div id=\"intro\"><ol><li>Intro text</li></ol></div>"},
+        {CDHtmlEditDlg::ID_BULLETS, "<div id=\"intro\"><ul><li>Intro text</li></ul></div>"},
+        {CDHtmlEditDlg::ID_INDENT, "<blockquote><div id=\"intro\">Intro text</div></blockquote>"},
+        {CDHtmlEditDlg::ID_ALIGN_CENTER, "<div id=\"intro\" align=\"center\">Intro text</div>"},
+        {CDHtmlEditDlg::ID_ALIGN_RIGHT, "<div id=\"intro\" align=\"right\">Intro text</div>"},
+        {CDHtmlEditDlg::ID_SEPARATOR, "<div id=\"intro\"><hr></div>"},
+        {CColorMenu::kTextColorBase + 4, "<div id=\"intro\"><font color=\"#000080\">Intro text</font></div>"},
+        {CColorMenu::kBackColorBase + 9,
+         "<div id=\"intro\"><font style=\"background-color: rgb(255, 0, 0)\">Intro text</font></div>"},
+        {CColorMenu::kBackColorBase + CColorMenu::kAutomatic, "<div id=\"intro\">Intro text</div>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        run("var intro = document.getElementById('intro');"
+            "(intro.closest('blockquote') || intro).outerHTML = '<div id=\"intro\">Intro text</div>'");
+        select("intro");
+        EXPECT_EQ(m_dialog->OnToolbarCommand(c.id), 1);
+        editor()->changeDocument([](cHtmlDocument& document) {
+            document.removeUnsupportedTags();
+            return 0;
+        });
+        const std::string body = bodyShown();
+        const size_t end = body.find("\n<div id=\"target\"");
+        ASSERT_NE(end, std::string::npos) << body;
+        const size_t start = body.rfind("</h1>\n", end);
+        EXPECT_EQ(body.substr(start + 6, end - start - 6), c.written);
+    }
+    // Outdent takes the indent back.
+    select("intro");
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_INDENT), 1);
+    EXPECT_NE(bodyShown().find("<blockquote"), std::string::npos);
+    select("intro");
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_OUTDENT), 1);
+    EXPECT_EQ(bodyShown().find("<blockquote"), std::string::npos);
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
 TEST_F(HtmlEditorTest, AFailedSaveKeepsTheDialogOpenAndTheEdit) {
     open();
     select("intro");
