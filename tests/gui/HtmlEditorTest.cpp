@@ -352,6 +352,41 @@ TEST_F(HtmlEditorTest, FormattingCommandsLastThroughTheCleanUp) {
     EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
 }
 
+TEST_F(HtmlEditorTest, TableCommandsOfTheToolbar) {
+    open();
+    const std::string kGrid =
+        "<table border=\"1\" id=\"grid\"><tbody><tr><td id=\"first\">a</td><td>b</td></tr>"
+        "<tr><td>c</td><td>d</td></tr></tbody></table>";
+    const std::string cell = "<td><div>&nbsp;</div></td>";
+    const struct {
+        int id;
+        std::string table;
+    } cases[] = {
+        {CDHtmlEditDlg::ID_ROW_ABOVE,
+         "<tr>" + cell + cell + "</tr><tr><td id=\"first\">a</td><td>b</td></tr><tr>"},
+        {CDHtmlEditDlg::ID_ROW_BELOW,
+         "<tr><td id=\"first\">a</td><td>b</td></tr><tr>" + cell + cell + "</tr>"},
+        {CDHtmlEditDlg::ID_COLUMN_LEFT, "<tr>" + cell + "<td id=\"first\">a</td><td>b</td></tr><tr>" + cell},
+        {CDHtmlEditDlg::ID_COLUMN_RIGHT,
+         "<tr><td id=\"first\">a</td>" + cell + "<td>b</td></tr><tr><td>c</td>" + cell},
+        {CDHtmlEditDlg::ID_DELETE_ROW, "<tbody><tr><td>c</td><td>d</td></tr></tbody>"},
+        {CDHtmlEditDlg::ID_DELETE_COLUMN, "<tr><td>b</td></tr><tr><td>d</td></tr>"},
+        {CDHtmlEditDlg::ID_MERGE,
+         "<tr><td id=\"first\" colspan=\"2\"><div>a&nbsp;b</div></td></tr><tr><td>c</td>"},
+        {CDHtmlEditDlg::ID_SPLIT,
+         "<tr><td id=\"first\">a</td>" + cell + "<td>b</td></tr><tr><td colspan=\"2\">c</td>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        run("document.getElementById('grid').outerHTML = '" + kGrid + "'");
+        select("first", true);
+        EXPECT_EQ(m_dialog->OnToolbarCommand(c.id), 1);
+        const std::string body = bodyShown();
+        EXPECT_NE(body.find(c.table), std::string::npos) << body.substr(body.find("<table"), 400);
+    }
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
 TEST_F(HtmlEditorTest, AFailedSaveKeepsTheDialogOpenAndTheEdit) {
     open();
     select("intro");
