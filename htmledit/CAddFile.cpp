@@ -49,7 +49,7 @@ CAddFile::CAddFile(wxWindow* parent, const CString& itemName)
     content->Add(reference, 0, wxEXPAND | wxBOTTOM, 6);
 
     content->Add(new wxCheckBox(this, IDC_ADD_ENTRY, "Add entry in the html file"), 0, wxBOTTOM, 6);
-    auto* entry = new wxStaticBoxSizer(wxVERTICAL, this, "Entry");
+    auto* entry = new wxStaticBoxSizer(new wxStaticBox(this, 1064, "Entry"), wxVERTICAL);
     box = entry->GetStaticBox();
     entry->Add(new wxCheckBox(box, IDC_NEW_WINDOW, "Open file in new window"));
     auto* kindRow = new wxBoxSizer(wxHORIZONTAL);

@@ -777,6 +777,7 @@ TEST_F(HtmlEditorTest, TheSmallerDialogsOpenWithTheirControlsSet) {
         static_cast<wxCheckBox*>(dialog.FindWindow(CAddFile::IDC_ADD_ENTRY))->SetValue(false);
         dialog.OnAddEntry();
         EXPECT_FALSE(dialog.FindWindow(CAddFile::IDC_DESCRIPTION)->IsEnabled());
+        EXPECT_FALSE(dialog.FindWindow(1064)->IsEnabled()) << "the entry's group";
         static_cast<wxCheckBox*>(dialog.FindWindow(CAddFile::IDC_ADD_ENTRY))->SetValue(true);
         dialog.OnAddEntry();
         dialog.OnOK();
