@@ -70,3 +70,20 @@ bool isWebAddress(const CString& link);
 // tag), one last empty line after a final line break, one empty line for
 // an empty file. False when the file cannot be read; it is never created.
 bool readPageTextLines(const CString& path, std::vector<CString>& lines);
+
+// The author's own part of an item page, "add.htm" ("addL2.htm" in the
+// second language) in the item's folder, as the page copies it: each line
+// followed by a line end, an empty first line left out; empty when there
+// is no such file.
+CString authorPageText(ProcessItem& item, int language);
+
+// A domain or discipline name as the pages of a language show it: in the
+// second language the second-language name of the item of that name and
+// class (DOMAIN or DISCIPLINE), the name itself when no item has it.
+CString shownClassName(ProcessManager& manager, const CString& name, int classKind, int language);
+
+// A banner title with the filter that chose what the page lists: the
+// title, then the label "Filter", the domain and the discipline in small
+// type, when either is not empty.
+CString filteredTitle(ProcessManager& manager, const CString& title, const CString& domain,
+                      const CString& discipline, int language);

@@ -3,9 +3,12 @@
 // The fixture process of the generated pages, opened in a temporary folder:
 // a role group with its role map and two roles that author work products,
 // two disciplines of one domain with their work products (a state, an
-// element, templates, examples, an example library), a template access
-// page for one discipline and one for all, a procedure, a measure, and a
-// workflow generated whole from its diagram, with a macro-activity in
+// element, templates, examples, an example library, a quality criterion
+// that two work products derived from each other share, a requirement and
+// what implements it), an overview of every work product with its map and
+// one of the domain's, a template access page for one discipline and one
+// for all, a procedure, a measure, and a workflow generated whole from its
+// diagram, with a macro-activity in
 // marker mode, four activities (one whose procedure text lies on its own
 // page, one with its workflow picture, one a peer review) and a shortcut;
 // two languages.

@@ -41,10 +41,10 @@ TEST(ProcedurePagesTest, ColumnWidthsFollowTheGroupsFlags) {
     } cases[] = {
         {"PrintType=no\r\n",
          "<td width=\"40%\" align=\"center\" class=\"procedureTable\">"
-         "</td>\r\n<td width=\"60%\" align=\"center\" class=\"procedureTable\">Description</td>"},
+         "Name</td>\r\n<td width=\"60%\" align=\"center\" class=\"procedureTable\">Description</td>"},
         {"PrintType=yes\r\nPrintState=yes\r\nPrintVersion=yes\r\n",
-         "<td width=\"25%\" align=\"center\" class=\"procedureTable\"></td>\r\n"
-         "<td width=\"12%\" align=\"center\" class=\"procedureTable\"></td>\r\n"
+         "<td width=\"25%\" align=\"center\" class=\"procedureTable\">Name</td>\r\n"
+         "<td width=\"12%\" align=\"center\" class=\"procedureTable\">Type:</td>\r\n"
          "<td width=\"12%\" align=\"center\" class=\"procedureTable\"></td>\r\n"
          "<td width=\"12%\" align=\"center\" class=\"procedureTable\">Version</td>\r\n"
          "<td width=\"39%\" align=\"center\" class=\"procedureTable\">Description</td>"},
