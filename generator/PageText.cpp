@@ -7,10 +7,18 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "StringTable.h"
+#include "TextOutStream.h"
 #include "ui/UserInterface.h"
 
 #include <string>
 #include <string_view>
+
+PageOpening openItemPage(ProcessManager& manager, Item& item, int language, TextOutStream& out) {
+    const CString path = manager.getItemPagePath(&item, language);
+    if (path.IsEmpty())
+        return PageOpening::NoPage;
+    return out.open(path) ? PageOpening::Opened : PageOpening::Failed;
+}
 
 CString upPrefix(int steps) {
     CString prefix;

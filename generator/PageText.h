@@ -17,6 +17,14 @@ constexpr const char* kTransitionalDocType =
 constexpr const char* kFramesetDocType = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\" "
                                          "\"http://www.w3.org/TR/html4/frameset.dtd\">";
 
+class TextOutStream;
+
+// Opens the item's page of the language to be written whole. Opened: out
+// writes it; NoPage: the item has no page there and nothing is written;
+// Failed: the page cannot be written, the old one stays as it was.
+enum class PageOpening { Opened, NoPage, Failed };
+PageOpening openItemPage(ProcessManager& manager, Item& item, int language, TextOutStream& out);
+
 // "../" repeated: the way up from a page's folder, steps folders high. A
 // page of an item at level n reaches the site's shared folders with n + 2.
 CString upPrefix(int steps);

@@ -65,12 +65,10 @@ CString ProcedureGroupPage::shownName(const CString& name, int classKind) {
 }
 
 bool ProcedureGroupPage::write() {
-    const CString path = m_manager.getItemPagePath(&m_item, m_language);
-    if (path.IsEmpty())
-        return true;
-    TextOutStream out(path);
-    if (!out.is_open())
-        return false;
+    TextOutStream out;
+    if (const PageOpening opening = openItemPage(m_manager, m_item, m_language, out);
+        opening != PageOpening::Opened)
+        return opening == PageOpening::NoPage;
     const ItemGenericProcedureGroup& group = *m_item.getItemGenericProcedureGroup();
     const CString domain = m_item.getDomain();
     const CString discipline = m_item.getDiscipline();

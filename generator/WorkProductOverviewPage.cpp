@@ -102,12 +102,10 @@ std::vector<ProcessItem*> WorkProductOverviewPage::listedProducts(const CString&
 }
 
 bool WorkProductOverviewPage::write() {
-    const CString path = m_manager.getItemPagePath(&m_item, m_language);
-    if (path.IsEmpty())
-        return true;
-    TextOutStream out(path);
-    if (!out.is_open())
-        return false;
+    TextOutStream out;
+    if (const PageOpening opening = openItemPage(m_manager, m_item, m_language, out);
+        opening != PageOpening::Opened)
+        return opening == PageOpening::NoPage;
     const CString folder = m_item.getFolder(1, 0);
     TextOutStream csv(m_manager.getPathInSite(folder + (m_language == 0 ? "WP.csv" : "WPL2.csv")));
 

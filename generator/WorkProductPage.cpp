@@ -77,12 +77,10 @@ CString WorkProductPage::linkToOverview(ProcessItem& item) {
 }
 
 bool WorkProductPage::write() {
-    const CString path = m_manager.getItemPagePath(&m_item, m_language);
-    if (path.IsEmpty())
-        return true;
-    TextOutStream out(path);
-    if (!out.is_open())
-        return false;
+    TextOutStream out;
+    if (const PageOpening opening = openItemPage(m_manager, m_item, m_language, out);
+        opening != PageOpening::Opened)
+        return opening == PageOpening::NoPage;
     writeHead(out);
     writeDescriptionAndResponsibilities(out);
     writeAttributes(out);

@@ -31,20 +31,6 @@ std::map<std::string, std::string> siteFiles(const std::string& project) {
     return files;
 }
 
-struct GoldenPage {
-    const char* page;
-    const char* golden;
-};
-
-void expectGoldenPages(const PagesProject& project, const std::vector<GoldenPage>& pages) {
-    for (const auto& page : pages) {
-        ASSERT_TRUE(project.exists(page.page)) << page.page;
-        const std::string difference =
-            compareWithGolden(project.read(page.page), std::string("pages-project/") + page.golden);
-        EXPECT_TRUE(difference.empty()) << difference;
-    }
-}
-
 // The pages of the fixture as a whole generation writes them, in both
 // languages.
 TEST(GeneratedPagesTest, GeneratedPagesInBothLanguages) {

@@ -13,14 +13,17 @@
 // page, one with its workflow picture, one a peer review) and a shortcut;
 // two languages.
 
+#include "Golden.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "RecordingUserInterface.h"
 #include "TempDir.h"
 
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -65,3 +68,19 @@ public:
     RecordingUserInterface ui;
     std::unique_ptr<ProcessManager> manager;
 };
+
+// A page (or file) of the project and the golden file it must equal, in
+// the fixture's golden folder.
+struct GoldenPage {
+    const char* page;
+    const char* golden;
+};
+
+inline void expectGoldenPages(const PagesProject& project, const std::vector<GoldenPage>& pages) {
+    for (const auto& page : pages) {
+        ASSERT_TRUE(project.exists(page.page)) << page.page;
+        const std::string difference =
+            compareWithGolden(project.read(page.page), std::string("pages-project/") + page.golden);
+        EXPECT_TRUE(difference.empty()) << difference;
+    }
+}

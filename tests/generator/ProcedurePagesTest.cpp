@@ -22,15 +22,13 @@ TEST(ProcedurePagesTest, PagesOfTheFixtureInBothLanguages) {
     project.open();
     generate(project);
     EXPECT_TRUE(project.ui.messages.empty());
-    for (const auto& [page, golden] :
-         {std::pair{"site/Procedures/Review_procedure/overview.htm", "Review_procedure.htm"},
-          {"site/Procedures/Review_procedure/overviewL2.htm", "Review_procedureL2.htm"},
-          {"site/Procedures/overview.htm", "Procedures.htm"},
-          {"site/Procedures/overviewL2.htm", "ProceduresL2.htm"}}) {
-        const std::string difference =
-            compareWithGolden(project.read(page), std::string("pages-project/") + golden);
-        EXPECT_TRUE(difference.empty()) << difference;
-    }
+    expectGoldenPages(project,
+                      {
+                          {"site/Procedures/Review_procedure/overview.htm", "Review_procedure.htm"},
+                          {"site/Procedures/Review_procedure/overviewL2.htm", "Review_procedureL2.htm"},
+                          {"site/Procedures/overview.htm", "Procedures.htm"},
+                          {"site/Procedures/overviewL2.htm", "ProceduresL2.htm"},
+                      });
 }
 
 // The group's flags choose its columns; widths in integer percent.

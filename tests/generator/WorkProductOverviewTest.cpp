@@ -24,21 +24,18 @@ TEST(WorkProductOverviewTest, PagesAndFilesOfTheFixtureInBothLanguages) {
     PagesProject project;
     generateOverviews(project);
     EXPECT_TRUE(project.ui.messages.empty()) << project.ui.messages.front().text;
-    for (const auto& [page, golden] :
-         {std::pair{"site/Work_products/overview.htm", "Work_products.htm"},
-          {"site/Work_products/overviewL2.htm", "Work_productsL2.htm"},
-          {"site/Work_products/WP.csv", "Work_products-WP.csv"},
-          {"site/Work_products/WPL2.csv", "Work_products-WPL2.csv"},
-          {"site/Work_products/Test.htm", "Work_products-Test.htm"},
-          {"site/Work_products/.htm", "Work_products-none.htm"},
-          {"site/Work_products/L2.htm", "Work_products-noneL2.htm"},
-          {"site/Engineering/Engineering_products/overview.htm", "Engineering_products.htm"},
-          {"site/Engineering/Engineering_products/WPL2.csv", "Engineering_products-WPL2.csv"}}) {
-        ASSERT_TRUE(project.exists(page)) << page;
-        const std::string difference =
-            compareWithGolden(project.read(page), std::string("pages-project/") + golden);
-        EXPECT_TRUE(difference.empty()) << difference;
-    }
+    expectGoldenPages(project,
+                      {
+                          {"site/Work_products/overview.htm", "Work_products.htm"},
+                          {"site/Work_products/overviewL2.htm", "Work_productsL2.htm"},
+                          {"site/Work_products/WP.csv", "Work_products-WP.csv"},
+                          {"site/Work_products/WPL2.csv", "Work_products-WPL2.csv"},
+                          {"site/Work_products/Test.htm", "Work_products-Test.htm"},
+                          {"site/Work_products/.htm", "Work_products-none.htm"},
+                          {"site/Work_products/L2.htm", "Work_products-noneL2.htm"},
+                          {"site/Engineering/Engineering_products/overview.htm", "Engineering_products.htm"},
+                          {"site/Engineering/Engineering_products/WPL2.csv", "Engineering_products-WPL2.csv"},
+                      });
 }
 
 // The widths of the columns, in units of the whole: the name takes seven

@@ -26,18 +26,15 @@ TEST(WorkProductPageTest, PagesOfTheFixtureInBothLanguages) {
     PagesProject project;
     generateWorkProducts(project);
     EXPECT_TRUE(project.ui.messages.empty()) << project.ui.messages.front().text;
-    for (const auto& [page, golden] :
-         {std::pair{"site/Engineering/Test/Test_plan/overview.htm", "Test_plan.htm"},
-          {"site/Engineering/Test/Test_plan/overviewL2.htm", "Test_planL2.htm"},
-          {"site/Engineering/Test/Test_plan/criteria.html", "Test_plan-criteria.html"},
-          {"site/Engineering/Test/Test_plan/criteriaL2.html", "Test_plan-criteriaL2.html"},
-          {"site/Engineering/Design/Design_model/overview.htm", "Design_model.htm"},
-          {"site/Engineering/Design/Design_model/overviewL2.htm", "Design_modelL2.htm"}}) {
-        ASSERT_TRUE(project.exists(page)) << page;
-        const std::string difference =
-            compareWithGolden(project.read(page), std::string("pages-project/") + golden);
-        EXPECT_TRUE(difference.empty()) << difference;
-    }
+    expectGoldenPages(project,
+                      {
+                          {"site/Engineering/Test/Test_plan/overview.htm", "Test_plan.htm"},
+                          {"site/Engineering/Test/Test_plan/overviewL2.htm", "Test_planL2.htm"},
+                          {"site/Engineering/Test/Test_plan/criteria.html", "Test_plan-criteria.html"},
+                          {"site/Engineering/Test/Test_plan/criteriaL2.html", "Test_plan-criteriaL2.html"},
+                          {"site/Engineering/Design/Design_model/overview.htm", "Design_model.htm"},
+                          {"site/Engineering/Design/Design_model/overviewL2.htm", "Design_modelL2.htm"},
+                      });
     // States get no page of their own here; an example library gets its pages.
     EXPECT_FALSE(project.exists("site/Engineering/Design/Design_model/Approved/overview.htm"));
     EXPECT_TRUE(project.exists("site/Engineering/Test/Test_report/ar/overview.htm"));
