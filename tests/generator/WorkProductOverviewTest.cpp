@@ -97,7 +97,13 @@ TEST(WorkProductOverviewTest, ElementsStatesAndHiddenWorkProducts) {
 // however many sections it has.
 TEST(WorkProductOverviewTest, OneSpreadsheetFilePerOverview) {
     PagesProject project;
+    project.write("site/Engineering/Test/Test_plan/ArtefactDescription.txt",
+                  "Scope; the \"exit\" criteria.\r\n");
     generateOverviews(project, 1);
+    // A field with the separator or quotes is quoted, its quotes doubled.
+    EXPECT_TRUE(contains(project.read("site/Work_products/WP.csv"),
+                         "\r\nTest plan;Engineering;Test;Versioned;;~n3/author,~n2/reviewed by;"
+                         "\"Scope; the \"\"exit\"\" criteria. \"\r\n"));
     for (const char* file : {"site/Work_products/WP.csv", "site/Engineering/Engineering_products/WP.csv"}) {
         const std::string csv = project.read(file);
         EXPECT_EQ(csv.rfind("Name;Domain;Discipline;Configuration policy;Name;Author;Description;\r\n", 0),
