@@ -136,6 +136,19 @@ public:
     void generateGenericProcedure(int language);
     // The whole page of every measure, with the statistics of its archived data.
     void generateMeasure(int language);
+    // The whole page of every work product, with its criteria page and the
+    // pages of its example library. A page that cannot be written leaves
+    // the old one; any failure reaches the caller.
+    void generateWorkProduct(int language);
+    // The page of every work product overview item, its spreadsheet file
+    // "WP.csv" ("WPL2.csv") and the activity table of each discipline.
+    void generateWPOverview(int language);
+    // The page at path (in the folder of an item at level) of the activity
+    // tree of every workflow of the chosen disciplines, with the work
+    // products each activity uses and produces; those of other disciplines
+    // in italics. flag is not read.
+    void generateActivityWorkProductTable(const CString& path, int level, const CString& title,
+                                          const CStringListePlus& disciplines, int flag, int language);
 
     // The template table: its head, and one table (one per discipline with
     // bySections, each under its heading and anchor) of the work products
