@@ -146,14 +146,9 @@ void ProcessManager::generateTemplatePage(ProcessItem* item, int language) {
 
     // Language 1 shows the second-language names of the discipline and
     // domain items, or the names themselves when there is no such item.
-    auto shownName = [&](const CString& name, int classKind) {
-        if (language == 0 || name.IsEmpty())
-            return name;
-        ProcessItem* named = findItemByNameAndClass(name, classKind);
-        return named ? named->getNameL2() : name;
-    };
-    const CString disciplineText = allDisciplines ? CString() : shownName(discipline, kDisciplineClass);
-    const CString domainText = shownName(domain, kDomainClass);
+    const CString disciplineText =
+        allDisciplines ? CString() : getNameInLanguage(discipline, kDisciplineClass, language, discipline);
+    const CString domainText = getNameInLanguage(domain, kDomainClass, language, domain);
     const CString title = getLabel(language, "Templates");
     CString bannerTitle = title;
     if (!disciplineText.IsEmpty() || !domainText.IsEmpty())
