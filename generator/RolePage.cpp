@@ -358,8 +358,10 @@ void RolePage::writeKindTables(TextOutStream& out, const std::vector<ItemLink*>&
             out << head;
             for (int r = 2; r <= columns; ++r) {
                 out << "<td width=\"" << width << "%\" align=\"center\">";
+                // The picture's path keeps the slash it always had after
+                // the way up to the project's folder.
                 if (marks[r])
-                    out << "<img alt=\"\" src=\"" << image("images/checked.gif")
+                    out << "<img alt=\"\" src=\"" << image("/images/checked.gif")
                         << "\" border=\"0\" align=\"middle\">\n";
                 else
                     out << "&nbsp;";

@@ -142,7 +142,7 @@ TEST(RolePageTest, TheActivitiesOfARoleComeByProjectKindAndPhase) {
     EXPECT_FALSE(contains(largePart, "Run the tests"));
     // The design's row: one row, marked under both responsibilities.
     const std::string checked =
-        "<img alt=\"\" src=\"../../../images/checked.gif\" border=\"0\" align=\"middle\">\r\n";
+        "<img alt=\"\" src=\"../../..//images/checked.gif\" border=\"0\" align=\"middle\">\r\n";
     const size_t row = smallPart.find("<tr><td width=\"40%\">", phase);
     const std::string designCells = smallPart.substr(row, smallPart.find("</tr>", row) - row);
     EXPECT_EQ(countOf(designCells, checked), 2);
