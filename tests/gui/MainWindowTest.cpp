@@ -43,6 +43,8 @@ protected:
         setApplicationFolderForTests((m_dir / "Demo/bin").c_str());
         CreateDirectoryA((m_dir / "Demo/bin").c_str(), nullptr);
         AppProfile::WriteProfileString("File", "Last", nullptr);
+        // The tip of the day, switched off, never comes between the commands.
+        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
     }
     void TearDown() override { setApplicationFolderForTests(""); }
     std::string project() const { return m_dir / "Demo/Demo.tvx"; }
