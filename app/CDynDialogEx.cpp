@@ -19,6 +19,26 @@ constexpr double kMostScreenHeight = 0.7;
 
 UINT g_nextAutomaticId = 1024;
 
+// The rows' part of the dialog: as large as its rows ask, up to the part of
+// the screen they may take; past that they scroll.
+class RowsArea : public wxScrolledWindow {
+public:
+    explicit RowsArea(wxWindow* parent) : wxScrolledWindow(parent, wxID_ANY) { SetScrollRate(0, 10); }
+
+protected:
+    wxSize DoGetBestSize() const override {
+        if (!GetSizer())
+            return wxScrolledWindow::DoGetBestSize();
+        wxSize size = GetSizer()->GetMinSize();
+        const int most = static_cast<int>(wxDisplay(this).GetClientArea().height * kMostScreenHeight);
+        if (size.y > most) {
+            size.y = most;
+            size.x += wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this);
+        }
+        return size;
+    }
+};
+
 } // namespace
 
 UINT CDynDialogEx::nextAutomaticId() {
@@ -102,7 +122,7 @@ void CDynDialogEx::createControls() {
         addControlOfKind(CDynDialogItemEx::kButton, "Cancel", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, &cancel,
                          DynData(), 2);
     }
-    m_area = new wxScrolledWindow(this, wxID_ANY);
+    m_area = new RowsArea(this);
     layoutControls();
 }
 
@@ -160,24 +180,19 @@ void CDynDialogEx::layoutControls() {
         }
         for (int c = first; c <= last; ++c)
             taken[c] = true;
+        // The rectangle's width where it is more than the control needs;
+        // the height is the control's own, so no text is ever cut.
         wxWindow* window = item->getWindow();
-        const wxSize wanted = ConvertDialogToPixels(wxSize(r.right - r.left, r.bottom - r.top));
-        const wxSize best = window->GetBestSize();
-        window->SetMinSize(wxSize(std::max(wanted.x, best.x), std::max(wanted.y, best.y)));
+        const int wanted = ConvertDialogToPixels(wxSize(r.right - r.left, 0)).x;
+        if (wanted > window->GetBestSize().x)
+            window->SetMinSize(wxSize(wanted, -1));
+        const bool text = item->getKind() == CDynDialogItemEx::kStatic;
         grid->Add(window, wxGBPosition(row, first), wxGBSpan(1, last - first + 1),
-                  wxALIGN_CENTER_VERTICAL | wxEXPAND);
+                  text ? wxALIGN_CENTER_VERTICAL : wxEXPAND);
     }
     auto* areaSizer = new wxBoxSizer(wxVERTICAL);
     areaSizer->Add(grid, 0, wxALL, 4);
     m_area->SetSizer(areaSizer);
-    m_area->SetScrollRate(0, 10);
-    const wxSize all = areaSizer->GetMinSize();
-    const int screen = wxDisplay(this).GetClientArea().height;
-    const int most = static_cast<int>(screen * kMostScreenHeight);
-    if (all.y > most)
-        m_area->SetMinSize(wxSize(all.x + wxSystemSettings::GetMetric(wxSYS_VSCROLL_X, this), most));
-    else
-        m_area->SetMinSize(all);
 
     auto* window = new wxBoxSizer(wxVERTICAL);
     window->Add(m_area, 1, wxEXPAND | wxALL, 6);
@@ -188,7 +203,7 @@ void CDynDialogEx::layoutControls() {
         delete buttons;
     }
     SetSizerAndFit(window);
-    SetMinSize(wxSize(GetSize().x, std::min(GetSize().y, 200)));
+    SetMinSize(GetSize());
     if (wxWindow* ok = FindWindow(wxID_OK))
         static_cast<wxButton*>(ok)->SetDefault();
 }
