@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 #include <wx/dcbuffer.h>
 #include <wx/dcclient.h>
 #include <wx/dcscreen.h>
@@ -71,9 +72,7 @@ COLORREF CXHTMLStatic::setBkColor(const CString& color) {
 }
 
 COLORREF CXHTMLStatic::setBkColor(COLORREF color) {
-    const COLORREF previous = m_background;
-    m_background = color;
-    return previous;
+    return std::exchange(m_background, color);
 }
 
 COLORREF CXHTMLStatic::setTextColor(const CString& color) {
@@ -81,9 +80,7 @@ COLORREF CXHTMLStatic::setTextColor(const CString& color) {
 }
 
 COLORREF CXHTMLStatic::setTextColor(COLORREF color) {
-    const COLORREF previous = m_textColor;
-    m_textColor = color;
-    return previous;
+    return std::exchange(m_textColor, color);
 }
 
 void CXHTMLStatic::setWindowText(const CString& text) {

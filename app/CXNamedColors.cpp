@@ -1,5 +1,7 @@
 #include "CXNamedColors.h"
 
+#include "Encoding.h"
+
 #include <cstdlib>
 #include <strings.h>
 
@@ -157,22 +159,12 @@ const NamedColor kNamedColors[] = {
 };
 static_assert(sizeof kNamedColors / sizeof kNamedColors[0] == 140);
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // Two hexadecimal digits as the C library's scanning reads them: the digits
 // that stand first, 0 when none does.
 int hexPair(const char* text) {
     int value = 0;
-    for (int i = 0; i < 2 && hexDigit(text[i]) >= 0; ++i)
-        value = value * 16 + hexDigit(text[i]);
+    for (int i = 0; i < 2 && encoding::hexDigit(text[i]) >= 0; ++i)
+        value = value * 16 + encoding::hexDigit(text[i]);
     return value;
 }
 

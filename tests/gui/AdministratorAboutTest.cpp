@@ -4,6 +4,7 @@
 #include "CAdministratorAbout.h"
 #include "CHyperlinkStatic.h"
 #include "DialogLook.h"
+#include "FileSystem.h"
 #include "LoopbackHttpServer.h"
 #include "MenuCreatorDlg.h"
 #include "ModalScript.h"
@@ -72,7 +73,10 @@ protected:
 };
 
 TEST_F(AdministratorAboutTest, ShowsTheVersionAndTheMakersLink) {
+    // The program's data beside it, for its picture.
+    setApplicationFolderForTests(TOLVANE_DATA_DIR);
     CAdministratorAbout dialog(nullptr, nullptr);
+    setApplicationFolderForTests("");
     ASSERT_TRUE(dialog.OnInitDialog());
     EXPECT_EQ(dialog.getText(CAdministratorAbout::IDC_VERSION), "Maravex Tolvane v2.4.5");
     EXPECT_EQ(dialog.getMakerLink()->getText(), "www.maravex-process.example");
