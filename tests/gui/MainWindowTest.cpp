@@ -152,6 +152,8 @@ TEST_F(MainWindowTest, APathThatNamesNoProjectIsSaidOnceAndTheWindowGoesOnWithou
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         m_ui.messages.clear();
+        // The tips file beside the program is rewritten at every start.
+        m_dir.write("Demo/bin/Tips.tip", "");
         const auto before = m_dir.entries();
         CMenuCreatorDlg dialog(c.path.c_str(), nullptr);
         dialog.OnInitDialog();
