@@ -1,0 +1,78 @@
+// Builds a synthetic process of each size (default 1,250 and 5,000 items,
+// two languages, with pages) and times the EPF method-library export on it,
+// as the user starts it: the domain and one of its disciplines as plug-ins,
+// then the generic pair. The export walks the tree once per plug-in and
+// reads every page, description and picture folder once, so four times the
+// items should take about four times the time. The processor time of the
+// program's own code and the system's file work are printed apart, and the
+// time to copy the export folder, the floor its files put under the export.
+
+#include "BenchReport.h"
+#include "FileSystem.h"
+#include "FolderListingCache.h"
+#include "ItemClasses.h"
+#include "ItemListePlus.h"
+#include "PrivateProfile.h"
+#include "ProcessItem.h"
+#include "ProcessItemListe.h"
+#include "ProcessManager.h"
+#include "SyntheticProcess.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace fs = std::filesystem;
+
+int main(int argc, char** argv) {
+    SyntheticRun run(argc, argv, {1250, 5000});
+    // The export shows the folder "tmp" at its end: here an opener that does nothing.
+    const fs::path bin = run.folder("bin");
+    fs::create_directories(bin);
+    std::ofstream(bin / "xdg-open") << "#!/bin/sh\nexit 0\n";
+    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+    const char* path = std::getenv("PATH");
+    setenv("PATH", (bin.string() + ":" + (path ? path : "")).c_str(), 1);
+
+    GrowthReport growth("exportForEPF.xml");
+    for (const long n : run.sizes()) {
+        const fs::path root = run.folder(std::to_string(n));
+        buildSyntheticProcess(root, n, true);
+        platform::clearProfileCache();
+        FolderListingCache::instance().clear();
+        ProcessManager manager((root / "site.tvx").string().c_str(), nullptr, 0, 0);
+        manager.updateLinks(0, 0);
+        const long items = manager.getItemCount();
+        ProcessItem* domain = nullptr;
+        ProcessItem* discipline = nullptr;
+        for (int i = 1; i <= items; ++i) {
+            auto* item = static_cast<ProcessItem*>(manager.getItemList()->at(i));
+            if (!domain && item->getClassKind() == kDomainClass)
+                domain = item;
+            if (!discipline && item->getClassKind() == kDisciplineClass)
+                discipline = item;
+        }
+        ProcessItemListe selection;
+        selection.append(domain);
+        selection.append(discipline);
+
+        BenchTimer timer;
+        CpuTimer processor;
+        manager.exportXMLforEPF(&selection, "");
+        const double seconds = timer.seconds();
+        selection.removeAll();
+        benchReport("exportForEPF.xml", items, seconds);
+        std::printf("  processor: own code %.3f s, file system %.3f s\n", processor.userSeconds(),
+                    processor.systemSeconds());
+        const fs::path exported = root / "tmp/EPFexport";
+        std::printf("  library: %ld bytes\n",
+                    static_cast<long>(fs::file_size(exported / "exportForEPF.xml")));
+        growth.add(items, seconds);
+
+        BenchTimer copy;
+        platform::copyTree(exported.string().c_str(), (root / "tmp/EPFcopy").string().c_str());
+        benchReport("  copy of the export folder (floor)", items, copy.seconds());
+    }
+    return 0;
+}
