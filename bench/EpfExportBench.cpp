@@ -57,14 +57,18 @@ int main(int argc, char** argv) {
         selection.append(domain);
         selection.append(discipline);
 
-        BenchTimer timer;
+        // The first run reads the pages and descriptions from disk; the best
+        // of three is what the export itself costs.
         CpuTimer processor;
-        manager.exportXMLforEPF(&selection, "");
-        const double seconds = timer.seconds();
+        const double seconds = bestOf(3, [&] {
+            BenchTimer timer;
+            manager.exportXMLforEPF(&selection, "");
+            return timer.seconds();
+        });
         selection.removeAll();
-        benchReport("exportForEPF.xml", items, seconds);
-        std::printf("  processor: own code %.3f s, file system %.3f s\n", processor.userSeconds(),
-                    processor.systemSeconds());
+        benchReport("exportForEPF.xml (best of 3)", items, seconds);
+        std::printf("  processor over the three runs: own code %.3f s, file system %.3f s\n",
+                    processor.userSeconds(), processor.systemSeconds());
         const fs::path exported = root / "tmp/EPFexport";
         std::printf("  library: %ld bytes\n",
                     static_cast<long>(fs::file_size(exported / "exportForEPF.xml")));
