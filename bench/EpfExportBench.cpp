@@ -9,39 +9,28 @@
 
 #include "BenchReport.h"
 #include "FileSystem.h"
-#include "FolderListingCache.h"
 #include "ItemClasses.h"
 #include "ItemListePlus.h"
-#include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessItemListe.h"
 #include "ProcessManager.h"
 #include "SyntheticProcess.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 
 namespace fs = std::filesystem;
 
 int main(int argc, char** argv) {
     SyntheticRun run(argc, argv, {1250, 5000});
-    // The export shows the folder "tmp" at its end: here an opener that does nothing.
-    const fs::path bin = run.folder("bin");
-    fs::create_directories(bin);
-    std::ofstream(bin / "xdg-open") << "#!/bin/sh\nexit 0\n";
-    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
-    const char* path = std::getenv("PATH");
-    setenv("PATH", (bin.string() + ":" + (path ? path : "")).c_str(), 1);
+    run.useQuietOpener();
 
     GrowthReport growth("exportForEPF.xml");
     for (const long n : run.sizes()) {
         const fs::path root = run.folder(std::to_string(n));
-        buildSyntheticProcess(root, n, true);
-        platform::clearProfileCache();
-        FolderListingCache::instance().clear();
-        ProcessManager manager((root / "site.tvx").string().c_str(), nullptr, 0, 0);
+        const std::unique_ptr<ProcessManager> opened = run.openProcess(root, n, true);
+        ProcessManager& manager = *opened;
         manager.updateLinks(0, 0);
         const long items = manager.getItemCount();
         ProcessItem* domain = nullptr;

@@ -66,26 +66,10 @@ void EpfGuidanceWriter::writeTerm(ProcessItem& entry, int language) {
     const CString name =
         m_plugin.toText(entry.getNameByLanguage(language) + " (" + generationLanguage + ")", language);
     CString& out = m_plugin.getText();
-    out += xml.startTag(10, "ContentElement",
-                        {{"xsi:type", "uma:TermDefinition"},
-                         {"name", name},
-                         {"briefDescription", ""},
-                         {"id", uid + suffix},
-                         {"orderingGuide", ""},
-                         {"suppressed", "false"},
-                         {"presentationName", name},
-                         {"variabilityType", "na"}});
-    out += xml.startTag(12, "Presentation",
-                        {{"name", name + "," + uid},
-                         {"briefDescription", ""},
-                         {"id", "P-" + uid + suffix},
-                         {"orderingGuide", ""},
-                         {"suppressed", "false"},
-                         {"authors", ""},
-                         {" changeDate", getCurrentDateText()},
-                         {" changeDescription", m_plugin.getChangeDescription()},
-                         {"version", EpfXml::stored(entry.getVersion() + " " + entry.getVersionMinor())},
-                         {"externalId", ""}});
+    out += xml.namedTag(10, "ContentElement", "uma:TermDefinition", name, uid + suffix, name);
+    out += xml.elementPresentation(12, nullptr, "", name + "," + uid, "P-" + uid + suffix,
+                                   m_plugin.getChangeDescription(),
+                                   EpfXml::stored(entry.getVersion() + " " + entry.getVersionMinor()));
     CString text = glossaryText(entry, language);
     if (m_plugin.isBilingual())
         text += "<hr>" + glossaryText(entry, 1 - language);
@@ -98,31 +82,8 @@ void EpfGuidanceWriter::writeTerm(ProcessItem& entry, int language) {
 
 void EpfGuidanceWriter::writeRole(ProcessItem& role) {
     EpfXml& xml = m_plugin.getXml();
-    const int language = m_plugin.getLanguage();
-    const CString& uid = role.getUid();
-    const CString name = m_plugin.toText(role.getNameByLanguage(language), language);
     CString& out = m_plugin.getCompanion();
-    out += xml.startTag(10, "ContentElement",
-                        {{"xsi:type", "uma:Role"},
-                         {"name", name},
-                         {"briefDescription", ""},
-                         {"id", uid},
-                         {"orderingGuide", ""},
-                         {"suppressed", "false"},
-                         {"presentationName", name},
-                         {"variabilityType", "na"}});
-    out += xml.startTag(12, "Presentation",
-                        {{"xsi:type", "uma:RoleDescription"},
-                         {"name", name + "," + uid},
-                         {"briefDescription", ""},
-                         {"id", "P-" + uid},
-                         {"orderingGuide", ""},
-                         {"suppressed", "false"},
-                         {"authors", ""},
-                         {" changeDate", getCurrentDateText()},
-                         {" changeDescription", m_plugin.getChangeDescription()},
-                         {"version", EpfXml::stored(role.getVersion() + " " + role.getVersionMinor())},
-                         {"externalId", ""}});
+    out += m_plugin.elementStart(role, "uma:Role", "uma:RoleDescription");
     out += "              <MainDescription><![CDATA[" + m_plugin.getDescriptions(role) +
            "]]></MainDescription>\n";
     out += "              <KeyConsiderations></KeyConsiderations>\n";
@@ -140,28 +101,8 @@ void EpfGuidanceWriter::writeGuideline(ProcessItem& item) {
     const CString& uid = item.getUid();
     const CString name = m_plugin.getMarkupName(item);
     CString& out = m_plugin.getText();
-    out += xml.startTag(10, "ContentElement",
-                        {{"xsi:type", "uma:Guideline"},
-                         {"name", name},
-                         {"briefDescription", ""},
-                         {"id", "PWS_" + uid},
-                         {"orderingGuide", ""},
-                         {"presentationName", name},
-                         {"suppressed", "false"},
-                         {"isAbstract", "false"},
-                         {"variabilityType", "na"}});
-    out += xml.startTag(12, "Presentation",
-                        {{"name", name + ",PWS_" + uid},
-                         {"briefDescription", ""},
-                         {"id", "PPWS_" + uid},
-                         {"orderingGuide", ""},
-                         {"presentationName", ""},
-                         {"suppressed", "false"},
-                         {"authors", ""},
-                         {"changeDate", getCurrentDateText()},
-                         {"changeDescription", m_plugin.getChangeDescription()},
-                         {"version", ""},
-                         {"externalId", ""}});
+    out += xml.guidanceTag(10, "uma:Guideline", name, "PWS_" + uid);
+    out += xml.guidancePresentation(12, name + ",PWS_" + uid, "PPWS_" + uid, m_plugin.getChangeDescription());
     out += "              <MainDescription>\n";
     out += "                <![CDATA[\n";
     const std::vector<CString> pictures = resources.listPictures(item);
@@ -188,28 +129,10 @@ void EpfGuidanceWriter::writeWhitepaper(ProcessItem& procedure, const CString& d
     const CString number = variant == 1 ? "1" : "2";
     const CString name = m_plugin.toText(procedure.getNameByLanguage(language), language);
     CString& out = m_plugin.getText();
-    out += xml.startTag(
-        10, "ContentElement",
-        {{"xsi:type", "uma:Whitepaper"},
-         {"name", name + label},
-         {"briefDescription", ""},
-         {"id", number + uid},
-         {"orderingGuide", ""},
-         {"suppressed", "false"},
-         {"presentationName", m_plugin.toText(m_plugin.getMarkupName(procedure), language) + label},
-         {"variabilityType", "na"}});
-    out += xml.startTag(12, "Presentation",
-                        {{" xsi:type", "uma:GuidanceDescription"},
-                         {"name", name + "," + uid},
-                         {"briefDescription", ""},
-                         {"id", "P-" + number + uid},
-                         {"orderingGuide", ""},
-                         {"suppressed", "false"},
-                         {"authors", ""},
-                         {" changeDate", getCurrentDateText()},
-                         {" changeDescription", m_plugin.getChangeDescription()},
-                         {"version", ""},
-                         {"externalId", ""}});
+    out += xml.namedTag(10, "ContentElement", "uma:Whitepaper", name + label, number + uid,
+                        m_plugin.toText(m_plugin.getMarkupName(procedure), language) + label);
+    out += xml.elementPresentation(12, " xsi:type", "uma:GuidanceDescription", name + "," + uid,
+                                   "P-" + number + uid, m_plugin.getChangeDescription(), "");
     out += "              <MainDescription><![CDATA[" + m_plugin.getDescriptions(procedure) +
            "]]></MainDescription>\n";
     out += "              <KeyConsiderations></KeyConsiderations>\n";

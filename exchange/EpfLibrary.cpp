@@ -225,57 +225,20 @@ void EpfLibrary::writeMainPlugin() {
     auto category = [this](const char* name, const char* id, const char* presentationId,
                            const char* description) {
         addCategory(id);
-        m_text += m_xml.startTag(6, "ContentCategory",
-                                 {{"xsi:type", "uma:CustomCategory"},
-                                  {"name", name},
-                                  {"briefDescription", ""},
-                                  {"id", id},
-                                  {"orderingGuide", ""},
-                                  {"suppressed", "false"},
-                                  {"presentationName", name},
-                                  {"variabilityType", "na"}});
+        m_text += m_xml.namedTag(6, "ContentCategory", "uma:CustomCategory", name, id, name);
         if (!presentationId)
             return;
-        m_text += m_xml.startTag(8, "Presentation",
-                                 {{"name", CString("new_custom_category,") + id},
-                                  {"briefDescription", ""},
-                                  {"id", presentationId},
-                                  {"orderingGuide", ""},
-                                  {"suppressed", "false"},
-                                  {"authors", ""},
-                                  {"changeDate", getCurrentDateText()},
-                                  {"changeDescription", ""},
-                                  {"version", ""},
-                                  {"externalId", ""}});
+        m_text += m_xml.categoryPresentation(8, CString("new_custom_category,") + id, presentationId);
         m_text += CString("          <MainDescription>") + description + "</MainDescription>\n";
         m_text += "          <KeyConsiderations></KeyConsiderations>\n";
         m_text += "        </Presentation>\n";
     };
     auto guideline = [this](const char* name, const char* id, EpfXml::Ending ending) {
-        m_text += m_xml.startTag(6, "ContentElement",
-                                 {{"xsi:type", "uma:Guideline"},
-                                  {"name", name},
-                                  {"briefDescription", ""},
-                                  {"id", id},
-                                  {"orderingGuide", ""},
-                                  {"suppressed", "false"},
-                                  {"presentationName", name},
-                                  {"variabilityType", "na"}},
-                                 ending);
+        m_text += m_xml.namedTag(6, "ContentElement", "uma:Guideline", name, id, name, ending);
     };
 
     addPluginSelection("MAIN");
-    m_text += m_xml.startTag(2, "MethodPlugin",
-                             {{"name", "Main"},
-                              {"briefDescription", ""},
-                              {"id", "MAIN"},
-                              {"orderingGuide", ""},
-                              {"suppressed", "false"},
-                              {"authors", ""},
-                              {"changeDate", getCurrentDateText()},
-                              {"changeDescription", ""},
-                              {"version", ""},
-                              {"userChangeable", "true"}});
+    m_text += m_xml.pluginTag("Main", "MAIN", "", true);
     for (const ProcessItem* selected : m_selection)
         m_text += m_xml.reference(4, "ReferencedMethodPlugin", selected->getUid());
     m_text += m_xml.reference(4, "ReferencedMethodPlugin", kGenericId);
@@ -298,26 +261,9 @@ void EpfLibrary::writeMainPlugin() {
     m_text += "      </ContentCategory>\n";
     m_text += "    </MethodPackage>\n";
     addPackageSelectionToPlugins("CP_MAIN");
-    m_text += m_xml.startTag(4, "MethodPackage",
-                             {{"xsi:type", "uma:ContentPackage"},
-                              {"name", "Main"},
-                              {"briefDescription", ""},
-                              {"id", "CP_MAIN"},
-                              {"orderingGuide", ""},
-                              {"suppressed", "false"},
-                              {"global", "false"}});
+    m_text += m_xml.contentPackage(4, "Main", "CP_MAIN");
     guideline("How to use the site", "HOWTOUSE", EpfXml::Open);
-    m_text += m_xml.startTag(8, "Presentation",
-                             {{"name", "How to use the site,HOWTOUSE"},
-                              {"briefDescription", ""},
-                              {"id", "PHOWTOUSE"},
-                              {"orderingGuide", ""},
-                              {"suppressed", "false"},
-                              {"authors", ""},
-                              {"changeDate", getCurrentDateText()},
-                              {"changeDescription", ""},
-                              {"version", ""},
-                              {"externalId", ""}});
+    m_text += m_xml.categoryPresentation(8, "How to use the site,HOWTOUSE", "PHOWTOUSE");
     m_text += "          <MainDescription><![CDATA[<p></p>]]></MainDescription>\n";
     m_text += "          <KeyConsiderations></KeyConsiderations>\n";
     m_text += "        </Presentation>\n";

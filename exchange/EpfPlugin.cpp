@@ -127,6 +127,15 @@ CString EpfPlugin::getDescriptions(ProcessItem& item) const {
     return EpfXml::characterData(text);
 }
 
+CString EpfPlugin::elementStart(ProcessItem& item, const char* type, const char* presentationType) {
+    const CString& uid = item.getUid();
+    const CString name = toText(item.getNameByLanguage(m_language), m_language);
+    return getXml().namedTag(10, "ContentElement", type, name, uid, name) +
+           getXml().elementPresentation(12, "xsi:type", presentationType, name + "," + uid, "P-" + uid,
+                                        m_changeDescription,
+                                        EpfXml::stored(item.getVersion() + " " + item.getVersionMinor()));
+}
+
 CString EpfPlugin::getMarkupName(const Item& item) const {
     return toMarkup(item.getNameByLanguage(m_language), m_language);
 }
@@ -155,56 +164,24 @@ void EpfPlugin::write() {
 void EpfPlugin::writeStart() {
     EpfXml& xml = getXml();
     CString& text = getText();
-    text +=
-        xml.startTag(2, "MethodPlugin",
-                     {{"name", m_name + " - main"},
-                      {"briefDescription", ""},
-                      {"id", m_id},
-                      {"orderingGuide", ""},
-                      {"suppressed", "false"},
-                      {"authors", ""},
-                      {"changeDescription",
-                       m_item ? kVersionImported + EpfXml::stored(m_item->getEditor()) : CString(kExported)},
-                      {"version", ""},
-                      {"userChangeable", "true"}});
+    text += xml.pluginTag(
+        m_name + " - main", m_id,
+        m_item ? kVersionImported + EpfXml::stored(m_item->getEditor()) : CString(kExported), false);
     m_library.addPluginSelection(m_id);
     m_library.addPluginSelection("WPR_" + m_id);
     for (const ProcessItem* selected : m_library.getSelection())
         text += xml.reference(4, "ReferencedMethodPlugin", "WPR_" + selected->getUid());
     m_library.addPackageSelection("CP" + m_id);
-    text += xml.startTag(4, "MethodPackage",
-                         {{"xsi:type", "uma:ContentPackage"},
-                          {"name", m_name},
-                          {"briefDescription", ""},
-                          {"id", "CP" + m_id},
-                          {"orderingGuide", ""},
-                          {"suppressed", "false"},
-                          {"global", "false"}});
+    text += xml.contentPackage(4, m_name, "CP" + m_id);
 
-    m_companion = xml.startTag(2, "MethodPlugin",
-                               {{"name", m_name + " - work products and roles"},
-                                {"briefDescription", ""},
-                                {"id", "WPR_" + m_id},
-                                {"orderingGuide", ""},
-                                {"suppressed", "false"},
-                                {"authors", ""},
-                                {"changeDescription", kExported},
-                                {"version", ""},
-                                {"userChangeable", "true"}});
+    m_companion = xml.pluginTag(m_name + " - work products and roles", "WPR_" + m_id, kExported, false);
     m_library.addPackageSelection("WPR_CG" + m_id);
     m_companion += xml.startTag(
         4, "MethodPackage",
         {{"xsi:type", "uma:ContentCategoryPackage"}, {"name", "ContentCategories"}, {"id", "WPR_CG" + m_id}},
         EpfXml::Closed);
     m_library.addPackageSelection("WPR_CP" + m_id);
-    m_companion += xml.startTag(4, "MethodPackage",
-                                {{"xsi:type", "uma:ContentPackage"},
-                                 {"name", m_name},
-                                 {"briefDescription", ""},
-                                 {"id", "WPR_CP" + m_id},
-                                 {"orderingGuide", ""},
-                                 {"suppressed", "false"},
-                                 {"global", "false"}});
+    m_companion += xml.contentPackage(4, m_name, "WPR_CP" + m_id);
 }
 
 void EpfPlugin::writeRoleSetAndDomain() {
@@ -218,30 +195,16 @@ void EpfPlugin::writeRoleSetAndDomain() {
                                                  : m_library.getItemsOf(m_domain, m_discipline);
 
     m_library.addCategory("RS" + m_id);
-    m_categories += xml.startTag(6, "ContentCategory",
-                                 {{"xsi:type", "uma:RoleSet"},
-                                  {"name", "Roles " + m_name},
-                                  {"briefDescription", ""},
-                                  {"id", "RS" + m_id},
-                                  {"orderingGuide", ""},
-                                  {"suppressed", "false"},
-                                  {"presentationName", "Roles: " + m_name},
-                                  {"variabilityType", "na"}});
+    m_categories +=
+        xml.namedTag(6, "ContentCategory", "uma:RoleSet", "Roles " + m_name, "RS" + m_id, "Roles: " + m_name);
     for (const ProcessItem* item : items)
         if (item->getClassKind() == kRoleClass)
             m_categories += xml.reference(8, "Role", item->getUid());
     m_categories += "      </ContentCategory>\n";
 
     m_library.addCategory("DO" + m_id);
-    m_categories += xml.startTag(6, "ContentCategory",
-                                 {{"xsi:type", "uma:Domain"},
-                                  {"name", m_name + " work products and templates"},
-                                  {"briefDescription", ""},
-                                  {"id", "DO" + m_id},
-                                  {"orderingGuide", ""},
-                                  {"suppressed", "false"},
-                                  {"presentationName", m_name + " work products and templates"},
-                                  {"variabilityType", "na"}});
+    m_categories += xml.namedTag(6, "ContentCategory", "uma:Domain", m_name + " work products and templates",
+                                 "DO" + m_id, m_name + " work products and templates");
     for (const ProcessItem* item : items)
         if (item->getClassKind() == kWorkProductClass && item->isVisible())
             m_categories += xml.reference(8, "WorkProduct", item->getUid());
@@ -251,15 +214,8 @@ void EpfPlugin::writeRoleSetAndDomain() {
 void EpfPlugin::writeCustomCategory() {
     EpfXml& xml = getXml();
     m_library.addCategory("CG_D" + m_id);
-    m_customCategories = xml.startTag(6, "ContentCategory",
-                                      {{"xsi:type", "uma:CustomCategory"},
-                                       {"name", m_name},
-                                       {"briefDescription", ""},
-                                       {"id", "CG_D" + m_id},
-                                       {"orderingGuide", ""},
-                                       {"suppressed", "false"},
-                                       {"presentationName", m_name},
-                                       {"variabilityType", "na"}});
+    m_customCategories =
+        xml.namedTag(6, "ContentCategory", "uma:CustomCategory", m_name, "CG_D" + m_id, m_name);
     const bool discipline = !m_discipline.IsEmpty();
     if (m_item)
         for (const ProcessItem* item : m_library.getItemsOf(m_domain, m_discipline))
@@ -279,26 +235,10 @@ CString EpfPlugin::workProductsView() {
     const CString domainDisplay = EpfXml::stored(m_domainDisplay);
     const CString domain = EpfXml::stored(m_domain);
     m_library.addCategory("VWP" + m_id);
-    CString view = xml.startTag(6, "ContentCategory",
-                                {{"xsi:type", "uma:CustomCategory"},
-                                 {"name", domainDisplay + " Work products and templates"},
-                                 {"briefDescription", ""},
-                                 {"id", "VWP" + m_id},
-                                 {"orderingGuide", ""},
-                                 {"suppressed", "false"},
-                                 {"presentationName", domain + " Work products and templates"},
-                                 {"variabilityType", "na"}});
-    view += xml.startTag(8, "Presentation",
-                         {{"name", domainDisplay + " Work products,VWP" + m_id},
-                          {"briefDescription", ""},
-                          {"id", "VWPP" + m_id},
-                          {"orderingGuide", ""},
-                          {"suppressed", "false"},
-                          {"authors", ""},
-                          {"changeDate", getCurrentDateText()},
-                          {"changeDescription", ""},
-                          {"version", ""},
-                          {"externalId", ""}});
+    CString view = xml.namedTag(6, "ContentCategory", "uma:CustomCategory",
+                                domainDisplay + " Work products and templates", "VWP" + m_id,
+                                domain + " Work products and templates");
+    view += xml.categoryPresentation(8, domainDisplay + " Work products,VWP" + m_id, "VWPP" + m_id);
     view += "          <MainDescription><![CDATA[\n";
     view += EpfXml::characterData(stylesheetText(m_domain));
     view += "          ]]></MainDescription>\n";
@@ -314,26 +254,9 @@ CString EpfPlugin::workProductsView() {
 CString EpfPlugin::guidesCategoryStart(const CString& name, const CString& id) {
     EpfXml& xml = getXml();
     m_library.addCategory("GUID" + id);
-    CString start = xml.startTag(6, "ContentCategory",
-                                 {{"xsi:type", "uma:CustomCategory"},
-                                  {"name", name + " Guides"},
-                                  {"briefDescription", ""},
-                                  {"id", "GUID" + id},
-                                  {"orderingGuide", ""},
-                                  {"suppressed", "false"},
-                                  {"presentationName", name + " Guides"},
-                                  {"variabilityType", "na"}});
-    start += xml.startTag(8, "Presentation",
-                          {{"name", name + " Guides,GUID" + id},
-                           {"briefDescription", ""},
-                           {"id", "GUIDP" + id},
-                           {"orderingGuide", ""},
-                           {"suppressed", "false"},
-                           {"authors", ""},
-                           {"changeDate", getCurrentDateText()},
-                           {"changeDescription", ""},
-                           {"version", ""},
-                           {"externalId", ""}});
+    CString start = xml.namedTag(6, "ContentCategory", "uma:CustomCategory", name + " Guides", "GUID" + id,
+                                 name + " Guides");
+    start += xml.categoryPresentation(8, name + " Guides,GUID" + id, "GUIDP" + id);
     return start + kGuidesDescription;
 }
 
@@ -392,15 +315,8 @@ void EpfPlugin::writeDisciplines() {
     EpfXml& xml = getXml();
     const std::vector<ProcessItem*>& items = m_library.getItemsOf(m_domain, m_discipline);
     m_library.addCategory("DI" + m_id);
-    m_categories += xml.startTag(6, "ContentCategory",
-                                 {{"xsi:type", "uma:Discipline"},
-                                  {"name", m_name + " process"},
-                                  {"briefDescription", ""},
-                                  {"id", "DI" + m_id},
-                                  {"orderingGuide", ""},
-                                  {"suppressed", "false"},
-                                  {"presentationName", m_name + " process"},
-                                  {"variabilityType", "na"}});
+    m_categories += xml.namedTag(6, "ContentCategory", "uma:Discipline", m_name + " process", "DI" + m_id,
+                                 m_name + " process");
     if (!m_discipline.IsEmpty() && isMember(m_item)) {
         // The walk meets the discipline itself: its tasks join this
         // category, which would otherwise be written a second time.
@@ -434,15 +350,7 @@ void EpfPlugin::writeDisciplines() {
         const CString id = "D_" + phase->getUid() + "_" + m_id;
         const CString name = "Process " + m_name + " " + EpfXml::stored(phase->getName());
         m_library.addCategory(id);
-        m_categories += xml.startTag(6, "ContentCategory",
-                                     {{"xsi:type", "uma:Discipline"},
-                                      {"name", name},
-                                      {"briefDescription", ""},
-                                      {"id", id},
-                                      {"orderingGuide", ""},
-                                      {"suppressed", "false"},
-                                      {"presentationName", name},
-                                      {"variabilityType", "na"}});
+        m_categories += xml.namedTag(6, "ContentCategory", "uma:Discipline", name, id, name);
         CString key = phase->getName();
         key.MakeLower();
         for (const ProcessItem* activity : activitiesOfPhase[key])
@@ -514,23 +422,9 @@ void EpfPlugin::openNestedPackage(ProcessItem& discipline) {
     const CString name = getMarkupName(discipline);
     const CString& uid = discipline.getUid();
     m_library.addPackageSelection("CP" + uid);
-    getText() += xml.startTag(6, "MethodPackage",
-                              {{"xsi:type", "uma:ContentPackage"},
-                               {"name", name},
-                               {"briefDescription", ""},
-                               {"id", "CP" + uid},
-                               {"orderingGuide", ""},
-                               {"suppressed", "false"},
-                               {"global", "false"}});
+    getText() += xml.contentPackage(6, name, "CP" + uid);
     m_library.addPackageSelection("CP_WPR_" + uid);
-    m_companion += xml.startTag(6, "MethodPackage",
-                                {{"xsi:type", "uma:ContentPackage"},
-                                 {"name", name},
-                                 {"briefDescription", ""},
-                                 {"id", "CP_WPR_" + uid},
-                                 {"orderingGuide", ""},
-                                 {"suppressed", "false"},
-                                 {"global", "false"}});
+    m_companion += xml.contentPackage(6, name, "CP_WPR_" + uid);
     m_nestedPackageOpen = true;
 }
 
@@ -545,57 +439,28 @@ void EpfPlugin::writeDisciplineCategories(ProcessItem& discipline) {
     const bool domainOrGeneric = m_discipline.IsEmpty();
 
     m_library.addCategory("RS" + uid);
-    m_categories += xml.startTag(6, "ContentCategory",
-                                 {{"xsi:type", "uma:RoleSet"},
-                                  {"name", name + " roles"},
-                                  {"briefDescription", ""},
-                                  {"id", "RS" + uid},
-                                  {"orderingGuide", ""},
-                                  {"suppressed", "false"},
-                                  {"presentationName", "Roles: " + name},
-                                  {"variabilityType", "na"}},
-                                 EpfXml::Closed);
+    m_categories += xml.namedTag(6, "ContentCategory", "uma:RoleSet", name + " roles", "RS" + uid,
+                                 "Roles: " + name, EpfXml::Closed);
     if (domainOrGeneric) {
         m_library.addCategory("DO" + uid);
-        m_categories += xml.startTag(6, "ContentCategory",
-                                     {{"xsi:type", "uma:Domain"},
-                                      {"name", name + " work products and templates"},
-                                      {"briefDescription", ""},
-                                      {"id", "DO" + uid},
-                                      {"orderingGuide", ""},
-                                      {"suppressed", "false"},
-                                      {"presentationName", name + " work products and templates"},
-                                      {"variabilityType", "na"}});
+        m_categories +=
+            xml.namedTag(6, "ContentCategory", "uma:Domain", name + " work products and templates",
+                         "DO" + uid, name + " work products and templates");
         for (const ProcessItem* item : m_library.getItemsOf(m_domain, m_currentDiscipline))
             if (item->getClassKind() == kWorkProductClass)
                 m_categories += xml.reference(8, "WorkProduct", item->getUid());
         m_categories += "      </ContentCategory>\n";
     }
     m_library.addCategory("DI" + uid);
-    m_categories += xml.startTag(6, "ContentCategory",
-                                 {{"xsi:type", "uma:Discipline"},
-                                  {"name", "Process " + name},
-                                  {"briefDescription", ""},
-                                  {"id", "DI" + uid},
-                                  {"orderingGuide", ""},
-                                  {"suppressed", "false"},
-                                  {"presentationName", "Process " + name},
-                                  {"variabilityType", "na"}});
+    m_categories += xml.namedTag(6, "ContentCategory", "uma:Discipline", "Process " + name, "DI" + uid,
+                                 "Process " + name);
     m_categories += disciplineProcessLines(domainOrGeneric ? m_currentDiscipline : m_discipline);
     m_categories += "      </ContentCategory>\n";
     if (!domainOrGeneric)
         return;
 
     m_library.addCategory("CG_PA" + uid);
-    CString categories = xml.startTag(6, "ContentCategory",
-                                      {{"xsi:type", "uma:CustomCategory"},
-                                       {"name", name},
-                                       {"briefDescription", ""},
-                                       {"id", "CG_PA" + uid},
-                                       {"orderingGuide", ""},
-                                       {"suppressed", "false"},
-                                       {"presentationName", name},
-                                       {"variabilityType", "na"}});
+    CString categories = xml.namedTag(6, "ContentCategory", "uma:CustomCategory", name, "CG_PA" + uid, name);
     const std::vector<ProcessItem*>& ofDiscipline =
         m_library.getItemsOf(m_domain, discipline.getDiscipline());
     for (const ProcessItem* item : ofDiscipline)
@@ -630,28 +495,8 @@ void EpfPlugin::writeSupportingMaterial(ProcessItem& item) {
     const CString& uid = item.getUid();
     const CString name = "SM_" + EpfXml::stored(item.getNameByLanguage(m_language)) + "_" + uid;
     CString& out = getText();
-    out += xml.startTag(10, "ContentElement",
-                        {{"xsi:type", "uma:SupportingMaterial"},
-                         {"name", name},
-                         {"briefDescription", ""},
-                         {"id", "SM" + uid},
-                         {"orderingGuide", ""},
-                         {"presentationName", name},
-                         {"suppressed", "false"},
-                         {"isAbstract", "false"},
-                         {"variabilityType", "na"}});
-    out += xml.startTag(12, "Presentation",
-                        {{"name", name + ",SM" + uid},
-                         {"briefDescription", ""},
-                         {"id", "PSM" + uid},
-                         {"orderingGuide", ""},
-                         {"presentationName", ""},
-                         {"suppressed", "false"},
-                         {"authors", ""},
-                         {"changeDate", getCurrentDateText()},
-                         {"changeDescription", m_changeDescription},
-                         {"version", ""},
-                         {"externalId", ""}});
+    out += xml.guidanceTag(10, "uma:SupportingMaterial", name, "SM" + uid);
+    out += xml.guidancePresentation(12, name + ",SM" + uid, "PSM" + uid, m_changeDescription);
     out += "              <MainDescription><![CDATA[" + EpfXml::characterData(text) +
            "/>]]></MainDescription>\n";
     out += "              <KeyConsiderations></KeyConsiderations>\n";
@@ -667,7 +512,7 @@ void EpfPlugin::writeSections(ProcessItem& item) {
         EpfTaskWriter(*this).write(item);
         break;
     case kWorkProductClass:
-        EpfWorkProductWriter(*this).write(item);
+        EpfWorkProductWriter(*this, item).write();
         break;
     default:
         break;

@@ -63,6 +63,11 @@ public:
     // block: the second language's after "<hr>" in a bilingual project.
     CString getDescriptions(ProcessItem& item) const;
 
+    // The start of the content element that stands for the item under its
+    // name in the export language, and of its presentation, with the item's
+    // change description and version.
+    CString elementStart(ProcessItem& item, const char* type, const char* presentationType);
+
     // The exporter's two conversions of a stored text.
     CString toText(const CString& stored, int language) const;
     CString toMarkup(const CString& stored, int language) const;

@@ -74,7 +74,7 @@ CString detailLine(XmlExporter& exporter, const Step& step, const CString& text,
     return line + "                <br><br>\n";
 }
 
-CString sectionStart(EpfXml& xml, int indent, const CString& title, const CString& id) {
+CString sectionTag(EpfXml& xml, int indent, const CString& title, const CString& id) {
     return xml.startTag(indent, "Section",
                         {{"name", title},
                          {"briefDescription", ""},
@@ -82,8 +82,11 @@ CString sectionStart(EpfXml& xml, int indent, const CString& title, const CStrin
                          {"orderingGuide", ""},
                          {"suppressed", "false"},
                          {"sectionName", ""},
-                         {"variabilityType", "na"}}) +
-           "                <Description><![CDATA[\n";
+                         {"variabilityType", "na"}});
+}
+
+CString sectionStart(EpfXml& xml, int indent, const CString& title, const CString& id) {
+    return sectionTag(xml, indent, title, id) + "                <Description><![CDATA[\n";
 }
 
 const char* const kSectionEnd = "                ]]></Description>\n"
@@ -101,32 +104,8 @@ CString taskDescription(XmlExporter& exporter, ProcessItem& activity, int langua
 void EpfTaskWriter::write(ProcessItem& activity) {
     EpfXml& xml = m_plugin.getXml();
     XmlExporter& exporter = m_plugin.getLibrary().getExporter();
-    const int language = m_plugin.getLanguage();
-    const CString& uid = activity.getUid();
-    const CString name = m_plugin.toText(activity.getNameByLanguage(language), language);
     CString& out = m_plugin.getText();
-    out += xml.startTag(10, "ContentElement",
-                        {{"xsi:type", "uma:Task"},
-                         {"name", name},
-                         {"briefDescription", ""},
-                         {"id", uid},
-                         {"orderingGuide", ""},
-                         {"suppressed", "false"},
-                         {"presentationName", name},
-                         {"variabilityType", "na"}});
-    out +=
-        xml.startTag(12, "Presentation",
-                     {{"xsi:type", "uma:TaskDescription"},
-                      {"name", name + "," + uid},
-                      {"briefDescription", ""},
-                      {"id", "P-" + uid},
-                      {"orderingGuide", ""},
-                      {"suppressed", "false"},
-                      {"authors", ""},
-                      {" changeDate", getCurrentDateText()},
-                      {" changeDescription", m_plugin.getChangeDescription()},
-                      {"version", EpfXml::stored(activity.getVersion() + " " + activity.getVersionMinor())},
-                      {"externalId", ""}});
+    out += m_plugin.elementStart(activity, "uma:Task", "uma:TaskDescription");
     CString description = taskDescription(exporter, activity, 0);
     if (m_plugin.isBilingual()) {
         const CString second = taskDescription(exporter, activity, 1);
@@ -187,14 +166,7 @@ CString EpfTaskWriter::writeSteps(XmlExporter& exporter, ProcessManager& manager
                 second += secondDetails + kSectionEnd;
             result += kSectionEnd;
             if (stepsL2) {
-                result += xml.startTag(14, "Section",
-                                       {{"name", CString('-', 53)},
-                                        {"briefDescription", ""},
-                                        {"id", "St_Sep_" + uid},
-                                        {"orderingGuide", ""},
-                                        {"suppressed", "false"},
-                                        {"sectionName", ""},
-                                        {"variabilityType", "na"}});
+                result += sectionTag(xml, 14, CString('-', 53), "St_Sep_" + uid);
                 result +=
                     "                <Description>                </Description>              </Section>\n";
                 result += second;

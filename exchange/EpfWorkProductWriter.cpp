@@ -36,23 +36,22 @@ const CString& fileName(const ItemWorkProduct& product, const Document& document
 
 } // namespace
 
-void EpfWorkProductWriter::write(ProcessItem& workProduct) {
-    if (!workProduct.getItemWorkProduct())
+EpfWorkProductWriter::EpfWorkProductWriter(EpfPlugin& plugin, ProcessItem& workProduct)
+    : m_plugin(plugin), m_workProduct(workProduct), m_product(workProduct.getItemWorkProduct()),
+      m_xml(plugin.getXml()), m_out(plugin.getCompanion()), m_uid(workProduct.getUid()),
+      m_name(plugin.toText(workProduct.getNameByLanguage(plugin.getLanguage()), plugin.getLanguage())) {}
+
+void EpfWorkProductWriter::write() {
+    if (!m_product)
         return;
-    writeDocuments(workProduct);
-    writeArtifact(workProduct, writeChecklists(workProduct));
+    writeDocuments();
+    writeArtifact(writeChecklists());
 }
 
-void EpfWorkProductWriter::writeDocuments(ProcessItem& workProduct) {
-    const ItemWorkProduct& product = *workProduct.getItemWorkProduct();
-    EpfXml& xml = m_plugin.getXml();
+void EpfWorkProductWriter::writeDocuments() {
     EpfResources& resources = m_plugin.getResources();
-    const int language = m_plugin.getLanguage();
-    const CString& uid = workProduct.getUid();
-    const CString name = m_plugin.toText(workProduct.getNameByLanguage(language), language);
-    CString& out = m_plugin.getCompanion();
     for (const Document& document : kDocuments) {
-        const CString& stored = fileName(product, document);
+        const CString& stored = fileName(*m_product, document);
         if (stored.IsEmpty())
             continue;
         CString file = stored;
@@ -64,122 +63,85 @@ void EpfWorkProductWriter::writeDocuments(ProcessItem& workProduct) {
         }
         const CString kind = document.example ? "Example" : "Template";
         const CString& formLabel =
-            document.form == 0 ? product.m_templateNameF1Extension : product.m_templateNameF2Extension;
+            document.form == 0 ? m_product->m_templateNameF1Extension : m_product->m_templateNameF2Extension;
         const CString formPart = formLabel.IsEmpty() ? CString() : EpfXml::stored(formLabel) + " - ";
         const CString title = kind + " (" + document.label + ") - ";
-        const CString id = document.prefix + uid;
-        out += xml.startTag(10, "ContentElement",
-                            {{"xsi:type", "uma:" + kind},
-                             {"name", title + formPart + name},
-                             {"briefDescription", ""},
-                             {"id", id},
-                             {"orderingGuide", ""},
-                             {"suppressed", "false"},
-                             {"presentationName", title + formPart + name},
-                             {"variabilityType", "na"}});
+        const CString id = document.prefix + m_uid;
+        m_out += m_xml.namedTag(10, "ContentElement", "uma:" + kind, title + formPart + m_name, id,
+                                title + formPart + m_name);
         // The second-language template of the second form carries no change description.
         const bool describesChange = document.example || document.language == 0 || document.form == 0;
-        out += xml.startTag(
-            12, "Presentation",
-            {{"xsi:type", "uma:GuidanceDescription"},
-             {"name", title + name + "," + id},
-             {"briefDescription", ""},
-             {"id", document.prefix + CString("P-") + uid},
-             {"orderingGuide", ""},
-             {"suppressed", "false"},
-             {"authors", ""},
-             {" changeDate", getCurrentDateText()},
-             {" changeDescription", describesChange ? m_plugin.getChangeDescription() : CString()},
-             {"version", ""},
-             {"externalId", ""}});
-        out += "              <MainDescription><![CDATA[" + m_plugin.getDescriptions(workProduct) +
-               "]]></MainDescription>\n";
-        out += "              <KeyConsiderations></KeyConsiderations>\n";
-        out += "              <Attachment>resources/" + EpfXml::stored(attachment) + "</Attachment>\n";
-        out += "            </Presentation>\n";
-        out += "          </ContentElement>\n";
+        m_out += m_xml.elementPresentation(12, "xsi:type", "uma:GuidanceDescription",
+                                           title + m_name + "," + id, document.prefix + CString("P-") + m_uid,
+                                           describesChange ? m_plugin.getChangeDescription() : CString(), "");
+        m_out += "              <MainDescription><![CDATA[" + m_plugin.getDescriptions(m_workProduct) +
+                 "]]></MainDescription>\n";
+        m_out += "              <KeyConsiderations></KeyConsiderations>\n";
+        m_out += "              <Attachment>resources/" + EpfXml::stored(attachment) + "</Attachment>\n";
+        m_out += "            </Presentation>\n";
+        m_out += "          </ContentElement>\n";
         const char* folder =
             document.example ? "/guidances/examples/resources/" : "/guidances/templates/resources/";
-        resources.copyItemFile(workProduct, file, resources.getCompanionFolder() + folder + attachment);
+        resources.copyItemFile(m_workProduct, file, resources.getCompanionFolder() + folder + attachment);
     }
 }
 
-bool EpfWorkProductWriter::writeChecklists(ProcessItem& workProduct) {
-    std::unique_ptr<ProcessItemListe> criteria(m_plugin.getManager().getQualityCriteria(&workProduct));
+bool EpfWorkProductWriter::writeChecklists() {
+    std::unique_ptr<ProcessItemListe> criteria(m_plugin.getManager().getQualityCriteria(&m_workProduct));
     const bool any = criteria->count() > 0;
     if (any) {
-        writeChecklist(workProduct, *criteria, 0);
+        writeChecklist(*criteria, 0);
         if (m_plugin.isBilingual())
-            writeChecklist(workProduct, *criteria, 1);
+            writeChecklist(*criteria, 1);
     }
     criteria->removeAll();
     return any;
 }
 
-void EpfWorkProductWriter::writeChecklist(ProcessItem& workProduct, const ProcessItemListe& criteria,
-                                          int language) {
-    EpfXml& xml = m_plugin.getXml();
+void EpfWorkProductWriter::writeChecklist(const ProcessItemListe& criteria, int language) {
     const int exportLanguage = m_plugin.getLanguage();
-    const CString& uid = workProduct.getUid();
     const CString prefix = language == 0 ? "CL1_" : "CL2_";
     const CString title = CString("Checklist (") + (language == 0 ? "FR" : "EN") + ") - ";
-    const CString name = title + m_plugin.toText(workProduct.getNameByLanguage(language), language);
-    CString& out = m_plugin.getCompanion();
-    out += xml.startTag(
-        10, "ContentElement",
-        {{"xsi:type", "uma:Checklist"},
-         {"name", title + m_plugin.toText(workProduct.getNameByLanguage(exportLanguage), exportLanguage)},
-         {"briefDescription", ""},
-         {"id", prefix + uid},
-         {"orderingGuide", ""},
-         {"suppressed", "false"},
-         {"presentationName", name},
-         {"variabilityType", "na"}});
-    out += xml.startTag(12, "Presentation",
-                        {{"name", name + "," + prefix + uid},
-                         {"briefDescription", ""},
-                         {"id", prefix + "P-" + uid},
-                         {"orderingGuide", ""},
-                         {"suppressed", "false"},
-                         {"authors", ""},
-                         {" changeDate", getCurrentDateText()},
-                         {" changeDescription", m_plugin.getChangeDescription()},
-                         {"version", ""},
-                         {"externalId", ""}});
-    out += "              <MainDescription></MainDescription>\n";
-    out += "              <KeyConsiderations></KeyConsiderations>\n";
+    const CString name = title + m_plugin.toText(m_workProduct.getNameByLanguage(language), language);
+    m_out += m_xml.namedTag(
+        10, "ContentElement", "uma:Checklist",
+        title + m_plugin.toText(m_workProduct.getNameByLanguage(exportLanguage), exportLanguage),
+        prefix + m_uid, name);
+    m_out += m_xml.elementPresentation(12, nullptr, "", name + "," + prefix + m_uid, prefix + "P-" + m_uid,
+                                       m_plugin.getChangeDescription(), "");
+    m_out += "              <MainDescription></MainDescription>\n";
+    m_out += "              <KeyConsiderations></KeyConsiderations>\n";
     for (int n = 1; n <= criteria.count(); ++n) {
         ProcessItem& criterion = *criteria.at(n);
         CString number;
         number.Format("%d", n);
-        out +=
-            xml.startTag(14, "Section",
-                         {{"name", m_plugin.toText(criterion.getNameByLanguage(language), language) + " - " +
-                                       m_plugin.toText(criterion.getDescription(language), language)},
-                          {"briefDescription", ""},
-                          {" id", prefix + uid + "_" + number},
-                          {"orderingGuide", ""},
-                          {"suppressed", "false"},
-                          {"sectionName", ""},
-                          {"variabilityType", "na"}});
-        out += "                <Description></Description>\n";
-        out += "              </Section>\n";
+        m_out += m_xml.startTag(
+            14, "Section",
+            {{"name", m_plugin.toText(criterion.getNameByLanguage(language), language) + " - " +
+                          m_plugin.toText(criterion.getDescription(language), language)},
+             {"briefDescription", ""},
+             {" id", prefix + m_uid + "_" + number},
+             {"orderingGuide", ""},
+             {"suppressed", "false"},
+             {"sectionName", ""},
+             {"variabilityType", "na"}});
+        m_out += "                <Description></Description>\n";
+        m_out += "              </Section>\n";
     }
-    out += "            </Presentation>\n";
-    out += "          </ContentElement>\n";
+    m_out += "            </Presentation>\n";
+    m_out += "          </ContentElement>\n";
 }
 
-CString EpfWorkProductWriter::keyConsiderations(ProcessItem& workProduct, int language) {
-    const ItemWorkProduct& product = *workProduct.getItemWorkProduct();
+CString EpfWorkProductWriter::keyConsiderations(int language) {
     ProcessManager& manager = m_plugin.getManager();
     CString block;
-    if (!product.m_wpName.IsEmpty())
+    if (!m_product->m_wpName.IsEmpty())
         block += "                <strong>" + manager.getLabel(language, "WPName") + ": </strong> " +
-                 product.m_wpName + "<br><br>\n";
-    if (!product.m_cmPolicy.IsEmpty())
+                 m_product->m_wpName + "<br><br>\n";
+    if (!m_product->m_cmPolicy.IsEmpty())
         block += "                <strong>" + manager.getLabel(language, "CMPolicy") + " </strong> " +
-                 product.m_cmPolicy + "<br><br>\n";
-    CStringListePlus* links = product.getTraceabilityLinks();
+                 m_product->m_cmPolicy + "<br><br>\n";
+    CStringListePlus* links = m_product->getTraceabilityLinks();
     if (links->count() > 0) {
         block += "                <strong>" + manager.getLabel(language, "ImplementWPRequirements") +
                  " </strong><br><ul>\n ";
@@ -192,72 +154,57 @@ CString EpfWorkProductWriter::keyConsiderations(ProcessItem& workProduct, int la
     return block;
 }
 
-void EpfWorkProductWriter::writeArtifact(ProcessItem& workProduct, bool hasChecklist) {
-    const ItemWorkProduct& product = *workProduct.getItemWorkProduct();
-    EpfXml& xml = m_plugin.getXml();
+void EpfWorkProductWriter::writeArtifact(bool hasChecklist) {
     EpfResources& resources = m_plugin.getResources();
-    const int language = m_plugin.getLanguage();
-    const CString& uid = workProduct.getUid();
-    const CString name = m_plugin.toText(workProduct.getNameByLanguage(language), language);
-    const CString& image = product.m_image;
+    const CString& image = m_product->m_image;
     const CString iconFolder = resources.getCompanionFolder() + "/workproducts/resources/";
-    CString& out = m_plugin.getCompanion();
-    out += xml.startTag(
+    m_out += m_xml.startTag(
         10, "ContentElement",
         {{"xsi:type", "uma:Artifact"},
-         {"name", name},
+         {"name", m_name},
          {"briefDescription", ""},
-         {"id", uid},
+         {"id", m_uid},
          {"orderingGuide", ""},
          {"suppressed", "false"},
-         {"presentationName", name},
+         {"presentationName", m_name},
          {" shapeicon", EpfXml::stored(iconFolder + (image.IsEmpty() ? CString("doc2.gif") : image))},
          {" variabilityType", "na"}});
     if (!image.IsEmpty())
-        resources.copyItemFile(workProduct, image, iconFolder + image);
-    out += xml.startTag(
-        12, "Presentation",
-        {{"xsi:type", "uma:ArtifactDescription"},
-         {"name", name + "," + uid},
-         {"briefDescription", ""},
-         {"id", "P-" + uid},
-         {"orderingGuide", ""},
-         {"suppressed", "false"},
-         {"authors", ""},
-         {" changeDate", getCurrentDateText()},
-         {" changeDescription", m_plugin.getChangeDescription()},
-         {"version", EpfXml::stored(workProduct.getVersion() + " " + workProduct.getVersionMinor())},
-         {"externalId", ""}});
-    out += "              <MainDescription><![CDATA[" + m_plugin.getDescriptions(workProduct) +
-           "]]></MainDescription>\n";
-    CString considerations = keyConsiderations(workProduct, 0);
+        resources.copyItemFile(m_workProduct, image, iconFolder + image);
+    m_out += m_xml.elementPresentation(
+        12, "xsi:type", "uma:ArtifactDescription", m_name + "," + m_uid, "P-" + m_uid,
+        m_plugin.getChangeDescription(),
+        EpfXml::stored(m_workProduct.getVersion() + " " + m_workProduct.getVersionMinor()));
+    m_out += "              <MainDescription><![CDATA[" + m_plugin.getDescriptions(m_workProduct) +
+             "]]></MainDescription>\n";
+    CString considerations = keyConsiderations(0);
     if (!considerations.IsEmpty() && m_plugin.isBilingual())
-        considerations += "\n<hr>\n" + keyConsiderations(workProduct, 1);
-    out += "              <KeyConsiderations><![CDATA[\n" + EpfXml::characterData(considerations) +
-           "              ]]></KeyConsiderations>\n";
-    out += "              <ImpactOfNotHaving></ImpactOfNotHaving>\n";
-    out += "              <Purpose></Purpose>\n";
-    out += "              <ReasonsForNotNeeding></ReasonsForNotNeeding>\n";
-    out += "              <BriefOutline></BriefOutline>\n";
-    out += "              <RepresentationOptions>";
-    const CString tailoring = workProduct.getTailoringGuideline(0);
+        considerations += "\n<hr>\n" + keyConsiderations(1);
+    m_out += "              <KeyConsiderations><![CDATA[\n" + EpfXml::characterData(considerations) +
+             "              ]]></KeyConsiderations>\n";
+    m_out += "              <ImpactOfNotHaving></ImpactOfNotHaving>\n";
+    m_out += "              <Purpose></Purpose>\n";
+    m_out += "              <ReasonsForNotNeeding></ReasonsForNotNeeding>\n";
+    m_out += "              <BriefOutline></BriefOutline>\n";
+    m_out += "              <RepresentationOptions>";
+    const CString tailoring = m_workProduct.getTailoringGuideline(0);
     if (!tailoring.IsEmpty()) {
         CString options = m_plugin.toMarkup(tailoring, 0);
         if (m_plugin.isBilingual())
-            options += "<hr>" + m_plugin.toMarkup(workProduct.getTailoringGuideline(1), 1);
-        out += "<![CDATA[" + EpfXml::characterData(options) + "]]>";
+            options += "<hr>" + m_plugin.toMarkup(m_workProduct.getTailoringGuideline(1), 1);
+        m_out += "<![CDATA[" + EpfXml::characterData(options) + "]]>";
     }
-    out += "</RepresentationOptions>\n";
-    out += "              <Representation></Representation>\n";
-    out += "              <Notation></Notation>\n";
-    out += "            </Presentation>\n";
+    m_out += "</RepresentationOptions>\n";
+    m_out += "              <Representation></Representation>\n";
+    m_out += "              <Notation></Notation>\n";
+    m_out += "            </Presentation>\n";
     for (const Document& document : kDocuments)
-        if (!fileName(product, document).IsEmpty())
-            out += xml.reference(12, document.example ? "Example" : "Template", document.prefix + uid);
+        if (!fileName(*m_product, document).IsEmpty())
+            m_out += m_xml.reference(12, document.example ? "Example" : "Template", document.prefix + m_uid);
     if (hasChecklist) {
-        out += xml.reference(12, "Checklist", "CL1_" + uid);
+        m_out += m_xml.reference(12, "Checklist", "CL1_" + m_uid);
         if (m_plugin.isBilingual())
-            out += xml.reference(12, "Checklist", "CL2_" + uid);
+            m_out += m_xml.reference(12, "Checklist", "CL2_" + m_uid);
     }
-    out += "          </ContentElement>\n";
+    m_out += "          </ContentElement>\n";
 }

@@ -10,20 +10,31 @@
 #include "CString.h"
 
 class EpfPlugin;
+class EpfXml;
+class ItemWorkProduct;
 class ProcessItem;
+class ProcessItemListe;
 
 class EpfWorkProductWriter {
 public:
-    explicit EpfWorkProductWriter(EpfPlugin& plugin) : m_plugin(plugin) {}
-    void write(ProcessItem& workProduct);
+    EpfWorkProductWriter(EpfPlugin& plugin, ProcessItem& workProduct);
+    void write();
 
 private:
-    void writeDocuments(ProcessItem& workProduct);
+    void writeDocuments();
     // True when the work product has quality criteria.
-    bool writeChecklists(ProcessItem& workProduct);
-    void writeChecklist(ProcessItem& workProduct, const class ProcessItemListe& criteria, int language);
-    void writeArtifact(ProcessItem& workProduct, bool hasChecklist);
-    CString keyConsiderations(ProcessItem& workProduct, int language);
+    bool writeChecklists();
+    void writeChecklist(const ProcessItemListe& criteria, int language);
+    void writeArtifact(bool hasChecklist);
+    CString keyConsiderations(int language);
 
     EpfPlugin& m_plugin;
+    ProcessItem& m_workProduct;
+    const ItemWorkProduct* m_product;
+    EpfXml& m_xml;
+    // The companion plug-in's text.
+    CString& m_out;
+    CString m_uid;
+    // The name in the export language, fit for an attribute.
+    CString m_name;
 };

@@ -1,5 +1,6 @@
 #include "EpfXml.h"
 
+#include "EpfResources.h"
 #include "XmlText.h"
 
 namespace {
@@ -37,6 +38,105 @@ CString EpfXml::startTag(int indent, const char* name, const std::vector<Attribu
     }
     tag += ending == Closed ? "/>\n" : ">\n";
     return tag;
+}
+
+CString EpfXml::namedTag(int indent, const char* element, const CString& type, const CString& name,
+                         const CString& id, const CString& presentationName, Ending ending) {
+    return startTag(indent, element,
+                    {{"xsi:type", type},
+                     {"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"suppressed", "false"},
+                     {"presentationName", presentationName},
+                     {"variabilityType", "na"}},
+                    ending);
+}
+
+CString EpfXml::guidanceTag(int indent, const CString& type, const CString& name, const CString& id) {
+    return startTag(indent, "ContentElement",
+                    {{"xsi:type", type},
+                     {"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"presentationName", name},
+                     {"suppressed", "false"},
+                     {"isAbstract", "false"},
+                     {"variabilityType", "na"}});
+}
+
+CString EpfXml::pluginTag(const CString& name, const CString& id, const CString& changeDescription,
+                          bool dated) {
+    std::vector<Attribute> attributes = {{"name", name},        {"briefDescription", ""}, {"id", id},
+                                         {"orderingGuide", ""}, {"suppressed", "false"},  {"authors", ""}};
+    if (dated)
+        attributes.push_back({"changeDate", getCurrentDateText()});
+    attributes.insert(
+        attributes.end(),
+        {{"changeDescription", changeDescription}, {"version", ""}, {"userChangeable", "true"}});
+    return startTag(2, "MethodPlugin", attributes);
+}
+
+CString EpfXml::contentPackage(int indent, const CString& name, const CString& id) {
+    return startTag(indent, "MethodPackage",
+                    {{"xsi:type", "uma:ContentPackage"},
+                     {"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"suppressed", "false"},
+                     {"global", "false"}});
+}
+
+CString EpfXml::categoryPresentation(int indent, const CString& name, const CString& id) {
+    return startTag(indent, "Presentation",
+                    {{"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"suppressed", "false"},
+                     {"authors", ""},
+                     {"changeDate", getCurrentDateText()},
+                     {"changeDescription", ""},
+                     {"version", ""},
+                     {"externalId", ""}});
+}
+
+CString EpfXml::elementPresentation(int indent, const char* typeName, const CString& type,
+                                    const CString& name, const CString& id, const CString& changeDescription,
+                                    const CString& version) {
+    std::vector<Attribute> attributes;
+    if (typeName)
+        attributes.push_back({typeName, type});
+    attributes.insert(attributes.end(), {{"name", name},
+                                         {"briefDescription", ""},
+                                         {"id", id},
+                                         {"orderingGuide", ""},
+                                         {"suppressed", "false"},
+                                         {"authors", ""},
+                                         {" changeDate", getCurrentDateText()},
+                                         {" changeDescription", changeDescription},
+                                         {"version", version},
+                                         {"externalId", ""}});
+    return startTag(indent, "Presentation", attributes);
+}
+
+CString EpfXml::guidancePresentation(int indent, const CString& name, const CString& id,
+                                     const CString& changeDescription) {
+    return startTag(indent, "Presentation",
+                    {{"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"presentationName", ""},
+                     {"suppressed", "false"},
+                     {"authors", ""},
+                     {"changeDate", getCurrentDateText()},
+                     {"changeDescription", changeDescription},
+                     {"version", ""},
+                     {"externalId", ""}});
 }
 
 CString EpfXml::reference(int indent, const char* name, const CString& id) const {

@@ -31,6 +31,27 @@ public:
     // is an identifier the library holds from now on.
     CString startTag(int indent, const char* name, const std::vector<Attribute>& attributes,
                      Ending ending = Open);
+    // The start tag of a content element or category: its type, name,
+    // identifier and presentation name, then variability "na".
+    CString namedTag(int indent, const char* element, const CString& type, const CString& name,
+                     const CString& id, const CString& presentationName, Ending ending = Open);
+    // The start tag of a supporting material or guideline, named alike in
+    // both names.
+    CString guidanceTag(int indent, const CString& type, const CString& name, const CString& id);
+    // A plug-in's start tag; only the Main plug-in carries a change date.
+    CString pluginTag(const CString& name, const CString& id, const CString& changeDescription, bool dated);
+    // A content package of that name and identifier.
+    CString contentPackage(int indent, const CString& name, const CString& id);
+    // The presentation of a category, changed now by no one.
+    CString categoryPresentation(int indent, const CString& name, const CString& id);
+    // The presentation of a content element, its dates set off by two
+    // blanks; typeName is "xsi:type" (" xsi:type" for two blanks), or null
+    // for a presentation without type.
+    CString elementPresentation(int indent, const char* typeName, const CString& type, const CString& name,
+                                const CString& id, const CString& changeDescription, const CString& version);
+    // The presentation of a supporting material or guideline.
+    CString guidancePresentation(int indent, const CString& name, const CString& id,
+                                 const CString& changeDescription);
     // "<name>id</name>" on a line of its own, kept only when the library
     // holds an element of that identifier.
     CString reference(int indent, const char* name, const CString& id) const;
