@@ -13,6 +13,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 // The space between the window's edge and its controls.
@@ -160,11 +162,15 @@ void TolvaneDialog::finishLayout(wxSizer* content, long buttons) {
 }
 
 void TolvaneDialog::exchangeText(int id, CString* member) {
-    m_exchanges.push_back({id, member, nullptr});
+    m_exchanges.push_back({id, member, nullptr, nullptr});
 }
 
 void TolvaneDialog::exchangeCheck(int id, int* member) {
-    m_exchanges.push_back({id, nullptr, member});
+    m_exchanges.push_back({id, nullptr, member, nullptr});
+}
+
+void TolvaneDialog::exchangeSelection(int id, int* member) {
+    m_exchanges.push_back({id, nullptr, nullptr, member});
 }
 
 void TolvaneDialog::updateData(bool save) {
@@ -174,6 +180,14 @@ void TolvaneDialog::updateData(bool save) {
                 *exchange.text = getText(exchange.id);
             else
                 setText(exchange.id, *exchange.text);
+        } else if (exchange.selection) {
+            auto* list = dynamic_cast<wxChoice*>(FindWindow(exchange.id));
+            if (!list)
+                continue;
+            if (save)
+                *exchange.selection = std::max(list->GetSelection(), 0);
+            else
+                list->SetSelection(*exchange.selection);
         } else if (save) {
             *exchange.flag = isChecked(exchange.id) ? 1 : 0;
         } else {
