@@ -274,6 +274,11 @@ public:
     void exportOnePageProcess(int language, ProcessItem* workflow, ProcessItem* discipline);
     // "export.xml": the tree as a processAssetLibrary.
     void exportXML();
+    // "exportForEPF.xml" in "tmp/EPFexport": the method library of the
+    // selected domains and disciplines (in the list's order) and of what
+    // belongs to none, links to item pages replaced through the GUID map
+    // file when one is named.
+    void exportXMLforEPF(ProcessItemListe* items, const CString& mapFile);
 
     // Runs a public operation under the error convention. Under the wait
     // cursor, an application error's message is shown with the normal cursor.
