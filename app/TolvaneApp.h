@@ -9,6 +9,7 @@
 #include <vector>
 #include <wx/app.h>
 
+class SheetEditing;
 class WxUserInterface;
 
 class CTolvaneApp : public wxApp {
@@ -37,6 +38,8 @@ public:
 private:
     CString m_projectPath;
     WxUserInterface* m_userInterface = nullptr;
+    // Runs the property sheets that items open.
+    SheetEditing* m_editing = nullptr;
 };
 
 // The browser program: path as given, or, when it is empty, the program of

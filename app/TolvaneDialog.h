@@ -12,6 +12,7 @@
 // ended, so that tests drive it through its handlers.
 
 #include "CString.h"
+#include "ControlValues.h"
 
 #include <functional>
 #include <vector>
@@ -82,12 +83,7 @@ protected:
     wxTextCtrl* newEdit(int id, long style = 0, int columns = 24);
 
 private:
-    struct Exchange {
-        int id;
-        CString* text;
-        int* flag;
-    };
-    std::vector<Exchange> m_exchanges;
+    ControlExchange m_exchange;
     bool m_initialised = false;
     bool m_opened = true;
     bool m_ended = false;
