@@ -96,7 +96,7 @@ CMainTreeCtrl::CMainTreeCtrl(wxWindow* parent, int id)
                  wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN),
       m_dragTimer(this, kDragTimer) {
     Bind(wxEVT_TREE_ITEM_MENU, [this](wxTreeEvent&) { OnContextMenu(ScreenToClient(wxGetMousePosition())); });
-    Bind(wxEVT_MENU, [this](wxCommandEvent& event) { OnCommand(event.GetId()); });
+    Bind(wxEVT_MENU, [this](wxCommandEvent& event) { OnCommand(commandOf(event.GetId())); });
     Bind(wxEVT_TREE_BEGIN_DRAG, [this](wxTreeEvent& event) {
         // The tree's own drag stays off: the drag is ours.
         event.Veto();
@@ -168,33 +168,34 @@ wxMenu* CMainTreeCtrl::buildContextMenu(const wxTreeItemId& node) {
     auto* menu = new wxMenu;
     menu->Append(ID_VIEW_PAGE, toWx(loadString(33159)));
     menu->AppendSeparator();
-    menu->Append(ID_MODIFY, "Edit name and basic attribute");
+    menu->Append(menuIdOf(ID_MODIFY), "Edit name and basic attribute");
     menu->Append(ID_EDIT_ATTRIBUTES, "Edit attributes");
     if (item->hasDiagram()) {
-        menu->Append(ID_EDIT_DIAGRAM, "Edit diagram", kDiagramEditorMissing);
-        menu->Enable(ID_EDIT_DIAGRAM, false);
+        menu->Append(menuIdOf(ID_EDIT_DIAGRAM), "Edit diagram", kDiagramEditorMissing);
+        menu->Enable(menuIdOf(ID_EDIT_DIAGRAM), false);
     }
     if (processItem && processItem->hasHtmlPage())
-        menu->Append(ID_EDIT_HTML, "Edit html page");
+        menu->Append(menuIdOf(ID_EDIT_HTML), "Edit html page");
     menu->AppendSeparator();
     for (const AddMenu& submenu : kAddMenus) {
         Item* parent = submenu.position == 2 ? item : item->getParent();
         auto* entries = new wxMenu;
         for (const AddEntry& entry : kAddEntries)
             if (isAllowedChildClassOf(entry.testedKind, parent))
-                entries->Append(entry.classCode == 24 ? submenu.siteMapId : entry.aboveId + submenu.offset,
-                                entry.text);
+                entries->Append(
+                    menuIdOf(entry.classCode == 24 ? submenu.siteMapId : entry.aboveId + submenu.offset),
+                    entry.text);
         menu->AppendSubMenu(entries, submenu.text);
     }
     menu->AppendSeparator();
-    menu->Append(ID_REMOVE, "Remove item");
+    menu->Append(menuIdOf(ID_REMOVE), "Remove item");
     if (item->getKind() != kExternal) {
         menu->AppendSeparator();
-        menu->Append(ID_OPEN_DIRECTORY, "Open directory");
+        menu->Append(menuIdOf(ID_OPEN_DIRECTORY), "Open directory");
     }
     if (item->getKind() == kDual) {
         menu->AppendSeparator();
-        menu->Append(ID_CREATE_SHORTCUT, "Create shortcut below");
+        menu->Append(menuIdOf(ID_CREATE_SHORTCUT), "Create shortcut below");
     }
     return menu;
 }

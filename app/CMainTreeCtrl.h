@@ -46,6 +46,9 @@ public:
         ID_CREATE_SHORTCUT = 61534,
     };
     static constexpr int kDragTimer = 1;
+    // The id of a command in a menu, whose ids stay below 0x7fff, and back.
+    static int menuIdOf(int command) { return command > 0x7fff ? command - 0x8000 : command; }
+    static int commandOf(int menuId) { return menuId >= 0x7000 ? menuId + 0x8000 : menuId; }
 
     CMainTreeCtrl(wxWindow* parent, int id);
     ~CMainTreeCtrl() override;

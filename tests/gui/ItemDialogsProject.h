@@ -40,8 +40,10 @@ public:
 
 class ItemDialogsProject : public testing::Test {
 protected:
+    // The fixture folder the project is copied from.
+    virtual const char* fixture() const { return "item-dialogs"; }
     void SetUp() override {
-        m_dir.copyFixture("item-dialogs", "proj");
+        m_dir.copyFixture(fixture(), "proj");
         std::filesystem::create_directories(m_dir / "proj/applet");
         std::filesystem::copy(TOLVANE_ICONS_DIR, m_dir / "proj/applet/IconImages");
         open();
