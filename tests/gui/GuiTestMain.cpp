@@ -19,10 +19,10 @@ public:
     bool OnInit() override { return true; }
 };
 
-void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
-                  const wxString& msg) {
-    ADD_FAILURE_AT(file.utf8_str().data(), line) << "wx assert in " << func.utf8_str().data() << ": "
-                                                 << cond.utf8_str().data() << " " << msg.utf8_str().data();
+void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond, const wxString& msg) {
+    ADD_FAILURE_AT(file.utf8_str().data(), line)
+        << "wx assert in " << func.utf8_str().data() << ": " << cond.utf8_str().data() << " "
+        << msg.utf8_str().data();
 }
 
 } // namespace
