@@ -10,6 +10,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include <algorithm>
+
 CString controls::getText(const wxWindow* parent, int id) {
     wxWindow* control = parent->FindWindow(id);
     if (!control)
@@ -92,6 +94,14 @@ void ControlExchange::update(wxWindow* parent, bool save) const {
                 *exchange.text = controls::getText(parent, exchange.id);
             else
                 controls::setText(parent, exchange.id, *exchange.text);
+        } else if (exchange.selection) {
+            auto* list = dynamic_cast<wxChoice*>(parent->FindWindow(exchange.id));
+            if (!list)
+                continue;
+            if (save)
+                *exchange.selection = std::max(list->GetSelection(), 0);
+            else
+                list->SetSelection(*exchange.selection);
         } else if (save) {
             *exchange.flag = controls::isChecked(parent, exchange.id) ? 1 : 0;
         } else {

@@ -40,8 +40,10 @@ wxTextCtrl* newEdit(wxWindow* parent, int id, long style = 0, int columns = 24);
 // Members exchanged with the controls of a window, in the order registered.
 class ControlExchange {
 public:
-    void addText(int id, CString* member) { m_exchanges.push_back({id, member, nullptr}); }
-    void addCheck(int id, int* member) { m_exchanges.push_back({id, nullptr, member}); }
+    void addText(int id, CString* member) { m_exchanges.push_back({id, member, nullptr, nullptr}); }
+    void addCheck(int id, int* member) { m_exchanges.push_back({id, nullptr, member, nullptr}); }
+    // The index of the entry chosen in a drop-down list (0 when none is).
+    void addSelection(int id, int* member) { m_exchanges.push_back({id, nullptr, nullptr, member}); }
     // save: from the controls into the members; otherwise the other way.
     void update(wxWindow* parent, bool save) const;
 
@@ -50,6 +52,7 @@ private:
         int id;
         CString* text;
         int* flag;
+        int* selection;
     };
     std::vector<Exchange> m_exchanges;
 };

@@ -140,6 +140,10 @@ void TolvaneDialog::updateData(bool save) {
     m_exchange.update(this, save);
 }
 
+void TolvaneDialog::exchangeSelection(int id, int* member) {
+    m_exchange.addSelection(id, member);
+}
+
 wxStaticBoxSizer* TolvaneDialog::newGroup(int id, const CString& caption, wxSizer* content) {
     return controls::newGroup(this, id, caption, content);
 }

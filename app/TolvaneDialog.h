@@ -65,6 +65,9 @@ protected:
     // Members exchanged with controls by updateData, in the order registered.
     void exchangeText(int id, CString* member);
     void exchangeCheck(int id, int* member);
+    // The index of the entry chosen in a drop-down list (the first one
+    // when none is).
+    void exchangeSelection(int id, int* member);
     // save: from the controls into the members; otherwise the other way.
     void updateData(bool save);
     // Ends the dialog with the window id (wxID_OK, wxID_CANCEL).

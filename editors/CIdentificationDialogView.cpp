@@ -80,7 +80,8 @@ CIdentificationDialogView::CIdentificationDialogView(wxWindow* parent, CIdentifi
     for (int index = 0; index <= 4; ++index)
         approvalStates.Add(toWx(approvalTextFromIndex(index)));
     auto* approvals = new wxFlexGridSizer(4, 6, 8);
-    approvals->AddGrowableCol(1);
+    approvals->AddGrowableCol(1, 3);
+    approvals->AddGrowableCol(3, 2);
     for (int n = 1; n <= 6; ++n) {
         CString caption;
         caption.Format("P%d approval", n);

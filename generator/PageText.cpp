@@ -7,10 +7,18 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "StringTable.h"
+#include "TextOutStream.h"
 #include "ui/UserInterface.h"
 
 #include <string>
 #include <string_view>
+
+PageOpening openItemPage(ProcessManager& manager, Item& item, int language, TextOutStream& out) {
+    const CString path = manager.getItemPagePath(&item, language);
+    if (path.IsEmpty())
+        return PageOpening::NoPage;
+    return out.open(path) ? PageOpening::Opened : PageOpening::Failed;
+}
 
 CString upPrefix(int steps) {
     CString prefix;
@@ -91,6 +99,31 @@ bool readPageTextLines(const CString& path, std::vector<CString>& lines) {
             return true;
         position = end + 1;
     }
+}
+
+CString authorPageText(ProcessItem& item, int language) {
+    std::vector<CString> lines;
+    CString text;
+    if (readPageTextLines(item.getItemFolderFile(language == 0 ? "add.htm" : "addL2.htm"), lines))
+        for (size_t i = 0; i < lines.size(); ++i)
+            if (i > 0 || !lines[i].IsEmpty())
+                text += lines[i] + "\n";
+    return text;
+}
+
+CString shownClassName(ProcessManager& manager, const CString& name, int classKind, int language) {
+    if (language == 0 || name.IsEmpty())
+        return name;
+    ProcessItem* named = manager.findItemByNameAndClass(name, classKind);
+    return named ? named->getNameL2() : name;
+}
+
+CString filteredTitle(ProcessManager& manager, const CString& title, const CString& domain,
+                      const CString& discipline, int language) {
+    if (domain.IsEmpty() && discipline.IsEmpty())
+        return title;
+    return title + "<br><font size=\"2\">" + manager.getLabel(language, "Filter") + " " + domain +
+           (!domain.IsEmpty() && !discipline.IsEmpty() ? ", " : "") + discipline + "</font>";
 }
 
 std::vector<ProcessItem*> workflowPageItems(ProcessManager& manager) {

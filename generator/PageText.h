@@ -17,6 +17,14 @@ constexpr const char* kTransitionalDocType =
 constexpr const char* kFramesetDocType = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\" "
                                          "\"http://www.w3.org/TR/html4/frameset.dtd\">";
 
+class TextOutStream;
+
+// Opens the item's page of the language to be written whole. Opened: out
+// writes it; NoPage: the item has no page there and nothing is written;
+// Failed: the page cannot be written, the old one stays as it was.
+enum class PageOpening { Opened, NoPage, Failed };
+PageOpening openItemPage(ProcessManager& manager, Item& item, int language, TextOutStream& out);
+
 // "../" repeated: the way up from a page's folder, steps folders high. A
 // page of an item at level n reaches the site's shared folders with n + 2.
 CString upPrefix(int steps);
@@ -70,3 +78,20 @@ bool isWebAddress(const CString& link);
 // tag), one last empty line after a final line break, one empty line for
 // an empty file. False when the file cannot be read; it is never created.
 bool readPageTextLines(const CString& path, std::vector<CString>& lines);
+
+// The author's own part of an item page, "add.htm" ("addL2.htm" in the
+// second language) in the item's folder, as the page copies it: each line
+// followed by a line end, an empty first line left out; empty when there
+// is no such file.
+CString authorPageText(ProcessItem& item, int language);
+
+// A domain or discipline name as the pages of a language show it: in the
+// second language the second-language name of the item of that name and
+// class (DOMAIN or DISCIPLINE), the name itself when no item has it.
+CString shownClassName(ProcessManager& manager, const CString& name, int classKind, int language);
+
+// A banner title with the filter that chose what the page lists: the
+// title, then the label "Filter", the domain and the discipline in small
+// type, when either is not empty.
+CString filteredTitle(ProcessManager& manager, const CString& title, const CString& domain,
+                      const CString& discipline, int language);

@@ -71,12 +71,10 @@ std::vector<CString> RolePage::phasesOfProcess(ProcessManager& manager) {
 }
 
 bool RolePage::write() {
-    const CString path = m_manager.getItemPagePath(&m_item, m_language);
-    if (path.IsEmpty())
-        return true;
-    TextOutStream out(path);
-    if (!out.is_open())
-        return false;
+    TextOutStream out;
+    if (const PageOpening opening = openItemPage(m_manager, m_item, m_language, out);
+        opening != PageOpening::Opened)
+        return opening == PageOpening::NoPage;
     writeHead(out);
     if (m_group) {
         writeRoleMap(out);

@@ -240,44 +240,26 @@ BOOL CGridCtrl::SetColumnCount(int nCols) {
     return result;
 }
 
-void CGridCtrl::markFixedRows(int from, int to, BOOL fixed) {
-    for (int row = from; row < to; ++row) {
-        for (int col = 0; col < m_cols; ++col) {
+void CGridCtrl::markFixedBand(bool rows, int from, int to, BOOL fixed) {
+    // A cell of the band also in the other fixed band keeps its fixed bit
+    // and colours when it leaves this one.
+    const UINT bandBit = rows ? kCellFixedRow : kCellFixedColumn;
+    for (int row = rows ? from : 0; row < (rows ? to : m_rows); ++row) {
+        for (int col = rows ? 0 : from; col < (rows ? m_cols : to); ++col) {
             CGridCellBase* cell = GetCell(row, col);
             if (!cell)
                 continue;
+            const bool inOtherBand = rows ? col < m_fixedCols : row < m_fixedRows;
             if (fixed) {
-                cell->SetState(cell->GetState() | kCellFixed | kCellFixedRow);
-                cell->SetTextColor(kNoColour);
-                cell->SetBackColor(kNoColour);
-            } else if (col < m_fixedCols) {
-                cell->SetState(cell->GetState() & ~kCellFixedRow);
-            } else {
-                cell->SetState(cell->GetState() & ~(kCellFixed | kCellFixedRow));
-                cell->SetTextColor(kNoColour);
-                cell->SetBackColor(kNoColour);
-            }
-        }
-    }
-}
-
-void CGridCtrl::markFixedColumns(int from, int to, BOOL fixed) {
-    for (int row = 0; row < m_rows; ++row) {
-        for (int col = from; col < to; ++col) {
-            CGridCellBase* cell = GetCell(row, col);
-            if (!cell)
+                cell->SetState(cell->GetState() | kCellFixed | bandBit);
+            } else if (inOtherBand) {
+                cell->SetState(cell->GetState() & ~bandBit);
                 continue;
-            if (fixed) {
-                cell->SetState(cell->GetState() | kCellFixed | kCellFixedColumn);
-                cell->SetTextColor(kNoColour);
-                cell->SetBackColor(kNoColour);
-            } else if (row < m_fixedRows) {
-                cell->SetState(cell->GetState() & ~kCellFixedColumn);
             } else {
-                cell->SetState(cell->GetState() & ~(kCellFixed | kCellFixedColumn));
-                cell->SetTextColor(kNoColour);
-                cell->SetBackColor(kNoColour);
+                cell->SetState(cell->GetState() & ~(kCellFixed | bandBit));
             }
+            cell->SetTextColor(kNoColour);
+            cell->SetBackColor(kNoColour);
         }
     }
 }
@@ -295,9 +277,9 @@ BOOL CGridCtrl::SetFixedRowCount(int nFixedRows) {
         SetFocusCell(-1, -1);
     if (!m_virtualMode) {
         if (nFixedRows > m_fixedRows)
-            markFixedRows(m_fixedRows, nFixedRows, TRUE);
+            markFixedBand(true, m_fixedRows, nFixedRows, TRUE);
         else
-            markFixedRows(nFixedRows, m_fixedRows, FALSE);
+            markFixedBand(true, nFixedRows, m_fixedRows, FALSE);
     }
     m_fixedRows = nFixedRows;
     Refresh();
@@ -317,9 +299,9 @@ BOOL CGridCtrl::SetFixedColumnCount(int nFixedCols) {
     m_topLeftCell = CCellID(-1, -1);
     if (!m_virtualMode) {
         if (nFixedCols > m_fixedCols)
-            markFixedColumns(m_fixedCols, nFixedCols, TRUE);
+            markFixedBand(false, m_fixedCols, nFixedCols, TRUE);
         else
-            markFixedColumns(nFixedCols, m_fixedCols, FALSE);
+            markFixedBand(false, nFixedCols, m_fixedCols, FALSE);
     }
     m_fixedCols = nFixedCols;
     Refresh();

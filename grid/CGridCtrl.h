@@ -321,8 +321,9 @@ private:
 
     BOOL sortRows(CompareFunction compare, int col, BOOL ascending, std::intptr_t data, int low, int high);
     void swapRows(int a, int b);
-    void markFixedRows(int from, int to, BOOL fixed);
-    void markFixedColumns(int from, int to, BOOL fixed);
+    // Marks the cells of rows (or columns) from .. to - 1 as entering or
+    // leaving the fixed band at the top (or left).
+    void markFixedBand(bool rows, int from, int to, BOOL fixed);
     void redrawFixedCellsOf(const CCellID& cell);
     // Stores a changed text and keeps it when the cell's validation and the
     // parent (notification kGridNotifyEndEdit) accept it; else puts the old
@@ -335,8 +336,17 @@ private:
     void drawResizeLine(wxDC& dc);
     void scrollBy(int bar, int code, int thumbPos);
     GridRect clientRect() const;
+    // Whether the point lies on a column divider in the header rows (or a
+    // row divider in the fixed columns) and that resizing is on.
     BOOL mouseOverColumnResizeArea(const wxPoint& point);
     BOOL mouseOverRowResizeArea(const wxPoint& point);
+    BOOL mouseOverResizeArea(bool columns, const wxPoint& point);
+    // The column (or row) whose divider lies under the point in that cell:
+    // the cell's own, or the one before when the point is on its left (top)
+    // border.
+    int dividerOwner(bool columns, const CCellID& cell, const wxPoint& point);
+    // The column (or row) that a press on a divider resizes; -1 for none.
+    int resizeTarget(bool columns, const wxPoint& point);
     void showTitleTip(const CCellID& cell);
     void onEndInPlaceEdit(GridNotifyEvent& event);
     void printBodyCell(wxDC& dc, int row, int col, const GridRect& rect, bool firstPrintedRow);
@@ -347,6 +357,9 @@ private:
     void computePrintPages();
     void startPrintFont(wxDC& dc);
 
+    // A grid that does not take Tab (or Tab with Ctrl) leaves the key to
+    // the dialog around it, which moves the focus on to the next control.
+    bool leavesTabToDialog(UINT key, const wxKeyEvent& event) const;
     // wxWidgets event handlers: they translate the event and call the
     // handlers above.
     void onPaint(wxPaintEvent& event);

@@ -143,83 +143,55 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
     }
 
     bool wrapped = false;
-    auto firstRowFrom = [this](int row, int step, int stop) {
-        while (row != stop && GetRowHeight(row) == 0)
-            row += step;
-        return row;
+    // The next shown body row (or column) from an index on, going by step;
+    // a move keeps the old value when there is none.
+    auto nextRow = [this](int from, int step) {
+        return m_rowHeights.NextShown(from, step, m_fixedRows, m_rows - 1);
+    };
+    auto nextCol = [this](int from, int step) {
+        return m_colWidths.NextShown(from, step, m_fixedCols, m_cols - 1);
+    };
+    auto moveTo = [](int& value, int index) {
+        if (index >= 0)
+            value = index;
     };
     switch (key) {
     case VK_DELETE:
         ClearSelectedCells();
         break;
-    case VK_DOWN: {
-        int row = next.row + 1;
-        while (row < m_rows && GetRowHeight(row) == 0)
-            ++row;
-        if (row < m_rows)
-            next.row = row;
+    case VK_DOWN:
+        moveTo(next.row, nextRow(next.row + 1, 1));
         break;
-    }
-    case VK_UP: {
-        int row = next.row - 1;
-        while (row >= m_fixedRows && GetRowHeight(row) == 0)
-            --row;
-        if (row >= m_fixedRows)
-            next.row = row;
+    case VK_UP:
+        moveTo(next.row, nextRow(next.row - 1, -1));
         break;
-    }
-    case VK_RIGHT:
     case VK_TAB:
-        if (key == VK_TAB && shift) {
-            if (next.col == m_fixedCols) {
-                if (next.row > m_fixedRows) {
-                    int row = next.row - 1;
-                    while (row >= m_fixedRows && GetRowHeight(row) == 0)
-                        --row;
-                    if (row >= m_fixedRows) {
-                        next.row = row;
-                        next.col = m_cols - 1;
-                        wrapped = true;
-                    }
-                } else {
-                    return false;
-                }
-            } else {
-                int col = next.col - 1;
-                while (col >= m_fixedCols && GetColumnWidth(col) == 0)
-                    --col;
-                if (col >= m_fixedCols)
-                    next.col = col;
-            }
-        } else if (key == VK_TAB && next.col + 1 >= m_cols) {
-            if (next.row < m_rows - 1) {
-                int row = next.row + 1;
-                while (row < m_rows && GetRowHeight(row) == 0)
-                    ++row;
-                if (row < m_rows) {
-                    next.row = row;
-                    next.col = m_fixedCols;
-                    wrapped = true;
-                }
-            } else {
+        if (shift && next.col == m_fixedCols) {
+            // At the first cell of a row: to the last cell of the row above.
+            if (next.row <= m_fixedRows)
                 return false;
+            if (const int row = nextRow(next.row - 1, -1); row >= 0) {
+                next = CCellID(row, m_cols - 1);
+                wrapped = true;
+            }
+        } else if (!shift && next.col + 1 >= m_cols) {
+            // At the last cell of a row: to the first cell of the row below.
+            if (next.row >= m_rows - 1)
+                return false;
+            if (const int row = nextRow(next.row + 1, 1); row >= 0) {
+                next = CCellID(row, m_fixedCols);
+                wrapped = true;
             }
         } else {
-            int col = next.col + 1;
-            while (col < m_cols && GetColumnWidth(col) == 0)
-                ++col;
-            if (col < m_cols)
-                next.col = col;
+            moveTo(next.col, shift ? nextCol(next.col - 1, -1) : nextCol(next.col + 1, 1));
         }
         break;
-    case VK_LEFT: {
-        int col = next.col - 1;
-        while (col >= m_fixedCols && GetColumnWidth(col) == 0)
-            --col;
-        if (col >= m_fixedCols)
-            next.col = col;
+    case VK_RIGHT:
+        moveTo(next.col, nextCol(next.col + 1, 1));
         break;
-    }
+    case VK_LEFT:
+        moveTo(next.col, nextCol(next.col - 1, -1));
+        break;
     case VK_NEXT: {
         const CCellID before = GetTopLeftNonFixedCell();
         OnVScroll(SB_PAGEDOWN);
@@ -248,12 +220,8 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
         } else {
             OnHScroll(SB_TOP);
         }
-        int col = m_fixedCols;
-        while (col < m_cols - 1 && GetColumnWidth(col) == 0)
-            ++col;
-        next.col = col;
-        if (GetRowHeight(next.row) == 0)
-            next.row = firstRowFrom(next.row, 1, m_rows - 1);
+        next.col = std::max(nextCol(m_fixedCols, 1), m_fixedCols);
+        moveTo(next.row, nextRow(next.row, 1));
         break;
     }
     case VK_END: {
@@ -264,12 +232,8 @@ bool CGridCtrl::OnKeyDown(UINT key, UINT flags) {
         } else {
             OnHScroll(SB_BOTTOM);
         }
-        int col = m_cols - 1;
-        while (col > m_fixedCols && GetColumnWidth(col) == 0)
-            --col;
-        next.col = col;
-        if (GetRowHeight(next.row) == 0)
-            next.row = firstRowFrom(next.row, -1, m_fixedRows);
+        next.col = std::max(nextCol(m_cols - 1, -1), m_fixedCols);
+        moveTo(next.row, nextRow(next.row, -1));
         break;
     }
     case VK_F2:
@@ -334,28 +298,54 @@ bool CGridCtrl::OnChar(UINT ch, UINT flags) {
 // ---------------------------------------------------------------------------
 // Mouse
 
-BOOL CGridCtrl::mouseOverColumnResizeArea(const wxPoint& point) {
-    if (point.y >= GetFixedRowHeight())
+BOOL CGridCtrl::mouseOverResizeArea(bool columns, const wxPoint& point) {
+    // Column dividers are taken in the header rows, row dividers in the
+    // fixed columns.
+    if ((columns ? point.y : point.x) >= (columns ? GetFixedRowHeight() : GetFixedColumnWidth()))
         return FALSE;
     const CCellID cell = GetCellFromPt(point);
     wxPoint origin;
     if (!GetCellOrigin(cell, &origin))
         return FALSE;
-    const int endX = origin.x + GetColumnWidth(cell.col);
-    return (point.x - origin.x < m_resizeCaptureRange && cell.col != 0) ||
-           endX - point.x < m_resizeCaptureRange;
+    const int index = columns ? cell.col : cell.row;
+    const int start = columns ? origin.x : origin.y;
+    const int at = columns ? point.x : point.y;
+    const int end = start + (columns ? GetColumnWidth(index) : GetRowHeight(index));
+    return (at - start < m_resizeCaptureRange && index != 0) || end - at < m_resizeCaptureRange;
+}
+
+BOOL CGridCtrl::mouseOverColumnResizeArea(const wxPoint& point) {
+    return m_columnResize && mouseOverResizeArea(true, point);
 }
 
 BOOL CGridCtrl::mouseOverRowResizeArea(const wxPoint& point) {
-    if (point.x >= GetFixedColumnWidth())
-        return FALSE;
-    const CCellID cell = GetCellFromPt(point);
+    return m_rowResize && mouseOverResizeArea(false, point);
+}
+
+int CGridCtrl::dividerOwner(bool columns, const CCellID& cell, const wxPoint& point) {
+    int index = columns ? cell.col : cell.row;
     wxPoint origin;
-    if (!GetCellOrigin(cell, &origin))
-        return FALSE;
-    const int endY = origin.y + GetRowHeight(cell.row);
-    return (point.y - origin.y < m_resizeCaptureRange && cell.row != 0) ||
-           endY - point.y < m_resizeCaptureRange;
+    if (GetCellOrigin(cell, &origin) &&
+        (columns ? point.x - origin.x : point.y - origin.y) < m_resizeCaptureRange && index > 0)
+        --index;
+    return index;
+}
+
+int CGridCtrl::resizeTarget(bool columns, const wxPoint& point) {
+    const GridAxis& axis = columns ? m_colWidths : m_rowHeights;
+    const int last = (columns ? m_cols : m_rows) - 1;
+    GridRect visible;
+    GetVisibleNonFixedCellRange(&visible);
+    int index = dividerOwner(columns, m_leftClickDownCell, point);
+    // A last row or column too narrow to hold its own divider is taken at
+    // the end of the cells.
+    if (last >= 0 && axis.GetSize(last) < m_resizeCaptureRange &&
+        std::abs((columns ? point.x - visible.right : point.y - visible.bottom)) < m_resizeCaptureRange)
+        index = last;
+    if (!(columns ? m_hiddenColumnsResizable : m_hiddenRowsResizable))
+        while (index >= 0 && axis.GetSize(index) == 0)
+            --index;
+    return index;
 }
 
 void CGridCtrl::OnLButtonDown(UINT flags, wxPoint point) {
@@ -405,60 +395,24 @@ void CGridCtrl::OnLButtonDown(UINT flags, wxPoint point) {
     if (HasWindow() && !HasCapture())
         CaptureMouse();
     if (m_mouseMode == 0) {
-        if (m_columnResize && mouseOverColumnResizeArea(point)) {
+        if (mouseOverColumnResizeArea(point)) {
             SetCursor(wxCursor(wxCURSOR_SIZEWE));
             m_mouseMode = 8;
-        } else if (m_rowResize && mouseOverRowResizeArea(point)) {
+        } else if (mouseOverRowResizeArea(point)) {
             SetCursor(wxCursor(wxCURSOR_SIZENS));
             m_mouseMode = 6;
         }
     }
 
-    if (m_mouseMode == 8) {
-        m_mouseMode = 9;
-        GridRect visible;
-        GetVisibleNonFixedCellRange(&visible);
-        int col = m_leftClickDownCell.col;
-        wxPoint origin;
-        const bool lastIsNarrow = GetColumnWidth(m_cols - 1) < m_resizeCaptureRange;
-        if (lastIsNarrow && std::abs(point.x - visible.right) < m_resizeCaptureRange) {
-            col = m_cols - 1;
-        } else if (GetCellOrigin(m_leftClickDownCell, &origin) && point.x - origin.x < m_resizeCaptureRange &&
-                   col > 0) {
-            // On the left border: the column to its left is resized.
-            --col;
-        }
-        if (!m_hiddenColumnsResizable)
-            while (col >= 0 && GetColumnWidth(col) == 0)
-                --col;
-        if (col < 0) {
+    if (m_mouseMode == 8 || m_mouseMode == 6) {
+        const bool columns = m_mouseMode == 8;
+        const int index = resizeTarget(columns, point);
+        if (index < 0) {
             m_mouseMode = 0;
         } else {
-            m_leftClickDownCell.col = col;
-            m_resizeLine = point.x;
-            Refresh();
-        }
-    } else if (m_mouseMode == 6) {
-        m_mouseMode = 7;
-        GridRect visible;
-        GetVisibleNonFixedCellRange(&visible);
-        int row = m_leftClickDownCell.row;
-        wxPoint origin;
-        const bool lastIsNarrow = GetRowHeight(m_rows - 1) < m_resizeCaptureRange;
-        if (lastIsNarrow && std::abs(point.y - visible.bottom) < m_resizeCaptureRange) {
-            row = m_rows - 1;
-        } else if (GetCellOrigin(m_leftClickDownCell, &origin) && point.y - origin.y < m_resizeCaptureRange &&
-                   row > 0) {
-            --row;
-        }
-        if (!m_hiddenRowsResizable)
-            while (row >= 0 && GetRowHeight(row) == 0)
-                --row;
-        if (row < 0) {
-            m_mouseMode = 0;
-        } else {
-            m_leftClickDownCell.row = row;
-            m_resizeLine = point.y;
+            m_mouseMode = columns ? 9 : 7;
+            (columns ? m_leftClickDownCell.col : m_leftClickDownCell.row) = index;
+            m_resizeLine = columns ? point.x : point.y;
             Refresh();
         }
     } else if (m_mouseMode != 11) {
@@ -523,11 +477,11 @@ void CGridCtrl::OnMouseMove(UINT /*flags*/, wxPoint point) {
         return;
     }
 
-    if (m_columnResize && mouseOverColumnResizeArea(point)) {
+    if (mouseOverColumnResizeArea(point)) {
         if (m_mouseMode != 8 && HasWindow())
             SetCursor(wxCursor(wxCURSOR_SIZEWE));
         m_mouseMode = 8;
-    } else if (m_rowResize && mouseOverRowResizeArea(point)) {
+    } else if (mouseOverRowResizeArea(point)) {
         if (m_mouseMode != 6 && HasWindow())
             SetCursor(wxCursor(wxCURSOR_SIZENS));
         m_mouseMode = 6;
@@ -629,22 +583,17 @@ void CGridCtrl::OnLButtonDblClk(UINT /*flags*/, wxPoint point) {
     const CCellID cell = GetCellFromPt(point);
     if (!IsValid(cell))
         return;
-    wxPoint origin;
-    if (m_mouseMode == 8) {
-        int col = cell.col;
-        if (GetCellOrigin(cell, &origin) && point.x - origin.x < m_resizeCaptureRange && col > 0)
-            --col;
-        while (col > 0 && GetColumnWidth(col) == 0)
-            --col;
-        AutoSizeColumn(col, m_autoSizeStyle, TRUE);
-        Refresh();
-    } else if (m_mouseMode == 6) {
-        int row = cell.row;
-        if (GetCellOrigin(cell, &origin) && point.y - origin.y < m_resizeCaptureRange && row > 0)
-            --row;
-        while (row > 0 && GetRowHeight(row) == 0)
-            --row;
-        AutoSizeRow(row, TRUE);
+    if (m_mouseMode == 8 || m_mouseMode == 6) {
+        // The divider's row or column, past hidden ones, fits its cells.
+        const bool columns = m_mouseMode == 8;
+        const GridAxis& axis = columns ? m_colWidths : m_rowHeights;
+        int index = dividerOwner(columns, cell, point);
+        while (index > 0 && axis.GetSize(index) == 0)
+            --index;
+        if (columns)
+            AutoSizeColumn(index, m_autoSizeStyle, TRUE);
+        else
+            AutoSizeRow(index, TRUE);
         Refresh();
     } else if (m_mouseMode == 0) {
         CGridCellBase* gridCell = GetCell(cell.row, cell.col);
@@ -741,16 +690,20 @@ UINT mouseFlags(const wxMouseEvent& event) {
 
 } // namespace
 
+bool CGridCtrl::leavesTabToDialog(UINT key, const wxKeyEvent& event) const {
+    return key == VK_TAB && (!m_handleTabKey || event.ControlDown());
+}
+
 void CGridCtrl::onKeyDown(wxKeyEvent& event) {
     const UINT key = gridkeys::toVirtualKey(event.GetKeyCode());
-    if (!key || !OnKeyDown(key, gridkeys::modifiers(event)))
+    if (!key || leavesTabToDialog(key, event) || !OnKeyDown(key, gridkeys::modifiers(event)))
         event.Skip();
 }
 
 void CGridCtrl::onChar(wxKeyEvent& event) {
     const int unicode = event.GetUnicodeKey();
     const UINT ch = unicode != WXK_NONE ? static_cast<UINT>(unicode) : 0;
-    if (!ch || !OnChar(ch, gridkeys::modifiers(event)))
+    if (!ch || leavesTabToDialog(ch, event) || !OnChar(ch, gridkeys::modifiers(event)))
         event.Skip();
 }
 

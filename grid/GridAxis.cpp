@@ -58,6 +58,13 @@ void GridAxis::complete() const {
     m_valid = count + 1;
 }
 
+int GridAxis::NextShown(int index, int step, int first, int last) const {
+    for (; index >= first && index <= last; index += step)
+        if (m_sizes[index] > 0)
+            return index;
+    return -1;
+}
+
 long long GridAxis::GetStart(int index) const {
     index = std::clamp(index, 0, GetCount());
     if (index >= m_valid)

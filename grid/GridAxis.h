@@ -21,6 +21,10 @@ public:
     void Swap(int a, int b);
     void Clear();
 
+    // The first index from index on, going by step (1 or -1), that lies in
+    // [first, last] and has a size above 0; -1 when there is none.
+    int NextShown(int index, int step, int first, int last) const;
+
     // Sum of all sizes.
     long long GetTotal() const { return m_total; }
     // Sum of the sizes before index (index may equal the count).

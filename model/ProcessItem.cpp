@@ -541,30 +541,32 @@ void ProcessItem::edit() {
         m_extension->edit();
 }
 
-bool readDayMonthYear(const CString& text, CTime& time) {
+bool readDayMonthYear(const CString& text, CTime* time) {
     CStringListePlus pieces;
     pieces.split(text, "/", 0);
-    bool readable = false;
+    bool valid = false;
     if (pieces.count() >= 3) {
         const long year = decimalOf(*pieces.at(3));
         const long month = decimalOf(*pieces.at(2));
         const long day = decimalOf(*pieces.at(1));
-        readable = year >= 1980 && year < 3000 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
-        if (readable)
-            time = CTime(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), 0, 0, 0);
+        valid = year >= 1980 && year < 3000 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
+        if (valid)
+            *time = CTime(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), 0, 0, 0);
     }
     pieces.deleteAll();
-    return readable;
+    return valid;
 }
 
 CTime parseDayMonthYear(const CString& text) {
     CTime result = CTime::GetCurrentTime();
-    readDayMonthYear(text, result);
+    readDayMonthYear(text, &result);
     return result;
 }
 
 CString formatIsoDate(const CString& text) {
-    const CTime time = parseDayMonthYear(text);
+    CTime time;
+    if (!readDayMonthYear(text, &time))
+        return CString();
     CString iso;
     iso.Format("%d-%d-%d", time.GetYear(), time.GetMonth(), time.GetDay());
     return iso;

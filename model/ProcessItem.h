@@ -232,9 +232,11 @@ inline CString getDefaultProjectKind() {
 // A day/month/year text (year 1980 or later) at local midnight; the current
 // time for anything else.
 CTime parseDayMonthYear(const CString& text);
-// Whether the text is such a date; when it is, time is set to it.
-bool readDayMonthYear(const CString& text, CTime& time);
-// year-month-day of parseDayMonthYear, without leading zeros.
+// The time of a day/month/year text (year 1980 or later) at local midnight;
+// false, with time untouched, for any other text.
+bool readDayMonthYear(const CString& text, CTime* time);
+// year-month-day of a day/month/year text, without leading zeros; empty for
+// a text that holds no such date (no date is made up for it).
 CString formatIsoDate(const CString& text);
 // The list escapes of "process.data": "," "\comma", ";" "\semicolon", "=" "\equal".
 CString escapeListElement(const CString& text);

@@ -17,6 +17,7 @@
 #include "UidReferences.h"
 #include "ui/UserInterface.h"
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 #include <unordered_map>
@@ -158,7 +159,7 @@ bool isWholeRecord(const CString& line) {
             fields.push_back(text.Mid(start, i - start));
         start = i + 1;
     }
-    if (fields.size() < 11 || fields.size() > 12 || fields[0].GetLength() > 4)
+    if (fields.size() < 11 || fields.size() > 12)
         return false;
     for (int i = 0; i < fields[0].GetLength(); ++i)
         if (fields[0][i] < '0' || fields[0][i] > '9')
@@ -434,7 +435,8 @@ void Project::importItemsFull(const CString& path) {
         Item* parents[MenuTreeRecord::kMaxLevel + 2] = {};
         const int rootLevel = root->getLevel();
         parents[rootLevel] = root;
-        const int offset = records.empty() ? 0 : rootLevel - records.front().record.level + 1;
+        const long long offset =
+            records.empty() ? 0 : rootLevel - static_cast<long long>(records.front().record.level) + 1;
         int previousLevel = rootLevel;
         for (const ImportRecord& read : records) {
             const MenuTreeRecord& record = read.record;
@@ -442,9 +444,9 @@ void Project::importItemsFull(const CString& path) {
             // than one level deeper than the one before, or beyond the
             // deepest level, goes under the nearest shallower item, as the
             // tree file's reader places it.
-            const long long mapped = static_cast<long long>(record.level) + offset;
-            const int level = static_cast<int>(
-                std::min<long long>(mapped, std::min(previousLevel + 1, MenuTreeRecord::kMaxLevel)));
+            const long long mapped = record.level + offset;
+            const int level = MenuTreeRecord::placedLevel(
+                static_cast<int>(std::min<long long>(mapped, INT_MAX)), previousLevel);
             if (mapped <= rootLevel || level <= rootLevel) {
                 showAtLine(kIdsBadLevel, path, read.line);
                 stop();
@@ -542,20 +544,25 @@ void Project::importItemsFull(const CString& path) {
             logLine("Link " + link + " left out of the import");
 
         // The root's folder moves aside, the exported one takes its place;
-        // when that cannot be done the root's folder comes back.
+        // when that cannot be done the root's folder comes back. Both go
+        // to the very path the root's folder was found at, never into a
+        // folder of the same name in another case.
+        const std::string siteDisk = platform::diskPath(siteFolder.str());
         CString backup;
+        std::string backupDisk;
         if (platform::pathExists(siteFolder)) {
             backup = discardedFolderPath(root);
-            if (!MoveFileA(siteFolder, backup)) {
+            backupDisk = platform::diskPath(backup.str());
+            if (!platform::moveDiskEntry(siteDisk, backupDisk)) {
                 closeLog(log);
                 show(kIdsMoveRefused, siteFolder, backup);
                 stop();
                 return;
             }
         }
-        if (!MoveFileA(exp, siteFolder)) {
-            if (!backup.IsEmpty())
-                MoveFileA(backup, siteFolder);
+        if (!platform::moveDiskEntry(platform::diskPath(exp.str()), siteDisk)) {
+            if (!backupDisk.empty())
+                platform::moveDiskEntry(backupDisk, siteDisk);
             closeLog(log);
             show(kIdsMoveRefused, exp, siteFolder);
             stop();

@@ -59,11 +59,11 @@ void Project::changeItemKind(Item* item, const CString& kindText) {
 
 void Project::createShortcut(Item* item) {
     const CString name = CString(kShortcutPrefix) + item->getName();
-    const CString nameL2 =
-        StdOption::instance().getTwoLanguages() ? CString(kShortcutPrefix) + item->getNameL2() : CString();
+    const CString nameL2 = StdOption::instance().getTwoLanguages() ? CString(kShortcutPrefix) + item->getNameL2()
+                                                                   : CString();
     // The target is the item itself, never another item of the same name.
-    Item* shortcut = addItem(item, name, item->isBlankTarget(), item->getIcon(), item->getOpenIcon(), 0, "",
-                             "", 1, 1, item->isFrame(), item->isVisible(), nameL2, 1, "", item);
+    Item* shortcut = addItem(item, name, item->isBlankTarget(), item->getIcon(), item->getOpenIcon(), 0, "", "", 1, 1,
+                             item->isFrame(), item->isVisible(), nameL2, 1, "", item);
     if (auto* processItem = dynamic_cast<ProcessItem*>(shortcut))
         processItem->load(1);
 }
@@ -75,8 +75,8 @@ void Project::exportItems() {
         ItemIterateur* it = getItemIterator();
         for (; !it->isAtEnd(); it->next()) {
             Item* item = it->current();
-            out << item->getUid() << ";" << item->getName() << ";" << item->getNameL2() << ";"
-                << item->getIcon() << ";" << item->getOpenIcon() << ";\n";
+            out << item->getUid() << ";" << item->getName() << ";" << item->getNameL2() << ";" << item->getIcon() << ";"
+                << item->getOpenIcon() << ";\n";
         }
         delete it;
         if (!out.close())
@@ -185,8 +185,8 @@ int Project::createItemFolder(Item* item) {
     return 0;
 }
 
-void Project::createItemPage(Item* item, int overwrite, TextOutStream* givenLog, int createFolder,
-                             int writeHeader, int language) {
+void Project::createItemPage(Item* item, int overwrite, TextOutStream* givenLog, int createFolder, int writeHeader,
+                             int language) {
     TextOutStream* log = givenLog ? givenLog : openLog();
     auto closeOwnLog = [&] {
         if (!givenLog)
@@ -228,8 +228,7 @@ void Project::createItemPage(Item* item, int overwrite, TextOutStream* givenLog,
         } else {
             // Told, and not logged as generated.
             CString message;
-            message.Format(loadString(32964), path.GetString(),
-                           (m_siteRoot + item->getFolder(1, 0)).GetString());
+            message.Format(loadString(32964), path.GetString(), (m_siteRoot + item->getFolder(1, 0)).GetString());
             ui::AfxMessageBox(message);
         }
     }
@@ -261,8 +260,8 @@ void Project::createMissingPages(int overwrite) {
     closeLog(log);
 }
 
-CString Project::copyDocumentIntoItem(const CString& sourcePath, Item* item, int addDate,
-                                      CTime* modificationTime, CString* fileName) {
+CString Project::copyDocumentIntoItem(const CString& sourcePath, Item* item, int addDate, CTime* modificationTime,
+                                      CString* fileName) {
     CString name = fileNameOfPath(sourcePath);
     if (fileName)
         *fileName = name;
@@ -306,21 +305,21 @@ CString Project::makeDocumentTable(const CString& fileName, const CString& descr
                                    int convertFileName, int dateKnown) {
     CString date = "Na";
     if (dateKnown && modificationTime)
-        date.Format("%d/%d/%d", modificationTime->GetDay(), modificationTime->GetMonth(),
-                    modificationTime->GetYear());
-    const CString link = paragraphForm || convertFileName ? toFileName(fileName, 1) : fileName;
+        date.Format("%d/%d/%d", modificationTime->GetDay(), modificationTime->GetMonth(), modificationTime->GetYear());
+    // A copy is stored under the name the project makes of it; a reference
+    // (a path or a web address) is linked as it was given, in either form.
+    const CString link = convertFileName ? toFileName(fileName, 1) : fileName;
     const CString target = newWindow ? " target=_blank" : "";
     if (paragraphForm)
         return "<hr>\n<p>file: <a href=\"" + link + "\"" + target + "> " + linkText + "</a> </p>\n" +
-               "<p>Modification date: " + date + "</p><br>\n" + "<p>Description: " + description +
-               "</p><br>\n";
+               "<p>Modification date: " + date + "</p><br>\n" + "<p>Description: " + description + "</p><br>\n";
     return CString("<br>\n") + "<table border=\"1\" width=\"100%\">\n" + "  <tr>\n" +
            "    <td width=\"24%\" bgcolor=\"#CCFF99\" align=\"center\"><b>File</b></td>\n" +
            "    <td width=\"23%\" bgcolor=\"#CCFF99\" align=\"center\"><b>Date</b></td>\n" +
-           "    <td width=\"53%\" bgcolor=\"#CCFF99\" align=\"center\"><b>Description</b></td>\n" +
-           "  </tr>\n" + "  <tr>\n" + "  <td width=\"24%\"> <a href=\"" + link + "\"" + target + "> " +
-           linkText + "</a> </td>\n" + "    <td width=\"23%\">" + date + "</td>\n" +
-           "    <td width=\"53%\">" + description + "</td>\n" + "  </tr>\n" + "</table>\n";
+           "    <td width=\"53%\" bgcolor=\"#CCFF99\" align=\"center\"><b>Description</b></td>\n" + "  </tr>\n" +
+           "  <tr>\n" + "  <td width=\"24%\"> <a href=\"" + link + "\"" + target + "> " + linkText + "</a> </td>\n" +
+           "    <td width=\"23%\">" + date + "</td>\n" + "    <td width=\"53%\">" + description + "</td>\n" +
+           "  </tr>\n" + "</table>\n";
 }
 
 void Project::openItemFolder(Item* item) {

@@ -7,8 +7,7 @@
 
 namespace {
 
-const char* const kApprovalTexts[] = {"Not defined", "Approval not required", "To approve", "Approved",
-                                      "Refused"};
+const char* const kApprovalTexts[] = {"Not defined", "Approval not required", "To approve", "Approved", "Refused"};
 
 } // namespace
 
@@ -19,9 +18,7 @@ int approvalIndexFromText(const CString& text) {
     return 0;
 }
 
-CString approvalTextFromIndex(int index) {
-    return index >= 1 && index <= 4 ? kApprovalTexts[index] : kApprovalTexts[0];
-}
+CString approvalTextFromIndex(int index) { return index >= 1 && index <= 4 ? kApprovalTexts[index] : kApprovalTexts[0]; }
 
 CIdentificationDialogMgt::CIdentificationDialogMgt(ProcessItem* item)
     : PropertyPage(159, "Identification"), m_item(item) {
@@ -33,16 +30,14 @@ CIdentificationDialogMgt::CIdentificationDialogMgt(ProcessItem* item)
     m_editor = item->getEditor();
     for (int n = 1; n <= 6; ++n) {
         m_approDate[n - 1] = CTime::GetCurrentTime();
-        m_approDateKnown[n - 1] = readDayMonthYear(item->getApproDate(n), m_approDate[n - 1]);
+        m_approDateKnown[n - 1] = readDayMonthYear(item->getApproDate(n), &m_approDate[n - 1]);
         m_approIndex[n - 1] = approvalIndexFromText(item->getAppro(n));
     }
     m_name = item->getName();
     m_nameL2 = item->getNameL2();
 }
 
-CString CIdentificationDialogMgt::approText(int n) const {
-    return approvalTextFromIndex(m_approIndex[n - 1]);
-}
+CString CIdentificationDialogMgt::approText(int n) const { return approvalTextFromIndex(m_approIndex[n - 1]); }
 
 void CIdentificationDialogMgt::onSelchangeApproval(int n, int index) {
     m_approIndex[n - 1] = index;
@@ -57,8 +52,7 @@ void CIdentificationDialogMgt::setApproDate(int n, const CTime& date) {
 
 bool CIdentificationDialogMgt::onKillActive() {
     Project* project = m_item->getProject();
-    return checkItemNameInParent(m_name, "", nullptr, 1, m_item,
-                                 project ? project->getItemList() : nullptr) != 0;
+    return checkItemNameInParent(m_name, "", nullptr, 1, m_item, project ? project->getItemList() : nullptr) != 0;
 }
 
 void CIdentificationDialogMgt::storeInto(ProcessItem* item) const {
@@ -74,9 +68,7 @@ void CIdentificationDialogMgt::storeInto(ProcessItem* item) const {
             item->setApproDateFromTime(n, m_approDate[n - 1]);
 }
 
-int CIdentificationDialogMgt::writeNotes(ProcessItem* item) const {
-    return item->writeNotes(m_notes);
-}
+int CIdentificationDialogMgt::writeNotes(ProcessItem* item) const { return item->writeNotes(m_notes); }
 
 void CIdentificationDialogMgt::renameWhenChanged(ProcessItem* item) const {
     if (m_name == item->getName() && m_nameL2 == item->getNameL2())

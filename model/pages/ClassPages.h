@@ -79,8 +79,7 @@ public:
     ProcessItem* m_item;
 
 protected:
-    CGlossaryEntryL1DlgMgt(int templateId, const CString& caption, int language, Project* project,
-                           ProcessItem* item);
+    CGlossaryEntryL1DlgMgt(int templateId, const CString& caption, int language, Project* project, ProcessItem* item);
 };
 
 class CGlossaryEntryL2DlgMgt : public CGlossaryEntryL1DlgMgt {
@@ -99,8 +98,7 @@ public:
     ProcessItem* m_item;
 
 protected:
-    CQCDescDialogMgt(int templateId, const CString& caption, int language, Project* project,
-                     ProcessItem* item);
+    CQCDescDialogMgt(int templateId, const CString& caption, int language, Project* project, ProcessItem* item);
 };
 
 class CQCDescL2DialogMgt : public CQCDescDialogMgt {

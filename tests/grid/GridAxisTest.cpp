@@ -68,4 +68,24 @@ TEST(GridAxisTest, SumsFollowEveryChange) {
     }
 }
 
+struct ShownCase {
+    int index;
+    int step;
+    int expected;
+};
+
+TEST(GridAxisTest, TheNextShownIndexPassesHiddenOnesAndStaysInItsBounds) {
+    // Sizes 20, 0, 0, 20, 0 with index 0 as a fixed band: [1, 4] is searched.
+    GridAxis axis;
+    for (int size : {20, 0, 0, 20, 0})
+        axis.Insert(axis.GetCount(), size);
+    const ShownCase cases[] = {
+        {1, 1, 3},   {3, 1, 3},  {4, 1, -1}, {5, 1, -1}, // past the end
+        {2, -1, -1},                                     // not into the band
+        {4, -1, 3},  {3, -1, 3}, {0, 1, -1},
+    };
+    for (const ShownCase& c : cases)
+        EXPECT_EQ(axis.NextShown(c.index, c.step, 1, 4), c.expected) << c.index << " by " << c.step;
+}
+
 } // namespace

@@ -5,9 +5,7 @@
 #include "GridPageSetUp.h"
 #include "GridTestWindow.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
-#include <wx/evtloop.h>
 
 namespace {
 
@@ -29,20 +27,6 @@ void fillGrid(GridTestWindow& window) {
 CInPlaceEdit* editOf(CGridCtrl& grid, int row, int col) {
     CGridCellBase* cell = grid.GetCell(row, col);
     return cell && cell->IsEditing() ? cell->GetEditWnd() : nullptr;
-}
-
-// Lets the toolkit run until the keyboard focus is on that window: the
-// focus of a newly shown frame arrives from the display a little later.
-bool focusArrivesAt(wxWindow* window) {
-    wxEventLoop loop;
-    wxEventLoopActivator active(&loop);
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (wxWindow::FindFocus() != window) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        loop.DispatchTimeout(20);
-    }
-    return true;
 }
 
 int count(const GridTestWindow& window, int code) {
@@ -166,6 +150,27 @@ TEST(GridEditTest, TabAndArrowsEndTheEditAndOpenTheNextOne) {
     EXPECT_NE(editOf(grid, 2, 1), nullptr);
     window.key(editOf(grid, 2, 1), WXK_ESCAPE);
     processPending();
+}
+
+TEST(GridEditTest, ADoubleClickOnACellsTextOpensItsEditAndTellsTheParent) {
+    GridTestWindow window;
+    CGridCtrl& grid = window.grid();
+    fillGrid(window);
+    const wxPoint point = window.centre(3, 2);
+    window.click(point);
+    window.mouse(wxEVT_LEFT_DCLICK, point);
+    CInPlaceEdit* edit = editOf(grid, 3, 2);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->GetValue(), "cell 3.2");
+    EXPECT_EQ(count(window, kGridNotifyDoubleClick), 1);
+    EXPECT_EQ(window.notices.back(), (GridNotice{kGridNotifyDoubleClick, 3, 2}));
+    window.key(edit, WXK_ESCAPE);
+    processPending();
+
+    // On a header cell it only tells the parent.
+    window.mouse(wxEVT_LEFT_DCLICK, window.centre(0, 1));
+    EXPECT_FALSE(grid.IsItemEditing(0, 1));
+    EXPECT_EQ(window.notices.back(), (GridNotice{kGridNotifyDoubleClick, 0, 1}));
 }
 
 TEST(GridEditTest, TypingPastTheEdgeWidensTheEditUpToTheClientEdge) {

@@ -127,4 +127,36 @@ TEST(GridKeysTest, DeleteEmptiesTheSelectedCellsThroughTheEditNotifications) {
     EXPECT_EQ(grid.GetItemText(1, 1), "kept");
 }
 
+TEST(GridKeysTest, AGridThatDoesNotTakeTabLeavesItToTheDialog) {
+    GridTestWindow window;
+    CGridCtrl& grid = window.grid();
+    fillGrid(window);
+    // A key press and its character as the toolkit delivers them: what the
+    // grid leaves unhandled goes on to the dialog's own keyboard handling.
+    auto leftToDialog = [&grid](bool control) {
+        bool skipped = true;
+        for (wxEventType type : {wxEVT_KEY_DOWN, wxEVT_CHAR}) {
+            wxKeyEvent event(type);
+            event.m_keyCode = WXK_TAB;
+            event.m_uniChar = WXK_TAB;
+            event.SetControlDown(control);
+            event.SetEventObject(&grid);
+            grid.GetEventHandler()->ProcessEvent(event);
+            skipped = skipped && event.GetSkipped();
+        }
+        return skipped;
+    };
+    // Taking Tab, the grid moves its focus cell; with Ctrl it lets go.
+    EXPECT_FALSE(leftToDialog(false));
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 2));
+    EXPECT_TRUE(leftToDialog(true));
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 2));
+
+    // Not taking it, the grid neither moves nor opens an edit.
+    grid.SetHandleTabKey(FALSE);
+    EXPECT_TRUE(leftToDialog(false));
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(1, 2));
+    EXPECT_FALSE(grid.IsItemEditing(1, 2));
+}
+
 } // namespace

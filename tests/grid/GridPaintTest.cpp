@@ -1,14 +1,18 @@
 // What the grid paints, probed pixel by pixel, and that painting a screen
 // draws only the cells on it however many rows the grid has.
 
+#include "DialogLook.h"
 #include "GridPageSetUp.h"
 #include "GridSystem.h"
 #include "GridTestWindow.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
+#include <wx/dialog.h>
 #include <wx/image.h>
+#include <wx/sizer.h>
 
 namespace {
 
@@ -122,6 +126,35 @@ TEST(GridPaintTest, TheWindowShowsWhatThePaintingDrew) {
     const wxImage image = shot.ConvertToImage();
     EXPECT_EQ(pixel(image, rect.right - 3, rect.top + 3), RGB(200, 0, 0));
     EXPECT_EQ(pixel(image, 250, rect.top + 3), grid.GetBkColor());
+}
+
+// The grid as an item page shows it, in a dialog on the display: its
+// picture is saved for a person to look at ("grid.png" in
+// $TOLVANE_SCREENSHOT_DIR when that is set).
+TEST(GridPaintTest, TheItemPagesGridLooksRightOnTheDisplay) {
+    wxDialog dialog(nullptr, wxID_ANY, "Roles");
+    auto* grid = new CGridCtrl;
+    grid->Create(&dialog, GridTestWindow::kGridId, wxDefaultPosition, wxSize(420, 180));
+    setUpLikeItemPage(*grid, {"Role", "Responsibility", "Nb"}, {150, 200, 40},
+                      {{"Analyst", "performs", "1"},
+                       {"Reviewer", "assists", "2"},
+                       {"A role whose name is far too long for its column", "approves", "3"},
+                       {"Tester", "performs", "4"},
+                       {"Writer", "assists", "5"},
+                       {"Manager", "approves", "6"},
+                       {"Architect", "performs", "7"},
+                       {"Trainer", "assists", "8"}});
+    grid->SetSortColumn(0);
+    grid->SetFocusCell(2, 1);
+    grid->SetSelectedRange(2, 0, 2, 2);
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(grid, 1, wxEXPAND | wxALL, 10);
+    dialog.SetSizerAndFit(sizer);
+    TempDir folder;
+    checkDialogLook(dialog, "grid", folder.path());
+    // The grid needs more rows than it shows: its vertical bar is up.
+    EXPECT_TRUE(grid->IsScrollBarShown(SB_VERT));
+    EXPECT_FALSE(grid->IsScrollBarShown(SB_HORZ));
 }
 
 // A cell that counts how often it is drawn.

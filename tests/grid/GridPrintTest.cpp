@@ -4,10 +4,12 @@
 
 #include "GridPrintout.h"
 #include "GridTestWindow.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
+#include <wx/dcsvg.h>
 #include <wx/print.h>
 
 namespace {
@@ -85,6 +87,7 @@ std::set<int> rowsOf(const std::vector<CCellID>& cells, bool header) {
 
 TEST(GridPrintTest, ALongGridPrintsEveryRowOnceWithHeaderAndFooterOnEachPage) {
     RecordingGrid* grid = makeGrid(200, 3);
+    grid->SetFixedColumnCount(1);
     GridTestWindow window(wxSize(400, 300), grid);
     Preview preview(*grid, &window.frame());
     const int pages = preview.pages();
@@ -101,9 +104,18 @@ TEST(GridPrintTest, ALongGridPrintsEveryRowOnceWithHeaderAndFooterOnEachPage) {
         ASSERT_FALSE(body.empty()) << page;
         EXPECT_EQ(*body.begin(), previousLast + 1) << "page " << page << " goes on from the last";
         previousLast = *body.rbegin();
-        for (const CCellID& cell : cells)
+        // The fixed column is printed beside every body row of the page.
+        std::set<int> fixedColumn, lastColumn;
+        for (const CCellID& cell : cells) {
+            if (cell.row > 0 && cell.col == 0)
+                fixedColumn.insert(cell.row);
+            if (cell.row > 0 && cell.col == 2)
+                lastColumn.insert(cell.row);
             if (cell.row > 0 && cell.col == 0)
                 ++timesPrinted[cell.row];
+        }
+        EXPECT_EQ(fixedColumn, body) << "page " << page;
+        EXPECT_EQ(lastColumn, body) << "page " << page;
     }
     EXPECT_EQ(previousLast, 200);
     for (int row = 1; row <= 200; ++row)
@@ -186,6 +198,71 @@ TEST(GridPrintTest, EachPageHeadsExactlyTheColumnsItPrints) {
         bodyColumns.insert(body.begin(), body.end());
     }
     EXPECT_EQ(bodyColumns.size(), 8u);
+}
+
+// An SVG context cannot tell its colour depth and complains when asked;
+// while one prints, that complaint alone is let pass.
+wxAssertHandler_t g_outerAssertHandler = nullptr;
+
+void passDepthQuestion(const wxString& file, int line, const wxString& func, const wxString& cond,
+                       const wxString& msg) {
+    if (func != "GetDepth" && g_outerAssertHandler)
+        g_outerAssertHandler(file, line, func, cond, msg);
+}
+
+class SvgPage {
+public:
+    explicit SvgPage(const std::string& path) : m_dc(path, 850, 1100, 96) {
+        g_outerAssertHandler = wxSetAssertHandler(passDepthQuestion);
+    }
+    ~SvgPage() { wxSetAssertHandler(g_outerAssertHandler); }
+    wxDC& dc() { return m_dc; }
+
+private:
+    wxSVGFileDC m_dc;
+};
+
+// Prints one page into an SVG file, whose text elements show what the page
+// says; answers the file's contents.
+std::string printPageAsSvg(CGridCtrl& grid, int page, const TempDir& folder) {
+    {
+        SvgPage svg(folder / "page.svg");
+        wxDC& dc = svg.dc();
+        CPrintInfo info;
+        grid.OnBeginPrinting(&dc, &info);
+        info.m_currentPage = page;
+        grid.OnPrint(&dc, &info);
+        grid.OnEndPrinting(&dc, &info);
+    }
+    return folder.read("page.svg");
+}
+
+TEST(GridPrintTest, EachPageIsHeadedByTheWindowAndTheProgramAndFootedByItsNumber) {
+    RecordingGrid* grid = makeGrid(200, 3);
+    GridTestWindow window(wxSize(400, 300), grid);
+    window.frame().SetTitle("Roles of the activity");
+    TempDir folder;
+    CPrintInfo counted;
+    {
+        SvgPage svg(folder / "count.svg");
+        grid->OnBeginPrinting(&svg.dc(), &counted);
+        grid->OnEndPrinting(&svg.dc(), &counted);
+    }
+    ASSERT_GT(counted.m_maxPage, 2);
+    const std::string last = std::to_string(counted.m_maxPage);
+
+    const std::string second = printPageAsSvg(*grid, 2, folder);
+    EXPECT_NE(second.find(">Roles of the activity<"), std::string::npos);
+    EXPECT_NE(second.find(">Tolvane<"), std::string::npos);
+    EXPECT_NE(second.find(">Page 2 of " + last + "<"), std::string::npos) << second.substr(0, 2000);
+    EXPECT_EQ(second.find(">Page 1 of "), std::string::npos);
+    // The header row again, above the page's own rows.
+    EXPECT_NE(second.find(">0.1<"), std::string::npos);
+    EXPECT_EQ(second.find(">1.1<"), std::string::npos);
+
+    const std::string lastPage = printPageAsSvg(*grid, counted.m_maxPage, folder);
+    EXPECT_NE(lastPage.find(">Page " + last + " of " + last + "<"), std::string::npos);
+    EXPECT_NE(lastPage.find(">200.1<"), std::string::npos);
 }
 
 } // namespace

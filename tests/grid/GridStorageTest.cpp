@@ -125,6 +125,15 @@ TEST(GridStorageTest, InsertAndDeleteKeepTheFocusOnItsCell) {
     EXPECT_TRUE(grid.GetCell(4, 0)->IsFocused());
     EXPECT_EQ(grid.GetItemText(4, 0), "c");
 
+    // A row inserted at the focus row itself pushes the focused cell down,
+    // and the focus goes with it.
+    EXPECT_EQ(grid.InsertRow("pushed", 4), 4);
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(5, 0));
+    EXPECT_TRUE(grid.GetCell(5, 0)->IsFocused());
+    EXPECT_FALSE(grid.GetCell(4, 0)->IsFocused());
+    EXPECT_TRUE(grid.DeleteRow(4));
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(4, 0));
+
     EXPECT_TRUE(grid.DeleteRow(1)); // above the focus
     EXPECT_EQ(grid.GetFocusCell(), CCellID(3, 0));
     EXPECT_EQ(grid.GetItemText(3, 0), "c");

@@ -8,10 +8,12 @@
 #include "CGridCtrl.h"
 #include "GridNotifyEvent.h"
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <vector>
 #include <wx/app.h>
+#include <wx/evtloop.h>
 #include <wx/frame.h>
 
 struct GridNotice {
@@ -26,6 +28,20 @@ inline void processPending() {
         wxTheApp->ProcessPendingEvents();
         wxTheApp->Yield(true);
     }
+}
+
+// Lets the toolkit run until the keyboard focus is on that window: the
+// focus of a newly shown window arrives from the display a little later.
+inline bool focusArrivesAt(wxWindow* window) {
+    wxEventLoop loop;
+    wxEventLoopActivator active(&loop);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (wxWindow::FindFocus() != window) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        loop.DispatchTimeout(20);
+    }
+    return true;
 }
 
 class GridTestWindow {

@@ -2,6 +2,8 @@
 // a drag from one grid dropped on another, and the title tip over a cell
 // too narrow for its text.
 
+#include "CGridDropTarget.h"
+#include "CInPlaceEdit.h"
 #include "CTitleTip.h"
 #include "GridPageSetUp.h"
 #include "GridTestWindow.h"
@@ -68,6 +70,109 @@ TEST(GridTransferTest, ACutThatCannotReachTheClipboardKeepsTheCells) {
     EXPECT_FALSE(cut);
     EXPECT_EQ(grid.GetItemText(1, 0), "1.0");
     EXPECT_EQ(grid.GetItemText(2, 1), "2.1");
+}
+
+// The edit commands as a menu or toolbar sends them, and whether their
+// items are enabled.
+bool enabled(CGridCtrl& grid, int id) {
+    wxUpdateUIEvent update(id);
+    update.SetEventObject(&grid);
+    grid.GetEventHandler()->ProcessEvent(update);
+    return update.GetEnabled();
+}
+
+void command(CGridCtrl& grid, int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(&grid);
+    grid.GetEventHandler()->ProcessEvent(event);
+}
+
+void putText(const wxString& text) {
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTheClipboard->SetData(new wxTextDataObject(text));
+    wxTheClipboard->Close();
+}
+
+TEST(GridTransferTest, TheEditCommandsActAndAreEnabledAsTheGridAllows) {
+    GridTestWindow window;
+    CGridCtrl& grid = window.grid();
+    fill(grid, "");
+    putText("pasted");
+    EXPECT_FALSE(enabled(grid, wxID_COPY));
+    EXPECT_FALSE(enabled(grid, wxID_CUT));
+    EXPECT_FALSE(enabled(grid, wxID_PASTE)); // no focus cell
+    EXPECT_TRUE(enabled(grid, wxID_SELECTALL));
+
+    window.click(window.centre(1, 1));
+    EXPECT_TRUE(enabled(grid, wxID_COPY));
+    EXPECT_TRUE(enabled(grid, wxID_CUT));
+    EXPECT_TRUE(enabled(grid, wxID_PASTE));
+    command(grid, wxID_PASTE);
+    EXPECT_EQ(grid.GetItemText(1, 1), "pasted");
+
+    window.notices.clear();
+    command(grid, wxID_SELECTALL);
+    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(1, 0, 4, 2));
+    EXPECT_EQ(window.notices.front().code, kGridNotifySelChanging);
+    EXPECT_EQ(window.notices.back().code, kGridNotifySelChanged);
+    command(grid, wxID_COPY);
+    ASSERT_TRUE(wxTheClipboard->Open());
+    wxTextDataObject data;
+    EXPECT_TRUE(wxTheClipboard->GetData(data));
+    wxTheClipboard->Close();
+    EXPECT_TRUE(data.GetText().StartsWith("1.0\tpasted\t1.2\r\n2.0\t")) << data.GetText();
+
+    // A grid that is not editable copies but neither cuts nor pastes.
+    grid.SetEditable(FALSE);
+    EXPECT_TRUE(enabled(grid, wxID_COPY));
+    EXPECT_FALSE(enabled(grid, wxID_CUT));
+    EXPECT_FALSE(enabled(grid, wxID_PASTE));
+    command(grid, wxID_CUT);
+    EXPECT_EQ(grid.GetItemText(2, 0), "2.0");
+    grid.EnableSelection(FALSE);
+    EXPECT_FALSE(enabled(grid, wxID_SELECTALL));
+}
+
+TEST(GridTransferTest, PastingWhileACellIsEditedPastesIntoTheEdit) {
+    GridTestWindow window;
+    CGridCtrl& grid = window.grid();
+    fill(grid, "");
+    window.click(window.centre(2, 1));
+    window.key(WXK_F2);
+    CInPlaceEdit* edit = grid.GetCell(2, 1)->GetEditWnd();
+    ASSERT_NE(edit, nullptr);
+    putText("more");
+    command(grid, wxID_PASTE);
+    processPending();
+    EXPECT_EQ(edit->GetValue(), "2.1more");
+    EXPECT_EQ(grid.GetItemText(2, 2), "2.2");
+    window.key(edit, WXK_RETURN);
+    EXPECT_EQ(grid.GetItemText(2, 1), "2.1more");
+    processPending();
+}
+
+TEST(GridTransferTest, TheGridTakesDragsThroughTheDropTargetItRegistered) {
+    GridTestWindow window;
+    CGridCtrl& grid = window.grid();
+    fill(grid, "");
+    grid.SetDragAndDrop(TRUE);
+    auto* target = dynamic_cast<CGridDropTarget*>(grid.GetDropTarget());
+    ASSERT_NE(target, nullptr);
+    EXPECT_TRUE(target->IsRegistered());
+    const wxPoint over = window.centre(2, 1);
+    EXPECT_EQ(target->OnEnter(over.x, over.y, wxDragMove), wxDragMove);
+    EXPECT_EQ(target->OnDragOver(over.x, over.y, wxDragMove), wxDragMove);
+    EXPECT_EQ(grid.GetDropTargetCell(), CCellID(2, 1));
+    EXPECT_NE(grid.GetItemState(2, 1) & kCellDropHighlighted, 0u);
+    // Over the header there is nowhere to drop.
+    EXPECT_EQ(target->OnDragOver(over.x, 2, wxDragMove), wxDragNone);
+    EXPECT_EQ(grid.GetItemState(2, 1) & kCellDropHighlighted, 0u);
+    target->OnDragOver(over.x, over.y, wxDragMove);
+    target->OnLeave();
+    EXPECT_EQ(grid.GetItemState(2, 1) & kCellDropHighlighted, 0u);
+    // A grid that takes no drops refuses them.
+    grid.SetDragAndDrop(FALSE);
+    EXPECT_EQ(target->OnEnter(over.x, over.y, wxDragMove), wxDragNone);
 }
 
 // A grid whose drag is dropped on another grid at a point, as the
