@@ -112,7 +112,8 @@ TEST_F(DemoEditingTest, AnActivityAddedEditedRenamedMovedAndRemoved) {
     EXPECT_EQ(dataKey("Development_workflow/Write_the_guide", "Class"), "ACTIVITY");
     EXPECT_TRUE(exists("site/Development_workflow/Write_the_guide/overview.htm"));
     EXPECT_EQ(secondCopySees("Write the guide"),
-              " Write the guide|" + uid + "|../site/Development_workflow/Write_the_guide/overview.htm|ACTIVITY||DRAFT||");
+              " Write the guide|" + uid +
+                  "|../site/Development_workflow/Write_the_guide/overview.htm|ACTIVITY||DRAFT||");
 
     // Its identification and description edited in its sheet.
     {
@@ -138,7 +139,8 @@ TEST_F(DemoEditingTest, AnActivityAddedEditedRenamedMovedAndRemoved) {
     }
     EXPECT_EQ(messages(), std::vector<std::string>{});
     const std::string folder = "Development_workflow/Write_the_guide";
-    EXPECT_EQ(m_dir.read("Demo/site/" + folder + "/ActivityDescription.txt"), "Explains the product\r\nto its users.");
+    EXPECT_EQ(m_dir.read("Demo/site/" + folder + "/ActivityDescription.txt"),
+              "Explains the product\r\nto its users.");
     EXPECT_EQ(dataKey(folder, "Version"), "1");
     EXPECT_EQ(dataKey(folder, "State"), "FOR_APPROVAL");
     EXPECT_EQ(dataKey(folder, "Editor"), "Ann");
@@ -162,12 +164,14 @@ TEST_F(DemoEditingTest, AnActivityAddedEditedRenamedMovedAndRemoved) {
     // The page keeps its title, which the user changes in the page editor.
     EXPECT_EQ(messages(), std::vector<std::string>{"Html page title should be update manually"});
     EXPECT_EQ(treeLine("Write the guide"), "");
-    EXPECT_NE(treeLine("Write the user guide").find("*../site/Development_workflow/Write_the_user_guide/overview.htm*"),
+    EXPECT_NE(treeLine("Write the user guide")
+                  .find("*../site/Development_workflow/Write_the_user_guide/overview.htm*"),
               std::string::npos);
     EXPECT_FALSE(exists("site/Development_workflow/Write_the_guide"));
     EXPECT_EQ(dataKey("Development_workflow/Write_the_user_guide", "Editor"), "Ann");
     EXPECT_EQ(secondCopySees("Write the guide"), "");
-    EXPECT_NE(secondCopySees("Write the user guide").find("|ACTIVITY|1|FOR_APPROVAL|Ann|Explains"), std::string::npos);
+    EXPECT_NE(secondCopySees("Write the user guide").find("|ACTIVITY|1|FOR_APPROVAL|Ann|Explains"),
+              std::string::npos);
 
     // Dragged onto "Develop" and dropped as its child.
     {
@@ -189,16 +193,19 @@ TEST_F(DemoEditingTest, AnActivityAddedEditedRenamedMovedAndRemoved) {
             dialog.OnOK();
             return answerOf(dialog);
         });
-        ASSERT_TRUE(tree->OnBeginDrag(nodeNamed("Write the user guide"), middle(nodeNamed("Write the user guide"))));
+        ASSERT_TRUE(
+            tree->OnBeginDrag(nodeNamed("Write the user guide"), middle(nodeNamed("Write the user guide"))));
         tree->OnDragMove(middle(nodeNamed("Develop")));
         tree->OnDrop();
     }
     EXPECT_EQ(messages(), std::vector<std::string>{});
     const std::string moved = "Development_workflow/Develop/Write_the_user_guide";
     EXPECT_EQ(treeLine("Write the user guide").substr(0, 2), "2*");
-    EXPECT_NE(treeLine("Write the user guide").find("*../site/" + moved + "/overview.htm*"), std::string::npos);
+    EXPECT_NE(treeLine("Write the user guide").find("*../site/" + moved + "/overview.htm*"),
+              std::string::npos);
     EXPECT_FALSE(exists("site/Development_workflow/Write_the_user_guide"));
-    EXPECT_EQ(m_dir.read("Demo/site/" + moved + "/ActivityDescription.txt"), "Explains the product\r\nto its users.");
+    EXPECT_EQ(m_dir.read("Demo/site/" + moved + "/ActivityDescription.txt"),
+              "Explains the product\r\nto its users.");
     EXPECT_NE(secondCopySees("Write the user guide").find("|../site/" + moved + "/overview.htm|ACTIVITY|1|"),
               std::string::npos);
     EXPECT_EQ(secondCopySees("Write the user guide").find("  Write the user guide|"), 0u) << "at level 2";
@@ -238,7 +245,8 @@ TEST_F(DemoEditingTest, MainWindowAndSheetsAsTheUserSeesThem) {
     script.then<ItemPropertySheet>([this](ItemPropertySheet& sheet) {
         auto* identification = sheet.findView<CIdentificationDialogView>();
         sheet.activate(identification);
-        static_cast<wxChoice*>(identification->FindWindow(CIdentificationDialogView::approvalId(2)))->SetSelection(3);
+        static_cast<wxChoice*>(identification->FindWindow(CIdentificationDialogView::approvalId(2)))
+            ->SetSelection(3);
         identification->OnSelchangeApproval(2);
         checkDialogLook(sheet, "ActivitySheetIdentification", m_dir.path());
         sheet.activate(sheet.findView<DescDialogView>());

@@ -37,12 +37,14 @@ int main(int argc, char** argv) {
     ItemListePlus* items = manager.getItemList();
     for (int i = 1; i <= items->count(); ++i) {
         auto* item = static_cast<ProcessItem*>(items->at(i));
-        CString description = item->getExtension() ? item->getExtension()->readDescription(0, 0, 0, 0) : CString();
+        CString description =
+            item->getExtension() ? item->getExtension()->readDescription(0, 0, 0, 0) : CString();
         description.Replace("\r\n", "\\n");
         std::cout << std::string(static_cast<size_t>(item->getLevel()), ' ') << item->getName().str() << "|"
                   << item->getUid().str() << "|" << item->getUrl().str() << "|"
-                  << getProcessClassKeyword(item->getClassKind(), 0).str() << "|" << item->getVersion().str() << "|"
-                  << item->getStateText().str() << "|" << item->getEditor().str() << "|" << description.str() << "\n";
+                  << getProcessClassKeyword(item->getClassKind(), 0).str() << "|" << item->getVersion().str()
+                  << "|" << item->getStateText().str() << "|" << item->getEditor().str() << "|"
+                  << description.str() << "\n";
     }
     return 0;
 }
