@@ -605,24 +605,21 @@ void CMenuCreatorDlg::OnOpenDirectory() {
 }
 
 void CMenuCreatorDlg::OnExpandAll() {
-    if (!m_project)
-        return;
-    m_tree->Freeze();
-    ItemListePlus* items = m_project->getItemList();
-    for (int i = 1; i <= items->count(); ++i)
-        if (void* node = items->at(i)->getTreeHandle())
-            m_tree->Expand(wxTreeItemId(node));
-    m_tree->Thaw();
+    expandAll(true);
 }
 
 void CMenuCreatorDlg::OnCollapseAll() {
+    expandAll(false);
+}
+
+void CMenuCreatorDlg::expandAll(bool expand) {
     if (!m_project)
         return;
     m_tree->Freeze();
     ItemListePlus* items = m_project->getItemList();
     for (int i = 1; i <= items->count(); ++i)
         if (void* node = items->at(i)->getTreeHandle())
-            m_tree->Collapse(wxTreeItemId(node));
+            expand ? m_tree->Expand(wxTreeItemId(node)) : m_tree->Collapse(wxTreeItemId(node));
     m_tree->Thaw();
 }
 

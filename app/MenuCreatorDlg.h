@@ -176,6 +176,8 @@ private:
     Item* itemOf(const wxTreeItemId& node) const;
     // The page editor on the node's item (its target for a shortcut).
     void runPageEditor(const wxTreeItemId& node, bool viewOnly);
+    // Expands, or collapses, every node.
+    void expandAll(bool expand);
     // One search step from the search position; shows the hit or 33038.
     void search(const CString& text);
     // The selected node when it shows an item; an invalid node otherwise.

@@ -82,11 +82,15 @@ void TolvaneDialog::setModalRunner(ModalRunner runner) {
 
 void TolvaneDialog::endDialog(int result) {
     m_ended = true;
-    SetReturnCode(result);
-    if (IsModal())
-        EndModal(result);
-    else if (IsShown())
-        Hide();
+    endModal(*this, result);
+}
+
+void TolvaneDialog::endModal(wxDialog& dialog, int result) {
+    dialog.SetReturnCode(result);
+    if (dialog.IsModal())
+        dialog.EndModal(result);
+    else if (dialog.IsShown())
+        dialog.Hide();
 }
 
 CString TolvaneDialog::getText(int id) const {

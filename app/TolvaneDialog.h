@@ -49,6 +49,9 @@ public:
     static int runModal(wxDialog& dialog);
     // Installs the runner used from now on (an empty one restores ShowModal).
     static void setModalRunner(ModalRunner runner);
+    // Ends a modal window with the code; one that does not run modally
+    // (a test drives it) keeps the code and is hidden.
+    static void endModal(wxDialog& dialog, int result);
 
     // The controls by id: the text of an edit, a combo box, a list or a label;
     // the state of a check box or a radio button.

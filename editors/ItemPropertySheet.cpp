@@ -101,9 +101,5 @@ void ItemPropertySheet::OnCancel() {
 
 void ItemPropertySheet::endSheet(int result) {
     m_ended = true;
-    SetReturnCode(result);
-    if (IsModal())
-        EndModal(result);
-    else if (IsShown())
-        Hide();
+    TolvaneDialog::endModal(*this, result);
 }

@@ -12,6 +12,7 @@
 #include "DescDialogView.h"
 #include "DialogLook.h"
 #include "Item.h"
+#include "ItemDialogsProject.h"
 #include "ItemPropertySheet.h"
 #include "MenuCreatorDlg.h"
 #include "ModalScript.h"
@@ -78,13 +79,7 @@ protected:
         return value;
     }
     bool exists(const std::string& path) const { return m_dir.exists("Demo/" + path); }
-    std::vector<std::string> messages() {
-        std::vector<std::string> texts;
-        for (const auto& message : m_ui.messages)
-            texts.push_back(message.text.str());
-        m_ui.messages.clear();
-        return texts;
-    }
+    std::vector<std::string> messages() { return takeMessages(m_ui); }
 
     TempDir m_dir;
     RecordingUserInterface m_ui;
