@@ -5,6 +5,7 @@
 // under scripts/with-xvfb):
 //   scripts/with-xvfb build/bin/bench_tree_rebuild [items...]
 
+#include "AppProfile.h"
 #include "BenchReport.h"
 #include "Item.h"
 #include "ItemListePlus.h"
@@ -13,6 +14,7 @@
 #include "SyntheticProcess.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <vector>
 #include <wx/app.h>
@@ -78,6 +80,10 @@ int main(int argc, char** argv) {
     wxTheApp->CallOnInit();
     {
         SyntheticRun synthetic(argc, argv, {1000, 5000, 20000});
+        // The profile goes beside the processes, with the tip of the day off.
+        std::filesystem::create_directories(synthetic.folder("registry"));
+        setenv("TOLVANE_REGISTRY_DIR", synthetic.folder("registry").c_str(), 1);
+        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
         for (const long items : synthetic.sizes())
             run(synthetic, items);
     }

@@ -101,6 +101,11 @@ public:
     // the walk ends at the first item (or, inside an expanded shortcut, the
     // shortcut) that is not deeper than the item.
     void forEachBelow(Item* item, const std::function<void(Item* below, bool inShortcut)>& f);
+    // A discipline, domain or phase name as the pages of a language show it:
+    // the name itself for language 0; for language 1 the second-language
+    // name of the first item of that class and name (compared ignoring
+    // case), or whenNone when no such item exists.
+    CString getNameInLanguage(const CString& name, int classKind, int language, const CString& whenNone);
     // The phase's second-language name for language 1 (the name itself when
     // no PHASE item has it); the name for language 0.
     CString getPhaseName(const CString& name, int language);

@@ -4,6 +4,7 @@
 // the item's files and folders are checked on disk, and a second copy of
 // the program opening the project sees the change.
 
+#include "AppProfile.h"
 #include "CAddMenuItem.h"
 #include "CChangeMenuItem.h"
 #include "CIdentificationDialogView.h"
@@ -34,6 +35,8 @@ class DemoEditingTest : public testing::Test {
 protected:
     void SetUp() override {
         std::filesystem::copy(TOLVANE_DEMO_DIR, m_dir / "Demo", std::filesystem::copy_options::recursive);
+        // The tip of the day, switched off, never comes between the steps.
+        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
         m_main = std::make_unique<CMenuCreatorDlg>(settings().c_str(), nullptr);
         m_main->OnInitDialog();
         m_main->OnTimer(CMenuCreatorDlg::kLinkRefreshTimer);

@@ -3,6 +3,7 @@
 // project's files afterwards. A removal that a shared project refuses
 // leaves the item's folder where its pages are.
 
+#include "AppProfile.h"
 #include "CAddMenuItem.h"
 #include "CChangeMenuItem.h"
 #include "CRemoveMenuItem.h"

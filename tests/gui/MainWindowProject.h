@@ -3,6 +3,7 @@
 // The main window opened on the small process project of the item dialogs
 // (or another fixture), and what tests read of its tree.
 
+#include "AppProfile.h"
 #include "ItemDialogsProject.h"
 #include "MenuCreatorDlg.h"
 
@@ -15,6 +16,8 @@ protected:
     void SetUp() override {
         ItemDialogsProject::SetUp();
         m_project.reset();
+        // The tip of the day, switched off, never comes between the commands.
+        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
         m_main = std::make_unique<CMenuCreatorDlg>((m_dir / "proj/site.tvx").c_str(), nullptr);
         m_main->OnInitDialog();
         messages();
