@@ -5,6 +5,7 @@
 #include "FileSystem.h"
 #include "MenuCreatorDlg.h"
 #include "ProcessRunner.h"
+#include "SheetEditing.h"
 #include "StringTable.h"
 #include "UserInterface.h"
 #include "WxUserInterface.h"
@@ -33,6 +34,8 @@ bool CTolvaneApp::OnInit() {
     wxInitAllImageHandlers();
     m_userInterface = new WxUserInterface;
     ui::install(m_userInterface);
+    m_editing = new SheetEditing;
+    EditingService::install(m_editing);
     AppProfile::setRegistryKey("Maravex Process");
     return true;
 }
@@ -42,6 +45,9 @@ int CTolvaneApp::OnRun() {
 }
 
 int CTolvaneApp::OnExit() {
+    EditingService::install(nullptr);
+    delete m_editing;
+    m_editing = nullptr;
     ui::install(nullptr);
     delete m_userInterface;
     m_userInterface = nullptr;

@@ -10,6 +10,7 @@
 #include <wx/app.h>
 #include <wx/bitmap.h>
 
+class SheetEditing;
 class WxUserInterface;
 
 class CTolvaneApp : public wxApp {
@@ -38,6 +39,8 @@ public:
 private:
     CString m_projectPath;
     WxUserInterface* m_userInterface = nullptr;
+    // Runs the property sheets that items open.
+    SheetEditing* m_editing = nullptr;
 };
 
 // The browser program: path as given, or, when it is empty, the program of

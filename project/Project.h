@@ -164,6 +164,9 @@ public:
     CString makeDocumentTable(const CString& fileName, const CString& description, int newWindow, int paragraphForm,
                               const CTime* modificationTime, const CString& linkText, int convertFileName,
                               int dateKnown);
+    // Shows the item's folder in the file manager; an external item has
+    // none ("Not available on external items").
+    void openItemFolder(Item* item);
     // Shows the folder "tmp" in the file manager.
     void openExportFolder();
 
