@@ -48,6 +48,11 @@ public:
     static int runModal(wxDialog& dialog);
     // Installs the runner used from now on (an empty one restores ShowModal).
     static void setModalRunner(ModalRunner runner);
+    // The path that a file or folder chooser of the desktop (wxFileDialog,
+    // wxDirDialog) gave after runModal answered OK: the one chosen on the
+    // display, or the one an installed runner answered with answerChooser.
+    static CString chosenPath(wxDialog& chooser);
+    static void answerChooser(wxDialog& chooser, const CString& path);
 
     // The controls by id: the text of an edit, a combo box, a list or a label;
     // the state of a check box or a radio button.
