@@ -2,8 +2,11 @@
 
 #include "AppProfile.h"
 #include "CAddMenuItem.h"
+#include "CAdministratorAbout.h"
 #include "CChangeMenuItem.h"
+#include "CHyperlinkStatic.h"
 #include "CRemoveMenuItem.h"
+#include "CXHTMLTipOfTheDayDlg.h"
 #include "ExtendedPictureHolder.h"
 #include "FileSystem.h"
 #include "Item.h"
@@ -11,6 +14,7 @@
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
+#include "ProgramResource.h"
 #include "StringTable.h"
 #include "TextOutStream.h"
 #include "TolvaneApp.h"
@@ -19,7 +23,6 @@
 
 #include <wx/button.h>
 #include <wx/gauge.h>
-#include <wx/hyperlink.h>
 #include <wx/icon.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
@@ -55,8 +58,6 @@ const ToolTip kToolTips[] = {
 };
 // The Admin button's tooltip is ours to choose.
 const char* const kAdminToolTip = "Administration of the program and information about it";
-// The address behind the maker link.
-const char* const kMakerAddress = "https://www.maravex-process.example/tolvane";
 
 // The least size of the window, in pixels, when its controls need no more.
 const wxSize kMinimumSize(720, 570);
@@ -100,7 +101,7 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnModifyItem(); }, IDC_MODIFY_ITEM);
     Bind(
-        wxEVT_HYPERLINK, [](wxHyperlinkEvent&) { openInBrowser(kMakerAddress); }, IDC_MAKER_LINK);
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdmin(); }, IDC_ADMIN);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnClose(); });
     Bind(wxEVT_TIMER, [this](wxTimerEvent& event) { OnTimer(event.GetId()); });
     Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) { OnInitDialog(); });
@@ -111,10 +112,9 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     // Escape leaves the window open.
     SetEscapeId(wxID_NONE);
     // The window's icon: the workflow picture of the program's data.
-    ExtendedPictureHolder icon;
-    if (icon.loadFromFile(getApplicationFolder() + "/Data/Common/applet/IconImages/wfdtree.gif")) {
+    if (const wxBitmap picture = programIcon(16); picture.IsOk()) {
         wxIcon windowIcon;
-        windowIcon.CopyFromBitmap(*icon.getHandle());
+        windowIcon.CopyFromBitmap(picture);
         SetIcon(windowIcon);
     }
 }
@@ -199,9 +199,10 @@ void CMenuCreatorDlg::buildControls() {
     right->Add(words, 0, wxEXPAND | wxALL, 3);
     auto* program = group(1066, "");
     buttons(program, 2, {{IDC_USER_MANUAL, "User manual"}, {IDC_ADMIN, "Admin"}, {IDC_EXIT, "Exit"}});
-    program->Add(new wxHyperlinkCtrl(program->GetStaticBox(), IDC_MAKER_LINK, "www.maravex-process.example",
-                                     kMakerAddress),
-                 0, wxALL, 2);
+    auto* makerLink =
+        new CHyperlinkStatic(program->GetStaticBox(), IDC_MAKER_LINK, CAdministratorAbout::kMakerSite);
+    makerLink->setUrl(CAdministratorAbout::kMakerAddress);
+    program->Add(makerLink, 0, wxALL, 2);
     right->Add(program, 0, wxEXPAND | wxALL, 3);
 
     // The tree, and below it the item selected in it.
@@ -282,9 +283,24 @@ bool CMenuCreatorDlg::OnInitDialog() {
     if (auto* admin = dynamic_cast<wxButton*>(FindWindow(IDC_ADMIN)))
         admin->SetDefault();
     Maximize(true);
-    // The tip of the day is not part of this program yet: no tip is shown.
-    m_repaintTimer.StartOnce(250);
+    // The tips file is written at every start; the tip of the day follows
+    // once the window is up.
+    writeResourceToFile(kTipsResourceId, kTipsResourceType, "Tips.tip", getApplicationFolder(), TRUE);
+    CallAfter([this] { showTipOfTheDay(); });
     return true;
+}
+
+void CMenuCreatorDlg::showTipOfTheDay() {
+    // Switched off in the profile, it closes without showing.
+    CXHTMLTipOfTheDayDlg tips("Tips.tip", this);
+    tips.DoModal();
+    m_repaintTimer.StartOnce(250);
+}
+
+void CMenuCreatorDlg::OnAdmin() {
+    CAdministratorAbout dialog(m_project.get(), this);
+    dialog.DoModal();
+    m_tree->SetFocus();
 }
 
 void CMenuCreatorDlg::openStartupProject(const CString& settingsPath, int adminLayout) {

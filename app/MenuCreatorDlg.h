@@ -98,6 +98,10 @@ public:
     // Escape: the window stays open.
     void OnCancel() {}
     void OnTimer(int id);
+    // The tip of the day, at start-up.
+    void showTipOfTheDay();
+    // "Admin": the dialog of the program's version.
+    void OnAdmin();
     // F1 and the help command: the user manual in the browser.
     void OnHelp();
     // The project and site commands of the window.

@@ -1,6 +1,7 @@
 #include "TolvaneApp.h"
 
 #include "AppProfile.h"
+#include "ExtendedPictureHolder.h"
 #include "FileSystem.h"
 #include "MenuCreatorDlg.h"
 #include "ProcessRunner.h"
@@ -141,4 +142,14 @@ bool openInBrowser(const CString& address) {
         return false;
     }
     return process::startBrowser(browser, browserAddress(address, browser), address);
+}
+
+wxBitmap programIcon(int size) {
+    ExtendedPictureHolder picture;
+    if (!picture.loadFromFile(getApplicationFolder() + "/Data/Common/applet/IconImages/wfdtree.gif"))
+        return wxBitmap();
+    wxImage image = picture.getHandle()->ConvertToImage();
+    if (image.GetWidth() != size)
+        image.Rescale(size, size, wxIMAGE_QUALITY_NEAREST);
+    return wxBitmap(image);
 }

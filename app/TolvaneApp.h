@@ -8,6 +8,7 @@
 
 #include <vector>
 #include <wx/app.h>
+#include <wx/bitmap.h>
 
 class WxUserInterface;
 
@@ -55,3 +56,6 @@ CString browserPathFromCommand(const CString& command);
 bool openInBrowser(const CString& address);
 // The address openInBrowser hands to that browser.
 CString browserAddress(const CString& address, const CString& browser);
+// The program's picture (the workflow icon of the program's data) at a
+// size in pixels; an empty bitmap when the data is missing.
+wxBitmap programIcon(int size);

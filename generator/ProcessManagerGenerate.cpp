@@ -17,19 +17,20 @@ struct PageFamily {
 };
 
 // The page families this program writes, in the order of a pass. The
-// families of activities-by-state, process overview, work product, work
-// product group synthesis, work product overview and banner pages, and the
-// glossary and site map pages that close every pass, are not part of this
-// program yet: their pages are not written, and their keys do not count in
-// the progress.
+// families of activities-by-state, process overview, work product group
+// synthesis and banner pages, and the glossary and site map pages that close
+// every pass, are not part of this program yet: their pages are not
+// written, and their keys do not count in the progress.
 const PageFamily kPageFamilies[] = {
     {"GenerateActivitiesByRoleByMA", &ProcessManager::generateActivitiesByRole},
     {"GenerateRole", &ProcessManager::generateRole},
     {"GenerateTemplateAccessByMA", &ProcessManager::generateTemplateAccess},
+    {"GenerateWorkProduct", &ProcessManager::generateWorkProduct},
     {"GenerateActivities", &ProcessManager::generateActivity},
     {"GenerateMacroActivities", &ProcessManager::generateMacroActivity},
     {"GenerateGenericProcedure", &ProcessManager::generateGenericProcedure},
     {"GenerateHeader", &ProcessManager::createHeaders},
+    {"GenerateWPOverview", &ProcessManager::generateWPOverview},
     {"GenerateMeasure", &ProcessManager::generateMeasure},
 };
 

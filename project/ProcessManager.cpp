@@ -589,11 +589,16 @@ CString ProcessManager::findWorkProductStateUid(Item* item, const CString& state
     return uid;
 }
 
-CString ProcessManager::getPhaseName(const CString& name, int language) {
+CString ProcessManager::getNameInLanguage(const CString& name, int classKind, int language,
+                                          const CString& whenNone) {
     if (language == 0)
         return name;
-    ProcessItem* phase = findItemByNameAndClass(name, kPhaseClass);
-    return phase ? phase->getNameL2() : name;
+    ProcessItem* named = findItemByNameAndClass(name, classKind);
+    return named ? named->getNameL2() : whenNone;
+}
+
+CString ProcessManager::getPhaseName(const CString& name, int language) {
+    return getNameInLanguage(name, kPhaseClass, language, name);
 }
 
 void ProcessManager::changeItemClass(Item* item, const CString& classKeyword) {

@@ -104,6 +104,11 @@ public:
     // the walk ends at the first item (or, inside an expanded shortcut, the
     // shortcut) that is not deeper than the item.
     void forEachBelow(Item* item, const std::function<void(Item* below, bool inShortcut)>& f);
+    // A discipline, domain or phase name as the pages of a language show it:
+    // the name itself for language 0; for language 1 the second-language
+    // name of the first item of that class and name (compared ignoring
+    // case), or whenNone when no such item exists.
+    CString getNameInLanguage(const CString& name, int classKind, int language, const CString& whenNone);
     // The phase's second-language name for language 1 (the name itself when
     // no PHASE item has it); the name for language 0.
     CString getPhaseName(const CString& name, int language);
@@ -139,6 +144,19 @@ public:
     void generateGenericProcedure(int language);
     // The whole page of every measure, with the statistics of its archived data.
     void generateMeasure(int language);
+    // The whole page of every work product, with its criteria page and the
+    // pages of its example library. A page that cannot be written leaves
+    // the old one; any failure reaches the caller.
+    void generateWorkProduct(int language);
+    // The page of every work product overview item, its spreadsheet file
+    // "WP.csv" ("WPL2.csv") and the activity table of each discipline.
+    void generateWPOverview(int language);
+    // The page at path (in the folder of an item at level) of the activity
+    // tree of every workflow of the chosen disciplines, with the work
+    // products each activity uses and produces; those of other disciplines
+    // in italics. flag is not read.
+    void generateActivityWorkProductTable(const CString& path, int level, const CString& title,
+                                          const CStringListePlus& disciplines, int flag, int language);
 
     // The template table: its head, and one table (one per discipline with
     // bySections, each under its heading and anchor) of the work products

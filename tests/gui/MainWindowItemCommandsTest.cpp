@@ -3,6 +3,7 @@
 // project's files afterwards. A removal that a shared project refuses
 // leaves the item's folder where its pages are.
 
+#include "AppProfile.h"
 #include "CAddMenuItem.h"
 #include "CChangeMenuItem.h"
 #include "CRemoveMenuItem.h"
@@ -22,6 +23,8 @@ protected:
     void SetUp() override {
         ItemDialogsProject::SetUp();
         m_project.reset();
+        // The tip of the day, switched off, never comes between the commands.
+        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
         m_main = std::make_unique<CMenuCreatorDlg>((m_dir / "proj/site.tvx").c_str(), nullptr);
         m_main->OnInitDialog();
         messages();

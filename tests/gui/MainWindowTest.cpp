@@ -43,6 +43,8 @@ protected:
         setApplicationFolderForTests((m_dir / "Demo/bin").c_str());
         CreateDirectoryA((m_dir / "Demo/bin").c_str(), nullptr);
         AppProfile::WriteProfileString("File", "Last", nullptr);
+        // The tip of the day, switched off, never comes between the commands.
+        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
     }
     void TearDown() override { setApplicationFolderForTests(""); }
     std::string project() const { return m_dir / "Demo/Demo.tvx"; }
@@ -151,6 +153,8 @@ TEST_F(MainWindowTest, APathThatNamesNoProjectIsSaidOnceAndTheWindowGoesOnWithou
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
         m_ui.messages.clear();
+        // The tips file beside the program is rewritten at every start.
+        m_dir.write("Demo/bin/Tips.tip", "");
         const auto before = m_dir.entries();
         CMenuCreatorDlg dialog(c.path.c_str(), nullptr);
         dialog.OnInitDialog();

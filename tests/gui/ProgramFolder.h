@@ -2,7 +2,8 @@
 
 // A program folder of the test's own, holding a copy of the program data
 // (so that a test may add site templates to it) and a folder "work" in
-// which projects are made; the recent project of the profile is cleared.
+// which projects are made; the recent project of the profile is cleared,
+// the tip of the day switched off and the desktop's opener stood in for.
 
 #include "AppProfile.h"
 #include "FileSystem.h"
@@ -24,6 +25,8 @@ protected:
         ASSERT_TRUE(CreateDirectoryA((m_dir / "work").c_str(), nullptr));
         setApplicationFolderForTests((m_dir / "bin").c_str());
         AppProfile::WriteProfileString("File", "Last", nullptr);
+        // The tip of the day, switched off, never comes between the commands.
+        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
         // The desktop's opener opens nothing.
         m_dir.write("opener/xdg-open", "#!/bin/sh\nexit 0\n");
         std::filesystem::permissions(m_dir / "opener/xdg-open", std::filesystem::perms::owner_all);

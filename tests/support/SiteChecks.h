@@ -5,6 +5,7 @@
 // loads one of its pages.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,16 @@ std::vector<std::string> localLinks(const std::string& page);
 
 // Every local link of every page of the site of the project folder (the
 // templates under "tolvane" aside) leads to a file; each one that does not
-// fails the test. Answers the numbers of pages and links looked at.
+// fails the test. With writtenSince, only what a generation wrote: the
+// pages written after that time, below the marker of those that have one.
+// Answers the numbers of pages and links looked at.
 struct LinkCount {
     int pages = 0;
     int links = 0;
 };
-LinkCount expectEveryLocalLinkResolves(const std::string& project);
+LinkCount
+expectEveryLocalLinkResolves(const std::string& project,
+                             std::optional<std::filesystem::file_time_type> writtenSince = std::nullopt);
 
 // What a headless browser reports while it loads a page and its frames.
 struct BrowserRun {
