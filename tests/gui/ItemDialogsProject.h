@@ -63,13 +63,7 @@ protected:
         return static_cast<ProcessItem*>(m_project->findItemByUid(uid));
     }
     // The texts of the messages shown since the last call.
-    std::vector<std::string> messages() {
-        std::vector<std::string> texts;
-        for (const auto& message : m_ui.messages)
-            texts.push_back(message.text.str());
-        m_ui.messages.clear();
-        return texts;
-    }
+    std::vector<std::string> messages() { return m_ui.takeMessageTexts(); }
 
     // The tree file as it is on disk: its records, and its shape (each name
     // indented by its level).

@@ -41,13 +41,7 @@ protected:
     }
 
     // The texts of the messages shown since the last call.
-    std::vector<std::string> messages() {
-        std::vector<std::string> texts;
-        for (const auto& message : m_ui.messages)
-            texts.push_back(message.text.str());
-        m_ui.messages.clear();
-        return texts;
-    }
+    std::vector<std::string> messages() { return m_ui.takeMessageTexts(); }
     // The folder "work", or a path inside it.
     std::string work() const { return m_dir / "work"; }
     std::string work(const std::string& name) const { return m_dir / ("work/" + name); }

@@ -62,6 +62,19 @@ protected:
         ProgramFolder::TearDown();
     }
     std::string demo() const { return work("Demo/Demo.tvx"); }
+    // "New", the dialog answered: the standard template, the name, the
+    // folder "work".
+    void createThroughNew(const char* name) {
+        ModalScript script;
+        script.then<CNewProjectDlgMgt>([this, name](CNewProjectDlgMgt& dialog) {
+            dialog.getTemplateList()->SetSelection(dialog.getTemplateList()->FindString("Standard"));
+            dialog.setText(CNewProjectDlgMgt::IDC_PROJECT_NAME, name);
+            dialog.setText(CNewProjectDlgMgt::IDC_LOCATION, work().c_str());
+            dialog.OnOK();
+            return answerOf(dialog);
+        });
+        m_main->OnNew();
+    }
     // Opens a settings file through "Open", the file dialog answered.
     void openThroughDialog(const std::string& path) {
         ModalScript script;
@@ -100,15 +113,7 @@ protected:
 
 TEST_F(ProjectCommandsTest, NewMakesAProjectFromATemplateAndOpensIt) {
     openThroughDialog(demo());
-    ModalScript script;
-    script.then<CNewProjectDlgMgt>([this](CNewProjectDlgMgt& dialog) {
-        dialog.getTemplateList()->SetSelection(dialog.getTemplateList()->FindString("Standard"));
-        dialog.setText(CNewProjectDlgMgt::IDC_PROJECT_NAME, "Quality site");
-        dialog.setText(CNewProjectDlgMgt::IDC_LOCATION, work().c_str());
-        dialog.OnOK();
-        return answerOf(dialog);
-    });
-    m_main->OnNew();
+    createThroughNew("Quality site");
     EXPECT_EQ(messages(), std::vector<std::string>{});
     const std::string path = work("Quality_site/Quality_site.tvx");
     ASSERT_NE(m_main->getProject(), nullptr);
@@ -132,17 +137,10 @@ TEST_F(ProjectCommandsTest, NewMakesAProjectFromATemplateAndOpensIt) {
 // started again, the project reopened as the last one; the site then loads
 // in a browser without script errors, and every link of it leads to a file.
 TEST_F(ProjectCommandsTest, ANewProjectGrowsIntoASiteThatABrowserShows) {
+    createThroughNew("Quality site");
     ModalScript script;
-    script.then<CNewProjectDlgMgt>([this](CNewProjectDlgMgt& dialog) {
-        dialog.getTemplateList()->SetSelection(dialog.getTemplateList()->FindString("Standard"));
-        dialog.setText(CNewProjectDlgMgt::IDC_PROJECT_NAME, "Quality site");
-        dialog.setText(CNewProjectDlgMgt::IDC_LOCATION, work().c_str());
-        dialog.OnOK();
-        return answerOf(dialog);
-    });
-    m_main->OnNew();
     ASSERT_NE(m_main->getProject(), nullptr);
-    auto add = [this](const char* name) {
+    auto add = [](const char* name) {
         return [name](CAddMenuItem& dialog) {
             EXPECT_EQ(dialog.getText(CAddMenuItem::IDC_NAME), name);
             dialog.OnOK();
