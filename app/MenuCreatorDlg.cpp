@@ -91,9 +91,23 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, IDC_EXIT);
     Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnNew(); }, IDC_NEW);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnOpen(); }, IDC_OPEN);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnOpenLast(); }, IDC_OPEN_LAST);
+    Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnSiteGeneration(); }, IDC_SITE_GENERATION);
     Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnDocGeneration(); }, IDC_DOC_GENERATION);
+    Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnUpdateTree(); }, IDC_UPDATE_TREE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnExport(); }, IDC_EXPORT);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnImport(); }, IDC_IMPORT);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnSearch(); }, IDC_WORD_SEARCH);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnUserManual(); }, IDC_USER_MANUAL);
     Bind(
@@ -375,6 +389,7 @@ void CMenuCreatorDlg::loadIconImages(const CString& projectFolder) {
 void CMenuCreatorDlg::enableProjectButtons() {
     for (int id : kProjectButtons)
         FindWindow(id)->Enable();
+    disableUnavailableCommands();
     // A uid names one item: there is no next hit to search for.
     if (controls::isChecked(this, IDC_SEARCH_UID))
         FindWindow(IDC_SEARCH_NEXT)->Disable();
@@ -468,43 +483,12 @@ void CMenuCreatorDlg::OnHelp() {
     CTolvaneApp::OnHelp();
 }
 
-void CMenuCreatorDlg::runOnProject(void (ProcessManager::*work)()) {
-    // The windows take no input while a command runs; should a command
-    // still arrive from inside it, it is not run on top of the first.
-    if (!m_project || m_running)
-        return;
-    m_running = true;
-    {
-        ui::WaitCursor wait;
-        (m_project.get()->*work)();
-    }
-    endRun();
-    m_tree->SetFocus();
-}
-
 void CMenuCreatorDlg::endRun() {
     m_running = false;
     if (m_closeAsked) {
         m_closeAsked = false;
         CallAfter([this] { endProgram(); });
     }
-}
-
-void CMenuCreatorDlg::OnSiteGeneration() {
-    runOnProject(&ProcessManager::generate);
-}
-
-void CMenuCreatorDlg::OnUpdateTree() {
-    runOnProject(&ProcessManager::createSiteFrames);
-}
-
-void CMenuCreatorDlg::OnUserManual() {
-    CTolvaneApp::OnHelp();
-}
-
-void CMenuCreatorDlg::OnViewWebsite() {
-    if (m_project)
-        openInBrowser(m_project->getProjectDirectory() + "index.htm");
 }
 
 Item* CMenuCreatorDlg::itemOf(const wxTreeItemId& node) const {

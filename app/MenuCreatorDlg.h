@@ -14,6 +14,7 @@
 #include "ItemIcons.h"
 #include "MainWindow.h"
 
+#include <functional>
 #include <memory>
 #include <wx/dialog.h>
 #include <wx/timer.h>
@@ -103,8 +104,22 @@ public:
     // F1 and the help command: the user manual in the browser.
     void OnHelp();
     // The project and site commands of the window.
+    // New, Open, Open Last: the project replaced by a new one, one chosen,
+    // or the last one created or opened.
+    void OnNew();
+    void OnOpen();
+    void OnOpenLast();
     void OnSiteGeneration();
+    // The one-page document of the process, for the workflow or the
+    // discipline chosen, in each language of the project.
+    void OnDocGeneration();
     void OnUpdateTree();
+    // The selected item's subtree exported into "tmp", and a subtree
+    // exported earlier imported back.
+    void OnExport();
+    void OnImport();
+    // The report of every occurrence of the word of 1208.
+    void OnSearch();
     void OnUserManual();
     void OnViewWebsite();
     // The item commands on the tree's selected node; without one, 33022
@@ -176,7 +191,13 @@ private:
     void endRun();
     // A project command under the wait cursor, never inside another one;
     // the focus then returns to the tree.
-    void runOnProject(void (ProcessManager::*work)());
+    void runOnProject(const std::function<void(ProcessManager&)>& work);
+    // Closes the open project and opens the settings file; whether it
+    // opened. A path that names no project is told, and the open project
+    // stays.
+    bool replaceProject(const CString& settingsPath);
+    // The commands whose windows this version lacks stay disabled, saying so.
+    void disableUnavailableCommands();
     Item* itemOf(const wxTreeItemId& node) const;
     // The page editor on the node's item (its target for a shortcut).
     void runPageEditor(const wxTreeItemId& node, bool viewOnly);

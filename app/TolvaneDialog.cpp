@@ -1,10 +1,13 @@
 #include "TolvaneDialog.h"
 
 #include "ControlValues.h"
+#include "FileSystem.h"
 #include "WinTypes.h"
 #include "WxText.h"
 
 #include <wx/button.h>
+#include <wx/dirdlg.h>
+#include <wx/filedlg.h>
 #include <wx/sizer.h>
 
 namespace {
@@ -78,6 +81,35 @@ int TolvaneDialog::runModal(wxDialog& dialog) {
 
 void TolvaneDialog::setModalRunner(ModalRunner runner) {
     installedRunner() = std::move(runner);
+}
+
+namespace {
+
+// The answer a runner gave in a chooser's place, kept by the chooser.
+class ChooserAnswer : public wxClientData {
+public:
+    explicit ChooserAnswer(const CString& path) : m_path(path) {}
+    const CString& getPath() const { return m_path; }
+
+private:
+    CString m_path;
+};
+
+} // namespace
+
+CString TolvaneDialog::chosenPath(wxDialog& chooser) {
+    if (auto* answer = dynamic_cast<ChooserAnswer*>(chooser.GetClientObject()))
+        return answer->getPath();
+    wxString path;
+    if (auto* files = dynamic_cast<wxFileDialog*>(&chooser))
+        path = files->GetPath();
+    else if (auto* folders = dynamic_cast<wxDirDialog*>(&chooser))
+        path = folders->GetPath();
+    return platform::fromDiskName(path.utf8_string());
+}
+
+void TolvaneDialog::answerChooser(wxDialog& chooser, const CString& path) {
+    chooser.SetClientObject(new ChooserAnswer(path));
 }
 
 void TolvaneDialog::endDialog(int result) {

@@ -52,6 +52,11 @@ public:
     // Ends a modal window with the code; one that does not run modally
     // (a test drives it) keeps the code and is hidden.
     static void endModal(wxDialog& dialog, int result);
+    // The path that a file or folder chooser of the desktop (wxFileDialog,
+    // wxDirDialog) gave after runModal answered OK: the one chosen on the
+    // display, or the one an installed runner answered with answerChooser.
+    static CString chosenPath(wxDialog& chooser);
+    static void answerChooser(wxDialog& chooser, const CString& path);
 
     // The controls by id: the text of an edit, a combo box, a list or a label;
     // the state of a check box or a radio button.

@@ -130,13 +130,17 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
     if (!deferred)
         updateLinks(0, 0);
 
-    if (mainWindow) {
-        CString title = loadString(61448) + " - " + loadString(61449);
-        const CString siteName = StdOption::instance().getSiteName();
-        if (!siteName.IsEmpty())
-            title += "  - " + siteName;
-        mainWindow->setWindowTitle(title);
-    }
+    showWindowTitle();
+}
+
+void ProcessManager::showWindowTitle() {
+    if (!m_mainWindow)
+        return;
+    CString title = loadString(61448) + " - " + loadString(61449);
+    const CString siteName = StdOption::instance().getSiteName();
+    if (!siteName.IsEmpty())
+        title += "  - " + siteName;
+    m_mainWindow->setWindowTitle(title);
 }
 
 ProcessManager::~ProcessManager() {

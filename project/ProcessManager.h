@@ -36,6 +36,9 @@ public:
     ~ProcessManager() override;
 
     static ProcessManager* getInstance();
+    // The main window's title: the program's title and version, and the
+    // site name when there is one.
+    void showWindowTitle();
 
     Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
                      const CString& icon, const CString& openIcon, int level, int frame,

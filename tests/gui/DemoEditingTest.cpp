@@ -82,7 +82,7 @@ protected:
         return value;
     }
     bool exists(const std::string& path) const { return m_dir.exists("Demo/" + path); }
-    std::vector<std::string> messages() { return takeMessages(m_ui); }
+    std::vector<std::string> messages() { return m_ui.takeMessageTexts(); }
 
     TempDir m_dir;
     RecordingUserInterface m_ui;

@@ -28,15 +28,6 @@
 #include <string>
 #include <vector>
 
-// The texts of the messages the recorder holds, which it then forgets.
-inline std::vector<std::string> takeMessages(RecordingUserInterface& ui) {
-    std::vector<std::string> texts;
-    for (const auto& message : ui.messages)
-        texts.push_back(message.text.str());
-    ui.messages.clear();
-    return texts;
-}
-
 // The main window as the project sees it: counts the tree rebuilds.
 class CountingMainWindow : public MainWindow {
 public:
@@ -74,7 +65,7 @@ protected:
         return static_cast<ProcessItem*>(m_project->findItemByUid(uid));
     }
     // The texts of the messages shown since the last call.
-    std::vector<std::string> messages() { return takeMessages(m_ui); }
+    std::vector<std::string> messages() { return m_ui.takeMessageTexts(); }
 
     // The tree file as it is on disk: its records, and its shape (each name
     // indented by its level).
