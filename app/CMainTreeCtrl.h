@@ -53,6 +53,10 @@ public:
     CMainTreeCtrl(wxWindow* parent, int id);
     ~CMainTreeCtrl() override;
 
+    // Every node goes, and with them the nodes the control remembers (drop
+    // highlight, context node, drag), so that none is touched afterwards.
+    void DeleteAllItems() override;
+
     void setOwner(CMenuCreatorDlg* owner) { m_owner = owner; }
     void setProject(Project* project) { m_project = project; }
     Item* itemOf(const wxTreeItemId& node) const;
