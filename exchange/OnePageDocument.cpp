@@ -81,9 +81,13 @@ void OnePageDocument::writeHeader(TextOutStream& out) {
             << "</head>\n\n";
         return;
     }
-    CString line;
-    while (header.getline(line, 1000))
-        out << line << "\n";
+    // Its lines go out whole, each ended by a line break: a word processor's
+    // header holds lines far longer than a fixed buffer, and cutting them
+    // would split a tag or a word.
+    const CString lines = header.readRest();
+    out << lines;
+    if (!lines.IsEmpty() && lines[lines.GetLength() - 1] != '\n')
+        out << "\n";
 }
 
 void OnePageDocument::writePage(TextOutStream& out, Item& item, const CString& path) {
