@@ -228,6 +228,29 @@ TEST_F(ProjectCommandsTest, OpenReplacesTheOpenProject) {
     EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), work("Other/Demo.tvx").c_str());
 }
 
+// The site's tree pages follow the menu tree when the program ends; a
+// project closed by opening another is published the same way, so that
+// the items added to it are in its site.
+TEST_F(ProjectCommandsTest, AProjectClosedForAnotherPublishesItsTree) {
+    createThroughNew("Quality site");
+    ASSERT_NE(m_main->getProject(), nullptr);
+    ModalScript script;
+    script.then<CAddMenuItem>([](CAddMenuItem& dialog) {
+        dialog.OnOK();
+        return answerOf(dialog);
+    });
+    Item* home = m_main->getProject()->getHomeItem();
+    ASSERT_NE(m_main->addItem(wxTreeItemId(home->getTreeHandle()), 0, kWorkflowClass, "Delivery"), nullptr);
+    const std::string treePage = "work/Quality_site/applet/treeView.htm";
+    const std::string link = "'Delivery', '../site/Delivery/overview.htm'";
+    ASSERT_EQ(m_dir.read(treePage).find(link), std::string::npos);
+
+    openThroughDialog(demo());
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+    EXPECT_NE(m_dir.read(treePage).find(link), std::string::npos);
+    EXPECT_EQ(m_main->getProject()->getSettingsFile(), demo().c_str());
+}
+
 TEST_F(ProjectCommandsTest, APathThatNamesNoProjectLeavesTheOpenOne) {
     openThroughDialog(demo());
     ProcessManager* before = m_main->getProject();
