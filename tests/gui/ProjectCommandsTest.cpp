@@ -340,6 +340,45 @@ TEST_F(ProjectCommandsTest, TheDocumentGenerationDialogListsDisciplinesAndWorkfl
     EXPECT_EQ(dialog.getDiscipline(), nullptr);
 }
 
+// OK waits for a chosen item; the dialog says what it waits for, or that
+// the project has nothing to choose from, as a new project has.
+TEST_F(ProjectCommandsTest, TheDocumentDialogSaysWhyItsOKWaits) {
+    createThroughNew("Quality site");
+    ASSERT_NE(m_main->getProject(), nullptr);
+    const struct {
+        const char* project;
+        bool oneDiscipline;
+        const char* chosen;
+        const char* hint;
+    } cases[] = {
+        {"new", false, nullptr, "This project has no workflow."},
+        {"new", true, nullptr, "This project has no discipline."},
+        {"demo", false, nullptr, "Choose the target workflow."},
+        {"demo", true, nullptr, "Choose the target discipline."},
+        {"demo", false, "Development workflow", ""},
+        {"demo", true, "Software engineering / Testing", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.project) + (c.oneDiscipline ? ", one discipline" : ", all disciplines"));
+        if (std::string(c.project) == "demo" && m_main->getProject()->getSettingsFile() != demo().c_str())
+            openThroughDialog(demo());
+        DocGenerationDlgMgt dialog(m_main->getProject(), 10, nullptr);
+        dialog.OnInitDialog();
+        if (c.oneDiscipline) {
+            dialog.setChecked(DocGenerationDlgMgt::IDC_ONE_DISCIPLINE, true);
+            dialog.OnOneDiscipline();
+        }
+        if (c.chosen)
+            choose(dialog,
+                   c.oneDiscipline ? DocGenerationDlgMgt::IDC_TARGET_DISCIPLINE
+                                   : DocGenerationDlgMgt::IDC_TARGET_WORKFLOW,
+                   c.chosen);
+        EXPECT_EQ(dialog.getHint().utf8_string(), c.hint);
+        EXPECT_EQ(dialog.FindWindow(wxID_OK)->IsEnabled(), c.chosen != nullptr);
+    }
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+}
+
 TEST_F(ProjectCommandsTest, DocGenerationWritesTheDocumentInEachLanguage) {
     openThroughDialog(demo());
     // Cancelled, or nothing chosen: no document.
