@@ -129,10 +129,7 @@ CMainTreeCtrl::~CMainTreeCtrl() {
 void CMainTreeCtrl::DeleteAllItems() {
     if (m_dragging)
         endDrag();
-    m_dropHighlight = wxTreeItemId();
-    m_contextNode = wxTreeItemId();
-    m_draggedNode = wxTreeItemId();
-    m_dropTarget = wxTreeItemId();
+    m_contextNode = m_dropHighlight = m_draggedNode = m_dropTarget = wxTreeItemId();
     wxTreeCtrl::DeleteAllItems();
 }
 

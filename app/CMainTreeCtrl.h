@@ -53,12 +53,10 @@ public:
     CMainTreeCtrl(wxWindow* parent, int id);
     ~CMainTreeCtrl() override;
 
-    // Every node goes, and with them the nodes the control remembers (drop
-    // highlight, context node, drag), so that none is touched afterwards.
-    void DeleteAllItems() override;
-
     void setOwner(CMenuCreatorDlg* owner) { m_owner = owner; }
     void setProject(Project* project) { m_project = project; }
+    // Forgets the nodes it keeps (context, highlight, drag) with the nodes.
+    void DeleteAllItems() override;
     Item* itemOf(const wxTreeItemId& node) const;
 
     // The one node drawn as drop target (none: an invalid node); the main

@@ -9,7 +9,7 @@ class wxWindow;
 
 // What the disabled commands say.
 constexpr const char* kDiagramEditorMissing =
-    "The diagram editor is not available yet in this version of Tolvane";
+    "The diagram editor is not available in this version of Tolvane";
 
 // Disables the control and gives it that tooltip.
 void disableDiagramCommand(wxWindow* control);
