@@ -210,6 +210,9 @@ private:
     void search(const CString& text);
     // The selected node when it shows an item; an invalid node otherwise.
     wxTreeItemId selectedItemNode() const;
+    // The selected item's names, uid and class, its highlight, and the
+    // commands that depend on it.
+    void showSelection();
 
     CString m_commandLinePath;
     std::unique_ptr<ProcessManager> m_project;
