@@ -157,6 +157,8 @@ CString EpfXml::resolve(const CString& document) const {
     for (size_t mark = text.find(kReferenceMark); mark != std::string::npos;
          mark = text.find(kReferenceMark, from)) {
         const size_t idEnd = text.find(kReferenceEnd, mark);
+        if (idEnd == std::string::npos)
+            break;
         // The reference runs to its line end, which a configuration line
         // shares with the line after it: the line end stays in both cases.
         const size_t lineEnd = text.find('>', text.find("</", idEnd));
@@ -183,9 +185,13 @@ CString EpfXml::attributeValue(const CString& value) {
 }
 
 CString EpfXml::stored(const CString& value) {
-    CString escaped = XmlText::escape(value);
+    CString escaped = XmlText::escape(withoutForbidden(value));
     escaped.Replace("\"", "&quot;");
     return escaped;
+}
+
+CString EpfXml::content(const CString& markup) {
+    return XmlText::content(withoutForbidden(markup));
 }
 
 CString EpfXml::characterData(const CString& text) {

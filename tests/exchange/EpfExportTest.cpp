@@ -1,5 +1,7 @@
 #include "EpfProject.h"
 #include "Golden.h"
+#include "ItemActivity.h"
+#include "ItemWorkProduct.h"
 
 #include <gtest/gtest.h>
 
@@ -120,6 +122,23 @@ TEST(EpfExportTest, NamesWithMarkupAreEscapedEverywhere) {
     EXPECT_NE(library.find("name=\"SM_Deliver &quot;now&quot; &amp; &lt;later&gt;_N19\""), std::string::npos);
     EXPECT_NE(library.find("name=\"SM_A&lt;B &amp; C_N30\""), std::string::npos);
     EXPECT_NE(library.find("name=\"R&amp;D &quot;x&quot; - main\""), std::string::npos);
+}
+
+TEST(EpfExportTest, ControlCharactersInStoredTextsLoseNothingAroundThem) {
+    // Control characters are no XML: they are left out, and the text around
+    // them, and every element after them, stays whole.
+    EpfProject project;
+    project.open();
+    project.item("N10")->getItemWorkProduct()->m_templateName[0][0] = "plan\x02\x03.doc";
+    *project.item("N21")->getItemActivity()->getOwnSteps(0)->at(1) = "#1 Sketch\x02 the\x03 architecture";
+    project.exportLibrary({"N4"});
+    expectSound(project.check(), "control characters");
+    const std::string library = project.library();
+    EXPECT_NE(library.find("<Attachment>resources/plan.doc</Attachment>"), std::string::npos);
+    EXPECT_NE(library.find("* Sketch the architecture"), std::string::npos);
+    for (const char* id :
+         {"id=\"TL1F1_N10\"", "id=\"N10\"", "id=\"N21\"", "<Template>TL1F1_N10</Template>", "id=\"P-N21\""})
+        EXPECT_EQ(count(library, id), 1u) << id;
 }
 
 TEST(EpfExportTest, TheDeclaredEncodingIsTheOneOfTheBytes) {
