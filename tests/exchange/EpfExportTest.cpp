@@ -88,6 +88,22 @@ TEST(EpfExportTest, EverySelectionGivesAWellFormedLibraryWhoseReferencesResolve)
     }
 }
 
+TEST(EpfExportTest, TheCustomCategoriesOfADomainsDisciplinesComeLastMetFirst) {
+    EpfProject project;
+    project.open();
+    project.exportLibrary({"N4"});
+    const std::string library = project.library();
+    std::vector<size_t> positions;
+    for (const char* text :
+         {"id=\"CG_PAN9\"", "id=\"GUIDN9\"", "id=\"CG_PAN5\"", "id=\"GUIDN5\"", "id=\"VWPN4\"",
+          "id=\"GUIDN4\"", "id=\"CG_DN4\"", "<CategorizedElement>CG_PAN5</CategorizedElement>",
+          "<CategorizedElement>CG_PAN9</CategorizedElement>", " </ContentCategory>\r\n</MethodPackage>"}) {
+        positions.push_back(library.find(text));
+        EXPECT_NE(positions.back(), std::string::npos) << text;
+    }
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+}
+
 TEST(EpfExportTest, PluginFoldersStayInsideTheExportFolderWhateverTheName) {
     EpfProject project;
     project.open();
