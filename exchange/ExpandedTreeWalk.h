@@ -8,6 +8,7 @@
 // target (so the target sits at the shortcut's level).
 
 #include <functional>
+#include <span>
 
 class Item;
 class PageRunTables;
@@ -18,6 +19,14 @@ public:
         Item* item;
         int level;       // the effective level
         bool inShortcut; // met inside the subtree of an expanded shortcut
+        Item* shortcut;  // that shortcut, null outside one
     };
     static void forEach(const PageRunTables& tables, const std::function<void(const Step&)>& f);
+    // The same walk over the items below top, top itself left out.
+    static void forEachBelow(const PageRunTables& tables, const Item& top,
+                             const std::function<void(const Step&)>& f);
+
+private:
+    static void walk(const PageRunTables& tables, std::span<Item* const> items,
+                     const std::function<void(const Step&)>& f);
 };
