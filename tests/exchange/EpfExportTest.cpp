@@ -104,6 +104,17 @@ TEST(EpfExportTest, TheCustomCategoriesOfADomainsDisciplinesComeLastMetFirst) {
     EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
 }
 
+TEST(EpfExportTest, ADisciplineMetInsideAnotherOfTheSameNameClosesItsPackageFirst) {
+    EpfProject project;
+    project.open();
+    project.item("N9")->setDiscipline("Design");
+    project.exportLibrary({"N4"});
+    expectSound(project.check(), "two disciplines of one name");
+    const std::string library = project.library();
+    for (const char* id : {"id=\"CPN5\"", "id=\"CP_WPR_N5\"", "id=\"CPN9\"", "id=\"CP_WPR_N9\""})
+        EXPECT_EQ(count(library, id), 1u) << id;
+}
+
 TEST(EpfExportTest, PluginFoldersStayInsideTheExportFolderWhateverTheName) {
     EpfProject project;
     project.open();
