@@ -37,7 +37,7 @@ namespace fs = std::filesystem;
 // because this version lacks their windows.
 const int kProjectButtons[] = {1010, 1011, 1012, 1219, 1004, 1006, 1016, 1017, 1400,
                                1401, 1069, 1068, 1018, 1019, 1209, 1073, 1392, 1152};
-const int kUnavailable[] = {1070, 1067, 1391};
+const int kUnavailable[] = {1070, 1067};
 
 // Chooses an entry of a drop-down list as the user does: the list tells
 // its window.
