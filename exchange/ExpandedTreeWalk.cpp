@@ -17,11 +17,11 @@ void ExpandedTreeWalk::walk(const PageRunTables& tables, std::span<Item* const> 
     for (Item* item : items) {
         Item* target = tables.getShortcutTarget(item);
         if (!target) {
-            f({item, item->getLevel(), false, nullptr});
+            f({item, item->getLevel(), nullptr});
             continue;
         }
-        f({target, item->getLevel(), true, item});
+        f({target, item->getLevel(), item});
         for (Item* below : tables.getSubtree(target))
-            f({below, item->getLevel() + below->getLevel() - target->getLevel(), true, item});
+            f({below, item->getLevel() + below->getLevel() - target->getLevel(), item});
     }
 }

@@ -17,9 +17,8 @@ class ExpandedTreeWalk {
 public:
     struct Step {
         Item* item;
-        int level;       // the effective level
-        bool inShortcut; // met inside the subtree of an expanded shortcut
-        Item* shortcut;  // that shortcut, null outside one
+        int level;      // the effective level
+        Item* shortcut; // the expanded shortcut the item is met in, null outside one
     };
     static void forEach(const PageRunTables& tables, const std::function<void(const Step&)>& f);
     // The same walk over the items below top, top itself left out.
