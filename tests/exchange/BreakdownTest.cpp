@@ -61,6 +61,6 @@ TEST(BreakdownTest, AShortcutBesideTheWorkflowEndsItsBlock) {
     }
     manager.exportOnePageProcess(0, project.item("N19"), nullptr);
     const std::string document = project.read("tmp/site.htm");
-    EXPECT_NE(document.find("Q&A session</H"), std::string::npos);
+    EXPECT_NE(document.find("Q&amp;A session</H"), std::string::npos);
     EXPECT_EQ(document.find("<H1>Design</H1>"), std::string::npos) << document;
 }
