@@ -65,7 +65,7 @@ void BreakdownExport::exportWBS() {
                 wbs2 << ";" << prefix << ExportFile::field(*steps->at(s)) << "\n";
         }
     });
-    if (wbs.close() && wbs2.close() && schedule.close()) {
+    if (ExportFile::closeAll({&wbs, &wbs2, &schedule})) {
         ExportFile::reportGenerated(m_manager, "wbs.csv, wbs2.csv, schedule.csv");
     }
 }
@@ -119,7 +119,7 @@ void BreakdownExport::exportActivityArtefactMatrix() {
         aam << ExportFile::field(*names->at(i)) << "\n";
     names->deleteAll();
     delete names;
-    if (aam.close() && aat.close()) {
+    if (ExportFile::closeAll({&aam, &aat})) {
         ExportFile::reportGenerated(m_manager, "aam.csv and aat.csv");
     }
 }
