@@ -4,6 +4,7 @@
 #include "ExpandedTreeWalk.h"
 #include "ExportFile.h"
 #include "ExportRun.h"
+#include "HtmlText.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "ItemReference.h"
@@ -12,15 +13,6 @@
 
 #include <unordered_map>
 #include <vector>
-
-namespace {
-
-CString lowerCased(CString text) {
-    text.MakeLower();
-    return text;
-}
-
-} // namespace
 
 void BreakdownExport::exportWBS() {
     ExportRun run(m_manager);

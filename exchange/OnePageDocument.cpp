@@ -206,10 +206,8 @@ int OnePageDocument::exportOnePageProcess() {
             return;
         writeHeadedPage(out, *item, 2, false);
         const CString link = m_language == 0 ? procedure->readProcedure(0) : procedure->readProcedureL2(0);
-        CString lowered = link;
-        lowered.MakeLower();
         // A page of the site is put in; a document, or a page elsewhere on the web, is referred to.
-        if (lowered.Find(".htm") >= 0 && !isWebAddress(link))
+        if (lowerCased(link).Find(".htm") >= 0 && !isWebAddress(link))
             writePage(out, *item, m_manager.getPathInSite(item->getFolder(1, 0) + link));
         else
             out << m_manager.getLabel(m_language, "PleaseReferTo") << " " << escapeHtml(link) << "\n";
