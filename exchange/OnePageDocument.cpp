@@ -99,7 +99,8 @@ void OnePageDocument::writePage(TextOutStream& out, Item& item, const CString& p
 void OnePageDocument::writeHeadedPage(TextOutStream& out, Item& item, int depth, bool withPage) {
     CString heading;
     heading.Format("%d", headingLevel(depth));
-    out << "<H" << heading << ">" << item.getNameByLanguage(m_language) << "</H" << heading << ">\n";
+    out << "<H" << heading << ">" << escapeHtml(item.getNameByLanguage(m_language)) << "</H" << heading
+        << ">\n";
     if (withPage)
         writePage(out, item, m_manager.getItemPagePath(&item, m_language));
 }
@@ -157,7 +158,7 @@ int OnePageDocument::exportOnePageProcess() {
         if (kind == kRoleGroupClass && classKindOf(step.item->getParent()) == kRoleGroupClass) {
             writeHeadedPage(out, *step.item, step.level - baseLevel + 1, false);
         } else if (kind == kRoleGroupClass) {
-            out << "<H1>" << step.item->getName() << "</H1>\n";
+            out << "<H1>" << escapeHtml(step.item->getName()) << "</H1>\n";
             writePage(out, *step.item, m_manager.getItemPagePath(step.item, m_language));
             baseLevel = step.level;
         } else if (kind == kRoleClass) {
@@ -205,13 +206,11 @@ int OnePageDocument::exportOnePageProcess() {
             return;
         writeHeadedPage(out, *item, 2, false);
         const CString link = m_language == 0 ? procedure->readProcedure(0) : procedure->readProcedureL2(0);
-        CString lowered = link;
-        lowered.MakeLower();
         // A page of the site is put in; a document, or a page elsewhere on the web, is referred to.
-        if (lowered.Find(".htm") >= 0 && !isWebAddress(link))
+        if (lowerCased(link).Find(".htm") >= 0 && !isWebAddress(link))
             writePage(out, *item, m_manager.getPathInSite(item->getFolder(1, 0) + link));
         else
-            out << m_manager.getLabel(m_language, "PleaseReferTo") << " " << link << "\n";
+            out << m_manager.getLabel(m_language, "PleaseReferTo") << " " << escapeHtml(link) << "\n";
     });
     progress.step();
 

@@ -12,6 +12,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -345,4 +346,32 @@ TEST(AttributeFilesTest, ApprovalsComeBackAndADateTheFileDoesNotShowIsKept) {
     // "Pending" is shown without its date, which stays as stored.
     EXPECT_EQ(project.item("N19")->getApproDate(4), "02/02/2024");
     EXPECT_EQ(project.item("N10")->getApproDate(2), "01/02/2024");
+}
+
+TEST(AttributeFilesTest, EachVersionFileThatCannotBeWrittenIsToldAndOnlyWhatWasWrittenIsReported) {
+    struct Case {
+        std::vector<std::string> blocked;
+        std::vector<std::string> written;
+    };
+    const Case cases[] = {
+        {{"VersionAndApproval.csv"}, {"Version.csv"}},
+        {{"Version.csv"}, {"VersionAndApproval.csv"}},
+        {{"VersionAndApproval.csv", "Version.csv"}, {}},
+    };
+    for (const Case& c : cases) {
+        ExportsProject project;
+        for (const std::string& name : c.blocked)
+            project.blockExport(name);
+        project.open().generateVersionAndApprovalStatus();
+        std::vector<std::string> expected;
+        for (const std::string& name : c.blocked)
+            expected.push_back(project.creationFailed(name));
+        for (const std::string& name : c.written) {
+            expected.push_back("Generation of <site root>/tmp/" + name + ".");
+            EXPECT_TRUE(project.read("tmp/" + name).starts_with("uid;name;class;")) << name;
+        }
+        EXPECT_EQ(project.ui.takeMessageTexts(), expected) << c.blocked.front();
+        for (const std::string& name : c.blocked)
+            EXPECT_TRUE(std::filesystem::is_directory(project.path("tmp/" + name))) << name;
+    }
 }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 TEST(BreakdownTest, AProjectWithoutWorkflowsHasNoBreakdown) {
     ExportsProject project;
     project.write("site/Delivery/process.data", "[PROCESSUS]\r\nClass=NOPROCESSCLASS\r\n");
@@ -61,6 +65,36 @@ TEST(BreakdownTest, AShortcutBesideTheWorkflowEndsItsBlock) {
     }
     manager.exportOnePageProcess(0, project.item("N19"), nullptr);
     const std::string document = project.read("tmp/site.htm");
-    EXPECT_NE(document.find("Q&A session</H"), std::string::npos);
+    EXPECT_NE(document.find("Q&amp;A session</H"), std::string::npos);
     EXPECT_EQ(document.find("<H1>Design</H1>"), std::string::npos) << document;
+}
+
+TEST(BreakdownTest, EveryFileThatCannotBeWrittenIsToldAndNoneIsReportedGenerated) {
+    struct Case {
+        void (ProcessManager::*exportFiles)();
+        std::vector<std::string> blocked;
+        std::vector<std::string> written;
+    };
+    const Case cases[] = {
+        {&ProcessManager::exportWBS, {"wbs.csv"}, {"wbs2.csv", "schedule.csv"}},
+        {&ProcessManager::exportWBS, {"wbs.csv", "schedule.csv"}, {"wbs2.csv"}},
+        {&ProcessManager::exportWBS, {"wbs.csv", "wbs2.csv", "schedule.csv"}, {}},
+        {&ProcessManager::exportWBS, {"schedule.csv"}, {"wbs.csv", "wbs2.csv"}},
+        {&ProcessManager::exportActivityArtefactMatrix, {"aam.csv", "aat.csv"}, {}},
+        {&ProcessManager::exportActivityArtefactMatrix, {"aam.csv"}, {"aat.csv"}},
+    };
+    for (const Case& c : cases) {
+        ExportsProject project;
+        for (const std::string& name : c.blocked)
+            project.blockExport(name);
+        (project.open().*c.exportFiles)();
+        std::vector<std::string> expected;
+        for (const std::string& name : c.blocked)
+            expected.push_back(project.creationFailed(name));
+        EXPECT_EQ(project.ui.takeMessageTexts(), expected) << c.blocked.front();
+        for (const std::string& name : c.blocked)
+            EXPECT_TRUE(std::filesystem::is_directory(project.path("tmp/" + name))) << name;
+        for (const std::string& name : c.written)
+            EXPECT_FALSE(project.read("tmp/" + name).empty()) << name;
+    }
 }

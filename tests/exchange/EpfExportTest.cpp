@@ -281,3 +281,23 @@ TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
         EXPECT_FALSE(icons.empty()) << context;
     }
 }
+
+TEST(EpfExportTest, AProcedureLinkShowsItsNameAsTextOfTheLink) {
+    EpfProject project;
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    const size_t at = tree.find("*Coding rules*");
+    ASSERT_NE(at, std::string::npos);
+    tree.replace(at, 14, "*Coding <rules> & co*");
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    project.write("site/Procedures/Coding_rules/process.data",
+                  "[PROCESSUS]\r\nClass=GENERALPROCEDURE\r\nProcedure=http://example.org/rules.pdf\r\n");
+    project.open();
+    project.exportLibrary({"N4", "N9"});
+    const std::string library = project.library();
+    EXPECT_NE(library.find("<Attachment><![CDATA[<a href=\"http://example.org/rules.pdf\">"
+                           "Coding &lt;rules&gt; &amp; co</a>]]></Attachment>"),
+              std::string::npos)
+        << library;
+    EXPECT_EQ(library.find("<rules>"), std::string::npos);
+    expectSound(project.check(), "link");
+}

@@ -62,6 +62,14 @@ public:
     void setOption(const char* section, const char* key, const char* value) const {
         WritePrivateProfileStringA(section, key, value, (dir / "proj/site.tvx").c_str());
     }
+    // A folder in the place of an export's file of "tmp": the file cannot be put there.
+    void blockExport(const std::string& name) const {
+        std::filesystem::create_directories(path("tmp/" + name));
+    }
+    // The message that tells that an export's file of "tmp" could not be written.
+    std::string creationFailed(const std::string& name) const {
+        return path("tmp/" + name) + " creation failed. Verify the directory " + path("tmp") + " exist.";
+    }
     std::string lastMessage() const {
         return ui.messages.empty() ? std::string() : ui.messages.back().text.str();
     }
