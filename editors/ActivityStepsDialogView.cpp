@@ -147,8 +147,12 @@ bool ActivityStepsDialogView::replaceRow(int listId, int row, const CString& tit
     if (!ActivityStepsDialogMgt::acceptTitle(title, rowOf(this, listId, row)))
         return false;
     wxListBox* list = listOf(this, listId);
+    // The selection stays where it was: the list would drop it with the row.
+    const int selected = list->GetSelection();
     list->Delete(static_cast<unsigned>(row));
     list->Insert(toWx(title), static_cast<unsigned>(row));
+    if (selected != wxNOT_FOUND)
+        list->SetSelection(selected);
     return true;
 }
 
