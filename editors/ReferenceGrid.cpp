@@ -2,6 +2,8 @@
 
 #include "CGridCtrl.h"
 
+#include <algorithm>
+
 ReferenceGrid::ReferenceGrid(wxWindow* parent, int id, const Columns& columns, ReferenceRows& rows)
     : m_grid(new CGridCtrl), m_rows(rows), m_columns(static_cast<int>(columns.size())) {
     m_grid->Create(parent, id, wxDefaultPosition, wxDefaultSize, wxBORDER_SUNKEN);
@@ -15,10 +17,13 @@ ReferenceGrid::ReferenceGrid(wxWindow* parent, int id, const Columns& columns, R
     m_grid->SetRowCount(1);
     m_grid->SetFixedRowCount(1);
     m_grid->SetFixedColumnCount(0);
+    // A column is never narrower than its header needs, whatever the font.
     int width = 0;
     for (int c = 0; c < m_columns; ++c) {
-        m_grid->SetColumnWidth(c, columns[static_cast<size_t>(c)].second);
-        width += columns[static_cast<size_t>(c)].second;
+        const auto& [header, pixels] = columns[static_cast<size_t>(c)];
+        const int columnWidth = std::max(pixels, parent->GetTextExtent(header).GetWidth() + 16);
+        m_grid->SetColumnWidth(c, columnWidth);
+        width += columnWidth;
     }
     m_grid->EnableColumnResize(FALSE);
     m_grid->SetEditable(FALSE);

@@ -524,4 +524,74 @@ TEST_F(ActivityWorkProductSheetsTest, TemplatesAndExamplesAreCopiedIntoTheItemFo
     EXPECT_EQ(file(folder + "/plan.doc"), "another plan") << "and keeps the copies";
 }
 
+// A session on the demo: Develop's roles, work products and steps edited
+// through its pages, a step page written, then the site generated; the
+// data file, the step page and the generated activity page read on disk.
+// Every page of both sheets is saved as a picture for a person to look at.
+TEST_F(ActivityWorkProductSheetsTest, AnActivityEditedThroughItsPagesReachesTheGeneratedSite) {
+    const std::string folder = kDevelop;
+    ModalScript script;
+    script.then<ItemPropertySheet>([&](ItemPropertySheet& sheet) {
+        auto* links = sheet.findView<ActivityRolesWPsDialogView>();
+        list(links, ActivityRolesWPsDialogView::IDC_ROLES)->SetStringSelection("Quality manager");
+        list(links, ActivityRolesWPsDialogView::IDC_RESPONSIBILITIES)->SetStringSelection("informed");
+        links->OnAddRole();
+        list(links, ActivityRolesWPsDialogView::IDC_OUT_WORK_PRODUCTS)->SetStringSelection("Test plan");
+        links->OnAddOutWorkProduct();
+        for (int i = 0; i < sheet.getPageCount(); ++i) {
+            sheet.setActivePage(i);
+            checkDialogLook(sheet, "ActivitySheet" + std::to_string(i), m_dir.path());
+        }
+        auto* steps = sheet.findView<ActivityStepsDialogView>();
+        sheet.activate(steps);
+        steps->OnNew();
+        steps->setText(ActivityStepsDialogView::IDC_TITLE_L1, "Ask for a review");
+        steps->setText(ActivityStepsDialogView::IDC_TITLE_L2, "Demander une relecture");
+        steps->OnUpdateStepTitle();
+        list(steps, ActivityStepsDialogView::IDC_STEPS_L1)->SetSelection(3);
+        steps->OnEditStepL1();
+        // The page as the editor would have saved it.
+        writeFile(folder + "/3.htm", file(folder + "/3.htm")
+                                         .replace(file(folder + "/3.htm").find("</body>"), 0,
+                                                  "<p>Send the code to a colleague.</p>\r\n"));
+        return ok(sheet);
+    });
+    script.then<ActivityWorkProductLinkDlgMgt>([this](ActivityWorkProductLinkDlgMgt& link) {
+        checkDialogLook(link, "ActivityWorkProductLink", m_dir.path());
+        link.setText(ActivityWorkProductLinkDlgMgt::IDC_NUMBER, "1");
+        link.OnOK();
+        return answerOf(link);
+    });
+    script.then<CDHtmlEditDlg>([](CDHtmlEditDlg&) { return static_cast<int>(wxID_CANCEL); });
+    script.then<ItemPropertySheet>([&](ItemPropertySheet& sheet) {
+        for (int i = 0; i < sheet.getPageCount(); ++i) {
+            sheet.setActivePage(i);
+            checkDialogLook(sheet, "WorkProductSheet" + std::to_string(i), m_dir.path());
+        }
+        auto* templates = sheet.findView<CWorkProductPPage2View>();
+        sheet.activate(templates);
+        m_dir.write("code-template.txt", "// header");
+        templates->takeFile(1111, (m_dir / "code-template.txt").c_str());
+        return ok(sheet);
+    });
+    edit("Develop", script);
+    edit("Source code", script);
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+
+    EXPECT_EQ(dataKey(folder, "Roles"), "~N17653000003/responsible,~N17653000005/informed");
+    EXPECT_EQ(dataKey(folder, "OutWorkProducts"), "~N17653000014//1,~N17653000070//1");
+    EXPECT_EQ(dataKey(folder, "Step"), "Write the code,Test each unit,Check it in,Ask for a review");
+    EXPECT_NE(dataKey(folder, "StepL2").find(",Demander une relecture"), std::string::npos);
+    EXPECT_NE(file(folder + "/3.htm").find("Send the code to a colleague."), std::string::npos);
+    EXPECT_EQ(dataKey(kSourceCode, "TemplateNameL1F1"), "code-template.txt");
+    EXPECT_EQ(file(std::string(kSourceCode) + "/code-template.txt"), "// header");
+
+    m_main->OnSiteGeneration();
+    const std::string page = file(folder + "/overview.htm");
+    for (const char* expected :
+         {"Ask for a review", "Send the code to a colleague.", "Quality manager", "Test plan"})
+        EXPECT_NE(page.find(expected), std::string::npos) << expected;
+    EXPECT_NE(file(std::string(kSourceCode) + "/overview.htm").find("code-template.txt"), std::string::npos);
+}
+
 } // namespace
