@@ -508,6 +508,7 @@ TEST_F(ActivityWorkProductSheetsTest, TemplatesAndExamplesAreCopiedIntoTheItemFo
 
         auto* examples = sheet.findView<CWorkProductPPage4View>();
         sheet.activate(examples);
+        EXPECT_TRUE(examples->isChecked(CWorkProductPPage4View::IDC_DEFAULT_LIBRARY));
         EXPECT_TRUE(examples->FindWindow(1140)->IsEnabled());
         std::filesystem::create_directory(m_dir / ("Demo/site/" + folder + "/ar"));
         examples->takeFile(1139, (m_dir / "plan.doc").c_str());
@@ -568,6 +569,9 @@ TEST_F(ActivityWorkProductSheetsTest, AnActivityEditedThroughItsPagesReachesTheG
             sheet.setActivePage(i);
             checkDialogLook(sheet, "WorkProductSheet" + std::to_string(i), m_dir.path());
         }
+        auto* examples = sheet.findView<CWorkProductPPage4View>();
+        EXPECT_TRUE(examples->isInitialised());
+        EXPECT_TRUE(examples->isChecked(CWorkProductPPage4View::IDC_DEFAULT_LIBRARY));
         auto* templates = sheet.findView<CWorkProductPPage2View>();
         sheet.activate(templates);
         m_dir.write("code-template.txt", "// header");
