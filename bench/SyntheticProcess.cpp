@@ -1,5 +1,9 @@
 #include "SyntheticProcess.h"
 
+#include "FolderListingCache.h"
+#include "PrivateProfile.h"
+#include "ProcessManager.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -227,4 +231,20 @@ SyntheticRun::SyntheticRun(int argc, char** argv, std::vector<long> defaultSizes
 SyntheticRun::~SyntheticRun() {
     ui::install(nullptr);
     fs::remove_all(m_base);
+}
+
+void SyntheticRun::useQuietOpener() {
+    const fs::path bin = m_base / "bin";
+    fs::create_directories(bin);
+    std::ofstream(bin / "xdg-open") << "#!/bin/sh\nexit 0\n";
+    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+    const char* path = std::getenv("PATH");
+    setenv("PATH", (bin.string() + ":" + (path ? path : "")).c_str(), 1);
+}
+
+std::unique_ptr<ProcessManager> SyntheticRun::openProcess(const fs::path& root, long items, bool withPages) {
+    buildSyntheticProcess(root, items, withPages);
+    platform::clearProfileCache();
+    FolderListingCache::instance().clear();
+    return std::make_unique<ProcessManager>((root / "site.tvx").string().c_str(), nullptr, 0, 0);
 }

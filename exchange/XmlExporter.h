@@ -7,6 +7,12 @@
 
 #include "CString.h"
 
+#include <unordered_map>
+
+class EpfLibrary;
+class EpfXml;
+class ProcessItem;
+class ProcessItemListe;
 class ProcessManager;
 
 class XmlExporter {
@@ -26,6 +32,20 @@ public:
     // a "processAssetLibrary". 1 when the file was written; 0 after the
     // failure was told.
     int exportProcessAssetLibrary();
+
+    // The EPF method library "exportForEPF.xml" and its warning file, in the
+    // project's folder "tmp/EPFexport": a plug-in pair per selected domain or
+    // discipline and the generic pair, with their resource folders. 1 when
+    // both files were written; 0 after the failure was told.
+    int exportMethodLibrary(ProcessItemListe* items, const std::unordered_map<CString, CString>& guidMap);
+    // One plug-in pair of the library: for the item (a domain or a
+    // discipline of the selection, at position pair), or the generic pair
+    // for none.
+    void exportMethodPlugin(ProcessItem* item, EpfLibrary& library, int pair);
+    // The part of an activity's task description from its first step
+    // section on; general-procedure links that name no general procedure
+    // add a line to the warnings.
+    CString writeTaskSteps(ProcessItem* activity, EpfXml& xml, CString& warnings, int twoLanguages);
 
 private:
     ProcessManager* m_manager;

@@ -75,6 +75,25 @@ CString topOfPageHeading(const CString& anchor, const CString& label, const CStr
            "alt=\"To top of page\" src=\"" + topPicture + "\"" + blank + "border=0></a></H4>\n";
 }
 
+CString gridCellOpening(int cell) {
+    if (cell == 1)
+        return "<table border=\"0\" width=\"100%\"><tr><td width=\"33%\">";
+    return cell % 3 == 1   ? "</tr><tr><td width=\"33%\">"
+           : cell % 3 == 2 ? "<td width=\"34%\">"
+                           : "<td width=\"33%\">";
+}
+
+CString gridEnd(int cells) {
+    if (cells == 0)
+        return CString();
+    CString end;
+    if (cells % 3 == 1)
+        end = "<td width=\"34%\">&nbsp;</td><td width=\"33%\">&nbsp;</td>";
+    else if (cells % 3 == 2)
+        end = "<td width=\"33%\">&nbsp;</td>";
+    return end + "</tr></table>";
+}
+
 bool isWebAddress(const CString& link) {
     CString lower = link;
     lower.MakeLower();
@@ -112,10 +131,7 @@ CString authorPageText(ProcessItem& item, int language) {
 }
 
 CString shownClassName(ProcessManager& manager, const CString& name, int classKind, int language) {
-    if (language == 0 || name.IsEmpty())
-        return name;
-    ProcessItem* named = manager.findItemByNameAndClass(name, classKind);
-    return named ? named->getNameL2() : name;
+    return name.IsEmpty() ? name : manager.getNameInLanguage(name, classKind, language, name);
 }
 
 CString filteredTitle(ProcessManager& manager, const CString& title, const CString& domain,

@@ -68,6 +68,14 @@ CString topOfPageHeading(const CString& anchor, const CString& label, const CStr
 // at a smaller level does not end it).
 std::vector<ProcessItem*> workflowPageItems(ProcessManager& manager);
 
+// A grid of cells three to a row, 33, 34 and 33 percent wide, as the pages
+// lay out procedures and role-group members. What opens the cell-th cell
+// (from 1): the table with the first, a new row with every fourth.
+CString gridCellOpening(int cell);
+// What fills the last row of a grid of cells cells up to three and closes
+// the table; nothing for an empty grid.
+CString gridEnd(int cells);
+
 // Whether a procedure's document link is an address to link to as it is:
 // it holds "http" or "ftp", in any case.
 bool isWebAddress(const CString& link);

@@ -541,10 +541,6 @@ void ProcessItem::edit() {
         m_extension->edit();
 }
 
-namespace {
-
-// The time of a day/month/year text (year 1980 or later) at local midnight;
-// false, with time untouched, for any other text.
 bool readDayMonthYear(const CString& text, CTime* time) {
     CStringListePlus pieces;
     pieces.split(text, "/", 0);
@@ -560,8 +556,6 @@ bool readDayMonthYear(const CString& text, CTime* time) {
     pieces.deleteAll();
     return valid;
 }
-
-} // namespace
 
 CTime parseDayMonthYear(const CString& text) {
     CTime result = CTime::GetCurrentTime();

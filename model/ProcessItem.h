@@ -232,6 +232,9 @@ inline CString getDefaultProjectKind() {
 // A day/month/year text (year 1980 or later) at local midnight; the current
 // time for anything else.
 CTime parseDayMonthYear(const CString& text);
+// The time of a day/month/year text (year 1980 or later) at local midnight;
+// false, with time untouched, for any other text.
+bool readDayMonthYear(const CString& text, CTime* time);
 // year-month-day of a day/month/year text, without leading zeros; empty for
 // a text that holds no such date (no date is made up for it).
 CString formatIsoDate(const CString& text);

@@ -131,13 +131,17 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
     if (!deferred)
         updateLinks(0, 0);
 
-    if (mainWindow) {
-        CString title = loadString(61448) + " - " + loadString(61449);
-        const CString siteName = StdOption::instance().getSiteName();
-        if (!siteName.IsEmpty())
-            title += "  - " + siteName;
-        mainWindow->setWindowTitle(title);
-    }
+    showWindowTitle();
+}
+
+void ProcessManager::showWindowTitle() {
+    if (!m_mainWindow)
+        return;
+    CString title = loadString(61448) + " - " + loadString(61449);
+    const CString siteName = StdOption::instance().getSiteName();
+    if (!siteName.IsEmpty())
+        title += "  - " + siteName;
+    m_mainWindow->setWindowTitle(title);
 }
 
 ProcessManager::~ProcessManager() {
@@ -589,11 +593,16 @@ CString ProcessManager::findWorkProductStateUid(Item* item, const CString& state
     return uid;
 }
 
-CString ProcessManager::getPhaseName(const CString& name, int language) {
+CString ProcessManager::getNameInLanguage(const CString& name, int classKind, int language,
+                                          const CString& whenNone) {
     if (language == 0)
         return name;
-    ProcessItem* phase = findItemByNameAndClass(name, kPhaseClass);
-    return phase ? phase->getNameL2() : name;
+    ProcessItem* named = findItemByNameAndClass(name, classKind);
+    return named ? named->getNameL2() : whenNone;
+}
+
+CString ProcessManager::getPhaseName(const CString& name, int language) {
+    return getNameInLanguage(name, kPhaseClass, language, name);
 }
 
 void ProcessManager::changeItemClass(Item* item, const CString& classKeyword) {

@@ -36,6 +36,9 @@ public:
     ~ProcessManager() override;
 
     static ProcessManager* getInstance();
+    // The main window's title: the program's title and version, and the
+    // site name when there is one.
+    void showWindowTitle();
 
     Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
                      const CString& icon, const CString& openIcon, int level, int frame,
@@ -101,6 +104,11 @@ public:
     // the walk ends at the first item (or, inside an expanded shortcut, the
     // shortcut) that is not deeper than the item.
     void forEachBelow(Item* item, const std::function<void(Item* below, bool inShortcut)>& f);
+    // A discipline, domain or phase name as the pages of a language show it:
+    // the name itself for language 0; for language 1 the second-language
+    // name of the first item of that class and name (compared ignoring
+    // case), or whenNone when no such item exists.
+    CString getNameInLanguage(const CString& name, int classKind, int language, const CString& whenNone);
     // The phase's second-language name for language 1 (the name itself when
     // no PHASE item has it); the name for language 0.
     CString getPhaseName(const CString& name, int language);
@@ -269,6 +277,11 @@ public:
     void exportOnePageProcess(int language, ProcessItem* workflow, ProcessItem* discipline);
     // "export.xml": the tree as a processAssetLibrary.
     void exportXML();
+    // "exportForEPF.xml" in "tmp/EPFexport": the method library of the
+    // selected domains and disciplines (in the list's order) and of what
+    // belongs to none, links to item pages replaced through the GUID map
+    // file when one is named.
+    void exportXMLforEPF(ProcessItemListe* items, const CString& mapFile);
 
     // Runs a public operation under the error convention. Under the wait
     // cursor, an application error's message is shown with the normal cursor.

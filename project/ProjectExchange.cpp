@@ -118,7 +118,15 @@ void copyItemFolderToExchange(Project& project, Item* item, const CString& folde
         return;
     }
     const CString source = project.getMovablePathInSite(item->getFolder(1, 0));
-    if (!source.IsEmpty() && project.copyFolderTree(source, exp, 0, recurse, 0))
+    // The copy of a large subtree moves the progress bar file by file.
+    const int files = source.IsEmpty() ? 0 : Project::countFolderFiles(source, recurse);
+    project.setProgressRange(0, files > 0 ? files : 1);
+    project.setProgressStep(1);
+    int copied = 0;
+    const int done = !source.IsEmpty() && Project::copyFolderTree(source, exp, 0, recurse, 0,
+                                                                  [&] { project.setProgressPos(++copied); });
+    project.setProgressPos(0);
+    if (done)
         show(32987, exp);
     else
         show(32988);
@@ -191,8 +199,22 @@ CString Project::discardedFolderPath(Item* item) const {
     return path;
 }
 
+int Project::countFolderFiles(const CString& folder, int recurse) {
+    int count = 0;
+    forEachFolderEntry(folder, [&](const CString& name, DWORD attributes) {
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            return true;
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            ++count;
+        else if (recurse && name.Find("_vti_cnf") < 0)
+            count += countFolderFiles(folder + "\\" + name, 1);
+        return true;
+    });
+    return count;
+}
+
 int Project::copyFolderTree(const CString& source, const CString& target, int skipFiles, int recurse,
-                            int ignoreFolderErrors) {
+                            int ignoreFolderErrors, const std::function<void()>& fileCopied) {
     const CString from = withoutTrailingSeparator(source);
     const CString to = withoutTrailingSeparator(target);
     // The target's entries are named by disk paths made from the source's
@@ -213,7 +235,7 @@ int Project::copyFolderTree(const CString& source, const CString& target, int sk
                     return true;
                 // What a nested folder could not copy fails the whole copy.
                 if ((!platform::createDiskFolder(diskName(name)) && !ignoreFolderErrors) ||
-                    !copyFolderTree(from + "\\" + name, to + "\\" + name, 0, 1, 0))
+                    !copyFolderTree(from + "\\" + name, to + "\\" + name, 0, 1, 0, fileCopied))
                     result = 0;
                 return result == 1;
             }
@@ -229,6 +251,8 @@ int Project::copyFolderTree(const CString& source, const CString& target, int sk
             if (!copied) {
                 show(32997, fromFile, toFile);
                 result = 0;
+            } else if (fileCopied) {
+                fileCopied();
             }
             return result == 1;
         });

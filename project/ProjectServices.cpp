@@ -322,6 +322,16 @@ CString Project::makeDocumentTable(const CString& fileName, const CString& descr
            "  </tr>\n" + "</table>\n";
 }
 
+void Project::openItemFolder(Item* item) {
+    if (item->getKind() == kExternal) {
+        ui::AfxMessageBox("Not available on external items");
+        return;
+    }
+    const CString folder = getPathInSite(item->getFolder(0, 0));
+    if (!folder.IsEmpty())
+        process::openWithDesktop(folder);
+}
+
 void Project::openExportFolder() {
     process::openWithDesktop(m_projectFolder + "tmp\\");
 }
