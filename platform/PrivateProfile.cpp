@@ -111,7 +111,7 @@ private:
         unsigned long epoch = 0;
         std::shared_ptr<const ProfileFile> file;
         size_t memory = 0;
-        std::list<std::string>::iterator order;
+        std::list<const std::string*>::iterator order;
     };
 
     std::shared_ptr<const ProfileFile> load(const platform::DiskEntry& entry) {
@@ -152,20 +152,22 @@ private:
             it->second.memory = memory;
             m_order.splice(m_order.begin(), m_order, it->second.order);
         } else {
-            m_order.push_front(disk);
-            m_entries.emplace(
-                disk, Entry{stamp, settled, ReadPass::current(), std::move(file), memory, m_order.begin()});
+            it = m_entries
+                     .emplace(disk, Entry{stamp, settled, ReadPass::current(), std::move(file), memory, {}})
+                     .first;
+            m_order.push_front(&it->first);
+            it->second.order = m_order.begin();
         }
         m_memory += memory;
         // The least recently used go first; the files kept parsed stay.
         for (auto last = m_order.end(); m_memory > kCacheBudget && last != m_order.begin();) {
             --last;
-            if (m_kept.count(*last))
+            if (m_kept.count(**last))
                 continue;
-            const auto victim = m_entries.find(*last);
+            const auto victim = m_entries.find(**last);
             m_memory -= victim->second.memory;
-            m_entries.erase(victim);
             last = m_order.erase(last);
+            m_entries.erase(victim);
         }
     }
 
@@ -180,7 +182,8 @@ private:
 
     std::mutex m_mutex;
     std::unordered_map<std::string, Entry> m_entries;
-    std::list<std::string> m_order; // most recently used first
+    // Most recently used first, by the names the entries are kept under.
+    std::list<const std::string*> m_order;
     size_t m_memory = 0;
     // Files kept parsed whatever else is read, with the number of keepers.
     std::unordered_map<std::string, int> m_kept;
@@ -252,13 +255,14 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
 BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName) {
     if (!section || !fileName)
         return FALSE;
-    return platform::updateProfile(fileName, [&](ProfileFile& file) {
-        if (!key)
-            return file.removeSection(section);
-        if (!value)
-            return file.removeKey(section, key);
-        return file.set(section, key, value);
-    })
+    return platform::updateProfile(fileName,
+                                   [&](ProfileFile& file) {
+                                       if (!key)
+                                           return file.removeSection(section);
+                                       if (!value)
+                                           return file.removeKey(section, key);
+                                       return file.set(section, key, value);
+                                   })
                ? TRUE
                : FALSE;
 }
