@@ -471,12 +471,16 @@ void CMenuCreatorDlg::endProgram() {
         return;
     }
     m_ending = true;
+    publishTree();
+    if (IsModal())
+        EndModal(wxID_OK);
+}
+
+void CMenuCreatorDlg::publishTree() {
     // A project whose tree file could not be read has nothing to publish:
     // the site keeps the tree it has.
     if (m_project && m_project->isTreeLoaded())
         m_project->createSiteFrames();
-    if (IsModal())
-        EndModal(wxID_OK);
 }
 
 void CMenuCreatorDlg::OnHelp() {

@@ -43,7 +43,10 @@ void BreakdownExport::exportWBS() {
         }
         if (!open)
             return;
-        if (!step.inShortcut && item->getLevel() <= workflowLevel) {
+        // The effective level decides: inside an expanded shortcut it is
+        // deeper than the shortcut, and a shortcut not deeper than the
+        // workflow stands outside it, its target's branch with it.
+        if (step.level <= workflowLevel) {
             open = false;
             return;
         }

@@ -7,11 +7,11 @@ void ExpandedTreeWalk::forEach(const PageRunTables& tables, const std::function<
     for (Item* item : tables.getItems()) {
         Item* target = tables.getShortcutTarget(item);
         if (!target) {
-            f({item, item->getLevel(), false});
+            f({item, item->getLevel()});
             continue;
         }
-        f({target, item->getLevel(), true});
+        f({target, item->getLevel()});
         for (Item* below : tables.getSubtree(target))
-            f({below, item->getLevel() + below->getLevel() - target->getLevel(), true});
+            f({below, item->getLevel() + below->getLevel() - target->getLevel()});
     }
 }

@@ -16,8 +16,7 @@ class ExpandedTreeWalk {
 public:
     struct Step {
         Item* item;
-        int level;       // the effective level
-        bool inShortcut; // met inside the subtree of an expanded shortcut
+        int level; // the effective level
     };
     static void forEach(const PageRunTables& tables, const std::function<void(const Step&)>& f);
 };

@@ -23,7 +23,8 @@ using Step = ExpandedTreeWalk::Step;
 
 // The walk of the tree in which the block of the picked items is open: it
 // opens where the walk meets one of them and holds the items deeper than
-// it, until an item outside an expanded shortcut that is not deeper. f is
+// it, until an item that is not deeper; an expanded shortcut's branch
+// counts at the shortcut's place, so one not deeper ends the block. f is
 // told of the opening item itself (opening set) and of every item inside,
 // with the effective level of the opening item.
 void forEachInBlock(const PageRunTables& tables, std::initializer_list<Item*> openers,
@@ -39,7 +40,7 @@ void forEachInBlock(const PageRunTables& tables, std::initializer_list<Item*> op
         }
         if (!open)
             return;
-        if (!step.inShortcut && step.item->getLevel() <= openingLevel) {
+        if (step.level <= openingLevel) {
             open = false;
             return;
         }
@@ -81,9 +82,13 @@ void OnePageDocument::writeHeader(TextOutStream& out) {
             << "</head>\n\n";
         return;
     }
-    CString line;
-    while (header.getline(line, 1000))
-        out << line << "\n";
+    // Its lines go out whole, each ended by a line break: a word processor's
+    // header holds lines far longer than a fixed buffer, and cutting them
+    // would split a tag or a word.
+    const CString lines = header.readRest();
+    out << lines;
+    if (!lines.IsEmpty() && lines[lines.GetLength() - 1] != '\n')
+        out << "\n";
 }
 
 void OnePageDocument::writePage(TextOutStream& out, Item& item, const CString& path) {

@@ -84,10 +84,11 @@ private:
     std::string m_oldPath;
 };
 
-// The records of a file of "tmp" as the program's reader and as Python's
-// csv module read them; equal when a spreadsheet sees the fields written.
+// The records of a file as the program's reader and as Python's csv
+// module read them; equal when a spreadsheet sees the fields written.
 struct CsvReadings {
     std::vector<std::vector<std::string>> program;
     std::vector<std::vector<std::string>> python;
 };
-CsvReadings readCsvBothWays(const std::string& path);
+// The readings of each file named, in order; one run of Python reads them all.
+std::vector<CsvReadings> readCsvFilesBothWays(const std::vector<std::string>& paths);

@@ -90,3 +90,17 @@ TEST(OnePageDocumentTest, WithoutTheHeaderTemplateTheDocumentHasAHeadOfItsOwn) {
         << document;
     EXPECT_TRUE(document.ends_with("</body>\r\n</html>\r\n"));
 }
+
+TEST(OnePageDocumentTest, TheHeaderTemplateIsCopiedWithItsLongLinesWhole) {
+    ExportsProject project;
+    // A header saved by a word processor holds lines far longer than one
+    // read of the original's buffer; cut, a tag or a word would be split.
+    const std::string longLine = "<meta name=keywords content=\"" + std::string(1500, 'k') + "\">";
+    project.write("tolvane/Templates/Word/WordHeader.htm",
+                  "<html>\r\n<head>\r\n" + longLine + "\r\n<title>Process</title>\r\n</head>");
+    project.open().exportOnePageProcess(0, project.item("N19"), nullptr);
+    const std::string document = project.read("tmp/site.htm");
+    EXPECT_TRUE(document.starts_with("<html>\r\n<head>\r\n" + longLine +
+                                     "\r\n<title>Process</title>\r\n</head>\r\n<body>\r\n"))
+        << document.substr(0, 200);
+}
