@@ -19,6 +19,7 @@
 #include "XmlText.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
@@ -54,6 +55,7 @@ EpfLibrary::EpfLibrary(XmlExporter& exporter, ProcessManager& manager, ProcessIt
     m_bilingual = StdOption::instance().getTwoLanguages() != 0;
     indexItems();
     assignPairs();
+    nameFolders();
 }
 
 EpfLibrary::~EpfLibrary() = default;
@@ -152,6 +154,26 @@ void EpfLibrary::assignPairs() {
                 break;
             }
         }
+    }
+}
+
+void EpfLibrary::nameFolders() {
+    // A numbered name holds parentheses, which the safe rule never leaves,
+    // so it cannot be the plain name of a later pair.
+    std::unordered_set<CString> taken;
+    for (int pair = 0; pair <= getGenericPair(); ++pair) {
+        const CString base = pair < getGenericPair()
+                                 ? toFileName(m_selection[pair]->getNameByLanguage(m_bilingual ? 1 : 0), 0)
+                                 : CString("Generic");
+        CString folder = base;
+        for (int number = 2;; ++number) {
+            CString key = folder;
+            key.MakeLower();
+            if (taken.insert(key).second)
+                break;
+            folder.Format("%s (%d)", base.GetString(), number);
+        }
+        m_pluginFolders.push_back(folder);
     }
 }
 

@@ -84,6 +84,12 @@ public:
     // selection's size for the generic pair; -1 for none.
     int getPair(const Item* item) const;
     int getGenericPair() const { return static_cast<int>(m_selection.size()); }
+    // The name that the pair's folders take below the export folder: the
+    // plug-in's name through the safe file-name rule, followed by " (2)",
+    // " (3)" ... when a pair before it in the library has that folder
+    // already (letter case ignored, as on the desktops the library is
+    // taken to), so that no pair's files replace another's.
+    const CString& getPluginFolder(int pair) const { return m_pluginFolders[pair]; }
     // The first item that is no shortcut whose url equals url, ignoring
     // case and the direction of the separators.
     Item* findItemByUrl(const CString& url) const;
@@ -99,6 +105,7 @@ public:
 private:
     void indexItems();
     void assignPairs();
+    void nameFolders();
     void writeMainPlugin();
     void writeConfiguration();
     bool writeFiles();
@@ -120,6 +127,7 @@ private:
 
     std::vector<Item*> m_items;
     std::unordered_map<const Item*, int> m_pairs;
+    std::vector<CString> m_pluginFolders;
     std::unordered_map<CString, Item*> m_byUrl;
     std::unordered_map<CString, std::vector<ProcessItem*>> m_byDomain;
     // By domain and discipline (pairs of std::string: a pair of CString

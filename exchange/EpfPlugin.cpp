@@ -87,8 +87,7 @@ const char* const kGuidesDescription = "          <MainDescription><![CDATA[\n"
 
 EpfPlugin::EpfPlugin(EpfLibrary& library, ProcessItem* item, int pair)
     : m_library(library), m_item(item), m_pair(pair), m_language(library.isBilingual() ? 1 : 0),
-      m_resources(library,
-                  item ? item->getNameByLanguage(library.isBilingual() ? 1 : 0) : CString("Generic")) {
+      m_resources(library, library.getPluginFolder(pair)) {
     m_name = item ? toText(item->getNameByLanguage(m_language), m_language) : CString("Generic");
     m_id = item ? item->getUid() : CString(kGenericId);
     if (item && item->getClassKind() == kDomainClass) {

@@ -79,9 +79,9 @@ std::vector<CString> splitPath(const CString& path) {
 
 } // namespace
 
-EpfResources::EpfResources(EpfLibrary& library, const CString& pluginName)
-    : m_library(library), m_mainFolder(toFileName(pluginName, 0) + " - main"),
-      m_companionFolder(toFileName(pluginName, 0) + " - work products and roles") {}
+EpfResources::EpfResources(EpfLibrary& library, const CString& folderName)
+    : m_library(library), m_mainFolder(folderName + " - main"),
+      m_companionFolder(folderName + " - work products and roles") {}
 
 void EpfResources::createFolders() {
     const CString& exportFolder = m_library.getExportFolder();

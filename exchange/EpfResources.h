@@ -7,7 +7,8 @@
 // replaced through the GUID map by the pages of a published library.
 //
 // The pair's folders are named after the plug-in through the safe
-// file-name rule, so that no name can lead out of the export folder; every
+// file-name rule, so that no name can lead out of the export folder, and
+// numbered where two plug-ins' names give the same folder; every
 // copy stays below the export folder, whatever the stored file names hold,
 // and reads only from the project's folder.
 
@@ -20,12 +21,11 @@ class Item;
 
 class EpfResources {
 public:
-    // pluginName is the plug-in's name as the user reads it ("Generic" for
-    // the generic pair).
-    EpfResources(EpfLibrary& library, const CString& pluginName);
+    // folderName: the library's folder name of the pair.
+    EpfResources(EpfLibrary& library, const CString& folderName);
 
-    // "<name> - main" and "<name> - work products and roles": the pair's
-    // folders below the export folder, without separator.
+    // "<folder name> - main" and "<folder name> - work products and roles":
+    // the pair's folders below the export folder, without separator.
     const CString& getMainFolder() const { return m_mainFolder; }
     const CString& getCompanionFolder() const { return m_companionFolder; }
 

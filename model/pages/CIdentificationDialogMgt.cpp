@@ -51,8 +51,15 @@ void CIdentificationDialogMgt::setApproDate(int n, const CTime& date) {
 }
 
 bool CIdentificationDialogMgt::onKillActive() {
+    // The sheet shows the name without letting it change (renaming is the
+    // Modify command's): a stored name that fails the checks, one given by
+    // hand in the tree file, must not hold the user on the page nor keep the
+    // other pages from being saved.
+    if (m_name == m_item->getName())
+        return true;
     Project* project = m_item->getProject();
-    return checkItemNameInParent(m_name, "", nullptr, 1, m_item, project ? project->getItemList() : nullptr) != 0;
+    return checkItemNameInParent(m_name, "", nullptr, 1, m_item,
+                                 project ? project->getItemList() : nullptr) != 0;
 }
 
 void CIdentificationDialogMgt::storeInto(ProcessItem* item) const {

@@ -12,7 +12,8 @@ class CIdentificationDialogMgt : public PropertyPage {
 public:
     explicit CIdentificationDialogMgt(ProcessItem* item);
 
-    // Refuses to leave the page while the name fails the name checks.
+    // Refuses to leave the page while a name other than the item's own
+    // fails the name checks; the item's own name is not checked again.
     bool onKillActive() override;
 
     // The standard closing steps of an item sheet, which builders run in the

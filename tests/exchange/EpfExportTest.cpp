@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <regex>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -209,6 +211,75 @@ TEST(EpfExportTest, WarningsNameTheGeneralProcedureLinksThatAreNoProcedure) {
               "* Not imported: Write the test plan link to Design the system as guideline\r\n");
     EXPECT_TRUE(
         project.exists("tmp/EPFexport/Generic - main/guidances/supportingmaterials/resources/N19_wf.png"));
+}
+
+TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
+    // N5 and N9 take these second-language names; the generic pair comes
+    // last. Each plug-in lays its files in the folder listed here, so the
+    // template file name both work products share is copied twice.
+    struct FolderCase {
+        const char* first;
+        const char* second;
+        std::vector<std::string> folders; // N5, N9, generic
+    };
+    const FolderCase cases[] = {
+        {"R&D", "R_D", {"R_D", "R_D (2)", "Generic"}},
+        {"", "", {"Empty translation", "Empty translation (2)", "Generic"}},
+        {"Generic", "generic", {"Generic", "generic (2)", "Generic (3)"}},
+        {"Design", "Test", {"Design", "Test", "Generic"}},
+    };
+    const std::regex shapeicon("shapeicon=\"([^\"]*)\"");
+    for (const FolderCase& c : cases) {
+        const std::string context = std::string("names '") + c.first + "' and '" + c.second + "'";
+        EpfProject project;
+        project.open();
+        project.item("N5")->setNameL2(c.first);
+        project.item("N9")->setNameL2(c.second);
+        project.write("site/Engineering/Design/Design_model/test-plan.doc", "the design's template");
+        project.item("N6")->getItemWorkProduct()->m_templateName[0][0] = "test-plan.doc";
+        project.write("site/Engineering/Test/Test_plan/plan.gif", "GIF89a");
+        project.exportLibrary({"N5", "N9"});
+        EXPECT_EQ(project.lastMessage(), kSuccess) << context;
+        expectSound(project.check(), context);
+
+        const std::string root = "tmp/EPFexport/";
+        const std::string templates =
+            " - work products and roles/guidances/templates/resources/test-plan.doc";
+        EXPECT_EQ(project.read(root + c.folders[0] + templates), "the design's template") << context;
+        EXPECT_EQ(project.read(root + c.folders[1] + templates),
+                  project.read("site/Engineering/Test/Test_plan/test-plan.doc"))
+            << context;
+        EXPECT_TRUE(project.exists(
+            root + c.folders[1] + " - work products and roles/guidances/examples/resources/plan-example.doc"))
+            << context;
+        EXPECT_TRUE(project.exists(root + c.folders[2] + " - main/guidances/whitepapers/resources/rules.pdf"))
+            << context;
+        for (const std::string& folder : c.folders)
+            EXPECT_TRUE(project.exists(root + folder + " - main/guidances/guidelines/resources/top.gif"))
+                << context << ": " << folder;
+
+        // Each work product's icon is the one in its own plug-in's folder, and is there.
+        const std::string library = project.library();
+        std::vector<std::string> icons;
+        for (auto it = std::sregex_iterator(library.begin(), library.end(), shapeicon);
+             it != std::sregex_iterator(); ++it) {
+            icons.push_back((*it)[1]);
+            EXPECT_TRUE(project.exists(root + icons.back())) << context << ": " << icons.back();
+        }
+        const std::tuple<const char*, std::string, const char*> owners[] = {
+            {"N6", c.folders[0], "doc2.gif"}, {"N10", c.folders[1], "plan.gif"}};
+        for (const auto& [uid, folder, file] : owners) {
+            const std::string element = "id=\"" + std::string(uid) + "\"";
+            const size_t at = library.find(element);
+            ASSERT_NE(at, std::string::npos) << context << ": " << uid;
+            std::smatch icon;
+            const std::string tag = library.substr(at, library.find('>', at) - at);
+            ASSERT_TRUE(std::regex_search(tag, icon, shapeicon)) << context << ": " << uid;
+            EXPECT_EQ(icon[1].str(), folder + " - work products and roles/workproducts/resources/" + file)
+                << context << ": " << uid;
+        }
+        EXPECT_FALSE(icons.empty()) << context;
+    }
 }
 
 TEST(EpfExportTest, AProcedureLinkShowsItsNameAsTextOfTheLink) {

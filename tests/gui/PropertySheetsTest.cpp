@@ -212,6 +212,46 @@ TEST_F(PropertySheetsTest, ABadNameKeepsTheUserOnTheIdentificationPage) {
     EXPECT_TRUE(files() == before);
 }
 
+TEST_F(PropertySheetsTest, AStoredNameThatFailsTheChecksKeepsNoPageFromBeingSaved) {
+    // Names the tree file was given by hand. The Identification page shows
+    // them and cannot change them: OK saves every page and renames nothing.
+    for (const char* stored : {"Over!view", "Effort", "WP_map"}) {
+        m_main.reset();
+        std::string tree = m_dir.read("proj/tolvane/MenuTreeV2.dat");
+        const size_t at = tree.find("*N20*");
+        ASSERT_NE(at, std::string::npos);
+        const size_t name = at + 5;
+        tree.replace(name, tree.find('*', name) - name, stored);
+        m_dir.write("proj/tolvane/MenuTreeV2.dat", tree);
+        m_dir.write("proj/site/Overview/process.data",
+                    "[PROCESSUS]\r\nClass=PROCESSOVERVIEW\r\nTargetWorkflow=none\r\n");
+        m_main = std::make_unique<CMenuCreatorDlg>((m_dir / "proj/site.tvx").c_str(), nullptr);
+        m_main->OnInitDialog();
+        messages();
+        ASSERT_EQ(item("N20")->getName(), stored);
+
+        edit("N20", [&](ItemPropertySheet& sheet) {
+            auto* identification = sheet.findView<CIdentificationDialogView>();
+            EXPECT_TRUE(sheet.activate(identification)) << stored;
+            EXPECT_EQ(identification->getText(CIdentificationDialogView::IDC_NAME), stored);
+            identification->setText(CIdentificationDialogView::IDC_AUTHOR, "Ann");
+            EXPECT_TRUE(sheet.setActivePage(0)) << stored;
+            auto* overview = sheet.findView<CProcessOverviewDialogView>();
+            static_cast<wxChoice*>(overview->FindWindow(CProcessOverviewDialogView::IDC_TARGET_WORKFLOW))
+                ->SetSelection(0);
+            overview->OnSelchangeTargetWorkflow();
+            EXPECT_TRUE(sheet.activate(identification)) << stored;
+            return ok(sheet);
+        });
+        EXPECT_EQ(messages(), std::vector<std::string>{}) << stored;
+        EXPECT_EQ(dataKey("Overview", "Editor"), "Ann") << stored;
+        EXPECT_EQ(dataKey("Overview", "TargetWorkflow"), "../site/Domain_A/Discipline_B/Flow/overview.htm")
+            << stored;
+        EXPECT_EQ(item("N20")->getName(), stored) << "no rename";
+        EXPECT_EQ(item("N20")->getUrl(), "../site/Overview/overview.htm") << stored;
+    }
+}
+
 TEST_F(PropertySheetsTest, PagesNeverShownHandBackWhatTheyLoaded) {
     const auto before = dataKey("Effort", "Unit");
     edit("N15", &PropertySheetsTest::ok);

@@ -132,6 +132,23 @@ TEST_F(PropertySheetTest, IdentificationPageRefusesBadNames) {
     EXPECT_EQ(approvalIndexFromText("approved"), 0); // exact compare
 }
 
+TEST_F(PropertySheetTest, IdentificationPageLetsTheStoredNameBeWhateverItHolds) {
+    // The page cannot change the names: a stored name that fails the checks
+    // (a tree file edited by hand) is the Modify command's to mend, and does
+    // not keep the user on the page.
+    ProcessItem* design = m_fixture.item("N2");
+    design->load(0);
+    for (const char* stored : {"Plain page", "Bad!name"}) {
+        design->setNameText(stored);
+        CIdentificationDialogMgt page(design);
+        EXPECT_TRUE(page.onKillActive()) << stored;
+        // A name that differs from the stored one is checked as before.
+        page.m_name = "Other!name";
+        EXPECT_FALSE(page.onKillActive()) << stored;
+    }
+    EXPECT_EQ(m_ui.messages.size(), 2u);
+}
+
 TEST_F(PropertySheetTest, BaseExtensionHasNoSheetAndStarterPageReadsTheFlag) {
     ProcessItem* plain = m_fixture.item("N3");
     plain->createExtension(1);
