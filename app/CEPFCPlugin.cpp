@@ -7,7 +7,6 @@
 #include "WxText.h"
 
 #include <wx/button.h>
-#include <wx/filedlg.h>
 #include <wx/listbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -100,29 +99,17 @@ bool CEPFCPlugin::OnInitDialog() {
 }
 
 void CEPFCPlugin::OnAdd() {
-    auto* available = static_cast<wxListBox*>(FindWindow(IDC_AVAILABLE));
-    auto* chosen = static_cast<wxListBox*>(FindWindow(IDC_CHOSEN));
-    const int selected = available->GetSelection();
-    if (selected == wxNOT_FOUND)
-        return;
-    const wxString text = available->GetString(static_cast<unsigned>(selected));
-    if (chosen->FindString(text, true) == wxNOT_FOUND)
-        chosen->SetClientData(static_cast<unsigned>(chosen->Append(text)),
-                              available->GetClientData(static_cast<unsigned>(selected)));
+    controls::copySelectedEntry(this, IDC_AVAILABLE, IDC_CHOSEN);
 }
 
 void CEPFCPlugin::OnRemove() {
-    auto* chosen = static_cast<wxListBox*>(FindWindow(IDC_CHOSEN));
-    const int selected = chosen->GetSelection();
-    if (selected != wxNOT_FOUND)
-        chosen->Delete(static_cast<unsigned>(selected));
+    controls::deleteSelectedEntry(this, IDC_CHOSEN);
 }
 
 void CEPFCPlugin::OnGet() {
-    wxFileDialog open(this, wxFileSelectorPromptStr, "", "", wxFileSelectorDefaultWildcardStr,
-                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (TolvaneDialog::runModal(open) == wxID_OK)
-        setText(IDC_GUID_FILE, TolvaneDialog::chosenPath(open));
+    const CString path = chooseFileToOpen(this);
+    if (!path.IsEmpty())
+        setText(IDC_GUID_FILE, path);
 }
 
 void CEPFCPlugin::OnOK() {

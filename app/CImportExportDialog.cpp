@@ -6,7 +6,6 @@
 #include "UserInterface.h"
 
 #include <wx/button.h>
-#include <wx/filedlg.h>
 #include <wx/sizer.h>
 
 namespace {
@@ -97,11 +96,9 @@ void CImportExportDialog::OnButton(int controlId) {
         }
     for (const Command& command : kImports)
         if (command.controlId == controlId) {
-            wxFileDialog open(this, wxFileSelectorPromptStr, "", "", wxFileSelectorDefaultWildcardStr,
-                              wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-            if (TolvaneDialog::runModal(open) != wxID_OK)
+            const CString path = chooseFileToOpen(this);
+            if (path.IsEmpty())
                 return;
-            const CString path = TolvaneDialog::chosenPath(open);
             ui::WaitCursor wait;
             command.importRun(*m_project, path);
             return;

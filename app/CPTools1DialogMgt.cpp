@@ -20,7 +20,6 @@
 #include "WxText.h"
 
 #include <wx/button.h>
-#include <wx/filedlg.h>
 #include <wx/sizer.h>
 #include <wx/textentry.h>
 
@@ -42,14 +41,6 @@ struct Group {
     const char* caption;
     std::vector<std::pair<int, const char*>> buttons;
 };
-
-CString chooseFile(wxWindow* parent) {
-    wxFileDialog open(parent, wxFileSelectorPromptStr, "", "", wxFileSelectorDefaultWildcardStr,
-                      wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (TolvaneDialog::runModal(open) != wxID_OK)
-        return CString();
-    return TolvaneDialog::chosenPath(open);
-}
 
 // The name after the last '/' or '\'.
 CString fileNameOf(const CString& path) {
@@ -145,7 +136,7 @@ void CPTools1DialogMgt::OnExportVersions() {
 }
 
 void CPTools1DialogMgt::OnImportVersions() {
-    const CString path = chooseFile(this);
+    const CString path = TolvaneDialog::chooseFileToOpen(this);
     if (path.IsEmpty())
         return;
     ui::WaitCursor wait;
@@ -241,7 +232,7 @@ bool CPTools1DialogMgt::OnCommand(int id) {
 }
 
 void CPTools1DialogMgt::OnGet(Row& row) {
-    const CString path = chooseFile(m_archiveDialog);
+    const CString path = TolvaneDialog::chooseFileToOpen(m_archiveDialog);
     if (path.IsEmpty())
         return;
     for (const auto& control : m_archiveDialog->getControls())
@@ -308,28 +299,42 @@ void CPTools1DialogMgt::buildMeasureRows(CDynDialogEx& dialog) {
 }
 
 void CPTools1DialogMgt::OnArchivewp() {
+    runArchive(false, "CPTools1DialogMgt::OnArchivewp");
+}
+
+void CPTools1DialogMgt::runArchive(bool measures, const char* method) {
     try {
         m_rows.clear();
         {
             ui::WaitCursor wait;
-            std::unique_ptr<ProcessItemListe> items(m_project->getWorkProductsToArchive());
+            std::unique_ptr<ProcessItemListe> items(measures ? m_project->getMeasureItems()
+                                                             : m_project->getWorkProductsToArchive());
             for (int i = 1; items && i <= items->count(); ++i)
                 m_rows.push_back(Row{items->at(i)});
         }
         m_projectName.Empty();
+        m_projectType.Empty();
+        m_department.Empty();
         CDynDialogEx dialog(this);
         m_archiveDialog = &dialog;
-        m_archivingMeasures = false;
-        buildWorkProductRows(dialog);
+        m_archivingMeasures = measures;
+        if (measures)
+            buildMeasureRows(dialog);
+        else
+            buildWorkProductRows(dialog);
         const int answer = dialog.DoModal();
         m_archiveDialog = nullptr;
-        if (answer == IDOK)
-            archiveWorkProducts();
+        if (answer == IDOK) {
+            if (measures)
+                archiveMeasures();
+            else
+                archiveWorkProducts();
+        }
         m_rows.clear();
     } catch (...) {
         m_archiveDialog = nullptr;
         m_rows.clear();
-        reportFailure("CPTools1DialogMgt::OnArchivewp");
+        reportFailure(method);
     }
 }
 
@@ -373,31 +378,7 @@ void CPTools1DialogMgt::archiveWorkProducts() {
 }
 
 void CPTools1DialogMgt::OnArchivemeasure() {
-    try {
-        m_rows.clear();
-        {
-            ui::WaitCursor wait;
-            std::unique_ptr<ProcessItemListe> items(m_project->getMeasureItems());
-            for (int i = 1; items && i <= items->count(); ++i)
-                m_rows.push_back(Row{items->at(i)});
-        }
-        m_projectName.Empty();
-        m_projectType.Empty();
-        m_department.Empty();
-        CDynDialogEx dialog(this);
-        m_archiveDialog = &dialog;
-        m_archivingMeasures = true;
-        buildMeasureRows(dialog);
-        const int answer = dialog.DoModal();
-        m_archiveDialog = nullptr;
-        if (answer == IDOK)
-            archiveMeasures();
-        m_rows.clear();
-    } catch (...) {
-        m_archiveDialog = nullptr;
-        m_rows.clear();
-        reportFailure("CPTools1DialogMgt::OnArchivemeasure");
-    }
+    runArchive(true, "CPTools1DialogMgt::OnArchivemeasure");
 }
 
 void CPTools1DialogMgt::archiveMeasures() {

@@ -77,6 +77,10 @@ private:
     // dialog, or the measures'.
     void buildWorkProductRows(CDynDialogEx& dialog);
     void buildMeasureRows(CDynDialogEx& dialog);
+    // Builds and runs the archive dialog of the work products or of the
+    // measures, then archives what it holds after OK; an unexpected failure
+    // is told with the command's method.
+    void runArchive(bool measures, const char* method);
     void archiveWorkProducts();
     void archiveMeasures();
     void OnGet(Row& row);

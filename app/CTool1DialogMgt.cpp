@@ -4,13 +4,13 @@
 #include "ProcessManager.h"
 #include "ProcessRunner.h"
 #include "StringTable.h"
+#include "TolvaneDialog.h"
 #include "ToolDialogs.h"
 #include "ToolsPage.h"
 #include "UserInterface.h"
 #include "WxText.h"
 
 #include <wx/button.h>
-#include <wx/filedlg.h>
 #include <wx/sizer.h>
 
 namespace {
@@ -36,15 +36,6 @@ const Button kButtons[] = {
 // site's tools, which this version does not have yet.
 const int kAwaitingSiteTools[] = {CTool1DialogMgt::IDC_CHANGE_URL, CTool1DialogMgt::IDC_DUAL_CHILD_LINKS};
 const char* const kSiteToolsMissing = "The site tools are not available yet in this version of Tolvane";
-
-// A file chosen to open, or an empty text when the user gave up.
-CString chooseFile(wxWindow* parent, const CString& proposedName) {
-    wxFileDialog open(parent, wxFileSelectorPromptStr, "", toWx(proposedName),
-                      wxFileSelectorDefaultWildcardStr, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
-    if (TolvaneDialog::runModal(open) != wxID_OK)
-        return CString();
-    return TolvaneDialog::chosenPath(open);
-}
 
 } // namespace
 
@@ -109,11 +100,16 @@ void CTool1DialogMgt::OnExportItems() {
 }
 
 void CTool1DialogMgt::OnImportItems() {
-    const CString path = chooseFile(this, "");
+    importChosenFile("", [this](const CString& path) { m_project->importItems(path); });
+}
+
+void CTool1DialogMgt::importChosenFile(const CString& proposedName,
+                                       const std::function<void(const CString&)>& import) {
+    const CString path = TolvaneDialog::chooseFileToOpen(this, proposedName);
     if (path.IsEmpty())
         return;
     ui::WaitCursor wait;
-    m_project->importItems(path);
+    import(path);
 }
 
 void CTool1DialogMgt::OnSingleExport() {
@@ -133,11 +129,7 @@ void CTool1DialogMgt::OnSingleExport() {
 }
 
 void CTool1DialogMgt::OnSingleImport() {
-    const CString path = chooseFile(this, "export.d1i");
-    if (path.IsEmpty())
-        return;
-    ui::WaitCursor wait;
-    m_project->importOneItem(path);
+    importChosenFile("export.d1i", [this](const CString& path) { m_project->importOneItem(path); });
 }
 
 void CTool1DialogMgt::OnSetUid() {

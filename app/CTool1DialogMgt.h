@@ -6,6 +6,8 @@
 
 #include "PropertyPageView.h"
 
+#include <functional>
+
 class Item;
 class ProcessManager;
 class ToolsPage;
@@ -39,6 +41,8 @@ public:
 private:
     // The selected item, or null after telling the user to select one.
     Item* selectedItem() const;
+    // Runs the import on the file the user chooses, if any.
+    void importChosenFile(const CString& proposedName, const std::function<void(const CString&)>& import);
 
     ProcessManager* m_project;
     Item* m_selected;

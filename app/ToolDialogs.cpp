@@ -171,21 +171,11 @@ bool CAATable::OnInitDialog() {
 }
 
 void CAATable::OnAdd() {
-    auto* all = static_cast<wxListBox*>(FindWindow(IDC_ALL));
-    auto* chosen = static_cast<wxListBox*>(FindWindow(IDC_CHOSEN));
-    const int selected = all->GetSelection();
-    if (selected == wxNOT_FOUND)
-        return;
-    const wxString text = all->GetString(static_cast<unsigned>(selected));
-    if (chosen->FindString(text, true) == wxNOT_FOUND)
-        chosen->Append(text);
+    controls::copySelectedEntry(this, IDC_ALL, IDC_CHOSEN);
 }
 
 void CAATable::OnRemove() {
-    auto* chosen = static_cast<wxListBox*>(FindWindow(IDC_CHOSEN));
-    const int selected = chosen->GetSelection();
-    if (selected != wxNOT_FOUND)
-        chosen->Delete(static_cast<unsigned>(selected));
+    controls::deleteSelectedEntry(this, IDC_CHOSEN);
 }
 
 void CAATable::OnOK() {
