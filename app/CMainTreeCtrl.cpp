@@ -96,6 +96,13 @@ CMainTreeCtrl::CMainTreeCtrl(wxWindow* parent, int id)
                  wxTR_HAS_BUTTONS | wxTR_LINES_AT_ROOT | wxTR_HIDE_ROOT | wxTR_SINGLE | wxBORDER_SUNKEN),
       m_dragTimer(this, kDragTimer) {
     Bind(wxEVT_TREE_ITEM_MENU, [this](wxTreeEvent&) { OnContextMenu(ScreenToClient(wxGetMousePosition())); });
+    // A marked node that goes (the tree emptied for another project) is no
+    // longer marked: its id must never be used again.
+    Bind(wxEVT_TREE_DELETE_ITEM, [this](wxTreeEvent& event) {
+        if (event.GetItem() == m_dropHighlight)
+            m_dropHighlight = wxTreeItemId();
+        event.Skip();
+    });
     Bind(wxEVT_MENU, [this](wxCommandEvent& event) { OnCommand(commandOf(event.GetId())); });
     Bind(wxEVT_TREE_BEGIN_DRAG, [this](wxTreeEvent& event) {
         // The tree's own drag stays off: the drag is ours.

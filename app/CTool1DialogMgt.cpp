@@ -44,7 +44,10 @@ CTool1DialogMgt::CTool1DialogMgt(wxWindow* parent, ToolsPage& page)
     auto* grid = new wxGridSizer(2, 6, 8);
     for (const Button& button : kButtons)
         grid->Add(new wxButton(this, button.id, button.caption), 0, wxEXPAND);
-    finishLayout(grid);
+    // The buttons keep their height on a page as tall as the sheet's tallest.
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    content->Add(grid, 0, wxEXPAND);
+    finishLayout(content);
     for (int id : kAwaitingSiteTools) {
         FindWindow(id)->Disable();
         FindWindow(id)->SetToolTip(kSiteToolsMissing);
