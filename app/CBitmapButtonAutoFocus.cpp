@@ -14,12 +14,17 @@ CBitmapButtonAutoFocus::CBitmapButtonAutoFocus(wxWindow* parent, int id, const C
         OnMouseMove();
         event.Skip();
     });
-    Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
+    // A quick second press is a double click to the toolkit; a button
+    // takes it as a press, as a push button does.
+    const auto press = [this](wxMouseEvent&) {
         m_pressed = true;
-        CaptureMouse();
+        if (!HasCapture())
+            CaptureMouse();
         SetFocus();
         Refresh();
-    });
+    };
+    Bind(wxEVT_LEFT_DOWN, press);
+    Bind(wxEVT_LEFT_DCLICK, press);
     Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
         if (!m_pressed)
             return;

@@ -4,6 +4,7 @@
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/listbox.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
 #include <wx/statbox.h>
@@ -55,6 +56,28 @@ void controls::setChecked(wxWindow* parent, int id, bool checked) {
 void controls::enable(wxWindow* parent, int id, bool enabled) {
     if (wxWindow* control = parent->FindWindow(id))
         control->Enable(enabled);
+}
+
+void controls::copySelectedEntry(wxWindow* parent, int sourceId, int targetId) {
+    auto* source = static_cast<wxListBox*>(parent->FindWindow(sourceId));
+    auto* target = static_cast<wxListBox*>(parent->FindWindow(targetId));
+    const int selected = source->GetSelection();
+    if (selected == wxNOT_FOUND)
+        return;
+    const wxString text = source->GetString(static_cast<unsigned>(selected));
+    if (target->FindString(text, true) != wxNOT_FOUND)
+        return;
+    const int added = target->Append(text);
+    if (source->HasClientUntypedData())
+        target->SetClientData(static_cast<unsigned>(added),
+                              source->GetClientData(static_cast<unsigned>(selected)));
+}
+
+void controls::deleteSelectedEntry(wxWindow* parent, int listId) {
+    auto* list = static_cast<wxListBox*>(parent->FindWindow(listId));
+    const int selected = list->GetSelection();
+    if (selected != wxNOT_FOUND)
+        list->Delete(static_cast<unsigned>(selected));
 }
 
 wxStaticBoxSizer* controls::newGroup(wxWindow* parent, int id, const CString& caption, wxSizer* content) {

@@ -35,6 +35,13 @@ void addFormRow(wxWindow* parent, wxFlexGridSizer* form, int labelId, const CStr
 // An edit wide enough for about `columns` characters.
 wxTextCtrl* newEdit(wxWindow* parent, int id, long style = 0, int columns = 24);
 
+// The ">>  Add" of two list boxes: the selected entry of the source list
+// box (by id) goes into the target with its item data, unless the target
+// already holds exactly that text. And "<< Remove": the selected entry of
+// a list box is deleted. Nothing happens without a selection.
+void copySelectedEntry(wxWindow* parent, int sourceId, int targetId);
+void deleteSelectedEntry(wxWindow* parent, int listId);
+
 } // namespace controls
 
 // Members exchanged with the controls of a window, in the order registered.

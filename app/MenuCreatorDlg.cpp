@@ -4,7 +4,9 @@
 #include "AttributeSheets.h"
 #include "CAddMenuItem.h"
 #include "CAdministratorAbout.h"
+#include "CBitmapButtonAutoFocus.h"
 #include "CChangeMenuItem.h"
+#include "CCustomStatic.h"
 #include "CHyperlinkStatic.h"
 #include "CMainTreeCtrl.h"
 #include "CRemoveMenuItem.h"
@@ -18,6 +20,7 @@
 #include "ItemListePlus.h"
 #include "ItemPageEditing.h"
 #include "LanguageSelection.h"
+#include "MainButtonBitmaps.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
@@ -29,12 +32,10 @@
 #include "UserInterface.h"
 #include "WxText.h"
 
-#include <wx/button.h>
 #include <wx/gauge.h>
 #include <wx/icon.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
-#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
@@ -77,6 +78,49 @@ CString upperUid(const Item* item) {
     return uid;
 }
 
+// The captions of the picture buttons.
+struct MainButton {
+    int id;
+    const char* caption;
+};
+const MainButton kMainButtons[] = {
+    {1, "Exit"},
+    {16, "Admin"},
+    {1215, "New"},
+    {1216, "Open"},
+    {1217, "Open Last"},
+    {1010, "Add item"},
+    {1011, "Remove item"},
+    {1012, "Modify item"},
+    {1004, "View page"},
+    {1219, "Edit Html"},
+    {1006, "Edit Attributes"},
+    {1008, "Edit Diagram"},
+    {1069, "Open directory"},
+    {1018, "Expand all"},
+    {1019, "Collapse all"},
+    {1068, "Update tree "},
+    {1016, "First"},
+    {1017, "Next"},
+    {1400, "Site generation"},
+    {1401, "Doc generation"},
+    {1391, "Edit banner"},
+    {1152, "View website"},
+    {1070, "Parameters"},
+    {1067, "Tools"},
+    {1073, "Export"},
+    {1392, "Import"},
+    {1209, "Search"},
+    {1151, "User manual"},
+};
+
+const char* captionOf(int id) {
+    for (const MainButton& button : kMainButtons)
+        if (button.id == id)
+            return button.caption;
+    return "";
+}
+
 // The least size of the window, in pixels, when its controls need no more.
 const wxSize kMinimumSize(720, 570);
 
@@ -110,6 +154,10 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnSearch(); }, IDC_WORD_SEARCH);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnUserManual(); }, IDC_USER_MANUAL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnParameters(); }, IDC_PARAMETERS);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnTools(); }, IDC_TOOLS);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnViewWebsite(); }, IDC_VIEW_WEBSITE);
     Bind(
@@ -175,89 +223,91 @@ CMenuCreatorDlg::~CMenuCreatorDlg() {
 }
 
 void CMenuCreatorDlg::buildControls() {
-    auto group = [this](int id, const char* caption) {
-        return new wxStaticBoxSizer(new wxStaticBox(this, id, caption), wxVERTICAL);
+    // Every picture button has one size: the longest caption beside the
+    // icon band, so that the rows line up.
+    wxSize face(0, 0);
+    for (const MainButton& button : kMainButtons) {
+        const wxSize text = GetTextExtent(button.caption);
+        face.x = std::max(face.x, text.x + CBitmapButtonAutoFocus::kIconBand + 18);
+        face.y = std::max(face.y, text.y + 12);
+    }
+    face.y = std::max(face.y, 24);
+    auto button = [face](wxWindow* parent, int id) {
+        auto* picture = new CBitmapButtonAutoFocus(parent, id, captionOf(id));
+        const MainButtonBitmaps::Set faces = MainButtonBitmaps::forButton(id, face);
+        picture->LoadBitmaps(faces.normal, faces.selected, faces.focus);
+        picture->setIconOffset(MainButtonBitmaps::hasIcon(id) ? 1 : 0);
+        return picture;
     };
     // Buttons side by side, in rows of the given number, so that the window
     // with both columns of commands fits a screen of 768 pixels in height.
-    auto buttons = [](wxStaticBoxSizer* box, int columns,
-                      std::initializer_list<std::pair<int, const char*>> list) {
+    auto buttons = [&button](wxWindow* parent, int columns, std::initializer_list<int> ids) -> wxSizer* {
         auto* grid = new wxGridSizer(columns, 0, 0);
-        for (const auto& [id, caption] : list)
-            grid->Add(new wxButton(box->GetStaticBox(), id, caption), 0, wxEXPAND | wxALL, 2);
-        box->Add(grid, 0, wxEXPAND);
+        for (int id : ids)
+            grid->Add(button(parent, id), 0, wxALL, 2);
+        // The buttons keep their size, centred in a group wider than they need.
+        auto* row = new wxBoxSizer(wxHORIZONTAL);
+        row->AddStretchSpacer();
+        row->Add(grid);
+        row->AddStretchSpacer();
+        return row;
+    };
+    // The group's content is made once its label exists: the label is the
+    // controls' parent.
+    auto buttonGroup = [&](int id, const char* caption, int columns, std::initializer_list<int> ids,
+                           wxSizer* into) {
+        auto* label = new CCustomStatic(this, id, caption);
+        label->setContent(buttons(label, columns, ids));
+        into->Add(label, 0, wxEXPAND | wxALL, 3);
+        return label;
     };
 
     auto* commands = new wxBoxSizer(wxVERTICAL);
-    auto* project = group(1122, "Project");
-    buttons(project, 3, {{IDC_NEW, "New"}, {IDC_OPEN, "Open"}, {IDC_OPEN_LAST, "Open Last"}});
-    commands->Add(project, 0, wxEXPAND | wxALL, 3);
+    buttonGroup(1122, "Project", 3, {IDC_NEW, IDC_OPEN, IDC_OPEN_LAST}, commands);
+    buttonGroup(1390, "Item management", 2,
+                {IDC_ADD_ITEM, IDC_REMOVE_ITEM, IDC_MODIFY_ITEM, IDC_VIEW_PAGE, IDC_EDIT_HTML,
+                 IDC_EDIT_ATTRIBUTES, IDC_EDIT_DIAGRAM, IDC_OPEN_DIRECTORY},
+                commands);
+    buttonGroup(1064, "Tree", 2, {IDC_EXPAND_ALL, IDC_COLLAPSE_ALL, IDC_UPDATE_TREE}, commands);
 
-    auto* items = group(1390, "Item management");
-    buttons(items, 2,
-            {{IDC_ADD_ITEM, "Add item"},
-             {IDC_REMOVE_ITEM, "Remove item"},
-             {IDC_MODIFY_ITEM, "Modify item"},
-             {IDC_VIEW_PAGE, "View page"},
-             {IDC_EDIT_HTML, "Edit Html"},
-             {IDC_EDIT_ATTRIBUTES, "Edit Attributes"},
-             {IDC_EDIT_DIAGRAM, "Edit Diagram"},
-             {IDC_OPEN_DIRECTORY, "Open directory"}});
-    commands->Add(items, 0, wxEXPAND | wxALL, 3);
-
-    auto* tree = group(1064, "Tree");
-    buttons(tree, 2,
-            {{IDC_EXPAND_ALL, "Expand all"},
-             {IDC_COLLAPSE_ALL, "Collapse all"},
-             {IDC_UPDATE_TREE, "Update tree "}});
-    commands->Add(tree, 0, wxEXPAND | wxALL, 3);
-
-    auto* search = group(1065, "Item search");
-    search->Add(new wxTextCtrl(search->GetStaticBox(), IDC_SEARCH_TEXT), 0, wxEXPAND | wxALL, 2);
-    buttons(search, 2, {{IDC_SEARCH_FIRST, "First"}, {IDC_SEARCH_NEXT, "Next"}});
+    auto* searchLabel = new CCustomStatic(this, 1065, "Item search");
+    auto* search = new wxBoxSizer(wxVERTICAL);
+    search->Add(new wxTextCtrl(searchLabel, IDC_SEARCH_TEXT), 0, wxEXPAND | wxALL, 2);
+    search->Add(buttons(searchLabel, 2, {IDC_SEARCH_FIRST, IDC_SEARCH_NEXT}), 0, wxEXPAND);
     auto* radios = new wxBoxSizer(wxHORIZONTAL);
-    radios->Add(new wxRadioButton(search->GetStaticBox(), IDC_SEARCH_NAME_L1, "Name L1", wxDefaultPosition,
+    radios->Add(new wxRadioButton(searchLabel, IDC_SEARCH_NAME_L1, "Name L1", wxDefaultPosition,
                                   wxDefaultSize, wxRB_GROUP));
-    radios->Add(new wxRadioButton(search->GetStaticBox(), IDC_SEARCH_NAME_L2, "Name L2"), 0, wxLEFT, 4);
-    radios->Add(new wxRadioButton(search->GetStaticBox(), IDC_SEARCH_UID, "UID"), 0, wxLEFT, 4);
+    radios->Add(new wxRadioButton(searchLabel, IDC_SEARCH_NAME_L2, "Name L2"), 0, wxLEFT, 4);
+    radios->Add(new wxRadioButton(searchLabel, IDC_SEARCH_UID, "UID"), 0, wxLEFT, 4);
     search->Add(radios, 0, wxALL, 2);
-    commands->Add(search, 0, wxEXPAND | wxALL, 3);
+    searchLabel->setContent(search);
+    commands->Add(searchLabel, 0, wxEXPAND | wxALL, 3);
 
     auto* right = new wxBoxSizer(wxVERTICAL);
-    auto* generation = group(1393, "Generation");
-    buttons(generation, 2,
-            {{IDC_SITE_GENERATION, "Site generation"},
-             {IDC_DOC_GENERATION, "Doc generation"},
-             {IDC_EDIT_BANNER, "Edit banner"},
-             {IDC_VIEW_WEBSITE, "View website"}});
-    right->Add(generation, 0, wxEXPAND | wxALL, 3);
-    auto* options = group(1120, "Option and Tools");
-    buttons(options, 2,
-            {{IDC_PARAMETERS, "Parameters"},
-             {IDC_TOOLS, "Tools"},
-             {IDC_EXPORT, "Export"},
-             {IDC_IMPORT, "Import"}});
-    right->Add(options, 0, wxEXPAND | wxALL, 3);
-    auto* words = group(1072, "Word search");
+    buttonGroup(1393, "Generation", 2,
+                {IDC_SITE_GENERATION, IDC_DOC_GENERATION, IDC_EDIT_BANNER, IDC_VIEW_WEBSITE}, right);
+    buttonGroup(1120, "Option and Tools", 2, {IDC_PARAMETERS, IDC_TOOLS, IDC_EXPORT, IDC_IMPORT}, right);
+    auto* wordsLabel = new CCustomStatic(this, 1072, "Word search");
     auto* wordRow = new wxBoxSizer(wxHORIZONTAL);
-    wordRow->Add(new wxTextCtrl(words->GetStaticBox(), IDC_WORD), 1, wxALIGN_CENTER_VERTICAL | wxALL, 2);
-    wordRow->Add(new wxButton(words->GetStaticBox(), IDC_WORD_SEARCH, "Search"), 0, wxALL, 2);
-    words->Add(wordRow, 0, wxEXPAND);
-    right->Add(words, 0, wxEXPAND | wxALL, 3);
-    auto* program = group(1066, "");
-    buttons(program, 2, {{IDC_USER_MANUAL, "User manual"}, {IDC_ADMIN, "Admin"}, {IDC_EXIT, "Exit"}});
-    auto* makerLink =
-        new CHyperlinkStatic(program->GetStaticBox(), IDC_MAKER_LINK, CAdministratorAbout::kMakerSite);
+    wordRow->Add(new wxTextCtrl(wordsLabel, IDC_WORD), 1, wxALIGN_CENTER_VERTICAL | wxALL, 2);
+    wordRow->Add(button(wordsLabel, IDC_WORD_SEARCH), 0, wxALL, 2);
+    wordsLabel->setContent(wordRow);
+    right->Add(wordsLabel, 0, wxEXPAND | wxALL, 3);
+    auto* programLabel = new CCustomStatic(this, 1066, "");
+    auto* program = new wxBoxSizer(wxVERTICAL);
+    program->Add(buttons(programLabel, 2, {IDC_USER_MANUAL, IDC_ADMIN, IDC_EXIT}), 0, wxEXPAND);
+    auto* makerLink = new CHyperlinkStatic(programLabel, IDC_MAKER_LINK, CAdministratorAbout::kMakerSite);
     makerLink->setUrl(CAdministratorAbout::kMakerAddress);
     program->Add(makerLink, 0, wxALL, 2);
-    right->Add(program, 0, wxEXPAND | wxALL, 3);
+    programLabel->setContent(program);
+    right->Add(programLabel, 0, wxEXPAND | wxALL, 3);
 
     // The tree, and below it the item selected in it.
     m_tree = new CMainTreeCtrl(this, IDC_TREE);
     m_tree->setOwner(this);
     auto* treeColumn = new wxBoxSizer(wxVERTICAL);
     treeColumn->Add(m_tree, 1, wxEXPAND | wxALL, 3);
-    auto* selected = group(1071, "Selected item");
+    auto* selectedLabel = new CCustomStatic(this, 1071, "Selected item");
     auto* fields = new wxFlexGridSizer(2, 2, 4);
     fields->AddGrowableCol(1);
     for (const auto& [id, label] :
@@ -265,13 +315,14 @@ void CMenuCreatorDlg::buildControls() {
                                                             {IDC_SELECTED_NAME_L2, "Name L2"},
                                                             {IDC_SELECTED_UID, "UID"},
                                                             {IDC_SELECTED_CLASS, "Class"}}) {
-        fields->Add(new wxStaticText(selected->GetStaticBox(), wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL);
-        fields->Add(
-            new wxTextCtrl(selected->GetStaticBox(), id, "", wxDefaultPosition, wxDefaultSize, wxTE_READONLY),
-            1, wxEXPAND);
+        fields->Add(new wxStaticText(selectedLabel, wxID_ANY, label), 0, wxALIGN_CENTER_VERTICAL);
+        fields->Add(new wxTextCtrl(selectedLabel, id, "", wxDefaultPosition, wxDefaultSize, wxTE_READONLY), 1,
+                    wxEXPAND);
     }
+    auto* selected = new wxBoxSizer(wxVERTICAL);
     selected->Add(fields, 0, wxEXPAND | wxALL, 2);
-    treeColumn->Add(selected, 0, wxEXPAND | wxALL, 3);
+    selectedLabel->setContent(selected);
+    treeColumn->Add(selectedLabel, 0, wxEXPAND | wxALL, 3);
 
     auto* columns = new wxBoxSizer(wxHORIZONTAL);
     columns->Add(commands, 0, wxEXPAND);
@@ -329,7 +380,7 @@ bool CMenuCreatorDlg::OnInitDialog() {
             openStartupProject(administrator, 1);
     }
     // Enter opens Admin, never Exit.
-    if (auto* admin = dynamic_cast<wxButton*>(FindWindow(IDC_ADMIN)))
+    if (auto* admin = dynamic_cast<CBitmapButtonAutoFocus*>(FindWindow(IDC_ADMIN)))
         admin->SetDefault();
     Maximize(true);
     // The tips file is written at every start; the tip of the day follows

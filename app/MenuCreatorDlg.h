@@ -121,6 +121,11 @@ public:
     // The report of every occurrence of the word of 1208.
     void OnSearch();
     void OnUserManual();
+    // "Parameters": the sheet of the project's options, written at OK.
+    void OnParameters();
+    // "Tools": the site tools, and in process mode the process tools, on
+    // the item selected when the sheet opens.
+    void OnTools();
     void OnViewWebsite();
     // The item commands on the tree's selected node; without one, 33022
     // (add, remove, modify) or 33023 (open directory), or nothing.

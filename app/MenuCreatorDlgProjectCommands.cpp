@@ -25,15 +25,6 @@
 
 namespace {
 
-// The commands whose windows this version of the program does not have yet.
-struct UnavailableCommand {
-    int id;
-    const char* reason;
-};
-const UnavailableCommand kUnavailableCommands[] = {
-    {CMenuCreatorDlg::IDC_PARAMETERS, "The options sheet is not available yet in this version of Tolvane"},
-    {CMenuCreatorDlg::IDC_TOOLS, "The tools sheet is not available yet in this version of Tolvane"},
-};
 // The document of a site without process mode is written by a writer of
 // its own, which this version does not have yet.
 const char* const kPlainSiteDocumentMissing =
@@ -42,10 +33,6 @@ const char* const kPlainSiteDocumentMissing =
 } // namespace
 
 void CMenuCreatorDlg::disableUnavailableCommands() {
-    for (const UnavailableCommand& command : kUnavailableCommands) {
-        FindWindow(command.id)->Disable();
-        FindWindow(command.id)->SetToolTip(command.reason);
-    }
     wxWindow* document = FindWindow(IDC_DOC_GENERATION);
     if (m_project && !m_project->isProcessMode()) {
         document->Disable();

@@ -108,6 +108,14 @@ CString TolvaneDialog::chosenPath(wxDialog& chooser) {
     return platform::fromDiskName(path.utf8_string());
 }
 
+CString TolvaneDialog::chooseFileToOpen(wxWindow* parent, const CString& proposedName) {
+    wxFileDialog open(parent, wxFileSelectorPromptStr, "", toWx(proposedName),
+                      wxFileSelectorDefaultWildcardStr, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (runModal(open) != wxID_OK)
+        return CString();
+    return chosenPath(open);
+}
+
 void TolvaneDialog::answerChooser(wxDialog& chooser, const CString& path) {
     chooser.SetClientObject(new ChooserAnswer(path));
 }

@@ -56,6 +56,10 @@ public:
     // wxDirDialog) gave after runModal answered OK: the one chosen on the
     // display, or the one an installed runner answered with answerChooser.
     static CString chosenPath(wxDialog& chooser);
+    // The desktop's chooser of an existing file (any file, the name given
+    // proposed) run through runModal: the path chosen, or an empty text
+    // when the user gave up.
+    static CString chooseFileToOpen(wxWindow* parent, const CString& proposedName = CString());
     static void answerChooser(wxDialog& chooser, const CString& path);
 
     // The controls by id: the text of an edit, a combo box, a list or a label;

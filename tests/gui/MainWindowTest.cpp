@@ -1,4 +1,6 @@
 #include "AppProfile.h"
+#include "CBitmapButtonAutoFocus.h"
+#include "CCustomStatic.h"
 #include "DiagramEditorAvailability.h"
 #include "ExtendedPictureHolder.h"
 #include "FileSystem.h"
@@ -74,9 +76,9 @@ TEST_F(MainWindowTest, StartsWithTheProjectOfTheCommandLine) {
     EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), project());
     EXPECT_EQ(fromWx(dialog.GetTitle()), "Maravex Tolvane - v2.4.5  - Demo process");
     ASSERT_NE(dialog.getProject(), nullptr);
-    // Parameters, Tools and Edit banner have no window yet: they stay disabled.
+    // Edit banner has no window yet: it stays disabled.
     for (int id : kProjectButtons)
-        EXPECT_EQ(enabled(dialog, id), id != 1070 && id != 1067 && id != 1391) << id;
+        EXPECT_EQ(enabled(dialog, id), id != 1391) << id;
     for (int id : kAlwaysEnabled)
         EXPECT_TRUE(enabled(dialog, id)) << id;
     // The diagram editor is not part of this version: its two buttons say so.
@@ -389,6 +391,46 @@ TEST_F(MainWindowTest, AtItsLeastSizeEveryControlIsWholeAndInsideTheWindow) {
     // The tree keeps room for its items.
     EXPECT_GE(dialog.getTree()->GetSize().GetHeight(), 150);
     EXPECT_GE(dialog.getTree()->GetSize().GetWidth(), 200);
+}
+
+// The push buttons are picture buttons of one size that draw their caption
+// beside their icon ("First" and "Next" have none and centre it), and the
+// groups are captioned by labels with their band.
+TEST_F(MainWindowTest, ButtonsArePictureButtonsAndGroupsHaveCaptionBands) {
+    CMenuCreatorDlg dialog(project().c_str(), nullptr);
+    dialog.OnInitDialog();
+    const int pushButtons[] = {1,    16,   1400, 1401, 1070, 1067, 1069, 1010, 1011, 1012,
+                               1004, 1219, 1006, 1008, 1068, 1018, 1019, 1215, 1216, 1217,
+                               1152, 1151, 1016, 1017, 1209, 1391, 1073, 1392};
+    wxSize face;
+    for (int id : pushButtons) {
+        auto* button = dynamic_cast<CBitmapButtonAutoFocus*>(dialog.FindWindow(id));
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_EQ(button->getIconOffset(), id == 1016 || id == 1017 ? 0 : 1) << id;
+        if (face == wxSize())
+            face = button->GetBestSize();
+        EXPECT_EQ(button->GetBestSize(), face) << id;
+        EXPECT_GE(face.x, button->GetTextExtent(button->GetLabel()).x + CBitmapButtonAutoFocus::kIconBand)
+            << id;
+    }
+    std::vector<wxWindow*> controls;
+    collectControls(&dialog, controls);
+    int buttons = 0;
+    for (wxWindow* control : controls)
+        buttons += dynamic_cast<wxButton*>(control) ? 1 : 0;
+    EXPECT_EQ(buttons, 0);
+    const std::pair<int, const char*> groups[] = {
+        {1390, "Item management"}, {1120, "Option and Tools"}, {1064, "Tree"}, {1065, "Item search"},
+        {1393, "Generation"},      {1122, "Project"},          {1066, ""},     {1071, "Selected item"},
+        {1072, "Word search"}};
+    for (const auto& [id, caption] : groups) {
+        auto* label = dynamic_cast<CCustomStatic*>(dialog.FindWindow(id));
+        ASSERT_NE(label, nullptr) << id;
+        EXPECT_EQ(label->GetLabel().utf8_string(), caption);
+    }
+    // The commands sit inside their group.
+    EXPECT_EQ(dialog.FindWindow(1070)->GetParent(), dialog.FindWindow(1120));
+    EXPECT_EQ(dialog.FindWindow(1162)->GetParent(), dialog.FindWindow(1071));
 }
 
 TEST_F(MainWindowTest, ToolTipsComeFromTheStringTable) {

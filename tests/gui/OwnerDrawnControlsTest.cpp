@@ -117,9 +117,23 @@ TEST_F(OwnerDrawnControlsTest, AClickOrTheKeyboardSendsTheCommand) {
     space.m_keyCode = WXK_SPACE;
     button->GetEventHandler()->ProcessEvent(space);
     EXPECT_EQ(clicks, 2);
+    // The mouse: a press and its release over the button, also when the
+    // press is the second of a quick pair, which the toolkit calls a double click.
+    button->SetSize(80, 24);
+    m_dialog->Show();
+    wxYield();
+    for (wxEventType pressType : {wxEVT_LEFT_DOWN, wxEVT_LEFT_DCLICK}) {
+        wxMouseEvent pressed(pressType);
+        pressed.SetPosition(wxPoint(40, 12));
+        button->GetEventHandler()->ProcessEvent(pressed);
+        wxMouseEvent released(wxEVT_LEFT_UP);
+        released.SetPosition(wxPoint(40, 12));
+        button->GetEventHandler()->ProcessEvent(released);
+    }
+    EXPECT_EQ(clicks, 4);
     button->Disable();
     button->click();
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(clicks, 4);
     EXPECT_FALSE(button->AcceptsFocus());
 }
 
