@@ -17,20 +17,22 @@ struct PageFamily {
 };
 
 // The page families this program writes, in the order of a pass. The
-// families of activities-by-state, process overview, work product, work
-// product group synthesis, work product overview and banner pages, and the
-// glossary and site map pages that close every pass, are not part of this
+// work product and work product overview families are not part of this
 // program yet: their pages are not written, and their keys do not count in
 // the progress.
 const PageFamily kPageFamilies[] = {
+    {"GenerateActivityAccessByStateByMA", &ProcessManager::generateActivityAccessByState},
     {"GenerateActivitiesByRoleByMA", &ProcessManager::generateActivitiesByRole},
+    {"GenerateProcessOverview", &ProcessManager::generateProcessOverview},
     {"GenerateRole", &ProcessManager::generateRole},
     {"GenerateTemplateAccessByMA", &ProcessManager::generateTemplateAccess},
     {"GenerateActivities", &ProcessManager::generateActivity},
     {"GenerateMacroActivities", &ProcessManager::generateMacroActivity},
     {"GenerateGenericProcedure", &ProcessManager::generateGenericProcedure},
     {"GenerateHeader", &ProcessManager::createHeaders},
+    {"SynthesisOnWPGroup", &ProcessManager::generateSynthesisOnWPGroup},
     {"GenerateMeasure", &ProcessManager::generateMeasure},
+    {"GenerateBanner", &ProcessManager::generateBanner},
 };
 
 } // namespace
@@ -80,6 +82,8 @@ void ProcessManager::generatePages() {
             (this->*family.writer)(language);
             setProgressPos(++count);
         }
+        createGlossary(language);
+        createSiteMap(language);
         setProgressPos(++count);
     }
 }

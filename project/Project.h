@@ -29,6 +29,7 @@ class MainWindow;
 class CTime;
 class TextInStream;
 class TextOutStream;
+class VisibleTree;
 namespace platform {
 class KeptProfile;
 }
@@ -167,6 +168,26 @@ public:
     // Shows the folder "tmp" in the file manager.
     void openExportFolder();
 
+    // Site tools.
+    // Puts newPrefix in place of oldPrefix at the start of every url that
+    // begins with it, saves the tree when any changed and tells how many;
+    // an empty oldPrefix is refused.
+    void replaceUrlPrefix(const CString& oldPrefix, const CString& newPrefix);
+    // The log, the label file and an item's folder in the desktop's programs.
+    void viewLogFile();
+    void editTranslationFile();
+    void openItemFolder(Item* item);
+    // The item's page rewritten as the map of the site: every item shown,
+    // indented by its level, with its icon and a link to its page.
+    void writeSiteMapPage(Item* item, int language);
+    // The item's page rewritten as the list of its visible direct children.
+    void generateDualChildLinks(Item* item, int language);
+    // The second-language page of every item that has none yet.
+    void createSecondLanguagePages();
+    // The one-page document "tmp/process.htm" ("processL2.htm"): every item
+    // after the first under a heading of its depth with the body of its page.
+    void exportOnePageProcess(int language);
+
     // Item exchange folders, written into "tmp" and read back.
     // A full export: "export.dat" with the records of the item's
     // descendants, and "exp" with a copy of the item's folder.
@@ -235,6 +256,11 @@ public:
     int hasVisibleChildren(Item* item) const;
     // Whether this is the last visible item of the list under its parent.
     int getLastVisibleSibling(Item* item) const;
+    // What the site shows of the tree, made again only after the tree, an
+    // item's place in it or an item's visibility changed.
+    const VisibleTree& visibleTree() const;
+    // An item's visibility, parent or level changed.
+    void shapeChanged() { ++m_shapeEpoch; }
 
     // The settings-file path, or "administrator.ini" in the folder "tolvane"
     // of the project folder when the project was opened without one.
@@ -402,6 +428,10 @@ private:
 
     long m_identityEpoch = 0;
     long m_classEpoch = 0;
+    long m_shapeEpoch = 0;
+    mutable std::unique_ptr<VisibleTree> m_visibleTree;
+    mutable TreeStamp m_visibleTreeStamp;
+    mutable long m_visibleTreeShape = -1;
     // The tree the indexes were built from; a default stamp matches none.
     mutable TreeStamp m_indexStamp;
     mutable std::unordered_map<CString, Item*> m_uidIndex;
