@@ -1,16 +1,28 @@
 #include "MenuCreatorDlg.h"
 
 #include "AppProfile.h"
+#include "AttributeSheets.h"
 #include "CAddMenuItem.h"
+#include "CAdministratorAbout.h"
 #include "CChangeMenuItem.h"
+#include "CHyperlinkStatic.h"
+#include "CMainTreeCtrl.h"
 #include "CRemoveMenuItem.h"
+#include "CXHTMLTipOfTheDayDlg.h"
+#include "ControlValues.h"
+#include "DiagramEditorAvailability.h"
 #include "ExtendedPictureHolder.h"
 #include "FileSystem.h"
 #include "Item.h"
+#include "ItemClasses.h"
 #include "ItemListePlus.h"
+#include "ItemPageEditing.h"
+#include "LanguageSelection.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
+#include "ProgramResource.h"
+#include "StdOption.h"
 #include "StringTable.h"
 #include "TextOutStream.h"
 #include "TolvaneApp.h"
@@ -19,7 +31,6 @@
 
 #include <wx/button.h>
 #include <wx/gauge.h>
-#include <wx/hyperlink.h>
 #include <wx/icon.h>
 #include <wx/radiobut.h>
 #include <wx/sizer.h>
@@ -29,12 +40,15 @@
 #include <wx/treectrl.h>
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace {
 
-// The buttons enabled once a project has loaded, in the order they are enabled.
-const int kProjectButtons[] = {1010, 1011, 1012, 1219, 1004, 1006, 1016, 1017, 1400, 1401, 1070,
-                               1067, 1069, 1068, 1018, 1019, 1209, 1391, 1073, 1392, 1152};
+// The buttons enabled once a project has loaded, in the order they are
+// enabled. "Edit banner" (1391) would open the diagram editor, which this
+// version does not have: it stays disabled, as "Edit Diagram" (1008).
+const int kProjectButtons[] = {1010, 1011, 1012, 1219, 1004, 1006, 1016, 1017, 1400, 1401,
+                               1070, 1067, 1069, 1068, 1018, 1019, 1209, 1073, 1392, 1152};
 // The buttons disabled when the project's tree file is missing; the others stay as they are.
 const int kDisabledWithoutTree[] = {1010, 1011, 1012, 1068, 1219, 1004, 1006,
                                     1070, 1067, 1400, 1401, 1016, 1017};
@@ -55,8 +69,13 @@ const ToolTip kToolTips[] = {
 };
 // The Admin button's tooltip is ours to choose.
 const char* const kAdminToolTip = "Administration of the program and information about it";
-// The address behind the maker link.
-const char* const kMakerAddress = "https://www.maravex-process.example/tolvane";
+
+// Uids match whatever their case.
+CString upperUid(const Item* item) {
+    CString uid = item->getUid();
+    uid.MakeUpper();
+    return uid;
+}
 
 // The least size of the window, in pixels, when its controls need no more.
 const wxSize kMinimumSize(720, 570);
@@ -72,9 +91,23 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, IDC_EXIT);
     Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnNew(); }, IDC_NEW);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnOpen(); }, IDC_OPEN);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnOpenLast(); }, IDC_OPEN_LAST);
+    Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnSiteGeneration(); }, IDC_SITE_GENERATION);
     Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnDocGeneration(); }, IDC_DOC_GENERATION);
+    Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnUpdateTree(); }, IDC_UPDATE_TREE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnExport(); }, IDC_EXPORT);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnImport(); }, IDC_IMPORT);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnSearch(); }, IDC_WORD_SEARCH);
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnUserManual(); }, IDC_USER_MANUAL);
     Bind(
@@ -86,7 +119,36 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnModifyItem(); }, IDC_MODIFY_ITEM);
     Bind(
-        wxEVT_HYPERLINK, [](wxHyperlinkEvent&) { openInBrowser(kMakerAddress); }, IDC_MAKER_LINK);
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnViewPage(); }, IDC_VIEW_PAGE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnEditHtml(); }, IDC_EDIT_HTML);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnEditAttributes(); }, IDC_EDIT_ATTRIBUTES);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnEditDiagram(); }, IDC_EDIT_DIAGRAM);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnOpenDirectory(); }, IDC_OPEN_DIRECTORY);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnExpandAll(); }, IDC_EXPAND_ALL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnCollapseAll(); }, IDC_COLLAPSE_ALL);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnSearchFirst(); }, IDC_SEARCH_FIRST);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnSearchNext(); }, IDC_SEARCH_NEXT);
+    Bind(
+        wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnSearchByUid(); }, IDC_SEARCH_UID);
+    Bind(
+        wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnSearchByName(); }, IDC_SEARCH_NAME_L1);
+    Bind(
+        wxEVT_RADIOBUTTON, [this](wxCommandEvent&) { OnSearchByName(); }, IDC_SEARCH_NAME_L2);
+    Bind(
+        wxEVT_TREE_SEL_CHANGED, [this](wxTreeEvent&) { OnSelchangedTree(); }, IDC_TREE);
+    Bind(
+        wxEVT_TREE_ITEM_ACTIVATED, [this](wxTreeEvent&) { editItemAttributes(m_tree->GetSelection()); },
+        IDC_TREE);
+    Bind(
+        wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdmin(); }, IDC_ADMIN);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnClose(); });
     Bind(wxEVT_TIMER, [this](wxTimerEvent& event) { OnTimer(event.GetId()); });
     Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) { OnInitDialog(); });
@@ -97,10 +159,9 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     // Escape leaves the window open.
     SetEscapeId(wxID_NONE);
     // The window's icon: the workflow picture of the program's data.
-    ExtendedPictureHolder icon;
-    if (icon.loadFromFile(getApplicationFolder() + "/Data/Common/applet/IconImages/wfdtree.gif")) {
+    if (const wxBitmap picture = programIcon(16); picture.IsOk()) {
         wxIcon windowIcon;
-        windowIcon.CopyFromBitmap(*icon.getHandle());
+        windowIcon.CopyFromBitmap(picture);
         SetIcon(windowIcon);
     }
 }
@@ -185,14 +246,15 @@ void CMenuCreatorDlg::buildControls() {
     right->Add(words, 0, wxEXPAND | wxALL, 3);
     auto* program = group(1066, "");
     buttons(program, 2, {{IDC_USER_MANUAL, "User manual"}, {IDC_ADMIN, "Admin"}, {IDC_EXIT, "Exit"}});
-    program->Add(new wxHyperlinkCtrl(program->GetStaticBox(), IDC_MAKER_LINK, "www.maravex-process.example",
-                                     kMakerAddress),
-                 0, wxALL, 2);
+    auto* makerLink =
+        new CHyperlinkStatic(program->GetStaticBox(), IDC_MAKER_LINK, CAdministratorAbout::kMakerSite);
+    makerLink->setUrl(CAdministratorAbout::kMakerAddress);
+    program->Add(makerLink, 0, wxALL, 2);
     right->Add(program, 0, wxEXPAND | wxALL, 3);
 
     // The tree, and below it the item selected in it.
-    m_tree = new wxTreeCtrl(this, IDC_TREE, wxDefaultPosition, wxSize(260, 200),
-                            wxTR_DEFAULT_STYLE | wxTR_HIDE_ROOT | wxTR_SINGLE);
+    m_tree = new CMainTreeCtrl(this, IDC_TREE);
+    m_tree->setOwner(this);
     auto* treeColumn = new wxBoxSizer(wxVERTICAL);
     treeColumn->Add(m_tree, 1, wxEXPAND | wxALL, 3);
     auto* selected = group(1071, "Selected item");
@@ -228,6 +290,8 @@ void CMenuCreatorDlg::buildControls() {
 
     for (int id : kStartDisabled)
         FindWindow(id)->Disable();
+    disableDiagramCommand(FindWindow(IDC_EDIT_DIAGRAM));
+    disableDiagramCommand(FindWindow(IDC_EDIT_BANNER));
 }
 
 CString CMenuCreatorDlg::getToolTipText(int controlId) {
@@ -248,7 +312,7 @@ bool CMenuCreatorDlg::OnInitDialog() {
         return true;
     m_initialised = true;
     for (const ToolTip& tip : kToolTips)
-        if (wxWindow* control = FindWindow(tip.controlId))
+        if (wxWindow* control = FindWindow(tip.controlId); control && !control->GetToolTip())
             control->SetToolTip(toWx(loadString(tip.stringId)));
     FindWindow(IDC_ADMIN)->SetToolTip(kAdminToolTip);
     static_cast<wxRadioButton*>(FindWindow(IDC_SEARCH_NAME_L1))->SetValue(true);
@@ -268,9 +332,24 @@ bool CMenuCreatorDlg::OnInitDialog() {
     if (auto* admin = dynamic_cast<wxButton*>(FindWindow(IDC_ADMIN)))
         admin->SetDefault();
     Maximize(true);
-    // The tip of the day is not part of this program yet: no tip is shown.
-    m_repaintTimer.StartOnce(250);
+    // The tips file is written at every start; the tip of the day follows
+    // once the window is up.
+    writeResourceToFile(kTipsResourceId, kTipsResourceType, "Tips.tip", getApplicationFolder(), TRUE);
+    CallAfter([this] { showTipOfTheDay(); });
     return true;
+}
+
+void CMenuCreatorDlg::showTipOfTheDay() {
+    // Switched off in the profile, it closes without showing.
+    CXHTMLTipOfTheDayDlg tips("Tips.tip", this);
+    tips.DoModal();
+    m_repaintTimer.StartOnce(250);
+}
+
+void CMenuCreatorDlg::OnAdmin() {
+    CAdministratorAbout dialog(m_project.get(), this);
+    dialog.DoModal();
+    m_tree->SetFocus();
 }
 
 void CMenuCreatorDlg::openStartupProject(const CString& settingsPath, int adminLayout) {
@@ -283,6 +362,7 @@ void CMenuCreatorDlg::openStartupProject(const CString& settingsPath, int adminL
         return;
     }
     m_project = std::make_unique<ProcessManager>(settingsPath, this, 1, adminLayout);
+    m_tree->setProject(m_project.get());
     m_project->loadMenuTree(this, 1);
     m_linkRefreshTimer.StartOnce(200);
     if (m_project->isTreeLoaded()) {
@@ -309,6 +389,10 @@ void CMenuCreatorDlg::loadIconImages(const CString& projectFolder) {
 void CMenuCreatorDlg::enableProjectButtons() {
     for (int id : kProjectButtons)
         FindWindow(id)->Enable();
+    disableUnavailableCommands();
+    // A uid names one item: there is no next hit to search for.
+    if (controls::isChecked(this, IDC_SEARCH_UID))
+        FindWindow(IDC_SEARCH_NEXT)->Disable();
 }
 
 void CMenuCreatorDlg::disableProjectButtons() {
@@ -317,18 +401,35 @@ void CMenuCreatorDlg::disableProjectButtons() {
 }
 
 void CMenuCreatorDlg::rebuildTree(ItemListePlus* list) {
-    // The expanded nodes stay expanded, by uid.
-    std::vector<CString> expanded;
+    // The expanded nodes stay expanded and the selected one selected, by uid.
+    std::unordered_set<CString> expanded;
+    Item* selected = itemOf(m_tree->GetSelection());
+    const CString selectedUid = selected ? upperUid(selected) : CString();
     for (int i = 1; list && i <= list->count(); ++i) {
         Item* item = list->at(i);
-        const wxTreeItemId node(item->getTreeHandle());
-        if (item->getTreeHandle() && m_tree->IsExpanded(node))
-            expanded.push_back(item->getUid());
+        if (item->getTreeHandle() && m_tree->IsExpanded(wxTreeItemId(item->getTreeHandle())))
+            expanded.insert(upperUid(item));
     }
+    m_tree->Freeze();
+    m_tree->setDropHighlight(wxTreeItemId());
     m_icons.fillTree(*m_tree, list, true);
-    for (const CString& uid : expanded)
-        if (Item* item = m_project ? m_project->findItemByUid(uid) : nullptr; item && item->getTreeHandle())
+    wxTreeItemId reselect;
+    for (int i = 1; list && i <= list->count(); ++i) {
+        Item* item = list->at(i);
+        if (!item->getTreeHandle())
+            continue;
+        const CString uid = upperUid(item);
+        if (expanded.count(uid))
             m_tree->Expand(wxTreeItemId(item->getTreeHandle()));
+        if (!reselect.IsOk() && !selectedUid.IsEmpty() && uid == selectedUid)
+            reselect = wxTreeItemId(item->getTreeHandle());
+    }
+    m_tree->Thaw();
+    m_lastSearchHit = nullptr;
+    if (reselect.IsOk())
+        m_tree->SelectItem(reselect);
+    else
+        OnSelchangedTree();
 }
 
 void CMenuCreatorDlg::setWindowTitle(const CString& title) {
@@ -382,20 +483,6 @@ void CMenuCreatorDlg::OnHelp() {
     CTolvaneApp::OnHelp();
 }
 
-void CMenuCreatorDlg::runOnProject(void (ProcessManager::*work)()) {
-    // The windows take no input while a command runs; should a command
-    // still arrive from inside it, it is not run on top of the first.
-    if (!m_project || m_running)
-        return;
-    m_running = true;
-    {
-        ui::WaitCursor wait;
-        (m_project.get()->*work)();
-    }
-    endRun();
-    m_tree->SetFocus();
-}
-
 void CMenuCreatorDlg::endRun() {
     m_running = false;
     if (m_closeAsked) {
@@ -404,26 +491,8 @@ void CMenuCreatorDlg::endRun() {
     }
 }
 
-void CMenuCreatorDlg::OnSiteGeneration() {
-    runOnProject(&ProcessManager::generate);
-}
-
-void CMenuCreatorDlg::OnUpdateTree() {
-    runOnProject(&ProcessManager::createSiteFrames);
-}
-
-void CMenuCreatorDlg::OnUserManual() {
-    CTolvaneApp::OnHelp();
-}
-
-void CMenuCreatorDlg::OnViewWebsite() {
-    if (m_project)
-        openInBrowser(m_project->getProjectDirectory() + "index.htm");
-}
-
 Item* CMenuCreatorDlg::itemOf(const wxTreeItemId& node) const {
-    auto* data = node.IsOk() ? static_cast<ItemNodeData*>(m_tree->GetItemData(node)) : nullptr;
-    return data ? data->getItem() : nullptr;
+    return m_tree->itemOf(node);
 }
 
 wxTreeItemId CMenuCreatorDlg::selectedItemNode() const {
@@ -506,5 +575,200 @@ void CMenuCreatorDlg::modifyItem(const wxTreeItemId& node) {
         m_project->changeItem(item, dialog.m_newName, dialog.m_openInNewWindow, dialog.m_icon,
                               dialog.m_openIcon, dialog.m_renameDirectory, dialog.m_url, dialog.m_visible,
                               dialog.m_nameL2, dialog.m_pageHeaderImage);
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::OnViewPage() {
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
+        viewItemPage(node);
+}
+
+void CMenuCreatorDlg::OnEditHtml() {
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
+        editItemHtml(node);
+}
+
+void CMenuCreatorDlg::OnEditAttributes() {
+    editItemAttributes(selectedItemNode());
+}
+
+void CMenuCreatorDlg::OnEditDiagram() {
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
+        editItemDiagram(node);
+}
+
+void CMenuCreatorDlg::OnOpenDirectory() {
+    if (const wxTreeItemId node = selectedItemNode(); node.IsOk())
+        openItemDirectory(node);
+    else
+        ui::AfxMessageBox(loadString(33023));
+}
+
+void CMenuCreatorDlg::OnExpandAll() {
+    expandAll(true);
+}
+
+void CMenuCreatorDlg::OnCollapseAll() {
+    expandAll(false);
+}
+
+void CMenuCreatorDlg::expandAll(bool expand) {
+    if (!m_project)
+        return;
+    m_tree->Freeze();
+    ItemListePlus* items = m_project->getItemList();
+    for (int i = 1; i <= items->count(); ++i)
+        if (void* node = items->at(i)->getTreeHandle())
+            expand ? m_tree->Expand(wxTreeItemId(node)) : m_tree->Collapse(wxTreeItemId(node));
+    m_tree->Thaw();
+}
+
+void CMenuCreatorDlg::OnSearchByUid() {
+    FindWindow(IDC_SEARCH_NEXT)->Disable();
+}
+
+void CMenuCreatorDlg::OnSearchByName() {
+    FindWindow(IDC_SEARCH_NEXT)->Enable(m_project && m_project->isTreeLoaded());
+}
+
+void CMenuCreatorDlg::OnSearchFirst() {
+    const CString text = controls::getText(this, IDC_SEARCH_TEXT);
+    if (text.IsEmpty()) {
+        ui::AfxMessageBox(loadString(33037));
+    } else {
+        m_searchPosition = 0;
+        search(text);
+    }
+    m_lastSearchText = text;
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::OnSearchNext() {
+    const CString text = controls::getText(this, IDC_SEARCH_TEXT);
+    if (text != m_lastSearchText) {
+        OnSearchFirst();
+        return;
+    }
+    if (text.IsEmpty()) {
+        ui::AfxMessageBox(loadString(33037));
+    } else {
+        ++m_searchPosition;
+        search(text);
+    }
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::search(const CString& text) {
+    if (!m_project)
+        return;
+    Item* hit = nullptr;
+    if (controls::isChecked(this, IDC_SEARCH_UID)) {
+        // A uid names one item: "Next" finds no other.
+        if (m_searchPosition == 0)
+            hit = m_project->findItemByUid(text);
+    } else {
+        const int language = controls::isChecked(this, IDC_SEARCH_NAME_L2) ? 1 : 0;
+        hit = m_project->findNextItemByName(text, &m_searchPosition, language);
+    }
+    if (!hit || !hit->getTreeHandle()) {
+        ui::AfxMessageBox(loadString(33038));
+        return;
+    }
+    const wxTreeItemId node(hit->getTreeHandle());
+    m_tree->setDropHighlight(node);
+    m_tree->SelectItem(node);
+    m_tree->EnsureVisible(node);
+    m_lastSearchHit = hit;
+}
+
+void CMenuCreatorDlg::OnSelchangedTree() {
+    if (!m_project || m_project->isBusy())
+        return;
+    const wxTreeItemId node = selectedItemNode();
+    m_tree->setDropHighlight(node);
+    Item* item = itemOf(node);
+    if (!item) {
+        FindWindow(IDC_EDIT_HTML)->Disable();
+        for (int id : {IDC_SELECTED_NAME, IDC_SELECTED_NAME_L2, IDC_SELECTED_UID, IDC_SELECTED_CLASS})
+            controls::setText(this, id, "");
+        return;
+    }
+    // "Edit Diagram" would open the diagram editor: it stays disabled.
+    auto* processItem = dynamic_cast<ProcessItem*>(item);
+    FindWindow(IDC_EDIT_HTML)->Enable(processItem && processItem->hasHtmlPage());
+    controls::setText(this, IDC_SELECTED_NAME, item->getNameByLanguage(0));
+    controls::setText(this, IDC_SELECTED_NAME_L2, item->getNameByLanguage(1));
+    controls::setText(this, IDC_SELECTED_UID, item->getUid());
+    CString classText;
+    if (item->getKind() == kExternal) {
+        for (int id : {IDC_EDIT_HTML, IDC_EDIT_ATTRIBUTES, IDC_OPEN_DIRECTORY})
+            FindWindow(id)->Disable();
+        classText = getProcessClassKeyword(kNoProcessClass, 1);
+    } else {
+        for (int id : {IDC_VIEW_PAGE, IDC_EDIT_ATTRIBUTES, IDC_OPEN_DIRECTORY})
+            FindWindow(id)->Enable();
+        // A shortcut shows its own names and uid, and the class of its target.
+        auto* classed = dynamic_cast<ProcessItem*>(
+            item->getKind() == kShortcut ? m_project->findShortcutTarget(item) : item);
+        classText = classed && classed->isLoaded() ? getProcessClassKeyword(classed->getClassKind(), 1)
+                                                   : CString("Not loaded");
+    }
+    controls::setText(this, IDC_SELECTED_CLASS, classText);
+}
+
+void CMenuCreatorDlg::editItemHtml(const wxTreeItemId& node) {
+    runPageEditor(node, false);
+}
+
+void CMenuCreatorDlg::viewItemPage(const wxTreeItemId& node) {
+    runPageEditor(node, true);
+}
+
+void CMenuCreatorDlg::runPageEditor(const wxTreeItemId& node, bool viewOnly) {
+    Item* item = itemOf(node);
+    if (item && item->getKind() == kShortcut)
+        item = m_project->findShortcutTarget(item);
+    if (auto* processItem = dynamic_cast<ProcessItem*>(item)) {
+        int language = 0;
+        if (StdOption::instance().getTwoLanguages()) {
+            LanguageSelection choice(nullptr);
+            choice.DoModal();
+            language = choice.m_language;
+        }
+        runItemPageEditor(m_project.get(), processItem, viewOnly, language, this);
+    }
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::editItemDiagram(const wxTreeItemId& node) {
+    if (Item* item = itemOf(node); item && item->hasDiagram())
+        ui::AfxMessageBox(kDiagramEditorMissing);
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::openItemDirectory(const wxTreeItemId& node) {
+    if (Item* item = itemOf(node))
+        m_project->openItemFolder(item);
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::createShortcut(const wxTreeItemId& node) {
+    if (Item* item = itemOf(node))
+        m_project->createShortcut(item);
+    m_tree->SetFocus();
+}
+
+void CMenuCreatorDlg::editItemAttributes(const wxTreeItemId& node) {
+    Item* item = itemOf(node);
+    if (!m_project || !item) {
+        m_tree->SetFocus();
+        return;
+    }
+    try {
+        AttributeSheets::editItemAttributes(m_project.get(), item);
+    } catch (...) {
+        ui::AfxMessageBox("An unexpected error has occured");
+        return;
+    }
     m_tree->SetFocus();
 }

@@ -9,10 +9,12 @@
 // around the program folder when its "administrator.ini" says so; the first
 // link refresh then runs on a timer once the window is up.
 
+#include "CMainTreeCtrl.h"
 #include "CString.h"
 #include "ItemIcons.h"
 #include "MainWindow.h"
 
+#include <functional>
 #include <memory>
 #include <wx/dialog.h>
 #include <wx/timer.h>
@@ -22,8 +24,6 @@ class Item;
 class ItemListePlus;
 class ProcessManager;
 class wxGauge;
-class wxTreeCtrl;
-class wxTreeEvent;
 
 class CMenuCreatorDlg : public wxDialog, public MainWindow {
 public:
@@ -97,17 +97,57 @@ public:
     // Escape: the window stays open.
     void OnCancel() {}
     void OnTimer(int id);
+    // The tip of the day, at start-up.
+    void showTipOfTheDay();
+    // "Admin": the dialog of the program's version.
+    void OnAdmin();
     // F1 and the help command: the user manual in the browser.
     void OnHelp();
     // The project and site commands of the window.
+    // New, Open, Open Last: the project replaced by a new one, one chosen,
+    // or the last one created or opened.
+    void OnNew();
+    void OnOpen();
+    void OnOpenLast();
     void OnSiteGeneration();
+    // The one-page document of the process, for the workflow or the
+    // discipline chosen, in each language of the project.
+    void OnDocGeneration();
     void OnUpdateTree();
+    // The selected item's subtree exported into "tmp", and a subtree
+    // exported earlier imported back.
+    void OnExport();
+    void OnImport();
+    // The report of every occurrence of the word of 1208.
+    void OnSearch();
     void OnUserManual();
     void OnViewWebsite();
-    // The item commands on the tree's selected node; without one, 33022.
+    // The item commands on the tree's selected node; without one, 33022
+    // (add, remove, modify) or 33023 (open directory), or nothing.
     void OnAddItem();
     void OnRemoveItem();
     void OnModifyItem();
+    void OnViewPage();
+    void OnEditHtml();
+    void OnEditAttributes();
+    void OnEditDiagram();
+    void OnOpenDirectory();
+    // Every node expanded, or collapsed.
+    void OnExpandAll();
+    void OnCollapseAll();
+    // The search of an item by the text of 1161: by its name in the first
+    // or second language (case ignored, a part of the name is enough) or by
+    // its uid, as the radio buttons say. "First" starts from the top of the
+    // tree, "Next" goes on after the last hit (or starts over when the text
+    // changed). A hit is selected and marked.
+    void OnSearchFirst();
+    void OnSearchNext();
+    // The radio buttons: a uid has no next hit, so "Next" is disabled.
+    void OnSearchByUid();
+    void OnSearchByName();
+    // The selection changed: the selected item's names, uid and class, and
+    // the buttons that depend on it.
+    void OnSelchangedTree();
 
     // The item commands on a node of the tree (an invalid node is none).
     // position: 1 above the node's item, 0 below, 2 as its last child, 3
@@ -118,6 +158,17 @@ public:
     // the item has left the tree, so that a refused removal keeps its pages.
     void removeItem(const wxTreeItemId& node);
     void modifyItem(const wxTreeItemId& node);
+    // The item's page in the page editor, to edit it or only to view it; a
+    // shortcut's target's page; in a project of two languages the language
+    // is asked first.
+    void editItemHtml(const wxTreeItemId& node);
+    void viewItemPage(const wxTreeItemId& node);
+    // The diagram editor is not part of this version: says so.
+    void editItemDiagram(const wxTreeItemId& node);
+    void openItemDirectory(const wxTreeItemId& node);
+    void createShortcut(const wxTreeItemId& node);
+    // The property sheet of the item's class (a shortcut's target's).
+    void editItemAttributes(const wxTreeItemId& node);
 
     // The tooltip of a control; empty for controls without one.
     static CString getToolTipText(int controlId);
@@ -125,7 +176,8 @@ public:
     static CString getAdministratorSettingsPath();
 
     ProcessManager* getProject() const { return m_project.get(); }
-    wxTreeCtrl* getTree() const { return m_tree; }
+    CMainTreeCtrl* getTree() const { return m_tree; }
+    Item* getLastSearchHit() const { return m_lastSearchHit; }
     const ItemIconSet& getIcons() const { return m_icons; }
     const CString& getCommandLinePath() const { return m_commandLinePath; }
     wxTimer& getTimer(int id) { return id == kLinkRefreshTimer ? m_linkRefreshTimer : m_repaintTimer; }
@@ -139,16 +191,33 @@ private:
     void endRun();
     // A project command under the wait cursor, never inside another one;
     // the focus then returns to the tree.
-    void runOnProject(void (ProcessManager::*work)());
+    void runOnProject(const std::function<void(ProcessManager&)>& work);
+    // Closes the open project and opens the settings file; whether it
+    // opened. A path that names no project is told, and the open project
+    // stays.
+    bool replaceProject(const CString& settingsPath);
+    // The commands whose windows this version lacks stay disabled, saying so.
+    void disableUnavailableCommands();
     Item* itemOf(const wxTreeItemId& node) const;
+    // The page editor on the node's item (its target for a shortcut).
+    void runPageEditor(const wxTreeItemId& node, bool viewOnly);
+    // Expands, or collapses, every node.
+    void expandAll(bool expand);
+    // One search step from the search position; shows the hit or 33038.
+    void search(const CString& text);
     // The selected node when it shows an item; an invalid node otherwise.
     wxTreeItemId selectedItemNode() const;
 
     CString m_commandLinePath;
     std::unique_ptr<ProcessManager> m_project;
-    wxTreeCtrl* m_tree = nullptr;
+    CMainTreeCtrl* m_tree = nullptr;
     wxGauge* m_progress = nullptr;
     ItemIconSet m_icons;
+    // The running position of the name search, the text of the last
+    // "First" and its last hit (forgotten by every rebuild).
+    int m_searchPosition = 0;
+    CString m_lastSearchText;
+    Item* m_lastSearchHit = nullptr;
     wxTimer m_linkRefreshTimer;
     wxTimer m_repaintTimer;
     bool m_initialised = false;

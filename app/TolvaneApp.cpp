@@ -1,9 +1,11 @@
 #include "TolvaneApp.h"
 
 #include "AppProfile.h"
+#include "ExtendedPictureHolder.h"
 #include "FileSystem.h"
 #include "MenuCreatorDlg.h"
 #include "ProcessRunner.h"
+#include "SheetEditing.h"
 #include "StringTable.h"
 #include "UserInterface.h"
 #include "WxUserInterface.h"
@@ -32,6 +34,8 @@ bool CTolvaneApp::OnInit() {
     wxInitAllImageHandlers();
     m_userInterface = new WxUserInterface;
     ui::install(m_userInterface);
+    m_editing = new SheetEditing;
+    EditingService::install(m_editing);
     AppProfile::setRegistryKey("Maravex Process");
     return true;
 }
@@ -41,6 +45,9 @@ int CTolvaneApp::OnRun() {
 }
 
 int CTolvaneApp::OnExit() {
+    EditingService::install(nullptr);
+    delete m_editing;
+    m_editing = nullptr;
     ui::install(nullptr);
     delete m_userInterface;
     m_userInterface = nullptr;
@@ -141,4 +148,14 @@ bool openInBrowser(const CString& address) {
         return false;
     }
     return process::startBrowser(browser, browserAddress(address, browser), address);
+}
+
+wxBitmap programIcon(int size) {
+    ExtendedPictureHolder picture;
+    if (!picture.loadFromFile(getApplicationFolder() + "/Data/Common/applet/IconImages/wfdtree.gif"))
+        return wxBitmap();
+    wxImage image = picture.getHandle()->ConvertToImage();
+    if (image.GetWidth() != size)
+        image.Rescale(size, size, wxIMAGE_QUALITY_NEAREST);
+    return wxBitmap(image);
 }

@@ -8,7 +8,9 @@
 
 #include <vector>
 #include <wx/app.h>
+#include <wx/bitmap.h>
 
+class SheetEditing;
 class WxUserInterface;
 
 class CTolvaneApp : public wxApp {
@@ -37,6 +39,8 @@ public:
 private:
     CString m_projectPath;
     WxUserInterface* m_userInterface = nullptr;
+    // Runs the property sheets that items open.
+    SheetEditing* m_editing = nullptr;
 };
 
 // The browser program: path as given, or, when it is empty, the program of
@@ -55,3 +59,6 @@ CString browserPathFromCommand(const CString& command);
 bool openInBrowser(const CString& address);
 // The address openInBrowser hands to that browser.
 CString browserAddress(const CString& address, const CString& browser);
+// The program's picture (the workflow icon of the program's data) at a
+// size in pixels; an empty bitmap when the data is missing.
+wxBitmap programIcon(int size);

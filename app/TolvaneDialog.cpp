@@ -1,17 +1,14 @@
 #include "TolvaneDialog.h"
 
+#include "ControlValues.h"
+#include "FileSystem.h"
 #include "WinTypes.h"
 #include "WxText.h"
 
 #include <wx/button.h>
-#include <wx/checkbox.h>
-#include <wx/choice.h>
-#include <wx/combobox.h>
-#include <wx/radiobut.h>
+#include <wx/dirdlg.h>
+#include <wx/filedlg.h>
 #include <wx/sizer.h>
-#include <wx/statbox.h>
-#include <wx/stattext.h>
-#include <wx/textctrl.h>
 
 namespace {
 
@@ -86,58 +83,66 @@ void TolvaneDialog::setModalRunner(ModalRunner runner) {
     installedRunner() = std::move(runner);
 }
 
+namespace {
+
+// The answer a runner gave in a chooser's place, kept by the chooser.
+class ChooserAnswer : public wxClientData {
+public:
+    explicit ChooserAnswer(const CString& path) : m_path(path) {}
+    const CString& getPath() const { return m_path; }
+
+private:
+    CString m_path;
+};
+
+} // namespace
+
+CString TolvaneDialog::chosenPath(wxDialog& chooser) {
+    if (auto* answer = dynamic_cast<ChooserAnswer*>(chooser.GetClientObject()))
+        return answer->getPath();
+    wxString path;
+    if (auto* files = dynamic_cast<wxFileDialog*>(&chooser))
+        path = files->GetPath();
+    else if (auto* folders = dynamic_cast<wxDirDialog*>(&chooser))
+        path = folders->GetPath();
+    return platform::fromDiskName(path.utf8_string());
+}
+
+void TolvaneDialog::answerChooser(wxDialog& chooser, const CString& path) {
+    chooser.SetClientObject(new ChooserAnswer(path));
+}
+
 void TolvaneDialog::endDialog(int result) {
     m_ended = true;
-    SetReturnCode(result);
-    if (IsModal())
-        EndModal(result);
-    else if (IsShown())
-        Hide();
+    endModal(*this, result);
+}
+
+void TolvaneDialog::endModal(wxDialog& dialog, int result) {
+    dialog.SetReturnCode(result);
+    if (dialog.IsModal())
+        dialog.EndModal(result);
+    else if (dialog.IsShown())
+        dialog.Hide();
 }
 
 CString TolvaneDialog::getText(int id) const {
-    wxWindow* control = FindWindow(id);
-    if (!control)
-        return CString();
-    if (auto* entry = dynamic_cast<wxTextEntry*>(control))
-        return fromWx(entry->GetValue());
-    if (auto* list = dynamic_cast<wxChoice*>(control))
-        return fromWx(list->GetStringSelection());
-    return fromWx(control->GetLabel());
+    return controls::getText(this, id);
 }
 
 void TolvaneDialog::setText(int id, const CString& text) {
-    wxWindow* control = FindWindow(id);
-    if (!control)
-        return;
-    if (auto* entry = dynamic_cast<wxTextEntry*>(control))
-        entry->ChangeValue(toWx(text));
-    else if (auto* list = dynamic_cast<wxChoice*>(control))
-        list->SetSelection(list->FindString(toWx(text), true));
-    else
-        control->SetLabel(toWx(text));
+    controls::setText(this, id, text);
 }
 
 bool TolvaneDialog::isChecked(int id) const {
-    wxWindow* control = FindWindow(id);
-    if (auto* box = dynamic_cast<wxCheckBox*>(control))
-        return box->GetValue();
-    if (auto* radio = dynamic_cast<wxRadioButton*>(control))
-        return radio->GetValue();
-    return false;
+    return controls::isChecked(this, id);
 }
 
 void TolvaneDialog::setChecked(int id, bool checked) {
-    wxWindow* control = FindWindow(id);
-    if (auto* box = dynamic_cast<wxCheckBox*>(control))
-        box->SetValue(checked);
-    else if (auto* radio = dynamic_cast<wxRadioButton*>(control))
-        radio->SetValue(checked);
+    controls::setChecked(this, id, checked);
 }
 
 void TolvaneDialog::enable(int id, bool enabled) {
-    if (wxWindow* control = FindWindow(id))
-        control->Enable(enabled);
+    controls::enable(this, id, enabled);
 }
 
 void TolvaneDialog::finishLayout(wxSizer* content, long buttons) {
@@ -160,52 +165,37 @@ void TolvaneDialog::finishLayout(wxSizer* content, long buttons) {
 }
 
 void TolvaneDialog::exchangeText(int id, CString* member) {
-    m_exchanges.push_back({id, member, nullptr});
+    m_exchange.addText(id, member);
 }
 
 void TolvaneDialog::exchangeCheck(int id, int* member) {
-    m_exchanges.push_back({id, nullptr, member});
+    m_exchange.addCheck(id, member);
 }
 
 void TolvaneDialog::updateData(bool save) {
-    for (const Exchange& exchange : m_exchanges) {
-        if (exchange.text) {
-            if (save)
-                *exchange.text = getText(exchange.id);
-            else
-                setText(exchange.id, *exchange.text);
-        } else if (save) {
-            *exchange.flag = isChecked(exchange.id) ? 1 : 0;
-        } else {
-            setChecked(exchange.id, *exchange.flag != 0);
-        }
-    }
+    m_exchange.update(this, save);
+}
+
+void TolvaneDialog::exchangeSelection(int id, int* member) {
+    m_exchange.addSelection(id, member);
 }
 
 wxStaticBoxSizer* TolvaneDialog::newGroup(int id, const CString& caption, wxSizer* content) {
-    auto* group = new wxStaticBoxSizer(new wxStaticBox(this, id, toWx(caption)), wxVERTICAL);
-    group->Add(content, 1, wxEXPAND | wxALL, 6);
-    return group;
+    return controls::newGroup(this, id, caption, content);
 }
 
 wxFlexGridSizer* TolvaneDialog::newForm() {
-    auto* form = new wxFlexGridSizer(2, 6, 8);
-    form->AddGrowableCol(1);
-    return form;
+    return controls::newForm();
 }
 
 void TolvaneDialog::addFormRow(wxFlexGridSizer* form, int labelId, const CString& label, wxWindow* control) {
-    form->Add(new wxStaticText(this, labelId, toWx(label)), 0, wxALIGN_CENTER_VERTICAL);
-    form->Add(control, 1, wxEXPAND);
+    controls::addFormRow(this, form, labelId, label, control);
 }
 
-void TolvaneDialog::addFormRow(wxFlexGridSizer* form, int labelId, const CString& label, wxSizer* controls) {
-    form->Add(new wxStaticText(this, labelId, toWx(label)), 0, wxALIGN_CENTER_VERTICAL);
-    form->Add(controls, 1, wxEXPAND);
+void TolvaneDialog::addFormRow(wxFlexGridSizer* form, int labelId, const CString& label, wxSizer* row) {
+    controls::addFormRow(this, form, labelId, label, row);
 }
 
 wxTextCtrl* TolvaneDialog::newEdit(int id, long style, int columns) {
-    auto* edit = new wxTextCtrl(this, id, "", wxDefaultPosition, wxDefaultSize, style);
-    edit->SetMinSize(wxSize(edit->GetTextExtent(wxString('x', columns)).GetWidth() + 12, -1));
-    return edit;
+    return controls::newEdit(this, id, style, columns);
 }

@@ -12,6 +12,7 @@
 // ended, so that tests drive it through its handlers.
 
 #include "CString.h"
+#include "ControlValues.h"
 
 #include <functional>
 #include <vector>
@@ -48,6 +49,14 @@ public:
     static int runModal(wxDialog& dialog);
     // Installs the runner used from now on (an empty one restores ShowModal).
     static void setModalRunner(ModalRunner runner);
+    // Ends a modal window with the code; one that does not run modally
+    // (a test drives it) keeps the code and is hidden.
+    static void endModal(wxDialog& dialog, int result);
+    // The path that a file or folder chooser of the desktop (wxFileDialog,
+    // wxDirDialog) gave after runModal answered OK: the one chosen on the
+    // display, or the one an installed runner answered with answerChooser.
+    static CString chosenPath(wxDialog& chooser);
+    static void answerChooser(wxDialog& chooser, const CString& path);
 
     // The controls by id: the text of an edit, a combo box, a list or a label;
     // the state of a check box or a radio button.
@@ -64,6 +73,9 @@ protected:
     // Members exchanged with controls by updateData, in the order registered.
     void exchangeText(int id, CString* member);
     void exchangeCheck(int id, int* member);
+    // The index of the entry chosen in a drop-down list (the first one
+    // when none is).
+    void exchangeSelection(int id, int* member);
     // save: from the controls into the members; otherwise the other way.
     void updateData(bool save);
     // Ends the dialog with the window id (wxID_OK, wxID_CANCEL).
@@ -82,12 +94,7 @@ protected:
     wxTextCtrl* newEdit(int id, long style = 0, int columns = 24);
 
 private:
-    struct Exchange {
-        int id;
-        CString* text;
-        int* flag;
-    };
-    std::vector<Exchange> m_exchanges;
+    ControlExchange m_exchange;
     bool m_initialised = false;
     bool m_opened = true;
     bool m_ended = false;

@@ -1,5 +1,9 @@
 #include "SyntheticProcess.h"
 
+#include "FolderListingCache.h"
+#include "PrivateProfile.h"
+#include "ProcessManager.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -47,16 +51,20 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
               "GenerateActivitySchemaFlag=yes\r\nRP_Desc=yes\r\nMAP_Desc=yes\r\nAP_Desc=yes\r\n"
               "AP_IWP=yes\r\nAP_OWP=yes\r\nAP_Roles=yes\r\nAP_Steps=yes\r\nWPP_Desc=yes\r\nGP_Desc=yes\r\n"
               "GenerateActivitiesByRoleByMA=yes\r\nGenerateGenericProcedure=yes\r\nGenerateMeasure=yes\r\n"
+              "GenerateWorkProduct=yes\r\nGenerateWPOverview=yes\r\nView_WPO_Author=yes\r\n"
+              "View_WPO_Traceability=yes\r\nView_WPO_Naming_Rules=yes\r\n"
               "[PROCESSUS]\r\nROLE_RESPONSIBILITY=performer,assistant\r\n");
     const long terms = 50;
     const long roles = items / 6 + 1;
     const long products = items / 6 + 1;
-    // The domain of the products, its two disciplines with their template
-    // pages, the page of all templates, a procedure in its group, a measure
-    // in its folder, the workflow, the glossary and the roles' group; the
+    // The domain of the products with their overview, its two disciplines
+    // with their template pages, the page of all templates, a procedure in
+    // its group, a measure in its folder, the workflow, the glossary and the
+    // roles' group; every tenth product has a quality criterion; the
     // activities come in macro-activities of a hundred.
-    const long fixed = 13;
-    const long activities = (items - roles - 2 * products - terms - fixed) * 100 / 101;
+    const long fixed = 14;
+    const long criteria = (products + 9) / 10;
+    const long activities = (items - roles - 2 * products - criteria - terms - fixed) * 100 / 101;
     std::string tree;
     auto record = [&](int level, const std::string& uid, const std::string& name, const std::string& folder,
                       const char* frame = "f", const std::string& shortcutTo = " ") {
@@ -91,6 +99,8 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
     }
     record(0, "N2", "Products", "Products");
     writeFile(root / "site/Products/process.data", "[PROCESSUS]\r\nClass=DOMAIN\r\n");
+    record(1, "NO", "Overview", "Products/Overview");
+    writeFile(root / "site/Products/Overview/process.data", "[PROCESSUS]\r\nClass=WORKPRODUCTOVERVIEW\r\n");
     for (long p = 0; p < products; ++p) {
         // Half the products in each discipline, each discipline closed by its template page.
         const std::string discipline = p < products / 2 ? "Design" : "Test";
@@ -102,13 +112,29 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
         const std::string name = "Product" + std::to_string(p);
         const std::string folder = "Products/" + discipline + "/" + name;
         record(2, "NP" + std::to_string(p), name, folder);
-        // Every third product has a template, every fifth an example.
+        // Every third product has a template, every fifth an example; the
+        // products derive from each other in pairs (a cycle of two), each
+        // implements the requirements of the next; every twentieth keeps an
+        // example library.
         writeFile(root / "site" / folder / "process.data",
                   "[PROCESSUS]\r\nClass=WORKPRODUCT\r\nAuthor=~nr" + std::to_string(p % roles) +
-                      "/author\r\n" + (p % 3 == 0 ? "TemplateNameL1F1=template.doc\r\n" : "") +
-                      (p % 5 == 0 ? "ExampleNameL1F1=example.doc\r\n" : ""));
+                      "/author,~nr" + std::to_string((p + 1) % roles) + "/reviewed by\r\n" +
+                      (p % 3 == 0 ? "TemplateNameL1F1=template.doc\r\n" : "") +
+                      (p % 5 == 0 ? "ExampleNameL1F1=example.doc\r\n" : "") +
+                      "Derived=yes\r\nDerivedFrom=NP" +
+                      std::to_string(p % 2 == 0 ? (p + 1) % products : p - 1) + "\r\ntraceabilityLinks=NP" +
+                      std::to_string((p + 1) % products) + "\r\nisARequirementToImplement=true\r\n");
+        if (withPages && p % 20 == 0)
+            writeFile(root / "site" / folder / "ar/report.doc", "x");
         record(3, "NS" + std::to_string(p), "Done", folder + "/Done");
         writeFile(root / "site" / folder / "Done/process.data", "[PROCESSUS]\r\nClass=WORKPRODUCTSTATE\r\n");
+        if (p % 10 == 0) {
+            record(3, "NQ" + std::to_string(p), "Complete", folder + "/Complete");
+            writeFile(root / "site" / folder / "Complete/process.data",
+                      "[PROCESSUS]\r\nClass=QUALITYCRITERIA\r\n");
+            if (withPages)
+                writeFile(root / "site" / folder / "Complete/description.txt", "Nothing is missing.\r\n");
+        }
         if (p + 1 == products / 2 || p + 1 == products) {
             record(2, "NT" + discipline, discipline + " templates", "Products/" + discipline + "/Templates");
             writeFile(root / "site/Products" / discipline / "Templates/process.data",
@@ -205,4 +231,20 @@ SyntheticRun::SyntheticRun(int argc, char** argv, std::vector<long> defaultSizes
 SyntheticRun::~SyntheticRun() {
     ui::install(nullptr);
     fs::remove_all(m_base);
+}
+
+void SyntheticRun::useQuietOpener() {
+    const fs::path bin = m_base / "bin";
+    fs::create_directories(bin);
+    std::ofstream(bin / "xdg-open") << "#!/bin/sh\nexit 0\n";
+    fs::permissions(bin / "xdg-open", fs::perms::owner_all);
+    const char* path = std::getenv("PATH");
+    setenv("PATH", (bin.string() + ":" + (path ? path : "")).c_str(), 1);
+}
+
+std::unique_ptr<ProcessManager> SyntheticRun::openProcess(const fs::path& root, long items, bool withPages) {
+    buildSyntheticProcess(root, items, withPages);
+    platform::clearProfileCache();
+    FolderListingCache::instance().clear();
+    return std::make_unique<ProcessManager>((root / "site.tvx").string().c_str(), nullptr, 0, 0);
 }

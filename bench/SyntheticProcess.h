@@ -16,8 +16,11 @@
 #include "ui/UserInterface.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
+
+class ProcessManager;
 
 // Answers every message with its default button, shows nothing.
 class QuietUserInterface : public UserInterface {
@@ -40,6 +43,12 @@ public:
     ~SyntheticRun();
     const std::vector<long>& sizes() const { return m_sizes; }
     std::filesystem::path folder(const std::string& name) const { return m_base / name; }
+    // Puts an opener that does nothing first on the path, so that an export
+    // that shows its folder at its end opens no window.
+    void useQuietOpener();
+    // Builds the synthetic process in root and opens it, every file read afresh.
+    std::unique_ptr<ProcessManager> openProcess(const std::filesystem::path& root, long items,
+                                                bool withPages);
 
 private:
     std::vector<long> m_sizes;

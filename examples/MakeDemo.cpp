@@ -280,6 +280,42 @@ void drawRoleMap(DemoBuilder& demo, ProcessItem* group) {
     writeAreaFile(group, areas);
 }
 
+// The work product map of the overview: each discipline's work products in
+// a column, an arrow from each to the work products made from it.
+void drawWorkProductMap(DemoBuilder& demo, ProcessItem* overview) {
+    const struct {
+        const char* name;
+        int left;
+        int top;
+    } boxes[] = {
+        {"Requirements document", 20, 40}, {"Use case", 20, 110},  {"Design document", 200, 40},
+        {"Source code", 200, 110},         {"Test plan", 380, 40}, {"Test report", 380, 110},
+    };
+    const char* const columns[] = {"Requirements", "Development", "Testing"};
+    std::vector<DiagramArea> areas;
+    for (const auto& b : boxes)
+        areas.push_back({demo.uid(b.name), b.left, b.top, b.left + 140, b.top + 44});
+    for (int language = 0; language <= 1; ++language) {
+        DiagramPicture picture(540, 170);
+        for (int c = 0; c < 3; ++c)
+            picture.centredText(20 + c * 180, 8, 160 + c * 180, 30,
+                                demo.item(columns[c])->getNameByLanguage(language), kInk);
+        picture.arrow(160, 62, 199, 62, kInk);  // requirements -> design
+        picture.arrow(270, 84, 270, 109, kInk); // design -> code
+        // requirements -> test plan, above the design document
+        picture.connector({{90, 40}, {90, 34}, {450, 34}, {450, 39}}, kInk);
+        picture.arrow(340, 132, 379, 132, kInk); // code -> test report
+        picture.arrow(450, 84, 450, 109, kInk);  // test plan -> test report
+        for (const auto& b : boxes) {
+            picture.roundBox(b.left, b.top, b.left + 140, b.top + 44, kBoxFill, kBoxLine);
+            picture.centredText(b.left, b.top, b.left + 140, b.top + 44,
+                                demo.item(b.name)->getNameByLanguage(language), kInk);
+        }
+        savePicture(picture, overview->getItemFolderPath() + (language == 0 ? "wpMap.png" : "wpMapL2.png"));
+    }
+    writeAreaFile(overview, areas);
+}
+
 void build(ProcessManager& manager) {
     DemoBuilder demo(manager);
     auto add = [&](const char* parent, const char* keyword, const char* name, const char* nameL2, int number,
@@ -504,6 +540,38 @@ void build(ProcessManager& manager) {
             "templateo.gif");
     add("Software engineering", "TEMPLATE ACCESS", "All templates", "Tous les modèles", 72, "template.gif",
         "templateo.gif");
+
+    // The test plan is checked against a quality criterion and implements
+    // the requirements; the test reports of past releases are kept in the
+    // test report's example library.
+    ProcessItem* covered = add("Test plan", "QUALITY CRITERIA", "Every requirement is tested",
+                               "Chaque exigence est testée", 75, "check.gif", "checko.gif");
+    demo.describe(covered, "Each requirement of the requirements document has at least one test case.",
+                  "Chaque exigence du cahier des exigences a au moins un cas de test.");
+    covered->getExtension()->writeTailoringGuideline(text("For every release."), 0);
+    covered->getExtension()->writeTailoringGuideline(text("Pour chaque version."), 1);
+    ProcessItem* requirements = demo.item("Requirements document");
+    requirements->getItemWorkProduct()->m_isARequirementToImplement = 1;
+    requirements->getItemWorkProduct()->saveData();
+    ProcessItem* testPlan = demo.item("Test plan");
+    testPlan->getExtension()->getTraceabilityLinks()->append(new CString(demo.uid("Requirements document")));
+    testPlan->getItemWorkProduct()->setLocation(text("Project folder, \"Tests\""));
+    testPlan->getItemWorkProduct()->saveData();
+    const CString library = demo.item("Test report")->getItemFolderPath() + "ar/";
+    CreateDirectoryA(library, nullptr);
+    CreateDirectoryA(library + "release-1.0/", nullptr);
+    writeDocument(library + "release-1.0/test-report-1.0.htm", "Test report: release 1.0",
+                  {{"Summary", "<p>38 tests run, 38 passed.</p>"}});
+    writeDocument(library + "defect-checklist.htm", "Defect checklist",
+                  {{"Before reporting", "<p>Can you make it happen again? Which build?</p>"}});
+
+    // The overview of the work products of the domain, with their map.
+    ProcessItem* overview = add("Software engineering", "WORKPRODUCT OVERVIEW", "Work product overview",
+                                "Vue des produits", 74, "artfc_w.gif", "artfo_w.gif");
+    if (overview->getExtension() && !overview->getExtension()->getDescriptionFileName(0).IsEmpty())
+        demo.describe(overview, "The work products of the process, by discipline.",
+                      "Les produits du processus, par discipline.");
+    drawWorkProductMap(demo, overview);
 
     // Procedures: each document lies in its item's folder.
     add(nullptr, "GENERAL PROCEDURE GROUP", "Procedures", "Procédures", 20, "worddoc.gif", "worddoc.gif");
@@ -914,10 +982,10 @@ void build(ProcessManager& manager) {
 
     // The overview of the workflow: its activities as a numbered outline
     // with their steps.
-    ProcessItem* overview = add(nullptr, "PROCESS OVERVIEW", "Process overview",
-                                "Vue d'ensemble du processus", 48, "bookc.gif", "booko.gif");
-    overview->getItemProcessOverview()->setTargetWorkflow(flow->getUrl());
-    overview->save();
+    ProcessItem* outline = add(nullptr, "PROCESS OVERVIEW", "Process overview", "Vue d'ensemble du processus",
+                               48, "bookc.gif", "booko.gif");
+    outline->getItemProcessOverview()->setTargetWorkflow(flow->getUrl());
+    outline->save();
 
     // The glossary of the template gets a description and its entries.
     demo.describe(demo.item("N17000000001"), "The words of the process, with what they mean here.",

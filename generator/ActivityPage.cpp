@@ -279,8 +279,7 @@ void ActivityPage::writeProcedures() {
     if (m_procedureLink) {
         const CString href =
             m_activity.getProcedureLink() == 1 ? m_links.get(m_procedureTarget) : m_procedureTarget;
-        out << "<table border=\"0\" width=\"100%\"><tr><td width=\"33%\">"
-            << "<p align=\"center\"><b><a href=\"" << href
+        out << gridCellOpening(1) << "<p align=\"center\"><b><a href=\"" << href
             << "\" target=\"main\"><img alt=\"\" border=\"0\" src=\"" << book << "\"></a><br>\n"
             << "<a href=\"" << href << "\">" << m_item.getNameByLanguage(m_language) << "</a></b></p></td>\n";
         cells = 1;
@@ -299,13 +298,7 @@ void ActivityPage::writeProcedures() {
         } else {
             href = linkTo(m_manager.getItemFilePath(procedure, m_language));
         }
-        ++cells;
-        if (cells == 1)
-            out << "<table border=\"0\" width=\"100%\"><tr><td width=\"33%\">";
-        else
-            out << (cells % 3 == 1   ? "</tr><tr><td width=\"33%\">"
-                    : cells % 3 == 2 ? "<td width=\"34%\">"
-                                     : "<td width=\"33%\">");
+        out << gridCellOpening(++cells);
         if (cells >= 4)
             out << "<br>";
         const bool workElement = kind == kMacroActivityClass || kind == kActivityClass;
@@ -319,20 +312,8 @@ void ActivityPage::writeProcedures() {
             << "</a></p></td>\n";
     }
     // The last row is filled up to three cells.
-    if (cells > 0) {
-        const int inLastRow = (cells - 1) % 3 + 1;
-        if (inLastRow == 1)
-            out << "<td width=\"34%\">"
-                << "&nbsp;"
-                << "</td><td width=\"33%\">"
-                << "&nbsp;"
-                << "</td>";
-        else if (inLastRow == 2)
-            out << "<td width=\"33%\">"
-                << "&nbsp;"
-                << "</td>";
-        out << "</tr></table>\n";
-    }
+    if (cells > 0)
+        out << gridEnd(cells) << "\n";
 }
 
 void ActivityPage::writeMeasures() {

@@ -38,10 +38,11 @@ bool readCoordinate(CString text, CString& value) {
 } // namespace
 
 ClickableAreaMap::ClickableAreaMap(ProcessManager& manager, ProcessItem& pageItem, int language,
-                                   DiskLinks& pageLinks, int* tooltipCounter, Numbering numbering)
+                                   DiskLinks& pageLinks, int* tooltipCounter, Numbering numbering,
+                                   AltPlace altPlace)
     : m_manager(manager), m_pageItem(pageItem), m_language(language), m_pageLinks(pageLinks),
       m_linkBase(manager.getProjectDirectory() + pageItem.getFolder(1, 1)), m_tooltipCounter(tooltipCounter),
-      m_numbering(numbering) {
+      m_numbering(numbering), m_altPlace(altPlace) {
     m_linkBase.Replace('/', '\\');
 }
 
@@ -146,8 +147,13 @@ bool ClickableAreaMap::readLine(const CString& line, CString& area, CString& ent
         const CString href = itemLink(*item);
         const CString number = takeNumber();
         const CString& popup = item->getHtmlDescription(m_language);
-        area = "<area href=\"" + href + "\" alt=\"\" shape=\"rect\" coords=\"" + coords + "\"" +
-               (popup.IsEmpty() ? CString(">\n") : " " + Project::getTooltipAttributes(number) + ">\n");
+        const CString tooltip = popup.IsEmpty() ? CString() : " " + Project::getTooltipAttributes(number);
+        if (m_altPlace == AltPlace::AfterLink)
+            area = "<area href=\"" + href + "\" alt=\"\" shape=\"rect\" coords=\"" + coords + "\"" + tooltip +
+                   ">\n";
+        else
+            area = "<area href=\"" + href + "\" shape=\"rect\" coords=\"" + coords + "\"" + tooltip +
+                   " alt=\"\">\n";
         entry = "Text[" + number + "]=[\"" + escapeScriptString(item->getNameByLanguage(m_language)) +
                 "\",\"" + m_manager.toTooltipText(popup, m_language) + "\"];\n";
         return true;

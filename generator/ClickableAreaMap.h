@@ -35,11 +35,14 @@ public:
     // How an item's area takes its tooltip number from the page's counter:
     // the counter moves on before the number is taken, or after.
     enum class Numbering { BeforeUse, AfterUse };
+    // Where an item's area puts its empty alt attribute: right after its
+    // link, or last (the work product overview's map).
+    enum class AltPlace { AfterLink, Last };
 
     // The map of a picture in the page item's folder; links start from that
     // folder and are spelt through pageLinks, made for it.
     ClickableAreaMap(ProcessManager& manager, ProcessItem& pageItem, int language, DiskLinks& pageLinks,
-                     int* tooltipCounter, Numbering numbering);
+                     int* tooltipCounter, Numbering numbering, AltPlace altPlace = AltPlace::AfterLink);
 
     // Whether the picture lies in the page item's folder.
     bool hasPicture(const CString& pictureName) const;
@@ -72,4 +75,5 @@ private:
     CString m_linkBase;
     int* m_tooltipCounter;
     Numbering m_numbering;
+    AltPlace m_altPlace;
 };

@@ -62,6 +62,9 @@ void MacroActivityPage::write() {
     writeSubtreeQualityCriteria(m_manager, m_item, m_language, *out,
                                 m_links.get(m_topPrefix + "../images/top.gif"));
     m_manager.writeParentLinks(&m_item, *out, 1, m_language, 0, "");
+    // The page ends with its closing tags: the new page replaces the old
+    // one whole, so no NUL bytes are written to mark where the old one is
+    // cut, which would make text tools take the page for a binary file.
     *out << "</body></html>\n";
     // The old page stays whole when the new one could not be put in place.
     if (!page.finish())

@@ -79,12 +79,10 @@ std::vector<MeasurePage::DataPoint> MeasurePage::readDataPoints() {
 }
 
 bool MeasurePage::write() {
-    const CString path = m_manager.getItemPagePath(&m_item, m_language);
-    if (path.IsEmpty())
-        return true;
-    TextOutStream out(path);
-    if (!out.is_open())
-        return false;
+    TextOutStream out;
+    if (const PageOpening opening = openItemPage(m_manager, m_item, m_language, out);
+        opening != PageOpening::Opened)
+        return opening == PageOpening::NoPage;
     const ItemMeasure& measure = *m_item.getItemMeasure();
     const CString name = m_item.getNameByLanguage(m_language);
     out << styledPageHeadStart(m_manager, &m_item, name, m_links, m_rootPrefix) << "</head>\n\n"

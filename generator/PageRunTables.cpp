@@ -9,6 +9,7 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 
+#include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -16,6 +17,22 @@ namespace {
 
 const std::vector<Item*> kNoItems;
 const std::vector<ProcessItem*> kNoProcessItems;
+
+CString upperCased(CString text) {
+    text.MakeUpper();
+    return text;
+}
+
+CString lowerCased(CString text) {
+    text.MakeLower();
+    return text;
+}
+
+// The key of one use of a work product in a state by an activity.
+std::string useKey(const Item* activity, const CString& product, const CString& state, int input) {
+    return std::to_string(reinterpret_cast<std::uintptr_t>(activity)) + (input ? "<" : ">") +
+           lowerCased(product).str() + "/" + lowerCased(state).str();
+}
 
 } // namespace
 
@@ -232,4 +249,42 @@ const std::vector<ProcessItem*>& PageRunTables::getActivitiesNamingProcedure(con
     }
     const auto found = m_procedureActivities->find(uid);
     return found == m_procedureActivities->end() ? kNoProcessItems : found->second;
+}
+
+const std::vector<ProcessItem*>& PageRunTables::getWorkProductsTracing(const CString& uid) const {
+    if (!m_tracingWorkProducts) {
+        auto& tracing = m_tracingWorkProducts.emplace();
+        for (ProcessItem* product : getWorkProducts()) {
+            const ItemWorkProduct* extension = product->getItemWorkProduct();
+            if (!extension)
+                continue;
+            const CStringListePlus& links = *extension->getTraceabilityLinks();
+            for (int i = 1; i <= links.count(); ++i)
+                tracing[upperCased(*links.at(i))].push_back(product);
+        }
+    }
+    const auto found = m_tracingWorkProducts->find(uid);
+    return found == m_tracingWorkProducts->end() ? kNoProcessItems : found->second;
+}
+
+bool PageRunTables::isUsedByActivity(const Item* activity, const CString& product, const CString& state,
+                                     int input) const {
+    if (!m_workProductUses) {
+        auto& uses = m_workProductUses.emplace();
+        for (Item* item : m_items) {
+            if (item->getKind() != kDual || classKindOf(item) != kActivityClass)
+                continue;
+            const ItemActivity* extension = static_cast<ProcessItem*>(item)->getItemActivity();
+            if (!extension)
+                continue;
+            for (const int in : {1, 0}) {
+                const CStringListePlus& references =
+                    in ? *extension->getInWorkProducts() : *extension->getOutWorkProducts();
+                for (int i = 1; i <= references.count(); ++i)
+                    uses.insert(useKey(item, getWorkProductReferenceName(*references.at(i), 0),
+                                       getWorkProductReferenceStateName(*references.at(i), 0, 0), in));
+            }
+        }
+    }
+    return m_workProductUses->count(useKey(activity, product, state, input)) != 0;
 }

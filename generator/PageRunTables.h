@@ -17,7 +17,9 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class Item;
@@ -83,6 +85,16 @@ public:
     // order, an activity once for each time it names it.
     const std::vector<ProcessItem*>& getActivitiesNamingProcedure(const CString& uid) const;
 
+    // The work products whose traceability links name uid (a link is
+    // compared upper-cased), in tree order, a work product once for each
+    // link that names it.
+    const std::vector<ProcessItem*>& getWorkProductsTracing(const CString& uid) const;
+    // Whether the activity's input (output) work products name the work
+    // product in the state ("" for none), by first-language names ignoring
+    // case: two work products of one name are not told apart.
+    bool isUsedByActivity(const Item* activity, const CString& product, const CString& state,
+                          int input) const;
+
 private:
     int position(const Item* item) const;
 
@@ -102,4 +114,6 @@ private:
     mutable std::unordered_map<CString, std::vector<ProcessItem*>> m_workProductsByDiscipline;
     mutable std::optional<std::unordered_map<const Item*, std::vector<ProcessItem*>>> m_authoredWorkProducts;
     mutable std::optional<std::unordered_map<CString, std::vector<ProcessItem*>>> m_procedureActivities;
+    mutable std::optional<std::unordered_map<CString, std::vector<ProcessItem*>>> m_tracingWorkProducts;
+    mutable std::optional<std::unordered_set<std::string>> m_workProductUses;
 };

@@ -7,10 +7,18 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "StringTable.h"
+#include "TextOutStream.h"
 #include "ui/UserInterface.h"
 
 #include <string>
 #include <string_view>
+
+PageOpening openItemPage(ProcessManager& manager, Item& item, int language, TextOutStream& out) {
+    const CString path = manager.getItemPagePath(&item, language);
+    if (path.IsEmpty())
+        return PageOpening::NoPage;
+    return out.open(path) ? PageOpening::Opened : PageOpening::Failed;
+}
 
 CString upPrefix(int steps) {
     CString prefix;
@@ -67,6 +75,25 @@ CString topOfPageHeading(const CString& anchor, const CString& label, const CStr
            "alt=\"To top of page\" src=\"" + topPicture + "\"" + blank + "border=0></a></H4>\n";
 }
 
+CString gridCellOpening(int cell) {
+    if (cell == 1)
+        return "<table border=\"0\" width=\"100%\"><tr><td width=\"33%\">";
+    return cell % 3 == 1   ? "</tr><tr><td width=\"33%\">"
+           : cell % 3 == 2 ? "<td width=\"34%\">"
+                           : "<td width=\"33%\">";
+}
+
+CString gridEnd(int cells) {
+    if (cells == 0)
+        return CString();
+    CString end;
+    if (cells % 3 == 1)
+        end = "<td width=\"34%\">&nbsp;</td><td width=\"33%\">&nbsp;</td>";
+    else if (cells % 3 == 2)
+        end = "<td width=\"33%\">&nbsp;</td>";
+    return end + "</tr></table>";
+}
+
 bool isWebAddress(const CString& link) {
     CString lower = link;
     lower.MakeLower();
@@ -91,6 +118,28 @@ bool readPageTextLines(const CString& path, std::vector<CString>& lines) {
             return true;
         position = end + 1;
     }
+}
+
+CString authorPageText(ProcessItem& item, int language) {
+    std::vector<CString> lines;
+    CString text;
+    if (readPageTextLines(item.getItemFolderFile(language == 0 ? "add.htm" : "addL2.htm"), lines))
+        for (size_t i = 0; i < lines.size(); ++i)
+            if (i > 0 || !lines[i].IsEmpty())
+                text += lines[i] + "\n";
+    return text;
+}
+
+CString shownClassName(ProcessManager& manager, const CString& name, int classKind, int language) {
+    return name.IsEmpty() ? name : manager.getNameInLanguage(name, classKind, language, name);
+}
+
+CString filteredTitle(ProcessManager& manager, const CString& title, const CString& domain,
+                      const CString& discipline, int language) {
+    if (domain.IsEmpty() && discipline.IsEmpty())
+        return title;
+    return title + "<br><font size=\"2\">" + manager.getLabel(language, "Filter") + " " + domain +
+           (!domain.IsEmpty() && !discipline.IsEmpty() ? ", " : "") + discipline + "</font>";
 }
 
 std::vector<ProcessItem*> workflowPageItems(ProcessManager& manager) {

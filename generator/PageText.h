@@ -17,6 +17,14 @@ constexpr const char* kTransitionalDocType =
 constexpr const char* kFramesetDocType = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Frameset//EN\" "
                                          "\"http://www.w3.org/TR/html4/frameset.dtd\">";
 
+class TextOutStream;
+
+// Opens the item's page of the language to be written whole. Opened: out
+// writes it; NoPage: the item has no page there and nothing is written;
+// Failed: the page cannot be written, the old one stays as it was.
+enum class PageOpening { Opened, NoPage, Failed };
+PageOpening openItemPage(ProcessManager& manager, Item& item, int language, TextOutStream& out);
+
 // "../" repeated: the way up from a page's folder, steps folders high. A
 // page of an item at level n reaches the site's shared folders with n + 2.
 CString upPrefix(int steps);
@@ -60,6 +68,14 @@ CString topOfPageHeading(const CString& anchor, const CString& label, const CStr
 // at a smaller level does not end it).
 std::vector<ProcessItem*> workflowPageItems(ProcessManager& manager);
 
+// A grid of cells three to a row, 33, 34 and 33 percent wide, as the pages
+// lay out procedures and role-group members. What opens the cell-th cell
+// (from 1): the table with the first, a new row with every fourth.
+CString gridCellOpening(int cell);
+// What fills the last row of a grid of cells cells up to three and closes
+// the table; nothing for an empty grid.
+CString gridEnd(int cells);
+
 // Whether a procedure's document link is an address to link to as it is:
 // it holds "http" or "ftp", in any case.
 bool isWebAddress(const CString& link);
@@ -70,3 +86,20 @@ bool isWebAddress(const CString& link);
 // tag), one last empty line after a final line break, one empty line for
 // an empty file. False when the file cannot be read; it is never created.
 bool readPageTextLines(const CString& path, std::vector<CString>& lines);
+
+// The author's own part of an item page, "add.htm" ("addL2.htm" in the
+// second language) in the item's folder, as the page copies it: each line
+// followed by a line end, an empty first line left out; empty when there
+// is no such file.
+CString authorPageText(ProcessItem& item, int language);
+
+// A domain or discipline name as the pages of a language show it: in the
+// second language the second-language name of the item of that name and
+// class (DOMAIN or DISCIPLINE), the name itself when no item has it.
+CString shownClassName(ProcessManager& manager, const CString& name, int classKind, int language);
+
+// A banner title with the filter that chose what the page lists: the
+// title, then the label "Filter", the domain and the discipline in small
+// type, when either is not empty.
+CString filteredTitle(ProcessManager& manager, const CString& title, const CString& domain,
+                      const CString& discipline, int language);

@@ -61,29 +61,21 @@ CString ProcedureGroupPage::label(const char* key) {
 // Language 1 shows the second-language name of the item of that name and
 // class; fallback: the name itself.
 CString ProcedureGroupPage::shownName(const CString& name, int classKind) {
-    if (m_language == 0 || name.IsEmpty())
-        return name;
-    ProcessItem* named = m_manager.findItemByNameAndClass(name, classKind);
-    return named ? named->getNameL2() : name;
+    return shownClassName(m_manager, name, classKind, m_language);
 }
 
 bool ProcedureGroupPage::write() {
-    const CString path = m_manager.getItemPagePath(&m_item, m_language);
-    if (path.IsEmpty())
-        return true;
-    TextOutStream out(path);
-    if (!out.is_open())
-        return false;
+    TextOutStream out;
+    if (const PageOpening opening = openItemPage(m_manager, m_item, m_language, out);
+        opening != PageOpening::Opened)
+        return opening == PageOpening::NoPage;
     const ItemGenericProcedureGroup& group = *m_item.getItemGenericProcedureGroup();
     const CString domain = m_item.getDomain();
     const CString discipline = m_item.getDiscipline();
 
     const CString name = m_item.getNameByLanguage(m_language);
-    CString title = name;
-    if (!domain.IsEmpty() || !discipline.IsEmpty())
-        title += "<br><font size=\"2\">" + label("Filter") + " " + shownName(domain, kDomainClass) +
-                 (!domain.IsEmpty() && !discipline.IsEmpty() ? ", " : "") +
-                 shownName(discipline, kDisciplineClass) + "</font>";
+    const CString title = filteredTitle(m_manager, name, shownName(domain, kDomainClass),
+                                        shownName(discipline, kDisciplineClass), m_language);
     out << styledPageHeadStart(m_manager, &m_item, name, m_links, m_rootPrefix)
         << "<script language=\"JavaScript1.2\" src=\"" << m_links.get(m_rootPrefix + "JScript/Tooltip.js")
         << "\" type=\"text/javascript\"></script>\n"
@@ -93,11 +85,7 @@ bool ProcedureGroupPage::write() {
     out << m_manager.getPageBanner(title, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
 
     // The author's introduction, never created here.
-    std::vector<CString> lines;
-    if (readPageTextLines(m_item.getItemFolderFile(m_language == 0 ? "add.htm" : "addL2.htm"), lines))
-        for (size_t i = 0; i < lines.size(); ++i)
-            if (i > 0 || !lines[i].IsEmpty())
-                out << lines[i] << "\n";
+    out << authorPageText(m_item, m_language);
     if (discipline.IsEmpty())
         m_manager.writeAnchorIndexTable(domain, out, m_language);
 

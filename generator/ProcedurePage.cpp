@@ -14,12 +14,10 @@ ProcedurePage::ProcedurePage(ProcessManager& manager, const PageRunTables& table
       m_folder(manager.getProjectDirectory() + item.getFolder(1, 1)), m_links(m_folder) {}
 
 bool ProcedurePage::write() {
-    const CString path = m_manager.getItemPagePath(&m_item, m_language);
-    if (path.IsEmpty())
-        return true;
-    TextOutStream out(path);
-    if (!out.is_open())
-        return false;
+    TextOutStream out;
+    if (const PageOpening opening = openItemPage(m_manager, m_item, m_language, out);
+        opening != PageOpening::Opened)
+        return opening == PageOpening::NoPage;
     const ItemGenericProcedure& procedure = *m_item.getItemGenericProcedure();
     auto label = [&](const char* key) { return m_manager.getLabel(m_language, key); };
     const CString name = m_item.getNameByLanguage(m_language);

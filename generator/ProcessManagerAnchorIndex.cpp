@@ -45,10 +45,8 @@ void ProcessManager::writeAnchorIndexTable(const CString& domain, TextOutStream&
                 out << "</tr>";
             out << "<tr>";
         }
-        CString shown = name;
-        if (language != 0)
-            if (ProcessItem* named = findItemByNameAndClass(name, kDisciplineClass))
-                shown = named->getNameL2();
+        // The anchor is always the first-language name.
+        const CString shown = getNameInLanguage(name, kDisciplineClass, language, name);
         out << "<td width=\"" << width << "%\" bgcolor=\""
             << "#E4E4E4"
             << "\" align=\"center\">\n"

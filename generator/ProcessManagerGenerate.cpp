@@ -16,21 +16,20 @@ struct PageFamily {
     void (ProcessManager::*writer)(int language);
 };
 
-// The page families this program writes, in the order of a pass. The
-// work product and work product overview families are not part of this
-// program yet: their pages are not written, and their keys do not count in
-// the progress.
+// The page families, in the order of a pass.
 const PageFamily kPageFamilies[] = {
     {"GenerateActivityAccessByStateByMA", &ProcessManager::generateActivityAccessByState},
     {"GenerateActivitiesByRoleByMA", &ProcessManager::generateActivitiesByRole},
     {"GenerateProcessOverview", &ProcessManager::generateProcessOverview},
     {"GenerateRole", &ProcessManager::generateRole},
     {"GenerateTemplateAccessByMA", &ProcessManager::generateTemplateAccess},
+    {"GenerateWorkProduct", &ProcessManager::generateWorkProduct},
     {"GenerateActivities", &ProcessManager::generateActivity},
     {"GenerateMacroActivities", &ProcessManager::generateMacroActivity},
     {"GenerateGenericProcedure", &ProcessManager::generateGenericProcedure},
     {"GenerateHeader", &ProcessManager::createHeaders},
     {"SynthesisOnWPGroup", &ProcessManager::generateSynthesisOnWPGroup},
+    {"GenerateWPOverview", &ProcessManager::generateWPOverview},
     {"GenerateMeasure", &ProcessManager::generateMeasure},
     {"GenerateBanner", &ProcessManager::generateBanner},
 };

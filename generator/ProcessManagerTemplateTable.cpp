@@ -134,13 +134,9 @@ void ProcessManager::writeTemplateTableRows(ItemListe& list, const CString& tabl
                 continue;
             if (!open) {
                 if (bySections && !discipline.IsEmpty() && discipline != "ALL") {
-                    ProcessItem* disciplineItem =
-                        language == 0 ? nullptr : findItemByNameAndClass(discipline, kDisciplineClass);
-                    const CString shown = language == 0
-                                              ? discipline
-                                              : (disciplineItem ? disciplineItem->getNameL2() : CString());
                     out << "<H3 class=\"disciplineTitle\"><a name=\"" << discipline << "\">"
-                        << getLabel(language, "Discipline") << " " << shown
+                        << getLabel(language, "Discipline") << " "
+                        << getNameInLanguage(discipline, kDisciplineClass, language, "")
                         << "</a> <a href=\"#Top\"><IMG alt=\"To top of page\" src=\""
                         << pageLinks->get(headPrefix + "images/top.gif") << "\" border=0></a></H3>\n";
                 }
@@ -150,13 +146,10 @@ void ProcessManager::writeTemplateTableRows(ItemListe& list, const CString& tabl
             }
             if (pageDomain.IsEmpty() && product->getDomain() != rowDomain) {
                 rowDomain = product->getDomain();
-                ProcessItem* domainItem =
-                    language == 0 ? nullptr : findItemByNameAndClass(rowDomain, kDomainClass);
-                const CString shown =
-                    language == 0 ? rowDomain : (domainItem ? domainItem->getNameL2() : CString());
                 // The next row's "<tr>" ends this one.
                 out << "<tr><td align=\"center\" width=\"100%\" colspan=\"" << (twoLanguages ? 7 : 5)
-                    << "\" bgcolor=\"#F0FFF9\"><b>" << shown << "</b></td>\n";
+                    << "\" bgcolor=\"#F0FFF9\"><b>"
+                    << getNameInLanguage(rowDomain, kDomainClass, language, "") << "</b></td>\n";
             }
 
             const ItemWorkProduct* extension = product->getItemWorkProduct();

@@ -146,32 +146,18 @@ void ProcessManager::generateTemplatePage(ProcessItem* item, int language) {
 
     // Language 1 shows the second-language names of the discipline and
     // domain items, or the names themselves when there is no such item.
-    auto shownName = [&](const CString& name, int classKind) {
-        if (language == 0 || name.IsEmpty())
-            return name;
-        ProcessItem* named = findItemByNameAndClass(name, classKind);
-        return named ? named->getNameL2() : name;
-    };
-    const CString disciplineText = allDisciplines ? CString() : shownName(discipline, kDisciplineClass);
-    const CString domainText = shownName(domain, kDomainClass);
+    const CString disciplineText =
+        allDisciplines ? CString() : shownClassName(*this, discipline, kDisciplineClass, language);
+    const CString domainText = shownClassName(*this, domain, kDomainClass, language);
     const CString title = getLabel(language, "Templates");
-    CString bannerTitle = title;
-    if (!disciplineText.IsEmpty() || !domainText.IsEmpty())
-        bannerTitle += "<br><font size=\"2\">" + getLabel(language, "Filter") + " " + domainText +
-                       (!disciplineText.IsEmpty() && !domainText.IsEmpty() ? ", " : "") + disciplineText +
-                       "</font>";
+    const CString bannerTitle = filteredTitle(*this, title, domainText, disciplineText, language);
 
-    TemplatePageForm form{
-        title, bannerTitle, true, allDisciplines ? 1 : 0, "", [&](TextOutStream& out) {
-            // The author's own part of the page.
-            std::vector<CString> lines;
-            if (readPageTextLines(item->getItemFolderFile(language == 0 ? "add.htm" : "addL2.htm"), lines))
-                for (size_t i = 0; i < lines.size(); ++i)
-                    if (i > 0 || !lines[i].IsEmpty())
-                        out << lines[i] << "\n";
-            if (allDisciplines)
-                writeAnchorIndexTable(domain, out, language);
-        }};
+    TemplatePageForm form{title, bannerTitle, true, allDisciplines ? 1 : 0, "", [&](TextOutStream& out) {
+                              // The author's own part of the page.
+                              out << authorPageText(*item, language);
+                              if (allDisciplines)
+                                  writeAnchorIndexTable(domain, out, language);
+                          }};
     writeTemplatePage(*this, item, getItemPagePath(item, language), language, selected.list(), form);
 }
 

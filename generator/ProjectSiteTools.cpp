@@ -83,18 +83,6 @@ void Project::editTranslationFile() {
     process::openInTextEditor(m_projectFolder + "tolvane/trad.ini");
 }
 
-void Project::openItemFolder(Item* item) {
-    if (item->getKind() == kExternal) {
-        ui::AfxMessageBox("Not available on external items");
-        return;
-    }
-    std::fflush(nullptr);
-    // A folder outside the project is never opened.
-    const CString folder = getPathInProject(item->getFolder(0, 1));
-    if (!folder.IsEmpty())
-        process::openWithDesktop(folder);
-}
-
 void Project::writeSiteMapPage(Item* item, int language) {
     const CString path = getItemPagePath(item, language);
     const CString rootPrefix = upPrefix(item->getLevel() + 2);

@@ -71,12 +71,10 @@ std::vector<CString> RolePage::phasesOfProcess(ProcessManager& manager) {
 }
 
 bool RolePage::write() {
-    const CString path = m_manager.getItemPagePath(&m_item, m_language);
-    if (path.IsEmpty())
-        return true;
-    TextOutStream out(path);
-    if (!out.is_open())
-        return false;
+    TextOutStream out;
+    if (const PageOpening opening = openItemPage(m_manager, m_item, m_language, out);
+        opening != PageOpening::Opened)
+        return opening == PageOpening::NoPage;
     writeHead(out);
     if (m_group) {
         writeRoleMap(out);
@@ -93,6 +91,9 @@ bool RolePage::write() {
              group && ProcessOption::instance().getGenerateActivitiesOnRoleGroup())
         writeActivities(out, group->getActivityLinks());
     m_manager.writeParentLinks(&m_item, out, 0, m_language, 0, "");
+    // The page ends with its closing tags: no bytes follow them (a group's
+    // page once got two NUL bytes there, which made text tools and version
+    // control take it for a binary file).
     out << "</body>\n</html>\n";
     return out.close();
 }
@@ -149,13 +150,7 @@ void RolePage::writeMembers(TextOutStream& out) {
         if (!member || (kind != kRoleClass && kind != kRoleGroupClass))
             continue;
         auto& role = *static_cast<ProcessItem*>(member);
-        ++members;
-        if (members == 1)
-            out << "<table border=\"0\" width=\"100%\"><tr><td width=\"33%\">";
-        else
-            out << (members % 3 == 1   ? "</tr><tr><td width=\"33%\">"
-                    : members % 3 == 2 ? "<td width=\"34%\">"
-                                       : "<td width=\"33%\">");
+        out << gridCellOpening(++members);
         CString icon;
         const ItemRole* extension = role.getItemRole();
         if (kind == kRoleGroupClass)
@@ -169,21 +164,9 @@ void RolePage::writeMembers(TextOutStream& out) {
             << "\" target=\"main\"><img alt=\"\" border=\"0\" src=\"" << icon << "\"></a><br>\n"
             << "<a href=\"" << link << "\" target=\"main\">" << caption(role) << "</a></p></td>\n";
     }
-    if (members == 0) {
-        out << "<HR>\n";
-        return;
-    }
-    if (members % 3 == 1)
-        out << "<td width=\"34%\">"
-            << "&nbsp;"
-            << "</td><td width=\"33%\">"
-            << "&nbsp;"
-            << "</td>";
-    else if (members % 3 == 2)
-        out << "<td width=\"33%\">"
-            << "&nbsp;"
-            << "</td>";
-    out << "</tr></table><HR>\n";
+    // The last row is filled up to three cells; a group without members
+    // gets the rule alone.
+    out << gridEnd(members) << "<HR>\n";
 }
 
 void RolePage::writeResponsibility(TextOutStream& out) {
@@ -373,8 +356,10 @@ void RolePage::writeKindTables(TextOutStream& out, const std::vector<ItemLink*>&
             out << head;
             for (int r = 2; r <= columns; ++r) {
                 out << "<td width=\"" << width << "%\" align=\"center\">";
+                // The picture's path keeps the slash it always had after
+                // the way up to the project's folder.
                 if (marks[r])
-                    out << "<img alt=\"\" src=\"" << image("images/checked.gif")
+                    out << "<img alt=\"\" src=\"" << image("/images/checked.gif")
                         << "\" border=\"0\" align=\"middle\">\n";
                 else
                     out << "&nbsp;";

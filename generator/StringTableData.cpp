@@ -320,6 +320,8 @@ const StringTableEntry kStringTable[] = {
     {33447, "The exchange folder %s has no folder %s for the item '%s' - import aborted"},
     {33448, "The file %s names no item - import aborted"},
     {33449, "The item '%s' has no folder in the site: nothing can be imported below it - import aborted"},
+    {33470, "The settings file %s could not be renamed to %s (%s). The project was not created."},
+    {33471, "The folder %s of the project that could not be created could not be removed (%s). Please remove it yourself."},
     {57344, "Tolvane"},
     {61442, "Create a link between the two selected objects"},
     {61443, "Change the link direction"},

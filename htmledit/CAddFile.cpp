@@ -49,7 +49,7 @@ CAddFile::CAddFile(wxWindow* parent, const CString& itemName)
     content->Add(reference, 0, wxEXPAND | wxBOTTOM, 6);
 
     content->Add(new wxCheckBox(this, IDC_ADD_ENTRY, "Add entry in the html file"), 0, wxBOTTOM, 6);
-    auto* entry = new wxStaticBoxSizer(wxVERTICAL, this, "Entry");
+    auto* entry = new wxStaticBoxSizer(new wxStaticBox(this, 1064, "Entry"), wxVERTICAL);
     box = entry->GetStaticBox();
     entry->Add(new wxCheckBox(box, IDC_NEW_WINDOW, "Open file in new window"));
     auto* kindRow = new wxBoxSizer(wxHORIZONTAL);
@@ -70,6 +70,7 @@ CAddFile::CAddFile(wxWindow* parent, const CString& itemName)
     exchangeCheck(IDC_ADD_ENTRY, &m_addEntry);
     exchangeCheck(IDC_NEW_REVISION, &m_newRevision);
     exchangeCheck(IDC_NEW_WINDOW, &m_openInNewWindow);
+    exchangeSelection(IDC_ENTRY_KIND, &m_entryKind);
     finishLayout(content);
 
     Bind(
@@ -83,7 +84,6 @@ CAddFile::CAddFile(wxWindow* parent, const CString& itemName)
 
 bool CAddFile::OnInitDialog() {
     TolvaneDialog::OnInitDialog();
-    static_cast<wxChoice*>(FindWindow(IDC_ENTRY_KIND))->SetSelection(m_entryKind);
     setChecked(kReferenceRadios[m_referenceKind & 3], true);
     enable(IDC_FILE, m_referenceKind == kHttpReference);
     enable(IDC_NEW_REVISION, m_referenceKind == kCopy);
@@ -114,7 +114,6 @@ void CAddFile::OnAddEntry() {
 }
 
 void CAddFile::OnOK() {
-    m_entryKind = static_cast<wxChoice*>(FindWindow(IDC_ENTRY_KIND))->GetSelection() > 0 ? 1 : 0;
     updateData(true);
     // The kind of the radio checked; an http reference when none of the others is.
     m_referenceKind = kHttpReference;

@@ -18,6 +18,7 @@ CHrProperties::CHrProperties(wxWindow* parent) : TolvaneDialog(parent, "HR Prope
     exchangeText(IDC_LENGTH, &m_length);
     exchangeText(IDC_COLOR, &m_color);
     exchangeText(IDC_HEIGHT, &m_height);
+    exchangeSelection(IDC_SHADE, &m_shade);
     finishLayout(form);
 }
 
@@ -33,17 +34,4 @@ void CHrProperties::applyTo(cHtmlHR& separator) const {
     separator.setProperty(2, m_length);
     separator.setProperty(1, m_height);
     separator.setShaded(m_shade != kNoShade);
-}
-
-bool CHrProperties::OnInitDialog() {
-    TolvaneDialog::OnInitDialog();
-    static_cast<wxChoice*>(FindWindow(IDC_SHADE))->SetSelection(m_shade);
-    return true;
-}
-
-void CHrProperties::OnOK() {
-    updateData(true);
-    const int selection = static_cast<wxChoice*>(FindWindow(IDC_SHADE))->GetSelection();
-    m_shade = selection == kNoShade ? kNoShade : kShade;
-    endDialog(wxID_OK);
 }

@@ -20,9 +20,6 @@ public:
     void readFrom(const cHtmlHR& separator);
     void applyTo(cHtmlHR& separator) const;
 
-    bool OnInitDialog() override;
-    void OnOK() override;
-
     CString m_length;
     CString m_color;
     CString m_height;

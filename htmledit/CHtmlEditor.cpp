@@ -386,7 +386,9 @@ int CHtmlEditor::execCommand(int id, long value) {
     const char* name = commandName(id);
     if (!name)
         return 0;
-    wxString argument = "null";
+    // No value: the browser's own default, never a text such as "null" (a
+    // separator would take it as its id).
+    wxString argument = "undefined";
     if (id == IDM_FORECOLOR || id == IDM_BACKCOLOR)
         argument = wxString::Format("\"#%02X%02X%02X\"", static_cast<unsigned>(value & 0xFF),
                                     static_cast<unsigned>((value >> 8) & 0xFF),

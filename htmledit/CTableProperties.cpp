@@ -50,6 +50,7 @@ CTableProperties::CTableProperties(wxWindow* parent) : TolvaneDialog(parent, "Ta
          {"All lines and border", "Horizontal lines and border", "Vertikal lines and border", "Only border"})
         lines->Append(entry);
     addFormRow(form, wxID_ANY, "Lines", lines);
+    exchangeSelection(IDC_LINES, &m_lines);
     finishLayout(form);
 }
 
@@ -78,17 +79,4 @@ void CTableProperties::applyTo(cHtmlTable& table) const {
     cHtmlStyle style = table.getStyle();
     style.setProperty(7, lengthOf(m_width));
     style.setProperty(8, lengthOf(m_height));
-}
-
-bool CTableProperties::OnInitDialog() {
-    TolvaneDialog::OnInitDialog();
-    static_cast<wxChoice*>(FindWindow(IDC_LINES))->SetSelection(m_lines);
-    return true;
-}
-
-void CTableProperties::OnOK() {
-    updateData(true);
-    const int selection = static_cast<wxChoice*>(FindWindow(IDC_LINES))->GetSelection();
-    m_lines = selection < 0 ? 0 : selection;
-    endDialog(wxID_OK);
 }

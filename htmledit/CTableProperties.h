@@ -27,9 +27,6 @@ public:
     void readFrom(const cHtmlTable& table);
     void applyTo(cHtmlTable& table) const;
 
-    bool OnInitDialog() override;
-    void OnOK() override;
-
     CString m_borderWidth;
     CString m_borderColor;
     CString m_backgroundColor;

@@ -3,6 +3,7 @@
 
 #include "cHtmlDocument.h"
 
+#include "CssText.h"
 #include "Encoding.h"
 #include "HtmlTree.h"
 #include "ui/UserInterface.h"
@@ -39,6 +40,29 @@ void numberNodes(const xmlNode* node, std::unordered_map<const xmlNode*, int>& o
         }
         numberNodes(child, order, next, marker);
     }
+}
+
+// The browser writes what its alignment and background colour commands do
+// as inline style, which the clean-up takes away: the alignment is kept as
+// the element's align attribute, and a background-coloured span becomes a
+// FONT with that colour, the forms the pages keep. Answers whether the
+// element became a FONT.
+bool keepCommandStyle(cHtmlElement& element) {
+    const CString style = element.getAttribute("Style");
+    if (style.IsEmpty())
+        return false;
+    const css::Declarations declarations = css::parseDeclarations(style.str());
+    const std::string align = css::getValue(declarations, "text-align");
+    if (!align.empty() && element.getAttribute("align").IsEmpty())
+        element.setAttribute("align", CString(align));
+    const std::string background = css::getValue(declarations, "background-color");
+    if (background.empty() || element.getTagName() != "SPAN")
+        return false;
+    css::Declarations kept;
+    css::setValue(kept, "background-color", background);
+    xmlNodeSetName(element.getNode(), reinterpret_cast<const xmlChar*>("font"));
+    element.setAttribute("style", CString(css::writeDeclarations(kept)));
+    return true;
 }
 
 } // namespace
@@ -103,6 +127,8 @@ void cHtmlDocument::cleanElement(cHtmlElement element, CString& report) {
             kind = "<TD>";
             reported = true;
         }
+        if (!inList(kStyleKept, kind) && keepCommandStyle(element))
+            kind = "<FONT>";
         if (!inList(kStyleKept, kind))
             element.removeAttribute("Style");
         for (const char* attribute : kEventAttributes)

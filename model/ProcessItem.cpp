@@ -19,7 +19,8 @@
 
 namespace {
 
-constexpr const char* kStateKeywords[] = {"DRAFT", "FOR_APPROVAL", "APPROVED", "APPROVED_REFERENCE_VERSION_IN_WORK"};
+constexpr const char* kStateKeywords[] = {"DRAFT", "FOR_APPROVAL", "APPROVED",
+                                          "APPROVED_REFERENCE_VERSION_IN_WORK"};
 
 // Leading decimal number of a text, 0 when there is none.
 long decimalOf(const CString& text) {
@@ -120,7 +121,9 @@ CString ProcessItem::getDescription(int language) {
     return Item::getDescription(language);
 }
 
-CString ProcessItem::getPagePath(int language) { return Item::getPagePath(language); }
+CString ProcessItem::getPagePath(int language) {
+    return Item::getPagePath(language);
+}
 
 int ProcessItem::isFullyGenerated() {
     const int kind = readClassKind();
@@ -133,32 +136,43 @@ int ProcessItem::isFullyGenerated() {
     case kProcessOverviewClass:
     case kRoleGroupClass:
     case kWorkProductOverviewClass:
-    case kMeasureClass: return 1;
+    case kMeasureClass:
+        return 1;
     case kActivityClass: {
         const ItemActivity* activity = getItemActivity();
         return m_loaded && activity && activity->isSeparatedProcedureText() ? 1 : 0;
     }
-    default: return 0;
+    default:
+        return 0;
     }
 }
 
-void ProcessItem::savePageHeaderImage() { writeValue("PageHeaderImage", getPageHeaderImage()); }
+void ProcessItem::savePageHeaderImage() {
+    writeValue("PageHeaderImage", getPageHeaderImage());
+}
 
-int ProcessItem::hasStandardHeader() { return m_classKind == kGlossaryClass ? 0 : 1; }
+int ProcessItem::hasStandardHeader() {
+    return m_classKind == kGlossaryClass ? 0 : 1;
+}
 
-int ProcessItem::askCapability(int (ProcessItem::*self)(), int (ProcessItemExtension::*ask)(), int withoutExtension) {
+int ProcessItem::askCapability(int (ProcessItem::*self)(), int (ProcessItemExtension::*ask)(),
+                               int withoutExtension) {
     switch (getKind()) {
-    case kExternal: return 0;
+    case kExternal:
+        return 0;
     case kShortcut: {
         // A shortcut answers for its target; without one it answers 0.
         ProcessItem* target = shortcutTarget();
         return target && target != this ? (target->*self)() : 0;
     }
-    default: return m_extension ? (m_extension->*ask)() : withoutExtension;
+    default:
+        return m_extension ? (m_extension->*ask)() : withoutExtension;
     }
 }
 
-int ProcessItem::hasDiagram() { return askCapability(&ProcessItem::hasDiagram, &ProcessItemExtension::hasDiagram, 0); }
+int ProcessItem::hasDiagram() {
+    return askCapability(&ProcessItem::hasDiagram, &ProcessItemExtension::hasDiagram, 0);
+}
 
 int ProcessItem::hasHtmlPage() {
     return askCapability(&ProcessItem::hasHtmlPage, &ProcessItemExtension::hasHtmlPage, 1);
@@ -193,21 +207,35 @@ void ProcessItem::changeClass(const CString& keyword) {
     load(1);
 }
 
-int ProcessItem::getParentClassKind() const { return getParent() ? classKindOf(getParent()) : kNoProcessClass; }
+int ProcessItem::getParentClassKind() const {
+    return getParent() ? classKindOf(getParent()) : kNoProcessClass;
+}
 
 template <typename T> T* ProcessItem::typedExtension(int kind) const {
     return m_classKind == kind ? dynamic_cast<T*>(m_extension) : nullptr;
 }
 
-ItemRole* ProcessItem::getItemRole() const { return typedExtension<ItemRole>(kRoleClass); }
-ItemActivity* ProcessItem::getItemActivity() const { return typedExtension<ItemActivity>(kActivityClass); }
+ItemRole* ProcessItem::getItemRole() const {
+    return typedExtension<ItemRole>(kRoleClass);
+}
+ItemActivity* ProcessItem::getItemActivity() const {
+    return typedExtension<ItemActivity>(kActivityClass);
+}
 ItemMacroActivity* ProcessItem::getItemMacroActivity() const {
     return typedExtension<ItemMacroActivity>(kMacroActivityClass);
 }
-ItemPhase* ProcessItem::getItemPhase() const { return typedExtension<ItemPhase>(kPhaseClass); }
-ItemWorkProduct* ProcessItem::getItemWorkProduct() const { return typedExtension<ItemWorkProduct>(kWorkProductClass); }
-ItemWorkflow* ProcessItem::getItemWorkflow() const { return typedExtension<ItemWorkflow>(kWorkflowClass); }
-ItemDiscipline* ProcessItem::getItemDiscipline() const { return typedExtension<ItemDiscipline>(kDisciplineClass); }
+ItemPhase* ProcessItem::getItemPhase() const {
+    return typedExtension<ItemPhase>(kPhaseClass);
+}
+ItemWorkProduct* ProcessItem::getItemWorkProduct() const {
+    return typedExtension<ItemWorkProduct>(kWorkProductClass);
+}
+ItemWorkflow* ProcessItem::getItemWorkflow() const {
+    return typedExtension<ItemWorkflow>(kWorkflowClass);
+}
+ItemDiscipline* ProcessItem::getItemDiscipline() const {
+    return typedExtension<ItemDiscipline>(kDisciplineClass);
+}
 ItemGenericProcedure* ProcessItem::getItemGenericProcedure() const {
     return typedExtension<ItemGenericProcedure>(kGeneralProcedureClass);
 }
@@ -217,12 +245,18 @@ ItemGenericProcedureGroup* ProcessItem::getItemGenericProcedureGroup() const {
 ItemProcessOverview* ProcessItem::getItemProcessOverview() const {
     return typedExtension<ItemProcessOverview>(kProcessOverviewClass);
 }
-ItemRoleGroup* ProcessItem::getItemRoleGroup() const { return typedExtension<ItemRoleGroup>(kRoleGroupClass); }
-ItemMeasure* ProcessItem::getItemMeasure() const { return typedExtension<ItemMeasure>(kMeasureClass); }
+ItemRoleGroup* ProcessItem::getItemRoleGroup() const {
+    return typedExtension<ItemRoleGroup>(kRoleGroupClass);
+}
+ItemMeasure* ProcessItem::getItemMeasure() const {
+    return typedExtension<ItemMeasure>(kMeasureClass);
+}
 ItemGlossaryEntry* ProcessItem::getItemGlossaryEntry() const {
     return typedExtension<ItemGlossaryEntry>(kGlossaryEntryClass);
 }
-ItemDomain* ProcessItem::getItemDomain() const { return typedExtension<ItemDomain>(kDomainClass); }
+ItemDomain* ProcessItem::getItemDomain() const {
+    return typedExtension<ItemDomain>(kDomainClass);
+}
 ItemQualityCriteria* ProcessItem::getItemQualityCriteria() const {
     return typedExtension<ItemQualityCriteria>(kQualityCriteriaClass);
 }
@@ -266,7 +300,9 @@ CString ProcessItem::rawValue(const CString& key) {
     return value ? CString(*value) : CString();
 }
 
-CString ProcessItem::readValue(const CString& key) { return rawValue(key).Left(998); }
+CString ProcessItem::readValue(const CString& key) {
+    return rawValue(key).Left(998);
+}
 
 int ProcessItem::writeValue(const CString& key, const CString& value) {
     if (m_batchingWrites) {
@@ -317,9 +353,13 @@ int ProcessItem::writeList(const CString& key, CStringListe* list, const CString
     return writeValue(key, joined);
 }
 
-void ProcessItem::readPageHeaderImage() { setPageHeaderImage(readValue("PageHeaderImage")); }
+void ProcessItem::readPageHeaderImage() {
+    setPageHeaderImage(readValue("PageHeaderImage"));
+}
 
-void ProcessItem::readFrameFlag() { setFrame(readValue(kKeyFrame) == "yes"); }
+void ProcessItem::readFrameFlag() {
+    setFrame(readValue(kKeyFrame) == "yes");
+}
 
 CString ProcessItem::readNotes() {
     CString text;
@@ -340,7 +380,9 @@ void ProcessItem::readPhaseKey() {
     pieces.deleteAll();
 }
 
-int ProcessItem::writeNotes(const CString& text) { return writeItemFile("notes.txt", text); }
+int ProcessItem::writeNotes(const CString& text) {
+    return writeItemFile("notes.txt", text);
+}
 
 int ProcessItem::writeItemFile(const CString& fileName, const CString& text) {
     const CString path = getItemFolderFile(fileName);
@@ -457,11 +499,17 @@ void ProcessItem::setStateFromText(const CString& text) {
     m_stateText.MakeLower();
 }
 
-void ProcessItem::setApproDateFromTime(int n, const CTime& time) { m_approDate[n - 1] = time.Format("%d/%m/%Y"); }
+void ProcessItem::setApproDateFromTime(int n, const CTime& time) {
+    m_approDate[n - 1] = time.Format("%d/%m/%Y");
+}
 
-CTime ProcessItem::getApproDateTime(int n) const { return parseDayMonthYear(m_approDate[n - 1]); }
+CTime ProcessItem::getApproDateTime(int n) const {
+    return parseDayMonthYear(m_approDate[n - 1]);
+}
 
-CString ProcessItem::getApproDateIso(int n) const { return formatIsoDate(m_approDate[n - 1]); }
+CString ProcessItem::getApproDateIso(int n) const {
+    return formatIsoDate(m_approDate[n - 1]);
+}
 
 int ProcessItem::isGenericProjectKind() const {
     const int n = m_projectKinds->count();
@@ -469,7 +517,8 @@ int ProcessItem::isGenericProjectKind() const {
 }
 
 CString ProcessItem::getDescriptionForCsv(int language) {
-    CString text = m_extension ? m_extension->readDescription(language, 0, 1, 0) : Item::getDescription(language);
+    CString text =
+        m_extension ? m_extension->readDescription(language, 0, 1, 0) : Item::getDescription(language);
     text.Replace(";", ".");
     text.Replace("\r", " ");
     text.Replace("\"", "'");
@@ -492,23 +541,32 @@ void ProcessItem::edit() {
         m_extension->edit();
 }
 
-CTime parseDayMonthYear(const CString& text) {
+bool readDayMonthYear(const CString& text, CTime* time) {
     CStringListePlus pieces;
     pieces.split(text, "/", 0);
-    CTime result = CTime::GetCurrentTime();
+    bool valid = false;
     if (pieces.count() >= 3) {
         const long year = decimalOf(*pieces.at(3));
         const long month = decimalOf(*pieces.at(2));
         const long day = decimalOf(*pieces.at(1));
-        if (year >= 1980 && year < 3000 && month >= 1 && month <= 12 && day >= 1 && day <= 31)
-            result = CTime(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), 0, 0, 0);
+        valid = year >= 1980 && year < 3000 && month >= 1 && month <= 12 && day >= 1 && day <= 31;
+        if (valid)
+            *time = CTime(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day), 0, 0, 0);
     }
     pieces.deleteAll();
+    return valid;
+}
+
+CTime parseDayMonthYear(const CString& text) {
+    CTime result = CTime::GetCurrentTime();
+    readDayMonthYear(text, &result);
     return result;
 }
 
 CString formatIsoDate(const CString& text) {
-    const CTime time = parseDayMonthYear(text);
+    CTime time;
+    if (!readDayMonthYear(text, &time))
+        return CString();
     CString iso;
     iso.Format("%d-%d-%d", time.GetYear(), time.GetMonth(), time.GetDay());
     return iso;

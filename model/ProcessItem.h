@@ -164,7 +164,9 @@ public:
     // Texts.
     CString getDescriptionForCsv(int language);
     CString getTailoringGuideline(int language) const;
-    const CString& getHtmlDescription(int language) const { return language == 0 ? m_htmlDescription : m_htmlDescriptionL2; }
+    const CString& getHtmlDescription(int language) const {
+        return language == 0 ? m_htmlDescription : m_htmlDescriptionL2;
+    }
     void setHtmlDescription(const CString& text) { m_htmlDescription = text; }
     void setHtmlDescriptionL2(const CString& text) { m_htmlDescriptionL2 = text; }
     void setHtmlDescription(int language, const CString& text) {
@@ -224,11 +226,17 @@ private:
 };
 
 // "generic": the project kind when an item or the project names none.
-inline CString getDefaultProjectKind() { return "generic"; }
+inline CString getDefaultProjectKind() {
+    return "generic";
+}
 // A day/month/year text (year 1980 or later) at local midnight; the current
 // time for anything else.
 CTime parseDayMonthYear(const CString& text);
-// year-month-day of parseDayMonthYear, without leading zeros.
+// The time of a day/month/year text (year 1980 or later) at local midnight;
+// false, with time untouched, for any other text.
+bool readDayMonthYear(const CString& text, CTime* time);
+// year-month-day of a day/month/year text, without leading zeros; empty for
+// a text that holds no such date (no date is made up for it).
 CString formatIsoDate(const CString& text);
 // The list escapes of "process.data": "," "\comma", ";" "\semicolon", "=" "\equal".
 CString escapeListElement(const CString& text);

@@ -21,28 +21,49 @@ ProcessItemExtension::~ProcessItemExtension() {
 
 ProcessItemExtension* ProcessItemExtension::create(int kind, ProcessItem* item, Project* project) {
     switch (kind) {
-    case kRoleClass: return new ItemRole(item, project);
-    case kActivityClass: return new ItemActivity(item, project);
-    case kMacroActivityClass: return new ItemMacroActivity(item, project);
-    case kPhaseClass: return new ItemPhase(item, project);
+    case kRoleClass:
+        return new ItemRole(item, project);
+    case kActivityClass:
+        return new ItemActivity(item, project);
+    case kMacroActivityClass:
+        return new ItemMacroActivity(item, project);
+    case kPhaseClass:
+        return new ItemPhase(item, project);
     case kWorkProductClass:
-    case kWorkProductStateClass: return new ItemWorkProduct(item, project);
-    case kWorkflowClass: return new ItemWorkflow(item, project);
-    case kDisciplineClass: return new ItemDiscipline(item, project);
-    case kTemplateAccessClass: return new ItemTemplateAccess(item, project);
-    case kGeneralProcedureClass: return new ItemGenericProcedure(item, project);
-    case kGeneralProcedureGroupClass: return new ItemGenericProcedureGroup(item, project);
-    case kProcessOverviewClass: return new ItemProcessOverview(item, project);
-    case kWorkProductGroupClass: return new ItemWorkProductGroup(item, project);
-    case kRoleGroupClass: return new ItemRoleGroup(item, project);
-    case kWorkProductOverviewClass: return new ItemWorkProductOverview(item, project);
-    case kMeasureClass: return new ItemMeasure(item, project);
-    case kGlossaryEntryClass: return new ItemGlossaryEntry(item, project);
-    case kGlossaryClass: return new ItemGlossary(item, project);
-    case kDomainClass: return new ItemDomain(item, project);
-    case kQualityCriteriaClass: return new ItemQualityCriteria(item, project);
-    case kSiteMapClass: return new ItemSiteMap(item, project);
-    default: return new ProcessItemExtension(item, project);
+    case kWorkProductStateClass:
+        return new ItemWorkProduct(item, project);
+    case kWorkflowClass:
+        return new ItemWorkflow(item, project);
+    case kDisciplineClass:
+        return new ItemDiscipline(item, project);
+    case kTemplateAccessClass:
+        return new ItemTemplateAccess(item, project);
+    case kGeneralProcedureClass:
+        return new ItemGenericProcedure(item, project);
+    case kGeneralProcedureGroupClass:
+        return new ItemGenericProcedureGroup(item, project);
+    case kProcessOverviewClass:
+        return new ItemProcessOverview(item, project);
+    case kWorkProductGroupClass:
+        return new ItemWorkProductGroup(item, project);
+    case kRoleGroupClass:
+        return new ItemRoleGroup(item, project);
+    case kWorkProductOverviewClass:
+        return new ItemWorkProductOverview(item, project);
+    case kMeasureClass:
+        return new ItemMeasure(item, project);
+    case kGlossaryEntryClass:
+        return new ItemGlossaryEntry(item, project);
+    case kGlossaryClass:
+        return new ItemGlossary(item, project);
+    case kDomainClass:
+        return new ItemDomain(item, project);
+    case kQualityCriteriaClass:
+        return new ItemQualityCriteria(item, project);
+    case kSiteMapClass:
+        return new ItemSiteMap(item, project);
+    default:
+        return new ProcessItemExtension(item, project);
     }
 }
 
@@ -54,9 +75,13 @@ void ProcessItemExtension::loadData() {
     m_item->readList("traceabilityLinks", m_traceabilityLinks, ",", 1);
 }
 
-int ProcessItemExtension::saveData() { return m_item->writeCommonKeys(m_traceabilityLinks); }
+int ProcessItemExtension::saveData() {
+    return m_item->writeCommonKeys(m_traceabilityLinks);
+}
 
-CString ProcessItemExtension::getDescriptionFileName(int) { return CString(); }
+CString ProcessItemExtension::getDescriptionFileName(int) {
+    return CString();
+}
 
 CString ProcessItemExtension::descriptionFile(const char* firstLanguageName, int language) {
     CString name = firstLanguageName;
@@ -65,7 +90,8 @@ CString ProcessItemExtension::descriptionFile(const char* firstLanguageName, int
     return name;
 }
 
-CString ProcessItemExtension::readDescription(int language, int htmlMode, int noCarriageReturn, int escapeMode) {
+CString ProcessItemExtension::readDescription(int language, int htmlMode, int noCarriageReturn,
+                                              int escapeMode) {
     const CString name = getDescriptionFileName(language);
     if (name.IsEmpty())
         return CString();
@@ -119,7 +145,9 @@ CString ProcessItemExtension::popupDescription(int language, int maxLength) {
     return popupHeading(language, "Description") + description;
 }
 
-void ProcessItemExtension::edit() { ui::AfxMessageBox(loadString(33046)); }
+void ProcessItemExtension::edit() {
+    ui::AfxMessageBox(loadString(33046));
+}
 
 int ProcessItemExtension::reportSaveFailure(int ok) const {
     if (!ok) {
@@ -130,11 +158,10 @@ int ProcessItemExtension::reportSaveFailure(int ok) const {
     return ok ? 1 : 0;
 }
 
-void ProcessItemExtension::writeDescription(const CString& text, int language) {
+int ProcessItemExtension::writeDescription(const CString& text, int language) {
     m_item->setDescription(language, text);
     const CString name = getDescriptionFileName(language);
-    if (!name.IsEmpty())
-        m_item->writeItemFile(name, text);
+    return name.IsEmpty() ? 1 : m_item->writeItemFile(name, text);
 }
 
 void ProcessItemExtension::writeTailoringGuideline(const CString& text, int language) {
@@ -143,5 +170,6 @@ void ProcessItemExtension::writeTailoringGuideline(const CString& text, int lang
 }
 
 CString ProcessItemExtension::getKeyListText() {
-    return CString("Root class:") + "\n\t\t\tProjectKind" + "\n\t\t\tState" + "\n\t\t\tVersion" + "\n\t\t\tFrame";
+    return CString("Root class:") + "\n\t\t\tProjectKind" + "\n\t\t\tState" + "\n\t\t\tVersion" +
+           "\n\t\t\tFrame";
 }

@@ -42,9 +42,14 @@ public:
 
     // Stores the text in the item and writes the description file; a class
     // without description file writes nothing; a failed write is reported.
-    void writeDescription(const CString& text, int language);
-    static CString getTailoringFileName(int language) { return language == 0 ? "Tailoring.txt" : "TailoringL2.txt"; }
-    void setTailoringGuideline(const CString& text, int language) { m_tailoring[language == 0 ? 0 : 1] = text; }
+    // 0 only when the file could not be written.
+    int writeDescription(const CString& text, int language);
+    static CString getTailoringFileName(int language) {
+        return language == 0 ? "Tailoring.txt" : "TailoringL2.txt";
+    }
+    void setTailoringGuideline(const CString& text, int language) {
+        m_tailoring[language == 0 ? 0 : 1] = text;
+    }
     const CString& getTailoringGuideline(int language) const { return m_tailoring[language == 0 ? 0 : 1]; }
     void writeTailoringGuideline(const CString& text, int language);
     CString readTailoringGuideline(int language, int htmlMode, int noCarriageReturn);

@@ -83,7 +83,9 @@ int CString::FindOneOf(const char* chars) const {
     return pos == std::string::npos ? -1 : static_cast<int>(pos);
 }
 
-CString CString::Mid(int first) const { return Mid(first, GetLength() - first); }
+CString CString::Mid(int first) const {
+    return Mid(first, GetLength() - first);
+}
 
 CString CString::Mid(int first, int count) const {
     if (first < 0)
@@ -119,11 +121,17 @@ CString CString::SpanExcluding(const char* chars) const {
     return Left(n == std::string::npos ? GetLength() : static_cast<int>(n));
 }
 
-void CString::MakeUpper() { m_s = encoding::toUpper(m_s); }
+void CString::MakeUpper() {
+    m_s = encoding::toUpper(m_s);
+}
 
-void CString::MakeLower() { m_s = encoding::toLower(m_s); }
+void CString::MakeLower() {
+    m_s = encoding::toLower(m_s);
+}
 
-void CString::MakeReverse() { std::reverse(m_s.begin(), m_s.end()); }
+void CString::MakeReverse() {
+    std::reverse(m_s.begin(), m_s.end());
+}
 
 int CString::Replace(char oldCh, char newCh) {
     int count = 0;
@@ -184,7 +192,9 @@ int CString::Delete(int index, int count) {
     return GetLength();
 }
 
-CString& CString::TrimLeft() { return TrimLeft(kWhitespace); }
+CString& CString::TrimLeft() {
+    return TrimLeft(kWhitespace);
+}
 
 CString& CString::TrimLeft(char ch) {
     const char set[2] = {ch, '\0'};
@@ -199,7 +209,9 @@ CString& CString::TrimLeft(const char* chars) {
     return *this;
 }
 
-CString& CString::TrimRight() { return TrimRight(kWhitespace); }
+CString& CString::TrimRight() {
+    return TrimRight(kWhitespace);
+}
 
 CString& CString::TrimRight(char ch) {
     const char set[2] = {ch, '\0'};
@@ -214,11 +226,17 @@ CString& CString::TrimRight(const char* chars) {
     return *this;
 }
 
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
+CString& CString::Trim() {
+    return TrimRight().TrimLeft();
+}
 
-CString& CString::Trim(char ch) { return TrimRight(ch).TrimLeft(ch); }
+CString& CString::Trim(char ch) {
+    return TrimRight(ch).TrimLeft(ch);
+}
 
-CString& CString::Trim(const char* chars) { return TrimRight(chars).TrimLeft(chars); }
+CString& CString::Trim(const char* chars) {
+    return TrimRight(chars).TrimLeft(chars);
+}
 
 void CString::Format(const char* format, ...) {
     va_list args;
@@ -309,21 +327,61 @@ CString& CString::operator+=(char ch) {
     return *this;
 }
 
-CString operator+(const CString& a, const CString& b) { return CString(a.str() + b.str()); }
-CString operator+(const CString& a, const char* b) { return CString(a) += b; }
-CString operator+(const char* a, const CString& b) { return CString(a) += b; }
-CString operator+(const CString& a, char b) { return CString(a) += b; }
-CString operator+(char a, const CString& b) { return CString(a) += b; }
+CString operator+(const CString& a, const CString& b) {
+    return CString(a.str() + b.str());
+}
+CString operator+(const CString& a, const char* b) {
+    return CString(a) += b;
+}
+CString operator+(const char* a, const CString& b) {
+    return CString(a) += b;
+}
+CString operator+(const CString& a, char b) {
+    return CString(a) += b;
+}
+CString operator+(char a, const CString& b) {
+    return CString(a) += b;
+}
 
-bool operator==(const CString& a, const CString& b) { return a.str() == b.str(); }
-bool operator==(const CString& a, const char* b) { return a.Compare(b) == 0; }
-bool operator==(const char* a, const CString& b) { return b.Compare(a) == 0; }
-bool operator!=(const CString& a, const CString& b) { return !(a == b); }
-bool operator!=(const CString& a, const char* b) { return !(a == b); }
-bool operator!=(const char* a, const CString& b) { return !(a == b); }
-bool operator<(const CString& a, const CString& b) { return a.Compare(b) < 0; }
-bool operator<(const CString& a, const char* b) { return a.Compare(b) < 0; }
-bool operator<(const char* a, const CString& b) { return b.Compare(a) > 0; }
-bool operator>(const CString& a, const CString& b) { return a.Compare(b) > 0; }
-bool operator<=(const CString& a, const CString& b) { return a.Compare(b) <= 0; }
-bool operator>=(const CString& a, const CString& b) { return a.Compare(b) >= 0; }
+bool operator==(const CString& a, const CString& b) {
+    return a.str() == b.str();
+}
+bool operator==(const CString& a, const char* b) {
+    return a.Compare(b) == 0;
+}
+bool operator==(const char* a, const CString& b) {
+    return b.Compare(a) == 0;
+}
+bool operator!=(const CString& a, const CString& b) {
+    return !(a == b);
+}
+bool operator!=(const CString& a, const char* b) {
+    return !(a == b);
+}
+bool operator!=(const char* a, const CString& b) {
+    return !(a == b);
+}
+bool operator<(const CString& a, const CString& b) {
+    return a.Compare(b) < 0;
+}
+bool operator<(const CString& a, const char* b) {
+    return a.Compare(b) < 0;
+}
+bool operator<(const char* a, const CString& b) {
+    return b.Compare(a) > 0;
+}
+bool operator>(const CString& a, const CString& b) {
+    return a.Compare(b) > 0;
+}
+bool operator<=(const CString& a, const CString& b) {
+    return a.Compare(b) <= 0;
+}
+bool operator>=(const CString& a, const CString& b) {
+    return a.Compare(b) >= 0;
+}
+std::strong_ordering operator<=>(const CString& a, const CString& b) {
+    return a.Compare(b) <=> 0;
+}
+std::strong_ordering operator<=>(const CString& a, const char* b) {
+    return a.Compare(b) <=> 0;
+}

@@ -6,6 +6,7 @@
 // the original class clamps them. Case operations fold the code page's
 // letters, accented ones included.
 
+#include <compare>
 #include <cstdarg>
 #include <functional>
 #include <string>
@@ -112,6 +113,10 @@ bool operator<(const char* a, const CString& b);
 bool operator>(const CString& a, const CString& b);
 bool operator<=(const CString& a, const CString& b);
 bool operator>=(const CString& a, const CString& b);
+// Pairs, tuples and other composite keys compare texts through these; the
+// conversion to a pointer would otherwise make them compare addresses.
+std::strong_ordering operator<=>(const CString& a, const CString& b);
+std::strong_ordering operator<=>(const CString& a, const char* b);
 
 template <> struct std::hash<CString> {
     size_t operator()(const CString& s) const noexcept { return std::hash<std::string>()(s.str()); }

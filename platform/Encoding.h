@@ -43,6 +43,11 @@ std::string toUpper(std::string_view text);
 
 // <0, 0, >0 like strcmp, after folding both sides to lower case.
 int compareNoCase(std::string_view a, std::string_view b);
-inline bool equalsNoCase(std::string_view a, std::string_view b) { return compareNoCase(a, b) == 0; }
+inline bool equalsNoCase(std::string_view a, std::string_view b) {
+    return compareNoCase(a, b) == 0;
+}
+
+// The value of a hexadecimal digit of either case; -1 for any other character.
+int hexDigit(char c);
 
 } // namespace encoding

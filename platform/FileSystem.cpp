@@ -300,7 +300,9 @@ DiskEntry diskEntry(std::string_view path) {
     return entry;
 }
 
-CString fromDiskName(std::string_view name) { return CString(encoding::utf8ToCp1252(name)); }
+CString fromDiskName(std::string_view name) {
+    return CString(encoding::utf8ToCp1252(name));
+}
 
 bool fileExists(const char* path) {
     const DiskEntry entry = diskEntry(path ? path : "");
@@ -391,7 +393,9 @@ bool deleteTree(const char* path) {
     return deleted;
 }
 
-CString lastErrorText() { return CString(std::strerror(g_lastError)); }
+CString lastErrorText() {
+    return CString(std::strerror(g_lastError));
+}
 
 int lastErrorCode() {
     return g_lastError;
@@ -419,6 +423,22 @@ BOOL CopyFileA(const char* existingFile, const char* newFile, BOOL failIfExists)
 
 namespace {
 
+// Moves an entry to a path where nothing is, never replacing what another
+// mover puts there meanwhile.
+BOOL moveToNewPath(const std::string& from, const struct stat& fromStat, const std::string& to) {
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return TRUE;
+    if (errno == EINVAL && rename(from.c_str(), to.c_str()) == 0)
+        return TRUE;
+    if (errno == EXDEV && !S_ISDIR(fromStat.st_mode)) {
+        // Another volume: copy, then remove the original, as Windows does for files.
+        if (!copyOneFile(from, to, true))
+            return FALSE;
+        return unlink(from.c_str()) == 0 ? TRUE : fail(errno);
+    }
+    return fail(errno);
+}
+
 BOOL moveOnDisk(const std::string& from, std::string to, const char* newFile) {
     struct stat fromStat, toStat;
     if (lstat(from.c_str(), &fromStat) != 0)
@@ -435,20 +455,24 @@ BOOL moveOnDisk(const std::string& from, std::string to, const char* newFile) {
              (slash == std::string::npos ? to : to.substr(slash + 1));
         return rename(from.c_str(), to.c_str()) == 0 ? TRUE : fail(errno);
     }
-    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
-        return TRUE;
-    if (errno == EINVAL && rename(from.c_str(), to.c_str()) == 0)
-        return TRUE;
-    if (errno == EXDEV && !S_ISDIR(fromStat.st_mode)) {
-        // Another volume: copy, then remove the original, as Windows does for files.
-        if (!copyOneFile(from, to, true))
-            return FALSE;
-        return unlink(from.c_str()) == 0 ? TRUE : fail(errno);
-    }
-    return fail(errno);
+    return moveToNewPath(from, fromStat, to);
 }
 
 } // namespace
+
+namespace platform {
+
+bool moveDiskEntry(const std::string& from, const std::string& to) {
+    struct stat fromStat, toStat;
+    const bool moved = lstat(from.c_str(), &fromStat) != 0 ? fail(errno)
+                       : lstat(to.c_str(), &toStat) == 0   ? fail(EEXIST)
+                                                           : moveToNewPath(from, fromStat, to);
+    changedOnDisk(from, true);
+    changedOnDisk(to, true);
+    return moved;
+}
+
+} // namespace platform
 
 BOOL MoveFileA(const char* existingFile, const char* newFile) {
     if (!existingFile || !newFile)
@@ -529,7 +553,8 @@ CString relativePath(const char* from, DWORD fromAttributes, const char* to, DWO
     // A file's folder is the starting point; a path that ends with a
     // separator names its folder already.
     const size_t fromLength = from ? std::strlen(from) : 0;
-    const bool endsWithSeparator = fromLength > 0 && (from[fromLength - 1] == '/' || from[fromLength - 1] == '\\');
+    const bool endsWithSeparator =
+        fromLength > 0 && (from[fromLength - 1] == '/' || from[fromLength - 1] == '\\');
     if (!(fromAttributes & FILE_ATTRIBUTE_DIRECTORY) && !endsWithSeparator && !fromParts.empty())
         fromParts.pop_back();
     (void)toAttributes; // a file or a folder: either way its name ends the path
@@ -551,7 +576,8 @@ CString relativePath(const char* from, DWORD fromAttributes, const char* to, DWO
     return CString(result);
 }
 
-BOOL PathRelativePathToA(char* path, const char* from, DWORD fromAttributes, const char* to, DWORD toAttributes) {
+BOOL PathRelativePathToA(char* path, const char* from, DWORD fromAttributes, const char* to,
+                         DWORD toAttributes) {
     if (!path)
         return FALSE;
     const CString result = relativePath(from, fromAttributes, to, toAttributes);
@@ -566,7 +592,9 @@ namespace {
 CString g_applicationFolderForTests;
 }
 
-void setApplicationFolderForTests(const CString& folder) { g_applicationFolderForTests = folder; }
+void setApplicationFolderForTests(const CString& folder) {
+    g_applicationFolderForTests = folder;
+}
 
 CString getApplicationFolder() {
     if (!g_applicationFolderForTests.IsEmpty())

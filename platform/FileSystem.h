@@ -57,6 +57,11 @@ bool copyDiskFile(const std::string& from, const std::string& to, bool failIfExi
 // a writer filling a new folder need not look each new name up in another
 // case. False on failure (lastErrorText tells why).
 bool createDiskFolder(const std::string& path);
+// Moves a file or folder between paths already in the file system's form,
+// where nothing stands at the new path in any case: a folder put back where
+// it was taken from goes there, not into a folder of the same name in
+// another case. False when something is there, or on any failure.
+bool moveDiskEntry(const std::string& from, const std::string& to);
 
 // Last modification time of a file or folder; false when it is missing.
 bool lastWriteTime(const char* path, std::time_t& time);
@@ -104,7 +109,8 @@ DWORD GetModuleFileNameA(void* module, char* buffer, DWORD size);
 // that folder). The computation is on the text, with
 // names compared ignoring case; the result uses '\' and begins with "." or
 // "..". FALSE when the two paths have no common root.
-BOOL PathRelativePathToA(char* path, const char* from, DWORD fromAttributes, const char* to, DWORD toAttributes);
+BOOL PathRelativePathToA(char* path, const char* from, DWORD fromAttributes, const char* to,
+                         DWORD toAttributes);
 // The same, returning the text (empty when there is no common root).
 CString relativePath(const char* from, DWORD fromAttributes, const char* to, DWORD toAttributes);
 

@@ -48,22 +48,12 @@ std::string folderName(std::u16string_view key) {
     return out;
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // The byte of two hexadecimal digits at pos; -1 when they are not.
 int hexByte(std::string_view text, size_t pos) {
     if (pos + 1 >= text.size())
         return -1;
-    const int high = hexDigit(text[pos]);
-    const int low = hexDigit(text[pos + 1]);
+    const int high = encoding::hexDigit(text[pos]);
+    const int low = encoding::hexDigit(text[pos + 1]);
     return high < 0 || low < 0 ? -1 : high * 16 + low;
 }
 

@@ -9,6 +9,12 @@ bool TextInStream::open(const char* path, bool binary) {
     std::string bytes;
     if (!path || !platform::readFileBytes(path, bytes))
         return false;
+    openBytes(std::move(bytes), binary);
+    return true;
+}
+
+void TextInStream::openBytes(std::string bytes, bool binary) {
+    close();
     if (binary) {
         m_text = std::move(bytes);
     } else {
@@ -19,7 +25,6 @@ bool TextInStream::open(const char* path, bool binary) {
     }
     m_pos = 0;
     m_open = true;
-    return true;
 }
 
 void TextInStream::close() {

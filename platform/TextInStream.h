@@ -17,6 +17,8 @@ public:
     explicit TextInStream(const char* path, bool binary = false) { open(path, binary); }
 
     bool open(const char* path, bool binary = false);
+    // Reads text held in memory (a resource of the program) as a file.
+    void openBytes(std::string bytes, bool binary = false);
     bool is_open() const { return m_open; }
     void close();
     // False when nothing is left to read.

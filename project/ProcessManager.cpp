@@ -57,7 +57,8 @@ CString classIndexKey(int kind, const CString& name) {
 
 } // namespace
 
-ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWindow, int deferred, int layoutFlag)
+ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWindow, int deferred,
+                               int layoutFlag)
     : Project(settingsPath, mainWindow, layoutFlag), m_projectKinds(new CStringListePlus),
       m_roleResponsibilities(new CStringListePlus), m_wpRoleResponsibilities(new CStringListePlus),
       m_classKeywords(new CStringListe), m_itemLinks(new ItemExtensionListe), m_exporter(nullptr) {
@@ -75,8 +76,10 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
     if (m_projectKinds->count() == 0)
         m_projectKinds->append(new CString(getDefaultProjectKind()));
     m_roleResponsibilities->append(new CString);
-    m_roleResponsibilities->appendLowerCasedPieces(settings::readKey(settingsFile, "PROCESSUS", "ROLE_RESPONSIBILITY"));
-    m_wpRoleResponsibilities->appendLowerCasedPieces(settings::readKey(settingsFile, "PROCESSUS", "WP_ROLE_RESPONSIBILITY"));
+    m_roleResponsibilities->appendLowerCasedPieces(
+        settings::readKey(settingsFile, "PROCESSUS", "ROLE_RESPONSIBILITY"));
+    m_wpRoleResponsibilities->appendLowerCasedPieces(
+        settings::readKey(settingsFile, "PROCESSUS", "WP_ROLE_RESPONSIBILITY"));
 
     CString language = settings::readKey(settingsFile, "PROCESS_OPTION", "GenerationLang");
     if (language.IsEmpty())
@@ -95,11 +98,29 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
         setApprovalLabel(n, label.IsEmpty() ? fallback : label);
     }
 
-    for (const char* keyword : {"ACTIVITY", "DISCIPLINE", "GENERAL PROCEDURE", "MACRO-ACTIVITY", "MEASURE", "PHASE",
-                                "ROLE", "WORKFLOW", "WORKPRODUCT", "WORKPRODUCT STATE", "GLOSSARY ENTRY", "DOMAIN",
-                                "QUALITY CRITERIA", "--- Group ---", "GENERAL PROCEDURE GROUP", "ROLE GROUP",
-                                "WORKPRODUCT GROUP", "--- View ---", "PROCESS OVERVIEW", "TEMPLATE ACCESS",
-                                "WORKPRODUCT OVERVIEW", "GLOSSARY", "SITE MAP"})
+    for (const char* keyword : {"ACTIVITY",
+                                "DISCIPLINE",
+                                "GENERAL PROCEDURE",
+                                "MACRO-ACTIVITY",
+                                "MEASURE",
+                                "PHASE",
+                                "ROLE",
+                                "WORKFLOW",
+                                "WORKPRODUCT",
+                                "WORKPRODUCT STATE",
+                                "GLOSSARY ENTRY",
+                                "DOMAIN",
+                                "QUALITY CRITERIA",
+                                "--- Group ---",
+                                "GENERAL PROCEDURE GROUP",
+                                "ROLE GROUP",
+                                "WORKPRODUCT GROUP",
+                                "--- View ---",
+                                "PROCESS OVERVIEW",
+                                "TEMPLATE ACCESS",
+                                "WORKPRODUCT OVERVIEW",
+                                "GLOSSARY",
+                                "SITE MAP"})
         m_classKeywords->append(new CString(keyword));
 
     ItemWorkProduct::loadWorkProductTypes();
@@ -109,13 +130,17 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
     if (!deferred)
         updateLinks(0, 0);
 
-    if (mainWindow) {
-        CString title = loadString(61448) + " - " + loadString(61449);
-        const CString siteName = StdOption::instance().getSiteName();
-        if (!siteName.IsEmpty())
-            title += "  - " + siteName;
-        mainWindow->setWindowTitle(title);
-    }
+    showWindowTitle();
+}
+
+void ProcessManager::showWindowTitle() {
+    if (!m_mainWindow)
+        return;
+    CString title = loadString(61448) + " - " + loadString(61449);
+    const CString siteName = StdOption::instance().getSiteName();
+    if (!siteName.IsEmpty())
+        title += "  - " + siteName;
+    m_mainWindow->setWindowTitle(title);
 }
 
 ProcessManager::~ProcessManager() {
@@ -135,7 +160,9 @@ ProcessManager::~ProcessManager() {
         g_manager = nullptr;
 }
 
-ProcessManager* ProcessManager::getInstance() { return g_manager; }
+ProcessManager* ProcessManager::getInstance() {
+    return g_manager;
+}
 
 void ProcessManager::guarded(const char* operation, const std::function<void()>& work, bool underWaitCursor) {
     try {
@@ -161,7 +188,8 @@ int ProcessManager::deleteItem(Item* item, int refreshTree, int keepShortcuts, i
                                int withSubtree, int multiUser) {
     if (!(classKindOf(item) == kNoProcessClass && !StdOption::instance().getMultiUsers()))
         m_linksNeedRefresh = 1;
-    return Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree, multiUser);
+    return Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree,
+                               multiUser);
 }
 
 void ProcessManager::onItemRenamed(Item*, const CString&, const CString&) {
@@ -189,12 +217,13 @@ int ProcessManager::checkItemClassAllowed(const CString& classKeyword, Item* par
 
 Item* ProcessManager::addProcessItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
                                      const CString& openIcon, int mode, const CString& description,
-                                     const CString& url, int refreshTree, int saveTree, int frame, int visible,
-                                     const CString& nameL2, int multiUser, const CString&, Item* shortcutTarget) {
+                                     const CString& url, int refreshTree, int saveTree, int frame,
+                                     int visible, const CString& nameL2, int multiUser, const CString&,
+                                     Item* shortcutTarget) {
     if (StdOption::instance().getMultiUsers())
         m_linksNeedRefresh = 1;
-    return addItem(anchor, name, blankTarget, icon, openIcon, mode, description, url, refreshTree, saveTree, frame,
-                   visible, nameL2, multiUser, "", shortcutTarget);
+    return addItem(anchor, name, blankTarget, icon, openIcon, mode, description, url, refreshTree, saveTree,
+                   frame, visible, nameL2, multiUser, "", shortcutTarget);
 }
 
 void ProcessManager::checkDataVersion(const CString& stored, const CString& program) {
@@ -316,14 +345,15 @@ void ProcessManager::linkWorkProducts() {
         if (!extension)
             return;
         for (int input = 0; input <= 1; ++input) {
-            CStringListePlus* references = input ? extension->getInWorkProducts() : extension->getOutWorkProducts();
+            CStringListePlus* references =
+                input ? extension->getInWorkProducts() : extension->getOutWorkProducts();
             for (int i = 1; i <= references->count(); ++i) {
                 ProcessItem* product = findWorkProduct(*references->at(i));
                 ItemWorkProduct* productExtension = product ? product->getItemWorkProduct() : nullptr;
                 if (!productExtension) {
                     if (log)
-                        *log << "Work product " << *references->at(i) << " referenced in " << activity->getName()
-                             << " not found\n";
+                        *log << "Work product " << *references->at(i) << " referenced in "
+                             << activity->getName() << " not found\n";
                     ++missing;
                     continue;
                 }
@@ -364,7 +394,8 @@ void ProcessManager::linkRoles() {
                 role->addActivityLink(activity, getReferenceName(*roles->at(i)), m_itemLinks);
             } else {
                 if (log)
-                    *log << "Role " << *roles->at(i) << " referenced in " << activity->getName() << " not found\n";
+                    *log << "Role " << *roles->at(i) << " referenced in " << activity->getName()
+                         << " not found\n";
                 ++missing;
             }
         }
@@ -396,14 +427,19 @@ void ProcessManager::linkRoles() {
 
 CStringListePlus* ProcessManager::getActivityWorkProductLists() {
     auto* names = new CStringListePlus;
-    forEachItem(m_itemList, [names](ProcessItem* activity) {
+    // The names met so far, lower-cased: each name is looked up once, not
+    // compared with the whole list.
+    std::unordered_set<CString> met;
+    forEachItem(m_itemList, [&](ProcessItem* activity) {
         const ItemActivity* extension = activity->getItemActivity();
         if (!extension)
             return;
         for (CStringListePlus* references : {extension->getInWorkProducts(), extension->getOutWorkProducts()})
             for (int i = 1; i <= references->count(); ++i) {
                 const CString name = getWorkProductReferenceName(*references->at(i), 0);
-                if (!names->find(name, ""))
+                CString folded = name;
+                folded.MakeLower();
+                if (met.insert(folded).second)
                     names->append(new CString(name));
             }
     });
@@ -533,7 +569,8 @@ void ProcessManager::getChildWorkElements(Item* item, ProcessItemListe* list, in
     forEachChild(item, [&](Item* child) {
         Item* resolved = child->getKind() == kShortcut ? findShortcutTarget(child) : child;
         const int kind = resolved ? classKindOf(resolved) : 0;
-        if (kind == kActivityClass || kind == kMacroActivityClass || kind == kPhaseClass || kind == kWorkflowClass)
+        if (kind == kActivityClass || kind == kMacroActivityClass || kind == kPhaseClass ||
+            kind == kWorkflowClass)
             list->append(static_cast<ProcessItem*>(useTargets ? resolved : child));
     });
 }
@@ -552,11 +589,16 @@ CString ProcessManager::findWorkProductStateUid(Item* item, const CString& state
     return uid;
 }
 
-CString ProcessManager::getPhaseName(const CString& name, int language) {
+CString ProcessManager::getNameInLanguage(const CString& name, int classKind, int language,
+                                          const CString& whenNone) {
     if (language == 0)
         return name;
-    ProcessItem* phase = findItemByNameAndClass(name, kPhaseClass);
-    return phase ? phase->getNameL2() : name;
+    ProcessItem* named = findItemByNameAndClass(name, classKind);
+    return named ? named->getNameL2() : whenNone;
+}
+
+CString ProcessManager::getPhaseName(const CString& name, int language) {
+    return getNameInLanguage(name, kPhaseClass, language, name);
 }
 
 void ProcessManager::changeItemClass(Item* item, const CString& classKeyword) {
@@ -566,7 +608,8 @@ void ProcessManager::changeItemClass(Item* item, const CString& classKeyword) {
             return;
         if (TextOutStream* log = openLog()) {
             *log << "Changing item " << item->getName() << " from class "
-                 << getProcessClassKeyword(processItem->getClassKind(), 1) << " to class " << classKeyword << "\n";
+                 << getProcessClassKeyword(processItem->getClassKind(), 1) << " to class " << classKeyword
+                 << "\n";
             closeLog(log);
         }
         processItem->changeClass(classKeyword);

@@ -36,6 +36,9 @@ public:
     ~ProcessManager() override;
 
     static ProcessManager* getInstance();
+    // The main window's title: the program's title and version, and the
+    // site name when there is one.
+    void showWindowTitle();
 
     Item* createItem(Item* parent, const CString& name, const CString& url, int blankTarget,
                      const CString& icon, const CString& openIcon, int level, int frame,
@@ -101,6 +104,11 @@ public:
     // the walk ends at the first item (or, inside an expanded shortcut, the
     // shortcut) that is not deeper than the item.
     void forEachBelow(Item* item, const std::function<void(Item* below, bool inShortcut)>& f);
+    // A discipline, domain or phase name as the pages of a language show it:
+    // the name itself for language 0; for language 1 the second-language
+    // name of the first item of that class and name (compared ignoring
+    // case), or whenNone when no such item exists.
+    CString getNameInLanguage(const CString& name, int classKind, int language, const CString& whenNone);
     // The phase's second-language name for language 1 (the name itself when
     // no PHASE item has it); the name for language 0.
     CString getPhaseName(const CString& name, int language);
@@ -136,6 +144,19 @@ public:
     void generateGenericProcedure(int language);
     // The whole page of every measure, with the statistics of its archived data.
     void generateMeasure(int language);
+    // The whole page of every work product, with its criteria page and the
+    // pages of its example library. A page that cannot be written leaves
+    // the old one; any failure reaches the caller.
+    void generateWorkProduct(int language);
+    // The page of every work product overview item, its spreadsheet file
+    // "WP.csv" ("WPL2.csv") and the activity table of each discipline.
+    void generateWPOverview(int language);
+    // The page at path (in the folder of an item at level) of the activity
+    // tree of every workflow of the chosen disciplines, with the work
+    // products each activity uses and produces; those of other disciplines
+    // in italics. flag is not read.
+    void generateActivityWorkProductTable(const CString& path, int level, const CString& title,
+                                          const CStringListePlus& disciplines, int flag, int language);
     // The page "activitiesByState.htm" of every item inside a workflow that
     // is no activity: the approved activities below it and those awaiting
     // approval. A page that cannot be written is told; an application
@@ -231,6 +252,60 @@ public:
     void createGenericItemFiles(ProcessItem* item, const CString& description, int kind, int useFrame);
     // Whether a new item called name would get a folder that does not exist yet.
     bool isItemFolderFree(Item* anchor, const CString& name, int mode) const;
+
+    // Exports, imports and reports. Each refreshes the item links when they
+    // are stale, writes its files into the project's folder "tmp" (or reads
+    // the file given), tells the user and, for most, opens "tmp"; a file
+    // that cannot be written is told and no success is shown.
+    // The item tables: "templates.csv" (with the templates copied into
+    // "tmp/templates" when the user wants), "procedures.csv" (the documents
+    // into "tmp/procedures"), "glossary.csv", "workProducts.csv",
+    // "roles.csv", "activities.csv" and "TraceabilityLinks.csv".
+    void exportTemplatesList();
+    void exportProceduresList();
+    void exportGlossary();
+    void exportWorkProductsList();
+    void exportRolesList();
+    void exportActivitiesList();
+    void exportTraceabilityLinks();
+    // "wbs.csv", "wbs2.csv", "schedule.csv"; "aam.csv", "aat.csv".
+    void exportWBS();
+    void exportActivityArtefactMatrix();
+    // Attribute files edited outside and read back; an import changes no
+    // item until the whole file was read, and undoes its changes when an
+    // item cannot be saved.
+    void exportActivitiesAttributes();
+    void importActivitiesAttribute(const CString& path);
+    void exportWPAttributes();
+    void importWPAttribute(const CString& path);
+    void exportItemDescription();
+    void ImportArtifactDescription(const CString& path);
+    void generateVersionAndApprovalStatus();
+    void ImportVersionAndApprovalStatus(const CString& path);
+    // The role-activity matrix; then the role lists of all activities are saved.
+    void ImportRoleActivityLinks(const CString& path);
+    void saveRoleActivityLinks();
+    // Reports: "SearchReport.csv" (language 0 or 1), "Report.csv",
+    // "progressStatusReport.csv".
+    void searchText(const CString& text, int language);
+    void generateIntegrityReport();
+    void generateProgressStatusReport();
+    // New lists (the caller deletes them; the items stay the project's) of
+    // the work products to archive, and of the measures, in tree order.
+    ProcessItemListe* getWorkProductsToArchive();
+    ProcessItemListe* getMeasureItems();
+    // "site.htm" (language 0) or "siteL2.htm": the process as one
+    // document, limited by the workflow and the discipline picked (or none).
+    void exportOnePageProcess(int language, ProcessItem* workflow, ProcessItem* discipline);
+    // The document of a plain site stays callable beside it.
+    using Project::exportOnePageProcess;
+    // "export.xml": the tree as a processAssetLibrary.
+    void exportXML();
+    // "exportForEPF.xml" in "tmp/EPFexport": the method library of the
+    // selected domains and disciplines (in the list's order) and of what
+    // belongs to none, links to item pages replaced through the GUID map
+    // file when one is named.
+    void exportXMLforEPF(ProcessItemListe* items, const CString& mapFile);
 
     // Runs a public operation under the error convention. Under the wait
     // cursor, an application error's message is shown with the normal cursor.

@@ -14,6 +14,7 @@
 
 #include "WinTypes.h"
 
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <unordered_map>
@@ -83,8 +84,8 @@ public:
     // the item its name designates.
     virtual Item* addItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
                           const CString& openIcon, int mode, const CString& description, const CString& url,
-                          int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
-                          const CString& uid, Item* shortcutTarget = nullptr);
+                          int refreshTree, int saveTree, int frame, int visible, const CString& nameL2,
+                          int multiUser, const CString& uid, Item* shortcutTarget = nullptr);
     // Takes the item (and its subtree) out of the tree; its folder stays.
     // 1 when the item left the tree; 0 when a shared change refused (the
     // lock was held, or another user had deleted the item).
@@ -162,9 +163,12 @@ public:
     // Copies a document into the item's folder; the name it got, or "" when refused.
     CString copyDocumentIntoItem(const CString& sourcePath, Item* item, int addDate, CTime* modificationTime,
                                  CString* fileName);
-    CString makeDocumentTable(const CString& fileName, const CString& description, int newWindow, int paragraphForm,
-                              const CTime* modificationTime, const CString& linkText, int convertFileName,
-                              int dateKnown);
+    CString makeDocumentTable(const CString& fileName, const CString& description, int newWindow,
+                              int paragraphForm, const CTime* modificationTime, const CString& linkText,
+                              int convertFileName, int dateKnown);
+    // Shows the item's folder in the file manager; an external item has
+    // none ("Not available on external items").
+    void openItemFolder(Item* item);
     // Shows the folder "tmp" in the file manager.
     void openExportFolder();
 
@@ -173,10 +177,9 @@ public:
     // begins with it, saves the tree when any changed and tells how many;
     // an empty oldPrefix is refused.
     void replaceUrlPrefix(const CString& oldPrefix, const CString& newPrefix);
-    // The log, the label file and an item's folder in the desktop's programs.
+    // The log and the label file in the user's text editor.
     void viewLogFile();
     void editTranslationFile();
-    void openItemFolder(Item* item);
     // The item's page rewritten as the map of the site: every item shown,
     // indented by its level, with its icon and a link to its page.
     void writeSiteMapPage(Item* item, int language);
@@ -209,8 +212,11 @@ public:
     // with "_vti_cnf" aside). Symbolic links are neither followed nor
     // copied. 1 when everything was copied; a file that could not be shows
     // 32997 and makes the result 0, in a nested folder as well.
-    int copyFolderTree(const CString& source, const CString& target, int skipFiles, int recurse,
-                       int ignoreFolderErrors);
+    // fileCopied, when given, is called after each file copied.
+    static int copyFolderTree(const CString& source, const CString& target, int skipFiles, int recurse,
+                              int ignoreFolderErrors, const std::function<void()>& fileCopied = {});
+    // The number of files copyFolderTree copies from the folder.
+    static int countFolderFiles(const CString& folder, int recurse);
 
     // Uid change and folder clean-up.
     // Whether no other item has this uid, ignoring case (lookups upper-case
@@ -237,8 +243,8 @@ public:
 
     // Page pieces shared by the page writers.
     CString getItemFilePath(Item* item, int language);
-    CString getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage, int addBreak,
-                          const CString& image);
+    CString getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage,
+                          int addBreak, const CString& image);
     void createHeaders(int language);
     virtual void createItemHeader(Item* item, int language);
     CString writeHeadMetaTags();

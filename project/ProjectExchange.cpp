@@ -17,6 +17,7 @@
 #include "UidReferences.h"
 #include "ui/UserInterface.h"
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 #include <unordered_map>
@@ -117,7 +118,15 @@ void copyItemFolderToExchange(Project& project, Item* item, const CString& folde
         return;
     }
     const CString source = project.getMovablePathInSite(item->getFolder(1, 0));
-    if (!source.IsEmpty() && project.copyFolderTree(source, exp, 0, recurse, 0))
+    // The copy of a large subtree moves the progress bar file by file.
+    const int files = source.IsEmpty() ? 0 : Project::countFolderFiles(source, recurse);
+    project.setProgressRange(0, files > 0 ? files : 1);
+    project.setProgressStep(1);
+    int copied = 0;
+    const int done = !source.IsEmpty() && Project::copyFolderTree(source, exp, 0, recurse, 0,
+                                                                  [&] { project.setProgressPos(++copied); });
+    project.setProgressPos(0);
+    if (done)
         show(32987, exp);
     else
         show(32988);
@@ -158,7 +167,7 @@ bool isWholeRecord(const CString& line) {
             fields.push_back(text.Mid(start, i - start));
         start = i + 1;
     }
-    if (fields.size() < 11 || fields.size() > 12 || fields[0].GetLength() > 4)
+    if (fields.size() < 11 || fields.size() > 12)
         return false;
     for (int i = 0; i < fields[0].GetLength(); ++i)
         if (fields[0][i] < '0' || fields[0][i] > '9')
@@ -190,8 +199,22 @@ CString Project::discardedFolderPath(Item* item) const {
     return path;
 }
 
+int Project::countFolderFiles(const CString& folder, int recurse) {
+    int count = 0;
+    forEachFolderEntry(folder, [&](const CString& name, DWORD attributes) {
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            return true;
+        if (!(attributes & FILE_ATTRIBUTE_DIRECTORY))
+            ++count;
+        else if (recurse && name.Find("_vti_cnf") < 0)
+            count += countFolderFiles(folder + "\\" + name, 1);
+        return true;
+    });
+    return count;
+}
+
 int Project::copyFolderTree(const CString& source, const CString& target, int skipFiles, int recurse,
-                            int ignoreFolderErrors) {
+                            int ignoreFolderErrors, const std::function<void()>& fileCopied) {
     const CString from = withoutTrailingSeparator(source);
     const CString to = withoutTrailingSeparator(target);
     // The target's entries are named by disk paths made from the source's
@@ -212,7 +235,7 @@ int Project::copyFolderTree(const CString& source, const CString& target, int sk
                     return true;
                 // What a nested folder could not copy fails the whole copy.
                 if ((!platform::createDiskFolder(diskName(name)) && !ignoreFolderErrors) ||
-                    !copyFolderTree(from + "\\" + name, to + "\\" + name, 0, 1, 0))
+                    !copyFolderTree(from + "\\" + name, to + "\\" + name, 0, 1, 0, fileCopied))
                     result = 0;
                 return result == 1;
             }
@@ -228,6 +251,8 @@ int Project::copyFolderTree(const CString& source, const CString& target, int sk
             if (!copied) {
                 show(32997, fromFile, toFile);
                 result = 0;
+            } else if (fileCopied) {
+                fileCopied();
             }
             return result == 1;
         });
@@ -434,7 +459,8 @@ void Project::importItemsFull(const CString& path) {
         Item* parents[MenuTreeRecord::kMaxLevel + 2] = {};
         const int rootLevel = root->getLevel();
         parents[rootLevel] = root;
-        const int offset = records.empty() ? 0 : rootLevel - records.front().record.level + 1;
+        const long long offset =
+            records.empty() ? 0 : rootLevel - static_cast<long long>(records.front().record.level) + 1;
         int previousLevel = rootLevel;
         for (const ImportRecord& read : records) {
             const MenuTreeRecord& record = read.record;
@@ -442,9 +468,9 @@ void Project::importItemsFull(const CString& path) {
             // than one level deeper than the one before, or beyond the
             // deepest level, goes under the nearest shallower item, as the
             // tree file's reader places it.
-            const long long mapped = static_cast<long long>(record.level) + offset;
-            const int level = static_cast<int>(
-                std::min<long long>(mapped, std::min(previousLevel + 1, MenuTreeRecord::kMaxLevel)));
+            const long long mapped = record.level + offset;
+            const int level = MenuTreeRecord::placedLevel(
+                static_cast<int>(std::min<long long>(mapped, INT_MAX)), previousLevel);
             if (mapped <= rootLevel || level <= rootLevel) {
                 showAtLine(kIdsBadLevel, path, read.line);
                 stop();
@@ -542,20 +568,25 @@ void Project::importItemsFull(const CString& path) {
             logLine("Link " + link + " left out of the import");
 
         // The root's folder moves aside, the exported one takes its place;
-        // when that cannot be done the root's folder comes back.
+        // when that cannot be done the root's folder comes back. Both go
+        // to the very path the root's folder was found at, never into a
+        // folder of the same name in another case.
+        const std::string siteDisk = platform::diskPath(siteFolder.str());
         CString backup;
+        std::string backupDisk;
         if (platform::pathExists(siteFolder)) {
             backup = discardedFolderPath(root);
-            if (!MoveFileA(siteFolder, backup)) {
+            backupDisk = platform::diskPath(backup.str());
+            if (!platform::moveDiskEntry(siteDisk, backupDisk)) {
                 closeLog(log);
                 show(kIdsMoveRefused, siteFolder, backup);
                 stop();
                 return;
             }
         }
-        if (!MoveFileA(exp, siteFolder)) {
-            if (!backup.IsEmpty())
-                MoveFileA(backup, siteFolder);
+        if (!platform::moveDiskEntry(platform::diskPath(exp.str()), siteDisk)) {
+            if (!backupDisk.empty())
+                platform::moveDiskEntry(backupDisk, siteDisk);
             closeLog(log);
             show(kIdsMoveRefused, exp, siteFolder);
             stop();

@@ -306,7 +306,9 @@ CString Project::makeDocumentTable(const CString& fileName, const CString& descr
     CString date = "Na";
     if (dateKnown && modificationTime)
         date.Format("%d/%d/%d", modificationTime->GetDay(), modificationTime->GetMonth(), modificationTime->GetYear());
-    const CString link = paragraphForm || convertFileName ? toFileName(fileName, 1) : fileName;
+    // A copy is stored under the name the project makes of it; a reference
+    // (a path or a web address) is linked as it was given, in either form.
+    const CString link = convertFileName ? toFileName(fileName, 1) : fileName;
     const CString target = newWindow ? " target=_blank" : "";
     if (paragraphForm)
         return "<hr>\n<p>file: <a href=\"" + link + "\"" + target + "> " + linkText + "</a> </p>\n" +
@@ -318,6 +320,16 @@ CString Project::makeDocumentTable(const CString& fileName, const CString& descr
            "  <tr>\n" + "  <td width=\"24%\"> <a href=\"" + link + "\"" + target + "> " + linkText + "</a> </td>\n" +
            "    <td width=\"23%\">" + date + "</td>\n" + "    <td width=\"53%\">" + description + "</td>\n" +
            "  </tr>\n" + "</table>\n";
+}
+
+void Project::openItemFolder(Item* item) {
+    if (item->getKind() == kExternal) {
+        ui::AfxMessageBox("Not available on external items");
+        return;
+    }
+    const CString folder = getPathInSite(item->getFolder(0, 0));
+    if (!folder.IsEmpty())
+        process::openWithDesktop(folder);
 }
 
 void Project::openExportFolder() {

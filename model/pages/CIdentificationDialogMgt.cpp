@@ -29,7 +29,8 @@ CIdentificationDialogMgt::CIdentificationDialogMgt(ProcessItem* item)
     m_isGlossaryEntry = item->isGlossaryEntry();
     m_editor = item->getEditor();
     for (int n = 1; n <= 6; ++n) {
-        m_approDate[n - 1] = item->getApproDateTime(n);
+        m_approDate[n - 1] = CTime::GetCurrentTime();
+        m_approDateKnown[n - 1] = readDayMonthYear(item->getApproDate(n), &m_approDate[n - 1]);
         m_approIndex[n - 1] = approvalIndexFromText(item->getAppro(n));
     }
     m_name = item->getName();
@@ -41,7 +42,12 @@ CString CIdentificationDialogMgt::approText(int n) const { return approvalTextFr
 void CIdentificationDialogMgt::onSelchangeApproval(int n, int index) {
     m_approIndex[n - 1] = index;
     if (index >= 2 && index <= 4)
-        m_approDate[n - 1] = CTime::GetCurrentTime();
+        setApproDate(n, CTime::GetCurrentTime());
+}
+
+void CIdentificationDialogMgt::setApproDate(int n, const CTime& date) {
+    m_approDate[n - 1] = date;
+    m_approDateKnown[n - 1] = true;
 }
 
 bool CIdentificationDialogMgt::onKillActive() {
@@ -58,7 +64,8 @@ void CIdentificationDialogMgt::storeInto(ProcessItem* item) const {
         item->setAppro(n, approText(n));
     item->setEditor(m_editor);
     for (int n = 1; n <= 6; ++n)
-        item->setApproDateFromTime(n, m_approDate[n - 1]);
+        if (m_approDateKnown[n - 1])
+            item->setApproDateFromTime(n, m_approDate[n - 1]);
 }
 
 int CIdentificationDialogMgt::writeNotes(ProcessItem* item) const { return item->writeNotes(m_notes); }

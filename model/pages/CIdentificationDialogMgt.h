@@ -31,6 +31,9 @@ public:
     int m_isGlossaryEntry = 0;
     CString m_editor;
     CTime m_approDate[6];
+    // Whether row n's date is a date: a stored text that cannot be read as
+    // one is kept as it is stored, unless the row gets a new date.
+    bool m_approDateKnown[6] = {};
     int m_approIndex[6] = {};
     CString m_name;
     CString m_nameL2;
@@ -40,6 +43,8 @@ public:
     CString approText(int n) const;
     // Choosing a state that needs a date (2, 3, 4) dates the row today.
     void onSelchangeApproval(int n, int index);
+    // The user gives row n a date.
+    void setApproDate(int n, const CTime& date);
 };
 
 // Approval states: 0 "Not defined", 1 "Approval not required",

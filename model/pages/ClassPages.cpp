@@ -1,5 +1,6 @@
 #include "ClassPages.h"
 
+#include "FileSystem.h"
 #include "ItemGenericProcedure.h"
 #include "ItemGenericProcedureGroup.h"
 #include "ItemGlossaryEntry.h"
@@ -7,6 +8,11 @@
 #include "ItemProcessOverview.h"
 #include "ItemQualityCriteria.h"
 #include "ProcessItem.h"
+#include "Project.h"
+#include "StringTable.h"
+#include "ui/UserInterface.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -69,6 +75,21 @@ MeasureDialogMgt::MeasureDialogMgt(Project* project, ProcessItem* item)
         m_picturePath = measure->getPicturePath();
     }
     m_description = descriptionOf(item, 0);
+}
+
+bool MeasureDialogMgt::onGetPicture(const CString& chosenPath) {
+    const int slash = std::max(chosenPath.ReverseFind('/'), chosenPath.ReverseFind('\\'));
+    const CString fileName = chosenPath.Mid(slash + 1);
+    const CString target =
+        m_project ? m_project->getPathInProject(m_item->getFolder(1, 1) + fileName) : CString();
+    if (fileName.IsEmpty() || target.IsEmpty() || !CopyFileA(chosenPath, target, FALSE)) {
+        CString message;
+        message.Format(loadString(32997), chosenPath.GetString(), target.GetString());
+        ui::AfxMessageBox(message);
+        return false;
+    }
+    m_picturePath = fileName;
+    return true;
 }
 
 CGlossaryEntryL1DlgMgt::CGlossaryEntryL1DlgMgt(int templateId, const CString& caption, int language,

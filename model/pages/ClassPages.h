@@ -52,6 +52,10 @@ public:
 class MeasureDialogMgt : public PropertyPage {
 public:
     MeasureDialogMgt(Project* project, ProcessItem* item);
+    // "Get": copies the chosen file into the measure's folder at once
+    // (Cancel does not undo it) and names it as the picture. A copy that
+    // fails is told (32997) and leaves the picture as it was.
+    bool onGetPicture(const CString& chosenPath);
     int m_calculateAverage = 0;
     int m_calculateMedian = 0;
     int m_calculateStandardDeviation = 0;

@@ -8,6 +8,7 @@
 
 #include <deque>
 #include <mutex>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,14 @@ public:
     void postMessageBox(const CString& text, const CString& caption, UINT style) override {
         const std::lock_guard<std::mutex> lock(m_postedLock);
         m_posted.push_back({text, caption, style});
+    }
+    // The texts of the messages shown since the last call, which are then forgotten.
+    std::vector<std::string> takeMessageTexts() {
+        std::vector<std::string> texts;
+        for (const Message& message : messages)
+            texts.push_back(message.text.str());
+        messages.clear();
+        return texts;
     }
     std::vector<Message> postedMessages() const {
         const std::lock_guard<std::mutex> lock(m_postedLock);

@@ -56,10 +56,11 @@ TEST_F(DemoProjectTest, OpensAndEveryItemReadsItsFilesWithoutAMessage) {
     }
     EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages.front().text;
     // A small but complete process: roles and their group, a domain of
-    // disciplines with their work products (with states), template pages,
-    // a workflow of activities, one with a quality criterion, procedures in
+    // disciplines with their work products (with states, a quality
+    // criterion and an example library), their overview, template pages, a
+    // workflow of activities, one with a quality criterion, procedures in
     // their group, a measure, and the glossary with its entries.
-    for (int kind : {2, 4, 7, 8, 9, 10, 11, 12, 13, 15, 16, 19, 20, 21, 22, 23})
+    for (int kind : {2, 4, 7, 8, 9, 10, 11, 12, 13, 15, 16, 17, 19, 20, 21, 22, 23})
         EXPECT_GT(classes[kind], 0) << "class " << kind;
     EXPECT_EQ(classes[4], 6);
     EXPECT_EQ(classes[10], 3);

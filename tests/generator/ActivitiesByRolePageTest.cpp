@@ -22,14 +22,12 @@ TEST(ActivitiesByRolePageTest, PagesOfTheFixtureInBothLanguages) {
     project.open();
     generate(project);
     EXPECT_TRUE(project.ui.messages.empty());
-    for (const auto& [page, golden] :
-         {std::pair{"site/Delivery/activities.htm", "Delivery_activities.htm"},
-          {"site/Delivery/activitiesL2.htm", "Delivery_activitiesL2.htm"},
-          {"site/Delivery/Plan_the_tests/activities.htm", "Plan_the_tests_activities.htm"}}) {
-        const std::string difference =
-            compareWithGolden(project.read(page), std::string("pages-project/") + golden);
-        EXPECT_TRUE(difference.empty()) << difference;
-    }
+    expectGoldenPages(project,
+                      {
+                          {"site/Delivery/activities.htm", "Delivery_activities.htm"},
+                          {"site/Delivery/activitiesL2.htm", "Delivery_activitiesL2.htm"},
+                          {"site/Delivery/Plan_the_tests/activities.htm", "Plan_the_tests_activities.htm"},
+                      });
     EXPECT_FALSE(project.exists("site/Delivery/Run_the_tests/activities.htm"));
     EXPECT_FALSE(project.exists("site/Roles/activities.htm"));
     const std::string delivery = project.read("site/Delivery/activities.htm");

@@ -1,4 +1,5 @@
 #include "Golden.h"
+#include "ItemClasses.h"
 #include "PagesProject.h"
 
 #include <filesystem>
@@ -7,6 +8,7 @@
 #include <map>
 #include <regex>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,20 +29,6 @@ std::map<std::string, std::string> siteFiles(const std::string& project) {
         files[fs::relative(entry.path(), project).string()] = bytes.str();
     }
     return files;
-}
-
-struct GoldenPage {
-    const char* page;
-    const char* golden;
-};
-
-void expectGoldenPages(const PagesProject& project, const std::vector<GoldenPage>& pages) {
-    for (const auto& page : pages) {
-        ASSERT_TRUE(project.exists(page.page)) << page.page;
-        const std::string difference =
-            compareWithGolden(project.read(page.page), std::string("pages-project/") + page.golden);
-        EXPECT_TRUE(difference.empty()) << difference;
-    }
 }
 
 // The pages of the fixture as a whole generation writes them, in both
@@ -87,6 +75,12 @@ TEST(GeneratedPagesTest, GeneratedPagesInBothLanguages) {
             // A role group: its role map, its members, its activities.
             {"site/Roles/overview.htm", "Roles.htm"},
             {"site/Roles/overviewL2.htm", "RolesL2.htm"},
+            // A work product with its criteria, diagrams and review.
+            {"site/Engineering/Test/Test_plan/overview.htm", "Test_plan.htm"},
+            {"site/Engineering/Test/Test_plan/criteriaL2.html", "Test_plan-criteriaL2.html"},
+            // The overview of every work product, its spreadsheet file.
+            {"site/Work_products/overviewL2.htm", "Work_productsL2.htm"},
+            {"site/Work_products/WP.csv", "Work_products-WP.csv"},
         });
 }
 
@@ -122,6 +116,9 @@ TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
          {"site/Procedures/Review_procedure/overview.htm",
           "site/Procedures/Review_procedure/overviewL2.htm"}},
         {"GenerateMeasure", {"site/Measures/Effort/overview.htm", "site/Measures/Effort/overviewL2.htm"}},
+        {"GenerateWorkProduct",
+         {"site/Engineering/Test/Test_plan/overview.htm", "site/Engineering/Test/Test_plan/criteriaL2.html"}},
+        {"GenerateWPOverview", {"site/Work_products/overview.htm", "site/Work_products/WPL2.csv"}},
     };
     for (const auto& off : families) {
         SCOPED_TRACE(off.key);
@@ -140,14 +137,77 @@ TEST(GeneratedPagesTest, EachFamilyRunsWhenItsKeySaysYes) {
                 else
                     EXPECT_TRUE(!after.empty() && after != before[page]) << page;
             }
-        // Two languages, six families: (6 + 1) x 2 steps over the second
+        // Two languages, eight families: (8 + 1) x 2 steps over the second
         // half, the pass of each language ending with its glossary and site map.
-        EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 28));
+        EXPECT_EQ(project.ui.progressRanges.back(), std::make_pair(0, 36));
+        std::vector<int> expected;
+        for (int position = 19; position <= 36; ++position)
+            expected.push_back(position);
+        expected.push_back(0);
         const std::vector<int>& positions = project.ui.progressPositions;
-        ASSERT_GE(positions.size(), 15u);
-        EXPECT_EQ(std::vector<int>(positions.end() - 15, positions.end()),
-                  (std::vector<int>{15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 0}));
+        ASSERT_GE(positions.size(), expected.size());
+        EXPECT_EQ(std::vector<int>(positions.end() - expected.size(), positions.end()), expected);
         EXPECT_TRUE(project.ui.messages.empty());
+    }
+}
+
+// A manager whose page path fails for the items of some classes: the
+// family writing them fails there.
+class FailingPages : public ProcessManager {
+public:
+    FailingPages(const char* settings, std::vector<int> classes, bool applicationError)
+        : ProcessManager(settings, nullptr, 0, 0), m_classes(std::move(classes)),
+          m_applicationError(applicationError) {}
+    CString getItemPagePath(Item* item, int language) override {
+        auto* processItem = dynamic_cast<ProcessItem*>(item);
+        for (int kind : m_classes)
+            if (processItem && processItem->getClassKind() == kind) {
+                if (m_applicationError)
+                    throw std::runtime_error("Cannot write " + processItem->getName().str());
+                throw kind;
+            }
+        return ProcessManager::getItemPagePath(item, language);
+    }
+
+private:
+    std::vector<int> m_classes;
+    bool m_applicationError;
+};
+
+// The work product family comes after the template family and before the
+// activity family, and has no handler of its own: its failure ends the
+// generation. The overview family reports its own failure, after the
+// procedures and before the measures, and the generation goes on.
+TEST(GeneratedPagesTest, FamiliesRunInTheirOrderWithTheirOwnHandlers) {
+    {
+        PagesProject project;
+        const std::string activity = project.read("site/Delivery/Run_the_tests/overviewL2.htm");
+        FailingPages manager((project.dir / "proj/site.tvx").c_str(), {7}, true);
+        manager.generate();
+        ASSERT_EQ(project.ui.messages.size(), 1u);
+        EXPECT_EQ(project.ui.messages[0].text, "Cannot write Design model");
+        EXPECT_TRUE(project.exists("site/Delivery/templates.htm"));
+        EXPECT_TRUE(project.exists("site/Roles/Tester/overview.htm"));
+        EXPECT_EQ(project.read("site/Delivery/Run_the_tests/overviewL2.htm"), activity);
+        EXPECT_FALSE(project.exists("site/Work_products/WP.csv"));
+        EXPECT_FALSE(project.exists("site/Measures/Effort/overview.htm"));
+        EXPECT_FALSE(project.exists("site/Delivery/templatesL2.htm"));
+        EXPECT_EQ(project.ui.progressPositions.back(), 0);
+    }
+    {
+        PagesProject project;
+        FailingPages manager((project.dir / "proj/site.tvx").c_str(),
+                             {kWorkProductOverviewClass, kMeasureClass}, false);
+        manager.generate();
+        const std::vector<std::string> expected = {
+            "Operation failed for unknown reason (error in method ProcessManager::generateWPOverview)",
+            "Operation failed for unknown reason (error in method ProcessManager::generateMeasure)",
+        };
+        ASSERT_EQ(project.ui.messages.size(), 4u);
+        for (size_t i = 0; i < 4; ++i)
+            EXPECT_EQ(project.ui.messages[i].text, expected[i % 2]) << i;
+        EXPECT_TRUE(project.exists("site/Procedures/Review_procedure/overviewL2.htm"));
+        EXPECT_TRUE(project.exists("site/Engineering/Test/Test_plan/overviewL2.htm"));
     }
 }
 

@@ -74,13 +74,11 @@ TEST(MeasurePageTest, PagesOfTheFixtureInBothLanguages) {
     manager.generateMeasure(0);
     manager.generateMeasure(1);
     EXPECT_TRUE(project.ui.messages.empty());
-    for (const auto& [page, golden] : {std::pair{"site/Measures/Effort/overview.htm", "Effort.htm"},
-                                       {"site/Measures/Effort/overviewL2.htm", "EffortL2.htm"},
-                                       {"site/Measures/Defects/overview.htm", "Defects.htm"}}) {
-        const std::string difference =
-            compareWithGolden(project.read(page), std::string("pages-project/") + golden);
-        EXPECT_TRUE(difference.empty()) << difference;
-    }
+    expectGoldenPages(project, {
+                                   {"site/Measures/Effort/overview.htm", "Effort.htm"},
+                                   {"site/Measures/Effort/overviewL2.htm", "EffortL2.htm"},
+                                   {"site/Measures/Defects/overview.htm", "Defects.htm"},
+                               });
     const std::string effort = project.read("site/Measures/Effort/overview.htm");
     // 12, 4.5, 30, 7 and 25: mean 15.7, sample deviation 11.245, median 12.
     EXPECT_TRUE(contains(effort, "<b>Average: 15.7</b><br>\r\n"));

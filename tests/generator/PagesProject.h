@@ -3,21 +3,27 @@
 // The fixture process of the generated pages, opened in a temporary folder:
 // a role group with its role map and two roles that author work products,
 // two disciplines of one domain with their work products (a state, an
-// element, templates, examples, an example library), a template access
-// page for one discipline and one for all, a procedure, a measure, and a
-// workflow generated whole from its diagram, with a macro-activity in
+// element, templates, examples, an example library, a quality criterion
+// that two work products derived from each other share, a requirement and
+// what implements it), an overview of every work product with its map and
+// one of the domain's, a template access page for one discipline and one
+// for all, a procedure, a measure, and a workflow generated whole from its
+// diagram, with a macro-activity in
 // marker mode, four activities (one whose procedure text lies on its own
 // page, one with its workflow picture, one a peer review) and a shortcut;
 // two languages.
 
+#include "Golden.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "RecordingUserInterface.h"
 #include "TempDir.h"
 
+#include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <vector>
 
 inline bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -62,3 +68,19 @@ public:
     RecordingUserInterface ui;
     std::unique_ptr<ProcessManager> manager;
 };
+
+// A page (or file) of the project and the golden file it must equal, in
+// the fixture's golden folder.
+struct GoldenPage {
+    const char* page;
+    const char* golden;
+};
+
+inline void expectGoldenPages(const PagesProject& project, const std::vector<GoldenPage>& pages) {
+    for (const auto& page : pages) {
+        ASSERT_TRUE(project.exists(page.page)) << page.page;
+        const std::string difference =
+            compareWithGolden(project.read(page.page), std::string("pages-project/") + page.golden);
+        EXPECT_TRUE(difference.empty()) << difference;
+    }
+}

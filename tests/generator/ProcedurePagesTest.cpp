@@ -22,15 +22,13 @@ TEST(ProcedurePagesTest, PagesOfTheFixtureInBothLanguages) {
     project.open();
     generate(project);
     EXPECT_TRUE(project.ui.messages.empty());
-    for (const auto& [page, golden] :
-         {std::pair{"site/Procedures/Review_procedure/overview.htm", "Review_procedure.htm"},
-          {"site/Procedures/Review_procedure/overviewL2.htm", "Review_procedureL2.htm"},
-          {"site/Procedures/overview.htm", "Procedures.htm"},
-          {"site/Procedures/overviewL2.htm", "ProceduresL2.htm"}}) {
-        const std::string difference =
-            compareWithGolden(project.read(page), std::string("pages-project/") + golden);
-        EXPECT_TRUE(difference.empty()) << difference;
-    }
+    expectGoldenPages(project,
+                      {
+                          {"site/Procedures/Review_procedure/overview.htm", "Review_procedure.htm"},
+                          {"site/Procedures/Review_procedure/overviewL2.htm", "Review_procedureL2.htm"},
+                          {"site/Procedures/overview.htm", "Procedures.htm"},
+                          {"site/Procedures/overviewL2.htm", "ProceduresL2.htm"},
+                      });
 }
 
 // The group's flags choose its columns; widths in integer percent.
@@ -41,10 +39,10 @@ TEST(ProcedurePagesTest, ColumnWidthsFollowTheGroupsFlags) {
     } cases[] = {
         {"PrintType=no\r\n",
          "<td width=\"40%\" align=\"center\" class=\"procedureTable\">"
-         "</td>\r\n<td width=\"60%\" align=\"center\" class=\"procedureTable\">Description</td>"},
+         "Name</td>\r\n<td width=\"60%\" align=\"center\" class=\"procedureTable\">Description</td>"},
         {"PrintType=yes\r\nPrintState=yes\r\nPrintVersion=yes\r\n",
-         "<td width=\"25%\" align=\"center\" class=\"procedureTable\"></td>\r\n"
-         "<td width=\"12%\" align=\"center\" class=\"procedureTable\"></td>\r\n"
+         "<td width=\"25%\" align=\"center\" class=\"procedureTable\">Name</td>\r\n"
+         "<td width=\"12%\" align=\"center\" class=\"procedureTable\">Type:</td>\r\n"
          "<td width=\"12%\" align=\"center\" class=\"procedureTable\"></td>\r\n"
          "<td width=\"12%\" align=\"center\" class=\"procedureTable\">Version</td>\r\n"
          "<td width=\"39%\" align=\"center\" class=\"procedureTable\">Description</td>"},

@@ -142,7 +142,7 @@ TEST(RolePageTest, TheActivitiesOfARoleComeByProjectKindAndPhase) {
     EXPECT_FALSE(contains(largePart, "Run the tests"));
     // The design's row: one row, marked under both responsibilities.
     const std::string checked =
-        "<img alt=\"\" src=\"../../../images/checked.gif\" border=\"0\" align=\"middle\">\r\n";
+        "<img alt=\"\" src=\"../../..//images/checked.gif\" border=\"0\" align=\"middle\">\r\n";
     const size_t row = smallPart.find("<tr><td width=\"40%\">", phase);
     const std::string designCells = smallPart.substr(row, smallPart.find("</tr>", row) - row);
     EXPECT_EQ(countOf(designCells, checked), 2);
@@ -150,6 +150,45 @@ TEST(RolePageTest, TheActivitiesOfARoleComeByProjectKindAndPhase) {
 
     const std::string second = project.read("site/Roles/Tester/overviewL2.htm");
     EXPECT_TRUE(contains(second, "Phase Pr\xE9parer les tests</font>"));
+    EXPECT_TRUE(project.ui.messages.empty());
+}
+
+// A role acting as a group lists the roles below it; a role with a group
+// picture shows it in its banner and as its icon in its group's grid; a
+// milestone review says so in its row; the phase "Shared" gets no table.
+TEST(RolePageTest, ActingGroupsGroupPicturesMilestonesAndTheSharedPhase) {
+    PagesProject project;
+    insertAfter(project, "N2", record(2, "N30", "Reviewer", "Roles/Architect/Reviewer"));
+    project.write("site/Roles/Architect/Reviewer/process.data", "[PROCESSUS]\r\nClass=PROCESSROLE\r\n");
+    project.write("site/Roles/Architect/process.data",
+                  project.read("site/Roles/Architect/process.data") + "ActingRoleGroup=yes\r\n");
+    project.write("site/Roles/Tester/process.data",
+                  project.read("site/Roles/Tester/process.data") + "Image_RG=group.png\r\n");
+    std::string run = project.read("site/Delivery/Run_the_tests/process.data");
+    run.replace(run.find("ActivityType=Standard"), 21, "ActivityType=Milestone review");
+    project.write("site/Delivery/Run_the_tests/process.data", run);
+    // The planning macro-activity becomes the phase "Shared".
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    tree.replace(tree.find("*Plan the tests*"), 16, "*Shared*");
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    project.write("site/Delivery/Plan_the_tests/process.data", "[PROCESSUS]\r\nClass=PHASE\r\n");
+    project.open();
+    project.prepare();
+    project.manager->generateRole(0);
+
+    EXPECT_TRUE(contains(project.read("site/Roles/Architect/overview.htm"),
+                         "<br><b>Includes the roles</b>\r\n<ul>\r\n<li><a href=\"./Reviewer/overview.htm\" "
+                         "target=\"main\">Reviewer</a></li>\r\n</ul>\r\n"));
+    const std::string tester = project.read("site/Roles/Tester/overview.htm");
+    EXPECT_TRUE(contains(tester, "<h1 class=\"banner\"><img alt=\"\" border=\"0\" src=\"group.png\" "
+                                 "align=\"left\">Tester</h1>"));
+    EXPECT_TRUE(contains(tester, ">Run the tests</a> <i>(Milestone)</i></td>\r\n"));
+    // The activities of the phase "Shared" are in no table.
+    EXPECT_FALSE(contains(tester, "Write the test plan</span></a></td>"));
+    EXPECT_FALSE(contains(tester, "Design the system</span></a></td>"));
+    EXPECT_FALSE(contains(tester, "Phase Shared"));
+    EXPECT_TRUE(contains(project.read("site/Roles/overview.htm"),
+                         "<img alt=\"\" border=\"0\" src=\"./Tester/group.png\"></a>"));
     EXPECT_TRUE(project.ui.messages.empty());
 }
 

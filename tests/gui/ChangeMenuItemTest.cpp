@@ -273,6 +273,25 @@ TEST_F(ChangeMenuItemTest, AShortcutBecomesDualUnderANameItsFolderCanTake) {
     EXPECT_EQ(record.url, "../site/Process/Review/overview.htm");
 }
 
+TEST_F(ChangeMenuItemTest, AnItemUnderANonDualItemStaysNonDual) {
+    // An external item below the shortcut to Analyst.
+    Item* inside = m_project->addItem(item("N8"), "Outside", 0, "bookc.gif", "booko.gif", 2, "",
+                                      "https://outside.example.org/", 1, 1, 0, 1, "", 1, "");
+    ASSERT_NE(inside, nullptr);
+    const std::string tree = read("tolvane/MenuTreeV2.dat");
+    auto dialog = std::make_unique<CChangeMenuItem>(nullptr, inside, m_project.get(), &m_icons);
+    dialog->OnInitDialog();
+    ModalScript script; // no kind dialog opens
+    changeKind(*dialog, "Dual");
+    EXPECT_EQ(messages(), std::vector<std::string>{
+                              "Non dual item could not be changed to dual as parent item is non dual"});
+    EXPECT_EQ(inside->getKind(), kExternal);
+    EXPECT_EQ(dialog->m_kindChanged, 0);
+    EXPECT_TRUE(enabled(*dialog, D::IDC_CHANGE_KIND));
+    EXPECT_EQ(read("tolvane/MenuTreeV2.dat"), tree);
+    EXPECT_FALSE(exists("site/Outside"));
+}
+
 TEST_F(ChangeMenuItemTest, ShortcutsAndExternalItemsTradeKinds) {
     auto external = open("N10");
     changeKind(*external, "Shortcut");

@@ -23,8 +23,10 @@ std::string describe(const wxWindow* control) {
     return std::to_string(control->GetId()) + " \"" + control->GetLabel().utf8_string() + "\"";
 }
 
-// What the display shows of the window, read from the window itself (the
-// screen's picture may lag behind a window shown after another).
+} // namespace
+
+// Read from the window itself: the screen's picture may lag behind a window
+// shown after another.
 wxImage windowPicture(wxWindow& window) {
     GdkWindow* shown = gtk_widget_get_window(window.GetHandle());
     const int width = gdk_window_get_width(shown);
@@ -44,6 +46,8 @@ wxImage windowPicture(wxWindow& window) {
     g_object_unref(pixels);
     return picture;
 }
+
+namespace {
 
 // Shows the window and lets the display paint it: the server tells when it
 // is exposed, which takes a moment of its own.
@@ -65,12 +69,10 @@ void showPainted(wxDialog& dialog) {
 
 } // namespace
 
-void checkDialogLook(wxDialog& dialog, const std::string& name, const std::string& folder) {
-    showPainted(dialog);
-
-    const wxRect client(wxPoint(0, 0), dialog.GetClientSize());
+void checkControlsWhole(wxWindow& window, const std::string& name) {
+    const wxRect client(wxPoint(0, 0), window.GetClientSize());
     std::vector<wxWindow*> controls;
-    for (wxWindow* child : dialog.GetChildren())
+    for (wxWindow* child : window.GetChildren())
         if (child->IsShown() && !child->IsTopLevel())
             controls.push_back(child);
     ASSERT_FALSE(controls.empty());
@@ -94,11 +96,18 @@ void checkDialogLook(wxDialog& dialog, const std::string& name, const std::strin
                 << name << ": " << describe(controls[i]) << " overlaps " << describe(controls[j]);
         }
     }
+}
 
-    const wxImage picture = windowPicture(dialog);
+void savePicture(const wxImage& picture, const std::string& name, const std::string& folder) {
     ASSERT_TRUE(picture.IsOk());
     const char* wanted = std::getenv("TOLVANE_SCREENSHOT_DIR");
     const std::string path = (wanted && *wanted ? std::string(wanted) + "/" : folder) + name + ".png";
     EXPECT_TRUE(picture.SaveFile(path, wxBITMAP_TYPE_PNG)) << path;
+}
+
+void checkDialogLook(wxDialog& dialog, const std::string& name, const std::string& folder) {
+    showPainted(dialog);
+    checkControlsWhole(dialog, name);
+    savePicture(windowPicture(dialog), name, folder);
     dialog.Hide();
 }

@@ -11,6 +11,7 @@
 #include "CInsertHyperlink.h"
 #include "CTableProperties.h"
 #include "CUniRichEdit.h"
+#include "DialogLook.h"
 #include "FileSystem.h"
 #include "Item.h"
 #include "ProcessItem.h"
@@ -22,9 +23,11 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <utime.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/combobox.h>
@@ -174,24 +177,35 @@ private:
     wxString m_name;
 };
 
-// Saves a picture of the window when TOLVANE_SCREENSHOT_DIR names a folder:
-// the display is dumped and the window's part cut out of it.
-void screenshot(wxWindow* window, const char* name) {
-    const char* folder = std::getenv("TOLVANE_SCREENSHOT_DIR");
-    if (!folder)
-        return;
-    window->Raise();
-    pumpUntil([] { return false; }, 2); // the browser draws in a process of its own
-    const wxRect rect = window->GetScreenRect();
-    const wxString dump = wxString(folder) + "/screen.xwd";
-    const wxString crop = wxString::Format("%dx%d+%d+%d", rect.width, rect.height, rect.x, rect.y);
-    const wxString target = wxString(folder) + "/" + name;
-    const wchar_t* dumpCommand[] = {L"xwd", L"-root", L"-silent", L"-out", dump.wc_str(), nullptr};
-    const wchar_t* cropCommand[] = {L"convert",    dump.wc_str(),   L"-crop",
-                                    crop.wc_str(), target.wc_str(), nullptr};
-    EXPECT_EQ(wxExecute(dumpCommand, wxEXEC_SYNC | wxEXEC_NODISABLE), 0);
-    EXPECT_EQ(wxExecute(cropCommand, wxEXEC_SYNC | wxEXEC_NODISABLE), 0);
-    wxRemoveFile(dump);
+// Where the control lies in the window's picture.
+wxRect placeIn(wxWindow& window, wxWindow& control) {
+    return wxRect(window.ScreenToClient(control.GetScreenPosition()), control.GetSize());
+}
+
+// The number of pixels that differ between two pictures of a window in its part.
+int changedPixels(const wxImage& before, const wxImage& after, const wxRect& part) {
+    if (before.GetSize() != after.GetSize())
+        return part.width * part.height;
+    int count = 0;
+    const wxRect inside = part.Intersect(wxRect(after.GetSize()));
+    for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y)
+        for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x)
+            count += before.GetRed(x, y) != after.GetRed(x, y) ||
+                             before.GetGreen(x, y) != after.GetGreen(x, y) ||
+                             before.GetBlue(x, y) != after.GetBlue(x, y)
+                         ? 1
+                         : 0;
+    return count;
+}
+
+// The number of dark pixels (text) in the part of the picture the window covers.
+int darkPixels(const wxImage& picture, const wxRect& part) {
+    int count = 0;
+    const wxRect inside = part.Intersect(wxRect(picture.GetSize()));
+    for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y)
+        for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x)
+            count += picture.GetRed(x, y) + picture.GetGreen(x, y) + picture.GetBlue(x, y) < 200 ? 1 : 0;
+    return count;
 }
 
 TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
@@ -213,6 +227,7 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
 
     // The source view shows the page as HTML, and OK waits until it is left.
     auto* source = static_cast<wxToggleButton*>(m_dialog->FindWindow(CDHtmlEditDlg::IDC_SOURCE));
+    const wxImage designPicture = windowPicture(*m_dialog);
     source->SetValue(true);
     m_dialog->OnToolbarCommand(CDHtmlEditDlg::IDC_SOURCE);
     EXPECT_EQ(editor()->getMode(), CHtmlEditor::kSourceMode);
@@ -221,6 +236,18 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
     EXPECT_FALSE(editor()->getView()->IsShown());
     const std::string sourceText(editor()->getSourcePane()->GetValue().utf8_str());
     EXPECT_NE(sourceText.find("<b>Intro of the caf&#x00E9;</b>"), std::string::npos) << sourceText;
+    // The pane is drawn once the picture there is no longer the page's, and OK
+    // is drawn disabled.
+    wxImage sourcePicture;
+    EXPECT_TRUE(pumpUntil([&] {
+        sourcePicture = windowPicture(*m_dialog);
+        return sourcePicture.IsOk() &&
+               changedPixels(designPicture, sourcePicture, placeIn(*m_dialog, *editor()->getSourcePane())) >
+                   5000 &&
+               changedPixels(designPicture, sourcePicture,
+                             placeIn(*m_dialog, *m_dialog->FindWindow(wxID_OK))) > 0;
+    }));
+    savePicture(sourcePicture, "CDHtmlEditDlg-source", m_dir.path());
     source->SetValue(false);
     m_dialog->OnToolbarCommand(CDHtmlEditDlg::IDC_SOURCE);
     EXPECT_TRUE(m_dialog->FindWindow(wxID_OK)->IsEnabled());
@@ -234,7 +261,16 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
     EXPECT_EQ(
         static_cast<wxChoice*>(m_dialog->FindWindow(CDHtmlEditDlg::IDC_FONT_NAME))->GetStringSelection(),
         "Arial");
-    screenshot(m_dialog, "html-editor.png");
+    // The editor with its page as the display shows it, once the browser
+    // (a process of its own) has drawn the page's text.
+    checkControlsWhole(*m_dialog, "CDHtmlEditDlg");
+    const wxRect view = placeIn(*m_dialog, *editor()->getView());
+    wxImage picture;
+    EXPECT_TRUE(pumpUntil([&] {
+        picture = windowPicture(*m_dialog);
+        return picture.IsOk() && darkPixels(picture, view) > 500;
+    })) << "the page was never drawn";
+    savePicture(picture, "CDHtmlEditDlg", m_dir.path());
     m_dialog->OnOK();
     EXPECT_FALSE(m_dialog->IsShown());
     EXPECT_EQ(m_dialog->GetReturnCode(), wxID_OK);
@@ -267,6 +303,87 @@ TEST_F(HtmlEditorTest, EditsAPageThroughTheToolbarAndSavesIt) {
     // Every line ends with CR LF.
     for (size_t at = edited.find('\n'); at != std::string::npos; at = edited.find('\n', at + 1))
         ASSERT_EQ(edited[at - 1], '\r') << at;
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
+TEST_F(HtmlEditorTest, FormattingCommandsLastThroughTheCleanUp) {
+    open();
+    const struct {
+        int id;
+        const char* written; // the line as the clean-up before a save leaves it
+    } cases[] = {
+        {CDHtmlEditDlg::ID_BOLD, "<div id=\"intro\"><b>Intro text</b></div>"},
+        {CDHtmlEditDlg::ID_ITALIC, "<div id=\"intro\"><i>Intro text</i></div>"},
+        {CDHtmlEditDlg::ID_UNDERLINE, "<div id=\"intro\"><u>Intro text</u></div>"},
+        {CDHtmlEditDlg::ID_NUMBERING, "<div id=\"intro\"><ol><li>Intro text</li></ol></div>"},
+        {CDHtmlEditDlg::ID_BULLETS, "<div id=\"intro\"><ul><li>Intro text</li></ul></div>"},
+        {CDHtmlEditDlg::ID_INDENT, "<blockquote><div id=\"intro\">Intro text</div></blockquote>"},
+        {CDHtmlEditDlg::ID_ALIGN_CENTER, "<div id=\"intro\" align=\"center\">Intro text</div>"},
+        {CDHtmlEditDlg::ID_ALIGN_RIGHT, "<div id=\"intro\" align=\"right\">Intro text</div>"},
+        {CDHtmlEditDlg::ID_SEPARATOR, "<div id=\"intro\"><hr></div>"},
+        {CColorMenu::kTextColorBase + 4, "<div id=\"intro\"><font color=\"#000080\">Intro text</font></div>"},
+        {CColorMenu::kBackColorBase + 9,
+         "<div id=\"intro\"><font style=\"background-color: rgb(255, 0, 0)\">Intro text</font></div>"},
+        {CColorMenu::kBackColorBase + CColorMenu::kAutomatic, "<div id=\"intro\">Intro text</div>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        run("var intro = document.getElementById('intro');"
+            "(intro.closest('blockquote') || intro).outerHTML = '<div id=\"intro\">Intro text</div>'");
+        select("intro");
+        EXPECT_EQ(m_dialog->OnToolbarCommand(c.id), 1);
+        editor()->changeDocument([](cHtmlDocument& document) {
+            document.removeUnsupportedTags();
+            return 0;
+        });
+        const std::string body = bodyShown();
+        const size_t end = body.find("\n<div id=\"target\"");
+        ASSERT_NE(end, std::string::npos) << body;
+        const size_t start = body.rfind("</h1>\n", end);
+        EXPECT_EQ(body.substr(start + 6, end - start - 6), c.written);
+    }
+    // Outdent takes the indent back.
+    select("intro");
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_INDENT), 1);
+    EXPECT_NE(bodyShown().find("<blockquote"), std::string::npos);
+    select("intro");
+    EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_OUTDENT), 1);
+    EXPECT_EQ(bodyShown().find("<blockquote"), std::string::npos);
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
+TEST_F(HtmlEditorTest, TableCommandsOfTheToolbar) {
+    open();
+    const std::string kGrid =
+        "<table border=\"1\" id=\"grid\"><tbody><tr><td id=\"first\">a</td><td>b</td></tr>"
+        "<tr><td>c</td><td>d</td></tr></tbody></table>";
+    const std::string cell = "<td><div>&nbsp;</div></td>";
+    const struct {
+        int id;
+        std::string table;
+    } cases[] = {
+        {CDHtmlEditDlg::ID_ROW_ABOVE,
+         "<tr>" + cell + cell + "</tr><tr><td id=\"first\">a</td><td>b</td></tr><tr>"},
+        {CDHtmlEditDlg::ID_ROW_BELOW,
+         "<tr><td id=\"first\">a</td><td>b</td></tr><tr>" + cell + cell + "</tr>"},
+        {CDHtmlEditDlg::ID_COLUMN_LEFT, "<tr>" + cell + "<td id=\"first\">a</td><td>b</td></tr><tr>" + cell},
+        {CDHtmlEditDlg::ID_COLUMN_RIGHT,
+         "<tr><td id=\"first\">a</td>" + cell + "<td>b</td></tr><tr><td>c</td>" + cell},
+        {CDHtmlEditDlg::ID_DELETE_ROW, "<tbody><tr><td>c</td><td>d</td></tr></tbody>"},
+        {CDHtmlEditDlg::ID_DELETE_COLUMN, "<tr><td>b</td></tr><tr><td>d</td></tr>"},
+        {CDHtmlEditDlg::ID_MERGE,
+         "<tr><td id=\"first\" colspan=\"2\"><div>a&nbsp;b</div></td></tr><tr><td>c</td>"},
+        {CDHtmlEditDlg::ID_SPLIT,
+         "<tr><td id=\"first\">a</td>" + cell + "<td>b</td></tr><tr><td colspan=\"2\">c</td>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.id);
+        run("document.getElementById('grid').outerHTML = '" + kGrid + "'");
+        select("first", true);
+        EXPECT_EQ(m_dialog->OnToolbarCommand(c.id), 1);
+        const std::string body = bodyShown();
+        EXPECT_NE(body.find(c.table), std::string::npos) << body.substr(body.find("<table"), 400);
+    }
     EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
 }
 
@@ -561,6 +678,52 @@ TEST_F(HtmlEditorTest, DocumentsAreCopiedOrReferredTo) {
     EXPECT_NE(saved.find("<td width=\"53%\">The plan</td>"), std::string::npos);
 }
 
+TEST_F(HtmlEditorTest, ReferencesAreLinkedAsGivenWithTheirFilesDate) {
+    open();
+    m_dir.write("docs/plan v2.txt", "plan");
+    std::tm noon{};
+    noon.tm_year = 121;
+    noon.tm_mon = 2;
+    noon.tm_mday = 4;
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    const utimbuf times{std::mktime(&noon), std::mktime(&noon)};
+    ASSERT_EQ(utime((m_dir / "docs/plan v2.txt").c_str(), &times), 0);
+
+    // A file of the site's disk, relative to the page's folder, as lines of text.
+    select("target", true);
+    int added = 0;
+    wxTEST_DIALOG(added = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kLocalReference, m_dir / "docs/plan v2.txt", 1));
+    EXPECT_EQ(added, 1);
+    // A web address in the same form keeps its address.
+    select("intro", true);
+    wxTEST_DIALOG(added = m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kHttpReference, "http://example.com/plan.pdf", 1));
+    EXPECT_EQ(added, 1);
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+    // A file whose date cannot be read is not referred to.
+    const std::string before = bodyShown();
+    wxTEST_DIALOG(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_FILE),
+                  AddDocument(CAddFile::kExternalReference, m_dir / "docs/missing.txt", 0));
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, loadString(32978));
+    EXPECT_EQ(bodyShown(), before);
+    EXPECT_EQ(m_dir.read("docs/plan v2.txt"), "plan");
+    EXPECT_FALSE(m_dir.exists("Demo/site/Roles/Analyst/plan_v2_txt"));
+
+    m_dialog->OnOK();
+    const std::string saved = page();
+    EXPECT_NE(saved.find("<a href=\"..\\..\\..\\..\\docs\\plan v2.txt\" target=\"_blank\"> plan v2.txt</a>"),
+              std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("Modification date: 4/3/2021"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<a href=\"http://example.com/plan.pdf\" target=\"_blank\"> plan.pdf</a>"),
+              std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("Modification date: Na"), std::string::npos) << saved;
+}
+
 TEST_F(HtmlEditorTest, ClearRemovesTheLinkAroundTheSelection) {
     m_dir.write("Demo/site/Roles/Analyst/overview.htm",
                 "<html><body><div id=\"linked\"><a "
@@ -614,6 +777,7 @@ TEST_F(HtmlEditorTest, TheSmallerDialogsOpenWithTheirControlsSet) {
         static_cast<wxCheckBox*>(dialog.FindWindow(CAddFile::IDC_ADD_ENTRY))->SetValue(false);
         dialog.OnAddEntry();
         EXPECT_FALSE(dialog.FindWindow(CAddFile::IDC_DESCRIPTION)->IsEnabled());
+        EXPECT_FALSE(dialog.FindWindow(1064)->IsEnabled()) << "the entry's group";
         static_cast<wxCheckBox*>(dialog.FindWindow(CAddFile::IDC_ADD_ENTRY))->SetValue(true);
         dialog.OnAddEntry();
         dialog.OnOK();

@@ -40,8 +40,10 @@ public:
 
 class ItemDialogsProject : public testing::Test {
 protected:
+    // The fixture folder the project is copied from.
+    virtual const char* fixture() const { return "item-dialogs"; }
     void SetUp() override {
-        m_dir.copyFixture("item-dialogs", "proj");
+        m_dir.copyFixture(fixture(), "proj");
         std::filesystem::create_directories(m_dir / "proj/applet");
         std::filesystem::copy(TOLVANE_ICONS_DIR, m_dir / "proj/applet/IconImages");
         open();
@@ -63,13 +65,7 @@ protected:
         return static_cast<ProcessItem*>(m_project->findItemByUid(uid));
     }
     // The texts of the messages shown since the last call.
-    std::vector<std::string> messages() {
-        std::vector<std::string> texts;
-        for (const auto& message : m_ui.messages)
-            texts.push_back(message.text.str());
-        m_ui.messages.clear();
-        return texts;
-    }
+    std::vector<std::string> messages() { return m_ui.takeMessageTexts(); }
 
     // The tree file as it is on disk: its records, and its shape (each name
     // indented by its level).

@@ -3,12 +3,12 @@
 // project's files afterwards. A removal that a shared project refuses
 // leaves the item's folder where its pages are.
 
+#include "AppProfile.h"
 #include "CAddMenuItem.h"
 #include "CChangeMenuItem.h"
 #include "CRemoveMenuItem.h"
 #include "CSelectIcon.h"
-#include "ItemDialogsProject.h"
-#include "MenuCreatorDlg.h"
+#include "MainWindowProject.h"
 #include "ModalScript.h"
 #include "TextOutStream.h"
 
@@ -17,34 +17,8 @@
 
 namespace {
 
-class MainWindowItemCommandsTest : public ItemDialogsProject {
+class MainWindowItemCommandsTest : public MainWindowProject {
 protected:
-    void SetUp() override {
-        ItemDialogsProject::SetUp();
-        m_project.reset();
-        m_main = std::make_unique<CMenuCreatorDlg>((m_dir / "proj/site.tvx").c_str(), nullptr);
-        m_main->OnInitDialog();
-        messages();
-    }
-    void TearDown() override {
-        m_main.reset();
-        ItemDialogsProject::TearDown();
-    }
-    ProcessItem* item(const char* uid) const {
-        return static_cast<ProcessItem*>(m_main->getProject()->findItemByUid(uid));
-    }
-    void select(const char* uid) const {
-        m_main->getTree()->SelectItem(wxTreeItemId(item(uid)->getTreeHandle()));
-    }
-    std::vector<std::string> nodeNames() const {
-        std::vector<std::string> names;
-        for (int i = 1; i <= m_main->getProject()->getItemCount(); ++i) {
-            Item* listed = m_main->getProject()->getItemList()->at(i);
-            names.push_back(
-                m_main->getTree()->GetItemText(wxTreeItemId(listed->getTreeHandle())).utf8_string());
-        }
-        return names;
-    }
     // The folder the removal moved aside, below "tmp"; empty when none.
     std::string keptAside(const std::string& name) const {
         for (const std::string& path : m_dir.entries())
@@ -59,8 +33,6 @@ protected:
             return answerOf(dialog);
         };
     }
-
-    std::unique_ptr<CMenuCreatorDlg> m_main;
 };
 
 TEST_F(MainWindowItemCommandsTest, WithoutASelectedItemEachCommandAsksForOne) {

@@ -40,6 +40,13 @@ const CleanupCase kCleanupCases[] = {
      "style=\"font-size:12px\">f</font>"
      "<img src=\"a.gif\" style=\"border:0\">",
      ""},
+    {"an alignment written as style stays as the align attribute",
+     "<div style=\"text-align: center; color: red\">c</div><td style=\"text-align:right\" align=left>t</td>",
+     "<div align=\"center\">c</div><td align=\"left\">t</td>", ""},
+    {"a background-coloured span becomes a FONT of that colour, other spans lose their style",
+     "<span style=\"background-color: rgb(255, 0, 0); font-weight: bold\">b</span><span "
+     "style=\"color: red\">c</span>",
+     "<font style=\"background-color: rgb(255, 0, 0)\">b</font><span>c</span>", ""},
     {"script events go, other attributes stay",
      "<div onclick=\"x()\" onMouseOver=\"y()\" title=\"t\">d</div><img src=\"a.gif\" onload=\"z()\">",
      "<div title=\"t\">d</div><img src=\"a.gif\">", ""},

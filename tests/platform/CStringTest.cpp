@@ -1,7 +1,10 @@
 #include "CString.h"
 
 #include <clocale>
+#include <compare>
 #include <gtest/gtest.h>
+#include <map>
+#include <utility>
 
 namespace {
 
@@ -79,11 +82,14 @@ TEST(CStringTest, TrimsBlanksOrGivenCharacters) {
 }
 
 TEST(CStringTest, CaseFoldingCoversTheCodePageLetters) {
-    CString s("\xC9t\xE9 \xC7" "A \x8A\x9F"); // "Été ÇA ŠŸ"
+    CString s("\xC9t\xE9 \xC7"
+              "A \x8A\x9F"); // "Été ÇA ŠŸ"
     s.MakeLower();
-    EXPECT_STREQ(s, "\xE9t\xE9 \xE7" "a \x9A\xFF");
+    EXPECT_STREQ(s, "\xE9t\xE9 \xE7"
+                    "a \x9A\xFF");
     s.MakeUpper();
-    EXPECT_STREQ(s, "\xC9T\xC9 \xC7" "A \x8A\x9F");
+    EXPECT_STREQ(s, "\xC9T\xC9 \xC7"
+                    "A \x8A\x9F");
     EXPECT_EQ(CString("\xC9TAT").CompareNoCase("\xE9tat"), 0);
     EXPECT_LT(CString("abc").CompareNoCase("ABD"), 0);
     EXPECT_GT(CString("b").Compare("a"), 0);
@@ -141,3 +147,19 @@ TEST(CStringTest, ConcatenationAndComparison) {
 }
 
 } // namespace
+
+// A pair or tuple of texts compares the texts, never where they lie in
+// memory: without its own three-way comparison the conversion to a pointer
+// would be taken, and maps keyed on pairs of texts would lose their keys.
+TEST(CStringTest, PairsOfTextsCompareByTheirContent) {
+    const std::pair<CString, CString> pairs[2] = {{"b", "z"}, {"a", "z"}};
+    EXPECT_TRUE(pairs[1] < pairs[0]);
+    EXPECT_FALSE(pairs[0] < pairs[1]);
+    std::map<std::pair<CString, CString>, int> byPair;
+    byPair[{CString("b"), CString("1")}] = 1;
+    byPair[{CString("a"), CString("2")}] = 2;
+    EXPECT_EQ(byPair.begin()->first.first, "a");
+    EXPECT_EQ(byPair.count({CString("b"), CString("1")}), 1u);
+    EXPECT_EQ(CString("a") <=> CString("b"), std::strong_ordering::less);
+    EXPECT_EQ(CString("b") <=> "a", std::strong_ordering::greater);
+}

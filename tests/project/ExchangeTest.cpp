@@ -30,6 +30,13 @@ std::map<std::string, std::string> snapshot(const fs::path& folder) {
     return entries;
 }
 
+// The same for a project folder whose log told that an import began.
+std::map<std::string, std::string> snapshotWithoutLog(const fs::path& project) {
+    std::map<std::string, std::string> entries = snapshot(project);
+    entries.erase("site/ZevoRiruradiruzuz.log");
+    return entries;
+}
+
 // The folders of "tmp" whose names contain the text.
 std::vector<fs::path> tmpFolders(const TempDir& dir, const std::string& text) {
     std::vector<fs::path> found;
@@ -77,8 +84,8 @@ const std::string kRolesExport =
     "N1\r\n"
     "1*N2*Engineers*../site/Roles/Engineers/overview.htm* "
     "*bookc.gif*booko.gif*f*true*false*Ing\xE9nieurs**\r\n"
-    "2*N3*Designer*../site/Roles/Engineers/Designer/overview.htm* "
-    "*bookc.gif*booko.gif*f*true*false*Concepteur**\r\n"
+    "2*N3*Designer*../site/Roles/Engineers/Designer/overview.htm*_blank"
+    "*role.gif*roleo.gif*f*false*true*Concepteur**\r\n"
     "2*N4*Tester*../site/Roles/Engineers/Tester/overview.htm* *bookc.gif*booko.gif*f*true*false*Testeur**\r\n"
     "1*N5*Lead*../site/Roles/Lead/overview.htm* *bookc.gif*booko.gif*f*true*false* **\r\n"
     "2*N6*-> Tester*../site/Roles/Engineers/Tester/overview.htm* *bookc.gif*booko.gif*f*true*false* *N4*";
@@ -93,6 +100,12 @@ protected:
         source.write("site/Roles/Engineers/Designer/ar/sketch.txt", "nested");
         source.write("site/Roles/Engineers/_vti_cnf/overview.htm", "editor's copy");
         fs::create_directory_symlink("/", source.dir / "proj/site/Roles/Lead/root");
+        // An item whose flags and icons are none of the defaults.
+        std::string tree = source.read("tolvane/MenuTreeV2.dat");
+        const std::string designer = "*Designer*../site/Roles/Engineers/Designer/overview.htm*";
+        const size_t at = tree.find(designer) + designer.size();
+        tree.replace(at, tree.find("*Concepteur*", at) - at, "_blank*role.gif*roleo.gif*f*false*true");
+        source.write("tolvane/MenuTreeV2.dat", tree);
         source.open();
     }
     // The exchange folder of the export made last.
@@ -184,8 +197,19 @@ TEST_F(ExchangeTest, ARoundTripGivesTheSameItemsAndFilesAndASecondCopyFreshUids)
                              }));
     EXPECT_EQ(shortcut->getReferencedUid(), "N4");
     EXPECT_EQ(lead->getParent(), manager->getItemList()->at(1));
-    EXPECT_EQ(manager->getItemList()->at(3)->getNameL2(), "Concepteur");
-    EXPECT_EQ(manager->getItemList()->at(5)->getNameL2(), "");
+    // Every attribute came along: the subtree exported again gives the
+    // records it came from, but for its place and the new uids.
+    std::string again = kRolesExport;
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"/Roles/", "/home/"},
+                                   {"*N5*", "*" + leadUid + "*"},
+                                   {"*N6*", "*" + shortcutUid + "*"}})
+        for (size_t at = again.find(from); at != std::string::npos; at = again.find(from, at + to.size()))
+            again.replace(at, from.size(), to);
+    manager->exportItemsFull(target.item("N1"));
+    ASSERT_EQ(tmpFolders(target.dir, "Home_exp_").size(), 1u);
+    EXPECT_EQ(readFile(tmpFolders(target.dir, "Home_exp_").front() / "export.dat"), again);
+    fs::remove_all(tmpFolders(target.dir, "Home_exp_").front());
+    ui.messages.pop_back(); // the export's
     // The files are the exported ones; the items read them.
     EXPECT_EQ(snapshot(target.dir / "proj/site/home"), exported);
     EXPECT_EQ(target.item("N3")->getClassKind(), 2);
@@ -259,30 +283,121 @@ TEST_F(ExchangeTest, LevelsKeepTheirDistancesAndJumpsAreClamped) {
                                      "3*A1*A*empty* *i*o*f*true*false* **\n"
                                      "150*B1*B*empty* *i*o*f*true*false* **\n"
                                      "4*C1*C*empty* *i*o*f*true*false* **\n"
-                                     "3*D1*D*empty* *i*o*f*true*false* **");
-    for (const char* folder : {"A/B", "A/C", "D"})
+                                     "3*D1*D*empty* *i*o*f*true*false* **\n"
+                                     "99999999999*E1*E*empty* *i*o*f*true*false* **");
+    for (const char* folder : {"A/B", "A/C", "D/E"})
         fs::create_directories(fs::path(target.dir / "proj/tmp/x/exp") / folder);
     fs::create_directories(target.dir / "proj/site/Blank");
     fs::create_directory_symlink("/", fs::path(target.dir / "proj/tmp/x/exp/A") / "outside");
     ui.answers = {IDYES};
     manager->importItemsFull((target.dir / "proj/tmp/x/export.dat").c_str());
     const std::vector<std::string> all = tree(manager);
-    EXPECT_EQ(std::vector<std::string>(all.begin() + 6, all.begin() + 10),
+    EXPECT_EQ(std::vector<std::string>(all.begin() + 6, all.begin() + 11),
               (std::vector<std::string>{"  A A1 ..\\site\\Blank\\Sub\\A/overview.htm",
                                         "   B B1 ..\\site\\Blank\\Sub\\A/B/overview.htm",
                                         "   C C1 ..\\site\\Blank\\Sub\\A/C/overview.htm",
-                                        "  D D1 ..\\site\\Blank\\Sub\\D/overview.htm"}));
+                                        "  D D1 ..\\site\\Blank\\Sub\\D/overview.htm",
+                                        "   E E1 ..\\site\\Blank\\Sub\\D/E/overview.htm"}));
     const std::string log = target.read("site/ZevoRiruradiruzuz.log");
     EXPECT_NE(log.find("Imported record of level 150 placed at level 3: B"), std::string::npos);
+    EXPECT_NE(log.find("Imported record of level 2147483647 placed at level 3: E"), std::string::npos);
     // A link never comes into the site.
     EXPECT_FALSE(fs::exists(fs::symlink_status(target.dir / "proj/site/Blank/Sub/A/outside")));
     EXPECT_TRUE(fs::is_directory(target.dir / "proj/site/Blank/Sub/A/B"));
-    std::string link = target.dir / "proj/tmp/x/exp/A/outside";
-    for (char& c : link)
-        if (c == '/')
-            c = '\\';
-    EXPECT_NE(log.find("Link " + link + " left out of the import"), std::string::npos);
+    EXPECT_NE(
+        log.find("Link " + backslashed(target.dir / "proj/tmp/x/exp/A/outside") + " left out of the import"),
+        std::string::npos);
     EXPECT_EQ(ui.messages.back().text, "Import performed");
+}
+
+// A name holding "," and "*" comes back as it was exported, an external
+// item keeps its address, and a second-language name written " " is none.
+TEST_F(ExchangeTest, NamesAddressesAndSecondNamesComeBackAsExported) {
+    ProcessManager* manager = target.open();
+    target.write("tmp/x/export.dat",
+                 "N6\r\n"
+                 "2*A1*a\\commab\\starc*../site/x/a_b_c/overview.htm* *i*o*f*true*false*X**\r\n"
+                 "3*A2*Web*http://example.org/?q=1,2* *w*w*f*true*false* **\r\n"
+                 "3*A3*Y*empty* *i*o*f*true*false*Y**");
+    fs::create_directories(target.dir / "proj/tmp/x/exp/a_b_c/Y");
+    fs::create_directories(target.dir / "proj/site/Blank");
+    ui.answers = {IDYES};
+    manager->importItemsFull((target.dir / "proj/tmp/x/export.dat").c_str());
+    ASSERT_EQ(ui.messages.back().text, "Import performed");
+    const std::vector<std::string> all = tree(manager);
+    EXPECT_EQ(std::vector<std::string>(all.begin() + 6, all.begin() + 9),
+              (std::vector<std::string>{"  a,b*c A1 ..\\site\\Blank\\Sub\\a_b_c/overview.htm",
+                                        "   Web A2 http://example.org/?q=1,2",
+                                        "   Y A3 ..\\site\\Blank\\Sub\\a_b_c/Y/overview.htm"}));
+    EXPECT_EQ(target.item("A1")->getNameL2(), "X");
+    EXPECT_EQ(target.item("A2")->getNameL2(), "");
+    EXPECT_EQ(target.item("A3")->getNameL2(), "Y");
+    EXPECT_EQ(target.item("A2")->getKind(), kExternal);
+    EXPECT_NE(target.read("tolvane/MenuTreeV2.dat").find("\r\n2*A1*a\\commab\\starc*"), std::string::npos);
+}
+
+// In a shared project the import takes the lock, works on the tree as the
+// other users left it, and lets the lock go when it is done.
+TEST_F(ExchangeTest, ASharedImportWorksOnTheTreeOtherUsersLeft) {
+    const std::string path = copyInto(exportRoles(), "x");
+    WritePrivateProfileStringA("STD_OPTION", "MultiUsers", "yes", (target.dir / "proj/site.tvx").c_str());
+    ProcessManager* manager = target.open();
+    // Another user added an item after this copy of the program read the tree.
+    target.write("tolvane/MenuTreeV2.dat", target.read("tolvane/MenuTreeV2.dat") +
+                                               "\r\n0*N8*Other*../site/Other/overview.htm* "
+                                               "*bookc.gif*booko.gif*f*true*false* * *");
+    target.window.calls.clear();
+    ui.answers = {IDYES};
+    manager->importItemsFull(path.c_str());
+    ASSERT_EQ(ui.messages.back().text, "Import performed");
+    const std::vector<std::string> all = tree(manager);
+    ASSERT_EQ(all.size(), 10u);
+    EXPECT_EQ(all[1], " Engineers N2 ../site/home/Engineers/overview.htm");
+    EXPECT_EQ(all.back(), "Other N8 ../site/Other/overview.htm");
+    const std::string file = target.read("tolvane/MenuTreeV2.dat");
+    EXPECT_NE(file.find("\r\n1*N2*Engineers*../site/home/Engineers/overview.htm*"), std::string::npos);
+    EXPECT_NE(file.find("\r\n0*N8*Other*"), std::string::npos);
+    EXPECT_EQ(target.window.calls, std::vector<std::string>{"rebuildTree 10"});
+    EXPECT_EQ(manager->isBusy(), 0);
+    TextOutStream lock((target.dir / "proj/tmp/lock.data").c_str(), TextOutStream::Mode::InPlace, false,
+                       TextOutStream::Share::DenyWrite);
+    EXPECT_TRUE(lock.is_open());
+}
+
+// The exported folder goes where the root's folder was, not into a folder
+// of the same name in another case beside it.
+TEST_F(ExchangeTest, TheImportReplacesTheRootsOwnFolderOnly) {
+    const std::string path = copyInto(exportRoles(), "x");
+    target.write("site/Home/other.txt", "another item's");
+    ProcessManager* manager = target.open();
+    ui.answers = {IDYES};
+    manager->importItemsFull(path.c_str());
+    ASSERT_EQ(ui.messages.back().text, "Import performed");
+    EXPECT_TRUE(fs::is_directory(target.dir / "proj/site/home/Engineers/Designer"));
+    std::map<std::string, std::string> untouched{{"other.txt", "another item's"}};
+    EXPECT_EQ(snapshot(target.dir / "proj/site/Home"), untouched);
+}
+
+// When the exported folder cannot take the root folder's place (here it
+// lay inside it, and went aside with it), the root's folder comes back.
+TEST_F(ExchangeTest, AnExportedFolderThatCannotMoveInBringsTheRootsFolderBack) {
+    const fs::path exchange = exportRoles();
+    ProcessManager* manager = target.open();
+    ui.messages.clear();
+    ASSERT_TRUE(platform::copyTree(exchange.c_str(), (target.dir / "proj/site/home/x").c_str()));
+    const auto before = snapshotWithoutLog(target.dir / "proj");
+    const std::vector<std::string> treeBefore = tree(manager);
+    ui.answers = {IDYES};
+    manager->importItemsFull((target.dir / "proj/site/home/x/export.dat").c_str());
+    ASSERT_EQ(ui.messages.size(), 2u);
+    const std::string said = ui.messages.back().text.str();
+    EXPECT_EQ(
+        said.rfind("Error moving directory " + backslashed(target.dir / "proj/site/home/x/exp") + " to ", 0),
+        0u)
+        << said;
+    EXPECT_NE(said.find(" - import aborted, nothing was changed"), std::string::npos) << said;
+    EXPECT_EQ(snapshotWithoutLog(target.dir / "proj"), before);
+    EXPECT_EQ(tree(manager), treeBefore);
 }
 
 // Each damaged exchange folder is refused with its message before anything
@@ -402,11 +517,7 @@ TEST_F(ExchangeTest, ARootFolderThatCannotMoveAsideStopsTheImport) {
     fs::remove_all(target.dir / "proj/tmp");
     target.write("tmp", "not a folder");
     // The log tells that the import began: the rest stays byte for byte.
-    auto withoutLog = [](std::map<std::string, std::string> entries) {
-        entries.erase("site/ZevoRiruradiruzuz.log");
-        return entries;
-    };
-    const auto before = withoutLog(snapshot(target.dir / "proj"));
+    const auto before = snapshotWithoutLog(target.dir / "proj");
     const std::vector<std::string> treeBefore = tree(manager);
     ui.answers = {IDYES};
     manager->importItemsFull((copy + "/export.dat").c_str());
@@ -416,7 +527,7 @@ TEST_F(ExchangeTest, ARootFolderThatCannotMoveAsideStopsTheImport) {
     EXPECT_NE(said.find("home to "), std::string::npos) << said;
     EXPECT_NE(said.find("tmp/Home_"), std::string::npos) << said;
     EXPECT_NE(said.find(" - import aborted, nothing was changed"), std::string::npos) << said;
-    EXPECT_EQ(withoutLog(snapshot(target.dir / "proj")), before);
+    EXPECT_EQ(snapshotWithoutLog(target.dir / "proj"), before);
     EXPECT_EQ(tree(manager), treeBefore);
 }
 

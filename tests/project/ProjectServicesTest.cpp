@@ -178,9 +178,14 @@ TEST_F(ProjectServicesTest, DocumentsCopiedIntoAnItem) {
                   .Left(1),
               ".");
     const std::string table =
-        m_manager->makeDocumentTable("Plan v1.doc", "The plan", 1, 1, &modified, "Plan", 0, 1).str();
+        m_manager->makeDocumentTable("Plan v1.doc", "The plan", 1, 1, &modified, "Plan", 1, 1).str();
     EXPECT_EQ(table, "<hr>\n<p>file: <a href=\"Plan_v1_doc\" target=_blank> Plan</a> </p>\n"
                      "<p>Modification date: 14/11/2023</p><br>\n<p>Description: The plan</p><br>\n");
+    // A reference keeps its address in the paragraph form too.
+    const std::string reference =
+        m_manager->makeDocumentTable("http://example.com/a b.pdf", "d", 0, 1, nullptr, "a b.pdf", 0, 0).str();
+    EXPECT_NE(reference.find("<a href=\"http://example.com/a b.pdf\"> a b.pdf</a>"), std::string::npos)
+        << reference;
     const std::string grid = m_manager->makeDocumentTable("a b.doc", "d", 0, 0, nullptr, "a", 0, 0).str();
     EXPECT_NE(grid.find("<a href=\"a b.doc\"> a</a>"), std::string::npos);
     EXPECT_NE(grid.find("<td width=\"23%\">Na</td>"), std::string::npos);

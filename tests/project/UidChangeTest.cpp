@@ -76,6 +76,10 @@ protected:
     void SetUp() override {
         f.write("site/Process/Design/ActivityDescription.txt", "Design with the [@N4], not [@N41].");
         f.write("site/Process/Design/map.data", "N4;1;2;3;4\n");
+        // A file of an item folder that is a link leads out of the project:
+        // it is never written through.
+        f.write("outside/notes.txt", "About the [@N4].");
+        fs::create_symlink(f.dir / "proj/outside/notes.txt", f.dir / "proj/site/Process/Design/linked.txt");
         // The page as written once: meta tag and footer name the item; the
         // author's text around them only looks like its uid.
         f.write("site/Roles/Engineers/Tester/overview.htm", kTesterPage);
@@ -151,6 +155,8 @@ TEST_F(UidChangeTest, EveryReferenceFollowsTheNewUid) {
     EXPECT_EQ(f.read("site/Process/Design/ActivityDescription.txt"),
               "Design with the [@TESTER_2], not [@N41].");
     EXPECT_EQ(f.read("site/Process/Design/map.data"), "TESTER_2;1;2;3;4\n");
+    EXPECT_EQ(f.read("outside/notes.txt"), "About the [@N4].");
+    EXPECT_TRUE(fs::is_symlink(f.dir / "proj/site/Process/Design/linked.txt"));
     // The item's own page, where its uid was written once.
     EXPECT_EQ(f.read("site/Roles/Engineers/Tester/overview.htm"),
               "<meta name=\"DC.Identifier\" Content=\"TESTER_2\">\r\n"
@@ -192,6 +198,24 @@ TEST_F(UidChangeTest, ASharedProjectChecksTheUidOnTheReloadedTree) {
         ASSERT_FALSE(f.ui.messages.empty());
         EXPECT_EQ(said().back(), "Semaphore locked. Please contact the administator");
         EXPECT_EQ(f.read("tolvane/MenuTreeV2.dat"), tree);
+    }
+    // Another user removed the item meanwhile.
+    {
+        std::string removed = f.read("tolvane/MenuTreeV2.dat");
+        const size_t lead = removed.find("\r\n1*TAKEN*Lead*");
+        ASSERT_NE(lead, std::string::npos);
+        removed.erase(lead, removed.find("\r\n", lead + 2) - lead);
+        f.write("tolvane/MenuTreeV2.dat", removed);
+        Item* gone = manager->findItemByUid("TAKEN");
+        ASSERT_NE(gone, nullptr);
+        f.ui.messages.clear();
+        EXPECT_EQ(manager->setItemUid(gone, "LEAD"), 0);
+        EXPECT_EQ(said(),
+                  std::vector<std::string>{"Item has been deleted by another user. Operation failed"});
+        EXPECT_EQ(f.read("tolvane/MenuTreeV2.dat"), removed);
+        EXPECT_EQ(manager->findItemByUid("LEAD"), nullptr);
+        EXPECT_EQ(manager->isBusy(), 0);
+        f.write("tolvane/MenuTreeV2.dat", tree);
     }
     // The lock was let go after the refusal: the next change goes through.
     f.ui.messages.clear();

@@ -1,0 +1,8 @@
+#include "DiagramEditorAvailability.h"
+
+#include <wx/window.h>
+
+void disableDiagramCommand(wxWindow* control) {
+    control->Disable();
+    control->SetToolTip(kDiagramEditorMissing);
+}

@@ -1,0 +1,193 @@
+#include "EpfXml.h"
+
+#include "EpfResources.h"
+#include "XmlText.h"
+
+namespace {
+
+// A reference line travels as this mark, its identifier, the end mark and
+// the line. Both marks are characters that no XML text may hold, and that
+// every value put into the library loses, so no text can imitate them.
+constexpr char kReferenceMark = '\x02';
+constexpr char kReferenceEnd = '\x03';
+
+bool isForbidden(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 && c != '\t' && c != '\n' && c != '\r';
+}
+
+CString withoutForbidden(const CString& text) {
+    std::string kept;
+    kept.reserve(text.str().size());
+    for (const char c : text.str())
+        if (!isForbidden(c))
+            kept += c;
+    return CString(std::move(kept));
+}
+
+} // namespace
+
+CString EpfXml::startTag(int indent, const char* name, const std::vector<Attribute>& attributes,
+                         Ending ending) {
+    CString tag = CString(' ', indent) + "<" + name;
+    for (const Attribute& attribute : attributes) {
+        const CString value = attributeValue(attribute.value);
+        tag += CString(" ") + attribute.name + "=\"" + value + "\"";
+        if (CString(attribute.name).Trim() == "id")
+            m_ids.insert(value);
+    }
+    tag += ending == Closed ? "/>\n" : ">\n";
+    return tag;
+}
+
+CString EpfXml::namedTag(int indent, const char* element, const CString& type, const CString& name,
+                         const CString& id, const CString& presentationName, Ending ending) {
+    return startTag(indent, element,
+                    {{"xsi:type", type},
+                     {"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"suppressed", "false"},
+                     {"presentationName", presentationName},
+                     {"variabilityType", "na"}},
+                    ending);
+}
+
+CString EpfXml::guidanceTag(int indent, const CString& type, const CString& name, const CString& id) {
+    return startTag(indent, "ContentElement",
+                    {{"xsi:type", type},
+                     {"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"presentationName", name},
+                     {"suppressed", "false"},
+                     {"isAbstract", "false"},
+                     {"variabilityType", "na"}});
+}
+
+CString EpfXml::pluginTag(const CString& name, const CString& id, const CString& changeDescription,
+                          bool dated) {
+    std::vector<Attribute> attributes = {{"name", name},        {"briefDescription", ""}, {"id", id},
+                                         {"orderingGuide", ""}, {"suppressed", "false"},  {"authors", ""}};
+    if (dated)
+        attributes.push_back({"changeDate", getCurrentDateText()});
+    attributes.insert(
+        attributes.end(),
+        {{"changeDescription", changeDescription}, {"version", ""}, {"userChangeable", "true"}});
+    return startTag(2, "MethodPlugin", attributes);
+}
+
+CString EpfXml::contentPackage(int indent, const CString& name, const CString& id) {
+    return startTag(indent, "MethodPackage",
+                    {{"xsi:type", "uma:ContentPackage"},
+                     {"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"suppressed", "false"},
+                     {"global", "false"}});
+}
+
+CString EpfXml::categoryPresentation(int indent, const CString& name, const CString& id) {
+    return startTag(indent, "Presentation",
+                    {{"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"suppressed", "false"},
+                     {"authors", ""},
+                     {"changeDate", getCurrentDateText()},
+                     {"changeDescription", ""},
+                     {"version", ""},
+                     {"externalId", ""}});
+}
+
+CString EpfXml::elementPresentation(int indent, const char* typeName, const CString& type,
+                                    const CString& name, const CString& id, const CString& changeDescription,
+                                    const CString& version) {
+    std::vector<Attribute> attributes;
+    if (typeName)
+        attributes.push_back({typeName, type});
+    attributes.insert(attributes.end(), {{"name", name},
+                                         {"briefDescription", ""},
+                                         {"id", id},
+                                         {"orderingGuide", ""},
+                                         {"suppressed", "false"},
+                                         {"authors", ""},
+                                         {" changeDate", getCurrentDateText()},
+                                         {" changeDescription", changeDescription},
+                                         {"version", version},
+                                         {"externalId", ""}});
+    return startTag(indent, "Presentation", attributes);
+}
+
+CString EpfXml::guidancePresentation(int indent, const CString& name, const CString& id,
+                                     const CString& changeDescription) {
+    return startTag(indent, "Presentation",
+                    {{"name", name},
+                     {"briefDescription", ""},
+                     {"id", id},
+                     {"orderingGuide", ""},
+                     {"presentationName", ""},
+                     {"suppressed", "false"},
+                     {"authors", ""},
+                     {"changeDate", getCurrentDateText()},
+                     {"changeDescription", changeDescription},
+                     {"version", ""},
+                     {"externalId", ""}});
+}
+
+CString EpfXml::reference(int indent, const char* name, const CString& id) const {
+    return CString(' ', indent) + configurationLine(name, id) + "\n";
+}
+
+CString EpfXml::configurationLine(const char* name, const CString& id) const {
+    const CString value = stored(withoutForbidden(id));
+    return CString(kReferenceMark) + value + CString(kReferenceEnd) + "<" + name + ">" + value + "</" + name +
+           ">";
+}
+
+CString EpfXml::resolve(const CString& document) const {
+    const std::string& text = document.str();
+    std::string result;
+    result.reserve(text.size());
+    size_t from = 0;
+    for (size_t mark = text.find(kReferenceMark); mark != std::string::npos;
+         mark = text.find(kReferenceMark, from)) {
+        const size_t idEnd = text.find(kReferenceEnd, mark);
+        // The reference runs to its line end, which a configuration line
+        // shares with the line after it: the line end stays in both cases.
+        const size_t lineEnd = text.find('>', text.find("</", idEnd));
+        result.append(text, from, mark - from);
+        if (m_ids.count(CString(text.substr(mark + 1, idEnd - mark - 1))))
+            result.append(text, idEnd + 1, lineEnd + 1 - (idEnd + 1));
+        else if (lineEnd + 1 < text.size() && text[lineEnd + 1] == '\n') {
+            // A dropped line takes its indentation and line end with it.
+            while (!result.empty() && result.back() == ' ')
+                result.pop_back();
+            from = lineEnd + 2;
+            continue;
+        }
+        from = lineEnd + 1;
+    }
+    result.append(text, from, std::string::npos);
+    return CString(std::move(result));
+}
+
+CString EpfXml::attributeValue(const CString& value) {
+    CString fit = XmlText::content(withoutForbidden(value));
+    fit.Replace("\"", "&quot;");
+    return fit;
+}
+
+CString EpfXml::stored(const CString& value) {
+    CString escaped = XmlText::escape(value);
+    escaped.Replace("\"", "&quot;");
+    return escaped;
+}
+
+CString EpfXml::characterData(const CString& text) {
+    return XmlText::characterData(withoutForbidden(text));
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+// The lines of the EPF method library. A start tag is its indentation, "<",
+// the element name, each attribute as a blank, its name, "=" and its value
+// in double quotes, then ">" or "/>" and a line feed; an attribute name
+// given with a leading blank gets two blanks before it, as the importing
+// tool's own files have in places.
+//
+// Whatever an item holds, the file stays well formed: every attribute
+// value is made fit for an attribute, every text put into a character-data
+// block can neither end the block early nor hold a character that XML
+// forbids. And every reference to another element (a line such as
+// "<Task>N12</Task>") stays in the library only when the library holds an
+// element of that identifier: the writer marks such lines, and resolve
+// drops those that point nowhere once the whole library is written.
+
+#include "CString.h"
+
+#include <unordered_set>
+#include <vector>
+
+class EpfXml {
+public:
+    struct Attribute {
+        const char* name;
+        CString value;
+    };
+    enum Ending { Open, Closed };
+
+    // The start tag on a line of its own; the value of an attribute "id"
+    // is an identifier the library holds from now on.
+    CString startTag(int indent, const char* name, const std::vector<Attribute>& attributes,
+                     Ending ending = Open);
+    // The start tag of a content element or category: its type, name,
+    // identifier and presentation name, then variability "na".
+    CString namedTag(int indent, const char* element, const CString& type, const CString& name,
+                     const CString& id, const CString& presentationName, Ending ending = Open);
+    // The start tag of a supporting material or guideline, named alike in
+    // both names.
+    CString guidanceTag(int indent, const CString& type, const CString& name, const CString& id);
+    // A plug-in's start tag; only the Main plug-in carries a change date.
+    CString pluginTag(const CString& name, const CString& id, const CString& changeDescription, bool dated);
+    // A content package of that name and identifier.
+    CString contentPackage(int indent, const CString& name, const CString& id);
+    // The presentation of a category, changed now by no one.
+    CString categoryPresentation(int indent, const CString& name, const CString& id);
+    // The presentation of a content element, its dates set off by two
+    // blanks; typeName is "xsi:type" (" xsi:type" for two blanks), or null
+    // for a presentation without type.
+    CString elementPresentation(int indent, const char* typeName, const CString& type, const CString& name,
+                                const CString& id, const CString& changeDescription, const CString& version);
+    // The presentation of a supporting material or guideline.
+    CString guidancePresentation(int indent, const CString& name, const CString& id,
+                                 const CString& changeDescription);
+    // "<name>id</name>" on a line of its own, kept only when the library
+    // holds an element of that identifier.
+    CString reference(int indent, const char* name, const CString& id) const;
+    // The same line without indentation and line end (the method
+    // configuration's lines).
+    CString configurationLine(const char* name, const CString& id) const;
+    // The document with the references that point nowhere left out.
+    CString resolve(const CString& document) const;
+    bool holds(const CString& id) const { return m_ids.count(id) != 0; }
+
+    // A value that may already hold entities and markup (what the exporter's
+    // conversions give, or a fixed text): fit for an attribute.
+    static CString attributeValue(const CString& value);
+    // A value as an item stores it (a name, a file name): every markup
+    // character escaped, so that it reads back as stored.
+    static CString stored(const CString& value);
+    // A text for a character-data block: a "]]>" inside would end the
+    // block, so the block is closed and opened again between "]]" and ">".
+    static CString characterData(const CString& text);
+
+private:
+    std::unordered_set<CString> m_ids;
+};

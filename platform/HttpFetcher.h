@@ -1,0 +1,25 @@
+#pragma once
+
+// Fetches a file by HTTP/1.0 GET from a server named by an "http://host[:port]"
+// address: the one network service the program uses (its version check).
+// Plain HTTP only; the answer is the body of a 200 reply.
+
+#include <string>
+
+namespace http {
+
+struct Reply {
+    bool ok = false;   // a 200 reply was read whole
+    int status = 0;    // the reply's status code, 0 when none came
+    std::string body;  // the body of the reply
+    std::string error; // why there is no reply, when there is none
+};
+
+// The address's host, port (80 when none) and path ("/" when none); false
+// for an address that is not "http://".
+bool splitAddress(const std::string& address, std::string& host, std::string& port, std::string& path);
+
+// GET address; gives up after timeoutMs for connecting and for each read.
+Reply get(const std::string& address, int timeoutMs = 10000);
+
+} // namespace http

@@ -1,0 +1,166 @@
+#include "EpfProject.h"
+#include "Golden.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+const char* const kSuccess =
+    "exportForEPF.xml generated in <site root>/tmp directory.\n\nDo not forget to synchronize each "
+    "capability "
+    "pattern and delivery process after import so to refresh task, role and work product descriptors.";
+
+size_t count(const std::string& text, const std::string& what) {
+    size_t n = 0;
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++n;
+    return n;
+}
+
+void expectSound(const EpfLibraryCheck& check, const std::string& context) {
+    EXPECT_EQ(check.xmllint, "") << context;
+    EXPECT_EQ(check.parseError, "") << context;
+    EXPECT_EQ(check.duplicateIds, std::vector<std::string>()) << context;
+    EXPECT_EQ(check.unresolved, std::vector<std::string>()) << context;
+    EXPECT_GT(check.references, 0u) << context;
+}
+
+} // namespace
+
+TEST(EpfExportTest, TheFixtureGivesItsGoldenLibrary) {
+    EpfProject project;
+    project.open();
+    project.exportLibrary({"N4", "N9"}, project.path("guidmap.txt"));
+    EXPECT_EQ(project.lastMessage(), kSuccess);
+    const std::string library = project.library();
+    EXPECT_EQ(compareWithGolden(library, "epf/exportForEPF.xml"), "");
+    EXPECT_EQ(compareWithGolden(project.read("tmp/EPFexport/exportForEPF_warning.txt"),
+                                "epf/exportForEPF_warning.txt"),
+              "");
+    EXPECT_EQ(compareWithGolden(project.exportedFiles(), "epf/files.txt"), "");
+    expectSound(project.check(), "golden");
+
+    // The workflow's pictures, named whole, now lie in the plug-in's resources.
+    EXPECT_NE(library.find("<img src=\"resources/N19_wf.png\"> <img src=\"resources/N19_wf.png\"> "
+                           "<img src=\"../Roles/wf.png\"> <img src=\"awf.png\"> <img src=\"wf.png.bak\">"),
+              std::string::npos);
+    // Links to item pages are the published pages, each found after the one before was replaced.
+    EXPECT_NE(
+        library.find("<a href=\"published/design.htm\" >Design</a><a href=\"published/test.htm\">Test</a> "
+                     "<A HREF=\"published/plan-in-delivery.htm\" >Plan</A> "
+                     "<a href=\"../Roles/Tester/content.htm\">Tester</a> <a href=\"\">none</a> "
+                     "<a href=\"e.htm\">Engineering</a>"),
+        std::string::npos);
+    EXPECT_NE(library.find("Text with ]]]]><![CDATA[> inside"), std::string::npos);
+    // The discipline plug-in meets its own discipline: one role set, one process category.
+    EXPECT_EQ(count(library, "id=\"RSN9\""), 1u);
+    EXPECT_EQ(count(library, "id=\"DIN9\""), 1u);
+    // An activity met again through a shortcut inside the workflow has a descriptor of its own.
+    EXPECT_EQ(count(library, "id=\"DPTDN21N20N19\""), 1u);
+    EXPECT_EQ(count(library, "id=\"DPTDN21N20N19N25\""), 1u);
+}
+
+TEST(EpfExportTest, EverySelectionGivesAWellFormedLibraryWhoseReferencesResolve) {
+    const std::vector<std::vector<const char*>> selections = {
+        {}, {"N4"}, {"N9"}, {"N5", "N9"}, {"N9", "N4", "N5"}, {"N4", "N4"},
+    };
+    for (const char* twoLanguages : {"yes", "false"}) {
+        EpfProject project;
+        project.setOption("STD_OPTION", "TwoLanguages", twoLanguages);
+        project.open();
+        for (const auto& selection : selections) {
+            ProcessItemListe list;
+            std::string context = std::string("two languages ") + twoLanguages + ", selection";
+            for (const char* uid : selection) {
+                list.append(project.item(uid));
+                context += std::string(" ") + uid;
+            }
+            project.manager->exportXMLforEPF(&list, "");
+            list.removeAll();
+            EXPECT_EQ(project.lastMessage(), kSuccess) << context;
+            expectSound(project.check(), context);
+        }
+    }
+}
+
+TEST(EpfExportTest, PluginFoldersStayInsideTheExportFolderWhateverTheName) {
+    EpfProject project;
+    project.open();
+    project.item("N4")->setNameL2("../../../../outside");
+    project.item("N9")->setNameL2("a/b");
+    const auto before = project.dir.entries();
+    project.exportLibrary({"N4", "N9"});
+    for (const std::string& entry : project.dir.entries()) {
+        if (!before.count(entry)) {
+            EXPECT_EQ(entry.rfind(project.dir / "proj/tmp/", 0), 0u) << entry;
+        }
+    }
+    EXPECT_TRUE(
+        project.exists("tmp/EPFexport/____________outside - main/guidances/guidelines/resources/top.gif"));
+    EXPECT_TRUE(
+        project.exists("tmp/EPFexport/a_b - work products and roles/workproducts/resources/doc2.gif"));
+    // The names themselves are kept, escaped, in the library.
+    EXPECT_NE(project.library().find("name=\"../../../../outside - main\""), std::string::npos);
+    expectSound(project.check(), "hostile names");
+}
+
+TEST(EpfExportTest, NamesWithMarkupAreEscapedEverywhere) {
+    EpfProject project;
+    project.open();
+    project.item("N19")->setNameL2("Deliver \"now\" & <later>");
+    project.item("N30")->setNameL2("A<B & C");
+    project.item("N4")->setNameL2("R&D \"x\"");
+    project.item("N21")->setNameL2("Design ]]> it");
+    project.exportLibrary({"N4"});
+    expectSound(project.check(), "markup names");
+    const std::string library = project.library();
+    EXPECT_NE(library.find("name=\"SM_Deliver &quot;now&quot; &amp; &lt;later&gt;_N19\""), std::string::npos);
+    EXPECT_NE(library.find("name=\"SM_A&lt;B &amp; C_N30\""), std::string::npos);
+    EXPECT_NE(library.find("name=\"R&amp;D &quot;x&quot; - main\""), std::string::npos);
+}
+
+TEST(EpfExportTest, TheDeclaredEncodingIsTheOneOfTheBytes) {
+    EpfProject project;
+    project.setOption("STD_OPTION", "Charset", nullptr);
+    project.open();
+    project.exportLibrary({});
+    EXPECT_TRUE(project.library().starts_with("<?xml version=\"1.0\" encoding=\"iso-8859-1\"?>\r\n"));
+    expectSound(project.check(), "iso-8859-1");
+
+    // A euro sign, which ISO-8859-1 has not: the file becomes UTF-8 and says so.
+    project.write("site/Roles/Architect/RoleDescription.txt", "Costs 5 \x80.\r\n");
+    project.exportLibrary({});
+    const std::string library = project.library();
+    EXPECT_TRUE(library.starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"));
+    EXPECT_NE(library.find("Costs 5 \xE2\x82\xAC."), std::string::npos);
+    expectSound(project.check(), "UTF-8");
+}
+
+TEST(EpfExportTest, ALibraryThatCannotBeWrittenFailsTheExportWithAMessage) {
+    EpfProject project;
+    project.open();
+    std::filesystem::create_directories(project.path("tmp/EPFexport/exportForEPF.xml"));
+    project.exportLibrary({"N4"});
+    ASSERT_FALSE(project.ui.messages.empty());
+    EXPECT_NE(project.lastMessage().find("exportForEPF.xml creation failed."), std::string::npos)
+        << project.lastMessage();
+    for (const auto& message : project.ui.messages)
+        EXPECT_NE(message.text, kSuccess);
+}
+
+TEST(EpfExportTest, WarningsNameTheGeneralProcedureLinksThatAreNoProcedure) {
+    EpfProject project;
+    project.open();
+    project.exportLibrary({});
+    EXPECT_EQ(project.read("tmp/EPFexport/exportForEPF_warning.txt"),
+              "* Not imported: Write the test plan link to Design the system as guideline\r\n");
+    // A second run replaces both files and keeps the resources of the first.
+    project.exportLibrary({"N4"});
+    EXPECT_EQ(project.read("tmp/EPFexport/exportForEPF_warning.txt"),
+              "* Not imported: Write the test plan link to Design the system as guideline\r\n");
+    EXPECT_TRUE(
+        project.exists("tmp/EPFexport/Generic - main/guidances/supportingmaterials/resources/N19_wf.png"));
+}

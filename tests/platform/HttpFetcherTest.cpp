@@ -1,0 +1,73 @@
+#include "HttpFetcher.h"
+#include "LoopbackHttpServer.h"
+
+#include <arpa/inet.h>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+
+TEST(HttpFetcherTest, SplitsAddresses) {
+    const struct {
+        const char* address;
+        bool ok;
+        const char* host;
+        const char* port;
+        const char* path;
+    } cases[] = {
+        {"http://127.0.0.1:8080/version/version.txt", true, "127.0.0.1", "8080", "/version/version.txt"},
+        {"HTTP://localhost", true, "localhost", "80", "/"},
+        {"http://[::1]:81/a", true, "::1", "81", "/a"},
+        {"https://example.org/", false, "", "", ""},
+        {"ftp://x/", false, "", "", ""},
+        {"http:///path", false, "", "", ""},
+    };
+    for (const auto& c : cases) {
+        std::string host, port, path;
+        EXPECT_EQ(http::splitAddress(c.address, host, port, path), c.ok) << c.address;
+        if (c.ok) {
+            EXPECT_EQ(host, c.host) << c.address;
+            EXPECT_EQ(port, c.port) << c.address;
+            EXPECT_EQ(path, c.path) << c.address;
+        }
+    }
+}
+
+TEST(HttpFetcherTest, GetsTheBodyOfAReplyFromTheLoopbackServer) {
+    LoopbackHttpServer server(200, "version=2.5.0\r\nnotes\r\n");
+    const http::Reply reply = http::get(server.address() + "/version/version.txt");
+    EXPECT_TRUE(reply.ok) << reply.error;
+    EXPECT_EQ(reply.status, 200);
+    EXPECT_EQ(reply.body, "version=2.5.0\r\nnotes\r\n");
+    EXPECT_EQ(server.paths(), std::vector<std::string>{"/version/version.txt"});
+}
+
+TEST(HttpFetcherTest, AFailureReplyOrNoServerIsNoBody) {
+    LoopbackHttpServer server(404, "missing");
+    const http::Reply missing = http::get(server.address() + "/version/version.txt");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_EQ(missing.status, 404);
+    EXPECT_NE(missing.error.find("404"), std::string::npos);
+
+    // A port on the loopback address that nobody listens on: a socket bound
+    // to it, never listening.
+    const int bound = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ASSERT_EQ(::bind(bound, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    socklen_t length = sizeof address;
+    ::getsockname(bound, reinterpret_cast<sockaddr*>(&address), &length);
+    const http::Reply refused =
+        http::get("http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/", 2000);
+    ::close(bound);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.status, 0);
+    EXPECT_FALSE(refused.error.empty());
+
+    EXPECT_FALSE(http::get("not an address").ok);
+}
+
+} // namespace
