@@ -48,7 +48,8 @@ bool ActivitiesByStatePage::write() {
     const CString sitePrefix = upPrefix(m_item.getLevel() + 1);
     out << styledPageHeadStart(m_manager, &m_item, m_item.getName(), m_links, rootPrefix) << "</head>\n\n"
         << "<body>\n"
-        << m_manager.getPageBanner(m_item.getName(), rootPrefix, m_item.getPageHeaderImage(), 1, "");
+        << m_manager.getPageBanner(m_item.getName(), rootPrefix, m_item.getPageHeaderImage(), 1, "",
+                                   &m_links);
     const struct {
         const char* heading;
         const std::vector<ProcessItem*>& activities;

@@ -71,7 +71,7 @@ bool GlossaryPage::write() {
         << "</head>\n\n"
         << "<body>\n";
     writeTooltipScript(out, 500);
-    out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+    out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
     if (!m_item.isFrame())
         for (char c = 'A'; c <= 'Z'; ++c)
             out << "<a href=#" << c << ">" << c << "</a> ";

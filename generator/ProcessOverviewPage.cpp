@@ -100,7 +100,7 @@ bool ProcessOverviewPage::write(Item& workflow) {
         << "</head>\n\n"
         << "<body>\n";
     writeTooltipScript(out, 500);
-    out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+    out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
 
     out << "<table border=\"1\" width=\"100%\">&nbsp;\n"
         << "<tr><td width=\"100%\">\n";

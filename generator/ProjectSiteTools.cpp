@@ -33,7 +33,7 @@ void writeToolPageStart(Project& project, Item& item, TextOutStream& page, DiskL
          << "\" type=\"text/css\">\n"
          << "</head>\n\n"
          << "<body>\n"
-         << project.getPageBanner(name, rootPrefix, item.getPageHeaderImage(), 1, "");
+         << project.getPageBanner(name, rootPrefix, item.getPageHeaderImage(), 1, "", &links);
 }
 
 // The end of those pages; false, and told, when the page could not be

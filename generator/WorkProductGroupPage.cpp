@@ -24,7 +24,7 @@ bool WorkProductGroupPage::write() {
     const CString name = m_item.getNameByLanguage(m_language);
     out << styledPageHeadStart(m_manager, &m_item, name, m_links, rootPrefix) << "</head>\n\n"
         << "<body>\n"
-        << m_manager.getPageBanner(name, rootPrefix, m_item.getPageHeaderImage(), 1, "")
+        << m_manager.getPageBanner(name, rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links)
         << "<table border=\"1\" cellspacing=\"0\">\n"
         << "<tr>\n"
         << "<td align=\"center\" class=\"wpTable\" width=\"25%\"><b>Name</b></td>\n"

@@ -243,8 +243,10 @@ public:
 
     // Page pieces shared by the page writers.
     CString getItemFilePath(Item* item, int language);
+    // The page's heading with its header picture; with links, the
+    // picture's address is spelt as the folders on disk have it.
     CString getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage,
-                          int addBreak, const CString& image);
+                          int addBreak, const CString& image, DiskLinks* links = nullptr);
     void createHeaders(int language);
     virtual void createItemHeader(Item* item, int language);
     CString writeHeadMetaTags();
