@@ -2,12 +2,7 @@
 // activities by state, work product group synthesis, process overview,
 // glossary, site map and banner, in both languages.
 
-#include "Golden.h"
-#include "PrivateProfile.h"
-#include "ProcessItem.h"
-#include "ProcessManager.h"
-#include "RecordingUserInterface.h"
-#include "TempDir.h"
+#include "PagesProject.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -17,46 +12,14 @@
 
 namespace {
 
-class SitePagesProject {
+// The fixture of the site-wide pages, opened in a temporary folder.
+class SitePagesProject : public PagesProject {
 public:
-    SitePagesProject() { dir.copyFixture("site-pages-project", "proj"); }
-
-    ProcessManager& open() {
-        manager.reset();
-        manager = std::make_unique<ProcessManager>((dir / "proj/site.tvx").c_str(), nullptr, 0, 0);
-        return *manager;
-    }
-    std::string read(const std::string& path) const { return dir.read("proj/" + path); }
-    void write(const std::string& path, const std::string& bytes) const { dir.write("proj/" + path, bytes); }
-    bool exists(const std::string& path) const { return dir.exists("proj/" + path); }
+    SitePagesProject() : PagesProject("site-pages-project") {}
     void setOption(const char* key, const char* value) const {
-        WritePrivateProfileStringA("PROCESS_OPTION", key, value, (dir / "proj/site.tvx").c_str());
+        PagesProject::setOption("PROCESS_OPTION", key, value);
     }
-    std::vector<std::string> messages() const {
-        std::vector<std::string> texts;
-        for (const auto& message : ui.messages)
-            texts.push_back(message.text.str());
-        return texts;
-    }
-
-    TempDir dir;
-    RecordingUserInterface ui;
-    std::unique_ptr<ProcessManager> manager;
 };
-
-struct GoldenPage {
-    const char* page;
-    const char* golden;
-};
-
-void expectGoldenPages(const SitePagesProject& project, const std::vector<GoldenPage>& pages) {
-    for (const auto& page : pages) {
-        ASSERT_TRUE(project.exists(page.page)) << page.page;
-        const std::string difference =
-            compareWithGolden(project.read(page.page), std::string("site-pages-project/") + page.golden);
-        EXPECT_TRUE(difference.empty()) << difference;
-    }
-}
 
 TEST(SitePagesTest, GeneratedPagesInBothLanguages) {
     SitePagesProject project;

@@ -5,6 +5,7 @@
 #include "FakeProgram.h"
 #include "Golden.h"
 #include "ItemListePlus.h"
+#include "PagesProject.h"
 #include "ProcessManager.h"
 #include "RecordingUserInterface.h"
 #include "TempDir.h"
@@ -18,31 +19,12 @@
 
 namespace {
 
-class ToolsProject {
+// A fixture project; its items taken as plain items, as a site without
+// process mode has them.
+class ToolsProject : public PagesProject {
 public:
-    explicit ToolsProject(const char* fixture = "site-pages-project") {
-        dir.copyFixture(fixture, "proj");
-        settings = dir / "proj/site.tvx";
-    }
-    ProcessManager& open() {
-        manager.reset();
-        manager = std::make_unique<ProcessManager>(settings.c_str(), nullptr, 0, 0);
-        return *manager;
-    }
+    explicit ToolsProject(const char* fixture = "site-pages-project") : PagesProject(fixture) {}
     Item* item(const char* uid) const { return manager->findItemByUid(uid); }
-    std::string read(const std::string& path) const { return dir.read("proj/" + path); }
-    bool exists(const std::string& path) const { return dir.exists("proj/" + path); }
-    std::vector<std::string> messages() const {
-        std::vector<std::string> texts;
-        for (const auto& message : ui.messages)
-            texts.push_back(message.text.str());
-        return texts;
-    }
-
-    TempDir dir;
-    std::string settings;
-    RecordingUserInterface ui;
-    std::unique_ptr<ProcessManager> manager;
 };
 
 TEST(SiteToolsTest, ReplacesAPrefixAtTheStartOfUrlsOnly) {
