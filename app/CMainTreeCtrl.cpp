@@ -126,6 +126,13 @@ CMainTreeCtrl::~CMainTreeCtrl() {
     m_dragTimer.Stop();
 }
 
+void CMainTreeCtrl::DeleteAllItems() {
+    if (m_dragging)
+        endDrag();
+    m_contextNode = m_dropHighlight = m_draggedNode = m_dropTarget = wxTreeItemId();
+    wxTreeCtrl::DeleteAllItems();
+}
+
 Item* CMainTreeCtrl::itemOf(const wxTreeItemId& node) const {
     auto* data = node.IsOk() ? static_cast<ItemNodeData*>(GetItemData(node)) : nullptr;
     return data ? data->getItem() : nullptr;

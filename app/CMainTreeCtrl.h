@@ -55,6 +55,8 @@ public:
 
     void setOwner(CMenuCreatorDlg* owner) { m_owner = owner; }
     void setProject(Project* project) { m_project = project; }
+    // Forgets the nodes it keeps (context, highlight, drag) with the nodes.
+    void DeleteAllItems() override;
     Item* itemOf(const wxTreeItemId& node) const;
 
     // The one node drawn as drop target (none: an invalid node); the main

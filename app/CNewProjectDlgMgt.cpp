@@ -17,6 +17,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 
@@ -102,8 +103,15 @@ void CNewProjectDlgMgt::OnSelchangeTemplates() {
     setText(IDC_DESCRIPTION, text);
 }
 
+CString CNewProjectDlgMgt::getPickerFolder() const {
+    const CString location = getText(IDC_LOCATION);
+    if (!location.IsEmpty() && platform::folderExists(location))
+        return location;
+    return platform::fromDiskName(wxGetHomeDir().utf8_string());
+}
+
 void CNewProjectDlgMgt::OnBrowse() {
-    wxDirDialog picker(this, toWx(loadString(33167)), toWx(getText(IDC_LOCATION)),
+    wxDirDialog picker(this, toWx(loadString(33167)), toWx(getPickerFolder()),
                        wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
     if (runModal(picker) != wxID_OK)
         return;

@@ -35,6 +35,9 @@ public:
     void OnSelchangeTemplates();
     // The folder picker for the location.
     void OnBrowse();
+    // The folder the picker opens on: the location when it is a folder,
+    // otherwise the user's home folder.
+    CString getPickerFolder() const;
     // Refuses with every reason at once, the dialog staying open; otherwise
     // the dialog closes and the project is created.
     void OnOK() override;

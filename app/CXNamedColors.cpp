@@ -188,7 +188,12 @@ CXNamedColors::CXNamedColors(const CString& text) {
     } else if (text.Find('#') < 0) {
         m_color = colorOfName(text);
     } else if (text.GetLength() == 7) {
-        const char* digits = static_cast<const char*>(text) + text.Find('#') + 1;
-        m_color = RGB(hexPair(digits), hexPair(digits + 2), hexPair(digits + 4));
+        // The digits after the '#', as many as there are: a '#' late in the
+        // text leaves fewer than six, and the missing pairs read as 0.
+        const CString digits = text.Mid(text.Find('#') + 1);
+        const auto pair = [&digits](int at) {
+            return at < digits.GetLength() ? hexPair(digits.GetString() + at) : 0;
+        };
+        m_color = RGB(pair(0), pair(2), pair(4));
     }
 }

@@ -58,8 +58,13 @@ DocGenerationDlgMgt::DocGenerationDlgMgt(ProcessManager* manager, int /*classCod
     m_disciplineLabel = new wxStaticText(this, wxID_ANY, "Target discipline");
     content->Add(m_disciplineLabel, wxGBPosition(3, 0), wxDefaultSpan, wxLEFT | wxALIGN_CENTER_VERTICAL, 20);
     content->Add(m_disciplines, wxGBPosition(3, 1), wxDefaultSpan, wxEXPAND);
+    // Room for the longest hint, so that the dialog keeps its size.
+    m_hint = new wxStaticText(this, wxID_ANY, "This project has no discipline.", wxDefaultPosition,
+                              wxDefaultSize, wxST_NO_AUTORESIZE);
+    content->Add(m_hint, wxGBPosition(4, 0), wxGBSpan(1, 2), wxTOP | wxEXPAND, 8);
     content->AddGrowableCol(1);
     finishLayout(content);
+    m_hint->SetLabel("");
 }
 
 bool DocGenerationDlgMgt::OnInitDialog() {
@@ -98,8 +103,21 @@ void DocGenerationDlgMgt::updateControls() {
     m_disciplineLabel->Enable(one);
     m_workflows->Enable(!one);
     m_workflowLabel->Enable(!one);
-    // OK writes a document only for a chosen item: without one it waits.
-    enable(wxID_OK, chosenItem(one ? *m_disciplines : *m_workflows) != nullptr);
+    // OK writes a document only for a chosen item: without one it waits,
+    // and the line under the lists says why.
+    const wxChoice& list = one ? *m_disciplines : *m_workflows;
+    const bool chosen = chosenItem(list) != nullptr;
+    enable(wxID_OK, chosen);
+    wxString hint;
+    if (list.IsEmpty())
+        hint = one ? "This project has no discipline." : "This project has no workflow.";
+    else if (!chosen)
+        hint = one ? "Choose the target discipline." : "Choose the target workflow.";
+    m_hint->SetLabel(hint);
+}
+
+wxString DocGenerationDlgMgt::getHint() const {
+    return m_hint->GetLabel();
 }
 
 void DocGenerationDlgMgt::OnOK() {

@@ -41,6 +41,9 @@ public:
 
     wxChoice* getDisciplineList() const { return m_disciplines; }
     wxChoice* getWorkflowList() const { return m_workflows; }
+    // Why OK waits, while it does: the list to choose from, or that the
+    // project has nothing to list.
+    wxString getHint() const;
 
 private:
     // The buttons and lists follow the radio buttons and the lists' choices.
@@ -51,6 +54,7 @@ private:
     wxChoice* m_workflows;
     wxStaticText* m_disciplineLabel;
     wxStaticText* m_workflowLabel;
+    wxStaticText* m_hint;
     ProcessItem* m_discipline = nullptr;
     ProcessItem* m_workflow = nullptr;
 };

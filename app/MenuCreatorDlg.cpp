@@ -428,8 +428,11 @@ void CMenuCreatorDlg::rebuildTree(ItemListePlus* list) {
     m_lastSearchHit = nullptr;
     if (reselect.IsOk())
         m_tree->SelectItem(reselect);
-    else
-        OnSelchangedTree();
+    // The list is whole again: the selected item's fields and commands follow
+    // it, also after a shared change, whose rebuild comes while the project
+    // still counts as busy and the selection's own handler stays out.
+    if (m_project)
+        showSelection();
 }
 
 void CMenuCreatorDlg::setWindowTitle(const CString& title) {
@@ -471,12 +474,16 @@ void CMenuCreatorDlg::endProgram() {
         return;
     }
     m_ending = true;
+    publishTree();
+    if (IsModal())
+        EndModal(wxID_OK);
+}
+
+void CMenuCreatorDlg::publishTree() {
     // A project whose tree file could not be read has nothing to publish:
     // the site keeps the tree it has.
     if (m_project && m_project->isTreeLoaded())
         m_project->createSiteFrames();
-    if (IsModal())
-        EndModal(wxID_OK);
 }
 
 void CMenuCreatorDlg::OnHelp() {
@@ -684,6 +691,10 @@ void CMenuCreatorDlg::search(const CString& text) {
 void CMenuCreatorDlg::OnSelchangedTree() {
     if (!m_project || m_project->isBusy())
         return;
+    showSelection();
+}
+
+void CMenuCreatorDlg::showSelection() {
     const wxTreeItemId node = selectedItemNode();
     m_tree->setDropHighlight(node);
     Item* item = itemOf(node);

@@ -192,6 +192,9 @@ private:
     // A project command under the wait cursor, never inside another one;
     // the focus then returns to the tree.
     void runOnProject(const std::function<void(ProcessManager&)>& work);
+    // The open project's site frames and tree pages rewritten from its menu
+    // tree, as the project is closed (the program ends, another is opened).
+    void publishTree();
     // Closes the open project and opens the settings file; whether it
     // opened. A path that names no project is told, and the open project
     // stays.
@@ -207,6 +210,9 @@ private:
     void search(const CString& text);
     // The selected node when it shows an item; an invalid node otherwise.
     wxTreeItemId selectedItemNode() const;
+    // The selected item's names, uid and class, its highlight, and the
+    // commands that depend on it.
+    void showSelection();
 
     CString m_commandLinePath;
     std::unique_ptr<ProcessManager> m_project;

@@ -73,6 +73,9 @@ bool CMenuCreatorDlg::replaceProject(const CString& settingsPath) {
     m_linkRefreshTimer.Stop();
     {
         ui::WaitCursor wait;
+        // The project closed keeps a site that shows its tree, as it would
+        // when the program ends.
+        publishTree();
         // The tree lets go of the old project's items before they go, and
         // only one project exists at a time.
         m_tree->DeleteAllItems();

@@ -3,6 +3,7 @@
 #include "HttpFetcher.h"
 
 #include <cctype>
+#include <climits>
 #include <cstdlib>
 
 namespace {
@@ -66,9 +67,11 @@ std::vector<int> VersionCheck::versionNumbers(const CString& version) {
     while (*p == ' ' || *p == 'v' || *p == 'V')
         ++p;
     while (std::isdigit(static_cast<unsigned char>(*p))) {
-        numbers.push_back(std::atoi(p));
-        while (std::isdigit(static_cast<unsigned char>(*p)))
-            ++p;
+        // A number too large for an int counts as the largest one.
+        int number = 0;
+        for (; std::isdigit(static_cast<unsigned char>(*p)); ++p)
+            number = number > (INT_MAX - (*p - '0')) / 10 ? INT_MAX : number * 10 + (*p - '0');
+        numbers.push_back(number);
         if (*p != '.' || !std::isdigit(static_cast<unsigned char>(p[1])))
             break;
         ++p;

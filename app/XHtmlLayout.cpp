@@ -27,7 +27,10 @@ public:
 private:
     static void lower(int& counter) { counter = std::max(counter - 1, 0); }
     // A larger or smaller font by one pixel, whatever the sign of the height.
-    void grow(int pixels) { m_font.height += m_font.height < 0 ? -pixels : pixels; }
+    void grow(int pixels) { setHeight(m_font.height + (m_font.height < 0 ? -pixels : pixels)); }
+    void setHeight(int height) {
+        m_font.height = std::clamp(height, -XHtmlLayout::kLargestPixels, XHtmlLayout::kLargestPixels);
+    }
 
     void apply(const XHtmlToken& token) {
         switch (token.kind) {
@@ -86,7 +89,7 @@ private:
             if (token.hasFace)
                 m_font.face = token.text;
             if (token.hasSize) {
-                m_font.height -= token.size;
+                setHeight(m_font.height - token.size);
                 m_sizeUsed = true;
             }
             break;
@@ -116,7 +119,7 @@ private:
             break;
         case XHtmlToken::Rule:
             if (token.hasSize)
-                m_ruleSize = token.size;
+                m_ruleSize = std::clamp(token.size, 0, XHtmlLayout::kLargestPixels);
             ++m_pendingRules;
             draw("\r\n");
             break;

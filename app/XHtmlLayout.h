@@ -64,6 +64,11 @@ struct XHtmlHotRect {
 
 class XHtmlLayout {
 public:
+    // The largest font height and rule thickness, in pixels, that a text
+    // may ask for: sizes past it are taken as this, so that no text can
+    // make a font or a pen too large to draw.
+    static constexpr int kLargestPixels = 500;
+
     struct Settings {
         int width = 0; // the client area
         int height = 0;

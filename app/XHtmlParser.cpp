@@ -1,5 +1,6 @@
 #include "XHtmlParser.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
@@ -33,6 +34,14 @@ const SimpleTag kStyleTags[] = {
     {"<SUB>", XHtmlToken::SubOn},       {"</SUB>", XHtmlToken::SubOff},
     {"<SUP>", XHtmlToken::SupOn},       {"</SUP>", XHtmlToken::SupOff},
 };
+
+// A number as atoi reads it (blanks, a sign, digits), held within a
+// million either way, so that no written size overflows.
+int readNumber(const char* text) {
+    constexpr long kMost = 1000000;
+    long value = std::strtol(text, nullptr, 10);
+    return static_cast<int>(std::clamp(value, -kMost, kMost));
+}
 
 bool startsWith(const char* text, const char* tag) {
     return strncasecmp(text, tag, std::strlen(tag)) == 0;
@@ -82,7 +91,7 @@ void readFontAttributes(const char* p, const char* end, XHtmlToken& token) {
             token.text = value;
         } else {
             token.hasSize = true;
-            token.size = std::atoi(value);
+            token.size = readNumber(value);
         }
         p = close < end ? close + 1 : end;
     }
@@ -172,7 +181,7 @@ std::vector<XHtmlToken> XHtmlParser::parse(const CString& source) {
                 for (const char* q = p + 3; q + 5 <= close; ++q) {
                     if (strncasecmp(q, "SIZE=", 5) == 0) {
                         token.hasSize = true;
-                        token.size = std::atoi(CString(q + 5, static_cast<int>(close - q - 5)));
+                        token.size = readNumber(CString(q + 5, static_cast<int>(close - q - 5)));
                         break;
                     }
                 }

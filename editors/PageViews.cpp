@@ -1,5 +1,11 @@
 #include "PageViews.h"
 
+#include "ActivityPages.h"
+#include "ActivityRolesWPsDialogView.h"
+#include "ActivityStepsDialogView.h"
+#include "CActivityAttrDialogView.h"
+#include "CActivityInformationsView.h"
+#include "CActivityMeasureView.h"
 #include "CEditContentView.h"
 #include "CGeneralProcedureGroupDialogView.h"
 #include "CGlossaryEntryDlgView.h"
@@ -8,6 +14,8 @@
 #include "CProcedureDialogView.h"
 #include "CProcessOverviewDialogView.h"
 #include "CQCDescDialogView.h"
+#include "CWorkProductPPage1View.h"
+#include "CWorkProductPPage3View.h"
 #include "CWorkflowEditorStarterDlgView.h"
 #include "ClassPages.h"
 #include "DescDialogView.h"
@@ -18,6 +26,8 @@
 #include "Role1DialogView.h"
 #include "RolePages.h"
 #include "TGDialogView.h"
+#include "WorkProductFilePages.h"
+#include "WorkProductPages.h"
 
 #include <vector>
 
@@ -28,8 +38,9 @@ std::vector<PageViews::Factory>& registered() {
     return factories;
 }
 
-// The views of the shared pages, the identification page and the pages of
-// the classes whose sheets hold nothing else.
+// The views of the shared pages, the identification page, the pages of the
+// activity and work product sheets, and the pages of the classes whose
+// sheets hold nothing else.
 void addStandardViews() {
     using namespace PageViews;
     add<DescL1DialogMgt, DescDialogView>();
@@ -38,6 +49,15 @@ void addStandardViews() {
     add<CEditContent, CEditContentView>();
     add<CWorkflowEditorStarterDlgMgt, CWorkflowEditorStarterDlgView>();
     add<CIdentificationDialogMgt, CIdentificationDialogView>();
+    add<ActivityRolesWPsDialogMgt, ActivityRolesWPsDialogView>();
+    add<ActivityStepsDialogMgt, ActivityStepsDialogView>();
+    add<CActivityAttrDialogMgt, CActivityAttrDialogView>();
+    add<CActivityMeasureMgt, CActivityMeasureView>();
+    add<CActivityInformationsDialogMgt, CActivityInformationsView>();
+    add<CWorkProductPPage1, CWorkProductPPage1View>();
+    add<CWorkProductPPage2, CWorkProductPPage2View>();
+    add<CWorkProductPPage4, CWorkProductPPage4View>();
+    add<CWorkProductPPage3, CWorkProductPPage3View>();
     add<Role1DialogMgt, Role1DialogView>();
     add<CProcedureDialogMgt, CProcedureDialogView>();
     add<CGeneralProcedureGroupDialogMgt, CGeneralProcedureGroupDialogView>();

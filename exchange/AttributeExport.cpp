@@ -151,6 +151,14 @@ void AttributeExport::generateVersionAndApprovalStatus() {
         }
         approvals << "\n";
     }
-    if (approvals.close() && versions.close())
+    // Each file is put in place on its own, a failure told by its own
+    // message; the generation message names only what was written.
+    const bool approvalsWritten = approvals.close();
+    const bool versionsWritten = versions.close();
+    if (approvalsWritten && versionsWritten)
         ExportFile::showMessage(33064, "tmp/VersionAndApproval.csv", "tmp/Version.csv");
+    else if (approvalsWritten)
+        ExportFile::showMessage(33063, "tmp/VersionAndApproval.csv");
+    else if (versionsWritten)
+        ExportFile::showMessage(33063, "tmp/Version.csv");
 }

@@ -16,9 +16,12 @@
 #include "StringTable.h"
 #include "ui/UserInterface.h"
 
+#include <algorithm>
+#include <array>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <unordered_map>
 #include <utility>
 
 namespace {
@@ -30,14 +33,26 @@ const CString* fieldAt(const Fields& fields, size_t n) {
     return n <= fields.size() ? &fields[n - 1] : nullptr;
 }
 
-// Replaces an activity's own steps of the language by those of an exported
-// field: none for an empty field, else one per "|"-separated piece. A
-// derived activity's field begins with the steps it inherits, which are
-// not its own: as many pieces as it inherits are passed over.
-void storeSteps(ItemActivity& activity, int language, const CString& field) {
-    CStringListePlus* own = activity.getOwnSteps(language);
+// How many "|"-separated pieces the export wrote for the steps that the
+// activity inherits in the language: each inherited step is one piece, and
+// one more for every "|" it holds.
+int inheritedPieces(ItemActivity& activity, int language) {
     CStringListePlus* all = language == 0 ? activity.getSteps(1) : activity.getStepsL2(1);
-    const int inherited = all->count() - own->count();
+    const int inherited = all->count() - activity.getOwnSteps(language)->count();
+    int pieces = 0;
+    for (int s = 1; s <= inherited; ++s) {
+        const std::string& step = all->at(s)->str();
+        pieces += 1 + static_cast<int>(std::count(step.begin(), step.end(), '|'));
+    }
+    return pieces;
+}
+
+// Replaces an activity's own steps of the language by those of an exported
+// field: none for an empty field, else one per "|"-separated piece after
+// the first inherited pieces, which are the steps the activity inherits
+// and not its own.
+void storeSteps(ItemActivity& activity, int language, const CString& field, int inherited) {
+    CStringListePlus* own = activity.getOwnSteps(language);
     own->deleteAll();
     if (field.IsEmpty())
         return;
@@ -83,7 +98,8 @@ void showCannotRead(const CString& path) {
 } // namespace
 
 void AttributeImport::importLines(const CString& path, int classKind,
-                                  const std::function<void(ProcessItem&, const Fields&)>& store) {
+                                  const std::function<void(ProcessItem&, const Fields&)>& store,
+                                  const std::function<void(ProcessItem&)>& matched) {
     ExportRun run(m_manager);
     CsvFileReader reader;
     if (reader.read(path) != CsvFileReader::Result::Read) {
@@ -104,6 +120,8 @@ void AttributeImport::importLines(const CString& path, int classKind,
         if (!item || item->getKind() != kDual || (classKind != 0 && item->getClassKind() != classKind))
             continue;
         lines.emplace_back(item, &fields);
+        if (matched)
+            matched(*item);
     }
     ImportTransaction transaction;
     int count = 0;
@@ -123,19 +141,25 @@ void AttributeImport::importLines(const CString& path, int classKind,
 }
 
 void AttributeImport::importActivitiesAttribute(const CString& path) {
-    importLines(path, kActivityClass, [](ProcessItem& item, const Fields& fields) {
-        ItemActivity& activity = *item.getItemActivity();
-        storeStateAndVersion(item, fields, 3);
-        if (const CString* type = fieldAt(fields, 5))
-            activity.setActivityType(*type);
-        // Both step lists are cut by what the activity inherits before either changes.
-        const CString* steps = fieldAt(fields, 6);
-        const CString* stepsL2 = fieldAt(fields, 7);
-        if (steps)
-            storeSteps(activity, 0, *steps);
-        if (stepsL2)
-            storeSteps(activity, 1, *stepsL2);
-    });
+    // What each activity inherits, as it stands before any line of the
+    // file changed the activities it derives from.
+    std::unordered_map<ProcessItem*, std::array<int, 2>> inherited;
+    importLines(
+        path, kActivityClass,
+        [&](ProcessItem& item, const Fields& fields) {
+            ItemActivity& activity = *item.getItemActivity();
+            storeStateAndVersion(item, fields, 3);
+            if (const CString* type = fieldAt(fields, 5))
+                activity.setActivityType(*type);
+            for (int language = 0; language <= 1; ++language)
+                if (const CString* steps = fieldAt(fields, 6 + language))
+                    storeSteps(activity, language, *steps, inherited[&item][language]);
+        },
+        [&](ProcessItem& item) {
+            ItemActivity& activity = *item.getItemActivity();
+            inherited.try_emplace(
+                &item, std::array<int, 2>{inheritedPieces(activity, 0), inheritedPieces(activity, 1)});
+        });
 }
 
 void AttributeImport::importWPAttribute(const CString& path) {

@@ -30,8 +30,11 @@ private:
     // names an item of the class (any class for 0), each stored by store
     // and then saved. Shows 32984 for a file that cannot be read and the
     // number of items updated at the end; throws for a file without header.
+    // matched, when given, is told of each line's item as the line is
+    // matched, before the first item changes.
     void importLines(const CString& path, int classKind,
-                     const std::function<void(ProcessItem&, const Fields&)>& store);
+                     const std::function<void(ProcessItem&, const Fields&)>& store,
+                     const std::function<void(ProcessItem&)>& matched = {});
 
     ProcessManager& m_manager;
 };

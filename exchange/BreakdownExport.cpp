@@ -4,6 +4,7 @@
 #include "ExpandedTreeWalk.h"
 #include "ExportFile.h"
 #include "ExportRun.h"
+#include "HtmlText.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "ItemReference.h"
@@ -12,15 +13,6 @@
 
 #include <unordered_map>
 #include <vector>
-
-namespace {
-
-CString lowerCased(CString text) {
-    text.MakeLower();
-    return text;
-}
-
-} // namespace
 
 void BreakdownExport::exportWBS() {
     ExportRun run(m_manager);
@@ -43,7 +35,10 @@ void BreakdownExport::exportWBS() {
         }
         if (!open)
             return;
-        if (!step.inShortcut && item->getLevel() <= workflowLevel) {
+        // The effective level decides: inside an expanded shortcut it is
+        // deeper than the shortcut, and a shortcut not deeper than the
+        // workflow stands outside it, its target's branch with it.
+        if (step.level <= workflowLevel) {
             open = false;
             return;
         }
@@ -62,7 +57,7 @@ void BreakdownExport::exportWBS() {
                 wbs2 << ";" << prefix << ExportFile::field(*steps->at(s)) << "\n";
         }
     });
-    if (wbs.close() && wbs2.close() && schedule.close()) {
+    if (ExportFile::closeAll({&wbs, &wbs2, &schedule})) {
         ExportFile::reportGenerated(m_manager, "wbs.csv, wbs2.csv, schedule.csv");
     }
 }
@@ -116,7 +111,7 @@ void BreakdownExport::exportActivityArtefactMatrix() {
         aam << ExportFile::field(*names->at(i)) << "\n";
     names->deleteAll();
     delete names;
-    if (aam.close() && aat.close()) {
+    if (ExportFile::closeAll({&aam, &aat})) {
         ExportFile::reportGenerated(m_manager, "aam.csv and aat.csv");
     }
 }

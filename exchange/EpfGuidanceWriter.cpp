@@ -4,6 +4,7 @@
 #include "EpfPlugin.h"
 #include "EpfResources.h"
 #include "EpfXml.h"
+#include "HtmlText.h"
 #include "ItemClasses.h"
 #include "ItemGenericProcedure.h"
 #include "ItemGlossaryEntry.h"
@@ -136,9 +137,10 @@ void EpfGuidanceWriter::writeWhitepaper(ProcessItem& procedure, const CString& d
     out += "              <MainDescription><![CDATA[" + m_plugin.getDescriptions(procedure) +
            "]]></MainDescription>\n";
     out += "              <KeyConsiderations></KeyConsiderations>\n";
-    const CString attachment = isLink(document)
-                                   ? "<a href=\"" + document + "\">" + procedure.getName() + "</a>"
-                                   : "resources/" + document;
+    // A link's text is the procedure's name, escaped as the text of HTML.
+    const CString attachment =
+        isLink(document) ? "<a href=\"" + document + "\">" + escapeHtml(procedure.getName()) + "</a>"
+                         : "resources/" + document;
     out += "              <Attachment><![CDATA[" + EpfXml::characterData(attachment) + "]]></Attachment>\n";
     out += "            </Presentation>\n";
     out += "          </ContentElement>\n";

@@ -296,7 +296,5 @@ bool EpfLibrary::writeFiles() {
     library << "<?xml version=\"1.0\" encoding=\"" << encoded.declared << "\"?>\n" << encoded.bytes;
     ExportFile warnings(m_manager, "EPFexport/exportForEPF_warning.txt");
     warnings << m_warnings;
-    const bool libraryWritten = library.close();
-    const bool warningsWritten = warnings.close();
-    return libraryWritten && warningsWritten;
+    return ExportFile::closeAll({&library, &warnings});
 }

@@ -149,11 +149,9 @@ void EpfPlugin::write() {
     writeStart();
     writeRoleSetAndDomain();
     writeCustomCategory();
-    CString views;
     if (m_discipline.IsEmpty())
-        views += workProductsView();
-    views += guidesView();
-    m_customCategories = views + m_customCategories;
+        m_views += workProductsView();
+    m_views += guidesView();
     if (m_item)
         writeDisciplines();
     for (Item* item : m_library.getItems())
@@ -473,7 +471,7 @@ void EpfPlugin::writeDisciplineCategories(ProcessItem& discipline) {
     categories += guidesCategoryStart(toText(discipline.getNameByLanguage(m_language), m_language), uid);
     categories += guideElements(ofDiscipline, nullptr, false);
     categories += "      </ContentCategory>\n";
-    m_customCategories = categories + m_customCategories;
+    m_disciplineCustomCategories.push_back(categories);
     m_customCategories += xml.reference(4, "CategorizedElement", "CG_PA" + uid);
 }
 
@@ -525,7 +523,12 @@ void EpfPlugin::writeEnd() {
         closeNestedPackage();
     CString& out = getText();
     out += "    </MethodPackage>\n";
-    out += m_categories + m_customCategories + " </ContentCategory>\n";
+    // The custom categories of the disciplines, the last one met first, then
+    // the views and the plug-in's own category.
+    out += m_categories;
+    for (auto it = m_disciplineCustomCategories.rbegin(); it != m_disciplineCustomCategories.rend(); ++it)
+        out += *it;
+    out += m_views + m_customCategories + " </ContentCategory>\n";
     m_library.addCategory("LPWDS_" + m_id);
     out += "</MethodPackage>\n";
     out += m_processes + "\n";

@@ -110,6 +110,10 @@ private:
 
     CString m_companion;
     CString m_categories;
+    // The custom categories of each discipline met in the walk, in walk
+    // order; the views; the plug-in's own custom category.
+    std::vector<CString> m_disciplineCustomCategories;
+    CString m_views;
     CString m_customCategories;
     CString m_processes;
 

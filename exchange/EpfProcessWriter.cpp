@@ -3,12 +3,12 @@
 #include "EpfLibrary.h"
 #include "EpfPlugin.h"
 #include "EpfXml.h"
+#include "ExpandedTreeWalk.h"
 #include "Item.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
 #include "ProcessItem.h"
 
-#include <functional>
 #include <vector>
 
 namespace {
@@ -54,25 +54,6 @@ const char* const kDeliveryDescriptionParts[] = {
 
 CString uidOf(const Item* item) {
     return item ? item->getUid() : CString();
-}
-
-// The items below the workflow as the process shows them: a shortcut
-// stands for its target and the target's subtree, placed where the
-// shortcut is; f gets each with its effective level and the shortcut it
-// was reached through (null outside one).
-void forEachBreakdownItem(const PageRunTables& tables, const Item& workflow,
-                          const std::function<void(Item& item, int level, const Item* shortcut)>& f) {
-    for (Item* item : tables.getSubtree(&workflow)) {
-        Item* target = tables.getShortcutTarget(item);
-        if (!target) {
-            f(*item, item->getLevel(), nullptr);
-            continue;
-        }
-        const int shift = item->getLevel() - target->getLevel();
-        f(*target, target->getLevel() + shift, item);
-        for (Item* below : tables.getSubtree(target))
-            f(*below, below->getLevel() + shift, item);
-    }
 }
 
 } // namespace
@@ -176,8 +157,13 @@ CString EpfProcessWriter::breakdown(ProcessItem& workflow, const CString& prefix
     std::vector<CString> ids = {prefix + uid};
     std::vector<int> levels = {-1};
     CString out;
-    forEachBreakdownItem(
-        m_plugin.getLibrary().getTables(), workflow, [&](Item& item, int level, const Item* shortcut) {
+    // The items below the workflow as the process shows them: a shortcut
+    // stands for its target and the target's subtree, placed where it is.
+    ExpandedTreeWalk::forEachBelow(
+        m_plugin.getLibrary().getTables(), workflow, [&](const ExpandedTreeWalk::Step& step) {
+            Item& item = *step.item;
+            const int level = step.level;
+            const Item* shortcut = step.shortcut;
             while (level <= levels.back()) {
                 out += "        </BreakdownElement>\n";
                 ids.pop_back();

@@ -13,7 +13,6 @@
 #include "ProcessManager.h"
 #include "StringTable.h"
 #include "XmlExporter.h"
-#include "XmlText.h"
 #include "ui/UserInterface.h"
 
 namespace {
@@ -142,7 +141,7 @@ CString EpfTaskWriter::writeSteps(XmlExporter& exporter, ProcessManager& manager
                 const CString line = detailLine(exporter, step, step.text, 0);
                 // Inside a section the line is character data; before the
                 // first one it stands in the presentation as text.
-                result += sections > 0 ? EpfXml::characterData(line) : XmlText::content(line);
+                result += sections > 0 ? EpfXml::characterData(line) : EpfXml::content(line);
                 if (stepsL2)
                     secondDetails += EpfXml::characterData(detailLine(exporter, step, partner, 1));
                 continue;

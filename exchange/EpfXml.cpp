@@ -11,20 +11,6 @@ namespace {
 constexpr char kReferenceMark = '\x02';
 constexpr char kReferenceEnd = '\x03';
 
-bool isForbidden(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte < 0x20 && c != '\t' && c != '\n' && c != '\r';
-}
-
-CString withoutForbidden(const CString& text) {
-    std::string kept;
-    kept.reserve(text.str().size());
-    for (const char c : text.str())
-        if (!isForbidden(c))
-            kept += c;
-    return CString(std::move(kept));
-}
-
 } // namespace
 
 CString EpfXml::startTag(int indent, const char* name, const std::vector<Attribute>& attributes,
@@ -144,7 +130,7 @@ CString EpfXml::reference(int indent, const char* name, const CString& id) const
 }
 
 CString EpfXml::configurationLine(const char* name, const CString& id) const {
-    const CString value = stored(withoutForbidden(id));
+    const CString value = stored(id);
     return CString(kReferenceMark) + value + CString(kReferenceEnd) + "<" + name + ">" + value + "</" + name +
            ">";
 }
@@ -157,6 +143,8 @@ CString EpfXml::resolve(const CString& document) const {
     for (size_t mark = text.find(kReferenceMark); mark != std::string::npos;
          mark = text.find(kReferenceMark, from)) {
         const size_t idEnd = text.find(kReferenceEnd, mark);
+        if (idEnd == std::string::npos)
+            break;
         // The reference runs to its line end, which a configuration line
         // shares with the line after it: the line end stays in both cases.
         const size_t lineEnd = text.find('>', text.find("</", idEnd));
@@ -177,17 +165,21 @@ CString EpfXml::resolve(const CString& document) const {
 }
 
 CString EpfXml::attributeValue(const CString& value) {
-    CString fit = XmlText::content(withoutForbidden(value));
+    CString fit = XmlText::content(XmlText::withoutForbidden(value));
     fit.Replace("\"", "&quot;");
     return fit;
 }
 
 CString EpfXml::stored(const CString& value) {
-    CString escaped = XmlText::escape(value);
+    CString escaped = XmlText::escape(XmlText::withoutForbidden(value));
     escaped.Replace("\"", "&quot;");
     return escaped;
 }
 
+CString EpfXml::content(const CString& markup) {
+    return XmlText::content(XmlText::withoutForbidden(markup));
+}
+
 CString EpfXml::characterData(const CString& text) {
-    return XmlText::characterData(withoutForbidden(text));
+    return XmlText::characterData(XmlText::withoutForbidden(text));
 }

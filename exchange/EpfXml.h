@@ -68,6 +68,9 @@ public:
     // A value as an item stores it (a name, a file name): every markup
     // character escaped, so that it reads back as stored.
     static CString stored(const CString& value);
+    // Text that may hold markup and entities, as element content: its
+    // markup shown as text.
+    static CString content(const CString& markup);
     // A text for a character-data block: a "]]>" inside would end the
     // block, so the block is closed and opened again between "]]" and ">".
     static CString characterData(const CString& text);

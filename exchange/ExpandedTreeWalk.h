@@ -8,6 +8,7 @@
 // target (so the target sits at the shortcut's level).
 
 #include <functional>
+#include <span>
 
 class Item;
 class PageRunTables;
@@ -16,8 +17,15 @@ class ExpandedTreeWalk {
 public:
     struct Step {
         Item* item;
-        int level;       // the effective level
-        bool inShortcut; // met inside the subtree of an expanded shortcut
+        int level;      // the effective level
+        Item* shortcut; // the expanded shortcut the item is met in, null outside one
     };
     static void forEach(const PageRunTables& tables, const std::function<void(const Step&)>& f);
+    // The same walk over the items below top, top itself left out.
+    static void forEachBelow(const PageRunTables& tables, const Item& top,
+                             const std::function<void(const Step&)>& f);
+
+private:
+    static void walk(const PageRunTables& tables, std::span<Item* const> items,
+                     const std::function<void(const Step&)>& f);
 };

@@ -24,6 +24,13 @@ bool ExportFile::close() {
     return written;
 }
 
+bool ExportFile::closeAll(std::initializer_list<ExportFile*> files) {
+    bool all = true;
+    for (ExportFile* file : files)
+        all = file->close() && all;
+    return all;
+}
+
 CString ExportFile::field(const CString& text) {
     return WorkProductCsv::field(text);
 }

@@ -8,6 +8,8 @@
 #include "CString.h"
 #include "TextOutStream.h"
 
+#include <initializer_list>
+
 class Project;
 
 class ExportFile {
@@ -25,6 +27,10 @@ public:
     // Puts the file in place. False, after message 32964 naming the file and
     // its folder, when it could not be created or written whole.
     bool close();
+    // Puts every file in place, each one told when it fails (so no failure
+    // hides another, and none is left for the destructor to put in place
+    // unreported); true when all were written.
+    static bool closeAll(std::initializer_list<ExportFile*> files);
     const CString& getPath() const { return m_path; }
 
     // A value as a field of a semicolon-separated file: quoted, its quotes

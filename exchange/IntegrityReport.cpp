@@ -4,6 +4,7 @@
 #include "ExportFile.h"
 #include "ExportRun.h"
 #include "FileSystem.h"
+#include "HtmlText.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "ItemGenericProcedure.h"
@@ -21,11 +22,6 @@
 #include <vector>
 
 namespace {
-
-CString lowerCased(CString text) {
-    text.MakeLower();
-    return text;
-}
 
 // The class of an item for the class check: its target's for a shortcut.
 CString classText(Item* item) {

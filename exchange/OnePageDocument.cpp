@@ -23,7 +23,8 @@ using Step = ExpandedTreeWalk::Step;
 
 // The walk of the tree in which the block of the picked items is open: it
 // opens where the walk meets one of them and holds the items deeper than
-// it, until an item outside an expanded shortcut that is not deeper. f is
+// it, until an item that is not deeper; an expanded shortcut's branch
+// counts at the shortcut's place, so one not deeper ends the block. f is
 // told of the opening item itself (opening set) and of every item inside,
 // with the effective level of the opening item.
 void forEachInBlock(const PageRunTables& tables, std::initializer_list<Item*> openers,
@@ -39,7 +40,7 @@ void forEachInBlock(const PageRunTables& tables, std::initializer_list<Item*> op
         }
         if (!open)
             return;
-        if (!step.inShortcut && step.item->getLevel() <= openingLevel) {
+        if (step.level <= openingLevel) {
             open = false;
             return;
         }
@@ -81,9 +82,13 @@ void OnePageDocument::writeHeader(TextOutStream& out) {
             << "</head>\n\n";
         return;
     }
-    CString line;
-    while (header.getline(line, 1000))
-        out << line << "\n";
+    // Its lines go out whole, each ended by a line break: a word processor's
+    // header holds lines far longer than a fixed buffer, and cutting them
+    // would split a tag or a word.
+    const CString lines = header.readRest();
+    out << lines;
+    if (!lines.IsEmpty() && lines[lines.GetLength() - 1] != '\n')
+        out << "\n";
 }
 
 void OnePageDocument::writePage(TextOutStream& out, Item& item, const CString& path) {
@@ -94,7 +99,8 @@ void OnePageDocument::writePage(TextOutStream& out, Item& item, const CString& p
 void OnePageDocument::writeHeadedPage(TextOutStream& out, Item& item, int depth, bool withPage) {
     CString heading;
     heading.Format("%d", headingLevel(depth));
-    out << "<H" << heading << ">" << item.getNameByLanguage(m_language) << "</H" << heading << ">\n";
+    out << "<H" << heading << ">" << escapeHtml(item.getNameByLanguage(m_language)) << "</H" << heading
+        << ">\n";
     if (withPage)
         writePage(out, item, m_manager.getItemPagePath(&item, m_language));
 }
@@ -152,7 +158,7 @@ int OnePageDocument::exportOnePageProcess() {
         if (kind == kRoleGroupClass && classKindOf(step.item->getParent()) == kRoleGroupClass) {
             writeHeadedPage(out, *step.item, step.level - baseLevel + 1, false);
         } else if (kind == kRoleGroupClass) {
-            out << "<H1>" << step.item->getName() << "</H1>\n";
+            out << "<H1>" << escapeHtml(step.item->getName()) << "</H1>\n";
             writePage(out, *step.item, m_manager.getItemPagePath(step.item, m_language));
             baseLevel = step.level;
         } else if (kind == kRoleClass) {
@@ -200,13 +206,11 @@ int OnePageDocument::exportOnePageProcess() {
             return;
         writeHeadedPage(out, *item, 2, false);
         const CString link = m_language == 0 ? procedure->readProcedure(0) : procedure->readProcedureL2(0);
-        CString lowered = link;
-        lowered.MakeLower();
         // A page of the site is put in; a document, or a page elsewhere on the web, is referred to.
-        if (lowered.Find(".htm") >= 0 && !isWebAddress(link))
+        if (lowerCased(link).Find(".htm") >= 0 && !isWebAddress(link))
             writePage(out, *item, m_manager.getPathInSite(item->getFolder(1, 0) + link));
         else
-            out << m_manager.getLabel(m_language, "PleaseReferTo") << " " << link << "\n";
+            out << m_manager.getLabel(m_language, "PleaseReferTo") << " " << escapeHtml(link) << "\n";
     });
     progress.step();
 

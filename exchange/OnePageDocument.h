@@ -28,7 +28,9 @@ public:
 
 private:
     void writeHeader(TextOutStream& out);
-    // "<Hn>" name "</Hn>", then the body of the item's page.
+    // "<Hn>" name "</Hn>", then the body of the item's page. Names, like
+    // every stored text the document shows, are escaped: a "<" or "&" in
+    // one reads as itself, never as a tag or an entity.
     void writeHeadedPage(TextOutStream& out, Item& item, int depth, bool withPage = true);
     void writePage(TextOutStream& out, Item& item, const CString& path);
     // The work products, or their overviews, of the picked discipline's

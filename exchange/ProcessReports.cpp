@@ -3,6 +3,7 @@
 #include "CStringListePlus.h"
 #include "ExportFile.h"
 #include "ExportRun.h"
+#include "HtmlText.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "ItemWorkProduct.h"
@@ -12,11 +13,6 @@
 #include <string>
 
 namespace {
-
-CString lowerCased(CString text) {
-    text.MakeLower();
-    return text;
-}
 
 const char* okOrKo(bool ok) {
     return ok ? "ok" : "ko";

@@ -75,6 +75,15 @@ CString XmlText::content(const CString& markup) {
     return CString(result);
 }
 
+CString XmlText::withoutForbidden(const CString& text) {
+    std::string kept;
+    kept.reserve(text.str().size());
+    for (const char c : text.str())
+        if (!isForbidden(static_cast<unsigned char>(c)))
+            kept += c;
+    return CString(std::move(kept));
+}
+
 CString XmlText::characterData(const CString& text) {
     CString data = text;
     data.Replace("]]>", "]]]]><![CDATA[>");
@@ -82,11 +91,7 @@ CString XmlText::characterData(const CString& text) {
 }
 
 XmlText::Encoded XmlText::encode(const std::string& document, const CString& charset) {
-    std::string bytes;
-    bytes.reserve(document.size());
-    for (const char c : document)
-        if (!isForbidden(static_cast<unsigned char>(c)))
-            bytes += c;
+    const std::string bytes = withoutForbidden(CString(document)).str();
     const std::string name = encoding::toLower(charset.str());
     if (name == "utf-8" || name == "utf8")
         return {charset, encoding::cp1252ToUtf8(bytes)};

@@ -19,6 +19,9 @@ public:
     // escaped, and the HTML non-breaking space written as a character
     // reference.
     static CString content(const CString& markup);
+    // The text without the characters that XML forbids even as references:
+    // the control characters other than tab, line feed and carriage return.
+    static CString withoutForbidden(const CString& text);
     // Text put into a character-data block: a "]]>" inside would end the
     // block, so the block is closed and opened again between its "]]" and ">".
     static CString characterData(const CString& text);

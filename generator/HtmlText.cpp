@@ -270,3 +270,8 @@ CString escapeHtml(const CString& text) {
     out.Replace(">", "&gt;");
     return out;
 }
+
+CString lowerCased(CString text) {
+    text.MakeLower();
+    return text;
+}

@@ -3,7 +3,8 @@
 // Text functions over the HTML of item pages and descriptions. Pages are
 // read line by line (49,999 characters a line); tags are found by their
 // opening text "<" + name, compared without regard to case and matched as a
-// prefix ("a" also finds "abbr", "/body" finds "</body").
+// prefix ("a" also finds "abbr", "/body" finds "</body"). Beside them, the
+// small text helpers that the page writers and the exports share.
 
 #include "CString.h"
 
@@ -52,3 +53,5 @@ ProcessManager* getProcessManager();
 CString textToHtml(const CString& text, int escapeMode);
 // "&", "<" and ">" escaped once each.
 CString escapeHtml(const CString& text);
+// A lower-cased copy, for comparing names, links and keys without regard to case.
+CString lowerCased(CString text);

@@ -1,6 +1,7 @@
 #include "PageRunTables.h"
 
 #include "CStringListePlus.h"
+#include "HtmlText.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "ItemListePlus.h"
@@ -20,11 +21,6 @@ const std::vector<ProcessItem*> kNoProcessItems;
 
 CString upperCased(CString text) {
     text.MakeUpper();
-    return text;
-}
-
-CString lowerCased(CString text) {
-    text.MakeLower();
     return text;
 }
 

@@ -1,5 +1,6 @@
 #include "ProcedureGroupPage.h"
 
+#include "HtmlText.h"
 #include "ItemClasses.h"
 #include "ItemGenericProcedure.h"
 #include "ItemGenericProcedureGroup.h"
@@ -18,11 +19,6 @@ namespace {
 bool isProcedure(const Item* item) {
     return item->getKind() == kDual && classKindOf(item) == kGeneralProcedureClass &&
            static_cast<const ProcessItem*>(item)->getItemGenericProcedure();
-}
-
-CString lowerCased(CString text) {
-    text.MakeLower();
-    return text;
 }
 
 } // namespace

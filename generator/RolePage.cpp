@@ -2,6 +2,7 @@
 
 #include "CStringListePlus.h"
 #include "ClickableAreaMap.h"
+#include "HtmlText.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "ItemExtensionListe.h"
@@ -27,11 +28,6 @@ namespace {
 CString decimal(int value) {
     CString text;
     text.Format("%d", value);
-    return text;
-}
-
-CString lowerCased(CString text) {
-    text.MakeLower();
     return text;
 }
 

@@ -45,6 +45,8 @@ public:
 
     void addRole(const CString& reference, const CString& name);
     void appendRoleReference(const CString& text) { m_roles->append(new CString(text)); }
+    void appendGeneralProcedure(const CString& uid) { m_generalProcedures->append(new CString(uid)); }
+    void appendMeasure(const CString& uid) { m_measures->append(new CString(uid)); }
     CString getRolesText() const { return m_roles->join(","); }
     void addStep(const CString& text) { m_steps->append(new CString(text)); }
     void addStepL2(const CString& text) { m_stepsL2->append(new CString(text)); }

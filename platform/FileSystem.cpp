@@ -70,9 +70,26 @@ int readAll(int fd, std::string& bytes) {
 }
 
 // Reads an open file whole and closes it; false with the error recorded. A
-// folder opens, but reading it fails (EISDIR).
-bool readOpenFile(int fd, std::string& bytes) {
-    const int error = readAll(fd, bytes);
+// folder opens, but reading it fails (EISDIR). With the file's size known,
+// a first read that stops short at that size has the whole file, which
+// spares the read that would find its end; a file that changed meanwhile is
+// read on to its end.
+bool readOpenFile(int fd, std::string& bytes, off_t knownSize = -1) {
+    int error = 0;
+    if (knownSize >= 0) {
+        const auto size = static_cast<size_t>(knownSize);
+        bytes.resize(size + 1);
+        ssize_t n;
+        while ((n = read(fd, bytes.data(), size + 1)) < 0 && errno == EINTR) {
+        }
+        bytes.resize(n < 0 ? 0 : static_cast<size_t>(n));
+        if (n < 0)
+            error = errno;
+        else if (static_cast<size_t>(n) != size)
+            error = readAll(fd, bytes);
+    } else {
+        error = readAll(fd, bytes);
+    }
     close(fd);
     if (error != 0) {
         bytes.clear();
@@ -255,11 +272,30 @@ Resolved resolveMissing(const std::string& converted) {
     return result;
 }
 
+// In a read pass, a path whose folder was listed in the pass's epoch is
+// answered from the listing, with no call to the system; false when the
+// listing cannot tell.
+bool answeredInPass(const std::string& converted, Resolved& resolved) {
+    const size_t slash = converted.rfind('/');
+    if (slash == std::string::npos)
+        return false;
+    const std::string folder = slash == 0 ? std::string("/") : converted.substr(0, slash);
+    std::string found;
+    switch (FolderListingCache::instance().lookUpInPass(folder, converted.substr(slash + 1), found)) {
+    case FolderListingCache::Answer::Missing:
+        resolved = Resolved{converted};
+        return true;
+    case FolderListingCache::Answer::Found:
+        resolved = Resolved{converted.substr(0, slash + 1) + found, true};
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 namespace platform {
-
-namespace {
 
 std::string convertedPath(std::string_view path) {
     std::string converted = encoding::cp1252ToUtf8(path);
@@ -267,13 +303,16 @@ std::string convertedPath(std::string_view path) {
     return converted;
 }
 
-} // namespace
-
 std::string diskPath(std::string_view path) {
     std::string converted = convertedPath(path);
     // The exact name first: a project made here never needs more.
     struct stat st;
-    if (converted.empty() || lstat(converted.c_str(), &st) == 0)
+    Resolved resolved;
+    if (converted.empty())
+        return converted;
+    if (answeredInPass(converted, resolved))
+        return resolved.path;
+    if (lstat(converted.c_str(), &st) == 0)
         return converted;
     return resolveMissing(converted).path;
 }
@@ -285,13 +324,23 @@ DiskEntry diskEntry(std::string_view path) {
         return entry;
     }
     // The exact name first; only a link needs a second look, at what it names.
+    Resolved resolved;
+    const bool answered = answeredInPass(entry.path, resolved);
+    if (answered && !resolved.exists) {
+        entry.error = ENOENT;
+        return entry;
+    }
+    if (answered)
+        entry.path = resolved.path;
     if (lstat(entry.path.c_str(), &entry.st) == 0) {
         entry.exists = !S_ISLNK(entry.st.st_mode) || stat(entry.path.c_str(), &entry.st) == 0;
         entry.error = entry.exists ? 0 : errno; // a link to nothing is kept as it is
         return entry;
     }
     entry.error = errno;
-    const Resolved resolved = resolveMissing(entry.path);
+    if (answered)
+        return entry;
+    resolved = resolveMissing(entry.path);
     entry.path = resolved.path;
     if (!resolved.exists)
         return entry;
@@ -322,29 +371,34 @@ bool pathExists(const char* path) {
 bool readFileBytes(const char* path, std::string& bytes) {
     bytes.clear();
     // The exact name first, by opening it: a file that is there costs no
-    // look before; only a missing one is looked for in another case.
+    // look before; only a missing one is looked for in another case (or in
+    // the listing of its folder that a read pass holds).
     const std::string converted = convertedPath(path ? path : "");
-    int fd = converted.empty() ? -1 : open(converted.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = converted.empty() ? ENOENT : errno;
-        if (error != ENOENT && error != ENOTDIR)
+    if (converted.empty())
+        return fail(ENOENT);
+    Resolved found;
+    const bool answered = answeredInPass(converted, found);
+    if (answered && !found.exists)
+        return fail(ENOENT);
+    int fd = open((answered ? found.path : converted).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && !answered && (errno == ENOENT || errno == ENOTDIR)) {
+        const int error = errno;
+        found = resolveMissing(converted);
+        if (!found.exists)
             return fail(error);
-        const Resolved resolved = resolveMissing(converted);
-        if (!resolved.exists)
-            return fail(error);
-        fd = open(resolved.path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0)
-            return fail(errno);
+        fd = open(found.path.c_str(), O_RDONLY | O_CLOEXEC);
     }
+    if (fd < 0)
+        return fail(errno);
     return readOpenFile(fd, bytes);
 }
 
-bool readDiskFileBytes(const std::string& disk, std::string& bytes) {
+bool readDiskFileBytes(const std::string& disk, std::string& bytes, off_t knownSize) {
     bytes.clear();
     const int fd = open(disk.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return fail(errno);
-    return readOpenFile(fd, bytes);
+    return readOpenFile(fd, bytes, knownSize);
 }
 
 bool writeFileReplacing(const char* path, std::string_view bytes) {

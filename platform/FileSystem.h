@@ -22,6 +22,9 @@ namespace platform {
 // UTF-8, and every component missing in its exact case is replaced by an
 // existing entry of the same name in another case (the first in name order).
 std::string diskPath(std::string_view path);
+// The same with no look at the disk: the file-system path of a name that is
+// there in its exact case.
+std::string convertedPath(std::string_view path);
 
 struct DiskEntry {
     std::string path; // as diskPath gives it
@@ -44,8 +47,10 @@ bool pathExists(const char* path);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool readFileBytes(const char* path, std::string& bytes);
-// The same for a path already in the file system's form (diskPath).
-bool readDiskFileBytes(const std::string& diskPath, std::string& bytes);
+// The same for a path already in the file system's form (diskPath). The
+// file's size, when a look just before told it, spares the read that would
+// find the end.
+bool readDiskFileBytes(const std::string& diskPath, std::string& bytes, off_t knownSize = -1);
 // Replaces a file whole (temporary file, then rename); false on any failure,
 // the old content then stays as it was.
 bool writeFileReplacing(const char* path, std::string_view bytes);

@@ -2,6 +2,7 @@
 
 #include "Encoding.h"
 #include "FileSystem.h"
+#include "ReadPass.h"
 
 #include <algorithm>
 #include <dirent.h>
@@ -22,6 +23,10 @@ std::string folderKey(const std::string& folder) {
     return key;
 }
 
+std::string folded(const std::string& name) {
+    return encoding::toLower(encoding::utf8ToCp1252(name));
+}
+
 } // namespace
 
 FolderListingCache& FolderListingCache::instance() {
@@ -35,7 +40,7 @@ bool FolderListingCache::sameStamp(const Listing& listing, const struct stat& st
 }
 
 bool FolderListingCache::read(const std::string& folder, const struct stat& st, Listing& listing) {
-    listing = Listing{st.st_dev, st.st_ino, st.st_mtim, {}};
+    listing = Listing{st.st_dev, st.st_ino, st.st_mtim, platform::isSettledTime(st.st_mtim), 0, {}};
     std::vector<std::string> names;
     // Read with the system call itself: a listing for every folder of a
     // large process must cost no more than the calls it needs.
@@ -62,14 +67,33 @@ bool FolderListingCache::read(const std::string& folder, const struct stat& st, 
     // In name order, so that of several names differing in case only the
     // same one is always taken.
     std::sort(names.begin(), names.end());
-    for (auto& name : names)
-        listing.byFoldedName.emplace(encoding::toLower(encoding::utf8ToCp1252(name)), std::move(name));
+    for (auto& name : names) {
+        const auto [at, added] = listing.byFoldedName.try_emplace(folded(name));
+        if (added)
+            at->second.first = std::move(name);
+        else
+            at->second.several = true;
+    }
     return complete;
 }
 
 bool FolderListingCache::findOtherCase(const std::string& folder, const std::string& name, std::string& found,
                                        const struct stat* folderStat) {
     const std::string key = folderKey(folder);
+    const unsigned long epoch = ReadPass::current();
+    const auto answer = [&](const Listing& listing) {
+        const auto hit = listing.byFoldedName.find(folded(name));
+        if (hit == listing.byFoldedName.end())
+            return false;
+        found = hit->second.first;
+        return true;
+    };
+    if (epoch != 0) {
+        std::lock_guard lock(m_mutex);
+        const auto it = m_listings.find(key);
+        if (it != m_listings.end() && it->second.epoch == epoch)
+            return answer(it->second);
+    }
     struct stat st;
     if (folderStat)
         st = *folderStat;
@@ -77,34 +101,45 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
         return false;
     if (!S_ISDIR(st.st_mode))
         return false;
-    const std::string wanted = encoding::toLower(encoding::utf8ToCp1252(name));
     std::lock_guard lock(m_mutex);
-    Listing fresh;
-    const Listing* listing = nullptr;
     auto it = m_listings.find(key);
-    if (it != m_listings.end() && sameStamp(it->second, st)) {
-        listing = &it->second;
-    } else {
-        if (it != m_listings.end())
-            m_listings.erase(it);
-        // A listing cut short by an error, or of a folder changed a moment
-        // ago, serves this lookup only.
-        const bool complete = read(key, st, fresh);
-        listing = &fresh;
-        if (complete && platform::isSettledTime(st.st_mtim)) {
-            if (m_listings.size() >= kMaxListings)
-                m_listings.clear();
-            listing = &m_listings.emplace(key, std::move(fresh)).first->second;
-        }
+    if (it != m_listings.end() && it->second.settled && sameStamp(it->second, st)) {
+        it->second.epoch = epoch;
+        return answer(it->second);
     }
-    const auto hit = listing->byFoldedName.find(wanted);
-    if (hit == listing->byFoldedName.end())
-        return false;
-    found = hit->second;
-    return true;
+    if (it != m_listings.end())
+        m_listings.erase(it);
+    // A listing cut short by an error serves this lookup only; one of a
+    // folder changed a moment ago serves the rest of the read pass too.
+    Listing fresh;
+    if (!read(key, st, fresh) || (!fresh.settled && epoch == 0))
+        return answer(fresh);
+    if (m_listings.size() >= kMaxListings)
+        m_listings.clear();
+    fresh.epoch = epoch;
+    return answer(m_listings.emplace(key, std::move(fresh)).first->second);
+}
+
+FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& folder,
+                                                            const std::string& name, std::string& found) {
+    const unsigned long epoch = ReadPass::current();
+    if (epoch == 0 || name.empty() || name == "." || name == "..")
+        return Answer::Unknown;
+    std::lock_guard lock(m_mutex);
+    const auto it = m_listings.find(folderKey(folder));
+    if (it == m_listings.end() || it->second.epoch != epoch)
+        return Answer::Unknown;
+    const auto hit = it->second.byFoldedName.find(folded(name));
+    if (hit == it->second.byFoldedName.end())
+        return Answer::Missing;
+    if (hit->second.several && hit->second.first != name)
+        return Answer::Unknown;
+    found = hit->second.first;
+    return Answer::Found;
 }
 
 void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree) {
+    ReadPass::noteChange();
     const std::string path = folderKey(diskPath);
     const size_t slash = path.rfind('/');
     std::lock_guard lock(m_mutex);

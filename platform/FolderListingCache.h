@@ -7,7 +7,9 @@
 // modification time are those it was read with, so a change made by anyone
 // is seen; a folder changed so recently that a further change could leave
 // its time as it is gets listed anew each time. The program's own creations,
-// renames and deletions forget the listings they touch at once.
+// renames and deletions forget the listings they touch at once. Inside a read
+// pass, a listing read or checked in the pass's epoch answers without any
+// look at the folder, also for names asked for in their exact case.
 
 #include <ctime>
 #include <mutex>
@@ -25,6 +27,13 @@ public:
     // is a stat of the folder made just before.
     bool findOtherCase(const std::string& folder, const std::string& name, std::string& found,
                        const struct stat* folderStat = nullptr);
+    enum class Answer { Unknown, Missing, Found };
+    // In a read pass, a name of a folder listed or checked in the pass's
+    // epoch, with no call to the system: Found with the entry's name (the
+    // name itself when it is there in its exact case), or Missing. Unknown
+    // outside a pass, for a folder without such a listing, and for a name
+    // that several entries hold in different cases.
+    Answer lookUpInPass(const std::string& folder, const std::string& name, std::string& found);
     // Something at this disk path was created, renamed or deleted: the
     // listing of its folder goes, and the path's own. A folder moved or
     // deleted with what it holds takes the listings below it along (withTree).
@@ -32,12 +41,20 @@ public:
     void clear();
 
 private:
+    // The entries of a folder that share a folded name.
+    struct Names {
+        std::string first; // in name order
+        bool several = false;
+    };
     struct Listing {
         dev_t device = 0;
         ino_t inode = 0;
         timespec mtime{};
-        // Folded name -> the first entry of that name in name order.
-        std::unordered_map<std::string, std::string> byFoldedName;
+        // Kept for later lookups only when the folder's time had settled.
+        bool settled = false;
+        // The read pass's epoch in which it was read or its stamp checked.
+        unsigned long epoch = 0;
+        std::unordered_map<std::string, Names> byFoldedName;
     };
 
     static bool sameStamp(const Listing& listing, const struct stat& st);

@@ -1,6 +1,7 @@
 #include "HttpFetcher.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <netdb.h>
@@ -21,17 +22,26 @@ struct Socket {
     }
 };
 
-bool waitFor(int fd, short events, int timeoutMs) {
+using Clock = std::chrono::steady_clock;
+
+// The milliseconds left before a deadline, 0 when it has passed.
+int millisecondsLeft(Clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left > 0 ? static_cast<int>(left) : 0;
+}
+
+// Waits for the socket until the deadline.
+bool waitFor(int fd, short events, Clock::time_point deadline) {
     pollfd entry{fd, events, 0};
     int rc;
     do
-        rc = ::poll(&entry, 1, timeoutMs);
+        rc = ::poll(&entry, 1, millisecondsLeft(deadline));
     while (rc < 0 && errno == EINTR);
     return rc > 0;
 }
 
 // Connects to one of the host's addresses within the time given.
-bool connectTo(const std::string& host, const std::string& port, int timeoutMs, Socket& socket,
+bool connectTo(const std::string& host, const std::string& port, Clock::time_point deadline, Socket& socket,
                std::string& error) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -48,7 +58,7 @@ bool connectTo(const std::string& host, const std::string& port, int timeoutMs, 
         if (candidate.fd < 0)
             continue;
         if (::connect(candidate.fd, a->ai_addr, a->ai_addrlen) != 0) {
-            if (errno != EINPROGRESS || !waitFor(candidate.fd, POLLOUT, timeoutMs)) {
+            if (errno != EINPROGRESS || !waitFor(candidate.fd, POLLOUT, deadline)) {
                 error = host + ": " + (errno == EINPROGRESS ? "no answer" : std::strerror(errno));
                 continue;
             }
@@ -68,10 +78,10 @@ bool connectTo(const std::string& host, const std::string& port, int timeoutMs, 
     return socket.fd >= 0;
 }
 
-bool sendAll(int fd, const std::string& bytes, int timeoutMs) {
+bool sendAll(int fd, const std::string& bytes, Clock::time_point deadline) {
     size_t sent = 0;
     while (sent < bytes.size()) {
-        if (!waitFor(fd, POLLOUT, timeoutMs))
+        if (!waitFor(fd, POLLOUT, deadline))
             return false;
         const ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
         if (n < 0 && errno != EAGAIN && errno != EINTR)
@@ -118,19 +128,20 @@ Reply get(const std::string& address, int timeoutMs) {
         reply.error = address + ": not an http:// address";
         return reply;
     }
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     Socket socket;
-    if (!connectTo(host, port, timeoutMs, socket, reply.error))
+    if (!connectTo(host, port, deadline, socket, reply.error))
         return reply;
     const std::string request =
         "GET " + path + " HTTP/1.0\r\nHost: " + host + "\r\nConnection: close\r\n\r\n";
-    if (!sendAll(socket.fd, request, timeoutMs)) {
+    if (!sendAll(socket.fd, request, deadline)) {
         reply.error = host + ": the request could not be sent";
         return reply;
     }
     std::string received;
     char buffer[4096];
     for (;;) {
-        if (!waitFor(socket.fd, POLLIN, timeoutMs)) {
+        if (!waitFor(socket.fd, POLLIN, deadline)) {
             reply.error = host + ": no answer in time";
             return reply;
         }
@@ -144,6 +155,10 @@ Reply get(const std::string& address, int timeoutMs) {
             return reply;
         }
         received.append(buffer, static_cast<size_t>(n));
+        if (received.size() > kMostReplyBytes) {
+            reply.error = host + ": the reply is too large";
+            return reply;
+        }
     }
     const size_t headerEnd = received.find("\r\n\r\n");
     const size_t statusSpace = received.find(' ');

@@ -4,6 +4,7 @@
 // address: the one network service the program uses (its version check).
 // Plain HTTP only; the answer is the body of a 200 reply.
 
+#include <cstddef>
 #include <string>
 
 namespace http {
@@ -19,7 +20,11 @@ struct Reply {
 // for an address that is not "http://".
 bool splitAddress(const std::string& address, std::string& host, std::string& port, std::string& path);
 
-// GET address; gives up after timeoutMs for connecting and for each read.
+// The most bytes a reply may hold, head and body; a longer one is refused.
+constexpr size_t kMostReplyBytes = 1u << 20;
+
+// GET address; gives up when the whole exchange (connecting, sending,
+// reading) takes more than timeoutMs, or the reply grows past kMostReplyBytes.
 Reply get(const std::string& address, int timeoutMs = 10000);
 
 } // namespace http

@@ -2,6 +2,7 @@
 
 #include "AtomicFileWriter.h"
 #include "FileSystem.h"
+#include "ReadPass.h"
 
 #include <algorithm>
 #include <cstring>
@@ -49,7 +50,18 @@ size_t memoryEstimate(std::string_view bytes) {
 
 class ProfileCache {
 public:
-    std::shared_ptr<const ProfileFile> read(const platform::DiskEntry& entry) {
+    std::shared_ptr<const ProfileFile> read(const char* fileName) {
+        if (const unsigned long epoch = ReadPass::current()) {
+            // Asked for by the exact name of a file looked at in this epoch
+            // of a read pass: that name was there then, and is taken as it was.
+            std::lock_guard lock(m_mutex);
+            const auto it = m_entries.find(platform::convertedPath(fileName));
+            if (it != m_entries.end() && it->second.epoch == epoch) {
+                m_order.splice(m_order.begin(), m_order, it->second.order);
+                return it->second.file;
+            }
+        }
+        const platform::DiskEntry entry = platform::diskEntry(fileName);
         std::lock_guard lock(m_mutex);
         return load(entry);
     }
@@ -92,11 +104,14 @@ private:
     struct Entry {
         Stamp stamp;
         // Read while the file could still change within the same clock tick
-        // without its stamp moving: parsed again at the next read.
+        // without its stamp moving: parsed again at the next read (after the
+        // read pass's epoch in which it was read).
         bool settled = false;
+        // The read pass's epoch in which the stamp was last checked.
+        unsigned long epoch = 0;
         std::shared_ptr<const ProfileFile> file;
         size_t memory = 0;
-        std::list<std::string>::iterator order;
+        std::list<const std::string*>::iterator order;
     };
 
     std::shared_ptr<const ProfileFile> load(const platform::DiskEntry& entry) {
@@ -109,10 +124,11 @@ private:
         const auto it = m_entries.find(disk);
         if (it != m_entries.end() && it->second.settled && it->second.stamp == stamp) {
             m_order.splice(m_order.begin(), m_order, it->second.order);
+            it->second.epoch = ReadPass::current();
             return it->second.file;
         }
         std::string bytes;
-        if (!platform::readDiskFileBytes(disk, bytes)) {
+        if (!platform::readDiskFileBytes(disk, bytes, entry.st.st_size)) {
             forget(disk);
             return nullptr;
         }
@@ -131,23 +147,27 @@ private:
             m_memory -= it->second.memory;
             it->second.stamp = stamp;
             it->second.settled = settled;
+            it->second.epoch = ReadPass::current();
             it->second.file = std::move(file);
             it->second.memory = memory;
             m_order.splice(m_order.begin(), m_order, it->second.order);
         } else {
-            m_order.push_front(disk);
-            m_entries.emplace(disk, Entry{stamp, settled, std::move(file), memory, m_order.begin()});
+            it = m_entries
+                     .emplace(disk, Entry{stamp, settled, ReadPass::current(), std::move(file), memory, {}})
+                     .first;
+            m_order.push_front(&it->first);
+            it->second.order = m_order.begin();
         }
         m_memory += memory;
         // The least recently used go first; the files kept parsed stay.
         for (auto last = m_order.end(); m_memory > kCacheBudget && last != m_order.begin();) {
             --last;
-            if (m_kept.count(*last))
+            if (m_kept.count(**last))
                 continue;
-            const auto victim = m_entries.find(*last);
+            const auto victim = m_entries.find(**last);
             m_memory -= victim->second.memory;
-            m_entries.erase(victim);
             last = m_order.erase(last);
+            m_entries.erase(victim);
         }
     }
 
@@ -162,7 +182,8 @@ private:
 
     std::mutex m_mutex;
     std::unordered_map<std::string, Entry> m_entries;
-    std::list<std::string> m_order; // most recently used first
+    // Most recently used first, by the names the entries are kept under.
+    std::list<const std::string*> m_order;
     size_t m_memory = 0;
     // Files kept parsed whatever else is read, with the number of keepers.
     std::unordered_map<std::string, int> m_kept;
@@ -216,7 +237,7 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
                                LPCSTR fileName) {
     if (!buffer || size == 0)
         return 0;
-    const auto file = fileName ? cache().read(platform::diskEntry(fileName)) : nullptr;
+    const auto file = fileName ? cache().read(fileName) : nullptr;
     if (!section)
         return copyNameList(file ? file->sectionNames() : std::vector<std::string>{}, buffer, size);
     if (!key)
@@ -234,13 +255,14 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
 BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName) {
     if (!section || !fileName)
         return FALSE;
-    return platform::updateProfile(fileName, [&](ProfileFile& file) {
-        if (!key)
-            return file.removeSection(section);
-        if (!value)
-            return file.removeKey(section, key);
-        return file.set(section, key, value);
-    })
+    return platform::updateProfile(fileName,
+                                   [&](ProfileFile& file) {
+                                       if (!key)
+                                           return file.removeSection(section);
+                                       if (!value)
+                                           return file.removeKey(section, key);
+                                       return file.set(section, key, value);
+                                   })
                ? TRUE
                : FALSE;
 }
@@ -248,7 +270,7 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
 namespace platform {
 
 std::shared_ptr<const ProfileFile> readProfile(const char* fileName) {
-    return fileName ? cache().read(diskEntry(fileName)) : nullptr;
+    return fileName ? cache().read(fileName) : nullptr;
 }
 
 bool updateProfile(const char* fileName, const std::function<bool(ProfileFile&)>& edit) {

@@ -118,25 +118,44 @@ std::string ProfileFile::programText(const std::string& raw) const {
     return m_encoding == Encoding::Ansi ? raw : encoding::utf8ToCp1252(decode(raw));
 }
 
-ProfileFile::Line ProfileFile::makeLine(std::string raw, std::string end) const {
-    Line line;
-    const std::string decoded = decode(raw);
-    const std::string_view text = trim(decoded);
+ProfileFile::Kind ProfileFile::classify(std::string_view raw, std::string* name) const {
+    // A line of plain ASCII in a file of single bytes reads as it is.
+    const bool plain = !isWide(m_encoding) && std::none_of(raw.begin(), raw.end(), [](char c) {
+        return static_cast<unsigned char>(c) >= 0x80;
+    });
+    const std::string decoded = plain ? std::string() : decode(raw);
+    const std::string_view text = trim(plain ? raw : std::string_view(decoded));
     if (!text.empty() && text[0] == '[') {
         const size_t close = text.find(']');
-        line.kind = Kind::Section;
-        line.name = std::string(
-            trim(text.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1)));
-    } else if (!text.empty() && text[0] != ';') {
+        if (name)
+            *name =
+                trim(text.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+        return Kind::Section;
+    }
+    if (!text.empty() && text[0] != ';') {
         const size_t eq = text.find('=');
         if (eq != std::string_view::npos && !trim(text.substr(0, eq)).empty()) {
-            line.kind = Kind::Key;
-            line.name = std::string(trim(text.substr(0, eq)));
+            if (name)
+                *name = trim(text.substr(0, eq));
+            return Kind::Key;
         }
     }
-    line.raw = std::move(raw);
-    line.end = std::move(end);
-    return line;
+    return Kind::Other;
+}
+
+std::string ProfileFile::nameOf(const Line& line) const {
+    std::string name;
+    classify(line.raw, &name);
+    return name;
+}
+
+std::string ProfileFile::endBytes(End end) const {
+    return end == End::None ? std::string() : encode(end == End::CrLf ? "\r\n" : "\n");
+}
+
+ProfileFile::Line ProfileFile::makeLine(std::string raw, End end) const {
+    const Kind kind = classify(raw, nullptr);
+    return Line{std::move(raw), end, kind};
 }
 
 ProfileFile ProfileFile::parse(std::string_view bytes) {
@@ -173,33 +192,32 @@ ProfileFile ProfileFile::parse(std::string_view bytes) {
         size_t cut = at;
         if (cut > start && isChar(cut - width, '\r'))
             cut -= width;
-        std::string end(text.substr(cut, at + width - cut));
+        const End end = cut < at ? End::CrLf : End::Lf;
         if (!lineEndFound) {
             file.m_lineEnd = end;
             lineEndFound = true;
         }
-        file.m_lines.push_back(file.makeLine(std::string(text.substr(start, cut - start)), std::move(end)));
+        file.m_lines.push_back(file.makeLine(std::string(text.substr(start, cut - start)), end));
         start = at + width;
     }
     if (start < text.size())
-        file.m_lines.push_back(file.makeLine(std::string(text.substr(start)), std::string()));
-    if (!lineEndFound)
-        file.m_lineEnd = file.encode("\r\n");
+        file.m_lines.push_back(file.makeLine(std::string(text.substr(start)), End::None));
     file.reindex();
     return file;
 }
 
 std::string ProfileFile::serialize() const {
+    const std::string ends[] = {std::string(), endBytes(End::Lf), endBytes(End::CrLf)};
     std::string bytes = m_byteOrderMark;
     for (const auto& line : m_lines) {
         bytes += line.raw;
-        bytes += line.end;
+        bytes += ends[static_cast<int>(line.end)];
     }
     return bytes + m_trailing;
 }
 
 void ProfileFile::insertLine(size_t at, std::string_view text) {
-    if (at > 0 && m_lines[at - 1].end.empty())
+    if (at > 0 && m_lines[at - 1].end == End::None)
         m_lines[at - 1].end = m_lineEnd;
     m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(at),
                    makeLine(encode(encoding::cp1252ToUtf8(text)), m_lineEnd));
@@ -208,44 +226,61 @@ void ProfileFile::insertLine(size_t at, std::string_view text) {
 void ProfileFile::reindex() {
     m_sections.clear();
     m_firstSection.clear();
+    const auto inOrder = [](const NamedIndex& a, const NamedIndex& b) {
+        return a.folded != b.folded ? a.folded < b.folded : a.index < b.index;
+    };
     for (size_t i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
         if (line.kind == Kind::Section) {
-            if (!m_sections.empty())
+            if (!m_sections.empty()) {
                 m_sections.back().end = i;
+                std::sort(m_sections.back().keys.begin(), m_sections.back().keys.end(), inOrder);
+            }
             m_sections.push_back(SectionIndex{i, m_lines.size(), {}});
-            m_firstSection.emplace(fold(line.name), m_sections.size() - 1);
+            m_firstSection.push_back(NamedIndex{fold(nameOf(line)), m_sections.size() - 1});
         } else if (line.kind == Kind::Key && !m_sections.empty()) {
-            m_sections.back().keys.emplace(fold(line.name), i);
+            m_sections.back().keys.push_back(NamedIndex{fold(nameOf(line)), i});
         }
     }
+    if (!m_sections.empty())
+        std::sort(m_sections.back().keys.begin(), m_sections.back().keys.end(), inOrder);
+    std::sort(m_firstSection.begin(), m_firstSection.end(), inOrder);
+}
+
+const ProfileFile::NamedIndex* ProfileFile::find(const NameIndex& index, std::string_view folded) {
+    const auto it =
+        std::lower_bound(index.begin(), index.end(), folded,
+                         [](const NamedIndex& entry, std::string_view name) { return entry.folded < name; });
+    return it != index.end() && it->folded == folded ? &*it : nullptr;
 }
 
 const ProfileFile::SectionIndex* ProfileFile::findSection(std::string_view section) const {
-    const auto it = m_firstSection.find(FoldedName(section).view());
-    return it == m_firstSection.end() ? nullptr : &m_sections[it->second];
+    const NamedIndex* found = find(m_firstSection, FoldedName(section).view());
+    return found ? &m_sections[found->index] : nullptr;
 }
 
 std::optional<std::string> ProfileFile::get(std::string_view section, std::string_view key) const {
     const SectionIndex* s = findSection(section);
     if (!s)
         return std::nullopt;
-    const auto it = s->keys.find(FoldedName(key).view());
-    if (it == s->keys.end())
+    const NamedIndex* found = find(s->keys, FoldedName(key).view());
+    if (!found)
         return std::nullopt;
-    const std::string text = programText(m_lines[it->second].raw);
+    const std::string text = programText(m_lines[found->index].raw);
     std::string_view value = trim(std::string_view(text).substr(text.find('=') + 1));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         value = value.substr(1, value.size() - 2);
     return std::string(value);
 }
 
-bool ProfileFile::hasSection(std::string_view section) const { return findSection(section) != nullptr; }
+bool ProfileFile::hasSection(std::string_view section) const {
+    return findSection(section) != nullptr;
+}
 
 std::vector<std::string> ProfileFile::sectionNames() const {
     std::vector<std::string> names;
     for (const auto& s : m_sections)
-        names.push_back(encoding::utf8ToCp1252(m_lines[s.header].name));
+        names.push_back(encoding::utf8ToCp1252(nameOf(m_lines[s.header])));
     return names;
 }
 
@@ -256,7 +291,7 @@ std::vector<std::string> ProfileFile::keyNames(std::string_view section) const {
         return names;
     for (size_t i = s->header + 1; i < s->end; ++i)
         if (m_lines[i].kind == Kind::Key)
-            names.push_back(encoding::utf8ToCp1252(m_lines[i].name));
+            names.push_back(encoding::utf8ToCp1252(nameOf(m_lines[i])));
     return names;
 }
 
@@ -269,13 +304,12 @@ bool ProfileFile::set(std::string_view section, std::string_view key, std::strin
         reindex();
         return true;
     }
-    const auto it = s->keys.find(FoldedName(key).view());
-    if (it != s->keys.end()) {
+    if (const NamedIndex* found = find(s->keys, FoldedName(key).view())) {
         if (get(section, key) == value)
             return false;
         // The name keeps its own spelling, also in characters the code page lacks.
-        Line& changed = m_lines[it->second];
-        changed.raw = encode(changed.name + "=" + encoding::cp1252ToUtf8(value));
+        Line& changed = m_lines[found->index];
+        changed.raw = encode(nameOf(changed) + "=" + encoding::cp1252ToUtf8(value));
         return true;
     }
     // After the last non-blank line of the section, before blank lines that
@@ -293,10 +327,10 @@ bool ProfileFile::removeKey(std::string_view section, std::string_view key) {
     const SectionIndex* s = findSection(section);
     if (!s)
         return false;
-    const auto it = s->keys.find(FoldedName(key).view());
-    if (it == s->keys.end())
+    const NamedIndex* found = find(s->keys, FoldedName(key).view());
+    if (!found)
         return false;
-    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(it->second));
+    m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(found->index));
     reindex();
     return true;
 }
@@ -306,7 +340,7 @@ bool ProfileFile::removeSection(std::string_view section) {
     bool removed = false;
     for (size_t i = m_sections.size(); i-- > 0;) {
         const SectionIndex& s = m_sections[i];
-        if (fold(m_lines[s.header].name) == wanted.view()) {
+        if (fold(nameOf(m_lines[s.header])) == wanted.view()) {
             m_lines.erase(m_lines.begin() + static_cast<std::ptrdiff_t>(s.header),
                           m_lines.begin() + static_cast<std::ptrdiff_t>(s.end));
             removed = true;

@@ -16,7 +16,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class ProfileFile {
@@ -53,28 +52,40 @@ public:
     Encoding encoding() const { return m_encoding; }
 
 private:
-    enum class Kind { Section, Key, Other };
-    // Folded names are looked up by view, without making a string for each lookup.
-    struct NameHash {
-        using is_transparent = void;
-        size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    enum class Kind : unsigned char { Section, Key, Other };
+    // A line's end: CR LF or LF in the file's encoding, or none for a last
+    // line without one.
+    enum class End : unsigned char { None, Lf, CrLf };
+    // Names, folded so that the code page's letters match in either case,
+    // with what they name (a line or a section), in name order and, for
+    // equal names, in file order: the first of equal names is found first.
+    struct NamedIndex {
+        std::string folded;
+        size_t index;
     };
-    using NameIndex = std::unordered_map<std::string, size_t, NameHash, std::equal_to<>>;
+    using NameIndex = std::vector<NamedIndex>;
+    // A parsed file of every process item stays in memory for as long as the
+    // project is open: a line keeps its bytes alone, its kind and its end,
+    // and its name is read from its bytes when needed.
     struct Line {
         std::string raw; // bytes in the file's encoding, without the line end
-        std::string end; // the line end's bytes; empty for a last line without one
+        End end = End::None;
         Kind kind = Kind::Other;
-        std::string name; // trimmed section or key name, UTF-8
     };
     struct SectionIndex {
-        size_t header;                                // line of the "[name]" header
-        size_t end;                                   // one past its last line
-        NameIndex keys;                               // folded name -> first line
+        size_t header;  // line of the "[name]" header
+        size_t end;     // one past its last line
+        NameIndex keys; // folded name -> line
     };
 
+    static const NamedIndex* find(const NameIndex& index, std::string_view folded);
+    // What a line is; the trimmed name (UTF-8) of a section or key line.
+    Kind classify(std::string_view raw, std::string* name) const;
+    std::string nameOf(const Line& line) const;
+    std::string endBytes(End end) const;
     void reindex();
     const SectionIndex* findSection(std::string_view section) const;
-    Line makeLine(std::string raw, std::string end) const;
+    Line makeLine(std::string raw, End end) const;
     // Inserts a line of program text before line at, ending the line before
     // it when that was the last line and had no line end.
     void insertLine(size_t at, std::string_view text);
@@ -85,10 +96,10 @@ private:
     std::string programText(const std::string& raw) const;
 
     std::vector<Line> m_lines;
-    std::vector<SectionIndex> m_sections;                   // in file order
-    NameIndex m_firstSection;                               // folded name -> index in m_sections
+    std::vector<SectionIndex> m_sections; // in file order
+    NameIndex m_firstSection;             // folded name -> index in m_sections
     Encoding m_encoding = Encoding::Ansi;
+    End m_lineEnd = End::CrLf; // that of the first line, given to new lines
     std::string m_byteOrderMark;
-    std::string m_lineEnd = "\r\n"; // in the file's encoding
-    std::string m_trailing;         // a last half character of a UTF-16 file
+    std::string m_trailing; // a last half character of a UTF-16 file
 };

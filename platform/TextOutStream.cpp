@@ -3,6 +3,7 @@
 #include "AtomicFileWriter.h"
 #include "FileSystem.h"
 #include "FolderListingCache.h"
+#include "ReadPass.h"
 
 #include <cerrno>
 #include <exception>
@@ -126,6 +127,8 @@ bool TextOutStream::close() {
         if (::close(m_fd) != 0)
             ok = false;
         m_fd = -1;
+        // Written in place: what a read pass knew of the file is out of date.
+        ReadPass::noteChange();
     }
     m_open = false;
     return ok;

@@ -18,6 +18,7 @@
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessItemListe.h"
+#include "ReadPass.h"
 #include "StdOption.h"
 #include "StringTable.h"
 #include "TextOutStream.h"
@@ -236,6 +237,9 @@ void ProcessManager::checkDataVersion(const CString& stored, const CString& prog
 void ProcessManager::updateLinks(int force, int doubledProgress) {
     if (!m_linksNeedRefresh && !force)
         return;
+    // The refresh only reads: each item folder is listed and the settings
+    // checked once, not once per item.
+    ReadPass pass;
     const int count = getItemCount();
     setProgressRange(1, doubledProgress ? 2 * count : count);
     setProgressStep(10);

@@ -1,9 +1,16 @@
 #include "WorkProductPages.h"
 
+#include "DerivationCycle.h"
+#include "FileSystem.h"
 #include "ItemReference.h"
 #include "ItemWorkProduct.h"
 #include "ProcessItem.h"
-#include "Project.h"
+#include "ProcessManager.h"
+#include "StringTable.h"
+#include "ui/UserInterface.h"
+
+#include <algorithm>
+#include <filesystem>
 
 namespace {
 
@@ -34,8 +41,9 @@ CWorkProductPPage1::CWorkProductPPage1(Project* project, ProcessItem* item)
     m_derivedFrom2 = itemWithUid(project, product->m_derivedFrom2);
     for (int i = 1; i <= product->m_authors->count(); ++i) {
         const CString& entry = *product->m_authors->at(i);
-        if (Item* role = findReferencedItem(entry))
-            m_authors.emplace_back(role, getReferenceName(entry));
+        const CString responsibility = getReferenceName(entry);
+        m_authors.push_back(
+            {references::nameCell(entry), responsibility.IsEmpty() ? "author" : responsibility});
     }
 }
 
@@ -43,9 +51,49 @@ void CWorkProductPPage1::onOK() {
     ItemWorkProduct* product = dynamic_cast<ItemWorkProduct*>(m_item->getExtension());
     if (!product)
         return;
+    auto* manager = dynamic_cast<ProcessManager*>(m_project);
     product->m_authors->deleteAll();
-    for (const auto& [role, responsibility] : m_authors)
-        product->m_authors->append(new CString("~" + role->getUid() + "/" + responsibility));
+    for (const ReferenceRow& row : m_authors)
+        product->m_authors->append(new CString(
+            references::headFor(manager ? manager->findRole(row[0]) : nullptr, row[0]) + "/" + row[1]));
+}
+
+bool CWorkProductPPage1::wouldMakeCycle(ProcessItem* base) const {
+    return derivesFrom(m_project, base, m_item, [](ProcessItem* product) {
+        const ItemWorkProduct* extension = product->getItemWorkProduct();
+        return extension && extension->m_derived
+                   ? std::vector<CString>{extension->m_derivedFrom, extension->m_derivedFrom2}
+                   : std::vector<CString>{};
+    });
+}
+
+CString copyIntoItemFolder(Project* project, ProcessItem* item, const CString& chosenPath,
+                           const CString& subfolder) {
+    const int slash = std::max(chosenPath.ReverseFind('/'), chosenPath.ReverseFind('\\'));
+    const CString fileName = chosenPath.Mid(slash + 1);
+    if (fileName.IsEmpty())
+        return CString();
+    const CString shown = subfolder + fileName;
+    const CString target = project ? project->getPathInSite(item->getFolder(1, 0) + shown) : CString();
+    auto ask = [&](int id) {
+        CString question;
+        question.Format(loadString(id), fileName.GetString());
+        return ui::AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    };
+    if (!target.IsEmpty() && platform::pathExists(target)) {
+        std::error_code error;
+        if (std::filesystem::equivalent(platform::diskPath(chosenPath.GetString()),
+                                        platform::diskPath(target.GetString()), error))
+            return ask(33483) ? shown : CString();
+        if (!ask(33484))
+            return CString();
+    }
+    if (target.IsEmpty() || !CopyFileA(chosenPath, target, FALSE)) {
+        CString message;
+        message.Format(loadString(32976), fileName.GetString());
+        ui::AfxMessageBox(message);
+    }
+    return shown;
 }
 
 CWorkProductPPage2::CWorkProductPPage2(Project* project, ProcessItem* item)

@@ -5,9 +5,7 @@
 // read-only activity lists.
 
 #include "PropertyPage.h"
-
-#include <utility>
-#include <vector>
+#include "ReferenceRows.h"
 
 class Item;
 class ProcessItem;
@@ -18,6 +16,9 @@ public:
     CWorkProductPPage1(Project* project, ProcessItem* item);
     // Refills the work product's Author list from the authors below.
     void onOK() override;
+    // Whether choosing the work product to derive from would make a cycle:
+    // it derives already, directly or through others, from this one.
+    bool wouldMakeCycle(ProcessItem* base) const;
 
     CString m_description;
     CString m_location;
@@ -35,9 +36,18 @@ public:
     ProcessItem* m_item;
     ProcessItem* m_derivedFrom1 = nullptr;
     ProcessItem* m_derivedFrom2 = nullptr;
-    // The authors grid: a role and a responsibility per row.
-    std::vector<std::pair<Item*, CString>> m_authors;
+    // The authors grid: a role name and a responsibility per row.
+    ReferenceRows m_authors;
 };
+
+// Copies a file the user chose into the work product's folder, or into
+// its subfolder ("ar/" for the examples), at once: a file that is the
+// folder's own copy already, or one that would replace another, is copied
+// only when the user says so (33483, 33484); a failed copy is told (32976).
+// The name to show ("ar/" + name for an example); empty when the user
+// declined. The name is shown also after a failed copy.
+CString copyIntoItemFolder(Project* project, ProcessItem* item, const CString& chosenPath,
+                           const CString& subfolder);
 
 class CWorkProductPPage2 : public PropertyPage {
 public:

@@ -12,6 +12,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -123,6 +124,47 @@ TEST(AttributeFilesTest, InheritedStepsAreNotImportedAsTheActivitysOwnAndAnEmpty
     EXPECT_EQ(project.item("N21")->getItemActivity()->getOwnSteps(0)->count(), 0);
     EXPECT_NE(project.read("site/Delivery/Release/Q_A_session/process.data").find("Step=Answer\r\n"),
               std::string::npos);
+}
+
+TEST(AttributeFilesTest, InheritedStepsArePassedOverByWhatTheExportWroteOfThem) {
+    // The derived activity's field begins with the steps it inherits as
+    // the export wrote them: an inherited step holding "|" is two pieces,
+    // and a line of the activity it derives from, changing those steps
+    // earlier in the same file, changes nothing of what was written.
+    struct InheritCase {
+        const char* name;
+        std::vector<std::string> baseSteps;
+        const char* baseLine; // put before the derived activity's line, or null
+    };
+    const InheritCase cases[] = {
+        {"an inherited step holding the bar", {"Run every test|twice", "Report the defects"}, nullptr},
+        {"the base's steps changed earlier in the file",
+         {"Run every test", "Report the defects"},
+         "N24;Run the tests;DRAFT;;Standard;Run every test;;NOPROCEDURE;"},
+    };
+    for (const auto& c : cases) {
+        ExportsProject project;
+        ProcessManager& manager = project.open();
+        ProcessItem* base = project.item("N24");
+        CStringListePlus* baseSteps = base->getItemActivity()->getOwnSteps(0);
+        baseSteps->deleteAll();
+        for (const std::string& step : c.baseSteps)
+            baseSteps->append(new CString(step.c_str()));
+        ASSERT_TRUE(base->save()) << c.name;
+        manager.exportActivitiesAttributes();
+        const std::string exported = project.read("tmp/activitiesAttr.csv");
+        const size_t start = exported.find("\r\nN31;") + 2;
+        const std::string derivedLine = exported.substr(start, exported.find("\r\n", start) - start);
+        project.write("tmp/edited.csv", std::string("header\r\n") + (c.baseLine ? c.baseLine : "") +
+                                            (c.baseLine ? "\r\n" : "") + derivedLine + "\r\n");
+        manager.importActivitiesAttribute(project.path("tmp/edited.csv").c_str());
+        CStringListePlus* own = project.item("N31")->getItemActivity()->getOwnSteps(0);
+        std::vector<std::string> steps;
+        for (int s = 1; s <= own->count(); ++s)
+            steps.push_back(own->at(s)->str());
+        EXPECT_EQ(steps, (std::vector<std::string>{"Answer the questions. log them", "#1C Keep it short"}))
+            << c.name;
+    }
 }
 
 TEST(AttributeFilesTest, ADamagedFileChangesNothing) {
@@ -304,4 +346,32 @@ TEST(AttributeFilesTest, ApprovalsComeBackAndADateTheFileDoesNotShowIsKept) {
     // "Pending" is shown without its date, which stays as stored.
     EXPECT_EQ(project.item("N19")->getApproDate(4), "02/02/2024");
     EXPECT_EQ(project.item("N10")->getApproDate(2), "01/02/2024");
+}
+
+TEST(AttributeFilesTest, EachVersionFileThatCannotBeWrittenIsToldAndOnlyWhatWasWrittenIsReported) {
+    struct Case {
+        std::vector<std::string> blocked;
+        std::vector<std::string> written;
+    };
+    const Case cases[] = {
+        {{"VersionAndApproval.csv"}, {"Version.csv"}},
+        {{"Version.csv"}, {"VersionAndApproval.csv"}},
+        {{"VersionAndApproval.csv", "Version.csv"}, {}},
+    };
+    for (const Case& c : cases) {
+        ExportsProject project;
+        for (const std::string& name : c.blocked)
+            project.blockExport(name);
+        project.open().generateVersionAndApprovalStatus();
+        std::vector<std::string> expected;
+        for (const std::string& name : c.blocked)
+            expected.push_back(project.creationFailed(name));
+        for (const std::string& name : c.written) {
+            expected.push_back("Generation of <site root>/tmp/" + name + ".");
+            EXPECT_TRUE(project.read("tmp/" + name).starts_with("uid;name;class;")) << name;
+        }
+        EXPECT_EQ(project.ui.takeMessageTexts(), expected) << c.blocked.front();
+        for (const std::string& name : c.blocked)
+            EXPECT_TRUE(std::filesystem::is_directory(project.path("tmp/" + name))) << name;
+    }
 }

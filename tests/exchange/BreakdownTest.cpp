@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 TEST(BreakdownTest, AProjectWithoutWorkflowsHasNoBreakdown) {
     ExportsProject project;
     project.write("site/Delivery/process.data", "[PROCESSUS]\r\nClass=NOPROCESSCLASS\r\n");
@@ -36,4 +40,61 @@ TEST(BreakdownTest, AWorkProductListedTwiceAsOutputIsInAndOut) {
     EXPECT_NE(aam.find("\r\nRun the tests;;;;in/out;\r\n"), std::string::npos) << aam;
     EXPECT_NE(project.read("tmp/aat.csv").find("\r\nRun the tests;;Test report|Test report\r\n"),
               std::string::npos);
+}
+
+TEST(BreakdownTest, AShortcutBesideTheWorkflowEndsItsBlock) {
+    // A shortcut after the workflow's last item, at the workflow's own
+    // level, stands outside the workflow: its target's branch is no part
+    // of the breakdown, of the schedule or of the document's activities.
+    ExportsProject project;
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    const size_t after = tree.find("\r\n", tree.find("*N31*")) + 2;
+    tree.insert(
+        after,
+        "0*N50*-> Design*../site/Engineering/Design/overview.htm* *b.gif*b.gif*f*true*false* *N5*\r\n");
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    project.write("site/Engineering/Design/process.data", "[PROCESSUS]\r\nClass=MACROACTIVITY\r\n");
+    ProcessManager& manager = project.open();
+    manager.exportWBS();
+    for (const char* file : {"tmp/wbs.csv", "tmp/wbs2.csv", "tmp/schedule.csv"}) {
+        const std::string text = project.read(file);
+        EXPECT_NE(text.find("Q&A session"), std::string::npos) << file;
+        EXPECT_EQ(text.find("Design model"), std::string::npos) << file << "\n" << text;
+        for (const char* line : {"\r\nDesign\r\n", "\r\nDesign;"})
+            EXPECT_EQ(text.find(line), std::string::npos) << file << "\n" << text;
+    }
+    manager.exportOnePageProcess(0, project.item("N19"), nullptr);
+    const std::string document = project.read("tmp/site.htm");
+    EXPECT_NE(document.find("Q&amp;A session</H"), std::string::npos);
+    EXPECT_EQ(document.find("<H1>Design</H1>"), std::string::npos) << document;
+}
+
+TEST(BreakdownTest, EveryFileThatCannotBeWrittenIsToldAndNoneIsReportedGenerated) {
+    struct Case {
+        void (ProcessManager::*exportFiles)();
+        std::vector<std::string> blocked;
+        std::vector<std::string> written;
+    };
+    const Case cases[] = {
+        {&ProcessManager::exportWBS, {"wbs.csv"}, {"wbs2.csv", "schedule.csv"}},
+        {&ProcessManager::exportWBS, {"wbs.csv", "schedule.csv"}, {"wbs2.csv"}},
+        {&ProcessManager::exportWBS, {"wbs.csv", "wbs2.csv", "schedule.csv"}, {}},
+        {&ProcessManager::exportWBS, {"schedule.csv"}, {"wbs.csv", "wbs2.csv"}},
+        {&ProcessManager::exportActivityArtefactMatrix, {"aam.csv", "aat.csv"}, {}},
+        {&ProcessManager::exportActivityArtefactMatrix, {"aam.csv"}, {"aat.csv"}},
+    };
+    for (const Case& c : cases) {
+        ExportsProject project;
+        for (const std::string& name : c.blocked)
+            project.blockExport(name);
+        (project.open().*c.exportFiles)();
+        std::vector<std::string> expected;
+        for (const std::string& name : c.blocked)
+            expected.push_back(project.creationFailed(name));
+        EXPECT_EQ(project.ui.takeMessageTexts(), expected) << c.blocked.front();
+        for (const std::string& name : c.blocked)
+            EXPECT_TRUE(std::filesystem::is_directory(project.path("tmp/" + name))) << name;
+        for (const std::string& name : c.written)
+            EXPECT_FALSE(project.read("tmp/" + name).empty()) << name;
+    }
 }

@@ -1,5 +1,7 @@
 #include "EpfProject.h"
 #include "Golden.h"
+#include "ItemActivity.h"
+#include "ItemWorkProduct.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +88,33 @@ TEST(EpfExportTest, EverySelectionGivesAWellFormedLibraryWhoseReferencesResolve)
     }
 }
 
+TEST(EpfExportTest, TheCustomCategoriesOfADomainsDisciplinesComeLastMetFirst) {
+    EpfProject project;
+    project.open();
+    project.exportLibrary({"N4"});
+    const std::string library = project.library();
+    std::vector<size_t> positions;
+    for (const char* text :
+         {"id=\"CG_PAN9\"", "id=\"GUIDN9\"", "id=\"CG_PAN5\"", "id=\"GUIDN5\"", "id=\"VWPN4\"",
+          "id=\"GUIDN4\"", "id=\"CG_DN4\"", "<CategorizedElement>CG_PAN5</CategorizedElement>",
+          "<CategorizedElement>CG_PAN9</CategorizedElement>", " </ContentCategory>\r\n</MethodPackage>"}) {
+        positions.push_back(library.find(text));
+        EXPECT_NE(positions.back(), std::string::npos) << text;
+    }
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+}
+
+TEST(EpfExportTest, ADisciplineMetInsideAnotherOfTheSameNameClosesItsPackageFirst) {
+    EpfProject project;
+    project.open();
+    project.item("N9")->setDiscipline("Design");
+    project.exportLibrary({"N4"});
+    expectSound(project.check(), "two disciplines of one name");
+    const std::string library = project.library();
+    for (const char* id : {"id=\"CPN5\"", "id=\"CP_WPR_N5\"", "id=\"CPN9\"", "id=\"CP_WPR_N9\""})
+        EXPECT_EQ(count(library, id), 1u) << id;
+}
+
 TEST(EpfExportTest, PluginFoldersStayInsideTheExportFolderWhateverTheName) {
     EpfProject project;
     project.open();
@@ -120,6 +149,23 @@ TEST(EpfExportTest, NamesWithMarkupAreEscapedEverywhere) {
     EXPECT_NE(library.find("name=\"SM_Deliver &quot;now&quot; &amp; &lt;later&gt;_N19\""), std::string::npos);
     EXPECT_NE(library.find("name=\"SM_A&lt;B &amp; C_N30\""), std::string::npos);
     EXPECT_NE(library.find("name=\"R&amp;D &quot;x&quot; - main\""), std::string::npos);
+}
+
+TEST(EpfExportTest, ControlCharactersInStoredTextsLoseNothingAroundThem) {
+    // Control characters are no XML: they are left out, and the text around
+    // them, and every element after them, stays whole.
+    EpfProject project;
+    project.open();
+    project.item("N10")->getItemWorkProduct()->m_templateName[0][0] = "plan\x02\x03.doc";
+    *project.item("N21")->getItemActivity()->getOwnSteps(0)->at(1) = "#1 Sketch\x02 the\x03 architecture";
+    project.exportLibrary({"N4"});
+    expectSound(project.check(), "control characters");
+    const std::string library = project.library();
+    EXPECT_NE(library.find("<Attachment>resources/plan.doc</Attachment>"), std::string::npos);
+    EXPECT_NE(library.find("* Sketch the architecture"), std::string::npos);
+    for (const char* id :
+         {"id=\"TL1F1_N10\"", "id=\"N10\"", "id=\"N21\"", "<Template>TL1F1_N10</Template>", "id=\"P-N21\""})
+        EXPECT_EQ(count(library, id), 1u) << id;
 }
 
 TEST(EpfExportTest, TheDeclaredEncodingIsTheOneOfTheBytes) {
@@ -163,4 +209,24 @@ TEST(EpfExportTest, WarningsNameTheGeneralProcedureLinksThatAreNoProcedure) {
               "* Not imported: Write the test plan link to Design the system as guideline\r\n");
     EXPECT_TRUE(
         project.exists("tmp/EPFexport/Generic - main/guidances/supportingmaterials/resources/N19_wf.png"));
+}
+
+TEST(EpfExportTest, AProcedureLinkShowsItsNameAsTextOfTheLink) {
+    EpfProject project;
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    const size_t at = tree.find("*Coding rules*");
+    ASSERT_NE(at, std::string::npos);
+    tree.replace(at, 14, "*Coding <rules> & co*");
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    project.write("site/Procedures/Coding_rules/process.data",
+                  "[PROCESSUS]\r\nClass=GENERALPROCEDURE\r\nProcedure=http://example.org/rules.pdf\r\n");
+    project.open();
+    project.exportLibrary({"N4", "N9"});
+    const std::string library = project.library();
+    EXPECT_NE(library.find("<Attachment><![CDATA[<a href=\"http://example.org/rules.pdf\">"
+                           "Coding &lt;rules&gt; &amp; co</a>]]></Attachment>"),
+              std::string::npos)
+        << library;
+    EXPECT_EQ(library.find("<rules>"), std::string::npos);
+    expectSound(project.check(), "link");
 }

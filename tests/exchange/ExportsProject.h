@@ -62,6 +62,14 @@ public:
     void setOption(const char* section, const char* key, const char* value) const {
         WritePrivateProfileStringA(section, key, value, (dir / "proj/site.tvx").c_str());
     }
+    // A folder in the place of an export's file of "tmp": the file cannot be put there.
+    void blockExport(const std::string& name) const {
+        std::filesystem::create_directories(path("tmp/" + name));
+    }
+    // The message that tells that an export's file of "tmp" could not be written.
+    std::string creationFailed(const std::string& name) const {
+        return path("tmp/" + name) + " creation failed. Verify the directory " + path("tmp") + " exist.";
+    }
     std::string lastMessage() const {
         return ui.messages.empty() ? std::string() : ui.messages.back().text.str();
     }
@@ -84,10 +92,11 @@ private:
     std::string m_oldPath;
 };
 
-// The records of a file of "tmp" as the program's reader and as Python's
-// csv module read them; equal when a spreadsheet sees the fields written.
+// The records of a file as the program's reader and as Python's csv
+// module read them; equal when a spreadsheet sees the fields written.
 struct CsvReadings {
     std::vector<std::vector<std::string>> program;
     std::vector<std::vector<std::string>> python;
 };
-CsvReadings readCsvBothWays(const std::string& path);
+// The readings of each file named, in order; one run of Python reads them all.
+std::vector<CsvReadings> readCsvFilesBothWays(const std::vector<std::string>& paths);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 TEST(OnePageDocumentTest, TheDocumentOfAWorkflowAndADisciplineIsItsGoldenCopy) {
     ExportsProject project;
     ProcessManager& manager = project.open();
@@ -89,4 +91,61 @@ TEST(OnePageDocumentTest, WithoutTheHeaderTemplateTheDocumentHasAHeadOfItsOwn) {
     EXPECT_TRUE(document.starts_with("<html><head><title>Process</title>\r\n</head>\r\n\r\n<body>\r\n"))
         << document;
     EXPECT_TRUE(document.ends_with("</body>\r\n</html>\r\n"));
+}
+
+TEST(OnePageDocumentTest, TheHeaderTemplateIsCopiedWithItsLongLinesWhole) {
+    ExportsProject project;
+    // A header saved by a word processor holds lines far longer than one
+    // read of the original's buffer; cut, a tag or a word would be split.
+    const std::string longLine = "<meta name=keywords content=\"" + std::string(1500, 'k') + "\">";
+    project.write("tolvane/Templates/Word/WordHeader.htm",
+                  "<html>\r\n<head>\r\n" + longLine + "\r\n<title>Process</title>\r\n</head>");
+    project.open().exportOnePageProcess(0, project.item("N19"), nullptr);
+    const std::string document = project.read("tmp/site.htm");
+    EXPECT_TRUE(document.starts_with("<html>\r\n<head>\r\n" + longLine +
+                                     "\r\n<title>Process</title>\r\n</head>\r\n<body>\r\n"))
+        << document.substr(0, 200);
+}
+
+TEST(OnePageDocumentTest, NamesAndReferredDocumentsAreTextOfThePage) {
+    // A name holding "<" or "&" reads as the name, never as a tag or an
+    // entity, in every section of the document and in both languages.
+    struct Renamed {
+        const char* stored;
+        const char* renamed;
+        const char* heading;
+    };
+    const Renamed renames[] = {
+        {"*Roles*", "*Roles <all> & more*", "<H1>Roles &lt;all&gt; &amp; more</H1>"},
+        {"*Architect*", "*Architect <b>lead</b>*", "<H2>Architect &lt;b&gt;lead&lt;/b&gt;</H2>"},
+        {"*Delivery*", "*Delivery <i>*", "<H1>Delivery &lt;i&gt;</H1>"},
+        {"*Plan the tests*", "*Plan & test*", "<H2>Plan &amp; test</H2>"},
+        {"*Test plan*", "*Test plan </H3>*", "<H3>Test plan &lt;/H3&gt;</H3>"},
+        {"*Coding rules*", "*Coding <rules>*", "<H2>Coding &lt;rules&gt;</H2>"},
+        {"*Architecte*", "*Architecte <chef> & co*", "<H2>Architecte &lt;chef&gt; &amp; co</H2>"},
+    };
+    ExportsProject project;
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    for (const Renamed& r : renames) {
+        const size_t at = tree.find(r.stored);
+        ASSERT_NE(at, std::string::npos) << r.stored;
+        tree.replace(at, std::strlen(r.stored), r.renamed);
+    }
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    project.write("site/Procedures/Coding_rules/process.data",
+                  "[PROCESSUS]\r\nClass=GENERALPROCEDURE\r\nProcedure=R&D <v2>.pdf\r\n");
+    ProcessManager& manager = project.open();
+    for (int language = 0; language <= 1; ++language)
+        manager.exportOnePageProcess(language, project.item("N19"), project.item("N9"));
+    const std::string first = project.read("tmp/site.htm");
+    const std::string second = project.read("tmp/siteL2.htm");
+    for (const Renamed& r : renames) {
+        const std::string& document = std::string(r.renamed).starts_with("*Architecte") ? second : first;
+        EXPECT_NE(document.find(r.heading), std::string::npos) << r.heading << "\n" << document;
+    }
+    EXPECT_NE(first.find("Please refer to R&amp;D &lt;v2&gt;.pdf\r\n"), std::string::npos) << first;
+    for (const std::string* document : {&first, &second})
+        for (const char* raw :
+             {"<all>", "<b>lead", "Delivery <i>", "Plan & test", "plan </H3>", "<rules>", "<chef>", "<v2>"})
+            EXPECT_EQ(document->find(raw), std::string::npos) << raw;
 }

@@ -237,6 +237,13 @@ TEST(HtmlTextTest, Escaping) {
     }
 }
 
+TEST(HtmlTextTest, LowerCasedFoldsTheCodePagesLettersInACopy) {
+    const CString name = "\xC9TAT Q&A \x8A\xD7 R\xC9VIS\xC9";
+    EXPECT_EQ(lowerCased(name), "\xE9tat q&a \x9A\xD7 r\xE9vis\xE9");
+    EXPECT_EQ(name, "\xC9TAT Q&A \x8A\xD7 R\xC9VIS\xC9");
+    EXPECT_EQ(lowerCased(""), "");
+}
+
 // A project with the section labels in two languages, and one item page.
 class PageSectionsTest : public testing::Test {
 protected:

@@ -21,16 +21,27 @@ namespace {
 const char* const kCannotGet = "Can not get the last Maravex Tolvane version";
 const char* const kUpToDate = "Maravex Tolvane is up-to-date";
 
+// Numbers past what an int holds count as the largest there is, never as a
+// number wrapped round into a small or negative one.
 TEST(VersionCheckTest, ComparesVersionNumbersNotTexts) {
     const struct {
         const char* latest;
         const char* running;
         int order; // of latest against running
     } cases[] = {
-        {"2.4.5", "2.4.5", 0},       {"2.4.4", "2.4.5", -1},    {"2.10", "2.9", 1},
-        {"2.4.5.0", "2.4.5", 0},     {"3", "2.99.99", 1},       {"2.5.0 beta", "2.4.5", 1},
-        {"2.4.5 beta", "2.4.5", -1}, {"2.4.5", "2.4.5 rc1", 1}, {"v2.4.6", "2.4.5", 1},
+        {"2.4.5", "2.4.5", 0},
+        {"2.4.4", "2.4.5", -1},
+        {"2.10", "2.9", 1},
+        {"2.4.5.0", "2.4.5", 0},
+        {"3", "2.99.99", 1},
+        {"2.5.0 beta", "2.4.5", 1},
+        {"2.4.5 beta", "2.4.5", -1},
+        {"2.4.5", "2.4.5 rc1", 1},
+        {"v2.4.6", "2.4.5", 1},
         {"02.4.5", "2.4.5", 0},
+        {"2.4294967295", "2.4.5", 1},
+        {"2.99999999999999999999", "2.4.5", 1},
+        {"2.4294967295", "2.99999999999999999999", 0},
     };
     for (const auto& c : cases) {
         const int order = VersionCheck::compareVersions(c.latest, c.running);

@@ -8,6 +8,7 @@
 #include "CChangeMenuItem.h"
 #include "CRemoveMenuItem.h"
 #include "CSelectIcon.h"
+#include "ControlValues.h"
 #include "MainWindowProject.h"
 #include "ModalScript.h"
 #include "TextOutStream.h"
@@ -180,6 +181,34 @@ TEST_F(MainWindowItemCommandsTest, AModificationGivenUpChangesNothing) {
     EXPECT_EQ(shown[0].find("The name 'Team A B' gives the folder 'Team_A_B'"), 0u);
     EXPECT_EQ(read("tolvane/MenuTreeV2.dat"), tree);
     EXPECT_EQ(read("site/Roles/Team_A_B/overview.htm"), "<html><body>Team A_B</body></html>\r\n");
+}
+
+TEST_F(MainWindowItemCommandsTest, InASharedProjectTheSelectedItemsFieldsFollowEachChange) {
+    setOption("MultiUsers", "yes");
+    auto field = [this](int id) { return controls::getText(m_main.get(), id).str(); };
+    select("N3");
+    ModalScript script;
+    script.then<CChangeMenuItem>([](CChangeMenuItem& dialog) {
+        dialog.setText(CChangeMenuItem::IDC_NEW_NAME, "Business analyst");
+        dialog.OnOK();
+        return answerOf(dialog);
+    });
+    m_main->OnModifyItem();
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+    EXPECT_EQ(recordNamed("Business analyst").uid, "N3");
+    EXPECT_EQ(m_main->getTree()->GetSelection(), node("N3"));
+    EXPECT_EQ(field(CMenuCreatorDlg::IDC_SELECTED_NAME), "Business analyst");
+    EXPECT_EQ(m_main->getTree()->getDropHighlight(), node("N3")) << "the selection stays marked";
+
+    // Removed with its shortcut: nothing is selected, nothing is shown.
+    script.then<CRemoveMenuItem>(confirmRemoval());
+    m_main->OnRemoveItem();
+    EXPECT_EQ(messages(), std::vector<std::string>{"1 shortcut items have been removed too"});
+    EXPECT_EQ(item("N3"), nullptr);
+    for (int id : {CMenuCreatorDlg::IDC_SELECTED_NAME, CMenuCreatorDlg::IDC_SELECTED_NAME_L2,
+                   CMenuCreatorDlg::IDC_SELECTED_UID, CMenuCreatorDlg::IDC_SELECTED_CLASS})
+        EXPECT_EQ(field(id), "") << id;
+    EXPECT_FALSE(m_main->FindWindow(CMenuCreatorDlg::IDC_EDIT_HTML)->IsEnabled());
 }
 
 } // namespace

@@ -4,10 +4,12 @@
 // drop with its folder, where a folder that cannot move moves nothing and
 // an item that cannot move brings its folder back.
 
+#include "CDHtmlEditDlg.h"
 #include "CMainTreeCtrl.h"
 #include "CMoveMenuItem.h"
 #include "DiagramEditorAvailability.h"
 #include "ItemPropertySheet.h"
+#include "LanguageSelection.h"
 #include "MainWindowProject.h"
 #include "ModalScript.h"
 #include "SheetEditing.h"
@@ -256,6 +258,36 @@ TEST_F(MainWindowTreeTest, AnItemThatCannotMoveTakesItsFolderBack) {
     EXPECT_EQ(treeOnDisk(), before);
     EXPECT_TRUE(exists("site/Process/Design/Sketch/process.data"));
     EXPECT_FALSE(exists("site/Process/Sketch"));
+}
+
+TEST_F(MainWindowTreeTest, APageEditorThatFailsEndsTheCommandWithItsMessage) {
+    // A shortcut's page is its target's; the project has two languages, so
+    // the language is asked first.
+    select("N8");
+    ModalScript script;
+    script.then<LanguageSelection>([](LanguageSelection& choice) {
+        choice.setChecked(LanguageSelection::IDC_LANGUAGE_2, true);
+        choice.OnOK();
+        return answerOf(choice);
+    });
+    script.then<CDHtmlEditDlg>([](CDHtmlEditDlg& editor) -> int {
+        EXPECT_EQ(editor.GetTitle(), "Edit Analyst");
+        throw std::runtime_error("the browser went away");
+    });
+    m_main->OnEditHtml();
+    EXPECT_EQ(messages(), std::vector<std::string>{"An unexpected error has occured"});
+    EXPECT_EQ(script.opened, (std::vector<std::string>{"Select Language", "Edit Analyst"}));
+    // The window goes on: the next command works.
+    script.then<LanguageSelection>([](LanguageSelection& choice) {
+        choice.OnOK();
+        return answerOf(choice);
+    });
+    script.then<CDHtmlEditDlg>([](CDHtmlEditDlg& editor) {
+        EXPECT_EQ(editor.GetTitle(), "View Analyst");
+        return static_cast<int>(wxID_CANCEL);
+    });
+    m_main->OnViewPage();
+    EXPECT_EQ(messages(), std::vector<std::string>{});
 }
 
 } // namespace

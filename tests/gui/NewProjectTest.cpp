@@ -14,6 +14,7 @@
 #include <memory>
 #include <wx/dirdlg.h>
 #include <wx/listbox.h>
+#include <wx/utils.h>
 
 namespace {
 
@@ -110,6 +111,32 @@ TEST_F(NewProjectTest, ThePickedFolderBecomesTheLocation) {
     script.then<wxDirDialog>([](wxDirDialog&) { return static_cast<int>(wxID_CANCEL); });
     dialog->OnBrowse();
     EXPECT_EQ(dialog->getText(CNewProjectDlgMgt::IDC_LOCATION), work().c_str());
+}
+
+// The picker opens on the folder typed as the location; without one (or
+// with one that is no folder) on the user's home folder, not on an empty
+// list of recent files.
+TEST_F(NewProjectTest, ThePickerOpensOnTheLocationOrTheHomeFolder) {
+    const std::string home = wxGetHomeDir().utf8_string();
+    const struct {
+        std::string location;
+        std::string opensOn;
+    } cases[] = {
+        {"", home},
+        {work("missing"), home},
+        {work("Mon projet"), home},
+        {work(), work()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.location);
+        auto dialog = open();
+        dialog->setText(CNewProjectDlgMgt::IDC_LOCATION, c.location.c_str());
+        EXPECT_EQ(dialog->getPickerFolder().str(), c.opensOn);
+        ModalScript script;
+        script.then<wxDirDialog>([](wxDirDialog&) { return static_cast<int>(wxID_CANCEL); });
+        dialog->OnBrowse();
+        EXPECT_EQ(dialog->getText(CNewProjectDlgMgt::IDC_LOCATION), c.location.c_str());
+    }
 }
 
 // Entries that make no project: every reason is told at once, the dialog

@@ -37,7 +37,7 @@ namespace fs = std::filesystem;
 // because this version lacks their windows.
 const int kProjectButtons[] = {1010, 1011, 1012, 1219, 1004, 1006, 1016, 1017, 1400,
                                1401, 1069, 1068, 1018, 1019, 1209, 1073, 1392, 1152};
-const int kUnavailable[] = {1070, 1067, 1391};
+const int kUnavailable[] = {1070, 1067};
 
 // Chooses an entry of a drop-down list as the user does: the list tells
 // its window.
@@ -228,6 +228,29 @@ TEST_F(ProjectCommandsTest, OpenReplacesTheOpenProject) {
     EXPECT_EQ(AppProfile::GetProfileString("File", "Last"), work("Other/Demo.tvx").c_str());
 }
 
+// The site's tree pages follow the menu tree when the program ends; a
+// project closed by opening another is published the same way, so that
+// the items added to it are in its site.
+TEST_F(ProjectCommandsTest, AProjectClosedForAnotherPublishesItsTree) {
+    createThroughNew("Quality site");
+    ASSERT_NE(m_main->getProject(), nullptr);
+    ModalScript script;
+    script.then<CAddMenuItem>([](CAddMenuItem& dialog) {
+        dialog.OnOK();
+        return answerOf(dialog);
+    });
+    Item* home = m_main->getProject()->getHomeItem();
+    ASSERT_NE(m_main->addItem(wxTreeItemId(home->getTreeHandle()), 0, kWorkflowClass, "Delivery"), nullptr);
+    const std::string treePage = "work/Quality_site/applet/treeView.htm";
+    const std::string link = "'Delivery', '../site/Delivery/overview.htm'";
+    ASSERT_EQ(m_dir.read(treePage).find(link), std::string::npos);
+
+    openThroughDialog(demo());
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+    EXPECT_NE(m_dir.read(treePage).find(link), std::string::npos);
+    EXPECT_EQ(m_main->getProject()->getSettingsFile(), demo().c_str());
+}
+
 TEST_F(ProjectCommandsTest, APathThatNamesNoProjectLeavesTheOpenOne) {
     openThroughDialog(demo());
     ProcessManager* before = m_main->getProject();
@@ -315,6 +338,45 @@ TEST_F(ProjectCommandsTest, TheDocumentGenerationDialogListsDisciplinesAndWorkfl
     ASSERT_NE(dialog.getWorkflow(), nullptr);
     EXPECT_EQ(dialog.getWorkflow()->getName(), "Development workflow");
     EXPECT_EQ(dialog.getDiscipline(), nullptr);
+}
+
+// OK waits for a chosen item; the dialog says what it waits for, or that
+// the project has nothing to choose from, as a new project has.
+TEST_F(ProjectCommandsTest, TheDocumentDialogSaysWhyItsOKWaits) {
+    createThroughNew("Quality site");
+    ASSERT_NE(m_main->getProject(), nullptr);
+    const struct {
+        const char* project;
+        bool oneDiscipline;
+        const char* chosen;
+        const char* hint;
+    } cases[] = {
+        {"new", false, nullptr, "This project has no workflow."},
+        {"new", true, nullptr, "This project has no discipline."},
+        {"demo", false, nullptr, "Choose the target workflow."},
+        {"demo", true, nullptr, "Choose the target discipline."},
+        {"demo", false, "Development workflow", ""},
+        {"demo", true, "Software engineering / Testing", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.project) + (c.oneDiscipline ? ", one discipline" : ", all disciplines"));
+        if (std::string(c.project) == "demo" && m_main->getProject()->getSettingsFile() != demo().c_str())
+            openThroughDialog(demo());
+        DocGenerationDlgMgt dialog(m_main->getProject(), 10, nullptr);
+        dialog.OnInitDialog();
+        if (c.oneDiscipline) {
+            dialog.setChecked(DocGenerationDlgMgt::IDC_ONE_DISCIPLINE, true);
+            dialog.OnOneDiscipline();
+        }
+        if (c.chosen)
+            choose(dialog,
+                   c.oneDiscipline ? DocGenerationDlgMgt::IDC_TARGET_DISCIPLINE
+                                   : DocGenerationDlgMgt::IDC_TARGET_WORKFLOW,
+                   c.chosen);
+        EXPECT_EQ(dialog.getHint().utf8_string(), c.hint);
+        EXPECT_EQ(dialog.FindWindow(wxID_OK)->IsEnabled(), c.chosen != nullptr);
+    }
+    EXPECT_EQ(messages(), std::vector<std::string>{});
 }
 
 TEST_F(ProjectCommandsTest, DocGenerationWritesTheDocumentInEachLanguage) {

@@ -1,6 +1,7 @@
 // The mini-HTML text: its parser, its layout with a fixed measure, the
 // colours it reads, and the static control's links.
 
+#include "CHyperlinkStatic.h"
 #include "CXHTMLStatic.h"
 #include "CXNamedColors.h"
 #include "FileSystem.h"
@@ -210,6 +211,45 @@ TEST(XHtmlLayoutTest, RulesAndLinks) {
     EXPECT_TRUE(layout("<br><a href=x>x</a>", 200, 15).hotRects.empty());
 }
 
+// Texts a tips file or an owner might hold by mistake or on purpose: sizes
+// far out of range, tags without their end, stray placeholders.
+std::string hostileRepeat(const char* piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text + "x";
+}
+const std::string kHostileTexts[] = {
+    "<font size=\"2147483647\">x</font>y",
+    "<font size=\"-2147483648\">x",
+    "<font size=\"99999999999999999999\">x",
+    hostileRepeat("<big>", 5000),
+    hostileRepeat("<small>", 5000),
+    hostileRepeat("<font size=\"+1000\">", 200),
+    "<hr size=2147483647>a<hr size=2147483647>b",
+    "<hr size=-2147483648>a",
+    "<a href=",
+    "<font color=\"",
+    "<font face=\"" + std::string(500, 'F') + "\">x",
+    "&\x01",
+    "\x01\x7F\x01",
+    std::string(3000, '<'),
+};
+
+TEST(XHtmlLayoutTest, HostileTextStaysInBounds) {
+    for (const std::string& html : kHostileTexts) {
+        const XHtmlLayout result = layout(html.c_str(), 200, 100);
+        for (const XHtmlRun& run : result.runs) {
+            EXPECT_LE(std::abs(run.font.height), XHtmlLayout::kLargestPixels) << html.substr(0, 40);
+        }
+        for (const XHtmlRule& rule : result.rules) {
+            EXPECT_GE(rule.size, 0) << html.substr(0, 40);
+            EXPECT_LE(rule.size, XHtmlLayout::kLargestPixels) << html.substr(0, 40);
+        }
+        EXPECT_LE(result.bottom, 100 + 2 * XHtmlLayout::kLargestPixels) << html.substr(0, 40);
+    }
+}
+
 TEST(XNamedColorsTest, ReadsNumbersHexadecimalAndNames) {
     const struct {
         const char* text;
@@ -234,6 +274,15 @@ TEST(XNamedColorsTest, ReadsNumbersHexadecimalAndNames) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(CXNamedColors(c.text).getColor(), c.color) << c.text;
+
+    // A '#' late in a seven-character text leaves fewer than six digits:
+    // the missing pairs are 0, and nothing past the text's end is read
+    // (here hexadecimal digits lie beyond it in the text's own buffer).
+    CString late = "abcd#12FFFF";
+    late.Delete(7, 4);
+    ASSERT_EQ(late, "abcd#12");
+    EXPECT_EQ(CXNamedColors(late).getColor(), RGB(0x12, 0, 0));
+    EXPECT_EQ(CXNamedColors("abcdef#").getColor(), RGB(0, 0, 0));
 }
 
 class XHtmlStaticTest : public testing::Test {
@@ -296,6 +345,37 @@ TEST_F(XHtmlStaticTest, PageLinksOpenThroughTheDesktopsOpenerWithTheProgramFolde
         m_ui.messages[0].text.Find("\"file:///opt/My%20Programs/Tolvane/Presentation/TolvaneDemo.htm\" could "
                                    "not be opened"),
         0)
+        << m_ui.messages[0].text;
+}
+
+TEST_F(XHtmlStaticTest, PaintsHostileTextWithoutHarm) {
+    auto* text = new CXHTMLStatic(m_frame, 1008, wxSize(300, 80));
+    m_frame->Show();
+    for (const std::string& html : kHostileTexts) {
+        text->setWindowText(html.c_str());
+        text->Refresh();
+        text->Update();
+        text->layoutText();
+    }
+    SUCCEED();
+}
+
+TEST_F(XHtmlStaticTest, TheMakersLinkOpensOnItsTextAndSaysWhenItCannot) {
+    auto* link = new CHyperlinkStatic(m_frame, 1076, "www.maravex-process.example");
+    link->setUrl("https://www.maravex-process.example/tolvane");
+    const wxSize size = link->GetBestSize();
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", "/nonexistent", 1);
+    // Beside the text nothing opens; on it the opener is asked, and its
+    // absence is told with the address.
+    const bool beside = link->pressAt(wxPoint(size.x + 1, size.y / 2));
+    const bool onText = link->pressAt(wxPoint(size.x / 2, size.y / 2));
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_FALSE(beside);
+    EXPECT_FALSE(onText);
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(
+        m_ui.messages[0].text.Find("\"https://www.maravex-process.example/tolvane\" could not be opened"), 0)
         << m_ui.messages[0].text;
 }
 

@@ -2,6 +2,7 @@
 #include "LoopbackHttpServer.h"
 
 #include <arpa/inet.h>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -68,6 +69,26 @@ TEST(HttpFetcherTest, AFailureReplyOrNoServerIsNoBody) {
     EXPECT_FALSE(refused.error.empty());
 
     EXPECT_FALSE(http::get("not an address").ok);
+}
+
+TEST(HttpFetcherTest, AReplyWithoutEndIsGivenUpAtItsSizeOrItsTime) {
+    // A server that sends without end: the reply is refused once it passes
+    // what a fetched file may hold, long before the server would stop.
+    LoopbackHttpServer endless(200, std::string(4096, 'v'), LoopbackHttpServer::Delivery::Endless);
+    const http::Reply large = http::get(endless.address() + "/version/version.txt");
+    EXPECT_FALSE(large.ok);
+    EXPECT_TRUE(large.body.empty());
+    EXPECT_NE(large.error.find("too large"), std::string::npos) << large.error;
+
+    // A server that keeps the reply trickling: the whole exchange ends at
+    // its time, though every single read is answered in time.
+    LoopbackHttpServer trickle(200, "version=2.5.0\r\n", LoopbackHttpServer::Delivery::Trickle);
+    const auto start = std::chrono::steady_clock::now();
+    const http::Reply slow = http::get(trickle.address() + "/version/version.txt", 500);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_FALSE(slow.ok);
+    EXPECT_NE(slow.error.find("no answer in time"), std::string::npos) << slow.error;
+    EXPECT_LT(took, std::chrono::seconds(10));
 }
 
 } // namespace

@@ -8,7 +8,10 @@
 #include "ProcessItemListe.h"
 #include "ProcessProjectFixture.h"
 
+#include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <string>
 #include <vector>
 
@@ -96,6 +99,37 @@ TEST_F(ProcessManagerTest, AMoveEndsWithEveryItemReadingItsDataFileAgain) {
     ASSERT_NE(manager->moveItem(f.item("N8"), f.item("N9"), 1, nullptr), nullptr);
     EXPECT_EQ(f.item("N8")->getVersion(), "3");
     EXPECT_EQ(manager->isLinkRefreshPending(), 0);
+}
+
+// Another copy of the program changes the shared project between two
+// refreshes, in folders and files last changed long ago (whose listings and
+// parsed contents are kept): the second refresh reads every item as a
+// fresh open would.
+TEST_F(ProcessManagerTest, ARefreshSeesWhatAnotherCopyChangedMeanwhile) {
+    const timespec longAgo[2] = {{1000000000, 0}, {1000000000, 0}};
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(f.dir / "proj"))
+        utimensat(AT_FDCWD, entry.path().c_str(), longAgo, 0);
+    utimensat(AT_FDCWD, (f.dir / "proj").c_str(), longAgo, 0);
+    ProcessManager* manager = f.open();
+    ASSERT_EQ(f.item("N3")->Item::getDescription(1), "");
+    ASSERT_EQ(f.item("N4")->Item::getDescription(0), "");
+    ASSERT_EQ(f.item("N10")->getItemWorkProduct()->getTemplateNameL1F1(), "blueprint.doc");
+    ASSERT_EQ(texts(f.item("N12")->getItemWorkProduct()->getArchiveFiles()), std::vector<std::string>{"a.doc"});
+
+    f.write("site/Roles/Engineers/Designer/RoleDescriptionL2.txt", "Concepteur\r\n");
+    f.write("site/Roles/Engineers/Tester/roledescription.TXT", "Tests\r\n");
+    std::filesystem::rename(f.dir / "proj/site/Products/Code/ar", f.dir / "proj/site/Products/Code/AR");
+    f.write("site/Products/Code/AR/b.doc", "b");
+    std::string settings = f.read("site.tvx");
+    settings.insert(settings.find("[PROCESS_OPTION]") + 18, "UseAlternativeLinks=yes\r\n");
+    f.write("site.tvx", settings);
+
+    manager->updateLinks(1, 0);
+    EXPECT_EQ(f.item("N3")->Item::getDescription(1), "Concepteur\r\n");
+    EXPECT_EQ(f.item("N4")->Item::getDescription(0), "Tests\r\n");
+    EXPECT_EQ(f.item("N10")->getItemWorkProduct()->getTemplateNameL1F1(), "http://example.org/blueprint.doc");
+    EXPECT_EQ(texts(f.item("N12")->getItemWorkProduct()->getArchiveFiles()),
+              (std::vector<std::string>{"a.doc", "b.doc"}));
 }
 
 TEST_F(ProcessManagerTest, LinkRefreshFindsActingGroupsThroughShortcuts) {

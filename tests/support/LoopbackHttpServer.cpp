@@ -12,11 +12,14 @@ namespace {
 // The bounds of a test server's life.
 constexpr int kMostRequests = 20;
 constexpr auto kMostTime = std::chrono::seconds(60);
+// The bounds of a body sent without end.
+constexpr size_t kMostEndlessBytes = 64u << 20;
+constexpr auto kMostTrickleTime = std::chrono::seconds(20);
 
 } // namespace
 
-LoopbackHttpServer::LoopbackHttpServer(int status, std::string body)
-    : m_status(status), m_body(std::move(body)) {
+LoopbackHttpServer::LoopbackHttpServer(int status, std::string body, Delivery delivery)
+    : m_status(status), m_body(std::move(body)), m_delivery(delivery) {
     m_listener = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -68,10 +71,34 @@ void LoopbackHttpServer::serve() {
             const std::lock_guard<std::mutex> lock(m_lock);
             m_paths.push_back(request.substr(start + 1, stop - start - 1));
         }
-        const std::string reply = "HTTP/1.0 " + std::to_string(m_status) +
-                                  " Answer\r\nContent-Type: text/plain\r\n" +
-                                  "Content-Length: " + std::to_string(m_body.size()) + "\r\n\r\n" + m_body;
-        ::send(client, reply.data(), reply.size(), MSG_NOSIGNAL);
+        std::string head = "HTTP/1.0 " + std::to_string(m_status) + " Answer\r\nContent-Type: text/plain\r\n";
+        if (m_delivery == Delivery::Whole)
+            head += "Content-Length: " + std::to_string(m_body.size()) + "\r\n";
+        head += "\r\n";
+        ::send(client, head.data(), head.size(), MSG_NOSIGNAL);
+        sendBody(client);
         ::close(client);
+    }
+}
+
+void LoopbackHttpServer::sendBody(int client) {
+    if (m_delivery == Delivery::Whole) {
+        ::send(client, m_body.data(), m_body.size(), MSG_NOSIGNAL);
+        return;
+    }
+    if (m_delivery == Delivery::Endless) {
+        for (size_t sent = 0; sent < kMostEndlessBytes && !m_stop;) {
+            const ssize_t n = ::send(client, m_body.data(), m_body.size(), MSG_NOSIGNAL);
+            if (n <= 0)
+                return; // the client has gone
+            sent += static_cast<size_t>(n);
+        }
+        return;
+    }
+    const auto end = std::chrono::steady_clock::now() + kMostTrickleTime;
+    for (size_t at = 0; !m_stop && std::chrono::steady_clock::now() < end; ++at) {
+        if (::send(client, m_body.data() + at % m_body.size(), 1, MSG_NOSIGNAL) <= 0)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }

@@ -13,7 +13,13 @@
 
 class LoopbackHttpServer {
 public:
-    LoopbackHttpServer(int status, std::string body);
+    // How the body goes out after the reply's head: whole at once; repeated
+    // without end (until the client leaves, or for at most 64 MB); or one
+    // byte at a time every 20 ms (until the client leaves, or for at most
+    // 20 seconds).
+    enum class Delivery { Whole, Endless, Trickle };
+
+    LoopbackHttpServer(int status, std::string body, Delivery delivery = Delivery::Whole);
     ~LoopbackHttpServer();
     LoopbackHttpServer(const LoopbackHttpServer&) = delete;
     LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
@@ -24,9 +30,11 @@ public:
 
 private:
     void serve();
+    void sendBody(int client);
 
     int m_status;
     std::string m_body;
+    Delivery m_delivery;
     int m_listener = -1;
     int m_port = 0;
     std::atomic<bool> m_stop{false};

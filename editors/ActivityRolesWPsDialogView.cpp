@@ -1,0 +1,188 @@
+#include "ActivityRolesWPsDialogView.h"
+
+#include "ActivityPages.h"
+#include "ActivityWorkProductLinkDlgMgt.h"
+#include "CGridCtrl.h"
+#include "PageLists.h"
+#include "ProcessItem.h"
+#include "ProcessItemListe.h"
+#include "ProcessManager.h"
+#include "StringTable.h"
+#include "UserInterface.h"
+#include "WinTypes.h"
+#include "WxText.h"
+
+#include <wx/button.h>
+#include <wx/listbox.h>
+#include <wx/sizer.h>
+
+namespace {
+
+// A sorted list of candidates, at least as wide as a longer name.
+wxListBox* newCandidates(wxWindow* parent, int id) {
+    auto* list =
+        new wxListBox(parent, id, wxDefaultPosition, wxDefaultSize, 0, nullptr, wxLB_SORT | wxLB_SINGLE);
+    list->SetMinSize(wxSize(list->GetTextExtent(wxString('x', 22)).GetWidth(), list->GetCharHeight() * 6));
+    return list;
+}
+
+} // namespace
+
+ActivityRolesWPsDialogView::ActivityRolesWPsDialogView(wxWindow* parent, ActivityRolesWPsDialogMgt& page)
+    : ExtendedPropertyPage(parent, page), m_links(page) {
+    auto buttons = [this](std::initializer_list<std::pair<int, const char*>> list) {
+        auto* column = new wxBoxSizer(wxVERTICAL);
+        for (const auto& [id, text] : list)
+            column->Add(new wxButton(this, id, text), 0, wxEXPAND | wxBOTTOM, 4);
+        return column;
+    };
+    // Candidates, then buttons, then the grid, in one row per group.
+    auto group = [this](const char* caption, std::initializer_list<wxWindow*> lists, wxSizer* column,
+                        CGridCtrl& grid) {
+        auto* row = new wxBoxSizer(wxHORIZONTAL);
+        for (wxWindow* list : lists)
+            row->Add(list, 0, wxEXPAND | wxRIGHT, 6);
+        row->Add(column, 0, wxRIGHT, 6);
+        row->Add(&grid, 1, wxEXPAND);
+        return newGroup(wxID_ANY, caption, row);
+    };
+    auto* roles = newCandidates(this, IDC_ROLES);
+    auto* responsibilities = newCandidates(this, IDC_RESPONSIBILITIES);
+    auto* roleButtons = buttons({{IDC_ADD_ROLE, ">>  Add"},
+                                 {IDC_REMOVE_ROLE, "<< Remove"},
+                                 {IDC_ROLE_UP, "Up"},
+                                 {IDC_ROLE_DOWN, "Down"}});
+    m_rolesGrid = std::make_unique<ReferenceGrid>(
+        this, IDC_ROLES_GRID, ReferenceGrid::Columns{{"Role", 250}, {"Responsibility", 90}}, page.m_roles);
+    auto* inList = newCandidates(this, IDC_IN_WORK_PRODUCTS);
+    auto* inButtons = buttons({{IDC_ADD_IN, ">>  Add"},
+                               {IDC_REMOVE_IN, "<< Remove"},
+                               {IDC_EDIT_IN, "Edit"},
+                               {IDC_IN_UP, "Up"},
+                               {IDC_IN_DOWN, "Down"}});
+    const ReferenceGrid::Columns productColumns{{"Name", 200}, {"State", 100}, {"Nb", 40}};
+    m_inGrid = std::make_unique<ReferenceGrid>(this, IDC_IN_GRID, productColumns, page.m_inWorkProducts);
+    auto* outList = newCandidates(this, IDC_OUT_WORK_PRODUCTS);
+    auto* outButtons = buttons({{IDC_ADD_OUT, ">>  Add"},
+                                {IDC_REMOVE_OUT, "<< Remove"},
+                                {IDC_EDIT_OUT, "Edit"},
+                                {IDC_OUT_UP, "Up"},
+                                {IDC_OUT_DOWN, "Down"}});
+    m_outGrid = std::make_unique<ReferenceGrid>(this, IDC_OUT_GRID, productColumns, page.m_outWorkProducts);
+
+    auto* content = new wxBoxSizer(wxVERTICAL);
+    content->Add(group("Roles", {roles, responsibilities}, roleButtons, m_rolesGrid->grid()), 1, wxEXPAND);
+    content->Add(group("In work products", {inList}, inButtons, m_inGrid->grid()), 1, wxEXPAND | wxTOP, 8);
+    content->Add(group("Out work products", {outList}, outButtons, m_outGrid->grid()), 1, wxEXPAND | wxTOP,
+                 8);
+    finishLayout(content);
+
+    bindButton(IDC_ADD_ROLE, &ActivityRolesWPsDialogView::OnAddRole);
+    bindButton(IDC_REMOVE_ROLE, &ActivityRolesWPsDialogView::OnRemoveRole);
+    bindButton(IDC_ROLE_UP, &ActivityRolesWPsDialogView::OnRoleUp);
+    bindButton(IDC_ROLE_DOWN, &ActivityRolesWPsDialogView::OnRoleDown);
+    bindButton(IDC_ADD_IN, &ActivityRolesWPsDialogView::OnAddInWorkProduct);
+    bindButton(IDC_REMOVE_IN, &ActivityRolesWPsDialogView::OnRemoveInWorkProduct);
+    bindButton(IDC_EDIT_IN, &ActivityRolesWPsDialogView::OnEditInWorkProduct);
+    bindButton(IDC_IN_UP, &ActivityRolesWPsDialogView::OnInWorkProductUp);
+    bindButton(IDC_IN_DOWN, &ActivityRolesWPsDialogView::OnInWorkProductDown);
+    bindButton(IDC_ADD_OUT, &ActivityRolesWPsDialogView::OnAddOutWorkProduct);
+    bindButton(IDC_REMOVE_OUT, &ActivityRolesWPsDialogView::OnRemoveOutWorkProduct);
+    bindButton(IDC_EDIT_OUT, &ActivityRolesWPsDialogView::OnEditOutWorkProduct);
+    bindButton(IDC_OUT_UP, &ActivityRolesWPsDialogView::OnOutWorkProductUp);
+    bindButton(IDC_OUT_DOWN, &ActivityRolesWPsDialogView::OnOutWorkProductDown);
+}
+
+void ActivityRolesWPsDialogView::bindButton(int id, void (ActivityRolesWPsDialogView::*handler)()) {
+    Bind(
+        wxEVT_BUTTON, [this, handler](wxCommandEvent&) { (this->*handler)(); }, id);
+}
+
+void ActivityRolesWPsDialogView::OnInitDialog() {
+    ui::WaitCursor wait;
+    ExtendedPropertyPage::OnInitDialog();
+    auto* manager = dynamic_cast<ProcessManager*>(m_links.m_project);
+    if (manager) {
+        ProcessItemListe roles;
+        manager->getRoles(&roles);
+        auto* roleList = static_cast<wxListBox*>(FindWindow(IDC_ROLES));
+        for (int i = 1; i <= roles.count(); ++i)
+            if (roles.at(i)->getKind() == 0)
+                roleList->Append(toWx(roles.at(i)->getName()));
+        roles.removeAll();
+        CStringListePlus* responsibilities = manager->getRoleResponsibilities();
+        auto* responsibilityList = static_cast<wxListBox*>(FindWindow(IDC_RESPONSIBILITIES));
+        for (int i = 1; i <= responsibilities->count(); ++i)
+            responsibilityList->Append(toWx(*responsibilities->at(i)));
+        ProcessItemListe products;
+        manager->getWorkProducts(&products);
+        for (int id : {IDC_IN_WORK_PRODUCTS, IDC_OUT_WORK_PRODUCTS}) {
+            auto* list = static_cast<wxListBox*>(FindWindow(id));
+            for (int i = 1; i <= products.count(); ++i)
+                list->Append(toWx(products.at(i)->getName()));
+        }
+        products.removeAll();
+    }
+    m_inGrid->fill();
+    m_outGrid->fill();
+    m_rolesGrid->fill();
+}
+
+void ActivityRolesWPsDialogView::OnAddRole() {
+    const CString role = pageLists::selectedText(this, IDC_ROLES);
+    if (role.IsEmpty()) {
+        ui::AfxMessageBox(loadString(33003));
+        return;
+    }
+    m_rolesGrid->append({role, pageLists::selectedText(this, IDC_RESPONSIBILITIES)});
+}
+
+void ActivityRolesWPsDialogView::OnRemoveRole() {
+    if (!m_rolesGrid->removeSelected())
+        ui::AfxMessageBox(loadString(33004));
+}
+
+void ActivityRolesWPsDialogView::removeWorkProduct(ReferenceGrid& grid) {
+    if (!grid.removeSelected())
+        ui::AfxMessageBox(loadString(33008));
+}
+
+void ActivityRolesWPsDialogView::addWorkProduct(int listId, ReferenceGrid& grid) {
+    const CString name = pageLists::selectedText(this, listId);
+    if (name.IsEmpty()) {
+        ui::AfxMessageBox(loadString(33006));
+        return;
+    }
+    auto* manager = dynamic_cast<ProcessManager*>(m_links.m_project);
+    ProcessItem* product = manager ? manager->findWorkProduct(name) : nullptr;
+    if (!product) {
+        ui::AfxMessageBox(loadString(33005));
+        return;
+    }
+    ActivityWorkProductLinkDlgMgt link(m_links.m_project, m_links.m_item, product, "1", "", nullptr);
+    if (link.DoModal() == IDOK)
+        grid.append({name, link.m_stateName, link.m_number});
+}
+
+void ActivityRolesWPsDialogView::editWorkProduct(ReferenceGrid& grid) {
+    const int row = grid.selected();
+    if (row < 0) {
+        ui::AfxMessageBox(loadString(33007));
+        return;
+    }
+    ReferenceRow& cells = grid.rows()[static_cast<size_t>(row)];
+    auto* manager = dynamic_cast<ProcessManager*>(m_links.m_project);
+    ProcessItem* product = manager ? manager->findWorkProduct(cells[0]) : nullptr;
+    if (!product) {
+        ui::AfxMessageBox(loadString(33005));
+        return;
+    }
+    ActivityWorkProductLinkDlgMgt link(m_links.m_project, m_links.m_item, product, cells[2], cells[1],
+                                       nullptr);
+    if (link.DoModal() != IDOK)
+        return;
+    cells[1] = link.m_stateName;
+    cells[2] = link.m_number;
+    grid.fill();
+    grid.select(row);
+}

@@ -1,0 +1,43 @@
+#include "ReadPass.h"
+
+#include <atomic>
+
+namespace {
+
+// Epochs are numbered across threads, so that an answer kept in one
+// thread's pass never passes for another's.
+std::atomic<unsigned long> g_epochs{0};
+// The program's changes on disk, from any thread.
+std::atomic<unsigned long> g_changes{0};
+thread_local int t_depth = 0;
+thread_local unsigned long t_epoch = 0;
+thread_local unsigned long t_changesSeen = 0;
+
+} // namespace
+
+ReadPass::ReadPass() {
+    if (t_depth++ == 0) {
+        t_changesSeen = g_changes.load();
+        t_epoch = ++g_epochs;
+    }
+}
+
+ReadPass::~ReadPass() {
+    if (--t_depth == 0)
+        t_epoch = 0;
+}
+
+unsigned long ReadPass::current() {
+    if (t_depth == 0)
+        return 0;
+    const unsigned long changes = g_changes.load();
+    if (changes != t_changesSeen) {
+        t_changesSeen = changes;
+        t_epoch = ++g_epochs;
+    }
+    return t_epoch;
+}
+
+void ReadPass::noteChange() {
+    ++g_changes;
+}

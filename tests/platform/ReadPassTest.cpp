@@ -1,0 +1,146 @@
+// An operation that only reads runs in a read pass, which looks at each
+// folder and profile file once. What the program itself changes meanwhile
+// is seen at once; what others change is seen by the next pass, as by a
+// program that reads the disk afresh.
+
+#include "ReadPass.h"
+#include "FileSystem.h"
+#include "PrivateProfile.h"
+#include "TempDir.h"
+#include "TextOutStream.h"
+
+#include <fcntl.h>
+#include <functional>
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+
+namespace {
+
+// A time long past: what was last changed then is kept once read.
+const timespec kOldTime{1000000000, 123456789};
+
+void age(const std::string& path) {
+    const timespec times[2] = {kOldTime, kOldTime};
+    ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+}
+
+std::string get(const std::string& file) {
+    char buffer[64];
+    GetPrivateProfileStringA("S", "k", "", buffer, sizeof buffer, file.c_str());
+    return buffer;
+}
+
+// An item folder as an open meets it: its data file is read and a name
+// missing in it makes the folder be listed.
+struct ItemFolder {
+    TempDir dir;
+    std::string item = dir / "Item";
+    std::string data = item + "/process.data";
+
+    ItemFolder() {
+        dir.write("Item/process.data", "[S]\r\nk=old\r\n");
+        age(data);
+        age(item);
+    }
+    bool exists(const std::string& name) const { return platform::fileExists((item + "/" + name).c_str()); }
+    // What a pass reads: the data file, and a missing description.
+    void readAsAnOpen() const {
+        EXPECT_EQ(get(data), "old");
+        EXPECT_FALSE(exists("description.txt"));
+    }
+};
+
+struct OwnChange {
+    const char* what;
+    std::function<void(const ItemFolder&)> change;
+    std::function<bool(const ItemFolder&)> seen;
+};
+
+TEST(ReadPassTest, TheProgramsOwnChangesAreSeenWithinThePass) {
+    const OwnChange changes[] = {
+        {"file written",
+         [](const ItemFolder& f) {
+             ASSERT_TRUE(platform::writeFileReplacing((f.item + "/description.txt").c_str(), "d"));
+         },
+         [](const ItemFolder& f) { return f.exists("description.txt"); }},
+        {"file copied in another case",
+         [](const ItemFolder& f) {
+             ASSERT_TRUE(CopyFileA(f.data.c_str(), (f.item + "/Description.TXT").c_str(), TRUE));
+         },
+         [](const ItemFolder& f) { return f.exists("description.txt"); }},
+        {"data file moved away",
+         [](const ItemFolder& f) { ASSERT_TRUE(MoveFileA(f.data.c_str(), (f.item + "/old.data").c_str())); },
+         [](const ItemFolder& f) { return !f.exists("process.data") && get(f.data).empty(); }},
+        {"data file deleted", [](const ItemFolder& f) { ASSERT_TRUE(DeleteFileA(f.data.c_str())); },
+         [](const ItemFolder& f) { return !f.exists("process.data") && get(f.data).empty(); }},
+        {"log appended",
+         [](const ItemFolder& f) {
+             TextOutStream log((f.item + "/description.txt").c_str(), TextOutStream::Mode::Append);
+             ASSERT_TRUE(log.is_open());
+         },
+         [](const ItemFolder& f) { return f.exists("description.txt"); }},
+        {"key written",
+         [](const ItemFolder& f) {
+             ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "new", f.data.c_str()));
+         },
+         [](const ItemFolder& f) { return get(f.data) == "new"; }},
+        {"data file rewritten in place",
+         [](const ItemFolder& f) {
+             TextOutStream out(f.data.c_str(), TextOutStream::Mode::InPlace);
+             out << "[S]\nk=new\n";
+         },
+         [](const ItemFolder& f) { return get(f.data) == "new"; }},
+    };
+    for (const OwnChange& c : changes) {
+        platform::clearProfileCache();
+        ItemFolder folder;
+        ReadPass pass;
+        folder.readAsAnOpen();
+        c.change(folder);
+        EXPECT_TRUE(c.seen(folder)) << c.what;
+    }
+}
+
+// Another copy of the program changes the folder and the data file between
+// two passes, without the folder's or the file's time staying as it was.
+TEST(ReadPassTest, ChangesMadeByOthersAreSeenByTheNextPass) {
+    platform::clearProfileCache();
+    ItemFolder folder;
+    {
+        ReadPass pass;
+        folder.readAsAnOpen();
+    }
+    folder.dir.write("Item/DESCRIPTION.txt", "d");
+    folder.dir.write("Item/process.data", "[S]\r\nk=new\r\n"); // in place, same size
+    {
+        ReadPass pass;
+        EXPECT_TRUE(folder.exists("description.txt"));
+        EXPECT_EQ(get(folder.data), "new");
+    }
+    // And outside any pass, as ever.
+    folder.dir.write("Item/process.data", "[S]\r\nk=out\r\n");
+    EXPECT_EQ(get(folder.data), "out");
+}
+
+// Passes nest: the inner one keeps the outer one's answers, which go with
+// the outer one.
+TEST(ReadPassTest, PassesNestAndEndWithTheOutermost) {
+    EXPECT_EQ(ReadPass::current(), 0u);
+    std::optional<ReadPass> outer;
+    outer.emplace();
+    const unsigned long epoch = ReadPass::current();
+    EXPECT_NE(epoch, 0u);
+    {
+        ReadPass inner;
+        EXPECT_EQ(ReadPass::current(), epoch);
+    }
+    EXPECT_EQ(ReadPass::current(), epoch);
+    ReadPass::noteChange();
+    EXPECT_NE(ReadPass::current(), epoch);
+    outer.reset();
+    EXPECT_EQ(ReadPass::current(), 0u);
+}
+
+} // namespace
