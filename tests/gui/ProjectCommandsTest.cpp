@@ -508,8 +508,8 @@ TEST_F(ProjectCommandsTest, DocGenerationOfAPlainSiteWritesEveryPageInOneDocumen
     m_main->OnDocGeneration();
     const auto said = messages();
     ASSERT_EQ(said.size(), 2u);
-    EXPECT_EQ(said[0].rfind("Generation of <site root>/tmp/process.htm", 0), 0u) << said[0];
-    EXPECT_EQ(said[1].rfind("Generation of <site root>/tmp/processL2.htm", 0), 0u) << said[1];
+    EXPECT_EQ(said[0].rfind("Generation of <site root>tmp/process.htm", 0), 0u) << said[0];
+    EXPECT_EQ(said[1].rfind("Generation of <site root>tmp/processL2.htm", 0), 0u) << said[1];
     const std::string document = m_dir.read("work/Plain/tmp/process.htm");
     EXPECT_NE(document.find("<H3>Testing work products</H3>"), std::string::npos) << document.substr(0, 2000);
     EXPECT_NE(document.find("<H4>Test plan</H4>"), std::string::npos);
