@@ -3,6 +3,7 @@
 #include "CChangeItemClassDlgMgt.h"
 #include "CDynDialogEx.h"
 #include "CImportExportDialog.h"
+#include "CStringListe.h"
 #include "CStringListePlus.h"
 #include "FileFinder.h"
 #include "FileSystem.h"
@@ -19,6 +20,7 @@
 #include "UserInterface.h"
 #include "WxText.h"
 
+#include <memory>
 #include <wx/button.h>
 #include <wx/sizer.h>
 #include <wx/textentry.h>
@@ -151,12 +153,10 @@ void CPTools1DialogMgt::OnActivityTable() {
     std::vector<CString> all;
     {
         ui::WaitCursor wait;
-        m_project->updateLinks(0, 0);
-        for (int i = 1; i <= m_project->getItemCount(); ++i) {
-            auto* listed = static_cast<ProcessItem*>(m_project->getItemList()->at(i));
-            if (listed->getClassKind() == kDisciplineClass)
-                all.push_back(listed->getName());
-        }
+        std::unique_ptr<CStringListe> names(m_project->getDisciplineNames());
+        for (int i = 1; i <= names->count(); ++i)
+            all.push_back(*names->at(i));
+        names->deleteAll();
     }
     std::vector<CString> chosen;
     CAATable dialog(all, chosen, item->getName(), this);

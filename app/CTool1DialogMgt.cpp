@@ -2,7 +2,7 @@
 
 #include "Item.h"
 #include "ProcessManager.h"
-#include "ProcessRunner.h"
+#include "StdOption.h"
 #include "StringTable.h"
 #include "TolvaneDialog.h"
 #include "ToolDialogs.h"
@@ -32,11 +32,6 @@ const Button kButtons[] = {
     {CTool1DialogMgt::IDC_SET_UID, "Set UID"},
 };
 
-// The commands that rewrite link prefixes and item pages come with the
-// site's tools, which this version does not have yet.
-const int kAwaitingSiteTools[] = {CTool1DialogMgt::IDC_CHANGE_URL, CTool1DialogMgt::IDC_DUAL_CHILD_LINKS};
-const char* const kSiteToolsMissing = "The site tools are not available yet in this version of Tolvane";
-
 } // namespace
 
 CTool1DialogMgt::CTool1DialogMgt(wxWindow* parent, ToolsPage& page)
@@ -48,15 +43,13 @@ CTool1DialogMgt::CTool1DialogMgt(wxWindow* parent, ToolsPage& page)
     auto* content = new wxBoxSizer(wxVERTICAL);
     content->Add(grid, 0, wxEXPAND);
     finishLayout(content);
-    for (int id : kAwaitingSiteTools) {
-        FindWindow(id)->Disable();
-        FindWindow(id)->SetToolTip(kSiteToolsMissing);
-    }
 
     const std::pair<int, void (CTool1DialogMgt::*)()> handlers[] = {
         {IDC_IMPORT_STRUCTURE, &CTool1DialogMgt::OnImportStructure},
+        {IDC_CHANGE_URL, &CTool1DialogMgt::OnChangeUrl},
         {IDC_VIEW_LOG, &CTool1DialogMgt::OnViewLogFile},
         {IDC_CLEAN_UP, &CTool1DialogMgt::OnCleanUp},
+        {IDC_DUAL_CHILD_LINKS, &CTool1DialogMgt::OnDualChildLinks},
         {IDC_EXPORT_ITEMS, &CTool1DialogMgt::OnExportItems},
         {IDC_IMPORT_ITEMS, &CTool1DialogMgt::OnImportItems},
         {IDC_SINGLE_EXPORT, &CTool1DialogMgt::OnSingleExport},
@@ -80,8 +73,28 @@ void CTool1DialogMgt::OnImportStructure() {
     dialog.DoModal();
 }
 
+void CTool1DialogMgt::OnChangeUrl() {
+    CChangeUrl dialog(this);
+    if (dialog.DoModal() != IDOK)
+        return;
+    ui::WaitCursor wait;
+    m_project->replaceUrlPrefix(dialog.m_oldPrefix, dialog.m_newPrefix);
+}
+
 void CTool1DialogMgt::OnViewLogFile() {
-    process::openInTextEditor(m_project->getSiteDirectory() + Project::getLogFileName());
+    m_project->viewLogFile();
+}
+
+void CTool1DialogMgt::OnDualChildLinks() {
+    Item* item = selectedItem();
+    if (!item)
+        return;
+    if (ui::AfxMessageBox(loadString(33067) + item->getName(), MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    ui::WaitCursor wait;
+    m_project->generateDualChildLinks(item, 0);
+    if (StdOption::instance().getTwoLanguages())
+        m_project->generateDualChildLinks(item, 1);
 }
 
 void CTool1DialogMgt::OnCleanUp() {

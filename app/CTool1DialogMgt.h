@@ -30,8 +30,10 @@ public:
     CTool1DialogMgt(wxWindow* parent, ToolsPage& page);
 
     void OnImportStructure();
+    void OnChangeUrl();
     void OnViewLogFile();
     void OnCleanUp();
+    void OnDualChildLinks();
     void OnExportItems();
     void OnImportItems();
     void OnSingleExport();

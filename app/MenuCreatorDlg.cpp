@@ -440,7 +440,6 @@ void CMenuCreatorDlg::loadIconImages(const CString& projectFolder) {
 void CMenuCreatorDlg::enableProjectButtons() {
     for (int id : kProjectButtons)
         FindWindow(id)->Enable();
-    disableUnavailableCommands();
     // A uid names one item: there is no next hit to search for.
     if (controls::isChecked(this, IDC_SEARCH_UID))
         FindWindow(IDC_SEARCH_NEXT)->Disable();

@@ -204,8 +204,6 @@ private:
     // opened. A path that names no project is told, and the open project
     // stays.
     bool replaceProject(const CString& settingsPath);
-    // The commands whose windows this version lacks stay disabled, saying so.
-    void disableUnavailableCommands();
     Item* itemOf(const wxTreeItemId& node) const;
     // The page editor on the node's item (its target for a shortcut).
     void runPageEditor(const wxTreeItemId& node, bool viewOnly);

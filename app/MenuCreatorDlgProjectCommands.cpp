@@ -23,25 +23,6 @@
 #include <wx/textctrl.h>
 #include <wx/treectrl.h>
 
-namespace {
-
-// The document of a site without process mode is written by a writer of
-// its own, which this version does not have yet.
-const char* const kPlainSiteDocumentMissing =
-    "The document of a site without process mode is not available yet in this version of Tolvane";
-
-} // namespace
-
-void CMenuCreatorDlg::disableUnavailableCommands() {
-    wxWindow* document = FindWindow(IDC_DOC_GENERATION);
-    if (m_project && !m_project->isProcessMode()) {
-        document->Disable();
-        document->SetToolTip(kPlainSiteDocumentMissing);
-    } else {
-        document->SetToolTip(toWx(getToolTipText(IDC_DOC_GENERATION)));
-    }
-}
-
 void CMenuCreatorDlg::runOnProject(const std::function<void(ProcessManager&)>& work) {
     // The windows take no input while a command runs; should a command
     // still arrive from inside it, it is not run on top of the first.
@@ -140,8 +121,15 @@ void CMenuCreatorDlg::OnSiteGeneration() {
 void CMenuCreatorDlg::OnDocGeneration() {
     if (!m_project || m_running)
         return;
-    if (!m_project->isProcessMode())
-        return; // the button is disabled: see disableUnavailableCommands
+    if (!m_project->isProcessMode()) {
+        // A plain site: every item's page in one document, without a choice.
+        runOnProject([](ProcessManager& project) {
+            project.exportOnePageProcess(0);
+            if (StdOption::instance().getTwoLanguages())
+                project.exportOnePageProcess(1);
+        });
+        return;
+    }
     DocGenerationDlgMgt dialog(m_project.get(), kDisciplineClass, this);
     dialog.DoModal();
     ProcessItem* workflow = dialog.getWorkflow();

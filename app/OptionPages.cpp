@@ -19,17 +19,6 @@ int flag(bool value) {
     return value ? 1 : 0;
 }
 
-// Creates the second-language page of every dual item that lacks one (with
-// its header frameset when the item is shown in frames); existing pages
-// are kept.
-void createSecondLanguagePages(ProcessManager& project) {
-    for (int i = 1; i <= project.getItemCount(); ++i) {
-        Item* item = project.getItemList()->at(i);
-        if (item->getKind() == kDual)
-            project.createItemPage(item, 0, nullptr, 0, item->isFrame(), 1);
-    }
-}
-
 // A popup switch of page "Description popup content": its key is read and
 // written through the option facade, which keeps what generation reads.
 struct PopupKey {
@@ -145,7 +134,7 @@ void COption1DialogMgt::writeSettings(ProcessManager& project) const {
     if (!m_wasTwoLanguages && m_twoLanguages) {
         if (ui::AfxMessageBox(loadString(33039), MB_YESNO | MB_ICONQUESTION) == IDYES) {
             options.setTwoLanguages(true);
-            createSecondLanguagePages(project);
+            project.createSecondLanguagePages();
         }
     } else {
         options.setTwoLanguages(m_twoLanguages != 0);

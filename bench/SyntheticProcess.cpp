@@ -42,27 +42,31 @@ std::string page(const std::string& name) {
 } // namespace
 
 void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
-    writeFile(root / "site.tvx",
-              "[APPLICATION_KIND]\r\nTolvane=yes\r\n[STD_OPTION]\r\nDataVersion=v2.4.5\r\n"
-              "TwoLanguages=yes\r\nJavaScriptTreeview=yes\r\nGenerationLang=EN\r\n"
-              "GenerationLang2=FR\r\n[PROCESS_OPTION]\r\nGenerateHeader=yes\r\n"
-              "GenerateTemplateAccessByMA=yes\r\nGenerateActivities=yes\r\nGenerateRole=yes\r\n"
-              "GenerateRoleGroup=yes\r\nGenerateActivitiesOnRoleGroup=yes\r\nGenerateMacroActivities=yes\r\n"
-              "GenerateActivitySchemaFlag=yes\r\nRP_Desc=yes\r\nMAP_Desc=yes\r\nAP_Desc=yes\r\n"
-              "AP_IWP=yes\r\nAP_OWP=yes\r\nAP_Roles=yes\r\nAP_Steps=yes\r\nWPP_Desc=yes\r\nGP_Desc=yes\r\n"
-              "GenerateActivitiesByRoleByMA=yes\r\nGenerateGenericProcedure=yes\r\nGenerateMeasure=yes\r\n"
-              "GenerateWorkProduct=yes\r\nGenerateWPOverview=yes\r\nView_WPO_Author=yes\r\n"
-              "View_WPO_Traceability=yes\r\nView_WPO_Naming_Rules=yes\r\n"
-              "[PROCESSUS]\r\nROLE_RESPONSIBILITY=performer,assistant\r\n");
+    writeFile(
+        root / "site.tvx",
+        "[APPLICATION_KIND]\r\nTolvane=yes\r\n[STD_OPTION]\r\nDataVersion=v2.4.5\r\n"
+        "TwoLanguages=yes\r\nJavaScriptTreeview=yes\r\nGenerationLang=EN\r\n"
+        "GenerationLang2=FR\r\n[PROCESS_OPTION]\r\nGenerateHeader=yes\r\n"
+        "GenerateTemplateAccessByMA=yes\r\nGenerateActivities=yes\r\nGenerateRole=yes\r\n"
+        "GenerateRoleGroup=yes\r\nGenerateActivitiesOnRoleGroup=yes\r\nGenerateMacroActivities=yes\r\n"
+        "GenerateActivitySchemaFlag=yes\r\nRP_Desc=yes\r\nMAP_Desc=yes\r\nAP_Desc=yes\r\n"
+        "AP_IWP=yes\r\nAP_OWP=yes\r\nAP_Roles=yes\r\nAP_Steps=yes\r\nWPP_Desc=yes\r\nGP_Desc=yes\r\n"
+        "GenerateActivitiesByRoleByMA=yes\r\nGenerateGenericProcedure=yes\r\nGenerateMeasure=yes\r\n"
+        "GenerateWorkProduct=yes\r\nGenerateWPOverview=yes\r\nView_WPO_Author=yes\r\n"
+        "View_WPO_Traceability=yes\r\nView_WPO_Naming_Rules=yes\r\n"
+        "GenerateActivityAccessByStateByMA=yes\r\nGenerateProcessOverview=yes\r\nSynthesisOnWPGroup=yes\r\n"
+        "GenerateBanner=yes\r\nGenerateWBSNumber=yes\r\n"
+        "[PROCESSUS]\r\nROLE_RESPONSIBILITY=performer,assistant\r\n");
     const long terms = 50;
     const long roles = items / 6 + 1;
     const long products = items / 6 + 1;
     // The domain of the products with their overview, its two disciplines
-    // with their template pages, the page of all templates, a procedure in
-    // its group, a measure in its folder, the workflow, the glossary and the
+    // with the group of their products and their template pages, the page
+    // of all templates, a procedure in its group, a measure in its folder,
+    // the workflow with its overview, the glossary, the site map and the
     // roles' group; every tenth product has a quality criterion; the
     // activities come in macro-activities of a hundred.
-    const long fixed = 14;
+    const long fixed = 18;
     const long criteria = (products + 9) / 10;
     const long activities = (items - roles - 2 * products - criteria - terms - fixed) * 100 / 101;
     std::string tree;
@@ -108,10 +112,13 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
             record(1, "N" + discipline, discipline, "Products/" + discipline);
             writeFile(root / "site/Products" / discipline / "process.data",
                       "[PROCESSUS]\r\nClass=DISCIPLINE\r\n");
+            record(2, "NW" + discipline, discipline + " products", "Products/" + discipline + "/Group");
+            writeFile(root / "site/Products" / discipline / "Group/process.data",
+                      "[PROCESSUS]\r\nClass=WORKPRODUCTGROUP\r\n");
         }
         const std::string name = "Product" + std::to_string(p);
-        const std::string folder = "Products/" + discipline + "/" + name;
-        record(2, "NP" + std::to_string(p), name, folder);
+        const std::string folder = "Products/" + discipline + "/Group/" + name;
+        record(3, "NP" + std::to_string(p), name, folder);
         // Every third product has a template, every fifth an example; the
         // products derive from each other in pairs (a cycle of two), each
         // implements the requirements of the next; every twentieth keeps an
@@ -124,12 +131,15 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
                       "Derived=yes\r\nDerivedFrom=NP" +
                       std::to_string(p % 2 == 0 ? (p + 1) % products : p - 1) + "\r\ntraceabilityLinks=NP" +
                       std::to_string((p + 1) % products) + "\r\nisARequirementToImplement=true\r\n");
-        if (withPages && p % 20 == 0)
-            writeFile(root / "site" / folder / "ar/report.doc", "x");
-        record(3, "NS" + std::to_string(p), "Done", folder + "/Done");
+        if (withPages) {
+            writeFile(root / "site" / folder / "ArtefactDescription.txt", "What " + name + " holds.\r\n");
+            if (p % 20 == 0)
+                writeFile(root / "site" / folder / "ar/report.doc", "x");
+        }
+        record(4, "NS" + std::to_string(p), "Done", folder + "/Done");
         writeFile(root / "site" / folder / "Done/process.data", "[PROCESSUS]\r\nClass=WORKPRODUCTSTATE\r\n");
         if (p % 10 == 0) {
-            record(3, "NQ" + std::to_string(p), "Complete", folder + "/Complete");
+            record(4, "NQ" + std::to_string(p), "Complete", folder + "/Complete");
             writeFile(root / "site" / folder / "Complete/process.data",
                       "[PROCESSUS]\r\nClass=QUALITYCRITERIA\r\n");
             if (withPages)
@@ -195,7 +205,11 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
                       "/assistant\r\nInWorkProducts=~np" + std::to_string(in) + "/ns" + std::to_string(in) +
                       "/1\r\nOutWorkProducts=~np" + std::to_string(out) +
                       "//1\r\nStep=Prepare,Do the work,Check the result\r\n" +
-                      (a % 10 == 0 ? "GProc=N7\r\nMeasures=N7\r\n" : ""));
+                      (a % 10 == 0 ? "GProc=N7\r\nMeasures=N7\r\n" : "") +
+                      // Half the activities approved, a quarter awaiting approval.
+                      (a % 2 == 0   ? "State=APPROVED\r\n"
+                       : a % 4 == 1 ? "State=FOR_APPROVAL\r\n"
+                                    : ""));
         if (withPages)
             writeFile(root / "site" / folder / "ActivityDescription.txt",
                       "The activity uses a Term3 and a Term17 and then [@NA" +
@@ -208,6 +222,19 @@ void buildSyntheticProcess(const fs::path& root, long items, bool withPages) {
         record(1, "NG" + std::to_string(t), name, "Glossary/" + name);
         writeFile(root / "site/Glossary" / name / "process.data", "[PROCESSUS]\r\nClass=GLOSSARYENTRY\r\n");
         writeFile(root / "site/Glossary" / name / "GADescription.txt", "What " + name + " means.\r\n");
+    }
+    // The outline of the workflow, the map of the site and its banner.
+    record(0, "N10", "Overview", "Overview");
+    writeFile(root / "site/Overview/process.data",
+              "[PROCESSUS]\r\nClass=PROCESSOVERVIEW\r\nTargetWorkflow=../site/Process/overview.htm\r\n");
+    record(0, "N11", "Site map", "Site_map");
+    writeFile(root / "site/Site_map/process.data", "[PROCESSUS]\r\nClass=SITEMAP\r\n");
+    if (withPages) {
+        writeFile(root / "site/Home/banner.data",
+                  "N3;0;0;99;20\r\nN4;100;0;199;20\r\n ;200;0;299;20; ;"
+                  "ShowTip(Text[0]);HideTip(event);return hideTreeview(); \r\n");
+        for (const char* picture : {"banner.png", "bannerL2.png"})
+            writeFile(root / "site/Home" / picture, onePixelPicture());
     }
     writeFile(root / "tolvane/MenuTreeV2.dat", tree);
     if (withPages) {

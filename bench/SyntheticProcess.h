@@ -2,15 +2,17 @@
 
 // A synthetic process on disk for the benchmarks: about a sixth roles in a
 // role group, a third work products (each with a state and an author) in
-// the two disciplines of a domain, some with templates or examples, with
-// template pages per discipline and for all; a procedure; the rest
-// activities in macro-activities of a hundred under one workflow (each
+// the group of each of the two disciplines of a domain, some with templates
+// or examples, with template pages per discipline and for all; a
+// procedure; the rest activities (half approved, a quarter awaiting
+// approval) in macro-activities of a hundred under one workflow (each
 // macro-activity with a shortcut to an activity of the one before), which
 // name two roles, one input state and one output, every tenth also the
-// procedure; and a glossary. With pages, every item also gets its page in
-// both languages and a description, each macro-activity its diagram's
-// picture with the areas of its activities, the role group its role map,
-// and the site its common folders, as a project made by the program has
+// procedure; the workflow's overview, a glossary and a site map. With
+// pages, every item also gets its page in both languages and a
+// description, each macro-activity its diagram's picture with the areas of
+// its activities, the role group its role map, the site its banner with
+// its areas and its common folders, as a project made by the program has
 // them.
 
 #include "ui/UserInterface.h"

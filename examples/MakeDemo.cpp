@@ -18,6 +18,7 @@
 #include "ItemGenericProcedure.h"
 #include "ItemGlossaryEntry.h"
 #include "ItemMeasure.h"
+#include "ItemProcessOverview.h"
 #include "ItemRole.h"
 #include "ItemWorkProduct.h"
 #include "ItemWorkflow.h"
@@ -978,6 +979,13 @@ void build(ProcessManager& manager) {
                 throw std::runtime_error(std::string("cannot write the page of ") + a.name);
         }
     }
+
+    // The overview of the workflow: its activities as a numbered outline
+    // with their steps.
+    ProcessItem* outline = add(nullptr, "PROCESS OVERVIEW", "Process overview", "Vue d'ensemble du processus",
+                               48, "bookc.gif", "booko.gif");
+    outline->getItemProcessOverview()->setTargetWorkflow(flow->getUrl());
+    outline->save();
 
     // The glossary of the template gets a description and its entries.
     demo.describe(demo.item("N17000000001"), "The words of the process, with what they mean here.",

@@ -72,7 +72,7 @@ bool ActivitiesByRolePage::write() {
         << "</head>\n\n"
         << "<body>\n";
     writeTooltipScript(out, 500);
-    out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+    out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
     writeRoleIndex(out);
     writeLegend(out);
     for (const auto& role : m_roles)

@@ -185,7 +185,7 @@ void ActivityPage::writeWholePageHead() {
     out << "<script type=\"text/javascript\">\n"
         << "var RelativePathToImg=\"" << m_rootPrefix << "images/\"\n"
         << "</script>\n"
-        << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+        << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
 }
 
 void ActivityPage::writeBlocks(const BlockOrder& order) {

@@ -35,16 +35,6 @@ bool readCoordinate(CString text, CString& value) {
     return true;
 }
 
-// A text of a picture node as the area writes it into an attribute.
-CString pictureText(const CString& stored) {
-    CString text = stored;
-    text.Replace("\\semicolon", ";");
-    text.Trim();
-    // A double quote would end the attribute and break the area.
-    text.Replace("\"", "&quot;");
-    return text;
-}
-
 } // namespace
 
 ClickableAreaMap::ClickableAreaMap(ProcessManager& manager, ProcessItem& pageItem, int language,
@@ -54,6 +44,26 @@ ClickableAreaMap::ClickableAreaMap(ProcessManager& manager, ProcessItem& pageIte
       m_linkBase(manager.getProjectDirectory() + pageItem.getFolder(1, 1)), m_tooltipCounter(tooltipCounter),
       m_numbering(numbering), m_altPlace(altPlace) {
     m_linkBase.Replace('/', '\\');
+}
+
+void ClickableAreaMap::readFreeAreaTexts(const CStringListePlus& fields, CString texts[5]) {
+    // A text as the area writes it into an attribute.
+    auto areaText = [](const CString& stored) {
+        CString text = stored;
+        text.Replace("\\semicolon", ";");
+        text.Trim();
+        // A double quote would end the attribute and break the area.
+        text.Replace("\"", "&quot;");
+        return text;
+    };
+    const int count = fields.count();
+    if (count >= 8)
+        for (int e = 0; e < 3; ++e)
+            texts[e] = areaText(*fields.at(6 + e));
+    if (count >= 9)
+        texts[3] = areaText(*fields.at(9));
+    if (count >= 10)
+        texts[4] = areaText(*fields.at(10));
 }
 
 CString ClickableAreaMap::pictureName(const char* name, int language) {
@@ -130,13 +140,7 @@ bool ClickableAreaMap::readLine(const CString& line, CString& area, CString& ent
     // The picture node's texts: three of them from eight fields on, the
     // fourth and fifth with nine and ten.
     CString extra[5];
-    if (count >= 8)
-        for (int e = 0; e < 3; ++e)
-            extra[e] = pictureText(*fields.at(6 + e));
-    if (count >= 9)
-        extra[3] = pictureText(*fields.at(9));
-    if (count >= 10)
-        extra[4] = pictureText(*fields.at(10));
+    readFreeAreaTexts(fields, extra);
     fields.deleteAll();
 
     if (auto* item = dynamic_cast<ProcessItem*>(m_manager.findItemByUid(key))) {

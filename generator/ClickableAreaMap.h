@@ -22,6 +22,7 @@
 
 #include <vector>
 
+class CStringListePlus;
 class DiskLinks;
 class ProcessItem;
 class ProcessManager;
@@ -53,6 +54,12 @@ public:
     // A language's picture: name for the first, name + "L2" for the second
     // ("wf" gives "wf.png" and "wfL2.png").
     static CString pictureName(const char* name, int language);
+    // The five texts of a free area from the fields of its line (counted
+    // from 1): link, mouse-over, mouse-out (fields 6 to 8, read from eight
+    // fields on), click script (9) and target frame (10), each as the area
+    // writes it into an attribute: every "\semicolon" a ";", blanks around
+    // it trimmed, double quotes escaped. Texts of missing fields stay empty.
+    static void readFreeAreaTexts(const CStringListePlus& fields, CString texts[5]);
 
 private:
     // The area of one line, and its tooltip entry; false, with the reason,

@@ -1,6 +1,7 @@
 #include "HtmlText.h"
 
 #include "FileSystem.h"
+#include "Item.h"
 #include "ProcessManager.h"
 #include "TextInStream.h"
 #include "TextOutStream.h"
@@ -48,7 +49,7 @@ bool keepBodyPart(CString& line, bool& inBody, TextInStream& in, bool stopAtMark
 }
 
 // The headings under which the page writers put the sections of an item page.
-std::vector<CString> sectionHeadings(ProcessManager* manager, int language) {
+std::vector<CString> sectionHeadings(Project* manager, int language) {
     std::vector<CString> headings;
     if (!manager)
         return headings;
@@ -187,17 +188,21 @@ CString replaceRange(const CString& text, int start, int end, const CString& val
     return text.Left(start) + "\"" + value + "\"" + text.Mid(end + 1);
 }
 
-void extractPageSections(const CString& pagePath, TextOutStream& out, Item* /*item*/, int language) {
-    ProcessManager* manager = getProcessManager();
+void extractPageSections(const CString& pagePath, TextOutStream& out, Item* item, int language) {
+    // The item's own project, or the program's for none.
+    Project* manager = item && item->getProject() ? item->getProject() : getProcessManager();
     // The document lies in the project's folder "tmp"; pictures of the page
     // are reached from there through the page's folder.
     CString documentFolder = (manager ? manager->getProjectDirectory() : CString()) + "tmp";
     CString pageFolder = pagePath.Left(std::max(pagePath.ReverseFind('/'), pagePath.ReverseFind('\\')));
     documentFolder.Replace('/', '\\');
     pageFolder.Replace('/', '\\');
-    char relative[MAX_PATH];
-    PathRelativePathToA(relative, documentFolder, FILE_ATTRIBUTE_DIRECTORY, pageFolder,
+    char computed[MAX_PATH];
+    PathRelativePathToA(computed, documentFolder, FILE_ATTRIBUTE_DIRECTORY, pageFolder,
                         FILE_ATTRIBUTE_DIRECTORY);
+    // Written into picture addresses, which take "/" wherever the document is read.
+    CString relative = computed;
+    relative.Replace('\\', '/');
 
     TextInStream in(pagePath);
     if (!in.is_open())

@@ -79,7 +79,7 @@ void MacroActivityPage::writeWholePageHead(TextOutStream& out) {
     out << "<script language=\"JavaScript1.2\"  type=\"text/javascript\">\n"
         << "var RelativePathToImg=\"" << m_rootPrefix << "images/\"\n"
         << "</script>\n"
-        << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 0, "");
+        << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 0, "", &m_links);
 }
 
 void MacroActivityPage::writeMarkedSectionHead(TextOutStream& out) {

@@ -87,7 +87,7 @@ bool MeasurePage::write() {
     const CString name = m_item.getNameByLanguage(m_language);
     out << styledPageHeadStart(m_manager, &m_item, name, m_links, m_rootPrefix) << "</head>\n\n"
         << "<body>\n"
-        << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+        << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
     out << heading("Description") << m_item.getDescription(m_language) << "<br><br>\n";
     if (!measure.getUnit().IsEmpty())
         out << label("Unit") << " " << measure.getUnit() << "<br>\n";

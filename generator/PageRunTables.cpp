@@ -11,6 +11,7 @@
 #include "ProcessManager.h"
 
 #include <cstdint>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -67,18 +68,24 @@ int PageRunTables::position(const Item* item) const {
 
 void PageRunTables::forEachBelow(const Item* item,
                                  const std::function<void(Item* below, bool inShortcut)>& f) const {
+    forEachBelowAtDepth(item, [&f](Item* below, bool inShortcut, int) { f(below, inShortcut); });
+}
+
+void PageRunTables::forEachBelowAtDepth(
+    const Item* item, const std::function<void(Item* below, bool inShortcut, int depth)>& f) const {
     const int start = position(item);
     if (start < 0 || m_targets[start])
         return;
     for (int p = start + 1; p < m_spanEnds[start]; ++p) {
         Item* target = m_targets[p];
         if (!target) {
-            f(m_items[p], false);
+            f(m_items[p], false, m_items[p]->getLevel());
             continue;
         }
         const int from = position(target);
+        const int shift = m_items[p]->getLevel() - target->getLevel();
         for (int q = from; q >= 0 && q < m_spanEnds[from]; ++q)
-            f(m_items[q], true);
+            f(m_items[q], true, m_items[q]->getLevel() + shift);
     }
 }
 
@@ -94,6 +101,34 @@ std::span<Item* const> PageRunTables::getItemsAfter(const Item* item) const {
     if (p < 0)
         return {};
     return std::span<Item* const>(m_items).subspan(p + 1);
+}
+
+std::span<Item* const> PageRunTables::getItemsToSameLevel(const Item* item) const {
+    const int p = position(item);
+    if (p < 0)
+        return {};
+    if (!m_nextAtSameLevel) {
+        // From the end of the list back: the last position met at each level.
+        const int count = static_cast<int>(m_items.size());
+        std::vector<int> next(count, count);
+        std::unordered_map<int, int> seen;
+        for (int q = count - 1; q >= 0; --q) {
+            const auto found = seen.find(m_items[q]->getLevel());
+            if (found != seen.end())
+                next[q] = found->second;
+            seen[m_items[q]->getLevel()] = q;
+        }
+        m_nextAtSameLevel = std::move(next);
+    }
+    return std::span<Item* const>(m_items).subspan(p + 1, (*m_nextAtSameLevel)[p] - p - 1);
+}
+
+std::vector<ProcessItem*> PageRunTables::getDualItemsOfClass(int classKind) const {
+    std::vector<ProcessItem*> items;
+    for (Item* item : m_items)
+        if (item->getKind() == kDual && classKindOf(item) == classKind)
+            items.push_back(static_cast<ProcessItem*>(item));
+    return items;
 }
 
 std::vector<Item*> PageRunTables::getChildren(const Item* item) const {

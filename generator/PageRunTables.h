@@ -37,6 +37,11 @@ public:
     // subtree (inShortcut set), where shortcuts are met as themselves. A
     // shortcut item, or an item not in the tree, has nothing below it.
     void forEachBelow(const Item* item, const std::function<void(Item* below, bool inShortcut)>& f) const;
+    // The same walk with the depth each item takes in it: its level, or
+    // inside a shortcut's expansion the shortcut's level plus the item's
+    // depth below the target.
+    void forEachBelowAtDepth(const Item* item,
+                             const std::function<void(Item* below, bool inShortcut, int depth)>& f) const;
     // The items of item's subtree, in tree order, as they stand in the
     // list (shortcuts as themselves); empty for an item not in the tree.
     std::span<Item* const> getSubtree(const Item* item) const;
@@ -45,6 +50,12 @@ public:
     // The items after item in tree order, to the end of the list; empty for
     // an item not in the tree.
     std::span<Item* const> getItemsAfter(const Item* item) const;
+    // The items after item up to, not including, the next one at item's
+    // level (items at a smaller level do not end them), or to the end of
+    // the list; empty for an item not in the tree.
+    std::span<Item* const> getItemsToSameLevel(const Item* item) const;
+    // The items of the class that are no shortcut nor external item, in tree order.
+    std::vector<ProcessItem*> getDualItemsOfClass(int classKind) const;
     // The items of item's subtree one level below it, in tree order.
     std::vector<Item*> getChildren(const Item* item) const;
     // The target of a shortcut of the tree; null for any other item and
@@ -95,6 +106,9 @@ private:
     std::vector<Item*> m_targets;
     std::unordered_map<CString, std::vector<Item*>> m_referring;
 
+    // The position of the next item at each item's level (the list's end
+    // for none), made on first use.
+    mutable std::optional<std::vector<int>> m_nextAtSameLevel;
     mutable std::map<CString, std::vector<ProcessItem*>> m_disciplines;
     mutable std::optional<std::vector<ProcessItem*>> m_workProducts;
     mutable std::unordered_map<CString, std::vector<ProcessItem*>> m_workProductsByDiscipline;

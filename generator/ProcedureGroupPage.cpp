@@ -78,7 +78,7 @@ bool ProcedureGroupPage::write() {
         << "</head>\n\n"
         << "<body>\n";
     writeTooltipScript(out, 500);
-    out << m_manager.getPageBanner(title, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+    out << m_manager.getPageBanner(title, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
 
     // The author's introduction, never created here.
     out << authorPageText(m_item, m_language);

@@ -23,7 +23,7 @@ bool ProcedurePage::write() {
     const CString name = m_item.getNameByLanguage(m_language);
     out << styledPageHeadStart(m_manager, &m_item, name, m_links, m_rootPrefix) << "</head>\n\n"
         << "<body>\n"
-        << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+        << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
     // The document's link as the author stored it.
     const CString link = procedure.getProcedure(m_language);
     if (!link.IsEmpty())

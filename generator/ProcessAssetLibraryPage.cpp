@@ -60,7 +60,7 @@ void ProcessAssetLibraryPage::writeLibraryPage(ProcessManager& manager, ProcessI
     TextOutStream out(folder + (language == 0 ? "overview.htm" : "overviewL2.htm"));
     out << styledPageHeadStart(manager, &product, title, links, up) << "</head>\n\n"
         << "<body>\n"
-        << manager.getPageBanner(title, up, product.getPageHeaderImage(), 1, "")
+        << manager.getPageBanner(title, up, product.getPageHeaderImage(), 1, "", &links)
         << "<br><table border=\"0\" width=\"100%\">\n";
     const CString elementPath = library.getAdditionalElementPath();
     const CString elementName = library.getAdditionalElementName();

@@ -16,13 +16,11 @@ struct PageFamily {
     void (ProcessManager::*writer)(int language);
 };
 
-// The page families this program writes, in the order of a pass. The
-// families of activities-by-state, process overview, work product group
-// synthesis and banner pages, and the glossary and site map pages that close
-// every pass, are not part of this program yet: their pages are not
-// written, and their keys do not count in the progress.
+// The page families, in the order of a pass.
 const PageFamily kPageFamilies[] = {
+    {"GenerateActivityAccessByStateByMA", &ProcessManager::generateActivityAccessByState},
     {"GenerateActivitiesByRoleByMA", &ProcessManager::generateActivitiesByRole},
+    {"GenerateProcessOverview", &ProcessManager::generateProcessOverview},
     {"GenerateRole", &ProcessManager::generateRole},
     {"GenerateTemplateAccessByMA", &ProcessManager::generateTemplateAccess},
     {"GenerateWorkProduct", &ProcessManager::generateWorkProduct},
@@ -30,8 +28,10 @@ const PageFamily kPageFamilies[] = {
     {"GenerateMacroActivities", &ProcessManager::generateMacroActivity},
     {"GenerateGenericProcedure", &ProcessManager::generateGenericProcedure},
     {"GenerateHeader", &ProcessManager::createHeaders},
+    {"SynthesisOnWPGroup", &ProcessManager::generateSynthesisOnWPGroup},
     {"GenerateWPOverview", &ProcessManager::generateWPOverview},
     {"GenerateMeasure", &ProcessManager::generateMeasure},
+    {"GenerateBanner", &ProcessManager::generateBanner},
 };
 
 } // namespace
@@ -81,6 +81,8 @@ void ProcessManager::generatePages() {
             (this->*family.writer)(language);
             setProgressPos(++count);
         }
+        createGlossary(language);
+        createSiteMap(language);
         setProgressPos(++count);
     }
 }

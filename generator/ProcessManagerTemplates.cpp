@@ -84,7 +84,7 @@ void writeTemplatePage(ProcessManager& manager, ProcessItem* item, const CString
         << "</head>\n\n"
         << "<body>\n";
     writeTooltipScript(out, 500);
-    out << manager.getPageBanner(form.bannerTitle, prefix, item->getPageHeaderImage(), 1, "");
+    out << manager.getPageBanner(form.bannerTitle, prefix, item->getPageHeaderImage(), 1, "", &pageLinks);
     std::vector<CString> lines;
     if (readPageTextLines(templateTextPath(manager, "TemplateIntroduction.txt"), lines))
         for (size_t i = 0; i < lines.size(); ++i)

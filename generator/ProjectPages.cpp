@@ -15,15 +15,21 @@
 #include <exception>
 #include <vector>
 
-CString Project::getItemFilePath(Item* item, int language) { return m_siteRoot + item->getOverviewUrl(language); }
+CString Project::getItemFilePath(Item* item, int language) {
+    return m_siteRoot + item->getOverviewUrl(language);
+}
 
-CString Project::getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage, int addBreak,
-                               const CString& image) {
+CString Project::getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage,
+                               int addBreak, const CString& image, DiskLinks* links) {
     CString banner = "<h1 class=\"banner\">";
     if (!image.IsEmpty())
         banner += "<img alt=\"\" border=\"0\" src=\"" + image + "\" align=\"left\">";
-    else if (StdOption::instance().getPageHeaderImage() && !headerImage.IsEmpty() && headerImage != "empty.gif")
-        banner += "<img alt=\"\" border=\"0\" src=\"" + rootPath + "images/PageHeader/" + headerImage + "\" align=\"left\">";
+    else if (StdOption::instance().getPageHeaderImage() && !headerImage.IsEmpty() &&
+             headerImage != "empty.gif") {
+        const CString picture = rootPath + "images/PageHeader/" + headerImage;
+        banner += "<img alt=\"\" border=\"0\" src=\"" + (links ? links->get(picture) : picture) +
+                  "\" align=\"left\">";
+    }
     banner += title + "</h1>\n";
     if (addBreak)
         banner += "<BR>\n";
@@ -140,8 +146,8 @@ CString Project::writeBreadcrumb(Item* start, Item* page, const CString& pageFil
 }
 
 void Project::writePageUidFooter(Item* item, TextOutStream& out, int language, const CString& text) {
-    out << "<p align=\"center\"><font size=\"0\" color=\"#006600\">" << getLabel(language, "PageUid") << ": " << text
-        << item->getUid() << "</font></p>\n";
+    out << "<p align=\"center\"><font size=\"0\" color=\"#006600\">" << getLabel(language, "PageUid") << ": "
+        << text << item->getUid() << "</font></p>\n";
 }
 
 CString Project::getTooltipAttributes(const CString& index) {

@@ -11,6 +11,7 @@
 #include "StdOption.h"
 #include "StringTable.h"
 #include "TextOutStream.h"
+#include "VisibleTree.h"
 #include "ui/UserInterface.h"
 
 #include <exception>
@@ -44,51 +45,6 @@ constexpr const char* kBatchFileNotRunLine =
 const char* byLanguage(int language, const char* first, const char* second) {
     return language == 0 ? first : second;
 }
-
-// The items the tree shows, in list order: an invisible item is left out
-// together with every item after it of a greater level (its subtree).
-std::vector<Item*> shownItems(const ItemListePlus& list) {
-    std::vector<Item*> shown;
-    int hiddenLevel = -1;
-    for (int i = 1; i <= list.count(); ++i) {
-        Item* item = list.at(i);
-        if (hiddenLevel >= 0 && item->getLevel() > hiddenLevel)
-            continue;
-        hiddenLevel = -1;
-        if (!item->isVisible()) {
-            hiddenLevel = item->getLevel();
-            continue;
-        }
-        shown.push_back(item);
-    }
-    return shown;
-}
-
-// Who has visible direct children, and which visible child of each parent
-// (null for the top items) comes last, from one pass over the list, so that
-// the tree page does not scan the list once per item.
-class VisibleFamilies {
-public:
-    explicit VisibleFamilies(const ItemListePlus& list) {
-        for (int i = 1; i <= list.count(); ++i) {
-            const Item* item = list.at(i);
-            if (!item->isVisible())
-                continue;
-            if (item->getParent())
-                m_parentsWithVisibleChildren.insert(item->getParent());
-            m_lastVisibleChild[item->getParent()] = item;
-        }
-    }
-    bool hasVisibleChildren(const Item* item) const { return m_parentsWithVisibleChildren.count(item) > 0; }
-    bool isLastVisibleSibling(const Item* item) const {
-        const auto last = m_lastVisibleChild.find(item->getParent());
-        return last != m_lastVisibleChild.end() && last->second == item;
-    }
-
-private:
-    std::unordered_set<const Item*> m_parentsWithVisibleChildren;
-    std::unordered_map<const Item*, const Item*> m_lastVisibleChild;
-};
 
 // The page the item opens in the language: external items keep their url in
 // both; in the second language the others open their folder's second page.
@@ -212,7 +168,7 @@ void Project::createTreeViewPage(int language) {
     std::unordered_map<const Item*, int> numbers;
     for (int i = 1; i <= m_itemList->count(); ++i)
         numbers[m_itemList->at(i)] = i;
-    const VisibleFamilies families(*m_itemList);
+    const VisibleTree& shown = visibleTree();
     DiskLinks links(m_projectFolder + kAppletFolderName);
 
     page << kTransitionalDocType << "\n"
@@ -229,7 +185,7 @@ void Project::createTreeViewPage(int language) {
          << "    <!--\n"
          << "      d = new dTree('d');\n"
          << "      d.add(0,-1,'', '', '', '', '', '', true, true, true);\n";
-    for (Item* item : shownItems(*m_itemList)) {
+    for (Item* item : shown.getShownItems()) {
         const auto parent = item->getParent() ? numbers.find(item->getParent()) : numbers.end();
         const CString name = scriptString(item->getNameByLanguage(language));
         page << "d.add(" << numbers[item] << ", " << (parent == numbers.end() ? 0 : parent->second) << ", "
@@ -237,8 +193,8 @@ void Project::createTreeViewPage(int language) {
              << scriptString(targetOf(item)) << ", "
              << scriptString(links.get("IconImages/" + item->getIcon())) << ", "
              << scriptString(links.get("IconImages/" + item->getOpenIcon())) << ", false, "
-             << (families.hasVisibleChildren(item) ? "true" : "false") << ", "
-             << (families.isLastVisibleSibling(item) ? "true" : "false") << ");\n";
+             << (shown.hasVisibleChildren(item) ? "true" : "false") << ", "
+             << (shown.isLastVisibleSibling(item) ? "true" : "false") << ");\n";
     }
     page << "    document.write(d);\n"
          << "    //-->\n"
@@ -256,7 +212,7 @@ void Project::createAppletTreePage(int language) {
         message.Format(loadString(32964), file.GetString(), appletFolder.GetString());
         ui::AfxMessageBox(message);
     };
-    const std::vector<Item*> shown = shownItems(*m_itemList);
+    const std::vector<Item*>& shown = visibleTree().getShownItems();
     DiskLinks links(appletFolder);
 
     if (!StdOption::instance().getUseStdTreeComponent()) {
@@ -363,9 +319,19 @@ void Project::createAppletTreePage(int language) {
 }
 
 int Project::hasVisibleChildren(Item* item) const {
-    return item && VisibleFamilies(*m_itemList).hasVisibleChildren(item) ? 1 : 0;
+    return item && visibleTree().hasVisibleChildren(item) ? 1 : 0;
 }
 
 int Project::getLastVisibleSibling(Item* item) const {
-    return item && VisibleFamilies(*m_itemList).isLastVisibleSibling(item) ? 1 : 0;
+    return item && visibleTree().isLastVisibleSibling(item) ? 1 : 0;
+}
+
+const VisibleTree& Project::visibleTree() const {
+    const TreeStamp stamp = treeStamp();
+    if (!m_visibleTree || !(m_visibleTreeStamp == stamp) || m_visibleTreeShape != m_shapeEpoch) {
+        m_visibleTree = std::make_unique<VisibleTree>(*m_itemList);
+        m_visibleTreeStamp = stamp;
+        m_visibleTreeShape = m_shapeEpoch;
+    }
+    return *m_visibleTree;
 }

@@ -127,7 +127,7 @@ void RolePage::writeHead(TextOutStream& out) {
     if (role && !role->getImageRG().IsEmpty())
         out << m_manager.getPageBanner(name, m_rootPrefix, "", 1, m_links.get(role->getImageRG()));
     else
-        out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+        out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
 }
 
 void RolePage::writeRoleMap(TextOutStream& out) {

@@ -119,7 +119,7 @@ bool WorkProductOverviewPage::write() {
         << "</head>\n\n"
         << "<body>\n";
     writeTooltipScript(out, 500);
-    out << m_manager.getPageBanner(bannerTitle, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+    out << m_manager.getPageBanner(bannerTitle, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
 
     ClickableAreaMap map(m_manager, m_item, m_language, m_links, &m_tooltipCounter,
                          ClickableAreaMap::Numbering::AfterUse, ClickableAreaMap::AltPlace::Last);

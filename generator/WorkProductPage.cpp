@@ -103,7 +103,7 @@ void WorkProductPage::writeHead(TextOutStream& out) {
         << "</head>\n\n"
         << "<body>\n";
     writeTooltipScript(out, 500);
-    out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+    out << m_manager.getPageBanner(name, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
 }
 
 void WorkProductPage::writeDescriptionAndResponsibilities(TextOutStream& out) {
@@ -247,7 +247,7 @@ void WorkProductPage::writeQualityCriteria(TextOutStream& out) {
          << "<title>" << title << "</title>\n"
          << "</head>\n\n"
          << "<body>\n"
-         << m_manager.getPageBanner(title, m_rootPrefix, m_item.getPageHeaderImage(), 1, "");
+         << m_manager.getPageBanner(title, m_rootPrefix, m_item.getPageHeaderImage(), 1, "", &m_links);
     CString table = "<table width=\"100%\"><tr><td width=\"10%\" bgcolor=\"#E4E4E4\">" + label("ID") +
                     "</td><td width=\"60%\" bgcolor=\"#E4E4E4\">" + label("QualityCriteria") +
                     "</td><td width=\"30%\" bgcolor=\"#E4E4E4\">" + label("Applicability") + "</td></tr>";

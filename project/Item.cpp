@@ -23,6 +23,29 @@ void Item::classChanged() {
         m_project->invalidateClassIndexes();
 }
 
+void Item::shapeChanged() {
+    if (m_project)
+        m_project->shapeChanged();
+}
+
+void Item::setParent(Item* parent) {
+    if (parent != m_parent)
+        shapeChanged();
+    m_parent = parent;
+}
+
+void Item::setLevel(int level) {
+    if (level != m_level)
+        shapeChanged();
+    m_level = level;
+}
+
+void Item::setVisible(int visible) {
+    if (visible != m_visible)
+        shapeChanged();
+    m_visible = visible;
+}
+
 void Item::setUid(const CString& uid) {
     m_uid = uid;
     identityChanged();
@@ -55,6 +78,7 @@ void Item::update(Item* parent, const CString& name, const CString& url, int bla
     m_openIcon = openIcon;
     m_level = level;
     identityChanged();
+    shapeChanged();
 }
 
 int Item::getKind() const { return computeItemKind(m_name, m_url); }

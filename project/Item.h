@@ -48,7 +48,7 @@ public:
     void setReferencedUid(const CString& uid) { m_referencedUid = uid; }
     Project* getProject() const { return m_project; }
     Item* getParent() const { return m_parent; }
-    void setParent(Item* parent) { m_parent = parent; }
+    void setParent(Item* parent);
     const CString& getName() const { return m_name; }
     void setNameText(const CString& name);
     const CString& getNameL2() const { return m_nameL2; }
@@ -60,9 +60,9 @@ public:
     const CString& getOpenIcon() const { return m_openIcon; }
     void setOpenIcon(const CString& icon) { m_openIcon = icon; }
     int getLevel() const { return m_level; }
-    void setLevel(int level) { m_level = level; }
+    void setLevel(int level);
     int isVisible() const { return m_visible; }
-    void setVisible(int visible) { m_visible = visible; }
+    void setVisible(int visible);
     int isBlankTarget() const { return m_blankTarget; }
     void setBlankTarget(int blankTarget) { m_blankTarget = blankTarget; }
     int isFrame() const { return m_frame; }
@@ -120,6 +120,8 @@ protected:
     // process sets every item's class, and must not make each lookup of a
     // uid or a shortcut's target in between rebuild the indexes.
     void classChanged();
+    // What the site shows of the tree is stale: a visibility, a parent or a level changed.
+    void shapeChanged();
 
 private:
     int m_reloadMark = 0;

@@ -157,6 +157,28 @@ public:
     // in italics. flag is not read.
     void generateActivityWorkProductTable(const CString& path, int level, const CString& title,
                                           const CStringListePlus& disciplines, int flag, int language);
+    // The page "activitiesByState.htm" of every item inside a workflow that
+    // is no activity: the approved activities below it and those awaiting
+    // approval. A page that cannot be written is told; an application
+    // error ends the family with its text.
+    void generateActivityAccessByState(int language);
+    void generateActivitiesByStatePage(ProcessItem* item, int language);
+    // The names of the DISCIPLINE items in tree order, after a link refresh
+    // when one is due; the caller deletes the list and its strings.
+    CStringListe* getDisciplineNames();
+    // The page of every process overview item: its target workflow as an
+    // outline. Each page's failures are told; the others are written.
+    void generateProcessOverview(int language);
+    void generateProcessOverviewPage(ProcessItem* overview, int language);
+    // The page of every work product group: the work products that follow it.
+    void generateSynthesisOnWPGroup(int language);
+    void generateWPGroupSynthesisPage(ProcessItem* group, int language);
+    // The site's top banner page with the image map of "banner.data".
+    void generateBanner(int language);
+    // The page of every glossary item, and of every site-map item; each run
+    // closes a pass of the generation.
+    void createGlossary(int language);
+    void createSiteMap(int language);
 
     // The template table: its head, and one table (one per discipline with
     // bySections, each under its heading and anchor) of the work products
@@ -275,6 +297,8 @@ public:
     // "site.htm" (language 0) or "siteL2.htm": the process as one
     // document, limited by the workflow and the discipline picked (or none).
     void exportOnePageProcess(int language, ProcessItem* workflow, ProcessItem* discipline);
+    // The document of a plain site stays callable beside it.
+    using Project::exportOnePageProcess;
     // "export.xml": the tree as a processAssetLibrary.
     void exportXML();
     // "exportForEPF.xml" in "tmp/EPFexport": the method library of the

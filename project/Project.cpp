@@ -10,6 +10,7 @@
 #include "StdOption.h"
 #include "StringTable.h"
 #include "TextOutStream.h"
+#include "VisibleTree.h"
 #include "ui/UserInterface.h"
 
 #include <algorithm>

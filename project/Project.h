@@ -30,6 +30,7 @@ class MainWindow;
 class CTime;
 class TextInStream;
 class TextOutStream;
+class VisibleTree;
 namespace platform {
 class KeptProfile;
 }
@@ -171,6 +172,25 @@ public:
     // Shows the folder "tmp" in the file manager.
     void openExportFolder();
 
+    // Site tools.
+    // Puts newPrefix in place of oldPrefix at the start of every url that
+    // begins with it, saves the tree when any changed and tells how many;
+    // an empty oldPrefix is refused.
+    void replaceUrlPrefix(const CString& oldPrefix, const CString& newPrefix);
+    // The log and the label file in the user's text editor.
+    void viewLogFile();
+    void editTranslationFile();
+    // The item's page rewritten as the map of the site: every item shown,
+    // indented by its level, with its icon and a link to its page.
+    void writeSiteMapPage(Item* item, int language);
+    // The item's page rewritten as the list of its visible direct children.
+    void generateDualChildLinks(Item* item, int language);
+    // The second-language page of every item that has none yet.
+    void createSecondLanguagePages();
+    // The one-page document "tmp/process.htm" ("processL2.htm"): every item
+    // after the first under a heading of its depth with the body of its page.
+    void exportOnePageProcess(int language);
+
     // Item exchange folders, written into "tmp" and read back.
     // A full export: "export.dat" with the records of the item's
     // descendants, and "exp" with a copy of the item's folder.
@@ -223,8 +243,10 @@ public:
 
     // Page pieces shared by the page writers.
     CString getItemFilePath(Item* item, int language);
+    // The page's heading with its header picture; with links, the
+    // picture's address is spelt as the folders on disk have it.
     CString getPageBanner(const CString& title, const CString& rootPath, const CString& headerImage,
-                          int addBreak, const CString& image);
+                          int addBreak, const CString& image, DiskLinks* links = nullptr);
     void createHeaders(int language);
     virtual void createItemHeader(Item* item, int language);
     CString writeHeadMetaTags();
@@ -242,6 +264,11 @@ public:
     int hasVisibleChildren(Item* item) const;
     // Whether this is the last visible item of the list under its parent.
     int getLastVisibleSibling(Item* item) const;
+    // What the site shows of the tree, made again only after the tree, an
+    // item's place in it or an item's visibility changed.
+    const VisibleTree& visibleTree() const;
+    // An item's visibility, parent or level changed.
+    void shapeChanged() { ++m_shapeEpoch; }
 
     // The settings-file path, or "administrator.ini" in the folder "tolvane"
     // of the project folder when the project was opened without one.
@@ -409,6 +436,10 @@ private:
 
     long m_identityEpoch = 0;
     long m_classEpoch = 0;
+    long m_shapeEpoch = 0;
+    mutable std::unique_ptr<VisibleTree> m_visibleTree;
+    mutable TreeStamp m_visibleTreeStamp;
+    mutable long m_visibleTreeShape = -1;
     // The tree the indexes were built from; a default stamp matches none.
     mutable TreeStamp m_indexStamp;
     mutable std::unordered_map<CString, Item*> m_uidIndex;

@@ -327,7 +327,8 @@ void Project::openItemFolder(Item* item) {
         ui::AfxMessageBox("Not available on external items");
         return;
     }
-    const CString folder = getPathInSite(item->getFolder(0, 0));
+    // The folder as the project holds it, never one outside the project.
+    const CString folder = getPathInProject(item->getFolder(0, 1));
     if (!folder.IsEmpty())
         process::openWithDesktop(folder);
 }

@@ -147,6 +147,32 @@ TEST_F(DemoSiteTest, EveryImageMapLeadsToPagesThatExist) {
     EXPECT_EQ(areas, expected);
 }
 
+// Every tooltip a page shows is an entry of that page's own array: no
+// mark or area names a number that the page does not define.
+TEST_F(DemoSiteTest, EveryTooltipShowsAnEntryOfItsPage) {
+    generate();
+    static const std::regex shown(R"(ShowTip\(Text\[(\d+)\]\))");
+    static const std::regex defined(R"(Text\[(\d+)\]=)");
+    int tooltips = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(m_project)) {
+        const fs::path& path = entry.path();
+        const std::string page = fs::relative(path, m_project).string();
+        if (!entry.is_regular_file() || !isPage(path) || page.rfind("tolvane", 0) == 0)
+            continue;
+        const std::string text = readFile(path);
+        std::set<std::string> entries;
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), defined); it != std::sregex_iterator();
+             ++it)
+            entries.insert((*it)[1].str());
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), shown); it != std::sregex_iterator();
+             ++it) {
+            ++tooltips;
+            EXPECT_EQ(entries.count((*it)[1].str()), 1u) << page << " shows Text[" << (*it)[1] << "]";
+        }
+    }
+    EXPECT_GT(tooltips, 100);
+}
+
 TEST_F(DemoSiteTest, EveryLocalLinkOfTheSiteResolves) {
     generate();
     expectEveryLocalLinkOfTheDemoResolves(m_project);
@@ -272,6 +298,17 @@ TEST_F(DemoSiteTest, LoadsInABrowserWithoutScriptErrors) {
         {"site/Development_workflow/content.htm", "coords=\"175,38,295,82\""},
         {"site/Roles/overviewL2.htm", "src=\"rolesL2.png\""},
         {"site/Roles/Tester/overview.htm", "Author of the following work products"},
+        // The site-wide pages: the workflow's outline with its steps, the
+        // glossary, the site map, the banner, a work product group's table
+        // and the activities by state of an item inside the workflow.
+        {"site/Process_overview/overview.htm", "Choose the test cases"},
+        {"site/Glossary/overviewL2.htm", "Un \xC3\xA9"
+                                         "cart entre le produit et ses exigences."},
+        {"site/Site_map/overview.htm", "Defects found"},
+        {"site/Home/topbanner2.htm", "bannerL2.png"},
+        {"site/Software_engineering/Testing/Testing_work_products/overview.htm", "Test report"},
+        {"site/Development_workflow/Review_the_requirements/Testable_requirements/activitiesByState.htm",
+         "For approval activities/procedures"},
         // A work product with its criterion, the activities that create and
         // read it, the requirements it implements; its criteria page; the
         // overview of the work products with its map; an example library.

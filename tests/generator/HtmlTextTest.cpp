@@ -298,18 +298,20 @@ TEST_F(PageSectionsTest, ItemPageBecomesADocumentSection) {
             "</body>",
             "<p>after the body</p>",
         }));
+    // Picture addresses climb from the document's folder with "/", which
+    // every reader of the document takes.
     const std::string expected =
         "\r\n"
         "<p>Intro</p>\r\n"
         "<B>Description</B><BR>\r\n"
         "<p>See the other page and here.</p>\r\n"
-        "<img src=\"..\\site\\Qual\\Sub/images/pic.gif\" alt=\"p\"> and "
-        "<v:imagedata src=\"..\\site\\Qual\\Sub/images/sub/shape.png\" o:title=\"\"/>\r\n"
-        "<img alt=\"no source\"><IMG SRC=\"..\\site\\Qual\\Sub/b.gif\">\r\n"
+        "<img src=\"../site/Qual/Sub/images/pic.gif\" alt=\"p\"> and "
+        "<v:imagedata src=\"../site/Qual/Sub/images/sub/shape.png\" o:title=\"\"/>\r\n"
+        "<img alt=\"no source\"><IMG SRC=\"../site/Qual/Sub/b.gif\">\r\n"
         "<H4>Liens</H4><h4>Description</h4><H4>Other</H4>\r\n"
         "\r\n"
         "<B>Created</B><BR>\r\n"
-        "<img\r\n src=\"..\\site\\Qual\\Sub/c.gif\">\r\n"
+        "<img\r\n src=\"../site/Qual/Sub/c.gif\">\r\n"
         "\r\n";
     EXPECT_EQ(sections("proj/site/Qual/Sub/page.htm", 0), expected);
 

@@ -38,7 +38,10 @@ inline int countOf(const std::string& text, const std::string& part) {
 
 class PagesProject {
 public:
-    PagesProject() { dir.copyFixture("pages-project", "proj"); }
+    // The fixture "pages-project", or another of the same layout.
+    explicit PagesProject(const char* fixture = "pages-project") : fixture(fixture) {
+        dir.copyFixture(fixture, "proj");
+    }
 
     ProcessManager& open() {
         manager.reset();
@@ -64,6 +67,15 @@ public:
                 item(uid)->buildHtmlDescription(language);
     }
 
+    // The texts of the messages shown so far.
+    std::vector<std::string> messages() const {
+        std::vector<std::string> texts;
+        for (const auto& message : ui.messages)
+            texts.push_back(message.text.str());
+        return texts;
+    }
+
+    std::string fixture;
     TempDir dir;
     RecordingUserInterface ui;
     std::unique_ptr<ProcessManager> manager;
@@ -80,7 +92,7 @@ inline void expectGoldenPages(const PagesProject& project, const std::vector<Gol
     for (const auto& page : pages) {
         ASSERT_TRUE(project.exists(page.page)) << page.page;
         const std::string difference =
-            compareWithGolden(project.read(page.page), std::string("pages-project/") + page.golden);
+            compareWithGolden(project.read(page.page), project.fixture + "/" + page.golden);
         EXPECT_TRUE(difference.empty()) << difference;
     }
 }

@@ -498,16 +498,34 @@ TEST_F(ProjectCommandsTest, CommandsWithoutTheirWindowsStayDisabledAndSaySo) {
         EXPECT_TRUE(enabled(id)) << id;
     EXPECT_TRUE(enabled(1401));
     EXPECT_EQ(toolTip(1401), loadString(33111).str());
-    // A site without process mode has no document yet.
+}
+
+// A site without process mode: Doc generation asks nothing and writes every
+// item's page under its heading, once per language.
+TEST_F(ProjectCommandsTest, DocGenerationOfAPlainSiteWritesEveryPageInOneDocument) {
     ASSERT_TRUE(platform::copyTree(TOLVANE_DEMO_DIR, work("Plain").c_str()));
     WritePrivateProfileStringA("APPLICATION_KIND", "Tolvane", "no", work("Plain/Demo.tvx").c_str());
     openThroughDialog(work("Plain/Demo.tvx"));
-    EXPECT_FALSE(m_main->getProject()->isProcessMode());
-    EXPECT_FALSE(enabled(1401));
-    EXPECT_NE(toolTip(1401).find("is not available yet"), std::string::npos);
-    openThroughDialog(demo());
+    ASSERT_FALSE(m_main->getProject()->isProcessMode());
     EXPECT_TRUE(enabled(1401));
     EXPECT_EQ(toolTip(1401), loadString(33111).str());
+    m_main->OnDocGeneration();
+    const auto said = messages();
+    ASSERT_EQ(said.size(), 2u);
+    EXPECT_EQ(said[0].rfind("Generation of <site root>tmp/process.htm", 0), 0u) << said[0];
+    EXPECT_EQ(said[1].rfind("Generation of <site root>tmp/processL2.htm", 0), 0u) << said[1];
+    const std::string document = m_dir.read("work/Plain/tmp/process.htm");
+    EXPECT_NE(document.find("<H3>Testing work products</H3>"), std::string::npos) << document.substr(0, 2000);
+    EXPECT_NE(document.find("<H4>Test plan</H4>"), std::string::npos);
+    EXPECT_NE(m_dir.read("work/Plain/tmp/processL2.htm").find("<H4>Plan de test</H4>"), std::string::npos);
+    EXPECT_EQ(m_ui.waitCursorDepth, 0);
+
+    // A document that cannot be written is told, never announced as written.
+    fs::remove_all(work("Plain/tmp"));
+    m_main->OnDocGeneration();
+    const auto told = messages();
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_NE(told[0].find("writing error"), std::string::npos) << told[0];
 }
 
 // The two dialogs as they open on the display: saved as pictures for a

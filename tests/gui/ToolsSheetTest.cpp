@@ -58,12 +58,43 @@ TEST_F(ToolsSheetTest, ProcessModeAddsTheProcessTools) {
     runTools("N12", [](ItemPropertySheet& sheet) {
         EXPECT_EQ(sheet.getCaptions(), (std::vector<CString>{"Standard tools", "Process tools"}));
         auto* standard = sheet.findView<CTool1DialogMgt>();
-        // The site's tools that rewrite prefixes and pages are not part of this version yet.
-        for (int id : {CTool1DialogMgt::IDC_CHANGE_URL, CTool1DialogMgt::IDC_DUAL_CHILD_LINKS})
-            EXPECT_FALSE(standard->FindWindow(id)->IsEnabled()) << id;
-        EXPECT_TRUE(standard->FindWindow(CTool1DialogMgt::IDC_SET_UID)->IsEnabled());
+        for (int id : {CTool1DialogMgt::IDC_CHANGE_URL, CTool1DialogMgt::IDC_DUAL_CHILD_LINKS,
+                       CTool1DialogMgt::IDC_SET_UID})
+            EXPECT_TRUE(standard->FindWindow(id)->IsEnabled()) << id;
     });
     EXPECT_EQ(m_main->getTree()->GetSelection(), node("N12"));
+}
+
+TEST_F(ToolsSheetTest, ChangeUrlPrefixRewritesTheAddressesThatBeginWithIt) {
+    runTools(nullptr, [](ItemPropertySheet& sheet) {
+        ModalScript script;
+        script.then<CChangeUrl>([](CChangeUrl& dialog) {
+            dialog.setText(CChangeUrl::IDC_OLD_PREFIX, "http://www.example.com");
+            dialog.setText(CChangeUrl::IDC_NEW_PREFIX, "https://example.org");
+            dialog.OnOK();
+            return answerOf(dialog);
+        });
+        sheet.findView<CTool1DialogMgt>()->OnChangeUrl();
+    });
+    EXPECT_EQ(item("N10")->getUrl(), "https://example.org/");
+    EXPECT_EQ(recordNamed("Maker").url, "https://example.org/");
+    EXPECT_EQ(recordNamed("Plan").url, "../site/Products/Plan/overview.htm");
+}
+
+TEST_F(ToolsSheetTest, ChildLinksOnADualItemAskFirstAndWriteBothLanguages) {
+    const std::string page = m_dir.read("proj/site/Roles/overview.htm");
+    m_ui.answers.push_back(IDNO);
+    runTools("N2", [](ItemPropertySheet& sheet) { sheet.findView<CTool1DialogMgt>()->OnDualChildLinks(); });
+    EXPECT_EQ(messages(), std::vector<std::string>{loadString(33067).str() + "Roles"});
+    EXPECT_EQ(m_dir.read("proj/site/Roles/overview.htm"), page);
+
+    m_ui.answers.push_back(IDYES);
+    runTools("N2", [](ItemPropertySheet& sheet) { sheet.findView<CTool1DialogMgt>()->OnDualChildLinks(); });
+    for (const char* written : {"proj/site/Roles/overview.htm", "proj/site/Roles/overviewL2.htm"}) {
+        const std::string links = m_dir.read(written);
+        EXPECT_NE(links.find("Analyst/overview"), std::string::npos) << written << links;
+        EXPECT_NE(links.find("Team_A_B/overview"), std::string::npos) << written << links;
+    }
 }
 
 TEST_F(ToolsSheetTest, CommandsOnAnItemAskForOneWhenNoneWasSelected) {

@@ -1,4 +1,5 @@
 #include "ProcessRunner.h"
+#include "FakeProgram.h"
 #include "RecordingUserInterface.h"
 #include "TempDir.h"
 
@@ -9,33 +10,6 @@
 #include <vector>
 
 namespace {
-
-// Puts a script of that name first on PATH for the test's lifetime; it writes
-// its arguments, one per line, into a file, and ends with the given status.
-class FakeProgram {
-public:
-    FakeProgram(const TempDir& dir, const std::string& name, int exitCode = 0) : m_dir(dir) {
-        dir.write("bin/" + name, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
-                                     dir.path() + "args.txt\"\nexit " + std::to_string(exitCode) + "\n");
-        chmod((dir / ("bin/" + name)).c_str(), 0755);
-        m_oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";
-        setenv("PATH", (dir / "bin:" + m_oldPath).c_str(), 1);
-    }
-    ~FakeProgram() { setenv("PATH", m_oldPath.c_str(), 1); }
-
-    // The arguments of the last run, waiting for a program started without waiting.
-    std::string arguments() const {
-        for (int i = 0; i < 500 && !m_dir.exists("args.txt"); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        for (int i = 0; i < 50 && m_dir.read("args.txt").empty(); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return m_dir.read("args.txt");
-    }
-
-private:
-    const TempDir& m_dir;
-    std::string m_oldPath;
-};
 
 TEST(ProcessRunnerTest, ArgumentsReachTheProgramUntouchedByAnyShell) {
     TempDir dir;
