@@ -16,6 +16,7 @@
 #include "CGridCtrl.h"
 #include "CWorkProductPPage1View.h"
 #include "CWorkProductPPage3View.h"
+#include "DemoSession.h"
 #include "DialogLook.h"
 #include "Item.h"
 #include "ItemPropertySheet.h"
@@ -44,34 +45,14 @@ const char kTest[] = "Development_workflow/Test";
 const char kSourceCode[] = "Software_engineering/Development/Development_work_products/Source_code";
 const char kTestPlan[] = "Software_engineering/Testing/Testing_work_products/Test_plan";
 
-class ActivityWorkProductSheetsTest : public testing::Test {
+class ActivityWorkProductSheetsTest : public DemoSession {
 protected:
-    void SetUp() override {
-        std::filesystem::copy(TOLVANE_DEMO_DIR, m_dir / "Demo", std::filesystem::copy_options::recursive);
-        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
-        m_main = std::make_unique<CMenuCreatorDlg>((m_dir / "Demo/Demo.tvx").c_str(), nullptr);
-        m_main->OnInitDialog();
-        m_main->OnTimer(CMenuCreatorDlg::kLinkRefreshTimer);
-        EditingService::install(&m_editing);
-        m_ui.messages.clear();
-    }
-    void TearDown() override {
-        EditingService::install(nullptr);
-        m_main.reset();
-    }
-    ProcessManager* project() const { return m_main->getProject(); }
     // Opens the sheet of the item of that name, the user playing each
     // window in the order they open: the sheet first.
     void edit(const char* name, ModalScript& script) {
         Item* item = project()->findItemByName(name);
         ASSERT_NE(item, nullptr) << name;
         m_main->editItemAttributes(wxTreeItemId(item->getTreeHandle()));
-    }
-    std::string dataKey(const std::string& folder, const char* key) const {
-        char value[2000] = "";
-        GetPrivateProfileStringA("PROCESSUS", key, "", value, sizeof value,
-                                 (m_dir / ("Demo/site/" + folder + "/process.data")).c_str());
-        return value;
     }
     void setDataKey(const std::string& folder, const char* key, const char* value) const {
         WritePrivateProfileStringA("PROCESSUS", key, value,
@@ -91,7 +72,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-    std::vector<std::string> messages() { return m_ui.takeMessageTexts(); }
     // Reads an item's data file again after a test changed it.
     void reload(const char* name) const {
         dynamic_cast<ProcessItem*>(project()->findItemByName(name))->load(1);
@@ -117,11 +97,6 @@ protected:
     }
     static wxListBox* list(wxWindow* page, int id) { return static_cast<wxListBox*>(page->FindWindow(id)); }
     static wxChoice* choice(wxWindow* page, int id) { return static_cast<wxChoice*>(page->FindWindow(id)); }
-
-    TempDir m_dir;
-    RecordingUserInterface m_ui;
-    SheetEditing m_editing;
-    std::unique_ptr<CMenuCreatorDlg> m_main;
 };
 
 TEST_F(ActivityWorkProductSheetsTest, RolesAndWorkProductsAreEditedInTheGridsAndStoredOnOK) {
