@@ -77,25 +77,20 @@ ActivityRolesWPsDialogView::ActivityRolesWPsDialogView(wxWindow* parent, Activit
                  8);
     finishLayout(content);
 
-    bindButton(IDC_ADD_ROLE, &ActivityRolesWPsDialogView::OnAddRole);
-    bindButton(IDC_REMOVE_ROLE, &ActivityRolesWPsDialogView::OnRemoveRole);
-    bindButton(IDC_ROLE_UP, &ActivityRolesWPsDialogView::OnRoleUp);
-    bindButton(IDC_ROLE_DOWN, &ActivityRolesWPsDialogView::OnRoleDown);
-    bindButton(IDC_ADD_IN, &ActivityRolesWPsDialogView::OnAddInWorkProduct);
-    bindButton(IDC_REMOVE_IN, &ActivityRolesWPsDialogView::OnRemoveInWorkProduct);
-    bindButton(IDC_EDIT_IN, &ActivityRolesWPsDialogView::OnEditInWorkProduct);
-    bindButton(IDC_IN_UP, &ActivityRolesWPsDialogView::OnInWorkProductUp);
-    bindButton(IDC_IN_DOWN, &ActivityRolesWPsDialogView::OnInWorkProductDown);
-    bindButton(IDC_ADD_OUT, &ActivityRolesWPsDialogView::OnAddOutWorkProduct);
-    bindButton(IDC_REMOVE_OUT, &ActivityRolesWPsDialogView::OnRemoveOutWorkProduct);
-    bindButton(IDC_EDIT_OUT, &ActivityRolesWPsDialogView::OnEditOutWorkProduct);
-    bindButton(IDC_OUT_UP, &ActivityRolesWPsDialogView::OnOutWorkProductUp);
-    bindButton(IDC_OUT_DOWN, &ActivityRolesWPsDialogView::OnOutWorkProductDown);
-}
-
-void ActivityRolesWPsDialogView::bindButton(int id, void (ActivityRolesWPsDialogView::*handler)()) {
-    Bind(
-        wxEVT_BUTTON, [this, handler](wxCommandEvent&) { (this->*handler)(); }, id);
+    bindCommand(wxEVT_BUTTON, IDC_ADD_ROLE, &ActivityRolesWPsDialogView::OnAddRole);
+    bindCommand(wxEVT_BUTTON, IDC_REMOVE_ROLE, &ActivityRolesWPsDialogView::OnRemoveRole);
+    bindCommand(wxEVT_BUTTON, IDC_ROLE_UP, &ActivityRolesWPsDialogView::OnRoleUp);
+    bindCommand(wxEVT_BUTTON, IDC_ROLE_DOWN, &ActivityRolesWPsDialogView::OnRoleDown);
+    bindCommand(wxEVT_BUTTON, IDC_ADD_IN, &ActivityRolesWPsDialogView::OnAddInWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_REMOVE_IN, &ActivityRolesWPsDialogView::OnRemoveInWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_EDIT_IN, &ActivityRolesWPsDialogView::OnEditInWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_IN_UP, &ActivityRolesWPsDialogView::OnInWorkProductUp);
+    bindCommand(wxEVT_BUTTON, IDC_IN_DOWN, &ActivityRolesWPsDialogView::OnInWorkProductDown);
+    bindCommand(wxEVT_BUTTON, IDC_ADD_OUT, &ActivityRolesWPsDialogView::OnAddOutWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_REMOVE_OUT, &ActivityRolesWPsDialogView::OnRemoveOutWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_EDIT_OUT, &ActivityRolesWPsDialogView::OnEditOutWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_OUT_UP, &ActivityRolesWPsDialogView::OnOutWorkProductUp);
+    bindCommand(wxEVT_BUTTON, IDC_OUT_DOWN, &ActivityRolesWPsDialogView::OnOutWorkProductDown);
 }
 
 void ActivityRolesWPsDialogView::OnInitDialog() {

@@ -97,6 +97,12 @@ protected:
     }
     static wxListBox* list(wxWindow* page, int id) { return static_cast<wxListBox*>(page->FindWindow(id)); }
     static wxChoice* choice(wxWindow* page, int id) { return static_cast<wxChoice*>(page->FindWindow(id)); }
+    // The command a control sends when the user operates it.
+    static void send(wxWindow* page, const wxEventTypeTag<wxCommandEvent>& type, int id) {
+        wxCommandEvent event(type, id);
+        event.SetEventObject(page->FindWindow(id));
+        page->GetEventHandler()->ProcessEvent(event);
+    }
 };
 
 TEST_F(ActivityWorkProductSheetsTest, RolesAndWorkProductsAreEditedInTheGridsAndStoredOnOK) {
@@ -498,6 +504,52 @@ TEST_F(ActivityWorkProductSheetsTest, TemplatesAndExamplesAreCopiedIntoTheItemFo
     edit("Source code", script);
     EXPECT_EQ(dataKey(kSourceCode, "TemplateNameL1F1"), "") << "Cancel drops the names";
     EXPECT_EQ(file(folder + "/plan.doc"), "another plan") << "and keeps the copies";
+}
+
+// The buttons, radio buttons and check boxes reach their handlers
+// when the user operates them, on the pages of both sheets.
+TEST_F(ActivityWorkProductSheetsTest, ControlsReachTheirHandlers) {
+    setDataKey(kDevelop, "SeparatedProcedureText", "yes");
+    setDataKey(kDevelop, "ProcedureLink", "URL");
+    reload("Develop");
+    ModalScript script;
+    script.then<ItemPropertySheet>([this](ItemPropertySheet& sheet) {
+        auto* links = sheet.findView<ActivityRolesWPsDialogView>();
+        send(links, wxEVT_BUTTON, ActivityRolesWPsDialogView::IDC_ADD_ROLE);
+        send(links, wxEVT_BUTTON, ActivityRolesWPsDialogView::IDC_EDIT_IN);
+        EXPECT_EQ(messages(), (std::vector<std::string>{"Please select a role first",
+                                                        "Please select the work product link to edit"}));
+
+        auto* steps = sheet.findView<ActivityStepsDialogView>();
+        sheet.activate(steps);
+        send(steps, wxEVT_BUTTON, ActivityStepsDialogView::IDC_NEW);
+        EXPECT_EQ(list(steps, ActivityStepsDialogView::IDC_STEPS_L1)->GetCount(), 4u);
+        EXPECT_TRUE(steps->FindWindow(ActivityStepsDialogView::IDC_DELETE)->IsEnabled());
+
+        auto* attributes = sheet.findView<CActivityAttrDialogView>();
+        sheet.activate(attributes);
+        EXPECT_TRUE(attributes->FindWindow(CActivityAttrDialogView::IDC_URL_L1)->IsEnabled());
+        attributes->setChecked(CActivityAttrDialogView::IDC_NO_PROCEDURE, true);
+        send(attributes, wxEVT_RADIOBUTTON, CActivityAttrDialogView::IDC_NO_PROCEDURE);
+        EXPECT_FALSE(attributes->FindWindow(CActivityAttrDialogView::IDC_URL_L1)->IsEnabled());
+        attributes->setChecked(CActivityAttrDialogView::IDC_DERIVED, true);
+        send(attributes, wxEVT_CHECKBOX, CActivityAttrDialogView::IDC_DERIVED);
+        EXPECT_TRUE(attributes->FindWindow(CActivityAttrDialogView::IDC_DERIVED_FROM)->IsEnabled());
+        return cancel(sheet);
+    });
+    script.then<ItemPropertySheet>([](ItemPropertySheet& sheet) {
+        auto* page = sheet.findView<CWorkProductPPage1View>();
+        page->setChecked(CWorkProductPPage1View::IDC_DERIVED, true);
+        send(page, wxEVT_CHECKBOX, CWorkProductPPage1View::IDC_DERIVED);
+        EXPECT_TRUE(page->FindWindow(CWorkProductPPage1View::IDC_DERIVED_FROM_1)->IsEnabled());
+        page->setChecked(CWorkProductPPage1View::IDC_DERIVED, false);
+        send(page, wxEVT_CHECKBOX, CWorkProductPPage1View::IDC_DERIVED);
+        EXPECT_FALSE(page->FindWindow(CWorkProductPPage1View::IDC_DERIVED_FROM_1)->IsEnabled());
+        return cancel(sheet);
+    });
+    edit("Develop", script);
+    edit("Source code", script);
+    EXPECT_EQ(messages(), std::vector<std::string>{});
 }
 
 // A session on the demo: Develop's roles, work products and steps edited
