@@ -284,6 +284,25 @@ TEST_F(ActivityWorkProductSheetsTest, StepPagesFollowTheirStepsAndNeverReplaceAF
     EXPECT_EQ(dataKey(folder, "Step"), "new") << "the steps are stored at once, whatever the sheet's end";
 }
 
+// The page says that its actions are saved at once: a data file that
+// cannot be written is told, naming the activity.
+TEST_F(ActivityWorkProductSheetsTest, AStepsWriteThatFailsIsTold) {
+    const std::filesystem::path data = m_dir / ("Demo/site/" + std::string(kDevelop) + "/process.data");
+    ModalScript script;
+    script.then<ItemPropertySheet>([&](ItemPropertySheet& sheet) {
+        auto* page = sheet.findView<ActivityStepsDialogView>();
+        sheet.activate(page);
+        // A folder where the data file was: no file can take its place.
+        std::filesystem::remove(data);
+        std::filesystem::create_directory(data);
+        page->OnNew();
+        EXPECT_EQ(messages(), std::vector<std::string>{"Error writting item 'Develop'"});
+        return cancel(sheet);
+    });
+    edit("Develop", script);
+    EXPECT_TRUE(std::filesystem::is_directory(data));
+}
+
 TEST_F(ActivityWorkProductSheetsTest, StepTitlesAreCheckedAndAPageIsMadeWhenFirstEdited) {
     const std::string folder = kDevelop;
     ModalScript script;
