@@ -30,11 +30,17 @@ wxListBox* newCandidates(wxWindow* parent, int id) {
 
 ActivityRolesWPsDialogView::ActivityRolesWPsDialogView(wxWindow* parent, ActivityRolesWPsDialogMgt& page)
     : ExtendedPropertyPage(parent, page), m_links(page) {
+    // Two buttons a row (an id 0 leaves its cell empty): the three groups
+    // stay low enough for the sheet to fit a small screen.
     auto buttons = [this](std::initializer_list<std::pair<int, const char*>> list) {
-        auto* column = new wxBoxSizer(wxVERTICAL);
-        for (const auto& [id, text] : list)
-            column->Add(new wxButton(this, id, text), 0, wxEXPAND | wxBOTTOM, 4);
-        return column;
+        auto* cells = new wxFlexGridSizer(2, 4, 4);
+        for (const auto& [id, text] : list) {
+            if (id == 0)
+                cells->AddSpacer(0);
+            else
+                cells->Add(new wxButton(this, id, text), 0, wxEXPAND);
+        }
+        return cells;
     };
     // Candidates, then buttons, then the grid, in one row per group.
     auto group = [this](const char* caption, std::initializer_list<wxWindow*> lists, wxSizer* column,
@@ -58,6 +64,7 @@ ActivityRolesWPsDialogView::ActivityRolesWPsDialogView(wxWindow* parent, Activit
     auto* inButtons = buttons({{IDC_ADD_IN, ">>  Add"},
                                {IDC_REMOVE_IN, "<< Remove"},
                                {IDC_EDIT_IN, "Edit"},
+                               {0, ""},
                                {IDC_IN_UP, "Up"},
                                {IDC_IN_DOWN, "Down"}});
     const ReferenceGrid::Columns productColumns{{"Name", 200}, {"State", 100}, {"Nb", 40}};
@@ -66,6 +73,7 @@ ActivityRolesWPsDialogView::ActivityRolesWPsDialogView(wxWindow* parent, Activit
     auto* outButtons = buttons({{IDC_ADD_OUT, ">>  Add"},
                                 {IDC_REMOVE_OUT, "<< Remove"},
                                 {IDC_EDIT_OUT, "Edit"},
+                                {0, ""},
                                 {IDC_OUT_UP, "Up"},
                                 {IDC_OUT_DOWN, "Down"}});
     m_outGrid = std::make_unique<ReferenceGrid>(this, IDC_OUT_GRID, productColumns, page.m_outWorkProducts);

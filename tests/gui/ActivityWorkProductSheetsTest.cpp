@@ -97,6 +97,12 @@ protected:
     }
     static wxListBox* list(wxWindow* page, int id) { return static_cast<wxListBox*>(page->FindWindow(id)); }
     static wxChoice* choice(wxWindow* page, int id) { return static_cast<wxChoice*>(page->FindWindow(id)); }
+    // The sheet, at the size it opens with (its smallest), with its title
+    // bar and a desktop panel, fits a screen of 1366 x 768 pixels.
+    static void fitsSmallScreen(ItemPropertySheet& sheet) {
+        EXPECT_LE(sheet.GetSize().x, 1366);
+        EXPECT_LE(sheet.GetSize().y, 768 - 60);
+    }
     // The command a control sends when the user operates it.
     static void send(wxWindow* page, const wxEventTypeTag<wxCommandEvent>& type, int id) {
         wxCommandEvent event(type, id);
@@ -589,6 +595,7 @@ TEST_F(ActivityWorkProductSheetsTest, AnActivityEditedThroughItsPagesReachesTheG
             sheet.setActivePage(i);
             checkDialogLook(sheet, "ActivitySheet" + std::to_string(i), m_dir.path());
         }
+        fitsSmallScreen(sheet);
         auto* steps = sheet.findView<ActivityStepsDialogView>();
         sheet.activate(steps);
         steps->OnNew();
@@ -615,6 +622,7 @@ TEST_F(ActivityWorkProductSheetsTest, AnActivityEditedThroughItsPagesReachesTheG
             sheet.setActivePage(i);
             checkDialogLook(sheet, "WorkProductSheet" + std::to_string(i), m_dir.path());
         }
+        fitsSmallScreen(sheet);
         auto* examples = sheet.findView<CWorkProductPPage4View>();
         EXPECT_TRUE(examples->isInitialised());
         EXPECT_TRUE(examples->isChecked(CWorkProductPPage4View::IDC_DEFAULT_LIBRARY));
