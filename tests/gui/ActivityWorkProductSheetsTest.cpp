@@ -626,6 +626,8 @@ TEST_F(ActivityWorkProductSheetsTest, AnActivityEditedThroughItsPagesReachesTheG
         auto* examples = sheet.findView<CWorkProductPPage4View>();
         EXPECT_TRUE(examples->isInitialised());
         EXPECT_TRUE(examples->isChecked(CWorkProductPPage4View::IDC_DEFAULT_LIBRARY));
+        EXPECT_FALSE(examples->FindWindow(CWorkProductPPage4View::IDC_LIBRARY_PATH)->IsEnabled());
+        EXPECT_TRUE(examples->FindWindow(1140)->IsEnabled());
         auto* templates = sheet.findView<CWorkProductPPage2View>();
         sheet.activate(templates);
         m_dir.write("code-template.txt", "// header");
