@@ -30,11 +30,17 @@ wxListBox* newCandidates(wxWindow* parent, int id) {
 
 ActivityRolesWPsDialogView::ActivityRolesWPsDialogView(wxWindow* parent, ActivityRolesWPsDialogMgt& page)
     : ExtendedPropertyPage(parent, page), m_links(page) {
+    // Two buttons a row (an id 0 leaves its cell empty): the three groups
+    // stay low enough for the sheet to fit a small screen.
     auto buttons = [this](std::initializer_list<std::pair<int, const char*>> list) {
-        auto* column = new wxBoxSizer(wxVERTICAL);
-        for (const auto& [id, text] : list)
-            column->Add(new wxButton(this, id, text), 0, wxEXPAND | wxBOTTOM, 4);
-        return column;
+        auto* cells = new wxFlexGridSizer(2, 4, 4);
+        for (const auto& [id, text] : list) {
+            if (id == 0)
+                cells->AddSpacer(0);
+            else
+                cells->Add(new wxButton(this, id, text), 0, wxEXPAND);
+        }
+        return cells;
     };
     // Candidates, then buttons, then the grid, in one row per group.
     auto group = [this](const char* caption, std::initializer_list<wxWindow*> lists, wxSizer* column,
@@ -58,6 +64,7 @@ ActivityRolesWPsDialogView::ActivityRolesWPsDialogView(wxWindow* parent, Activit
     auto* inButtons = buttons({{IDC_ADD_IN, ">>  Add"},
                                {IDC_REMOVE_IN, "<< Remove"},
                                {IDC_EDIT_IN, "Edit"},
+                               {0, ""},
                                {IDC_IN_UP, "Up"},
                                {IDC_IN_DOWN, "Down"}});
     const ReferenceGrid::Columns productColumns{{"Name", 200}, {"State", 100}, {"Nb", 40}};
@@ -66,6 +73,7 @@ ActivityRolesWPsDialogView::ActivityRolesWPsDialogView(wxWindow* parent, Activit
     auto* outButtons = buttons({{IDC_ADD_OUT, ">>  Add"},
                                 {IDC_REMOVE_OUT, "<< Remove"},
                                 {IDC_EDIT_OUT, "Edit"},
+                                {0, ""},
                                 {IDC_OUT_UP, "Up"},
                                 {IDC_OUT_DOWN, "Down"}});
     m_outGrid = std::make_unique<ReferenceGrid>(this, IDC_OUT_GRID, productColumns, page.m_outWorkProducts);
@@ -77,25 +85,20 @@ ActivityRolesWPsDialogView::ActivityRolesWPsDialogView(wxWindow* parent, Activit
                  8);
     finishLayout(content);
 
-    bindButton(IDC_ADD_ROLE, &ActivityRolesWPsDialogView::OnAddRole);
-    bindButton(IDC_REMOVE_ROLE, &ActivityRolesWPsDialogView::OnRemoveRole);
-    bindButton(IDC_ROLE_UP, &ActivityRolesWPsDialogView::OnRoleUp);
-    bindButton(IDC_ROLE_DOWN, &ActivityRolesWPsDialogView::OnRoleDown);
-    bindButton(IDC_ADD_IN, &ActivityRolesWPsDialogView::OnAddInWorkProduct);
-    bindButton(IDC_REMOVE_IN, &ActivityRolesWPsDialogView::OnRemoveInWorkProduct);
-    bindButton(IDC_EDIT_IN, &ActivityRolesWPsDialogView::OnEditInWorkProduct);
-    bindButton(IDC_IN_UP, &ActivityRolesWPsDialogView::OnInWorkProductUp);
-    bindButton(IDC_IN_DOWN, &ActivityRolesWPsDialogView::OnInWorkProductDown);
-    bindButton(IDC_ADD_OUT, &ActivityRolesWPsDialogView::OnAddOutWorkProduct);
-    bindButton(IDC_REMOVE_OUT, &ActivityRolesWPsDialogView::OnRemoveOutWorkProduct);
-    bindButton(IDC_EDIT_OUT, &ActivityRolesWPsDialogView::OnEditOutWorkProduct);
-    bindButton(IDC_OUT_UP, &ActivityRolesWPsDialogView::OnOutWorkProductUp);
-    bindButton(IDC_OUT_DOWN, &ActivityRolesWPsDialogView::OnOutWorkProductDown);
-}
-
-void ActivityRolesWPsDialogView::bindButton(int id, void (ActivityRolesWPsDialogView::*handler)()) {
-    Bind(
-        wxEVT_BUTTON, [this, handler](wxCommandEvent&) { (this->*handler)(); }, id);
+    bindCommand(wxEVT_BUTTON, IDC_ADD_ROLE, &ActivityRolesWPsDialogView::OnAddRole);
+    bindCommand(wxEVT_BUTTON, IDC_REMOVE_ROLE, &ActivityRolesWPsDialogView::OnRemoveRole);
+    bindCommand(wxEVT_BUTTON, IDC_ROLE_UP, &ActivityRolesWPsDialogView::OnRoleUp);
+    bindCommand(wxEVT_BUTTON, IDC_ROLE_DOWN, &ActivityRolesWPsDialogView::OnRoleDown);
+    bindCommand(wxEVT_BUTTON, IDC_ADD_IN, &ActivityRolesWPsDialogView::OnAddInWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_REMOVE_IN, &ActivityRolesWPsDialogView::OnRemoveInWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_EDIT_IN, &ActivityRolesWPsDialogView::OnEditInWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_IN_UP, &ActivityRolesWPsDialogView::OnInWorkProductUp);
+    bindCommand(wxEVT_BUTTON, IDC_IN_DOWN, &ActivityRolesWPsDialogView::OnInWorkProductDown);
+    bindCommand(wxEVT_BUTTON, IDC_ADD_OUT, &ActivityRolesWPsDialogView::OnAddOutWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_REMOVE_OUT, &ActivityRolesWPsDialogView::OnRemoveOutWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_EDIT_OUT, &ActivityRolesWPsDialogView::OnEditOutWorkProduct);
+    bindCommand(wxEVT_BUTTON, IDC_OUT_UP, &ActivityRolesWPsDialogView::OnOutWorkProductUp);
+    bindCommand(wxEVT_BUTTON, IDC_OUT_DOWN, &ActivityRolesWPsDialogView::OnOutWorkProductDown);
 }
 
 void ActivityRolesWPsDialogView::OnInitDialog() {

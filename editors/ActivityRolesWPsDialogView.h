@@ -65,7 +65,6 @@ private:
     void addWorkProduct(int listId, ReferenceGrid& grid);
     void removeWorkProduct(ReferenceGrid& grid);
     void editWorkProduct(ReferenceGrid& grid);
-    void bindButton(int id, void (ActivityRolesWPsDialogView::*handler)());
 
     ActivityRolesWPsDialogMgt& m_links;
     std::unique_ptr<ReferenceGrid> m_rolesGrid;

@@ -78,17 +78,13 @@ ActivityStepsDialogView::ActivityStepsDialogView(wxWindow* parent, ActivitySteps
     content->Add(right, 1, wxEXPAND);
     finishLayout(content);
 
-    auto bindButton = [this](int id, void (ActivityStepsDialogView::*handler)()) {
-        Bind(
-            wxEVT_BUTTON, [this, handler](wxCommandEvent&) { (this->*handler)(); }, id);
-    };
-    bindButton(IDC_NEW, &ActivityStepsDialogView::OnNew);
-    bindButton(IDC_DELETE, &ActivityStepsDialogView::OnDelete);
-    bindButton(IDC_UP, &ActivityStepsDialogView::OnUp);
-    bindButton(IDC_DOWN, &ActivityStepsDialogView::OnDown);
-    bindButton(IDC_UPDATE_TITLE, &ActivityStepsDialogView::OnUpdateStepTitle);
-    bindButton(IDC_EDIT_STEP_L1, &ActivityStepsDialogView::OnEditStepL1);
-    bindButton(IDC_EDIT_STEP_L2, &ActivityStepsDialogView::OnEditStepL2);
+    bindCommand(wxEVT_BUTTON, IDC_NEW, &ActivityStepsDialogView::OnNew);
+    bindCommand(wxEVT_BUTTON, IDC_DELETE, &ActivityStepsDialogView::OnDelete);
+    bindCommand(wxEVT_BUTTON, IDC_UP, &ActivityStepsDialogView::OnUp);
+    bindCommand(wxEVT_BUTTON, IDC_DOWN, &ActivityStepsDialogView::OnDown);
+    bindCommand(wxEVT_BUTTON, IDC_UPDATE_TITLE, &ActivityStepsDialogView::OnUpdateStepTitle);
+    bindCommand(wxEVT_BUTTON, IDC_EDIT_STEP_L1, &ActivityStepsDialogView::OnEditStepL1);
+    bindCommand(wxEVT_BUTTON, IDC_EDIT_STEP_L2, &ActivityStepsDialogView::OnEditStepL2);
     Bind(
         wxEVT_LISTBOX, [this](wxCommandEvent&) { OnSelchangeStepsL1(); }, IDC_STEPS_L1);
     Bind(

@@ -132,11 +132,6 @@ CActivityAttrDialogView::CActivityAttrDialogView(wxWindow* parent, CActivityAttr
     exchangeCheck(IDC_DERIVED, &page.m_derived);
     exchangeCheck(IDC_DERIVABLE, &page.m_derivable);
 
-    auto bindCommand = [this](const wxEventTypeTag<wxCommandEvent>& type, int id,
-                              void (CActivityAttrDialogView::*handler)()) {
-        Bind(
-            type, [this, handler](wxCommandEvent&) { (this->*handler)(); }, id);
-    };
     bindCommand(wxEVT_BUTTON, IDC_ADD_PROCEDURE, &CActivityAttrDialogView::OnAddGeneralProcedure);
     bindCommand(wxEVT_BUTTON, IDC_REMOVE_PROCEDURE, &CActivityAttrDialogView::OnRemoveGeneralProcedure);
     bindCommand(wxEVT_RADIOBUTTON, IDC_NO_PROCEDURE, &CActivityAttrDialogView::OnNoProcedure);

@@ -102,11 +102,6 @@ CWorkProductPPage1View::CWorkProductPPage1View(wxWindow* parent, CWorkProductPPa
     exchangeCheck(IDC_DERIVABLE, &page.m_derivable);
     exchangeCheck(IDC_DERIVED, &page.m_derived);
 
-    auto bindCommand = [this](const wxEventTypeTag<wxCommandEvent>& type, int id,
-                              void (CWorkProductPPage1View::*handler)()) {
-        Bind(
-            type, [this, handler](wxCommandEvent&) { (this->*handler)(); }, id);
-    };
     bindCommand(wxEVT_CHECKBOX, IDC_DERIVED, &CWorkProductPPage1View::OnDerivedCheck);
     bindCommand(wxEVT_CHOICE, IDC_DERIVED_FROM_1, &CWorkProductPPage1View::OnSelchangeDerivedFrom1);
     bindCommand(wxEVT_CHOICE, IDC_DERIVED_FROM_2, &CWorkProductPPage1View::OnSelchangeDerivedFrom2);

@@ -69,6 +69,14 @@ protected:
     wxStaticBoxSizer* newTextGroup(int id, const CString& caption, bool horizontalScroll = false,
                                    int minimumLines = 12);
 
+    // Runs a handler of the page's view when control id sends the command.
+    template <class View>
+    void bindCommand(const wxEventTypeTag<wxCommandEvent>& type, int id, void (View::*handler)()) {
+        View* view = static_cast<View*>(this);
+        Bind(
+            type, [view, handler](wxCommandEvent&) { (view->*handler)(); }, id);
+    }
+
 private:
     PropertyPage& m_page;
     ControlExchange m_exchange;

@@ -27,14 +27,15 @@ void appendLine(CString& text, const CString& line) {
 } // namespace
 
 ItemActivity::ItemActivity(ProcessItem* item, Project* project)
-    : ProcessItemExtension(item, project), m_roles(new CStringListePlus), m_inWorkProducts(new CStringListePlus),
-      m_outWorkProducts(new CStringListePlus), m_steps(new CStringListePlus), m_inheritedSteps(new CStringListePlus),
-      m_stepsL2(new CStringListePlus), m_inheritedStepsL2(new CStringListePlus),
-      m_generalProcedures(new CStringListePlus), m_measures(new CStringListePlus) {}
+    : ProcessItemExtension(item, project), m_roles(new CStringListePlus),
+      m_inWorkProducts(new CStringListePlus), m_outWorkProducts(new CStringListePlus),
+      m_steps(new CStringListePlus), m_inheritedSteps(new CStringListePlus), m_stepsL2(new CStringListePlus),
+      m_inheritedStepsL2(new CStringListePlus), m_generalProcedures(new CStringListePlus),
+      m_measures(new CStringListePlus) {}
 
 ItemActivity::~ItemActivity() {
-    for (CStringListePlus* list : {m_roles, m_inWorkProducts, m_outWorkProducts, m_steps, m_inheritedSteps, m_stepsL2,
-                                   m_inheritedStepsL2, m_generalProcedures, m_measures}) {
+    for (CStringListePlus* list : {m_roles, m_inWorkProducts, m_outWorkProducts, m_steps, m_inheritedSteps,
+                                   m_stepsL2, m_inheritedStepsL2, m_generalProcedures, m_measures}) {
         list->deleteAll();
         delete list;
     }
@@ -42,9 +43,9 @@ ItemActivity::~ItemActivity() {
 
 CString ItemActivity::getKeyListText() {
     CString text = "ACTIVITY:";
-    for (const char* key : {"InWorkProducts", "OutWorkProducts", "Step", "StepL2", "Roles", "Phase", "ActivityType",
-                            "SeparatedProcedureText", "ProcedureLink", "ProcedureURL", "ProcedureURLL2",
-                            "StepHyperlinks", "Derivable", "Derived", "DerivedFrom"})
+    for (const char* key : {"InWorkProducts", "OutWorkProducts", "Step", "StepL2", "Roles", "Phase",
+                            "ActivityType", "SeparatedProcedureText", "ProcedureLink", "ProcedureURL",
+                            "ProcedureURLL2", "StepHyperlinks", "Derivable", "Derived", "DerivedFrom"})
         text += CString("\n\t\t\t") + key;
     return text;
 }
@@ -84,9 +85,10 @@ int ItemActivity::saveData() {
     ok &= m_item->writeList("Measures", m_measures, ",");
     ok &= m_item->writeValue("SeparatedProcedureText", ProcessItem::yesNo(m_separatedProcedureText));
     ok &= m_item->writeValue("StepHyperlinks", ProcessItem::yesNo(m_stepHyperlinks));
-    ok &= m_item->writeValue("ProcedureLink", m_procedureLink == 0 ? kProcedureLinks[0]
-                                                                   : (m_procedureLink == 2 ? kProcedureLinks[2]
-                                                                                           : kProcedureLinks[1]));
+    ok &= m_item->writeValue("ProcedureLink",
+                             m_procedureLink == 0
+                                 ? kProcedureLinks[0]
+                                 : (m_procedureLink == 2 ? kProcedureLinks[2] : kProcedureLinks[1]));
     ok &= m_item->writeValue("ProcedureURL", m_procedureUrl);
     ok &= m_item->writeValue("ProcedureURLL2", m_procedureUrlL2);
     ok &= m_item->writeValue("Derivable", ProcessItem::yesNo(m_derivable));
@@ -95,21 +97,30 @@ int ItemActivity::saveData() {
     return reportSaveFailure(ok);
 }
 
-int ItemActivity::saveRoles() { return writeRolesKey(); }
+int ItemActivity::saveRoles() {
+    return writeRolesKey();
+}
 
+// The steps page saves at once and tells the user so: a failed write is told.
 int ItemActivity::saveSteps() {
-    return m_item->writeTogether([this] {
+    return reportSaveFailure(m_item->writeTogether([this] {
         const int first = m_item->writeList("Step", m_steps, ",");
         const int second = m_item->writeList("StepL2", m_stepsL2, ",");
         return first && second ? 1 : 0;
-    });
+    }));
 }
 
 // The references are written with the list escapes, like every list key,
 // so that a text holding a comma does not split into two references.
-int ItemActivity::writeRolesKey() { return m_item->writeList("Roles", m_roles, ","); }
-int ItemActivity::writeInWorkProductsKey() { return m_item->writeList("InWorkProducts", m_inWorkProducts, ","); }
-int ItemActivity::writeOutWorkProductsKey() { return m_item->writeList("OutWorkProducts", m_outWorkProducts, ","); }
+int ItemActivity::writeRolesKey() {
+    return m_item->writeList("Roles", m_roles, ",");
+}
+int ItemActivity::writeInWorkProductsKey() {
+    return m_item->writeList("InWorkProducts", m_inWorkProducts, ",");
+}
+int ItemActivity::writeOutWorkProductsKey() {
+    return m_item->writeList("OutWorkProducts", m_outWorkProducts, ",");
+}
 
 void ItemActivity::addRole(const CString& reference, const CString& name) {
     m_roles->append(new CString(name.IsEmpty() ? reference : reference + "/" + name));
@@ -142,9 +153,13 @@ CStringListePlus* ItemActivity::inheritedSteps(int language, int withInherited) 
     return result;
 }
 
-CStringListePlus* ItemActivity::getSteps(int withInherited) { return inheritedSteps(0, withInherited); }
+CStringListePlus* ItemActivity::getSteps(int withInherited) {
+    return inheritedSteps(0, withInherited);
+}
 
-CStringListePlus* ItemActivity::getStepsL2(int withInherited) { return inheritedSteps(1, withInherited); }
+CStringListePlus* ItemActivity::getStepsL2(int withInherited) {
+    return inheritedSteps(1, withInherited);
+}
 
 CString ItemActivity::readDescription(int language, int htmlMode, int noCarriageReturn, int escapeMode) {
     if (!htmlMode && !escapeMode)
@@ -180,9 +195,13 @@ int ItemActivity::countWorkProducts(CStringListePlus* references) {
     return count;
 }
 
-int ItemActivity::countInWorkProducts() { return countWorkProducts(m_inWorkProducts); }
+int ItemActivity::countInWorkProducts() {
+    return countWorkProducts(m_inWorkProducts);
+}
 
-int ItemActivity::countOutWorkProducts() { return countWorkProducts(m_outWorkProducts); }
+int ItemActivity::countOutWorkProducts() {
+    return countWorkProducts(m_outWorkProducts);
+}
 
 void ItemActivity::buildHtmlDescription(int language) {
     const ProcessOption& option = ProcessOption::instance();

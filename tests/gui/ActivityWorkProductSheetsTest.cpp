@@ -16,6 +16,7 @@
 #include "CGridCtrl.h"
 #include "CWorkProductPPage1View.h"
 #include "CWorkProductPPage3View.h"
+#include "DemoSession.h"
 #include "DialogLook.h"
 #include "Item.h"
 #include "ItemPropertySheet.h"
@@ -44,34 +45,14 @@ const char kTest[] = "Development_workflow/Test";
 const char kSourceCode[] = "Software_engineering/Development/Development_work_products/Source_code";
 const char kTestPlan[] = "Software_engineering/Testing/Testing_work_products/Test_plan";
 
-class ActivityWorkProductSheetsTest : public testing::Test {
+class ActivityWorkProductSheetsTest : public DemoSession {
 protected:
-    void SetUp() override {
-        std::filesystem::copy(TOLVANE_DEMO_DIR, m_dir / "Demo", std::filesystem::copy_options::recursive);
-        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
-        m_main = std::make_unique<CMenuCreatorDlg>((m_dir / "Demo/Demo.tvx").c_str(), nullptr);
-        m_main->OnInitDialog();
-        m_main->OnTimer(CMenuCreatorDlg::kLinkRefreshTimer);
-        EditingService::install(&m_editing);
-        m_ui.messages.clear();
-    }
-    void TearDown() override {
-        EditingService::install(nullptr);
-        m_main.reset();
-    }
-    ProcessManager* project() const { return m_main->getProject(); }
     // Opens the sheet of the item of that name, the user playing each
     // window in the order they open: the sheet first.
     void edit(const char* name, ModalScript& script) {
         Item* item = project()->findItemByName(name);
         ASSERT_NE(item, nullptr) << name;
         m_main->editItemAttributes(wxTreeItemId(item->getTreeHandle()));
-    }
-    std::string dataKey(const std::string& folder, const char* key) const {
-        char value[2000] = "";
-        GetPrivateProfileStringA("PROCESSUS", key, "", value, sizeof value,
-                                 (m_dir / ("Demo/site/" + folder + "/process.data")).c_str());
-        return value;
     }
     void setDataKey(const std::string& folder, const char* key, const char* value) const {
         WritePrivateProfileStringA("PROCESSUS", key, value,
@@ -91,7 +72,6 @@ protected:
         std::sort(names.begin(), names.end());
         return names;
     }
-    std::vector<std::string> messages() { return m_ui.takeMessageTexts(); }
     // Reads an item's data file again after a test changed it.
     void reload(const char* name) const {
         dynamic_cast<ProcessItem*>(project()->findItemByName(name))->load(1);
@@ -117,11 +97,18 @@ protected:
     }
     static wxListBox* list(wxWindow* page, int id) { return static_cast<wxListBox*>(page->FindWindow(id)); }
     static wxChoice* choice(wxWindow* page, int id) { return static_cast<wxChoice*>(page->FindWindow(id)); }
-
-    TempDir m_dir;
-    RecordingUserInterface m_ui;
-    SheetEditing m_editing;
-    std::unique_ptr<CMenuCreatorDlg> m_main;
+    // The sheet, at the size it opens with (its smallest), with its title
+    // bar and a desktop panel, fits a screen of 1366 x 768 pixels.
+    static void fitsSmallScreen(ItemPropertySheet& sheet) {
+        EXPECT_LE(sheet.GetSize().x, 1366);
+        EXPECT_LE(sheet.GetSize().y, 768 - 60);
+    }
+    // The command a control sends when the user operates it.
+    static void send(wxWindow* page, const wxEventTypeTag<wxCommandEvent>& type, int id) {
+        wxCommandEvent event(type, id);
+        event.SetEventObject(page->FindWindow(id));
+        page->GetEventHandler()->ProcessEvent(event);
+    }
 };
 
 TEST_F(ActivityWorkProductSheetsTest, RolesAndWorkProductsAreEditedInTheGridsAndStoredOnOK) {
@@ -301,6 +288,25 @@ TEST_F(ActivityWorkProductSheetsTest, StepPagesFollowTheirStepsAndNeverReplaceAF
     });
     edit("Develop", script);
     EXPECT_EQ(dataKey(folder, "Step"), "new") << "the steps are stored at once, whatever the sheet's end";
+}
+
+// The page says that its actions are saved at once: a data file that
+// cannot be written is told, naming the activity.
+TEST_F(ActivityWorkProductSheetsTest, AStepsWriteThatFailsIsTold) {
+    const std::filesystem::path data = m_dir / ("Demo/site/" + std::string(kDevelop) + "/process.data");
+    ModalScript script;
+    script.then<ItemPropertySheet>([&](ItemPropertySheet& sheet) {
+        auto* page = sheet.findView<ActivityStepsDialogView>();
+        sheet.activate(page);
+        // A folder where the data file was: no file can take its place.
+        std::filesystem::remove(data);
+        std::filesystem::create_directory(data);
+        page->OnNew();
+        EXPECT_EQ(messages(), std::vector<std::string>{"Error writting item 'Develop'"});
+        return cancel(sheet);
+    });
+    edit("Develop", script);
+    EXPECT_TRUE(std::filesystem::is_directory(data));
 }
 
 TEST_F(ActivityWorkProductSheetsTest, StepTitlesAreCheckedAndAPageIsMadeWhenFirstEdited) {
@@ -525,6 +531,52 @@ TEST_F(ActivityWorkProductSheetsTest, TemplatesAndExamplesAreCopiedIntoTheItemFo
     EXPECT_EQ(file(folder + "/plan.doc"), "another plan") << "and keeps the copies";
 }
 
+// The buttons, radio buttons and check boxes reach their handlers
+// when the user operates them, on the pages of both sheets.
+TEST_F(ActivityWorkProductSheetsTest, ControlsReachTheirHandlers) {
+    setDataKey(kDevelop, "SeparatedProcedureText", "yes");
+    setDataKey(kDevelop, "ProcedureLink", "URL");
+    reload("Develop");
+    ModalScript script;
+    script.then<ItemPropertySheet>([this](ItemPropertySheet& sheet) {
+        auto* links = sheet.findView<ActivityRolesWPsDialogView>();
+        send(links, wxEVT_BUTTON, ActivityRolesWPsDialogView::IDC_ADD_ROLE);
+        send(links, wxEVT_BUTTON, ActivityRolesWPsDialogView::IDC_EDIT_IN);
+        EXPECT_EQ(messages(), (std::vector<std::string>{"Please select a role first",
+                                                        "Please select the work product link to edit"}));
+
+        auto* steps = sheet.findView<ActivityStepsDialogView>();
+        sheet.activate(steps);
+        send(steps, wxEVT_BUTTON, ActivityStepsDialogView::IDC_NEW);
+        EXPECT_EQ(list(steps, ActivityStepsDialogView::IDC_STEPS_L1)->GetCount(), 4u);
+        EXPECT_TRUE(steps->FindWindow(ActivityStepsDialogView::IDC_DELETE)->IsEnabled());
+
+        auto* attributes = sheet.findView<CActivityAttrDialogView>();
+        sheet.activate(attributes);
+        EXPECT_TRUE(attributes->FindWindow(CActivityAttrDialogView::IDC_URL_L1)->IsEnabled());
+        attributes->setChecked(CActivityAttrDialogView::IDC_NO_PROCEDURE, true);
+        send(attributes, wxEVT_RADIOBUTTON, CActivityAttrDialogView::IDC_NO_PROCEDURE);
+        EXPECT_FALSE(attributes->FindWindow(CActivityAttrDialogView::IDC_URL_L1)->IsEnabled());
+        attributes->setChecked(CActivityAttrDialogView::IDC_DERIVED, true);
+        send(attributes, wxEVT_CHECKBOX, CActivityAttrDialogView::IDC_DERIVED);
+        EXPECT_TRUE(attributes->FindWindow(CActivityAttrDialogView::IDC_DERIVED_FROM)->IsEnabled());
+        return cancel(sheet);
+    });
+    script.then<ItemPropertySheet>([](ItemPropertySheet& sheet) {
+        auto* page = sheet.findView<CWorkProductPPage1View>();
+        page->setChecked(CWorkProductPPage1View::IDC_DERIVED, true);
+        send(page, wxEVT_CHECKBOX, CWorkProductPPage1View::IDC_DERIVED);
+        EXPECT_TRUE(page->FindWindow(CWorkProductPPage1View::IDC_DERIVED_FROM_1)->IsEnabled());
+        page->setChecked(CWorkProductPPage1View::IDC_DERIVED, false);
+        send(page, wxEVT_CHECKBOX, CWorkProductPPage1View::IDC_DERIVED);
+        EXPECT_FALSE(page->FindWindow(CWorkProductPPage1View::IDC_DERIVED_FROM_1)->IsEnabled());
+        return cancel(sheet);
+    });
+    edit("Develop", script);
+    edit("Source code", script);
+    EXPECT_EQ(messages(), std::vector<std::string>{});
+}
+
 // A session on the demo: Develop's roles, work products and steps edited
 // through its pages, a step page written, then the site generated; the
 // data file, the step page and the generated activity page read on disk.
@@ -543,6 +595,7 @@ TEST_F(ActivityWorkProductSheetsTest, AnActivityEditedThroughItsPagesReachesTheG
             sheet.setActivePage(i);
             checkDialogLook(sheet, "ActivitySheet" + std::to_string(i), m_dir.path());
         }
+        fitsSmallScreen(sheet);
         auto* steps = sheet.findView<ActivityStepsDialogView>();
         sheet.activate(steps);
         steps->OnNew();
@@ -569,9 +622,12 @@ TEST_F(ActivityWorkProductSheetsTest, AnActivityEditedThroughItsPagesReachesTheG
             sheet.setActivePage(i);
             checkDialogLook(sheet, "WorkProductSheet" + std::to_string(i), m_dir.path());
         }
+        fitsSmallScreen(sheet);
         auto* examples = sheet.findView<CWorkProductPPage4View>();
         EXPECT_TRUE(examples->isInitialised());
         EXPECT_TRUE(examples->isChecked(CWorkProductPPage4View::IDC_DEFAULT_LIBRARY));
+        EXPECT_FALSE(examples->FindWindow(CWorkProductPPage4View::IDC_LIBRARY_PATH)->IsEnabled());
+        EXPECT_TRUE(examples->FindWindow(1140)->IsEnabled());
         auto* templates = sheet.findView<CWorkProductPPage2View>();
         sheet.activate(templates);
         m_dir.write("code-template.txt", "// header");

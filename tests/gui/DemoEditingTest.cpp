@@ -10,6 +10,7 @@
 #include "CIdentificationDialogView.h"
 #include "CMoveMenuItem.h"
 #include "CRemoveMenuItem.h"
+#include "DemoSession.h"
 #include "DescDialogView.h"
 #include "DialogLook.h"
 #include "Item.h"
@@ -31,24 +32,8 @@
 
 namespace {
 
-class DemoEditingTest : public testing::Test {
+class DemoEditingTest : public DemoSession {
 protected:
-    void SetUp() override {
-        std::filesystem::copy(TOLVANE_DEMO_DIR, m_dir / "Demo", std::filesystem::copy_options::recursive);
-        // The tip of the day, switched off, never comes between the steps.
-        AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
-        m_main = std::make_unique<CMenuCreatorDlg>(settings().c_str(), nullptr);
-        m_main->OnInitDialog();
-        m_main->OnTimer(CMenuCreatorDlg::kLinkRefreshTimer);
-        EditingService::install(&m_editing);
-        m_ui.messages.clear();
-    }
-    void TearDown() override {
-        EditingService::install(nullptr);
-        m_main.reset();
-    }
-    std::string settings() const { return m_dir / "Demo/Demo.tvx"; }
-    ProcessManager* project() const { return m_main->getProject(); }
     wxTreeItemId nodeNamed(const char* name) const {
         Item* item = project()->findItemByName(name);
         EXPECT_NE(item, nullptr) << name;
@@ -75,19 +60,7 @@ protected:
         }
         return "";
     }
-    std::string dataKey(const std::string& folder, const char* key) const {
-        char value[1000] = "";
-        GetPrivateProfileStringA("PROCESSUS", key, "", value, sizeof value,
-                                 (m_dir / ("Demo/site/" + folder + "/process.data")).c_str());
-        return value;
-    }
     bool exists(const std::string& path) const { return m_dir.exists("Demo/" + path); }
-    std::vector<std::string> messages() { return m_ui.takeMessageTexts(); }
-
-    TempDir m_dir;
-    RecordingUserInterface m_ui;
-    SheetEditing m_editing;
-    std::unique_ptr<CMenuCreatorDlg> m_main;
 };
 
 TEST_F(DemoEditingTest, AnActivityAddedEditedRenamedMovedAndRemoved) {
