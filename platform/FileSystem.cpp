@@ -368,29 +368,66 @@ bool pathExists(const char* path) {
     return lstat(diskPath(path ? path : "").c_str(), &st) == 0;
 }
 
-bool readFileBytes(const char* path, std::string& bytes) {
-    bytes.clear();
-    // The exact name first, by opening it: a file that is there costs no
-    // look before; only a missing one is looked for in another case (or in
-    // the listing of its folder that a read pass holds).
-    const std::string converted = convertedPath(path ? path : "");
-    if (converted.empty())
-        return fail(ENOENT);
+// Opens a program path for reading, the exact name first: a file that is
+// there costs no look before; only a missing one is looked for in another
+// case (or in the listing of its folder that a read pass holds). -1 with
+// the error recorded; disk is the path opened or looked for.
+static int openByProgramPath(const char* path, int flags, std::string& disk) {
+    disk = convertedPath(path ? path : "");
+    if (disk.empty()) {
+        fail(ENOENT);
+        return -1;
+    }
     Resolved found;
-    const bool answered = answeredInPass(converted, found);
-    if (answered && !found.exists)
-        return fail(ENOENT);
-    int fd = open((answered ? found.path : converted).c_str(), O_RDONLY | O_CLOEXEC);
+    const bool answered = answeredInPass(disk, found);
+    if (answered && !found.exists) {
+        fail(ENOENT);
+        return -1;
+    }
+    if (answered)
+        disk = found.path;
+    int fd = open(disk.c_str(), flags | O_CLOEXEC);
     if (fd < 0 && !answered && (errno == ENOENT || errno == ENOTDIR)) {
         const int error = errno;
-        found = resolveMissing(converted);
-        if (!found.exists)
-            return fail(error);
-        fd = open(found.path.c_str(), O_RDONLY | O_CLOEXEC);
+        found = resolveMissing(disk);
+        if (!found.exists) {
+            fail(error);
+            return -1;
+        }
+        disk = found.path;
+        fd = open(disk.c_str(), flags | O_CLOEXEC);
     }
     if (fd < 0)
-        return fail(errno);
-    return readOpenFile(fd, bytes);
+        fail(errno);
+    return fd;
+}
+
+bool readFileBytes(const char* path, std::string& bytes) {
+    bytes.clear();
+    std::string disk;
+    const int fd = openByProgramPath(path, O_RDONLY, disk);
+    return fd >= 0 && readOpenFile(fd, bytes);
+}
+
+int openDiskEntry(std::string_view path, DiskEntry& entry) {
+    entry = DiskEntry{};
+    const int fd = openByProgramPath(std::string(path).c_str(), O_RDONLY | O_NONBLOCK, entry.path);
+    if (fd < 0) {
+        entry.error = g_lastError;
+        return -1;
+    }
+    if (fstat(fd, &entry.st) != 0) {
+        entry.error = errno;
+        close(fd);
+        return -1;
+    }
+    entry.exists = true;
+    return fd;
+}
+
+bool readOpenDiskFile(int fd, std::string& bytes, off_t knownSize) {
+    bytes.clear();
+    return readOpenFile(fd, bytes, knownSize);
 }
 
 bool readDiskFileBytes(const std::string& disk, std::string& bytes, off_t knownSize) {

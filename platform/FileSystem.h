@@ -47,6 +47,15 @@ bool pathExists(const char* path);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool readFileBytes(const char* path, std::string& bytes);
+// Opens a file for reading by its program path, looked up as readFileBytes
+// looks it up, and looks at what was opened (entry.st) instead of at the
+// path before: the descriptor, or -1 when it cannot be opened (entry.error
+// tells why). A pipe in a file's place is opened without waiting for a
+// writer. The caller reads it with readOpenDiskFile or closes it.
+int openDiskEntry(std::string_view path, DiskEntry& entry);
+// Reads a file opened by openDiskEntry whole and closes it; its size, when
+// known, spares the read that would find the end.
+bool readOpenDiskFile(int fd, std::string& bytes, off_t knownSize = -1);
 // The same for a path already in the file system's form (diskPath). The
 // file's size, when a look just before told it, spares the read that would
 // find the end.

@@ -39,14 +39,27 @@ bool FolderListingCache::sameStamp(const Listing& listing, const struct stat& st
            listing.mtime.tv_sec == st.st_mtim.tv_sec && listing.mtime.tv_nsec == st.st_mtim.tv_nsec;
 }
 
-bool FolderListingCache::read(const std::string& folder, const struct stat& st, Listing& listing) {
-    listing = Listing{st.st_dev, st.st_ino, st.st_mtim, platform::isSettledTime(st.st_mtim), 0, {}};
+FolderListingCache::Read FolderListingCache::read(const std::string& folder, const struct stat* folderStat,
+                                                  Listing& listing) {
+    listing = Listing{};
     std::vector<std::string> names;
     // Read with the system call itself: a listing for every folder of a
     // large process must cost no more than the calls it needs.
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return Read::Unopened;
+    struct stat opened;
+    if (!folderStat) {
+        if (fstat(fd, &opened) != 0) {
+            close(fd);
+            return Read::Unopened;
+        }
+        folderStat = &opened;
+    }
+    listing.device = folderStat->st_dev;
+    listing.inode = folderStat->st_ino;
+    listing.mtime = folderStat->st_mtim;
+    listing.settled = platform::isSettledTime(folderStat->st_mtim);
     bool complete = true;
     alignas(8) char buffer[16384];
     for (;;) {
@@ -74,7 +87,7 @@ bool FolderListingCache::read(const std::string& folder, const struct stat& st, 
         else
             at->second.several = true;
     }
-    return complete;
+    return complete ? Read::Complete : Read::Cut;
 }
 
 bool FolderListingCache::findOtherCase(const std::string& folder, const std::string& name, std::string& found,
@@ -91,7 +104,7 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     if (epoch != 0) {
         std::lock_guard lock(m_mutex);
         const auto it = m_listings.find(key);
-        if (it != m_listings.end() && it->second.epoch == epoch)
+        if (it != m_listings.end() && it->second.epoch == epoch && !it->second.unlistable)
             return answer(it->second);
     }
     struct stat st;
@@ -112,12 +125,45 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     // A listing cut short by an error serves this lookup only; one of a
     // folder changed a moment ago serves the rest of the read pass too.
     Listing fresh;
-    if (!read(key, st, fresh) || (!fresh.settled && epoch == 0))
+    if (read(key, &st, fresh) != Read::Complete || (!fresh.settled && epoch == 0))
         return answer(fresh);
     if (m_listings.size() >= kMaxListings)
         m_listings.clear();
     fresh.epoch = epoch;
     return answer(m_listings.emplace(key, std::move(fresh)).first->second);
+}
+
+auto FolderListingCache::listInPass(const std::string& key, unsigned long epoch)
+    -> std::unordered_map<std::string, Listing>::iterator {
+    auto it = m_listings.find(key);
+    if (it != m_listings.end() && it->second.epoch == epoch)
+        return it;
+    if (it != m_listings.end() && !it->second.unlistable && it->second.settled) {
+        // Kept from before: one look at the folder's stamp tells whether it holds.
+        struct stat st;
+        if (stat(key.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && sameStamp(it->second, st)) {
+            it->second.epoch = epoch;
+            return it;
+        }
+    }
+    Listing fresh;
+    const Read result = read(key, nullptr, fresh);
+    if (result == Read::Cut) {
+        if (it != m_listings.end())
+            m_listings.erase(it);
+        return m_listings.end();
+    }
+    // A folder that cannot be opened under this path is remembered as such
+    // for the epoch, so that its names cost no further attempt.
+    fresh.unlistable = result == Read::Unopened;
+    fresh.epoch = epoch;
+    if (it != m_listings.end()) {
+        it->second = std::move(fresh);
+        return it;
+    }
+    if (m_listings.size() >= kMaxListings)
+        m_listings.clear();
+    return m_listings.emplace(key, std::move(fresh)).first;
 }
 
 FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& folder,
@@ -126,8 +172,8 @@ FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& f
     if (epoch == 0 || name.empty() || name == "." || name == "..")
         return Answer::Unknown;
     std::lock_guard lock(m_mutex);
-    const auto it = m_listings.find(folderKey(folder));
-    if (it == m_listings.end() || it->second.epoch != epoch)
+    const auto it = listInPass(folderKey(folder), epoch);
+    if (it == m_listings.end() || it->second.unlistable)
         return Answer::Unknown;
     const auto hit = it->second.byFoldedName.find(folded(name));
     if (hit == it->second.byFoldedName.end())

@@ -8,8 +8,10 @@
 // is seen; a folder changed so recently that a further change could leave
 // its time as it is gets listed anew each time. The program's own creations,
 // renames and deletions forget the listings they touch at once. Inside a read
-// pass, a listing read or checked in the pass's epoch answers without any
-// look at the folder, also for names asked for in their exact case.
+// pass, a folder is listed (or its kept listing checked) before the first
+// name is looked up in it, and the listing then answers without any look at
+// the folder, also for names asked for in their exact case: a missing name
+// costs no failed open, and every name of the folder no stat.
 
 #include <ctime>
 #include <mutex>
@@ -28,11 +30,11 @@ public:
     bool findOtherCase(const std::string& folder, const std::string& name, std::string& found,
                        const struct stat* folderStat = nullptr);
     enum class Answer { Unknown, Missing, Found };
-    // In a read pass, a name of a folder listed or checked in the pass's
-    // epoch, with no call to the system: Found with the entry's name (the
+    // In a read pass, a name of a folder from its listing, read or checked
+    // first when the pass's epoch has none: Found with the entry's name (the
     // name itself when it is there in its exact case), or Missing. Unknown
-    // outside a pass, for a folder without such a listing, and for a name
-    // that several entries hold in different cases.
+    // outside a pass, for a folder that cannot be listed under this path,
+    // and for a name that several entries hold in different cases.
     Answer lookUpInPass(const std::string& folder, const std::string& name, std::string& found);
     // Something at this disk path was created, renamed or deleted: the
     // listing of its folder goes, and the path's own. A folder moved or
@@ -54,12 +56,21 @@ private:
         bool settled = false;
         // The read pass's epoch in which it was read or its stamp checked.
         unsigned long epoch = 0;
+        // A folder that could not be opened under this path in that epoch
+        // (missing, in another case, or no folder): no names to tell.
+        bool unlistable = false;
         std::unordered_map<std::string, Names> byFoldedName;
     };
 
     static bool sameStamp(const Listing& listing, const struct stat& st);
-    // False when the folder could not be read to its end.
-    static bool read(const std::string& folder, const struct stat& st, Listing& listing);
+    enum class Read { Unopened, Cut, Complete };
+    // Lists a folder, its stamp from folderStat when given, else from the
+    // opened folder itself.
+    static Read read(const std::string& folder, const struct stat* folderStat, Listing& listing);
+    // The listing of folder for the read pass's epoch, read or checked now
+    // when it has none; end() when the folder could not be read to its end.
+    std::unordered_map<std::string, Listing>::iterator listInPass(const std::string& key,
+                                                                  unsigned long epoch);
     void forgetTree(const std::string& folder);
 
     std::mutex m_mutex;

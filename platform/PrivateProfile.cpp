@@ -9,6 +9,7 @@
 #include <list>
 #include <mutex>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace {
@@ -61,9 +62,23 @@ public:
                 return it->second.file;
             }
         }
-        const platform::DiskEntry entry = platform::diskEntry(fileName);
+        bool known;
+        {
+            std::lock_guard lock(m_mutex);
+            known = m_entries.count(platform::convertedPath(fileName)) != 0;
+        }
+        if (known) {
+            // Parsed before: one look at the file tells whether that still holds.
+            const platform::DiskEntry entry = platform::diskEntry(fileName);
+            std::lock_guard lock(m_mutex);
+            return load(entry);
+        }
+        // Never parsed: opened first and looked at through what was opened,
+        // which spares a look at the path before.
+        platform::DiskEntry entry;
+        const int fd = platform::openDiskEntry(fileName, entry);
         std::lock_guard lock(m_mutex);
-        return load(entry);
+        return load(entry, fd);
     }
 
     bool update(const platform::DiskEntry& entry, const std::function<bool(ProfileFile&)>& edit) {
@@ -114,21 +129,28 @@ private:
         std::list<const std::string*>::iterator order;
     };
 
-    std::shared_ptr<const ProfileFile> load(const platform::DiskEntry& entry) {
+    // The parsed file for an entry looked at just now; fd, when not -1, is
+    // the entry opened, read here or closed.
+    std::shared_ptr<const ProfileFile> load(const platform::DiskEntry& entry, int fd = -1) {
         const std::string& disk = entry.path;
         Stamp stamp;
         if (!entry.exists || !stampOf(entry.st, stamp)) {
+            if (fd >= 0)
+                close(fd);
             forget(disk);
             return nullptr;
         }
         const auto it = m_entries.find(disk);
         if (it != m_entries.end() && it->second.settled && it->second.stamp == stamp) {
+            if (fd >= 0)
+                close(fd);
             m_order.splice(m_order.begin(), m_order, it->second.order);
             it->second.epoch = ReadPass::current();
             return it->second.file;
         }
         std::string bytes;
-        if (!platform::readDiskFileBytes(disk, bytes, entry.st.st_size)) {
+        if (!(fd >= 0 ? platform::readOpenDiskFile(fd, bytes, entry.st.st_size)
+                      : platform::readDiskFileBytes(disk, bytes, entry.st.st_size))) {
             forget(disk);
             return nullptr;
         }

@@ -64,6 +64,10 @@ ProcessManager::ProcessManager(const CString& settingsPath, MainWindow* mainWind
       m_roleResponsibilities(new CStringListePlus), m_wpRoleResponsibilities(new CStringListePlus),
       m_classKeywords(new CStringListe), m_itemLinks(new ItemExtensionListe), m_exporter(nullptr) {
     g_manager = this;
+    // The open only reads (what it writes starts a new epoch): the settings,
+    // the menu tree and, when not deferred, every item's files are looked at
+    // once in one pass.
+    ReadPass pass;
     if (!deferred)
         loadMenuTree(mainWindow, 1);
     const CString settingsFile = getSettingsFile();

@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "MenuTreeRecord.h"
 #include "Project.h"
+#include "ReadPass.h"
 #include "StringTable.h"
 #include "TextInStream.h"
 #include "TextOutStream.h"
@@ -100,6 +101,9 @@ void Project::saveMenuTree() {
 }
 
 int Project::loadMenuTree(MainWindow* treeDialog, int fresh) {
+    // Reading the tree looks at its folders once; the log it may write
+    // starts a new epoch.
+    ReadPass pass;
     ItemListePlus* oldList = nullptr;
     std::unordered_map<CString, Item*> oldByUid;
     if (fresh) {

@@ -8,6 +8,7 @@
 #include <iconv.h>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -250,6 +251,25 @@ TEST(PrivateProfileTest, AFileIsReadAgainWhenItsSizeTimeOrInodeChanged) {
         const timespec newTimes[2] = {later, later};
         ASSERT_EQ(utimensat(AT_FDCWD, file.c_str(), newTimes, 0), 0);
         EXPECT_EQ(get(file, "S", "k"), c.expected) << c.what;
+    }
+}
+
+// What stands in a file's place but is no file reads as a missing file: a
+// pipe is never waited on for a writer, a folder never parsed, a file that
+// cannot be read gives the default too.
+TEST(PrivateProfileTest, WhatIsNoReadableFileGivesTheDefault) {
+    TempDir dir;
+    ASSERT_EQ(mkfifo((dir / "pipe.ini").c_str(), 0644), 0);
+    dir.write("folder.ini/inside.txt", "x");
+    dir.write("closed.ini", "[S]\r\nK=v\r\n");
+    ASSERT_EQ(chmod((dir / "closed.ini").c_str(), 0), 0);
+    const bool rootReadsAnything = geteuid() == 0;
+    for (const std::string name : {"pipe.ini", "folder.ini", "closed.ini"}) {
+        if (name == "closed.ini" && rootReadsAnything)
+            continue;
+        platform::clearProfileCache();
+        EXPECT_EQ(get(dir / name, "S", "K", "def"), "def") << name;
+        EXPECT_TRUE(list(dir / name, nullptr).empty()) << name;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "ReadPass.h"
 #include "FileSystem.h"
+#include "FolderListingCache.h"
 #include "PrivateProfile.h"
 #include "TempDir.h"
 #include "TextOutStream.h"
@@ -122,6 +123,43 @@ TEST(ReadPassTest, ChangesMadeByOthersAreSeenByTheNextPass) {
     // And outside any pass, as ever.
     folder.dir.write("Item/process.data", "[S]\r\nk=out\r\n");
     EXPECT_EQ(get(folder.data), "out");
+}
+
+// In a pass, the first name looked up in a folder has the folder listed, and
+// every name of it is then answered as a lookup outside a pass answers it:
+// in its exact case, in another case, missing, through a folder in another
+// case, or held by two entries in different cases.
+TEST(ReadPassTest, AFolderListedAtItsFirstLookupAnswersAsTheDiskDoes) {
+    struct Lookup {
+        const char* path;
+        bool exists;
+        const char* content;
+    };
+    const Lookup lookups[] = {
+        {"Item/process.data", true, "p"},    {"Item/Description.txt", true, "d"},
+        {"Item/description.TXT", true, "d"}, {"Item/DescriptionL2.txt", false, ""},
+        {"item/PROCESS.data", true, "p"},    {"Item/Twice.txt", true, "upper"},
+        {"Item/twice.txt", true, "lower"},   {"Item/TWICE.txt", true, "upper"},
+        {"Missing/process.data", false, ""},
+    };
+    for (const bool inPass : {false, true}) {
+        FolderListingCache::instance().clear();
+        TempDir dir;
+        dir.write("Item/process.data", "p");
+        dir.write("Item/Description.txt", "d");
+        dir.write("Item/Twice.txt", "upper");
+        dir.write("Item/twice.txt", "lower");
+        std::optional<ReadPass> pass;
+        if (inPass)
+            pass.emplace();
+        for (const Lookup& l : lookups) {
+            std::string bytes;
+            EXPECT_EQ(platform::fileExists((dir / l.path).c_str()), l.exists)
+                << l.path << " in pass " << inPass;
+            EXPECT_EQ(platform::readFileBytes((dir / l.path).c_str(), bytes), l.exists) << l.path;
+            EXPECT_EQ(bytes, l.content) << l.path << " in pass " << inPass;
+        }
+    }
 }
 
 // Passes nest: the inner one keeps the outer one's answers, which go with
