@@ -174,13 +174,16 @@ void CPTools1DialogMgt::OnActivityTable() {
     CStringListePlus disciplines;
     for (const CString& name : chosen)
         disciplines.append(new CString(name));
+    bool written = false;
     {
         ui::WaitCursor wait;
-        m_project->generateActivityWorkProductTable(path, item->getLevel(), item->getName(), disciplines,
-                                                    dialog.m_italic, 0);
+        written = m_project->generateActivityWorkProductTable(path, item->getLevel(), item->getName(),
+                                                              disciplines, dialog.m_italic, 0);
     }
     disciplines.deleteAll();
-    ui::AfxMessageBox(loadString(33040));
+    // A page that could not be written has been told; it is no table generated.
+    if (written)
+        ui::AfxMessageBox(loadString(33040));
 }
 
 void CPTools1DialogMgt::OnReload() {

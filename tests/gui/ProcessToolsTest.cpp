@@ -216,6 +216,27 @@ TEST_F(ProcessToolsTest, TheActivityTableAsksBeforeReplacingTheItemsPage) {
     EXPECT_EQ(m_project.read(pagePath).find("Written by hand"), std::string::npos);
 }
 
+// A table that cannot be written is told as a failure, never as generated.
+TEST_F(ProcessToolsTest, AnActivityTableThatCannotBeWrittenIsNotToldAsGenerated) {
+    // A folder stands where the item's page goes: no file can be written there.
+    fs::remove(m_project.path("site/Engineering/overview.htm"));
+    fs::create_directories(m_project.path("site/Engineering/overview.htm"));
+    CPTools1DialogMgt& tools = page("N4");
+    ModalScript script;
+    script.then<CAATable>([](CAATable& table) {
+        table.OnInitDialog();
+        table.OnOK();
+        return answerOf(table);
+    });
+    m_project.ui.answers.push_back(IDYES);
+    tools.OnActivityTable();
+    const std::vector<std::string> shown = messages();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(shown.back().find("writing error"), std::string::npos) << shown.back();
+    for (const std::string& text : shown)
+        EXPECT_NE(text, loadString(33040).str());
+}
+
 TEST_F(ProcessToolsTest, ChangeClassRefusesShortcutsAndChangesDualItems) {
     page("N25").OnChangeClass();
     EXPECT_EQ(messages(), std::vector<std::string>{loadString(33044).str()});
