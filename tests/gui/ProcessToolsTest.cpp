@@ -350,6 +350,37 @@ TEST_F(ProcessToolsTest, ArchivedMeasuresWriteADataPointEach) {
     EXPECT_NE(log().find("- Defects: value 12 , comment:fewer than planned"), std::string::npos);
 }
 
+// The program's automatic ids run on from dialog to dialog into the rows'
+// ranges: the other controls never take a row's id, so "Get" fills its own
+// row and nothing else.
+TEST_F(ProcessToolsTest, AutomaticIdsNeverTakeARowsId) {
+    m_project.write("finished/plan-v3.doc", "version 3");
+    while (CDynDialogEx::nextAutomaticId() < CPTools1DialogMgt::kFirstWorkProductId - 2) {
+    }
+    CPTools1DialogMgt& tools = page(nullptr);
+    ModalScript script;
+    script.then<CDynDialogEx>([&](CDynDialogEx& dialog) {
+        dialog.OnInitDialog();
+        std::set<UINT> ids;
+        for (const auto& control : dialog.getControls())
+            EXPECT_TRUE(ids.insert(control->getId()).second) << control->getId();
+        if (tools.getRows().size() != 1u) {
+            ADD_FAILURE() << tools.getRows().size() << " rows";
+            return static_cast<int>(wxID_CANCEL);
+        }
+        ModalScript chooser;
+        chooser.then<wxFileDialog>(
+            [this](wxFileDialog& file) { return choose(file, m_project.path("finished/plan-v3.doc")); });
+        press(*dialog.getArea(), tools.getRows()[0].buttonId);
+        dialog.OnOK();
+        return answerOf(dialog);
+    });
+    tools.OnArchivewp();
+    EXPECT_EQ(m_project.read("site/Engineering/Test/Test_plan/ar/plan-v3.doc"), "version 3");
+    EXPECT_NE(log().find("Archive work product from project \r\n- Test plan from "), std::string::npos)
+        << log();
+}
+
 // A dialog of more rows than the program's id ranges hold: every row's
 // button still reaches its own row.
 TEST_F(ProcessToolsTest, ArchiveDialogsHoldAnyNumberOfRows) {
