@@ -10,6 +10,7 @@
 #include "CPTools1DialogMgt.h"
 #include "DialogLook.h"
 #include "ExportsProject.h"
+#include "ItemListePlus.h"
 #include "ModalScript.h"
 #include "StringTable.h"
 #include "ToolDialogs.h"
@@ -183,6 +184,22 @@ TEST_F(ProcessToolsTest, ThePlugInDialogChoosesWhatTheEpfExportCreates) {
         return static_cast<int>(wxID_OK);
     });
     tools.OnImportExport();
+}
+
+// Every "domain/discipline" entry shows whole when the dialog opens at its
+// least size.
+TEST_F(ProcessToolsTest, ThePlugInListsShowTheirEntriesWhole) {
+    ProcessItem* discipline = nullptr;
+    for (int i = 1; i <= m_project.manager->getItemCount() && !discipline; ++i) {
+        auto* item = static_cast<ProcessItem*>(m_project.manager->getItemList()->at(i));
+        if (item->getClassKind() == 10)
+            discipline = item;
+    }
+    ASSERT_NE(discipline, nullptr);
+    discipline->setName("Requirements engineering and system analysis");
+    CEPFCPlugin dialog(m_project.manager.get(), m_frame);
+    dialog.OnInitDialog();
+    checkDialogLook(dialog, "epf-plugins", m_project.dir.path());
 }
 
 TEST_F(ProcessToolsTest, TheActivityTableAsksBeforeReplacingTheItemsPage) {
