@@ -37,6 +37,9 @@ constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 const char* const kReplacePageQuestion =
     "The page of the item \"%s\" will be replaced by the generated table. Do you want to go on?";
 
+// Told when a measure's data point cannot be written.
+const char* const kMeasureNotWritten = "The data of the measure \"%s\" could not be written.";
+
 struct Group {
     const char* caption;
     std::vector<std::pair<int, const char*>> buttons;
@@ -400,8 +403,13 @@ void CPTools1DialogMgt::archiveMeasures() {
         const CString folder = row.item->getItemFolderFile("am");
         if (!folder.IsEmpty())
             CreateDirectoryA(folder, nullptr);
-        if (ItemMeasure* measure = row.item->getItemMeasure())
-            measure->writeMeasureData(m_projectName, m_projectType, m_department, row.value, row.comment,
-                                      row.plannedValue);
+        ItemMeasure* measure = row.item->getItemMeasure();
+        if (!measure || !measure->writeMeasureData(m_projectName, m_projectType, m_department, row.value,
+                                                   row.comment, row.plannedValue)) {
+            // A data point that is not on disk is never passed over in silence.
+            CString message;
+            message.Format(kMeasureNotWritten, row.item->getName().GetString());
+            ui::AfxMessageBox(message);
+        }
     }
 }

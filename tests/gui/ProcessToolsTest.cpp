@@ -367,6 +367,30 @@ TEST_F(ProcessToolsTest, ArchivedMeasuresWriteADataPointEach) {
     EXPECT_NE(log().find("- Defects: value 12 , comment:fewer than planned"), std::string::npos);
 }
 
+// A measure whose data point cannot be written is told; the others are archived.
+TEST_F(ProcessToolsTest, AMeasureThatCannotBeArchivedIsTold) {
+    // A file stands where the measure's folder "am" goes.
+    m_project.write("site/Measures/Defects/am", "not a folder");
+    auto files = [this](const char* folder) {
+        const fs::directory_iterator entries(m_project.path(folder));
+        return std::distance(fs::begin(entries), fs::end(entries));
+    };
+    const auto effortFiles = files("site/Measures/Effort/am");
+    CPTools1DialogMgt& tools = page(nullptr);
+    ModalScript script;
+    script.then<CDynDialogEx>([](CDynDialogEx& dialog) {
+        dialog.OnInitDialog();
+        dialog.OnOK();
+        return answerOf(dialog);
+    });
+    tools.OnArchivemeasure();
+    EXPECT_EQ(messages(),
+              std::vector<std::string>{"The data of the measure \"Defects\" could not be written."});
+    EXPECT_EQ(m_project.read("site/Measures/Defects/am"), "not a folder");
+    // The other measure still gets its data point.
+    EXPECT_EQ(files("site/Measures/Effort/am"), effortFiles + 1);
+}
+
 // The program's automatic ids run on from dialog to dialog into the rows'
 // ranges: the other controls never take a row's id, so "Get" fills its own
 // row and nothing else.
