@@ -95,6 +95,7 @@ bool CEPFCPlugin::OnInitDialog() {
             appendEntry(available, item->getDomain() + "/" + item->getName(), item);
         }
     }
+    controls::fitListsToEntries(this, {IDC_AVAILABLE, IDC_CHOSEN});
     return TolvaneDialog::OnInitDialog();
 }
 

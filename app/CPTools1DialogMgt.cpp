@@ -39,6 +39,9 @@ constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 const char* const kReplacePageQuestion =
     "The page of the item \"%s\" will be replaced by the generated table. Do you want to go on?";
 
+// Told when a measure's data point cannot be written.
+const char* const kMeasureNotWritten = "The data of the measure \"%s\" could not be written.";
+
 struct Group {
     const char* caption;
     std::vector<std::pair<int, const char*>> buttons;
@@ -174,13 +177,16 @@ void CPTools1DialogMgt::OnActivityTable() {
     CStringListePlus disciplines;
     for (const CString& name : chosen)
         disciplines.append(new CString(name));
+    bool written = false;
     {
         ui::WaitCursor wait;
-        m_project->generateActivityWorkProductTable(path, item->getLevel(), item->getName(), disciplines,
-                                                    dialog.m_italic, 0);
+        written = m_project->generateActivityWorkProductTable(path, item->getLevel(), item->getName(),
+                                                              disciplines, dialog.m_italic, 0);
     }
     disciplines.deleteAll();
-    ui::AfxMessageBox(loadString(33040));
+    // A page that could not be written has been told; it is no table generated.
+    if (written)
+        ui::AfxMessageBox(loadString(33040));
 }
 
 void CPTools1DialogMgt::OnReload() {
@@ -211,11 +217,16 @@ int CPTools1DialogMgt::rowId(int first, int step, size_t row, int offset, int li
         static_cast<size_t>(first) + static_cast<size_t>(step) * row + static_cast<size_t>(offset);
     if (id < static_cast<size_t>(limit))
         return static_cast<int>(id);
-    // A free id, never one of the rows' own range.
+    return freeId();
+}
+
+int CPTools1DialogMgt::freeId() {
+    // The program's counter of automatic ids runs on from dialog to dialog:
+    // it skips the rows' ranges, so that no control takes a row's id.
     int automatic = 0;
     do
         automatic = static_cast<int>(CDynDialogEx::nextAutomaticId());
-    while (automatic >= kFirstWorkProductId && automatic < limit);
+    while (automatic >= kFirstWorkProductId && automatic < kMeasureIdLimit);
     return automatic;
 }
 
@@ -252,15 +263,15 @@ void CPTools1DialogMgt::OnInfo(const Row& row) {
 void CPTools1DialogMgt::buildWorkProductRows(CDynDialogEx& dialog) {
     dialog.setTitle("Archive project work products");
     DynRect label{5, 5, 120, 17}, edit{130, 5, 350, 17};
-    dialog.addControl("STATIC", "Project name", kStaticStyle, 0, &label);
-    dialog.addControl("EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, &edit, &m_projectName);
+    dialog.addControl("STATIC", "Project name", kStaticStyle, 0, &label, DynData(), freeId());
+    dialog.addControl("EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, &edit, &m_projectName, freeId());
     for (size_t k = 0; k < m_rows.size(); ++k) {
         Row& row = m_rows[k];
         const int y = 25 + 15 * static_cast<int>(k);
         DynRect name{5, y, 120, y + 12}, path{130, y, 350, y + 12}, get{360, y, 400, y + 12};
         row.editId = rowId(kFirstWorkProductId, 2, k, 0, kFirstMeasureId);
         row.buttonId = rowId(kFirstWorkProductId, 2, k, 1, kFirstMeasureId);
-        dialog.addControl("STATIC", row.item->getName(), kStaticStyle, 0, &name);
+        dialog.addControl("STATIC", row.item->getName(), kStaticStyle, 0, &name, DynData(), freeId());
         dialog.addControl("EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, &path, &row.path, row.editId);
         dialog.addControl("BUTTON", "Get", kButtonStyle, 0, &get, DynData(), row.buttonId);
     }
@@ -272,27 +283,28 @@ void CPTools1DialogMgt::buildMeasureRows(CDynDialogEx& dialog) {
         {"Project name", &m_projectName}, {"Project type", &m_projectType}, {"Department", &m_department}};
     for (int i = 0; i < 3; ++i) {
         DynRect label{5, 5 + 15 * i, 120, 17 + 15 * i}, edit{130, 5 + 15 * i, 350, 17 + 15 * i};
-        dialog.addControl("STATIC", heading[i].first, kStaticStyle, 0, &label);
-        dialog.addControl("EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, &edit, heading[i].second);
+        dialog.addControl("STATIC", heading[i].first, kStaticStyle, 0, &label, DynData(), freeId());
+        dialog.addControl("EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, &edit, heading[i].second, freeId());
     }
     DynRect value{160, 55, 200, 67}, comment{260, 55, 600, 67}, planned{210, 52, 250, 70};
-    dialog.addControl("STATIC", "Value", kStaticStyle, 0, &value);
-    dialog.addControl("STATIC", "Comment", kStaticStyle, 0, &comment);
-    dialog.addControl("STATIC", "Planned Value", kStaticStyle, 0, &planned);
-    constexpr int kLimit = 1750;
+    dialog.addControl("STATIC", "Value", kStaticStyle, 0, &value, DynData(), freeId());
+    dialog.addControl("STATIC", "Comment", kStaticStyle, 0, &comment, DynData(), freeId());
+    dialog.addControl("STATIC", "Planned Value", kStaticStyle, 0, &planned, DynData(), freeId());
+    constexpr int kLimit = kMeasureIdLimit;
     for (size_t k = 0; k < m_rows.size(); ++k) {
         Row& row = m_rows[k];
         const int y = 70 + 15 * static_cast<int>(k);
         DynRect name{5, y, 120, y + 12}, info{130, y, 150, y + 12}, valueEdit{160, y, 200, y + 12},
             plannedEdit{210, y, 250, y + 12}, commentEdit{260, y, 600, y + 12};
         row.buttonId = rowId(kFirstMeasureId, 3, k, 0, kLimit);
-        dialog.addControl("STATIC", row.item->getName(), kStaticStyle, 0, &name);
+        dialog.addControl("STATIC", row.item->getName(), kStaticStyle, 0, &name, DynData(), freeId());
         dialog.addControl("BUTTON", "Info", kButtonStyle, 0, &info, DynData(), row.buttonId);
         dialog.addControl("EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, &valueEdit, &row.value,
                           rowId(kFirstMeasureId, 3, k, 1, kLimit));
         ItemMeasure* measure = row.item->getItemMeasure();
         if (measure && measure->m_includePlannedValue)
-            dialog.addControl("EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, &plannedEdit, &row.plannedValue);
+            dialog.addControl("EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, &plannedEdit, &row.plannedValue,
+                              freeId());
         dialog.addControl("EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, &commentEdit, &row.comment,
                           rowId(kFirstMeasureId, 3, k, 2, kLimit));
     }
@@ -391,8 +403,13 @@ void CPTools1DialogMgt::archiveMeasures() {
         const CString folder = row.item->getItemFolderFile("am");
         if (!folder.IsEmpty())
             CreateDirectoryA(folder, nullptr);
-        if (ItemMeasure* measure = row.item->getItemMeasure())
-            measure->writeMeasureData(m_projectName, m_projectType, m_department, row.value, row.comment,
-                                      row.plannedValue);
+        ItemMeasure* measure = row.item->getItemMeasure();
+        if (!measure || !measure->writeMeasureData(m_projectName, m_projectType, m_department, row.value,
+                                                   row.comment, row.plannedValue)) {
+            // A data point that is not on disk is never passed over in silence.
+            CString message;
+            message.Format(kMeasureNotWritten, row.item->getName().GetString());
+            ui::AfxMessageBox(message);
+        }
     }
 }

@@ -39,6 +39,7 @@ public:
     // them while they stay below the next range.
     static constexpr int kFirstWorkProductId = 1500;
     static constexpr int kFirstMeasureId = 1600;
+    static constexpr int kMeasureIdLimit = 1750;
 
     CPTools1DialogMgt(wxWindow* parent, ToolsPage& page);
     ~CPTools1DialogMgt() override;
@@ -88,6 +89,8 @@ private:
     // The row's id: the program's own while it stays in its range, else a
     // free automatic one, so that any number of rows works.
     static int rowId(int first, int step, size_t row, int offset, int limit);
+    // An automatic id outside the rows' ranges, for the dialogs' other controls.
+    static int freeId();
 
     ProcessManager* m_project;
     Item* m_selected;

@@ -2,6 +2,8 @@
 
 #include "WxText.h"
 
+#include <algorithm>
+
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/listbox.h>
@@ -78,6 +80,25 @@ void controls::deleteSelectedEntry(wxWindow* parent, int listId) {
     const int selected = list->GetSelection();
     if (selected != wxNOT_FOUND)
         list->Delete(static_cast<unsigned>(selected));
+}
+
+void controls::fitListsToEntries(wxWindow* dialog, std::initializer_list<int> listIds) {
+    std::vector<wxListBox*> lists;
+    int longest = 0;
+    for (int id : listIds)
+        if (auto* list = dynamic_cast<wxListBox*>(dialog->FindWindow(id))) {
+            list->InvalidateBestSize();
+            longest = std::max(longest, list->GetBestSize().x);
+            lists.push_back(list);
+        }
+    for (wxListBox* list : lists) {
+        const wxSize least = list->GetMinSize();
+        list->SetMinSize(wxSize(std::max(least.x, longest), least.y));
+    }
+    if (wxSizer* sizer = dialog->GetSizer()) {
+        sizer->SetSizeHints(dialog);
+        dialog->SetMinSize(dialog->GetSize());
+    }
 }
 
 wxStaticBoxSizer* controls::newGroup(wxWindow* parent, int id, const CString& caption, wxSizer* content) {

@@ -8,6 +8,7 @@
 
 #include "CString.h"
 
+#include <initializer_list>
 #include <vector>
 
 class wxFlexGridSizer;
@@ -41,6 +42,10 @@ wxTextCtrl* newEdit(wxWindow* parent, int id, long style = 0, int columns = 24);
 // a list box is deleted. Nothing happens without a selection.
 void copySelectedEntry(wxWindow* parent, int sourceId, int targetId);
 void deleteSelectedEntry(wxWindow* parent, int listId);
+// Once list boxes whose entries move between them are filled: they are
+// made as wide as the longest entry of any of them, and the dialog grows to
+// hold them, so that no entry shows cut.
+void fitListsToEntries(wxWindow* dialog, std::initializer_list<int> listIds);
 
 } // namespace controls
 

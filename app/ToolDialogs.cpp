@@ -167,6 +167,7 @@ bool CAATable::OnInitDialog() {
     auto* chosen = static_cast<wxListBox*>(FindWindow(IDC_CHOSEN));
     for (const CString& name : m_chosen)
         chosen->Append(toWx(name));
+    controls::fitListsToEntries(this, {IDC_ALL, IDC_CHOSEN});
     return TolvaneDialog::OnInitDialog();
 }
 

@@ -58,7 +58,7 @@ void ProcessManager::generateWPOverview(int language) {
     });
 }
 
-void ProcessManager::generateActivityWorkProductTable(const CString& path, int level, const CString& title,
+bool ProcessManager::generateActivityWorkProductTable(const CString& path, int level, const CString& title,
                                                       const CStringListePlus& disciplines, int,
                                                       int language) {
     const std::shared_ptr<const PageRunTables> tables = pageRunTables();
@@ -188,6 +188,8 @@ void ProcessManager::generateActivityWorkProductTable(const CString& path, int l
     }
     out << "</table>\n"
         << "</body>\n</html>\n";
-    if (!out.close())
-        ui::AfxMessageBox("File " + path + " writing error");
+    if (out.close())
+        return true;
+    ui::AfxMessageBox("File " + path + " writing error");
+    return false;
 }

@@ -15,7 +15,8 @@ constexpr const char* kDataSection = "DATA";
 
 void readInto(const CString& file, const char* key, DWORD size, CString& out) {
     CString value;
-    const DWORD n = GetPrivateProfileStringA(kDataSection, key, "", value.GetBuffer(static_cast<int>(size)), size, file);
+    const DWORD n =
+        GetPrivateProfileStringA(kDataSection, key, "", value.GetBuffer(static_cast<int>(size)), size, file);
     value.ReleaseBuffer(static_cast<int>(n));
     if (!value.IsEmpty())
         out = value;
@@ -50,13 +51,14 @@ CString ItemMeasure::getDataFolder() const {
     return m_item->getItemFolderFile("am/");
 }
 
-void ItemMeasure::writeMeasureData(const CString& projectName, const CString& projectType, const CString& department,
-                                   const CString& value, const CString& comment, const CString& plannedValue) {
+bool ItemMeasure::writeMeasureData(const CString& projectName, const CString& projectType,
+                                   const CString& department, const CString& value, const CString& comment,
+                                   const CString& plannedValue) {
     // The project name as typed may hold characters no file name may hold.
     const CString file = m_item->getItemFolderFile("am/" + toFileName(projectName, 1) + ".dat");
     if (file.IsEmpty())
-        return;
-    platform::updateProfile(file, [&](ProfileFile& data) {
+        return false;
+    return platform::updateProfile(file, [&](ProfileFile& data) {
         bool changed = false;
         for (const auto& [key, text] : {std::pair<const char*, const CString&>{"ProjectName", projectName},
                                         {"ProjectType", projectType},
@@ -88,7 +90,8 @@ CStringListe* ItemMeasure::listMeasureDataFiles() {
 }
 
 void ItemMeasure::readMeasureData(const CString& fileName, CString& projectName, CString& projectType,
-                                  CString& department, CString& value, CString& comment, CString& plannedValue) {
+                                  CString& department, CString& value, CString& comment,
+                                  CString& plannedValue) {
     const CString file = m_item->getItemFolderFile("am/" + fileName);
     if (file.IsEmpty())
         return;

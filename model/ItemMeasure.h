@@ -20,14 +20,14 @@ public:
 
     // Writes the data file of a project into the folder "am", replacing the
     // project's earlier data point; its name is the project name made safe
-    // for the file system.
-    void writeMeasureData(const CString& projectName, const CString& projectType, const CString& department,
+    // for the file system. Whether it was written.
+    bool writeMeasureData(const CString& projectName, const CString& projectType, const CString& department,
                           const CString& value, const CString& comment, const CString& plannedValue);
     // The names of the files of the folder "am" (the caller owns the list).
     CStringListe* listMeasureDataFiles();
     // Reads a listed file; an output keeps its value when its key is empty.
-    void readMeasureData(const CString& fileName, CString& projectName, CString& projectType, CString& department,
-                         CString& value, CString& comment, CString& plannedValue);
+    void readMeasureData(const CString& fileName, CString& projectName, CString& projectType,
+                         CString& department, CString& value, CString& comment, CString& plannedValue);
     // The label "StandardMeasureDescription" with its backslash-n pairs made line breaks.
     static CString getStandardDescription(int language);
     // The folder "am/" of the item folder that holds the measure's data

@@ -154,8 +154,9 @@ public:
     // The page at path (in the folder of an item at level) of the activity
     // tree of every workflow of the chosen disciplines, with the work
     // products each activity uses and produces; those of other disciplines
-    // in italics. flag is not read.
-    void generateActivityWorkProductTable(const CString& path, int level, const CString& title,
+    // in italics. flag is not read. Whether the page was written (a failure
+    // has been told).
+    bool generateActivityWorkProductTable(const CString& path, int level, const CString& title,
                                           const CStringListePlus& disciplines, int flag, int language);
     // The page "activitiesByState.htm" of every item inside a workflow that
     // is no activity: the approved activities below it and those awaiting

@@ -10,6 +10,7 @@
 #include "CPTools1DialogMgt.h"
 #include "DialogLook.h"
 #include "ExportsProject.h"
+#include "ItemListePlus.h"
 #include "ModalScript.h"
 #include "StringTable.h"
 #include "ToolDialogs.h"
@@ -185,6 +186,22 @@ TEST_F(ProcessToolsTest, ThePlugInDialogChoosesWhatTheEpfExportCreates) {
     tools.OnImportExport();
 }
 
+// Every "domain/discipline" entry shows whole when the dialog opens at its
+// least size.
+TEST_F(ProcessToolsTest, ThePlugInListsShowTheirEntriesWhole) {
+    ProcessItem* discipline = nullptr;
+    for (int i = 1; i <= m_project.manager->getItemCount() && !discipline; ++i) {
+        auto* item = static_cast<ProcessItem*>(m_project.manager->getItemList()->at(i));
+        if (item->getClassKind() == 10)
+            discipline = item;
+    }
+    ASSERT_NE(discipline, nullptr);
+    discipline->setName("Requirements engineering and system analysis");
+    CEPFCPlugin dialog(m_project.manager.get(), m_frame);
+    dialog.OnInitDialog();
+    checkDialogLook(dialog, "epf-plugins", m_project.dir.path());
+}
+
 TEST_F(ProcessToolsTest, TheActivityTableAsksBeforeReplacingTheItemsPage) {
     const std::string pagePath = "site/Engineering/overview.htm";
     m_project.write(pagePath, "<html><body>Written by hand</body></html>");
@@ -214,6 +231,27 @@ TEST_F(ProcessToolsTest, TheActivityTableAsksBeforeReplacingTheItemsPage) {
     ASSERT_EQ(shown.size(), 2u);
     EXPECT_EQ(shown[1], loadString(33040).str());
     EXPECT_EQ(m_project.read(pagePath).find("Written by hand"), std::string::npos);
+}
+
+// A table that cannot be written is told as a failure, never as generated.
+TEST_F(ProcessToolsTest, AnActivityTableThatCannotBeWrittenIsNotToldAsGenerated) {
+    // A folder stands where the item's page goes: no file can be written there.
+    fs::remove(m_project.path("site/Engineering/overview.htm"));
+    fs::create_directories(m_project.path("site/Engineering/overview.htm"));
+    CPTools1DialogMgt& tools = page("N4");
+    ModalScript script;
+    script.then<CAATable>([](CAATable& table) {
+        table.OnInitDialog();
+        table.OnOK();
+        return answerOf(table);
+    });
+    m_project.ui.answers.push_back(IDYES);
+    tools.OnActivityTable();
+    const std::vector<std::string> shown = messages();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_NE(shown.back().find("writing error"), std::string::npos) << shown.back();
+    for (const std::string& text : shown)
+        EXPECT_NE(text, loadString(33040).str());
 }
 
 TEST_F(ProcessToolsTest, ChangeClassRefusesShortcutsAndChangesDualItems) {
@@ -327,6 +365,61 @@ TEST_F(ProcessToolsTest, ArchivedMeasuresWriteADataPointEach) {
     // Every measure gets its data point, also without a value.
     EXPECT_TRUE(fs::exists(m_project.path("site/Measures/Effort/am")));
     EXPECT_NE(log().find("- Defects: value 12 , comment:fewer than planned"), std::string::npos);
+}
+
+// A measure whose data point cannot be written is told; the others are archived.
+TEST_F(ProcessToolsTest, AMeasureThatCannotBeArchivedIsTold) {
+    // A file stands where the measure's folder "am" goes.
+    m_project.write("site/Measures/Defects/am", "not a folder");
+    auto files = [this](const char* folder) {
+        const fs::directory_iterator entries(m_project.path(folder));
+        return std::distance(fs::begin(entries), fs::end(entries));
+    };
+    const auto effortFiles = files("site/Measures/Effort/am");
+    CPTools1DialogMgt& tools = page(nullptr);
+    ModalScript script;
+    script.then<CDynDialogEx>([](CDynDialogEx& dialog) {
+        dialog.OnInitDialog();
+        dialog.OnOK();
+        return answerOf(dialog);
+    });
+    tools.OnArchivemeasure();
+    EXPECT_EQ(messages(),
+              std::vector<std::string>{"The data of the measure \"Defects\" could not be written."});
+    EXPECT_EQ(m_project.read("site/Measures/Defects/am"), "not a folder");
+    // The other measure still gets its data point.
+    EXPECT_EQ(files("site/Measures/Effort/am"), effortFiles + 1);
+}
+
+// The program's automatic ids run on from dialog to dialog into the rows'
+// ranges: the other controls never take a row's id, so "Get" fills its own
+// row and nothing else.
+TEST_F(ProcessToolsTest, AutomaticIdsNeverTakeARowsId) {
+    m_project.write("finished/plan-v3.doc", "version 3");
+    while (CDynDialogEx::nextAutomaticId() < CPTools1DialogMgt::kFirstWorkProductId - 2) {
+    }
+    CPTools1DialogMgt& tools = page(nullptr);
+    ModalScript script;
+    script.then<CDynDialogEx>([&](CDynDialogEx& dialog) {
+        dialog.OnInitDialog();
+        std::set<UINT> ids;
+        for (const auto& control : dialog.getControls())
+            EXPECT_TRUE(ids.insert(control->getId()).second) << control->getId();
+        if (tools.getRows().size() != 1u) {
+            ADD_FAILURE() << tools.getRows().size() << " rows";
+            return static_cast<int>(wxID_CANCEL);
+        }
+        ModalScript chooser;
+        chooser.then<wxFileDialog>(
+            [this](wxFileDialog& file) { return choose(file, m_project.path("finished/plan-v3.doc")); });
+        press(*dialog.getArea(), tools.getRows()[0].buttonId);
+        dialog.OnOK();
+        return answerOf(dialog);
+    });
+    tools.OnArchivewp();
+    EXPECT_EQ(m_project.read("site/Engineering/Test/Test_plan/ar/plan-v3.doc"), "version 3");
+    EXPECT_NE(log().find("Archive work product from project \r\n- Test plan from "), std::string::npos)
+        << log();
 }
 
 // A dialog of more rows than the program's id ranges hold: every row's
