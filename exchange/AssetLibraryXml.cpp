@@ -29,11 +29,7 @@ const char* trueFalse(int flag) {
     return flag ? "true" : "false";
 }
 
-CString decimal(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
+using settings::decimal;
 
 bool isOneOf(int kind, std::initializer_list<int> classes) {
     return std::find(classes.begin(), classes.end(), kind) != classes.end();

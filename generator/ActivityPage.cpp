@@ -15,6 +15,7 @@
 #include "ProcessItemListe.h"
 #include "ProcessManager.h"
 #include "ProcessOption.h"
+#include "StdOption.h"
 #include "SubtreeQualityCriteria.h"
 #include "TextOutStream.h"
 #include "TooltipScript.h"
@@ -34,11 +35,7 @@ ProcessItem* workProductOf(ProcessManager& manager, const CString& reference) {
     return product && product->getItemWorkProduct() ? product : nullptr;
 }
 
-CString decimal(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
+using settings::decimal;
 
 } // namespace
 

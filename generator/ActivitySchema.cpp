@@ -14,6 +14,7 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "ProcessOption.h"
+#include "StdOption.h"
 #include "TextOutStream.h"
 #include "TooltipEntry.h"
 
@@ -22,11 +23,7 @@
 
 namespace {
 
-CString decimal(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
+using settings::decimal;
 
 const char* const kArrow = "images/fleche.gif";
 

@@ -11,6 +11,7 @@
 #include "PageRunTables.h"
 #include "PageText.h"
 #include "ProcessItem.h"
+#include "StdOption.h"
 #include "TextOutStream.h"
 #include "WorkProductOverviewPage.h"
 #include "WorkProductPage.h"
@@ -30,11 +31,7 @@ std::vector<ProcessItem*> itemsOfClass(const PageRunTables& tables, int classKin
     return items;
 }
 
-CString decimal(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
+using settings::decimal;
 
 } // namespace
 

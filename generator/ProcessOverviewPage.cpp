@@ -11,6 +11,7 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "ProcessOption.h"
+#include "StdOption.h"
 #include "StringTable.h"
 #include "TextOutStream.h"
 #include "TooltipScript.h"
@@ -37,11 +38,7 @@ const char* bulletOf(ProcessItem& item) {
     }
 }
 
-CString decimal(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
+using settings::decimal;
 
 CString margin(int depth) {
     return "<p style=\"margin-left: " + decimal(depth * 30) + "pt; margin-top: 0pt; margin-bottom: 0pt\">";

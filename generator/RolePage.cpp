@@ -16,6 +16,7 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "ProcessOption.h"
+#include "StdOption.h"
 #include "TextOutStream.h"
 #include "TooltipScript.h"
 
@@ -25,11 +26,7 @@
 
 namespace {
 
-CString decimal(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
+using settings::decimal;
 
 std::vector<ItemLink*> linksOf(ItemExtensionListe* list) {
     std::vector<ItemLink*> links;

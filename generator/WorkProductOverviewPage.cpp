@@ -12,6 +12,7 @@
 #include "ProcessItemListe.h"
 #include "ProcessManager.h"
 #include "ProcessOption.h"
+#include "StdOption.h"
 #include "TextOutStream.h"
 #include "TooltipScript.h"
 #include "WorkProductCsv.h"
@@ -47,11 +48,7 @@ const struct {
     {"SentForInformation", "sent for information"},
 };
 
-CString decimal(int value) {
-    CString text;
-    text.Format("%d", value);
-    return text;
-}
+using settings::decimal;
 
 } // namespace
 
