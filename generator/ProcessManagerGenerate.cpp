@@ -7,6 +7,7 @@
 #include "ItemListePlus.h"
 #include "ProcessItem.h"
 #include "ProcessOption.h"
+#include "ReadPass.h"
 #include "StdOption.h"
 
 namespace {
@@ -37,6 +38,10 @@ const PageFamily kPageFamilies[] = {
 } // namespace
 
 void ProcessManager::generate() {
+    // The run reads the project as it stood when it began: each folder is
+    // listed and each data file looked at once, and what the run itself
+    // writes is added to what it knows, never looked at again.
+    ReadPass pass;
     // The glossary is read once per language for the whole run.
     PageRun run(*this);
     guarded(

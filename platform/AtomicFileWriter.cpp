@@ -34,7 +34,8 @@ mode_t defaultMode() {
 
 } // namespace
 
-AtomicFileWriter::AtomicFileWriter(std::string diskPath) : m_target(followLink(diskPath)) {
+AtomicFileWriter::AtomicFileWriter(std::string diskPath)
+    : m_asked(std::move(diskPath)), m_target(followLink(m_asked)) {
     const size_t slash = m_target.rfind('/');
     const std::string folder = slash == std::string::npos ? std::string() : m_target.substr(0, slash + 1);
     m_temp = folder + std::string(kTempPrefix) + "XXXXXX" + std::string(kTempSuffix);
@@ -102,7 +103,9 @@ bool AtomicFileWriter::commit() {
     }
     m_temp.clear();
     // The file may be new in its folder.
-    FolderListingCache::instance().forgetAround(m_target);
+    FolderListingCache::instance().noteFileWritten(m_target);
+    if (m_asked != m_target)
+        FolderListingCache::instance().forgetAround(m_asked);
     return true;
 }
 

@@ -30,6 +30,8 @@ public:
     static bool isTemporaryName(std::string_view fileName);
 
 private:
+    // The path asked for, which may be a symbolic link to the target.
+    std::string m_asked;
     std::string m_target;
     std::string m_temp;
     int m_fd = -1;

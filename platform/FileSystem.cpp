@@ -273,20 +273,36 @@ Resolved resolveMissing(const std::string& converted) {
 }
 
 // In a read pass, a path whose folder was listed in the pass's epoch is
-// answered from the listing, with no call to the system; false when the
-// listing cannot tell.
+// answered from the listing, with no call to the system; a folder that
+// cannot be listed under its path is itself looked up in its own folder's
+// listing, so a missing folder or one in another case costs no call either.
+// False when the listings cannot tell.
 bool answeredInPass(const std::string& converted, Resolved& resolved) {
     const size_t slash = converted.rfind('/');
     if (slash == std::string::npos)
         return false;
-    const std::string folder = slash == 0 ? std::string("/") : converted.substr(0, slash);
+    std::string folder = slash == 0 ? std::string("/") : converted.substr(0, slash);
+    const std::string name = converted.substr(slash + 1);
     std::string found;
-    switch (FolderListingCache::instance().lookUpInPass(folder, converted.substr(slash + 1), found)) {
+    auto answer = FolderListingCache::instance().lookUpInPass(folder, name, found);
+    if (answer == FolderListingCache::Answer::Unlistable) {
+        Resolved outer;
+        // There under its own name yet not listable: the system tells why.
+        if (slash == 0 || !answeredInPass(folder, outer) || (outer.exists && outer.path == folder))
+            return false;
+        if (!outer.exists) {
+            resolved = Resolved{outer.path + "/" + name};
+            return true;
+        }
+        folder = outer.path;
+        answer = FolderListingCache::instance().lookUpInPass(folder, name, found);
+    }
+    switch (answer) {
     case FolderListingCache::Answer::Missing:
-        resolved = Resolved{converted};
+        resolved = Resolved{folder + (folder == "/" ? "" : "/") + name};
         return true;
     case FolderListingCache::Answer::Found:
-        resolved = Resolved{converted.substr(0, slash + 1) + found, true};
+        resolved = Resolved{folder + (folder == "/" ? "" : "/") + found, true};
         return true;
     default:
         return false;

@@ -2,6 +2,7 @@
 
 #include "Encoding.h"
 #include "FileSystem.h"
+#include "PrivateProfile.h"
 #include "ReadPass.h"
 
 #include <algorithm>
@@ -80,14 +81,19 @@ FolderListingCache::Read FolderListingCache::read(const std::string& folder, con
     // In name order, so that of several names differing in case only the
     // same one is always taken.
     std::sort(names.begin(), names.end());
-    for (auto& name : names) {
-        const auto [at, added] = listing.byFoldedName.try_emplace(folded(name));
-        if (added)
-            at->second.first = std::move(name);
-        else
-            at->second.several = true;
-    }
+    for (auto& name : names)
+        addName(listing, std::move(name));
     return complete ? Read::Complete : Read::Cut;
+}
+
+void FolderListingCache::addName(Listing& listing, std::string name) {
+    const auto [at, added] = listing.byFoldedName.try_emplace(folded(name));
+    if (added) {
+        at->second.first = std::move(name);
+    } else if (at->second.first != name) {
+        at->second.several = true;
+        at->second.first = std::min(at->second.first, name);
+    }
 }
 
 bool FolderListingCache::findOtherCase(const std::string& folder, const std::string& name, std::string& found,
@@ -173,8 +179,10 @@ FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& f
         return Answer::Unknown;
     std::lock_guard lock(m_mutex);
     const auto it = listInPass(folderKey(folder), epoch);
-    if (it == m_listings.end() || it->second.unlistable)
+    if (it == m_listings.end())
         return Answer::Unknown;
+    if (it->second.unlistable)
+        return Answer::Unlistable;
     const auto hit = it->second.byFoldedName.find(folded(name));
     if (hit == it->second.byFoldedName.end())
         return Answer::Missing;
@@ -184,19 +192,75 @@ FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& f
     return Answer::Found;
 }
 
+namespace {
+
+// A path that names its entry one way only: no "." or ".." step and no
+// doubled separator. A change made through any other path may be known
+// under another spelling, so every pass then looks at everything again.
+bool isPlainPath(std::string_view path) {
+    if (path.find("//") != std::string_view::npos)
+        return false;
+    for (size_t start = 0; start <= path.size();) {
+        size_t end = path.find('/', start);
+        if (end == std::string_view::npos)
+            end = path.size();
+        const std::string_view step = path.substr(start, end - start);
+        if (step == "." || step == "..")
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".")
+           : slash == 0               ? std::string("/")
+                                      : path.substr(0, slash);
+}
+
+} // namespace
+
 void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree) {
-    ReadPass::noteChange();
     const std::string path = folderKey(diskPath);
+    // A whole tree changed: whatever a pass knew below it is looked at again.
+    // One path changed: only what was known of it and of its folder.
+    if (withTree || !isPlainPath(path))
+        ReadPass::noteChange();
+    else
+        platform::forgetProfileInPass(path);
+    std::lock_guard lock(m_mutex);
+    if (m_listings.empty())
+        return;
+    m_listings.erase(folderOf(path));
+    m_listings.erase(path);
+    if (withTree)
+        forgetTree(path);
+}
+
+void FolderListingCache::noteFileWritten(const std::string& diskPath) {
+    const std::string path = folderKey(diskPath);
+    if (!isPlainPath(path)) {
+        forgetAround(path);
+        return;
+    }
+    platform::forgetProfileInPass(path);
     const size_t slash = path.rfind('/');
     std::lock_guard lock(m_mutex);
     if (m_listings.empty())
         return;
-    m_listings.erase(slash == std::string::npos ? std::string(".")
-                     : slash == 0               ? std::string("/")
-                                                : path.substr(0, slash));
     m_listings.erase(path);
-    if (withTree)
-        forgetTree(path);
+    const auto it = m_listings.find(folderOf(path));
+    if (it == m_listings.end())
+        return;
+    if (it->second.unlistable) {
+        m_listings.erase(it);
+        return;
+    }
+    // Its stamp stays the one it was read with, so that once the pass is
+    // over the folder, changed by the write, is listed anew.
+    it->second.settled = false;
+    addName(it->second, slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 void FolderListingCache::forgetTree(const std::string& folder) {

@@ -29,17 +29,25 @@ public:
     // is a stat of the folder made just before.
     bool findOtherCase(const std::string& folder, const std::string& name, std::string& found,
                        const struct stat* folderStat = nullptr);
-    enum class Answer { Unknown, Missing, Found };
+    enum class Answer { Unknown, Unlistable, Missing, Found };
     // In a read pass, a name of a folder from its listing, read or checked
     // first when the pass's epoch has none: Found with the entry's name (the
-    // name itself when it is there in its exact case), or Missing. Unknown
-    // outside a pass, for a folder that cannot be listed under this path,
-    // and for a name that several entries hold in different cases.
+    // name itself when it is there in its exact case), or Missing.
+    // Unlistable for a folder that cannot be listed under this path (missing,
+    // in another case, or no folder); Unknown outside a pass and for a name
+    // that several entries hold in different cases.
     Answer lookUpInPass(const std::string& folder, const std::string& name, std::string& found);
     // Something at this disk path was created, renamed or deleted: the
-    // listing of its folder goes, and the path's own. A folder moved or
-    // deleted with what it holds takes the listings below it along (withTree).
+    // listing of its folder goes, and the path's own, and what a read pass
+    // knew of a profile file there. A folder moved or deleted with what it
+    // holds takes the listings below it along (withTree), and every read
+    // pass under way starts a new epoch.
     void forgetAround(const std::string& diskPath, bool withTree = false);
+    // A file was just renamed into place at this disk path under exactly
+    // that name: a listing kept of its folder gains the name instead of
+    // being read again, so that a generation writing thousands of pages
+    // lists no folder twice. What a read pass knew of the file itself goes.
+    void noteFileWritten(const std::string& diskPath);
     void clear();
 
 private:
@@ -72,6 +80,7 @@ private:
     std::unordered_map<std::string, Listing>::iterator listInPass(const std::string& key,
                                                                   unsigned long epoch);
     void forgetTree(const std::string& folder);
+    static void addName(Listing& listing, std::string name);
 
     std::mutex m_mutex;
     std::unordered_map<std::string, Listing> m_listings;

@@ -102,6 +102,13 @@ public:
         return true;
     }
 
+    void forgetInPass(const std::string& disk) {
+        std::lock_guard lock(m_mutex);
+        const auto it = m_entries.find(disk);
+        if (it != m_entries.end())
+            it->second.epoch = 0;
+    }
+
     void keep(const std::string& disk, int change) {
         std::lock_guard lock(m_mutex);
         if ((m_kept[disk] += change) <= 0)
@@ -202,7 +209,8 @@ private:
         m_entries.erase(it);
     }
 
-    std::mutex m_mutex;
+    // Recursive: writing a file through update() tells the cache of the change.
+    std::recursive_mutex m_mutex;
     std::unordered_map<std::string, Entry> m_entries;
     // Most recently used first, by the names the entries are kept under.
     std::list<const std::string*> m_order;
@@ -301,6 +309,10 @@ bool updateProfile(const char* fileName, const std::function<bool(ProfileFile&)>
 
 void clearProfileCache() {
     cache().clear();
+}
+
+void forgetProfileInPass(const std::string& diskPath) {
+    cache().forgetInPass(diskPath);
 }
 
 KeptProfile::KeptProfile(const char* fileName) : m_disk(diskPath(fileName ? fileName : "")) {

@@ -41,6 +41,10 @@ bool updateProfile(const char* fileName, const std::function<bool(ProfileFile&)>
 // Forgets every cached file (a new project opens).
 void clearProfileCache();
 
+// The program changed the file at this disk path: a read pass under way
+// looks at it again before taking what it parsed of it.
+void forgetProfileInPass(const std::string& diskPath);
+
 // While one lives, the file stays parsed in the cache however many other
 // files are read (and is still read again when it changes on disk): the
 // settings of the open project, asked for at every page.

@@ -3,7 +3,6 @@
 #include "AtomicFileWriter.h"
 #include "FileSystem.h"
 #include "FolderListingCache.h"
-#include "ReadPass.h"
 
 #include <cerrno>
 #include <exception>
@@ -47,6 +46,7 @@ bool TextOutStream::open(const char* path, Mode mode, bool binary, Share share) 
     } else {
         const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (mode == Mode::Append ? O_APPEND : 0);
         m_fd = ::open(disk.c_str(), flags, 0666);
+        m_disk = disk;
         // The file may be new in its folder.
         FolderListingCache::instance().forgetAround(disk);
         if (m_fd < 0)
@@ -128,7 +128,7 @@ bool TextOutStream::close() {
             ok = false;
         m_fd = -1;
         // Written in place: what a read pass knew of the file is out of date.
-        ReadPass::noteChange();
+        FolderListingCache::instance().forgetAround(m_disk);
     }
     m_open = false;
     return ok;

@@ -67,6 +67,8 @@ private:
     bool m_open = false;
     bool m_good = false;
     int m_fd = -1;
+    // The file written in place, by its disk path.
+    std::string m_disk;
     std::unique_ptr<AtomicFileWriter> m_writer;
     std::string m_buffer;
 };

@@ -65,7 +65,7 @@ TEST(ReadPassTest, TheProgramsOwnChangesAreSeenWithinThePass) {
          [](const ItemFolder& f) {
              ASSERT_TRUE(platform::writeFileReplacing((f.item + "/description.txt").c_str(), "d"));
          },
-         [](const ItemFolder& f) { return f.exists("description.txt"); }},
+         [](const ItemFolder& f) { return f.exists("description.txt") && f.exists("DESCRIPTION.txt"); }},
         {"file copied in another case",
          [](const ItemFolder& f) {
              ASSERT_TRUE(CopyFileA(f.data.c_str(), (f.item + "/Description.TXT").c_str(), TRUE));
@@ -87,6 +87,28 @@ TEST(ReadPassTest, TheProgramsOwnChangesAreSeenWithinThePass) {
              ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "new", f.data.c_str()));
          },
          [](const ItemFolder& f) { return get(f.data) == "new"; }},
+        {"data file replaced whole",
+         [](const ItemFolder& f) {
+             ASSERT_TRUE(platform::writeFileReplacing(f.data.c_str(), "[S]\r\nk=new\r\n"));
+         },
+         [](const ItemFolder& f) { return get(f.data) == "new"; }},
+        {"data file replaced through a path with a step up",
+         [](const ItemFolder& f) {
+             ASSERT_TRUE(platform::writeFileReplacing((f.item + "/../Item/process.data").c_str(),
+                                                      "[S]\r\nk=new\r\n"));
+         },
+         [](const ItemFolder& f) { return get(f.data) == "new"; }},
+        {"file written through a doubled separator",
+         [](const ItemFolder& f) {
+             ASSERT_TRUE(platform::writeFileReplacing((f.item + "//description.txt").c_str(), "d"));
+         },
+         [](const ItemFolder& f) { return f.exists("description.txt"); }},
+        {"item folder deleted with its files",
+         [](const ItemFolder& f) { ASSERT_TRUE(platform::deleteTree(f.item.c_str())); },
+         [](const ItemFolder& f) { return !f.exists("process.data") && get(f.data).empty(); }},
+        {"item folder moved away",
+         [](const ItemFolder& f) { ASSERT_TRUE(MoveFileA(f.item.c_str(), (f.item + "Old").c_str())); },
+         [](const ItemFolder& f) { return !f.exists("process.data") && get(f.data).empty(); }},
         {"data file rewritten in place",
          [](const ItemFolder& f) {
              TextOutStream out(f.data.c_str(), TextOutStream::Mode::InPlace);
@@ -140,7 +162,8 @@ TEST(ReadPassTest, AFolderListedAtItsFirstLookupAnswersAsTheDiskDoes) {
         {"Item/description.TXT", true, "d"}, {"Item/DescriptionL2.txt", false, ""},
         {"item/PROCESS.data", true, "p"},    {"Item/Twice.txt", true, "upper"},
         {"Item/twice.txt", true, "lower"},   {"Item/TWICE.txt", true, "upper"},
-        {"Missing/process.data", false, ""},
+        {"Missing/process.data", false, ""}, {"Missing/Deeper/process.data", false, ""},
+        {"ITEM/Twice.txt", true, "upper"},
     };
     for (const bool inPass : {false, true}) {
         FolderListingCache::instance().clear();
