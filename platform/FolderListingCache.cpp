@@ -24,8 +24,19 @@ std::string folderKey(const std::string& folder) {
     return key;
 }
 
-std::string folded(const std::string& name) {
+// A name folded for a lookup ignoring case, as Windows folds it.
+std::string folded(std::string_view name) {
     return encoding::toLower(encoding::utf8ToCp1252(name));
+}
+
+// The folded name appended to text; most names are plain ASCII.
+void appendFolded(std::string& text, std::string_view name) {
+    if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        for (const char c : name)
+            text += encoding::toLower(c);
+    } else {
+        text += folded(name);
+    }
 }
 
 } // namespace
@@ -43,7 +54,6 @@ bool FolderListingCache::sameStamp(const Listing& listing, const struct stat& st
 FolderListingCache::Read FolderListingCache::read(const std::string& folder, const struct stat* folderStat,
                                                   Listing& listing) {
     listing = Listing{};
-    std::vector<std::string> names;
     // Read with the system call itself: a listing for every folder of a
     // large process must cost no more than the calls it needs.
     const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -73,27 +83,70 @@ FolderListingCache::Read FolderListingCache::read(const std::string& folder, con
             const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
             const std::string_view name(entry->d_name);
             if (name != "." && name != "..")
-                names.emplace_back(name);
+                listing.names.addRead(name);
             at += entry->d_reclen;
         }
     }
     close(fd);
-    // In name order, so that of several names differing in case only the
-    // same one is always taken.
-    std::sort(names.begin(), names.end());
-    for (auto& name : names)
-        addName(listing, std::move(name));
+    listing.names.sort();
     return complete ? Read::Complete : Read::Cut;
 }
 
-void FolderListingCache::addName(Listing& listing, std::string name) {
-    const auto [at, added] = listing.byFoldedName.try_emplace(folded(name));
-    if (added) {
-        at->second.first = std::move(name);
-    } else if (at->second.first != name) {
-        at->second.several = true;
-        at->second.first = std::min(at->second.first, name);
+auto FolderListingCache::Names::append(std::string_view name) -> Slot {
+    Slot slot;
+    slot.name = static_cast<uint32_t>(m_text.size());
+    slot.nameSize = static_cast<uint16_t>(name.size());
+    m_text += name;
+    slot.folded = static_cast<uint32_t>(m_text.size());
+    appendFolded(m_text, name);
+    slot.foldedSize = static_cast<uint16_t>(m_text.size() - slot.folded);
+    return slot;
+}
+
+void FolderListingCache::Names::addRead(std::string_view name) {
+    m_slots.push_back(append(name));
+}
+
+void FolderListingCache::Names::sort() {
+    // In name order within a folded name, so that of several names
+    // differing in case only the same one is always taken.
+    std::sort(m_slots.begin(), m_slots.end(), [this](const Slot& a, const Slot& b) {
+        const int byFolded = foldedOf(a).compare(foldedOf(b));
+        return byFolded != 0 ? byFolded < 0 : nameOf(a) < nameOf(b);
+    });
+    auto kept = m_slots.begin();
+    for (auto at = m_slots.begin(); at != m_slots.end(); ++at) {
+        if (kept != m_slots.begin() && foldedOf(*at) == foldedOf(*(kept - 1)))
+            (kept - 1)->several = true;
+        else
+            *kept++ = *at;
     }
+    m_slots.erase(kept, m_slots.end());
+    m_slots.shrink_to_fit();
+    m_text.shrink_to_fit();
+}
+
+void FolderListingCache::Names::add(std::string_view name) {
+    const Slot slot = append(name);
+    const auto at = std::lower_bound(m_slots.begin(), m_slots.end(), foldedOf(slot),
+                                     [this](const Slot& s, std::string_view f) { return foldedOf(s) < f; });
+    if (at == m_slots.end() || foldedOf(*at) != foldedOf(slot)) {
+        m_slots.insert(at, slot);
+    } else if (nameOf(*at) != name) {
+        at->several = true;
+        if (name < nameOf(*at)) {
+            at->name = slot.name;
+            at->nameSize = slot.nameSize;
+        }
+    }
+}
+
+auto FolderListingCache::Names::find(std::string_view folded) const -> std::optional<Hit> {
+    const auto at = std::lower_bound(m_slots.begin(), m_slots.end(), folded,
+                                     [this](const Slot& s, std::string_view f) { return foldedOf(s) < f; });
+    if (at == m_slots.end() || foldedOf(*at) != folded)
+        return std::nullopt;
+    return Hit{nameOf(*at), at->several};
 }
 
 bool FolderListingCache::findOtherCase(const std::string& folder, const std::string& name, std::string& found,
@@ -101,10 +154,10 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     const std::string key = folderKey(folder);
     const unsigned long epoch = ReadPass::current();
     const auto answer = [&](const Listing& listing) {
-        const auto hit = listing.byFoldedName.find(folded(name));
-        if (hit == listing.byFoldedName.end())
+        const auto hit = listing.names.find(folded(name));
+        if (!hit)
             return false;
-        found = hit->second.first;
+        found = hit->first;
         return true;
     };
     if (epoch != 0) {
@@ -183,12 +236,12 @@ FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& f
         return Answer::Unknown;
     if (it->second.unlistable)
         return Answer::Unlistable;
-    const auto hit = it->second.byFoldedName.find(folded(name));
-    if (hit == it->second.byFoldedName.end())
+    const auto hit = it->second.names.find(folded(name));
+    if (!hit)
         return Answer::Missing;
-    if (hit->second.several && hit->second.first != name)
+    if (hit->several && hit->first != name)
         return Answer::Unknown;
-    found = hit->second.first;
+    found = hit->first;
     return Answer::Found;
 }
 
@@ -260,7 +313,8 @@ void FolderListingCache::noteFileWritten(const std::string& diskPath) {
     // Its stamp stays the one it was read with, so that once the pass is
     // over the folder, changed by the write, is listed anew.
     it->second.settled = false;
-    addName(it->second, slash == std::string::npos ? path : path.substr(slash + 1));
+    it->second.names.add(slash == std::string::npos ? std::string_view(path)
+                                                    : std::string_view(path).substr(slash + 1));
 }
 
 void FolderListingCache::forgetTree(const std::string& folder) {

@@ -13,11 +13,15 @@
 // the folder, also for names asked for in their exact case: a missing name
 // costs no failed open, and every name of the folder no stat.
 
+#include <cstdint>
 #include <ctime>
 #include <mutex>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unordered_map>
+#include <vector>
 
 class FolderListingCache {
 public:
@@ -51,10 +55,38 @@ public:
     void clear();
 
 private:
-    // The entries of a folder that share a folded name.
-    struct Names {
-        std::string first; // in name order
-        bool several = false;
+    // The names of a folder's entries by their folded names, held in one
+    // text: a listing is kept for every folder of a large process.
+    class Names {
+    public:
+        // Of the entries whose names fold to folded: the first in name
+        // order, and whether there are several.
+        struct Hit {
+            std::string_view first;
+            bool several = false;
+        };
+        std::optional<Hit> find(std::string_view folded) const;
+        // An entry read from the folder; sort() orders what was added so.
+        void addRead(std::string_view name);
+        void sort();
+        // An entry added to a sorted listing.
+        void add(std::string_view name);
+
+    private:
+        struct Slot {
+            uint32_t folded = 0;
+            uint32_t name = 0;
+            uint16_t foldedSize = 0;
+            uint16_t nameSize = 0;
+            bool several = false;
+        };
+        std::string_view foldedOf(const Slot& slot) const {
+            return {m_text.data() + slot.folded, slot.foldedSize};
+        }
+        std::string_view nameOf(const Slot& slot) const { return {m_text.data() + slot.name, slot.nameSize}; }
+        Slot append(std::string_view name);
+        std::string m_text;
+        std::vector<Slot> m_slots; // by folded name
     };
     struct Listing {
         dev_t device = 0;
@@ -67,7 +99,7 @@ private:
         // A folder that could not be opened under this path in that epoch
         // (missing, in another case, or no folder): no names to tell.
         bool unlistable = false;
-        std::unordered_map<std::string, Names> byFoldedName;
+        Names names;
     };
 
     static bool sameStamp(const Listing& listing, const struct stat& st);
@@ -80,7 +112,6 @@ private:
     std::unordered_map<std::string, Listing>::iterator listInPass(const std::string& key,
                                                                   unsigned long epoch);
     void forgetTree(const std::string& folder);
-    static void addName(Listing& listing, std::string name);
 
     std::mutex m_mutex;
     std::unordered_map<std::string, Listing> m_listings;
