@@ -11,6 +11,8 @@
 #include "StringTable.h"
 #include "ui/UserInterface.h"
 
+#include <memory>
+
 ProcessItemExtension::ProcessItemExtension(ProcessItem* item, Project* project)
     : m_item(item), m_project(project), m_traceabilityLinks(new CStringListePlus) {}
 
@@ -81,6 +83,16 @@ int ProcessItemExtension::saveData() {
 
 CString ProcessItemExtension::getDescriptionFileName(int) {
     return CString();
+}
+
+std::vector<std::string> ProcessItemExtension::descriptionFilesOf(int kind) {
+    // Asked of an extension of the class itself, which holds no item.
+    const std::unique_ptr<ProcessItemExtension> extension(create(kind, nullptr, nullptr));
+    std::vector<std::string> files;
+    if (!extension->getDescriptionFileName(0).IsEmpty())
+        for (int language = 0; language <= 1; ++language)
+            files.push_back(extension->getDescriptionFileName(language).str());
+    return files;
 }
 
 CString ProcessItemExtension::descriptionFile(const char* firstLanguageName, int language) {

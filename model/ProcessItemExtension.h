@@ -8,6 +8,9 @@
 #include "CString.h"
 #include "CStringListePlus.h"
 
+#include <string>
+#include <vector>
+
 class ProcessItem;
 class Project;
 
@@ -27,6 +30,9 @@ public:
     virtual int saveData();
     // The class's description file for the language; "" when it has none.
     virtual CString getDescriptionFileName(int language);
+    // The description files, first language first, that loading an item of
+    // the class of that kind reads from its folder; none when it has none.
+    static std::vector<std::string> descriptionFilesOf(int kind);
     virtual int hasDiagram() { return 0; }
     virtual int hasHtmlPage() { return 0; }
     // The description file's lines joined as the flags say (see the .cpp).

@@ -3,6 +3,7 @@
 #include "AtomicFileWriter.h"
 #include "Encoding.h"
 #include "FolderListingCache.h"
+#include "ReadAhead.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -420,6 +421,8 @@ static int openByProgramPath(const char* path, int flags, std::string& disk) {
 
 bool readFileBytes(const char* path, std::string& bytes) {
     bytes.clear();
+    if (path && ReadAhead::take(path, bytes))
+        return true;
     std::string disk;
     const int fd = openByProgramPath(path, O_RDONLY, disk);
     return fd >= 0 && readOpenFile(fd, bytes);

@@ -3,6 +3,7 @@
 #include "Encoding.h"
 #include "FileSystem.h"
 #include "PrivateProfile.h"
+#include "ReadAhead.h"
 #include "ReadPass.h"
 
 #include <algorithm>
@@ -192,37 +193,56 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     return answer(m_listings.emplace(key, std::move(fresh)).first->second);
 }
 
-auto FolderListingCache::listInPass(const std::string& key, unsigned long epoch)
+auto FolderListingCache::listInPass(std::unique_lock<std::mutex>& lock, const std::string& key,
+                                    unsigned long epoch)
     -> std::unordered_map<std::string, Listing>::iterator {
-    auto it = m_listings.find(key);
-    if (it != m_listings.end() && it->second.epoch == epoch)
-        return it;
-    if (it != m_listings.end() && !it->second.unlistable && it->second.settled) {
-        // Kept from before: one look at the folder's stamp tells whether it holds.
-        struct stat st;
-        if (stat(key.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && sameStamp(it->second, st)) {
-            it->second.epoch = epoch;
+    // The folder is looked at without the lock, so that threads reading
+    // ahead list folders side by side; what they read is kept only when no
+    // change was made meanwhile, else it is looked at again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        auto it = m_listings.find(key);
+        if (it != m_listings.end() && it->second.epoch == epoch)
+            return it;
+        const unsigned long changes = m_changes;
+        if (it != m_listings.end() && !it->second.unlistable && it->second.settled) {
+            // Kept from before: one look at the folder's stamp tells whether it holds.
+            lock.unlock();
+            struct stat st;
+            const bool stamped = stat(key.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+            lock.lock();
+            if (m_changes != changes)
+                continue;
+            it = m_listings.find(key);
+            if (stamped && it != m_listings.end() && it->second.settled && sameStamp(it->second, st)) {
+                it->second.epoch = epoch;
+                return it;
+            }
+        }
+        lock.unlock();
+        Listing fresh;
+        const Read result = read(key, nullptr, fresh);
+        lock.lock();
+        if (m_changes != changes)
+            continue;
+        it = m_listings.find(key);
+        if (result == Read::Cut) {
+            if (it != m_listings.end())
+                m_listings.erase(it);
+            return m_listings.end();
+        }
+        // A folder that cannot be opened under this path is remembered as
+        // such for the epoch, so that its names cost no further attempt.
+        fresh.unlistable = result == Read::Unopened;
+        fresh.epoch = epoch;
+        if (it != m_listings.end()) {
+            it->second = std::move(fresh);
             return it;
         }
+        if (m_listings.size() >= kMaxListings)
+            m_listings.clear();
+        return m_listings.emplace(key, std::move(fresh)).first;
     }
-    Listing fresh;
-    const Read result = read(key, nullptr, fresh);
-    if (result == Read::Cut) {
-        if (it != m_listings.end())
-            m_listings.erase(it);
-        return m_listings.end();
-    }
-    // A folder that cannot be opened under this path is remembered as such
-    // for the epoch, so that its names cost no further attempt.
-    fresh.unlistable = result == Read::Unopened;
-    fresh.epoch = epoch;
-    if (it != m_listings.end()) {
-        it->second = std::move(fresh);
-        return it;
-    }
-    if (m_listings.size() >= kMaxListings)
-        m_listings.clear();
-    return m_listings.emplace(key, std::move(fresh)).first;
+    return m_listings.end();
 }
 
 FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& folder,
@@ -230,8 +250,8 @@ FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& f
     const unsigned long epoch = ReadPass::current();
     if (epoch == 0 || name.empty() || name == "." || name == "..")
         return Answer::Unknown;
-    std::lock_guard lock(m_mutex);
-    const auto it = listInPass(folderKey(folder), epoch);
+    std::unique_lock lock(m_mutex);
+    const auto it = listInPass(lock, folderKey(folder), epoch);
     if (it == m_listings.end())
         return Answer::Unknown;
     if (it->second.unlistable)
@@ -275,6 +295,7 @@ std::string folderOf(const std::string& path) {
 } // namespace
 
 void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree) {
+    ReadAhead::noteChange();
     const std::string path = folderKey(diskPath);
     // A whole tree changed: whatever a pass knew below it is looked at again.
     // One path changed: only what was known of it and of its folder.
@@ -283,6 +304,7 @@ void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree
     else
         platform::forgetProfileInPass(path);
     std::lock_guard lock(m_mutex);
+    ++m_changes;
     if (m_listings.empty())
         return;
     m_listings.erase(folderOf(path));
@@ -292,6 +314,7 @@ void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree
 }
 
 void FolderListingCache::noteFileWritten(const std::string& diskPath) {
+    ReadAhead::noteChange();
     const std::string path = folderKey(diskPath);
     if (!isPlainPath(path)) {
         forgetAround(path);
@@ -300,6 +323,7 @@ void FolderListingCache::noteFileWritten(const std::string& diskPath) {
     platform::forgetProfileInPass(path);
     const size_t slash = path.rfind('/');
     std::lock_guard lock(m_mutex);
+    ++m_changes;
     if (m_listings.empty())
         return;
     m_listings.erase(path);
@@ -325,5 +349,6 @@ void FolderListingCache::forgetTree(const std::string& folder) {
 
 void FolderListingCache::clear() {
     std::lock_guard lock(m_mutex);
+    ++m_changes;
     m_listings.clear();
 }

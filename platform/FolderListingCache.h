@@ -109,10 +109,14 @@ private:
     static Read read(const std::string& folder, const struct stat* folderStat, Listing& listing);
     // The listing of folder for the read pass's epoch, read or checked now
     // when it has none; end() when the folder could not be read to its end.
-    std::unordered_map<std::string, Listing>::iterator listInPass(const std::string& key,
+    std::unordered_map<std::string, Listing>::iterator listInPass(std::unique_lock<std::mutex>& lock,
+                                                                  const std::string& key,
                                                                   unsigned long epoch);
     void forgetTree(const std::string& folder);
 
     std::mutex m_mutex;
     std::unordered_map<std::string, Listing> m_listings;
+    // The changes told so far: a listing read without the lock is kept only
+    // when none was told meanwhile.
+    unsigned long m_changes = 0;
 };

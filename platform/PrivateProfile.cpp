@@ -52,39 +52,38 @@ size_t memoryEstimate(std::string_view bytes) {
 class ProfileCache {
 public:
     std::shared_ptr<const ProfileFile> read(const char* fileName) {
-        if (const unsigned long epoch = ReadPass::current()) {
-            // Asked for by the exact name of a file looked at in this epoch
-            // of a read pass: that name was there then, and is taken as it was.
-            std::lock_guard lock(m_mutex);
-            const auto it = m_entries.find(platform::convertedPath(fileName));
-            if (it != m_entries.end() && it->second.epoch == epoch) {
-                m_order.splice(m_order.begin(), m_order, it->second.order);
-                return it->second.file;
-            }
-        }
+        const std::string key = platform::convertedPath(fileName);
         bool known;
+        unsigned long changes;
         {
             std::lock_guard lock(m_mutex);
-            known = m_entries.count(platform::convertedPath(fileName)) != 0;
+            if (const unsigned long epoch = ReadPass::current()) {
+                // Asked for by the exact name of a file looked at in this epoch
+                // of a read pass: that name was there then, and is taken as it was.
+                const auto it = m_entries.find(key);
+                if (it != m_entries.end() && it->second.epoch == epoch) {
+                    m_order.splice(m_order.begin(), m_order, it->second.order);
+                    return it->second.file;
+                }
+            }
+            known = m_entries.count(key) != 0;
+            changes = m_changes;
         }
         if (known) {
             // Parsed before: one look at the file tells whether that still holds.
-            const platform::DiskEntry entry = platform::diskEntry(fileName);
-            std::lock_guard lock(m_mutex);
-            return load(entry);
+            return load(platform::diskEntry(fileName), -1, changes);
         }
         // Never parsed: opened first and looked at through what was opened,
         // which spares a look at the path before.
         platform::DiskEntry entry;
         const int fd = platform::openDiskEntry(fileName, entry);
-        std::lock_guard lock(m_mutex);
-        return load(entry, fd);
+        return load(entry, fd, changes);
     }
 
     bool update(const platform::DiskEntry& entry, const std::function<bool(ProfileFile&)>& edit) {
         std::lock_guard lock(m_mutex);
         const std::string& disk = entry.path;
-        const auto current = load(entry);
+        const auto current = load(entry, -1, m_changes);
         auto changed = std::make_shared<ProfileFile>(current ? *current : ProfileFile());
         if (!edit(*changed))
             return true;
@@ -104,6 +103,7 @@ public:
 
     void forgetInPass(const std::string& disk) {
         std::lock_guard lock(m_mutex);
+        ++m_changes;
         const auto it = m_entries.find(disk);
         if (it != m_entries.end())
             it->second.epoch = 0;
@@ -117,6 +117,7 @@ public:
 
     void clear() {
         std::lock_guard lock(m_mutex);
+        ++m_changes;
         m_entries.clear();
         m_order.clear();
         m_memory = 0;
@@ -137,53 +138,63 @@ private:
     };
 
     // The parsed file for an entry looked at just now; fd, when not -1, is
-    // the entry opened, read here or closed.
-    std::shared_ptr<const ProfileFile> load(const platform::DiskEntry& entry, int fd = -1) {
+    // the entry opened, read here or closed. The file is read and parsed
+    // without the lock, so that threads reading ahead parse side by side;
+    // what is read is taken as it stands for the read pass's epoch only
+    // when no change was told since changes was taken, before the look.
+    std::shared_ptr<const ProfileFile> load(const platform::DiskEntry& entry, int fd, unsigned long changes) {
         const std::string& disk = entry.path;
         Stamp stamp;
         if (!entry.exists || !stampOf(entry.st, stamp)) {
             if (fd >= 0)
                 close(fd);
+            std::lock_guard lock(m_mutex);
             forget(disk);
             return nullptr;
         }
-        const auto it = m_entries.find(disk);
-        if (it != m_entries.end() && it->second.settled && it->second.stamp == stamp) {
-            if (fd >= 0)
-                close(fd);
-            m_order.splice(m_order.begin(), m_order, it->second.order);
-            it->second.epoch = ReadPass::current();
-            return it->second.file;
+        {
+            std::lock_guard lock(m_mutex);
+            const auto it = m_entries.find(disk);
+            if (it != m_entries.end() && it->second.settled && it->second.stamp == stamp) {
+                if (fd >= 0)
+                    close(fd);
+                m_order.splice(m_order.begin(), m_order, it->second.order);
+                if (m_changes == changes)
+                    it->second.epoch = ReadPass::current();
+                return it->second.file;
+            }
         }
         std::string bytes;
         if (!(fd >= 0 ? platform::readOpenDiskFile(fd, bytes, entry.st.st_size)
                       : platform::readDiskFileBytes(disk, bytes, entry.st.st_size))) {
+            std::lock_guard lock(m_mutex);
             forget(disk);
             return nullptr;
         }
         auto file = std::make_shared<const ProfileFile>(ProfileFile::parse(bytes));
         // The file may have changed while it was read: keep the stamp taken
         // before, so a later change is still seen.
-        store(disk, stamp, file, memoryEstimate(bytes));
+        std::lock_guard lock(m_mutex);
+        store(disk, stamp, file, memoryEstimate(bytes), m_changes == changes);
         return file;
     }
 
+    // trusted: taken as it stands for the read pass's epoch.
     void store(const std::string& disk, const Stamp& stamp, std::shared_ptr<const ProfileFile> file,
-               size_t memory) {
+               size_t memory, bool trusted = true) {
         const bool settled = platform::isSettledTime(stamp.mtime);
+        const unsigned long epoch = trusted ? ReadPass::current() : 0;
         auto it = m_entries.find(disk);
         if (it != m_entries.end()) {
             m_memory -= it->second.memory;
             it->second.stamp = stamp;
             it->second.settled = settled;
-            it->second.epoch = ReadPass::current();
+            it->second.epoch = epoch;
             it->second.file = std::move(file);
             it->second.memory = memory;
             m_order.splice(m_order.begin(), m_order, it->second.order);
         } else {
-            it = m_entries
-                     .emplace(disk, Entry{stamp, settled, ReadPass::current(), std::move(file), memory, {}})
-                     .first;
+            it = m_entries.emplace(disk, Entry{stamp, settled, epoch, std::move(file), memory, {}}).first;
             m_order.push_front(&it->first);
             it->second.order = m_order.begin();
         }
@@ -211,6 +222,8 @@ private:
 
     // Recursive: writing a file through update() tells the cache of the change.
     std::recursive_mutex m_mutex;
+    // The changes told so far (see load).
+    unsigned long m_changes = 0;
     std::unordered_map<std::string, Entry> m_entries;
     // Most recently used first, by the names the entries are kept under.
     std::list<const std::string*> m_order;

@@ -41,3 +41,19 @@ unsigned long ReadPass::current() {
 void ReadPass::noteChange() {
     ++g_changes;
 }
+
+ReadPass::Share ReadPass::share() {
+    const unsigned long epoch = current();
+    return Share{epoch, t_changesSeen};
+}
+
+ReadPass::Joined::Joined(const Share& share) {
+    t_depth = 1;
+    t_epoch = share.epoch;
+    t_changesSeen = share.changesSeen;
+}
+
+ReadPass::Joined::~Joined() {
+    t_depth = 0;
+    t_epoch = 0;
+}

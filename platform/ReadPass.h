@@ -22,4 +22,21 @@ public:
     // The program created, wrote, moved or deleted something on disk (in
     // any thread): every pass under way starts a new epoch.
     static void noteChange();
+
+    // What a thread reading ahead for this thread's pass needs to read in
+    // the same epoch; taken inside a pass.
+    struct Share {
+        unsigned long epoch = 0;
+        unsigned long changesSeen = 0;
+    };
+    static Share share();
+    // While one lives, this thread reads in the epoch of another thread's
+    // pass; a change made since that epoch began gives it one of its own.
+    class Joined {
+    public:
+        explicit Joined(const Share& share);
+        ~Joined();
+        Joined(const Joined&) = delete;
+        Joined& operator=(const Joined&) = delete;
+    };
 };

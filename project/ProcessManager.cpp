@@ -17,7 +17,9 @@
 #include "PageText.h"
 #include "PrivateProfile.h"
 #include "ProcessItem.h"
+#include "ProcessItemExtension.h"
 #include "ProcessItemListe.h"
+#include "ReadAhead.h"
 #include "ReadPass.h"
 #include "StdOption.h"
 #include "StringTable.h"
@@ -27,6 +29,7 @@
 #include "ui/UserInterface.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <unordered_set>
 #include <utility>
@@ -247,7 +250,30 @@ void ProcessManager::updateLinks(int force, int doubledProgress) {
     const int count = getItemCount();
     setProgressRange(1, doubledProgress ? 2 * count : count);
     setProgressStep(10);
-    forEachItem(m_itemList, [](ProcessItem* i) { i->getPhaseList()->deleteAll(); });
+    // The items' files, in the order they are loaded, are read ahead by
+    // other threads while the items load here one after the other: each
+    // data file, and the description files that its class says.
+    std::vector<ReadAhead::Files> files;
+    std::vector<ProcessItem*> loaded;
+    forEachItem(m_itemList, [&](ProcessItem* i) {
+        i->getPhaseList()->deleteAll();
+        if (i->getKind() == kShortcut || (!force && i->isLoaded()))
+            return;
+        files.push_back({i->getDataFilePath().str(), i->getItemFolderPath().str()});
+        loaded.push_back(i);
+    });
+    std::array<std::vector<std::string>, kSiteMapClass + 1> descriptions;
+    for (int kind = kNoProcessClass; kind <= kSiteMapClass; ++kind)
+        descriptions[kind] = ProcessItemExtension::descriptionFilesOf(kind);
+    const std::string section = ProcessItem::getSectionName().str();
+    ReadAhead ahead(std::move(files),
+                    [&descriptions, &section](const ProfileFile* data) -> const std::vector<std::string>* {
+                        const auto keyword = data ? data->get(section, "Class") : std::nullopt;
+                        if (!keyword || keyword->empty())
+                            return nullptr;
+                        return &descriptions[getProcessClassFromKeyword(CString(*keyword))];
+                    });
+    size_t aheadPosition = 0;
     int position = 0;
     ItemIterateur* it = m_itemList->ItemListe::createIterator();
     while (!it->isAtEnd()) {
@@ -256,6 +282,8 @@ void ProcessManager::updateLinks(int force, int doubledProgress) {
         setProgressPos(++position);
         if (!current || current->getKind() == kShortcut)
             continue;
+        if (aheadPosition < loaded.size() && loaded[aheadPosition] == current)
+            ahead.reached(aheadPosition++);
         current->load(force);
         if (ItemRole* role = current->getItemRole()) {
             role->clearActingGroups();
