@@ -104,6 +104,27 @@ auto FolderListingCache::Names::append(std::string_view name) -> Slot {
     return slot;
 }
 
+void FolderListingCache::noteIdentity(const Listing& listing, const std::string& key) {
+    if (listing.unlistable || listing.epoch == 0)
+        return;
+    if (m_identities.size() >= kMaxListings)
+        m_identities.clear();
+    const size_t path = std::hash<std::string>{}(key);
+    const auto [at, added] = m_identities.try_emplace(Identity{listing.device, listing.inode});
+    if (added || at->second.epoch != listing.epoch)
+        at->second = Known{path, listing.epoch, false};
+    else if (at->second.path != path)
+        at->second.several = true;
+}
+
+bool FolderListingCache::knownUnderOtherPaths(const std::string& folder) const {
+    const auto it = m_listings.find(folder);
+    if (it == m_listings.end() || it->second.unlistable)
+        return false;
+    const auto known = m_identities.find(Identity{it->second.device, it->second.inode});
+    return known != m_identities.end() && known->second.several;
+}
+
 void FolderListingCache::Names::addRead(std::string_view name) {
     m_slots.push_back(append(name));
 }
@@ -133,12 +154,16 @@ void FolderListingCache::Names::add(std::string_view name) {
                                      [this](const Slot& s, std::string_view f) { return foldedOf(s) < f; });
     if (at == m_slots.end() || foldedOf(*at) != foldedOf(slot)) {
         m_slots.insert(at, slot);
-    } else if (nameOf(*at) != name) {
+        return;
+    }
+    if (nameOf(*at) != name)
         at->several = true;
-        if (name < nameOf(*at)) {
-            at->name = slot.name;
-            at->nameSize = slot.nameSize;
-        }
+    if (name < nameOf(*at)) {
+        at->name = slot.name;
+        at->nameSize = slot.nameSize;
+    } else {
+        // Known already: a file written again adds nothing to the text.
+        m_text.resize(slot.name);
     }
 }
 
@@ -178,6 +203,7 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     auto it = m_listings.find(key);
     if (it != m_listings.end() && it->second.settled && sameStamp(it->second, st)) {
         it->second.epoch = epoch;
+        noteIdentity(it->second, key);
         return answer(it->second);
     }
     if (it != m_listings.end())
@@ -190,6 +216,7 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     if (m_listings.size() >= kMaxListings)
         m_listings.clear();
     fresh.epoch = epoch;
+    noteIdentity(fresh, key);
     return answer(m_listings.emplace(key, std::move(fresh)).first->second);
 }
 
@@ -215,6 +242,7 @@ auto FolderListingCache::listInPass(std::unique_lock<std::mutex>& lock, const st
             it = m_listings.find(key);
             if (stamped && it != m_listings.end() && it->second.settled && sameStamp(it->second, st)) {
                 it->second.epoch = epoch;
+                noteIdentity(it->second, key);
                 return it;
             }
         }
@@ -234,6 +262,7 @@ auto FolderListingCache::listInPass(std::unique_lock<std::mutex>& lock, const st
         // such for the epoch, so that its names cost no further attempt.
         fresh.unlistable = result == Read::Unopened;
         fresh.epoch = epoch;
+        noteIdentity(fresh, key);
         if (it != m_listings.end()) {
             it->second = std::move(fresh);
             return it;
@@ -297,48 +326,50 @@ std::string folderOf(const std::string& path) {
 void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree) {
     ReadAhead::noteChange();
     const std::string path = folderKey(diskPath);
-    // A whole tree changed: whatever a pass knew below it is looked at again.
-    // One path changed: only what was known of it and of its folder.
-    if (withTree || !isPlainPath(path))
-        ReadPass::noteChange();
-    else
-        platform::forgetProfileInPass(path);
-    std::lock_guard lock(m_mutex);
+    std::unique_lock lock(m_mutex);
     ++m_changes;
-    if (m_listings.empty())
-        return;
-    m_listings.erase(folderOf(path));
-    m_listings.erase(path);
-    if (withTree)
-        forgetTree(path);
+    // A whole tree changed, or what may be known under another path: every
+    // pass looks at everything again. One path changed: only what was known
+    // of it and of its folder.
+    const bool onePath = !withTree && isPlainPath(path) && !knownUnderOtherPaths(folderOf(path)) &&
+                         !knownUnderOtherPaths(path);
+    if (!m_listings.empty()) {
+        m_listings.erase(folderOf(path));
+        m_listings.erase(path);
+        if (withTree)
+            forgetTree(path);
+    }
+    lock.unlock();
+    if (onePath)
+        platform::forgetProfileInPass(path);
+    else
+        ReadPass::noteChange();
 }
 
 void FolderListingCache::noteFileWritten(const std::string& diskPath) {
     ReadAhead::noteChange();
     const std::string path = folderKey(diskPath);
-    if (!isPlainPath(path)) {
+    std::unique_lock lock(m_mutex);
+    if (!isPlainPath(path) || knownUnderOtherPaths(folderOf(path))) {
+        lock.unlock();
         forgetAround(path);
         return;
     }
-    platform::forgetProfileInPass(path);
-    const size_t slash = path.rfind('/');
-    std::lock_guard lock(m_mutex);
     ++m_changes;
-    if (m_listings.empty())
-        return;
     m_listings.erase(path);
     const auto it = m_listings.find(folderOf(path));
-    if (it == m_listings.end())
-        return;
-    if (it->second.unlistable) {
+    if (it != m_listings.end() && it->second.unlistable) {
         m_listings.erase(it);
-        return;
+    } else if (it != m_listings.end()) {
+        // Its stamp stays the one it was read with, so that once the pass
+        // is over the folder, changed by the write, is listed anew.
+        it->second.settled = false;
+        const size_t slash = path.rfind('/');
+        it->second.names.add(slash == std::string::npos ? std::string_view(path)
+                                                        : std::string_view(path).substr(slash + 1));
     }
-    // Its stamp stays the one it was read with, so that once the pass is
-    // over the folder, changed by the write, is listed anew.
-    it->second.settled = false;
-    it->second.names.add(slash == std::string::npos ? std::string_view(path)
-                                                    : std::string_view(path).substr(slash + 1));
+    lock.unlock();
+    platform::forgetProfileInPass(path);
 }
 
 void FolderListingCache::forgetTree(const std::string& folder) {
@@ -351,4 +382,5 @@ void FolderListingCache::clear() {
     std::lock_guard lock(m_mutex);
     ++m_changes;
     m_listings.clear();
+    m_identities.clear();
 }

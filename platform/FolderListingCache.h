@@ -109,9 +109,8 @@ private:
     static Read read(const std::string& folder, const struct stat* folderStat, Listing& listing);
     // The listing of folder for the read pass's epoch, read or checked now
     // when it has none; end() when the folder could not be read to its end.
-    std::unordered_map<std::string, Listing>::iterator listInPass(std::unique_lock<std::mutex>& lock,
-                                                                  const std::string& key,
-                                                                  unsigned long epoch);
+    std::unordered_map<std::string, Listing>::iterator
+    listInPass(std::unique_lock<std::mutex>& lock, const std::string& key, unsigned long epoch);
     void forgetTree(const std::string& folder);
 
     std::mutex m_mutex;
@@ -119,4 +118,29 @@ private:
     // The changes told so far: a listing read without the lock is kept only
     // when none was told meanwhile.
     unsigned long m_changes = 0;
+    // The path under which each folder was listed in a read pass's epoch
+    // (by a hash of it). A folder listed under two paths in one epoch
+    // (through a symbolic link, a "." or ".." step, a relative path) may be
+    // known there under either: what the program changes in it has every
+    // pass look at everything again.
+    struct Identity {
+        dev_t device = 0;
+        ino_t inode = 0;
+        bool operator==(const Identity&) const = default;
+    };
+    struct IdentityHash {
+        size_t operator()(const Identity& id) const {
+            return std::hash<ino_t>{}(id.inode) ^ (std::hash<dev_t>{}(id.device) << 1);
+        }
+    };
+    struct Known {
+        size_t path = 0;
+        unsigned long epoch = 0;
+        bool several = false;
+    };
+    std::unordered_map<Identity, Known, IdentityHash> m_identities;
+    // Whether the folder listed under this path was listed under another
+    // path as well in the same epoch.
+    bool knownUnderOtherPaths(const std::string& folder) const;
+    void noteIdentity(const Listing& listing, const std::string& key);
 };

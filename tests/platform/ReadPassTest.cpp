@@ -4,6 +4,7 @@
 // program that reads the disk afresh.
 
 #include "ReadPass.h"
+#include "AtomicFileWriter.h"
 #include "FileSystem.h"
 #include "FolderListingCache.h"
 #include "PrivateProfile.h"
@@ -16,6 +17,8 @@
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -126,6 +129,96 @@ TEST(ReadPassTest, TheProgramsOwnChangesAreSeenWithinThePass) {
     }
 }
 
+// A change at one path of an item folder, and how it shows through a path
+// of the same folder.
+struct PathChange {
+    const char* what;
+    std::function<void(const std::string& folder)> change;
+    std::function<bool(const std::string& folder)> seen;
+};
+
+bool fileAt(const std::string& path) {
+    return platform::fileExists(path.c_str());
+}
+
+const PathChange kPathChanges[] = {
+    {"file written",
+     [](const std::string& folder) {
+         ASSERT_TRUE(platform::writeFileReplacing((folder + "/description.txt").c_str(), "d"));
+     },
+     [](const std::string& folder) { return fileAt(folder + "/description.txt"); }},
+    {"key written",
+     [](const std::string& folder) {
+         ASSERT_TRUE(WritePrivateProfileStringA("S", "k", "new", (folder + "/process.data").c_str()));
+     },
+     [](const std::string& folder) { return get(folder + "/process.data") == "new"; }},
+    {"data file deleted",
+     [](const std::string& folder) { ASSERT_TRUE(DeleteFileA((folder + "/process.data").c_str())); },
+     [](const std::string& folder) {
+         return !fileAt(folder + "/process.data") && get(folder + "/process.data").empty();
+     }},
+    {"data file rewritten in place",
+     [](const std::string& folder) {
+         TextOutStream out((folder + "/process.data").c_str(), TextOutStream::Mode::InPlace);
+         out << "[S]\nk=new\n";
+     },
+     [](const std::string& folder) { return get(folder + "/process.data") == "new"; }},
+    {"folder made",
+     [](const std::string& folder) { ASSERT_TRUE(CreateDirectoryA((folder + "/Images").c_str(), nullptr)); },
+     [](const std::string& folder) { return platform::folderExists((folder + "/Images").c_str()); }},
+};
+
+// A change at one path forgets only what the pass knew there: the pass goes
+// on in its epoch, and sees the change.
+TEST(ReadPassTest, AChangeAtOnePathKeepsWhatThePassKnowsElsewhere) {
+    for (const PathChange& c : kPathChanges) {
+        platform::clearProfileCache();
+        ItemFolder folder;
+        ReadPass pass;
+        folder.readAsAnOpen();
+        const unsigned long epoch = ReadPass::current();
+        c.change(folder.item);
+        EXPECT_TRUE(c.seen(folder.item)) << c.what;
+        EXPECT_EQ(ReadPass::current(), epoch) << c.what;
+    }
+}
+
+// The same folder may be reached by several paths: through a step up,
+// through a "." step or through a symbolic link. What the program changes
+// under one of them is seen under every other within the pass.
+TEST(ReadPassTest, TheProgramsOwnChangesAreSeenUnderEveryPathOfTheFolder) {
+    struct OtherPath {
+        const char* what;
+        std::function<std::string(const ItemFolder&)> make;
+    };
+    const OtherPath otherPaths[] = {
+        {"a step up", [](const ItemFolder& f) { return f.item + "/../Item"; }},
+        {"a dot step", [](const ItemFolder& f) { return f.dir / "./Item"; }},
+        {"a symbolic link",
+         [](const ItemFolder& f) {
+             EXPECT_EQ(symlink(f.item.c_str(), (f.dir / "Link").c_str()), 0);
+             return f.dir / "Link";
+         }},
+    };
+    for (const OtherPath& other : otherPaths) {
+        for (const PathChange& c : kPathChanges) {
+            for (const bool throughOther : {false, true}) {
+                platform::clearProfileCache();
+                ItemFolder folder;
+                const std::string path = other.make(folder);
+                ReadPass pass;
+                folder.readAsAnOpen();
+                EXPECT_EQ(get(path + "/process.data"), "old");
+                EXPECT_FALSE(fileAt(path + "/description.txt"));
+                EXPECT_FALSE(platform::folderExists((path + "/Images").c_str()));
+                c.change(throughOther ? path : folder.item);
+                EXPECT_TRUE(c.seen(throughOther ? folder.item : path))
+                    << c.what << (throughOther ? " through " : ", seen through ") << other.what;
+            }
+        }
+    }
+}
+
 // Another copy of the program changes the folder and the data file between
 // two passes, without the folder's or the file's time staying as it was.
 TEST(ReadPassTest, ChangesMadeByOthersAreSeenByTheNextPass) {
@@ -163,7 +256,8 @@ TEST(ReadPassTest, AFolderListedAtItsFirstLookupAnswersAsTheDiskDoes) {
         {"item/PROCESS.data", true, "p"},    {"Item/Twice.txt", true, "upper"},
         {"Item/twice.txt", true, "lower"},   {"Item/TWICE.txt", true, "upper"},
         {"Missing/process.data", false, ""}, {"Missing/Deeper/process.data", false, ""},
-        {"ITEM/Twice.txt", true, "upper"},
+        {"ITEM/Twice.txt", true, "upper"},   {"Item/process.data/x", false, ""},
+        {"ITEM/process.data/x", false, ""},
     };
     for (const bool inPass : {false, true}) {
         FolderListingCache::instance().clear();
@@ -183,6 +277,41 @@ TEST(ReadPassTest, AFolderListedAtItsFirstLookupAnswersAsTheDiskDoes) {
             EXPECT_EQ(bytes, l.content) << l.path << " in pass " << inPass;
         }
     }
+}
+
+// Files the program writes under their exact disk names join the listing
+// the pass holds of their folder, which then answers every name as a
+// listing read afresh does: the first in name order of names differing in
+// case only, any case of a name held once, names of the code page.
+TEST(ReadPassTest, NamesWrittenInThePassAnswerAsTheDiskDoes) {
+    // Disk names (UTF-8), each written with itself as its text, in this
+    // order, into a folder that holds twice.txt.
+    const char* const written[] = {"Twice.txt", "b.txt", "A.txt", "\xC3\x89t\xC3\xA9.txt", "twice.txt"};
+    // Program names (the code page).
+    const char* const lookups[] = {"twice.txt", "Twice.txt",     "TWICE.txt",     "a.txt", "A.TXT",
+                                   "B.txt",     "\xE9t\xE9.txt", "\xC9T\xC9.TXT", "c.txt"};
+    TempDir dir;
+    dir.write("Item/twice.txt", "lower");
+    const auto answers = [&] {
+        std::vector<std::string> found;
+        for (const char* name : lookups) {
+            std::string bytes;
+            found.push_back(platform::readFileBytes((dir / "Item/" + name).c_str(), bytes) ? bytes : "-");
+        }
+        return found;
+    };
+    std::vector<std::string> inPass;
+    {
+        ReadPass pass;
+        EXPECT_FALSE(platform::fileExists((dir / "Item/c.txt").c_str()));
+        for (const char* name : written) {
+            AtomicFileWriter out(dir / "Item/" + name);
+            ASSERT_TRUE(out.write(name) && out.commit()) << name;
+        }
+        inPass = answers();
+    }
+    FolderListingCache::instance().clear();
+    EXPECT_EQ(inPass, answers());
 }
 
 // Passes nest: the inner one keeps the outer one's answers, which go with
