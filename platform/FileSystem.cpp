@@ -609,7 +609,9 @@ BOOL RemoveDirectoryA(const char* path) {
         return fail(EINVAL);
     const std::string disk = diskPath(path);
     const BOOL removed = rmdir(disk.c_str()) == 0 ? TRUE : fail(errno);
-    changedOnDisk(disk);
+    // A folder made again at the same path is another folder: what a read
+    // pass knew below this one goes with it.
+    changedOnDisk(disk, true);
     return removed;
 }
 
@@ -618,10 +620,12 @@ BOOL DeleteFileA(const char* path) {
         return fail(EINVAL);
     const std::string disk = diskPath(path);
     struct stat st;
-    if (lstat(disk.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+    const bool found = lstat(disk.c_str(), &st) == 0;
+    if (found && S_ISDIR(st.st_mode))
         return fail(EISDIR);
     const BOOL deleted = unlink(disk.c_str()) == 0 ? TRUE : fail(errno);
-    changedOnDisk(disk);
+    // A symbolic link to a folder takes what a read pass knew below it along.
+    changedOnDisk(disk, found && S_ISLNK(st.st_mode));
     return deleted;
 }
 

@@ -145,6 +145,9 @@ void TextOutStream::discard() {
     if (m_fd >= 0) {
         ::close(m_fd);
         m_fd = -1;
+        // Written in place, if only in part: what a read pass knew of the
+        // file is out of date.
+        FolderListingCache::instance().forgetAround(m_disk);
     }
     m_open = false;
 }

@@ -112,6 +112,13 @@ TEST(ReadPassTest, TheProgramsOwnChangesAreSeenWithinThePass) {
         {"item folder moved away",
          [](const ItemFolder& f) { ASSERT_TRUE(MoveFileA(f.item.c_str(), (f.item + "Old").c_str())); },
          [](const ItemFolder& f) { return !f.exists("process.data") && get(f.data).empty(); }},
+        {"data file cut in place and given up",
+         [](const ItemFolder& f) {
+             TextOutStream out(f.data.c_str(), TextOutStream::Mode::InPlace);
+             out << "[S]\nk=new\n";
+             out.discard();
+         },
+         [](const ItemFolder& f) { return get(f.data).empty(); }},
         {"data file rewritten in place",
          [](const ItemFolder& f) {
              TextOutStream out(f.data.c_str(), TextOutStream::Mode::InPlace);
