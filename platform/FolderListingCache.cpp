@@ -107,13 +107,18 @@ auto FolderListingCache::Names::append(std::string_view name) -> Slot {
 void FolderListingCache::noteIdentity(const Listing& listing, const std::string& key) {
     if (listing.unlistable || listing.epoch == 0)
         return;
-    if (m_identities.size() >= kMaxListings)
+    if (m_identities.size() >= kMaxListings) {
+        // What was noted in the epochs under way goes: they end.
         m_identities.clear();
+        ReadPass::noteChange();
+    }
     const size_t path = std::hash<std::string>{}(key);
     const auto [at, added] = m_identities.try_emplace(Identity{listing.device, listing.inode});
-    if (added || at->second.epoch != listing.epoch)
+    // A look begun in an epoch that has ended since tells nothing of the
+    // epoch under way.
+    if (added || at->second.epoch < listing.epoch)
         at->second = Known{path, listing.epoch, false};
-    else if (at->second.path != path)
+    else if (at->second.epoch == listing.epoch && at->second.path != path)
         at->second.several = true;
 }
 

@@ -122,7 +122,8 @@ private:
     // (by a hash of it). A folder listed under two paths in one epoch
     // (through a symbolic link, a "." or ".." step, a relative path) may be
     // known there under either: what the program changes in it has every
-    // pass look at everything again.
+    // pass look at everything again. Only the newest epoch counts: passes
+    // run one at a time, in one thread, with the threads reading for it.
     struct Identity {
         dev_t device = 0;
         ino_t inode = 0;

@@ -78,7 +78,9 @@ void ReadAhead::readAhead(ReadPass::Share share) {
     ReadPass::Joined joined(share);
     Store& kept = store();
     try {
-        while (!m_stop) {
+        // Once the reader's pass has gone on to a new epoch, nothing read
+        // here would serve it any more.
+        while (!m_stop && ReadPass::current() != 0) {
             const size_t position = m_next.fetch_add(1);
             if (position >= m_items.size())
                 break;

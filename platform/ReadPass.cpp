@@ -12,6 +12,8 @@ std::atomic<unsigned long> g_changes{0};
 thread_local int t_depth = 0;
 thread_local unsigned long t_epoch = 0;
 thread_local unsigned long t_changesSeen = 0;
+// Reading in another thread's pass (see Joined).
+thread_local bool t_joined = false;
 
 } // namespace
 
@@ -32,6 +34,10 @@ unsigned long ReadPass::current() {
         return 0;
     const unsigned long changes = g_changes.load();
     if (changes != t_changesSeen) {
+        // The pass joined has gone on to a new epoch, which this thread
+        // cannot share: it reads on outside any pass.
+        if (t_joined)
+            return 0;
         t_changesSeen = changes;
         t_epoch = ++g_epochs;
     }
@@ -49,11 +55,13 @@ ReadPass::Share ReadPass::share() {
 
 ReadPass::Joined::Joined(const Share& share) {
     t_depth = 1;
+    t_joined = true;
     t_epoch = share.epoch;
     t_changesSeen = share.changesSeen;
 }
 
 ReadPass::Joined::~Joined() {
     t_depth = 0;
+    t_joined = false;
     t_epoch = 0;
 }

@@ -31,7 +31,9 @@ public:
     };
     static Share share();
     // While one lives, this thread reads in the epoch of another thread's
-    // pass; a change made since that epoch began gives it one of its own.
+    // pass; once a change is made, that pass goes on to a new epoch and this
+    // thread reads outside any pass, so that only one epoch of the pass is
+    // ever under way.
     class Joined {
     public:
         explicit Joined(const Share& share);

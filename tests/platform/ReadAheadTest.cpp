@@ -84,8 +84,9 @@ TEST(ReadAheadTest, TheReaderFindsWhatItWouldHaveReadItself) {
         if (inPass)
             pass.emplace();
         ReadAhead ahead(items.files(), Items::others());
-        if (!inPass)
+        if (!inPass) {
             EXPECT_EQ(ahead.threadCount(), 0u);
+        }
         for (int n = 0; n < Items::kCount; ++n)
             expectAsWritten(readItem(items, ahead, n), n, std::to_string(n), "d" + std::to_string(n),
                             inPass ? "in pass" : "outside");
@@ -106,10 +107,11 @@ TEST(ReadAheadTest, WhatTheReaderChangesMeanwhileIsReadAsChanged) {
     for (int n = kHalf; n < Items::kCount; ++n) {
         ASSERT_TRUE(platform::writeFileReplacing(items.profile(n).c_str(),
                                                  "[S]\r\nk=new" + std::to_string(n) + "\r\n"));
-        if (n % 3 == 1)
+        if (n % 3 == 1) {
             ASSERT_TRUE(platform::writeFileReplacing(items.description(n).c_str(), "new"));
-        else if (n % 3 == 2)
+        } else if (n % 3 == 2) {
             ASSERT_TRUE(platform::writeFileReplacing((items.folder(n) + "description.TXT").c_str(), "new"));
+        }
     }
     for (int n = kHalf; n < Items::kCount; ++n)
         expectAsWritten(readItem(items, ahead, n), n, "new" + std::to_string(n), "new", "after");

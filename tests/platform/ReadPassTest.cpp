@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -222,6 +223,53 @@ TEST(ReadPassTest, TheProgramsOwnChangesAreSeenUnderEveryPathOfTheFolder) {
                 EXPECT_TRUE(c.seen(throughOther ? folder.item : path))
                     << c.what << (throughOther ? " through " : ", seen through ") << other.what;
             }
+        }
+    }
+}
+
+// A thread reading for the pass (as one reading ahead does) is still at
+// work when the program changes something elsewhere, and reads the item
+// folder through its symbolic link after the pass has gone on to a new
+// epoch: what the pass then changes through the link is seen through the
+// folder's own path all the same.
+TEST(ReadPassTest, AReaderLateForAChangeHidesNoneOfTheProgramsChanges) {
+    struct Late {
+        const char* what;
+        // The reader's share of the pass, from those taken before and after
+        // the change.
+        std::function<ReadPass::Share(const ReadPass::Share&, const ReadPass::Share&)> share;
+    };
+    const Late readers[] = {
+        {"a reader that joined before the change",
+         [](const ReadPass::Share& before, const ReadPass::Share&) { return before; }},
+        {"a look begun before the change and ended after it",
+         [](const ReadPass::Share& before, const ReadPass::Share& after) {
+             return ReadPass::Share{before.epoch, after.changesSeen};
+         }},
+    };
+    for (const Late& reader : readers) {
+        for (const PathChange& c : kPathChanges) {
+            platform::clearProfileCache();
+            FolderListingCache::instance().clear();
+            ItemFolder folder;
+            folder.dir.write("Old/x.txt", "x");
+            const std::string link = folder.dir / "Link";
+            ASSERT_EQ(symlink(folder.item.c_str(), link.c_str()), 0);
+            ReadPass pass;
+            folder.readAsAnOpen();
+            const ReadPass::Share before = ReadPass::share();
+            ASSERT_TRUE(platform::deleteTree((folder.dir / "Old").c_str()));
+            folder.readAsAnOpen();
+            EXPECT_EQ(get(link + "/process.data"), "old");
+            EXPECT_FALSE(fileAt(link + "/description.txt"));
+            EXPECT_FALSE(platform::folderExists((link + "/Images").c_str()));
+            const ReadPass::Share after = ReadPass::share();
+            std::thread([&] {
+                ReadPass::Joined joined(reader.share(before, after));
+                EXPECT_EQ(get(link + "/process.data"), "old");
+            }).join();
+            c.change(link);
+            EXPECT_TRUE(c.seen(folder.item)) << c.what << " after " << reader.what;
         }
     }
 }
