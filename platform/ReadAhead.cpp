@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <mutex>
-#include <system_error>
 #include <unordered_map>
 
 namespace {
@@ -45,12 +44,13 @@ ReadAhead::ReadAhead(std::vector<Files> items, OtherFiles otherFiles)
         return;
     const ReadPass::Share share = ReadPass::share();
     const unsigned count = std::min(kMaxThreads, processors - 1);
+    m_threads.reserve(count);
     ++store().live;
     m_live = true;
     for (unsigned i = 0; i < count; ++i) {
         try {
             m_threads.emplace_back([this, share] { readAhead(share); });
-        } catch (const std::system_error&) {
+        } catch (...) {
             break; // the reader reads what no thread does
         }
     }
