@@ -4,12 +4,12 @@
 // it is about to read one item after the other in a read pass: each item's
 // profile file is parsed into the profile cache, its folder listed on the
 // way, and the other files of its folder that its profile tells are read
-// and kept until the reader asks for them, all in the pass's epoch. The reader says which item it has come
-// to, and the threads leave that item and those before it to the reader.
-// Outside a read pass, for a few items, and on a machine with one
-// processor, nothing is read ahead. The reader finds what it would have
-// found itself: once the program changes anything on disk, nothing read
-// ahead before is taken any more.
+// and kept until the reader asks for them, all in the pass's epoch. The
+// reader says which item it has come to, and the threads leave that item
+// and those before it to the reader. Outside a read pass, for a few items,
+// and on a machine with one processor, nothing is read ahead. The reader
+// finds what it would have found itself: once the program changes anything
+// on disk, nothing read ahead before is taken any more.
 
 #include "ReadPass.h"
 
