@@ -26,15 +26,6 @@ int byteOf(char32_t cp) {
     return -1;
 }
 
-// Most text the program converts (names, keys, paths) is ASCII, the same in
-// every encoding here: it is copied as it is.
-bool isAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return false;
-    return true;
-}
-
 void appendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -217,6 +208,15 @@ std::string toLowerUtf8(std::string_view text) {
         const int b = byteOf(cp);
         return b < 0 ? cp : codePointOf(static_cast<unsigned char>(toLower(static_cast<char>(b))));
     });
+}
+
+// Most text the program converts (names, keys, paths) is ASCII, the same in
+// every encoding here: it is copied as it is.
+bool isAscii(std::string_view text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
 }
 
 char toLower(char c) {

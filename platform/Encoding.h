@@ -36,6 +36,9 @@ std::string toValidUtf8(std::string_view text);
 // (bytes that are not UTF-8 are taken as Windows-1252, as in toValidUtf8).
 std::string toLowerUtf8(std::string_view text);
 
+// Whether every byte of the text is ASCII, the same in every encoding here.
+bool isAscii(std::string_view text);
+
 char toLower(char c);
 char toUpper(char c);
 std::string toLower(std::string_view text);

@@ -32,12 +32,37 @@ std::string folded(std::string_view name) {
 
 // The folded name appended to text; most names are plain ASCII.
 void appendFolded(std::string& text, std::string_view name) {
-    if (std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    if (encoding::isAscii(name)) {
         for (const char c : name)
             text += encoding::toLower(c);
     } else {
         text += folded(name);
     }
+}
+
+// A path that names its entry one way only: no "." or ".." step and no
+// doubled separator. A change made through any other path may be known
+// under another spelling, so every pass then looks at everything again.
+bool isPlainPath(std::string_view path) {
+    if (path.find("//") != std::string_view::npos)
+        return false;
+    for (size_t start = 0; start <= path.size();) {
+        size_t end = path.find('/', start);
+        if (end == std::string_view::npos)
+            end = path.size();
+        const std::string_view step = path.substr(start, end - start);
+        if (step == "." || step == "..")
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".")
+           : slash == 0               ? std::string("/")
+                                      : path.substr(0, slash);
 }
 
 } // namespace
@@ -104,6 +129,60 @@ auto FolderListingCache::Names::append(std::string_view name) -> Slot {
     return slot;
 }
 
+void FolderListingCache::Names::addRead(std::string_view name) {
+    m_slots.push_back(append(name));
+}
+
+void FolderListingCache::Names::sort() {
+    // In name order within a folded name, so that of several names
+    // differing in case only the same one is always taken.
+    std::sort(m_slots.begin(), m_slots.end(), [this](const Slot& a, const Slot& b) {
+        const int byFolded = foldedOf(a).compare(foldedOf(b));
+        return byFolded != 0 ? byFolded < 0 : nameOf(a) < nameOf(b);
+    });
+    auto kept = m_slots.begin();
+    for (auto at = m_slots.begin(); at != m_slots.end(); ++at) {
+        if (kept != m_slots.begin() && foldedOf(*at) == foldedOf(*(kept - 1)))
+            (kept - 1)->several = true;
+        else
+            *kept++ = *at;
+    }
+    m_slots.erase(kept, m_slots.end());
+    m_slots.shrink_to_fit();
+    m_text.shrink_to_fit();
+}
+
+auto FolderListingCache::Names::firstNotBefore(std::string_view folded) const
+    -> std::vector<Slot>::const_iterator {
+    return std::lower_bound(m_slots.begin(), m_slots.end(), folded,
+                            [this](const Slot& s, std::string_view f) { return foldedOf(s) < f; });
+}
+
+void FolderListingCache::Names::add(std::string_view name) {
+    const Slot slot = append(name);
+    const auto at = m_slots.begin() + (firstNotBefore(foldedOf(slot)) - m_slots.cbegin());
+    if (at == m_slots.end() || foldedOf(*at) != foldedOf(slot)) {
+        m_slots.insert(at, slot);
+        return;
+    }
+    if (nameOf(*at) != name)
+        at->several = true;
+    if (name < nameOf(*at)) {
+        at->name = slot.name;
+        at->nameSize = slot.nameSize;
+    } else {
+        // Known already: a file written again adds nothing to the text.
+        m_text.resize(slot.name);
+    }
+}
+
+auto FolderListingCache::Names::find(std::string_view folded) const -> std::optional<Hit> {
+    const auto at = firstNotBefore(folded);
+    if (at == m_slots.end() || foldedOf(*at) != folded)
+        return std::nullopt;
+    return Hit{nameOf(*at), at->several};
+}
+
 void FolderListingCache::noteIdentity(const Listing& listing, const std::string& key) {
     if (listing.unlistable || listing.epoch == 0)
         return;
@@ -130,54 +209,16 @@ bool FolderListingCache::knownUnderOtherPaths(const std::string& folder) const {
     return known != m_identities.end() && known->second.several;
 }
 
-void FolderListingCache::Names::addRead(std::string_view name) {
-    m_slots.push_back(append(name));
-}
-
-void FolderListingCache::Names::sort() {
-    // In name order within a folded name, so that of several names
-    // differing in case only the same one is always taken.
-    std::sort(m_slots.begin(), m_slots.end(), [this](const Slot& a, const Slot& b) {
-        const int byFolded = foldedOf(a).compare(foldedOf(b));
-        return byFolded != 0 ? byFolded < 0 : nameOf(a) < nameOf(b);
-    });
-    auto kept = m_slots.begin();
-    for (auto at = m_slots.begin(); at != m_slots.end(); ++at) {
-        if (kept != m_slots.begin() && foldedOf(*at) == foldedOf(*(kept - 1)))
-            (kept - 1)->several = true;
-        else
-            *kept++ = *at;
+auto FolderListingCache::keep(const std::string& key, Listing listing)
+    -> std::unordered_map<std::string, Listing>::iterator {
+    noteIdentity(listing, key);
+    if (const auto it = m_listings.find(key); it != m_listings.end()) {
+        it->second = std::move(listing);
+        return it;
     }
-    m_slots.erase(kept, m_slots.end());
-    m_slots.shrink_to_fit();
-    m_text.shrink_to_fit();
-}
-
-void FolderListingCache::Names::add(std::string_view name) {
-    const Slot slot = append(name);
-    const auto at = std::lower_bound(m_slots.begin(), m_slots.end(), foldedOf(slot),
-                                     [this](const Slot& s, std::string_view f) { return foldedOf(s) < f; });
-    if (at == m_slots.end() || foldedOf(*at) != foldedOf(slot)) {
-        m_slots.insert(at, slot);
-        return;
-    }
-    if (nameOf(*at) != name)
-        at->several = true;
-    if (name < nameOf(*at)) {
-        at->name = slot.name;
-        at->nameSize = slot.nameSize;
-    } else {
-        // Known already: a file written again adds nothing to the text.
-        m_text.resize(slot.name);
-    }
-}
-
-auto FolderListingCache::Names::find(std::string_view folded) const -> std::optional<Hit> {
-    const auto at = std::lower_bound(m_slots.begin(), m_slots.end(), folded,
-                                     [this](const Slot& s, std::string_view f) { return foldedOf(s) < f; });
-    if (at == m_slots.end() || foldedOf(*at) != folded)
-        return std::nullopt;
-    return Hit{nameOf(*at), at->several};
+    if (m_listings.size() >= kMaxListings)
+        m_listings.clear();
+    return m_listings.emplace(key, std::move(listing)).first;
 }
 
 bool FolderListingCache::findOtherCase(const std::string& folder, const std::string& name, std::string& found,
@@ -218,11 +259,8 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     Listing fresh;
     if (read(key, &st, fresh) != Read::Complete || (!fresh.settled && epoch == 0))
         return answer(fresh);
-    if (m_listings.size() >= kMaxListings)
-        m_listings.clear();
     fresh.epoch = epoch;
-    noteIdentity(fresh, key);
-    return answer(m_listings.emplace(key, std::move(fresh)).first->second);
+    return answer(keep(key, std::move(fresh))->second);
 }
 
 auto FolderListingCache::listInPass(std::unique_lock<std::mutex>& lock, const std::string& key,
@@ -267,14 +305,7 @@ auto FolderListingCache::listInPass(std::unique_lock<std::mutex>& lock, const st
         // such for the epoch, so that its names cost no further attempt.
         fresh.unlistable = result == Read::Unopened;
         fresh.epoch = epoch;
-        noteIdentity(fresh, key);
-        if (it != m_listings.end()) {
-            it->second = std::move(fresh);
-            return it;
-        }
-        if (m_listings.size() >= kMaxListings)
-            m_listings.clear();
-        return m_listings.emplace(key, std::move(fresh)).first;
+        return keep(key, std::move(fresh));
     }
     return m_listings.end();
 }
@@ -298,35 +329,6 @@ FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& f
     found = hit->first;
     return Answer::Found;
 }
-
-namespace {
-
-// A path that names its entry one way only: no "." or ".." step and no
-// doubled separator. A change made through any other path may be known
-// under another spelling, so every pass then looks at everything again.
-bool isPlainPath(std::string_view path) {
-    if (path.find("//") != std::string_view::npos)
-        return false;
-    for (size_t start = 0; start <= path.size();) {
-        size_t end = path.find('/', start);
-        if (end == std::string_view::npos)
-            end = path.size();
-        const std::string_view step = path.substr(start, end - start);
-        if (step == "." || step == "..")
-            return false;
-        start = end + 1;
-    }
-    return true;
-}
-
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string(".")
-           : slash == 0               ? std::string("/")
-                                      : path.substr(0, slash);
-}
-
-} // namespace
 
 void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree) {
     ReadAhead::noteChange();

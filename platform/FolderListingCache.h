@@ -85,6 +85,8 @@ private:
         }
         std::string_view nameOf(const Slot& slot) const { return {m_text.data() + slot.name, slot.nameSize}; }
         Slot append(std::string_view name);
+        // The first slot whose folded name is not before folded.
+        std::vector<Slot>::const_iterator firstNotBefore(std::string_view folded) const;
         std::string m_text;
         std::vector<Slot> m_slots; // by folded name
     };
@@ -111,6 +113,9 @@ private:
     // when it has none; end() when the folder could not be read to its end.
     std::unordered_map<std::string, Listing>::iterator
     listInPass(std::unique_lock<std::mutex>& lock, const std::string& key, unsigned long epoch);
+    // Keeps a listing read under key (in place of one kept before) and
+    // notes under which path its folder was listed.
+    std::unordered_map<std::string, Listing>::iterator keep(const std::string& key, Listing listing);
     void forgetTree(const std::string& folder);
 
     std::mutex m_mutex;

@@ -262,17 +262,20 @@ void ProcessManager::updateLinks(int force, int doubledProgress) {
         files.push_back({i->getDataFilePath().str(), i->getItemFolderPath().str()});
         loaded.push_back(i);
     });
-    std::array<std::vector<std::string>, kSiteMapClass + 1> descriptions;
-    for (int kind = kNoProcessClass; kind <= kSiteMapClass; ++kind)
-        descriptions[kind] = ProcessItemExtension::descriptionFilesOf(kind);
+    // The description files of each class, the same for the whole run of the program.
+    static const auto descriptions = [] {
+        std::array<std::vector<std::string>, kSiteMapClass + 1> byKind;
+        for (int kind = kNoProcessClass; kind <= kSiteMapClass; ++kind)
+            byKind[kind] = ProcessItemExtension::descriptionFilesOf(kind);
+        return byKind;
+    }();
     const std::string section = ProcessItem::getSectionName().str();
-    ReadAhead ahead(std::move(files),
-                    [&descriptions, &section](const ProfileFile* data) -> const std::vector<std::string>* {
-                        const auto keyword = data ? data->get(section, "Class") : std::nullopt;
-                        if (!keyword || keyword->empty())
-                            return nullptr;
-                        return &descriptions[getProcessClassFromKeyword(CString(*keyword))];
-                    });
+    ReadAhead ahead(std::move(files), [&section](const ProfileFile* data) -> const std::vector<std::string>* {
+        const auto keyword = data ? data->get(section, "Class") : std::nullopt;
+        if (!keyword || keyword->empty())
+            return nullptr;
+        return &descriptions[getProcessClassFromKeyword(CString(*keyword))];
+    });
     size_t aheadPosition = 0;
     int position = 0;
     ItemIterateur* it = m_itemList->ItemListe::createIterator();
