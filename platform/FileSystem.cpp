@@ -421,8 +421,9 @@ static int openByProgramPath(const char* path, int flags, std::string& disk) {
 
 bool readFileBytes(const char* path, std::string& bytes) {
     bytes.clear();
-    if (path && ReadAhead::take(path, bytes))
-        return true;
+    int error = 0;
+    if (path && ReadAhead::take(path, bytes, error))
+        return error == 0 || fail(error);
     std::string disk;
     const int fd = openByProgramPath(path, O_RDONLY, disk);
     return fd >= 0 && readOpenFile(fd, bytes);

@@ -263,7 +263,7 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     return answer(keep(key, std::move(fresh))->second);
 }
 
-auto FolderListingCache::listInPass(std::unique_lock<std::mutex>& lock, const std::string& key,
+auto FolderListingCache::listInPass(std::unique_lock<SpinningLock<>>& lock, const std::string& key,
                                     unsigned long epoch)
     -> std::unordered_map<std::string, Listing>::iterator {
     // The folder is looked at without the lock, so that threads reading

@@ -15,6 +15,8 @@
 
 #include <cstdint>
 #include <ctime>
+#include "SpinningLock.h"
+
 #include <mutex>
 #include <optional>
 #include <string>
@@ -112,13 +114,13 @@ private:
     // The listing of folder for the read pass's epoch, read or checked now
     // when it has none; end() when the folder could not be read to its end.
     std::unordered_map<std::string, Listing>::iterator
-    listInPass(std::unique_lock<std::mutex>& lock, const std::string& key, unsigned long epoch);
+    listInPass(std::unique_lock<SpinningLock<>>& lock, const std::string& key, unsigned long epoch);
     // Keeps a listing read under key (in place of one kept before) and
     // notes under which path its folder was listed.
     std::unordered_map<std::string, Listing>::iterator keep(const std::string& key, Listing listing);
     void forgetTree(const std::string& folder);
 
-    std::mutex m_mutex;
+    SpinningLock<> m_mutex;
     std::unordered_map<std::string, Listing> m_listings;
     // The changes told so far: a listing read without the lock is kept only
     // when none was told meanwhile.

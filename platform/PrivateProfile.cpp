@@ -3,6 +3,7 @@
 #include "AtomicFileWriter.h"
 #include "FileSystem.h"
 #include "ReadPass.h"
+#include "SpinningLock.h"
 
 #include <algorithm>
 #include <cstring>
@@ -221,7 +222,7 @@ private:
     }
 
     // Recursive: writing a file through update() tells the cache of the change.
-    std::recursive_mutex m_mutex;
+    SpinningLock<std::recursive_mutex> m_mutex;
     // The changes told so far (see load).
     unsigned long m_changes = 0;
     std::unordered_map<std::string, Entry> m_entries;

@@ -4,8 +4,7 @@
 #include "PrivateProfile.h"
 
 #include <algorithm>
-#include <mutex>
-#include <unordered_map>
+#include <cstring>
 
 namespace {
 
@@ -14,26 +13,12 @@ constexpr unsigned kMaxThreads = 3;
 // Fewer items than this are read faster than threads start.
 constexpr size_t kMinItems = 64;
 
-// The files read ahead and not yet taken, while threads read ahead.
-struct Kept {
-    unsigned long epoch = 0;
-    unsigned long changes = 0;
-    std::string bytes;
-};
+// The program's changes on disk so far: a file read ahead before the last
+// one is not taken.
+std::atomic<unsigned long> g_changes{0};
 
-struct Store {
-    std::mutex mutex;
-    std::unordered_map<std::string, Kept> files;
-    // The program's changes on disk while anything was read ahead.
-    unsigned long changes = 0;
-    // The read-aheads under way.
-    std::atomic<int> live{0};
-};
-
-Store& store() {
-    static Store instance;
-    return instance;
-}
+// The read-ahead whose threads read for this thread, if any.
+thread_local ReadAhead* t_reading = nullptr;
 
 } // namespace
 
@@ -42,11 +27,10 @@ ReadAhead::ReadAhead(std::vector<Files> items, OtherFiles otherFiles)
     const unsigned processors = std::thread::hardware_concurrency();
     if (ReadPass::current() == 0 || processors < 2 || m_items.size() < kMinItems)
         return;
+    m_slots = std::make_unique<Slot[]>(m_items.size());
     const ReadPass::Share share = ReadPass::share();
     const unsigned count = std::min(kMaxThreads, processors - 1);
     m_threads.reserve(count);
-    ++store().live;
-    m_live = true;
     for (unsigned i = 0; i < count; ++i) {
         try {
             m_threads.emplace_back([this, share] { readAhead(share); });
@@ -54,21 +38,20 @@ ReadAhead::ReadAhead(std::vector<Files> items, OtherFiles otherFiles)
             break; // the reader reads what no thread does
         }
     }
+    m_outer = t_reading;
+    t_reading = this;
 }
 
 ReadAhead::~ReadAhead() {
     m_stop = true;
     for (std::thread& thread : m_threads)
         thread.join();
-    if (!m_live)
-        return;
-    Store& kept = store();
-    std::lock_guard lock(kept.mutex);
-    if (--kept.live == 0)
-        kept.files.clear();
+    if (m_slots)
+        t_reading = m_outer;
 }
 
 void ReadAhead::reached(size_t position) {
+    m_reached = position;
     size_t next = m_next.load();
     while (next <= position && !m_next.compare_exchange_weak(next, position + 1)) {
     }
@@ -76,7 +59,6 @@ void ReadAhead::reached(size_t position) {
 
 void ReadAhead::readAhead(ReadPass::Share share) {
     ReadPass::Joined joined(share);
-    Store& kept = store();
     try {
         // Once the reader's pass has gone on to a new epoch, nothing read
         // here would serve it any more.
@@ -87,46 +69,49 @@ void ReadAhead::readAhead(ReadPass::Share share) {
             const Files& item = m_items[position];
             const auto profile = platform::readProfile(item.profile.c_str());
             const std::vector<std::string>* others = m_otherFiles ? m_otherFiles(profile.get()) : nullptr;
+            Slot& slot = m_slots[position];
             for (size_t n = 0; others && !item.folder.empty() && n < others->size(); ++n) {
-                const std::string path = item.folder + (*others)[n];
-                unsigned long changes;
-                {
-                    std::lock_guard lock(kept.mutex);
-                    changes = kept.changes;
-                }
-                std::string bytes;
-                if (!platform::readFileBytes(path.c_str(), bytes))
-                    continue;
-                std::lock_guard lock(kept.mutex);
-                if (kept.changes == changes)
-                    kept.files[path] = Kept{ReadPass::current(), changes, std::move(bytes)};
+                // A file that cannot be read is kept as such too: most items
+                // lack some of the files of their class, and the reader
+                // then needs no look of its own to find that out.
+                Kept kept;
+                kept.path = item.folder + (*others)[n];
+                kept.changes = g_changes.load();
+                kept.epoch = ReadPass::current();
+                kept.error = platform::readFileBytes(kept.path.c_str(), kept.bytes) ? 0 : platform::lastErrorCode();
+                slot.files.push_back(std::move(kept));
             }
+            slot.ready.store(true, std::memory_order_release);
         }
     } catch (...) {
         // Whatever was not read ahead, the reader reads itself.
     }
 }
 
-bool ReadAhead::take(const char* path, std::string& bytes) {
-    Store& kept = store();
-    if (kept.live == 0)
+bool ReadAhead::takeFromSlot(const char* path, std::string& bytes, int& error) {
+    if (m_reached >= m_items.size())
         return false;
-    const unsigned long epoch = ReadPass::current();
-    std::lock_guard lock(kept.mutex);
-    const auto it = kept.files.find(path);
-    if (it == kept.files.end())
+    Slot& slot = m_slots[m_reached];
+    if (!slot.ready.load(std::memory_order_acquire))
         return false;
-    const bool valid = epoch != 0 && it->second.epoch == epoch && it->second.changes == kept.changes;
-    if (valid)
-        bytes = std::move(it->second.bytes);
-    kept.files.erase(it);
-    return valid;
+    for (Kept& kept : slot.files) {
+        if (kept.taken || kept.path != path)
+            continue;
+        // Taken once: a second read of the file goes to the disk.
+        kept.taken = true;
+        if (kept.epoch == 0 || kept.epoch != ReadPass::current() || kept.changes != g_changes.load())
+            return false;
+        bytes = std::move(kept.bytes);
+        error = kept.error;
+        return true;
+    }
+    return false;
+}
+
+bool ReadAhead::take(const char* path, std::string& bytes, int& error) {
+    return t_reading && t_reading->takeFromSlot(path, bytes, error);
 }
 
 void ReadAhead::noteChange() {
-    Store& kept = store();
-    if (kept.live == 0)
-        return;
-    std::lock_guard lock(kept.mutex);
-    ++kept.changes;
+    ++g_changes;
 }

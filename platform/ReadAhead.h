@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -38,25 +39,49 @@ public:
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
 
-    // The reader has come to the item at this position.
+    // The reader has come to the item at this position: what was read
+    // ahead of it is what take() gives up, until the next one.
     void reached(size_t position);
     // The threads reading ahead; none where reading ahead does not pay.
     size_t threadCount() const { return m_threads.size(); }
 
-    // A file read ahead in this thread's read pass under exactly this path,
-    // given up to the reader; false when there is none.
-    static bool take(const char* path, std::string& bytes);
+    // A file of the item the reader has come to, read ahead in the
+    // reader's read pass under exactly this path, given up to the reader
+    // with the error that the read met (0 when it was read); false when
+    // there is none. Only the thread that made the read-ahead takes.
+    static bool take(const char* path, std::string& bytes, int& error);
     // The program changed something on disk.
     static void noteChange();
 
 private:
+    // A file read ahead, kept until the reader takes it.
+    struct Kept {
+        std::string path;
+        std::string bytes;
+        // Why it could not be read (it is missing, mostly); 0 when read.
+        int error = 0;
+        // The read pass's epoch and the program's changes when it was read.
+        unsigned long epoch = 0;
+        unsigned long changes = 0;
+        bool taken = false;
+    };
+    // What was read ahead of one item; the reader looks only once ready.
+    struct Slot {
+        std::atomic<bool> ready{false};
+        std::vector<Kept> files;
+    };
+
     void readAhead(ReadPass::Share share);
+    bool takeFromSlot(const char* path, std::string& bytes, int& error);
 
     const std::vector<Files> m_items;
     const OtherFiles m_otherFiles;
+    std::unique_ptr<Slot[]> m_slots;
     std::atomic<size_t> m_next{0};
     std::atomic<bool> m_stop{false};
-    // Counted among the read-aheads under way.
-    bool m_live = false;
+    // The item the reader has come to, and the read-ahead it took from
+    // before this one was made.
+    size_t m_reached = SIZE_MAX;
+    ReadAhead* m_outer = nullptr;
     std::vector<std::thread> m_threads;
 };

@@ -1,0 +1,37 @@
+#pragma once
+
+// A lock tried a while before the thread that wants it sleeps. The caches
+// that threads reading ahead share hold their locks for a lookup only,
+// far shorter than the system calls that put a thread to sleep and wake
+// it again; under contention those calls, not the work, set the pace.
+
+#include <mutex>
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <immintrin.h>
+#endif
+
+template <class Mutex = std::mutex>
+class SpinningLock {
+public:
+    void lock() {
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            if (m_mutex.try_lock())
+                return;
+            for (int n = 0; n < 8; ++n)
+                relax();
+        }
+        m_mutex.lock();
+    }
+    bool try_lock() { return m_mutex.try_lock(); }
+    void unlock() { m_mutex.unlock(); }
+
+private:
+    static constexpr int kAttempts = 100;
+    static void relax() {
+#if defined(__x86_64__) || defined(__i386__)
+        _mm_pause();
+#endif
+    }
+    Mutex m_mutex;
+};
