@@ -294,14 +294,17 @@ CString ProcessItem::rawValue(const CString& key) {
         if (it->first.CompareNoCase(key) == 0)
             return it->second;
     std::shared_ptr<const ProfileFile> file = m_readSnapshot ? m_readSnapshot : readDataFile();
-    if (!file)
-        return CString();
-    const auto value = file->get(getSectionName().str(), key.str());
-    return value ? CString(*value) : CString();
+    CString value;
+    if (file)
+        file->get(getSectionName().str(), key.str(), value.str());
+    return value;
 }
 
 CString ProcessItem::readValue(const CString& key) {
-    return rawValue(key).Left(998);
+    CString value = rawValue(key);
+    if (value.GetLength() > 998)
+        value.str().resize(998);
+    return value;
 }
 
 int ProcessItem::writeValue(const CString& key, const CString& value) {

@@ -426,7 +426,12 @@ bool readFileBytes(const char* path, std::string& bytes) {
         return error == 0 || fail(error);
     std::string disk;
     const int fd = openByProgramPath(path, O_RDONLY, disk);
-    return fd >= 0 && readOpenFile(fd, bytes);
+    if (fd < 0)
+        return false;
+    // With its size known a file is read at once, a large one without
+    // growing its text piece by piece, and with no more calls for a small one.
+    struct stat st;
+    return readOpenFile(fd, bytes, fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? st.st_size : -1);
 }
 
 int openDiskEntry(std::string_view path, DiskEntry& entry) {

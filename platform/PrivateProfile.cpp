@@ -2,6 +2,7 @@
 
 #include "AtomicFileWriter.h"
 #include "FileSystem.h"
+#include "ReadAhead.h"
 #include "ReadPass.h"
 #include "SpinningLock.h"
 
@@ -314,6 +315,8 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
 namespace platform {
 
 std::shared_ptr<const ProfileFile> readProfile(const char* fileName) {
+    if (auto file = fileName ? ReadAhead::takeProfile(fileName) : nullptr)
+        return file;
     return fileName ? cache().read(fileName) : nullptr;
 }
 
@@ -322,6 +325,7 @@ bool updateProfile(const char* fileName, const std::function<bool(ProfileFile&)>
 }
 
 void clearProfileCache() {
+    ReadAhead::noteChange();
     cache().clear();
 }
 

@@ -260,17 +260,31 @@ const ProfileFile::SectionIndex* ProfileFile::findSection(std::string_view secti
 }
 
 std::optional<std::string> ProfileFile::get(std::string_view section, std::string_view key) const {
+    std::string value;
+    if (!get(section, key, value))
+        return std::nullopt;
+    return value;
+}
+
+bool ProfileFile::get(std::string_view section, std::string_view key, std::string& value) const {
+    value.clear();
     const SectionIndex* s = findSection(section);
     if (!s)
-        return std::nullopt;
+        return false;
     const NamedIndex* found = find(s->keys, FoldedName(key).view());
     if (!found)
-        return std::nullopt;
-    const std::string text = programText(m_lines[found->index].raw);
-    std::string_view value = trim(std::string_view(text).substr(text.find('=') + 1));
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return std::string(value);
+        return false;
+    // A file in the code page is read in place; only another encoding is converted first.
+    const std::string& raw = m_lines[found->index].raw;
+    std::string converted;
+    if (m_encoding != Encoding::Ansi)
+        converted = programText(raw);
+    const std::string_view text = m_encoding == Encoding::Ansi ? std::string_view(raw) : std::string_view(converted);
+    std::string_view stored = trim(text.substr(text.find('=') + 1));
+    if (stored.size() >= 2 && (stored.front() == '"' || stored.front() == '\'') && stored.back() == stored.front())
+        stored = stored.substr(1, stored.size() - 2);
+    value.assign(stored);
+    return true;
 }
 
 bool ProfileFile::hasSection(std::string_view section) const {

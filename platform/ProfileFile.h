@@ -36,6 +36,9 @@ public:
     // The value as the Windows call returns it (trimmed, quotes removed),
     // or nothing when the section or key is missing.
     std::optional<std::string> get(std::string_view section, std::string_view key) const;
+    // The same into value, which is emptied when the section or key is
+    // missing (false then): no text is copied more than once.
+    bool get(std::string_view section, std::string_view key, std::string& value) const;
     bool hasSection(std::string_view section) const;
     std::vector<std::string> sectionNames() const;
     std::vector<std::string> keyNames(std::string_view section) const;

@@ -9,7 +9,7 @@
 namespace {
 
 // Beyond a few threads the file system, not the parsing, sets the pace.
-constexpr unsigned kMaxThreads = 3;
+constexpr unsigned kMaxThreads = 5;
 // Fewer items than this are read faster than threads start.
 constexpr size_t kMinItems = 64;
 
@@ -67,9 +67,11 @@ void ReadAhead::readAhead(ReadPass::Share share) {
             if (position >= m_items.size())
                 break;
             const Files& item = m_items[position];
-            const auto profile = platform::readProfile(item.profile.c_str());
-            const std::vector<std::string>* others = m_otherFiles ? m_otherFiles(profile.get()) : nullptr;
             Slot& slot = m_slots[position];
+            slot.changes = g_changes.load();
+            slot.epoch = ReadPass::current();
+            slot.profile = platform::readProfile(item.profile.c_str());
+            const std::vector<std::string>* others = m_otherFiles ? m_otherFiles(slot.profile.get()) : nullptr;
             for (size_t n = 0; others && !item.folder.empty() && n < others->size(); ++n) {
                 // A file that cannot be read is kept as such too: most items
                 // lack some of the files of their class, and the reader
@@ -88,13 +90,18 @@ void ReadAhead::readAhead(ReadPass::Share share) {
     }
 }
 
-bool ReadAhead::takeFromSlot(const char* path, std::string& bytes, int& error) {
+ReadAhead::Slot* ReadAhead::reachedSlot() const {
     if (m_reached >= m_items.size())
-        return false;
+        return nullptr;
     Slot& slot = m_slots[m_reached];
-    if (!slot.ready.load(std::memory_order_acquire))
+    return slot.ready.load(std::memory_order_acquire) ? &slot : nullptr;
+}
+
+bool ReadAhead::takeFromSlot(const char* path, std::string& bytes, int& error) {
+    Slot* slot = reachedSlot();
+    if (!slot)
         return false;
-    for (Kept& kept : slot.files) {
+    for (Kept& kept : slot->files) {
         if (kept.taken || kept.path != path)
             continue;
         // Taken once: a second read of the file goes to the disk.
@@ -110,6 +117,14 @@ bool ReadAhead::takeFromSlot(const char* path, std::string& bytes, int& error) {
 
 bool ReadAhead::take(const char* path, std::string& bytes, int& error) {
     return t_reading && t_reading->takeFromSlot(path, bytes, error);
+}
+
+std::shared_ptr<const ProfileFile> ReadAhead::takeProfile(const char* path) {
+    Slot* slot = t_reading ? t_reading->reachedSlot() : nullptr;
+    if (!slot || !slot->profile || slot->epoch == 0 || slot->epoch != ReadPass::current() ||
+        slot->changes != g_changes.load() || t_reading->m_items[t_reading->m_reached].profile != path)
+        return nullptr;
+    return slot->profile;
 }
 
 void ReadAhead::noteChange() {

@@ -50,6 +50,9 @@ public:
     // with the error that the read met (0 when it was read); false when
     // there is none. Only the thread that made the read-ahead takes.
     static bool take(const char* path, std::string& bytes, int& error);
+    // The profile file of the item the reader has come to, as parsed ahead
+    // under exactly this path in the reader's read pass; null when there is none.
+    static std::shared_ptr<const ProfileFile> takeProfile(const char* path);
     // The program changed something on disk.
     static void noteChange();
 
@@ -68,10 +71,15 @@ private:
     // What was read ahead of one item; the reader looks only once ready.
     struct Slot {
         std::atomic<bool> ready{false};
+        std::shared_ptr<const ProfileFile> profile;
+        unsigned long epoch = 0;
+        unsigned long changes = 0;
         std::vector<Kept> files;
     };
 
     void readAhead(ReadPass::Share share);
+    // The slot of the item the reader has come to, once read; null before.
+    Slot* reachedSlot() const;
     bool takeFromSlot(const char* path, std::string& bytes, int& error);
 
     const std::vector<Files> m_items;
