@@ -9,6 +9,7 @@
 #include "BenchReport.h"
 #include "FileSystem.h"
 #include "FolderListingCache.h"
+#include "LargePages.h"
 #include "PrivateProfile.h"
 #include "ProcessManager.h"
 #include "SyntheticProcess.h"
@@ -96,6 +97,8 @@ double openInNewProcess(const fs::path& root, int& items) {
 
 int main(int argc, char** argv) {
     if (argc == 3 && std::string(argv[1]) == "--open") {
+        // Started as the program starts.
+        platform::startWithLargePages(argv);
         QuietUserInterface quiet;
         ui::install(&quiet);
         int items = 0;

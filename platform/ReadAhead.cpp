@@ -9,7 +9,7 @@
 namespace {
 
 // Beyond a few threads the file system, not the parsing, sets the pace.
-constexpr unsigned kMaxThreads = 5;
+constexpr unsigned kMaxThreads = 7;
 // Fewer items than this are read faster than threads start.
 constexpr size_t kMinItems = 64;
 

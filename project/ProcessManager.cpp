@@ -255,6 +255,8 @@ void ProcessManager::updateLinks(int force, int doubledProgress) {
     // data file, and the description files that its class says.
     std::vector<ReadAhead::Files> files;
     std::vector<ProcessItem*> loaded;
+    files.reserve(static_cast<size_t>(count));
+    loaded.reserve(static_cast<size_t>(count));
     forEachItem(m_itemList, [&](ProcessItem* i) {
         i->getPhaseList()->deleteAll();
         if (i->getKind() == kShortcut || (!force && i->isLoaded()))

@@ -3,6 +3,7 @@
 // with the locale's conversion, which loses a path's accents in a plain C
 // locale.
 
+#include "LargePages.h"
 #include "TolvaneApp.h"
 
 #include <wx/init.h>
@@ -10,6 +11,7 @@
 wxIMPLEMENT_APP_NO_MAIN(CTolvaneApp);
 
 int main(int argc, char** argv) {
+    platform::startWithLargePages(argv);
     CTolvaneApp::setArguments(argc, argv);
     return wxEntry(argc, argv);
 }
