@@ -54,15 +54,20 @@ std::string value(const std::string& profile) {
 }
 
 struct Read {
+    std::string parsed;
     std::string value;
     bool hasDescription = false;
     std::string description;
 };
 
-// What the reader reads of item n, told ahead where it has come to.
+// What the reader reads of item n, told ahead where it has come to: its
+// profile file parsed, as an item loads it, then one value through the
+// profile calls, and its description.
 Read readItem(const Items& items, ReadAhead& ahead, int n) {
     ahead.reached(static_cast<size_t>(n));
     Read read;
+    const auto profile = platform::readProfile(items.profile(n).c_str());
+    read.parsed = profile ? profile->get("S", "k").value_or("(no key)") : "(no file)";
     read.value = value(items.profile(n));
     read.hasDescription = platform::readFileBytes(items.description(n).c_str(), read.description);
     return read;
@@ -70,6 +75,7 @@ Read readItem(const Items& items, ReadAhead& ahead, int n) {
 
 void expectAsWritten(const Read& read, int n, const std::string& value, const std::string& description,
                      const char* when) {
+    EXPECT_EQ(read.parsed, value) << n << " " << when;
     EXPECT_EQ(read.value, value) << n << " " << when;
     EXPECT_EQ(read.hasDescription, n % 3 != 0) << n << " " << when;
     EXPECT_EQ(read.description, n % 3 == 0 ? "" : description) << n << " " << when;
