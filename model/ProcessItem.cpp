@@ -57,17 +57,21 @@ public:
     DataFileSession(ProcessItem* item, Mode mode) : m_item(item), m_mode(mode) {
         if (mode == Reading) {
             m_previous = item->m_readSnapshot;
+            m_previousSection = item->m_readSection;
             item->m_readSnapshot = item->readDataFile();
             if (!item->m_readSnapshot)
                 item->m_readSnapshot = std::make_shared<const ProfileFile>();
+            item->m_readSection = item->m_readSnapshot->section(getSectionName().str());
         } else {
             m_outer = item->m_batchingWrites;
             item->m_batchingWrites = true;
         }
     }
     ~DataFileSession() {
-        if (m_mode == Reading)
+        if (m_mode == Reading) {
             m_item->m_readSnapshot = m_previous;
+            m_item->m_readSection = m_previousSection;
+        }
         else if (!m_outer)
             m_item->m_batchingWrites = false;
     }
@@ -93,6 +97,7 @@ private:
     ProcessItem* m_item;
     Mode m_mode;
     std::shared_ptr<const ProfileFile> m_previous;
+    ProfileFile::Section m_previousSection;
     bool m_outer = false;
 };
 
@@ -293,10 +298,12 @@ CString ProcessItem::rawValue(const CString& key) {
     for (auto it = m_pendingWrites.rbegin(); it != m_pendingWrites.rend(); ++it)
         if (it->first.CompareNoCase(key) == 0)
             return it->second;
-    std::shared_ptr<const ProfileFile> file = m_readSnapshot ? m_readSnapshot : readDataFile();
     CString value;
-    if (file)
+    if (m_readSnapshot) {
+        m_readSnapshot->get(m_readSection, key.str(), value.str());
+    } else if (const auto file = readDataFile()) {
         file->get(getSectionName().str(), key.str(), value.str());
+    }
     return value;
 }
 

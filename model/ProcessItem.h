@@ -10,13 +10,13 @@
 #include "CStringListePlus.h"
 #include "CTime.h"
 #include "Item.h"
+#include "ProfileFile.h"
 
 #include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
 
-class ProfileFile;
 class ProcessItemExtension;
 class ItemRole;
 class ItemActivity;
@@ -221,6 +221,8 @@ private:
     // While a load runs: the data file parsed once. While a save runs: the
     // keys written so far, put in the file in one write at its end.
     std::shared_ptr<const ProfileFile> m_readSnapshot;
+    // The item's section of that file, found once for all its keys.
+    ProfileFile::Section m_readSection;
     bool m_batchingWrites = false;
     std::vector<std::pair<CString, CString>> m_pendingWrites;
 };

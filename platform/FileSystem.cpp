@@ -283,7 +283,7 @@ bool answeredInPass(const std::string& converted, Resolved& resolved) {
     if (slash == std::string::npos)
         return false;
     std::string folder = slash == 0 ? std::string("/") : converted.substr(0, slash);
-    const std::string name = converted.substr(slash + 1);
+    const std::string_view name = std::string_view(converted).substr(slash + 1);
     std::string found;
     auto answer = FolderListingCache::instance().lookUpInPass(folder, name, found);
     if (answer == FolderListingCache::Answer::Unlistable) {
@@ -292,7 +292,7 @@ bool answeredInPass(const std::string& converted, Resolved& resolved) {
         if (slash == 0 || !answeredInPass(folder, outer) || (outer.exists && outer.path == folder))
             return false;
         if (!outer.exists) {
-            resolved = Resolved{outer.path + "/" + name};
+            resolved = Resolved{(outer.path + "/").append(name)};
             return true;
         }
         folder = outer.path;
@@ -300,7 +300,7 @@ bool answeredInPass(const std::string& converted, Resolved& resolved) {
     }
     switch (answer) {
     case FolderListingCache::Answer::Missing:
-        resolved = Resolved{folder + (folder == "/" ? "" : "/") + name};
+        resolved = Resolved{(folder + (folder == "/" ? "" : "/")).append(name)};
         return true;
     case FolderListingCache::Answer::Found:
         resolved = Resolved{folder + (folder == "/" ? "" : "/") + found, true};

@@ -27,7 +27,12 @@ std::string folderKey(const std::string& folder) {
 
 // A name folded for a lookup ignoring case, as Windows folds it.
 std::string folded(std::string_view name) {
-    return encoding::toLower(encoding::utf8ToCp1252(name));
+    if (!encoding::isAscii(name))
+        return encoding::toLower(encoding::utf8ToCp1252(name));
+    std::string text(name);
+    for (char& c : text)
+        c = encoding::toLower(c);
+    return text;
 }
 
 // The folded name appended to text; most names are plain ASCII.
@@ -263,7 +268,7 @@ bool FolderListingCache::findOtherCase(const std::string& folder, const std::str
     return answer(keep(key, std::move(fresh))->second);
 }
 
-auto FolderListingCache::listInPass(std::unique_lock<SpinningLock<>>& lock, const std::string& key,
+auto FolderListingCache::listInPass(std::unique_lock<Lock>& lock, const std::string& key,
                                     unsigned long epoch)
     -> std::unordered_map<std::string, Listing>::iterator {
     // The folder is looked at without the lock, so that threads reading
@@ -310,24 +315,34 @@ auto FolderListingCache::listInPass(std::unique_lock<SpinningLock<>>& lock, cons
     return m_listings.end();
 }
 
-FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& folder,
-                                                            const std::string& name, std::string& found) {
+FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& folder, std::string_view name,
+                                                            std::string& found) {
     const unsigned long epoch = ReadPass::current();
     if (epoch == 0 || name.empty() || name == "." || name == "..")
         return Answer::Unknown;
+    const std::string key = folderKey(folder);
+    const auto answer = [&](const Listing& listing) {
+        if (listing.unlistable)
+            return Answer::Unlistable;
+        const auto hit = listing.names.find(folded(name));
+        if (!hit)
+            return Answer::Missing;
+        if (hit->several && hit->first != name)
+            return Answer::Unknown;
+        found = hit->first;
+        return Answer::Found;
+    };
+    {
+        // Listed already in this epoch, as mostly: the threads reading
+        // ahead look it up side by side.
+        std::shared_lock shared(m_mutex);
+        const auto it = m_listings.find(key);
+        if (it != m_listings.end() && it->second.epoch == epoch)
+            return answer(it->second);
+    }
     std::unique_lock lock(m_mutex);
-    const auto it = listInPass(lock, folderKey(folder), epoch);
-    if (it == m_listings.end())
-        return Answer::Unknown;
-    if (it->second.unlistable)
-        return Answer::Unlistable;
-    const auto hit = it->second.names.find(folded(name));
-    if (!hit)
-        return Answer::Missing;
-    if (hit->several && hit->first != name)
-        return Answer::Unknown;
-    found = hit->first;
-    return Answer::Found;
+    const auto it = listInPass(lock, key, epoch);
+    return it == m_listings.end() ? Answer::Unknown : answer(it->second);
 }
 
 void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree) {

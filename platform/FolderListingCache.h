@@ -42,7 +42,7 @@ public:
     // Unlistable for a folder that cannot be listed under this path (missing,
     // in another case, or no folder); Unknown outside a pass and for a name
     // that several entries hold in different cases.
-    Answer lookUpInPass(const std::string& folder, const std::string& name, std::string& found);
+    Answer lookUpInPass(const std::string& folder, std::string_view name, std::string& found);
     // Something at this disk path was created, renamed or deleted: the
     // listing of its folder goes, and the path's own, and what a read pass
     // knew of a profile file there. A folder moved or deleted with what it
@@ -106,6 +106,10 @@ private:
         Names names;
     };
 
+    // Shared by lookups in a listing already read in the epoch; whatever
+    // reads, checks or changes a listing holds it alone.
+    using Lock = SpinningLock<std::shared_mutex>;
+
     static bool sameStamp(const Listing& listing, const struct stat& st);
     enum class Read { Unopened, Cut, Complete };
     // Lists a folder, its stamp from folderStat when given, else from the
@@ -114,13 +118,13 @@ private:
     // The listing of folder for the read pass's epoch, read or checked now
     // when it has none; end() when the folder could not be read to its end.
     std::unordered_map<std::string, Listing>::iterator
-    listInPass(std::unique_lock<SpinningLock<>>& lock, const std::string& key, unsigned long epoch);
+    listInPass(std::unique_lock<Lock>& lock, const std::string& key, unsigned long epoch);
     // Keeps a listing read under key (in place of one kept before) and
     // notes under which path its folder was listed.
     std::unordered_map<std::string, Listing>::iterator keep(const std::string& key, Listing listing);
     void forgetTree(const std::string& folder);
 
-    SpinningLock<> m_mutex;
+    Lock m_mutex;
     std::unordered_map<std::string, Listing> m_listings;
     // The changes told so far: a listing read without the lock is kept only
     // when none was told meanwhile.

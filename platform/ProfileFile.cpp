@@ -267,8 +267,16 @@ std::optional<std::string> ProfileFile::get(std::string_view section, std::strin
 }
 
 bool ProfileFile::get(std::string_view section, std::string_view key, std::string& value) const {
+    return get(this->section(section), key, value);
+}
+
+ProfileFile::Section ProfileFile::section(std::string_view name) const {
+    return Section(findSection(name));
+}
+
+bool ProfileFile::get(const Section& section, std::string_view key, std::string& value) const {
     value.clear();
-    const SectionIndex* s = findSection(section);
+    const auto* s = static_cast<const SectionIndex*>(section.m_index);
     if (!s)
         return false;
     const NamedIndex* found = find(s->keys, FoldedName(key).view());

@@ -39,6 +39,20 @@ public:
     // The same into value, which is emptied when the section or key is
     // missing (false then): no text is copied more than once.
     bool get(std::string_view section, std::string_view key, std::string& value) const;
+    // A section found once for reading several of its keys, as long as the
+    // file is not changed; false when there is no such section.
+    class Section {
+    public:
+        Section() = default;
+        explicit operator bool() const { return m_index != nullptr; }
+
+    private:
+        friend class ProfileFile;
+        explicit Section(const void* index) : m_index(index) {}
+        const void* m_index = nullptr;
+    };
+    Section section(std::string_view name) const;
+    bool get(const Section& section, std::string_view key, std::string& value) const;
     bool hasSection(std::string_view section) const;
     std::vector<std::string> sectionNames() const;
     std::vector<std::string> keyNames(std::string_view section) const;

@@ -6,6 +6,7 @@
 // it again; under contention those calls, not the work, set the pace.
 
 #include <mutex>
+#include <shared_mutex>
 
 #if defined(__x86_64__) || defined(__i386__)
 #include <immintrin.h>
@@ -18,15 +19,30 @@ public:
         for (int attempt = 0; attempt < kAttempts; ++attempt) {
             if (m_mutex.try_lock())
                 return;
-            for (int n = 0; n < 8; ++n)
-                relax();
+            pause();
         }
         m_mutex.lock();
     }
     bool try_lock() { return m_mutex.try_lock(); }
     void unlock() { m_mutex.unlock(); }
 
+    // Shared by readers, for a lock that can be (std::shared_mutex).
+    void lock_shared() {
+        for (int attempt = 0; attempt < kAttempts; ++attempt) {
+            if (m_mutex.try_lock_shared())
+                return;
+            pause();
+        }
+        m_mutex.lock_shared();
+    }
+    bool try_lock_shared() { return m_mutex.try_lock_shared(); }
+    void unlock_shared() { m_mutex.unlock_shared(); }
+
 private:
+    static void pause() {
+        for (int n = 0; n < 8; ++n)
+            relax();
+    }
     static constexpr int kAttempts = 100;
     static void relax() {
 #if defined(__x86_64__) || defined(__i386__)
