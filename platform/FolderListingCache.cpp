@@ -346,7 +346,6 @@ FolderListingCache::Answer FolderListingCache::lookUpInPass(const std::string& f
 }
 
 void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree) {
-    ReadAhead::noteChange();
     const std::string path = folderKey(diskPath);
     std::unique_lock lock(m_mutex);
     ++m_changes;
@@ -366,10 +365,12 @@ void FolderListingCache::forgetAround(const std::string& diskPath, bool withTree
         platform::forgetProfileInPass(path);
     else
         ReadPass::noteChange();
+    // Told last: a thread reading ahead that sees the change finds nothing
+    // known from before it in the caches.
+    ReadAhead::noteChange();
 }
 
 void FolderListingCache::noteFileWritten(const std::string& diskPath) {
-    ReadAhead::noteChange();
     const std::string path = folderKey(diskPath);
     std::unique_lock lock(m_mutex);
     if (!isPlainPath(path) || knownUnderOtherPaths(folderOf(path))) {
@@ -392,6 +393,7 @@ void FolderListingCache::noteFileWritten(const std::string& diskPath) {
     }
     lock.unlock();
     platform::forgetProfileInPass(path);
+    ReadAhead::noteChange(); // told last, as in forgetAround
 }
 
 void FolderListingCache::forgetTree(const std::string& folder) {

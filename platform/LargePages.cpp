@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <sys/auxv.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -19,6 +21,18 @@ bool givenOnRequest() {
     std::string modes;
     std::getline(in, modes);
     return modes.find("[madvise]") != std::string::npos;
+}
+
+// The program runs from the file that /proc/self/exe names, so that running
+// that file again runs it again. Not so when it was started by the dynamic
+// loader named as the program (which would take the program's first
+// argument for the program to run), nor under a tool that runs it in its
+// own process, such as a memory checker (which would be left behind).
+bool runsFromItsOwnFile() {
+    const auto* started = reinterpret_cast<const char*>(getauxval(AT_EXECFN));
+    struct stat program, running;
+    return started && stat(started, &program) == 0 && stat("/proc/self/exe", &running) == 0 &&
+           program.st_dev == running.st_dev && program.st_ino == running.st_ino;
 }
 
 // Puts the environment back as the program was started with, so that the
@@ -42,7 +56,8 @@ void startWithLargePages(char** argv) {
     }
     const char* tunables = std::getenv(kTunables);
     const std::string before = tunables ? tunables : "";
-    if (!argv || !argv[0] || before.find("glibc.malloc.hugetlb") != std::string::npos || !givenOnRequest())
+    if (!argv || !argv[0] || before.find("glibc.malloc.hugetlb") != std::string::npos || !givenOnRequest() ||
+        !runsFromItsOwnFile())
         return;
     const std::string marker = tunables ? "=" + before : "-";
     setenv(kStartedAgain, marker.c_str(), 1);

@@ -11,9 +11,11 @@
 namespace platform {
 
 // Called first thing in main: returns at once where large pages are given
-// without asking (or never), where the allocator was already told, and in
-// the program started again, whose environment is then as it was; returns
-// too when the program cannot be started again, which then goes on as it is.
+// without asking (or never), where the allocator was already told, where
+// the program was not started from its own file (by the dynamic loader, or
+// under a memory checker), and in the program started again, whose
+// environment is then as it was; returns too when the program cannot be
+// started again, which then goes on as it is.
 void startWithLargePages(char** argv);
 
 } // namespace platform

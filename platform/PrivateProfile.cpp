@@ -325,8 +325,10 @@ bool updateProfile(const char* fileName, const std::function<bool(ProfileFile&)>
 }
 
 void clearProfileCache() {
-    ReadAhead::noteChange();
     cache().clear();
+    // Told once the cache is empty: a thread reading ahead that sees the
+    // change parses the files again.
+    ReadAhead::noteChange();
 }
 
 void forgetProfileInPass(const std::string& diskPath) {

@@ -1,15 +1,18 @@
 // The program asks for large pages for its heap where the system gives them
 // only on request, by starting again at once; the program started again
-// runs with its arguments and its environment as they were given.
+// runs with its arguments and its environment as they were given. Started
+// otherwise than from its own file (by the dynamic loader, under a memory
+// checker), it goes on as started.
 
 #include "RunProgram.h"
 
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <fstream>
-#include <optional>
+#include <link.h>
 #include <string>
+#include <sys/auxv.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -20,52 +23,56 @@ bool givenOnRequest() {
     return modes.find("[madvise]") != std::string::npos;
 }
 
-// The environment variable set as asked while a test runs.
-class Tunables {
-public:
-    explicit Tunables(const std::optional<std::string>& value) {
-        if (const char* old = std::getenv("GLIBC_TUNABLES"))
-            m_old = old;
-        if (value)
-            setenv("GLIBC_TUNABLES", value->c_str(), 1);
-        else
-            unsetenv("GLIBC_TUNABLES");
-    }
-    ~Tunables() {
-        if (m_old)
-            setenv("GLIBC_TUNABLES", m_old->c_str(), 1);
-        else
-            unsetenv("GLIBC_TUNABLES");
-    }
+// The dynamic loader that loaded this program.
+std::string dynamicLoader() {
+    std::string path;
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* data) {
+            if (info->dlpi_addr == getauxval(AT_BASE) && info->dlpi_name)
+                *static_cast<std::string*>(data) = info->dlpi_name;
+            return 0;
+        },
+        &path);
+    return path;
+}
 
-private:
-    std::optional<std::string> m_old;
-};
-
-struct Case {
-    const char* name;
-    std::optional<std::string> tunables;
-    // Started again with large pages where the system gives them on request.
-    bool largeOnRequest;
-};
-
-TEST(LargePagesTest, TheProgramStartedAgainRunsAsGivenWithLargePagesWhereTheyAreAskedFor) {
-    const Case cases[] = {
-        {"no tunables", std::nullopt, true},
-        {"other tunables", std::string("glibc.malloc.perturb=0"), true},
-        {"the user's own choice", std::string("glibc.malloc.hugetlb=0"), false},
+TEST(LargePagesTest, TheProgramRunsWithItsArgumentsAndEnvironmentWithLargePagesWhereTheyAreAskedFor) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> before; // what starts the probe
+        std::string tunables;            // what the probe was given
+        bool startsAgain;                // where the system gives large pages on request
     };
-    const std::string odd = "a b;$(touch x) \"'\\*";
-    for (const Case& c : cases) {
-        Tunables set(c.tunables);
-        const ProgramResult run = runProgram({TOLVANE_LARGE_PAGES_PROBE, odd, "", "second"});
-        ASSERT_EQ(run.exitCode, 0) << c.name << run.errors;
-        // Started again in the same process, with the same arguments.
-        const std::string expected = "parent=" + std::to_string(getpid()) + "\nargument=" + odd +
-                                     "\nargument=\nargument=second\ntunables=" +
-                                     c.tunables.value_or("(none)") + "\nmarker=(none)\nlarge=" +
-                                     (c.largeOnRequest && givenOnRequest() ? "1" : "0") + "\n";
-        EXPECT_EQ(run.output, expected) << c.name;
+    const std::string loader = dynamicLoader();
+    ASSERT_FALSE(loader.empty());
+    std::vector<Case> cases{
+        {"directly", {"env", "-u", "GLIBC_TUNABLES"}, "(none)", true},
+        {"with other tunables", {"env", "GLIBC_TUNABLES=glibc.malloc.perturb=0"}, "glibc.malloc.perturb=0", true},
+        {"with empty tunables", {"env", "GLIBC_TUNABLES="}, "", true},
+        {"with the user's own choice", {"env", "GLIBC_TUNABLES=glibc.malloc.hugetlb=0"}, "glibc.malloc.hugetlb=0",
+         false},
+        // The loader takes the program to run from its arguments.
+        {"by the loader", {"env", "-u", "GLIBC_TUNABLES", loader}, "(none)", false},
+    };
+    if (access("/usr/bin/valgrind", X_OK) == 0)
+        cases.push_back({"under a memory checker",
+                         {"env", "-u", "GLIBC_TUNABLES", "/usr/bin/valgrind", "-q", "--error-exitcode=3"},
+                         "(none)",
+                         false});
+    const std::vector<std::string> arguments{"a b;$(touch x) \"'\\*", "", "second"};
+    for (const Case& test : cases) {
+        std::vector<std::string> argv = test.before;
+        argv.push_back(TOLVANE_LARGE_PAGES_PROBE);
+        argv.insert(argv.end(), arguments.begin(), arguments.end());
+        const ProgramResult run = runProgram(argv);
+        ASSERT_EQ(run.exitCode, 0) << test.name << ": " << run.errors;
+        // Started again in the same process ("env" runs the probe in its own).
+        std::string expected = "parent=" + std::to_string(getpid()) + "\n";
+        for (const std::string& argument : arguments)
+            expected += "argument=" + argument + "\n";
+        expected += "tunables=" + test.tunables + "\nmarker=(none)\nlarge=" +
+                    (test.startsAgain && givenOnRequest() ? "1" : "0") + "\n";
+        EXPECT_EQ(run.output, expected) << test.name;
     }
 }
 

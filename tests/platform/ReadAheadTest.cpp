@@ -8,9 +8,12 @@
 #include "PrivateProfile.h"
 #include "TempDir.h"
 
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -46,6 +49,14 @@ struct Items {
         return [](const ProfileFile* profile) { return profile ? &kDescriptions : nullptr; };
     }
 };
+
+// The value as the program's own reader finds it, which takes the parsed
+// file read ahead of the item it has come to.
+std::string parsedValue(const std::string& profile) {
+    const auto file = platform::readProfile(profile.c_str());
+    const auto found = file ? file->get("S", "k") : std::nullopt;
+    return found.value_or("");
+}
 
 std::string value(const std::string& profile) {
     char buffer[64];
@@ -121,6 +132,59 @@ TEST(ReadAheadTest, WhatTheReaderChangesMeanwhileIsReadAsChanged) {
     }
     for (int n = kHalf; n < Items::kCount; ++n)
         expectAsWritten(readItem(items, ahead, n), n, "new" + std::to_string(n), "new", "after");
+}
+
+// The program changes what it knows of the profile files while threads
+// reading ahead wait for the profile cache, that another thread holds: it
+// forgets every file parsed (as it does once other programs may have
+// changed them), or rewrites the file of the item after those the threads
+// wait on. The reader then finds the files as they are on disk, never as
+// they were parsed before.
+TEST(ReadAheadTest, ProfilesChangedMeanwhileAreParsedAgain) {
+    if (std::thread::hardware_concurrency() < 2)
+        GTEST_SKIP() << "no thread reads ahead on one processor";
+    const auto changed = [](int n) { return "[S]\r\nk=other" + std::to_string(n) + "\r\n"; };
+    for (const bool forgotten : {true, false}) {
+        for (int round = 0; round < 10; ++round) {
+            platform::clearProfileCache();
+            FolderListingCache::instance().clear();
+            Items items;
+            ReadPass pass;
+            for (int n = 0; n < Items::kCount; ++n)
+                ASSERT_EQ(parsedValue(items.profile(n)), std::to_string(n));
+            // Changed behind the program's back: the pass holds them as parsed.
+            for (int n = 0; forgotten && n < Items::kCount; ++n)
+                items.dir.write("Item" + std::to_string(n) + "/process.data", changed(n));
+            std::atomic<int> stage{0};
+            std::thread holder([&] {
+                platform::updateProfile((items.dir / "held.data").c_str(), [&](ProfileFile&) {
+                    stage = 1;
+                    while (stage != 2)
+                        std::this_thread::yield();
+                    // Held a moment longer, so that the change waits for it too.
+                    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+                    return false;
+                });
+            });
+            while (stage != 1)
+                std::this_thread::yield();
+            ReadAhead ahead(items.files(), {});
+            // Each thread waits on one item; the next one is read as the change is made.
+            const int first = forgotten ? 0 : static_cast<int>(ahead.threadCount());
+            stage = 2;
+            if (forgotten)
+                platform::clearProfileCache();
+            else
+                EXPECT_TRUE(platform::writeFileReplacing(items.profile(first).c_str(), changed(first)));
+            holder.join();
+            for (int n = 0; n < Items::kCount; ++n) {
+                ahead.reached(static_cast<size_t>(n));
+                ASSERT_EQ(parsedValue(items.profile(n)),
+                          forgotten || n == first ? "other" + std::to_string(n) : std::to_string(n))
+                    << (forgotten ? "forgotten" : "rewritten") << ", round " << round;
+            }
+        }
+    }
 }
 
 } // namespace
