@@ -40,8 +40,9 @@ bool runsFromItsOwnFile() {
 void restore(const char* started) {
     if (started[0] == '=')
         setenv(kTunables, started + 1, 1);
-    else
+    else if (started[0] == '-')
         unsetenv(kTunables);
+    // Anything else was not set by a start of the program: the tunables stay.
     unsetenv(kStartedAgain);
 }
 

@@ -4,6 +4,7 @@
 #include "PrivateProfile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -73,15 +74,18 @@ void ReadAhead::readAhead(ReadPass::Share share) {
             slot.profile = platform::readProfile(item.profile.c_str());
             const std::vector<std::string>* others = m_otherFiles ? m_otherFiles(slot.profile.get()) : nullptr;
             for (size_t n = 0; others && !item.folder.empty() && n < others->size(); ++n) {
-                // A file that cannot be read is kept as such too: most items
-                // lack some of the files of their class, and the reader
-                // then needs no look of its own to find that out.
+                // A missing file is kept as such too: most items lack some
+                // of the files of their class, and the reader then needs no
+                // look of its own to find that out. Any other failure (a
+                // lack of memory or of file handles here) the reader meets
+                // again, or not, by itself.
                 Kept kept;
                 kept.path = item.folder + (*others)[n];
                 kept.changes = g_changes.load();
                 kept.epoch = ReadPass::current();
                 kept.error = platform::readFileBytes(kept.path.c_str(), kept.bytes) ? 0 : platform::lastErrorCode();
-                slot.files.push_back(std::move(kept));
+                if (kept.error == 0 || kept.error == ENOENT || kept.error == ENOTDIR)
+                    slot.files.push_back(std::move(kept));
             }
             slot.ready.store(true, std::memory_order_release);
         }

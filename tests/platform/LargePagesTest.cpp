@@ -51,6 +51,12 @@ TEST(LargePagesTest, TheProgramRunsWithItsArgumentsAndEnvironmentWithLargePagesW
         {"with empty tunables", {"env", "GLIBC_TUNABLES="}, "", true},
         {"with the user's own choice", {"env", "GLIBC_TUNABLES=glibc.malloc.hugetlb=0"}, "glibc.malloc.hugetlb=0",
          false},
+        // The marker of a second start, set by something else: nothing is
+        // taken from it, and the program goes on as started.
+        {"with a stray marker",
+         {"env", "TOLVANE_STARTED_WITH_LARGE_PAGES=x", "GLIBC_TUNABLES=glibc.malloc.perturb=0"},
+         "glibc.malloc.perturb=0",
+         false},
         // The loader takes the program to run from its arguments.
         {"by the loader", {"env", "-u", "GLIBC_TUNABLES", loader}, "(none)", false},
     };
