@@ -2,9 +2,10 @@
 // window does: the settings, the menu tree, every item's data file and
 // descriptions (the first link refresh). Beside it, a plain read of the same
 // files, the floor the open is measured against: with a warm cache the open
-// should cost little more than reading its files once. Each open is the first
-// of a process of its own. With several sizes, each open's time is also
-// compared with the one before.
+// should take no longer than reading its files once. Each open is the first
+// of a process of its own, started as the program starts (with large memory
+// pages where the system gives them on request). With several sizes, each
+// open's time is also compared with the one before.
 
 #include "BenchReport.h"
 #include "FileSystem.h"
