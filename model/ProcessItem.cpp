@@ -58,10 +58,11 @@ public:
         if (mode == Reading) {
             m_previous = item->m_readSnapshot;
             m_previousSection = item->m_readSection;
-            item->m_readSnapshot = item->readDataFile();
-            if (!item->m_readSnapshot)
-                item->m_readSnapshot = std::make_shared<const ProfileFile>();
-            item->m_readSection = item->m_readSnapshot->section(getSectionName().str());
+            auto snapshot = item->readDataFile();
+            if (!snapshot)
+                snapshot = std::make_shared<const ProfileFile>();
+            item->m_readSection = snapshot->section(getSectionName().str());
+            item->m_readSnapshot = std::move(snapshot);
         } else {
             m_outer = item->m_batchingWrites;
             item->m_batchingWrites = true;

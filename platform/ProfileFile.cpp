@@ -271,13 +271,13 @@ bool ProfileFile::get(std::string_view section, std::string_view key, std::strin
 }
 
 ProfileFile::Section ProfileFile::section(std::string_view name) const {
-    return Section(findSection(name));
+    return Section(this, findSection(name));
 }
 
 bool ProfileFile::get(const Section& section, std::string_view key, std::string& value) const {
     value.clear();
     const auto* s = static_cast<const SectionIndex*>(section.m_index);
-    if (!s)
+    if (!s || section.m_file != this)
         return false;
     const NamedIndex* found = find(s->keys, FoldedName(key).view());
     if (!found)

@@ -48,7 +48,9 @@ public:
 
     private:
         friend class ProfileFile;
-        explicit Section(const void* index) : m_index(index) {}
+        Section(const ProfileFile* file, const void* index) : m_file(file), m_index(index) {}
+        // The file it was found in: another file finds nothing through it.
+        const ProfileFile* m_file = nullptr;
         const void* m_index = nullptr;
     };
     Section section(std::string_view name) const;

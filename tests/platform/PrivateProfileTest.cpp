@@ -1,5 +1,6 @@
 #include "FileSystem.h"
 #include "PrivateProfile.h"
+#include "ProfileFile.h"
 #include "TempDir.h"
 
 #include <ctime>
@@ -427,3 +428,22 @@ TEST(PrivateProfileTest, UpdateWritesOnceAndSkipsUnchangedFiles) {
 }
 
 } // namespace
+
+// A section found once reads its keys as a lookup by name does, and only in
+// the file it was found in.
+TEST(ProfileFileTest, ASectionFoundOnceReadsItsOwnFileOnly) {
+    const ProfileFile file = ProfileFile::parse("[Other]\r\nk=no\r\n[S]\r\nk = \"yes\"\r\nempty=\r\n");
+    const ProfileFile other = ProfileFile::parse("[S]\r\nk=other\r\n");
+    const ProfileFile::Section section = file.section("s");
+    ASSERT_TRUE(section);
+    std::string value = "stale";
+    EXPECT_TRUE(file.get(section, "K", value));
+    EXPECT_EQ(value, "yes");
+    EXPECT_TRUE(file.get(section, "empty", value));
+    EXPECT_EQ(value, "");
+    EXPECT_FALSE(file.get(section, "missing", value));
+    EXPECT_EQ(value, "");
+    EXPECT_FALSE(other.get(section, "k", value));
+    EXPECT_FALSE(file.section("none"));
+    EXPECT_FALSE(file.get(file.section("none"), "k", value));
+}
