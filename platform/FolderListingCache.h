@@ -13,10 +13,10 @@
 // the folder, also for names asked for in their exact case: a missing name
 // costs no failed open, and every name of the folder no stat.
 
-#include <cstdint>
-#include <ctime>
 #include "SpinningLock.h"
 
+#include <cstdint>
+#include <ctime>
 #include <mutex>
 #include <optional>
 #include <string>

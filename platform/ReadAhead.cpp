@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -81,8 +80,6 @@ void ReadAhead::readAhead(ReadPass::Share share) {
                 // again, or not, by itself.
                 Kept kept;
                 kept.path = item.folder + (*others)[n];
-                kept.changes = g_changes.load();
-                kept.epoch = ReadPass::current();
                 kept.error = platform::readFileBytes(kept.path.c_str(), kept.bytes) ? 0 : platform::lastErrorCode();
                 if (kept.error == 0 || kept.error == ENOENT || kept.error == ENOTDIR)
                     slot.files.push_back(std::move(kept));
@@ -98,7 +95,10 @@ ReadAhead::Slot* ReadAhead::reachedSlot() const {
     if (m_reached >= m_items.size())
         return nullptr;
     Slot& slot = m_slots[m_reached];
-    return slot.ready.load(std::memory_order_acquire) ? &slot : nullptr;
+    if (!slot.ready.load(std::memory_order_acquire) || slot.epoch == 0 || slot.epoch != ReadPass::current() ||
+        slot.changes != g_changes.load())
+        return nullptr;
+    return &slot;
 }
 
 bool ReadAhead::takeFromSlot(const char* path, std::string& bytes, int& error) {
@@ -110,8 +110,6 @@ bool ReadAhead::takeFromSlot(const char* path, std::string& bytes, int& error) {
             continue;
         // Taken once: a second read of the file goes to the disk.
         kept.taken = true;
-        if (kept.epoch == 0 || kept.epoch != ReadPass::current() || kept.changes != g_changes.load())
-            return false;
         bytes = std::move(kept.bytes);
         error = kept.error;
         return true;
@@ -125,8 +123,7 @@ bool ReadAhead::take(const char* path, std::string& bytes, int& error) {
 
 std::shared_ptr<const ProfileFile> ReadAhead::takeProfile(const char* path) {
     Slot* slot = t_reading ? t_reading->reachedSlot() : nullptr;
-    if (!slot || !slot->profile || slot->epoch == 0 || slot->epoch != ReadPass::current() ||
-        slot->changes != g_changes.load() || t_reading->m_items[t_reading->m_reached].profile != path)
+    if (!slot || !slot->profile || t_reading->m_items[t_reading->m_reached].profile != path)
         return nullptr;
     return slot->profile;
 }

@@ -63,22 +63,22 @@ private:
         std::string bytes;
         // Why it could not be read (it is missing, mostly); 0 when read.
         int error = 0;
-        // The read pass's epoch and the program's changes when it was read.
-        unsigned long epoch = 0;
-        unsigned long changes = 0;
         bool taken = false;
     };
     // What was read ahead of one item; the reader looks only once ready.
     struct Slot {
         std::atomic<bool> ready{false};
-        std::shared_ptr<const ProfileFile> profile;
+        // The read pass's epoch and the program's changes before anything
+        // of the item was read: while both still hold, all of it does.
         unsigned long epoch = 0;
         unsigned long changes = 0;
+        std::shared_ptr<const ProfileFile> profile;
         std::vector<Kept> files;
     };
 
     void readAhead(ReadPass::Share share);
-    // The slot of the item the reader has come to, once read; null before.
+    // The slot of the item the reader has come to, once read and while
+    // what it holds is still what the reader would read; null otherwise.
     Slot* reachedSlot() const;
     bool takeFromSlot(const char* path, std::string& bytes, int& error);
 

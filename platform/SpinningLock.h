@@ -16,38 +16,36 @@ template <class Mutex = std::mutex>
 class SpinningLock {
 public:
     void lock() {
-        for (int attempt = 0; attempt < kAttempts; ++attempt) {
-            if (m_mutex.try_lock())
-                return;
-            pause();
-        }
-        m_mutex.lock();
+        if (!tried([this] { return m_mutex.try_lock(); }))
+            m_mutex.lock();
     }
     bool try_lock() { return m_mutex.try_lock(); }
     void unlock() { m_mutex.unlock(); }
 
     // Shared by readers, for a lock that can be (std::shared_mutex).
     void lock_shared() {
-        for (int attempt = 0; attempt < kAttempts; ++attempt) {
-            if (m_mutex.try_lock_shared())
-                return;
-            pause();
-        }
-        m_mutex.lock_shared();
+        if (!tried([this] { return m_mutex.try_lock_shared(); }))
+            m_mutex.lock_shared();
     }
     bool try_lock_shared() { return m_mutex.try_lock_shared(); }
     void unlock_shared() { m_mutex.unlock_shared(); }
 
 private:
-    static void pause() {
-        for (int n = 0; n < 8; ++n)
-            relax();
+    // Tries to take the lock a while, pausing between attempts; false when
+    // it was not had.
+    template <class Attempt>
+    static bool tried(Attempt attempt) {
+        for (int n = 0; n < kAttempts; ++n) {
+            if (attempt())
+                return true;
+            for (int pause = 0; pause < 8; ++pause) {
+#if defined(__x86_64__) || defined(__i386__)
+                _mm_pause();
+#endif
+            }
+        }
+        return false;
     }
     static constexpr int kAttempts = 100;
-    static void relax() {
-#if defined(__x86_64__) || defined(__i386__)
-        _mm_pause();
-#endif
-    }
     Mutex m_mutex;
 };
