@@ -4,7 +4,6 @@
 #include "CStringListePlus.h"
 #include "CsvFileReader.h"
 #include "ExportRun.h"
-#include "FileSystem.h"
 #include "ImportTransaction.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
@@ -63,16 +62,26 @@ void storeSteps(ItemActivity& activity, int language, const CString& field, int 
     pieces.deleteAll();
 }
 
-// Stores a description; an empty one for an item without description file
-// creates no file.
+// The item's description as itemDescription.csv shows it and the reader
+// gives the field back: without the quotes around one holding a line feed.
+CString descriptionField(ProcessItem& item, int language) {
+    CString form = item.getDescriptionForCsv(language);
+    if (form.Find('\n') >= 0)
+        form = form.Mid(1, form.GetLength() - 2);
+    return form;
+}
+
+// Stores a description, unless the field is the one the file shows for the
+// item's description (a spreadsheet's CR LF counting as the file's line
+// feed): the file's form has lost the description's carriage returns, ";"
+// and double quotes, so storing it would change a description nobody
+// edited. So an empty field of an item without description makes no file.
 bool storeDescription(ProcessItem& item, const CString& text, int language) {
-    ProcessItemExtension& extension = *item.getExtension();
-    const CString path = item.getItemFolderFile(extension.getDescriptionFileName(language));
-    if (text.IsEmpty() && !path.IsEmpty() && !platform::fileExists(path)) {
-        item.setDescription(language, text);
+    CString value = text;
+    value.Replace("\r\n", "\n");
+    if (value == descriptionField(item, language))
         return true;
-    }
-    return extension.writeDescription(text, language) != 0;
+    return item.getExtension()->writeDescription(text, language) != 0;
 }
 
 // The state and the version from the fields of those columns.

@@ -319,9 +319,8 @@ TEST(AttributeFilesTest, WorkProductAttributesComeBackAndTheirDomainIsNotRead) {
 TEST(AttributeFilesTest, DescriptionsComeBackWithTheirLineBreaksAndUnknownItemsAreLogged) {
     ExportsProject project;
     ProcessManager& manager = project.open();
-    // A first import of the file as exported writes the descriptions in the
-    // form the file keeps (line breaks as line feeds, a carriage return as
-    // a blank); the round trip starts from there.
+    // A first import of the file as exported changes nothing; the round
+    // trip starts from there.
     manager.exportItemDescription();
     manager.ImportArtifactDescription(project.path("tmp/itemDescription.csv").c_str());
     const std::string before = project.siteFiles();
@@ -356,6 +355,29 @@ TEST(AttributeFilesTest, DescriptionsComeBackWithTheirLineBreaksAndUnknownItemsA
     EXPECT_NE(log.find("Load Run the tests description: Run the tests\r\n"), std::string::npos);
     EXPECT_NE(log.find("Item Ghost not found\r\n"), std::string::npos);
     EXPECT_NE(log.find("Item Measures : description not supported on this class\r\n"), std::string::npos);
+}
+
+TEST(AttributeFilesTest, AnUnchangedDescriptionFileLeavesEveryFileAsItWas) {
+    // The file's form of a description has no carriage return, ";" or
+    // double quote: a description whose form is what the file holds is
+    // left as it is, and an empty one makes no file.
+    ExportsProject project;
+    ProcessManager& manager = project.open();
+    project.write("site/Roles/Tester/RoleDescription.txt", "Runs \"the\" tests; reports.\r\n\r\nKeeps\r\n");
+    const std::string before = project.siteFiles();
+    manager.exportItemDescription();
+    manager.ImportArtifactDescription(project.path("tmp/itemDescription.csv").c_str());
+    EXPECT_EQ(project.lastMessage(), "26 imports performed");
+    EXPECT_EQ(describeDifference(before, project.siteFiles(), "site"), "");
+    EXPECT_EQ(project.read("site/Roles/Tester/RoleDescription.txt"),
+              "Runs \"the\" tests; reports.\r\n\r\nKeeps\r\n");
+
+    // An edited line still writes its description, as the file has it.
+    manager.exportItemDescription();
+    project.write("tmp/edited.csv", withLine(project.read("tmp/itemDescription.csv"), "N3",
+                                             "N3;Tester;\"Runs the tests.\nKeeps\";"));
+    manager.ImportArtifactDescription(project.path("tmp/edited.csv").c_str());
+    EXPECT_EQ(project.read("site/Roles/Tester/RoleDescription.txt"), "Runs the tests.\nKeeps");
 }
 
 TEST(AttributeFilesTest, ADamagedDescriptionFileChangesNothing) {
