@@ -198,13 +198,16 @@ void EpfWorkProductWriter::writeArtifact(bool hasChecklist) {
     m_out += "              <Representation></Representation>\n";
     m_out += "              <Notation></Notation>\n";
     m_out += "            </Presentation>\n";
-    for (const Document& document : kDocuments)
-        if (!fileName(*m_product, document).IsEmpty())
-            m_out += m_xml.reference(12, document.example ? "Example" : "Template", document.prefix + m_uid);
+    // The guidance references (checklists, then examples) before the work
+    // product's own (templates), as the interchange schema orders them.
     if (hasChecklist) {
         m_out += m_xml.reference(12, "Checklist", "CL1_" + m_uid);
         if (m_plugin.isBilingual())
             m_out += m_xml.reference(12, "Checklist", "CL2_" + m_uid);
     }
+    for (const bool examples : {true, false})
+        for (const Document& document : kDocuments)
+            if (document.example == examples && !fileName(*m_product, document).IsEmpty())
+                m_out += m_xml.reference(12, examples ? "Example" : "Template", document.prefix + m_uid);
     m_out += "          </ContentElement>\n";
 }

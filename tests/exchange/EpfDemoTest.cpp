@@ -41,6 +41,10 @@ TEST(EpfDemoTest, TheDemoExportsWholeToASoundLibrary) {
     EXPECT_EQ(check.parseError, "");
     EXPECT_EQ(check.duplicateIds, std::vector<std::string>());
     EXPECT_EQ(check.unresolved, std::vector<std::string>());
+    // Each element's children in the schema's order: a task's performer
+    // before its work products, a work product's guidance before its
+    // templates.
+    EXPECT_EQ(check.misordered, std::vector<std::string>());
     // Every activity of the demo is a task, every work product an artifact.
     const std::string library = dir.read("Demo/tmp/EPFexport/exportForEPF.xml");
     size_t tasks = 0;

@@ -29,6 +29,7 @@ void expectSound(const EpfLibraryCheck& check, const std::string& context) {
     EXPECT_EQ(check.parseError, "") << context;
     EXPECT_EQ(check.duplicateIds, std::vector<std::string>()) << context;
     EXPECT_EQ(check.unresolved, std::vector<std::string>()) << context;
+    EXPECT_EQ(check.misordered, std::vector<std::string>()) << context;
     EXPECT_GT(check.references, 0u) << context;
 }
 
