@@ -6,11 +6,11 @@
 // a resources folder under the item's uid, and the links to item pages
 // replaced through the GUID map by the pages of a published library.
 //
-// The pair's folders are named after the plug-in through the safe
-// file-name rule, so that no name can lead out of the export folder, and
-// numbered where two plug-ins' names give the same folder; every
-// copy stays below the export folder, whatever the stored file names hold,
-// and reads only from the project's folder.
+// The pair's folders carry the plug-in's name as the importing tool reads
+// it, with no character that could lead out of the export folder, and are
+// numbered where two plug-ins' names give the same folder; every copy
+// stays below the export folder, whatever the stored file names hold, and
+// reads only from the project's folder.
 
 #include "CString.h"
 

@@ -131,7 +131,7 @@ TEST(EpfExportTest, PluginFoldersStayInsideTheExportFolderWhateverTheName) {
         }
     }
     EXPECT_TRUE(
-        project.exists("tmp/EPFexport/____________outside - main/guidances/guidelines/resources/top.gif"));
+        project.exists("tmp/EPFexport/.._.._.._.._outside - main/guidances/guidelines/resources/top.gif"));
     EXPECT_TRUE(
         project.exists("tmp/EPFexport/a_b - work products and roles/workproducts/resources/doc2.gif"));
     // The names themselves are kept, escaped, in the library.
@@ -214,6 +214,33 @@ TEST(EpfExportTest, WarningsNameTheGeneralProcedureLinksThatAreNoProcedure) {
         project.exists("tmp/EPFexport/Generic - main/guidances/supportingmaterials/resources/N19_wf.png"));
 }
 
+TEST(EpfExportTest, APluginsFoldersCarryTheNameItsElementHas) {
+    // The importing tool finds a plug-in's files in the folder of the
+    // plug-in's name as it reads it from the library: accents, blanks and
+    // markup characters stay, only what a file name cannot hold is replaced.
+    struct NameCase {
+        const char* name;   // the domain's second-language name
+        const char* xml;    // the main plug-in's name in the library
+        const char* folder; // its folder, as the disk names it
+    };
+    const NameCase cases[] = {
+        {"G\xE9nie logiciel", "G\xE9nie logiciel - main", "G\xC3\xA9nie logiciel - main"},
+        {"R&D <x> \"y\"", "R&amp;D &lt;x&gt; &quot;y&quot; - main", "R&D _x_ _y_ - main"},
+        {"a/b\\c:d*e?f|g", "a/b\\c:d*e?f|g - main", "a_b_c_d_e_f_g - main"},
+    };
+    for (const auto& c : cases) {
+        EpfProject project;
+        project.open();
+        project.item("N4")->setNameL2(c.name);
+        project.exportLibrary({"N4"});
+        EXPECT_NE(project.library().find(std::string("name=\"") + c.xml + "\""), std::string::npos) << c.name;
+        EXPECT_TRUE(project.exists(std::string("tmp/EPFexport/") + c.folder +
+                                   "/guidances/guidelines/resources/top.gif"))
+            << c.name;
+        expectSound(project.check(), c.name);
+    }
+}
+
 TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
     // N5 and N9 take these second-language names; the generic pair comes
     // last. Each plug-in lays its files in the folder listed here, so the
@@ -224,10 +251,13 @@ TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
         std::vector<std::string> folders; // N5, N9, generic
     };
     const FolderCase cases[] = {
-        {"R&D", "R_D", {"R_D", "R_D (2)", "Generic"}},
+        {"R:D", "R?D", {"R_D", "R_D (2)", "Generic"}},
         {"", "", {"Empty translation", "Empty translation (2)", "Generic"}},
         {"Generic", "generic", {"Generic", "generic (2)", "Generic (3)"}},
         {"Design", "Test", {"Design", "Test", "Generic"}},
+        // A name is its own folder before any other's numbered one.
+        {"Test", "Test (2)", {"Test", "Test (2)", "Generic"}},
+        {"Generic (2)", "Generic", {"Generic (2)", "Generic", "Generic (3)"}},
     };
     const std::regex shapeicon("shapeicon=\"([^\"]*)\"");
     for (const FolderCase& c : cases) {
