@@ -39,6 +39,11 @@ public:
     // or the target outside the export folder.
     void copyItemFile(const Item& item, const CString& fileName, const CString& target);
 
+    // The name under which a file of the item's folder is copied into a
+    // resources folder: the item's uid, "_" and the name, so that files of
+    // one name of several items of the pair keep a copy each.
+    static CString copyName(const Item& item, const CString& fileName);
+
     // The names of the pictures of the item's folder: "*.jpg", then "*.png",
     // files only, sorted by name.
     std::vector<CString> listPictures(const Item& item) const;

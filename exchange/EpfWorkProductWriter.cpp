@@ -61,6 +61,7 @@ void EpfWorkProductWriter::writeDocuments() {
             attachment.Replace("./ar/", "");
             attachment.Replace("ar/", "");
         }
+        attachment = EpfResources::copyName(m_workProduct, attachment);
         const CString kind = document.example ? "Example" : "Template";
         const CString& formLabel =
             document.form == 0 ? m_product->m_templateNameF1Extension : m_product->m_templateNameF2Extension;
@@ -167,10 +168,13 @@ void EpfWorkProductWriter::writeArtifact(bool hasChecklist) {
          {"orderingGuide", ""},
          {"suppressed", "false"},
          {"presentationName", m_name},
-         {" shapeicon", EpfXml::stored(iconFolder + (image.IsEmpty() ? CString("doc2.gif") : image))},
+         {" shapeicon",
+          EpfXml::stored(iconFolder + (image.IsEmpty() ? CString("doc2.gif")
+                                                       : EpfResources::copyName(m_workProduct, image)))},
          {" variabilityType", "na"}});
     if (!image.IsEmpty())
-        resources.copyItemFile(m_workProduct, image, iconFolder + image);
+        resources.copyItemFile(m_workProduct, image,
+                               iconFolder + EpfResources::copyName(m_workProduct, image));
     m_out += m_xml.elementPresentation(
         12, "xsi:type", "uma:ArtifactDescription", m_name + "," + m_uid, "P-" + m_uid,
         m_plugin.getChangeDescription(),

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 TEST(EpfDemoTest, TheDemoExportsWholeToASoundLibrary) {
     TempDir dir;
@@ -58,4 +59,17 @@ TEST(EpfDemoTest, TheDemoExportsWholeToASoundLibrary) {
     EXPECT_EQ(tasks, 6u);
     EXPECT_EQ(artifacts, 6u);
     EXPECT_TRUE(dir.exists("Demo/tmp/EPFexport/Generic - main/guidances/supportingmaterials/resources"));
+    // Both procedures attach a document named "procedure.htm": each
+    // whitepaper has a copy of its own, named after its item.
+    const std::pair<const char*, const char*> procedures[] = {{"N17653000021", "Test_procedure"},
+                                                              {"N17653000022", "Review_procedure"}};
+    for (const auto& [uid, folder] : procedures) {
+        const std::string copy = std::string(uid) + "_procedure.htm";
+        EXPECT_NE(library.find("<Attachment><![CDATA[resources/" + copy + "]]></Attachment>"),
+                  std::string::npos)
+            << uid;
+        EXPECT_EQ(dir.read("Demo/tmp/EPFexport/Generic - main/guidances/whitepapers/resources/" + copy),
+                  dir.read(std::string("Demo/site/Procedures/") + folder + "/procedure.htm"))
+            << uid;
+    }
 }

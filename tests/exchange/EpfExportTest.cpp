@@ -164,7 +164,7 @@ TEST(EpfExportTest, ControlCharactersInStoredTextsLoseNothingAroundThem) {
     project.exportLibrary({"N4"});
     expectSound(project.check(), "control characters");
     const std::string library = project.library();
-    EXPECT_NE(library.find("<Attachment>resources/plan.doc</Attachment>"), std::string::npos);
+    EXPECT_NE(library.find("<Attachment>resources/N10_plan.doc</Attachment>"), std::string::npos);
     EXPECT_NE(library.find("* Sketch the architecture"), std::string::npos);
     for (const char* id :
          {"id=\"TL1F1_N10\"", "id=\"N10\"", "id=\"N21\"", "<Template>TL1F1_N10</Template>", "id=\"P-N21\""})
@@ -274,16 +274,18 @@ TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
         expectSound(project.check(), context);
 
         const std::string root = "tmp/EPFexport/";
-        const std::string templates =
-            " - work products and roles/guidances/templates/resources/test-plan.doc";
-        EXPECT_EQ(project.read(root + c.folders[0] + templates), "the design's template") << context;
-        EXPECT_EQ(project.read(root + c.folders[1] + templates),
+        const std::string templates = " - work products and roles/guidances/templates/resources/";
+        EXPECT_EQ(project.read(root + c.folders[0] + templates + "N6_test-plan.doc"), "the design's template")
+            << context;
+        EXPECT_EQ(project.read(root + c.folders[1] + templates + "N10_test-plan.doc"),
                   project.read("site/Engineering/Test/Test_plan/test-plan.doc"))
             << context;
-        EXPECT_TRUE(project.exists(
-            root + c.folders[1] + " - work products and roles/guidances/examples/resources/plan-example.doc"))
+        EXPECT_TRUE(
+            project.exists(root + c.folders[1] +
+                           " - work products and roles/guidances/examples/resources/N10_plan-example.doc"))
             << context;
-        EXPECT_TRUE(project.exists(root + c.folders[2] + " - main/guidances/whitepapers/resources/rules.pdf"))
+        EXPECT_TRUE(
+            project.exists(root + c.folders[2] + " - main/guidances/whitepapers/resources/N41_rules.pdf"))
             << context;
         for (const std::string& folder : c.folders)
             EXPECT_TRUE(project.exists(root + folder + " - main/guidances/guidelines/resources/top.gif"))
@@ -298,7 +300,7 @@ TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
             EXPECT_TRUE(project.exists(root + icons.back())) << context << ": " << icons.back();
         }
         const std::tuple<const char*, std::string, const char*> owners[] = {
-            {"N6", c.folders[0], "doc2.gif"}, {"N10", c.folders[1], "plan.gif"}};
+            {"N6", c.folders[0], "doc2.gif"}, {"N10", c.folders[1], "N10_plan.gif"}};
         for (const auto& [uid, folder, file] : owners) {
             const std::string element = "id=\"" + std::string(uid) + "\"";
             const size_t at = library.find(element);
@@ -310,6 +312,48 @@ TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
                 << context << ": " << uid;
         }
         EXPECT_FALSE(icons.empty()) << context;
+    }
+}
+
+TEST(EpfExportTest, DocumentsOfOneNameInAPluginEachKeepTheirOwnCopy) {
+    // Two work products of one plug-in name a template, an example and a
+    // picture alike: each copy is named after its item, and each element
+    // attaches its own.
+    EpfProject project;
+    project.open();
+    const std::pair<const char*, const char*> products[] = {{"N6", "site/Engineering/Design/Design_model/"},
+                                                            {"N10", "site/Engineering/Test/Test_plan/"}};
+    for (const auto& [uid, folder] : products) {
+        ItemWorkProduct* product = project.item(uid)->getItemWorkProduct();
+        product->m_templateName[0][0] = "shared.doc";
+        product->m_exampleName[0][0] = "./ar/example.doc";
+        product->m_image = "icon.gif";
+        project.write(std::string(folder) + "shared.doc", std::string("template of ") + uid);
+        project.write(std::string(folder) + "ar/example.doc", std::string("example of ") + uid);
+        project.write(std::string(folder) + "icon.gif", std::string("icon of ") + uid);
+    }
+    project.exportLibrary({"N4"});
+    expectSound(project.check(), "documents of one name");
+    const std::string library = project.library();
+    const std::string companion = "tmp/EPFexport/Ing\xC3\xA9nierie - work products and roles/";
+    for (const auto& [uid, folder] : products) {
+        const std::string prefix = std::string(uid) + "_";
+        EXPECT_NE(library.find("<Attachment>resources/" + prefix + "shared.doc</Attachment>"),
+                  std::string::npos)
+            << uid;
+        EXPECT_NE(library.find("<Attachment>resources/" + prefix + "example.doc</Attachment>"),
+                  std::string::npos)
+            << uid;
+        EXPECT_NE(library.find("shapeicon=\"Ing\xE9nierie - work products and roles/workproducts/resources/" +
+                               prefix + "icon.gif\""),
+                  std::string::npos)
+            << uid;
+        EXPECT_EQ(project.read(companion + "guidances/templates/resources/" + prefix + "shared.doc"),
+                  std::string("template of ") + uid);
+        EXPECT_EQ(project.read(companion + "guidances/examples/resources/" + prefix + "example.doc"),
+                  std::string("example of ") + uid);
+        EXPECT_EQ(project.read(companion + "workproducts/resources/" + prefix + "icon.gif"),
+                  std::string("icon of ") + uid);
     }
 }
 
