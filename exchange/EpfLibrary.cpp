@@ -337,8 +337,35 @@ void EpfLibrary::writeConfiguration() {
     m_text += "</MethodConfiguration></uma:MethodLibrary>\n";
 }
 
+CString EpfLibrary::describeElement(const CString& type, const CString& id) const {
+    // An identifier is a prefix and an item's uid: the longest end of it
+    // that is an item's uid names the item.
+    for (int from = 0; from < id.GetLength(); ++from)
+        if (const Item* item = m_manager.findItemByUid(id.Mid(from)))
+            return (type.IsEmpty() ? CString() : type + " ") + "'" + item->getName() + "' (" + id + ")";
+    return (type.IsEmpty() ? CString() : type + " ") + id;
+}
+
+void EpfLibrary::warnDropped(const std::vector<EpfXml::Dropped>& dropped) {
+    for (const EpfXml::Dropped& reference : dropped) {
+        // "LPWDS_" + a plug-in's identifier names no element by design.
+        if (reference.id.Left(6) == "LPWDS_")
+            continue;
+        CString owner = reference.ownerType;
+        if (owner.Left(4) == "uma:")
+            owner = owner.Mid(4);
+        m_warnings +=
+            "* Not exported: " + reference.element + " reference to " +
+            describeElement(CString(), reference.id) +
+            (reference.ownerId.IsEmpty() ? CString() : " in " + describeElement(owner, reference.ownerId)) +
+            ": it is in no exported plug-in\n";
+    }
+}
+
 bool EpfLibrary::writeFiles() {
-    CString document = m_xml.resolve(m_text);
+    std::vector<EpfXml::Dropped> dropped;
+    CString document = m_xml.resolve(m_text, &dropped);
+    warnDropped(dropped);
     // Every line end goes out once as CR LF, also those of texts read with CR LF.
     document.Replace("\r\n", "\n");
     const XmlText::Encoded encoded = XmlText::encode(document.str(), m_manager.readCharset());

@@ -113,6 +113,11 @@ private:
     void nameFolders();
     void writeMainPlugin();
     void writeConfiguration();
+    // A warning line for each reference the library leaves out.
+    void warnDropped(const std::vector<EpfXml::Dropped>& dropped);
+    // An element by its type, the item its identifier is made from, and
+    // its identifier.
+    CString describeElement(const CString& type, const CString& id) const;
     bool writeFiles();
 
     XmlExporter& m_exporter;
