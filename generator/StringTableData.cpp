@@ -320,6 +320,7 @@ const StringTableEntry kStringTable[] = {
     {33447, "The exchange folder %s has no folder %s for the item '%s' - import aborted"},
     {33448, "The file %s names no item - import aborted"},
     {33449, "The item '%s' has no folder in the site: nothing can be imported below it - import aborted"},
+    {33450, "The file %s cannot be imported: line %d holds a value over several lines in its column %s, which an item's data file cannot keep. Nothing was imported."},
     {33470, "The settings file %s could not be renamed to %s (%s). The project was not created."},
     {33471, "The folder %s of the project that could not be created could not be removed (%s). Please remove it yourself."},
     {33480, "The step page %s was not renamed to %s: a file of that name exists already. Please move one of the two files yourself."},

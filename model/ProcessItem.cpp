@@ -14,8 +14,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -336,8 +336,11 @@ void ProcessItem::readList(const CString& key, CStringListe* list, const char* s
         list->append(new CString(unescapeListElement(token)));
         token.Empty();
     };
+    // A separator is one of the characters given: a NUL byte of the value
+    // is a character of its element, not the end of the separators' text.
+    const std::string_view cuts(separators);
     for (int i = 0; i < value.GetLength(); ++i) {
-        if (std::strchr(separators, value[i]))
+        if (cuts.find(value[i]) != std::string_view::npos)
             flush();
         else
             token += value[i];

@@ -176,6 +176,20 @@ bool isWholeRecord(const CString& line) {
     return fields[7] == "f" && isFlag(fields[8]) && isFlag(fields[9]);
 }
 
+// The name of the folder a record's url puts its page in: the last piece
+// of the url's folder; empty when that names no folder that can lie below
+// another item's.
+CString folderNameOfUrl(const CString& url) {
+    CString folder = url;
+    folder.Replace('\\', '/');
+    const int page = folder.ReverseFind('/');
+    if (page <= 0)
+        return CString();
+    folder = folder.Left(page);
+    const CString name = folder.Mid(folder.ReverseFind('/') + 1);
+    return name == "." || name == ".." ? CString() : name;
+}
+
 CString upperCased(const CString& text) {
     CString upper = text;
     upper.MakeUpper();
@@ -490,8 +504,14 @@ void Project::importItemsFull(const CString& path) {
             case kExternal:
                 url = record.url;
                 break;
-            default:
-                url = parent->getFolder(1, 0) + toFileName(record.name, 1) + "/" + kOverviewPageName;
+            default: {
+                // The folder the exported item had, which need not be made
+                // from its name; its name's when the url names none.
+                CString folder = folderNameOfUrl(record.url);
+                if (folder.IsEmpty())
+                    folder = toFileName(record.name, 1);
+                url = parent->getFolder(1, 0) + folder + "/" + kOverviewPageName;
+            }
             }
             Item* item = createItem(parent, record.name, url, record.blankTarget, record.icon,
                                     record.openIcon, level, record.frame, "");
@@ -518,7 +538,9 @@ void Project::importItemsFull(const CString& path) {
             imported.insert(upperCased(item->getUid()));
             item->setVisible(record.visible);
             item->setNameL2(record.nameL2);
-            item->setReferencedUid(record.referencedUid);
+            // Only a shortcut names another item, in memory as in the tree file.
+            if (item->getKind() == kShortcut)
+                item->setReferencedUid(record.referencedUid);
             parents[level] = item;
             previousLevel = level;
         }

@@ -232,6 +232,29 @@ TEST_F(ProcessItemTest, ListsAreEscapedAndReadWhole) {
     gaps.deleteAll();
 }
 
+TEST_F(ProcessItemTest, AListElementHoldingANulByteStaysOneElement) {
+    // Only the separators given cut a list; a NUL byte read from a file is
+    // a character of its element like any other.
+    struct NulCase {
+        std::string stored;
+        const char* separators;
+        std::vector<std::string> elements;
+    };
+    const NulCase cases[] = {
+        {std::string("Arch\0itect,Tester", 17), ",", {std::string("Arch\0itect", 10), "Tester"}},
+        {std::string("\0", 1), ",", {std::string("\0", 1)}},
+        {std::string("a\0b;c", 5), ",;", {std::string("a\0b", 3), "c"}},
+    };
+    ProcessItem* plain = m_fixture.item("N3");
+    for (const auto& c : cases) {
+        ASSERT_TRUE(plain->writeValue("Roles", CString(c.stored.data(), static_cast<int>(c.stored.size()))));
+        CStringListePlus back;
+        plain->readList("Roles", &back, c.separators, 0);
+        EXPECT_EQ(texts(&back), c.elements) << "separators " << c.separators;
+        back.deleteAll();
+    }
+}
+
 TEST_F(ProcessItemTest, StateKeywords) {
     ProcessItem* plain = m_fixture.item("N3");
     for (const auto& [text, state] : {std::pair{"approved", 2}, {"FOR_APPROVAL", 1}, {"pending", 0},

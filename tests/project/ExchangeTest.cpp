@@ -336,6 +336,71 @@ TEST_F(ExchangeTest, NamesAddressesAndSecondNamesComeBackAsExported) {
     EXPECT_NE(target.read("tolvane/MenuTreeV2.dat").find("\r\n2*A1*a\\commab\\starc*"), std::string::npos);
 }
 
+// Each imported item takes the folder its record's url names, below its
+// parent's: a folder that is not made from the item's name (a folder
+// imported as it was named, an item renamed without moving its folder)
+// comes along. A record whose url names no folder takes its name's.
+TEST_F(ExchangeTest, EachFolderComesFromTheRecordsUrl) {
+    ProcessManager* manager = target.open();
+    target.write("tmp/x/export.dat", "N6\r\n"
+                                     "2*A1*Donn\xE9"
+                                     "es (v2)*../site/x/Donn\xE9"
+                                     "es (v2)/overview.htm* *i*o*f*true*false* **\r\n"
+                                     "3*A2*New name*../site/x/Donn\xE9"
+                                     "es (v2)/Old_name/overview.htm* *i*o*f*true*false* **\r\n"
+                                     "3*A3*Plain one*empty* *i*o*f*true*false* **\r\n"
+                                     "3*A4*Up*../site/x/..\\overview.htm* *i*o*f*true*false* **");
+    const fs::path exp = target.dir / "proj/tmp/x/exp";
+    for (const char* folder : {"Donn\xC3\xA9"
+                               "es (v2)/Old_name",
+                               "Donn\xC3\xA9"
+                               "es (v2)/Plain_one",
+                               "Donn\xC3\xA9"
+                               "es (v2)/Up"})
+        fs::create_directories(exp / folder);
+    target.dir.write("proj/tmp/x/exp/Donn\xC3\xA9"
+                     "es (v2)/Old_name/page.txt",
+                     "the renamed item's");
+    fs::create_directories(target.dir / "proj/site/Blank");
+    ui.answers = {IDYES};
+    manager->importItemsFull((target.dir / "proj/tmp/x/export.dat").c_str());
+    ASSERT_EQ(ui.messages.back().text, "Import performed");
+    const std::vector<std::string> all = tree(manager);
+    EXPECT_EQ(std::vector<std::string>(all.begin() + 6, all.begin() + 10),
+              (std::vector<std::string>{"  Donn\xE9"
+                                        "es (v2) A1 ..\\site\\Blank\\Sub\\Donn\xE9"
+                                        "es (v2)/overview.htm",
+                                        "   New name A2 ..\\site\\Blank\\Sub\\Donn\xE9"
+                                        "es (v2)/Old_name/overview.htm",
+                                        "   Plain one A3 ..\\site\\Blank\\Sub\\Donn\xE9"
+                                        "es (v2)/Plain_one/overview.htm",
+                                        "   Up A4 ..\\site\\Blank\\Sub\\Donn\xE9"
+                                        "es (v2)/Up/overview.htm"}));
+    EXPECT_EQ(target.read("site/Blank/Sub/Donn\xC3\xA9"
+                          "es (v2)/Old_name/page.txt"),
+              "the renamed item's");
+}
+
+// A record names another item only for a shortcut: the items of the
+// import hold what the tree file keeps of them, before and after the
+// project is opened again.
+TEST_F(ExchangeTest, ARecordThatIsNoShortcutKeepsNoReferencedUid) {
+    ProcessManager* manager = target.open();
+    target.write("tmp/x/export.dat", "N6\r\n"
+                                     "2*A1*Page*empty* *i*o*f*true*false* *N2*\r\n"
+                                     "2*A2*-> Page*empty* *i*o*f*true*false* *A1*");
+    fs::create_directories(target.dir / "proj/tmp/x/exp/Page");
+    fs::create_directories(target.dir / "proj/site/Blank");
+    ui.answers = {IDYES};
+    manager->importItemsFull((target.dir / "proj/tmp/x/export.dat").c_str());
+    ASSERT_EQ(ui.messages.back().text, "Import performed");
+    EXPECT_EQ(target.item("A1")->getReferencedUid(), "");
+    EXPECT_EQ(target.item("A2")->getReferencedUid(), "A1");
+    target.open();
+    EXPECT_EQ(target.item("A1")->getReferencedUid(), "");
+    EXPECT_EQ(target.item("A2")->getReferencedUid(), "A1");
+}
+
 // In a shared project the import takes the lock, works on the tree as the
 // other users left it, and lets the lock go when it is done.
 TEST_F(ExchangeTest, ASharedImportWorksOnTheTreeOtherUsersLeft) {
