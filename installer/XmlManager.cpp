@@ -29,28 +29,33 @@ void XmlManager::load(const XmlUpdateDataReader& data) {
 }
 
 UINT XmlManager::run(int mode) {
-    // Entries that a run before this one left open (it neither committed
-    // nor rolled back) are no business of this run's rollback.
-    for (const auto& file : m_model.files())
-        m_bookkeeping.forgetRun(file->fullPath());
+    // The entries of this run add to those of any run before it in the same
+    // installation (the install action may run twice), so that the
+    // installation's rollback and commit act on them all.
+    bool failed = false;
     for (const auto& file : m_model.files()) {
         if (processFile(*file, mode))
             continue;
-        if (!(file->flags & kContinueOnError))
-            return ERROR_INSTALL_FAILURE;
-        if (!messages::runGuarded(m_install, [&] { restoreFile(*file); }))
-            return ERROR_INSTALL_FAILURE;
+        failed = !(file->flags & kContinueOnError) ||
+                 !messages::runGuarded(m_install, [&] { restoreFile(*file); });
+        if (failed)
+            break;
     }
-    if (mode == xmlflags::kModeUninstall) {
-        const bool done = messages::runGuarded(m_install, [&] {
-            commit();
-            if (m_removeAll)
-                m_bookkeeping.deleteBookkeepingKey();
-        });
-        if (!done)
-            return ERROR_INSTALL_FAILURE;
+    if (mode != xmlflags::kModeUninstall)
+        return failed ? ERROR_INSTALL_FAILURE : ERROR_SUCCESS;
+    // No rollback or commit action follows a removal: it ends its hold on
+    // the files itself, committing when it succeeded.
+    if (failed) {
+        for (const auto& file : m_model.files())
+            m_bookkeeping.forgetRun(file->fullPath());
+        return ERROR_INSTALL_FAILURE;
     }
-    return ERROR_SUCCESS;
+    const bool done = messages::runGuarded(m_install, [&] {
+        commit();
+        if (m_removeAll)
+            m_bookkeeping.deleteBookkeepingKey();
+    });
+    return done ? ERROR_SUCCESS : ERROR_INSTALL_FAILURE;
 }
 
 bool XmlManager::processFile(XmlFileRecord& file, int mode) {

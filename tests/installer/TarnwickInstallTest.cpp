@@ -224,6 +224,59 @@ TEST_F(TarnwickInstallTest, AMergeModuleHandlesOnlyItsOwnFiles) {
     EXPECT_FALSE(Registry::keyExists(moduleKey));
 }
 
+// One installation carries the product's actions and a merge module's: a
+// set-property action passes the module's id to the module's immediate
+// action, and another takes it away again. Each handles its own files.
+TEST_F(TarnwickInstallTest, AProductAndAMergeModuleInstallTogether) {
+    m_target.write("mod.xml", demo::kApp);
+    PackageBuilder builder =
+        demoPackage({demo::fileRow("m_mod." + kModuleId, "mod.xml", "INSTALLDIR", "cfg", "0")});
+    std::vector<PackageBuilder::Row> actions = tarnwickActions();
+    for (const auto& row : tarnwickActions("." + kModuleId)) {
+        if (row[0].starts_with("FW_"))
+            actions.push_back(row);
+    }
+    actions.push_back({"XmlInstall." + kModuleId, "1", "Tarnwick", "OnXmlInstall"});
+    actions.push_back({"SetModuleId", "51", "CustomActionData", kModuleId});
+    actions.push_back({"ClearModuleId", "51", "CustomActionData", ""});
+    builder.customActions(actions).executeSequence({{"XmlInstall", "NOT REMOVE", "1000"},
+                                                    {"SetModuleId", "", "1010"},
+                                                    {"XmlInstall." + kModuleId, "NOT REMOVE", "1011"},
+                                                    {"ClearModuleId", "", "1012"}});
+    const ProgramResult result = install(build(builder));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(
+        actionsRun(result.output),
+        (std::vector<std::string>{"XmlInstall (immediate)", "SetModuleId (immediate)",
+                                  "XmlInstall." + kModuleId + " (immediate)", "ClearModuleId (immediate)",
+                                  "FW_XmlConfig (scheduled)", "FW_XmlConfig." + kModuleId + " (scheduled)",
+                                  "FW_XmlCommit (commit)", "FW_XmlCommit." + kModuleId + " (commit)"}));
+    EXPECT_EQ(files(), (std::map<std::string, std::string>{{"app.xml", demo::kAppInstalled},
+                                                           {"mod.xml", demo::kAppInstalled},
+                                                           {"new.xml", demo::kNew}}))
+        << "each file patched once, no backup left";
+    EXPECT_EQ(entry(productKey(), "new.xml"), "*");
+    const std::u16string moduleKey = productKey() + u"." + std::u16string(kModuleId.begin(), kModuleId.end());
+    EXPECT_EQ(entry(moduleKey, "mod.xml"), "(none)");
+}
+
+// The immediate action run twice in one installation schedules its actions
+// twice: the second run's bookkeeping adds to the first's, so the commits
+// leave no backup behind.
+TEST_F(TarnwickInstallTest, TwoRunsOfTheInstallActionCommitEveryBackup) {
+    PackageBuilder builder = demoPackage();
+    std::vector<PackageBuilder::Row> actions = tarnwickActions();
+    actions.push_back({"XmlInstallAgain", "1", "Tarnwick", "OnXmlInstall"});
+    builder.customActions(actions).executeSequence(
+        {{"XmlInstall", "NOT REMOVE", "1000"}, {"XmlInstallAgain", "NOT REMOVE", "1001"}});
+    const ProgramResult result = install(build(builder));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(files(), (std::map<std::string, std::string>{{"app.xml", demo::kAppInstalled},
+                                                           {"new.xml", demo::kNew}}));
+    EXPECT_EQ(entry(productKey(), "app.xml"), "(none)");
+    EXPECT_EQ(entry(productKey(), "new.xml"), "*");
+}
+
 TEST_F(TarnwickInstallTest, TheLocatorReadsValuesOfExistingFilesIntoProperties) {
     PackageBuilder builder = demoPackage();
     builder.table("FW_XmlLocatorElement", {"XmlElement", "XmlFile", "ParentElement", "Name", "Order"},
