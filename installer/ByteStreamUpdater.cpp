@@ -1,10 +1,8 @@
 #include "ByteStreamUpdater.h"
 
 #include "Exception.h"
-#include "FileOps.h"
+#include "FileRewriter.h"
 #include "InstallerMessages.h"
-
-#include "AtomicFileWriter.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -111,7 +109,7 @@ void ByteStreamUpdater::copyBytes(BytePosition pos, char* out, BytePosition coun
 }
 
 void ByteStreamUpdater::save(const std::u16string& path) const {
-    AtomicFileWriter file(files::diskPath(path));
+    FileRewriter file(path, FileRewriter::ReadOnly::Refuse);
     if (!file.isOpen())
         throw Exception(kSource, 66, messages::kCannotCreate, {path});
     // The many short stretches of a file edited in many places are gathered
