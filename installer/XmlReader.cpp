@@ -156,6 +156,34 @@ void XmlReader::parse(const std::u16string& fileName) {
     freeParser();
 }
 
+bool XmlReader::isName(std::u16string_view text) {
+    if (text.empty() || text.size() > kBufferSize)
+        return false;
+    // The element <text/>, in UTF-16 with its byte order mark: it parses,
+    // and its one element has the whole text as its name.
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t c : u"<" + std::u16string(text) + u"/>") {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    XML_Parser parser = XML_ParserCreate(nullptr);
+    if (!parser)
+        return false;
+    struct Name {
+        std::u16string_view wanted;
+        bool found = false;
+    } name{text};
+    XML_SetUserData(parser, &name);
+    XML_SetStartElementHandler(parser, [](void* data, const XML_Char* element, const XML_Char**) {
+        Name& seen = *static_cast<Name*>(data);
+        seen.found = std::u16string_view(wide(element)) == seen.wanted;
+    });
+    const bool parsed =
+        XML_Parse(parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) == XML_STATUS_OK;
+    XML_ParserFree(parser);
+    return parsed && name.found;
+}
+
 void XmlReader::onXmlDeclaration(const char16_t*, const char16_t*, int) {}
 void XmlReader::onStartElement(const char16_t*, const char16_t**) {}
 void XmlReader::onEndElement(const char16_t*) {}

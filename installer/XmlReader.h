@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
 struct XML_ParserStruct;
 
@@ -55,6 +56,11 @@ public:
     std::int64_t currentColumn() const;
 
     static constexpr int kBufferSize = 65536;
+
+    // Whether the parser reads the text as the name of an element (XML's
+    // rules for names, as this parser knows them): only such a name, once
+    // written into a file, reads back from it.
+    static bool isName(std::u16string_view text);
 
     // Runs a handler; an error that it throws stops the parser and is
     // thrown again by parse once the parser has returned, so that no

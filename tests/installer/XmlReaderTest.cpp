@@ -144,6 +144,24 @@ TEST(XmlReaderTest, AMissingFileCannotBeOpened) {
     }
 }
 
+// Names as the parser reads them: letters of any script, digits, "-", "."
+// and combining marks after the first; not white space, markup, a digit or
+// mark first, the symbols and the characters of the compatibility area.
+TEST(XmlReaderTest, NamesAreThoseTheParserReads) {
+    for (const char16_t* name :
+         {u"a", u"_a-1.b", u"ns:item", u"\u00e9l\u00e9ment", u"\u4e2d", u"a\u0301", u"a\u00b7b", u":"})
+        EXPECT_TRUE(XmlReader::isName(name)) << codepage::toUtf8(name);
+    for (const char16_t* name :
+         {u"",        u"1a",      u"-a",      u".a",        u"a b",        u"a\"",        u"a<b",
+          u"a=b",     u"a/",      u"a&b",     u"a b=\"1\"", u"\u00d7",     u"\u223d",     u"\u3000",
+          u"a\u3000", u"\u0301a", u"a\ufffe", u"\uffff",    u"\U00010000", u"a\U0001F600"})
+        EXPECT_FALSE(XmlReader::isName(name)) << codepage::toUtf8(name);
+    EXPECT_FALSE(XmlReader::isName(std::u16string(u"a\0b", 3)));
+    EXPECT_FALSE(XmlReader::isName(u"a\xd800"));
+    EXPECT_FALSE(XmlReader::isName(u"\xdc00"
+                                   u"a"));
+}
+
 TEST(XmlReaderTest, FilesOfOneBufferAndOfManyAreReadWhole) {
     TempDir dir;
     for (const size_t size : {size_t(XmlReader::kBufferSize), size_t(3 * XmlReader::kBufferSize + 17)}) {
