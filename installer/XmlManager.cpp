@@ -85,13 +85,17 @@ bool XmlManager::processFile(XmlFileRecord& file, int mode) {
 }
 
 void XmlManager::updateFile(XmlFileRecord& file, int mode) {
+    m_bookkeeping.recordEntry(XmlBackup::makeBackup(file), file.fullPath());
+    patchFile(m_model, file, mode);
+}
+
+void XmlManager::patchFile(XmlUpdateModel& model, XmlFileRecord& file, int mode) {
     const std::u16string path = file.fullPath();
-    m_bookkeeping.recordEntry(XmlBackup::makeBackup(file), path);
     XmlTargetDatabase database(path);
     // A document element that lacks the key attributes of every record of
     // its path can be no match, no parent and no ancestor of one.
     std::vector<XmlTargetDatabase::Wanted> wanted;
-    for (const XmlTableElementRecord* record : m_model.fileElements(file))
+    for (const XmlTableElementRecord* record : model.fileElements(file))
         wanted.push_back({record->namePath(), XmlUpdateModel::matchAttributes(*record, false)});
     database.keepOnly(wanted);
     database.load();
@@ -101,7 +105,7 @@ void XmlManager::updateFile(XmlFileRecord& file, int mode) {
     if (!root || root->name() != file.root->name())
         throw Exception(kSource, kRootMismatchLine, messages::kRootMismatch,
                         {root ? root->name() : std::u16string(), path});
-    m_model.updateDocument(database, file, mode);
+    model.updateDocument(database, file, mode);
     database.save();
 }
 

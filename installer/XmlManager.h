@@ -52,6 +52,10 @@ public:
     bool processFile(XmlFileRecord& file, int mode);
     // Backs up, records and patches an existing file.
     void updateFile(XmlFileRecord& file, int mode);
+    // Patches an existing file in place with the model's records in mode:
+    // reads it, checks its root element (4117), edits it and writes it back
+    // once, only when an edit was made. Nothing is written before that.
+    static void patchFile(XmlUpdateModel& model, XmlFileRecord& file, int mode);
     // Puts the file back as it was before the installation: deletes it when
     // the installation created it, else copies its first backup over it.
     void restoreFile(const XmlFileRecord& file);
