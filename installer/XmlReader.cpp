@@ -4,6 +4,7 @@
 #include "InputFile.h"
 #include "InstallerMessages.h"
 #include "Text.h"
+#include "XmlEncoding.h"
 
 #include "Encoding.h"
 
@@ -156,19 +157,18 @@ void XmlReader::parse(const std::u16string& fileName) {
     freeParser();
 }
 
-bool XmlReader::isName(std::u16string_view text) {
+bool XmlReader::isName(std::u16string_view text, const XmlEncoding& encoding) {
     if (text.empty() || text.size() > kBufferSize)
         return false;
-    // The element <text/>, in UTF-16 with its byte order mark: it parses,
-    // and its one element has the whole text as its name.
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t c : u"<" + std::u16string(text) + u"/>") {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
-    }
+    // The element <text/> in a document of that encoding, read as a file
+    // is: it parses, and its one element has the whole text as its name.
+    std::string bytes = !encoding.isUtf16() ? "" : encoding.bigEndian() ? "\xFE\xFF" : "\xFF\xFE";
+    bytes += encoding.encode(u"<?xml version=\"1.0\" encoding=\"" + XmlEncoding::nameOf(encoding.code()) +
+                             u"\"?><" + std::u16string(text) + u"/>");
     XML_Parser parser = XML_ParserCreate(nullptr);
     if (!parser)
         return false;
+    XML_SetUnknownEncodingHandler(parser, unknownEncoding, nullptr);
     struct Name {
         std::u16string_view wanted;
         bool found = false;

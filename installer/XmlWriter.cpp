@@ -32,7 +32,7 @@ std::u16string XmlWriter::indentation() const {
 }
 
 bool XmlWriter::canWriteName(const std::u16string& name, const XmlEncoding& encoding) {
-    return encoding.canEncode(name) && XmlReader::isName(name);
+    return encoding.canEncode(name) && XmlReader::isName(name, encoding);
 }
 
 void XmlWriter::checkText(std::u16string_view text, const std::u16string& path) {

@@ -225,6 +225,24 @@ TEST(XmlTargetDatabaseTest, ANameThatIsNoXmlNameIsRefusedNotWritten) {
     }
 }
 
+// Whether a character may stand in a name depends, for the parser, on the
+// file's encoding (U+00B5 may in an ISO-8859-1 or UTF-16 file, not in a
+// UTF-8 one): a name is taken only when the target's own encoding reads it
+// back.
+TEST(XmlTargetDatabaseTest, ANameIsTakenOnlyWhenTheTargetsEncodingReadsItBack) {
+    const Rows newElement = {{u"r", u"", u"r", u"0", u"0", u""}, {u"b", u"r", u"p\u00b5", u"1", u"4", u""}};
+    EXPECT_EQ(patched("<r/>", newElement, {}, kModeInstall), "failed: 4116 ") << "UTF-8";
+    EXPECT_EQ(patched("<r><a/></r>", rowsForA(), {{u"b", u"a", u"p\u00b5", u"10", u"1", u"1"}}, kModeInstall),
+              "failed: 4116 ")
+        << "UTF-8";
+    const std::string latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r/>";
+    EXPECT_EQ(patched(latin1, newElement, {}, kModeInstall),
+              latin1.substr(0, latin1.size() - 2) + ">\r\n  <p\xb5/>\r\n</r>");
+    const std::string utf16 = encode(u"<r/>", Form::Utf16LeBom);
+    EXPECT_EQ(patched(utf16, newElement, {}, kModeInstall),
+              encode(u"<r>\r\n  <p\u00b5/>\r\n</r>", Form::Utf16LeBom));
+}
+
 // Characters that no XML document can hold, not even as references (control
 // characters but tab and line ends, U+FFFE, U+FFFF, half a surrogate pair),
 // are refused with 4113 in a value, a text or a comment, before anything is
