@@ -42,8 +42,7 @@ CWorkProductPPage1::CWorkProductPPage1(Project* project, ProcessItem* item)
     for (int i = 1; i <= product->m_authors->count(); ++i) {
         const CString& entry = *product->m_authors->at(i);
         const CString responsibility = getReferenceName(entry);
-        m_authors.push_back(
-            {references::nameCell(entry), responsibility.IsEmpty() ? "author" : responsibility});
+        m_authors.push_back(references::roleRow(entry, responsibility.IsEmpty() ? "author" : responsibility));
     }
 }
 
@@ -54,8 +53,7 @@ void CWorkProductPPage1::onOK() {
     auto* manager = dynamic_cast<ProcessManager*>(m_project);
     product->m_authors->deleteAll();
     for (const ReferenceRow& row : m_authors)
-        product->m_authors->append(new CString(
-            references::headFor(manager ? manager->findRole(row[0]) : nullptr, row[0]) + "/" + row[1]));
+        product->m_authors->append(new CString(references::roleReference(row, manager)));
 }
 
 bool CWorkProductPPage1::wouldMakeCycle(ProcessItem* base) const {

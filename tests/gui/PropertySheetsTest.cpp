@@ -12,12 +12,11 @@
 #include "DiagramEditorAvailability.h"
 #include "ExtendedPropertyPage.h"
 #include "ItemPropertySheet.h"
-#include "MainWindowProject.h"
 #include "MeasureDialogView.h"
 #include "ModalScript.h"
 #include "PendingPageView.h"
 #include "PropertyPage.h"
-#include "SheetEditing.h"
+#include "SheetsProject.h"
 
 #include <functional>
 #include <map>
@@ -28,17 +27,9 @@
 
 namespace {
 
-class PropertySheetsTest : public MainWindowProject {
+class PropertySheetsTest : public SheetsProject {
 protected:
     const char* fixture() const override { return "process-classes"; }
-    void SetUp() override {
-        MainWindowProject::SetUp();
-        EditingService::install(&m_editing);
-    }
-    void TearDown() override {
-        EditingService::install(nullptr);
-        MainWindowProject::TearDown();
-    }
     // Opens the item's sheet from the main window and plays the user in it.
     void edit(const char* uid, std::function<int(ItemPropertySheet&)> user) {
         ModalScript script;
@@ -53,13 +44,6 @@ protected:
                 all[path] = m_dir.read(path);
         return all;
     }
-    static int ok(ItemPropertySheet& sheet) {
-        sheet.OnOK();
-        EXPECT_TRUE(sheet.hasEnded());
-        return sheet.GetReturnCode();
-    }
-
-    SheetEditing m_editing;
 };
 
 struct SheetCase {
