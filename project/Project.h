@@ -94,10 +94,13 @@ public:
     virtual int canMoveItem(Item* from, Item* to, int mode);
     // Applies the property dialog's values; a rename moves urls, folders and
     // shortcuts. 0 when refused or when the folder could not be renamed (the
-    // item then keeps its old name and folder).
+    // item then keeps its old name and folder). A shortcut stands from now
+    // on for shortcutTarget when one is given (the item the user chose),
+    // else for the item its referenced uid names, or its name after a rename.
     virtual int changeItem(Item* item, const CString& newName, int blankTarget, const CString& icon,
                            const CString& openIcon, int moveFolder, const CString& url, int visible,
-                           const CString& nameL2, const CString& pageHeaderImage);
+                           const CString& nameL2, const CString& pageHeaderImage,
+                           Item* shortcutTarget = nullptr);
     // Moves the item with its subtree next to or under the target; the new item, or null.
     Item* moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator);
     // The multi-user lock: the file kLockFileName in "tmp", held open

@@ -282,10 +282,10 @@ int Project::canMoveItem(Item* from, Item* to, int mode) {
 
 int Project::changeItem(Item* item, const CString& newName, int blankTarget, const CString& icon,
                         const CString& openIcon, int moveFolder, const CString& url, int visible,
-                        const CString& nameL2, const CString& pageHeaderImage) {
+                        const CString& nameL2, const CString& pageHeaderImage, Item* shortcutTarget) {
     const int fullyGenerated = item->isFullyGenerated();
     const bool shared = StdOption::instance().getMultiUsers();
-    if (shared && !beginSharedChange({{&item, 32811}}))
+    if (shared && !beginSharedChange({{&item, 32811}, {&shortcutTarget, 32811}}))
         return 0;
     const CString oldUrl = item->getUrl();
     const CString oldName = item->getName();
@@ -349,20 +349,21 @@ int Project::changeItem(Item* item, const CString& newName, int blankTarget, con
     if (item->getKind() == kExternal) {
         item->setUrl(url);
     } else if (item->getKind() == kShortcut) {
-        // The item the shortcut stands for, as its referenced uid names it.
-        // A new name is the choice of another target ("-> " + its name, as
-        // the modify dialog makes it): the target is then looked up by name,
-        // as it is when the referenced uid names no item, and remembered.
-        Item* target = item->getName() == oldName ? findReferencedItem(item) : nullptr;
-        if (!target) {
+        // The item the user chose; else the one the referenced uid names.
+        // A new name without a chosen item is the choice of another target
+        // ("-> " + its name): the target is then looked up by name, as it is
+        // when the referenced uid names no item, and remembered.
+        Item* target = shortcutTarget;
+        if (!target && item->getName() == oldName)
+            target = findReferencedItem(item);
+        if (!target)
             target = findItemByName(item->getName());
-            if (target)
-                item->setReferencedUid(target->getUid());
-        }
-        if (target)
+        if (target) {
+            item->setReferencedUid(target->getUid());
             item->setUrl(target->getUrl());
-        else
+        } else {
             message(32970);
+        }
     } else if (item->getName() != oldName || item->getNameL2() != oldNameL2) {
         updateShortcuts(oldUrl, item->getUrl(), oldName, item->getName(), oldNameL2, item->getNameL2());
     }
