@@ -275,6 +275,40 @@ TEST_F(PropertySheetsTest, MeasurePictureIsCopiedAtOnceAndAFailedCopyIsTold) {
     EXPECT_EQ(dataKey("Effort", "picturePath"), "chart.png");
 }
 
+TEST_F(PropertySheetsTest, MeasurePictureReplacesAFileOfItsNameOnlyWhenTheUserSaysSo) {
+    m_dir.write("proj/site/Effort/chart.png", "the chart");
+    m_dir.write("other/chart.png", "another chart");
+    const std::string replace =
+        "The item's folder holds a file chart.png already. Replace it with the file chosen?";
+    const std::string own = "The file chart.png is the one in the item's folder already. Use it as it is?";
+    const struct {
+        const char* chosen;
+        int answer;
+        std::string question;
+        const char* shown;
+        const char* inFolder;
+    } cases[] = {
+        {"other/chart.png", IDNO, replace, "old.png", "the chart"},
+        {"other/chart.png", IDYES, replace, "chart.png", "another chart"},
+        {"proj/site/Effort/chart.png", IDNO, own, "old.png", "another chart"},
+        {"proj/site/Effort/chart.png", IDYES, own, "chart.png", "another chart"},
+    };
+    edit("N15", [&](ItemPropertySheet& sheet) {
+        auto* page = sheet.findView<MeasureDialogView>();
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.chosen) + (c.answer == IDYES ? " yes" : " no"));
+            page->setText(MeasureDialogView::IDC_PICTURE, "old.png");
+            m_ui.answers = {c.answer};
+            page->getPicture((m_dir / c.chosen).c_str());
+            EXPECT_EQ(messages(), std::vector<std::string>{c.question});
+            EXPECT_EQ(page->getText(MeasureDialogView::IDC_PICTURE), c.shown);
+            EXPECT_EQ(read("site/Effort/chart.png"), c.inFolder);
+        }
+        return ok(sheet);
+    });
+    EXPECT_EQ(dataKey("Effort", "picturePath"), "chart.png");
+}
+
 TEST_F(PropertySheetsTest, QualityCriterionDescriptionAndApplicability) {
     edit("N14", [](ItemPropertySheet& sheet) {
         auto* first = dynamic_cast<CQCDescDialogView*>(sheet.getPageView(0));
