@@ -110,6 +110,13 @@ public:
     void unlockTree();
     // Takes the item's subtree out of the list; a null item empties the whole list.
     void removeSubtree(Item* item);
+    // How many items the item's subtree holds below it; every item of the
+    // tree for none.
+    int countSubtree(Item* item) const;
+    // Whether folders can be imported below the item (the whole site for
+    // none): only a dual item holds the dual items they become; otherwise
+    // 32956 is told and the answer is 0.
+    int canImportFolderTree(Item* parent);
     // Replaces the parent's subtree (the whole tree for none) by items made
     // from the folders below the parent's folder, then saves the tree and
     // writes the pages missing. 1 when done; 0, with the tree as it was and

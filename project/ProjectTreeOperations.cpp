@@ -451,12 +451,29 @@ void Project::removeSubtree(Item* item) {
         m_itemList->deleteAll();
 }
 
-int Project::importFolderTree(Item* parent) {
+int Project::countSubtree(Item* item) const {
+    if (!item)
+        return getItemCount();
+    const int position = m_itemList->indexOf(item);
+    int count = 0;
+    while (position > 0 && position + count < m_itemList->count() &&
+           m_itemList->at(position + count + 1)->getLevel() > item->getLevel())
+        ++count;
+    return count;
+}
+
+int Project::canImportFolderTree(Item* parent) {
     // Folders become dual items, which only a dual item may hold.
     if (parent && parent->getKind() != kDual) {
         message(32956);
         return 0;
     }
+    return 1;
+}
+
+int Project::importFolderTree(Item* parent) {
+    if (!canImportFolderTree(parent))
+        return 0;
     const CString folder = parent ? parent->getFolder(1, 0) : CString("../") + kSiteFolderName + "/";
     // The parent's subtree leaves the list, and comes back when the folders
     // cannot all be read: a failed import never loses part of the tree.
