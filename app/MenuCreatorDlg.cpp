@@ -631,7 +631,7 @@ void CMenuCreatorDlg::modifyItem(const wxTreeItemId& node) {
     if (dialog.DoModal() == IDOK)
         m_project->changeItem(item, dialog.m_newName, dialog.m_openInNewWindow, dialog.m_icon,
                               dialog.m_openIcon, dialog.m_renameDirectory, dialog.m_url, dialog.m_visible,
-                              dialog.m_nameL2, dialog.m_pageHeaderImage);
+                              dialog.m_nameL2, dialog.m_pageHeaderImage, dialog.m_shortcutTarget);
     m_tree->SetFocus();
 }
 

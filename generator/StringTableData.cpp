@@ -328,6 +328,8 @@ const StringTableEntry kStringTable[] = {
     {33482, "'%s' derives already from this item, directly or through others: it cannot be chosen to derive from."},
     {33483, "The file %s is the one in the item's folder already. Use it as it is?"},
     {33484, "The item's folder holds a file %s already. Replace it with the file chosen?"},
+    {33485, "The %d items below '%s' will be replaced by items made from its folders, with new uids: what refers to them will no longer find them. Import the structure?"},
+    {33486, "All %d items of the site will be replaced by items made from its folders, with new uids: what refers to them will no longer find them. Import the structure?"},
     {57344, "Tolvane"},
     {61442, "Create a link between the two selected objects"},
     {61443, "Change the link direction"},

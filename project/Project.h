@@ -94,10 +94,13 @@ public:
     virtual int canMoveItem(Item* from, Item* to, int mode);
     // Applies the property dialog's values; a rename moves urls, folders and
     // shortcuts. 0 when refused or when the folder could not be renamed (the
-    // item then keeps its old name and folder).
+    // item then keeps its old name and folder). A shortcut stands from now
+    // on for shortcutTarget when one is given (the item the user chose),
+    // else for the item its referenced uid names, or its name after a rename.
     virtual int changeItem(Item* item, const CString& newName, int blankTarget, const CString& icon,
                            const CString& openIcon, int moveFolder, const CString& url, int visible,
-                           const CString& nameL2, const CString& pageHeaderImage);
+                           const CString& nameL2, const CString& pageHeaderImage,
+                           Item* shortcutTarget = nullptr);
     // Moves the item with its subtree next to or under the target; the new item, or null.
     Item* moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator);
     // The multi-user lock: the file kLockFileName in "tmp", held open
@@ -107,6 +110,13 @@ public:
     void unlockTree();
     // Takes the item's subtree out of the list; a null item empties the whole list.
     void removeSubtree(Item* item);
+    // How many items the item's subtree holds below it; every item of the
+    // tree for none.
+    int countSubtree(Item* item) const;
+    // Whether folders can be imported below the item (the whole site for
+    // none): only a dual item holds the dual items they become; otherwise
+    // 32956 is told and the answer is 0.
+    int canImportFolderTree(Item* parent);
     // Replaces the parent's subtree (the whole tree for none) by items made
     // from the folders below the parent's folder, then saves the tree and
     // writes the pages missing. 1 when done; 0, with the tree as it was and

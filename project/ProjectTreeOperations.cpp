@@ -282,10 +282,10 @@ int Project::canMoveItem(Item* from, Item* to, int mode) {
 
 int Project::changeItem(Item* item, const CString& newName, int blankTarget, const CString& icon,
                         const CString& openIcon, int moveFolder, const CString& url, int visible,
-                        const CString& nameL2, const CString& pageHeaderImage) {
+                        const CString& nameL2, const CString& pageHeaderImage, Item* shortcutTarget) {
     const int fullyGenerated = item->isFullyGenerated();
     const bool shared = StdOption::instance().getMultiUsers();
-    if (shared && !beginSharedChange({{&item, 32811}}))
+    if (shared && !beginSharedChange({{&item, 32811}, {&shortcutTarget, 32811}}))
         return 0;
     const CString oldUrl = item->getUrl();
     const CString oldName = item->getName();
@@ -349,20 +349,21 @@ int Project::changeItem(Item* item, const CString& newName, int blankTarget, con
     if (item->getKind() == kExternal) {
         item->setUrl(url);
     } else if (item->getKind() == kShortcut) {
-        // The item the shortcut stands for, as its referenced uid names it.
-        // A new name is the choice of another target ("-> " + its name, as
-        // the modify dialog makes it): the target is then looked up by name,
-        // as it is when the referenced uid names no item, and remembered.
-        Item* target = item->getName() == oldName ? findReferencedItem(item) : nullptr;
-        if (!target) {
+        // The item the user chose; else the one the referenced uid names.
+        // A new name without a chosen item is the choice of another target
+        // ("-> " + its name): the target is then looked up by name, as it is
+        // when the referenced uid names no item, and remembered.
+        Item* target = shortcutTarget;
+        if (!target && item->getName() == oldName)
+            target = findReferencedItem(item);
+        if (!target)
             target = findItemByName(item->getName());
-            if (target)
-                item->setReferencedUid(target->getUid());
-        }
-        if (target)
+        if (target) {
+            item->setReferencedUid(target->getUid());
             item->setUrl(target->getUrl());
-        else
+        } else {
             message(32970);
+        }
     } else if (item->getName() != oldName || item->getNameL2() != oldNameL2) {
         updateShortcuts(oldUrl, item->getUrl(), oldName, item->getName(), oldNameL2, item->getNameL2());
     }
@@ -450,12 +451,29 @@ void Project::removeSubtree(Item* item) {
         m_itemList->deleteAll();
 }
 
-int Project::importFolderTree(Item* parent) {
+int Project::countSubtree(Item* item) const {
+    if (!item)
+        return getItemCount();
+    const int position = m_itemList->indexOf(item);
+    int count = 0;
+    while (position > 0 && position + count < m_itemList->count() &&
+           m_itemList->at(position + count + 1)->getLevel() > item->getLevel())
+        ++count;
+    return count;
+}
+
+int Project::canImportFolderTree(Item* parent) {
     // Folders become dual items, which only a dual item may hold.
     if (parent && parent->getKind() != kDual) {
         message(32956);
         return 0;
     }
+    return 1;
+}
+
+int Project::importFolderTree(Item* parent) {
+    if (!canImportFolderTree(parent))
+        return 0;
     const CString folder = parent ? parent->getFolder(1, 0) : CString("../") + kSiteFolderName + "/";
     // The parent's subtree leaves the list, and comes back when the folders
     // cannot all be read: a failed import never loses part of the tree.
