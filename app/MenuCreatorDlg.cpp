@@ -32,6 +32,9 @@
 #include "UserInterface.h"
 #include "WxText.h"
 
+#include <gtk/gtk.h>
+#include <wx/display.h>
+#include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/icon.h>
 #include <wx/radiobut.h>
@@ -130,7 +133,7 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     : wxDialog(parent, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX | wxMINIMIZE_BOX),
       m_commandLinePath(projectPath), m_linkRefreshTimer(this, kLinkRefreshTimer),
-      m_repaintTimer(this, kRepaintTimer) {
+      m_repaintTimer(this, kRepaintTimer), m_tipTimer(this, kTipTimer) {
     buildControls();
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, IDC_EXIT);
@@ -206,6 +209,10 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     SetAcceleratorTable(wxAcceleratorTable(1, &help));
     // Escape leaves the window open.
     SetEscapeId(wxID_NONE);
+    // To the window manager this is the program's main window, not a
+    // dialog: a dialog without an owner counts as one of every window of
+    // the program and is kept above them all, the tip of the day included.
+    gtk_window_set_type_hint(GTK_WINDOW(GetHandle()), GDK_WINDOW_TYPE_HINT_NORMAL);
     // The window's icon: the workflow picture of the program's data.
     if (const wxBitmap picture = programIcon(16); picture.IsOk()) {
         wxIcon windowIcon;
@@ -217,6 +224,7 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
 CMenuCreatorDlg::~CMenuCreatorDlg() {
     m_linkRefreshTimer.Stop();
     m_repaintTimer.Stop();
+    m_tipTimer.Stop();
     if (m_tree)
         m_tree->DeleteAllItems();
     m_project.reset();
@@ -384,15 +392,24 @@ bool CMenuCreatorDlg::OnInitDialog() {
         admin->SetDefault();
     Maximize(true);
     // The tips file is written at every start; the tip of the day follows
-    // once the window is up.
+    // once the window runs (DoModal).
     writeResourceToFile(kTipsResourceId, kTipsResourceType, "Tips.tip", getApplicationFolder(), TRUE);
-    CallAfter([this] { showTipOfTheDay(); });
     return true;
 }
 
+bool CMenuCreatorDlg::isOnScreen() const {
+    GdkWindow* window = gtk_widget_get_window(GetHandle());
+    return window && !(gdk_window_get_state(window) & GDK_WINDOW_STATE_WITHDRAWN);
+}
+
 void CMenuCreatorDlg::showTipOfTheDay() {
-    // Switched off in the profile, it closes without showing.
+    // Switched off in the profile, it closes without showing. It comes
+    // centred on the screen the window is maximised on: the window may not
+    // have taken its maximised place yet.
     CXHTMLTipOfTheDayDlg tips("Tips.tip", this);
+    const int screen = wxDisplay::GetFromWindow(this);
+    const wxRect area = wxDisplay(screen == wxNOT_FOUND ? 0u : static_cast<unsigned>(screen)).GetClientArea();
+    tips.SetPosition(area.GetPosition() + (area.GetSize() - tips.GetSize()) / 2);
     tips.DoModal();
     m_repaintTimer.StartOnce(250);
 }
@@ -428,7 +445,23 @@ int CMenuCreatorDlg::DoModal() {
     // Asked to close while the project opened, before the window ran.
     if (m_ending)
         return IDOK;
-    return ShowModal() == wxID_OK ? IDOK : IDCANCEL;
+    // The program's window is shown as a window of its own, not as a modal
+    // one: a window manager keeps a modal window without an owner above
+    // every window of the program, the tip of the day and the dialogs
+    // included. The program lives as long as this loop runs.
+    Show();
+    wxGUIEventLoop loop;
+    m_loop = &loop;
+    // The tip of the day comes once the loop runs and the window is on the
+    // screen, so that it is modal over a window that is up: a window still
+    // coming up would take its place on top and go on taking clicks.
+    m_tipWaits = 0;
+    m_tipTimer.StartOnce(1);
+    if (!m_ending)
+        loop.Run();
+    m_loop = nullptr;
+    Hide();
+    return IDOK;
 }
 
 void CMenuCreatorDlg::loadIconImages(const CString& projectFolder) {
@@ -499,6 +532,16 @@ void CMenuCreatorDlg::OnTimer(int id) {
             m_project->updateLinks(0, 0);
             endRun();
         }
+    } else if (id == kTipTimer) {
+        // The window manager may take a moment to put the window up; the
+        // tip does not wait more than a few seconds for it.
+        if (m_ending)
+            return;
+        if (!isOnScreen() && ++m_tipWaits < kTipWaitLimit) {
+            m_tipTimer.StartOnce(kTipWaitStep);
+            return;
+        }
+        showTipOfTheDay();
     } else if (id == kRepaintTimer) {
         m_repaintTimer.Stop();
         Refresh(true);
@@ -525,7 +568,9 @@ void CMenuCreatorDlg::endProgram() {
     }
     m_ending = true;
     publishTree();
-    if (IsModal())
+    if (m_loop)
+        m_loop->Exit();
+    else if (IsModal())
         EndModal(wxID_OK);
 }
 
