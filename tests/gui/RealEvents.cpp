@@ -178,7 +178,7 @@ void rightClick(const wxPoint& point) {
     flush();
 }
 
-void drag(const wxPoint& from, const wxPoint& to) {
+void drag(const wxPoint& from, const wxPoint& to, const std::function<void()>& beforeRelease) {
     wxUIActionSimulator user;
     user.MouseMove(from);
     flush();
@@ -194,6 +194,8 @@ void drag(const wxPoint& from, const wxPoint& to) {
         flush();
         waitUntil([] { return true; });
     }
+    if (beforeRelease)
+        beforeRelease();
     user.MouseUp();
     flush();
 }
@@ -221,6 +223,15 @@ wxDialog* topModalDialog() {
         if (auto* dialog = dynamic_cast<wxDialog*>(window); dialog && dialog->IsModal() && dialog->IsShown())
             top = dialog;
     return top;
+}
+
+wxDialog* topModalDialogUp() {
+    wxDialog* top = topModalDialog();
+    return top && top->IsShownOnScreen() && top->IsActive() ? top : nullptr;
+}
+
+bool menuShown() {
+    return !shownMenus().empty();
 }
 
 bool messageBoxShown() {

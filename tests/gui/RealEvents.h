@@ -39,8 +39,9 @@ bool windowManagerRuns();
 void moveTo(const wxPoint& point);
 void click(const wxPoint& point);
 void rightClick(const wxPoint& point);
-// Presses at one point, moves in steps to the other, releases there.
-void drag(const wxPoint& from, const wxPoint& to);
+// Presses at one point, moves in steps to the other, releases there; what
+// is given runs just before the release (to take a picture of the drag).
+void drag(const wxPoint& from, const wxPoint& to, const std::function<void()>& beforeRelease = {});
 void press(int keyCode);
 void type(const char* text);
 wxPoint centreOf(const wxWindow& window);
@@ -48,6 +49,11 @@ wxPoint centreOf(const wxWindow& window);
 // The modal window shown on top of the program's own, if any: the last
 // one shown and enabled (a dialog above it disables the ones below).
 wxDialog* topModalDialog();
+// The modal window on top once the window manager has put it up and it
+// has the focus, so that input goes to where it now is; null before.
+wxDialog* topModalDialogUp();
+// Whether a popup menu is shown.
+bool menuShown();
 // Whether a message box of the toolkit is shown, and its title.
 bool messageBoxShown();
 std::string messageBoxTitle();
