@@ -201,6 +201,25 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdmin(); }, IDC_ADMIN);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnClose(); });
+    // The pointer over the window itself or over a group's caption and
+    // background (not over a control): the focus goes back to the field the
+    // user was typing in.
+    const auto pointerOnWindow = [this](wxMouseEvent& event) {
+        OnMouseMove();
+        event.Skip();
+    };
+    Bind(wxEVT_MOTION, pointerOnWindow);
+    for (wxWindow* child : GetChildren())
+        if (dynamic_cast<CCustomStatic*>(child))
+            child->Bind(wxEVT_MOTION, pointerOnWindow);
+    // Those fields are remembered as soon as they get the focus, also from
+    // the keyboard or a click reached without crossing the window.
+    for (int id :
+         {IDC_TREE, IDC_SEARCH_TEXT, IDC_WORD, IDC_SELECTED_NAME, IDC_SELECTED_UID, IDC_SELECTED_CLASS})
+        FindWindow(id)->Bind(wxEVT_SET_FOCUS, [this, id](wxFocusEvent& event) {
+            m_rememberedFocus = FindWindow(id);
+            event.Skip();
+        });
     Bind(wxEVT_TIMER, [this](wxTimerEvent& event) { OnTimer(event.GetId()); });
     Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) { OnInitDialog(); });
     Bind(
@@ -546,6 +565,37 @@ void CMenuCreatorDlg::OnTimer(int id) {
         m_repaintTimer.Stop();
         Refresh(true);
     }
+}
+
+bool CMenuCreatorDlg::keepsFocus(const wxWindow* window) const {
+    if (!window)
+        return false;
+    if (window == m_tree)
+        return true;
+    const int id = window->GetId();
+    return (id == IDC_SEARCH_TEXT || id == IDC_WORD || id == IDC_SELECTED_NAME || id == IDC_SELECTED_UID ||
+            id == IDC_SELECTED_CLASS) &&
+           wxGetTopLevelParent(const_cast<wxWindow*>(window)) == this;
+}
+
+void CMenuCreatorDlg::OnMouseMove() {
+    wxWindow* focus = FindFocus();
+    if (keepsFocus(focus))
+        m_rememberedFocus = focus;
+    else if (m_rememberedFocus && IsActive())
+        giveFocusBack();
+}
+
+void CMenuCreatorDlg::giveFocusBack() {
+    // An edit given the focus selects its whole text, which the next key
+    // would replace: the caret and selection stay as the user left them.
+    auto* edit = dynamic_cast<wxTextCtrl*>(m_rememberedFocus);
+    long from = 0, to = 0;
+    if (edit)
+        edit->GetSelection(&from, &to);
+    m_rememberedFocus->SetFocus();
+    if (edit)
+        edit->SetSelection(from, to);
 }
 
 void CMenuCreatorDlg::OnOK() {

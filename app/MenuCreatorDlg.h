@@ -103,6 +103,11 @@ public:
     void OnClose();
     // Escape: the window stays open.
     void OnCancel() {}
+    // The pointer moved over the window itself: the search edits, the
+    // selected item's fields and the tree, when they have the focus, are
+    // remembered (also whenever they get it); when another control has it
+    // (a button clicked), the remembered one gets it back.
+    void OnMouseMove();
     void OnTimer(int id);
     // The tip of the day, at start-up.
     void showTipOfTheDay();
@@ -215,6 +220,9 @@ private:
     // stays.
     bool replaceProject(const CString& settingsPath);
     Item* itemOf(const wxTreeItemId& node) const;
+    // Whether the window is one whose focus the pointer gives back.
+    bool keepsFocus(const wxWindow* window) const;
+    void giveFocusBack();
     // The page editor on the node's item (its target for a shortcut).
     void runPageEditor(const wxTreeItemId& node, bool viewOnly);
     // Expands, or collapses, every node.
@@ -241,6 +249,9 @@ private:
     wxTimer m_repaintTimer;
     wxTimer m_tipTimer;
     int m_tipWaits = 0;
+    // The last of the search edits, the selected item's fields and the
+    // tree that had the focus.
+    wxWindow* m_rememberedFocus = nullptr;
     // The loop the program runs in while DoModal runs.
     wxEventLoopBase* m_loop = nullptr;
     bool m_initialised = false;
