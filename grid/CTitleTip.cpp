@@ -10,6 +10,14 @@
 #include <wx/time.h>
 #include <wx/utils.h>
 
+namespace {
+
+// The events of the owner on which a shown tip hides.
+const wxEventType kOwnerEventsThatHide[] = {wxEVT_LEAVE_WINDOW, wxEVT_LEFT_DOWN, wxEVT_RIGHT_DOWN,
+                                            wxEVT_MIDDLE_DOWN,  wxEVT_KEY_DOWN,  wxEVT_KILL_FOCUS};
+
+} // namespace
+
 CTitleTip::CTitleTip() {
     const int doubleClick =
         gridsystem::displayAvailable() ? wxSystemSettings::GetMetric(wxSYS_DCLICK_MSEC) : -1;
@@ -44,12 +52,8 @@ BOOL CTitleTip::Create(wxWindow* parent) {
         // What ends the tip happens on its owner: the pointer leaving the
         // cell or the owner, a press, a key, the window losing the focus.
         m_parent->Bind(wxEVT_MOTION, &CTitleTip::onOwnerMotion, this);
-        m_parent->Bind(wxEVT_LEAVE_WINDOW, &CTitleTip::onOwnerEvent, this);
-        m_parent->Bind(wxEVT_LEFT_DOWN, &CTitleTip::onOwnerEvent, this);
-        m_parent->Bind(wxEVT_RIGHT_DOWN, &CTitleTip::onOwnerEvent, this);
-        m_parent->Bind(wxEVT_MIDDLE_DOWN, &CTitleTip::onOwnerEvent, this);
-        m_parent->Bind(wxEVT_KEY_DOWN, &CTitleTip::onOwnerEvent, this);
-        m_parent->Bind(wxEVT_KILL_FOCUS, &CTitleTip::onOwnerEvent, this);
+        for (const wxEventType type : kOwnerEventsThatHide)
+            m_parent->Bind(type, &CTitleTip::onOwnerEvent, this);
         m_ownerWindow = wxGetTopLevelParent(m_parent);
         if (m_ownerWindow)
             m_ownerWindow->Bind(wxEVT_ACTIVATE, &CTitleTip::onOwnerActivate, this);
@@ -61,12 +65,8 @@ void CTitleTip::forgetOwner() {
     if (!m_created || !m_parent)
         return;
     m_parent->Unbind(wxEVT_MOTION, &CTitleTip::onOwnerMotion, this);
-    m_parent->Unbind(wxEVT_LEAVE_WINDOW, &CTitleTip::onOwnerEvent, this);
-    m_parent->Unbind(wxEVT_LEFT_DOWN, &CTitleTip::onOwnerEvent, this);
-    m_parent->Unbind(wxEVT_RIGHT_DOWN, &CTitleTip::onOwnerEvent, this);
-    m_parent->Unbind(wxEVT_MIDDLE_DOWN, &CTitleTip::onOwnerEvent, this);
-    m_parent->Unbind(wxEVT_KEY_DOWN, &CTitleTip::onOwnerEvent, this);
-    m_parent->Unbind(wxEVT_KILL_FOCUS, &CTitleTip::onOwnerEvent, this);
+    for (const wxEventType type : kOwnerEventsThatHide)
+        m_parent->Unbind(type, &CTitleTip::onOwnerEvent, this);
     if (m_ownerWindow)
         m_ownerWindow->Unbind(wxEVT_ACTIVATE, &CTitleTip::onOwnerActivate, this);
     m_ownerWindow = nullptr;
