@@ -307,6 +307,27 @@ void askToClose(unsigned long window) {
     xwindows::askToClose(xDisplay(), window);
 }
 
+bool messageBoxIsActive() {
+    const std::vector<GtkWidget*> boxes = shownMessageBoxes();
+    return !boxes.empty() && gtk_window_is_active(GTK_WINDOW(boxes.back()));
+}
+
+bool messageBoxBelongsTo(wxWindow* owner) {
+    const std::vector<GtkWidget*> boxes = shownMessageBoxes();
+    return !boxes.empty() && owner &&
+           gtk_window_get_transient_for(GTK_WINDOW(boxes.back())) == GTK_WINDOW(owner->GetHandle());
+}
+
+wxRect messageBoxRect() {
+    const std::vector<GtkWidget*> boxes = shownMessageBoxes();
+    GdkWindow* window = boxes.empty() ? nullptr : gtk_widget_get_window(boxes.back());
+    if (!window)
+        return wxRect();
+    GdkRectangle frame;
+    gdk_window_get_frame_extents(window, &frame);
+    return wxRect(frame.x, frame.y, frame.width, frame.height);
+}
+
 void saveScreen(const std::string& name, const std::string& folder) {
     savePicture(screenPicture(), name, folder);
 }

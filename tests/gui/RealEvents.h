@@ -67,6 +67,13 @@ void endEveryModalWindow();
 // shown above the other one.
 bool isAbove(wxWindow* upper, wxWindow* lower);
 bool messageBoxIsAbove(wxWindow* lower);
+// Whether the shown message box has the focus.
+bool messageBoxIsActive();
+// Whether the shown message box belongs to the window (for the window
+// manager: it is transient for it).
+bool messageBoxBelongsTo(wxWindow* owner);
+// Where the shown message box is on the screen, its frame included.
+wxRect messageBoxRect();
 
 // Windows of another program on the display (X window ids), found by
 // their title: the shown one whose title holds the text, or is the text
