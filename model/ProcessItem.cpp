@@ -72,8 +72,7 @@ public:
         if (m_mode == Reading) {
             m_item->m_readSnapshot = m_previous;
             m_item->m_readSection = m_previousSection;
-        }
-        else if (!m_outer)
+        } else if (!m_outer)
             m_item->m_batchingWrites = false;
     }
     // Writes what was gathered; true when there was nothing or the write succeeded.
@@ -181,6 +180,12 @@ int ProcessItem::hasDiagram() {
 }
 
 int ProcessItem::hasHtmlPage() {
+    // A plain page (class "none") is the page a user edits first: its own
+    // page, whether or not its data file names that class, like an item
+    // without a data file.
+    const bool plainPage = m_classKind == kNoProcessClass || m_classKind == kNoProcessClass3;
+    if (plainPage && getKind() != kExternal && getKind() != kShortcut)
+        return 1;
     return askCapability(&ProcessItem::hasHtmlPage, &ProcessItemExtension::hasHtmlPage, 1);
 }
 
