@@ -884,6 +884,14 @@ void CMenuCreatorDlg::runPageEditor(const wxTreeItemId& node, bool viewOnly) {
     Item* item = itemOf(node);
     if (item && item->getKind() == kShortcut)
         item = m_project->findShortcutTarget(item);
+    if (item && item->getKind() == kExternal) {
+        // An external item's page is its address: viewing it opens the
+        // address in the browser; there is nothing to edit.
+        if (viewOnly)
+            openInBrowser(item->getUrl());
+        m_tree->SetFocus();
+        return;
+    }
     if (auto* processItem = dynamic_cast<ProcessItem*>(item)) {
         int language = 0;
         if (StdOption::instance().getTwoLanguages()) {

@@ -180,7 +180,8 @@ public:
     void modifyItem(const wxTreeItemId& node);
     // The item's page in the page editor, to edit it or only to view it; a
     // shortcut's target's page; in a project of two languages the language
-    // is asked first.
+    // is asked first. Viewing an external item opens its address in the
+    // browser.
     void editItemHtml(const wxTreeItemId& node);
     void viewItemPage(const wxTreeItemId& node);
     // The diagram editor is not part of this version: says so.
