@@ -72,7 +72,8 @@ public:
         if (m_mode == Reading) {
             m_item->m_readSnapshot = m_previous;
             m_item->m_readSection = m_previousSection;
-        } else if (!m_outer)
+        }
+        else if (!m_outer)
             m_item->m_batchingWrites = false;
     }
     // Writes what was gathered; true when there was nothing or the write succeeded.

@@ -37,16 +37,14 @@ TEST_F(ProcessItemTest, LoadsEveryKeyAsTheOriginalWroteIt) {
     EXPECT_EQ(design->getAppro(1), "Approved");
     EXPECT_EQ(design->getApproDate(1), "07/03/2008");
     EXPECT_EQ(design->getPageHeaderImage(), "design.gif");
-    EXPECT_EQ(texts(design->getExtension()->getTraceabilityLinks()),
-              (std::vector<std::string>{"n10", "n11,2"}));
+    EXPECT_EQ(texts(design->getExtension()->getTraceabilityLinks()), (std::vector<std::string>{"n10", "n11,2"}));
     // No ProjectKind of its own: the parent's, in order.
     EXPECT_EQ(texts(design->getProjectKinds()), (std::vector<std::string>{"generic", "large,risky"}));
     EXPECT_FALSE(design->isGenericProjectKind());
     // Read as bytes: the CR of an empty CR LF line is no empty line, so the
     // leading empty lines of this file show as line breaks.
-    EXPECT_EQ(design->getDescription(0),
-              "<br>\n<br>\nDesign the &quot;system&quot; &amp; its parts.<br>\n<br>\n"
-              "Second paragraph<br><br>end");
+    EXPECT_EQ(design->getDescription(0), "<br>\n<br>\nDesign the &quot;system&quot; &amp; its parts.<br>\n<br>\n"
+                                         "Second paragraph<br><br>end");
     EXPECT_TRUE(m_ui.messages.empty());
 }
 
@@ -177,8 +175,7 @@ TEST_F(ProcessItemTest, MinorVersionRisesByOneOnEverySave) {
         ASSERT_EQ(plain->save(), 1);
         EXPECT_EQ(plain->getVersionMinor(), saved) << stored;
     }
-    EXPECT_NE(m_fixture.read("site/Process/Plain_page/process.data").find("VersionMinor=13\r\n"),
-              std::string::npos);
+    EXPECT_NE(m_fixture.read("site/Process/Plain_page/process.data").find("VersionMinor=13\r\n"), std::string::npos);
     // The number is an int: at its top, or beyond it in a damaged file, the
     // version stays at the top rather than wrapping round to a negative one.
     for (const auto& [stored, saved] : {std::pair<std::string, std::string>{"2147483646", "2147483647"},
@@ -193,8 +190,7 @@ TEST_F(ProcessItemTest, MinorVersionRisesByOneOnEverySave) {
         EXPECT_EQ(plain->getVersionMinor().str(), saved) << stored;
     }
     // Without extension: the common keys without traceability links.
-    EXPECT_EQ(m_fixture.read("site/Process/Plain_page/process.data").find("traceabilityLinks"),
-              std::string::npos);
+    EXPECT_EQ(m_fixture.read("site/Process/Plain_page/process.data").find("traceabilityLinks"), std::string::npos);
 }
 
 TEST_F(ProcessItemTest, ListsAreEscapedAndReadWhole) {
@@ -238,11 +234,8 @@ TEST_F(ProcessItemTest, ListsAreEscapedAndReadWhole) {
 
 TEST_F(ProcessItemTest, StateKeywords) {
     ProcessItem* plain = m_fixture.item("N3");
-    for (const auto& [text, state] : {std::pair{"approved", 2},
-                                      {"FOR_APPROVAL", 1},
-                                      {"pending", 0},
-                                      {"FINAL", 0},
-                                      {"Approved_Reference_Version_In_Work", 3}}) {
+    for (const auto& [text, state] : {std::pair{"approved", 2}, {"FOR_APPROVAL", 1}, {"pending", 0},
+                                      {"FINAL", 0}, {"Approved_Reference_Version_In_Work", 3}}) {
         plain->setStateFromText(text);
         EXPECT_EQ(plain->getState(), state) << text;
     }
@@ -348,7 +341,7 @@ TEST_F(ProcessItemTest, ParentsPassOnDisciplineDomainAndImage) {
 TEST_F(ProcessItemTest, CapabilitiesFollowKindsAndShortcuts) {
     ProcessItem* process = m_fixture.item("N1");
     process->load(0);
-    EXPECT_EQ(process->hasDiagram(), 1); // a workflow
+    EXPECT_EQ(process->hasDiagram(), 1);   // a workflow
     EXPECT_EQ(process->hasHtmlPage(), 0);
     EXPECT_EQ(process->hasStandardHeader(), 1);
     ProcessItem* glossary = m_fixture.item("N4");
@@ -380,8 +373,8 @@ TEST_F(ProcessItemTest, APlainPageHasAnHtmlPageWhateverItsDataFileSays) {
         int hasHtmlPage;
     };
     const PageCase cases[] = {
-        {"NOPROCESSCLASS", 1},   {"", 1},         {"UNKNOWN", 1}, {"DISCIPLINE", 1},
-        {"PROCESSFORMALISM", 0}, {"GLOSSARY", 0}, {"SITEMAP", 0}, {"ACTIVITY", 0},
+        {"NOPROCESSCLASS", 1},   {"", 1},         {"UNKNOWN", 1},  {"DISCIPLINE", 1},
+        {"PROCESSFORMALISM", 0}, {"GLOSSARY", 0}, {"SITEMAP", 0},  {"ACTIVITY", 0},
     };
     m_fixture.item("N1")->load(0);
     ProcessItem* plain = m_fixture.item("N3");
