@@ -4,6 +4,7 @@
 // process, whatever was closed first.
 
 #include "AppProfile.h"
+#include "DialogLook.h"
 #include "MenuCreatorDlg.h"
 #include "RealEvents.h"
 #include "RunProgram.h"
@@ -67,6 +68,17 @@ protected:
             at += parent->GetPosition();
         return client.GetPosition() + at;
     }
+    // Whether the window's area on the screen shows more than black.
+    static bool painted(unsigned long window) {
+        const wxRect area = screenRectOf(window);
+        const wxImage screen = screenPicture();
+        int lit = 0;
+        for (int y = area.y; y < area.GetBottom(); y += 8)
+            for (int x = area.x; x < area.GetRight(); x += 8)
+                if (screen.GetRed(x, y) + screen.GetGreen(x, y) + screen.GetBlue(x, y) > 300)
+                    ++lit;
+        return lit * 64 > area.width * area.height / 2;
+    }
     // The program has had the time to handle a click: a short while in
     // which it must go on as it is.
     bool stillUpAfterAWhile(unsigned long window) {
@@ -87,6 +99,8 @@ protected:
 TEST_F(ProgramWindowsTest, TheTipOfTheDayHoldsTheMainWindowAndExitThenEndsTheProgram) {
     EXPECT_TRUE(waitUntil([this] { return windowIsAbove(m_tip, m_main); }, 5s))
         << "the tip of the day is behind the main window";
+    // The picture once both windows have drawn themselves.
+    waitUntil([this] { return painted(m_tip) && painted(m_main); }, 5s);
     saveScreen("tip-of-the-day-over-the-main-window", m_dir.path());
 
     // "Exit" under the tip takes no click.
