@@ -181,6 +181,12 @@ int ProcessItem::hasDiagram() {
 }
 
 int ProcessItem::hasHtmlPage() {
+    // A plain page (class "none") is the page a user edits first: its own
+    // page, whether or not its data file names that class, like an item
+    // without a data file.
+    const bool plainPage = m_classKind == kNoProcessClass || m_classKind == kNoProcessClass3;
+    if (plainPage && getKind() != kExternal && getKind() != kShortcut)
+        return 1;
     return askCapability(&ProcessItem::hasHtmlPage, &ProcessItemExtension::hasHtmlPage, 1);
 }
 

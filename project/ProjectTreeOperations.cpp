@@ -574,6 +574,9 @@ CStringListe* Project::getDualItemNames() const {
 void Project::discardItemFolder(Item* item) {
     const CString target = discardedFolderPath(item);
     const CString folder = getMovablePathInSite(item->getFolder(1, 0));
+    // A folder that is already gone has nothing to keep: no error.
+    if (!folder.IsEmpty() && !platform::pathExists(folder))
+        return;
     if (folder.IsEmpty() || !MoveFileA(folder, target))
         message(32971);
 }

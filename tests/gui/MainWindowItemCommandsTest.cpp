@@ -9,6 +9,7 @@
 #include "CRemoveMenuItem.h"
 #include "CSelectIcon.h"
 #include "ControlValues.h"
+#include "FakeProgram.h"
 #include "MainWindowProject.h"
 #include "ModalScript.h"
 #include "TextOutStream.h"
@@ -263,6 +264,16 @@ TEST_F(MainWindowItemCommandsTest, InASharedProjectTheSelectedItemsFieldsFollowE
                    CMenuCreatorDlg::IDC_SELECTED_UID, CMenuCreatorDlg::IDC_SELECTED_CLASS})
         EXPECT_EQ(field(id), "") << id;
     EXPECT_FALSE(m_main->FindWindow(CMenuCreatorDlg::IDC_EDIT_HTML)->IsEnabled());
+}
+
+TEST_F(MainWindowItemCommandsTest, ViewingAnExternalItemOpensItsAddressInTheBrowser) {
+    FakeProgram browser(m_dir, "xdg-open");
+    select("N10");
+    ModalScript noPageEditor;
+    m_main->OnViewPage();
+    EXPECT_EQ(browser.arguments(), "http://www.example.com/\n");
+    EXPECT_TRUE(noPageEditor.opened.empty());
+    EXPECT_EQ(messages(), std::vector<std::string>{});
 }
 
 } // namespace

@@ -387,6 +387,32 @@ TEST_F(ProcessItemTest, CapabilitiesFollowKindsAndShortcuts) {
     EXPECT_EQ(dangling->hasHtmlPage(), 0);
 }
 
+TEST_F(ProcessItemTest, APlainPageHasAnHtmlPageWhateverItsDataFileSays) {
+    // The class named by the data file, and whether the item's page is one
+    // the user edits: a plain page always is; classes whose pages the
+    // generator writes whole are not.
+    struct PageCase {
+        const char* storedClass;
+        int hasHtmlPage;
+    };
+    const PageCase cases[] = {
+        {"NOPROCESSCLASS", 1},   {"", 1},         {"UNKNOWN", 1},  {"DISCIPLINE", 1},
+        {"PROCESSFORMALISM", 0}, {"GLOSSARY", 0}, {"SITEMAP", 0},  {"ACTIVITY", 0},
+    };
+    m_fixture.item("N1")->load(0);
+    ProcessItem* plain = m_fixture.item("N3");
+    for (const PageCase& c : cases) {
+        plain->changeClass(c.storedClass);
+        EXPECT_EQ(plain->hasHtmlPage(), c.hasHtmlPage) << "Class=" << c.storedClass;
+    }
+    // A shortcut to the plain page answers for it.
+    plain->changeClass("NOPROCESSCLASS");
+    auto* shortcut = static_cast<ProcessItem*>(
+        m_fixture.project->createItem(nullptr, "-> Plain page", plain->getUrl(), 0, "", "", 0, 0, ""));
+    m_fixture.project->getItemList()->append(shortcut);
+    EXPECT_EQ(shortcut->hasHtmlPage(), 1);
+}
+
 TEST_F(ProcessItemTest, FullyGeneratedComesFromTheStoredClass) {
     ProcessItem* design = m_fixture.item("N2");
     design->load(0);

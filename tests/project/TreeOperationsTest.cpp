@@ -264,6 +264,15 @@ TEST_F(TreeOperationsTest, DiscardedFoldersGetSafeNames) {
     EXPECT_EQ(m_dir.read("proj/tmp/A_B__c_1700000000_save/page.htm"), "x");
 }
 
+TEST_F(TreeOperationsTest, AFolderAlreadyGoneIsNoErrorWhenDiscarded) {
+    Item* gone = add(nullptr, "Gone", 0);
+    std::filesystem::remove_all(m_dir / "proj/site/Gone");
+    const auto before = m_dir.entries();
+    m_manager->discardItemFolder(gone);
+    EXPECT_TRUE(m_ui.messages.empty());
+    EXPECT_EQ(m_dir.entries(), before) << "nothing is made in its place";
+}
+
 TEST_F(TreeOperationsTest, TheSiteFolderItselfIsNeverMovedAside) {
     // A damaged tree gave an item the site root as its folder.
     Item* root = add(nullptr, "Root", 0);
