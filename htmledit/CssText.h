@@ -1,8 +1,11 @@
 #pragma once
 
 // The little CSS the page editor reads and writes: the declarations of an
-// inline style attribute and the rules of an embedded style sheet. Rules it
-// does not understand (at-rules) are kept as written.
+// inline style attribute and the rules of an embedded style sheet. A sheet
+// is written back as it was read but for the rules an edit changed; rules it
+// does not understand (at-rules) and text that is no rule are kept as
+// written. Property names are compared and written in lower case, ASCII
+// letters only, so that a name in any script stays as it is.
 
 #include <string>
 #include <string_view>
@@ -27,11 +30,24 @@ void setValue(Declarations& declarations, std::string_view property, std::string
 struct Rule {
     std::string selector;
     Declarations declarations;
-    std::string raw; // an at-rule, kept whole; selector and declarations are then empty
+    // An at-rule, or text after the last rule: kept whole; selector and
+    // declarations are then empty.
+    std::string raw;
+    // As the sheet has it: the blanks and comments before the rule, and the
+    // rule's own text (empty for a rule an edit adds).
+    std::string lead;
+    std::string text;
+    // Braces the rule leaves open at the end of the sheet; closed when a
+    // rule is added after it, which would otherwise fall inside it.
+    int unclosed = 0;
+    // Set by an edit of the selector or the declarations: the rule is then
+    // written anew, "SELECTOR { name: value; name: value }".
+    bool edited = false;
 };
 
 std::vector<Rule> parseSheet(std::string_view text);
-// One rule a line: "SELECTOR { name: value; name: value }".
+// The rules read, as they were read; edited ones written anew in their
+// place, added ones on lines of their own.
 std::string writeSheet(const std::vector<Rule>& rules);
 
 } // namespace css

@@ -38,6 +38,8 @@ int cHtmlStyle::setProperty(int index, const CString& value) {
     xmlNode* node = m_element.getNode();
     if (m_selector.IsEmpty()) {
         css::Declarations declarations = css::parseDeclarations(htmltree::attributeValue(node, "style"));
+        if (css::getValue(declarations, name) == text)
+            return 1;
         css::setValue(declarations, name, text);
         if (declarations.empty())
             htmltree::removeAttribute(node, "style");
@@ -49,7 +51,11 @@ int cHtmlStyle::setProperty(int index, const CString& value) {
     std::vector<css::Rule> rules = css::parseSheet(htmltree::textOf(node));
     for (css::Rule& rule : rules)
         if (rule.raw.empty() && encoding::equalsNoCase(rule.selector, m_selector.str())) {
+            // A value the rule has already leaves the sheet as it is.
+            if (css::getValue(rule.declarations, name) == text)
+                return 1;
             css::setValue(rule.declarations, name, text);
+            rule.edited = true;
             const std::string sheet = css::writeSheet(rules);
             htmltree::setText(node, sheet);
             m_element.getDocument()->changed();
