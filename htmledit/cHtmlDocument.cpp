@@ -318,9 +318,7 @@ void cHtmlDocument::localizeImages() {
         const std::string path = localPathOf(src, folder);
         if (src.empty() || path.empty() || !encoding::equalsNoCase(folderOf(path), folder))
             continue;
-        const size_t cut = src.find_last_of("/\\");
-        const std::string name = cut == std::string::npos ? src : src.substr(cut + 1);
-        const std::string local = "file:./" + (name.rfind("file:", 0) == 0 ? name.substr(5) : name);
+        const std::string local = addressFromPage(path, folder);
         if (local != src) {
             htmltree::setAttribute(element.getNode(), "src", local);
             changed();

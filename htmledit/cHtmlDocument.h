@@ -110,8 +110,8 @@ public:
     int getFontSizePx();
     int getDefaultFontSizePx();
 
-    // Pictures in the page's own folder are addressed as "file:./" + name;
-    // every other address stays as written.
+    // Pictures in the page's own folder are addressed by their name, relative
+    // to the page, as its links are; every other address stays as written.
     void localizeImages();
     // The whole page as HTML (document type and root), UTF-8; with
     // markSelection the selection's element carries kSelectionMark.

@@ -18,6 +18,8 @@
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "RecordingUserInterface.h"
+#include "RunProgram.h"
+#include "SiteChecks.h"
 #include "StringTable.h"
 #include "TempDir.h"
 #include "WxText.h"
@@ -27,6 +29,7 @@
 #include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <string>
 #include <utime.h>
 #include <wx/checkbox.h>
@@ -438,11 +441,86 @@ TEST_F(HtmlEditorTest, PicturesAreCopiedBesideThePageWithoutReplacingAnother) {
 
     m_dialog->OnOK();
     const std::string saved = page();
-    EXPECT_NE(saved.find("<img src=\"file:./photo.png\" border=\"0\" hspace=\"3\" vspace=\"3\">"),
-              std::string::npos)
+    EXPECT_NE(saved.find("<img src=\"photo.png\" border=\"0\" hspace=\"3\" vspace=\"3\">"), std::string::npos)
         << saved;
-    EXPECT_NE(saved.find("<img src=\"file:./beside.gif\""), std::string::npos);
+    EXPECT_NE(saved.find("<img src=\"beside.gif\""), std::string::npos);
     EXPECT_NE(saved.find("src=\"http://example.com/Roles/Analyst/logo.gif\""), std::string::npos);
+}
+
+// Python's web server on the loopback address, on a port it picks itself,
+// serving a folder; it logs what it served.
+class LocalWebServer {
+public:
+    LocalWebServer(const TempDir& dir, const std::string& root) : m_dir(dir) {
+        dir.write("server/serve.py",
+                  "import functools, http.server, os, sys\n"
+                  "root, port_file, log_file = sys.argv[1:4]\n"
+                  "class Handler(http.server.SimpleHTTPRequestHandler):\n"
+                  "    def log_message(self, format, *args):\n"
+                  "        with open(log_file, 'a') as log:\n"
+                  "            log.write(format % args + '\\n')\n"
+                  "server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Handler, "
+                  "directory=root))\n"
+                  "with open(port_file + '.new', 'w') as out:\n"
+                  "    out.write(str(server.server_address[1]))\n"
+                  "os.replace(port_file + '.new', port_file)\n"
+                  "server.serve_forever()\n");
+        m_pid =
+            startProgram({"python3", dir / "server/serve.py", root, dir / "server/port", dir / "server/log"});
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (m_pid > 0 && !dir.exists("server/port") && std::chrono::steady_clock::now() < end)
+            wxMilliSleep(50);
+    }
+    ~LocalWebServer() {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitForProgram(m_pid);
+        }
+    }
+    // "http://127.0.0.1:<port>/"; empty when the server did not start.
+    std::string address() const {
+        return m_dir.exists("server/port") ? "http://127.0.0.1:" + m_dir.read("server/port") + "/" : "";
+    }
+    std::string log() const { return m_dir.exists("server/log") ? m_dir.read("server/log") : ""; }
+
+private:
+    const TempDir& m_dir;
+    int m_pid = -1;
+};
+
+// A picture the editor inserts is written relative to the page: served by a
+// web server, the page shows it.
+TEST_F(HtmlEditorTest, AnInsertedPictureLoadsFromAWebServer) {
+    wxImage picture(6, 4);
+    picture.SetRGB(wxRect(0, 0, 6, 4), 200, 30, 30);
+    m_dir.write("pictures/.keep", "");
+    ASSERT_TRUE(picture.SaveFile(wxString::FromUTF8(m_dir / "pictures/release-flow.png"), wxBITMAP_TYPE_PNG));
+    open();
+    select("target", true);
+    ASSERT_EQ(m_dialog->insertImageFile((m_dir / "pictures/release-flow.png").c_str()), 1);
+    // What the source view would show is already the address the page keeps.
+    EXPECT_NE(run("document.body.innerHTML").find("src=\"release-flow.png\""), std::string::npos);
+    m_dialog->OnOK();
+    const std::string saved = page();
+    EXPECT_NE(saved.find("<img src=\"release-flow.png\""), std::string::npos) << saved;
+
+    // A page beside the site looks at the edited page in a frame and writes
+    // down how wide the picture came out.
+    m_dir.write("Demo/check.htm",
+                "<html><body><iframe src=\"site/Roles/Analyst/overview.htm\" onload=\""
+                "var shown = [];"
+                "for (const image of this.contentDocument.images)"
+                "  if (image.getAttribute('src').endsWith('release-flow.png'))"
+                "    shown.push(image.complete ? image.naturalWidth : -1);"
+                "document.getElementById('result').textContent = 'widths:' + shown.join(',');\">"
+                "</iframe><div id=\"result\">not loaded</div></body></html>");
+    const LocalWebServer server(m_dir, m_dir / "Demo");
+    ASSERT_FALSE(server.address().empty()) << "python3 -m http.server could not start";
+    const BrowserRun run = loadAddressInBrowser(server.address() + "check.htm", m_dir / "profile");
+    EXPECT_NE(run.dom.find("widths:6<"), std::string::npos) << run.dom;
+    EXPECT_NE(server.log().find("\"GET /site/Roles/Analyst/release-flow.png HTTP/1.1\" 200"),
+              std::string::npos)
+        << server.log();
 }
 
 // Answers the separator dialog with "No Shade".

@@ -168,7 +168,7 @@ TEST(DocumentTest, SeparatorProperties) {
     EXPECT_FALSE(cHtmlHR(page.document.getBody()).isValid());
 }
 
-TEST(DocumentTest, OnlyPicturesOfThePagesFolderGetLocalAddresses) {
+TEST(DocumentTest, PicturesOfThePagesFolderAreAddressedRelativeToThePage) {
     HtmlPage page(
         "<img src=\"file:///proj/site/Item/a.gif\"><img src=\"b.gif\"><img src=\"../Item/c%20d.gif\">"
         "<img src=\"http://example.com/Item/e.gif\"><img src=\"../../images/top.gif\">"
@@ -177,9 +177,9 @@ TEST(DocumentTest, OnlyPicturesOfThePagesFolderGetLocalAddresses) {
     EXPECT_EQ(cHtmlImg(page.document.getBody().getChild(3)).getHref(), "http://example.com/Item/e.gif");
     page.document.localizeImages();
     EXPECT_EQ(page.body(),
-              "<img src=\"file:./a.gif\"><img src=\"file:./b.gif\"><img src=\"file:./c%20d.gif\">"
+              "<img src=\"a.gif\"><img src=\"b.gif\"><img src=\"c%20d.gif\">"
               "<img src=\"http://example.com/Item/e.gif\"><img src=\"../../images/top.gif\">"
-              "<img src=\"file:///other/f.gif\"><img src=\"sub/g.gif\"><img src=\"file:./h.gif\"><img>");
+              "<img src=\"file:///other/f.gif\"><img src=\"sub/g.gif\"><img src=\"h.gif\"><img>");
 }
 
 TEST(DocumentTest, SourceTextKeepsTheDocumentType) {
