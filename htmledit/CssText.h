@@ -14,7 +14,7 @@
 namespace css {
 
 struct Declaration {
-    std::string property; // lower case
+    std::string property; // lower case; empty for a piece that is no declaration, kept whole as value
     std::string value;
 };
 using Declarations = std::vector<Declaration>;
@@ -33,10 +33,12 @@ struct Rule {
     // An at-rule, or text after the last rule: kept whole; selector and
     // declarations are then empty.
     std::string raw;
-    // As the sheet has it: the blanks and comments before the rule, and the
-    // rule's own text (empty for a rule an edit adds).
+    // As the sheet has it: the blanks and comments before the rule, the
+    // rule's own text, and the part of it before its block, comments
+    // included (all empty for a rule an edit adds).
     std::string lead;
     std::string text;
+    std::string prelude;
     // Braces the rule leaves open at the end of the sheet; closed when a
     // rule is added after it, which would otherwise fall inside it.
     int unclosed = 0;
@@ -44,6 +46,10 @@ struct Rule {
     // written anew, "SELECTOR { name: value; name: value }".
     bool edited = false;
 };
+
+// Whether the rule is a style rule of that selector (UTF-8), compared
+// ignoring the case of ASCII letters.
+bool hasSelector(const Rule& rule, std::string_view selector);
 
 std::vector<Rule> parseSheet(std::string_view text);
 // The rules read, as they were read; edited ones written anew in their

@@ -93,13 +93,23 @@ std::string EditedPage::compose(const cHtmlDocument& document) const {
     std::string html = m_tail.empty() ? document.getDocumentHtml(false) : document.getEditedHtml(cut);
     // Without a place for it, the kept part is left out rather than written twice.
     const bool tail = cut && !m_tail.empty();
-    std::string bytes = withCrLf(html);
-    if (!isUtf8Page(html, m_utf8))
-        bytes = encoding::utf8ToCp1252(bytes);
-    if (tail)
-        return bytes + m_tail;
-    if (bytes.empty() || bytes.back() != '\n')
-        bytes += "\r\n";
+    const std::string edited = withCrLf(html);
+    const std::string& kept = tail ? m_tail : std::string();
+    const auto encoded = [&](bool utf8) {
+        std::string bytes = (utf8 ? edited : encoding::utf8ToCp1252(edited)) + kept;
+        if (!tail && (bytes.empty() || bytes.back() != '\n'))
+            bytes += "\r\n";
+        return bytes;
+    };
+    // The page's own declaration decides; without one the page keeps the
+    // character set it was read in, unless a read of what is written would
+    // take it in the other (bytes written in Windows-1252 that happen to be
+    // valid UTF-8, a kept part that is not): then it is written in that one.
+    const bool declared = !declaredCharset(edited + kept).empty();
+    const bool utf8 = isUtf8Page(edited + kept, m_utf8);
+    std::string bytes = encoded(utf8);
+    if (!declared && encoding::isValidUtf8(bytes) != utf8)
+        bytes = encoded(!utf8);
     return bytes;
 }
 

@@ -95,6 +95,21 @@ void appendEscaped(std::string& out, std::string_view text, bool attribute) {
     }
 }
 
+// Script or style text as it is, but for an end tag of its element inside
+// it, which would end the element there when the page is read again (and
+// make markup of the rest): it is written "<\/", as scripts write it.
+void appendRawText(std::string& out, std::string_view text, std::string_view lowerName) {
+    size_t position = 0;
+    for (size_t at = text.find("</"); at != std::string_view::npos; at = text.find("</", at + 2)) {
+        if (!encoding::equalsNoCase(text.substr(at + 2, lowerName.size()), lowerName))
+            continue;
+        out += text.substr(position, at - position);
+        out += "<\\/";
+        position = at + 2;
+    }
+    out += text.substr(position);
+}
+
 // Writes nodes as HTML up to the cut, if any.
 class Writer {
 public:
@@ -108,7 +123,7 @@ public:
                 if (child == m_cut.before)
                     m_stopped = true;
                 else
-                    m_out += viewOf(child->content);
+                    appendRawText(m_out, viewOf(child->content), nameOf(node));
             } else {
                 write(child);
             }
@@ -235,9 +250,30 @@ void onInternalSubset(void* context, const xmlChar* name, const xmlChar* externa
     // Only blanks lie between what was reported last and the declaration.
     const size_t end = std::min(positionOf(context), watch.text.size());
     const size_t start = encoding::toLower(watch.text.substr(0, end)).find("<!doctype", watch.reported);
-    if (watch.source->doctype.empty() && start != std::string::npos)
-        watch.source->doctype = std::string(watch.text.substr(start, end - start));
+    if (watch.source->doctype.empty() && start != std::string::npos) {
+        // A declaration left open runs to the end of the page, line ends aside.
+        std::string_view doctype = watch.text.substr(start, end - start);
+        while (!doctype.empty() &&
+               std::string_view(" \t\r\n\f").find(doctype.back()) != std::string_view::npos)
+            doctype.remove_suffix(1);
+        watch.source->doctype = std::string(doctype);
+    }
     noteReported(context);
+}
+
+// Whether a marker comment in that element marks where the generated part
+// begins: one in the body, where what follows it in the page follows it in
+// the tree too (a parser puts text found after the page's end back into its
+// body, and text found between a table's rows before the table).
+bool marksHere(const xmlNode* parent) {
+    static constexpr std::array<std::string_view, 5> kTableParts = {"table", "thead", "tbody", "tfoot", "tr"};
+    for (const std::string_view part : kTableParts)
+        if (hasName(parent, part))
+            return false;
+    for (const xmlNode* node = parent; node; node = node->parent)
+        if (hasName(node, "body"))
+            return true;
+    return false;
 }
 
 void onComment(void* context, const xmlChar* value) {
@@ -248,7 +284,8 @@ void onComment(void* context, const xmlChar* value) {
     const size_t end = positionOf(context);
     const size_t length = content.size() + 7;
     if (watch.source->marker == std::string::npos && encoding::equalsNoCase(content, kGeneratedMarkerText) &&
-        end >= length && end <= watch.text.size() && startsWithNoCase(watch.text, end - length, "<!--") &&
+        marksHere(static_cast<htmlParserCtxtPtr>(context)->node) && end >= length &&
+        end <= watch.text.size() && startsWithNoCase(watch.text, end - length, "<!--") &&
         startsWithNoCase(watch.text, end - 3, "-->"))
         watch.source->marker = end - length;
     noteReported(context);
@@ -257,6 +294,12 @@ void onComment(void* context, const xmlChar* value) {
 void onStartElement(void* context, const xmlChar* name, const xmlChar** attributes) {
     if (const auto handler = watchOf(context).defaults.startElement)
         handler(context, name, attributes);
+    // The tree keeps an element's name whole: the parser keeps only what
+    // follows a colon ("o:p" becomes "p"), which may be no name ("tr:0").
+    xmlNode* element = static_cast<htmlParserCtxtPtr>(context)->node;
+    if (element && element->type == XML_ELEMENT_NODE && name && !xmlStrEqual(element->name, name) &&
+        xmlStrchr(name, ':'))
+        xmlNodeSetName(element, name);
     noteReported(context);
 }
 
@@ -293,7 +336,7 @@ void onProcessingInstruction(void* context, const xmlChar* target, const xmlChar
 const xmlNode* findMarkerBelow(const xmlNode* node) {
     for (const xmlNode* child = node->children; child; child = child->next) {
         if (child->type == XML_COMMENT_NODE &&
-            encoding::equalsNoCase(viewOf(child->content), kGeneratedMarkerText))
+            encoding::equalsNoCase(viewOf(child->content), kGeneratedMarkerText) && marksHere(node))
             return child;
         if (child->type == XML_ELEMENT_NODE)
             if (const xmlNode* found = findMarkerBelow(child))
@@ -312,29 +355,39 @@ Document parse(std::string_view utf8, const std::string& url, Source* source) {
     htmlParserCtxtPtr context = htmlNewParserCtxt();
     if (!context)
         return Document();
+    Source found;
     SourceWatch watch;
-    if (source) {
-        *source = Source();
-        watch.source = source;
-        watch.text = utf8;
-        watch.defaults = *context->sax;
-        context->_private = &watch;
-        xmlSAXHandler* handler = context->sax;
-        handler->internalSubset = onInternalSubset;
-        handler->comment = onComment;
-        handler->startElement = onStartElement;
-        handler->endElement = onEndElement;
-        handler->characters = onCharacters;
-        handler->ignorableWhitespace = onIgnorableWhitespace;
-        handler->cdataBlock = onCdataBlock;
-        handler->processingInstruction = onProcessingInstruction;
-    }
+    watch.source = source ? source : &found;
+    *watch.source = Source();
+    watch.text = utf8;
+    watch.defaults = *context->sax;
+    context->_private = &watch;
+    xmlSAXHandler* handler = context->sax;
+    handler->internalSubset = onInternalSubset;
+    handler->comment = onComment;
+    handler->startElement = onStartElement;
+    handler->endElement = onEndElement;
+    handler->characters = onCharacters;
+    handler->ignorableWhitespace = onIgnorableWhitespace;
+    handler->cdataBlock = onCdataBlock;
+    handler->processingInstruction = onProcessingInstruction;
     xmlDoc* document = htmlCtxtReadMemory(context, utf8.data(), static_cast<int>(utf8.size()), url.c_str(),
                                           "UTF-8", kParseOptions);
     htmlFreeParserCtxt(context);
     if (document)
         releaseVoidContent(reinterpret_cast<xmlNode*>(document));
     return Document(document);
+}
+
+std::string closedDoctype(std::string_view doctype) {
+    for (const char* end : {"", ">", "\">", "'>"}) {
+        const std::string candidate = std::string(doctype) + end;
+        Source source;
+        parse(candidate + "<html></html>", "", &source);
+        if (source.doctype == candidate)
+            return candidate;
+    }
+    return std::string();
 }
 
 std::vector<xmlNode*> parseFragment(xmlDoc* document, std::string_view utf8) {

@@ -30,11 +30,17 @@ constexpr std::string_view kGeneratedMarkerText = "PROCESS_HYPERLINK";
 struct Source {
     // The document type declaration as it is written; empty when none.
     std::string doctype;
-    // Where the first comment that is the generated part's marker begins;
-    // npos when no comment is (the text may still hold it elsewhere, in an
-    // attribute value, a script or a document type line).
+    // Where the first comment that is the generated part's marker begins
+    // (one in the body, not between a table's rows); npos when no comment
+    // is (the text may still hold it elsewhere, in an attribute value, a
+    // script or a document type line).
     size_t marker = std::string::npos;
 };
+
+// The document type declaration as written, closed where the page ended
+// inside it (a quote, the final ">"), so that written before the page it
+// still ends where it did; empty when no closing does.
+std::string closedDoctype(std::string_view doctype);
 
 // Parses a whole page (UTF-8); null when nothing could be parsed. No
 // document type is added when the text has none.
@@ -66,7 +72,8 @@ struct Cut {
 // whether the cut was met.
 std::string documentHtml(const xmlDoc* document, std::string_view doctype, const Mark& mark = Mark(),
                          const Cut& cut = Cut(), bool* reached = nullptr);
-// The first comment that is the generated part's marker, in document order; null when none.
+// The first comment that is the generated part's marker, in document
+// order, as Source counts one; null when none.
 const xmlNode* findGeneratedMarker(const xmlDoc* document);
 
 bool isElement(const xmlNode* node);

@@ -91,8 +91,9 @@ bool cHtmlDocument::attach(std::string_view html, const CString& url) {
     m_tree = htmltree::parse(html, encoding::cp1252ToUtf8(url.str()), &source);
     if (!m_tree)
         return false;
-    m_doctype =
-        !source.doctype.empty() || !m_tree->intSubset ? source.doctype : htmltree::doctypeHtml(m_tree.get());
+    m_doctype = source.doctype.empty() ? std::string() : htmltree::closedDoctype(source.doctype);
+    if (m_doctype.empty() && m_tree->intSubset)
+        m_doctype = htmltree::doctypeHtml(m_tree.get());
     m_node = reinterpret_cast<xmlNode*>(m_tree.get());
     takeMarks(m_node);
     m_changes = 0;
@@ -104,7 +105,8 @@ void cHtmlDocument::takeMarks(xmlNode* node) {
     while (child) {
         xmlNode* next = child->next;
         if (htmltree::isElement(child)) {
-            if (htmltree::findAttribute(child, kEditorElementMark)) {
+            // The editor adds META elements only; the page's own content always stays.
+            if (htmltree::hasName(child, "meta") && htmltree::findAttribute(child, kEditorElementMark)) {
                 xmlUnlinkNode(child);
                 xmlFreeNode(child);
                 child = next;

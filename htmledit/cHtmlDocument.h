@@ -41,7 +41,7 @@ public:
     // The attribute that marks the selection's element in the HTML the
     // browser hands over and takes back; its value is the selection kind.
     static constexpr const char* kSelectionMark = "data-tolvane-selection";
-    // Elements the editor adds for its own use, never part of the page.
+    // META elements the editor adds for its own use, never part of the page.
     static constexpr const char* kEditorElementMark = "data-tolvane-editor";
     // The marker of the generated part of item pages.
     static constexpr const char* kGeneratedMarker = "<!--PROCESS_HYPERLINK-->";

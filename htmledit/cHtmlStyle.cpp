@@ -25,7 +25,7 @@ CString cHtmlStyle::getProperty(int index) const {
         return CString(encoding::utf8ToCp1252(css::getValue(
             css::parseDeclarations(htmltree::attributeValue(m_element.getNode(), "style")), name)));
     for (const css::Rule& rule : css::parseSheet(htmltree::textOf(m_element.getNode())))
-        if (rule.raw.empty() && encoding::equalsNoCase(rule.selector, m_selector.str()))
+        if (css::hasSelector(rule, encoding::cp1252ToUtf8(m_selector.str())))
             return CString(encoding::utf8ToCp1252(css::getValue(rule.declarations, name)));
     return CString();
 }
@@ -50,7 +50,7 @@ int cHtmlStyle::setProperty(int index, const CString& value) {
     }
     std::vector<css::Rule> rules = css::parseSheet(htmltree::textOf(node));
     for (css::Rule& rule : rules)
-        if (rule.raw.empty() && encoding::equalsNoCase(rule.selector, m_selector.str())) {
+        if (css::hasSelector(rule, encoding::cp1252ToUtf8(m_selector.str()))) {
             // A value the rule has already leaves the sheet as it is.
             if (css::getValue(rule.declarations, name) == text)
                 return 1;

@@ -3,6 +3,7 @@
 // any script survive.
 
 #include "CssText.h"
+#include "Encoding.h"
 #include "HtmlPage.h"
 #include "HtmlTree.h"
 #include "cHtmlStyle.h"
@@ -78,6 +79,37 @@ TEST(CssTextTest, AnEditRewritesOnlyTheRuleItChanged) {
             "BODY { font-size: 12px }\n/* ours */\nP { x { color: red }\n}\nTABLE { font-family: Arial }");
     }
     EXPECT_EQ(sheet.getRuleStyle("table").getProperty(6), "Arial");
+}
+
+// Sheets whose text a browser would read oddly: a rule an edit rewrites
+// still stands for its selector, holds the value set and reads back as written.
+TEST(CssTextTest, AnEditedRuleReadsBackWhateverItHeld) {
+    const struct {
+        std::string sheet;
+        CString selector;
+    } cases[] = {
+        {"P { { x { color: red }\nBODY { color: blue }", "P"},
+        {"\"Pc } { body\n{ a: b }", "\"Pc } { body\""},
+        {"b { c: d; x: \"y \\", "b"},
+        {"a /* it's */ { a: b; c: url(x; d: e }", "a"},
+        {"i[title=\"{\"] { content: \"}\" } p { a: b }", "i[title=\"{\"]"},
+        {"\xC3\x89"
+         "COLE { a: b }",
+         "\xC9"
+         "COLE"},
+    };
+    for (const auto& c : cases) {
+        HtmlPage page("", "<style>" + c.sheet + "</style>");
+        cHtmlStyleSheet sheet = page.document.findStyleSheet();
+        EXPECT_EQ(sheet.setRule(c.selector, 5, "13px"), 1) << c.sheet;
+        EXPECT_EQ(sheet.getRuleStyle(c.selector).getProperty(5), "13px") << c.sheet;
+        const std::string edited = htmltree::textOf(sheet.getElement().getNode());
+        EXPECT_EQ(css::writeSheet(css::parseSheet(edited)), edited);
+        int rules = 0;
+        for (const css::Rule& rule : css::parseSheet(edited))
+            rules += css::hasSelector(rule, encoding::cp1252ToUtf8(c.selector.str())) ? 1 : 0;
+        EXPECT_EQ(rules, 1) << edited;
+    }
 }
 
 TEST(CssTextTest, InlineStylesKeepNamesInAnyScript) {
