@@ -4,10 +4,11 @@
 // marker "<!--PROCESS_HYPERLINK-->" on belongs to the site generator: it is
 // kept as the bytes read, and written back after the edited part exactly as
 // it was, whatever the browser made of it. The marker counts only where the
-// page's HTML has it as a comment (not inside an attribute value, a script
-// or a document type line), found once, by the parser that reads the
-// edited document. The edited part is written with CR LF line ends, in the
-// page's character set.
+// page's HTML has it as a comment in its body (not inside an attribute
+// value, a script or a document type line, not between a table's rows),
+// found once, by the parser that reads the edited document, which cuts the
+// edited document at that same comment. The edited part is written with
+// CR LF line ends, in the page's character set.
 
 #include "CString.h"
 

@@ -598,6 +598,33 @@ TEST_F(HtmlEditorTest, CommandsOutsideTheirContextSayWhy) {
     EXPECT_EQ(page(), kPage);
 }
 
+// A page opened and saved with OK, without an edit, keeps what it says:
+// the document type as written, a comment before the page, a UTF-8 script
+// of a page that declares no character set, text once although a marker
+// stands in an attribute, the generated part byte for byte.
+TEST_F(HtmlEditorTest, APageSavedWithoutAnEditKeepsItsText) {
+    const std::string doctype =
+        "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://example.com/d\xC3\xA9j\xC3\xA0.dtd\">";
+    const std::string generated =
+        "<!--PROCESS_HYPERLINK-->\r\n<div>Generated \xCE\xA9</div>\r\n</body></html>\r\n";
+    ASSERT_TRUE(platform::writeFileReplacing(
+        m_pagePath, doctype +
+                        "\r\n<!-- kept before the page -->\r\n<html><head><title>t</title>"
+                        "<script>var omega = '\xCE\xA9';</script></head><body>\r\n"
+                        "<img alt=<!--PROCESS_HYPERLINK-->x><div id=\"intro\">Intro once</div>\r\n" +
+                        generated));
+    open();
+    m_dialog->OnOK();
+    EXPECT_EQ(m_dialog->GetReturnCode(), wxID_OK);
+    const std::string saved = page();
+    EXPECT_EQ(saved.rfind(doctype + "\r\n<!-- kept before the page --><html>", 0), 0u) << saved;
+    EXPECT_NE(saved.find("<script>var omega = '\xCE\xA9';</script>"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("Intro once"), saved.rfind("Intro once")) << saved;
+    ASSERT_GE(saved.size(), generated.size());
+    EXPECT_EQ(saved.substr(saved.size() - generated.size()), generated) << saved;
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
 // Pages that send the browser elsewhere or load themselves again: the
 // editor stays on the page it edits, and each file keeps its own content.
 TEST_F(HtmlEditorTest, APageThatRefreshesIsEditedInPlace) {
