@@ -472,7 +472,9 @@ int CDHtmlEditDlg::insertImageFile(const CString& path) {
         ui::AfxMessageBox(message);
         return 0;
     }
-    const CString address(encoding::utf8ToCp1252(pathToFileUrl(platform::diskPath(target.str()))));
+    // Relative to the page, as the page will keep it.
+    const CString address(encoding::utf8ToCp1252(
+        addressFromPage(platform::diskPath(target.str()), folderOf(platform::diskPath(m_pagePath.str())))));
     return m_editor->pasteHtml(cHtmlDocument::imageHtml(address));
 }
 

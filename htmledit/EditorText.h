@@ -33,6 +33,11 @@ int cssLengthToPx(const CString& text);
 // The "file://" address of a file-system path (UTF-8, '/'), every byte
 // outside the letters, digits and "-._~/" percent-encoded.
 std::string pathToFileUrl(const std::string& diskPath);
+// The address by which a page in pageFolder refers to a file (both
+// file-system paths): its name, percent-encoded as above, when it lies in
+// that folder, so that the page works from disk and from a web server
+// alike; its "file://" address otherwise.
+std::string addressFromPage(const std::string& filePath, const std::string& pageFolder);
 // The file-system path of a "file:" address (percent-decoded, host part
 // dropped); empty for any other address.
 std::string fileUrlToPath(std::string_view url);
