@@ -1,0 +1,102 @@
+#include "PolygonRegion.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using Vertex = PolygonRegion::Vertex;
+
+// The x where the row's centre line crosses the polygon's edges, sorted.
+// An edge counts for the rows whose centre lies in [its top, its bottom), so
+// a vertex between two edges counts once and horizontal edges never.
+void crossings(const std::vector<Vertex>& polygon, double yCentre, std::vector<double>& xs) {
+    xs.clear();
+    const size_t n = polygon.size();
+    for (size_t i = 0; i < n; ++i) {
+        const Vertex& a = polygon[i];
+        const Vertex& b = polygon[(i + 1) % n];
+        if (a.y == b.y)
+            continue;
+        const double top = std::min(a.y, b.y);
+        const double bottom = std::max(a.y, b.y);
+        if (yCentre < top || yCentre >= bottom)
+            continue;
+        xs.push_back(a.x + (yCentre - a.y) * (b.x - a.x) / (b.y - a.y));
+    }
+    std::sort(xs.begin(), xs.end());
+}
+
+// The pixels whose centres lie in [from, to): left edge in, right edge out.
+inline int firstPixel(double from) {
+    return static_cast<int>(std::ceil(from - 0.5));
+}
+inline int lastPixel(double to) {
+    return static_cast<int>(std::ceil(to - 0.5)) - 1;
+}
+
+} // namespace
+
+PolygonRegion::PolygonRegion(const CPoint* points, int count) {
+    for (int i = 0; points && i < count; ++i)
+        m_vertices.push_back({double(points[i].x), double(points[i].y)});
+}
+
+BOOL PolygonRegion::PtInRegion(int x, int y) const {
+    if (m_vertices.size() < 3)
+        return FALSE;
+    std::vector<double> xs;
+    crossings(m_vertices, y + 0.5, xs);
+    for (size_t i = 0; i + 1 < xs.size(); i += 2) {
+        if (x >= firstPixel(xs[i]) && x <= lastPixel(xs[i + 1]))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+CRect PolygonRegion::GetRgnBox() const {
+    CRect box;
+    bool any = false;
+    forEachSpan(m_vertices, [&](int y, int xFirst, int xLast) {
+        const CRect run(xFirst, y, xLast + 1, y + 1);
+        box = any ? (box | run) : run;
+        any = true;
+    });
+    return box;
+}
+
+void PolygonRegion::forEachSpan(const std::vector<Vertex>& polygon,
+                                const std::function<void(int y, int xFirst, int xLast)>& visit,
+                                const CRect* limit) {
+    if (polygon.size() < 3)
+        return;
+    double top = polygon[0].y;
+    double bottom = polygon[0].y;
+    for (const Vertex& v : polygon) {
+        if (!std::isfinite(v.x) || !std::isfinite(v.y))
+            return;
+        top = std::min(top, v.y);
+        bottom = std::max(bottom, v.y);
+    }
+    // Rows and columns are kept within what an int holds, and within limit.
+    double rowFrom = std::max(top, -1e9);
+    double rowTo = std::min(bottom, 1e9);
+    double columnFrom = -1e9;
+    double columnTo = 1e9;
+    if (limit) {
+        rowFrom = std::max(rowFrom, double(limit->top));
+        rowTo = std::min(rowTo, double(limit->bottom));
+        columnFrom = limit->left;
+        columnTo = limit->right;
+    }
+    std::vector<double> xs;
+    for (int y = firstPixel(rowFrom); y <= lastPixel(rowTo); ++y) {
+        crossings(polygon, y + 0.5, xs);
+        for (size_t i = 0; i + 1 < xs.size(); i += 2) {
+            const int xFirst = firstPixel(std::max(xs[i], columnFrom));
+            const int xLast = lastPixel(std::min(xs[i + 1], columnTo));
+            if (xFirst <= xLast)
+                visit(y, xFirst, xLast);
+        }
+    }
+}
