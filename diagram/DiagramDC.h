@@ -34,10 +34,12 @@
 // - Rectangle(l, t, r, b) covers the pixels l..r-1 and t..b-1: the right and
 //   bottom edges are outside. The pen draws the outer ring, the brush fills
 //   inside it. With the null pen only the brush is drawn, one pixel smaller:
-//   l..r-2 and t..b-2. Ellipse and RoundRect fit the same pixels; Arc draws
-//   the outline of that ellipse counter-clockwise from the ray through the
-//   start point to the ray through the end point. FillRect covers l..r-1 and
-//   t..b-1 with the brush it is given.
+//   l..r-2 and t..b-2. Ellipse and RoundRect fit the same pixels, their
+//   outline one pixel thin and alike on every side (one quarter worked out
+//   and mirrored), the brush filling inside it; Arc draws the outline of
+//   that ellipse counter-clockwise from the ray through the start point to
+//   the ray through the end point. FillRect covers l..r-1 and t..b-1 with
+//   the brush it is given.
 // - Polygon fills the pixels whose centres lie inside the polygon, alternate
 //   rule, left and top edges in (PolygonRegion.h), and outlines it through
 //   every vertex: the polygon (0,0) (10,0) (10,10) (0,10) with a pen covers
