@@ -1067,5 +1067,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make_demo: %s\n", error.what());
         return 1;
     }
+    // The files that a running copy of the program holds in "tmp" are of no
+    // use in a fresh project; opening it makes the folder again.
+    platform::deleteTree((target / "tmp").c_str());
     return 0;
 }

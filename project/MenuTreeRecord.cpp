@@ -82,6 +82,11 @@ bool MenuTreeRecord::parse(const CString& line, MenuTreeRecord& record) {
     return readRecord(line, kLayout, record);
 }
 
+bool MenuTreeRecord::isWhole(const CString& line) {
+    constexpr size_t kFieldsOfEveryRecord = 10;
+    return line.Right(1) == "*" && splitFields(line).size() >= kFieldsOfEveryRecord;
+}
+
 bool MenuTreeRecord::parse013(const CString& line, MenuTreeRecord& record) {
     return readRecord(line, kLayout013, record);
 }

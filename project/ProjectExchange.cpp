@@ -10,7 +10,6 @@
 #include "MenuTreeRecord.h"
 #include "PageText.h"
 #include "Project.h"
-#include "StdOption.h"
 #include "StringTable.h"
 #include "TextInStream.h"
 #include "TextOutStream.h"
@@ -393,7 +392,7 @@ void Project::importItemsFull(const CString& path) {
         if (damaged)
             return;
 
-        shared = StdOption::instance().getMultiUsers();
+        shared = changesSharedTree();
         if (shared && !beginSharedChange({})) {
             shared = false;
             return;
