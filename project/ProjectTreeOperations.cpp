@@ -500,7 +500,8 @@ int Project::scanFolderTree(Item* parent, const CString& folder, int level, Item
         // Named from the project folder, as the url's "../" climbs from "site".
         CString text;
         text.Format(loadString(32984),
-                    (m_projectFolder + (folder.Find("../") == 0 ? folder.Mid(3) : folder)).GetString());
+                    platform::shownPath(m_projectFolder + (folder.Find("../") == 0 ? folder.Mid(3) : folder))
+                        .GetString());
         ui::AfxMessageBox(text);
         return 0;
     }

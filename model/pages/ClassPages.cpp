@@ -84,7 +84,8 @@ bool MeasureDialogMgt::onGetPicture(const CString& chosenPath) {
         m_project ? m_project->getPathInProject(m_item->getFolder(1, 1) + fileName) : CString();
     if (fileName.IsEmpty() || target.IsEmpty() || !CopyFileA(chosenPath, target, FALSE)) {
         CString message;
-        message.Format(loadString(32997), chosenPath.GetString(), target.GetString());
+        message.Format(loadString(32997), platform::shownPath(chosenPath).GetString(),
+                       platform::shownPath(target).GetString());
         ui::AfxMessageBox(message);
         return false;
     }
