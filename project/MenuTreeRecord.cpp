@@ -83,8 +83,17 @@ bool MenuTreeRecord::parse(const CString& line, MenuTreeRecord& record) {
 }
 
 bool MenuTreeRecord::isWhole(const CString& line) {
-    constexpr size_t kFieldsOfEveryRecord = 10;
-    return line.Right(1) == "*" && splitFields(line).size() >= kFieldsOfEveryRecord;
+    constexpr int kFieldsOfEveryRecord = 10;
+    const char* text = line;
+    const int length = line.GetLength();
+    if (length == 0 || text[length - 1] != '*')
+        return false;
+    // Fields as the reader counts them: runs between separators, empty ones aside.
+    int fields = 0;
+    for (int i = 0; i < length; ++i)
+        if (text[i] == '*' && i > 0 && text[i - 1] != '*')
+            ++fields;
+    return fields >= kFieldsOfEveryRecord;
 }
 
 bool MenuTreeRecord::parse013(const CString& line, MenuTreeRecord& record) {
