@@ -3,6 +3,7 @@
 #include "ProcessManager.h"
 
 #include "BannerPage.h"
+#include "FileSystem.h"
 #include "ui/UserInterface.h"
 
 void ProcessManager::generateBanner(int language) {
@@ -10,5 +11,5 @@ void ProcessManager::generateBanner(int language) {
     BannerPage page(*this, language);
     // A page that cannot be written is told; the old one stays.
     if (!page.write())
-        ui::AfxMessageBox("File " + page.path() + " writing error");
+        ui::AfxMessageBox("File " + platform::shownPath(page.path()) + " writing error");
 }

@@ -3,6 +3,7 @@
 
 #include "ProcessManager.h"
 
+#include "FileSystem.h"
 #include "GlossaryPage.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
@@ -24,7 +25,8 @@ void ProcessManager::createGlossary(int language) {
         // A page that cannot be written is told, and the others are written.
         for (ProcessItem* glossary : glossaries)
             if (!GlossaryPage(*this, entries, *glossary, language).write())
-                ui::AfxMessageBox("File " + getItemPagePath(glossary, language) + " writing error");
+                ui::AfxMessageBox("File " + platform::shownPath(getItemPagePath(glossary, language)) +
+                                  " writing error");
     });
 }
 

@@ -3,6 +3,7 @@
 
 #include "ProcessManager.h"
 
+#include "FileSystem.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
 #include "ProcessItem.h"
@@ -21,5 +22,6 @@ void ProcessManager::generateProcessOverviewPage(ProcessItem* overview, int lang
     Item* workflow = page.targetWorkflow();
     // A page that cannot be written is told, and the others are written.
     if (workflow && !page.write(*workflow))
-        ui::AfxMessageBox("File " + getItemPagePath(overview, language) + " writing error");
+        ui::AfxMessageBox("File " + platform::shownPath(getItemPagePath(overview, language)) +
+                          " writing error");
 }

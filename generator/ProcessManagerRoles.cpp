@@ -3,6 +3,7 @@
 
 #include "ProcessManager.h"
 
+#include "FileSystem.h"
 #include "ItemClasses.h"
 #include "ItemListePlus.h"
 #include "PageRunTables.h"
@@ -32,5 +33,6 @@ void ProcessManager::generateRole(int language) {
     // A page that cannot be written is told, and the other pages are written.
     for (ProcessItem* item : pages)
         if (!RolePage(*this, *tables, phases, *item, language).write())
-            ui::AfxMessageBox("File " + getItemPagePath(item, language) + " writing error");
+            ui::AfxMessageBox("File " + platform::shownPath(getItemPagePath(item, language)) +
+                              " writing error");
 }

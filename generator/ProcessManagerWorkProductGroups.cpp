@@ -2,6 +2,7 @@
 
 #include "ProcessManager.h"
 
+#include "FileSystem.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
 #include "ProcessItem.h"
@@ -19,5 +20,5 @@ void ProcessManager::generateSynthesisOnWPGroup(int language) {
 void ProcessManager::generateWPGroupSynthesisPage(ProcessItem* group, int language) {
     // A page that cannot be written is told, and the others are written.
     if (!WorkProductGroupPage(*this, *pageRunTables(), *group, language).write())
-        ui::AfxMessageBox("File " + getItemPagePath(group, language) + " writing error");
+        ui::AfxMessageBox("File " + platform::shownPath(getItemPagePath(group, language)) + " writing error");
 }

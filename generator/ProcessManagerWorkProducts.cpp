@@ -6,6 +6,7 @@
 
 #include "CStringListePlus.h"
 #include "DiskLinks.h"
+#include "FileSystem.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
@@ -187,6 +188,6 @@ bool ProcessManager::generateActivityWorkProductTable(const CString& path, int l
         << "</body>\n</html>\n";
     if (out.close())
         return true;
-    ui::AfxMessageBox("File " + path + " writing error");
+    ui::AfxMessageBox("File " + platform::shownPath(path) + " writing error");
     return false;
 }

@@ -68,7 +68,18 @@ TEST_F(ProjectServicesTest, HtmlFileListWalksTheSite) {
     m_manager->writeHtmlFileList();
     const std::string site = m_dir.path() + "proj/site/";
     EXPECT_EQ(read("tmp/htmlFileList.csv"),
-              site + "a.html\r\n" + site + "home\\overview.htm\r\n" + site + "Zed\\b.htm\r\n\r\n3 files\r\n");
+              site + "a.html\r\n" + site + "home/overview.htm\r\n" + site + "Zed/b.htm\r\n\r\n3 files\r\n");
+}
+
+// The project files keep paths with '\\' (an url of the fixture has them);
+// the user is shown them as paths of this system.
+TEST_F(ProjectServicesTest, MessagesShowStoredPathsWithSlashes) {
+    std::filesystem::create_directories(m_dir / "proj/site/Blank/Sub");
+    EXPECT_EQ(m_manager->createItemFolder(item("N6")), 0);
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, "Creation of directory " + m_dir.path() +
+                                         "proj/site/../site/Blank/Sub/ failed. Notice that path length "
+                                         "should not exceed 248 characters.");
 }
 
 TEST_F(ProjectServicesTest, HtmlFileListNeverEntersLinkedFolders) {
@@ -80,7 +91,7 @@ TEST_F(ProjectServicesTest, HtmlFileListNeverEntersLinkedFolders) {
     m_manager->writeHtmlFileList();
     const std::string site = m_dir.path() + "proj/site/";
     EXPECT_EQ(read("tmp/htmlFileList.csv"),
-              site + "home\\overview.htm\r\n" + site + "Zed\\b.htm\r\n\r\n2 files\r\n");
+              site + "home/overview.htm\r\n" + site + "Zed/b.htm\r\n\r\n2 files\r\n");
 }
 
 TEST_F(ProjectServicesTest, DefaultPageOfAnItem) {
