@@ -7,6 +7,12 @@ namespace {
 
 using Vertex = PolygonRegion::Vertex;
 
+// Where the edge a-b crosses the line y; computed the same way everywhere,
+// so that the point test and the fill agree to the last bit.
+inline double crossingX(const Vertex& a, const Vertex& b, double y) {
+    return a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y);
+}
+
 // The x where the row's centre line crosses the polygon's edges, sorted.
 // An edge counts for the rows whose centre lies in [its top, its bottom), so
 // a vertex between two edges counts once and horizontal edges never.
@@ -22,7 +28,7 @@ void crossings(const std::vector<Vertex>& polygon, double yCentre, std::vector<d
         const double bottom = std::max(a.y, b.y);
         if (yCentre < top || yCentre >= bottom)
             continue;
-        xs.push_back(a.x + (yCentre - a.y) * (b.x - a.x) / (b.y - a.y));
+        xs.push_back(crossingX(a, b, yCentre));
     }
     std::sort(xs.begin(), xs.end());
 }
@@ -89,9 +95,33 @@ void PolygonRegion::forEachSpan(const std::vector<Vertex>& polygon,
         columnFrom = limit->left;
         columnTo = limit->right;
     }
+    // The edges by their top; each row looks only at the edges it crosses.
+    struct Edge {
+        double top, bottom;
+        Vertex a, b;
+    };
+    std::vector<Edge> edges;
+    const size_t n = polygon.size();
+    for (size_t i = 0; i < n; ++i) {
+        const Vertex& a = polygon[i];
+        const Vertex& b = polygon[(i + 1) % n];
+        if (a.y == b.y)
+            continue;
+        edges.push_back({std::min(a.y, b.y), std::max(a.y, b.y), a, b});
+    }
+    std::sort(edges.begin(), edges.end(), [](const Edge& p, const Edge& q) { return p.top < q.top; });
+    std::vector<const Edge*> active;
     std::vector<double> xs;
+    size_t next = 0;
     for (int y = firstPixel(rowFrom); y <= lastPixel(rowTo); ++y) {
-        crossings(polygon, y + 0.5, xs);
+        const double yCentre = y + 0.5;
+        while (next < edges.size() && edges[next].top <= yCentre)
+            active.push_back(&edges[next++]);
+        std::erase_if(active, [yCentre](const Edge* e) { return yCentre >= e->bottom; });
+        xs.clear();
+        for (const Edge* e : active)
+            xs.push_back(crossingX(e->a, e->b, yCentre));
+        std::sort(xs.begin(), xs.end());
         for (size_t i = 0; i + 1 < xs.size(); i += 2) {
             const int xFirst = firstPixel(std::max(xs[i], columnFrom));
             const int xLast = lastPixel(std::min(xs[i + 1], columnTo));
