@@ -166,7 +166,9 @@ void Project::writeHtmlFileList() {
             out << *files.at(i) << "\n";
         out << "\n" << files.count() << " files\n";
         files.deleteAll();
-        out.close();
+        if (!out.close())
+            throw std::runtime_error(
+                ("File " + m_projectFolder + "tmp/htmlFileList.csv writing error").str());
         showGenerated("htmlFileList.csv");
         openExportFolder();
     } catch (const std::exception& error) {

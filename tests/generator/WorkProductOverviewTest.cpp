@@ -143,7 +143,11 @@ TEST(WorkProductOverviewTest, ActivityTableOfADiscipline) {
     CStringListePlus disciplines;
     disciplines.append(new CString(""));
     const CString path = manager.getSiteDirectory() + "Flow/table.htm";
-    manager.generateActivityWorkProductTable(path, 0, "Table", disciplines, 1, 0);
+    EXPECT_TRUE(manager.generateActivityWorkProductTable(path, 0, "Table", disciplines, 1, 0));
+    // A table whose folder is missing is not written, and says so.
+    const CString lost = manager.getSiteDirectory() + "Missing/table.htm";
+    EXPECT_FALSE(manager.generateActivityWorkProductTable(lost, 0, "Table", disciplines, 1, 0));
+    EXPECT_EQ(project.messages(), std::vector<std::string>{"File " + lost.str() + " writing error"});
     disciplines.deleteAll();
     const std::string table = project.read("site/Flow/table.htm");
     EXPECT_TRUE(
