@@ -9,7 +9,6 @@
 #include "ProcessItem.h"
 #include "ProcessOption.h"
 #include "RolePage.h"
-#include "ui/UserInterface.h"
 
 #include <vector>
 
@@ -32,5 +31,5 @@ void ProcessManager::generateRole(int language) {
     // A page that cannot be written is told, and the other pages are written.
     for (ProcessItem* item : pages)
         if (!RolePage(*this, *tables, phases, *item, language).write())
-            ui::AfxMessageBox("File " + getItemPagePath(item, language) + " writing error");
+            tellUnwrittenFile(getItemPagePath(item, language));
 }
