@@ -170,9 +170,9 @@ void WorkProductOverviewPage::openSection(TextOutStream& out, TextOutStream& csv
     else
         out << "<br>\n";
 
-    CString pageName = discipline;
-    pageName.Replace(" ", "_");
-    pageName += m_language == 0 ? ".htm" : "L2.htm";
+    // Named as an item's folder is: whatever the discipline's name holds,
+    // the page lies beside the overview.
+    const CString pageName = toFileName(discipline, 1) + (m_language == 0 ? ".htm" : "L2.htm");
     CString title = label("ArtifactByActivitiesOverview");
     if (discipline != "ALL" && !discipline.IsEmpty())
         title += ": " + shown;
