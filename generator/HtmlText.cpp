@@ -144,20 +144,21 @@ private:
 // Keeps the part of a page line that lies inside the body and tells whether
 // anything of the line is kept. The body begins behind the "<body ...>" tag
 // and ends before "</body>" or, with stopAtMarker, before the marker of the
-// generated sections.
+// generated sections. Only a tag named body counts: a "<bodyguard>" after
+// the marker starts nothing again.
 bool keepBodyPart(CString& line, bool& inBody, TextInStream& in, bool stopAtMarker) {
     static const std::string bodyOpening = openingOf("body");
     static const std::string bodyClosing = openingOf("/body");
     int start = 0;
     int end = -1;
     if (!inBody) {
-        if (!findTagFrom(line, bodyOpening, &start, &end, &in, false))
+        if (!findTagFrom(line, bodyOpening, &start, &end, &in, true))
             return false;
         line = line.Mid(end + 1);
         inBody = true;
     }
     start = 0;
-    if (findTagFrom(line, bodyClosing, &start, &end, &in, false)) {
+    if (findTagFrom(line, bodyClosing, &start, &end, &in, true)) {
         line = line.Left(start);
         inBody = false;
         return true;

@@ -369,6 +369,10 @@ const BodyCase kBodyCases[] = {
     {"<body>a\r\n<!--PROCESS_HYPERLINK-->\r\nb</body>c\r\n<body>d</body>\r\n", "a<!--PROCESS_HYPERLINK-->bd",
      "ad"},
     {"<html><p>no body</p></html>\r\n", "", ""},
+    // Only a tag named body opens or closes the body.
+    {"<body>a<!--PROCESS_HYPERLINK-->b\r\n<bodyguard>c</bodyguard>\r\n</body>\r\n",
+     "a<!--PROCESS_HYPERLINK-->b<bodyguard>c</bodyguard>", "a"},
+    {"<Bodyguard>x\r\n<body\r\n>y</body-x></BODY >\r\n", "y</body-x>", "y</body-x>"},
 };
 
 TEST(HtmlTextTest, PageBody) {
