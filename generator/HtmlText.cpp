@@ -12,6 +12,7 @@
 #include <cctype>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -222,8 +223,10 @@ void rebasePictureSources(CString& line, const CString& relative, TextInStream* 
         rebased += "\"" + (relative + "/" + value).str() + "\"";
         copied = valueEnd + 1;
     }
-    if (copied > 0)
-        line = rebased + line.str().substr(copied);
+    if (copied > 0) {
+        rebased.append(line.str(), copied);
+        line = CString(std::move(rebased));
+    }
 }
 
 } // namespace
@@ -254,8 +257,10 @@ CString removeElements(CString& text, const CString& name, TextInStream* in) {
         kept.append(text.str(), copied, start - copied);
         copied = from = closeEnd + 1;
     }
-    if (copied > 0)
-        text = kept + text.str().substr(copied);
+    if (copied > 0) {
+        kept.append(text.str(), copied);
+        text = CString(std::move(kept));
+    }
     return text;
 }
 
@@ -272,8 +277,10 @@ CString removeTags(CString& text, const CString& name, TextInStream* in) {
         kept.append(text.str(), copied, start - copied);
         copied = from = end + 1;
     }
-    if (copied > 0)
-        text = kept + text.str().substr(copied);
+    if (copied > 0) {
+        kept.append(text.str(), copied);
+        text = CString(std::move(kept));
+    }
     return text;
 }
 
