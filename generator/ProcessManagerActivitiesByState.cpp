@@ -31,7 +31,7 @@ void ProcessManager::generateActivityAccessByState(int language) {
 void ProcessManager::generateActivitiesByStatePage(ProcessItem* item, int language) {
     ActivitiesByStatePage page(*this, *pageRunTables(), *item, language);
     if (!page.write())
-        ui::AfxMessageBox("File " + platform::shownPath(page.path()) + " writing error");
+        tellUnwrittenFile(page.path());
 }
 
 CStringListe* ProcessManager::getDisciplineNames() {

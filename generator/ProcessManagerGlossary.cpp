@@ -8,7 +8,6 @@
 #include "ItemClasses.h"
 #include "PageRunTables.h"
 #include "ProcessItem.h"
-#include "ui/UserInterface.h"
 
 #include <vector>
 
@@ -25,8 +24,7 @@ void ProcessManager::createGlossary(int language) {
         // A page that cannot be written is told, and the others are written.
         for (ProcessItem* glossary : glossaries)
             if (!GlossaryPage(*this, entries, *glossary, language).write())
-                ui::AfxMessageBox("File " + platform::shownPath(getItemPagePath(glossary, language)) +
-                                  " writing error");
+                tellUnwrittenFile(getItemPagePath(glossary, language));
     });
 }
 

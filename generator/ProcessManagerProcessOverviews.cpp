@@ -8,7 +8,6 @@
 #include "PageRunTables.h"
 #include "ProcessItem.h"
 #include "ProcessOverviewPage.h"
-#include "ui/UserInterface.h"
 
 void ProcessManager::generateProcessOverview(int language) {
     PageRun run(*this);
@@ -22,6 +21,5 @@ void ProcessManager::generateProcessOverviewPage(ProcessItem* overview, int lang
     Item* workflow = page.targetWorkflow();
     // A page that cannot be written is told, and the others are written.
     if (workflow && !page.write(*workflow))
-        ui::AfxMessageBox("File " + platform::shownPath(getItemPagePath(overview, language)) +
-                          " writing error");
+        tellUnwrittenFile(getItemPagePath(overview, language));
 }

@@ -10,7 +10,6 @@
 #include "ProcessItem.h"
 #include "ProcessOption.h"
 #include "RolePage.h"
-#include "ui/UserInterface.h"
 
 #include <vector>
 
@@ -33,6 +32,5 @@ void ProcessManager::generateRole(int language) {
     // A page that cannot be written is told, and the other pages are written.
     for (ProcessItem* item : pages)
         if (!RolePage(*this, *tables, phases, *item, language).write())
-            ui::AfxMessageBox("File " + platform::shownPath(getItemPagePath(item, language)) +
-                              " writing error");
+            tellUnwrittenFile(getItemPagePath(item, language));
 }

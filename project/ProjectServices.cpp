@@ -166,7 +166,9 @@ void Project::writeHtmlFileList() {
             out << platform::shownPath(*files.at(i)) << "\n";
         out << "\n" << files.count() << " files\n";
         files.deleteAll();
-        out.close();
+        if (!out.close())
+            throw std::runtime_error(
+                ("File " + platform::shownPath(m_projectFolder + "tmp/htmlFileList.csv") + " writing error").str());
         showGenerated("htmlFileList.csv");
         openExportFolder();
     } catch (const std::exception& error) {

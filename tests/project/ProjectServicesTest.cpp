@@ -60,6 +60,17 @@ TEST_F(ProjectServicesTest, ItemListFileExportAndImport) {
     EXPECT_EQ(m_ui.messages.back().text, "Can not read file " + m_dir.path() + "missing.csv");
 }
 
+// A list that cannot be written is never announced as generated.
+TEST_F(ProjectServicesTest, AnItemListFileThatCannotBeWrittenIsToldAsAFailure) {
+    std::filesystem::remove_all(m_dir / "proj/tmp");
+    m_manager->exportItems();
+    m_manager->writeHtmlFileList();
+    ASSERT_EQ(m_ui.messages.size(), 2u);
+    EXPECT_EQ(m_ui.messages[0].text, "Error in method Project::exportItems");
+    EXPECT_EQ(m_ui.messages[1].text, "File " + m_dir.path() + "proj/tmp/htmlFileList.csv writing error");
+    EXPECT_FALSE(m_dir.exists("proj/tmp"));
+}
+
 TEST_F(ProjectServicesTest, HtmlFileListWalksTheSite) {
     m_dir.write("proj/site/a.html", "");
     m_dir.write("proj/site/Zed/b.htm", "");
