@@ -6,12 +6,14 @@
 #include "ItemReference.h"
 #include "ItemRole.h"
 #include "ItemWorkProduct.h"
+#include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "RecordingUserInterface.h"
 #include "RunProgram.h"
 #include "StdOption.h"
 #include "TempDir.h"
+#include "TextOutStream.h"
 
 #include <cctype>
 #include <gtest/gtest.h>
@@ -19,6 +21,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -156,6 +159,54 @@ TEST(ShippedTemplateTest, ANewActivityPageShowsOnlyWhatTheProgramWrites) {
     EXPECT_EQ(visibleText(page.substr(banner, marker - banner)), "");
     const std::string generated = visibleText(page.substr(marker));
     EXPECT_EQ(generated.rfind("Description The plan is read by a second person.", 0), 0u) << generated;
+}
+
+// The document groups of the template table and of a work product's
+// Templates and Examples pages: the second-language group says so, and a
+// table of one language is headed by a label that names none. A project
+// whose labels file predates the plain label keeps its own wording.
+TEST(ShippedTemplateTest, TheDocumentGroupsNameTheirLanguage) {
+    struct Case {
+        bool templatesIn2Languages;
+        bool olderLabels;
+        std::vector<std::string> headings;
+    };
+    const Case cases[] = {
+        {false, false, {"Documents"}},
+        {true, false, {"Documents, first language", "Documents, second language"}},
+        {false, true, {"Documents"}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        ASSERT_TRUE(platform::copyTree(
+            (std::string(TOLVANE_DATA_DIR) + "/Data/SiteTemplates/Standard").c_str(), (dir / "p").c_str()));
+        const std::string settings = dir / "p/project.tvx";
+        WritePrivateProfileStringA("PROCESS_OPTION", "TemplatesIn2Languages",
+                                   c.templatesIn2Languages ? "yes" : "false", settings.c_str());
+        const std::string labels = dir / "p/tolvane/trad.ini";
+        if (c.olderLabels) {
+            WritePrivateProfileStringA("TRAD", "VersionL2_EN", "Documents", labels.c_str());
+            WritePrivateProfileStringA("TRAD", "Documents_EN", nullptr, labels.c_str());
+        }
+        RecordingUserInterface ui;
+        ProcessManager manager(settings.c_str(), nullptr, 0, 0);
+        if (!c.olderLabels)
+            EXPECT_EQ(std::string(manager.translateLabel("EN", "VersionL2")), "Documents, second language");
+        {
+            TextOutStream out((dir / "p/head.htm").c_str());
+            manager.writeTemplateTableHeader(out, 0);
+            ASSERT_TRUE(out.close());
+        }
+        const std::string head = dir.read("p/head.htm");
+        std::vector<std::string> headings;
+        for (size_t at = head.find("colspan=\"2\""); at != std::string::npos;
+             at = head.find("colspan=\"2\"", at + 1)) {
+            const size_t start = head.find('>', at) + 1;
+            headings.push_back(visibleText(head.substr(start, head.find("</td>", start) - start)));
+        }
+        EXPECT_EQ(headings, c.headings)
+            << "two languages: " << c.templatesIn2Languages << ", older labels: " << c.olderLabels;
+    }
 }
 
 // The committed demo is what the builder makes from the program data: a
