@@ -673,9 +673,13 @@ void CMenuCreatorDlg::OnModifyItem() {
 }
 
 Item* CMenuCreatorDlg::addItem(const wxTreeItemId& node, int position, int classCode, const CString& name) {
+    return addItem(itemOf(node), position, classCode, name);
+}
+
+Item* CMenuCreatorDlg::addItem(Item* anchor, int position, int classCode, const CString& name) {
     Item* result = nullptr;
     if (m_project) {
-        CAddMenuItem dialog(nullptr, m_project.get(), itemOf(node), &m_icons, position, classCode, name);
+        CAddMenuItem dialog(nullptr, m_project.get(), anchor, &m_icons, position, classCode, name);
         dialog.DoModal();
         result = dialog.m_result;
     }

@@ -95,6 +95,9 @@ public:
     void disableProjectButtons() override;
     void rebuildTree(ItemListePlus* list) override;
     void setWindowTitle(const CString& title) override;
+    // The add-item dialog at the anchor item, for the diagram editor's
+    // "Create" of an activity box.
+    Item* addItem(Item* anchor, int position, int classCode, const CString& name) override;
     void enableProjectButtons();
 
     // The ends of the program: Exit, the window's close box. Each rewrites

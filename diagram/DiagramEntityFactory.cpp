@@ -1,5 +1,6 @@
 #include "DiagramEntityFactory.h"
 
+#include "CActivityBox.h"
 #include "CDiagramLine.h"
 #include "CFlowchartEntityBox.h"
 #include "CFlowchartEntityCircle.h"
@@ -14,7 +15,7 @@ namespace {
 // the factory skip building the others; the order still decides between
 // classes that accept one keyword.
 const DiagramEntityClass kClasses[] = {
-    {"CActivityBox", {"Activity"}, nullptr},
+    {"CActivityBox", {"Activity"}, &CActivityBox::createFromRecord},
     {"CEventNode", {"EventNode"}, nullptr},
     {"CInitialNode", {"InitialNode"}, nullptr},
     {"CFinalNode", {"FinalNode"}, nullptr},

@@ -5,6 +5,7 @@
 
 #include "CString.h"
 
+class Item;
 class ItemListePlus;
 
 class MainWindow {
@@ -17,8 +18,19 @@ public:
     // Rebuilds the tree control from the list, storing each item's node handle.
     virtual void rebuildTree(ItemListePlus* list) = 0;
     virtual void setWindowTitle(const CString& title) = 0;
+    // The add-item dialog at the anchor's place (position 2: as its last
+    // child) with the class preselected (0: none) and the proposed name;
+    // the new item, or null when nothing was added. A window without that
+    // dialog adds nothing.
+    virtual Item* addItem(Item* /*anchor*/, int /*position*/, int /*classCode*/, const CString& /*name*/) {
+        return nullptr;
+    }
 };
 
 // The default closed and open tree icons.
-inline CString getDefaultClosedIcon() { return "bookc.gif"; }
-inline CString getDefaultOpenIcon() { return "booko.gif"; }
+inline CString getDefaultClosedIcon() {
+    return "bookc.gif";
+}
+inline CString getDefaultOpenIcon() {
+    return "booko.gif";
+}

@@ -120,6 +120,14 @@ public:
     bool changesSharedTree() const;
     // Whether the tree file is no longer the one this copy last read or wrote.
     bool menuTreeChangedOnDisk() const;
+    // Runs several changes of the tree as one: when the tree is shared,
+    // under one lock on a freshly read tree; the tree file saved once at the
+    // end and the tree control rebuilt once, when a change asked for them.
+    // The adds and deletes made inside neither lock, save nor rebuild on
+    // their own. anchor is found again after the reload; false, told, when
+    // the lock could not be taken or another user removed the anchor:
+    // nothing was changed.
+    bool changeTreeAsOne(Item*& anchor, const std::function<void(Item* anchor)>& changes);
     // Takes the item's subtree out of the list; a null item empties the whole list.
     void removeSubtree(Item* item);
     // How many items the item's subtree holds below it; every item of the
@@ -479,6 +487,10 @@ private:
     std::unique_ptr<platform::KeptProfile> m_keptSettings;
     // Deletions and moves under way: only the outermost saves the tree file.
     int m_treeSaveDepth = 0;
+    // Inside changeTreeAsOne: what its changes asked for at their end.
+    int m_treeBatchDepth = 0;
+    bool m_batchSave = false;
+    bool m_batchRebuild = false;
 
     long m_identityEpoch = 0;
     long m_classEpoch = 0;

@@ -39,9 +39,13 @@ private:
 constexpr int kLockAttempts = 10;
 constexpr auto kLockWait = std::chrono::milliseconds(150);
 
-void message(UINT id) { ui::AfxMessageBox(loadString(id)); }
+void message(UINT id) {
+    ui::AfxMessageBox(loadString(id));
+}
 
-bool isHomeUrl(const CString& url) { return url == "../site/Home/overview.htm" || url == "../site/home/overview.htm"; }
+bool isHomeUrl(const CString& url) {
+    return url == "../site/Home/overview.htm" || url == "../site/home/overview.htm";
+}
 
 // Whether a folder's name can be an item's name and part of its url: the
 // tree file must hold it on one line and in one field (no control
@@ -98,7 +102,9 @@ int Project::lockTree() {
     return 0;
 }
 
-void Project::unlockTree() { m_lockStream.reset(); }
+void Project::unlockTree() {
+    m_lockStream.reset();
+}
 
 bool Project::beginSharedChange(std::initializer_list<NamedItem> items) {
     if (!lockTree()) {
@@ -170,9 +176,10 @@ void Project::insertIntoTree(Item* item, Item* anchor, int mode) {
 
 Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const CString& icon,
                        const CString& openIcon, int mode, const CString& description, const CString& url,
-                       int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
-                       const CString& uid, Item* shortcutTarget) {
-    const bool shared = multiUser && changesSharedTree();
+                       int refreshTree, int saveTree, int frame, int visible, const CString& nameL2,
+                       int multiUser, const CString& uid, Item* shortcutTarget) {
+    const bool inBatch = m_treeBatchDepth > 0;
+    const bool shared = multiUser && !inBatch && changesSharedTree();
     Item* parent = Item::parentForInsertion(anchor, mode);
     if (shared && !beginSharedChange({{&anchor, 32811}, {&parent, 32812}, {&shortcutTarget, 32811}}))
         return nullptr;
@@ -183,8 +190,12 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
 
     CString itemUrl;
     switch (computeItemKind(name, url)) {
-    case kExternal: itemUrl = url; break;
-    case kDual: itemUrl = Item::defaultFolder(parent, name) + "/" + Item::getOverviewPageName(0); break;
+    case kExternal:
+        itemUrl = url;
+        break;
+    case kDual:
+        itemUrl = Item::defaultFolder(parent, name) + "/" + Item::getOverviewPageName(0);
+        break;
     default: {
         Item* target = shortcutTarget ? shortcutTarget : findItemByName(name);
         if (target) {
@@ -213,6 +224,11 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
         item->setReferencedUid(shortcutTarget->getUid());
     insertIntoTree(item, anchor, mode);
 
+    if (inBatch) {
+        m_batchSave |= saveTree != 0;
+        m_batchRebuild |= refreshTree != 0;
+        return item;
+    }
     if (saveTree)
         saveMenuTree();
     if (shared)
@@ -222,11 +238,54 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
     return item;
 }
 
-int Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
-                        int multiUser) {
-    const bool shared = multiUser && changesSharedTree();
+bool Project::changeTreeAsOne(Item*& anchor, const std::function<void(Item* anchor)>& changes) {
+    if (m_treeBatchDepth > 0) {
+        changes(anchor);
+        return true;
+    }
+    const bool shared = changesSharedTree();
+    if (shared && !beginSharedChange({{&anchor, 32811}}))
+        return false;
+    m_batchSave = false;
+    m_batchRebuild = false;
+    {
+        struct Batch {
+            int& depth;
+            explicit Batch(int& d) : depth(d) { ++depth; }
+            ~Batch() { --depth; }
+        } batch(m_treeBatchDepth);
+        TreeSaveDeferral deferral(m_treeSaveDepth);
+        try {
+            changes(anchor);
+        } catch (...) {
+            // What was changed before the failure is saved all the same.
+            if (m_batchSave)
+                saveMenuTree();
+            if (shared)
+                endSharedChange(true);
+            throw;
+        }
+    }
+    if (m_batchSave)
+        saveMenuTree();
+    if (shared)
+        endSharedChange(m_batchRebuild);
+    else if (m_batchRebuild)
+        rebuildTreeView();
+    return true;
+}
+
+int Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
+                        int withSubtree, int multiUser) {
+    const bool inBatch = m_treeBatchDepth > 0;
+    const bool shared = multiUser && !inBatch && changesSharedTree();
     if (shared && !beginSharedChange({{&item, 32811}}))
         return 0;
+    if (inBatch) {
+        m_batchSave = true;
+        m_batchRebuild |= refreshTree != 0;
+        refreshTree = 0;
+    }
     // The outermost call of a deletion saves the tree, so the file never
     // keeps an item that left the tree; inside a move the move saves.
     std::optional<TreeSaveDeferral> deferral(std::in_place, m_treeSaveDepth);
@@ -237,7 +296,8 @@ int Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int remo
     if (!keepShortcuts && item->getKind() != kShortcut)
         deleteShortcutsTo(url, 1);
     if (withSubtree && position > 0) {
-        for (Item* next = m_itemList->at(position); next && next->getLevel() > level; next = m_itemList->at(position))
+        for (Item* next = m_itemList->at(position); next && next->getLevel() > level;
+             next = m_itemList->at(position))
             deleteItem(next, 0, keepShortcuts, 0, 0, 0);
     }
     int removed = 0;

@@ -76,6 +76,20 @@ bool isAreaFile(const CString& name) {
     return name.CompareNoCase("map.data") == 0 || name.CompareNoCase("banner.data") == 0;
 }
 
+bool isDiagramFile(const CString& name) {
+    return name.CompareNoCase("workflow.ar") == 0 || name.CompareNoCase("banner.ar") == 0;
+}
+
+// The field (counted after the record's ":") that holds the item key in the
+// records of the nodes bound to items.
+struct DiagramKeyField {
+    const char* type;
+    int field;
+};
+const DiagramKeyField kDiagramKeyFields[] = {
+    {"Activity", 6}, {"WorkProduct", 6}, {"role", 6}, {"swimlane", 23}, {"Image", 9},
+};
+
 } // namespace
 
 void UidReferences::add(const CString& oldUid, const CString& newUid) {
@@ -164,6 +178,42 @@ CString UidReferences::relinkAreaFile(const CString& text) const {
     return join(lines, '\n');
 }
 
+CString UidReferences::relinkDiagramFile(const CString& text) const {
+    std::vector<CString> lines = splitKeepingEmpty(text, '\n');
+    for (CString& line : lines) {
+        const int colon = line.Find(':');
+        if (colon <= 0)
+            continue;
+        CString type = line.Left(colon);
+        type.Trim();
+        int keyField = -1;
+        for (const DiagramKeyField& known : kDiagramKeyFields)
+            if (type == known.type)
+                keyField = known.field;
+        if (keyField < 0)
+            continue;
+        // The key is written as it stands: the fields are cut at "," only,
+        // and the last one ends before the record's ";" (and a CR).
+        int start = colon + 1;
+        for (int field = 0; field < keyField && start >= 0; ++field) {
+            const int comma = line.Find(',', start);
+            start = comma < 0 ? -1 : comma + 1;
+        }
+        if (start < 0)
+            continue;
+        int end = line.Find(',', start);
+        if (end < 0) {
+            end = line.GetLength();
+            while (end > start && (line[end - 1] == '\r' || line[end - 1] == ';'))
+                --end;
+        }
+        const CString uid = renamed(line.Mid(start, end - start));
+        if (!uid.IsEmpty())
+            line = line.Left(start) + uid + line.Mid(end);
+    }
+    return join(lines, '\n');
+}
+
 bool UidReferences::forEachFile(const CString& folder,
                                 const std::function<bool(const CString&, const CString&)>& f) {
     if (folder.IsEmpty())
@@ -224,6 +274,9 @@ bool UidReferences::relinkFolder(const CString& folder, CString& failed) const {
         if (isAreaFile(name))
             return rewriteText(
                 path, [this](const CString& text) { return relinkAreaFile(text); }, failed);
+        if (isDiagramFile(name))
+            return rewriteText(
+                path, [this](const CString& text) { return relinkDiagramFile(text); }, failed);
         if (isReferencingText(name))
             return rewriteText(
                 path, [this](const CString& text) { return relinkText(text); }, failed);

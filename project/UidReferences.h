@@ -6,7 +6,8 @@
 // their states, authors, procedures, measures, derivations, targets,
 // traceability links), the "[@uid]" references of step texts,
 // descriptions, tailoring guidelines, notes and pages, and the first field
-// of the clickable-area files "map.data" and "banner.data".
+// of the clickable-area files "map.data" and "banner.data", and the item keys
+// of the nodes in the diagram files "workflow.ar" and "banner.ar".
 //
 // Uids are compared ignoring case (lookups upper-case them, lists are read
 // lower-cased) and only where a uid stands whole in its place: "N12" never
@@ -31,6 +32,9 @@ public:
     CString relinkText(const CString& text) const;
     // The lines of a clickable-area file whose first field was renamed.
     CString relinkAreaFile(const CString& text) const;
+    // The records of a diagram file ("workflow.ar", "banner.ar") whose item
+    // key was renamed: activity, work product, role, swimlane and picture nodes.
+    CString relinkDiagramFile(const CString& text) const;
 
     // Rewrites the files of one folder (not its subfolders) that hold
     // references; each changed file is replaced whole. False when a file
