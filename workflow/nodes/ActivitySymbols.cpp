@@ -188,7 +188,7 @@ DiagramPicture makeMarker(ActivitySymbols::Marker marker) {
             line(dc, 6, 3, 6, 9);
             break;
         case ActivitySymbols::kLoop:
-            dc.Arc(1, 1, 12, 12, 3, 11, 9, 11);
+            dc.Arc(1, 1, 12, 12, 9, 11, 3, 11);
             polygon(dc, {{1, 8}, {4, 8}, {4, 11}}, kBlack);
             break;
         case ActivitySymbols::kSequential:

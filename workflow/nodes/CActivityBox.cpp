@@ -477,7 +477,11 @@ void CActivityBox::draw(DiagramDC& dc, CRect rect, int language) {
     }
 
     if (m_notationKind == kArtistic) {
-        const DiagramPicture& plaque = NodePictures::activityPlaque(m_style);
+        // The picture the style chose last (styles beyond 4 keep it).
+        const int* resource =
+            std::find(std::begin(kPictureResources), std::end(kPictureResources), m_pictureResource);
+        const DiagramPicture& plaque =
+            NodePictures::activityPlaque(static_cast<int>(resource - std::begin(kPictureResources)));
         if (!plaque.isNull())
             dc.DrawPicture(CRect(l + (r - l - 38) / 2, t, l + (r - l - 38) / 2 + 38, t + 24), plaque);
     } else if (m_notationKind == kTriangle) {
