@@ -19,8 +19,9 @@ bool isOneOf(int kind, std::initializer_list<int> kinds) {
     return false;
 }
 
-// Whether the filter accepts an item of the class kind.
-bool accepts(int filter, int kind) {
+} // namespace
+
+bool CSelectProcessItemDlgMgt::accepts(int filter, int kind) {
     switch (filter) {
     case CSelectProcessItemDlgMgt::kAnyItem:
         return true;
@@ -34,8 +35,6 @@ bool accepts(int filter, int kind) {
         return false;
     }
 }
-
-} // namespace
 
 CSelectProcessItemDlgMgt::CSelectProcessItemDlgMgt(Project* project, int filter, wxWindow* parent)
     : TolvaneDialog(parent, "Select Process Item"), m_project(project), m_filter(filter) {

@@ -21,6 +21,8 @@ public:
     enum Filter { kAnyItem = 0, kRoles = 2, kWorkElements = 4, kWorkProducts = 7 };
 
     CSelectProcessItemDlgMgt(Project* project, int filter, wxWindow* parent);
+    // Whether the filter accepts an item of the class kind.
+    static bool accepts(int filter, int classKind);
     ~CSelectProcessItemDlgMgt() override;
 
     // Loads the icon folder and fills the tree; nothing selected.

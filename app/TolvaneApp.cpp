@@ -3,6 +3,7 @@
 #include "AppProfile.h"
 #include "ExtendedPictureHolder.h"
 #include "FileSystem.h"
+#include "GuiWorkflowDialogs.h"
 #include "MenuCreatorDlg.h"
 #include "ProcessRunner.h"
 #include "SheetEditing.h"
@@ -36,6 +37,8 @@ bool CTolvaneApp::OnInit() {
     ui::install(m_userInterface);
     m_editing = new SheetEditing;
     EditingService::install(m_editing);
+    m_workflowDialogs = new GuiWorkflowDialogs;
+    WorkflowDialogs::install(m_workflowDialogs);
     AppProfile::setRegistryKey("Maravex Process");
     return true;
 }
@@ -45,6 +48,9 @@ int CTolvaneApp::OnRun() {
 }
 
 int CTolvaneApp::OnExit() {
+    WorkflowDialogs::install(nullptr);
+    delete m_workflowDialogs;
+    m_workflowDialogs = nullptr;
     EditingService::install(nullptr);
     delete m_editing;
     m_editing = nullptr;

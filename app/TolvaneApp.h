@@ -11,6 +11,7 @@
 #include <wx/bitmap.h>
 
 class SheetEditing;
+class GuiWorkflowDialogs;
 class WxUserInterface;
 
 class CTolvaneApp : public wxApp {
@@ -41,6 +42,7 @@ private:
     WxUserInterface* m_userInterface = nullptr;
     // Runs the property sheets that items open.
     SheetEditing* m_editing = nullptr;
+    GuiWorkflowDialogs* m_workflowDialogs = nullptr;
 };
 
 // The browser program: path as given, or, when it is empty, the program of
