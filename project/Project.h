@@ -19,6 +19,7 @@
 #include <initializer_list>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class CStringListe;
@@ -491,6 +492,9 @@ private:
     int m_treeBatchDepth = 0;
     bool m_batchSave = false;
     bool m_batchRebuild = false;
+    std::unordered_set<CString> m_batchUids;
+    // Whether an item has the uid (any case) already: what a new uid is checked against.
+    bool isUidTaken(const CString& uid) const;
 
     long m_identityEpoch = 0;
     long m_classEpoch = 0;

@@ -214,7 +214,12 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
         // second: after the reload the list shows it, so make another one.
         do
             item->generateUid();
-        while (findItemByUid(item->getUid()));
+        while (isUidTaken(item->getUid()));
+        if (inBatch) {
+            CString folded = item->getUid();
+            folded.MakeUpper();
+            m_batchUids.insert(folded);
+        }
     } else {
         item->setUid(uid);
     }
@@ -248,6 +253,9 @@ bool Project::changeTreeAsOne(Item*& anchor, const std::function<void(Item* anch
         return false;
     m_batchSave = false;
     m_batchRebuild = false;
+    m_batchUids.clear();
+    // The uids of the tree as the batch begins; those the batch adds are kept apart.
+    ensureIndexes();
     {
         struct Batch {
             int& depth;
@@ -612,6 +620,17 @@ int Project::scanFolderTree(Item* parent, const CString& folder, int level, Item
             return 0;
     }
     return 1;
+}
+
+bool Project::isUidTaken(const CString& uid) const {
+    if (m_treeBatchDepth == 0)
+        return findItemByUid(uid) != nullptr;
+    // Inside a batch the index is not rebuilt for every item added: it holds
+    // the tree as the batch began (an item removed since only costs another
+    // draw), and the batch's own uids are kept beside it.
+    CString wanted = uid;
+    wanted.MakeUpper();
+    return m_foldedUidIndex.count(wanted) > 0 || m_batchUids.count(wanted) > 0;
 }
 
 Item* Project::findReferencedItem(const Item* shortcut) const {

@@ -17,6 +17,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -527,23 +529,23 @@ void CActivityBox::draw(DiagramDC& dc, CRect rect, int language) {
     dc.RestoreDC(saved);
 }
 
-// The UML and BPMN boxes: gradient, border, shadow, icons, markers, caption.
-void CActivityBox::drawRounded(DiagramDC& dc, CRect rect, const CString& caption) {
+// The frame of a rounded notation, whose pixels depend only on the kind, the
+// scheme and the size: the gradient, the border and the shadow, in the
+// rectangle (l, t, r, b).
+static void drawRoundedFrame(DiagramDC& dc, CRect rect, int kind, const NotationScheme& scheme) {
     const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
-    const NotationScheme& scheme = NotationColors::scheme(m_style);
     const CRect outer(l + 2, t, r, b - 2);
     const CRect inner(l + 4, t + 2, r - 2, b - 4);
-
-    CGradient().drawGradient(dc, m_notationKind == kTransaction ? inner : outer, scheme.dark, scheme.light, 0,
-                             0.4);
+    CGradient().drawGradient(dc, kind == CActivityBox::kTransaction ? inner : outer, scheme.dark,
+                             scheme.light, 0, 0.4);
 
     dc.SelectStockObject(NULL_BRUSH);
-    const COLORREF border = m_notationKind == kUmlActivity ? scheme.outline : RGB(0, 0, 0);
-    dc.SelectObject(CPen(m_notationKind == kEventSubProcess ? PS_DOT : PS_SOLID, 1, border));
+    const COLORREF border = kind == CActivityBox::kUmlActivity ? scheme.outline : RGB(0, 0, 0);
+    dc.SelectObject(CPen(kind == CActivityBox::kEventSubProcess ? PS_DOT : PS_SOLID, 1, border));
     dc.RoundRect(outer, CPoint(6, 6));
-    if (m_notationKind == kCallActivity)
+    if (kind == CActivityBox::kCallActivity)
         dc.RoundRect(CRect(l + 3, t + 1, r - 1, b - 3), CPoint(6, 6));
-    if (m_notationKind == kTransaction)
+    if (kind == CActivityBox::kTransaction)
         dc.RoundRect(inner, CPoint(6, 6));
 
     const int L = l + 2, B = b - 2;
@@ -560,6 +562,37 @@ void CActivityBox::drawRounded(DiagramDC& dc, CRect rect, const CString& caption
     polyline(RGB(240, 240, 240), {{L - 2, B - 3}, {L - 2, B - 2}});
     polyline(RGB(240, 240, 240), {{L + 2, B + 1}, {L + 3, B + 1}});
     dc.SelectStockObject(BLACK_PEN);
+}
+
+// Frames drawn once per kind, scheme and size and kept, as the gradients
+// are: a repaint composites them.
+static const DiagramPicture* roundedFrameTile(int width, int height, int kind, int style) {
+    constexpr size_t kMaxTiles = 1024;
+    constexpr long kMaxPixels = 512L * 512L;
+    if (width < 1 || height < 1 || static_cast<long>(width) * height > kMaxPixels)
+        return nullptr;
+    static std::map<std::tuple<int, int, int, int>, std::unique_ptr<DiagramPicture>> kept;
+    const auto key = std::make_tuple(width, height, kind, NotationColors::isScheme(style) ? style : -1);
+    if (auto hit = kept.find(key); hit != kept.end())
+        return hit->second.get();
+    if (kept.size() >= kMaxTiles)
+        kept.clear();
+    auto tile = std::make_unique<DiagramPicture>(width, height);
+    {
+        DiagramDC dc(*tile);
+        drawRoundedFrame(dc, CRect(0, 0, width - 1, height - 1), kind, NotationColors::scheme(style));
+    }
+    return kept.emplace(key, std::move(tile)).first->second.get();
+}
+
+// The UML and BPMN boxes: gradient, border, shadow, icons, markers, caption.
+void CActivityBox::drawRounded(DiagramDC& dc, CRect rect, const CString& caption) {
+    const int l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+    // The frame covers l..r and t..b (the right and bottom of the rectangle included).
+    if (const DiagramPicture* tile = roundedFrameTile(r - l + 1, b - t + 1, m_notationKind, m_style))
+        dc.DrawPicture(l, t, *tile);
+    else
+        drawRoundedFrame(dc, rect, m_notationKind, NotationColors::scheme(m_style));
 
     if (m_notationKind == kEventSubProcess && m_collapsed && m_eventTrigger >= 1 &&
         m_eventTrigger <= kLastEventTrigger)
