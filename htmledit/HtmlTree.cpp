@@ -227,9 +227,16 @@ SourceWatch& watchOf(void* context) {
     return *static_cast<SourceWatch*>(static_cast<htmlParserCtxtPtr>(context)->_private);
 }
 
+// Where the parser is in the page's text. The text is UTF-8 and read as
+// UTF-8, which the parser's input takes byte for byte, so the place in its
+// input is the place in the text. (The parser's own count of the bytes it
+// consumed looks at no more than 32,000 bytes ahead of it, and so is wrong
+// wherever more of the page follows.)
 size_t positionOf(void* context) {
-    const long consumed = xmlByteConsumed(static_cast<htmlParserCtxtPtr>(context));
-    return consumed < 0 ? 0 : static_cast<size_t>(consumed);
+    const xmlParserInput* input = static_cast<htmlParserCtxtPtr>(context)->input;
+    if (!input || !input->cur || !input->base || input->cur < input->base)
+        return 0;
+    return static_cast<size_t>(input->consumed) + static_cast<size_t>(input->cur - input->base);
 }
 
 void noteReported(void* context) {
