@@ -151,6 +151,38 @@ TEST(WorkProductOverviewTest, DisciplinePagesAreNamedByTheFolderRule) {
     }
 }
 
+// Two disciplines whose names give one file name by the folder rule each
+// keep a page of their own: the later one's page is numbered, its link
+// leads there, and neither table replaces the other.
+TEST(WorkProductOverviewTest, DisciplinesOfOneFileNameKeepAPageEach) {
+    PagesProject project;
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"1*N5*Design*", "1*N5*Test QA*"}, {"1*N9*Test*", "1*N9*test/QA*"}}) {
+        ASSERT_NE(tree.find(from), std::string::npos) << from;
+        tree.replace(tree.find(from), from.size(), to);
+    }
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    generateOverviews(project);
+    EXPECT_TRUE(project.ui.messages.empty()) << project.ui.messages.front().text;
+    for (const char* language : {"", "L2"}) {
+        const std::string overview =
+            project.read(std::string("site/Work_products/overview") + language + ".htm");
+        const struct {
+            const char* page;
+            const char* discipline;
+        } pages[] = {{"Test_QA", "Test QA"}, {"test_QA_2", "test/QA"}};
+        for (const auto& page : pages) {
+            const std::string name = std::string(page.page) + language + ".htm";
+            EXPECT_TRUE(contains(overview, "<a href=\"" + name + "\">")) << name;
+            if (!language[0])
+                EXPECT_TRUE(contains(project.read("site/Work_products/" + name),
+                                     std::string(": ") + page.discipline + "<"))
+                    << name;
+        }
+    }
+}
+
 // The activity table of chosen disciplines: an activity with activities
 // below it spans their rows, each leaf its columns; a reference to no work
 // product is shown as it is stored.
