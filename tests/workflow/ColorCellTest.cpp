@@ -11,15 +11,14 @@ namespace {
 TEST(ColorCellTest, HexagonCornersAroundItsCentre) {
     CFOColorCellObj cell;
     cell.setHexagon(165, 127, 20);
-    const std::array<PalettePoint, 6> corners = {PalettePoint{155, 121}, PalettePoint{165, 117},
-                                                 PalettePoint{175, 121}, PalettePoint{175, 134},
-                                                 PalettePoint{165, 138}, PalettePoint{155, 134}};
+    const std::array<CPoint, 6> corners = {CPoint{155, 121}, CPoint{165, 117}, CPoint{175, 121},
+                                           CPoint{175, 134}, CPoint{165, 138}, CPoint{155, 134}};
     EXPECT_EQ(cell.getCorners(), corners);
-    EXPECT_EQ(cell.getBounds(), PaletteRect(155, 117, 175, 138));
+    EXPECT_EQ(cell.getBounds(), CRect(155, 117, 175, 138));
     // An odd size: half is cut to a whole number before the corners are placed.
     cell.setHexagon(10, 10, 7);
-    EXPECT_EQ(cell.getCorners()[0], (PalettePoint{7, 8}));
-    EXPECT_EQ(cell.getCorners()[4], (PalettePoint{10, 14}));
+    EXPECT_EQ(cell.getCorners()[0], (CPoint{7, 8}));
+    EXPECT_EQ(cell.getCorners()[4], (CPoint{10, 14}));
 }
 
 TEST(ColorCellTest, HitTestOfBothShapes) {
@@ -33,7 +32,7 @@ TEST(ColorCellTest, HitTestOfBothShapes) {
 
     CFOColorCellObj rectangle;
     rectangle.setHexagonShape(FALSE);
-    rectangle.setRect(PaletteRect(10, 20, 30, 40));
+    rectangle.setRect(CRect(10, 20, 30, 40));
     EXPECT_TRUE(rectangle.hitTest(10, 20));
     EXPECT_TRUE(rectangle.hitTest(29, 39));
     EXPECT_FALSE(rectangle.hitTest(30, 25));
@@ -43,17 +42,17 @@ TEST(ColorCellTest, HitTestOfBothShapes) {
 TEST(ColorCellTest, ARectangleCellPaintsASwatchInsideItsFrame) {
     CFOColorCellObj cell;
     cell.setHexagonShape(FALSE);
-    cell.setRect(PaletteRect(10, 20, 30, 40));
+    cell.setRect(CRect(10, 20, 30, 40));
     cell.setColor(RGB(1, 2, 3));
     RecordingDC dc;
     cell.draw(dc);
     ASSERT_EQ(dc.calls.size(), 3u);
-    EXPECT_TRUE(dc.has("fill", PaletteRect(10, 20, 30, 40), CFOSystemColors::colors().m_buttonFace));
-    EXPECT_TRUE(dc.has("brush", PaletteRect(11, 21, 29, 39), RGB(1, 2, 3)));
-    EXPECT_TRUE(dc.has("frame", PaletteRect(11, 21, 29, 39), CFOSystemColors::colors().m_buttonShadow2));
+    EXPECT_TRUE(dc.has("fill", CRect(10, 20, 30, 40), CFOSystemColors::colors().m_buttonFace));
+    EXPECT_TRUE(dc.has("brush", CRect(11, 21, 29, 39), RGB(1, 2, 3)));
+    EXPECT_TRUE(dc.has("frame", CRect(11, 21, 29, 39), CFOSystemColors::colors().m_buttonShadow2));
     cell.drawSelected(dc);
-    EXPECT_TRUE(dc.has("region", PaletteRect(11, 21, 29, 39), RGB(255, 255, 255)));
-    EXPECT_TRUE(dc.has("region", PaletteRect(9, 19, 31, 41), RGB(0, 0, 0)));
+    EXPECT_TRUE(dc.has("region", CRect(11, 21, 29, 39), RGB(255, 255, 255)));
+    EXPECT_TRUE(dc.has("region", CRect(9, 19, 31, 41), RGB(0, 0, 0)));
 }
 
 TEST(ColorCellTest, TheBrushIsKeptUntilTheColourChanges) {

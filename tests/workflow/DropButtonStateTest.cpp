@@ -107,9 +107,9 @@ TEST(DropButtonGeometryTest, ButtonSizeAndArrowBox) {
         DropButtonLayout expected;
     };
     const Case cases[] = {
-        {10, 2, 16, {36, 20, PaletteRect(18, 2, 34, 18)}},
-        {80, 2, 16, {80, 20, PaletteRect(62, 2, 78, 18)}},
-        {80, 4, 16, {80, 28, PaletteRect(56, 4, 76, 24)}}, // five edges beat the thumb
+        {10, 2, 16, {36, 20, CRect(18, 2, 34, 18)}},
+        {80, 2, 16, {80, 20, CRect(62, 2, 78, 18)}},
+        {80, 4, 16, {80, 28, CRect(56, 4, 76, 24)}}, // five edges beat the thumb
     };
     for (const Case& c : cases) {
         const DropButtonLayout layout = dropButtonLayout(c.width, c.edge, c.edge, c.thumb, c.thumb);
@@ -120,30 +120,30 @@ TEST(DropButtonGeometryTest, ButtonSizeAndArrowBox) {
 }
 
 TEST(DropButtonGeometryTest, ThePopupOpensInsideTheWorkArea) {
-    const PaletteRect work(0, 0, 1000, 700);
+    const CRect work(0, 0, 1000, 700);
     struct Case {
-        PaletteRect button;
+        CRect button;
         bool belowLeft;
-        PalettePoint expected;
+        CPoint expected;
     };
     const Case cases[] = {
-        {PaletteRect(100, 100, 160, 120), true, {100, 120}},
-        {PaletteRect(900, 100, 960, 120), true, {760, 120}}, // ends at the button's right edge
-        {PaletteRect(100, 600, 160, 620), true, {100, 450}}, // above the button
-        {PaletteRect(900, 600, 960, 620), true, {760, 450}},
-        {PaletteRect(800, 100, 1000, 120), true, {800, 120}}, // just fits
-        {PaletteRect(100, 100, 160, 120), false, {160, 120}}, // right of the button
-        {PaletteRect(900, 100, 960, 120), false, {700, 120}},
-        {PaletteRect(-50, 100, 900, 120), false, {0, 120}}, // a flip past the left edge stays inside
-        {PaletteRect(10, 100, 150, 120), true, {10, 120}},
+        {CRect(100, 100, 160, 120), true, {100, 120}},
+        {CRect(900, 100, 960, 120), true, {760, 120}}, // ends at the button's right edge
+        {CRect(100, 600, 160, 620), true, {100, 450}}, // above the button
+        {CRect(900, 600, 960, 620), true, {760, 450}},
+        {CRect(800, 100, 1000, 120), true, {800, 120}}, // just fits
+        {CRect(100, 100, 160, 120), false, {160, 120}}, // right of the button
+        {CRect(900, 100, 960, 120), false, {700, 120}},
+        {CRect(-50, 100, 900, 120), false, {0, 120}}, // a flip past the left edge stays inside
+        {CRect(10, 100, 150, 120), true, {10, 120}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(placePopup(c.button, 200, 150, work, c.belowLeft), c.expected)
             << c.button.left << "," << c.button.top << " belowLeft " << c.belowLeft;
     }
     // A work area that does not start at the screen's corner (a panel on top).
-    EXPECT_EQ(placePopup(PaletteRect(100, 200, 160, 220), 200, 150, PaletteRect(0, 40, 1000, 300), true),
-              (PalettePoint{100, 50}));
+    EXPECT_EQ(placePopup(CRect(100, 200, 160, 220), 200, 150, CRect(0, 40, 1000, 300), true),
+              (CPoint{100, 50}));
 }
 
 } // namespace

@@ -18,13 +18,13 @@ protected:
     COLORREF colorAt(int row, int column) const {
         return CFODropColorPaletteControl::tableColor(row, column);
     }
-    PaletteRect cellRect(int index) const { return m_palette.getCell(index).getRect(); }
-    static int centreX(const PaletteRect& r) { return (r.left + r.right) / 2; }
-    static int centreY(const PaletteRect& r) { return (r.top + r.bottom) / 2; }
+    CRect cellRect(int index) const { return m_palette.getCell(index).getRect(); }
+    static int centreX(const CRect& r) { return (r.left + r.right) / 2; }
+    static int centreY(const CRect& r) { return (r.top + r.bottom) / 2; }
 
     RecordingWindow m_window;
     CFODropColorPaletteControl m_palette;
-    const PaletteRect m_client{0, 0, 200, 150};
+    const CRect m_client{0, 0, 200, 150};
 };
 
 TEST_F(DropColorPaletteTest, PopupOfTwoHundredByHundredFifty) {
@@ -33,28 +33,28 @@ TEST_F(DropColorPaletteTest, PopupOfTwoHundredByHundredFifty) {
     const int y[] = {14, 31, 48, 66, 83, 100, 118};
     for (int i = 0; i < 48; ++i) {
         const int r = i / 8, c = i % 8;
-        EXPECT_EQ(cellRect(i), PaletteRect(x[c], y[r], x[c + 1], y[r + 1])) << "cell " << i;
+        EXPECT_EQ(cellRect(i), CRect(x[c], y[r], x[c + 1], y[r + 1])) << "cell " << i;
         EXPECT_FALSE(m_palette.getCell(i).isHexagon());
     }
-    EXPECT_EQ(m_palette.getCellsArea(), PaletteRect(8, 14, 192, 118));
-    EXPECT_EQ(m_palette.getSeparator(), PaletteRect(8, 120, 192, 124));
-    EXPECT_EQ(m_palette.getCustomRow(), PaletteRect(8, 124, 192, 142));
-    EXPECT_EQ(m_palette.getCustomArea(), PaletteRect(8, 124, 192, 142));
-    EXPECT_EQ(m_palette.captionStrip(), PaletteRect(8, 4, 192, 10));
+    EXPECT_EQ(m_palette.getCellsArea(), CRect(8, 14, 192, 118));
+    EXPECT_EQ(m_palette.getSeparator(), CRect(8, 120, 192, 124));
+    EXPECT_EQ(m_palette.getCustomRow(), CRect(8, 124, 192, 142));
+    EXPECT_EQ(m_palette.getCustomArea(), CRect(8, 124, 192, 142));
+    EXPECT_EQ(m_palette.captionStrip(), CRect(8, 4, 192, 10));
 
     RecordingDC dc;
     m_palette.draw(dc);
-    EXPECT_TRUE(dc.has("fill", PaletteRect(8, 4, 192, 10), CFOSystemColors::colors().m_caption));
+    EXPECT_TRUE(dc.has("fill", CRect(8, 4, 192, 10), CFOSystemColors::colors().m_caption));
     // The separator's etched line is two pixels high.
-    EXPECT_TRUE(dc.has("3d", PaletteRect(8, 120, 192, 122), CFOSystemColors::colors().m_buttonShadow));
+    EXPECT_TRUE(dc.has("3d", CRect(8, 120, 192, 122), CFOSystemColors::colors().m_buttonShadow));
 }
 
 TEST_F(DropColorPaletteTest, WithoutPopupTheGridTakesTheCaptionStrip) {
     open(0, FALSE);
-    EXPECT_EQ(m_palette.getCellsArea(), PaletteRect(8, 4, 192, 118));
+    EXPECT_EQ(m_palette.getCellsArea(), CRect(8, 4, 192, 118));
     RecordingDC dc;
     m_palette.draw(dc);
-    EXPECT_FALSE(dc.has("fill", PaletteRect(8, 4, 192, 10), CFOSystemColors::colors().m_caption));
+    EXPECT_FALSE(dc.has("fill", CRect(8, 4, 192, 10), CFOSystemColors::colors().m_caption));
 }
 
 TEST_F(DropColorPaletteTest, ColoursRunFromLightToDarkInTheirColumns) {
@@ -93,7 +93,7 @@ TEST_F(DropColorPaletteTest, ArrowKeysPreviewWithWrapAround) {
         ASSERT_EQ(m_window.posted.size(), 1u);
         EXPECT_EQ(m_window.posted[0], (PostedMessage{WM_FO_COLOR_SELECTED, expected, kPreviewLParam}));
         EXPECT_EQ(m_window.hides, 0) << "a preview leaves the popup open";
-        EXPECT_TRUE(m_window.wasInvalidated(cellRect(c.to).inflated(2, 2)));
+        EXPECT_TRUE(m_window.wasInvalidated(inflated(cellRect(c.to), 2, 2)));
     }
 }
 
@@ -137,7 +137,7 @@ TEST_F(DropColorPaletteTest, OtherKeysDoNothing) {
 
 TEST_F(DropColorPaletteTest, TheSelectionFollowsThePressedPointerAndTheReleaseChooses) {
     open(colorAt(0, 0));
-    const PaletteRect a = cellRect(9), b = cellRect(20);
+    const CRect a = cellRect(9), b = cellRect(20);
     m_palette.onMouseMove(0, centreX(a), centreY(a));
     EXPECT_EQ(m_palette.getCurrent(), colorAt(1, 1));
     m_palette.onMouseMove(0, centreX(b), centreY(b));
@@ -161,16 +161,16 @@ TEST_F(DropColorPaletteTest, ACellsRightAndBottomEdgesBelongToItsNeighbours) {
 
 TEST_F(DropColorPaletteTest, DraggingOntoCustomOpensItWithTheLastCellPassed) {
     open(colorAt(0, 0));
-    const PaletteRect cell = cellRect(13);
+    const CRect cell = cellRect(13);
     m_palette.onMouseMove(0, centreX(cell), centreY(cell));
     m_palette.onMouseMove(0, 60, 133);
     EXPECT_TRUE(m_palette.isCustomHot());
     RecordingDC dc;
     m_palette.draw(dc);
-    EXPECT_EQ(dc.selectionFrames(), (std::vector<PaletteRect>{cell, m_palette.getCustomArea()}))
+    EXPECT_EQ(dc.selectionFrames(), (std::vector<CRect>{cell, m_palette.getCustomArea()}))
         << "the cell stays selected, the row is drawn pressed";
     // Back over a cell: the row stays pressed until the release.
-    const PaletteRect other = cellRect(30);
+    const CRect other = cellRect(30);
     m_palette.onMouseMove(0, centreX(other), centreY(other));
     EXPECT_TRUE(m_palette.isCustomHot());
     m_palette.onMouseMove(0, 60, 133);
@@ -187,8 +187,8 @@ TEST_F(DropColorPaletteTest, AColourInNoCellShowsAsASampleThatIsNotClickable) {
     m_palette.draw(dc);
     EXPECT_TRUE(dc.selectionFrames().empty());
     // The sample: the row's last 21 pixels, the colour inside 4 pixels in.
-    EXPECT_TRUE(dc.has("fill", PaletteRect(171, 124, 192, 142).deflated(4, 4), odd));
-    EXPECT_EQ(m_palette.getCustomArea(), PaletteRect(8, 124, 169, 142));
+    EXPECT_TRUE(dc.has("fill", deflated(CRect(171, 124, 192, 142), 4, 4), odd));
+    EXPECT_EQ(m_palette.getCustomArea(), CRect(8, 124, 169, 142));
     for (int x : {169, 175, 191}) {
         m_palette.onLButtonUp(0, x, 133);
         EXPECT_TRUE(m_window.posted.empty()) << "released at " << x;
@@ -200,7 +200,7 @@ TEST_F(DropColorPaletteTest, AColourInNoCellShowsAsASampleThatIsNotClickable) {
     open(colorAt(5, 3));
     RecordingDC again;
     m_palette.draw(again);
-    EXPECT_EQ(again.selectionFrames(), (std::vector<PaletteRect>{cellRect(43)}));
+    EXPECT_EQ(again.selectionFrames(), (std::vector<CRect>{cellRect(43)}));
     EXPECT_EQ(m_palette.getCustomArea(), m_palette.getCustomRow());
 }
 
@@ -209,11 +209,11 @@ TEST_F(DropColorPaletteTest, MovingToAColourRepaintsOnlyWhatChanged) {
     m_window.clear();
     m_palette.moveSelection(colorAt(4, 5));
     EXPECT_EQ(m_window.invalidated,
-              (std::vector<PaletteRect>{cellRect(37).inflated(2, 2), cellRect(1).inflated(2, 2)}));
+              (std::vector<CRect>{inflated(cellRect(37), 2, 2), inflated(cellRect(1), 2, 2)}));
     m_window.clear();
     m_palette.moveSelection(RGB(1, 1, 1));
-    EXPECT_EQ(m_window.invalidated, (std::vector<PaletteRect>{m_palette.getCustomRow().inflated(2, 2),
-                                                              cellRect(37).inflated(2, 2)}));
+    EXPECT_EQ(m_window.invalidated,
+              (std::vector<CRect>{inflated(m_palette.getCustomRow(), 2, 2), inflated(cellRect(37), 2, 2)}));
 }
 
 TEST_F(DropColorPaletteTest, BrushesAreMadeOnceAndKeptAcrossRepaints) {

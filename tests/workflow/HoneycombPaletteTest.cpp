@@ -20,7 +20,7 @@ protected:
     // The palette as "More Colors" makes it: 291 x 284 pixels, not a popup,
     // with an etched frame and no "Custom..." row.
     void open(COLORREF colour, BOOL customShown = FALSE, BOOL popup = FALSE) {
-        m_palette.init(&m_window, colour, PaletteRect(0, 0, 291, 284), popup);
+        m_palette.init(&m_window, colour, CRect(0, 0, 291, 284), popup);
         m_palette.setBorderStyle(14);
         m_palette.setCustomShown(customShown);
         m_palette.relayout();
@@ -35,14 +35,14 @@ protected:
 
 struct HexagonCase {
     int index;
-    PalettePoint centre;
+    CPoint centre;
     COLORREF colour;
 };
 
 TEST_F(HoneycombPaletteTest, CellsOfTheRingsAndTheirColours) {
     open(RGB(255, 255, 255));
     EXPECT_EQ(m_palette.getHexagonSize(), 20);
-    EXPECT_EQ(m_palette.getCentre(), (PalettePoint{145, 127}));
+    EXPECT_EQ(m_palette.getCentre(), (CPoint{145, 127}));
     const HexagonCase cases[] = {
         {0, {145, 127}, RGB(255, 255, 255)}, {1, {165, 127}, RGB(255, 233, 233)},
         {2, {155, 144}, RGB(255, 254, 233)}, {4, {125, 127}, RGB(233, 255, 255)},
@@ -65,12 +65,12 @@ TEST_F(HoneycombPaletteTest, TheGreyRowUnderTheHoneycomb) {
     for (int c = 0; c < 16; ++c) {
         const CFOColorCellObj& cell = m_palette.getCell(128 + c);
         EXPECT_FALSE(cell.isHexagon());
-        EXPECT_EQ(cell.getRect(), PaletteRect(x[c], 248, x[c + 1], 279)) << "grey " << c;
+        EXPECT_EQ(cell.getRect(), CRect(x[c], 248, x[c + 1], 279)) << "grey " << c;
         const int grey = c < 15 ? 240 - 15 * c : 0;
         EXPECT_EQ(cell.getColor(), RGB(grey, grey, grey)) << "grey " << c;
     }
     EXPECT_EQ(cellColor(127), CFOSystemColors::colors().m_buttonFace);
-    EXPECT_TRUE(m_palette.getCell(127).getRect().isEmpty());
+    EXPECT_TRUE(m_palette.getCell(127).getRect().IsRectEmpty());
 }
 
 TEST_F(HoneycombPaletteTest, ACellIsHitInsideItsHexagonOnly) {
@@ -123,7 +123,7 @@ TEST_F(HoneycombPaletteTest, AButtonFaceOfTheGreysFramesTheGreyWhileTheKeysCount
     open(RGB(240, 240, 240));
     RecordingDC dc;
     m_palette.draw(dc);
-    EXPECT_EQ(dc.selectionFrames(), (std::vector<PaletteRect>{m_palette.getCell(128).getRect()}));
+    EXPECT_EQ(dc.selectionFrames(), (std::vector<CRect>{m_palette.getCell(128).getRect()}));
     m_palette.onKeyDown(VK_RIGHT, 1, 0);
     EXPECT_EQ(m_palette.getCurrent(), RGB(240, 240, 240)) << "the first Right keeps the colour";
     m_palette.onKeyDown(VK_RIGHT, 1, 0);
@@ -148,7 +148,7 @@ TEST_F(HoneycombPaletteTest, SelectionFramesOfHexagons) {
         EXPECT_EQ(frames[1].width, c.blackWidth) << "cell " << c.cell;
         EXPECT_EQ(frames[1].height, c.blackWidth);
         const auto& corners = m_palette.getCell(c.cell).getCorners();
-        EXPECT_EQ(frames[1].points, std::vector<PalettePoint>(corners.begin(), corners.end()));
+        EXPECT_EQ(frames[1].points, std::vector<CPoint>(corners.begin(), corners.end()));
     }
 }
 
@@ -158,10 +158,10 @@ TEST_F(HoneycombPaletteTest, AColourInNoCellFramesNothingAndShowsInTheCustomRow)
     m_palette.draw(dc);
     EXPECT_TRUE(dc.of("framePolygon").empty());
     EXPECT_TRUE(dc.selectionFrames().empty());
-    const PaletteRect row = m_palette.getCustomRow();
-    EXPECT_EQ(row, PaletteRect(5, 261, 286, 279));
-    EXPECT_TRUE(dc.has("fill", PaletteRect(row.right - 21, row.top, row.right, row.bottom).deflated(4, 4),
-                       RGB(3, 2, 1)));
+    const CRect row = m_palette.getCustomRow();
+    EXPECT_EQ(row, CRect(5, 261, 286, 279));
+    EXPECT_TRUE(
+        dc.has("fill", deflated(CRect(row.right - 21, row.top, row.right, row.bottom), 4, 4), RGB(3, 2, 1)));
 }
 
 TEST_F(HoneycombPaletteTest, DraggingChoosesEveryCellItPasses) {

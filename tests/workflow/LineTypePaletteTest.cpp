@@ -13,7 +13,7 @@ namespace {
 class LineTypePaletteTest : public testing::Test {
 protected:
     void open(int style, BOOL popup = TRUE) {
-        m_palette.init(&m_window, static_cast<DWORD>(style), PaletteRect(0, 0, 155, 125), popup);
+        m_palette.init(&m_window, static_cast<DWORD>(style), CRect(0, 0, 155, 125), popup);
         m_window.clear();
     }
 
@@ -24,26 +24,25 @@ protected:
 TEST_F(LineTypePaletteTest, FiveCellsOfTwentyPixelsInThePopup) {
     open(PS_SOLID);
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(m_palette.getCell(k).getRect(), PaletteRect(8, 14 + 20 * k, 147, 34 + 20 * k))
-            << "cell " << k;
+        EXPECT_EQ(m_palette.getCell(k).getRect(), CRect(8, 14 + 20 * k, 147, 34 + 20 * k)) << "cell " << k;
         EXPECT_EQ(m_palette.getCellValue(k), static_cast<DWORD>(k));
     }
-    EXPECT_EQ(m_palette.captionStrip(), PaletteRect(8, 4, 147, 10));
+    EXPECT_EQ(m_palette.captionStrip(), CRect(8, 4, 147, 10));
     EXPECT_FALSE(m_palette.isCustomShown());
-    EXPECT_TRUE(m_palette.getCustomArea().isEmpty());
+    EXPECT_TRUE(m_palette.getCustomArea().IsRectEmpty());
 
     RecordingDC dc;
     m_palette.draw(dc);
-    EXPECT_TRUE(dc.has("fill", PaletteRect(8, 4, 147, 10), CFOSystemColors::colors().m_caption));
+    EXPECT_TRUE(dc.has("fill", CRect(8, 4, 147, 10), CFOSystemColors::colors().m_caption));
     // Each cell's line, one pixel in from its edges, in its own style.
     const std::vector<DrawCall> lines = dc.of("line");
     ASSERT_EQ(lines.size(), 5u);
     for (int k = 0; k < 5; ++k) {
-        EXPECT_EQ(lines[k].rect, PaletteRect(9, 24 + 20 * k, 146, 24 + 20 * k)) << "cell " << k;
+        EXPECT_EQ(lines[k].rect, CRect(9, 24 + 20 * k, 146, 24 + 20 * k)) << "cell " << k;
         EXPECT_EQ(lines[k].width, k);
     }
     EXPECT_TRUE(dc.of("text").empty()) << "no Custom... row";
-    EXPECT_EQ(dc.selectionFrames(), (std::vector<PaletteRect>{PaletteRect(8, 14, 147, 34)}));
+    EXPECT_EQ(dc.selectionFrames(), (std::vector<CRect>{CRect(8, 14, 147, 34)}));
 }
 
 TEST_F(LineTypePaletteTest, KeysMoveTheSelectionWithoutTellingAnyone) {

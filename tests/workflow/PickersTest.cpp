@@ -95,7 +95,7 @@ protected:
     }
     static bool popupGone(CFODropButton& button) { return !button.getPopup() && !button.isDropped(); }
     // The centre of a cell of the open popup, on the screen.
-    static wxPoint cellPoint(CFODropButton& button, const PaletteRect& cell) {
+    static wxPoint cellPoint(CFODropButton& button, const CRect& cell) {
         return button.getPopup()->getCanvas()->ClientToScreen(
             wxPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
     }
@@ -256,7 +256,7 @@ TEST_F(PickersTest, CustomOpensMoreColorsWhoseCancelKeepsTheButtonsColour) {
     m_dialog->m_notices.clear();
     EventScript chosen;
     chosen.step("More Colors", moreColorsUp, [&] {
-        const PalettePoint cell = shown->getPalette()->getControl().getCellCentre(1);
+        const CPoint cell = shown->getPalette()->getControl().getCellCentre(1);
         click(shown->getPalette()->ClientToScreen(wxPoint(cell.x, cell.y)));
     });
     chosen.step(
@@ -387,7 +387,7 @@ TEST_F(MoreColorsTest, EscapeWhilePickingEndsThePickingOnly) {
         .step(
             "More Colors", [&dialog] { return topModalDialogUp() == &dialog; },
             [&] {
-                const PalettePoint cell = dialog.getPalette()->getControl().getCellCentre(1);
+                const CPoint cell = dialog.getPalette()->getControl().getCellCentre(1);
                 target = dialog.getPalette()->ClientToScreen(wxPoint(cell.x, cell.y));
                 wxUIActionSimulator user;
                 user.MouseMove(centreOf(*dialog.getSelect()));

@@ -1,6 +1,7 @@
 #include "CFOColorCellObj.h"
 
 #include "CFOSystemColors.h"
+#include "PolygonRegion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,39 +13,23 @@ int roundToInt(float value) {
     return static_cast<int>(std::lround(value));
 }
 
-bool hasArea(const std::array<PalettePoint, 6>& corners) {
+bool hasArea(const std::array<CPoint, 6>& corners) {
     return std::any_of(corners.begin(), corners.end(),
-                       [&](const PalettePoint& p) { return p.x != corners[0].x; }) &&
-           std::any_of(corners.begin(), corners.end(),
-                       [&](const PalettePoint& p) { return p.y != corners[0].y; });
+                       [&](const CPoint& p) { return p.x != corners[0].x; }) &&
+           std::any_of(corners.begin(), corners.end(), [&](const CPoint& p) { return p.y != corners[0].y; });
 }
 
 } // namespace
 
-bool polygonHolds(const PalettePoint* points, int count, int x, int y) {
-    const double px = x + 0.5, py = y + 0.5;
-    bool inside = false;
-    for (int i = 0, j = count - 1; i < count; j = i++) {
-        const PalettePoint& a = points[i];
-        const PalettePoint& b = points[j];
-        if ((a.y > py) != (b.y > py)) {
-            const double crossing = a.x + (py - a.y) * (b.x - a.x) / double(b.y - a.y);
-            if (px < crossing)
-                inside = !inside;
-        }
-    }
-    return inside;
-}
-
 BOOL CFOColorCellObj::hitTest(int x, int y) const {
     if (m_hexagon)
-        return polygonHolds(m_corners.data(), 6, x, y);
-    return m_rect.contains(x, y);
+        return PolygonRegion(m_corners.data(), 6).PtInRegion(x, y);
+    return m_rect.PtInRect(CPoint(x, y));
 }
 
 void CFOColorCellObj::draw(PaletteDC& dc) {
     const CFOSystemColors& system = CFOSystemColors::colors();
-    if (!m_rect.isEmpty())
+    if (!m_rect.IsRectEmpty())
         dc.fillSolidRect(m_rect, system.m_buttonFace);
     if (m_hexagon) {
         // A cell without a shape (the honeycomb's button-face cell) paints nothing.
@@ -52,7 +37,7 @@ void CFOColorCellObj::draw(PaletteDC& dc) {
             dc.fillPolygon(m_corners.data(), 6, getBrush(dc));
         return;
     }
-    const PaletteRect swatch = m_rect.deflated(m_inset, m_inset);
+    const CRect swatch = deflated(m_rect, m_inset, m_inset);
     dc.fillRect(swatch, getBrush(dc));
     dc.frameRect(swatch, system.m_buttonShadow2);
 }
@@ -81,11 +66,11 @@ void CFOColorCellObj::setHexagon(int x, int y, int size) {
     m_corners[5] = {roundToInt(fx - half), roundToInt(fy + h) + 1};
 }
 
-PaletteRect CFOColorCellObj::getBounds() const {
+CRect CFOColorCellObj::getBounds() const {
     if (!m_hexagon)
         return m_rect;
-    PaletteRect bounds(m_corners[0].x, m_corners[0].y, m_corners[0].x, m_corners[0].y);
-    for (const PalettePoint& corner : m_corners) {
+    CRect bounds(m_corners[0].x, m_corners[0].y, m_corners[0].x, m_corners[0].y);
+    for (const CPoint& corner : m_corners) {
         bounds.left = std::min(bounds.left, corner.x);
         bounds.top = std::min(bounds.top, corner.y);
         bounds.right = std::max(bounds.right, corner.x);

@@ -22,27 +22,23 @@ public:
     // corner at its top and bottom and vertical sides.
     void setHexagon(int x, int y, int size);
     // The rectangle, or the smallest one through the hexagon's corners.
-    PaletteRect getBounds() const;
+    CRect getBounds() const;
 
     COLORREF getColor() const { return m_color; }
     void setColor(const COLORREF& colour);
     const PaletteBrush& getBrush(PaletteDC& dc);
 
-    const PaletteRect& getRect() const { return m_rect; }
-    void setRect(const PaletteRect& rect) { m_rect = rect; }
+    const CRect& getRect() const { return m_rect; }
+    void setRect(const CRect& rect) { m_rect = rect; }
     BOOL isHexagon() const { return m_hexagon; }
     void setHexagonShape(BOOL hexagon) { m_hexagon = hexagon; }
-    const std::array<PalettePoint, 6>& getCorners() const { return m_corners; }
+    const std::array<CPoint, 6>& getCorners() const { return m_corners; }
 
 private:
-    PaletteRect m_rect;
+    CRect m_rect;
     COLORREF m_color = 0xFFFFFF;
     std::unique_ptr<PaletteBrush> m_brush;
     int m_inset = 1;
-    std::array<PalettePoint, 6> m_corners{};
+    std::array<CPoint, 6> m_corners{};
     BOOL m_hexagon = TRUE;
 };
-
-// Whether the pixel (x, y) belongs to the polygon's region (alternate fill):
-// its centre lies inside, as the platform's polygon regions count pixels.
-bool polygonHolds(const PalettePoint* points, int count, int x, int y);

@@ -33,7 +33,7 @@ void CFODropColorPaletteControl::loadColors() {
 
 void CFODropColorPaletteControl::layout() {
     loadColors();
-    PaletteRect d = contentArea(4);
+    CRect d = contentArea(4);
     layoutCustomRow(d, true);
     if (m_popup)
         d.top += 10;
@@ -41,7 +41,7 @@ void CFODropColorPaletteControl::layout() {
 }
 
 void CFODropColorPaletteControl::layoutCells(int left, int top, int right, int bottom) {
-    m_cellsArea = PaletteRect(left, top, right, bottom);
+    m_cellsArea = CRect(left, top, right, bottom);
     const double w = right - left, h = bottom - top;
     int x[9], y[7];
     for (int i = 0; i <= m_columns; ++i)
@@ -50,7 +50,7 @@ void CFODropColorPaletteControl::layoutCells(int left, int top, int right, int b
         y[j] = top + static_cast<int>(j * (1.0 / m_rows) * h);
     for (int i = 0; i < kCellCount; ++i) {
         const int c = i % m_columns, r = i / m_columns;
-        m_cells[i].setRect(PaletteRect(x[c], y[r], x[c + 1], y[r + 1]));
+        m_cells[i].setRect(CRect(x[c], y[r], x[c + 1], y[r + 1]));
         m_cells[i].setHexagonShape(FALSE);
     }
 }

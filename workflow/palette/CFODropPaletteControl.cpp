@@ -22,16 +22,16 @@ CFODropPaletteControl::CFODropPaletteControl()
 
 void CFODropPaletteControl::layout() {
     loadColors();
-    PaletteRect d = m_client.deflated(m_margin, m_margin);
+    CRect d = deflated(m_client, m_margin, m_margin);
     layoutCustomRow(d, true);
     layoutCells(d.left, d.top, d.right, d.bottom);
 }
 
 void CFODropPaletteControl::loadColors() {
     // A nearly square area, centred in the client area above its last 30 pixels.
-    PaletteRect r = m_client;
+    CRect r = m_client;
     r.bottom -= 30;
-    const int w = r.width(), h = r.height();
+    const int w = r.Width(), h = r.Height();
     if (h < w) {
         r.left += (w - h) / 2;
         r.right -= (w - h) / 2;
@@ -39,7 +39,7 @@ void CFODropPaletteControl::loadColors() {
         r.top += (h - w) / 2;
         r.bottom -= (h - w) / 2;
     }
-    m_size = r.height() / 13 + 1;
+    m_size = r.Height() / 13 + 1;
     m_centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     const int cx = m_centre.x, cy = m_centre.y;
 
@@ -73,7 +73,7 @@ void CFODropPaletteControl::loadColors() {
 }
 
 void CFODropPaletteControl::layoutCells(int left, int top, int right, int bottom) {
-    m_cellsArea = PaletteRect(left, top, right, bottom);
+    m_cellsArea = CRect(left, top, right, bottom);
     const double w = right - left, h = bottom - top;
     int x[17];
     for (int i = 0; i <= 16; ++i)
@@ -81,7 +81,7 @@ void CFODropPaletteControl::layoutCells(int left, int top, int right, int bottom
     // The greys fill the bottom ninth of the area.
     const int rowTop = top + static_cast<int>(8 * h / 9), rowBottom = top + static_cast<int>(9 * h / 9);
     for (int c = 0; c < 16; ++c) {
-        m_cells[kFirstGrey + c].setRect(PaletteRect(x[c], rowTop, x[c + 1], rowBottom));
+        m_cells[kFirstGrey + c].setRect(CRect(x[c], rowTop, x[c + 1], rowBottom));
         m_cells[kFirstGrey + c].setHexagonShape(FALSE);
     }
 }

@@ -23,9 +23,9 @@ public:
 
     // The honeycomb's cell size and centre, as the last layout placed them.
     int getHexagonSize() const { return m_size; }
-    PalettePoint getCentre() const { return m_centre; }
+    CPoint getCentre() const { return m_centre; }
     // The centre of each hexagon (1 to 126) as the walk of the rings placed it.
-    PalettePoint getCellCentre(int index) const { return m_centres[index]; }
+    CPoint getCellCentre(int index) const { return m_centres[index]; }
 
 protected:
     // Every cell the pressed pointer passes over is chosen at once.
@@ -35,9 +35,9 @@ private:
     void loadColors();
     void layoutCells(int left, int top, int right, int bottom);
 
-    std::array<PalettePoint, kButtonFaceCell> m_centres{};
+    std::array<CPoint, kButtonFaceCell> m_centres{};
     // The cell the arrow keys last selected.
     int m_keyCell = -1;
     int m_size = 0;
-    PalettePoint m_centre;
+    CPoint m_centre;
 };

@@ -5,7 +5,7 @@
 void CFOLineTypeCellObj::draw(PaletteDC& dc) {
     getBrush(dc);
     dc.fillSolidRect(m_rect, CFOSystemColors::colors().m_buttonFace);
-    const PaletteRect line = m_rect.deflated(m_inset, m_inset);
+    const CRect line = deflated(m_rect, m_inset, m_inset);
     dc.styledLine(line.left, line.right, (line.top + line.bottom) / 2, m_lineType);
 }
 

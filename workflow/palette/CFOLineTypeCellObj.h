@@ -10,20 +10,20 @@
 
 class CFOLineTypeCellObj {
 public:
-    BOOL hitTest(int x, int y) const { return m_rect.contains(x, y); }
+    BOOL hitTest(int x, int y) const { return m_rect.PtInRect(CPoint(x, y)); }
     void draw(PaletteDC& dc);
     void drawSelected(PaletteDC& dc) const;
-    PaletteRect getBounds() const { return m_rect; }
+    CRect getBounds() const { return m_rect; }
 
     int getLineType() const { return m_lineType; }
     void setLineType(int lineType) { m_lineType = lineType; }
     const PaletteBrush& getBrush(PaletteDC& dc);
 
-    const PaletteRect& getRect() const { return m_rect; }
-    void setRect(const PaletteRect& rect) { m_rect = rect; }
+    const CRect& getRect() const { return m_rect; }
+    void setRect(const CRect& rect) { m_rect = rect; }
 
 private:
-    PaletteRect m_rect;
+    CRect m_rect;
     COLORREF m_brushColor = 0;
     int m_lineType = palette::PS_SOLID;
     std::unique_ptr<PaletteBrush> m_brush;

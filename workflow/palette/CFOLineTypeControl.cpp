@@ -14,7 +14,7 @@ void CFOLineTypeControl::loadLineTypes() {
 
 void CFOLineTypeControl::layout() {
     loadLineTypes();
-    PaletteRect d = contentArea(4);
+    CRect d = contentArea(4);
     layoutCustomRow(d, false);
     if (m_popup)
         d.top += 10;
@@ -22,10 +22,10 @@ void CFOLineTypeControl::layout() {
 }
 
 void CFOLineTypeControl::layoutCells(int left, int top, int right, int bottom) {
-    m_cellsArea = PaletteRect(left, top, right, bottom);
+    m_cellsArea = CRect(left, top, right, bottom);
     const int step = static_cast<int>((bottom - top) * 0.2);
     for (int k = 0; k < kCellCount; ++k)
-        m_cells[k].setRect(PaletteRect(left, top + k * step, right, top + (k + 1) * step));
+        m_cells[k].setRect(CRect(left, top + k * step, right, top + (k + 1) * step));
 }
 
 void CFOLineTypeControl::draw(PaletteDC& dc) {

@@ -23,7 +23,7 @@ public:
 
     int getCellCount() const override { return kCellCount; }
     DWORD getCellValue(int index) const override { return static_cast<DWORD>(m_cells[index].getLineType()); }
-    PaletteRect getCellBounds(int index) const override { return m_cells[index].getBounds(); }
+    CRect getCellBounds(int index) const override { return m_cells[index].getBounds(); }
     BOOL cellHit(int index, int x, int y) const override { return m_cells[index].hitTest(x, y); }
     const CFOLineTypeCellObj& getCell(int index) const { return m_cells[index]; }
 

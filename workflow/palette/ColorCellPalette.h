@@ -14,7 +14,7 @@ public:
 
     int getCellCount() const override { return N; }
     DWORD getCellValue(int index) const override { return m_cells[index].getColor(); }
-    PaletteRect getCellBounds(int index) const override { return m_cells[index].getBounds(); }
+    CRect getCellBounds(int index) const override { return m_cells[index].getBounds(); }
     BOOL cellHit(int index, int x, int y) const override { return m_cells[index].hitTest(x, y); }
     const CFOColorCellObj& getCell(int index) const { return m_cells[index]; }
 

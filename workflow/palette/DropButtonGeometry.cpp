@@ -7,14 +7,12 @@ DropButtonLayout dropButtonLayout(int width, int edgeX, int edgeY, int hThumb, i
     DropButtonLayout layout;
     layout.width = std::max(width, 2 * (side + edgeX));
     layout.height = side + 2 * edgeY;
-    layout.arrowBox =
-        PaletteRect(layout.width - side - edgeX, edgeY, layout.width - edgeX, layout.height - edgeY);
+    layout.arrowBox = CRect(layout.width - side - edgeX, edgeY, layout.width - edgeX, layout.height - edgeY);
     return layout;
 }
 
-PalettePoint placePopup(const PaletteRect& button, int width, int height, const PaletteRect& workArea,
-                        bool belowLeft) {
-    PalettePoint at;
+CPoint placePopup(const CRect& button, int width, int height, const CRect& workArea, bool belowLeft) {
+    CPoint at;
     if (belowLeft) {
         at.x = button.left;
         if (at.x + width > workArea.right)

@@ -9,7 +9,7 @@ struct DropButtonLayout {
     int width;
     int height;
     // The drop-down arrow, in the button's client coordinates.
-    PaletteRect arrowBox;
+    CRect arrowBox;
 };
 
 // The arrow box is a square as wide as a scroll-bar thumb (and never less
@@ -23,5 +23,4 @@ DropButtonLayout dropButtonLayout(int width, int edgeX, int edgeY, int hThumb, i
 // and above the button where it would pass the bottom; with belowLeft
 // false it opens right of the button, or left of it. It is then moved
 // inside the work area wherever the flip put it beyond the left or top edge.
-PalettePoint placePopup(const PaletteRect& button, int width, int height, const PaletteRect& workArea,
-                        bool belowLeft);
+CPoint placePopup(const CRect& button, int width, int height, const CRect& workArea, bool belowLeft);

@@ -7,7 +7,7 @@ PaletteControl::PaletteControl(UINT selectedMessage, UINT cancelMessage, UINT cu
     : m_customShown(customShown), m_margin(margin), m_selectedMessage(selectedMessage),
       m_cancelMessage(cancelMessage), m_customMessage(customMessage) {}
 
-void PaletteControl::init(PaletteWindow* window, DWORD value, const PaletteRect& client, BOOL popup) {
+void PaletteControl::init(PaletteWindow* window, DWORD value, const CRect& client, BOOL popup) {
     m_client = client;
     m_window = window;
     m_current = value;
@@ -19,7 +19,7 @@ void PaletteControl::onMouseMove(UINT, int x, int y) {
     const int hit = selectAt(x, y);
     if (hit >= 0) {
         onCellPassed(hit);
-    } else if (m_customShown && m_customArea.contains(x, y)) {
+    } else if (m_customShown && m_customArea.PtInRect(CPoint(x, y))) {
         m_customHot = TRUE;
         invalidate(m_customArea);
     }
@@ -33,7 +33,7 @@ void PaletteControl::onLButtonUp(UINT, int x, int y) {
     const int hit = firstCellAt(x, y);
     if (hit >= 0) {
         choose(getCellValue(hit), 0);
-    } else if (m_customShown && m_customArea.contains(x, y)) {
+    } else if (m_customShown && m_customArea.PtInRect(CPoint(x, y))) {
         post(m_customMessage, m_current, 0);
         hideIfPopup();
     }
@@ -103,9 +103,8 @@ bool PaletteControl::onEndKey(UINT key) {
     return false;
 }
 
-PaletteRect PaletteControl::captionStrip() const {
-    return PaletteRect(m_client.left + m_margin, m_client.top + 4, m_client.right - m_margin,
-                       m_client.top + 10);
+CRect PaletteControl::captionStrip() const {
+    return CRect(m_client.left + m_margin, m_client.top + 4, m_client.right - m_margin, m_client.top + 10);
 }
 
 int PaletteControl::keyOrigin() const {
@@ -133,9 +132,9 @@ int PaletteControl::firstCellAt(int x, int y) const {
     return -1;
 }
 
-void PaletteControl::invalidate(const PaletteRect& rect) {
+void PaletteControl::invalidate(const CRect& rect) {
     if (m_window)
-        m_window->invalidate(rect.inflated(2, 2));
+        m_window->invalidate(inflated(rect, 2, 2));
 }
 
 void PaletteControl::post(UINT message, DWORD wParam, long lParam) {
@@ -148,18 +147,18 @@ void PaletteControl::hideIfPopup() {
         m_window->hide();
 }
 
-PaletteRect PaletteControl::contentArea(int top) const {
-    return PaletteRect(m_client.left + m_margin, m_client.top + top, m_client.right - m_margin,
-                       m_client.bottom - m_margin);
+CRect PaletteControl::contentArea(int top) const {
+    return CRect(m_client.left + m_margin, m_client.top + top, m_client.right - m_margin,
+                 m_client.bottom - m_margin);
 }
 
-void PaletteControl::layoutCustomRow(PaletteRect& d, bool withSeparator) {
-    m_customArea = PaletteRect();
+void PaletteControl::layoutCustomRow(CRect& d, bool withSeparator) {
+    m_customArea = CRect();
     if (!m_customShown)
         return;
     if (withSeparator)
-        m_separator = PaletteRect(d.left, d.bottom - 22, d.right, d.bottom - 18);
-    m_customRow = m_customArea = PaletteRect(d.left, d.bottom - 18, d.right, d.bottom);
+        m_separator = CRect(d.left, d.bottom - 22, d.right, d.bottom - 18);
+    m_customRow = m_customArea = CRect(d.left, d.bottom - 18, d.right, d.bottom);
     d.bottom -= withSeparator ? 24 : 20;
 }
 
@@ -167,10 +166,10 @@ void PaletteControl::drawBorder(PaletteDC& dc, int style, COLORREF face, COLORRE
     const CFOSystemColors& system = CFOSystemColors::colors();
     if (style == 2) {
         dc.draw3dRect(m_client, RGB(255, 255, 255), RGB(0, 0, 0));
-        dc.draw3dRect(m_client.deflated(1, 1), face, shadow);
+        dc.draw3dRect(deflated(m_client, 1, 1), face, shadow);
     } else if (style == 14) {
         dc.draw3dRect(m_client, system.m_buttonShadow2, system.m_buttonHighlight);
-        dc.draw3dRect(m_client.deflated(1, 1), system.m_buttonHighlight, system.m_buttonShadow2);
+        dc.draw3dRect(deflated(m_client, 1, 1), system.m_buttonHighlight, system.m_buttonShadow2);
     }
 }
 
@@ -183,8 +182,8 @@ void PaletteControl::drawCustomRow(PaletteDC& dc, bool cellSelected) {
         return;
     const COLORREF shadow = CFOSystemColors::colors().m_buttonShadow;
     // An etched line two pixels high.
-    dc.draw3dRect(PaletteRect(m_separator.left, m_separator.top, m_separator.right, m_separator.bottom - 2),
-                  shadow, RGB(255, 255, 255));
+    dc.draw3dRect(CRect(m_separator.left, m_separator.top, m_separator.right, m_separator.bottom - 2), shadow,
+                  RGB(255, 255, 255));
     drawCustom(dc, cellSelected ? FALSE : TRUE);
     if (m_customHot)
         drawHot(dc);
@@ -194,20 +193,20 @@ void PaletteControl::drawCustom(PaletteDC& dc, BOOL showSample) {
     const CFOSystemColors& system = CFOSystemColors::colors();
     dc.fillSolidRect(m_customArea, system.m_buttonFace);
     m_customArea = m_customRow;
-    PaletteRect text = m_customRow.deflated(2, 2);
-    PaletteRect sample;
+    CRect text = deflated(m_customRow, 2, 2);
+    CRect sample;
     if (showSample) {
         // The sample at the right end of the row is not part of what a click opens.
-        sample = PaletteRect(m_customRow.right - 21, m_customRow.top, m_customRow.right, m_customRow.bottom);
+        sample = CRect(m_customRow.right - 21, m_customRow.top, m_customRow.right, m_customRow.bottom);
         m_customArea.right = m_customRow.right - 23;
-        text = PaletteRect(m_customRow.left, m_customRow.top, m_customRow.right - 23, m_customRow.bottom)
-                   .deflated(2, 2);
+        text = deflated(CRect(m_customRow.left, m_customRow.top, m_customRow.right - 23, m_customRow.bottom),
+                        2, 2);
     }
     if (!m_customText.IsEmpty())
         dc.drawText(m_customText, text);
     if (showSample) {
         dc.draw3dRect(sample, system.m_buttonShadow, RGB(255, 255, 255));
-        const PaletteRect swatch = sample.deflated(4, 4);
+        const CRect swatch = deflated(sample, 4, 4);
         dc.fillSolidRect(swatch, m_current);
         dc.frameRect(swatch, system.m_buttonShadow);
     }

@@ -17,9 +17,9 @@ public:
 
     // Keeps the host and its client rectangle, the value as the current one
     // and whether the host is a popup, then lays the cells out.
-    void init(PaletteWindow* window, DWORD value, const PaletteRect& client, BOOL popup);
+    void init(PaletteWindow* window, DWORD value, const CRect& client, BOOL popup);
     // After the host's size changed: the new client rectangle, then relayout.
-    void setClientRect(const PaletteRect& client) { m_client = client; }
+    void setClientRect(const CRect& client) { m_client = client; }
     void relayout() { layout(); }
     virtual void layout() = 0;
     virtual void draw(PaletteDC& dc) = 0;
@@ -50,19 +50,19 @@ public:
     void setCustomShown(BOOL shown) { m_customShown = shown; }
     BOOL isCustomHot() const { return m_customHot; }
     void setBorderStyle(int style) { m_borderStyle = style; }
-    const PaletteRect& getClient() const { return m_client; }
-    const PaletteRect& getCellsArea() const { return m_cellsArea; }
-    const PaletteRect& getCustomArea() const { return m_customArea; }
-    const PaletteRect& getCustomRow() const { return m_customRow; }
-    const PaletteRect& getSeparator() const { return m_separator; }
+    const CRect& getClient() const { return m_client; }
+    const CRect& getCellsArea() const { return m_cellsArea; }
+    const CRect& getCustomArea() const { return m_customArea; }
+    const CRect& getCustomRow() const { return m_customRow; }
+    const CRect& getSeparator() const { return m_separator; }
 
     virtual int getCellCount() const = 0;
     virtual DWORD getCellValue(int index) const = 0;
-    virtual PaletteRect getCellBounds(int index) const = 0;
+    virtual CRect getCellBounds(int index) const = 0;
     virtual BOOL cellHit(int index, int x, int y) const = 0;
 
     // Where the caption strip of a popup lies.
-    PaletteRect captionStrip() const;
+    CRect captionStrip() const;
 
 protected:
     // The messages of this palette's choice, cancel and "Custom..." row.
@@ -89,15 +89,15 @@ protected:
     int firstCellWithValue(DWORD value) const;
     int firstCellAt(int x, int y) const;
     // Repaints the rectangle grown by 2 pixels on every side.
-    void invalidate(const PaletteRect& rect);
+    void invalidate(const CRect& rect);
     void post(UINT message, DWORD wParam, long lParam);
     void hideIfPopup();
 
     // The client rectangle less the margins, with the given room at the top.
-    PaletteRect contentArea(int top) const;
+    CRect contentArea(int top) const;
     // Empties the custom area, then, when the row is shown, takes it (and
     // the separator above it, when there is one) off the bottom of d.
-    void layoutCustomRow(PaletteRect& d, bool withSeparator);
+    void layoutCustomRow(CRect& d, bool withSeparator);
 
     // Style 2: raised, white and black outside, button face and shadow
     // inside. Style 14: an etched frame.
@@ -109,11 +109,11 @@ protected:
     void drawCustom(PaletteDC& dc, BOOL showSample);
     void drawHot(PaletteDC& dc) const;
 
-    PaletteRect m_cellsArea;
-    PaletteRect m_client;
-    PaletteRect m_customArea;
-    PaletteRect m_customRow;
-    PaletteRect m_separator;
+    CRect m_cellsArea;
+    CRect m_client;
+    CRect m_customArea;
+    CRect m_customRow;
+    CRect m_separator;
     DWORD m_current = 0;
     PaletteWindow* m_window = nullptr;
     BOOL m_popup = FALSE;

@@ -1,40 +1,25 @@
 #pragma once
 
-// What the colour and line-style palettes share without a window: points
-// and rectangles in the host window's client coordinates, the messages the
+// What the colour and line-style palettes share without a window: helpers
+// on the rectangles of the host window's client coordinates, the messages the
 // palettes post to their windows (and the windows to their owners), and the
 // keys they answer. As everywhere on the platform, a rectangle's right and
 // bottom edges lie outside it.
 
+#include "CPoint.h"
+#include "CRect.h"
 #include "WinTypes.h"
 
-struct PalettePoint {
-    int x = 0;
-    int y = 0;
-    constexpr bool operator==(const PalettePoint&) const = default;
-};
-
-struct PaletteRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    constexpr PaletteRect() = default;
-    constexpr PaletteRect(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
-
-    constexpr int width() const { return right - left; }
-    constexpr int height() const { return bottom - top; }
-    constexpr bool isEmpty() const { return right <= left || bottom <= top; }
-    constexpr bool contains(int x, int y) const { return x >= left && x < right && y >= top && y < bottom; }
-    // Shrunk by dx on the left and right and by dy at the top and bottom;
-    // negative values grow it.
-    constexpr PaletteRect deflated(int dx, int dy) const {
-        return PaletteRect(left + dx, top + dy, right - dx, bottom - dy);
-    }
-    constexpr PaletteRect inflated(int dx, int dy) const { return deflated(-dx, -dy); }
-    constexpr bool operator==(const PaletteRect&) const = default;
-};
+// Copies of a rectangle shrunk (or grown) by dx on the left and right and
+// by dy at the top and bottom.
+constexpr CRect deflated(CRect rect, int dx, int dy) {
+    rect.DeflateRect(dx, dy);
+    return rect;
+}
+constexpr CRect inflated(CRect rect, int dx, int dy) {
+    rect.InflateRect(dx, dy);
+    return rect;
+}
 
 // Messages of the colour palettes (wParam: a colour; lParam: 0, or
 // kPreviewLParam for an arrow key's preview that leaves the popup open).

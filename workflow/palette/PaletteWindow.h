@@ -12,7 +12,7 @@ public:
 
     virtual void postMessage(UINT message, DWORD wParam, long lParam) = 0;
     // Repaints the rectangle, erasing it first.
-    virtual void invalidate(const PaletteRect& rect) = 0;
+    virtual void invalidate(const CRect& rect) = 0;
     virtual void hide() = 0;
     // The focus goes to the tab stop before the window in its dialog.
     virtual void focusPreviousTabStop() = 0;

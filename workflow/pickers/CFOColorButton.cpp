@@ -34,12 +34,12 @@ void CFOColorButton::OnPaint() {
     WxPaletteDC painter(dc);
     const CFOSystemColors& system = CFOSystemColors::colors();
     const wxSize client = GetClientSize();
-    const PaletteRect item(0, 0, client.x, client.y);
+    const CRect item(0, 0, client.x, client.y);
     painter.fillSolidRect(item, system.m_buttonFace);
-    const PaletteRect colours = item.deflated(4, 4);
+    const CRect colours = deflated(item, 4, 4);
     const int middle = (colours.top + colours.bottom) / 2;
-    painter.fillSolidRect(PaletteRect(colours.left, colours.top, colours.right, middle), m_newColor);
-    painter.fillSolidRect(PaletteRect(colours.left, middle, colours.right, colours.bottom), m_currentColor);
+    painter.fillSolidRect(CRect(colours.left, colours.top, colours.right, middle), m_newColor);
+    painter.fillSolidRect(CRect(colours.left, middle, colours.right, colours.bottom), m_currentColor);
     painter.draw3dRect(item, RGB(255, 255, 255), RGB(0, 0, 0));
-    painter.draw3dRect(item.deflated(1, 1), system.m_buttonFace, system.m_buttonShadow);
+    painter.draw3dRect(deflated(item, 1, 1), system.m_buttonFace, system.m_buttonShadow);
 }

@@ -22,8 +22,8 @@ COLORREF systemColor(wxSystemColour which) {
     return gridsystem::fromWx(wxSystemSettings::GetColour(which));
 }
 
-wxRect wxRectOf(const PaletteRect& rect) {
-    return wxRect(rect.left, rect.top, rect.width(), rect.height());
+wxRect wxRectOf(const CRect& rect) {
+    return wxRect(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
 } // namespace
@@ -40,8 +40,7 @@ CFODropButton::CFODropButton(wxWindow* parent, wxWindowID id, const wxPoint& pos
     Bind(wxEVT_PAINT, [this](wxPaintEvent&) { OnPaint(); });
     Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
         const wxSize client = GetClientSize();
-        m_arrowBox =
-            PaletteRect(client.x - m_side - m_edgeX, m_edgeY, client.x - m_edgeX, client.y - m_edgeY);
+        m_arrowBox = CRect(client.x - m_side - m_edgeX, m_edgeY, client.x - m_edgeX, client.y - m_edgeY);
         Refresh();
         event.Skip();
     });
@@ -93,7 +92,7 @@ void CFODropButton::adjustLayout() {
     const int hThumb = metric(wxSYS_HTHUMB_X, this, 16), vThumb = metric(wxSYS_VTHUMB_Y, this, 16);
     const DropButtonLayout layout =
         dropButtonLayout(std::max(GetSize().x, 0), m_edgeX, m_edgeY, hThumb, vThumb);
-    m_side = layout.arrowBox.width();
+    m_side = layout.arrowBox.Width();
     m_arrowBox = layout.arrowBox;
     SetInitialSize(wxSize(layout.width, layout.height));
     SetMinSize(wxSize(2 * (m_side + m_edgeX), layout.height));
@@ -151,15 +150,15 @@ void CFODropButton::drawArrowBox(wxDC& dc, bool pushed) {
     } else {
         painter.draw3dRect(m_arrowBox, systemColor(wxSYS_COLOUR_3DLIGHT),
                            systemColor(wxSYS_COLOUR_3DDKSHADOW));
-        painter.draw3dRect(m_arrowBox.deflated(1, 1), systemColor(wxSYS_COLOUR_BTNHIGHLIGHT), shadow);
+        painter.draw3dRect(deflated(m_arrowBox, 1, 1), systemColor(wxSYS_COLOUR_BTNHIGHLIGHT), shadow);
     }
     const int shift = pushed ? 1 : 0;
-    const int half = std::max(2, m_arrowBox.width() / 4);
+    const int half = std::max(2, m_arrowBox.Width() / 4);
     const int cx = (m_arrowBox.left + m_arrowBox.right) / 2 + shift;
     const int top = (m_arrowBox.top + m_arrowBox.bottom) / 2 - half / 2 + shift;
     const wxColour arrow = IsEnabled() ? *wxBLACK : wxSystemSettings::GetColour(wxSYS_COLOUR_GRAYTEXT);
     for (int row = 0; row < half; ++row)
-        painter.fillSolidRect(PaletteRect(cx - half + row + 1, top + row, cx + half - row, top + row + 1),
+        painter.fillSolidRect(CRect(cx - half + row + 1, top + row, cx + half - row, top + row + 1),
                               gridsystem::fromWx(arrow));
 }
 
@@ -167,19 +166,19 @@ void CFODropButton::OnPaint() {
     wxBufferedPaintDC dc(this);
     WxPaletteDC painter(dc);
     const wxSize client = GetClientSize();
-    const PaletteRect whole(0, 0, client.x, client.y);
+    const CRect whole(0, 0, client.x, client.y);
     painter.fillSolidRect(whole, CFOSystemColors::colors().m_windowFrame);
     const bool dropped = m_state.isDropped();
     const bool highlighted = dropped || HasFocus();
     drawArrowBox(dc, dropped || m_pressing);
     // A sunken edge around the whole button.
     painter.draw3dRect(whole, systemColor(wxSYS_COLOUR_BTNSHADOW), systemColor(wxSYS_COLOUR_BTNHIGHLIGHT));
-    painter.draw3dRect(whole.deflated(1, 1), systemColor(wxSYS_COLOUR_3DDKSHADOW),
+    painter.draw3dRect(deflated(whole, 1, 1), systemColor(wxSYS_COLOUR_3DDKSHADOW),
                        systemColor(wxSYS_COLOUR_3DLIGHT));
-    PaletteRect r = whole.deflated(m_edgeX, m_edgeY);
-    r.right -= m_arrowBox.width();
+    CRect r = deflated(whole, m_edgeX, m_edgeY);
+    r.right -= m_arrowBox.Width();
     painter.fillSolidRect(r, highlighted ? CFOSystemColors::colors().m_caption : RGB(255, 255, 255));
-    r = r.deflated(2, 0);
+    r = deflated(r, 2, 0);
     wxDCClipper clip(dc, wxRectOf(r));
     drawValue(dc, wxRectOf(r), highlighted);
 }

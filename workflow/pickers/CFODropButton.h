@@ -26,7 +26,7 @@ public:
     DropPalettePopup* getPopup() const { return m_popup; }
     wxWindow* getOwner() const { return m_owner; }
     // The drop-down arrow, in client coordinates.
-    const PaletteRect& getArrowBox() const { return m_arrowBox; }
+    const CRect& getArrowBox() const { return m_arrowBox; }
 
     DWORD getExchangedValue() const override { return m_state.getValue(); }
     void setExchangedValue(DWORD value) override { m_state.setValue(value); }
@@ -61,7 +61,7 @@ private:
 
     DropPalettePopup* m_popup = nullptr;
     wxWindow* m_owner = nullptr;
-    PaletteRect m_arrowBox;
+    CRect m_arrowBox;
     int m_edgeX = 2;
     int m_edgeY = 2;
     int m_side = 16;

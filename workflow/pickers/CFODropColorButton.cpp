@@ -23,7 +23,7 @@ DropPalettePopup* CFODropColorButton::makePopup(const wxRect& buttonRect) {
 
 void CFODropColorButton::drawValue(wxDC& dc, const wxRect& r, bool highlighted) {
     WxPaletteDC painter(dc);
-    const PaletteRect swatch(r.x + 2, r.y + 2, r.GetRight() - 1, r.GetBottom() - 1);
+    const CRect swatch(r.x + 2, r.y + 2, r.GetRight() - 1, r.GetBottom() - 1);
     painter.fillSolidRect(swatch, getColor());
     if (!highlighted) {
         painter.frameRect(swatch, RGB(0, 0, 0));
@@ -31,7 +31,7 @@ void CFODropColorButton::drawValue(wxDC& dc, const wxRect& r, bool highlighted) 
     }
     painter.frameRect(swatch, RGB(255, 255, 255));
     wxRendererNative::Get().DrawFocusRect(this, dc,
-                                          wxRect(swatch.left, swatch.top, swatch.width(), swatch.height()));
+                                          wxRect(swatch.left, swatch.top, swatch.Width(), swatch.Height()));
 }
 
 void CFODropColorButton::onPaletteMessage(UINT message, DWORD wParam, long lParam) {

@@ -6,8 +6,8 @@
 
 namespace {
 
-PaletteRect paletteRect(const wxRect& rect) {
-    return PaletteRect(rect.x, rect.y, rect.x + rect.width, rect.y + rect.height);
+CRect paletteRect(const wxRect& rect) {
+    return CRect(rect.x, rect.y, rect.x + rect.width, rect.y + rect.height);
 }
 
 } // namespace
@@ -21,7 +21,7 @@ bool DropPalettePopup::create(const wxString& name, const wxRect& buttonRect, wx
     const int display = wxDisplay::GetFromWindow(owner);
     const wxRect work =
         wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetClientArea();
-    const PalettePoint at = placePopup(paletteRect(buttonRect), width, height, paletteRect(work), true);
+    const CPoint at = placePopup(paletteRect(buttonRect), width, height, paletteRect(work), true);
     SetSize(at.x, at.y, width, height);
     m_canvas = new PaletteCanvas(this, wxID_ANY, wxPoint(0, 0), wxSize(width, height), std::move(control),
                                  value, true, owner);

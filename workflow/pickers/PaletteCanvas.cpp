@@ -84,9 +84,9 @@ void PaletteCanvas::setPopupActions(std::function<void()> hide, std::function<vo
     m_focusBack = std::move(focusBack);
 }
 
-PaletteRect PaletteCanvas::clientRect() const {
+CRect PaletteCanvas::clientRect() const {
     const wxSize size = GetClientSize();
-    return PaletteRect(0, 0, size.x, size.y);
+    return CRect(0, 0, size.x, size.y);
 }
 
 void PaletteCanvas::postMessage(UINT message, DWORD wParam, long lParam) {
@@ -102,8 +102,8 @@ void PaletteCanvas::deliver(UINT message, DWORD wParam, long lParam) {
         hide();
 }
 
-void PaletteCanvas::invalidate(const PaletteRect& rect) {
-    RefreshRect(wxRect(rect.left, rect.top, rect.width(), rect.height()), true);
+void PaletteCanvas::invalidate(const CRect& rect) {
+    RefreshRect(wxRect(rect.left, rect.top, rect.Width(), rect.Height()), true);
 }
 
 void PaletteCanvas::hide() {

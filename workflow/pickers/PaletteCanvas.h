@@ -30,7 +30,7 @@ public:
     void setPopupActions(std::function<void()> hide, std::function<void()> focusBack);
 
     void postMessage(UINT message, DWORD wParam, long lParam) override;
-    void invalidate(const PaletteRect& rect) override;
+    void invalidate(const CRect& rect) override;
     void hide() override;
     void focusPreviousTabStop() override;
     bool shiftHeld() const override;
@@ -39,7 +39,7 @@ public:
 
 private:
     void deliver(UINT message, DWORD wParam, long lParam);
-    PaletteRect clientRect() const;
+    CRect clientRect() const;
     void OnPaint();
     void OnLeftDown(wxMouseEvent& event);
     void OnMotion(wxMouseEvent& event);

@@ -24,7 +24,7 @@ const wxBrush& brushOf(const PaletteBrush& brush) {
     return static_cast<const WxPaletteBrush&>(brush).brush();
 }
 
-std::vector<wxPoint> wxPoints(const PalettePoint* points, int count) {
+std::vector<wxPoint> wxPoints(const CPoint* points, int count) {
     std::vector<wxPoint> converted;
     for (int i = 0; i < count; ++i)
         converted.emplace_back(points[i].x, points[i].y);
@@ -42,31 +42,30 @@ std::unique_ptr<PaletteBrush> WxPaletteDC::createSolidBrush(COLORREF colour) {
     return std::make_unique<WxPaletteBrush>(colour);
 }
 
-void WxPaletteDC::fill(const PaletteRect& rect, const wxBrush& brush) {
-    if (rect.isEmpty())
+void WxPaletteDC::fill(const CRect& rect, const wxBrush& brush) {
+    if (rect.IsRectEmpty())
         return;
     m_dc.SetPen(*wxTRANSPARENT_PEN);
     m_dc.SetBrush(brush);
-    m_dc.DrawRectangle(rect.left, rect.top, rect.width(), rect.height());
+    m_dc.DrawRectangle(rect.left, rect.top, rect.Width(), rect.Height());
 }
 
-void WxPaletteDC::fillRect(const PaletteRect& rect, const PaletteBrush& brush) {
+void WxPaletteDC::fillRect(const CRect& rect, const PaletteBrush& brush) {
     fill(rect, brushOf(brush));
 }
 
-void WxPaletteDC::fillSolidRect(const PaletteRect& rect, COLORREF colour) {
+void WxPaletteDC::fillSolidRect(const CRect& rect, COLORREF colour) {
     fill(rect, wxBrush(gridsystem::toWx(colour)));
 }
 
-void WxPaletteDC::fillPolygon(const PalettePoint* points, int count, const PaletteBrush& brush) {
+void WxPaletteDC::fillPolygon(const CPoint* points, int count, const PaletteBrush& brush) {
     const std::vector<wxPoint> polygon = wxPoints(points, count);
     m_dc.SetPen(*wxTRANSPARENT_PEN);
     m_dc.SetBrush(brushOf(brush));
     m_dc.DrawPolygon(count, polygon.data(), 0, 0, wxODDEVEN_RULE);
 }
 
-void WxPaletteDC::framePolygon(const PalettePoint* points, int count, COLORREF colour, int width,
-                               int height) {
+void WxPaletteDC::framePolygon(const CPoint* points, int count, COLORREF colour, int width, int height) {
     // A pen twice as wide as the border, stroked on the polygon's edges and
     // clipped to its inside.
     const std::vector<wxPoint> polygon = wxPoints(points, count);
@@ -78,17 +77,17 @@ void WxPaletteDC::framePolygon(const PalettePoint* points, int count, COLORREF c
     m_dc.DrawPolygon(count, polygon.data());
 }
 
-void WxPaletteDC::drawText(const CString& text, const PaletteRect& rect) {
-    if (rect.isEmpty())
+void WxPaletteDC::drawText(const CString& text, const CRect& rect) {
+    if (rect.IsRectEmpty())
         return;
     const wxString shown = toWx(text);
     m_dc.SetFont(wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
     m_dc.SetTextForeground(*wxBLACK);
     m_dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     const wxSize extent = m_dc.GetTextExtent(shown);
-    wxDCClipper clip(m_dc, wxRect(rect.left, rect.top, rect.width(), rect.height()));
-    m_dc.DrawText(shown, rect.left + (rect.width() - extent.x) / 2,
-                  rect.top + (rect.height() - extent.y) / 2);
+    wxDCClipper clip(m_dc, wxRect(rect.left, rect.top, rect.Width(), rect.Height()));
+    m_dc.DrawText(shown, rect.left + (rect.Width() - extent.x) / 2,
+                  rect.top + (rect.Height() - extent.y) / 2);
 }
 
 wxPen WxPaletteDC::linePen(int penStyle, const wxColour& colour) {

@@ -14,11 +14,11 @@ public:
     explicit WxPaletteDC(wxDC& dc);
 
     std::unique_ptr<PaletteBrush> createSolidBrush(COLORREF colour) override;
-    void fillRect(const PaletteRect& rect, const PaletteBrush& brush) override;
-    void fillSolidRect(const PaletteRect& rect, COLORREF colour) override;
-    void fillPolygon(const PalettePoint* points, int count, const PaletteBrush& brush) override;
-    void framePolygon(const PalettePoint* points, int count, COLORREF colour, int width, int height) override;
-    void drawText(const CString& text, const PaletteRect& rect) override;
+    void fillRect(const CRect& rect, const PaletteBrush& brush) override;
+    void fillSolidRect(const CRect& rect, COLORREF colour) override;
+    void fillPolygon(const CPoint* points, int count, const PaletteBrush& brush) override;
+    void framePolygon(const CPoint* points, int count, COLORREF colour, int width, int height) override;
+    void drawText(const CString& text, const CRect& rect) override;
     void styledLine(int left, int right, int y, int penStyle) override;
 
     // The pickers' pen: black (or the colour), 3 pixels wide, flat ends,
@@ -26,7 +26,7 @@ public:
     static wxPen linePen(int penStyle, const wxColour& colour = *wxBLACK);
 
 private:
-    void fill(const PaletteRect& rect, const wxBrush& brush);
+    void fill(const CRect& rect, const wxBrush& brush);
 
     wxDC& m_dc;
 };
