@@ -167,6 +167,8 @@ TEST_F(PickersTest, ArrowKeysPreviewAndEscapeKeepsThePreview) {
                             {"color cancel", kColorButton, table(2, 2)}}))
         << testing::PrintToString(m_dialog->m_notices);
     handlePending();
+    EXPECT_EQ(m_dialog->m_notices.size(), 5u)
+        << "the closed popup told more: " << testing::PrintToString(m_dialog->m_notices);
     EXPECT_FALSE(m_dialog->hasEnded()) << "the popup's Escape reached the dialog";
     EXPECT_TRUE(m_dialog->IsShown());
 
