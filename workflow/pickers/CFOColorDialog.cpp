@@ -132,12 +132,10 @@ CFOColorDialog::CFOColorDialog(wxWindow* parent)
         event.Skip();
     });
     Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { endPick(); });
-    // Bound after the base's: these keys are seen first.
+    // Bound after the base's: seen first. (Escape while picking never
+    // comes here: see startPick.)
     Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& event) {
-        if (event.GetKeyCode() == WXK_ESCAPE && m_picking) {
-            // Escape ends the picking, not the dialog.
-            endPick();
-        } else if (event.GetKeyCode() == WXK_TAB && event.ShiftDown()) {
+        if (event.GetKeyCode() == WXK_TAB && event.ShiftDown()) {
             // Shift+Tab goes to the control before the palette.
             m_palette->SetFocus();
             m_palette->Navigate(wxNavigationKeyEvent::IsBackward);
@@ -228,8 +226,9 @@ void CFOColorDialog::startPick() {
     SetCursor(m_pickCursor.IsOk() ? m_pickCursor : wxCursor(wxCURSOR_CROSS));
     CaptureMouse();
     m_picking = true;
-    // While the pointer is held wxWidgets is given no keys: Escape is taken
-    // from the toolkit's window itself, before its key handlers see it.
+    // While the pointer is held wxWidgets is given no keys: Escape, which
+    // ends the picking and not the dialog, is taken from the toolkit's
+    // window itself, before its key handlers see it.
     m_pickKeyHandler = g_signal_connect(GetHandle(), "event", G_CALLBACK(onPickKey), this);
 }
 
