@@ -216,6 +216,30 @@ std::string innerHtml(const xmlNode* node, const Mark& mark) {
     return out;
 }
 
+bool hasBlankContent(const xmlNode* node) {
+    if (!node)
+        return true;
+    for (const xmlNode* child = node->children; child; child = child->next) {
+        switch (child->type) {
+        case XML_TEXT_NODE:
+        case XML_CDATA_SECTION_NODE:
+            // Every other character is written as itself or as a reference.
+            if (viewOf(child->content).find_first_not_of(" \t\r\n") != std::string_view::npos)
+                return false;
+            break;
+        case XML_ELEMENT_NODE:
+        case XML_COMMENT_NODE:
+        case XML_ENTITY_REF_NODE:
+        case XML_PI_NODE:
+            return false;
+        default:
+            // Not written at all.
+            break;
+        }
+    }
+    return true;
+}
+
 std::string doctypeHtml(const xmlDoc* document) {
     const xmlDtd* type = document ? document->intSubset : nullptr;
     if (!type)

@@ -15,7 +15,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class cHtmlStyleSheet;
@@ -132,10 +131,7 @@ public:
 private:
     void release();
     void takeMarks(xmlNode* node);
-    // Whether the node lies in the generated part (after the marker and not
-    // around it); false when the page has no marker.
-    bool isGenerated(const xmlNode* node) const;
-    void findMarker();
+    class CleanupWalk;
 
     htmltree::Document m_tree;
     CString m_url;
@@ -145,7 +141,4 @@ private:
     std::vector<xmlNode*> m_discarded;
     int m_changes = 0;
     int m_defaultFontSize = -1;
-    // Document order of the nodes while a clean-up runs, and the marker's.
-    std::unordered_map<const xmlNode*, int> m_order;
-    int m_markerOrder = -1;
 };

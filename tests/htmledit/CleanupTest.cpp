@@ -1,8 +1,12 @@
 // The clean-up of the page editor on small pages: what each kind of
 // element becomes, what is reported, and what is left alone.
 
+#include "Encoding.h"
+#include "FileSystem.h"
+#include "Golden.h"
 #include "HtmlPage.h"
 #include "RecordingUserInterface.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +127,26 @@ TEST(CleanupTest, ASavedPageHoldsExactlyTheDefaultRules) {
     const std::string first = page.document.getDocumentHtml(false);
     page.document.removeUnsupportedTags();
     EXPECT_EQ(page.document.getDocumentHtml(false), first);
+}
+
+// A page with a bit of everything the clean-up meets: what it reports and
+// the page it leaves are compared with the golden copy as a whole.
+TEST(CleanupTest, AVariedPageIsCleanedAsItsGoldenCopy) {
+    RecordingUserInterface ui;
+    std::string page;
+    ASSERT_TRUE(platform::readFileBytes((fixturesFolder() + "/htmledit/varied-page.htm").c_str(), page));
+    cHtmlDocument document;
+    DefaultsHost host(document);
+    document.setHost(&host);
+    // The browser hands the page over in UTF-8.
+    ASSERT_TRUE(document.attach(encoding::cp1252ToUtf8(page), HtmlPage::kUrl));
+    document.removeUnsupportedTags();
+    std::string result;
+    for (const auto& message : ui.messages)
+        result += std::string(message.caption) + ": " + message.text.GetString() + "\n";
+    result += document.getDocumentHtml(false);
+    const std::string difference = compareWithGolden(result, "htmledit/varied-page-cleaned.htm");
+    EXPECT_TRUE(difference.empty()) << difference;
 }
 
 TEST(CleanupTest, AnEmptyBodyIsGivenALine) {
