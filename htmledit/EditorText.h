@@ -33,6 +33,9 @@ int cssLengthToPx(const CString& text);
 // The "file://" address of a file-system path (UTF-8, '/'), every byte
 // outside the letters, digits and "-._~/" percent-encoded.
 std::string pathToFileUrl(const std::string& diskPath);
+// The text with every "%" and two hexadecimal digits replaced by the byte they give.
+std::string percentDecoded(std::string_view text);
+
 // The file-system path of a "file:" address (percent-decoded, host part
 // dropped); empty for any other address.
 std::string fileUrlToPath(std::string_view url);

@@ -108,6 +108,13 @@ public:
     int applyFontSizePx(int pixels);
     int getFontSizePx();
     int getDefaultFontSizePx();
+    // What the size is made of, shared with the browser's answer for the
+    // font-size box: the pixels a FONT element gives its text, from its
+    // style and size attributes (0 when it gives none, and the search goes
+    // on upwards), and the page's default size from the text of its first
+    // embedded style sheet. UTF-8 texts.
+    static int fontElementSizePx(const std::string& styleAttribute, const std::string& sizeAttribute);
+    static int defaultFontSizePxOf(const std::string& styleSheet);
 
     // Pictures in the page's own folder are addressed as "file:./" + name;
     // every other address stays as written.

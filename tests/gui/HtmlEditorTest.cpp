@@ -12,6 +12,7 @@
 #include "CTableProperties.h"
 #include "CUniRichEdit.h"
 #include "DialogLook.h"
+#include "EventPump.h"
 #include "FileSystem.h"
 #include "Item.h"
 #include "ProcessItem.h"
@@ -65,20 +66,6 @@ const std::string kPage =
     "<hr id=\"rule\">\r\n<img id=\"web\" src=\"http://example.com/Roles/Analyst/logo.gif\">"
     "<img id=\"shared\" src=\"../../../images/top.gif\">\r\n" +
     kGenerated;
-
-// Handles what the display and the browser send until the condition holds
-// (false when it does not within the time given).
-bool pumpUntil(const std::function<bool()>& done, int seconds = 30) {
-    wxEventLoop loop;
-    wxEventLoopActivator active(&loop);
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        loop.DispatchTimeout(20);
-    }
-    return true;
-}
 
 // The demo project in a temporary folder with a page of its own for the
 // analyst, and the editor open on it.
