@@ -468,13 +468,25 @@ int CHtmlEditor::setFontSizePx(int pixels) {
     return changeDocument([pixels](cHtmlDocument& document) { return document.applyFontSizePx(pixels); });
 }
 
-int CHtmlEditor::save() {
+int CHtmlEditor::save(int clean) {
     bool saved = false;
     if (m_changeDepth == 0 && pull()) {
+        // What is written is the page as taken in: the clean-up's changes,
+        // and the page defaults the host applies meanwhile, go into the file
+        // without being handed back to the browser, which would lay out the
+        // whole page again only to be closed.
+        ++m_changeDepth;
+        if (clean)
+            m_document.removeUnsupportedTags();
         m_document.localizeImages();
         const CString charset = m_document.getCharset();
         const bool utf8 = charset.CompareNoCase("utf-8") == 0 || charset.CompareNoCase("utf8") == 0;
         saved = m_page.write(m_page.compose(m_document.getDocumentHtml(false), utf8));
+        // A page that stays open shows what the clean-up made of it.
+        if (!saved && clean && m_document.getChangeCount() != 0)
+            push();
+        --m_changeDepth;
+        scheduleDeferred();
     }
     if (!saved) {
         cHtmlDocument::reportError("Error saving the file");

@@ -398,6 +398,28 @@ TEST_F(HtmlEditorTest, AFailedSaveKeepsTheDialogOpenAndTheEdit) {
     EXPECT_EQ(m_ui.messages.size(), 1u);
 }
 
+// OK writes the page it cleaned without showing it first; when the page
+// cannot be written, the page that stays open is shown cleaned, and the
+// removed tags are told once.
+TEST_F(HtmlEditorTest, AFailedSaveShowsThePageCleaned) {
+    open();
+    run("document.getElementById('intro').innerHTML = '<center>centred</center>'");
+    const std::string folder = m_dir / "Demo/site/Roles/Analyst";
+    const std::string moved = m_dir / "Analyst-away";
+    ASSERT_EQ(std::rename(folder.c_str(), moved.c_str()), 0);
+    m_dialog->OnOK();
+    ASSERT_EQ(m_ui.messages.size(), 2u);
+    EXPECT_EQ(m_ui.messages[0].caption, "Unsupported Tags");
+    EXPECT_EQ(m_ui.messages[1].text, "Error saving the file");
+    EXPECT_NE(bodyShown().find("<div id=\"intro\">centred</div>"), std::string::npos) << bodyShown();
+
+    ASSERT_EQ(std::rename(moved.c_str(), folder.c_str()), 0);
+    m_dialog->OnOK();
+    EXPECT_FALSE(m_dialog->IsShown());
+    EXPECT_NE(page().find("<div id=\"intro\">centred</div>"), std::string::npos);
+    EXPECT_EQ(m_ui.messages.size(), 2u);
+}
+
 TEST_F(HtmlEditorTest, PicturesAreCopiedBesideThePageWithoutReplacingAnother) {
     open();
     const std::string folder = m_dir / "Demo/site/Roles/Analyst/";
