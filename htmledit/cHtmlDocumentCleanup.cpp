@@ -25,7 +25,7 @@ namespace {
 // Removed with everything in them, and reported.
 const char* const kRemovedWithContent =
     "<COLGROUP><NOSCRIPT><FRAMESET><IFRAME><LAYER><SELECT><OBJECT><APPLET><CAPTION>";
-// Removed when they hold nothing; not reported.
+// Removed when they hold nothing (but an anchor with a name or id); not reported.
 const char* const kRemovedWhenEmpty =
     "<A><SPAN><FONT><EM><I><STRONG><B><U><NOBR><THEAD><TFOOT><TR><TITLE><BLOCKQUOTE>";
 const char* const kKept = "<HTML><BODY><HEAD><DIV><BR><TABLE><TBODY><TR><TD><OL><UL><LI><HR><IMG><WBR><MAP><"
@@ -192,7 +192,7 @@ private:
                 return;
             }
             if (kindLists & kInRemovedWhenEmpty) {
-                if (element.isEmpty())
+                if (element.isEmpty() && !isNamedAnchor(kind, node))
                     element.removeNode(1);
                 return;
             }
@@ -253,6 +253,12 @@ private:
                 }
             attribute = next;
         }
+    }
+
+    // An empty anchor with a name or id is a link's target ("To top"): it stays.
+    static bool isNamedAnchor(const std::string& kind, const xmlNode* node) {
+        return kind == "<A>" && (!htmltree::attributeValue(node, "name").empty() ||
+                                 !htmltree::attributeValue(node, "id").empty());
     }
 
     cHtmlDocument& m_document;

@@ -1,7 +1,7 @@
 // The page editor driven as a person drives it: the pointer and the keys of
 // the display (wxUIActionSimulator) on the real browser. A click puts the
 // caret into the page and the arrow keys move it; the font-size box follows
-// without the page being read back.
+// without the page being read back; OK is clicked and the file checked.
 
 #include "CDHtmlEditDlg.h"
 #include "CHtmlEditor.h"
@@ -91,6 +91,27 @@ TEST_F(HtmlEditorRealEventsTest, TheSizeBoxFollowsTheCaretWithoutThePageBeingRea
 
     EXPECT_EQ(run("String(window.testChanges)"), "0");
     EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
+TEST_F(HtmlEditorRealEventsTest, NamedAnchorsSurviveAnOpenAndOk) {
+    open("<html><head><title>Top</title></head><body>\r\n<a name=\"Top\"></a><a id=\"start\"></a>\r\n"
+         "<div id=\"text\">Some text <a href=\"#Top\">To top</a></div>\r\n<a href=\"gone.htm\"></a>\r\n"
+         "</body></html>\r\n");
+    // Typed into the page, so that OK has something to write.
+    click(textOnScreen("text"));
+    m_user.Text("New ");
+    ASSERT_TRUE(
+        pumpUntil([this] { return run("document.getElementById('text').textContent").find("New") == 0; }));
+    wxWindow* ok = m_dialog->FindWindow(wxID_OK);
+    click(ok->GetScreenRect().GetPosition() + ok->GetSize() / 2);
+    ASSERT_TRUE(pumpUntil([this] { return !m_dialog->IsShown(); }));
+
+    const std::string saved = m_dir.read("site/Item/overview.htm");
+    EXPECT_NE(saved.find("New Some text"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<a name=\"Top\"></a><a id=\"start\"></a>"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("<a href=\"#Top\">To top</a>"), std::string::npos) << saved;
+    // An empty link without a name still goes.
+    EXPECT_EQ(saved.find("gone.htm"), std::string::npos) << saved;
 }
 
 } // namespace

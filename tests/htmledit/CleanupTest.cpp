@@ -51,6 +51,10 @@ const CleanupCase kCleanupCases[] = {
      "<span style=\"background-color: rgb(255, 0, 0); font-weight: bold\">b</span><span "
      "style=\"color: red\">c</span>",
      "<font style=\"background-color: rgb(255, 0, 0)\">b</font><span>c</span>", ""},
+    {"an empty anchor with a name or id is a link's target and stays, an empty link goes",
+     "<a name=\"Top\"></a><a id=\"end\" style=\"color:red\"> </a><a href=\"x.htm\"></a><a name=\"\"></a>"
+     "<div><a href=\"#Top\">To top</a></div>",
+     "<a name=\"Top\"></a><a id=\"end\"> </a><div><a href=\"#Top\">To top</a></div>", ""},
     {"script events go, other attributes stay",
      "<div onclick=\"x()\" onMouseOver=\"y()\" title=\"t\">d</div><img src=\"a.gif\" onload=\"z()\">",
      "<div title=\"t\">d</div><img src=\"a.gif\">", ""},
