@@ -185,14 +185,7 @@ bool CAddMenuItem::OnInitDialog() {
     setText(IDC_ICON, getDefaultClosedIcon());
     setText(IDC_OPEN_ICON, getDefaultOpenIcon());
 
-    // The dual items that a shortcut may reference, in tree order, after an empty entry.
-    auto* referenced = static_cast<wxComboBox*>(FindWindow(IDC_REFERENCED));
-    referenced->Append("", static_cast<void*>(nullptr));
-    ItemIterateur* it = m_processManager->getItemIterator();
-    for (; !it->isAtEnd(); it->next())
-        if (it->current()->getKind() == kDual)
-            referenced->Append(toWx(it->current()->getNameByLanguage(0)), static_cast<void*>(it->current()));
-    delete it;
+    fillReferencedItems();
 
     if (StdOption::instance().getUseFrame())
         setChecked(IDC_USE_FRAME, true);
@@ -306,14 +299,6 @@ void CAddMenuItem::OnSelchangeClass() {
             setText(IDC_PAGE_HEADER, header.image);
 }
 
-Item* CAddMenuItem::chosenShortcutTarget() const {
-    auto* referenced = static_cast<wxComboBox*>(FindWindow(IDC_REFERENCED));
-    const int selection = referenced->GetSelection();
-    auto* item =
-        selection == wxNOT_FOUND ? nullptr : static_cast<Item*>(referenced->GetClientData(selection));
-    return item && m_name == shortcutPrefix() + item->getName() ? item : nullptr;
-}
-
 void CAddMenuItem::OnOK() {
     updateData(true);
     int position = 2;
@@ -368,7 +353,7 @@ void CAddMenuItem::addItem(int position) {
     description.Replace("\n", " <BR> ");
     m_result = m_processManager->addItem(m_reference, m_name, m_openInNewWindow, m_icon, m_openIcon, position,
                                          description, m_url, 1, 1, m_useFrame, m_visible, m_nameL2, 1, "",
-                                         chosenShortcutTarget());
+                                         chosenReferencedItem(m_name));
     if (!m_result) {
         ui::AfxMessageBox(loadString(33016));
         return;

@@ -79,8 +79,6 @@ private:
     void applyKind(int radio);
     // The add itself, once the dialog has closed.
     void addItem(int position);
-    // The item the shortcut's name designates: the referenced entry chosen.
-    Item* chosenShortcutTarget() const;
 
     ProcessManager* m_processManager;
     Item* m_reference;

@@ -73,14 +73,44 @@ wxSize CBitmapButtonAutoFocus::DoGetBestSize() const {
     return wxSize(text.x + kIconBand + 16, text.y + 10);
 }
 
+CBitmapButtonAutoFocus::~CBitmapButtonAutoFocus() {
+    if (m_defaultOf)
+        m_defaultOf->Unbind(wxEVT_CHAR_HOOK, &CBitmapButtonAutoFocus::onWindowKey, this);
+}
+
 void CBitmapButtonAutoFocus::SetDefault() {
-    if (auto* window = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this)))
-        window->SetDefaultItem(this);
+    auto* window = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this));
+    if (!window)
+        return;
+    window->SetDefaultItem(this);
+    // The toolkit presses only its own buttons on Enter: the window asks
+    // the picture button that is its default.
+    if (!m_defaultOf) {
+        m_defaultOf = window;
+        window->Bind(wxEVT_CHAR_HOOK, &CBitmapButtonAutoFocus::onWindowKey, this);
+    }
+}
+
+void CBitmapButtonAutoFocus::onWindowKey(wxKeyEvent& event) {
+    // Enter presses the default button, but on a picture button that has
+    // the focus, which presses itself.
+    const int key = event.GetKeyCode();
+    if ((key != WXK_RETURN && key != WXK_NUMPAD_ENTER) || event.HasAnyModifiers() ||
+        m_defaultOf->GetDefaultItem() != this || dynamic_cast<CBitmapButtonAutoFocus*>(FindFocus())) {
+        event.Skip();
+        return;
+    }
+    click();
 }
 
 void CBitmapButtonAutoFocus::OnMouseMove() {
-    if (FindFocus() != this && AcceptsFocus())
-        SetFocus();
+    // Hovering takes the focus from another picture button, or where no
+    // window has it, never from a field or a list the user types into:
+    // Space or Enter typed there next would press the button instead.
+    wxWindow* focus = FindFocus();
+    if (focus == this || !AcceptsFocus() || (focus && !dynamic_cast<CBitmapButtonAutoFocus*>(focus)))
+        return;
+    SetFocus();
 }
 
 void CBitmapButtonAutoFocus::click() {

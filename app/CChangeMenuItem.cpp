@@ -2,7 +2,7 @@
 
 #include "CCIK_DTND.h"
 #include "CCIK_NDTD.h"
-#include "CStringListe.h"
+#include "FileSystem.h"
 #include "Item.h"
 #include "ItemListePlus.h"
 #include "Project.h"
@@ -95,17 +95,11 @@ bool CChangeMenuItem::OnInitDialog() {
     m_actualKind = m_item->getKindName();
     ItemPropertiesDialog::OnInitDialog();
 
-    auto* referenced = static_cast<wxComboBox*>(FindWindow(IDC_REFERENCED));
-    referenced->Append("");
-    CStringListe* names = m_project->getDualItemNames();
-    CStringIterateur* it = names->createIterator();
-    for (; !it->isAtEnd(); it->next())
-        referenced->Append(toWx(*it->current()));
-    delete it;
-    names->deleteAll();
-    delete names;
-    if (m_item->getKind() == kShortcut) {
-        // The first entry that begins like the name without its "-> ".
+    fillReferencedItems();
+    // A shortcut shows the item it stands for; one whose referenced uid
+    // names none, the first entry that begins like its name without "-> ".
+    if (m_item->getKind() == kShortcut && !selectReferencedItem(m_project->findReferencedItem(m_item))) {
+        auto* referenced = static_cast<wxComboBox*>(FindWindow(IDC_REFERENCED));
         CString text = m_item->getName().Mid(shortcutPrefix().GetLength());
         text.MakeLower();
         for (unsigned int i = 1; i < referenced->GetCount(); ++i) {
@@ -185,19 +179,21 @@ bool CChangeMenuItem::changeDualToNonDual(const CString& newKind) {
         m_project->discardItemFolder(m_item);
     } else {
         CString message;
-        message.Format(loadString(33019), m_item->getFolder(1, 0).GetString());
+        message.Format(loadString(33019), platform::shownPath(m_item->getFolder(1, 0)).GetString());
         ui::AfxMessageBox(message);
     }
     if (newKind == "Shortcut")
         setText(IDC_NEW_NAME, "");
-    const CString formerName = m_item->getName();
     m_project->changeItemKind(m_item, newKind);
     if (newKind == "Shortcut") {
-        // The item no longer is an item a shortcut may reference.
+        // The item no longer is an item a shortcut may reference (another
+        // item of the same name still is).
         auto* referenced = static_cast<wxComboBox*>(FindWindow(IDC_REFERENCED));
-        const int own = referenced->FindString(toWx(formerName), true);
-        if (own != wxNOT_FOUND)
-            referenced->Delete(static_cast<unsigned int>(own));
+        for (unsigned int i = 1; i < referenced->GetCount(); ++i)
+            if (referenced->GetClientData(i) == m_item) {
+                referenced->Delete(i);
+                break;
+            }
     }
     return true;
 }
@@ -222,6 +218,7 @@ bool CChangeMenuItem::changeToDual() {
 
 void CChangeMenuItem::OnSelchangeReferenced() {
     setText(IDC_NEW_NAME, shortcutPrefix() + getText(IDC_REFERENCED));
+    m_referenceChosen = true;
 }
 
 void CChangeMenuItem::OnRemovePageHeader() {
@@ -239,6 +236,9 @@ void CChangeMenuItem::OnOK() {
     // A renamed page moves to the folder of its new name, which must be free.
     if (m_item->getKind() == kDual && !checkItemFolderFree(m_project, m_newName, m_url, nullptr, 1, m_item))
         return;
+    // The entry the user chose, never another item of the same name.
+    m_shortcutTarget =
+        m_item->getKind() == kShortcut && m_referenceChosen ? chosenReferencedItem(m_newName) : nullptr;
     endDialog(wxID_OK);
 }
 

@@ -33,7 +33,7 @@ public:
     bool OnInitDialog() override;
     // "Change": the kind chosen in "New Item Kind", each change with its checks.
     void OnChangeKind();
-    // A referenced item chosen: the shortcut's new name.
+    // A referenced item chosen: the shortcut's new name, and its new target.
     void OnSelchangeReferenced();
     // "Remove": no page header image.
     void OnRemovePageHeader();
@@ -54,6 +54,9 @@ public:
     CString m_actualKind;
     CString m_pageHeaderImage;
     int m_kindChanged = 0;
+    // The item a shortcut now stands for, as the user chose it in
+    // "Referenced elt"; null when the user chose none.
+    Item* m_shortcutTarget = nullptr;
 
 private:
     // The controls that the item's kind switches, and the kinds it may take.
@@ -62,4 +65,5 @@ private:
     bool changeToDual();
 
     Item* m_item;
+    bool m_referenceChosen = false;
 };

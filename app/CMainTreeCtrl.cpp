@@ -11,9 +11,11 @@
 #include "WinTypes.h"
 #include "WxText.h"
 
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
-#include <wx/generic/dragimgg.h>
+#include <wx/imaglist.h>
 #include <wx/menu.h>
+#include <wx/settings.h>
 
 namespace {
 
@@ -98,10 +100,10 @@ CMainTreeCtrl::CMainTreeCtrl(wxWindow* parent, int id)
     Bind(wxEVT_TREE_ITEM_MENU, [this](wxTreeEvent&) { OnContextMenu(ScreenToClient(wxGetMousePosition())); });
     Bind(wxEVT_MENU, [this](wxCommandEvent& event) { OnCommand(commandOf(event.GetId())); });
     Bind(wxEVT_TREE_BEGIN_DRAG, [this](wxTreeEvent& event) {
-        // The tree's own drag stays off: the drag is ours.
+        // The tree's own drag stays off: the drag is ours. The drag image
+        // holds the mouse for the tree until the drag ends.
         event.Veto();
-        if (OnBeginDrag(event.GetItem(), event.GetPoint()))
-            CaptureMouse();
+        OnBeginDrag(event.GetItem(), event.GetPoint());
     });
     Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
         if (m_dragging)
@@ -244,21 +246,47 @@ void CMainTreeCtrl::OnCommand(int id) {
     }
 }
 
+CMainTreeCtrl::DragPicture::DragPicture(wxTreeCtrl& tree, const wxTreeItemId& node)
+    : wxPopupWindow(&tree, wxBORDER_SIMPLE), m_text(tree.GetItemText(node)) {
+    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOBK));
+    SetFont(tree.GetFont());
+    if (wxImageList* icons = tree.GetImageList(); icons && tree.GetItemImage(node) >= 0)
+        m_icon = icons->GetBitmap(tree.GetItemImage(node));
+    const wxSize text = GetTextExtent(m_text);
+    const int iconWidth = m_icon.IsOk() ? m_icon.GetWidth() + kMargin : 0;
+    const int iconHeight = m_icon.IsOk() ? m_icon.GetHeight() : 0;
+    SetClientSize(kMargin + iconWidth + text.x + kMargin, std::max(text.y, iconHeight) + 2 * kMargin);
+    Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+        wxPaintDC dc(this);
+        const wxSize size = GetClientSize();
+        int x = kMargin;
+        if (m_icon.IsOk()) {
+            dc.DrawBitmap(m_icon, x, (size.y - m_icon.GetHeight()) / 2, true);
+            x += m_icon.GetWidth() + kMargin;
+        }
+        dc.SetFont(GetFont());
+        dc.SetTextForeground(wxSystemSettings::GetColour(wxSYS_COLOUR_INFOTEXT));
+        dc.DrawText(m_text, x, (size.y - dc.GetCharHeight()) / 2);
+    });
+}
+
+void CMainTreeCtrl::DragPicture::follow(const wxPoint& screenPoint) {
+    Move(screenPoint + wxPoint(15, 15));
+    if (!IsShown())
+        Show();
+}
+
 bool CMainTreeCtrl::OnBeginDrag(const wxTreeItemId& node, const wxPoint& clientPoint) {
     m_dropTarget = wxTreeItemId();
     m_draggedNode = node;
     if (!node.IsOk())
         return false;
-    wxTreeItemId dragged = node;
-    m_dragImage = std::make_unique<wxGenericDragImage>(*this, dragged);
-    // The image is drawn 15 pixels right of and below the pointer.
-    if (!m_dragImage->BeginDrag(wxPoint(-15, -15), this, true)) {
-        m_dragImage.reset();
-        return false;
-    }
+    m_dragPicture = new DragPicture(*this, node);
     m_dragging = true;
-    m_dragImage->Move(clientPoint);
-    m_dragImage->Show();
+    m_dragPicture->follow(ClientToScreen(clientPoint));
+    // The tree holds the mouse once, until the drag ends.
+    if (!HasCapture())
+        CaptureMouse();
     m_dragTimer.Start(20);
     return true;
 }
@@ -266,15 +294,13 @@ bool CMainTreeCtrl::OnBeginDrag(const wxTreeItemId& node, const wxPoint& clientP
 void CMainTreeCtrl::OnDragMove(const wxPoint& clientPoint) {
     if (!m_dragging)
         return;
-    m_dragImage->Move(clientPoint);
+    m_dragPicture->follow(ClientToScreen(clientPoint));
     int flags = 0;
     const wxTreeItemId node = HitTest(clientPoint, flags);
     if (node.IsOk() && (flags & wxTREE_HITTEST_ONITEM)) {
-        m_dragImage->Hide();
         setDropHighlight(node);
         m_dropTarget = node;
         Update();
-        m_dragImage->Show();
     }
     // Leaving sideways gives the drag up; above and below the tree scrolls.
     if (clientPoint.x < 0 || clientPoint.x > GetClientSize().x)
@@ -285,7 +311,7 @@ void CMainTreeCtrl::OnDragTimer(const wxPoint& clientPoint) {
     if (!m_dragging)
         return;
     ++m_ticks;
-    m_dragImage->Move(clientPoint);
+    m_dragPicture->follow(ClientToScreen(clientPoint));
     const wxTreeItemId firstVisible = GetFirstVisibleItem();
     const int height = GetClientSize().y;
     // The nearer the edge, the more often: every sixth tick at the inner
@@ -299,18 +325,15 @@ void CMainTreeCtrl::OnDragTimer(const wxPoint& clientPoint) {
     if (clientPoint.y < kScrollZone) {
         if (!due(kScrollZone - clientPoint.y))
             return;
-        m_dragImage->Hide();
         const wxTreeItemId above = GetPrevVisible(firstVisible);
         if (above.IsOk())
             ScrollTo(above);
         setDropHighlight(firstVisible);
         m_dropTarget = firstVisible;
         Update();
-        m_dragImage->Show();
     } else if (clientPoint.y > height - kScrollZone) {
         if (!due(clientPoint.y - (height - kScrollZone)))
             return;
-        m_dragImage->Hide();
         // The last node shown before the scroll, and the one after it.
         wxTreeItemId last = firstVisible;
         for (wxTreeItemId next = GetNextVisible(last); next.IsOk() && IsVisible(next);
@@ -322,17 +345,15 @@ void CMainTreeCtrl::OnDragTimer(const wxPoint& clientPoint) {
         m_dropTarget = below.IsOk() ? below : wxTreeItemId();
         setDropHighlight(m_dropTarget);
         Update();
-        m_dragImage->Show();
     }
 }
 
 void CMainTreeCtrl::endDrag() {
     m_dragTimer.Stop();
     m_dragging = false;
-    if (m_dragImage) {
-        m_dragImage->Hide();
-        m_dragImage->EndDrag();
-        m_dragImage.reset();
+    if (m_dragPicture) {
+        m_dragPicture->Destroy();
+        m_dragPicture = nullptr;
     }
     if (HasCapture())
         ReleaseMouse();

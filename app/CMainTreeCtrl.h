@@ -17,13 +17,14 @@
 #include "CString.h"
 
 #include <memory>
+#include <wx/bitmap.h>
+#include <wx/popupwin.h>
 #include <wx/timer.h>
 #include <wx/treectrl.h>
 
 class CMenuCreatorDlg;
 class Item;
 class Project;
-class wxGenericDragImage;
 class wxMenu;
 
 class CMainTreeCtrl : public wxTreeCtrl {
@@ -75,7 +76,7 @@ public:
     // A menu command, sent to the main window with the context node.
     void OnCommand(int id);
 
-    // A drag of the node starts at the client point; false when no drag image could be made.
+    // A drag of the node starts at the client point; false without a node.
     bool OnBeginDrag(const wxTreeItemId& node, const wxPoint& clientPoint);
     // The pointer moves to the client point while dragging.
     void OnDragMove(const wxPoint& clientPoint);
@@ -100,7 +101,20 @@ private:
     Project* m_project = nullptr;
     wxTreeItemId m_contextNode;
     wxTreeItemId m_dropHighlight;
-    std::unique_ptr<wxGenericDragImage> m_dragImage;
+    // What follows the pointer while a node is dragged: its icon and text,
+    // 15 pixels right of and below the pointer, in a window of its own (the
+    // toolkit draws nothing over the screen itself).
+    class DragPicture : public wxPopupWindow {
+    public:
+        DragPicture(wxTreeCtrl& tree, const wxTreeItemId& node);
+        void follow(const wxPoint& screenPoint);
+
+    private:
+        static constexpr int kMargin = 3;
+        wxString m_text;
+        wxBitmap m_icon;
+    };
+    DragPicture* m_dragPicture = nullptr;
     bool m_dragging = false;
     wxTreeItemId m_draggedNode;
     wxTreeItemId m_dropTarget;

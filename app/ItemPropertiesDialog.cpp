@@ -1,7 +1,9 @@
 #include "ItemPropertiesDialog.h"
 
 #include "CSelectIcon.h"
+#include "Item.h"
 #include "ItemIcons.h"
+#include "ItemListePlus.h"
 #include "Project.h"
 #include "WinTypes.h"
 #include "WxText.h"
@@ -58,6 +60,36 @@ wxSizer* ItemPropertiesDialog::newContent(wxSizer* left, const CString& dualCapt
     content->Add(left, 1, wxEXPAND | wxRIGHT, 10);
     content->Add(right, 1, wxEXPAND);
     return content;
+}
+
+void ItemPropertiesDialog::fillReferencedItems() {
+    auto* referenced = static_cast<wxComboBox*>(FindWindow(IDC_REFERENCED));
+    referenced->Append("", static_cast<void*>(nullptr));
+    if (!m_project)
+        return;
+    ItemIterateur* it = m_project->getItemIterator();
+    for (; !it->isAtEnd(); it->next())
+        if (it->current()->getKind() == kDual)
+            referenced->Append(toWx(it->current()->getNameByLanguage(0)), static_cast<void*>(it->current()));
+    delete it;
+}
+
+bool ItemPropertiesDialog::selectReferencedItem(const Item* item) {
+    auto* referenced = static_cast<wxComboBox*>(FindWindow(IDC_REFERENCED));
+    for (unsigned int i = 1; item && i < referenced->GetCount(); ++i)
+        if (referenced->GetClientData(i) == item) {
+            referenced->SetSelection(static_cast<int>(i));
+            return true;
+        }
+    return false;
+}
+
+Item* ItemPropertiesDialog::chosenReferencedItem(const CString& name) const {
+    auto* referenced = static_cast<wxComboBox*>(FindWindow(IDC_REFERENCED));
+    const int selection = referenced->GetSelection();
+    auto* item =
+        selection == wxNOT_FOUND ? nullptr : static_cast<Item*>(referenced->GetClientData(selection));
+    return item && name == shortcutPrefix() + item->getName() ? item : nullptr;
 }
 
 void ItemPropertiesDialog::OnChooseIcon() {

@@ -8,6 +8,7 @@
 
 #include "TolvaneDialog.h"
 
+class Item;
 class ItemIconSet;
 class Project;
 class wxFlexGridSizer;
@@ -51,6 +52,14 @@ protected:
     // referenced item, the external item's address.
     wxSizer* newContent(wxSizer* left, const CString& dualCaption, wxSizer* dual,
                         const CString& shortcutCaption, const CString& externalCaption);
+    // "Referenced elt": an empty entry, then the dual items of the tree in
+    // its order, each entry standing for its item (names may repeat).
+    void fillReferencedItems();
+    // Selects the entry that stands for the item; false when none does.
+    bool selectReferencedItem(const Item* item);
+    // The item of the entry selected in "Referenced elt" when the name is
+    // the shortcut name made from it; null otherwise.
+    Item* chosenReferencedItem(const CString& name) const;
 
     Project* m_project;
 

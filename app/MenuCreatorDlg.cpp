@@ -32,6 +32,9 @@
 #include "UserInterface.h"
 #include "WxText.h"
 
+#include <gtk/gtk.h>
+#include <wx/display.h>
+#include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/icon.h>
 #include <wx/radiobut.h>
@@ -130,7 +133,7 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     : wxDialog(parent, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
                wxDEFAULT_DIALOG_STYLE | wxRESIZE_BORDER | wxMAXIMIZE_BOX | wxMINIMIZE_BOX),
       m_commandLinePath(projectPath), m_linkRefreshTimer(this, kLinkRefreshTimer),
-      m_repaintTimer(this, kRepaintTimer) {
+      m_repaintTimer(this, kRepaintTimer), m_tipTimer(this, kTipTimer) {
     buildControls();
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnOK(); }, IDC_EXIT);
@@ -198,6 +201,25 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     Bind(
         wxEVT_BUTTON, [this](wxCommandEvent&) { OnAdmin(); }, IDC_ADMIN);
     Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent&) { OnClose(); });
+    // The pointer over the window itself or over a group's caption and
+    // background (not over a control): the focus goes back to the field the
+    // user was typing in.
+    const auto pointerOnWindow = [this](wxMouseEvent& event) {
+        OnMouseMove();
+        event.Skip();
+    };
+    Bind(wxEVT_MOTION, pointerOnWindow);
+    for (wxWindow* child : GetChildren())
+        if (dynamic_cast<CCustomStatic*>(child))
+            child->Bind(wxEVT_MOTION, pointerOnWindow);
+    // Those fields are remembered as soon as they get the focus, also from
+    // the keyboard or a click reached without crossing the window.
+    for (int id :
+         {IDC_TREE, IDC_SEARCH_TEXT, IDC_WORD, IDC_SELECTED_NAME, IDC_SELECTED_UID, IDC_SELECTED_CLASS})
+        FindWindow(id)->Bind(wxEVT_SET_FOCUS, [this, id](wxFocusEvent& event) {
+            m_rememberedFocus = FindWindow(id);
+            event.Skip();
+        });
     Bind(wxEVT_TIMER, [this](wxTimerEvent& event) { OnTimer(event.GetId()); });
     Bind(wxEVT_INIT_DIALOG, [this](wxInitDialogEvent&) { OnInitDialog(); });
     Bind(
@@ -206,6 +228,10 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
     SetAcceleratorTable(wxAcceleratorTable(1, &help));
     // Escape leaves the window open.
     SetEscapeId(wxID_NONE);
+    // To the window manager this is the program's main window, not a
+    // dialog: a dialog without an owner counts as one of every window of
+    // the program and is kept above them all, the tip of the day included.
+    gtk_window_set_type_hint(GTK_WINDOW(GetHandle()), GDK_WINDOW_TYPE_HINT_NORMAL);
     // The window's icon: the workflow picture of the program's data.
     if (const wxBitmap picture = programIcon(16); picture.IsOk()) {
         wxIcon windowIcon;
@@ -217,6 +243,7 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
 CMenuCreatorDlg::~CMenuCreatorDlg() {
     m_linkRefreshTimer.Stop();
     m_repaintTimer.Stop();
+    m_tipTimer.Stop();
     if (m_tree)
         m_tree->DeleteAllItems();
     m_project.reset();
@@ -384,15 +411,24 @@ bool CMenuCreatorDlg::OnInitDialog() {
         admin->SetDefault();
     Maximize(true);
     // The tips file is written at every start; the tip of the day follows
-    // once the window is up.
+    // once the window runs (DoModal).
     writeResourceToFile(kTipsResourceId, kTipsResourceType, "Tips.tip", getApplicationFolder(), TRUE);
-    CallAfter([this] { showTipOfTheDay(); });
     return true;
 }
 
+bool CMenuCreatorDlg::isOnScreen() const {
+    GdkWindow* window = gtk_widget_get_window(GetHandle());
+    return window && !(gdk_window_get_state(window) & GDK_WINDOW_STATE_WITHDRAWN);
+}
+
 void CMenuCreatorDlg::showTipOfTheDay() {
-    // Switched off in the profile, it closes without showing.
+    // Switched off in the profile, it closes without showing. It comes
+    // centred on the screen the window is maximised on: the window may not
+    // have taken its maximised place yet.
     CXHTMLTipOfTheDayDlg tips("Tips.tip", this);
+    const int screen = wxDisplay::GetFromWindow(this);
+    const wxRect area = wxDisplay(screen == wxNOT_FOUND ? 0u : static_cast<unsigned>(screen)).GetClientArea();
+    tips.SetPosition(area.GetPosition() + (area.GetSize() - tips.GetSize()) / 2);
     tips.DoModal();
     m_repaintTimer.StartOnce(250);
 }
@@ -428,7 +464,23 @@ int CMenuCreatorDlg::DoModal() {
     // Asked to close while the project opened, before the window ran.
     if (m_ending)
         return IDOK;
-    return ShowModal() == wxID_OK ? IDOK : IDCANCEL;
+    // The program's window is shown as a window of its own, not as a modal
+    // one: a window manager keeps a modal window without an owner above
+    // every window of the program, the tip of the day and the dialogs
+    // included. The program lives as long as this loop runs.
+    Show();
+    wxGUIEventLoop loop;
+    m_loop = &loop;
+    // The tip of the day comes once the loop runs and the window is on the
+    // screen, so that it is modal over a window that is up: a window still
+    // coming up would take its place on top and go on taking clicks.
+    m_tipWaits = 0;
+    m_tipTimer.StartOnce(1);
+    if (!m_ending)
+        loop.Run();
+    m_loop = nullptr;
+    Hide();
+    return IDOK;
 }
 
 void CMenuCreatorDlg::loadIconImages(const CString& projectFolder) {
@@ -499,10 +551,51 @@ void CMenuCreatorDlg::OnTimer(int id) {
             m_project->updateLinks(0, 0);
             endRun();
         }
+    } else if (id == kTipTimer) {
+        // The window manager may take a moment to put the window up; the
+        // tip does not wait more than a few seconds for it.
+        if (m_ending)
+            return;
+        if (!isOnScreen() && ++m_tipWaits < kTipWaitLimit) {
+            m_tipTimer.StartOnce(kTipWaitStep);
+            return;
+        }
+        showTipOfTheDay();
     } else if (id == kRepaintTimer) {
         m_repaintTimer.Stop();
         Refresh(true);
     }
+}
+
+bool CMenuCreatorDlg::keepsFocus(const wxWindow* window) const {
+    if (!window)
+        return false;
+    if (window == m_tree)
+        return true;
+    const int id = window->GetId();
+    return (id == IDC_SEARCH_TEXT || id == IDC_WORD || id == IDC_SELECTED_NAME || id == IDC_SELECTED_UID ||
+            id == IDC_SELECTED_CLASS) &&
+           wxGetTopLevelParent(const_cast<wxWindow*>(window)) == this;
+}
+
+void CMenuCreatorDlg::OnMouseMove() {
+    wxWindow* focus = FindFocus();
+    if (keepsFocus(focus))
+        m_rememberedFocus = focus;
+    else if (m_rememberedFocus && IsActive())
+        giveFocusBack();
+}
+
+void CMenuCreatorDlg::giveFocusBack() {
+    // An edit given the focus selects its whole text, which the next key
+    // would replace: the caret and selection stay as the user left them.
+    auto* edit = dynamic_cast<wxTextCtrl*>(m_rememberedFocus);
+    long from = 0, to = 0;
+    if (edit)
+        edit->GetSelection(&from, &to);
+    m_rememberedFocus->SetFocus();
+    if (edit)
+        edit->SetSelection(from, to);
 }
 
 void CMenuCreatorDlg::OnOK() {
@@ -525,7 +618,9 @@ void CMenuCreatorDlg::endProgram() {
     }
     m_ending = true;
     publishTree();
-    if (IsModal())
+    if (m_loop)
+        m_loop->Exit();
+    else if (IsModal())
         EndModal(wxID_OK);
 }
 
@@ -612,7 +707,7 @@ void CMenuCreatorDlg::removeItem(const wxTreeItemId& node) {
             m_project->discardItemFolder(item);
         } else if (dual) {
             CString message;
-            message.Format(loadString(33033), item->getFolder(1, 0).GetString());
+            message.Format(loadString(33033), platform::shownPath(item->getFolder(1, 0)).GetString());
             ui::AfxMessageBox(message);
         }
     }
@@ -631,7 +726,7 @@ void CMenuCreatorDlg::modifyItem(const wxTreeItemId& node) {
     if (dialog.DoModal() == IDOK)
         m_project->changeItem(item, dialog.m_newName, dialog.m_openInNewWindow, dialog.m_icon,
                               dialog.m_openIcon, dialog.m_renameDirectory, dialog.m_url, dialog.m_visible,
-                              dialog.m_nameL2, dialog.m_pageHeaderImage);
+                              dialog.m_nameL2, dialog.m_pageHeaderImage, dialog.m_shortcutTarget);
     m_tree->SetFocus();
 }
 
@@ -789,6 +884,14 @@ void CMenuCreatorDlg::runPageEditor(const wxTreeItemId& node, bool viewOnly) {
     Item* item = itemOf(node);
     if (item && item->getKind() == kShortcut)
         item = m_project->findShortcutTarget(item);
+    if (item && item->getKind() == kExternal) {
+        // An external item's page is its address: viewing it opens the
+        // address in the browser; there is nothing to edit.
+        if (viewOnly)
+            openInBrowser(item->getUrl());
+        m_tree->SetFocus();
+        return;
+    }
     if (auto* processItem = dynamic_cast<ProcessItem*>(item)) {
         int language = 0;
         if (StdOption::instance().getTwoLanguages()) {

@@ -23,6 +23,7 @@
 class Item;
 class ItemListePlus;
 class ProcessManager;
+class wxEventLoopBase;
 class wxGauge;
 
 class CMenuCreatorDlg : public wxDialog, public MainWindow {
@@ -72,6 +73,11 @@ public:
     };
     static constexpr int kLinkRefreshTimer = 109;
     static constexpr int kRepaintTimer = 61536;
+    // Waits, in steps of kTipWaitStep milliseconds, for the window to be on
+    // the screen before the tip of the day comes over it.
+    static constexpr int kTipTimer = 110;
+    static constexpr int kTipWaitStep = 20;
+    static constexpr int kTipWaitLimit = 250;
 
     // projectPath: the settings file named on the command line, or empty.
     CMenuCreatorDlg(const CString& projectPath, wxWindow* parent);
@@ -80,7 +86,8 @@ public:
     // The window's start-up: tooltips, title, the start-up project, the
     // default button, the timers. Called by ShowModal, or by tests.
     bool OnInitDialog();
-    // Runs the dialog until it ends; the start-up runs first.
+    // Runs the window until the program ends (Exit, the close box): the
+    // start-up first, then the tip of the day over the shown window.
     int DoModal();
 
     // What the project asks of the main window.
@@ -96,9 +103,17 @@ public:
     void OnClose();
     // Escape: the window stays open.
     void OnCancel() {}
+    // The pointer moved over the window itself: the search edits, the
+    // selected item's fields and the tree, when they have the focus, are
+    // remembered (also whenever they get it); when another control has it
+    // (a button clicked), the remembered one gets it back.
+    void OnMouseMove();
     void OnTimer(int id);
     // The tip of the day, at start-up.
     void showTipOfTheDay();
+    // Whether the window is mapped on the display (by the window manager,
+    // when there is one).
+    bool isOnScreen() const;
     // "Admin": the dialog of the program's version.
     void OnAdmin();
     // F1 and the help command: the user manual in the browser.
@@ -165,7 +180,8 @@ public:
     void modifyItem(const wxTreeItemId& node);
     // The item's page in the page editor, to edit it or only to view it; a
     // shortcut's target's page; in a project of two languages the language
-    // is asked first.
+    // is asked first. Viewing an external item opens its address in the
+    // browser.
     void editItemHtml(const wxTreeItemId& node);
     void viewItemPage(const wxTreeItemId& node);
     // The diagram editor is not part of this version: says so.
@@ -205,6 +221,9 @@ private:
     // stays.
     bool replaceProject(const CString& settingsPath);
     Item* itemOf(const wxTreeItemId& node) const;
+    // Whether the window is one whose focus the pointer gives back.
+    bool keepsFocus(const wxWindow* window) const;
+    void giveFocusBack();
     // The page editor on the node's item (its target for a shortcut).
     void runPageEditor(const wxTreeItemId& node, bool viewOnly);
     // Expands, or collapses, every node.
@@ -229,6 +248,13 @@ private:
     Item* m_lastSearchHit = nullptr;
     wxTimer m_linkRefreshTimer;
     wxTimer m_repaintTimer;
+    wxTimer m_tipTimer;
+    int m_tipWaits = 0;
+    // The last of the search edits, the selected item's fields and the
+    // tree that had the focus.
+    wxWindow* m_rememberedFocus = nullptr;
+    // The loop the program runs in while DoModal runs.
+    wxEventLoopBase* m_loop = nullptr;
     bool m_initialised = false;
     bool m_ending = false;
     // A command or the deferred refresh is running.

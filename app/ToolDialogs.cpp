@@ -2,7 +2,9 @@
 
 #include "Item.h"
 #include "Project.h"
+#include "StringTable.h"
 #include "UserInterface.h"
+#include "WinTypes.h"
 #include "WxText.h"
 
 #include <wx/button.h>
@@ -47,8 +49,21 @@ void CCreateSite::OnOK() {
     const bool fromSelected = isChecked(IDC_FROM_SELECTED);
     TolvaneDialog::OnOK();
     // Without a selected item the whole site is imported.
+    Item* start = fromSelected ? m_selected : nullptr;
+    if (!m_project->canImportFolderTree(start))
+        return;
+    // The items below the start leave the tree for good: the user says so first.
+    if (const int going = m_project->countSubtree(start); going > 0) {
+        CString question;
+        if (start)
+            question.Format(loadString(33485), going, start->getName().GetString());
+        else
+            question.Format(loadString(33486), going);
+        if (ui::AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
+            return;
+    }
     ui::WaitCursor wait;
-    m_project->importFolderTree(fromSelected ? m_selected : nullptr);
+    m_project->importFolderTree(start);
 }
 
 // ----- CChangeUrl -----

@@ -15,7 +15,9 @@ class Item;
 class Project;
 
 // "Import structure from a directory structure": its OK ("Create") runs the
-// import itself, from the selected item or over the whole site.
+// import itself, from the selected item or over the whole site, once the
+// user agreed to the replacement of the items below it (an import that
+// replaces no item asks nothing).
 class CCreateSite : public TolvaneDialog {
 public:
     enum ControlId {

@@ -4,11 +4,30 @@
 
 #include <wx/app.h>
 #include <wx/apptrait.h>
+#include <wx/dialog.h>
 #include <wx/evtloop.h>
 #include <wx/gauge.h>
 #include <wx/msgdlg.h>
 #include <wx/utils.h>
 #include <wx/window.h>
+
+namespace {
+
+// The window a message belongs to: the modal dialog on top while one runs,
+// so that the message is modal for it and stays above it; otherwise the
+// program's main window.
+wxWindow* messageOwner() {
+    wxWindow* owner = nullptr;
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* dialog = dynamic_cast<wxDialog*>(window);
+            dialog && dialog->IsModal() && dialog->IsShown() && dialog->IsEnabled())
+            owner = dialog;
+    if (!owner && wxTheApp)
+        owner = wxTheApp->GetTopWindow();
+    return owner;
+}
+
+} // namespace
 
 WxUserInterface::WxUserInterface() = default;
 
@@ -55,7 +74,7 @@ int WxUserInterface::messageBox(const CString& text, const CString& caption, UIN
     default:
         break;
     }
-    wxMessageDialog box(wxTheApp ? wxTheApp->GetTopWindow() : nullptr, toWx(text), toWx(caption), flags);
+    wxMessageDialog box(messageOwner(), toWx(text), toWx(caption), flags);
     if (type == MB_RETRYCANCEL)
         box.SetOKCancelLabels("&Retry", "Cancel");
     if (type == MB_ABORTRETRYIGNORE)

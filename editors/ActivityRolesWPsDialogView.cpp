@@ -111,7 +111,7 @@ void ActivityRolesWPsDialogView::OnInitDialog() {
         auto* roleList = static_cast<wxListBox*>(FindWindow(IDC_ROLES));
         for (int i = 1; i <= roles.count(); ++i)
             if (roles.at(i)->getKind() == 0)
-                roleList->Append(toWx(roles.at(i)->getName()));
+                roleList->Append(toWx(roles.at(i)->getName()), roles.at(i));
         roles.removeAll();
         CStringListePlus* responsibilities = manager->getRoleResponsibilities();
         auto* responsibilityList = static_cast<wxListBox*>(FindWindow(IDC_RESPONSIBILITIES));
@@ -122,7 +122,7 @@ void ActivityRolesWPsDialogView::OnInitDialog() {
         for (int id : {IDC_IN_WORK_PRODUCTS, IDC_OUT_WORK_PRODUCTS}) {
             auto* list = static_cast<wxListBox*>(FindWindow(id));
             for (int i = 1; i <= products.count(); ++i)
-                list->Append(toWx(products.at(i)->getName()));
+                list->Append(toWx(products.at(i)->getName()), products.at(i));
         }
         products.removeAll();
     }
@@ -137,7 +137,8 @@ void ActivityRolesWPsDialogView::OnAddRole() {
         ui::AfxMessageBox(loadString(33003));
         return;
     }
-    m_rolesGrid->append({role, pageLists::selectedText(this, IDC_RESPONSIBILITIES)});
+    m_rolesGrid->append(references::chosenRow(pageLists::selectedItem(this, IDC_ROLES),
+                                              {role, pageLists::selectedText(this, IDC_RESPONSIBILITIES)}));
 }
 
 void ActivityRolesWPsDialogView::OnRemoveRole() {
@@ -156,15 +157,18 @@ void ActivityRolesWPsDialogView::addWorkProduct(int listId, ReferenceGrid& grid)
         ui::AfxMessageBox(loadString(33006));
         return;
     }
-    auto* manager = dynamic_cast<ProcessManager*>(m_links.m_project);
-    ProcessItem* product = manager ? manager->findWorkProduct(name) : nullptr;
+    // The entry chosen, never another work product of the same name.
+    ProcessItem* product = pageLists::selectedItem(this, listId);
     if (!product) {
         ui::AfxMessageBox(loadString(33005));
         return;
     }
     ActivityWorkProductLinkDlgMgt link(m_links.m_project, m_links.m_item, product, "1", "", nullptr);
-    if (link.DoModal() == IDOK)
-        grid.append({name, link.m_stateName, link.m_number});
+    if (link.DoModal() != IDOK)
+        return;
+    ReferenceRow row = references::chosenRow(product, {name, link.m_stateName, link.m_number});
+    row.stateUid = link.chosenStateUid(CString());
+    grid.append(row);
 }
 
 void ActivityRolesWPsDialogView::editWorkProduct(ReferenceGrid& grid) {
@@ -173,19 +177,27 @@ void ActivityRolesWPsDialogView::editWorkProduct(ReferenceGrid& grid) {
         ui::AfxMessageBox(loadString(33007));
         return;
     }
-    ReferenceRow& cells = grid.rows()[static_cast<size_t>(row)];
+    ReferenceRow& link = grid.rows()[static_cast<size_t>(row)];
+    std::vector<CString>& cells = link.cells;
+    // The work product the row keeps; one read by a plain name, the first of that name.
     auto* manager = dynamic_cast<ProcessManager*>(m_links.m_project);
-    ProcessItem* product = manager ? manager->findWorkProduct(cells[0]) : nullptr;
+    ProcessItem* product = nullptr;
+    if (!link.uid.IsEmpty())
+        product = dynamic_cast<ProcessItem*>(m_links.m_project->findItemByUid(link.uid));
+    else if (manager)
+        product = manager->findWorkProduct(cells[0]);
     if (!product) {
         ui::AfxMessageBox(loadString(33005));
         return;
     }
-    ActivityWorkProductLinkDlgMgt link(m_links.m_project, m_links.m_item, product, cells[2], cells[1],
-                                       nullptr);
-    if (link.DoModal() != IDOK)
+    ActivityWorkProductLinkDlgMgt dialog(m_links.m_project, m_links.m_item, product, cells[2], cells[1],
+                                         nullptr);
+    if (dialog.DoModal() != IDOK)
         return;
-    cells[1] = link.m_stateName;
-    cells[2] = link.m_number;
+    cells[1] = dialog.m_stateName;
+    cells[2] = dialog.m_number;
+    link.uid = product->getUid();
+    link.stateUid = dialog.chosenStateUid(link.stateUid);
     grid.fill();
     grid.select(row);
 }

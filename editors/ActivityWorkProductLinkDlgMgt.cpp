@@ -57,16 +57,26 @@ bool ActivityWorkProductLinkDlgMgt::OnInitDialog() {
     if (auto* manager = dynamic_cast<ProcessManager*>(m_project)) {
         ProcessItemListe* list = manager->getWorkProductStates(m_workProduct);
         for (int i = 1; i <= list->count(); ++i)
-            states->Append(toWx(list->at(i)->getName()));
+            states->Append(toWx(list->at(i)->getName()), list->at(i));
         list->removeAll();
         delete list;
     }
-    states->Append("");
+    states->Append("", static_cast<void*>(nullptr));
     return true;
 }
 
 void ActivityWorkProductLinkDlgMgt::OnSelectState() {
     auto* states = static_cast<wxListBox*>(FindWindow(IDC_STATES));
-    if (states->GetSelection() != wxNOT_FOUND)
-        setText(IDC_STATE, fromWx(states->GetString(static_cast<unsigned>(states->GetSelection()))));
+    const int selected = states->GetSelection();
+    if (selected == wxNOT_FOUND)
+        return;
+    setText(IDC_STATE, fromWx(states->GetString(static_cast<unsigned>(selected))));
+    m_state = static_cast<ProcessItem*>(states->GetClientData(static_cast<unsigned>(selected)));
+    m_stateTaken = true;
+}
+
+CString ActivityWorkProductLinkDlgMgt::chosenStateUid(const CString& unchanged) const {
+    if (!m_stateTaken)
+        return unchanged;
+    return m_state ? m_state->getUid() : CString();
 }

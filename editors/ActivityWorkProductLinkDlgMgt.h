@@ -3,7 +3,8 @@
 // "Activity - work product link": the state and the number or part of one
 // work product read or produced by an activity. The state is chosen in the
 // list of the work product's states (the empty last entry is no state) and
-// taken with "Select" or a double click; the number is typed.
+// taken with "Select" or a double click; the number is typed. The state
+// taken is known by its item, never looked up again by its name.
 
 #include "TolvaneDialog.h"
 
@@ -26,6 +27,8 @@ public:
     bool OnInitDialog() override;
     // "Select" and a double click in the list: the selected state into the state edit.
     void OnSelectState();
+    // The uid of the state taken ("" for no state); `unchanged` when none was taken.
+    CString chosenStateUid(const CString& unchanged) const;
 
     CString m_number;
     CString m_stateName;
@@ -34,4 +37,8 @@ public:
     Project* m_project;
     ProcessItem* m_activity;
     ProcessItem* m_workProduct;
+
+private:
+    bool m_stateTaken = false;
+    ProcessItem* m_state = nullptr;
 };

@@ -141,7 +141,7 @@ void CWorkProductPPage1View::OnInitDialog() {
         manager->getRoles(&roles);
         auto* roleList = static_cast<wxListBox*>(FindWindow(IDC_ROLES));
         for (int i = 1; i <= roles.count(); ++i)
-            roleList->Append(toWx(roles.at(i)->getName()));
+            roleList->Append(toWx(roles.at(i)->getName()), roles.at(i));
         roles.removeAll();
         CStringListePlus* responsibilities = manager->getWorkProductRoleResponsibilities();
         auto* responsibilityList = static_cast<wxListBox*>(FindWindow(IDC_RESPONSIBILITIES));
@@ -187,7 +187,9 @@ void CWorkProductPPage1View::OnAddAuthor() {
         return;
     }
     const CString responsibility = pageLists::selectedText(this, IDC_RESPONSIBILITIES);
-    m_authors->append({role, responsibility.IsEmpty() ? CString("author") : responsibility});
+    m_authors->append(
+        references::chosenRow(pageLists::selectedItem(this, IDC_ROLES),
+                              {role, responsibility.IsEmpty() ? CString("author") : responsibility}));
 }
 
 void CWorkProductPPage1View::OnRemoveAuthor() {

@@ -52,7 +52,7 @@ void MeasureDialogView::OnGetPicture() {
     wxFileDialog open(this, wxFileSelectorPromptStr, "", "", wxFileSelectorDefaultWildcardStr,
                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (TolvaneDialog::runModal(open) == wxID_OK)
-        getPicture(fromWx(open.GetPath()));
+        getPicture(TolvaneDialog::chosenPath(open));
 }
 
 void MeasureDialogView::getPicture(const CString& path) {

@@ -2,7 +2,8 @@
 
 // "Measure attributes": the statistics calculated over the measure's data,
 // its description, unit, hyperlink and picture. "Get" copies the chosen
-// picture into the measure's folder at once.
+// picture into the measure's folder at once, asking first before it
+// replaces a file of the same name.
 
 #include "PropertyPageView.h"
 

@@ -12,6 +12,14 @@ CString pageLists::selectedText(const wxWindow* page, int listId) {
     return selected == wxNOT_FOUND ? CString() : fromWx(list->GetString(static_cast<unsigned>(selected)));
 }
 
+ProcessItem* pageLists::selectedItem(const wxWindow* page, int listId) {
+    auto* list = dynamic_cast<wxListBox*>(page->FindWindow(listId));
+    const int selected = list ? list->GetSelection() : wxNOT_FOUND;
+    return selected == wxNOT_FOUND
+               ? nullptr
+               : static_cast<ProcessItem*>(list->GetClientData(static_cast<unsigned>(selected)));
+}
+
 void pageLists::selectByPrefix(wxComboBox* combo, const CString& text) {
     for (unsigned i = 0; !text.IsEmpty() && i < combo->GetCount(); ++i)
         if (fromWx(combo->GetString(i)).Left(text.GetLength()).CompareNoCase(text) == 0) {

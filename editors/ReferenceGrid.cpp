@@ -37,11 +37,13 @@ ReferenceGrid::ReferenceGrid(wxWindow* parent, int id, const Columns& columns, R
 
 void ReferenceGrid::fill() {
     m_grid->SetRowCount(static_cast<int>(m_rows.size()) + 1);
-    for (size_t r = 0; r < m_rows.size(); ++r)
+    for (size_t r = 0; r < m_rows.size(); ++r) {
+        const std::vector<CString>& cells = m_rows[r].cells;
         for (int c = 0; c < m_columns; ++c)
-            m_grid->SetItemText(
-                static_cast<int>(r) + 1, c,
-                c < static_cast<int>(m_rows[r].size()) ? m_rows[r][static_cast<size_t>(c)].GetString() : "");
+            m_grid->SetItemText(static_cast<int>(r) + 1, c,
+                                c < static_cast<int>(cells.size()) ? cells[static_cast<size_t>(c)].GetString()
+                                                                   : "");
+    }
     m_grid->Refresh();
 }
 

@@ -4,7 +4,6 @@
 #include "CStringListePlus.h"
 #include "CsvFileReader.h"
 #include "ExportRun.h"
-#include "FileSystem.h"
 #include "ImportTransaction.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
@@ -63,16 +62,26 @@ void storeSteps(ItemActivity& activity, int language, const CString& field, int 
     pieces.deleteAll();
 }
 
-// Stores a description; an empty one for an item without description file
-// creates no file.
+// The item's description as itemDescription.csv shows it and the reader
+// gives the field back: without the quotes around one holding a line feed.
+CString descriptionField(ProcessItem& item, int language) {
+    CString form = item.getDescriptionForCsv(language);
+    if (form.Find('\n') >= 0)
+        form = form.Mid(1, form.GetLength() - 2);
+    return form;
+}
+
+// Stores a description, unless the field is the one the file shows for the
+// item's description (a spreadsheet's CR LF counting as the file's line
+// feed): the file's form has lost the description's carriage returns, ";"
+// and double quotes, so storing it would change a description nobody
+// edited. So an empty field of an item without description makes no file.
 bool storeDescription(ProcessItem& item, const CString& text, int language) {
-    ProcessItemExtension& extension = *item.getExtension();
-    const CString path = item.getItemFolderFile(extension.getDescriptionFileName(language));
-    if (text.IsEmpty() && !path.IsEmpty() && !platform::fileExists(path)) {
-        item.setDescription(language, text);
+    CString value = text;
+    value.Replace("\r\n", "\n");
+    if (value == descriptionField(item, language))
         return true;
-    }
-    return extension.writeDescription(text, language) != 0;
+    return item.getExtension()->writeDescription(text, language) != 0;
 }
 
 // The state and the version from the fields of those columns.
@@ -91,13 +100,48 @@ void showCount(int count) {
 
 void showCannotRead(const CString& path) {
     CString message;
-    message.Format(loadString(32984), path.GetString());
+    message.Format(loadString(32984), platform::shownPath(path).GetString());
     ui::AfxMessageBox(message);
+}
+
+// "The file %s cannot be imported: line %d holds a value over several lines ..."
+constexpr UINT kIdsValueOverLines = 33450;
+
+// Whether a value holds a line break, which a data file cannot keep.
+bool spansLines(const CString& value) {
+    return value.Find('\n') >= 0 || value.Find('\r') >= 0;
+}
+
+// Refuses, with the message naming the line and the column (by the header's
+// name for it, or its number), a value the lines would store over several
+// lines. True when there is none.
+bool noValueOverLines(const CString& path, const std::vector<std::vector<CString>>& records,
+                      const std::vector<int>& lineNumbers, const std::vector<size_t>& matchedRecords,
+                      size_t firstStored, size_t lastStored) {
+    for (const size_t r : matchedRecords) {
+        const Fields& fields = records[r];
+        for (size_t column = firstStored; column <= std::min(lastStored, fields.size()); ++column) {
+            if (!spansLines(fields[column - 1]))
+                continue;
+            const Fields& header = records.front();
+            CString name;
+            if (column <= header.size() && !header[column - 1].IsEmpty() && !spansLines(header[column - 1]))
+                name = "'" + header[column - 1] + "'";
+            else
+                name.Format("%d", static_cast<int>(column));
+            CString message;
+            message.Format(loadString(kIdsValueOverLines), path.GetString(), lineNumbers[r],
+                           name.GetString());
+            ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
 
-void AttributeImport::importLines(const CString& path, int classKind,
+void AttributeImport::importLines(const CString& path, int classKind, size_t firstStored, size_t lastStored,
                                   const std::function<void(ProcessItem&, const Fields&)>& store,
                                   const std::function<void(ProcessItem&)>& matched) {
     ExportRun run(m_manager);
@@ -111,6 +155,7 @@ void AttributeImport::importLines(const CString& path, int classKind,
         throw std::runtime_error("Missing header");
     // Every line is matched to its item before any item changes.
     std::vector<std::pair<ProcessItem*, const Fields*>> lines;
+    std::vector<size_t> matchedRecords;
     for (size_t r = 1; r < records.size(); ++r) {
         const Fields& fields = records[r];
         if (fields.size() < 2)
@@ -120,9 +165,13 @@ void AttributeImport::importLines(const CString& path, int classKind,
         if (!item || item->getKind() != kDual || (classKind != 0 && item->getClassKind() != classKind))
             continue;
         lines.emplace_back(item, &fields);
-        if (matched)
-            matched(*item);
+        matchedRecords.push_back(r);
     }
+    if (!noValueOverLines(path, records, reader.getLineNumbers(), matchedRecords, firstStored, lastStored))
+        return;
+    if (matched)
+        for (const auto& line : lines)
+            matched(*line.first);
     ImportTransaction transaction;
     int count = 0;
     for (const auto& [item, fields] : lines) {
@@ -145,7 +194,7 @@ void AttributeImport::importActivitiesAttribute(const CString& path) {
     // file changed the activities it derives from.
     std::unordered_map<ProcessItem*, std::array<int, 2>> inherited;
     importLines(
-        path, kActivityClass,
+        path, kActivityClass, 3, 7,
         [&](ProcessItem& item, const Fields& fields) {
             ItemActivity& activity = *item.getItemActivity();
             storeStateAndVersion(item, fields, 3);
@@ -163,7 +212,7 @@ void AttributeImport::importActivitiesAttribute(const CString& path) {
 }
 
 void AttributeImport::importWPAttribute(const CString& path) {
-    importLines(path, kWorkProductClass, [](ProcessItem& item, const Fields& fields) {
+    importLines(path, kWorkProductClass, 3, 8, [](ProcessItem& item, const Fields& fields) {
         ItemWorkProduct& product = *item.getItemWorkProduct();
         void (ItemWorkProduct::*const setters[])(const CString&) = {
             &ItemWorkProduct::setWPName, &ItemWorkProduct::setLocation, &ItemWorkProduct::setCMPolicy,
@@ -175,7 +224,7 @@ void AttributeImport::importWPAttribute(const CString& path) {
 }
 
 void AttributeImport::ImportVersionAndApprovalStatus(const CString& path) {
-    importLines(path, 0, [](ProcessItem& item, const Fields& fields) {
+    importLines(path, 0, 6, 20, [](ProcessItem& item, const Fields& fields) {
         storeStateAndVersion(item, fields, 6);
         if (const CString* editor = fieldAt(fields, 8))
             item.setEditor(*editor);

@@ -30,9 +30,12 @@ private:
     // names an item of the class (any class for 0), each stored by store
     // and then saved. Shows 32984 for a file that cannot be read and the
     // number of items updated at the end; throws for a file without header.
+    // The fields from column firstStored to lastStored (from 1) are those
+    // stored: a file holding a line break in one of them, on a line of an
+    // item, is refused whole, as a data file keeps each value on one line.
     // matched, when given, is told of each line's item as the line is
     // matched, before the first item changes.
-    void importLines(const CString& path, int classKind,
+    void importLines(const CString& path, int classKind, size_t firstStored, size_t lastStored,
                      const std::function<void(ProcessItem&, const Fields&)>& store,
                      const std::function<void(ProcessItem&)>& matched = {});
 

@@ -9,15 +9,6 @@ namespace {
 
 constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
-// Whether the text is UTF-8 that a code-page file would not be: valid, and
-// holding at least one character outside ASCII.
-bool isUtf8Text(const std::string& bytes) {
-    bool beyondAscii = false;
-    for (const unsigned char c : bytes)
-        beyondAscii = beyondAscii || c >= 0x80;
-    return beyondAscii && encoding::isValidUtf8(bytes);
-}
-
 } // namespace
 
 CsvFileReader::Result CsvFileReader::read(const CString& path) {
@@ -32,10 +23,10 @@ CsvFileReader::Result CsvFileReader::read(const CString& path) {
 CsvFileReader::Result CsvFileReader::parse(std::string bytes) {
     m_records.clear();
     m_lines.clear();
+    // Only the mark tells UTF-8: code-page text may form valid UTF-8 too
+    // ("\xC4\xBB"), and the program's own files carry no mark.
     if (bytes.starts_with(kUtf8Mark))
         bytes = encoding::utf8ToCp1252(std::string_view(bytes).substr(kUtf8Mark.size()));
-    else if (isUtf8Text(bytes))
-        bytes = encoding::utf8ToCp1252(bytes);
 
     std::vector<CString> fields;
     std::string field;

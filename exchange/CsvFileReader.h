@@ -8,8 +8,10 @@
 // separator adds no field and an empty line gives one empty field, as the
 // program always cut its lines. The file is read whole before any record
 // is handed out: one that ends inside a quoted field is damaged and gives
-// no record at all. A file saved as UTF-8 (with or without its byte-order
-// mark) is turned into the program's code page.
+// no record at all. A file saved as UTF-8 with its byte-order mark is
+// turned into the program's code page; any other is read as bytes of the
+// code page, as the program writes its files, so that a file the program
+// wrote reads back as written.
 
 #include "CString.h"
 

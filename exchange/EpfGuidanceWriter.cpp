@@ -137,13 +137,15 @@ void EpfGuidanceWriter::writeWhitepaper(ProcessItem& procedure, const CString& d
     out += "              <MainDescription><![CDATA[" + m_plugin.getDescriptions(procedure) +
            "]]></MainDescription>\n";
     out += "              <KeyConsiderations></KeyConsiderations>\n";
-    // A link's text is the procedure's name, escaped as the text of HTML.
+    // A link's text is the procedure's name, escaped as the text of HTML; a
+    // document is attached as the copy named after its item.
+    const CString copy = EpfResources::copyName(procedure, document);
     const CString attachment =
         isLink(document) ? "<a href=\"" + document + "\">" + escapeHtml(procedure.getName()) + "</a>"
-                         : "resources/" + document;
+                         : "resources/" + copy;
     out += "              <Attachment><![CDATA[" + EpfXml::characterData(attachment) + "]]></Attachment>\n";
     out += "            </Presentation>\n";
     out += "          </ContentElement>\n";
     resources.copyItemFile(procedure, document,
-                           resources.getMainFolder() + "/guidances/whitepapers/resources/" + document);
+                           resources.getMainFolder() + "/guidances/whitepapers/resources/" + copy);
 }

@@ -19,11 +19,29 @@
 #include "XmlText.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_set>
 
 namespace {
 
 constexpr const char* kGenericId = "N000000";
+constexpr const char* kGenericName = "Generic";
+
+// The folder of a plug-in's files: the name the importing tool reads from
+// the plug-in's element, with only what a file name cannot hold on the
+// desktops the library is taken to (control characters, separators and
+// \ / : * ? " < > |) made '_'. It stays below the export folder whatever
+// the name: no separator is left, and " - main" or " - work products and
+// roles" follows it.
+CString pluginFolderName(const CString& xmlName) {
+    CString folder = XmlText::unescape(EpfXml::attributeValue(xmlName));
+    for (int i = 0; i < folder.GetLength(); ++i) {
+        const auto c = static_cast<unsigned char>(folder[i]);
+        if (c < 0x20 || std::strchr("\\/:*?\"<>|", c))
+            folder.SetAt(i, '_');
+    }
+    return folder;
+}
 
 CString urlKey(const CString& url) {
     CString key = url;
@@ -157,23 +175,33 @@ void EpfLibrary::assignPairs() {
     }
 }
 
+CString EpfLibrary::getPluginName(int pair) const {
+    if (pair < 0 || pair >= getGenericPair())
+        return kGenericName;
+    const int language = m_bilingual ? 1 : 0;
+    return m_exporter.toXmlText(m_selection[pair]->getNameByLanguage(language), language);
+}
+
 void EpfLibrary::nameFolders() {
-    // A numbered name holds parentheses, which the safe rule never leaves,
-    // so it cannot be the plain name of a later pair.
+    // Each pair takes the folder of its name first; only a name that an
+    // earlier pair has already is numbered, with a number no name takes.
     std::unordered_set<CString> taken;
+    auto take = [&taken](const CString& folder) {
+        CString key = folder;
+        key.MakeLower();
+        return taken.insert(key).second;
+    };
+    std::vector<CString> bases;
+    std::vector<int> numbered;
     for (int pair = 0; pair <= getGenericPair(); ++pair) {
-        const CString base = pair < getGenericPair()
-                                 ? toFileName(m_selection[pair]->getNameByLanguage(m_bilingual ? 1 : 0), 0)
-                                 : CString("Generic");
-        CString folder = base;
-        for (int number = 2;; ++number) {
-            CString key = folder;
-            key.MakeLower();
-            if (taken.insert(key).second)
-                break;
-            folder.Format("%s (%d)", base.GetString(), number);
-        }
-        m_pluginFolders.push_back(folder);
+        bases.push_back(pluginFolderName(getPluginName(pair)));
+        m_pluginFolders.push_back(bases.back());
+        if (!take(bases.back()))
+            numbered.push_back(pair);
+    }
+    for (const int pair : numbered) {
+        for (int number = 2; !take(m_pluginFolders[pair]); ++number)
+            m_pluginFolders[pair].Format("%s (%d)", bases[pair].GetString(), number);
     }
 }
 
@@ -309,8 +337,35 @@ void EpfLibrary::writeConfiguration() {
     m_text += "</MethodConfiguration></uma:MethodLibrary>\n";
 }
 
+CString EpfLibrary::describeElement(const CString& type, const CString& id) const {
+    // An identifier is a prefix and an item's uid: the longest end of it
+    // that is an item's uid names the item.
+    for (int from = 0; from < id.GetLength(); ++from)
+        if (const Item* item = m_manager.findItemByUid(id.Mid(from)))
+            return (type.IsEmpty() ? CString() : type + " ") + "'" + item->getName() + "' (" + id + ")";
+    return (type.IsEmpty() ? CString() : type + " ") + id;
+}
+
+void EpfLibrary::warnDropped(const std::vector<EpfXml::Dropped>& dropped) {
+    for (const EpfXml::Dropped& reference : dropped) {
+        // "LPWDS_" + a plug-in's identifier names no element by design.
+        if (reference.id.Left(6) == "LPWDS_")
+            continue;
+        CString owner = reference.ownerType;
+        if (owner.Left(4) == "uma:")
+            owner = owner.Mid(4);
+        m_warnings +=
+            "* Not exported: " + reference.element + " reference to " +
+            describeElement(CString(), reference.id) +
+            (reference.ownerId.IsEmpty() ? CString() : " in " + describeElement(owner, reference.ownerId)) +
+            ": it is in no exported plug-in\n";
+    }
+}
+
 bool EpfLibrary::writeFiles() {
-    CString document = m_xml.resolve(m_text);
+    std::vector<EpfXml::Dropped> dropped;
+    CString document = m_xml.resolve(m_text, &dropped);
+    warnDropped(dropped);
     // Every line end goes out once as CR LF, also those of texts read with CR LF.
     document.Replace("\r\n", "\n");
     const XmlText::Encoded encoded = XmlText::encode(document.str(), m_manager.readCharset());

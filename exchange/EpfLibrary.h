@@ -84,11 +84,16 @@ public:
     // selection's size for the generic pair; -1 for none.
     int getPair(const Item* item) const;
     int getGenericPair() const { return static_cast<int>(m_selection.size()); }
+    // The pair's plug-in name as the library writes it: the selected item's
+    // name in the export language through the exporter's text conversion,
+    // "Generic" for the generic pair.
+    CString getPluginName(int pair) const;
     // The name that the pair's folders take below the export folder: the
-    // plug-in's name through the safe file-name rule, followed by " (2)",
-    // " (3)" ... when a pair before it in the library has that folder
-    // already (letter case ignored, as on the desktops the library is
-    // taken to), so that no pair's files replace another's.
+    // plug-in's name as the importing tool reads it, with only the
+    // characters a file name cannot hold replaced; followed by " (2)",
+    // " (3)" ... when another pair has that folder (letter case ignored, as
+    // on the desktops the library is taken to), so that no pair's files
+    // replace another's.
     const CString& getPluginFolder(int pair) const { return m_pluginFolders[pair]; }
     // The first item that is no shortcut whose url equals url, ignoring
     // case and the direction of the separators.
@@ -108,6 +113,11 @@ private:
     void nameFolders();
     void writeMainPlugin();
     void writeConfiguration();
+    // A warning line for each reference the library leaves out.
+    void warnDropped(const std::vector<EpfXml::Dropped>& dropped);
+    // An element by its type, the item its identifier is made from, and
+    // its identifier.
+    CString describeElement(const CString& type, const CString& id) const;
     bool writeFiles();
 
     XmlExporter& m_exporter;

@@ -88,7 +88,7 @@ const char* const kGuidesDescription = "          <MainDescription><![CDATA[\n"
 EpfPlugin::EpfPlugin(EpfLibrary& library, ProcessItem* item, int pair)
     : m_library(library), m_item(item), m_pair(pair), m_language(library.isBilingual() ? 1 : 0),
       m_resources(library, library.getPluginFolder(pair)) {
-    m_name = item ? toText(item->getNameByLanguage(m_language), m_language) : CString("Generic");
+    m_name = library.getPluginName(pair);
     m_id = item ? item->getUid() : CString(kGenericId);
     if (item && item->getClassKind() == kDomainClass) {
         m_domain = item->getName();

@@ -106,6 +106,10 @@ void EpfResources::copyFile(const CString& source, const CString& target) const 
     CopyFileA(source, m_library.getExportFolder() + target, FALSE);
 }
 
+CString EpfResources::copyName(const Item& item, const CString& fileName) {
+    return item.getUid() + "_" + fileName;
+}
+
 std::vector<CString> EpfResources::listPictures(const Item& item) const {
     std::vector<CString> pictures;
     const CString folder = m_library.getManager().getPathInSite(item.getFolder(1, 0));
@@ -123,9 +127,9 @@ std::vector<CString> EpfResources::listPictures(const Item& item) const {
 void EpfResources::copyPictures(CString& text, const Item& item, const std::vector<CString>& pictures,
                                 const char* kind) {
     for (const CString& picture : pictures) {
-        const CString copyName = item.getUid() + "_" + picture;
-        copyItemFile(item, picture, m_mainFolder + "/guidances/" + kind + "/resources/" + copyName);
-        text = rewritePicture(text, picture, "resources/" + copyName);
+        const CString copy = copyName(item, picture);
+        copyItemFile(item, picture, m_mainFolder + "/guidances/" + kind + "/resources/" + copy);
+        text = rewritePicture(text, picture, "resources/" + copy);
     }
 }
 

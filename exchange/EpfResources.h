@@ -6,11 +6,11 @@
 // a resources folder under the item's uid, and the links to item pages
 // replaced through the GUID map by the pages of a published library.
 //
-// The pair's folders are named after the plug-in through the safe
-// file-name rule, so that no name can lead out of the export folder, and
-// numbered where two plug-ins' names give the same folder; every
-// copy stays below the export folder, whatever the stored file names hold,
-// and reads only from the project's folder.
+// The pair's folders carry the plug-in's name as the importing tool reads
+// it, with no character that could lead out of the export folder, and are
+// numbered where two plug-ins' names give the same folder; every copy
+// stays below the export folder, whatever the stored file names hold, and
+// reads only from the project's folder.
 
 #include "CString.h"
 
@@ -38,6 +38,11 @@ public:
     // over when the copy fails, when the source lies outside the project
     // or the target outside the export folder.
     void copyItemFile(const Item& item, const CString& fileName, const CString& target);
+
+    // The name under which a file of the item's folder is copied into a
+    // resources folder: the item's uid, "_" and the name, so that files of
+    // one name of several items of the pair keep a copy each.
+    static CString copyName(const Item& item, const CString& fileName);
 
     // The names of the pictures of the item's folder: "*.jpg", then "*.png",
     // files only, sorted by name.

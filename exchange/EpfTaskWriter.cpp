@@ -105,7 +105,14 @@ void EpfTaskWriter::write(ProcessItem& activity) {
     XmlExporter& exporter = m_plugin.getLibrary().getExporter();
     CString& out = m_plugin.getText();
     out += m_plugin.elementStart(activity, "uma:Task", "uma:TaskDescription");
+    CString leadingDetails;
+    const CString steps = exporter.writeTaskSteps(&activity, xml, m_plugin.getLibrary().getWarnings(),
+                                                  m_plugin.isBilingual(), &leadingDetails);
+    // The detail lines before the first section follow the first
+    // language's description, which they belong to.
     CString description = taskDescription(exporter, activity, 0);
+    if (!leadingDetails.IsEmpty())
+        description += (description.IsEmpty() ? CString() : CString("<br>\n")) + leadingDetails;
     if (m_plugin.isBilingual()) {
         const CString second = taskDescription(exporter, activity, 1);
         if (!second.IsEmpty())
@@ -114,13 +121,13 @@ void EpfTaskWriter::write(ProcessItem& activity) {
     out += "              <MainDescription>\n<![CDATA[" + EpfXml::characterData(description) +
            "]]></MainDescription>\n";
     out += "              <KeyConsiderations></KeyConsiderations>\n";
-    out +=
-        exporter.writeTaskSteps(&activity, xml, m_plugin.getLibrary().getWarnings(), m_plugin.isBilingual());
+    out += steps;
     out += "          </ContentElement>\n";
 }
 
 CString EpfTaskWriter::writeSteps(XmlExporter& exporter, ProcessManager& manager, EpfXml& xml,
-                                  ProcessItem& activity, CString& warnings, bool twoLanguages) {
+                                  ProcessItem& activity, CString& warnings, bool twoLanguages,
+                                  CString* leadingDetails) {
     ItemActivity* extension = activity.getItemActivity();
     const CString& uid = activity.getUid();
     CString result;
@@ -139,9 +146,15 @@ CString EpfTaskWriter::writeSteps(XmlExporter& exporter, ProcessManager& manager
                 ui::AfxMessageBox(loadString(33024));
             if (step.structured && step.level != 0) {
                 const CString line = detailLine(exporter, step, step.text, 0);
-                // Inside a section the line is character data; before the
-                // first one it stands in the presentation as text.
-                result += sections > 0 ? EpfXml::characterData(line) : EpfXml::content(line);
+                // Inside a section the line is character data of its
+                // description; before the first one it belongs to the
+                // task's main description, and its partner is dropped.
+                if (sections == 0) {
+                    if (leadingDetails)
+                        *leadingDetails += line;
+                    continue;
+                }
+                result += EpfXml::characterData(line);
                 if (stepsL2)
                     secondDetails += EpfXml::characterData(detailLine(exporter, step, partner, 1));
                 continue;
@@ -193,6 +206,21 @@ CString EpfTaskWriter::writeSteps(XmlExporter& exporter, ProcessManager& manager
                 "* Not imported: " + linked->getName() + " link to " + activity.getName() + " as guideline\n";
         }
     }
+    // The task's own references, the primary performer first, as the
+    // interchange schema orders them.
+    CString primary;
+    CString additional;
+    CStringListePlus* roles = extension->getRoles();
+    for (int n = 1; n <= roles->count(); ++n) {
+        const ProcessItem* role = manager.findRole(*roles->at(n));
+        if (!role)
+            continue;
+        if (primary.IsEmpty() && getReferenceName(*roles->at(n)) == "responsible")
+            primary = xml.reference(12, "PerformedBy", role->getUid());
+        else
+            additional += xml.reference(12, "AdditionallyPerformedBy", role->getUid());
+    }
+    result += primary;
     CStringListePlus* outputs = extension->getOutWorkProducts();
     for (int n = 1; n <= outputs->count(); ++n)
         if (const ProcessItem* product = manager.findWorkProduct(*outputs->at(n)))
@@ -204,15 +232,5 @@ CString EpfTaskWriter::writeSteps(XmlExporter& exporter, ProcessManager& manager
             const bool optional = !tail.IsEmpty() && tail[0] == '0';
             result += xml.reference(12, optional ? "OptionalInput" : "MandatoryInput", product->getUid());
         }
-    CStringListePlus* roles = extension->getRoles();
-    bool performer = false;
-    for (int n = 1; n <= roles->count(); ++n) {
-        const ProcessItem* role = manager.findRole(*roles->at(n));
-        if (!role)
-            continue;
-        const bool primary = !performer && getReferenceName(*roles->at(n)) == "responsible";
-        performer = performer || primary;
-        result += xml.reference(12, primary ? "PerformedBy" : "AdditionallyPerformedBy", role->getUid());
-    }
-    return result;
+    return result + additional;
 }

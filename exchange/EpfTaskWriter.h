@@ -24,9 +24,12 @@ public:
 
     // The task description from its first section on: the sections, the
     // end of the presentation and the references. A general-procedure link
-    // to an item of another class adds a line to the warnings.
+    // to an item of another class adds a line to the warnings. The detail
+    // lines before the first section, which belong to the main description,
+    // are added to leadingDetails (as markup) when it is given.
     static CString writeSteps(XmlExporter& exporter, ProcessManager& manager, EpfXml& xml,
-                              ProcessItem& activity, CString& warnings, bool twoLanguages);
+                              ProcessItem& activity, CString& warnings, bool twoLanguages,
+                              CString* leadingDetails = nullptr);
 
 private:
     EpfPlugin& m_plugin;

@@ -61,6 +61,7 @@ void EpfWorkProductWriter::writeDocuments() {
             attachment.Replace("./ar/", "");
             attachment.Replace("ar/", "");
         }
+        attachment = EpfResources::copyName(m_workProduct, attachment);
         const CString kind = document.example ? "Example" : "Template";
         const CString& formLabel =
             document.form == 0 ? m_product->m_templateNameF1Extension : m_product->m_templateNameF2Extension;
@@ -167,10 +168,13 @@ void EpfWorkProductWriter::writeArtifact(bool hasChecklist) {
          {"orderingGuide", ""},
          {"suppressed", "false"},
          {"presentationName", m_name},
-         {" shapeicon", EpfXml::stored(iconFolder + (image.IsEmpty() ? CString("doc2.gif") : image))},
+         {" shapeicon",
+          EpfXml::stored(iconFolder + (image.IsEmpty() ? CString("doc2.gif")
+                                                       : EpfResources::copyName(m_workProduct, image)))},
          {" variabilityType", "na"}});
     if (!image.IsEmpty())
-        resources.copyItemFile(m_workProduct, image, iconFolder + image);
+        resources.copyItemFile(m_workProduct, image,
+                               iconFolder + EpfResources::copyName(m_workProduct, image));
     m_out += m_xml.elementPresentation(
         12, "xsi:type", "uma:ArtifactDescription", m_name + "," + m_uid, "P-" + m_uid,
         m_plugin.getChangeDescription(),
@@ -198,13 +202,16 @@ void EpfWorkProductWriter::writeArtifact(bool hasChecklist) {
     m_out += "              <Representation></Representation>\n";
     m_out += "              <Notation></Notation>\n";
     m_out += "            </Presentation>\n";
-    for (const Document& document : kDocuments)
-        if (!fileName(*m_product, document).IsEmpty())
-            m_out += m_xml.reference(12, document.example ? "Example" : "Template", document.prefix + m_uid);
+    // The guidance references (checklists, then examples) before the work
+    // product's own (templates), as the interchange schema orders them.
     if (hasChecklist) {
         m_out += m_xml.reference(12, "Checklist", "CL1_" + m_uid);
         if (m_plugin.isBilingual())
             m_out += m_xml.reference(12, "Checklist", "CL2_" + m_uid);
     }
+    for (const bool examples : {true, false})
+        for (const Document& document : kDocuments)
+            if (document.example == examples && !fileName(*m_product, document).IsEmpty())
+                m_out += m_xml.reference(12, examples ? "Example" : "Template", document.prefix + m_uid);
     m_out += "          </ContentElement>\n";
 }

@@ -3,24 +3,47 @@
 #include "EpfResources.h"
 #include "XmlText.h"
 
+#include <cstring>
+#include <string>
+
 namespace {
 
-// A reference line travels as this mark, its identifier, the end mark and
-// the line. Both marks are characters that no XML text may hold, and that
-// every value put into the library loses, so no text can imitate them.
+// A reference line travels as this mark, its number among the references
+// written, the end mark and the line. Both marks are characters that no
+// XML text may hold, and that every value put into the library loses, so
+// no text can imitate them.
 constexpr char kReferenceMark = '\x02';
 constexpr char kReferenceEnd = '\x03';
+
+// The elements that references are written in.
+bool ownsReferences(const char* name) {
+    for (const char* owner :
+         {"ContentElement", "ContentCategory", "Process", "BreakdownElement", "MethodPlugin"})
+        if (std::strcmp(name, owner) == 0)
+            return true;
+    return false;
+}
 
 } // namespace
 
 CString EpfXml::startTag(int indent, const char* name, const std::vector<Attribute>& attributes,
                          Ending ending) {
     CString tag = CString(' ', indent) + "<" + name;
+    Owner owner{name, CString()};
     for (const Attribute& attribute : attributes) {
         const CString value = attributeValue(attribute.value);
         tag += CString(" ") + attribute.name + "=\"" + value + "\"";
-        if (CString(attribute.name).Trim() == "id")
+        const CString attributeName = CString(attribute.name).Trim();
+        if (attributeName == "id") {
             m_ids.insert(value);
+            owner.id = value;
+        } else if (attributeName == "xsi:type") {
+            owner.type = value;
+        }
+    }
+    if (ownsReferences(name)) {
+        m_owners.push_back(owner);
+        m_owner = static_cast<int>(m_owners.size()) - 1;
     }
     tag += ending == Closed ? "/>\n" : ">\n";
     return tag;
@@ -125,33 +148,48 @@ CString EpfXml::guidancePresentation(int indent, const CString& name, const CStr
                      {"externalId", ""}});
 }
 
-CString EpfXml::reference(int indent, const char* name, const CString& id) const {
-    return CString(' ', indent) + configurationLine(name, id) + "\n";
+CString EpfXml::reference(int indent, const char* name, const CString& id) {
+    return CString(' ', indent) + markedLine(name, id, m_owner) + "\n";
 }
 
-CString EpfXml::configurationLine(const char* name, const CString& id) const {
+CString EpfXml::configurationLine(const char* name, const CString& id) {
+    return markedLine(name, id, -1);
+}
+
+CString EpfXml::markedLine(const char* name, const CString& id, int owner) {
     const CString value = stored(id);
-    return CString(kReferenceMark) + value + CString(kReferenceEnd) + "<" + name + ">" + value + "</" + name +
-           ">";
+    m_references.push_back({name, value, owner});
+    CString number;
+    number.Format("%d", static_cast<int>(m_references.size()) - 1);
+    return CString(kReferenceMark) + number + CString(kReferenceEnd) + "<" + name + ">" + value + "</" +
+           name + ">";
 }
 
-CString EpfXml::resolve(const CString& document) const {
+CString EpfXml::resolve(const CString& document, std::vector<Dropped>* dropped) const {
     const std::string& text = document.str();
     std::string result;
     result.reserve(text.size());
     size_t from = 0;
     for (size_t mark = text.find(kReferenceMark); mark != std::string::npos;
          mark = text.find(kReferenceMark, from)) {
-        const size_t idEnd = text.find(kReferenceEnd, mark);
-        if (idEnd == std::string::npos)
+        const size_t numberEnd = text.find(kReferenceEnd, mark);
+        if (numberEnd == std::string::npos)
             break;
         // The reference runs to its line end, which a configuration line
         // shares with the line after it: the line end stays in both cases.
-        const size_t lineEnd = text.find('>', text.find("</", idEnd));
+        const size_t lineEnd = text.find('>', text.find("</", numberEnd));
         result.append(text, from, mark - from);
-        if (m_ids.count(CString(text.substr(mark + 1, idEnd - mark - 1))))
-            result.append(text, idEnd + 1, lineEnd + 1 - (idEnd + 1));
-        else if (lineEnd + 1 < text.size() && text[lineEnd + 1] == '\n') {
+        const Reference& reference = m_references[std::stoul(text.substr(mark + 1, numberEnd - mark - 1))];
+        if (m_ids.count(reference.id)) {
+            result.append(text, numberEnd + 1, lineEnd + 1 - (numberEnd + 1));
+            from = lineEnd + 1;
+            continue;
+        }
+        if (dropped) {
+            const Owner owner = reference.owner < 0 ? Owner() : m_owners[reference.owner];
+            dropped->push_back({reference.element, reference.id, owner.type, owner.id});
+        }
+        if (lineEnd + 1 < text.size() && text[lineEnd + 1] == '\n') {
             // A dropped line takes its indentation and line end with it.
             while (!result.empty() && result.back() == ' ')
                 result.pop_back();

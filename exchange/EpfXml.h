@@ -11,8 +11,9 @@
 // block can neither end the block early nor hold a character that XML
 // forbids. And every reference to another element (a line such as
 // "<Task>N12</Task>") stays in the library only when the library holds an
-// element of that identifier: the writer marks such lines, and resolve
-// drops those that point nowhere once the whole library is written.
+// element of that identifier: the writer marks such lines, each with the
+// element it was written in, and resolve drops those that point nowhere
+// once the whole library is written, telling which it dropped.
 
 #include "CString.h"
 
@@ -26,6 +27,15 @@ public:
         CString value;
     };
     enum Ending { Open, Closed };
+    // A reference left out of the library: its element, the identifier it
+    // named, and the type (or element name) and identifier of the element
+    // it stood in (empty for a line of the method configuration).
+    struct Dropped {
+        CString element;
+        CString id;
+        CString ownerType;
+        CString ownerId;
+    };
 
     // The start tag on a line of its own; the value of an attribute "id"
     // is an identifier the library holds from now on.
@@ -53,13 +63,16 @@ public:
     CString guidancePresentation(int indent, const CString& name, const CString& id,
                                  const CString& changeDescription);
     // "<name>id</name>" on a line of its own, kept only when the library
-    // holds an element of that identifier.
-    CString reference(int indent, const char* name, const CString& id) const;
+    // holds an element of that identifier. It belongs to the element whose
+    // start tag was written last among content elements, categories,
+    // processes, breakdown elements and plug-ins.
+    CString reference(int indent, const char* name, const CString& id);
     // The same line without indentation and line end (the method
-    // configuration's lines).
-    CString configurationLine(const char* name, const CString& id) const;
-    // The document with the references that point nowhere left out.
-    CString resolve(const CString& document) const;
+    // configuration's lines), belonging to no element.
+    CString configurationLine(const char* name, const CString& id);
+    // The document with the references that point nowhere left out; each
+    // one left out is added to dropped when given, in document order.
+    CString resolve(const CString& document, std::vector<Dropped>* dropped = nullptr) const;
     bool holds(const CString& id) const { return m_ids.count(id) != 0; }
 
     // A value that may already hold entities and markup (what the exporter's
@@ -76,5 +89,19 @@ public:
     static CString characterData(const CString& text);
 
 private:
+    struct Reference {
+        CString element;
+        CString id;
+        int owner; // in m_owners, -1 for none
+    };
+    struct Owner {
+        CString type;
+        CString id;
+    };
+    CString markedLine(const char* name, const CString& id, int owner);
+
     std::unordered_set<CString> m_ids;
+    std::vector<Reference> m_references;
+    std::vector<Owner> m_owners;
+    int m_owner = -1; // the element new references belong to
 };

@@ -44,8 +44,10 @@ public:
     void exportMethodPlugin(ProcessItem* item, EpfLibrary& library, int pair);
     // The part of an activity's task description from its first step
     // section on; general-procedure links that name no general procedure
-    // add a line to the warnings.
-    CString writeTaskSteps(ProcessItem* activity, EpfXml& xml, CString& warnings, int twoLanguages);
+    // add a line to the warnings. The step detail lines before the first
+    // section go to leadingDetails, when given, for the main description.
+    CString writeTaskSteps(ProcessItem* activity, EpfXml& xml, CString& warnings, int twoLanguages,
+                           CString* leadingDetails = nullptr);
 
 private:
     ProcessManager* m_manager;

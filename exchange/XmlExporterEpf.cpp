@@ -16,6 +16,8 @@ void XmlExporter::exportMethodPlugin(ProcessItem* item, EpfLibrary& library, int
     EpfPlugin(library, item, pair).write();
 }
 
-CString XmlExporter::writeTaskSteps(ProcessItem* activity, EpfXml& xml, CString& warnings, int twoLanguages) {
-    return EpfTaskWriter::writeSteps(*this, *m_manager, xml, *activity, warnings, twoLanguages != 0);
+CString XmlExporter::writeTaskSteps(ProcessItem* activity, EpfXml& xml, CString& warnings, int twoLanguages,
+                                    CString* leadingDetails) {
+    return EpfTaskWriter::writeSteps(*this, *m_manager, xml, *activity, warnings, twoLanguages != 0,
+                                     leadingDetails);
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 
 namespace {
 
@@ -88,6 +89,45 @@ CString XmlText::characterData(const CString& text) {
     CString data = text;
     data.Replace("]]>", "]]]]><![CDATA[>");
     return data;
+}
+
+CString XmlText::unescape(const CString& xml) {
+    const std::string& text = xml.str();
+    std::string result;
+    result.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '&' || !beginsXmlEntity(text, i)) {
+            result += text[i];
+            continue;
+        }
+        const size_t end = text.find(';', i);
+        const std::string name = text.substr(i + 1, end - i - 1);
+        i = end;
+        if (name == "amp")
+            result += '&';
+        else if (name == "lt")
+            result += '<';
+        else if (name == "gt")
+            result += '>';
+        else if (name == "quot")
+            result += '"';
+        else if (name == "apos")
+            result += '\'';
+        else {
+            const bool hex = name[1] == 'x';
+            const unsigned long code = std::strtoul(name.c_str() + (hex ? 2 : 1), nullptr, hex ? 16 : 10);
+            std::u16string character;
+            if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+                character = u"?";
+            else if (code >= 0x10000)
+                character = {static_cast<char16_t>(0xD800 + ((code - 0x10000) >> 10)),
+                             static_cast<char16_t>(0xDC00 + ((code - 0x10000) & 0x3FF))};
+            else
+                character = {static_cast<char16_t>(code)};
+            result += encoding::utf16ToCp1252(character);
+        }
+    }
+    return CString(std::move(result));
 }
 
 XmlText::Encoded XmlText::encode(const std::string& document, const CString& charset) {

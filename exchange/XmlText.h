@@ -25,6 +25,10 @@ public:
     // Text put into a character-data block: a "]]>" inside would end the
     // block, so the block is closed and opened again between its "]]" and ">".
     static CString characterData(const CString& text);
+    // What an XML parser reads from element content or an attribute value
+    // written here: the five named entities and the character references
+    // resolved, into the code page ('?' for a character it has not).
+    static CString unescape(const CString& xml);
 
     // The document's bytes for the charset the settings name, and the
     // encoding its declaration then names: the code-page bytes as they are

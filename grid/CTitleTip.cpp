@@ -4,16 +4,29 @@
 #include "GridSystem.h"
 #include "WxText.h"
 
+#include <gtk/gtk.h>
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 #include <wx/time.h>
 #include <wx/utils.h>
+
+namespace {
+
+// The events of the owner on which a shown tip hides.
+const wxEventType kOwnerEventsThatHide[] = {wxEVT_LEAVE_WINDOW, wxEVT_LEFT_DOWN, wxEVT_RIGHT_DOWN,
+                                            wxEVT_MIDDLE_DOWN,  wxEVT_KEY_DOWN,  wxEVT_KILL_FOCUS};
+
+} // namespace
 
 CTitleTip::CTitleTip() {
     const int doubleClick =
         gridsystem::displayAvailable() ? wxSystemSettings::GetMetric(wxSYS_DCLICK_MSEC) : -1;
     if (doubleClick > 0)
         m_doubleClickTime = doubleClick;
+}
+
+CTitleTip::~CTitleTip() {
+    forgetOwner();
 }
 
 BOOL CTitleTip::Create(wxWindow* parent) {
@@ -24,21 +37,44 @@ BOOL CTitleTip::Create(wxWindow* parent) {
     if (m_created) {
         SetName("ZTitleTip");
         SetBackgroundColour(gridsystem::toWx(gridsystem::colour(wxSYS_COLOUR_INFOBK)));
+        // The pointer goes through the tip to what lies beneath: the cell
+        // under it, or a button of a dialog it overlaps, gets the clicks.
+        cairo_region_t* nothing = cairo_region_create();
+        gtk_widget_input_shape_combine_region(GetHandle(), nothing);
+        cairo_region_destroy(nothing);
         Bind(wxEVT_PAINT, &CTitleTip::onPaint, this);
+        // Where the tip still gets the pointer, it passes it on.
         Bind(wxEVT_MOTION, &CTitleTip::onMotion, this);
         Bind(wxEVT_LEFT_DOWN, &CTitleTip::onButton, this);
         Bind(wxEVT_RIGHT_DOWN, &CTitleTip::onButton, this);
         Bind(wxEVT_MIDDLE_DOWN, &CTitleTip::onButton, this);
         Bind(wxEVT_KEY_DOWN, &CTitleTip::onKey, this);
-        Bind(wxEVT_MOUSE_CAPTURE_LOST, &CTitleTip::onCaptureLost, this);
+        // What ends the tip happens on its owner: the pointer leaving the
+        // cell or the owner, a press, a key, the window losing the focus.
+        m_parent->Bind(wxEVT_MOTION, &CTitleTip::onOwnerMotion, this);
+        for (const wxEventType type : kOwnerEventsThatHide)
+            m_parent->Bind(type, &CTitleTip::onOwnerEvent, this);
+        m_ownerWindow = wxGetTopLevelParent(m_parent);
+        if (m_ownerWindow)
+            m_ownerWindow->Bind(wxEVT_ACTIVATE, &CTitleTip::onOwnerActivate, this);
     }
     return m_created;
 }
 
+void CTitleTip::forgetOwner() {
+    if (!m_created || !m_parent)
+        return;
+    m_parent->Unbind(wxEVT_MOTION, &CTitleTip::onOwnerMotion, this);
+    for (const wxEventType type : kOwnerEventsThatHide)
+        m_parent->Unbind(type, &CTitleTip::onOwnerEvent, this);
+    if (m_ownerWindow)
+        m_ownerWindow->Unbind(wxEVT_ACTIVATE, &CTitleTip::onOwnerActivate, this);
+    m_ownerWindow = nullptr;
+}
+
 void CTitleTip::DestroyWindow() {
+    forgetOwner();
     m_created = false;
-    if (HasCapture())
-        ReleaseMouse();
     Destroy();
 }
 
@@ -69,18 +105,20 @@ void CTitleTip::Show(GridRect rectTitle, const CString& title, int xOffset, cons
         gridsystem::toWx(backColour != kNoColour ? backColour : gridsystem::colour(wxSYS_COLOUR_INFOBK)));
     m_textColour =
         gridsystem::toWx(textColour != kNoColour ? textColour : gridsystem::colour(wxSYS_COLOUR_INFOTEXT));
+    // Shown without the mouse or the focus: its owner keeps both.
     wxPopupWindow::Show(true);
     Refresh();
-    if (!HasCapture())
-        CaptureMouse();
 }
 
 void CTitleTip::Hide() {
     if (!m_created)
         return;
-    if (HasCapture())
-        ReleaseMouse();
     wxPopupWindow::Hide();
+}
+
+void CTitleTip::OnOwnerMouseMove(wxPoint ownerPoint) {
+    if (IsShown() && !m_hoverRect.PtInRect(ScreenToClient(m_parent->ClientToScreen(ownerPoint))))
+        Hide();
 }
 
 void CTitleTip::onPaint(wxPaintEvent&) {
@@ -147,6 +185,18 @@ void CTitleTip::onKey(wxKeyEvent& event) {
     }
 }
 
-void CTitleTip::onCaptureLost(wxMouseCaptureLostEvent&) {
-    wxPopupWindow::Hide();
+void CTitleTip::onOwnerMotion(wxMouseEvent& event) {
+    OnOwnerMouseMove(event.GetPosition());
+    event.Skip();
+}
+
+void CTitleTip::onOwnerEvent(wxEvent& event) {
+    Hide();
+    event.Skip();
+}
+
+void CTitleTip::onOwnerActivate(wxActivateEvent& event) {
+    if (!event.GetActive())
+        Hide();
+    event.Skip();
 }

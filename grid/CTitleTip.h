@@ -1,10 +1,11 @@
 #pragma once
 
 // The small borderless pop-up that shows the whole text of a cell too narrow
-// for it while the mouse rests on the cell. It hides on any key, press, or
-// move out of the cell, and passes the press on to the window beneath, so a
-// click on the tip reaches the grid cell under it (a quick second click as a
-// double click).
+// for it while the mouse rests on the cell. It never takes the mouse or the
+// focus from its owner (the grid): the pointer goes through it, so a click on
+// the tip reaches the cell under it (a quick second click as a double
+// click). It hides on a click or a key in its owner, on the pointer leaving
+// the cell or the owner, and when the owner's window loses the focus.
 
 #include "CString.h"
 #include "GridRect.h"
@@ -16,6 +17,7 @@
 class CTitleTip : public wxPopupWindow {
 public:
     CTitleTip();
+    ~CTitleTip() override;
 
     // Makes the pop-up for its parent (the grid); TRUE when it exists.
     virtual BOOL Create(wxWindow* parent);
@@ -29,9 +31,13 @@ public:
 
     const wxString& GetShownText() const { return m_text; }
 
-    // Handlers with client points of the tip.
+    // Handlers with client points of the tip, for the pointer events that
+    // still reach it (where the display cannot let them through): it hides
+    // and passes them on to the window beneath.
     void OnMouseMove(wxPoint point);
     void OnButtonDown(wxEventType type, wxPoint point);
+    // The pointer moved in the owner: out of the cell, the tip hides.
+    void OnOwnerMouseMove(wxPoint ownerPoint);
 
 private:
     void forwardMouse(wxEventType type, wxPoint screenPoint);
@@ -39,9 +45,14 @@ private:
     void onMotion(wxMouseEvent& event);
     void onButton(wxMouseEvent& event);
     void onKey(wxKeyEvent& event);
-    void onCaptureLost(wxMouseCaptureLostEvent& event);
+    void onOwnerMotion(wxMouseEvent& event);
+    void onOwnerEvent(wxEvent& event);
+    void onOwnerActivate(wxActivateEvent& event);
+    // Takes the tip's handlers off its owner and the owner's window.
+    void forgetOwner();
 
     wxWindow* m_parent = nullptr;
+    wxWindow* m_ownerWindow = nullptr;
     GridRect m_hoverRect; // in the tip's client coordinates
     wxLongLong m_lastLeftPress = -1;
     int m_doubleClickTime = 500;

@@ -1,10 +1,10 @@
 #pragma once
 
 // Values that the grid shares with the pages that use it: cell state bits,
-// text format flags, notification codes, the ids of its timer and in-place
-// edit, and the Windows codes of the keys and scroll actions that its
-// handlers take. Numbers are those of the program's documents, so that a
-// page or a test names them the same way.
+// notification codes, the ids of its timer and in-place edit, and the
+// Windows codes of the keys and scroll actions that its handlers take (the
+// text format flags are the platform's, in WinTypes.h). Numbers are those of
+// the program's documents, so that a page or a test names them the same way.
 
 #include "WinTypes.h"
 
@@ -21,18 +21,6 @@ constexpr UINT kCellModified = 0x80;
 // The colour value that stands for "no colour of its own": a cell then
 // takes its default cell's colour, the title tip its own.
 constexpr COLORREF kNoColour = 0xFF000000;
-
-// Text format flags of a cell (the DrawText flags of the original).
-constexpr UINT DT_LEFT = 0x0000;
-constexpr UINT DT_CENTER = 0x0001;
-constexpr UINT DT_RIGHT = 0x0002;
-constexpr UINT DT_VCENTER = 0x0004;
-constexpr UINT DT_BOTTOM = 0x0008;
-constexpr UINT DT_WORDBREAK = 0x0010;
-constexpr UINT DT_SINGLELINE = 0x0020;
-constexpr UINT DT_CALCRECT = 0x0400;
-constexpr UINT DT_NOPREFIX = 0x0800;
-constexpr UINT DT_END_ELLIPSIS = 0x8000;
 
 // Grid lines drawn in the body.
 constexpr int GVL_NONE = 0;

@@ -464,11 +464,13 @@ int CDHtmlEditDlg::insertImageFile(const CString& path) {
         }
     } else if (!CopyFileA(path, target, TRUE)) {
         CString message;
-        message.Format(loadString(32976), path.GetString());
+        message.Format(loadString(32976), platform::shownPath(path).GetString());
         ui::AfxMessageBox(message);
         return 0;
     }
-    const CString address(encoding::utf8ToCp1252(pathToFileUrl(platform::diskPath(target.str()))));
+    // Relative to the page, as the page will keep it.
+    const CString address(encoding::utf8ToCp1252(
+        addressFromPage(platform::diskPath(target.str()), folderOf(platform::diskPath(m_pagePath.str())))));
     return m_editor->pasteHtml(cHtmlDocument::imageHtml(address));
 }
 

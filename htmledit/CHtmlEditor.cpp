@@ -16,7 +16,8 @@
 namespace {
 
 // The page side of the document exchange. pull hands over the document
-// type and the root element's HTML with the selection's element marked (and
+// type, the comments around the root element and the root element's HTML
+// with the selection's element marked (and
 // keeps where the selection lies inside that element); push puts a page in
 // place of the document's content and sets the selection again, exactly
 // where it was when the element kept its content, else at the element's start.
@@ -65,13 +66,20 @@ const char* const kEditorScript = R"JS(
                     end: pathFrom(mark, range.endContainer), endOffset: range.endOffset };
       }
     }
-    var type = document.doctype, head = '';
-    if (type)
-      head = '<!DOCTYPE ' + type.name + (type.publicId ? ' PUBLIC "' + type.publicId + '"' : (type.systemId ? ' SYSTEM' : '')) +
-             (type.systemId ? ' "' + type.systemId + '"' : '') + '>';
     if (mark && mark.nodeType === 1) mark.setAttribute(MARK, kind); else mark = null;
-    try { return head + document.documentElement.outerHTML; }
-    finally { if (mark) mark.removeAttribute(MARK); }
+    try {
+      var html = '', node;
+      for (node = document.firstChild; node; node = node.nextSibling) {
+        if (node.nodeType === 10)
+          html += '<!DOCTYPE ' + node.name + (node.publicId ? ' PUBLIC "' + node.publicId + '"' : (node.systemId ? ' SYSTEM' : '')) +
+                  (node.systemId ? ' "' + node.systemId + '"' : '') + '>';
+        else if (node.nodeType === 8)
+          html += '<!--' + node.data + '-->';
+        else if (node === document.documentElement)
+          html += node.outerHTML;
+      }
+      return html;
+    } finally { if (mark) mark.removeAttribute(MARK); }
   };
   T.push = function (html) {
     var parsed = new DOMParser().parseFromString(html, 'text/html');
@@ -243,6 +251,13 @@ std::string utf8Of(const wxString& text) {
     return std::string(buffer.data(), buffer.length());
 }
 
+// Whether two addresses name one page; the browser reports a file's address
+// with its "." and ".." steps resolved.
+bool sameAddress(const std::string& a, const std::string& b) {
+    return a == b || (!fileUrlToPath(a).empty() && !fileUrlToPath(b).empty() &&
+                      localPathOf(a, "/") == localPathOf(b, "/"));
+}
+
 } // namespace
 
 CHtmlEditor::CHtmlEditor(wxWindow* parent)
@@ -273,6 +288,7 @@ int CHtmlEditor::create(wxWindow* placeholder, CDHtmlEditDlg* host, int bodyOnly
     if (!m_browserWindow.attach(m_view))
         return 0;
     m_view->Bind(wxEVT_WEBVIEW_LOADED, &CHtmlEditor::OnNavigateComplete2, this);
+    m_view->Bind(wxEVT_WEBVIEW_NAVIGATING, &CHtmlEditor::OnBeforeNavigate2, this);
     auto* panes = new wxBoxSizer(wxVERTICAL);
     panes->Add(m_view, 1, wxEXPAND);
     panes->Add(m_sourcePane, 1, wxEXPAND);
@@ -284,8 +300,17 @@ int CHtmlEditor::create(wxWindow* placeholder, CDHtmlEditDlg* host, int bodyOnly
     }
     showPanes(1);
     // The blank start document: its readiness starts the page's loading.
-    m_view->SetPage(kStartDocument, toWx(m_url));
+    m_loading = toWx(m_url);
+    m_view->SetPage(kStartDocument, m_loading);
     return 1;
+}
+
+void CHtmlEditor::OnBeforeNavigate2(wxWebViewEvent& event) {
+    // The editor loads the pages it shows itself; a page being edited never
+    // goes elsewhere, nor loads again (what was typed would be lost).
+    if (m_pageScripts || sameAddress(utf8Of(event.GetURL()), utf8Of(m_loading)))
+        return;
+    event.Veto();
 }
 
 void CHtmlEditor::OnNavigateComplete2(wxWebViewEvent&) {
@@ -297,6 +322,7 @@ void CHtmlEditor::OnNavigateComplete2(wxWebViewEvent&) {
         return;
     }
     m_navigating = false;
+    m_loading.clear();
     wxString installed;
     m_hooked = runScript(kEditorScript, &installed) && installed == "installed" && m_browserWindow.install();
     if (m_design)
@@ -336,9 +362,15 @@ int CHtmlEditor::navigateTo(const CString& path) {
     m_navigating = true;
     m_hooked = false;
     const wxString url = wxString::FromUTF8(encoding::cp1252ToUtf8(m_url.str()));
+    m_loading = url;
     if (m_pageScripts) {
         m_view->LoadURL(url);
     } else {
+        // A page that refreshes itself or goes to another is shown without
+        // its refresh, which would leave the page being edited.
+        cHtmlDocument shown;
+        if (shown.attach(text, m_url) && shown.removeRefresh())
+            text = shown.getDocumentHtml(false);
         const std::string page = withPolicy(text);
         m_view->SetPage(wxString::FromUTF8(page.data(), page.size()), url);
     }
@@ -479,9 +511,7 @@ int CHtmlEditor::save(int clean) {
         if (clean)
             m_document.removeUnsupportedTags();
         m_document.localizeImages();
-        const CString charset = m_document.getCharset();
-        const bool utf8 = charset.CompareNoCase("utf-8") == 0 || charset.CompareNoCase("utf8") == 0;
-        saved = m_page.write(m_page.compose(m_document.getDocumentHtml(false), utf8));
+        saved = m_page.write(m_page.compose(m_document));
         // A page that stays open shows what the clean-up made of it.
         if (!saved && clean && m_document.getChangeCount() != 0)
             push();

@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 #include <wx/panel.h>
+#include <wx/string.h>
 #include <wx/timer.h>
 
 class CDHtmlEditDlg;
@@ -137,6 +138,7 @@ private:
     void push();
     void scheduleDeferred();
     int setFontSizePx(int pixels);
+    void OnBeforeNavigate2(wxWebViewEvent& event);
     void OnNavigateComplete2(wxWebViewEvent& event);
     void OnTimer(wxTimerEvent& event);
 
@@ -148,6 +150,9 @@ private:
     CDHtmlEditDlg* m_host = nullptr;
     wxWindow* m_placeholder = nullptr;
     CString m_url;
+    // The address of the load the editor started, until it completes; the
+    // only navigation allowed while a page is edited.
+    wxString m_loading;
     wxTimer m_readyTimer;
     int m_sourceView = 0;
     int m_panesVisible = 1;

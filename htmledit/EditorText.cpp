@@ -118,22 +118,30 @@ int cssLengthToPx(const CString& text) {
     return value;
 }
 
-std::string pathToFileUrl(const std::string& diskPath) {
+namespace {
+
+void appendPercentEncoded(std::string& out, std::string_view path) {
     static const char* const kHex = "0123456789ABCDEF";
-    std::string url = "file://";
-    if (diskPath.empty() || diskPath[0] != '/')
-        url += '/';
-    for (const char c : diskPath) {
+    for (const char c : path) {
         const auto byte = static_cast<unsigned char>(c);
         if ((byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || (byte >= '0' && byte <= '9') ||
             c == '-' || c == '.' || c == '_' || c == '~' || c == '/') {
-            url += c;
+            out += c;
         } else {
-            url += '%';
-            url += kHex[byte >> 4];
-            url += kHex[byte & 15];
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
         }
     }
+}
+
+} // namespace
+
+std::string pathToFileUrl(const std::string& diskPath) {
+    std::string url = "file://";
+    if (diskPath.empty() || diskPath[0] != '/')
+        url += '/';
+    appendPercentEncoded(url, diskPath);
     return url;
 }
 
@@ -244,4 +252,14 @@ std::string localPathOf(std::string_view address, const std::string& baseFolder)
 std::string folderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
     return slash == std::string::npos ? std::string() : path.substr(0, slash);
+}
+
+std::string addressFromPage(const std::string& filePath, const std::string& pageFolder) {
+    const std::string file = normalized(filePath);
+    if (filePath.empty() || pageFolder.empty() ||
+        !encoding::equalsNoCase(folderOf(file), normalized(pageFolder)))
+        return pathToFileUrl(filePath);
+    std::string address;
+    appendPercentEncoded(address, file.substr(file.rfind('/') + 1));
+    return address;
 }

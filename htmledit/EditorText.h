@@ -35,7 +35,11 @@ int cssLengthToPx(const CString& text);
 std::string pathToFileUrl(const std::string& diskPath);
 // The text with every "%" and two hexadecimal digits replaced by the byte they give.
 std::string percentDecoded(std::string_view text);
-
+// The address by which a page in pageFolder refers to a file (both
+// file-system paths): its name, percent-encoded as above, when it lies in
+// that folder, so that the page works from disk and from a web server
+// alike; its "file://" address otherwise.
+std::string addressFromPage(const std::string& filePath, const std::string& pageFolder);
 // The file-system path of a "file:" address (percent-decoded, host part
 // dropped); empty for any other address.
 std::string fileUrlToPath(std::string_view url);

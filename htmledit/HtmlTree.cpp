@@ -3,7 +3,9 @@
 #include "Encoding.h"
 
 #include <libxml/HTMLparser.h>
+#include <libxml/parserInternals.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -93,79 +95,254 @@ void appendEscaped(std::string& out, std::string_view text, bool attribute) {
     }
 }
 
-void write(std::string& out, const xmlNode* node, const Mark& mark);
-
-void writeChildren(std::string& out, const xmlNode* node, const Mark& mark) {
-    const bool raw = isRawText(node);
-    for (const xmlNode* child = node->children; child; child = child->next) {
-        if (raw && (child->type == XML_TEXT_NODE || child->type == XML_CDATA_SECTION_NODE))
-            out += viewOf(child->content);
-        else
-            write(out, child, mark);
+// Script or style text as it is, but for an end tag of its element inside
+// it, which would end the element there when the page is read again (and
+// make markup of the rest): it is written "<\/", as scripts write it.
+void appendRawText(std::string& out, std::string_view text, std::string_view lowerName) {
+    size_t position = 0;
+    for (size_t at = text.find("</"); at != std::string_view::npos; at = text.find("</", at + 2)) {
+        if (!encoding::equalsNoCase(text.substr(at + 2, lowerName.size()), lowerName))
+            continue;
+        out += text.substr(position, at - position);
+        out += "<\\/";
+        position = at + 2;
     }
+    out += text.substr(position);
 }
 
-void write(std::string& out, const xmlNode* node, const Mark& mark) {
-    switch (node->type) {
-    case XML_ELEMENT_NODE: {
-        const std::string name = nameOf(node);
-        out += '<';
-        out += name;
-        for (const xmlAttr* attribute = node->properties; attribute; attribute = attribute->next) {
-            out += ' ';
-            out += encoding::toLower(viewOf(attribute->name));
-            if (attribute->children) {
-                xmlChar* value = xmlNodeGetContent(reinterpret_cast<const xmlNode*>(attribute));
-                out += "=\"";
-                appendEscaped(out, viewOf(value), true);
-                out += '"';
-                xmlFree(value);
+// Writes nodes as HTML up to the cut, if any.
+class Writer {
+public:
+    Writer(std::string& out, const Mark& mark, const Cut& cut) : m_out(out), m_mark(mark), m_cut(cut) {}
+    bool reachedCut() const { return m_stopped; }
+
+    void children(const xmlNode* node) {
+        const bool raw = isRawText(node);
+        for (const xmlNode* child = node->children; child && !m_stopped; child = child->next) {
+            if (raw && (child->type == XML_TEXT_NODE || child->type == XML_CDATA_SECTION_NODE)) {
+                if (child == m_cut.before)
+                    m_stopped = true;
+                else
+                    appendRawText(m_out, viewOf(child->content), nameOf(node));
+            } else {
+                write(child);
             }
         }
-        if (node == mark.node && mark.attribute) {
-            out += ' ';
-            out += mark.attribute;
-            out += "=\"";
-            appendEscaped(out, mark.value, true);
-            out += '"';
-        }
-        out += '>';
-        if (isVoidElement(name))
+    }
+
+    void write(const xmlNode* node) {
+        if (m_stopped)
             return;
-        writeChildren(out, node, mark);
-        out += "</";
-        out += name;
-        out += '>';
-        return;
-    }
-    case XML_TEXT_NODE:
-        appendEscaped(out, viewOf(node->content), false);
-        return;
-    case XML_CDATA_SECTION_NODE:
-        out += viewOf(node->content);
-        return;
-    case XML_COMMENT_NODE:
-        out += "<!--";
-        out += viewOf(node->content);
-        out += "-->";
-        return;
-    case XML_ENTITY_REF_NODE:
-        out += '&';
-        out += viewOf(node->name);
-        out += ';';
-        return;
-    case XML_PI_NODE:
-        out += "<?";
-        out += viewOf(node->name);
-        if (node->content) {
-            out += ' ';
-            out += viewOf(node->content);
+        if (node == m_cut.before) {
+            m_stopped = true;
+            return;
         }
-        out += '>';
-        return;
-    default:
-        return;
+        switch (node->type) {
+        case XML_ELEMENT_NODE: {
+            const std::string name = nameOf(node);
+            m_out += '<';
+            m_out += name;
+            for (const xmlAttr* attribute = node->properties; attribute; attribute = attribute->next) {
+                m_out += ' ';
+                m_out += encoding::toLower(viewOf(attribute->name));
+                if (attribute->children) {
+                    xmlChar* value = xmlNodeGetContent(reinterpret_cast<const xmlNode*>(attribute));
+                    m_out += "=\"";
+                    appendEscaped(m_out, viewOf(value), true);
+                    m_out += '"';
+                    xmlFree(value);
+                }
+            }
+            if (node == m_mark.node && m_mark.attribute) {
+                m_out += ' ';
+                m_out += m_mark.attribute;
+                m_out += "=\"";
+                appendEscaped(m_out, m_mark.value, true);
+                m_out += '"';
+            }
+            m_out += '>';
+            if (isVoidElement(name))
+                return;
+            children(node);
+            if (m_stopped)
+                return;
+            if (node == m_cut.endOf) {
+                m_stopped = true;
+                return;
+            }
+            m_out += "</";
+            m_out += name;
+            m_out += '>';
+            return;
+        }
+        case XML_TEXT_NODE:
+            appendEscaped(m_out, viewOf(node->content), false);
+            return;
+        case XML_CDATA_SECTION_NODE:
+            m_out += viewOf(node->content);
+            return;
+        case XML_COMMENT_NODE:
+            m_out += "<!--";
+            m_out += viewOf(node->content);
+            m_out += "-->";
+            return;
+        case XML_ENTITY_REF_NODE:
+            m_out += '&';
+            m_out += viewOf(node->name);
+            m_out += ';';
+            return;
+        case XML_PI_NODE:
+            m_out += "<?";
+            m_out += viewOf(node->name);
+            if (node->content) {
+                m_out += ' ';
+                m_out += viewOf(node->content);
+            }
+            m_out += '>';
+            return;
+        default:
+            return;
+        }
     }
+
+private:
+    std::string& m_out;
+    const Mark& m_mark;
+    const Cut m_cut;
+    bool m_stopped = false;
+};
+
+// Follows a parse to find, in the page's own text, where the document type
+// and the generated part's marker are written: the parser reports each of
+// them once it has read past its end.
+struct SourceWatch {
+    Source* source = nullptr;
+    std::string_view text;
+    // Where the text the parser has reported so far ends.
+    size_t reported = 0;
+    xmlSAXHandler defaults;
+};
+
+SourceWatch& watchOf(void* context) {
+    return *static_cast<SourceWatch*>(static_cast<htmlParserCtxtPtr>(context)->_private);
+}
+
+size_t positionOf(void* context) {
+    const long consumed = xmlByteConsumed(static_cast<htmlParserCtxtPtr>(context));
+    return consumed < 0 ? 0 : static_cast<size_t>(consumed);
+}
+
+void noteReported(void* context) {
+    SourceWatch& watch = watchOf(context);
+    watch.reported = std::max(watch.reported, std::min(positionOf(context), watch.text.size()));
+}
+
+bool startsWithNoCase(std::string_view text, size_t at, std::string_view part) {
+    return at <= text.size() && text.size() - at >= part.size() &&
+           encoding::equalsNoCase(text.substr(at, part.size()), part);
+}
+
+void onInternalSubset(void* context, const xmlChar* name, const xmlChar* externalId,
+                      const xmlChar* systemId) {
+    SourceWatch& watch = watchOf(context);
+    if (watch.defaults.internalSubset)
+        watch.defaults.internalSubset(context, name, externalId, systemId);
+    // Only blanks lie between what was reported last and the declaration.
+    const size_t end = std::min(positionOf(context), watch.text.size());
+    const size_t start = encoding::toLower(watch.text.substr(0, end)).find("<!doctype", watch.reported);
+    if (watch.source->doctype.empty() && start != std::string::npos) {
+        // A declaration left open runs to the end of the page, line ends aside.
+        std::string_view doctype = watch.text.substr(start, end - start);
+        while (!doctype.empty() &&
+               std::string_view(" \t\r\n\f").find(doctype.back()) != std::string_view::npos)
+            doctype.remove_suffix(1);
+        watch.source->doctype = std::string(doctype);
+    }
+    noteReported(context);
+}
+
+// Whether a marker comment in that element marks where the generated part
+// begins: one in the body, where what follows it in the page follows it in
+// the tree too (a parser puts text found after the page's end back into its
+// body, and text found between a table's rows before the table).
+bool marksHere(const xmlNode* parent) {
+    static constexpr std::array<std::string_view, 5> kTableParts = {"table", "thead", "tbody", "tfoot", "tr"};
+    for (const std::string_view part : kTableParts)
+        if (hasName(parent, part))
+            return false;
+    for (const xmlNode* node = parent; node; node = node->parent)
+        if (hasName(node, "body"))
+            return true;
+    return false;
+}
+
+void onComment(void* context, const xmlChar* value) {
+    SourceWatch& watch = watchOf(context);
+    if (watch.defaults.comment)
+        watch.defaults.comment(context, value);
+    const std::string_view content = viewOf(value);
+    const size_t end = positionOf(context);
+    const size_t length = content.size() + 7;
+    if (watch.source->marker == std::string::npos && encoding::equalsNoCase(content, kGeneratedMarkerText) &&
+        marksHere(static_cast<htmlParserCtxtPtr>(context)->node) && end >= length &&
+        end <= watch.text.size() && startsWithNoCase(watch.text, end - length, "<!--") &&
+        startsWithNoCase(watch.text, end - 3, "-->"))
+        watch.source->marker = end - length;
+    noteReported(context);
+}
+
+void onStartElement(void* context, const xmlChar* name, const xmlChar** attributes) {
+    if (const auto handler = watchOf(context).defaults.startElement)
+        handler(context, name, attributes);
+    // The tree keeps an element's name whole: the parser keeps only what
+    // follows a colon ("o:p" becomes "p"), which may be no name ("tr:0").
+    xmlNode* element = static_cast<htmlParserCtxtPtr>(context)->node;
+    if (element && element->type == XML_ELEMENT_NODE && name && !xmlStrEqual(element->name, name) &&
+        xmlStrchr(name, ':'))
+        xmlNodeSetName(element, name);
+    noteReported(context);
+}
+
+void onEndElement(void* context, const xmlChar* name) {
+    if (const auto handler = watchOf(context).defaults.endElement)
+        handler(context, name);
+    noteReported(context);
+}
+
+void onCharacters(void* context, const xmlChar* text, int length) {
+    if (const auto handler = watchOf(context).defaults.characters)
+        handler(context, text, length);
+    noteReported(context);
+}
+
+void onIgnorableWhitespace(void* context, const xmlChar* text, int length) {
+    if (const auto handler = watchOf(context).defaults.ignorableWhitespace)
+        handler(context, text, length);
+    noteReported(context);
+}
+
+void onCdataBlock(void* context, const xmlChar* text, int length) {
+    if (const auto handler = watchOf(context).defaults.cdataBlock)
+        handler(context, text, length);
+    noteReported(context);
+}
+
+void onProcessingInstruction(void* context, const xmlChar* target, const xmlChar* data) {
+    if (const auto handler = watchOf(context).defaults.processingInstruction)
+        handler(context, target, data);
+    noteReported(context);
+}
+
+const xmlNode* findMarkerBelow(const xmlNode* node) {
+    for (const xmlNode* child = node->children; child; child = child->next) {
+        if (child->type == XML_COMMENT_NODE &&
+            encoding::equalsNoCase(viewOf(child->content), kGeneratedMarkerText) && marksHere(node))
+            return child;
+        if (child->type == XML_ELEMENT_NODE)
+            if (const xmlNode* found = findMarkerBelow(child))
+                return found;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -174,12 +351,43 @@ void DocumentDeleter::operator()(xmlDoc* document) const {
     xmlFreeDoc(document);
 }
 
-Document parse(std::string_view utf8, const std::string& url) {
-    xmlDoc* document =
-        htmlReadMemory(utf8.data(), static_cast<int>(utf8.size()), url.c_str(), "UTF-8", kParseOptions);
+Document parse(std::string_view utf8, const std::string& url, Source* source) {
+    htmlParserCtxtPtr context = htmlNewParserCtxt();
+    if (!context)
+        return Document();
+    Source found;
+    SourceWatch watch;
+    watch.source = source ? source : &found;
+    *watch.source = Source();
+    watch.text = utf8;
+    watch.defaults = *context->sax;
+    context->_private = &watch;
+    xmlSAXHandler* handler = context->sax;
+    handler->internalSubset = onInternalSubset;
+    handler->comment = onComment;
+    handler->startElement = onStartElement;
+    handler->endElement = onEndElement;
+    handler->characters = onCharacters;
+    handler->ignorableWhitespace = onIgnorableWhitespace;
+    handler->cdataBlock = onCdataBlock;
+    handler->processingInstruction = onProcessingInstruction;
+    xmlDoc* document = htmlCtxtReadMemory(context, utf8.data(), static_cast<int>(utf8.size()), url.c_str(),
+                                          "UTF-8", kParseOptions);
+    htmlFreeParserCtxt(context);
     if (document)
         releaseVoidContent(reinterpret_cast<xmlNode*>(document));
     return Document(document);
+}
+
+std::string closedDoctype(std::string_view doctype) {
+    for (const char* end : {"", ">", "\">", "'>"}) {
+        const std::string candidate = std::string(doctype) + end;
+        Source source;
+        parse(candidate + "<html></html>", "", &source);
+        if (source.doctype == candidate)
+            return candidate;
+    }
+    return std::string();
 }
 
 std::vector<xmlNode*> parseFragment(xmlDoc* document, std::string_view utf8) {
@@ -205,14 +413,14 @@ std::vector<xmlNode*> parseFragment(xmlDoc* document, std::string_view utf8) {
 std::string outerHtml(const xmlNode* node, const Mark& mark) {
     std::string out;
     if (node)
-        write(out, node, mark);
+        Writer(out, mark, Cut()).write(node);
     return out;
 }
 
 std::string innerHtml(const xmlNode* node, const Mark& mark) {
     std::string out;
     if (node)
-        writeChildren(out, node, mark);
+        Writer(out, mark, Cut()).children(node);
     return out;
 }
 
@@ -262,15 +470,23 @@ std::string doctypeHtml(const xmlDoc* document) {
     return out;
 }
 
-std::string documentHtml(const xmlDoc* document, const Mark& mark) {
-    std::string out = doctypeHtml(document);
+std::string documentHtml(const xmlDoc* document, std::string_view doctype, const Mark& mark, const Cut& cut,
+                         bool* reached) {
+    std::string out(doctype);
     if (!out.empty())
         out += '\n';
+    Writer writer(out, mark, cut);
     if (document)
-        for (const xmlNode* child = document->children; child; child = child->next)
+        for (const xmlNode* child = document->children; child && !writer.reachedCut(); child = child->next)
             if (child->type != XML_DTD_NODE)
-                write(out, child, mark);
+                writer.write(child);
+    if (reached)
+        *reached = writer.reachedCut();
     return out;
+}
+
+const xmlNode* findGeneratedMarker(const xmlDoc* document) {
+    return document ? findMarkerBelow(reinterpret_cast<const xmlNode*>(document)) : nullptr;
 }
 
 bool isElement(const xmlNode* node) {

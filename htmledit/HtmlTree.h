@@ -22,9 +22,29 @@ struct DocumentDeleter {
 };
 using Document = std::unique_ptr<xmlDoc, DocumentDeleter>;
 
+// The text of the comment that marks where the generated part of an item
+// page begins ("<!--PROCESS_HYPERLINK-->"), compared ignoring case.
+constexpr std::string_view kGeneratedMarkerText = "PROCESS_HYPERLINK";
+
+// What the parser found in the page's own text, at byte offsets of it.
+struct Source {
+    // The document type declaration as it is written; empty when none.
+    std::string doctype;
+    // Where the first comment that is the generated part's marker begins
+    // (one in the body, not between a table's rows); npos when no comment
+    // is (the text may still hold it elsewhere, in an attribute value, a
+    // script or a document type line).
+    size_t marker = std::string::npos;
+};
+
+// The document type declaration as written, closed where the page ended
+// inside it (a quote, the final ">"), so that written before the page it
+// still ends where it did; empty when no closing does.
+std::string closedDoctype(std::string_view doctype);
+
 // Parses a whole page (UTF-8); null when nothing could be parsed. No
 // document type is added when the text has none.
-Document parse(std::string_view utf8, const std::string& url);
+Document parse(std::string_view utf8, const std::string& url, Source* source = nullptr);
 // Parses an HTML fragment as the content of a body; the nodes belong to the
 // document and are not yet linked into it.
 std::vector<xmlNode*> parseFragment(xmlDoc* document, std::string_view utf8);
@@ -41,10 +61,23 @@ std::string innerHtml(const xmlNode* node, const Mark& mark = Mark());
 // Whether innerHtml would hold nothing but blanks, tabs and line ends,
 // found without writing it.
 bool hasBlankContent(const xmlNode* node);
-// The document type declaration; empty when the page has none.
+// The document type declaration as the tree holds it; empty when the page has none.
 std::string doctypeHtml(const xmlDoc* document);
-// The document type followed by every top-level node.
-std::string documentHtml(const xmlDoc* document, const Mark& mark = Mark());
+
+// Where a page stops being written: before a node, or before the end tag of
+// an element (its content written).
+struct Cut {
+    const xmlNode* before = nullptr;
+    const xmlNode* endOf = nullptr;
+};
+// The document type (given as text, written as it is) followed by every
+// top-level node; with a cut, only what comes before it, and reached tells
+// whether the cut was met.
+std::string documentHtml(const xmlDoc* document, std::string_view doctype, const Mark& mark = Mark(),
+                         const Cut& cut = Cut(), bool* reached = nullptr);
+// The first comment that is the generated part's marker, in document
+// order, as Source counts one; null when none.
+const xmlNode* findGeneratedMarker(const xmlDoc* document);
 
 bool isElement(const xmlNode* node);
 // The element's name in lower case; empty for other nodes.

@@ -78,6 +78,7 @@ void cHtmlDocument::release() {
         xmlFreeNode(node);
     m_discarded.clear();
     m_tree.reset();
+    m_doctype.clear();
     m_node = nullptr;
     m_selection = nullptr;
     m_selectionKind = SelectionKind::None;
@@ -87,9 +88,13 @@ void cHtmlDocument::release() {
 bool cHtmlDocument::attach(std::string_view html, const CString& url) {
     release();
     m_url = url;
-    m_tree = htmltree::parse(html, encoding::cp1252ToUtf8(url.str()));
+    htmltree::Source source;
+    m_tree = htmltree::parse(html, encoding::cp1252ToUtf8(url.str()), &source);
     if (!m_tree)
         return false;
+    m_doctype = source.doctype.empty() ? std::string() : htmltree::closedDoctype(source.doctype);
+    if (m_doctype.empty() && m_tree->intSubset)
+        m_doctype = htmltree::doctypeHtml(m_tree.get());
     m_node = reinterpret_cast<xmlNode*>(m_tree.get());
     takeMarks(m_node);
     m_changes = 0;
@@ -101,7 +106,8 @@ void cHtmlDocument::takeMarks(xmlNode* node) {
     while (child) {
         xmlNode* next = child->next;
         if (htmltree::isElement(child)) {
-            if (htmltree::findAttribute(child, kEditorElementMark)) {
+            // The editor adds META elements only; the page's own content always stays.
+            if (htmltree::hasName(child, "meta") && htmltree::findAttribute(child, kEditorElementMark)) {
                 xmlUnlinkNode(child);
                 xmlFreeNode(child);
                 child = next;
@@ -120,8 +126,8 @@ void cHtmlDocument::takeMarks(xmlNode* node) {
 
 bool cHtmlDocument::loadHtml(std::string_view html) {
     std::string text;
-    if (!startsWithDoctype(html))
-        text = htmltree::doctypeHtml(m_tree.get());
+    if (!startsWithDoctype(html) && !m_doctype.empty())
+        text = m_doctype + "\n";
     text += html;
     const CString url = m_url;
     return attach(text, url);
@@ -331,9 +337,7 @@ void cHtmlDocument::localizeImages() {
         const std::string path = localPathOf(src, folder);
         if (src.empty() || path.empty() || !encoding::equalsNoCase(folderOf(path), folder))
             continue;
-        const size_t cut = src.find_last_of("/\\");
-        const std::string name = cut == std::string::npos ? src : src.substr(cut + 1);
-        const std::string local = "file:./" + (name.rfind("file:", 0) == 0 ? name.substr(5) : name);
+        const std::string local = addressFromPage(path, folder);
         if (local != src) {
             htmltree::setAttribute(element.getNode(), "src", local);
             changed();
@@ -348,25 +352,31 @@ std::string cHtmlDocument::getDocumentHtml(bool markSelection) const {
         mark.attribute = kSelectionMark;
         mark.value = kindName(m_selectionKind);
     }
-    return htmltree::documentHtml(m_tree.get(), mark);
+    return htmltree::documentHtml(m_tree.get(), m_doctype, mark);
 }
 
-CString cHtmlDocument::getCharset() {
-    for (const cHtmlElement& meta : getElementsByTagName("META")) {
-        CString charset = meta.getAttribute("charset");
-        if (charset.IsEmpty()) {
-            CString content = meta.getAttribute("content");
-            CString lower = content;
-            lower.MakeLower();
-            const int at = lower.Find("charset=");
-            if (at >= 0)
-                charset = content.Mid(at + 8).SpanExcluding("; \t\"'");
+std::string cHtmlDocument::getEditedHtml(bool& cut) const {
+    htmltree::Cut at;
+    at.before = htmltree::findGeneratedMarker(m_tree.get());
+    if (!at.before && m_tree)
+        at.endOf = findFirst(reinterpret_cast<xmlNode*>(m_tree.get()), "body");
+    return htmltree::documentHtml(m_tree.get(), m_doctype, htmltree::Mark(), at, &cut);
+}
+
+bool cHtmlDocument::removeRefresh() {
+    bool removed = false;
+    for (cHtmlElement& meta : getElementsByTagName("META"))
+        if (isRefresh(meta)) {
+            meta.removeNode(1);
+            removed = true;
         }
-        charset.Trim();
-        if (!charset.IsEmpty())
-            return charset;
-    }
-    return CString();
+    return removed;
+}
+
+bool cHtmlDocument::isRefresh(const cHtmlElement& meta) {
+    CString outer = meta.getOuterHtml();
+    outer.MakeUpper();
+    return outer.Find("REFRESH") > 0;
 }
 
 void cHtmlDocument::reportError(const char* text) {

@@ -40,7 +40,7 @@ public:
     // The attribute that marks the selection's element in the HTML the
     // browser hands over and takes back; its value is the selection kind.
     static constexpr const char* kSelectionMark = "data-tolvane-selection";
-    // Elements the editor adds for its own use, never part of the page.
+    // META elements the editor adds for its own use, never part of the page.
     static constexpr const char* kEditorElementMark = "data-tolvane-editor";
     // The marker of the generated part of item pages.
     static constexpr const char* kGeneratedMarker = "<!--PROCESS_HYPERLINK-->";
@@ -116,14 +116,22 @@ public:
     static int fontElementSizePx(const std::string& styleAttribute, const std::string& sizeAttribute);
     static int defaultFontSizePxOf(const std::string& styleSheet);
 
-    // Pictures in the page's own folder are addressed as "file:./" + name;
-    // every other address stays as written.
+    // Pictures in the page's own folder are addressed by their name, relative
+    // to the page, as its links are; every other address stays as written.
     void localizeImages();
     // The whole page as HTML (document type and root), UTF-8; with
     // markSelection the selection's element carries kSelectionMark.
     std::string getDocumentHtml(bool markSelection) const;
-    // The character set the page declares; empty when none.
-    CString getCharset();
+    // The page as HTML above its generated part: up to the marker, or, when
+    // the edit lost the marker, up to its body's end tag. cut tells whether
+    // the page was cut there; without marker and body it is written whole.
+    std::string getEditedHtml(bool& cut) const;
+    // The document type declaration as the page gave it; empty when none.
+    const std::string& getDoctype() const { return m_doctype; }
+    // Removes every META that refreshes or redirects the page; whether there was one.
+    bool removeRefresh();
+    // A META that refreshes or redirects the page: "refresh" in its HTML, in any case.
+    static bool isRefresh(const cHtmlElement& meta);
 
     // Messages of the document layer: the text, caption "Error", stop icon.
     static void reportError(const char* text);
@@ -141,6 +149,9 @@ private:
     class CleanupWalk;
 
     htmltree::Document m_tree;
+    // The document type as written in the page taken in: the parser keeps
+    // only part of a system identifier that holds characters beyond ASCII.
+    std::string m_doctype;
     CString m_url;
     Host* m_host = nullptr;
     xmlNode* m_selection = nullptr;

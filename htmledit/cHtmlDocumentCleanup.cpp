@@ -161,9 +161,7 @@ private:
             element.removeNode(1);
             return;
         } else if (tag == "<META>") {
-            CString outer = element.getOuterHtml();
-            outer.MakeUpper();
-            if (outer.Find("REFRESH") > 0)
+            if (isRefresh(element))
                 element.removeNode(1);
             return;
         } else {

@@ -25,7 +25,7 @@ CString cHtmlStyle::getProperty(int index) const {
         return CString(encoding::utf8ToCp1252(css::getValue(
             css::parseDeclarations(htmltree::attributeValue(m_element.getNode(), "style")), name)));
     for (const css::Rule& rule : css::parseSheet(htmltree::textOf(m_element.getNode())))
-        if (rule.raw.empty() && encoding::equalsNoCase(rule.selector, m_selector.str()))
+        if (css::hasSelector(rule, encoding::cp1252ToUtf8(m_selector.str())))
             return CString(encoding::utf8ToCp1252(css::getValue(rule.declarations, name)));
     return CString();
 }
@@ -38,6 +38,8 @@ int cHtmlStyle::setProperty(int index, const CString& value) {
     xmlNode* node = m_element.getNode();
     if (m_selector.IsEmpty()) {
         css::Declarations declarations = css::parseDeclarations(htmltree::attributeValue(node, "style"));
+        if (css::getValue(declarations, name) == text)
+            return 1;
         css::setValue(declarations, name, text);
         if (declarations.empty())
             htmltree::removeAttribute(node, "style");
@@ -48,8 +50,12 @@ int cHtmlStyle::setProperty(int index, const CString& value) {
     }
     std::vector<css::Rule> rules = css::parseSheet(htmltree::textOf(node));
     for (css::Rule& rule : rules)
-        if (rule.raw.empty() && encoding::equalsNoCase(rule.selector, m_selector.str())) {
+        if (css::hasSelector(rule, encoding::cp1252ToUtf8(m_selector.str()))) {
+            // A value the rule has already leaves the sheet as it is.
+            if (css::getValue(rule.declarations, name) == text)
+                return 1;
             css::setValue(rule.declarations, name, text);
+            rule.edited = true;
             const std::string sheet = css::writeSheet(rules);
             htmltree::setText(node, sheet);
             m_element.getDocument()->changed();

@@ -11,7 +11,7 @@ cHtmlStyleSheet::cHtmlStyleSheet(const cHtmlElement& styleElement)
 cHtmlStyle cHtmlStyleSheet::getRuleStyle(const CString& selector) const {
     if (isValid())
         for (const css::Rule& rule : css::parseSheet(htmltree::textOf(m_element.getNode())))
-            if (rule.raw.empty() && encoding::equalsNoCase(rule.selector, selector.str()))
+            if (css::hasSelector(rule, encoding::cp1252ToUtf8(selector.str())))
                 return cHtmlStyle(m_element, selector);
     return cHtmlStyle();
 }

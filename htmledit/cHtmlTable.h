@@ -14,12 +14,27 @@ class cHtmlTableRow;
 
 class cHtmlTable : public cHtmlElement {
 public:
-    // Where cells begin: cells[row][column] is the span of the cell that
-    // begins there, 0 where none does.
+    // A cell where the grid places it: the column it begins in and the
+    // columns it spans.
+    struct Placed {
+        xmlNode* cell = nullptr;
+        int column = 0;
+        int span = 1;
+    };
+    // The table's rows, each with its cells as the grid places them. A span
+    // reaches no further than the table's cells can fill: no cell ends past
+    // twice as many columns as the table has cells (and each keeps one
+    // column), so a claimed colspan of millions costs what a real one does
+    // and no sum of spans overflows.
+    struct Layout {
+        std::vector<xmlNode*> rows;
+        std::vector<std::vector<Placed>> cells;
+    };
+    // Where cells begin, row by row, and the width every row must have.
     struct Grid {
         int rows = 0;
         int columns = 0;
-        std::vector<std::vector<int>> cells;
+        Layout layout;
     };
 
     cHtmlTable() = default;
@@ -38,6 +53,12 @@ public:
     void insertColumn(int column);
     void deleteColumn(int column);
     cHtmlTableCell cellAt(int row, int column, int covering) const;
+    Layout layout() const;
+    // The columns a row of placed cells covers.
+    static int widthOf(const std::vector<Placed>& cells);
+    // The cells of a row as the grid places them, for the given number of
+    // cells in its table.
+    static std::vector<Placed> placeRow(xmlNode* row, size_t tableCells);
     // Fails, with a message, on a cell spanning rows or rows of different widths.
     bool analyseGrid(Grid& grid) const;
     void removeEmptyColumns();
@@ -57,6 +78,7 @@ public:
 
 private:
     std::vector<xmlNode*> rows() const;
+    void appendNewCells(xmlNode* row, int count);
     // An empty value removes the attribute.
     void setOrClear(const CString& name, const CString& value);
 };

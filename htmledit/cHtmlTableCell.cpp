@@ -1,16 +1,21 @@
 #include "cHtmlTableCell.h"
 
 #include "EditorText.h"
+#include "HtmlTree.h"
 #include "cHtmlTable.h"
 #include "cHtmlTableRow.h"
 
-#include <cstdlib>
+#include <cctype>
+#include <climits>
 
 namespace {
 
-int spanValue(const CString& text) {
-    const int value = std::atoi(text);
-    return value > 0 ? value : 1;
+// The cell as its row's cells are placed; a cell outside a row spans one column.
+cHtmlTable::Placed placedOf(const cHtmlTableCell& cell) {
+    for (const cHtmlTable::Placed& placed : cell.getRow().getPlacedCells())
+        if (placed.cell == cell.getNode())
+            return placed;
+    return {cell.getNode(), 0, 1};
 }
 
 } // namespace
@@ -18,8 +23,21 @@ int spanValue(const CString& text) {
 cHtmlTableCell::cHtmlTableCell(const cHtmlElement& element)
     : cHtmlElement(element.getTagName() == "TD" || element.getTagName() == "TH" ? element : cHtmlElement()) {}
 
+int cHtmlTableCell::claimedSpan(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        value = std::min<long long>(value * 10 + (text[i] - '0'), INT_MAX);
+    return negative || value <= 0 ? 1 : static_cast<int>(value);
+}
+
 int cHtmlTableCell::getColSpan() const {
-    return spanValue(getAttribute("colspan"));
+    return isValid() ? placedOf(*this).span : 1;
 }
 
 void cHtmlTableCell::setColSpan(int span) {
@@ -29,7 +47,7 @@ void cHtmlTableCell::setColSpan(int span) {
 }
 
 int cHtmlTableCell::getRowSpan() const {
-    return spanValue(getAttribute("rowspan"));
+    return claimedSpan(htmltree::attributeValue(m_node, "rowspan"));
 }
 
 void cHtmlTableCell::setBgColor(const CString& color) {
@@ -53,21 +71,18 @@ int cHtmlTableCell::getRowIndex() const {
 }
 
 int cHtmlTableCell::getColumnIndex() const {
-    int column = 0;
-    for (cHtmlElement previous = getPreviousElement(); previous.isValid();
-         previous = previous.getPreviousElement())
-        column += spanValue(previous.getAttribute("colspan"));
-    return column;
+    return isValid() ? placedOf(*this).column : 0;
 }
 
 int cHtmlTableCell::mergeRight() {
     cHtmlTableCell next(getNextElement());
     if (!isValid() || !next.isValid())
         return 0;
+    const int span = getColSpan() + next.getColSpan();
     const CString left = stripAffix(stripEnclosingTag(getInnerHtml(), "DIV"), "&nbsp;", 1);
     const CString right = stripAffix(stripEnclosingTag(next.getInnerHtml(), "DIV"), "&nbsp;", 0);
     setDivContent(left + "&nbsp;" + right);
-    setColSpan(getColSpan() + next.getColSpan());
+    setColSpan(span);
     next.removeNode(1);
     getTable().removeEmptyColumns();
     return 1;
@@ -77,18 +92,26 @@ int cHtmlTableCell::split() {
     cHtmlTableRow row = getRow();
     if (!isValid() || !row.isValid())
         return 0;
-    const int rowIndex = getRowIndex();
-    const int column = getColumnIndex();
-    const int span = getColSpan();
-    cHtmlTableCell added = row.insertColumnCell(column + span);
+    const cHtmlTable table = getTable();
+    const cHtmlTable::Layout grid = table.layout();
+    const cHtmlTable::Placed self = placedOf(*this);
+    const int column = self.column;
+    const int span = self.span;
+    cHtmlTableCell added = row.insertColumnCell(column + span, row.getPlacedCells());
     if (span == 1) {
-        cHtmlTable table = getTable();
-        for (int r = 0; r < table.getRowCount(); ++r) {
-            if (r == rowIndex)
+        // The cell covering the column in every other row, as placed before the split.
+        for (size_t r = 0; r < grid.rows.size(); ++r) {
+            if (grid.rows[r] == row.getNode())
                 continue;
-            cHtmlTableCell cell = table.cellAt(r, column, 1);
-            if (cell.isValid())
-                cell.setColSpan(cell.getColSpan() + 1);
+            cHtmlTableCell cell =
+                cHtmlTableRow(cHtmlElement(m_document, grid.rows[r])).cellAtColumn(column, 1, grid.cells[r]);
+            if (cell.isValid()) {
+                int cellSpan = 1;
+                for (const cHtmlTable::Placed& placed : grid.cells[r])
+                    if (placed.cell == cell.getNode())
+                        cellSpan = placed.span;
+                cell.setColSpan(cellSpan + 1);
+            }
         }
     } else {
         setColSpan(span / 2);

@@ -7,6 +7,8 @@
 #include "CString.h"
 #include "cHtmlElement.h"
 
+#include <string_view>
+
 class cHtmlTable;
 class cHtmlTableRow;
 
@@ -16,8 +18,13 @@ public:
     // Empty unless the element is a TD or TH.
     explicit cHtmlTableCell(const cHtmlElement& element);
 
-    // colSpan, 1 when absent or not a positive number.
+    // The columns the cell spans in its table's grid: its colSpan (1 when
+    // absent or not a positive number), reaching no further than the
+    // table's cells can fill (cHtmlTable::Layout).
     int getColSpan() const;
+    // The span a colSpan or rowSpan text claims: its leading number, 1 when
+    // that is not positive; numbers beyond the range of int count as its largest.
+    static int claimedSpan(std::string_view text);
     void setColSpan(int span);
     int getRowSpan() const;
     // bgColor; "Automatic" (the last colour of the menu) takes the colour away.

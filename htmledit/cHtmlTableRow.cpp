@@ -2,10 +2,7 @@
 
 #include "HtmlTree.h"
 #include "cHtmlDocument.h"
-#include "cHtmlTable.h"
 #include "cHtmlTableCell.h"
-
-#include <vector>
 
 namespace {
 
@@ -51,30 +48,42 @@ cHtmlTableCell cHtmlTableRow::insertCell(int index) {
     return added;
 }
 
+std::vector<cHtmlTable::Placed> cHtmlTableRow::getPlacedCells() const {
+    if (!isValid())
+        return {};
+    const cHtmlTable::Layout grid = getTable().layout();
+    for (size_t r = 0; r < grid.rows.size(); ++r)
+        if (grid.rows[r] == m_node)
+            return grid.cells[r];
+    // A row its table does not count among its rows stands alone.
+    return cHtmlTable::placeRow(m_node, cellsOf(m_node).size());
+}
+
 cHtmlTableCell cHtmlTableRow::insertColumnCell(int column) {
-    int start = 0;
-    const int count = getCellCount();
-    for (int i = 0; i < count; ++i) {
-        cHtmlTableCell cell = getCell(i);
-        const int span = cell.getColSpan();
-        if (start == column)
-            return insertCell(i);
-        if (start < column && column < start + span) {
-            cell.setColSpan(span + 1);
+    return insertColumnCell(column, getPlacedCells());
+}
+
+cHtmlTableCell cHtmlTableRow::insertColumnCell(int column, const std::vector<cHtmlTable::Placed>& placed) {
+    for (size_t i = 0; i < placed.size(); ++i) {
+        const cHtmlTable::Placed& cell = placed[i];
+        if (cell.column == column)
+            return insertCell(static_cast<int>(i));
+        if (cell.column < column && column < cell.column + cell.span) {
+            cHtmlTableCell(cHtmlElement(m_document, cell.cell)).setColSpan(cell.span + 1);
             return cHtmlTableCell();
         }
-        start += span;
     }
     return insertCell(-1);
 }
 
 int cHtmlTableRow::deleteColumnCell(int column) {
-    int start = 0;
-    const int count = getCellCount();
-    for (int i = 0; i < count; ++i) {
-        cHtmlTableCell cell = getCell(i);
-        const int span = cell.getColSpan();
-        if (start == column && span == 1) {
+    return deleteColumnCell(column, getPlacedCells());
+}
+
+int cHtmlTableRow::deleteColumnCell(int column, const std::vector<cHtmlTable::Placed>& placed) {
+    for (const cHtmlTable::Placed& placedCell : placed) {
+        cHtmlTableCell cell(cHtmlElement(m_document, placedCell.cell));
+        if (placedCell.column == column && placedCell.span == 1) {
             cell.removeNode(1);
             if (getCellCount() == 0) {
                 cHtmlTable table = getTable();
@@ -82,34 +91,38 @@ int cHtmlTableRow::deleteColumnCell(int column) {
             }
             return 1;
         }
-        if (span > 1 && start <= column && column < start + span) {
-            cell.setColSpan(span - 1);
+        if (placedCell.span > 1 && placedCell.column <= column &&
+            column < placedCell.column + placedCell.span) {
+            cell.setColSpan(placedCell.span - 1);
             return 1;
         }
-        start += span;
     }
     return 0;
 }
 
 cHtmlTableCell cHtmlTableRow::cellAtColumn(int column, int covering) const {
-    int start = 0;
-    cHtmlTableCell before;
-    const int count = getCellCount();
-    for (int i = 0; i < count && start <= column; ++i) {
-        const cHtmlTableCell cell = getCell(i);
-        if (start == column)
-            return cell;
-        before = cell;
-        start += cell.getColSpan();
+    return cellAtColumn(column, covering, getPlacedCells());
+}
+
+cHtmlTableCell cHtmlTableRow::cellAtColumn(int column, int covering,
+                                           const std::vector<cHtmlTable::Placed>& placed) const {
+    const cHtmlTable::Placed* before = nullptr;
+    for (const cHtmlTable::Placed& cell : placed) {
+        if (cell.column > column)
+            break;
+        if (cell.column == column)
+            return cHtmlTableCell(cHtmlElement(m_document, cell.cell));
+        before = &cell;
     }
-    return covering ? before : cHtmlTableCell();
+    return covering && before ? cHtmlTableCell(cHtmlElement(m_document, before->cell)) : cHtmlTableCell();
 }
 
 int cHtmlTableRow::getRowIndex() const {
     const cHtmlTable table = getTable();
-    for (int i = 0; i < table.getRowCount(); ++i)
-        if (table.getRow(i).getNode() == m_node)
-            return i;
+    const cHtmlTable::Layout grid = table.layout();
+    for (size_t i = 0; i < grid.rows.size(); ++i)
+        if (grid.rows[i] == m_node)
+            return static_cast<int>(i);
     return -1;
 }
 

@@ -1,10 +1,8 @@
 #include "ByteStreamUpdater.h"
 
 #include "Exception.h"
-#include "FileOps.h"
+#include "FileRewriter.h"
 #include "InstallerMessages.h"
-
-#include "AtomicFileWriter.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -111,7 +109,7 @@ void ByteStreamUpdater::copyBytes(BytePosition pos, char* out, BytePosition coun
 }
 
 void ByteStreamUpdater::save(const std::u16string& path) const {
-    AtomicFileWriter file(files::diskPath(path));
+    FileRewriter file(path, FileRewriter::ReadOnly::Refuse);
     if (!file.isOpen())
         throw Exception(kSource, 66, messages::kCannotCreate, {path});
     // The many short stretches of a file edited in many places are gathered
@@ -144,11 +142,14 @@ int ByteStreamUpdater::unitAt(BytePosition pos) const {
     const int unit = unitSize();
     if (pos < 0 || pos + unit > m_size)
         return -1;
-    // Before any edit the bytes are the file's: the block read last most
-    // often holds them.
-    if (m_chunks.size() == 1 && m_chunks[0].pieces.size() == 1 && !m_chunks[0].pieces[0].inserted &&
-        pos >= m_blockStart && pos + unit <= m_blockStart + static_cast<BytePosition>(m_block.size()))
-        return m_encoding.unitAt(m_block, pos - m_blockStart);
+    // While the bytes are one stretch of the file (before any edit, or after
+    // edits that only cut its ends), the block read last most often holds
+    // them; the stretch need not start where the file does.
+    if (m_chunks.size() == 1 && m_chunks[0].pieces.size() == 1 && !m_chunks[0].pieces[0].inserted) {
+        const BytePosition at = m_chunks[0].pieces[0].offset + pos;
+        if (at >= m_blockStart && at + unit <= m_blockStart + static_cast<BytePosition>(m_block.size()))
+            return m_encoding.unitAt(m_block, at - m_blockStart);
+    }
     char bytes[2];
     copyBytes(pos, bytes, unit);
     return m_encoding.unitAt(std::string_view(bytes, static_cast<size_t>(unit)), 0);

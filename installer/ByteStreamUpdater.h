@@ -40,8 +40,10 @@ public:
 
     // Opens the file and detects its form (4111, 4115, 4112 on failure).
     void load(const std::u16string& path);
-    // Replaces the file whole with the bytes (4115, 4116 on failure; 4112
-    // when the file read at load can no longer be read).
+    // Gives the file the bytes, keeping its owner, group, mode and links
+    // (FileRewriter): 4115 for a file the run cannot write or a read-only
+    // one, 4116 when writing fails, 4112 when the file read at load can no
+    // longer be read. Nothing is written before the bytes are all there.
     void save(const std::u16string& path) const;
     bool modified() const { return m_modified; }
     // The bytes as they are now, built when asked.

@@ -30,9 +30,7 @@ std::u16string decimal(std::uint64_t value, bool negative) {
 }
 
 // Attribute values also escape both quotes and write tab and line ends as
-// references; character data keeps them as they are. The other control
-// characters are left out: no XML document can hold them, not even as
-// references, and a file holding one would no longer parse.
+// references; character data keeps them as they are.
 std::u16string escapeMarkup(std::u16string_view text, bool attribute) {
     std::u16string out;
     for (const char16_t c : text) {
@@ -53,8 +51,6 @@ std::u16string escapeMarkup(std::u16string_view text, bool attribute) {
             out += attribute ? u"&apos;" : u"'";
             break;
         default:
-            if (!isXmlCharacter(c))
-                break;
             if (attribute && c < 0x20)
                 out += u"&#" + decimal(c, false) + u";";
             else
@@ -66,20 +62,20 @@ std::u16string escapeMarkup(std::u16string_view text, bool attribute) {
 
 } // namespace
 
-bool isXmlCharacter(char16_t c) {
-    return c >= 0x20 || c == u'\t' || c == u'\n' || c == u'\r';
-}
-
-bool isXmlName(std::u16string_view text) {
-    const auto startsName = [](char16_t c) {
-        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'_' || c == u':' ||
-               (c >= 0xC0 && c != 0xD7 && c != 0xF7 && c < 0xFFFE);
-    };
-    if (text.empty() || !startsName(text[0]))
-        return false;
-    return std::all_of(text.begin() + 1, text.end(), [&](char16_t c) {
-        return startsName(c) || (c >= u'0' && c <= u'9') || c == u'-' || c == u'.' || c == 0xB7;
-    });
+size_t findNonXmlCharacter(std::u16string_view text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            ++i; // a whole pair
+            continue;
+        }
+        const bool allowed = c == u'\t' || c == u'\n' || c == u'\r' || (c >= 0x20 && c < 0xD800) ||
+                             (c >= 0xE000 && c <= 0xFFFD);
+        if (!allowed)
+            return i;
+    }
+    return std::u16string_view::npos;
 }
 
 std::vector<std::u16string> split(std::u16string_view text, std::u16string_view separator) {

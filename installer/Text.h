@@ -31,18 +31,15 @@ std::u16string toTextUnsigned(std::uint32_t value);
 // first other character; 0 without digits; kept within the 32-bit range.
 std::int32_t toInt(std::u16string_view text);
 
-// Whether an XML document can hold the code: not one below U+0020 but tab,
-// line feed and carriage return.
-bool isXmlCharacter(char16_t c);
-// Whether the text can be the name of an element or attribute: a letter,
-// "_", ":" or a character above U+00BF first, then those, digits, "-" and
-// ".". White space, quotes and markup characters never stand in a name.
-bool isXmlName(std::u16string_view text);
+// The index of the first unit of text that starts a character no XML
+// document can hold, not even as a reference: a control character but tab,
+// line feed and carriage return, U+FFFE, U+FFFF, or half a surrogate pair
+// (a whole pair is a character beyond U+FFFF). npos when there is none.
+size_t findNonXmlCharacter(std::u16string_view text);
 // For attribute values: quotes, "&", "<", ">" as entities and tab and the
 // line ends as character references.
 std::u16string escapeAttribute(std::u16string_view text);
 // For character data: "&", "<", ">" as entities; tab and the line ends stay.
-// Both leave out the codes that no XML document can hold.
 std::u16string escapeText(std::u16string_view text);
 
 } // namespace text

@@ -2,16 +2,20 @@
 
 #include "Exception.h"
 #include "FileOps.h"
+#include "FileRewriter.h"
+#include "InputFile.h"
 #include "InstallerMessages.h"
 #include "Text.h"
 #include "XmlFileRecord.h"
 
 #include <cerrno>
+#include <vector>
 
 namespace {
 
 const std::u16string kSource = u"xml\\XmlManager";
 constexpr int kBackupLine = 437;
+constexpr size_t kCopyBlock = 65536;
 
 } // namespace
 
@@ -50,5 +54,25 @@ std::u16string XmlBackup::makeBackup(const XmlFileRecord& file) {
 }
 
 bool XmlBackup::restoreFromBackup(const std::u16string& backup, const XmlFileRecord& file) {
-    return !backup.empty() && files::copyFile(backup, file.fullPath(), false) == 0;
+    if (backup.empty())
+        return false;
+    const std::u16string path = file.fullPath();
+    // A file gone meanwhile comes back as the backup is, with its mode.
+    if (!files::exists(path))
+        return files::copyFile(backup, path, false) == 0;
+    InputFile source;
+    if (!source.open(backup))
+        return false;
+    // A read-only file is put back too, and stays read-only.
+    FileRewriter target(path, FileRewriter::ReadOnly::Write);
+    std::vector<char> block(kCopyBlock);
+    for (;;) {
+        const ssize_t read = source.read(block.data(), block.size());
+        if (read < 0)
+            return false;
+        if (read == 0)
+            return target.commit();
+        if (!target.write(std::string_view(block.data(), static_cast<size_t>(read))))
+            return false;
+    }
 }

@@ -26,6 +26,8 @@ public:
     // kMaxAttempts, or the copy fails for another reason, error 4115 with
     // the backup's path.
     static std::u16string makeBackup(const XmlFileRecord& file);
-    // Copies a backup over the file; false for an empty path or a failed copy.
+    // Gives the file the bytes of a backup, keeping its owner, group, mode
+    // and links (a read-only file too); a missing file is copied back whole.
+    // False for an empty path or a failed copy.
     static bool restoreFromBackup(const std::u16string& backup, const XmlFileRecord& file);
 };

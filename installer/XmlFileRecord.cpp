@@ -34,9 +34,10 @@ void XmlFileRecord::writeNewDocument(XmlUpdateModel& model, int mode) const {
     writer.setEncodingByName(encoding);
     writer.setStandalone(flags & xmlflags::kFileStandalone);
     writer.setIndent(indentUnits, indentCharacter());
-    files::createFolders(fullPath(), false);
     writer.writeDeclaration();
     model.writeElement(writer, root, mode);
+    // Only for a document that can be written: a refused one leaves nothing.
+    files::createFolders(fullPath(), false);
     writer.finish();
 }
 

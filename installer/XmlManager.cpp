@@ -29,28 +29,33 @@ void XmlManager::load(const XmlUpdateDataReader& data) {
 }
 
 UINT XmlManager::run(int mode) {
-    // Entries that a run before this one left open (it neither committed
-    // nor rolled back) are no business of this run's rollback.
-    for (const auto& file : m_model.files())
-        m_bookkeeping.forgetRun(file->fullPath());
+    // The entries of this run add to those of any run before it in the same
+    // installation (the install action may run twice), so that the
+    // installation's rollback and commit act on them all.
+    bool failed = false;
     for (const auto& file : m_model.files()) {
         if (processFile(*file, mode))
             continue;
-        if (!(file->flags & kContinueOnError))
-            return ERROR_INSTALL_FAILURE;
-        if (!messages::runGuarded(m_install, [&] { restoreFile(*file); }))
-            return ERROR_INSTALL_FAILURE;
+        failed = !(file->flags & kContinueOnError) ||
+                 !messages::runGuarded(m_install, [&] { restoreFile(*file); });
+        if (failed)
+            break;
     }
-    if (mode == xmlflags::kModeUninstall) {
-        const bool done = messages::runGuarded(m_install, [&] {
-            commit();
-            if (m_removeAll)
-                m_bookkeeping.deleteBookkeepingKey();
-        });
-        if (!done)
-            return ERROR_INSTALL_FAILURE;
+    if (mode != xmlflags::kModeUninstall)
+        return failed ? ERROR_INSTALL_FAILURE : ERROR_SUCCESS;
+    // No rollback or commit action follows a removal: it ends its hold on
+    // the files itself, committing when it succeeded.
+    if (failed) {
+        for (const auto& file : m_model.files())
+            m_bookkeeping.forgetRun(file->fullPath());
+        return ERROR_INSTALL_FAILURE;
     }
-    return ERROR_SUCCESS;
+    const bool done = messages::runGuarded(m_install, [&] {
+        commit();
+        if (m_removeAll)
+            m_bookkeeping.deleteBookkeepingKey();
+    });
+    return done ? ERROR_SUCCESS : ERROR_INSTALL_FAILURE;
 }
 
 bool XmlManager::processFile(XmlFileRecord& file, int mode) {
@@ -80,13 +85,17 @@ bool XmlManager::processFile(XmlFileRecord& file, int mode) {
 }
 
 void XmlManager::updateFile(XmlFileRecord& file, int mode) {
+    m_bookkeeping.recordEntry(XmlBackup::makeBackup(file), file.fullPath());
+    patchFile(m_model, file, mode);
+}
+
+void XmlManager::patchFile(XmlUpdateModel& model, XmlFileRecord& file, int mode) {
     const std::u16string path = file.fullPath();
-    m_bookkeeping.recordEntry(XmlBackup::makeBackup(file), path);
     XmlTargetDatabase database(path);
     // A document element that lacks the key attributes of every record of
     // its path can be no match, no parent and no ancestor of one.
     std::vector<XmlTargetDatabase::Wanted> wanted;
-    for (const XmlTableElementRecord* record : m_model.fileElements(file))
+    for (const XmlTableElementRecord* record : model.fileElements(file))
         wanted.push_back({record->namePath(), XmlUpdateModel::matchAttributes(*record, false)});
     database.keepOnly(wanted);
     database.load();
@@ -96,7 +105,7 @@ void XmlManager::updateFile(XmlFileRecord& file, int mode) {
     if (!root || root->name() != file.root->name())
         throw Exception(kSource, kRootMismatchLine, messages::kRootMismatch,
                         {root ? root->name() : std::u16string(), path});
-    m_model.updateDocument(database, file, mode);
+    model.updateDocument(database, file, mode);
     database.save();
 }
 

@@ -7,7 +7,8 @@
 // file that the installation created is deleted. A file whose handling
 // fails stops the run (the installation then rolls back), or, when its row
 // asks to continue (0x20), is put back at once while the run goes on.
-// Rollback and commit act on what this run recorded, and nothing else.
+// Rollback and commit act on what the runs of this installation recorded,
+// and nothing else.
 
 #include "Msi.h"
 #include "XmlBookkeeping.h"
@@ -37,21 +38,26 @@ public:
 
     // Handles every file in mode (1 install, 2 uninstall): 0, or 1603 when a
     // file failed without asking to continue. Uninstall ends with its own
-    // commit and, when removing everything, deletes the bookkeeping key.
+    // commit and, when removing everything, deletes the bookkeeping key;
+    // when it fails, its entries stay, as those of a finished installation.
     UINT run(int mode);
-    // Puts back every file that this run changed and deletes the backups it
-    // made; the bookkeeping key goes once it holds nothing.
+    // Puts back every file that the installation's runs changed and deletes
+    // the backups they made; the bookkeeping key goes once it holds nothing.
     void rollback();
-    // Deletes this run's backups (but those of files flagged 0x40) and their
-    // entries; files created stay recorded as created.
+    // Deletes the installation's backups (but those of files flagged 0x40)
+    // and their entries; files created stay recorded as created.
     void commit();
 
     // Handles one file; false, after reporting the error, when it failed.
     bool processFile(XmlFileRecord& file, int mode);
     // Backs up, records and patches an existing file.
     void updateFile(XmlFileRecord& file, int mode);
-    // Puts the file back as it was before this run: deletes it when this run
-    // created it, else copies this run's first backup over it.
+    // Patches an existing file in place with the model's records in mode:
+    // reads it, checks its root element (4117), edits it and writes it back
+    // once, only when an edit was made. Nothing is written before that.
+    static void patchFile(XmlUpdateModel& model, XmlFileRecord& file, int mode);
+    // Puts the file back as it was before the installation: deletes it when
+    // the installation created it, else copies its first backup over it.
     void restoreFile(const XmlFileRecord& file);
 
     const XmlBookkeeping& bookkeeping() const { return m_bookkeeping; }

@@ -4,6 +4,7 @@
 #include "InputFile.h"
 #include "InstallerMessages.h"
 #include "Text.h"
+#include "XmlEncoding.h"
 
 #include "Encoding.h"
 
@@ -154,6 +155,33 @@ void XmlReader::parse(const std::u16string& fileName) {
             break;
     }
     freeParser();
+}
+
+bool XmlReader::isName(std::u16string_view text, const XmlEncoding& encoding) {
+    if (text.empty() || text.size() > kBufferSize)
+        return false;
+    // The element <text/> in a document of that encoding, read as a file
+    // is: it parses, and its one element has the whole text as its name.
+    std::string bytes = !encoding.isUtf16() ? "" : encoding.bigEndian() ? "\xFE\xFF" : "\xFF\xFE";
+    bytes += encoding.encode(u"<?xml version=\"1.0\" encoding=\"" + XmlEncoding::nameOf(encoding.code()) +
+                             u"\"?><" + std::u16string(text) + u"/>");
+    XML_Parser parser = XML_ParserCreate(nullptr);
+    if (!parser)
+        return false;
+    XML_SetUnknownEncodingHandler(parser, unknownEncoding, nullptr);
+    struct Name {
+        std::u16string_view wanted;
+        bool found = false;
+    } name{text};
+    XML_SetUserData(parser, &name);
+    XML_SetStartElementHandler(parser, [](void* data, const XML_Char* element, const XML_Char**) {
+        Name& seen = *static_cast<Name*>(data);
+        seen.found = std::u16string_view(wide(element)) == seen.wanted;
+    });
+    const bool parsed =
+        XML_Parse(parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) == XML_STATUS_OK;
+    XML_ParserFree(parser);
+    return parsed && name.found;
 }
 
 void XmlReader::onXmlDeclaration(const char16_t*, const char16_t*, int) {}

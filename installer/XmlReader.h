@@ -15,7 +15,9 @@
 #include <cstdint>
 #include <exception>
 #include <string>
+#include <string_view>
 
+class XmlEncoding;
 struct XML_ParserStruct;
 
 class XmlReader {
@@ -55,6 +57,13 @@ public:
     std::int64_t currentColumn() const;
 
     static constexpr int kBufferSize = 65536;
+
+    // Whether the parser reads the text as the name of an element in a file
+    // of that encoding (XML's rules for names, as this parser knows them,
+    // which differ a little between encodings): only such a name, once
+    // written into the file, reads back from it. The encoding must hold
+    // every character of the text.
+    static bool isName(std::u16string_view text, const XmlEncoding& encoding);
 
     // Runs a handler; an error that it throws stops the parser and is
     // thrown again by parse once the parser has returned, so that no

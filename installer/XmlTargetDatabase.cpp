@@ -500,6 +500,8 @@ void XmlTargetDatabase::updateElement(XmlTableElementRecord& record, const XmlFi
             if (attribute.origin == XmlAttributeRecord::kFromTable &&
                 !XmlWriter::canWriteName(attribute.name, m_updater.encoding()))
                 throw Exception(kSource, 710, messages::kCannotWrite, {m_path});
+            // A value a row overwrote keeps its place among the document's.
+            XmlWriter::checkText(attribute.value, m_path);
             if (!rendering.empty() || spaceFirst)
                 rendering += u" ";
             rendering += attribute.name + u"=\"" + text::escapeAttribute(attribute.value) + u"\"";
@@ -530,6 +532,7 @@ void XmlTargetDatabase::updateElement(XmlTableElementRecord& record, const XmlFi
 void XmlTargetDatabase::setText(XmlDocumentElementRecord& match, const XmlFileRecord& file,
                                 const std::u16string& text) {
     settle(match);
+    XmlWriter::checkText(text, m_path);
     const std::u16string escaped = text::escapeText(text);
     if (match.emptyTag) {
         const BytePosition tagClose = match.tagClose;

@@ -1,7 +1,16 @@
 #include "XmlWriter.h"
 
+#include "Exception.h"
+#include "InstallerMessages.h"
 #include "Text.h"
 #include "XmlOutputErrorHandler.h"
+#include "XmlReader.h"
+
+namespace {
+
+const std::u16string kSource = u"os\\XmlOutput";
+
+} // namespace
 
 void XmlWriter::setIndent(int count, std::u16string_view unit) {
     m_indentUnit.clear();
@@ -23,7 +32,19 @@ std::u16string XmlWriter::indentation() const {
 }
 
 bool XmlWriter::canWriteName(const std::u16string& name, const XmlEncoding& encoding) {
-    return text::isXmlName(name) && encoding.canEncode(name);
+    return encoding.canEncode(name) && XmlReader::isName(name, encoding);
+}
+
+void XmlWriter::checkText(std::u16string_view text, const std::u16string& path) {
+    const size_t at = text::findNonXmlCharacter(text);
+    if (at == std::u16string_view::npos)
+        return;
+    static const char16_t kHex[] = u"0123456789ABCDEF";
+    std::u16string code = u"U+";
+    for (int shift = 12; shift >= 0; shift -= 4)
+        code += kHex[(text[at] >> shift) & 0xF];
+    throw Exception(kSource, 250, messages::kParseError,
+                    {path, u"0", u"0", code + u" is no character of XML"});
 }
 
 void XmlWriter::checkName(const std::u16string& name) const {
@@ -48,11 +69,13 @@ void XmlWriter::writeDeclaration() {
 void XmlWriter::startElement(const std::vector<Attribute>& attributes, const std::u16string& name, bool empty,
                              const std::u16string& text) {
     checkName(name);
+    checkText(text, fileName());
     std::u16string tag = indentation() + u"<" + name;
     for (const auto& [attributeName, value] : attributes) {
         if (attributeName.empty())
             continue;
         checkName(attributeName);
+        checkText(value, fileName());
         tag += u" " + attributeName + u"=\"" + text::escapeAttribute(value) + u"\"";
     }
     if (empty) {
@@ -79,6 +102,7 @@ void XmlWriter::endElement() {
 }
 
 void XmlWriter::comment(const std::u16string& text) {
+    checkText(text, fileName());
     write(indentation() + u"<!-- " + safeComment(text) + u" -->" + m_newline);
 }
 
@@ -93,8 +117,6 @@ void XmlWriter::finish() {
 std::u16string XmlWriter::safeComment(std::u16string_view text) {
     std::u16string out;
     for (const char16_t c : text) {
-        if (!text::isXmlCharacter(c))
-            continue;
         if (c == u'-' && !out.empty() && out.back() == u'-')
             out += u' ';
         out += c;

@@ -5,10 +5,10 @@
 // indented by depth, with the stack of open elements.
 //
 // What it writes always parses: an empty version is written "1.0", a
-// comment's "--" is broken by a space, values and text are escaped, control
-// characters that XML cannot hold are left out, and a name that is no XML
-// name or that the encoding cannot hold is an error (4116), never a broken
-// tag.
+// comment's "--" is broken by a space, values and text are escaped, a name
+// that is no XML name or that the encoding cannot hold is an error (4116),
+// never a broken tag, and a value, text or comment that holds a character
+// no XML document can hold is an error (4113), never left out in silence.
 
 #include "XmlOutput.h"
 
@@ -46,8 +46,12 @@ public:
     // Whether a name is one of XML and the encoding holds it: a name that is
     // not is refused, never written.
     static bool canWriteName(const std::u16string& name, const XmlEncoding& encoding);
-    // Comment text in which no "--" remains, without the codes that no XML
-    // document can hold.
+    // Refuses a text that holds a character no XML document can hold:
+    // error 4113 for the file at path, with line and column 0 (no line of
+    // the file holds it) and the character, raised before anything is
+    // written.
+    static void checkText(std::u16string_view text, const std::u16string& path);
+    // Comment text in which no "--" remains.
     static std::u16string safeComment(std::u16string_view text);
 
 private:

@@ -1,5 +1,6 @@
 #include "ProcessItem.h"
 
+#include "FileSystem.h"
 #include "ItemClasses.h"
 #include "ItemExtensions.h"
 #include "ItemTextFile.h"
@@ -14,8 +15,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -181,6 +182,12 @@ int ProcessItem::hasDiagram() {
 }
 
 int ProcessItem::hasHtmlPage() {
+    // A plain page (class "none") is the page a user edits first: its own
+    // page, whether or not its data file names that class, like an item
+    // without a data file.
+    const bool plainPage = m_classKind == kNoProcessClass || m_classKind == kNoProcessClass3;
+    if (plainPage && getKind() != kExternal && getKind() != kShortcut)
+        return 1;
     return askCapability(&ProcessItem::hasHtmlPage, &ProcessItemExtension::hasHtmlPage, 1);
 }
 
@@ -336,8 +343,11 @@ void ProcessItem::readList(const CString& key, CStringListe* list, const char* s
         list->append(new CString(unescapeListElement(token)));
         token.Empty();
     };
+    // A separator is one of the characters given: a NUL byte of the value
+    // is a character of its element, not the end of the separators' text.
+    const std::string_view cuts(separators);
     for (int i = 0; i < value.GetLength(); ++i) {
-        if (std::strchr(separators, value[i]))
+        if (cuts.find(value[i]) != std::string_view::npos)
             flush();
         else
             token += value[i];
@@ -410,8 +420,9 @@ int ProcessItem::writeItemFile(const CString& fileName, const CString& text) {
     // A folder outside the project is named as its url gives it.
     const bool outside = path.IsEmpty();
     CString message;
-    message.Format(loadString(32964), (outside ? getFolder(1, 1) + fileName : path).GetString(),
-                   (outside ? getFolder(1, 1) : getItemFolderPath()).GetString());
+    message.Format(loadString(32964),
+                   platform::shownPath(outside ? getFolder(1, 1) + fileName : path).GetString(),
+                   platform::shownPath(outside ? getFolder(1, 1) : getItemFolderPath()).GetString());
     ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
     return 0;
 }

@@ -69,6 +69,37 @@ constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x0080;
 // folders never enters it.
 constexpr DWORD FILE_ATTRIBUTE_REPARSE_POINT = 0x0400;
 
+// Formats of DrawText: the text's place in its rectangle and how it is laid out.
+constexpr UINT DT_TOP = 0x0000;
+constexpr UINT DT_LEFT = 0x0000;
+constexpr UINT DT_CENTER = 0x0001;
+constexpr UINT DT_RIGHT = 0x0002;
+constexpr UINT DT_VCENTER = 0x0004;
+constexpr UINT DT_BOTTOM = 0x0008;
+constexpr UINT DT_WORDBREAK = 0x0010;
+constexpr UINT DT_SINGLELINE = 0x0020;
+constexpr UINT DT_NOCLIP = 0x0100;
+constexpr UINT DT_CALCRECT = 0x0400;
+constexpr UINT DT_NOPREFIX = 0x0800;
+constexpr UINT DT_END_ELLIPSIS = 0x8000;
+
+// a * b / c with a 64-bit product, rounded to the nearest integer (halves
+// away from zero); -1 when c is 0 or the result does not fit.
+constexpr inline int MulDiv(int a, int b, int c) {
+    if (c == 0)
+        return -1;
+    long long product = static_cast<long long>(a) * b;
+    const bool negative = (product < 0) != (c < 0);
+    const long long num = product < 0 ? -product : product;
+    const long long den = c < 0 ? -static_cast<long long>(c) : c;
+    long long result = (num + den / 2) / den;
+    if (negative)
+        result = -result;
+    if (result > 2147483647LL || result < -2147483647LL - 1)
+        return -1;
+    return static_cast<int>(result);
+}
+
 constexpr inline COLORREF RGB(int r, int g, int b) {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }

@@ -12,24 +12,15 @@ namespace {
 
 ReferenceRows workProductRows(CStringListePlus* references) {
     ReferenceRows rows;
-    for (int i = 1; i <= references->count(); ++i) {
-        const CString& reference = *references->at(i);
-        rows.push_back({references::nameCell(reference), references::stateCell(reference),
-                        getWorkProductReferenceTail(reference)});
-    }
+    for (int i = 1; i <= references->count(); ++i)
+        rows.push_back(references::workProductRow(*references->at(i)));
     return rows;
 }
 
 void writeWorkProductRows(ProcessManager* manager, const ReferenceRows& rows, CStringListePlus* references) {
     references->deleteAll();
-    for (const ReferenceRow& row : rows) {
-        ProcessItem* product = manager ? manager->findWorkProduct(row[0]) : nullptr;
-        const CString foundState = product && !row[1].IsEmpty() && manager
-                                       ? manager->findWorkProductStateUid(product, row[1])
-                                       : CString();
-        references->append(new CString(references::headFor(product, row[0]) + "/" +
-                                       references::stateUidFor(foundState, row[1]) + "/" + row[2]));
-    }
+    for (const ReferenceRow& row : rows)
+        references->append(new CString(references::workProductReference(row, manager)));
 }
 
 // Sorted as a sorted list box sorts: ignoring case.
@@ -47,7 +38,7 @@ ActivityRolesWPsDialogMgt::ActivityRolesWPsDialogMgt(Project* project, ProcessIt
         return;
     CStringListePlus* roles = activity->getRoles();
     for (int i = 1; i <= roles->count(); ++i)
-        m_roles.push_back({references::nameCell(*roles->at(i)), getReferenceName(*roles->at(i))});
+        m_roles.push_back(references::roleRow(*roles->at(i), getReferenceName(*roles->at(i))));
     m_inWorkProducts = workProductRows(activity->getInWorkProducts());
     m_outWorkProducts = workProductRows(activity->getOutWorkProducts());
 }
@@ -59,8 +50,7 @@ void ActivityRolesWPsDialogMgt::onOK() {
     auto* manager = dynamic_cast<ProcessManager*>(m_project);
     activity->getRoles()->deleteAll();
     for (const ReferenceRow& row : m_roles)
-        activity->appendRoleReference(
-            references::headFor(manager ? manager->findRole(row[0]) : nullptr, row[0]) + "/" + row[1]);
+        activity->appendRoleReference(references::roleReference(row, manager));
     writeWorkProductRows(manager, m_inWorkProducts, activity->getInWorkProducts());
     writeWorkProductRows(manager, m_outWorkProducts, activity->getOutWorkProducts());
 }

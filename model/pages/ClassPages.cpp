@@ -1,6 +1,7 @@
 #include "ClassPages.h"
 
 #include "FileSystem.h"
+#include "ItemFolderCopy.h"
 #include "ItemGenericProcedure.h"
 #include "ItemGenericProcedureGroup.h"
 #include "ItemGlossaryEntry.h"
@@ -82,9 +83,23 @@ bool MeasureDialogMgt::onGetPicture(const CString& chosenPath) {
     const CString fileName = chosenPath.Mid(slash + 1);
     const CString target =
         m_project ? m_project->getPathInProject(m_item->getFolder(1, 1) + fileName) : CString();
-    if (fileName.IsEmpty() || target.IsEmpty() || !CopyFileA(chosenPath, target, FALSE)) {
+    bool taken = false;
+    if (!fileName.IsEmpty() && !target.IsEmpty()) {
+        switch (askBeforeCopyInto(chosenPath, target, fileName)) {
+        case ItemFolderCopy::Declined:
+            return false;
+        case ItemFolderCopy::UseAsIs:
+            taken = true;
+            break;
+        case ItemFolderCopy::Copy:
+            taken = CopyFileA(chosenPath, target, FALSE);
+            break;
+        }
+    }
+    if (!taken) {
         CString message;
-        message.Format(loadString(32997), chosenPath.GetString(), target.GetString());
+        message.Format(loadString(32997), platform::shownPath(chosenPath).GetString(),
+                       platform::shownPath(target).GetString());
         ui::AfxMessageBox(message);
         return false;
     }

@@ -53,8 +53,11 @@ class MeasureDialogMgt : public PropertyPage {
 public:
     MeasureDialogMgt(Project* project, ProcessItem* item);
     // "Get": copies the chosen file into the measure's folder at once
-    // (Cancel does not undo it) and names it as the picture. A copy that
-    // fails is told (32997) and leaves the picture as it was.
+    // (Cancel does not undo it) and names it as the picture. A file of that
+    // name in the folder is replaced only when the user says so, and the
+    // folder's own file chosen again is taken as it is (33483, 33484). A
+    // copy that fails is told (32997); declined or failed, the picture stays
+    // as it was.
     bool onGetPicture(const CString& chosenPath);
     int m_calculateAverage = 0;
     int m_calculateMedian = 0;
@@ -79,7 +82,8 @@ public:
     ProcessItem* m_item;
 
 protected:
-    CGlossaryEntryL1DlgMgt(int templateId, const CString& caption, int language, Project* project, ProcessItem* item);
+    CGlossaryEntryL1DlgMgt(int templateId, const CString& caption, int language, Project* project,
+                           ProcessItem* item);
 };
 
 class CGlossaryEntryL2DlgMgt : public CGlossaryEntryL1DlgMgt {
@@ -98,7 +102,8 @@ public:
     ProcessItem* m_item;
 
 protected:
-    CQCDescDialogMgt(int templateId, const CString& caption, int language, Project* project, ProcessItem* item);
+    CQCDescDialogMgt(int templateId, const CString& caption, int language, Project* project,
+                     ProcessItem* item);
 };
 
 class CQCDescL2DialogMgt : public CQCDescDialogMgt {

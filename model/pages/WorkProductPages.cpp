@@ -2,6 +2,7 @@
 
 #include "DerivationCycle.h"
 #include "FileSystem.h"
+#include "ItemFolderCopy.h"
 #include "ItemReference.h"
 #include "ItemWorkProduct.h"
 #include "ProcessItem.h"
@@ -10,7 +11,6 @@
 #include "ui/UserInterface.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -42,8 +42,7 @@ CWorkProductPPage1::CWorkProductPPage1(Project* project, ProcessItem* item)
     for (int i = 1; i <= product->m_authors->count(); ++i) {
         const CString& entry = *product->m_authors->at(i);
         const CString responsibility = getReferenceName(entry);
-        m_authors.push_back(
-            {references::nameCell(entry), responsibility.IsEmpty() ? "author" : responsibility});
+        m_authors.push_back(references::roleRow(entry, responsibility.IsEmpty() ? "author" : responsibility));
     }
 }
 
@@ -54,8 +53,7 @@ void CWorkProductPPage1::onOK() {
     auto* manager = dynamic_cast<ProcessManager*>(m_project);
     product->m_authors->deleteAll();
     for (const ReferenceRow& row : m_authors)
-        product->m_authors->append(new CString(
-            references::headFor(manager ? manager->findRole(row[0]) : nullptr, row[0]) + "/" + row[1]));
+        product->m_authors->append(new CString(references::roleReference(row, manager)));
 }
 
 bool CWorkProductPPage1::wouldMakeCycle(ProcessItem* base) const {
@@ -75,18 +73,13 @@ CString copyIntoItemFolder(Project* project, ProcessItem* item, const CString& c
         return CString();
     const CString shown = subfolder + fileName;
     const CString target = project ? project->getPathInSite(item->getFolder(1, 0) + shown) : CString();
-    auto ask = [&](int id) {
-        CString question;
-        question.Format(loadString(id), fileName.GetString());
-        return ui::AfxMessageBox(question, MB_YESNO | MB_ICONQUESTION) == IDYES;
-    };
-    if (!target.IsEmpty() && platform::pathExists(target)) {
-        std::error_code error;
-        if (std::filesystem::equivalent(platform::diskPath(chosenPath.GetString()),
-                                        platform::diskPath(target.GetString()), error))
-            return ask(33483) ? shown : CString();
-        if (!ask(33484))
-            return CString();
+    switch (askBeforeCopyInto(chosenPath, target, fileName)) {
+    case ItemFolderCopy::Declined:
+        return CString();
+    case ItemFolderCopy::UseAsIs:
+        return shown;
+    case ItemFolderCopy::Copy:
+        break;
     }
     if (target.IsEmpty() || !CopyFileA(chosenPath, target, FALSE)) {
         CString message;

@@ -76,6 +76,8 @@ constexpr int INSTALLSTATE_SOURCE = 4;
 
 // Bits of the Type column of the CustomAction table that the stand-in knows.
 constexpr int msidbCustomActionTypeDll = 0x0001; // a function of a library
+constexpr int msidbCustomActionTypeTextData = 0x0003;
+constexpr int msidbCustomActionTypeProperty = 0x0030; // with text data (51): a property set to formatted text
 constexpr int msidbCustomActionTypeContinue = 0x0040;
 constexpr int msidbCustomActionTypeRollback = 0x0100;
 constexpr int msidbCustomActionTypeCommit = 0x0200;

@@ -222,6 +222,10 @@ UINT MsiSession::doAction(const std::u16string& name) {
         log("Action not found: " + msitext::forLog(name));
         return ERROR_FUNCTION_NOT_CALLED;
     }
+    if ((action->type & kBaseTypeMask) == (msidbCustomActionTypeTextData | msidbCustomActionTypeProperty)) {
+        setPropertyAction(*action);
+        return ERROR_SUCCESS;
+    }
     if (!(action->type & msidbCustomActionTypeInScript))
         return runAction(*action, Mode::Immediate, {});
     const Mode mode = (action->type & msidbCustomActionTypeRollback) ? Mode::Rollback
@@ -233,11 +237,21 @@ UINT MsiSession::doAction(const std::u16string& name) {
     return ERROR_SUCCESS;
 }
 
+void MsiSession::setPropertyAction(const CustomAction& action) {
+    const std::string name = msitext::forLog(action.name);
+    log("Action start: " + name + " (immediate)");
+    MsiRecord record(0);
+    record.setString(0, action.target);
+    const MsiInstallContext immediate(*this, Mode::Immediate);
+    setProperty(action.source, MsiFormatter::format(record, &immediate));
+    log("Action ended: " + name + ", result 0");
+}
+
 UINT MsiSession::runAction(const CustomAction& action, Mode mode, const std::u16string& customActionData) {
     const std::string name = msitext::forLog(action.name);
     log("Action start: " + name + " (" + MsiInstallContext::modeName(mode) + ")");
     UINT result = ERROR_FUNCTION_NOT_CALLED;
-    if ((action.type & 0x3F) != msidbCustomActionTypeDll || !m_actionRunner) {
+    if ((action.type & kBaseTypeMask) != msidbCustomActionTypeDll || !m_actionRunner) {
         log("Action not run: " + name + " is of type " + number(action.type));
     } else if (mode == Mode::Immediate) {
         result = m_actionRunner(action, m_handle);

@@ -4,7 +4,9 @@
 // those of its Property table), the states of its components, the messages
 // to the user and the installation script. Actions are rows of the
 // CustomAction table; a function of a library (base type 1) runs through
-// the action runner that the host installs. Immediate actions run when
+// the action runner that the host installs, and a set-property action (base
+// type 51) gives the property named by its Source its Target, formatted, at
+// once (an empty result removes the property). Immediate actions run when
 // they are called; deferred, rollback and commit actions (type bits 0x400
 // with 0x100 or 0x200) are written into the script with the value of the
 // property bearing their name as their "CustomActionData". After the
@@ -117,6 +119,9 @@ public:
     UINT runScript();
 
 private:
+    static constexpr int kBaseTypeMask = 0x3F;
+
+    void setPropertyAction(const CustomAction& action);
     UINT runAction(const CustomAction& action, Mode mode, const std::u16string& customActionData);
     static bool succeeded(UINT result) {
         return result == ERROR_SUCCESS || result == ERROR_FUNCTION_NOT_CALLED ||

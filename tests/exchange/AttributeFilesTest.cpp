@@ -219,6 +219,54 @@ TEST(AttributeFilesTest, AnItemThatCannotBeSavedUndoesTheImport) {
     EXPECT_EQ(design->getItemActivity()->getOwnSteps(0)->count(), 4);
 }
 
+TEST(AttributeFilesTest, AValueTypedOverTwoLinesIsRefusedWholeAndInjectsNoKey) {
+    // A spreadsheet writes a cell typed over two lines as a quoted field
+    // holding the line break. An item's data file keeps a value on one
+    // line: the file is refused, naming the line and the column, and no
+    // item changes, on disk or after the project is opened again.
+    struct TwoLineCase {
+        void (ProcessManager::*import)(const CString&);
+        const char* file;
+        const char* where;
+    };
+    const TwoLineCase cases[] = {
+        {&ProcessManager::importWPAttribute,
+         "uid;name;file name;location;CM policy;Image;Type;Timing;domain;discipline\r\n"
+         "N10;Test plan;TP;\"x\nWPType=Injected\";;;Report;;;;\r\n",
+         "line 2 holds a value over several lines in its column 'location'"},
+        {&ProcessManager::importWPAttribute,
+         "uid;name;file name;location;CM policy;Image;Type;Timing\r\n"
+         "N6;Design model;DM;;;;;;\r\n"
+         "N10;Test plan;TP;;;;\"Report\r\nTiming=Never\";;\r\n",
+         "line 3 holds a value over several lines in its column 'Type'"},
+        {&ProcessManager::importActivitiesAttribute,
+         "uid;name;state;version;activity type;steps\r\n"
+         "N21;Design the system;DRAFT;;Standard;\"One\nState=APPROVED\";;STANDARD;\r\n",
+         "line 2 holds a value over several lines in its column 'steps'"},
+        {&ProcessManager::ImportVersionAndApprovalStatus,
+         "uid;name\r\n\r\nN19;Delivery;WORKFLOW;;;DRAFT;1;Ann;\"Approved\rVersion=9\";\r\n",
+         "line 3 holds a value over several lines in its column 9"},
+    };
+    for (const auto& c : cases) {
+        ExportsProject project;
+        ProcessManager& manager = project.open();
+        project.write("tmp/typed.csv", c.file);
+        const std::string before = project.siteFiles();
+        (manager.*c.import)(project.path("tmp/typed.csv").c_str());
+        EXPECT_EQ(project.lastMessage(), "The file " + project.path("tmp/typed.csv") +
+                                             " cannot be imported: " + c.where +
+                                             ", which an item's data file cannot keep. Nothing was "
+                                             "imported.")
+            << c.file;
+        EXPECT_EQ(describeDifference(before, project.siteFiles(), "site"), "") << c.file;
+        project.open();
+        EXPECT_NE(project.item("N10")->getItemWorkProduct()->getWPType(), "Injected") << c.file;
+        EXPECT_NE(project.item("N10")->getItemWorkProduct()->getTiming(), "Never") << c.file;
+        EXPECT_EQ(project.item("N21")->getStateText(), "DRAFT") << c.file;
+        EXPECT_NE(project.item("N19")->getVersion(), "9") << c.file;
+    }
+}
+
 TEST(AttributeFilesTest, LinesOfOtherItemsAreSkippedAndAPresentEmptyFieldEmptiesItsValue) {
     ExportsProject project;
     ProcessManager& manager = project.open();
@@ -271,9 +319,8 @@ TEST(AttributeFilesTest, WorkProductAttributesComeBackAndTheirDomainIsNotRead) {
 TEST(AttributeFilesTest, DescriptionsComeBackWithTheirLineBreaksAndUnknownItemsAreLogged) {
     ExportsProject project;
     ProcessManager& manager = project.open();
-    // A first import of the file as exported writes the descriptions in the
-    // form the file keeps (line breaks as line feeds, a carriage return as
-    // a blank); the round trip starts from there.
+    // A first import of the file as exported changes nothing; the round
+    // trip starts from there.
     manager.exportItemDescription();
     manager.ImportArtifactDescription(project.path("tmp/itemDescription.csv").c_str());
     const std::string before = project.siteFiles();
@@ -308,6 +355,29 @@ TEST(AttributeFilesTest, DescriptionsComeBackWithTheirLineBreaksAndUnknownItemsA
     EXPECT_NE(log.find("Load Run the tests description: Run the tests\r\n"), std::string::npos);
     EXPECT_NE(log.find("Item Ghost not found\r\n"), std::string::npos);
     EXPECT_NE(log.find("Item Measures : description not supported on this class\r\n"), std::string::npos);
+}
+
+TEST(AttributeFilesTest, AnUnchangedDescriptionFileLeavesEveryFileAsItWas) {
+    // The file's form of a description has no carriage return, ";" or
+    // double quote: a description whose form is what the file holds is
+    // left as it is, and an empty one makes no file.
+    ExportsProject project;
+    ProcessManager& manager = project.open();
+    project.write("site/Roles/Tester/RoleDescription.txt", "Runs \"the\" tests; reports.\r\n\r\nKeeps\r\n");
+    const std::string before = project.siteFiles();
+    manager.exportItemDescription();
+    manager.ImportArtifactDescription(project.path("tmp/itemDescription.csv").c_str());
+    EXPECT_EQ(project.lastMessage(), "26 imports performed");
+    EXPECT_EQ(describeDifference(before, project.siteFiles(), "site"), "");
+    EXPECT_EQ(project.read("site/Roles/Tester/RoleDescription.txt"),
+              "Runs \"the\" tests; reports.\r\n\r\nKeeps\r\n");
+
+    // An edited line still writes its description, as the file has it.
+    manager.exportItemDescription();
+    project.write("tmp/edited.csv", withLine(project.read("tmp/itemDescription.csv"), "N3",
+                                             "N3;Tester;\"Runs the tests.\nKeeps\";"));
+    manager.ImportArtifactDescription(project.path("tmp/edited.csv").c_str());
+    EXPECT_EQ(project.read("site/Roles/Tester/RoleDescription.txt"), "Runs the tests.\nKeeps");
 }
 
 TEST(AttributeFilesTest, ADamagedDescriptionFileChangesNothing) {

@@ -42,8 +42,12 @@ const ParseCase kParseCases[] = {
     {"an empty quoted field at the end is a field", "a;\"\"\n", {{"a", ""}}, {1}},
     {"an empty file has no record", "", {}, {}},
     {"UTF-8 with its mark becomes the code page", "\xEF\xBB\xBFu;caf\xC3\xA9", {{"u", "caf\xE9"}}, {1}},
-    {"UTF-8 without mark as well", "u;\xE2\x82\xAC", {{"u", "\x80"}}, {1}},
     {"code-page bytes stay as they are", "u;caf\xE9", {{"u", "caf\xE9"}}, {1}},
+    // The program writes its files in the code page, without a mark: text
+    // whose bytes happen to form UTF-8 is still the code page's.
+    {"\"\xC4\xBB\" (two letters that form UTF-8) stays", "u;\xC4\xBB", {{"u", "\xC4\xBB"}}, {1}},
+    {"\"\xC3\xA9\" stays", "u;\xC3\xA9;x\r\n", {{"u", "\xC3\xA9", "x"}}, {1}},
+    {"\"\xE2\x82\xAC\" stays", "u;\xE2\x82\xAC", {{"u", "\xE2\x82\xAC"}}, {1}},
 };
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 TEST(EpfDemoTest, TheDemoExportsWholeToASoundLibrary) {
     TempDir dir;
@@ -41,6 +42,10 @@ TEST(EpfDemoTest, TheDemoExportsWholeToASoundLibrary) {
     EXPECT_EQ(check.parseError, "");
     EXPECT_EQ(check.duplicateIds, std::vector<std::string>());
     EXPECT_EQ(check.unresolved, std::vector<std::string>());
+    // Each element's children in the schema's order: a task's performer
+    // before its work products, a work product's guidance before its
+    // templates.
+    EXPECT_EQ(check.misordered, std::vector<std::string>());
     // Every activity of the demo is a task, every work product an artifact.
     const std::string library = dir.read("Demo/tmp/EPFexport/exportForEPF.xml");
     size_t tasks = 0;
@@ -54,4 +59,17 @@ TEST(EpfDemoTest, TheDemoExportsWholeToASoundLibrary) {
     EXPECT_EQ(tasks, 6u);
     EXPECT_EQ(artifacts, 6u);
     EXPECT_TRUE(dir.exists("Demo/tmp/EPFexport/Generic - main/guidances/supportingmaterials/resources"));
+    // Both procedures attach a document named "procedure.htm": each
+    // whitepaper has a copy of its own, named after its item.
+    const std::pair<const char*, const char*> procedures[] = {{"N17653000021", "Test_procedure"},
+                                                              {"N17653000022", "Review_procedure"}};
+    for (const auto& [uid, folder] : procedures) {
+        const std::string copy = std::string(uid) + "_procedure.htm";
+        EXPECT_NE(library.find("<Attachment><![CDATA[resources/" + copy + "]]></Attachment>"),
+                  std::string::npos)
+            << uid;
+        EXPECT_EQ(dir.read("Demo/tmp/EPFexport/Generic - main/guidances/whitepapers/resources/" + copy),
+                  dir.read(std::string("Demo/site/Procedures/") + folder + "/procedure.htm"))
+            << uid;
+    }
 }

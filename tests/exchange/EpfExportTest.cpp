@@ -29,6 +29,7 @@ void expectSound(const EpfLibraryCheck& check, const std::string& context) {
     EXPECT_EQ(check.parseError, "") << context;
     EXPECT_EQ(check.duplicateIds, std::vector<std::string>()) << context;
     EXPECT_EQ(check.unresolved, std::vector<std::string>()) << context;
+    EXPECT_EQ(check.misordered, std::vector<std::string>()) << context;
     EXPECT_GT(check.references, 0u) << context;
 }
 
@@ -130,7 +131,7 @@ TEST(EpfExportTest, PluginFoldersStayInsideTheExportFolderWhateverTheName) {
         }
     }
     EXPECT_TRUE(
-        project.exists("tmp/EPFexport/____________outside - main/guidances/guidelines/resources/top.gif"));
+        project.exists("tmp/EPFexport/.._.._.._.._outside - main/guidances/guidelines/resources/top.gif"));
     EXPECT_TRUE(
         project.exists("tmp/EPFexport/a_b - work products and roles/workproducts/resources/doc2.gif"));
     // The names themselves are kept, escaped, in the library.
@@ -163,7 +164,7 @@ TEST(EpfExportTest, ControlCharactersInStoredTextsLoseNothingAroundThem) {
     project.exportLibrary({"N4"});
     expectSound(project.check(), "control characters");
     const std::string library = project.library();
-    EXPECT_NE(library.find("<Attachment>resources/plan.doc</Attachment>"), std::string::npos);
+    EXPECT_NE(library.find("<Attachment>resources/N10_plan.doc</Attachment>"), std::string::npos);
     EXPECT_NE(library.find("* Sketch the architecture"), std::string::npos);
     for (const char* id :
          {"id=\"TL1F1_N10\"", "id=\"N10\"", "id=\"N21\"", "<Template>TL1F1_N10</Template>", "id=\"P-N21\""})
@@ -199,18 +200,67 @@ TEST(EpfExportTest, ALibraryThatCannotBeWrittenFailsTheExportWithAMessage) {
         EXPECT_NE(message.text, kSuccess);
 }
 
-TEST(EpfExportTest, WarningsNameTheGeneralProcedureLinksThatAreNoProcedure) {
+TEST(EpfExportTest, WarningsNameTheGeneralProcedureLinksThatAreNoProcedureAndTheReferencesLeftOut) {
+    // Exported alone, the generic pair's tasks and roles refer to the work
+    // products of the domain, which no plug-in holds: each reference left
+    // out is told on a line of its own.
     EpfProject project;
     project.open();
     project.exportLibrary({});
-    EXPECT_EQ(project.read("tmp/EPFexport/exportForEPF_warning.txt"),
-              "* Not imported: Write the test plan link to Design the system as guideline\r\n");
+    const std::vector<std::pair<const char*, const char*>> leftOut = {
+        {"Output reference to 'Design model' (N6)", "Task 'Design the system' (N21)"},
+        {"Output reference to 'Interface description' (N8)", "Task 'Design the system' (N21)"},
+        {"MandatoryInput reference to 'Test plan' (N10)", "Task 'Design the system' (N21)"},
+        {"Output reference to 'Test plan' (N10)", "Task 'Write the test plan' (N23)"},
+        {"MandatoryInput reference to 'Test plan' (N10)", "Task 'Review the plan' (N26)"},
+        {"Output reference to 'Test report' (N11)", "Task 'Run the tests' (N24)"},
+        {"MandatoryInput reference to 'Test plan' (N10)", "Task 'Run the tests' (N24)"},
+        {"Output reference to 'Design model' (N6)", "Task 'Q&A session' (N31)"},
+        {"MandatoryInput reference to 'Test report' (N11)", "Task 'Q&A session' (N31)"},
+        {"ResponsibleFor reference to 'Design model' (N6)", "Role 'Architect' (N2)"},
+        {"ResponsibleFor reference to 'Interface description' (N8)", "Role 'Architect' (N2)"},
+        {"ResponsibleFor reference to 'Design model' (N6)", "Role 'Tester' (N3)"},
+        {"ResponsibleFor reference to 'Test plan' (N10)", "Role 'Tester' (N3)"},
+        {"ResponsibleFor reference to 'Test report' (N11)", "Role 'Tester' (N3)"},
+    };
+    std::string warnings = "* Not imported: Write the test plan link to Design the system as guideline\r\n";
+    for (const auto& [reference, owner] : leftOut)
+        warnings += std::string("* Not exported: ") + reference + " in " + owner +
+                    ": it is in no exported plug-in\r\n";
+    EXPECT_EQ(project.read("tmp/EPFexport/exportForEPF_warning.txt"), warnings);
     // A second run replaces both files and keeps the resources of the first.
     project.exportLibrary({"N4"});
     EXPECT_EQ(project.read("tmp/EPFexport/exportForEPF_warning.txt"),
               "* Not imported: Write the test plan link to Design the system as guideline\r\n");
     EXPECT_TRUE(
         project.exists("tmp/EPFexport/Generic - main/guidances/supportingmaterials/resources/N19_wf.png"));
+}
+
+TEST(EpfExportTest, APluginsFoldersCarryTheNameItsElementHas) {
+    // The importing tool finds a plug-in's files in the folder of the
+    // plug-in's name as it reads it from the library: accents, blanks and
+    // markup characters stay, only what a file name cannot hold is replaced.
+    struct NameCase {
+        const char* name;   // the domain's second-language name
+        const char* xml;    // the main plug-in's name in the library
+        const char* folder; // its folder, as the disk names it
+    };
+    const NameCase cases[] = {
+        {"G\xE9nie logiciel", "G\xE9nie logiciel - main", "G\xC3\xA9nie logiciel - main"},
+        {"R&D <x> \"y\"", "R&amp;D &lt;x&gt; &quot;y&quot; - main", "R&D _x_ _y_ - main"},
+        {"a/b\\c:d*e?f|g", "a/b\\c:d*e?f|g - main", "a_b_c_d_e_f_g - main"},
+    };
+    for (const auto& c : cases) {
+        EpfProject project;
+        project.open();
+        project.item("N4")->setNameL2(c.name);
+        project.exportLibrary({"N4"});
+        EXPECT_NE(project.library().find(std::string("name=\"") + c.xml + "\""), std::string::npos) << c.name;
+        EXPECT_TRUE(project.exists(std::string("tmp/EPFexport/") + c.folder +
+                                   "/guidances/guidelines/resources/top.gif"))
+            << c.name;
+        expectSound(project.check(), c.name);
+    }
 }
 
 TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
@@ -223,10 +273,13 @@ TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
         std::vector<std::string> folders; // N5, N9, generic
     };
     const FolderCase cases[] = {
-        {"R&D", "R_D", {"R_D", "R_D (2)", "Generic"}},
+        {"R:D", "R?D", {"R_D", "R_D (2)", "Generic"}},
         {"", "", {"Empty translation", "Empty translation (2)", "Generic"}},
         {"Generic", "generic", {"Generic", "generic (2)", "Generic (3)"}},
         {"Design", "Test", {"Design", "Test", "Generic"}},
+        // A name is its own folder before any other's numbered one.
+        {"Test", "Test (2)", {"Test", "Test (2)", "Generic"}},
+        {"Generic (2)", "Generic", {"Generic (2)", "Generic", "Generic (3)"}},
     };
     const std::regex shapeicon("shapeicon=\"([^\"]*)\"");
     for (const FolderCase& c : cases) {
@@ -243,16 +296,18 @@ TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
         expectSound(project.check(), context);
 
         const std::string root = "tmp/EPFexport/";
-        const std::string templates =
-            " - work products and roles/guidances/templates/resources/test-plan.doc";
-        EXPECT_EQ(project.read(root + c.folders[0] + templates), "the design's template") << context;
-        EXPECT_EQ(project.read(root + c.folders[1] + templates),
+        const std::string templates = " - work products and roles/guidances/templates/resources/";
+        EXPECT_EQ(project.read(root + c.folders[0] + templates + "N6_test-plan.doc"), "the design's template")
+            << context;
+        EXPECT_EQ(project.read(root + c.folders[1] + templates + "N10_test-plan.doc"),
                   project.read("site/Engineering/Test/Test_plan/test-plan.doc"))
             << context;
-        EXPECT_TRUE(project.exists(
-            root + c.folders[1] + " - work products and roles/guidances/examples/resources/plan-example.doc"))
+        EXPECT_TRUE(
+            project.exists(root + c.folders[1] +
+                           " - work products and roles/guidances/examples/resources/N10_plan-example.doc"))
             << context;
-        EXPECT_TRUE(project.exists(root + c.folders[2] + " - main/guidances/whitepapers/resources/rules.pdf"))
+        EXPECT_TRUE(
+            project.exists(root + c.folders[2] + " - main/guidances/whitepapers/resources/N41_rules.pdf"))
             << context;
         for (const std::string& folder : c.folders)
             EXPECT_TRUE(project.exists(root + folder + " - main/guidances/guidelines/resources/top.gif"))
@@ -267,7 +322,7 @@ TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
             EXPECT_TRUE(project.exists(root + icons.back())) << context << ": " << icons.back();
         }
         const std::tuple<const char*, std::string, const char*> owners[] = {
-            {"N6", c.folders[0], "doc2.gif"}, {"N10", c.folders[1], "plan.gif"}};
+            {"N6", c.folders[0], "doc2.gif"}, {"N10", c.folders[1], "N10_plan.gif"}};
         for (const auto& [uid, folder, file] : owners) {
             const std::string element = "id=\"" + std::string(uid) + "\"";
             const size_t at = library.find(element);
@@ -279,6 +334,48 @@ TEST(EpfExportTest, PluginsWhoseNamesGiveTheSameFolderEachKeepTheirOwnFiles) {
                 << context << ": " << uid;
         }
         EXPECT_FALSE(icons.empty()) << context;
+    }
+}
+
+TEST(EpfExportTest, DocumentsOfOneNameInAPluginEachKeepTheirOwnCopy) {
+    // Two work products of one plug-in name a template, an example and a
+    // picture alike: each copy is named after its item, and each element
+    // attaches its own.
+    EpfProject project;
+    project.open();
+    const std::pair<const char*, const char*> products[] = {{"N6", "site/Engineering/Design/Design_model/"},
+                                                            {"N10", "site/Engineering/Test/Test_plan/"}};
+    for (const auto& [uid, folder] : products) {
+        ItemWorkProduct* product = project.item(uid)->getItemWorkProduct();
+        product->m_templateName[0][0] = "shared.doc";
+        product->m_exampleName[0][0] = "./ar/example.doc";
+        product->m_image = "icon.gif";
+        project.write(std::string(folder) + "shared.doc", std::string("template of ") + uid);
+        project.write(std::string(folder) + "ar/example.doc", std::string("example of ") + uid);
+        project.write(std::string(folder) + "icon.gif", std::string("icon of ") + uid);
+    }
+    project.exportLibrary({"N4"});
+    expectSound(project.check(), "documents of one name");
+    const std::string library = project.library();
+    const std::string companion = "tmp/EPFexport/Ing\xC3\xA9nierie - work products and roles/";
+    for (const auto& [uid, folder] : products) {
+        const std::string prefix = std::string(uid) + "_";
+        EXPECT_NE(library.find("<Attachment>resources/" + prefix + "shared.doc</Attachment>"),
+                  std::string::npos)
+            << uid;
+        EXPECT_NE(library.find("<Attachment>resources/" + prefix + "example.doc</Attachment>"),
+                  std::string::npos)
+            << uid;
+        EXPECT_NE(library.find("shapeicon=\"Ing\xE9nierie - work products and roles/workproducts/resources/" +
+                               prefix + "icon.gif\""),
+                  std::string::npos)
+            << uid;
+        EXPECT_EQ(project.read(companion + "guidances/templates/resources/" + prefix + "shared.doc"),
+                  std::string("template of ") + uid);
+        EXPECT_EQ(project.read(companion + "guidances/examples/resources/" + prefix + "example.doc"),
+                  std::string("example of ") + uid);
+        EXPECT_EQ(project.read(companion + "workproducts/resources/" + prefix + "icon.gif"),
+                  std::string("icon of ") + uid);
     }
 }
 

@@ -263,6 +263,9 @@ TEST(GridTransferTest, ATitleTipShowsTheWholeTextOfANarrowCell) {
     grid.GetCellRect(1, 0, &cell);
     EXPECT_EQ(tip->GetPosition(), grid.ClientToScreen(wxPoint(cell.left, cell.top)));
     EXPECT_GT(tip->GetSize().x, 60);
+    // The grid keeps the mouse and the focus.
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+    EXPECT_EQ(wxWindow::FindFocus(), &grid);
 
     // Moving inside the cell keeps it; a press goes through to the cell.
     tip->OnMouseMove(wxPoint(5, 3));
@@ -278,6 +281,38 @@ TEST(GridTransferTest, ATitleTipShowsTheWholeTextOfANarrowCell) {
     ASSERT_TRUE(tip->IsShown());
     tip->OnMouseMove(wxPoint(5, 60));
     EXPECT_FALSE(tip->IsShown());
+
+    // What ends the tip reaches the grid, the pointer passing through the
+    // tip: a move to another cell, the pointer leaving the grid, a press, a
+    // key, the window losing the focus.
+    const auto shownAgain = [&] {
+        // A tip is shown only while the program has the focus.
+        grid.SetFocus();
+        processPending();
+        window.mouse(wxEVT_MOTION, window.centre(2, 0));
+        window.mouse(wxEVT_MOTION, window.centre(1, 0));
+        return tip->IsShown();
+    };
+    const wxEventType ends[] = {wxEVT_MOTION,     wxEVT_LEAVE_WINDOW, wxEVT_LEFT_DOWN,
+                                wxEVT_RIGHT_DOWN, wxEVT_KEY_DOWN,     wxEVT_ACTIVATE};
+    for (const wxEventType end : ends) {
+        ASSERT_TRUE(shownAgain()) << "before event " << end;
+        if (end == wxEVT_MOTION) {
+            window.mouse(wxEVT_MOTION, window.centre(1, 1));
+        } else if (end == wxEVT_KEY_DOWN) {
+            wxKeyEvent key(wxEVT_KEY_DOWN);
+            key.m_keyCode = WXK_DOWN;
+            grid.GetEventHandler()->ProcessEvent(key);
+        } else if (end == wxEVT_ACTIVATE) {
+            wxActivateEvent deactivated(wxEVT_ACTIVATE, false);
+            window.frame().GetEventHandler()->ProcessEvent(deactivated);
+        } else {
+            window.mouse(end, window.centre(1, 0));
+            if (end == wxEVT_LEFT_DOWN)
+                window.mouse(wxEVT_LEFT_UP, window.centre(1, 0));
+        }
+        EXPECT_FALSE(tip->IsShown()) << "event " << end;
+    }
 }
 
 } // namespace

@@ -25,10 +25,9 @@ std::string describe(const wxWindow* control) {
 
 } // namespace
 
-// Read from the window itself: the screen's picture may lag behind a window
-// shown after another.
-wxImage windowPicture(wxWindow& window) {
-    GdkWindow* shown = gtk_widget_get_window(window.GetHandle());
+namespace {
+
+wxImage pictureOf(GdkWindow* shown) {
     const int width = gdk_window_get_width(shown);
     const int height = gdk_window_get_height(shown);
     GdkPixbuf* pixels = gdk_pixbuf_get_from_window(shown, 0, 0, width, height);
@@ -45,6 +44,18 @@ wxImage windowPicture(wxWindow& window) {
         }
     g_object_unref(pixels);
     return picture;
+}
+
+} // namespace
+
+// Read from the window itself: the screen's picture may lag behind a window
+// shown after another.
+wxImage windowPicture(wxWindow& window) {
+    return pictureOf(gtk_widget_get_window(window.GetHandle()));
+}
+
+wxImage screenPicture() {
+    return pictureOf(gdk_get_default_root_window());
 }
 
 namespace {

@@ -20,5 +20,7 @@ void checkControlsWhole(wxWindow& window, const std::string& name);
 // What the display shows of the window (also what other processes, such as
 // the browser, drew into it).
 wxImage windowPicture(wxWindow& window);
+// What the display shows, whole.
+wxImage screenPicture();
 // Saves the picture as "<name>.png" where checkDialogLook saves its own.
 void savePicture(const wxImage& picture, const std::string& name, const std::string& folder);

@@ -12,12 +12,15 @@
 #include "CTableProperties.h"
 #include "CUniRichEdit.h"
 #include "DialogLook.h"
+#include "Encoding.h"
 #include "EventPump.h"
 #include "FileSystem.h"
 #include "Item.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "RecordingUserInterface.h"
+#include "RunProgram.h"
+#include "SiteChecks.h"
 #include "StringTable.h"
 #include "TempDir.h"
 #include "WxText.h"
@@ -27,6 +30,7 @@
 #include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <string>
 #include <utime.h>
 #include <wx/checkbox.h>
@@ -446,11 +450,86 @@ TEST_F(HtmlEditorTest, PicturesAreCopiedBesideThePageWithoutReplacingAnother) {
 
     m_dialog->OnOK();
     const std::string saved = page();
-    EXPECT_NE(saved.find("<img src=\"file:./photo.png\" border=\"0\" hspace=\"3\" vspace=\"3\">"),
-              std::string::npos)
+    EXPECT_NE(saved.find("<img src=\"photo.png\" border=\"0\" hspace=\"3\" vspace=\"3\">"), std::string::npos)
         << saved;
-    EXPECT_NE(saved.find("<img src=\"file:./beside.gif\""), std::string::npos);
+    EXPECT_NE(saved.find("<img src=\"beside.gif\""), std::string::npos);
     EXPECT_NE(saved.find("src=\"http://example.com/Roles/Analyst/logo.gif\""), std::string::npos);
+}
+
+// Python's web server on the loopback address, on a port it picks itself,
+// serving a folder; it logs what it served.
+class LocalWebServer {
+public:
+    LocalWebServer(const TempDir& dir, const std::string& root) : m_dir(dir) {
+        dir.write("server/serve.py",
+                  "import functools, http.server, os, sys\n"
+                  "root, port_file, log_file = sys.argv[1:4]\n"
+                  "class Handler(http.server.SimpleHTTPRequestHandler):\n"
+                  "    def log_message(self, format, *args):\n"
+                  "        with open(log_file, 'a') as log:\n"
+                  "            log.write(format % args + '\\n')\n"
+                  "server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(Handler, "
+                  "directory=root))\n"
+                  "with open(port_file + '.new', 'w') as out:\n"
+                  "    out.write(str(server.server_address[1]))\n"
+                  "os.replace(port_file + '.new', port_file)\n"
+                  "server.serve_forever()\n");
+        m_pid =
+            startProgram({"python3", dir / "server/serve.py", root, dir / "server/port", dir / "server/log"});
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (m_pid > 0 && !dir.exists("server/port") && std::chrono::steady_clock::now() < end)
+            wxMilliSleep(50);
+    }
+    ~LocalWebServer() {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitForProgram(m_pid);
+        }
+    }
+    // "http://127.0.0.1:<port>/"; empty when the server did not start.
+    std::string address() const {
+        return m_dir.exists("server/port") ? "http://127.0.0.1:" + m_dir.read("server/port") + "/" : "";
+    }
+    std::string log() const { return m_dir.exists("server/log") ? m_dir.read("server/log") : ""; }
+
+private:
+    const TempDir& m_dir;
+    int m_pid = -1;
+};
+
+// A picture the editor inserts is written relative to the page: served by a
+// web server, the page shows it.
+TEST_F(HtmlEditorTest, AnInsertedPictureLoadsFromAWebServer) {
+    wxImage picture(6, 4);
+    picture.SetRGB(wxRect(0, 0, 6, 4), 200, 30, 30);
+    m_dir.write("pictures/.keep", "");
+    ASSERT_TRUE(picture.SaveFile(wxString::FromUTF8(m_dir / "pictures/release-flow.png"), wxBITMAP_TYPE_PNG));
+    open();
+    select("target", true);
+    ASSERT_EQ(m_dialog->insertImageFile((m_dir / "pictures/release-flow.png").c_str()), 1);
+    // What the source view would show is already the address the page keeps.
+    EXPECT_NE(run("document.body.innerHTML").find("src=\"release-flow.png\""), std::string::npos);
+    m_dialog->OnOK();
+    const std::string saved = page();
+    EXPECT_NE(saved.find("<img src=\"release-flow.png\""), std::string::npos) << saved;
+
+    // A page beside the site looks at the edited page in a frame and writes
+    // down how wide the picture came out.
+    m_dir.write("Demo/check.htm",
+                "<html><body><iframe src=\"site/Roles/Analyst/overview.htm\" onload=\""
+                "var shown = [];"
+                "for (const image of this.contentDocument.images)"
+                "  if (image.getAttribute('src').endsWith('release-flow.png'))"
+                "    shown.push(image.complete ? image.naturalWidth : -1);"
+                "document.getElementById('result').textContent = 'widths:' + shown.join(',');\">"
+                "</iframe><div id=\"result\">not loaded</div></body></html>");
+    const LocalWebServer server(m_dir, m_dir / "Demo");
+    ASSERT_FALSE(server.address().empty()) << "python3 -m http.server could not start";
+    const BrowserRun run = loadAddressInBrowser(server.address() + "check.htm", m_dir / "profile");
+    EXPECT_NE(run.dom.find("widths:6<"), std::string::npos) << run.dom;
+    EXPECT_NE(server.log().find("\"GET /site/Roles/Analyst/release-flow.png HTTP/1.1\" 200"),
+              std::string::npos)
+        << server.log();
 }
 
 // Answers the separator dialog with "No Shade".
@@ -526,6 +605,70 @@ TEST_F(HtmlEditorTest, CommandsOutsideTheirContextSayWhy) {
     m_dialog->OnCancel();
     EXPECT_EQ(m_dialog->GetReturnCode(), wxID_CANCEL);
     EXPECT_EQ(page(), kPage);
+}
+
+// A page opened and saved with OK, without an edit, keeps what it says:
+// the document type as written, a comment before the page, a UTF-8 script
+// of a page that declares no character set, text once although a marker
+// stands in an attribute, the generated part byte for byte.
+TEST_F(HtmlEditorTest, APageSavedWithoutAnEditKeepsItsText) {
+    const std::string doctype =
+        "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\" \"http://example.com/d\xC3\xA9j\xC3\xA0.dtd\">";
+    const std::string generated =
+        "<!--PROCESS_HYPERLINK-->\r\n<div>Generated \xCE\xA9</div>\r\n</body></html>\r\n";
+    ASSERT_TRUE(platform::writeFileReplacing(
+        m_pagePath, doctype +
+                        "\r\n<!-- kept before the page -->\r\n<html><head><title>t</title>"
+                        "<script>var omega = '\xCE\xA9';</script></head><body>\r\n"
+                        "<img alt=<!--PROCESS_HYPERLINK-->x><div id=\"intro\">Intro once</div>\r\n" +
+                        generated));
+    open();
+    m_dialog->OnOK();
+    EXPECT_EQ(m_dialog->GetReturnCode(), wxID_OK);
+    const std::string saved = page();
+    EXPECT_EQ(saved.rfind(doctype + "\r\n<!-- kept before the page --><html>", 0), 0u) << saved;
+    EXPECT_NE(saved.find("<script>var omega = '\xCE\xA9';</script>"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("Intro once"), saved.rfind("Intro once")) << saved;
+    ASSERT_GE(saved.size(), generated.size());
+    EXPECT_EQ(saved.substr(saved.size() - generated.size()), generated) << saved;
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
+}
+
+// Pages that send the browser elsewhere or load themselves again: the
+// editor stays on the page it edits, and each file keeps its own content.
+TEST_F(HtmlEditorTest, APageThatRefreshesIsEditedInPlace) {
+    const std::string banner = "<html><body><div id=\"banner\">Banner page</div></body></html>";
+    m_dir.write("Demo/site/Roles/Analyst/banner.htm", banner);
+    const struct {
+        const char* name;
+        const char* refresh;
+    } cases[] = {
+        {"to another page", "<meta http-equiv=\"refresh\" content=\"0; url=banner.htm\">"},
+        {"to itself", "<META HTTP-EQUIV=\"Refresh\" CONTENT=\"1\">"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(platform::writeFileReplacing(
+            m_pagePath, std::string("<html><head>") + c.refresh +
+                            "</head><body><div id=\"intro\">Analyst page</div></body></html>"));
+        open();
+        select("intro");
+        EXPECT_EQ(m_dialog->OnToolbarCommand(CDHtmlEditDlg::ID_BOLD), 1);
+        // Time for a refresh, and a navigation the page would ask for.
+        run("window.location.href = 'banner.htm'");
+        pumpUntil([] { return false; }, 2);
+        EXPECT_EQ(
+            run("document.getElementById('intro') ? document.getElementById('intro').innerHTML : 'gone'"),
+            "<b>Analyst page</b>");
+        m_dialog->OnOK();
+        EXPECT_EQ(m_dialog->GetReturnCode(), wxID_OK);
+        const std::string saved = page();
+        EXPECT_NE(saved.find("<div id=\"intro\"><b>Analyst page</b></div>"), std::string::npos) << saved;
+        EXPECT_EQ(saved.find("Banner"), std::string::npos) << saved;
+        EXPECT_EQ(encoding::toLower(saved).find("refresh"), std::string::npos) << saved;
+        EXPECT_EQ(m_dir.read("Demo/site/Roles/Analyst/banner.htm"), banner);
+    }
+    EXPECT_TRUE(m_ui.messages.empty()) << m_ui.messages[0].text;
 }
 
 TEST_F(HtmlEditorTest, TextLinksAreTokensWithoutASelection) {

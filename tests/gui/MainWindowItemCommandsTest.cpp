@@ -9,10 +9,12 @@
 #include "CRemoveMenuItem.h"
 #include "CSelectIcon.h"
 #include "ControlValues.h"
+#include "FakeProgram.h"
 #include "MainWindowProject.h"
 #include "ModalScript.h"
 #include "TextOutStream.h"
 
+#include <wx/combobox.h>
 #include <wx/listctrl.h>
 #include <wx/treectrl.h>
 
@@ -166,6 +168,59 @@ TEST_F(MainWindowItemCommandsTest, ModifyRenamesTheItemWithItsFolderAndShortcuts
     EXPECT_EQ(nodeNames()[2], "Business analyst");
 }
 
+// With two items of one name, the shortcut stands for the one chosen in
+// "Referenced elt", and the dialog shows the one it stands for; in a shared
+// project as well, where the tree is read again before the change.
+TEST_F(MainWindowItemCommandsTest, ModifyRetargetsAShortcutToTheNamesakeChosen) {
+    Item* namesake = m_main->getProject()->addItem(item("N9"), "Analyst", 0, "worker.gif", "worker.gif", 2,
+                                                   "", "", 1, 1, 0, 1, "", 1, "");
+    ASSERT_NE(namesake, nullptr);
+    const std::string second = namesake->getUid().str();
+    // The entries "Analyst", in tree order: Roles/Analyst, then Links/Analyst.
+    auto analysts = [](wxComboBox* referenced) {
+        std::vector<int> found;
+        for (unsigned i = 0; i < referenced->GetCount(); ++i)
+            if (referenced->GetString(i) == "Analyst")
+                found.push_back(static_cast<int>(i));
+        return found;
+    };
+    const struct {
+        const char* multiUsers;
+        size_t shown;
+        size_t chosen;
+        std::string uid;
+        const char* url;
+    } cases[] = {
+        {"false", 0, 1, second, "../site/Links/Analyst/overview.htm"},
+        {"yes", 1, 0, "N3", "../site/Roles/Analyst/overview.htm"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.multiUsers);
+        setOption("MultiUsers", c.multiUsers);
+        select("N8");
+        ModalScript script;
+        script.then<CChangeMenuItem>([&](CChangeMenuItem& dialog) {
+            auto* referenced = static_cast<wxComboBox*>(dialog.FindWindow(CChangeMenuItem::IDC_REFERENCED));
+            const std::vector<int> entries = analysts(referenced);
+            EXPECT_EQ(entries.size(), 2u);
+            if (entries.size() != 2)
+                return static_cast<int>(wxID_CANCEL);
+            EXPECT_EQ(referenced->GetSelection(), entries[c.shown]);
+            referenced->SetSelection(entries[c.chosen]);
+            dialog.OnSelchangeReferenced();
+            EXPECT_EQ(dialog.getText(CChangeMenuItem::IDC_NEW_NAME), "-> Analyst");
+            dialog.OnOK();
+            return answerOf(dialog);
+        });
+        m_main->OnModifyItem();
+        EXPECT_EQ(messages(), std::vector<std::string>{});
+        const MenuTreeRecord shortcut = recordNamed("-> Analyst");
+        EXPECT_EQ(shortcut.url, c.url);
+        EXPECT_EQ(shortcut.referencedUid, c.uid);
+        EXPECT_EQ(item("N8")->getUrl(), c.url);
+    }
+}
+
 TEST_F(MainWindowItemCommandsTest, AModificationGivenUpChangesNothing) {
     select("N3");
     ModalScript script;
@@ -209,6 +264,16 @@ TEST_F(MainWindowItemCommandsTest, InASharedProjectTheSelectedItemsFieldsFollowE
                    CMenuCreatorDlg::IDC_SELECTED_UID, CMenuCreatorDlg::IDC_SELECTED_CLASS})
         EXPECT_EQ(field(id), "") << id;
     EXPECT_FALSE(m_main->FindWindow(CMenuCreatorDlg::IDC_EDIT_HTML)->IsEnabled());
+}
+
+TEST_F(MainWindowItemCommandsTest, ViewingAnExternalItemOpensItsAddressInTheBrowser) {
+    FakeProgram browser(m_dir, "xdg-open");
+    select("N10");
+    ModalScript noPageEditor;
+    m_main->OnViewPage();
+    EXPECT_EQ(browser.arguments(), "http://www.example.com/\n");
+    EXPECT_TRUE(noPageEditor.opened.empty());
+    EXPECT_EQ(messages(), std::vector<std::string>{});
 }
 
 } // namespace

@@ -137,24 +137,46 @@ TEST_F(OwnerDrawnControlsTest, AClickOrTheKeyboardSendsTheCommand) {
     EXPECT_FALSE(button->AcceptsFocus());
 }
 
-TEST_F(OwnerDrawnControlsTest, TheMousePassingOverAButtonGivesItTheFocus) {
+TEST_F(OwnerDrawnControlsTest, TheMousePassingOverAButtonTakesTheFocusFromButtonsNotFromFields) {
     auto* edit = new wxTextCtrl(m_dialog, 1161, "typing");
-    auto* button = new CBitmapButtonAutoFocus(m_dialog, 1010, "Add item");
-    button->LoadBitmaps(MainButtonBitmaps::forButton(1010, kButtonSize).normal);
+    auto* add = new CBitmapButtonAutoFocus(m_dialog, 1010, "Add item");
+    auto* remove = new CBitmapButtonAutoFocus(m_dialog, 1011, "Remove item");
     auto* sizer = new wxBoxSizer(wxVERTICAL);
+    for (CBitmapButtonAutoFocus* button : {add, remove}) {
+        button->LoadBitmaps(MainButtonBitmaps::forButton(button->GetId(), kButtonSize).normal);
+        sizer->Add(button, 0, wxALL, 10);
+    }
     sizer->Add(edit, 0, wxALL, 10);
-    sizer->Add(button, 0, wxALL, 10);
     m_dialog->SetSizerAndFit(sizer);
     m_dialog->Show();
     handlePendingEvents();
+    // Each button sees the pointer pass over it before the next step.
+    const auto passOver = [](CBitmapButtonAutoFocus* button) {
+        bool seen = false;
+        button->Bind(wxEVT_MOTION, [&seen](wxMouseEvent& event) {
+            seen = true;
+            event.Skip();
+        });
+        wxUIActionSimulator user;
+        user.MouseMove(button->GetScreenRect().GetPosition() + button->GetSize() / 2);
+        for (int wait = 0; wait < 100 && !seen; ++wait)
+            handlePendingEvents();
+        EXPECT_TRUE(seen);
+        handlePendingEvents();
+    };
+
+    add->SetFocus();
+    handlePendingEvents();
+    passOver(remove);
+    EXPECT_EQ(wxWindow::FindFocus(), remove);
+    EXPECT_TRUE(remove->currentState() & CBitmapButtonAutoFocus::kFocus);
+
+    // Keys typed into the field stay there.
     edit->SetFocus();
     handlePendingEvents();
-    wxUIActionSimulator user;
-    user.MouseMove(button->GetScreenRect().GetPosition() + button->GetSize() / 2);
-    for (int wait = 0; wait < 100 && wxWindow::FindFocus() != button; ++wait)
-        handlePendingEvents();
-    EXPECT_EQ(wxWindow::FindFocus(), button);
-    EXPECT_TRUE(button->currentState() & CBitmapButtonAutoFocus::kFocus);
+    passOver(add);
+    EXPECT_EQ(wxWindow::FindFocus(), edit);
+    EXPECT_FALSE(add->currentState() & CBitmapButtonAutoFocus::kFocus);
 }
 
 TEST_F(OwnerDrawnControlsTest, AGroupCaptionPaintsItsBandAndFrame) {

@@ -12,12 +12,11 @@
 #include "DiagramEditorAvailability.h"
 #include "ExtendedPropertyPage.h"
 #include "ItemPropertySheet.h"
-#include "MainWindowProject.h"
 #include "MeasureDialogView.h"
 #include "ModalScript.h"
 #include "PendingPageView.h"
 #include "PropertyPage.h"
-#include "SheetEditing.h"
+#include "SheetsProject.h"
 
 #include <functional>
 #include <map>
@@ -28,17 +27,9 @@
 
 namespace {
 
-class PropertySheetsTest : public MainWindowProject {
+class PropertySheetsTest : public SheetsProject {
 protected:
     const char* fixture() const override { return "process-classes"; }
-    void SetUp() override {
-        MainWindowProject::SetUp();
-        EditingService::install(&m_editing);
-    }
-    void TearDown() override {
-        EditingService::install(nullptr);
-        MainWindowProject::TearDown();
-    }
     // Opens the item's sheet from the main window and plays the user in it.
     void edit(const char* uid, std::function<int(ItemPropertySheet&)> user) {
         ModalScript script;
@@ -53,13 +44,6 @@ protected:
                 all[path] = m_dir.read(path);
         return all;
     }
-    static int ok(ItemPropertySheet& sheet) {
-        sheet.OnOK();
-        EXPECT_TRUE(sheet.hasEnded());
-        return sheet.GetReturnCode();
-    }
-
-    SheetEditing m_editing;
 };
 
 struct SheetCase {
@@ -288,6 +272,40 @@ TEST_F(PropertySheetsTest, MeasurePictureIsCopiedAtOnceAndAFailedCopyIsTold) {
         return sheet.GetReturnCode();
     });
     EXPECT_EQ(read("site/Effort/effort.png"), "picture") << "Cancel keeps the copy";
+    EXPECT_EQ(dataKey("Effort", "picturePath"), "chart.png");
+}
+
+TEST_F(PropertySheetsTest, MeasurePictureReplacesAFileOfItsNameOnlyWhenTheUserSaysSo) {
+    m_dir.write("proj/site/Effort/chart.png", "the chart");
+    m_dir.write("other/chart.png", "another chart");
+    const std::string replace =
+        "The item's folder holds a file chart.png already. Replace it with the file chosen?";
+    const std::string own = "The file chart.png is the one in the item's folder already. Use it as it is?";
+    const struct {
+        const char* chosen;
+        int answer;
+        std::string question;
+        const char* shown;
+        const char* inFolder;
+    } cases[] = {
+        {"other/chart.png", IDNO, replace, "old.png", "the chart"},
+        {"other/chart.png", IDYES, replace, "chart.png", "another chart"},
+        {"proj/site/Effort/chart.png", IDNO, own, "old.png", "another chart"},
+        {"proj/site/Effort/chart.png", IDYES, own, "chart.png", "another chart"},
+    };
+    edit("N15", [&](ItemPropertySheet& sheet) {
+        auto* page = sheet.findView<MeasureDialogView>();
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(c.chosen) + (c.answer == IDYES ? " yes" : " no"));
+            page->setText(MeasureDialogView::IDC_PICTURE, "old.png");
+            m_ui.answers = {c.answer};
+            page->getPicture((m_dir / c.chosen).c_str());
+            EXPECT_EQ(messages(), std::vector<std::string>{c.question});
+            EXPECT_EQ(page->getText(MeasureDialogView::IDC_PICTURE), c.shown);
+            EXPECT_EQ(read("site/Effort/chart.png"), c.inFolder);
+        }
+        return ok(sheet);
+    });
     EXPECT_EQ(dataKey("Effort", "picturePath"), "chart.png");
 }
 

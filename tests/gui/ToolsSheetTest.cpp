@@ -216,6 +216,55 @@ TEST_F(ToolsSheetTest, ImportStructureAddsTheFoldersBelowTheSelectedItem) {
     EXPECT_EQ(nodeNames().back(), "Annex");
 }
 
+// The items an import replaces are lost with their uids: the user is asked
+// first, and No leaves the tree as it was.
+TEST_F(ToolsSheetTest, ImportStructureAsksBeforeItReplacesItems) {
+    const std::string below =
+        "The 3 items below 'Process' will be replaced by items made from its folders, "
+        "with new uids: what refers to them will no longer find them. Import the structure?";
+    const std::string site =
+        "All 12 items of the site will be replaced by items made from its folders, with new "
+        "uids: what refers to them will no longer find them. Import the structure?";
+    const struct {
+        bool wholeSite;
+        int answer;
+        std::string question;
+        bool replaced;
+    } cases[] = {
+        {false, IDNO, below, false},
+        {true, IDNO, site, false},
+        {false, IDYES, below, true},
+    };
+    const std::string tree = read("tolvane/MenuTreeV2.dat");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.wholeSite ? "whole site" : "Process") +
+                     (c.answer == IDYES ? " yes" : " no"));
+        runTools("N5", [&](ItemPropertySheet& sheet) {
+            ModalScript script;
+            script.then<CCreateSite>([&](CCreateSite& dialog) {
+                dialog.OnInitDialog();
+                if (c.wholeSite)
+                    dialog.setChecked(CCreateSite::IDC_WHOLE_SITE, true);
+                m_ui.answers = {c.answer};
+                dialog.OnOK();
+                return answerOf(dialog);
+            });
+            sheet.findView<CTool1DialogMgt>()->OnImportStructure();
+        });
+        ASSERT_GE(m_ui.messages.size(), 1u);
+        EXPECT_EQ(m_ui.messages.front().style & MB_DEFBUTTON2, static_cast<UINT>(MB_DEFBUTTON2))
+            << "No is the default";
+        const std::vector<std::string> shown = messages();
+        EXPECT_EQ(shown.front(), c.question);
+        EXPECT_EQ(read("tolvane/MenuTreeV2.dat") != tree, c.replaced);
+    }
+    // The folders came back as items of their own, with new uids.
+    const MenuTreeRecord design = recordNamed("Design");
+    EXPECT_NE(design.uid, "N6");
+    EXPECT_EQ(design.level, 1);
+    EXPECT_EQ(recordNamed("Sketch").level, 2);
+}
+
 TEST_F(ToolsSheetTest, ItemAttributesGoOutAndComeBack) {
     runTools(nullptr, [this](ItemPropertySheet& sheet) {
         auto* standard = sheet.findView<CTool1DialogMgt>();

@@ -1,9 +1,11 @@
 // The page file the editor writes: the generated part from the marker on
-// comes back byte for byte, whatever the browser did to it.
+// comes back byte for byte, whatever the browser did to it, and a page
+// saved without an edit keeps its text.
 
 #include "EditedPage.h"
 #include "FileSystem.h"
 #include "TempDir.h"
+#include "cHtmlDocument.h"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,15 @@ struct ReadPage {
         dir.write(name, bytes);
         read = page.read(text);
     }
+    // The bytes the editor writes for the document the browser hands back.
+    std::string compose(const std::string& html) {
+        cHtmlDocument document;
+        EXPECT_TRUE(document.attach(html, "file:///p/page.htm"));
+        return page.compose(document);
+    }
+    // Saved without an edit, the browser showing the page as it was read.
+    std::string saveUnedited() { return compose(text); }
+
     TempDir dir;
     EditedPage page;
     std::string text;
@@ -37,6 +48,7 @@ TEST(EditedPageTest, ReadsThePageInItsCharacterSetAndKeepsTheGeneratedPart) {
     ASSERT_TRUE(file.read);
     EXPECT_NE(file.text.find("<P>Caf\xC3\xA9</P>"), std::string::npos);
     EXPECT_EQ(file.page.getTail(), kTail);
+    EXPECT_FALSE(file.page.isUtf8());
 
     EditedPage missing((file.dir / "none.htm").c_str());
     std::string text;
@@ -47,7 +59,6 @@ TEST(EditedPageTest, ReadsThePageInItsCharacterSetAndKeepsTheGeneratedPart) {
 TEST(EditedPageTest, WritesTheEditAboveTheMarkerAndTheGeneratedPartAsItWas) {
     ReadPage file("overview.htm");
     ASSERT_TRUE(file.read);
-    EditedPage& page = file.page;
     struct Case {
         const char* name;
         std::string html;
@@ -55,28 +66,149 @@ TEST(EditedPageTest, WritesTheEditAboveTheMarkerAndTheGeneratedPartAsItWas) {
     };
     const Case cases[] = {
         {"the browser's own form of the marker part is dropped",
-         "<!DOCTYPE html>\n<html><head></head><body>\n<div>Caf&#x00E9; \xC3\xA9</div>\n"
+         "<!DOCTYPE html>\n<html><head></head><body>\n<div>Caf\xC3\xA9</div><!-- \xC3\xA9 -->\n"
          "<!--PROCESS_HYPERLINK-->\n<h2 class=\"gen\">changed</h2></body></html>",
-         "<!DOCTYPE html>\r\n<html><head></head><body>\r\n<div>Caf&#x00E9; \xE9</div>\r\n" + kTail},
+         "<!DOCTYPE html>\r\n<html><head></head><body>\r\n<div>Caf&#x00E9;</div><!-- \xE9 -->\r\n" + kTail},
         {"an edit that lost the marker gets the part back before its closing body tag",
          "<html><body><div>x</div></body></html>", "<html><body><div>x</div>" + kTail},
+        {"the first marker that is a comment is the cut",
+         "<html><body><img alt=\"<!--PROCESS_HYPERLINK-->\"><script>'<!--PROCESS_HYPERLINK-->'</script>"
+         "<div>x</div><!--PROCESS_HYPERLINK--><div>gone</div></body></html>",
+         "<html><body><img alt=\"<!--PROCESS_HYPERLINK-->\"><script>'<!--PROCESS_HYPERLINK-->'</script>"
+         "<div>x</div>" +
+             kTail},
     };
     for (const Case& c : cases) {
-        const std::string bytes = page.compose(c.html, false);
+        const std::string bytes = file.compose(c.html);
         EXPECT_EQ(bytes, c.bytes) << c.name;
-        ASSERT_TRUE(page.write(bytes));
+        ASSERT_TRUE(file.page.write(bytes));
         EXPECT_EQ(file.dir.read("overview.htm"), c.bytes) << c.name;
     }
-    // A page declared in UTF-8 keeps its characters in UTF-8.
-    EXPECT_EQ(page.compose("<div>\xC3\xA9</div><!--PROCESS_HYPERLINK-->", true),
-              "<div>\xC3\xA9</div>" + kTail);
 }
 
 TEST(EditedPageTest, APageWithoutMarkerIsWrittenWhole) {
     ReadPage file("p.htm", "<html><body><p>x</p></body></html>");
     ASSERT_TRUE(file.read);
-    EXPECT_EQ(file.page.compose("<html><body>\n<div>y</div></body></html>", false),
+    EXPECT_EQ(file.compose("<html><body>\n<div>y</div></body></html>"),
               "<html><body>\r\n<div>y</div></body></html>\r\n");
+}
+
+// Pages whose text holds the marker where it is no comment, or where what
+// follows it in the page would not follow it in the tree: the page has no
+// generated part, and a save without an edit gives back its text once.
+TEST(EditedPageTest, AMarkerThatIsNoCommentInTheBodyCutsNothing) {
+    const struct {
+        const char* name;
+        std::string page;
+        std::string saved;
+        std::string once; // what the page holds once, saved and saved again
+    } cases[] = {
+        {"in an unquoted attribute value",
+         "<html><body><img alt=<!--PROCESS_HYPERLINK-->x><div>text</div></body></html>",
+         "<html><body><img alt=\"<!--PROCESS_HYPERLINK--\">x&gt;<div>text</div></body></html>\r\n", "text"},
+        {"in a broken document type line",
+         "<!DOCTYPE html <!--PROCESS_HYPERLINK--> x><html><body><div>text</div></body></html>",
+         "<!DOCTYPE html "
+         "<!--PROCESS_HYPERLINK-->\r\n<html><body><p>x&gt;</p><div>text</div></body></html>\r\n",
+         "text"},
+        {"after the page's end, text following",
+         "<html><body><p>a</p></body></html><!--PROCESS_HYPERLINK--><p>b</p>",
+         "<html><body><p>a</p></body><html><p>b</p></html></html><!--PROCESS_HYPERLINK-->\r\n", "<p>b</p>"},
+        {"between a table's rows",
+         "<table><tr><td>a</td></tr><!--PROCESS_HYPERLINK--><tr><td>b</td></tr></table>",
+         "<html><body><table><tr><td>a</td></tr><!--PROCESS_HYPERLINK--><tr><td>b</td></tr></table>"
+         "</body></html>\r\n",
+         "<td>b</td>"},
+    };
+    const auto count = [](const std::string& text, const std::string& part) {
+        int found = 0;
+        for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+            ++found;
+        return found;
+    };
+    for (const auto& c : cases) {
+        ReadPage file("p.htm", c.page);
+        ASSERT_TRUE(file.read);
+        EXPECT_EQ(file.page.getTail(), "") << c.name;
+        const std::string saved = file.saveUnedited();
+        EXPECT_EQ(saved, c.saved) << c.name;
+        ReadPage again("p.htm", saved);
+        EXPECT_EQ(again.page.getTail(), "") << c.name;
+        EXPECT_EQ(count(again.saveUnedited(), c.once), 1) << c.name;
+    }
+}
+
+TEST(EditedPageTest, ReadAndSaveTakeTheCharacterSetByOneRule) {
+    const std::string omega = "\xCE\xA9";  // beyond Windows-1252
+    const std::string eAcute = "\xC3\xA9"; // é in UTF-8
+    const struct {
+        const char* name;
+        std::string page;
+        bool utf8;
+        std::string script; // the script's text in the saved bytes
+    } cases[] = {
+        {"valid UTF-8 without a declaration",
+         "<html><body><script>s='" + omega + eAcute + "'</script></body></html>", true,
+         "s='" + omega + eAcute + "'"},
+        {"Windows-1252 bytes without a declaration", "<html><body><script>s='\xE9'</script></body></html>",
+         false, "s='\xE9'"},
+        {"declared UTF-8",
+         "<html><head><meta charset=\"utf-8\"></head><body><script>s='" + eAcute + "'</script></body></html>",
+         true, "s='" + eAcute + "'"},
+        {"declared Windows-1252 in valid UTF-8 bytes",
+         "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\"></head>"
+         "<body><script>s='" +
+             eAcute + "'</script></body></html>",
+         false, "s='" + eAcute + "'"},
+        {"a charset after the body's start is no declaration",
+         "<html><body><meta charset=\"windows-1252\"><script>s='" + eAcute + "'</script></body></html>", true,
+         "s='" + eAcute + "'"},
+    };
+    for (const auto& c : cases) {
+        ReadPage file("p.htm", c.page);
+        ASSERT_TRUE(file.read);
+        EXPECT_EQ(file.page.isUtf8(), c.utf8) << c.name;
+        const std::string saved = file.saveUnedited();
+        EXPECT_NE(saved.find("<script>" + c.script + "</script>"), std::string::npos)
+            << c.name << ": " << saved;
+    }
+    // A declaration the edit puts in decides for the save.
+    ReadPage file("p.htm", "<html><body><script>s='\xE9'</script></body></html>");
+    EXPECT_EQ(file.compose("<html><head><meta charset=\"utf-8\"></head><body><script>s='" + eAcute +
+                           "'</script></body></html>"),
+              "<html><head><meta charset=\"utf-8\"></head><body><script>s='" + eAcute +
+                  "'</script></body></html>\r\n");
+}
+
+// Without a declaration, a page is written in the set a read of it takes.
+TEST(EditedPageTest, APageWithoutDeclarationReadsBackInTheSetItWasWrittenIn) {
+    // Read in Windows-1252 for the lone \xE9; saved, that is a reference and
+    // the script's "\xC3\xA9" would read as UTF-8: the page is written in UTF-8.
+    ReadPage file("p.htm", "<html><body><p>\xE9</p><script>s='\xC3\xA9'</script></body></html>");
+    ASSERT_FALSE(file.page.isUtf8());
+    const std::string saved = file.saveUnedited();
+    EXPECT_EQ(saved, "<html><body><p>&#x00E9;</p><script>s='\xC3\x83\xC2\xA9'</script></body></html>\r\n");
+    ReadPage again("p.htm", saved);
+    EXPECT_NE(again.text.find("s='\xC3\x83\xC2\xA9'"), std::string::npos);
+}
+
+TEST(EditedPageTest, TheDocumentTypeIsWrittenAsItWasRead) {
+    const std::string doctype =
+        "<!DOCTYPE html PUBLIC \"-//Caf\xC3\xA9//DTD\" \"http://example.com/\xC3\xA9t\xC3\xA9.dtd\">";
+    ReadPage file("p.htm", doctype + "\r\n<html><body>x</body></html>");
+    std::string saved = file.saveUnedited();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(saved.substr(0, doctype.size()), doctype);
+        ReadPage again("p.htm", saved);
+        saved = again.saveUnedited();
+    }
+    // One the page ends inside is closed, so that the page after it stays a page.
+    // (The parser stops at the NUL: the text before it is the page.)
+    const std::string page = "x<!DOCTYPE HTML PUBLIC \"-//C0";
+    ReadPage open("p.htm", page + '\0' + "y");
+    const std::string closed = open.saveUnedited();
+    EXPECT_EQ(closed, "<!DOCTYPE HTML PUBLIC \"-//C0\">\r\n<html><body><p>x</p></body></html>\r\n");
+    EXPECT_EQ(ReadPage("p.htm", closed).saveUnedited(), closed);
 }
 
 TEST(EditedPageTest, AFailedWriteIsReported) {

@@ -73,4 +73,20 @@ TEST(EditorTextTest, LocalPathsOfAddresses) {
     EXPECT_EQ(fileUrlToPath(pathToFileUrl("/a b/c#d.htm")), "/a b/c#d.htm");
 }
 
+TEST(EditorTextTest, AddressesOfFilesFromAPage) {
+    const struct {
+        const char* file;
+        const char* address;
+    } cases[] = {
+        {"/p/site/Item/release-flow.png", "release-flow.png"},
+        {"/p/site/Item/my pic \xC3\xA9#1.png", "my%20pic%20%C3%A9%231.png"},
+        {"/p/site/../site/Item/./b.gif", "b.gif"},
+        {"/p/site/Item/sub/c.gif", "file:///p/site/Item/sub/c.gif"},
+        {"/p/site/Other/d.gif", "file:///p/site/Other/d.gif"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(addressFromPage(c.file, "/p/site/Item"), c.address) << c.file;
+    EXPECT_EQ(addressFromPage("/p/site/Item/e.gif", "/p/site/x/../Item/"), "e.gif");
+}
+
 } // namespace

@@ -132,14 +132,52 @@ const std::vector<TableCase>& tableCases() {
     return cases;
 }
 
-TEST(TableEditingTest, EditsTablesAsGridsOfColumns) {
-    for (const TableCase& c : tableCases()) {
+void runCases(const std::vector<TableCase>& cases) {
+    for (const TableCase& c : cases) {
         RecordingUserInterface ui;
         HtmlPage page(c.body);
         EXPECT_EQ(c.command(page.document), c.result) << c.name;
         EXPECT_EQ(page.body(), c.edited) << c.name;
         expectMessage(ui, c.message, "Error", MB_OK | MB_ICONSTOP, c.name);
     }
+}
+
+TEST(TableEditingTest, EditsTablesAsGridsOfColumns) {
+    runCases(tableCases());
+}
+
+// A cell may claim any span; it reaches no further than twice as many
+// columns as its table has cells, so the commands cost what the real cells
+// do and no sum of spans overflows.
+TEST(TableEditingTest, SpansAreBoundedByTheTablesCells) {
+    const std::string kMax = "2147483647";
+    runCases({
+        {"a row below a cell claiming 300 columns",
+         "<table><tr><td colspan=\"300\"" + kCaret + ">a</td></tr></table>",
+         [](cHtmlDocument& d) { return d.insertRowAt(1); },
+         "<table><tr><td colspan=\"300\">a</td></tr><tr>" + kNew + kNew + "</tr></table>", 1, ""},
+        {"deleting a row leaves a cell claiming 50,000,000 columns with the one it fills",
+         "<table><tr><td" + kCaret + ">a</td><td>x</td></tr><tr><td colspan=\"50000000\">b</td></tr></table>",
+         deleteRow, "<table><tr><td colspan=\"1\">b</td></tr></table>", 1, ""},
+        {"merging two cells claiming the largest span",
+         "<table><tr><td colspan=\"" + kMax + "\"" + kCaret + ">a</td><td colspan=\"" + kMax +
+             "\">b</td></tr></table>",
+         merge, "<table><tr><td colspan=\"1\"><div>a&nbsp;b</div></td></tr></table>", 1, ""},
+        {"splitting a cell claiming more than an int holds",
+         "<table><tr><td colspan=\"99999999999999\"" + kCaret +
+             ">a</td></tr><tr><td>b</td><td>c</td></tr></table>",
+         split,
+         "<table><tr><td colspan=\"3\">a</td><td colspan=\"3\"><div>&nbsp;</div></td></tr>"
+         "<tr><td>b</td><td>c</td></tr></table>",
+         1, ""},
+    });
+    // Spans of a first row that together pass the range of an int.
+    HtmlPage page("<table><tr><td colspan=\"" + kMax + "\">a</td><td colspan=\"" + kMax + "\">b</td>" +
+                  "<td colspan=\"" + kMax + "\">c</td></tr></table>");
+    const cHtmlTable table(page.document.getBody().getChild(0));
+    EXPECT_EQ(table.getColumnCount(), 8);
+    EXPECT_EQ(table.getRow(0).getCell(0).getColSpan(), 6);
+    EXPECT_EQ(table.getRow(0).getCell(2).getColumnIndex(), 7);
 }
 
 TEST(TableEditingTest, GridOfATableWithHeadAndFoot) {
@@ -156,7 +194,17 @@ TEST(TableEditingTest, GridOfATableWithHeadAndFoot) {
     EXPECT_EQ(table.getRow(3).getCell(0).getInnerHtml(), "f");
     cHtmlTable::Grid grid;
     ASSERT_TRUE(table.analyseGrid(grid));
-    EXPECT_EQ(grid.cells, (std::vector<std::vector<int>>{{2, 0}, {1, 1}, {1, 1}, {1, 1}}));
+    EXPECT_EQ(grid.rows, 4);
+    EXPECT_EQ(grid.columns, 2);
+    // Each cell as (column, span), row by row.
+    std::vector<std::vector<std::pair<int, int>>> placed;
+    for (const auto& row : grid.layout.cells) {
+        placed.emplace_back();
+        for (const cHtmlTable::Placed& cell : row)
+            placed.back().emplace_back(cell.column, cell.span);
+    }
+    EXPECT_EQ(placed, (std::vector<std::vector<std::pair<int, int>>>{
+                          {{0, 2}}, {{0, 1}, {1, 1}}, {{0, 1}, {1, 1}}, {{0, 1}, {1, 1}}}));
     EXPECT_EQ(table.cellAt(0, 1, 0).isValid(), false);
     EXPECT_EQ(table.cellAt(0, 1, 1).getInnerHtml(), "h");
     EXPECT_EQ(table.cellAt(9, 0, 1).isValid(), false);

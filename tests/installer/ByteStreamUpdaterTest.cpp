@@ -181,6 +181,39 @@ TEST(ByteStreamUpdaterTest, EditsOfALargeFileGiveTheBytesOfTheSameEditsOfAString
     EXPECT_EQ(file.dir.read("file.xml"), expected);
 }
 
+// Once the bytes have been looked at, edits that leave one stretch of the
+// file, not from its start, still give the byte now at each position.
+TEST(ByteStreamUpdaterTest, EveryPositionReadsTheByteNowThereAfterEditsOfItsStart) {
+    const std::string large = std::string(70000, 'a') + "bcd";
+    struct Edit {
+        BytePosition start, end;
+        const char16_t* text;
+    };
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<Edit> edits;
+        std::string after;
+    } cases[] = {
+        {"the first byte removed", "abc", {{0, 1, u""}}, "bc"},
+        {"an insertion, then a removal through it", "abc", {{0, 0, u"x"}, {0, 2, u""}}, "bc"},
+        {"the start replaced by less", "abcdef", {{0, 3, u"z"}}, "zdef"},
+        {"a prefix of a file of several blocks", large, {{0, 65540, u""}}, large.substr(65540)},
+    };
+    for (const Case& c : cases) {
+        Loaded file(c.bytes);
+        for (BytePosition pos = 0; pos < file.updater.size(); pos += 997)
+            file.updater.unitAt(pos); // the blocks are read as they were
+        for (const Edit& edit : c.edits)
+            file.updater.replace(edit.start, edit.end, edit.text);
+        ASSERT_EQ(file.updater.bytes(), c.after) << c.what;
+        for (BytePosition pos = 0; pos < file.updater.size(); ++pos) {
+            ASSERT_EQ(file.updater.unitAt(pos), static_cast<unsigned char>(c.after[pos]))
+                << c.what << " at " << pos;
+        }
+    }
+}
+
 // The file is read where it is looked at: one that lost its end after it
 // was loaded is a read error, and the file is not written.
 TEST(ByteStreamUpdaterTest, AFileCutShortAfterLoadingIsAReadError) {

@@ -10,7 +10,10 @@
 
 #include <cstdlib>
 #include <map>
+#include <pwd.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -46,6 +49,7 @@ protected:
                               {"XmlInstall", "NOT REMOVE", "1000"},
                               {"XmlUninstall", "REMOVE", "1001"}})
             .errors({{"4113", "Cannot read [2]: line [3], column [4]: [5]"},
+                     {"4115", "Cannot write [2]."},
                      {"4117", "The root of [3] is [2]."}});
         auto files = demo::files("INSTALLDIR");
         files.insert(files.end(), moreFiles.begin(), moreFiles.end());
@@ -53,6 +57,22 @@ protected:
         xmlElementTable(builder, demo::kElements);
         auto attributes = demo::kAttributes;
         attributes[0][5] = "[PORT]";
+        xmlAttributeTable(builder, attributes);
+        return builder;
+    }
+
+    // The demo product with a second root record, cfg2, that only sets the
+    // port: for more files of the kind of app.xml (the records of one root
+    // are handled once per run).
+    PackageBuilder secondConfigPackage(const std::vector<PackageBuilder::Row>& moreFiles) const {
+        PackageBuilder builder = demoPackage(moreFiles);
+        auto elements = demo::kElements;
+        elements.push_back({"cfg2", "", "config", "0", "0", ""});
+        elements.push_back({"port2", "cfg2", "port", "1", "8", ""});
+        xmlElementTable(builder, elements);
+        auto attributes = demo::kAttributes;
+        attributes[0][5] = "[PORT]";
+        attributes.push_back({"port2In", "port2", "value", "14", "1", "[PORT]"});
         xmlAttributeTable(builder, attributes);
         return builder;
     }
@@ -111,6 +131,35 @@ protected:
     }
     std::u16string productKey() const {
         return kConfigKey + std::u16string(kProductCode.begin(), kProductCode.end());
+    }
+
+    // Who owns a file, who may do what with it, how many names it has.
+    struct Attributes {
+        uid_t owner;
+        gid_t group;
+        mode_t mode;
+        nlink_t links;
+        bool operator==(const Attributes&) const = default;
+    };
+    Attributes attributes(const std::string& name) const {
+        struct stat info {};
+        EXPECT_EQ(stat((m_target / name).c_str(), &info), 0) << name;
+        return {info.st_uid, info.st_gid, info.st_mode & 07777, info.st_nlink};
+    }
+    // Gives a file of the target folder to the user nobody with the mode.
+    void giveAway(const std::string& name, mode_t mode) const {
+        const passwd* nobody = getpwnam("nobody");
+        ASSERT_NE(nobody, nullptr);
+        ASSERT_EQ(chown((m_target / name).c_str(), nobody->pw_uid, nobody->pw_gid), 0);
+        ASSERT_EQ(chmod((m_target / name).c_str(), mode), 0);
+    }
+    // app.xml and linked.xml (which has a second name, linked.alias), both
+    // 640 and nobody's: the owner, group and mode are the service's.
+    void serviceFiles() {
+        m_target.write("linked.xml", demo::kApp);
+        ASSERT_EQ(link((m_target / "linked.xml").c_str(), (m_target / "linked.alias").c_str()), 0);
+        giveAway("app.xml", 0640);
+        giveAway("linked.xml", 0640);
     }
 
     TempDir m_target;
@@ -173,6 +222,68 @@ TEST_F(TarnwickInstallTest, ARepairPatchesAgainAndRemovalRestoresWhatTheInstalla
     EXPECT_FALSE(Registry::keyExists(kConfigKey.substr(0, kConfigKey.size() - 1)));
 }
 
+// The tests run as root; the files they patch are another user's. A patch
+// keeps their owner, group, mode and names.
+TEST_F(TarnwickInstallTest, APatchKeepsTheOwnerGroupModeAndLinksOfItsTargets) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give the target files to another user";
+    serviceFiles();
+    const Attributes app = attributes("app.xml");
+    const Attributes linked = attributes("linked.xml");
+    ASSERT_EQ(linked.links, 2u);
+
+    const ProgramResult result = install(
+        build(secondConfigPackage({demo::fileRow("l_linked", "linked.xml", "INSTALLDIR", "cfg2", "0")})));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(m_target.read("app.xml"), demo::kAppInstalled);
+    std::string linkedInstalled = demo::kApp;
+    linkedInstalled.replace(linkedInstalled.find("80"), 2, "8080");
+    EXPECT_EQ(m_target.read("linked.alias"), linkedInstalled) << "still the same file";
+    EXPECT_EQ(attributes("app.xml"), app);
+    EXPECT_EQ(attributes("linked.xml"), linked);
+    EXPECT_EQ(files().size(), 4u) << "app.xml, linked.xml, linked.alias and new.xml; nothing else";
+}
+
+// A failing installation puts the files back as they were, owner, group,
+// mode and names included.
+TEST_F(TarnwickInstallTest, ARollbackKeepsTheOwnerGroupModeAndLinksOfItsTargets) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give the target files to another user";
+    serviceFiles();
+    m_target.write("bad.xml", "<config>\r\n");
+    const auto before = files();
+    const Attributes app = attributes("app.xml");
+    const Attributes linked = attributes("linked.xml");
+
+    const ProgramResult result =
+        install(build(secondConfigPackage({demo::fileRow("l_linked", "linked.xml", "INSTALLDIR", "cfg2", "0"),
+                                           demo::fileRow("z_bad", "bad.xml", "INSTALLDIR", "cfg", "0")})));
+    EXPECT_EQ(result.exitCode, 1) << result.output;
+    EXPECT_NE(result.output.find("Action start: FW_XmlRollback (rollback)"), std::string::npos);
+    EXPECT_EQ(files(), before);
+    EXPECT_EQ(attributes("app.xml"), app);
+    EXPECT_EQ(attributes("linked.xml"), linked);
+}
+
+// A target that nobody may write is refused with 4115 before anything is
+// written to it, and the installation rolls back what it patched before.
+TEST_F(TarnwickInstallTest, ATargetNobodyMayWriteFailsTheInstallation) {
+    m_target.write("locked.xml", demo::kApp);
+    ASSERT_EQ(chmod((m_target / "locked.xml").c_str(), 0444), 0);
+    const auto before = files();
+    const Attributes locked = attributes("locked.xml");
+
+    const ProgramResult result = install(
+        build(secondConfigPackage({demo::fileRow("b_locked", "locked.xml", "INSTALLDIR", "cfg2", "0")})));
+    EXPECT_EQ(result.exitCode, 1) << result.output;
+    EXPECT_NE(result.output.find("Message ERROR [0x01000010]: Cannot write " + m_target / "locked.xml"),
+              std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find("Action start: FW_XmlRollback (rollback)"), std::string::npos);
+    EXPECT_EQ(files(), before) << "app.xml put back, new.xml and every backup gone";
+    EXPECT_EQ(attributes("locked.xml"), locked);
+}
+
 // A repair that fails rolls back only what it changed: new.xml, which the
 // installation created and the repair never reached, stays.
 TEST_F(TarnwickInstallTest, ARepairThatFailsLeavesWhatTheInstallationDid) {
@@ -222,6 +333,59 @@ TEST_F(TarnwickInstallTest, AMergeModuleHandlesOnlyItsOwnFiles) {
                                         "FW_XmlRemove." + kModuleId + " (scheduled)"}));
     EXPECT_EQ(m_target.read("app.xml"), demo::kApp);
     EXPECT_FALSE(Registry::keyExists(moduleKey));
+}
+
+// One installation carries the product's actions and a merge module's: a
+// set-property action passes the module's id to the module's immediate
+// action, and another takes it away again. Each handles its own files.
+TEST_F(TarnwickInstallTest, AProductAndAMergeModuleInstallTogether) {
+    m_target.write("mod.xml", demo::kApp);
+    PackageBuilder builder =
+        demoPackage({demo::fileRow("m_mod." + kModuleId, "mod.xml", "INSTALLDIR", "cfg", "0")});
+    std::vector<PackageBuilder::Row> actions = tarnwickActions();
+    for (const auto& row : tarnwickActions("." + kModuleId)) {
+        if (row[0].starts_with("FW_"))
+            actions.push_back(row);
+    }
+    actions.push_back({"XmlInstall." + kModuleId, "1", "Tarnwick", "OnXmlInstall"});
+    actions.push_back({"SetModuleId", "51", "CustomActionData", kModuleId});
+    actions.push_back({"ClearModuleId", "51", "CustomActionData", ""});
+    builder.customActions(actions).executeSequence({{"XmlInstall", "NOT REMOVE", "1000"},
+                                                    {"SetModuleId", "", "1010"},
+                                                    {"XmlInstall." + kModuleId, "NOT REMOVE", "1011"},
+                                                    {"ClearModuleId", "", "1012"}});
+    const ProgramResult result = install(build(builder));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(
+        actionsRun(result.output),
+        (std::vector<std::string>{"XmlInstall (immediate)", "SetModuleId (immediate)",
+                                  "XmlInstall." + kModuleId + " (immediate)", "ClearModuleId (immediate)",
+                                  "FW_XmlConfig (scheduled)", "FW_XmlConfig." + kModuleId + " (scheduled)",
+                                  "FW_XmlCommit (commit)", "FW_XmlCommit." + kModuleId + " (commit)"}));
+    EXPECT_EQ(files(), (std::map<std::string, std::string>{{"app.xml", demo::kAppInstalled},
+                                                           {"mod.xml", demo::kAppInstalled},
+                                                           {"new.xml", demo::kNew}}))
+        << "each file patched once, no backup left";
+    EXPECT_EQ(entry(productKey(), "new.xml"), "*");
+    const std::u16string moduleKey = productKey() + u"." + std::u16string(kModuleId.begin(), kModuleId.end());
+    EXPECT_EQ(entry(moduleKey, "mod.xml"), "(none)");
+}
+
+// The immediate action run twice in one installation schedules its actions
+// twice: the second run's bookkeeping adds to the first's, so the commits
+// leave no backup behind.
+TEST_F(TarnwickInstallTest, TwoRunsOfTheInstallActionCommitEveryBackup) {
+    PackageBuilder builder = demoPackage();
+    std::vector<PackageBuilder::Row> actions = tarnwickActions();
+    actions.push_back({"XmlInstallAgain", "1", "Tarnwick", "OnXmlInstall"});
+    builder.customActions(actions).executeSequence(
+        {{"XmlInstall", "NOT REMOVE", "1000"}, {"XmlInstallAgain", "NOT REMOVE", "1001"}});
+    const ProgramResult result = install(build(builder));
+    ASSERT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(files(), (std::map<std::string, std::string>{{"app.xml", demo::kAppInstalled},
+                                                           {"new.xml", demo::kNew}}));
+    EXPECT_EQ(entry(productKey(), "app.xml"), "(none)");
+    EXPECT_EQ(entry(productKey(), "new.xml"), "*");
 }
 
 TEST_F(TarnwickInstallTest, TheLocatorReadsValuesOfExistingFilesIntoProperties) {

@@ -67,18 +67,35 @@ TEST(TextTest, EscapesForAttributesAndCharacterData) {
     const std::u16string raw = u"a<b>&\"c'\t\n\r";
     EXPECT_EQ(text::escapeAttribute(raw), u"a&lt;b&gt;&amp;&quot;c&apos;&#9;&#10;&#13;");
     EXPECT_EQ(text::escapeText(raw), u"a&lt;b&gt;&amp;\"c'\t\n\r");
-    // Not even a reference brings these into a document that parses.
-    const std::u16string controls = std::u16string(u"x\u0000\u0001\u000b\u000c\u001fy", 7);
-    EXPECT_EQ(text::escapeAttribute(controls), u"xy");
-    EXPECT_EQ(text::escapeText(controls), u"xy");
 }
 
-TEST(TextTest, XmlNames) {
-    for (const char16_t* name : {u"a", u"_a-1.b", u"ns:item", u"\u00e9l\u00e9ment", u"\u4e2d"})
-        EXPECT_TRUE(text::isXmlName(name)) << codepage::toUtf8(name);
-    for (const char16_t* name :
-         {u"", u"1a", u"-a", u".a", u"a b", u"a\"", u"a<b", u"a=b", u"a/", u"a&b", u"\u00d7"})
-        EXPECT_FALSE(text::isXmlName(name)) << codepage::toUtf8(name);
+TEST(TextTest, CharactersNoXmlDocumentCanHold) {
+    const std::u16string pair = u"\U0001F600";
+    for (const std::u16string& text :
+         {std::u16string(u"a\t\r\n \ud7ff\ue000\ufffd"), pair, u"x" + pair + u"y"})
+        EXPECT_EQ(text::findNonXmlCharacter(text), std::u16string::npos) << codepage::toUtf8(text);
+    struct Case {
+        std::u16string text;
+        size_t at;
+    } cases[] = {
+        {std::u16string(u"ab\0", 3), 2},
+        {u"\u0001", 0},
+        {u"a\u001f", 1},
+        {u"a\ufffe", 1},
+        {u"\uffff", 0},
+        {u"a\xd800", 1},
+        {u"\xd800"
+         u"a",
+         0},
+        {u"a\xdc00"
+         u"b",
+         1},
+        {u"\xdc00\xd800", 0},
+        {pair + u"\xd800", 2},
+        {u"\xd800" + pair, 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(text::findNonXmlCharacter(c.text), c.at) << c.at;
 }
 
 TEST(TextTest, Windows1252HasItsOwnMap) {

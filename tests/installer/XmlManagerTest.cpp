@@ -245,6 +245,32 @@ TEST_F(XmlManagerTest, EntriesLeftOpenByAnEarlierRunAreNotRolledBack) {
     EXPECT_TRUE(m_dir.exists("new.xml"));
 }
 
+// Two runs of the install action in one installation add up: rolled back
+// (last first), every file is as before the first; committed, no backup of
+// either run is left.
+TEST_F(XmlManagerTest, TwoRunsOfOneInstallationRollBackAndCommitTogether) {
+    const auto before = m_dir.entries();
+    UpdateRows second = rows();
+    second.attributes[0][5] = u"9090";
+    act(kInstall, rows());
+    EXPECT_EQ(act(kInstall, second), 0u);
+    EXPECT_NE(m_dir.read("app.xml").find("9090"), std::string::npos);
+    act(kRollback, second);
+    act(kRollback, rows());
+    EXPECT_EQ(m_dir.read("app.xml"), demo::kApp);
+    EXPECT_EQ(m_dir.entries(), before) << "the created file and both backups are gone";
+    EXPECT_FALSE(keyExists());
+
+    act(kInstall, rows());
+    act(kInstall, second);
+    act(kCommit, rows());
+    act(kCommit, second);
+    EXPECT_FALSE(m_dir.exists("app.xml.back"));
+    EXPECT_FALSE(m_dir.exists("app.xml.1.back"));
+    EXPECT_EQ(entries("app.xml"), "(none)");
+    EXPECT_EQ(entries("new.xml"), "*");
+}
+
 // Only the elements that carry the key attributes of their records, and of
 // their records' parents, are read as candidates: the one that fits is
 // patched among many that do not.

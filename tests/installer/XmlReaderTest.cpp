@@ -2,6 +2,7 @@
 #include "CodePage.h"
 #include "Exception.h"
 #include "TempDir.h"
+#include "XmlEncoding.h"
 #include "XmlTestFiles.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,44 @@ TEST(XmlReaderTest, AMissingFileCannotBeOpened) {
     } catch (const Exception& error) {
         EXPECT_EQ(error.number(), 4111);
         EXPECT_EQ(error.arguments(), std::vector<std::u16string>{wide(dir / "missing.xml")});
+    }
+}
+
+// Names as the parser reads them: letters of any script, digits, "-", "."
+// and combining marks after the first; not white space, markup, a digit or
+// mark first, the symbols and the characters of the compatibility area.
+TEST(XmlReaderTest, NamesAreThoseTheParserReads) {
+    const XmlEncoding utf8;
+    for (const char16_t* name :
+         {u"a", u"_a-1.b", u"ns:item", u"\u00e9l\u00e9ment", u"\u4e2d", u"a\u0301", u"a\u00b7b", u":"})
+        EXPECT_TRUE(XmlReader::isName(name, utf8)) << codepage::toUtf8(name);
+    for (const char16_t* name :
+         {u"",        u"1a",      u"-a",      u".a",        u"a b",        u"a\"",        u"a<b",
+          u"a=b",     u"a/",      u"a&b",     u"a b=\"1\"", u"\u00d7",     u"\u223d",     u"\u3000",
+          u"a\u3000", u"\u0301a", u"a\ufffe", u"\uffff",    u"\U00010000", u"a\U0001F600"})
+        EXPECT_FALSE(XmlReader::isName(name, utf8)) << codepage::toUtf8(name);
+    EXPECT_FALSE(XmlReader::isName(std::u16string(u"a\0b", 3), utf8));
+    EXPECT_FALSE(XmlReader::isName(u"a\xd800", XmlEncoding(XmlEncoding::kUtf16)));
+    EXPECT_FALSE(XmlReader::isName(u"\xdc00"
+                                   u"a",
+                                   XmlEncoding(XmlEncoding::kUtf16, true)));
+}
+
+// The parser's rules differ a little between encodings: each name is
+// judged in the encoding of the file it goes into.
+TEST(XmlReaderTest, ANameIsJudgedInTheEncodingOfItsFile) {
+    struct Case {
+        XmlEncoding encoding;
+        bool micro; // whether "p" and U+00B5 is a name (not through a map of bytes)
+    } cases[] = {
+        {XmlEncoding(XmlEncoding::kUtf8), false},        {XmlEncoding(XmlEncoding::kUtf16), true},
+        {XmlEncoding(XmlEncoding::kUtf16, true), true},  {XmlEncoding(XmlEncoding::kIso88591), true},
+        {XmlEncoding(XmlEncoding::kWindows1252), false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(XmlReader::isName(u"p\u00b5", c.encoding), c.micro) << c.encoding.code();
+        EXPECT_TRUE(XmlReader::isName(u"\u00e9t\u00e9", c.encoding)) << c.encoding.code();
+        EXPECT_FALSE(XmlReader::isName(u"\u00d7", c.encoding)) << c.encoding.code();
     }
 }
 

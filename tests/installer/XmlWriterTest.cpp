@@ -136,15 +136,17 @@ const NewFileCase kNewFiles[] = {
      kDeclarationNo +
          u"<config>\r\n  <item a=\"1 &quot;quoted&quot;&#10;\" b=\"2\" c=\"both passes\"/>\r\n</config>\r\n",
      Form::Utf8},
-    {"codes that no XML document can hold are left out",
+    {"characters beyond U+FFFF whole, names of any script",
      u"8",
      u"1.0",
      u"UTF-8",
      u"2",
-     {{u"item", u"config", u"item", u"1", u"0", u"a\u0001b"},
-      {u"note", u"config", u"note", u"2", u"1", u"x\u000cy"}},
-     {{u"v", u"item", u"v", u"10", u"1", u"c\u001fd\t"}},
-     kDeclarationNo + u"<config>\r\n  <item v=\"cd&#9;\">ab</item>\r\n  <!-- xy -->\r\n</config>\r\n",
+     {{u"item", u"config", u"\u00e9l\u00e9ment", u"1", u"0", u"a\U0001F600b"},
+      {u"note", u"config", u"note", u"2", u"1", u"\U0001F600"}},
+     {{u"v", u"item", u"v\u0301", u"10", u"1", u"\U0001F600"}},
+     kDeclarationNo +
+         u"<config>\r\n  <\u00e9l\u00e9ment v\u0301=\"\U0001F600\">a\U0001F600b</\u00e9l\u00e9ment>\r\n"
+         u"  <!-- \U0001F600 -->\r\n</config>\r\n",
      Form::Utf8},
     {"no indentation",
      u"8",
@@ -185,11 +187,20 @@ TEST(XmlWriterTest, AFileThatCannotBeWrittenRightIsNotWrittenAtAll) {
         std::u16string encoding;
         std::u16string elementName;
         int number;
+        std::u16string elementFlags = u"0";
+        std::u16string text = u"";
+        std::u16string value = u"1";
     } cases[] = {
         {"an encoding outside the table", u"UTF8", u"item", 4114},
         {"an empty encoding", u"", u"item", 4114},
         {"a name the encoding cannot hold", u"US-ASCII", u"\u00e9l\u00e9ment", 4116},
         {"a name that is no XML name", u"UTF-8", u"my item", 4116},
+        {"a name of a symbol", u"UTF-8", u"\u223d", 4116},
+        {"a name that starts with a combining mark", u"UTF-8", u"\u0301item", 4116},
+        {"a control character in the text", u"UTF-8", u"item", 4113, u"0", u"a\u0001b"},
+        {"U+FFFF in a value", u"UTF-8", u"item", 4113, u"0", u"", u"\uffff"},
+        {"half a surrogate pair in a UTF-16 file", u"UTF-16", u"item", 4113, u"0", u"a\xd800"},
+        {"U+FFFE in a comment", u"UTF-8", u"item", 4113, u"1", u"\ufffe"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -197,7 +208,8 @@ TEST(XmlWriterTest, AFileThatCannotBeWrittenRightIsNotWrittenAtAll) {
         rows.files = {
             {u"f", u"config.xml", wide(dir / "new/"), u"", u"config", u"8", u"1.0", c.encoding, u"2", u""}};
         rows.elements = {{u"config", u"", u"config", u"0", u"0", u""},
-                         {u"item", u"config", c.elementName, u"1", u"0", u""}};
+                         {u"item", u"config", c.elementName, u"1", c.elementFlags, c.text}};
+        rows.attributes = {{u"a", u"item", u"a", u"10", u"1", c.value}};
         XmlUpdateModel model;
         rows.load(model);
         try {
@@ -207,10 +219,7 @@ TEST(XmlWriterTest, AFileThatCannotBeWrittenRightIsNotWrittenAtAll) {
             EXPECT_EQ(error.number(), c.number) << c.what;
             EXPECT_EQ(error.source(), u"os\\XmlOutput") << c.what;
         }
-        EXPECT_FALSE(dir.exists("new/config.xml")) << c.what;
-        if (c.number == 4114) {
-            EXPECT_FALSE(dir.exists("new")) << c.what << ": no folder is made either";
-        }
+        EXPECT_FALSE(dir.exists("new")) << c.what << ": no folder is made either";
     }
 }
 

@@ -21,7 +21,7 @@ public:
     }
     // Renames are recorded here; the tree operations have tests of their own.
     int changeItem(Item* item, const CString& newName, int, const CString&, const CString&, int, const CString&, int,
-                   const CString& nameL2, const CString&) override {
+                   const CString& nameL2, const CString&, Item*) override {
         renames.push_back(item->getUid().str() + " -> " + newName.str() + " / " + nameL2.str());
         return 1;
     }

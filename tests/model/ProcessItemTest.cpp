@@ -232,6 +232,29 @@ TEST_F(ProcessItemTest, ListsAreEscapedAndReadWhole) {
     gaps.deleteAll();
 }
 
+TEST_F(ProcessItemTest, AListElementHoldingANulByteStaysOneElement) {
+    // Only the separators given cut a list; a NUL byte read from a file is
+    // a character of its element like any other.
+    struct NulCase {
+        std::string stored;
+        const char* separators;
+        std::vector<std::string> elements;
+    };
+    const NulCase cases[] = {
+        {std::string("Arch\0itect,Tester", 17), ",", {std::string("Arch\0itect", 10), "Tester"}},
+        {std::string("\0", 1), ",", {std::string("\0", 1)}},
+        {std::string("a\0b;c", 5), ",;", {std::string("a\0b", 3), "c"}},
+    };
+    ProcessItem* plain = m_fixture.item("N3");
+    for (const auto& c : cases) {
+        ASSERT_TRUE(plain->writeValue("Roles", CString(c.stored.data(), static_cast<int>(c.stored.size()))));
+        CStringListePlus back;
+        plain->readList("Roles", &back, c.separators, 0);
+        EXPECT_EQ(texts(&back), c.elements) << "separators " << c.separators;
+        back.deleteAll();
+    }
+}
+
 TEST_F(ProcessItemTest, StateKeywords) {
     ProcessItem* plain = m_fixture.item("N3");
     for (const auto& [text, state] : {std::pair{"approved", 2}, {"FOR_APPROVAL", 1}, {"pending", 0},
@@ -362,6 +385,32 @@ TEST_F(ProcessItemTest, CapabilitiesFollowKindsAndShortcuts) {
     m_fixture.project->getItemList()->append(dangling);
     EXPECT_EQ(dangling->hasDiagram(), 0);
     EXPECT_EQ(dangling->hasHtmlPage(), 0);
+}
+
+TEST_F(ProcessItemTest, APlainPageHasAnHtmlPageWhateverItsDataFileSays) {
+    // The class named by the data file, and whether the item's page is one
+    // the user edits: a plain page always is; classes whose pages the
+    // generator writes whole are not.
+    struct PageCase {
+        const char* storedClass;
+        int hasHtmlPage;
+    };
+    const PageCase cases[] = {
+        {"NOPROCESSCLASS", 1},   {"", 1},         {"UNKNOWN", 1},  {"DISCIPLINE", 1},
+        {"PROCESSFORMALISM", 0}, {"GLOSSARY", 0}, {"SITEMAP", 0},  {"ACTIVITY", 0},
+    };
+    m_fixture.item("N1")->load(0);
+    ProcessItem* plain = m_fixture.item("N3");
+    for (const PageCase& c : cases) {
+        plain->changeClass(c.storedClass);
+        EXPECT_EQ(plain->hasHtmlPage(), c.hasHtmlPage) << "Class=" << c.storedClass;
+    }
+    // A shortcut to the plain page answers for it.
+    plain->changeClass("NOPROCESSCLASS");
+    auto* shortcut = static_cast<ProcessItem*>(
+        m_fixture.project->createItem(nullptr, "-> Plain page", plain->getUrl(), 0, "", "", 0, 0, ""));
+    m_fixture.project->getItemList()->append(shortcut);
+    EXPECT_EQ(shortcut->hasHtmlPage(), 1);
 }
 
 TEST_F(ProcessItemTest, FullyGeneratedComesFromTheStoredClass) {

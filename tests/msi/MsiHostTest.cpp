@@ -17,11 +17,19 @@ namespace {
 
 // Type bits: 1 a library function, 0x400 in the script, 0x100 rollback, 0x200 commit.
 const std::vector<PackageBuilder::Row> kActions = {
-    {"Schedule", "1", "TestActions", "Schedule"},  {"AskUser", "1", "TestActions", "AskUser"},
-    {"ImmediateEcho", "1", "TestActions", "Echo"}, {"DF1", "1025", "TestActions", "Echo"},
-    {"DF2", "1025", "TestActions", "Echo"},        {"FAIL", "1025", "TestActions", "Fail"},
-    {"RB1", "1281", "TestActions", "Echo"},        {"RB2", "1281", "TestActions", "Echo"},
+    {"Schedule", "1", "TestActions", "Schedule"},
+    {"AskUser", "1", "TestActions", "AskUser"},
+    {"ImmediateEcho", "1", "TestActions", "Echo"},
+    {"DF1", "1025", "TestActions", "Echo"},
+    {"DF2", "1025", "TestActions", "Echo"},
+    {"FAIL", "1025", "TestActions", "Fail"},
+    {"RB1", "1281", "TestActions", "Echo"},
+    {"RB2", "1281", "TestActions", "Echo"},
     {"CM1", "1537", "TestActions", "Echo"},
+    {"LaterEcho", "1", "TestActions", "Echo"},
+    // 51: the property named by Source takes the formatted Target.
+    {"SetData", "51", "CustomActionData", "from [SECRET]"},
+    {"ClearData", "51", "CustomActionData", ""},
 };
 
 class MsiHostTest : public testing::Test {
@@ -100,6 +108,20 @@ TEST_F(MsiHostTest, AScriptActionSeesOnlyItsDataAndTheProductCode) {
     EXPECT_EQ(lines[1],
               "data of DF1; ProductCode={11111111-2222-3333-4444-555555555555}; SECRET=; database=no; "
               "set=no -> 0");
+}
+
+// A set-property action gives an action that runs after it a property,
+// formatted; one with an empty Target removes it.
+TEST_F(MsiHostTest, SetPropertyActionsGiveTheLaterActionsTheirValue) {
+    const std::string package = buildPackage({{"SetData", "", "800"},
+                                              {"ImmediateEcho", "", "900"},
+                                              {"ClearData", "", "950"},
+                                              {"LaterEcho", "", "1000"}});
+    const ProgramResult result = host(package, {});
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(echoes(result.output), (std::vector<std::string>{"from hidden", ""})) << result.output;
+    EXPECT_NE(result.output.find("Property set: CustomActionData = 'from hidden'"), std::string::npos);
+    EXPECT_NE(result.output.find("Property removed: CustomActionData"), std::string::npos);
 }
 
 TEST_F(MsiHostTest, SequenceConditionsDecideWhichActionsRun) {

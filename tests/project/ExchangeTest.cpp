@@ -131,11 +131,9 @@ protected:
 
 TEST_F(ExchangeTest, AFullExportHoldsTheDescendantsRecordsAndTheItemsFolder) {
     const fs::path exchange = exportRoles();
-    std::string exp =
+    // Shown as a path of this system, whatever form the program keeps it in.
+    const std::string exp =
         source.manager->getProjectDirectory().str() + "tmp/" + exchange.filename().string() + "/exp";
-    for (char& c : exp)
-        if (c == '/')
-            c = '\\';
     ASSERT_EQ(messages(ui), std::vector<std::string>{"Export performed in directory: " + exp});
     EXPECT_EQ(source.dir.read(fs::relative(exchange / "export.dat", source.dir.path()).string()),
               kRolesExport);
@@ -336,6 +334,71 @@ TEST_F(ExchangeTest, NamesAddressesAndSecondNamesComeBackAsExported) {
     EXPECT_NE(target.read("tolvane/MenuTreeV2.dat").find("\r\n2*A1*a\\commab\\starc*"), std::string::npos);
 }
 
+// Each imported item takes the folder its record's url names, below its
+// parent's: a folder that is not made from the item's name (a folder
+// imported as it was named, an item renamed without moving its folder)
+// comes along. A record whose url names no folder takes its name's.
+TEST_F(ExchangeTest, EachFolderComesFromTheRecordsUrl) {
+    ProcessManager* manager = target.open();
+    target.write("tmp/x/export.dat", "N6\r\n"
+                                     "2*A1*Donn\xE9"
+                                     "es (v2)*../site/x/Donn\xE9"
+                                     "es (v2)/overview.htm* *i*o*f*true*false* **\r\n"
+                                     "3*A2*New name*../site/x/Donn\xE9"
+                                     "es (v2)/Old_name/overview.htm* *i*o*f*true*false* **\r\n"
+                                     "3*A3*Plain one*empty* *i*o*f*true*false* **\r\n"
+                                     "3*A4*Up*../site/x/..\\overview.htm* *i*o*f*true*false* **");
+    const fs::path exp = target.dir / "proj/tmp/x/exp";
+    for (const char* folder : {"Donn\xC3\xA9"
+                               "es (v2)/Old_name",
+                               "Donn\xC3\xA9"
+                               "es (v2)/Plain_one",
+                               "Donn\xC3\xA9"
+                               "es (v2)/Up"})
+        fs::create_directories(exp / folder);
+    target.dir.write("proj/tmp/x/exp/Donn\xC3\xA9"
+                     "es (v2)/Old_name/page.txt",
+                     "the renamed item's");
+    fs::create_directories(target.dir / "proj/site/Blank");
+    ui.answers = {IDYES};
+    manager->importItemsFull((target.dir / "proj/tmp/x/export.dat").c_str());
+    ASSERT_EQ(ui.messages.back().text, "Import performed");
+    const std::vector<std::string> all = tree(manager);
+    EXPECT_EQ(std::vector<std::string>(all.begin() + 6, all.begin() + 10),
+              (std::vector<std::string>{"  Donn\xE9"
+                                        "es (v2) A1 ..\\site\\Blank\\Sub\\Donn\xE9"
+                                        "es (v2)/overview.htm",
+                                        "   New name A2 ..\\site\\Blank\\Sub\\Donn\xE9"
+                                        "es (v2)/Old_name/overview.htm",
+                                        "   Plain one A3 ..\\site\\Blank\\Sub\\Donn\xE9"
+                                        "es (v2)/Plain_one/overview.htm",
+                                        "   Up A4 ..\\site\\Blank\\Sub\\Donn\xE9"
+                                        "es (v2)/Up/overview.htm"}));
+    EXPECT_EQ(target.read("site/Blank/Sub/Donn\xC3\xA9"
+                          "es (v2)/Old_name/page.txt"),
+              "the renamed item's");
+}
+
+// A record names another item only for a shortcut: the items of the
+// import hold what the tree file keeps of them, before and after the
+// project is opened again.
+TEST_F(ExchangeTest, ARecordThatIsNoShortcutKeepsNoReferencedUid) {
+    ProcessManager* manager = target.open();
+    target.write("tmp/x/export.dat", "N6\r\n"
+                                     "2*A1*Page*empty* *i*o*f*true*false* *N2*\r\n"
+                                     "2*A2*-> Page*empty* *i*o*f*true*false* *A1*");
+    fs::create_directories(target.dir / "proj/tmp/x/exp/Page");
+    fs::create_directories(target.dir / "proj/site/Blank");
+    ui.answers = {IDYES};
+    manager->importItemsFull((target.dir / "proj/tmp/x/export.dat").c_str());
+    ASSERT_EQ(ui.messages.back().text, "Import performed");
+    EXPECT_EQ(target.item("A1")->getReferencedUid(), "");
+    EXPECT_EQ(target.item("A2")->getReferencedUid(), "A1");
+    target.open();
+    EXPECT_EQ(target.item("A1")->getReferencedUid(), "");
+    EXPECT_EQ(target.item("A2")->getReferencedUid(), "A1");
+}
+
 // In a shared project the import takes the lock, works on the tree as the
 // other users left it, and lets the lock go when it is done.
 TEST_F(ExchangeTest, ASharedImportWorksOnTheTreeOtherUsersLeft) {
@@ -391,9 +454,7 @@ TEST_F(ExchangeTest, AnExportedFolderThatCannotMoveInBringsTheRootsFolderBack) {
     manager->importItemsFull((target.dir / "proj/site/home/x/export.dat").c_str());
     ASSERT_EQ(ui.messages.size(), 2u);
     const std::string said = ui.messages.back().text.str();
-    EXPECT_EQ(
-        said.rfind("Error moving directory " + backslashed(target.dir / "proj/site/home/x/exp") + " to ", 0),
-        0u)
+    EXPECT_EQ(said.rfind("Error moving directory " + target.dir / "proj/site/home/x/exp" + " to ", 0), 0u)
         << said;
     EXPECT_NE(said.find(" - import aborted, nothing was changed"), std::string::npos) << said;
     EXPECT_EQ(snapshotWithoutLog(target.dir / "proj"), before);
@@ -433,13 +494,13 @@ TEST_F(ExchangeTest, DamagedExchangeFoldersChangeNothing) {
          "import "
          "aborted"},
         {"missing item folder", valid, "Engineers/Designer",
-         "The exchange folder {folder} has no folder exp\\Engineers\\Designer for the item 'Designer' - "
+         "The exchange folder {folder} has no folder exp/Engineers/Designer for the item 'Designer' - "
          "import "
          "aborted"},
         {"missing exp", valid, "",
          "The exchange folder {folder} has no folder exp for the item 'Home' - import aborted"},
         {"item folder a link", valid, "Engineers/Designer",
-         "The exchange folder {folder} has no folder exp\\Engineers\\Designer for the item 'Designer' - "
+         "The exchange folder {folder} has no folder exp/Engineers/Designer for the item 'Designer' - "
          "import "
          "aborted",
          true},
@@ -466,13 +527,7 @@ TEST_F(ExchangeTest, DamagedExchangeFoldersChangeNothing) {
 
         std::string expected = c.message;
         for (const auto& [place, text] :
-             {std::pair<std::string, std::string>{"{file}", path}, {"{folder}", [&] {
-                                                                        std::string name = folder;
-                                                                        for (char& ch : name)
-                                                                            if (ch == '/')
-                                                                                ch = '\\';
-                                                                        return name;
-                                                                    }()}})
+             {std::pair<std::string, std::string>{"{file}", path}, {"{folder}", folder}})
             if (expected.find(place) != std::string::npos)
                 expected.replace(expected.find(place), place.size(), text);
         EXPECT_EQ(messages(project.ui), std::vector<std::string>{expected}) << c.name;
@@ -567,7 +622,7 @@ TEST_F(ExchangeTest, ASingleItemTravelsWithItsOwnFilesOnly) {
     other.write("tmp/three/export.d1i", "A description\nN3");
     manager->importOneItem((other.dir / "proj/tmp/three/export.d1i").c_str());
     EXPECT_EQ(messages(other.ui),
-              std::vector<std::string>{"The exchange folder " + backslashed(other.dir / "proj/tmp/three") +
+              std::vector<std::string>{"The exchange folder " + other.dir / "proj/tmp/three" +
                                        " has no folder exp for the item 'Designer' - "
                                        "import aborted"});
     EXPECT_EQ(other.read("site/Roles/Engineers/Designer/notes.txt"), "kept");
@@ -590,8 +645,7 @@ TEST_F(ExchangeTest, AFailedNestedCopyFailsTheFolderCopy) {
     const std::string to = source.dir / "proj/copy/to";
     EXPECT_EQ(source.manager->copyFolderTree(from.c_str(), to.c_str(), 0, 1, 1), 0);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text.str(),
-              "File copy failed: " + from + "\\sub\\b.txt -> " + to + "\\sub\\b.txt");
+    EXPECT_EQ(ui.messages[0].text.str(), "File copy failed: " + from + "/sub/b.txt -> " + to + "/sub/b.txt");
     EXPECT_EQ(source.read("copy/to/sub/b.txt"), "already there");
 }
 

@@ -307,7 +307,8 @@ TEST_F(ProcessClassesTest, WorkProductSheetWritesTemplatesAndAuthors) {
         auto* attributes = pageOf<CWorkProductPPage1>(sheet);
         EXPECT_EQ(attributes->m_authors.size(), 3u);
         attributes->m_authors.resize(1);
-        attributes->m_authors.push_back({f.item("N4")->getName(), "validated by"});
+        attributes->m_authors.push_back(
+            references::chosenRow(f.item("N4"), {f.item("N4")->getName(), "validated by"}));
         attributes->m_location = "Archive room";
         auto* templates = pageOf<CWorkProductPPage2>(sheet);
         EXPECT_EQ(templates->m_altTemplateNameL1F1, "http://example.org/blueprint.doc");

@@ -94,9 +94,13 @@ LinkCount expectEveryLocalLinkResolves(const std::string& project,
 }
 
 BrowserRun loadInBrowser(const std::string& page, const std::string& profile) {
-    const ProgramResult run = runProgram({"chromium", "--headless", "--no-sandbox", "--disable-gpu",
-                                          "--user-data-dir=" + profile, "--enable-logging=stderr", "--v=0",
-                                          "--virtual-time-budget=3000", "--dump-dom", "file://" + page});
+    return loadAddressInBrowser("file://" + page, profile);
+}
+
+BrowserRun loadAddressInBrowser(const std::string& address, const std::string& profile) {
+    const ProgramResult run =
+        runProgram({"chromium", "--headless", "--no-sandbox", "--disable-gpu", "--user-data-dir=" + profile,
+                    "--enable-logging=stderr", "--v=0", "--virtual-time-budget=3000", "--dump-dom", address});
     EXPECT_EQ(run.exitCode, 0) << "chromium could not run (the install script installs it)\n" << run.errors;
     BrowserRun result{run.output, {}};
     std::istringstream lines(run.errors);

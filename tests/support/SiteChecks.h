@@ -39,3 +39,5 @@ struct BrowserRun {
 // Loads the page in headless Chromium with a profile folder of the test's
 // own; a browser that cannot run fails the test.
 BrowserRun loadInBrowser(const std::string& page, const std::string& profile);
+// The same for an address ("http://...").
+BrowserRun loadAddressInBrowser(const std::string& address, const std::string& profile);

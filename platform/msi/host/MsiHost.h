@@ -12,8 +12,11 @@
 // is a row of the CustomAction table of base type 1 calls the function
 // that its Target column names in LIBRARY (the Source column, a key of the
 // Binary table under the real installer, is not looked at: there is one
-// library). Other actions are left out. Deferred, rollback and commit
-// actions go into the script, which runs after the sequence (MsiSession).
+// library). A row of base type 51 sets the property that its Source names
+// to its Target, formatted: so a package passes a merge module's id to the
+// module's actions. Other actions are left out. Deferred, rollback and
+// commit actions go into the script, which runs after the sequence
+// (MsiSession).
 //
 // Components are installed afresh (installed state 2, action state 3), or
 // removed (3 and 2) when REMOVE is "ALL"; --component sets other states.
