@@ -11,6 +11,7 @@
 #include "BenchReport.h"
 #include "CDHtmlEditDlg.h"
 #include "CHtmlEditor.h"
+#include "DisplayBench.h"
 #include "EventPump.h"
 #include "RecordingUserInterface.h"
 #include "SyntheticPage.h"
@@ -30,15 +31,9 @@
 #include <unistd.h>
 #include <vector>
 #include <wx/app.h>
-#include <wx/init.h>
 #include <wx/webview.h>
 
 namespace {
-
-class BenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
 
 // Applies the page defaults when the clean-up asks, as the editor's host does.
 class DefaultsHost : public cHtmlDocument::Host {
@@ -216,18 +211,9 @@ int main(int argc, char** argv) {
     if (sizes.empty())
         sizes = {100, 1500, 6000};
 
-    wxApp::SetInstance(new BenchApp);
-    int wxArgc = 1;
-    char* wxArgv[] = {argv[0], nullptr};
-    if (!wxEntryStart(wxArgc, wxArgv)) {
-        std::fprintf(stderr, "bench_page_editor needs a display: run it under scripts/with-xvfb\n");
-        return 2;
-    }
-    wxTheApp->CallOnInit();
-    runLines();
-    for (const long kilobytes : sizes)
-        run(kilobytes);
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
+    return runOnDisplay(argv[0], "bench_page_editor", [&] {
+        runLines();
+        for (const long kilobytes : sizes)
+            run(kilobytes);
+    });
 }
