@@ -5,6 +5,7 @@
 #include "CFlowchartEntityBox.h"
 #include "CFlowchartEntityTerminator.h"
 #include "CFlowchartLabel.h"
+#include "DiagramEntityFactory.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,42 @@ TEST(DiagramEntityContainerTest, NextGroupIsAboveTheHighest) {
     EXPECT_EQ(container->getAt(2)->getGroup(), 1);
     container->ungroup();
     EXPECT_EQ(container->getAt(2)->getGroup(), 0);
+}
+
+// A file may give any group number; grouping and pasting afterwards still
+// hand out numbers above every group of the diagram (the highest plus 1
+// must not run past the range of int).
+TEST(DiagramEntityContainerTest, GroupsReadFromAFileLeaveRoomForNewGroups) {
+    const char* const kLines[] = {
+        "flowchart_start:0,0,128,32,A,G1,99999999999,;",
+        "line:0,0,10,10,L,2147483647,0,0,0,0,1,0,0;",
+        "flowchart_box:0,0,50,50,G5,2147483647,1,2,3,4,5,6;",
+        "flowchart_label:0,0,50,20,G9,2147483647,1,2,3,14,Arial,a,b;",
+        "flowchart_condition:0,0,40,40,?,G3,2147483647,x;",
+    };
+    for (const char* line : kLines) {
+        CDiagramEntityContainer container;
+        std::unique_ptr<CDiagramEntity> read = createDiagramEntityFromRecord(line, nullptr);
+        ASSERT_TRUE(read) << line;
+        const int readGroup = read->getGroup();
+        EXPECT_GT(readGroup, 0) << line;
+        container.add(std::move(read));
+        auto loose = std::make_unique<CFlowchartEntityTerminator>();
+        loose->setRect(0, 100, 128, 132);
+        container.add(std::move(loose));
+
+        container.getAt(1)->select(TRUE);
+        container.group();
+        const int grouped = container.getAt(1)->getGroup();
+        EXPECT_GT(grouped, readGroup) << line;
+
+        container.selectAll();
+        container.copySelected();
+        container.paste();
+        ASSERT_EQ(container.getSize(), 4) << line;
+        EXPECT_GT(container.getAt(2)->getGroup(), grouped) << line;
+        EXPECT_GT(container.getAt(3)->getGroup(), container.getAt(2)->getGroup()) << line;
+    }
 }
 
 TEST(DiagramEntityContainerTest, PasteGivesEachGroupANewNumberAndEachCopyANewName) {
