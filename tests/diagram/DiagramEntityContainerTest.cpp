@@ -2,6 +2,7 @@
 // clipboard, the modified flag and undo.
 
 #include "CDiagramEntityContainer.h"
+#include "CFlowchartEntity.h"
 #include "CFlowchartEntityBox.h"
 #include "CFlowchartEntityTerminator.h"
 #include "CFlowchartLabel.h"
@@ -11,6 +12,7 @@
 
 #include <set>
 #include <string>
+#include <typeinfo>
 
 namespace {
 
@@ -227,6 +229,42 @@ TEST(DiagramEntityContainerTest, UndoGivesBackEveryStoredField) {
     EXPECT_EQ(container.getAt(0)->getTitleL2(), "D\xe9"
                                                 "but");
     EXPECT_EQ((*container.getAt(0)->recordLine() + *container.getAt(1)->recordLine()).str(), before);
+}
+
+// An entity of a class the factory does not build (a plain entity, a
+// plain flowchart entity, a class still to come) is not lost by undo: it
+// comes back as it was, of its own class.
+TEST(DiagramEntityContainerTest, UndoKeepsEntitiesTheFactoryDoesNotBuild) {
+    CDiagramEntityContainer container;
+    auto basic = std::make_unique<CDiagramEntity>();
+    basic->setRect(10, 20, 110, 70);
+    basic->setTitle("Start: now");
+    basic->setTitleL2("Depart");
+    basic->setName("G12");
+    auto linkable = std::make_unique<CFlowchartEntity>();
+    linkable->setRect(200, 20, 328, 84);
+    linkable->setTitle("linkable");
+    container.add(std::move(basic));
+    container.add(std::move(linkable));
+    auto terminator = std::make_unique<CFlowchartEntityTerminator>();
+    terminator->setRect(0, 100, 128, 132);
+    container.add(std::move(terminator));
+    std::vector<std::string> before;
+    for (int i = 0; i < container.getSize(); ++i)
+        before.push_back(container.getAt(i)->toRecordLine().str());
+
+    container.snapshot();
+    container.snapshot(); // the second shares what the first holds
+    container.getAt(1)->moveRect(5, 5);
+    container.removeAll();
+    container.undo();
+    container.undo();
+    ASSERT_EQ(container.getSize(), 3);
+    for (int i = 0; i < container.getSize(); ++i)
+        EXPECT_EQ(container.getAt(i)->toRecordLine().str(), before[i]) << i;
+    EXPECT_EQ(typeid(*container.getAt(0)), typeid(CDiagramEntity));
+    EXPECT_EQ(typeid(*container.getAt(1)), typeid(CFlowchartEntity));
+    EXPECT_EQ(container.getAt(1)->getParent(), &container);
 }
 
 TEST(DiagramEntityContainerTest, UndoDepthKeepsTheNewestSnapshots) {
