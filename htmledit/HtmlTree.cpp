@@ -264,10 +264,19 @@ void onInternalSubset(void* context, const xmlChar* name, const xmlChar* externa
     SourceWatch& watch = watchOf(context);
     if (watch.defaults.internalSubset)
         watch.defaults.internalSubset(context, name, externalId, systemId);
+    // The page's declaration is the first; the parser reports every later
+    // one it meets in the body too, and those are not looked for again, so
+    // that a page holding many costs no second look at what was read.
+    if (!watch.source->doctype.empty()) {
+        noteReported(context);
+        return;
+    }
     // Only blanks lie between what was reported last and the declaration.
     const size_t end = std::min(positionOf(context), watch.text.size());
-    const size_t start = encoding::toLower(watch.text.substr(0, end)).find("<!doctype", watch.reported);
-    if (watch.source->doctype.empty() && start != std::string::npos) {
+    size_t start = watch.reported;
+    while (start < end && !startsWithNoCase(watch.text, start, "<!doctype"))
+        ++start;
+    if (start < end) {
         // A declaration left open runs to the end of the page, line ends aside.
         std::string_view doctype = watch.text.substr(start, end - start);
         while (!doctype.empty() &&

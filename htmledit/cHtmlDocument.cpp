@@ -319,7 +319,7 @@ int cHtmlDocument::fontElementSizePx(const std::string& styleAttribute, const st
 int cHtmlDocument::defaultFontSizePxOf(const std::string& styleSheet) {
     int size = 0;
     for (const css::Rule& rule : css::parseSheet(styleSheet))
-        if (rule.raw.empty() && encoding::equalsNoCase(rule.selector, "BODY")) {
+        if (css::hasSelector(rule, "BODY")) {
             size =
                 cssLengthToPx(CString(encoding::utf8ToCp1252(css::getValue(rule.declarations, "font-size"))));
             break;
