@@ -16,9 +16,11 @@
 #include "RealEvents.h"
 #include "TempDir.h"
 #include "TolvaneDialog.h"
+#include "WxPaletteDC.h"
 
 #include <gtest/gtest.h>
 #include <wx/colordlg.h>
+#include <wx/dcmemory.h>
 #include <wx/display.h>
 #include <wx/sizer.h>
 #include <wx/uiaction.h>
@@ -294,6 +296,46 @@ TEST_F(PickersTest, ThePopupStaysInsideTheWorkArea) {
     EXPECT_EQ(popup.GetSize(), wxSize(200, 150));
     press(WXK_ESCAPE);
     ASSERT_TRUE(waitUntil([this] { return popupGone(colorButton()); }));
+}
+
+// The sample lines of the line-style palette and button, drawn through the
+// display's painter: 3 pixels high, flat ends, and the dashes that the
+// diagram painter gives a 3-pixel pen of the style (3w/w for dashes, w/w
+// for dots), so that the picker shows the line the diagram will draw.
+TEST(PickerLineTest, SampleLinesHaveTheDiagramPaintersDashes) {
+    struct Case {
+        int style;
+        const char* row;
+    };
+    const Case cases[] = {
+        {palette::PS_SOLID, "##############################"},
+        {palette::PS_DASH, "#########...#########...######"},
+        {palette::PS_DOT, "###...###...###...###...###..."},
+        {palette::PS_DASHDOT, "#########...###...#########..."},
+        {palette::PS_DASHDOTDOT, "#########...###...###...######"},
+    };
+    for (const Case& c : cases) {
+        wxBitmap bitmap(40, 12, 24);
+        {
+            wxMemoryDC dc(bitmap);
+            dc.SetBackground(*wxWHITE_BRUSH);
+            dc.Clear();
+            WxPaletteDC painter(dc);
+            painter.styledLine(5, 35, 6, c.style);
+        }
+        const wxImage image = bitmap.ConvertToImage();
+        const auto rowAt = [&image](int y) {
+            std::string row;
+            for (int x = 5; x < 35; ++x)
+                row += image.GetRed(x, y) < 128 ? '#' : '.';
+            return row;
+        };
+        for (int y : {5, 6, 7})
+            EXPECT_EQ(rowAt(y), c.row) << "style " << c.style << " row " << y;
+        for (int y : {4, 8})
+            EXPECT_EQ(rowAt(y), std::string(30, '.')) << "style " << c.style << " row " << y;
+        EXPECT_FALSE(image.GetRed(4, 6) < 128 || image.GetRed(35, 6) < 128) << "style " << c.style;
+    }
 }
 
 class MoreColorsTest : public testing::Test {

@@ -9,6 +9,7 @@
 #include "PaletteTypes.h"
 
 #include <memory>
+#include <vector>
 
 // A solid brush made by a painter; a cell keeps its own from first use.
 class PaletteBrush {
@@ -51,4 +52,10 @@ public:
     // The frame of a selected rectangle, and of the pressed "Custom..." row:
     // two white pixels inside it, one black pixel around it.
     void frameSelection(const CRect& rect);
+
+    // The pixels of the pickers' pen on a horizontal line from left to right
+    // (right left out) at y: boxes 3 pixels high centred on y, cut into the
+    // dashes that the diagram painter gives a 3-pixel pen of the style, so
+    // that a sample shows the line the diagram will draw.
+    static std::vector<CRect> styledLineBoxes(int left, int right, int y, int penStyle);
 };

@@ -90,36 +90,9 @@ void WxPaletteDC::drawText(const CString& text, const CRect& rect) {
                   rect.top + (rect.Height() - extent.y) / 2);
 }
 
-wxPen WxPaletteDC::linePen(int penStyle, const wxColour& colour) {
-    wxPen pen(colour, 3);
-    pen.SetCap(wxCAP_BUTT);
-    pen.SetJoin(wxJOIN_MITER);
-    // Dashes and gaps in pen widths, as the platform's wide pens draw them.
-    static const wxDash kDash[] = {6, 2};
-    static const wxDash kDot[] = {1, 1};
-    static const wxDash kDashDot[] = {3, 1, 1, 1};
-    static const wxDash kDashDotDot[] = {3, 1, 1, 1, 1, 1};
-    switch (penStyle) {
-    case palette::PS_DASH:
-        pen.SetDashes(2, kDash);
-        break;
-    case palette::PS_DOT:
-        pen.SetDashes(2, kDot);
-        break;
-    case palette::PS_DASHDOT:
-        pen.SetDashes(4, kDashDot);
-        break;
-    case palette::PS_DASHDOTDOT:
-        pen.SetDashes(6, kDashDotDot);
-        break;
-    default:
-        return pen;
-    }
-    pen.SetStyle(wxPENSTYLE_USER_DASH);
-    return pen;
-}
-
 void WxPaletteDC::styledLine(int left, int right, int y, int penStyle) {
-    m_dc.SetPen(linePen(penStyle));
-    m_dc.DrawLine(left, y, right, y);
+    // Filled boxes rather than a dashed pen: the toolkit's dashes of wide
+    // pens are not the diagram painter's.
+    for (const CRect& box : styledLineBoxes(left, right, y, penStyle))
+        fillSolidRect(box, RGB(0, 0, 0));
 }
