@@ -2,6 +2,7 @@
 
 #include "CCIK_DTND.h"
 #include "CCIK_NDTD.h"
+#include "FileSystem.h"
 #include "Item.h"
 #include "ItemListePlus.h"
 #include "Project.h"
@@ -178,7 +179,7 @@ bool CChangeMenuItem::changeDualToNonDual(const CString& newKind) {
         m_project->discardItemFolder(m_item);
     } else {
         CString message;
-        message.Format(loadString(33019), m_item->getFolder(1, 0).GetString());
+        message.Format(loadString(33019), platform::shownPath(m_item->getFolder(1, 0)).GetString());
         ui::AfxMessageBox(message);
     }
     if (newKind == "Shortcut")

@@ -170,7 +170,7 @@ bool CNewProjectDlgMgt::createProject(const CString& location, const CString& sa
     const CString folder = location + "/" + safeName;
     if (!CreateDirectoryA(folder, nullptr)) {
         CString message;
-        message.Format(loadString(32965), folder.GetString());
+        message.Format(loadString(32965), platform::shownPath(folder).GetString());
         ui::AfxMessageBox(message + "\n(" + platform::lastErrorText() + ")", MB_OK | MB_ICONSTOP);
         return false;
     }
@@ -178,7 +178,7 @@ bool CNewProjectDlgMgt::createProject(const CString& location, const CString& sa
         return true;
     // Nothing of a project that could not be made stays on the disk.
     if (!platform::deleteTree(folder))
-        tell(33471, folder, platform::lastErrorText());
+        tell(33471, platform::shownPath(folder), platform::lastErrorText());
     return false;
 }
 
@@ -194,7 +194,7 @@ bool CNewProjectDlgMgt::fillProjectFolder(const CString& folder, const CString& 
     const CString from = folder + "/" + kTemplateSettingsFile;
     const CString to = folder + "/" + safeName + ".tvx";
     if (from != to && !MoveFileA(from, to)) {
-        tell(33470, from, to, platform::lastErrorText());
+        tell(33470, platform::shownPath(from), platform::shownPath(to), platform::lastErrorText());
         return false;
     }
     return true;

@@ -151,8 +151,7 @@ bool CXHTMLTipOfTheDayDlg::OnInitDialog() {
     } else {
         // The path as the file system names it (its case matters here),
         // shortened in its middle to the tip's width.
-        CString shown = path;
-        shown.Replace("\\", "/");
+        CString shown = platform::shownPath(path);
         wxClientDC dc(m_tip);
         dc.SetFont(m_tip->GetFont());
         shown =

@@ -707,7 +707,7 @@ void CMenuCreatorDlg::removeItem(const wxTreeItemId& node) {
             m_project->discardItemFolder(item);
         } else if (dual) {
             CString message;
-            message.Format(loadString(33033), item->getFolder(1, 0).GetString());
+            message.Format(loadString(33033), platform::shownPath(item->getFolder(1, 0)).GetString());
             ui::AfxMessageBox(message);
         }
     }

@@ -107,7 +107,7 @@ void CMenuCreatorDlg::OnOpenLast() {
         return;
     if (GetFileAttributesA(path) == INVALID_FILE_ATTRIBUTES) {
         CString message;
-        message.Format(loadString(32979), path.GetString());
+        message.Format(loadString(32979), platform::shownPath(path).GetString());
         ui::AfxMessageBox(message);
         return;
     }

@@ -143,7 +143,7 @@ bool openInBrowser(const CString& address) {
     getBrowserPath(browser);
     if (browser.IsEmpty()) {
         CString message;
-        message.Format(loadString(33404), address.GetString());
+        message.Format(loadString(33404), platform::shownPath(address).GetString());
         ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
         return false;
     }

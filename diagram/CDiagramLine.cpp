@@ -4,6 +4,7 @@
 #include "DiagramDC.h"
 #include "DiagramDialogs.h"
 #include "DiagramRecord.h"
+#include "EntityPen.h"
 #include "LineDDA.h"
 
 #include <cmath>
@@ -92,7 +93,7 @@ void CDiagramLine::drawArrow(DiagramDC& dc, CPoint p, CPoint q, int kind) const 
         return;
     const double ux = dx / length;
     const double uy = dy / length;
-    const double w = m_penWidth;
+    const double w = entityPenWidth(m_penWidth);
     const double s = w + 4;
     const CPoint tip(p.x - truncate((w + 2) * ux), p.y - truncate((w + 2) * uy));
     const CPoint corner1(p.x + truncate(2 * s * ux + s * uy), p.y + truncate(2 * s * uy - s * ux));
@@ -112,9 +113,7 @@ void CDiagramLine::drawArrow(DiagramDC& dc, CPoint p, CPoint q, int kind) const 
 
 void CDiagramLine::draw(DiagramDC& dc, CRect rect, int /*language*/) {
     const COLORREF color = RGB(m_red, m_green, m_blue);
-    const CPen pen = m_penWidth == 0 ? CPen::ExtCreatePen(PS_GEOMETRIC | PS_NULL, 0, color)
-                                     : CPen::ExtCreatePen(PS_GEOMETRIC | m_penStyle, m_penWidth, color);
-    const CPen before = dc.SelectObject(pen);
+    const CPen before = dc.SelectObject(entityPen(m_penStyle, m_penWidth, color));
     dc.MoveTo(rect.left, rect.top);
     dc.LineTo(rect.right, rect.bottom);
     drawArrow(dc, rect.BottomRight(), rect.TopLeft(), m_endArrow);

@@ -4,6 +4,7 @@
 #include "DiagramDC.h"
 #include "DiagramDialogs.h"
 #include "DiagramRecord.h"
+#include "EntityPen.h"
 
 int CFlowchartGeometricForm::getAllowedLinks() const {
     return 0;
@@ -26,8 +27,7 @@ void CFlowchartGeometricForm::copyGraphicsFrom(const CFlowchartGeometricForm& ot
 void CFlowchartGeometricForm::selectGraphics(DiagramDC& dc) const {
     const COLORREF line = RGB(m_lineRed, m_lineGreen, m_lineBlue);
     dc.SelectObject(CBrush(RGB(m_fillRed, m_fillGreen, m_fillBlue)));
-    dc.SelectObject(m_lineWidth == 0 ? CPen::ExtCreatePen(PS_GEOMETRIC | PS_NULL, 0, line)
-                                     : CPen::ExtCreatePen(PS_GEOMETRIC | m_lineStyle, m_lineWidth, line));
+    dc.SelectObject(entityPen(m_lineStyle, m_lineWidth, line));
     dc.SetBkMode(TRANSPARENT);
 }
 

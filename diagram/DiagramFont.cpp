@@ -17,6 +17,8 @@ namespace {
 constexpr double kReferenceSize = 2048.0;
 constexpr double kDefaultCharacterHeight = 16.0;
 constexpr double kLargestSize = 4096.0;
+// Measured widths kept per font before the list starts again.
+constexpr size_t kMostKeptWidths = 4096;
 
 PangoFontMap* fontMap() {
     static PangoFontMap* map = pango_cairo_font_map_new();
@@ -147,6 +149,13 @@ DiagramFont::DiagramFont(const CFont& font) : m_logFont(font) {
 }
 
 CSize DiagramFont::textExtent(const CString& text) const {
+    if (text.IsEmpty())
+        return CSize(0, m_metrics.tmHeight);
+    static std::mutex mutex;
+    std::lock_guard<std::mutex> lock(mutex);
+    auto found = m_widths.find(text.str());
+    if (found != m_widths.end())
+        return CSize(found->second, m_metrics.tmHeight);
     PangoLayout* layout = pango_layout_new(measuringContext());
     pango_layout_set_font_description(layout, m_description.get());
     const std::string utf8 = encoding::cp1252ToUtf8(text.str());
@@ -155,5 +164,8 @@ CSize DiagramFont::textExtent(const CString& text) const {
     PangoRectangle logical;
     pango_layout_get_pixel_extents(layout, nullptr, &logical);
     g_object_unref(layout);
-    return CSize(text.IsEmpty() ? 0 : logical.width, m_metrics.tmHeight);
+    if (m_widths.size() >= kMostKeptWidths)
+        m_widths.clear();
+    m_widths.emplace(text.str(), logical.width);
+    return CSize(logical.width, m_metrics.tmHeight);
 }

@@ -18,6 +18,8 @@
 #include "CString.h"
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 struct _PangoFontDescription;
 struct _PangoContext;
@@ -66,6 +68,8 @@ private:
         void operator()(_PangoFontDescription* description) const;
     };
 
+    // Widths measured before, by text: captions are measured on every paint.
+    mutable std::unordered_map<std::string, int> m_widths;
     CFont m_logFont;
     double m_pixelSize = 0;
     CString m_drawingFamily;

@@ -7,22 +7,38 @@ namespace {
 
 using Vertex = PolygonRegion::Vertex;
 
-// The x where the row's centre line crosses the polygon's edges, sorted.
-// An edge counts for the rows whose centre lies in [its top, its bottom), so
-// a vertex between two edges counts once and horizontal edges never.
-void crossings(const std::vector<Vertex>& polygon, double yCentre, std::vector<double>& xs) {
-    xs.clear();
+// Where the edge a-b crosses the line y; computed the same way everywhere,
+// so that the point test and the fill agree to the last bit.
+inline double crossingX(const Vertex& a, const Vertex& b, double y) {
+    return a.x + (y - a.y) * (b.x - a.x) / (b.y - a.y);
+}
+
+// An edge that is not horizontal, with its top and bottom. It counts for the
+// rows whose centre lies in [top, bottom), so a vertex between two edges
+// counts once and horizontal edges never.
+struct Edge {
+    double top, bottom;
+    Vertex a, b;
+};
+
+std::vector<Edge> edgesOf(const std::vector<Vertex>& polygon) {
+    std::vector<Edge> edges;
     const size_t n = polygon.size();
     for (size_t i = 0; i < n; ++i) {
         const Vertex& a = polygon[i];
         const Vertex& b = polygon[(i + 1) % n];
-        if (a.y == b.y)
-            continue;
-        const double top = std::min(a.y, b.y);
-        const double bottom = std::max(a.y, b.y);
-        if (yCentre < top || yCentre >= bottom)
-            continue;
-        xs.push_back(a.x + (yCentre - a.y) * (b.x - a.x) / (b.y - a.y));
+        if (a.y != b.y)
+            edges.push_back({std::min(a.y, b.y), std::max(a.y, b.y), a, b});
+    }
+    return edges;
+}
+
+// The x where the row's centre line crosses the edges, sorted.
+void crossings(const std::vector<const Edge*>& edges, double yCentre, std::vector<double>& xs) {
+    xs.clear();
+    for (const Edge* e : edges) {
+        if (yCentre >= e->top && yCentre < e->bottom)
+            xs.push_back(crossingX(e->a, e->b, yCentre));
     }
     std::sort(xs.begin(), xs.end());
 }
@@ -45,8 +61,12 @@ PolygonRegion::PolygonRegion(const CPoint* points, int count) {
 BOOL PolygonRegion::PtInRegion(int x, int y) const {
     if (m_vertices.size() < 3)
         return FALSE;
+    const std::vector<Edge> edges = edgesOf(m_vertices);
+    std::vector<const Edge*> all;
+    for (const Edge& e : edges)
+        all.push_back(&e);
     std::vector<double> xs;
-    crossings(m_vertices, y + 0.5, xs);
+    crossings(all, y + 0.5, xs);
     for (size_t i = 0; i + 1 < xs.size(); i += 2) {
         if (x >= firstPixel(xs[i]) && x <= lastPixel(xs[i + 1]))
             return TRUE;
@@ -89,9 +109,18 @@ void PolygonRegion::forEachSpan(const std::vector<Vertex>& polygon,
         columnFrom = limit->left;
         columnTo = limit->right;
     }
+    // The edges by their top; each row looks only at the edges it crosses.
+    std::vector<Edge> edges = edgesOf(polygon);
+    std::sort(edges.begin(), edges.end(), [](const Edge& p, const Edge& q) { return p.top < q.top; });
+    std::vector<const Edge*> active;
     std::vector<double> xs;
+    size_t next = 0;
     for (int y = firstPixel(rowFrom); y <= lastPixel(rowTo); ++y) {
-        crossings(polygon, y + 0.5, xs);
+        const double yCentre = y + 0.5;
+        while (next < edges.size() && edges[next].top <= yCentre)
+            active.push_back(&edges[next++]);
+        std::erase_if(active, [yCentre](const Edge* e) { return yCentre >= e->bottom; });
+        crossings(active, yCentre, xs);
         for (size_t i = 0; i + 1 < xs.size(); i += 2) {
             const int xFirst = firstPixel(std::max(xs[i], columnFrom));
             const int xLast = lastPixel(std::min(xs[i + 1], columnTo));

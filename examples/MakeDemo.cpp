@@ -828,8 +828,8 @@ void build(ProcessManager& manager) {
     planning->getItemActivity()->setProcedureLink(1);
     planning->save();
 
-    // What the authors wrote above the generated part of each activity's
-    // page, in place of the hints that a new activity's page starts with.
+    // What the authors wrote with the page editor above the generated part
+    // of each activity's page.
     struct Authored {
         const char* name;
         const char* purpose[2];
@@ -939,42 +939,50 @@ void build(ProcessManager& manager) {
           "Défaut 41 : pour un client sans numéro de TVA, la facture affiche « null ». Créer un client "
           "sans numéro de TVA, commander un article, imprimer la facture."}},
     };
-    // The headings of the page in the second language.
-    const std::pair<const char*, const char*> headingsL2[] = {
-        {">Purpose<", ">Objectif<"},
-        {">Start and inputs<", ">Début et entrées<"},
-        {">Work guidelines<", ">Conduite du travail<"},
-        {">Results and end<", ">Résultats et fin<"},
-        {">Example<", ">Exemple<"},
-        {"<b>Topics</b>", "<b>Sommaire</b>"},
-        {"<b>Status:</b>", "<b>État :</b>"},
+    // The headings of the author's part, in each language.
+    const struct {
+        const char* anchor;
+        const char* title[2];
+    } headings[] = {
+        {"Purpose", {"Purpose", "Objectif"}},
+        {"Start", {"Start and inputs", "Début et entrées"}},
+        {"Guidelines", {"Work guidelines", "Conduite du travail"}},
+        {"Finish", {"Results and end", "Résultats et fin"}},
+        {"Example", {"Example", "Exemple"}},
     };
     for (const auto& a : authored) {
         ProcessItem* activity = demo.item(a.name);
+        const char* const* paragraphs[] = {a.purpose, a.start, a.guidelines, a.finish, a.example};
+        CString prefix;
+        for (int i = 0; i < activity->getLevel() + 2; ++i)
+            prefix += "../";
+        const std::string top = "<a href=\"#Top\"><IMG alt=\"To top of page\" src=\"" + prefix.str() +
+                                "images/top.gif\" border=0></a>";
         for (int language = 0; language <= 1; ++language) {
+            // A table of topics beside the sections, as the page editor made it.
+            std::string block = "<table border=\"0\" cellpadding=\"8\" cellspacing=\"0\" width=\"100%\">\r\n"
+                                "<tr>\r\n"
+                                "<td valign=\"top\" width=\"22%\" bgcolor=\"#F2F5F9\">\r\n<p><b>" +
+                                text(language == 0 ? "Topics" : "Sommaire").str() + "</b></p>\r\n<p>";
+            for (size_t h = 0; h < std::size(headings); ++h)
+                block += std::string(h ? "<br>\r\n" : "") + "<a href=\"#" + headings[h].anchor + "\">" +
+                         text(headings[h].title[language]).str() + "</a>";
+            block += "</p>\r\n</td>\r\n<td valign=\"top\" width=\"78%\">\r\n";
+            for (size_t h = 0; h < std::size(headings); ++h)
+                block += std::string("<h4><a name=\"") + headings[h].anchor + "\">" +
+                         text(headings[h].title[language]).str() + "</a> " + top + "</h4>\r\n<p>" +
+                         text(paragraphs[h][language]).str() + "</p>\r\n";
+            block += "</td>\r\n</tr>\r\n</table>\r\n";
             const CString path = manager.getItemPagePath(activity, language);
             std::string page;
             if (!platform::readFileBytes(path, page))
                 throw std::runtime_error(std::string("cannot read the page of ") + a.name);
-            auto replace = [&page, &a](const std::string& from, const std::string& to) {
-                const std::size_t at = page.find(from);
-                if (at == std::string::npos)
-                    throw std::runtime_error("no \"" + from + "\" in the page of " + a.name);
-                page.replace(at, from.size(), to);
-            };
-            const std::pair<const char*, const char* const*> paragraphs[] = {
-                {"What the activity achieves, and why it matters to the process.", a.purpose},
-                {"When the activity starts, and what must be available before it starts.", a.start},
-                {"How the work is done: techniques, rules, points of attention.", a.guidelines},
-                {"What the activity delivers, and how one knows that it is finished.", a.finish},
-                {"No example yet.", a.example},
-            };
-            for (const auto& [hint, written] : paragraphs)
-                replace(hint, text(written[language]).str());
-            if (language == 1)
-                for (const auto& [english, french] : headingsL2)
-                    while (page.find(english) != std::string::npos)
-                        replace(english, text(french).str());
+            // The author's part goes below the anchor of the page's top.
+            const std::string anchor = "<a name=\"Top\"></a>\r\n";
+            const std::size_t at = page.find(anchor);
+            if (at == std::string::npos)
+                throw std::runtime_error(std::string("no top anchor in the page of ") + a.name);
+            page.insert(at + anchor.size(), block);
             if (!platform::writeFileReplacing(path, page))
                 throw std::runtime_error(std::string("cannot write the page of ") + a.name);
         }
@@ -1067,5 +1075,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "make_demo: %s\n", error.what());
         return 1;
     }
+    // The files that a running copy of the program holds in "tmp" are of no
+    // use in a fresh project; opening it makes the folder again.
+    platform::deleteTree((target / "tmp").c_str());
     return 0;
 }

@@ -100,7 +100,7 @@ void showCount(int count) {
 
 void showCannotRead(const CString& path) {
     CString message;
-    message.Format(loadString(32984), path.GetString());
+    message.Format(loadString(32984), platform::shownPath(path).GetString());
     ui::AfxMessageBox(message);
 }
 

@@ -1,5 +1,6 @@
 #include "ExportFile.h"
 
+#include "FileSystem.h"
 #include "Project.h"
 #include "StringTable.h"
 #include "WorkProductCsv.h"
@@ -17,8 +18,8 @@ bool ExportFile::close() {
     if (!written) {
         m_out.discard();
         CString message;
-        message.Format(loadString(32964), m_path.GetString(),
-                       (m_project.getProjectDirectory() + "tmp").GetString());
+        message.Format(loadString(32964), platform::shownPath(m_path).GetString(),
+                       platform::shownPath(m_project.getProjectDirectory() + "tmp").GetString());
         ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
     }
     return written;

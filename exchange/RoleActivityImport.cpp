@@ -3,6 +3,7 @@
 #include "CStringListePlus.h"
 #include "CsvFileReader.h"
 #include "ExportRun.h"
+#include "FileSystem.h"
 #include "ImportTransaction.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
@@ -35,7 +36,7 @@ void RoleActivityImport::ImportRoleActivityLinks(const CString& path) {
     if (reader.read(path) != CsvFileReader::Result::Read) {
         log.close();
         CString message;
-        message.Format(loadString(32984), path.GetString());
+        message.Format(loadString(32984), platform::shownPath(path).GetString());
         ui::AfxMessageBox(message);
         return;
     }

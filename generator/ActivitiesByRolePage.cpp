@@ -57,11 +57,15 @@ void ActivitiesByRolePage::collectRoles() {
     });
 }
 
+CString ActivitiesByRolePage::path() const {
+    return m_manager.getPathInSite(m_item.getFolder(1, 0) + getPageName(m_language));
+}
+
 bool ActivitiesByRolePage::write() {
-    const CString path = m_manager.getPathInSite(m_item.getFolder(1, 0) + getPageName(m_language));
-    if (path.IsEmpty())
+    const CString file = path();
+    if (file.IsEmpty())
         return true;
-    TextOutStream out(path);
+    TextOutStream out(file);
     if (!out.is_open())
         return false;
     collectRoles();

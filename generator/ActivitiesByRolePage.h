@@ -26,6 +26,8 @@ public:
     // Writes the page; false when it could not be written (the old page
     // then stays as it was).
     bool write();
+    // Where the page goes; "" for an item whose folder lies outside the project.
+    CString path() const;
 
     // The page's file name in the language.
     static CString getPageName(int language) { return language == 0 ? "activities.htm" : "activitiesL2.htm"; }

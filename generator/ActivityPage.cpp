@@ -151,7 +151,7 @@ void ActivityPage::write(const BlockOrder& order) {
     m_out = nullptr;
     // The old page stays whole when the new one could not be put in place.
     if (!page.finish())
-        throw std::runtime_error(("File " + path + " writing error").str());
+        throw std::runtime_error(("File " + platform::shownPath(path) + " writing error").str());
 }
 
 void ActivityPage::writeWholePageHead() {

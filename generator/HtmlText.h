@@ -39,8 +39,9 @@ CString replaceRange(const CString& text, int start, int end, const CString& val
 // titles, links and back-to-top pictures removed, picture sources made
 // relative to "tmp". A page that cannot be opened writes nothing.
 void extractPageSections(const CString& pagePath, TextOutStream& out, Item* item, int language);
-// The text between the page's body tags, lines joined with nothing between
-// them; with stopAtMarker not 0 it also ends at "<!--PROCESS_HYPERLINK-->".
+// The text between the page's body tags (tags named body, not tags whose
+// name only begins so), lines joined with nothing between them; with
+// stopAtMarker not 0 it also ends at "<!--PROCESS_HYPERLINK-->".
 // "" when the page cannot be opened.
 CString extractPageBody(const CString& pagePath, int stopAtMarker);
 // The process project of the running program (null when none is open).

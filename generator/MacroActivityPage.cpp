@@ -68,7 +68,7 @@ void MacroActivityPage::write() {
     *out << "</body></html>\n";
     // The old page stays whole when the new one could not be put in place.
     if (!page.finish())
-        throw std::runtime_error(("File " + path + " writing error").str());
+        throw std::runtime_error(("File " + platform::shownPath(path) + " writing error").str());
 }
 
 void MacroActivityPage::writeWholePageHead(TextOutStream& out) {

@@ -115,7 +115,7 @@ TextOutStream* MarkedPage::open(bool whole, bool* noKey) {
         }
     }
     if (!out)
-        ui::AfxMessageBox("File " + m_path + " opening error");
+        ui::AfxMessageBox("File " + platform::shownPath(m_path) + " opening error");
     return out;
 }
 

@@ -14,11 +14,15 @@
 void ProcessManager::generateActivitiesByRole(int language) {
     PageRun run(*this);
     const std::shared_ptr<const PageRunTables> tables = pageRunTables();
-    // A page that cannot be written leaves the old one; the others are
-    // written. A failure ends the family with its text; the generation goes on.
+    // A page that cannot be written is told and leaves the old one; the
+    // others are written. A failure ends the family with its text; the
+    // generation goes on.
     try {
-        for (ProcessItem* item : workflowPageItems(*this))
-            ActivitiesByRolePage(*this, *tables, *item, language).write();
+        for (ProcessItem* item : workflowPageItems(*this)) {
+            ActivitiesByRolePage page(*this, *tables, *item, language);
+            if (!page.write())
+                tellUnwrittenFile(page.path());
+        }
     } catch (const std::exception& error) {
         ui::AfxMessageBox(error.what());
     }

@@ -5,6 +5,7 @@
 
 #include "ActivitiesByStatePage.h"
 #include "CStringListe.h"
+#include "FileSystem.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
 #include "PageText.h"
@@ -30,7 +31,7 @@ void ProcessManager::generateActivityAccessByState(int language) {
 void ProcessManager::generateActivitiesByStatePage(ProcessItem* item, int language) {
     ActivitiesByStatePage page(*this, *pageRunTables(), *item, language);
     if (!page.write())
-        ui::AfxMessageBox("File " + page.path() + " writing error");
+        tellUnwrittenFile(page.path());
 }
 
 CStringListe* ProcessManager::getDisciplineNames() {

@@ -3,12 +3,11 @@
 #include "ProcessManager.h"
 
 #include "BannerPage.h"
-#include "ui/UserInterface.h"
 
 void ProcessManager::generateBanner(int language) {
     PageRun run(*this);
     BannerPage page(*this, language);
     // A page that cannot be written is told; the old one stays.
     if (!page.write())
-        ui::AfxMessageBox("File " + page.path() + " writing error");
+        tellUnwrittenFile(page.path());
 }

@@ -4,10 +4,12 @@
 #include "ProcessManager.h"
 
 #include "DescriptionReference.h"
+#include "FileSystem.h"
 #include "GlossaryTerms.h"
 #include "MarkedDescription.h"
 #include "PageRunTables.h"
 #include "TooltipEntry.h"
+#include "ui/UserInterface.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ ProcessManager::PageRun::PageRun(ProcessManager& manager)
     if (!m_outermost)
         return;
     m_manager.m_generating = true;
+    m_manager.m_toldUnwritten.clear();
     m_manager.m_glossaryTerms[0].reset();
     m_manager.m_glossaryTerms[1].reset();
     m_manager.m_runTables.reset();
@@ -41,6 +44,7 @@ ProcessManager::PageRun::~PageRun() {
     if (!m_outermost)
         return;
     m_manager.m_generating = false;
+    m_manager.m_toldUnwritten.clear();
     m_manager.m_glossaryTerms[0].reset();
     m_manager.m_glossaryTerms[1].reset();
     m_manager.m_runTables.reset();
@@ -57,6 +61,12 @@ std::shared_ptr<const PageRunTables> ProcessManager::pageRunTables() {
         m_runTablesRefresh = m_refreshCount;
     }
     return tables;
+}
+
+void ProcessManager::tellUnwrittenFile(const CString& path) {
+    if (m_generating && !m_toldUnwritten.insert(path).second)
+        return;
+    ui::AfxMessageBox("File " + platform::shownPath(path) + " writing error");
 }
 
 const GlossaryTerms& ProcessManager::glossaryTerms(int language) {

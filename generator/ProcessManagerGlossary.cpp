@@ -3,11 +3,11 @@
 
 #include "ProcessManager.h"
 
+#include "FileSystem.h"
 #include "GlossaryPage.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
 #include "ProcessItem.h"
-#include "ui/UserInterface.h"
 
 #include <vector>
 
@@ -24,7 +24,7 @@ void ProcessManager::createGlossary(int language) {
         // A page that cannot be written is told, and the others are written.
         for (ProcessItem* glossary : glossaries)
             if (!GlossaryPage(*this, entries, *glossary, language).write())
-                ui::AfxMessageBox("File " + getItemPagePath(glossary, language) + " writing error");
+                tellUnwrittenFile(getItemPagePath(glossary, language));
     });
 }
 

@@ -22,8 +22,10 @@ void ProcessManager::generateMeasure(int language) {
                 measures.push_back(item);
         }
         delete it;
-        // A page that cannot be written leaves the old one; the others are written.
+        // A page that cannot be written is told and leaves the old one; the
+        // others are written.
         for (ProcessItem* measure : measures)
-            MeasurePage(*this, *measure, language).write();
+            if (!MeasurePage(*this, *measure, language).write())
+                tellUnwrittenFile(getItemPagePath(measure, language));
     });
 }

@@ -26,12 +26,15 @@ void ProcessManager::generateGenericProcedure(int language) {
         else if (kind == kGeneralProcedureGroupClass && processItem->getItemGenericProcedureGroup())
             groups.push_back(processItem);
     }
-    // A page that cannot be written leaves the old one; the others are
-    // written. Any other failure reaches the generation, which reports it.
+    // A page that cannot be written is told and leaves the old one; the
+    // others are written. Any other failure reaches the generation, which
+    // reports it.
     for (ProcessItem* procedure : procedures)
-        ProcedurePage(*this, *tables, *procedure, language).write();
+        if (!ProcedurePage(*this, *tables, *procedure, language).write())
+            tellUnwrittenFile(getItemPagePath(procedure, language));
     for (ProcessItem* group : groups)
-        ProcedureGroupPage(*this, *tables, *group, ProcedureGroupPage::listedProcedures(*tables, *group),
-                           language)
-            .write();
+        if (!ProcedureGroupPage(*this, *tables, *group, ProcedureGroupPage::listedProcedures(*tables, *group),
+                                language)
+                 .write())
+            tellUnwrittenFile(getItemPagePath(group, language));
 }

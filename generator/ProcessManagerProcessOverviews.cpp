@@ -3,11 +3,11 @@
 
 #include "ProcessManager.h"
 
+#include "FileSystem.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
 #include "ProcessItem.h"
 #include "ProcessOverviewPage.h"
-#include "ui/UserInterface.h"
 
 void ProcessManager::generateProcessOverview(int language) {
     PageRun run(*this);
@@ -21,5 +21,5 @@ void ProcessManager::generateProcessOverviewPage(ProcessItem* overview, int lang
     Item* workflow = page.targetWorkflow();
     // A page that cannot be written is told, and the others are written.
     if (workflow && !page.write(*workflow))
-        ui::AfxMessageBox("File " + getItemPagePath(overview, language) + " writing error");
+        tellUnwrittenFile(getItemPagePath(overview, language));
 }

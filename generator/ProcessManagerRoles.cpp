@@ -3,13 +3,13 @@
 
 #include "ProcessManager.h"
 
+#include "FileSystem.h"
 #include "ItemClasses.h"
 #include "ItemListePlus.h"
 #include "PageRunTables.h"
 #include "ProcessItem.h"
 #include "ProcessOption.h"
 #include "RolePage.h"
-#include "ui/UserInterface.h"
 
 #include <vector>
 
@@ -32,5 +32,5 @@ void ProcessManager::generateRole(int language) {
     // A page that cannot be written is told, and the other pages are written.
     for (ProcessItem* item : pages)
         if (!RolePage(*this, *tables, phases, *item, language).write())
-            ui::AfxMessageBox("File " + getItemPagePath(item, language) + " writing error");
+            tellUnwrittenFile(getItemPagePath(item, language));
 }

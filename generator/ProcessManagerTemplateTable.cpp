@@ -37,10 +37,15 @@ void ProcessManager::writeTemplateTableHeader(TextOutStream& out, int language) 
     if (twoLanguages)
         out << "<td width=\"227\" align=\"center\" colspan=\"2\" class=\"templateTable\">"
             << getLabel(language, "VersionL1") << "</td>\n";
-    // With one language this group carries the key "VersionL2" above the
-    // first-language cells.
+    // With one language this group stands above the first-language cells:
+    // it takes the label "Documents", which says no language, where the
+    // project's labels file has it; older files only have "VersionL2",
+    // which they word without a language.
+    CString documents = getLabel(language, twoLanguages ? "VersionL2" : "Documents");
+    if (documents.IsEmpty())
+        documents = getLabel(language, "VersionL2");
     out << "<td align=\"center\" colspan=\"2\" width=\"225\" class=\"templateTable\">\n"
-        << getLabel(language, "VersionL2") << "</td>\n"
+        << documents << "</td>\n"
         << "<td width=\"80\" align=\"center\" rowspan=\"2\"  class=\"templateTable\">"
         << getLabel(language, "ProcessAssetLibraryShort") << "</td>\n"
         << "<td width=\"150\" align=\"center\" rowspan=\"2\" class=\"templateTable\">"

@@ -61,7 +61,7 @@ struct TemplatePageForm {
 
 // Writes a template page whole: head, banner, introduction, the table of
 // the selected work products, final text and footer. A page that cannot be
-// written is passed over without a word.
+// written is told, and the old one stays.
 void writeTemplatePage(ProcessManager& manager, ProcessItem* item, const CString& path, int language,
                        ItemListe& selected, const TemplatePageForm& form) {
     if (path.IsEmpty())
@@ -69,8 +69,10 @@ void writeTemplatePage(ProcessManager& manager, ProcessItem* item, const CString
     const CString prefix = upPrefix(item->getLevel() + 2);
     DiskLinks pageLinks(manager.getProjectDirectory() + item->getFolder(1, 1));
     TextOutStream out(path);
-    if (!out.is_open())
+    if (!out.is_open()) {
+        manager.tellUnwrittenFile(path);
         return;
+    }
     out << kTransitionalDocType << "\n"
         << "<html>\n"
         << "<head>\n"
@@ -102,7 +104,8 @@ void writeTemplatePage(ProcessManager& manager, ProcessItem* item, const CString
     manager.writePageFooter(item, out, 0, language, 0, form.uidPrefix);
     out << "</body>\n"
         << "</html>\n";
-    out.close();
+    if (!out.close())
+        manager.tellUnwrittenFile(path);
 }
 
 } // namespace

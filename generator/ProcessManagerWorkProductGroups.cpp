@@ -2,11 +2,11 @@
 
 #include "ProcessManager.h"
 
+#include "FileSystem.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
 #include "ProcessItem.h"
 #include "WorkProductGroupPage.h"
-#include "ui/UserInterface.h"
 
 void ProcessManager::generateSynthesisOnWPGroup(int language) {
     PageRun run(*this);
@@ -19,5 +19,5 @@ void ProcessManager::generateSynthesisOnWPGroup(int language) {
 void ProcessManager::generateWPGroupSynthesisPage(ProcessItem* group, int language) {
     // A page that cannot be written is told, and the others are written.
     if (!WorkProductGroupPage(*this, *pageRunTables(), *group, language).write())
-        ui::AfxMessageBox("File " + getItemPagePath(group, language) + " writing error");
+        tellUnwrittenFile(getItemPagePath(group, language));
 }

@@ -6,6 +6,7 @@
 
 #include "CStringListePlus.h"
 #include "DiskLinks.h"
+#include "FileSystem.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "PageRunTables.h"
@@ -15,7 +16,6 @@
 #include "TextOutStream.h"
 #include "WorkProductOverviewPage.h"
 #include "WorkProductPage.h"
-#include "ui/UserInterface.h"
 
 #include <algorithm>
 #include <span>
@@ -39,19 +39,21 @@ void ProcessManager::generateWorkProduct(int language) {
     PageRun run(*this);
     linkWorkProducts();
     const std::shared_ptr<const PageRunTables> tables = pageRunTables();
-    // A page that cannot be written leaves the old one; the others are
-    // written. Any failure reaches the caller.
+    // A page that cannot be written is told and leaves the old one; the
+    // others are written. Any other failure reaches the caller.
     for (ProcessItem* product : itemsOfClass(*tables, kWorkProductClass))
-        if (product->getItemWorkProduct())
-            WorkProductPage(*this, *tables, *product, language).write();
+        if (product->getItemWorkProduct() && !WorkProductPage(*this, *tables, *product, language).write())
+            tellUnwrittenFile(getItemPagePath(product, language));
 }
 
 void ProcessManager::generateWPOverview(int language) {
     PageRun run(*this);
     guarded("generateWPOverview", [&] {
         const std::shared_ptr<const PageRunTables> tables = pageRunTables();
+        // A page that cannot be written is told and leaves the old one.
         for (ProcessItem* overview : itemsOfClass(*tables, kWorkProductOverviewClass))
-            WorkProductOverviewPage(*this, *tables, *overview, language).write();
+            if (!WorkProductOverviewPage(*this, *tables, *overview, language).write())
+                tellUnwrittenFile(getItemPagePath(overview, language));
     });
 }
 
@@ -187,6 +189,6 @@ bool ProcessManager::generateActivityWorkProductTable(const CString& path, int l
         << "</body>\n</html>\n";
     if (out.close())
         return true;
-    ui::AfxMessageBox("File " + path + " writing error");
+    tellUnwrittenFile(path);
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "ActivityStep.h"
 #include "CStringListePlus.h"
+#include "FileSystem.h"
 #include "ItemActivity.h"
 #include "ItemClasses.h"
 #include "ItemListePlus.h"
@@ -64,7 +65,7 @@ Item* ProcessOverviewPage::targetWorkflow() {
     }
     Item* workflow = findItemByUrl(m_manager.getItemList(), target);
     if (!workflow) {
-        message.Format(loadString(33061), target.GetString());
+        message.Format(loadString(33061), platform::shownPath(target).GetString());
         ui::AfxMessageBox(message);
     }
     return workflow;

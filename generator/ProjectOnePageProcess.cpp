@@ -2,6 +2,7 @@
 // first as a heading at its depth, followed by the body of its page, for a
 // word processor to open and print.
 
+#include "FileSystem.h"
 #include "HtmlText.h"
 #include "ItemListePlus.h"
 #include "PageText.h"
@@ -44,7 +45,7 @@ void Project::exportOnePageProcess(int language) {
             << "</html>\n";
         // A document that could not be written is told as such, never as generated.
         if (!out.is_open() || !out.close()) {
-            ui::AfxMessageBox("File " + path + " writing error");
+            ui::AfxMessageBox("File " + platform::shownPath(path) + " writing error");
             return;
         }
         CString message;

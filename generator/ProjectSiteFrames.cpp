@@ -109,7 +109,7 @@ bool Project::ensureAppletFolder() {
     // Told once: the tree is written again at every generation, tree update and exit.
     if (!m_appletFolderReported) {
         CString message;
-        message.Format(loadString(32965), folder.GetString());
+        message.Format(loadString(32965), platform::shownPath(folder).GetString());
         ui::AfxMessageBox(message);
         m_appletFolderReported = true;
     }
@@ -209,7 +209,8 @@ void Project::createAppletTreePage(int language) {
     const CString appletFolder = m_projectFolder + kAppletFolderName;
     auto reportNotCreated = [&appletFolder](const CString& file) {
         CString message;
-        message.Format(loadString(32964), file.GetString(), appletFolder.GetString());
+        message.Format(loadString(32964), platform::shownPath(file).GetString(),
+                       platform::shownPath(appletFolder).GetString());
         ui::AfxMessageBox(message);
     };
     const std::vector<Item*>& shown = visibleTree().getShownItems();

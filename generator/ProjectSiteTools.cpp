@@ -5,6 +5,7 @@
 // and the second-language pages.
 
 #include "DiskLinks.h"
+#include "FileSystem.h"
 #include "ItemListePlus.h"
 #include "PageText.h"
 #include "ProcessRunner.h"
@@ -43,7 +44,7 @@ bool endToolPage(Project& project, Item& item, TextOutStream& page, const CStrin
     page << "</body>\n</html>\n";
     if (page.is_open() && page.close())
         return true;
-    ui::AfxMessageBox("File " + path + " writing error");
+    ui::AfxMessageBox("File " + platform::shownPath(path) + " writing error");
     return false;
 }
 

@@ -103,8 +103,9 @@ bool WorkProductOverviewPage::write() {
     if (const PageOpening opening = openItemPage(m_manager, m_item, m_language, out);
         opening != PageOpening::Opened)
         return opening == PageOpening::NoPage;
-    const CString folder = m_item.getFolder(1, 0);
-    TextOutStream csv(m_manager.getPathInSite(folder + (m_language == 0 ? "WP.csv" : "WPL2.csv")));
+    const CString csvPath =
+        m_manager.getPathInSite(m_item.getFolder(1, 0) + (m_language == 0 ? "WP.csv" : "WPL2.csv"));
+    TextOutStream csv(csvPath);
 
     const CString title = label("ArtifactOverview");
     const CString bannerTitle = filteredTitle(
@@ -147,9 +148,10 @@ bool WorkProductOverviewPage::write() {
     out << "</table>";
     m_manager.writePageFooter(&m_item, out, 0, m_language, 0, "");
     out << "</body></html>\n";
-    // A spreadsheet file that cannot be written is passed over, as the
-    // discipline pages are.
-    csv.close();
+    // A spreadsheet file that cannot be written is told, as the discipline
+    // pages are.
+    if (!csvPath.IsEmpty() && !csv.close())
+        m_manager.tellUnwrittenFile(csvPath);
     return out.close();
 }
 
@@ -168,9 +170,9 @@ void WorkProductOverviewPage::openSection(TextOutStream& out, TextOutStream& csv
     else
         out << "<br>\n";
 
-    CString pageName = discipline;
-    pageName.Replace(" ", "_");
-    pageName += m_language == 0 ? ".htm" : "L2.htm";
+    // Named as an item's folder is: whatever the discipline's name holds,
+    // the page lies beside the overview.
+    const CString pageName = toFileName(discipline, 1) + (m_language == 0 ? ".htm" : "L2.htm");
     CString title = label("ArtifactByActivitiesOverview");
     if (discipline != "ALL" && !discipline.IsEmpty())
         title += ": " + shown;

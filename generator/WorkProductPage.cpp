@@ -237,8 +237,9 @@ void WorkProductPage::writeQualityCriteria(TextOutStream& out) {
         return;
     // The same table on the page and on the criteria page beside it.
     const CString title = label("QualityCriteria") + ": " + m_item.getNameByLanguage(m_language);
-    TextOutStream page(m_manager.getPathInSite(m_item.getFolder(1, 0) +
-                                               ItemQualityCriteria::getCriteriaPageName(m_language)));
+    const CString path = m_manager.getPathInSite(m_item.getFolder(1, 0) +
+                                                 ItemQualityCriteria::getCriteriaPageName(m_language));
+    TextOutStream page(path);
     page << kTransitionalDocType << "\n"
          << "<html>\n"
          << "<head>\n"
@@ -263,9 +264,10 @@ void WorkProductPage::writeQualityCriteria(TextOutStream& out) {
     table += "</table>\n<br><br>\n\n";
     out << table;
     page << table << "</body>\n</html>\n";
-    // A criteria page that cannot be written is passed over, as the pages
-    // of the library are.
-    page.close();
+    // A criteria page that cannot be written is told; the work product's
+    // own page still shows the criteria.
+    if (!path.IsEmpty() && !page.close())
+        m_manager.tellUnwrittenFile(path);
 }
 
 std::vector<ProcessItem*> WorkProductPage::activitiesOfKind(bool users, const CString& kind) const {

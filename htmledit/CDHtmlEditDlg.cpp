@@ -468,7 +468,7 @@ int CDHtmlEditDlg::insertImageFile(const CString& path) {
         }
     } else if (!CopyFileA(path, target, TRUE)) {
         CString message;
-        message.Format(loadString(32976), path.GetString());
+        message.Format(loadString(32976), platform::shownPath(path).GetString());
         ui::AfxMessageBox(message);
         return 0;
     }

@@ -93,10 +93,13 @@ void ItemWorkProduct::loadData() {
 
     m_archiveFiles->deleteAll();
     m_archiveSubfolders->deleteAll();
-    const CString folder =
-        m_defaultExampleLibrary && m_project ? m_item->getItemFolderFile("ar/") : getExampleLibraryPath();
+    // The library in the item's folder shows nothing from outside the
+    // project; one named by its path, nothing from outside that path.
+    const bool inItemFolder = m_defaultExampleLibrary && m_project;
+    const CString folder = inItemFolder ? m_item->getItemFolderFile("ar/") : getExampleLibraryPath();
     if (!folder.IsEmpty())
-        listArchive(folder, m_archiveFiles, m_archiveSubfolders);
+        listArchive(folder, m_archiveFiles, m_archiveSubfolders,
+                    inItemFolder ? m_project->getProjectDirectory() : folder);
     auto* parent = dynamic_cast<ProcessItem*>(m_item->getParent());
     if (!isArchiveEmpty() && parent && parent->getClassKind() == kWorkProductClass && parent->getExtension()) {
         if (auto* parentProduct = dynamic_cast<ItemWorkProduct*>(parent->getExtension()))
@@ -216,13 +219,28 @@ void ItemWorkProduct::addProducingActivity(Item* activity) {
         appendOnce(ancestor->getItemWorkProduct()->m_producingActivities, activity);
 }
 
-void ItemWorkProduct::listArchive(const CString& folder, CStringListe* files, TwoStringListe* subfolders) {
+void ItemWorkProduct::listArchive(const CString& folder, CStringListe* files, TwoStringListe* subfolders,
+                                  const CString& within) {
     WIN32_FIND_DATAA data;
     HANDLE search = FindFirstFileA(folder + "*", &data);
     if (search == INVALID_HANDLE_VALUE)
         return;
+    // Resolved only when a link is met: most libraries hold none.
+    CString boundary;
+    auto leadsInside = [&](const CString& path) {
+        if (boundary.IsEmpty())
+            boundary = resolvedPath(within);
+        return isResolvedWithin(resolvedPath(path), boundary);
+    };
+    if (isSymbolicLink(folder) && !leadsInside(folder)) {
+        FindClose(search);
+        return;
+    }
     do {
         const CString name = data.cFileName;
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && name != "." && name != ".." &&
+            !leadsInside(folder + name))
+            continue;
         if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             if (name != "_keep" && name != "overview.htm" && name != "overviewL2.htm")
                 files->append(new CString(name));

@@ -118,7 +118,11 @@ public:
     // Appends the files and subfolders of an example library folder, from
     // one listing, sorted by name: files but "_keep" and the library's own
     // pages; subfolders not starting with "_", as records (name, name + "/", 1).
-    static void listArchive(const CString& folder, CStringListe* files, TwoStringListe* subfolders);
+    // What the listing shows stays inside the folder within: a symbolic
+    // link leading out of it (or nowhere) is left out, and a folder that is
+    // itself such a link lists nothing.
+    static void listArchive(const CString& folder, CStringListe* files, TwoStringListe* subfolders,
+                            const CString& within);
     int isArchiveEmpty() const;
 
     // Whether the activity reads (input) or produces it in that state.

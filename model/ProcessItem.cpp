@@ -1,5 +1,6 @@
 #include "ProcessItem.h"
 
+#include "FileSystem.h"
 #include "ItemClasses.h"
 #include "ItemExtensions.h"
 #include "ItemTextFile.h"
@@ -419,8 +420,9 @@ int ProcessItem::writeItemFile(const CString& fileName, const CString& text) {
     // A folder outside the project is named as its url gives it.
     const bool outside = path.IsEmpty();
     CString message;
-    message.Format(loadString(32964), (outside ? getFolder(1, 1) + fileName : path).GetString(),
-                   (outside ? getFolder(1, 1) : getItemFolderPath()).GetString());
+    message.Format(loadString(32964),
+                   platform::shownPath(outside ? getFolder(1, 1) + fileName : path).GetString(),
+                   platform::shownPath(outside ? getFolder(1, 1) : getItemFolderPath()).GetString());
     ui::AfxMessageBox(message, MB_OK | MB_ICONSTOP);
     return 0;
 }

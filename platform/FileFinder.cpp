@@ -5,6 +5,7 @@
 #include "FileSystem.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <string>
@@ -173,6 +174,38 @@ bool forEachFolderEntry(const char* folder,
     } while (FindNextFileA(search, &data));
     FindClose(search);
     return true;
+}
+
+bool isSymbolicLink(const char* path) {
+    if (!path || !*path)
+        return false;
+    std::string disk = platform::diskPath(path);
+    while (disk.size() > 1 && disk.back() == '/')
+        disk.pop_back();
+    struct stat st;
+    return lstat(disk.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+CString resolvedPath(const char* path) {
+    if (!path || !*path)
+        return CString();
+    char* resolved = realpath(platform::diskPath(path).c_str(), nullptr);
+    if (!resolved)
+        return CString();
+    const CString result = resolved;
+    std::free(resolved);
+    return result;
+}
+
+bool isResolvedWithin(const CString& path, const CString& folder) {
+    if (path.IsEmpty() || folder.IsEmpty())
+        return false;
+    const std::string_view inner = path.str();
+    const std::string_view outer = folder.str();
+    if (outer == "/")
+        return inner[0] == '/';
+    return inner.substr(0, outer.size()) == outer &&
+           (inner.size() == outer.size() || inner[outer.size()] == '/');
 }
 
 bool isRealFolder(const char* path) {

@@ -47,3 +47,12 @@ bool forEachFolderEntry(const char* folder,
                         const std::function<bool(const CString& name, DWORD attributes)>& f);
 // Whether the path names a folder itself, not a symbolic link to one.
 bool isRealFolder(const char* path);
+
+// Whether the path names a symbolic link itself (a closing separator aside).
+bool isSymbolicLink(const char* path);
+// Where a path leads on disk, every symbolic link, "." and ".." resolved:
+// for telling whether a listing would lead out of a folder, or back into
+// one it has been through. "" when nothing is there.
+CString resolvedPath(const char* path);
+// Whether a resolved path is the resolved folder itself or lies below it.
+bool isResolvedWithin(const CString& path, const CString& folder);

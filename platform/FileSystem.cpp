@@ -478,6 +478,29 @@ bool lastWriteTime(const char* path, std::time_t& time) {
     return true;
 }
 
+bool FileStamp::operator==(const FileStamp& other) const {
+    if (exists != other.exists)
+        return false;
+    return !exists ||
+           (device == other.device && inode == other.inode && size == other.size &&
+            modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec);
+}
+
+FileStamp fileStamp(const struct stat& st) {
+    return FileStamp{true, st.st_dev, st.st_ino, st.st_size, st.st_mtim};
+}
+
+FileStamp fileStamp(const char* path) {
+    const DiskEntry entry = diskEntry(path ? path : "");
+    return entry.exists ? fileStamp(entry.st) : FileStamp{};
+}
+
+CString shownPath(const CString& path) {
+    CString shown = path;
+    shown.Replace("\\", "/");
+    return shown;
+}
+
 bool isSettledTime(const timespec& modified) {
     // Times without a fraction of a second likely come from a file system
     // that keeps whole (or even) seconds.

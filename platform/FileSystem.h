@@ -80,6 +80,27 @@ bool moveDiskEntry(const std::string& from, const std::string& to);
 // Last modification time of a file or folder; false when it is missing.
 bool lastWriteTime(const char* path, std::time_t& time);
 
+// What tells one version of a file from another without reading it: where
+// it lies on disk, its size and its modification time. A file replaced
+// whole (a temporary file renamed over it) lies elsewhere on disk.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    bool operator==(const FileStamp& other) const;
+};
+// The stamp of what a look at a file found.
+FileStamp fileStamp(const struct stat& st);
+// The stamp of the file at a program path as it is now.
+FileStamp fileStamp(const char* path);
+
+// A path as the user is shown it, in a message or in a list file written
+// for the user: a path of this system, every '\' of the form the project
+// files store turned into '/'. The stored form itself stays as it is.
+CString shownPath(const CString& path);
+
 // Whether a file or folder last changed at this time may be taken as
 // unchanged for as long as its time stays the same. File times advance with
 // a clock tick, and some file systems keep whole seconds only, so an entry

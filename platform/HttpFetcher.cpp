@@ -1,11 +1,12 @@
 #include "HttpFetcher.h"
 
+#include <cctype>
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <netdb.h>
 #include <poll.h>
+#include <string_view>
 #include <strings.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -92,6 +93,35 @@ bool sendAll(int fd, const std::string& bytes, Clock::time_point deadline) {
     return true;
 }
 
+// Reads a whole reply as it came from the server: the status from the
+// status line alone ("HTTP/" + version, a blank, three digits, then a blank
+// or the line's end), the body behind the head. Anything else is no HTTP
+// reply.
+Reply parseReply(const std::string& received, const std::string& address) {
+    Reply reply;
+    const size_t headerEnd = received.find("\r\n\r\n");
+    // The status line is the head's first line; its status is the three
+    // digits behind its first blank, and nothing further.
+    const std::string_view statusLine =
+        std::string_view(received).substr(0, headerEnd == std::string::npos ? 0 : received.find("\r\n"));
+    const size_t blank = statusLine.find(' ');
+    const std::string_view code =
+        blank == std::string_view::npos ? std::string_view() : statusLine.substr(blank + 1, 4);
+    const bool isDigits = code.size() >= 3 && std::isdigit(static_cast<unsigned char>(code[0])) &&
+                          std::isdigit(static_cast<unsigned char>(code[1])) &&
+                          std::isdigit(static_cast<unsigned char>(code[2]));
+    if (statusLine.substr(0, 5) != "HTTP/" || !isDigits || (code.size() == 4 && code[3] != ' ')) {
+        reply.error = address + ": not an HTTP reply";
+        return reply;
+    }
+    reply.status = (code[0] - '0') * 100 + (code[1] - '0') * 10 + (code[2] - '0');
+    reply.body = received.substr(headerEnd + 4);
+    reply.ok = reply.status == 200;
+    if (!reply.ok)
+        reply.error = address + ": the server answered " + std::to_string(reply.status);
+    return reply;
+}
+
 } // namespace
 
 bool splitAddress(const std::string& address, std::string& host, std::string& port, std::string& path) {
@@ -160,19 +190,7 @@ Reply get(const std::string& address, int timeoutMs) {
             return reply;
         }
     }
-    const size_t headerEnd = received.find("\r\n\r\n");
-    const size_t statusSpace = received.find(' ');
-    if (headerEnd == std::string::npos || statusSpace == std::string::npos ||
-        received.compare(0, 5, "HTTP/") != 0) {
-        reply.error = host + ": not an HTTP reply";
-        return reply;
-    }
-    reply.status = std::atoi(received.c_str() + statusSpace + 1);
-    reply.body = received.substr(headerEnd + 4);
-    reply.ok = reply.status == 200;
-    if (!reply.ok)
-        reply.error = address + ": the server answered " + std::to_string(reply.status);
-    return reply;
+    return parseReply(received, address);
 }
 
 } // namespace http

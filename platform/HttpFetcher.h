@@ -2,7 +2,8 @@
 
 // Fetches a file by HTTP/1.0 GET from a server named by an "http://host[:port]"
 // address: the one network service the program uses (its version check).
-// Plain HTTP only; the answer is the body of a 200 reply.
+// Plain HTTP only; the answer is the body of a 200 reply, the status read
+// from the reply's status line alone.
 
 #include <cstddef>
 #include <string>

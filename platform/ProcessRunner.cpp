@@ -86,7 +86,7 @@ CString failureText(const std::string& program, int exitCode) {
 }
 
 CString cannotOpen(const CString& target, const CString& why) {
-    return "\"" + target + "\" could not be opened: " + why + ".";
+    return "\"" + platform::shownPath(target) + "\" could not be opened: " + why + ".";
 }
 
 // Starts a program that opens target, without waiting for it. The user is

@@ -34,6 +34,8 @@ bool TextOutStream::open(const char* path, Mode mode, bool binary, Share share) 
     m_mode = mode;
     m_binary = binary;
     m_buffer.clear();
+    // Told by close() until an opening succeeds.
+    m_failed = true;
     if (!path || !*path)
         return false;
     const std::string disk = platform::diskPath(path);
@@ -67,6 +69,7 @@ bool TextOutStream::open(const char* path, Mode mode, bool binary, Share share) 
     }
     m_open = true;
     m_good = true;
+    m_failed = false;
     return true;
 }
 
@@ -117,7 +120,7 @@ bool TextOutStream::flushBuffer() {
 
 bool TextOutStream::close() {
     if (!m_open)
-        return true;
+        return !m_failed;
     bool ok = flushBuffer();
     if (m_writer) {
         ok = ok ? m_writer->commit() : (m_writer->discard(), false);
@@ -131,12 +134,14 @@ bool TextOutStream::close() {
         FolderListingCache::instance().forgetAround(m_disk);
     }
     m_open = false;
+    m_failed = !ok;
     return ok;
 }
 
 void TextOutStream::discard() {
     if (!m_open)
         return;
+    m_failed = true;
     m_buffer.clear();
     if (m_writer) {
         m_writer->discard();

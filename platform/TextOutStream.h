@@ -41,7 +41,9 @@ public:
     // False once a write failed.
     bool good() const { return m_open && m_good; }
     // Flushes and, for Replace, puts the new file in place; false when
-    // anything failed (the old file then stays as it was).
+    // anything failed (the old file then stays as it was). A stream that
+    // could not be opened, or was discarded, has written nothing: its close
+    // answers false too, until it is opened again.
     bool close();
     // Abandons a Replace stream without touching the file.
     void discard();
@@ -66,6 +68,8 @@ private:
     bool m_binary = false;
     bool m_open = false;
     bool m_good = false;
+    // The last opening failed, or what was written did not reach the file.
+    bool m_failed = false;
     int m_fd = -1;
     // The file written in place, by its disk path.
     std::string m_disk;

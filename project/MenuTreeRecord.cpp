@@ -82,6 +82,20 @@ bool MenuTreeRecord::parse(const CString& line, MenuTreeRecord& record) {
     return readRecord(line, kLayout, record);
 }
 
+bool MenuTreeRecord::isWhole(const CString& line) {
+    constexpr int kFieldsOfEveryRecord = 10;
+    const char* text = line;
+    const int length = line.GetLength();
+    if (length == 0 || text[length - 1] != '*')
+        return false;
+    // Fields as the reader counts them: runs between separators, empty ones aside.
+    int fields = 0;
+    for (int i = 0; i < length; ++i)
+        if (text[i] == '*' && i > 0 && text[i - 1] != '*')
+            ++fields;
+    return fields >= kFieldsOfEveryRecord;
+}
+
 bool MenuTreeRecord::parse013(const CString& line, MenuTreeRecord& record) {
     return readRecord(line, kLayout013, record);
 }

@@ -33,6 +33,11 @@ public:
     // False when the line is no record (empty, or not starting with a digit
     // after leading blanks).
     static bool parse(const CString& line, MenuTreeRecord& record);
+    // Whether a record line is whole: every record the program writes ends
+    // with the separator of its last field and has at least the ten fields
+    // up to the frame flag. A record cut short (a file cut while it was
+    // written, or truncated since) lacks one or the other.
+    static bool isWhole(const CString& line);
     // The same for a record of the tree files of version 0.13: level, name,
     // url, target, icon and open icon; no uid, no flags, no second name.
     static bool parse013(const CString& line, MenuTreeRecord& record);

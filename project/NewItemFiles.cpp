@@ -370,7 +370,7 @@ void ProcessManager::createWorkProductFiles(ProcessItem* item, const CString& de
         const CString archive = getPathInSite(item->getFolder(1, 0) + "ar/");
         if (archive.IsEmpty() || !CreateDirectoryA(archive, nullptr)) {
             CString message;
-            message.Format(loadString(32965), archive.GetString());
+            message.Format(loadString(32965), platform::shownPath(archive).GetString());
             ui::AfxMessageBox(message);
         } else if (!platform::pathExists(archive + "_keep")) {
             TextOutStream keep(archive + "_keep");

@@ -194,7 +194,7 @@ Item* ProcessManager::createItem(Item* parent, const CString& name, const CStrin
 
 int ProcessManager::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts,
                                int withSubtree, int multiUser) {
-    if (!(classKindOf(item) == kNoProcessClass && !StdOption::instance().getMultiUsers()))
+    if (!(classKindOf(item) == kNoProcessClass && !changesSharedTree()))
         m_linksNeedRefresh = 1;
     return Project::deleteItem(item, refreshTree, keepShortcuts, removeMarkedShortcuts, withSubtree,
                                multiUser);
@@ -228,7 +228,7 @@ Item* ProcessManager::addProcessItem(Item* anchor, const CString& name, int blan
                                      const CString& url, int refreshTree, int saveTree, int frame,
                                      int visible, const CString& nameL2, int multiUser, const CString&,
                                      Item* shortcutTarget) {
-    if (StdOption::instance().getMultiUsers())
+    if (changesSharedTree())
         m_linksNeedRefresh = 1;
     return addItem(anchor, name, blankTarget, icon, openIcon, mode, description, url, refreshTree, saveTree,
                    frame, visible, nameL2, multiUser, "", shortcutTarget);

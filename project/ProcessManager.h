@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class CStringListe;
@@ -203,6 +204,9 @@ public:
     // lasts they are made once and again only after the tree changed or
     // the links were refreshed; outside one, afresh for every call.
     std::shared_ptr<const PageRunTables> pageRunTables();
+    // Tells that a page or file of the site could not be written, naming it:
+    // once per page run, however often the run tries it again.
+    void tellUnwrittenFile(const CString& path);
 
     // While one lives, a run over many pages (the generation, a document, an
     // export) prepares what every description needs (the glossary of each
@@ -341,6 +345,8 @@ private:
     const GlossaryTerms& glossaryTerms(int language);
     std::unique_ptr<GlossaryTerms> m_glossaryTerms[2];
     bool m_generating = false;
+    // The files told unwritten in the page run under way.
+    std::unordered_set<CString> m_toldUnwritten;
 
     void rebuildClassIndex();
     // The work products whose quality criteria a work product shows, in the

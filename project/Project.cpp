@@ -7,6 +7,7 @@
 #include "MainWindow.h"
 #include "PrivateProfile.h"
 #include "ProcessOption.h"
+#include "SharedHold.h"
 #include "StdOption.h"
 #include "StringTable.h"
 #include "TextOutStream.h"
@@ -21,6 +22,9 @@ namespace {
 Project* g_project = nullptr;
 
 constexpr const char* kHomeUrl = "../site/home/overview.htm";
+
+// "The project %s is open in another copy of the program too: ..."
+constexpr UINT kIdsOpenElsewhere = 33534;
 
 // Up to and with the last '/' or '\'.
 CString folderOf(const CString& path) {
@@ -101,6 +105,15 @@ void Project::initFromFile(const CString& path, MainWindow* mainWindow) {
     }
 
     CreateDirectoryA(m_projectFolder + "tmp", nullptr);
+    // Several users share a project on purpose; otherwise a second copy of
+    // the program on it is worth a word, since each change of the tree
+    // first takes in what the other saved.
+    m_openHold = std::make_unique<SharedHold>(m_projectFolder + "tmp/" + kOpenHoldFileName);
+    if (m_openHold->othersHeldIt() && !StdOption::instance().getMultiUsers()) {
+        CString message;
+        message.Format(loadString(kIdsOpenElsewhere), platform::shownPath(path).GetString());
+        ui::AfxMessageBox(message, MB_OK | MB_ICONINFORMATION);
+    }
     backupMenuTree();
     if (mainWindow)
         mainWindow->loadIconImages(m_projectFolder);

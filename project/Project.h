@@ -12,6 +12,7 @@
 
 #include "CString.h"
 
+#include "FileSystem.h"
 #include "WinTypes.h"
 
 #include <functional>
@@ -28,6 +29,7 @@ class ItemListe;
 class ItemListePlus;
 class MainWindow;
 class CTime;
+class SharedHold;
 class TextInStream;
 class TextOutStream;
 class VisibleTree;
@@ -108,6 +110,16 @@ public:
     static constexpr const char* kLockFileName = "lock.data";
     int lockTree();
     void unlockTree();
+    // The file in "tmp" that every running copy of the program holds while
+    // it has the project open, so that the next one can say so.
+    static constexpr const char* kOpenHoldFileName = "open.data";
+    // Whether a tree change runs under the lock on a freshly read tree:
+    // always while several users share the project, and otherwise when
+    // another running copy of the program rewrote the tree file since this
+    // one last read or wrote it.
+    bool changesSharedTree() const;
+    // Whether the tree file is no longer the one this copy last read or wrote.
+    bool menuTreeChangedOnDisk() const;
     // Takes the item's subtree out of the list; a null item empties the whole list.
     void removeSubtree(Item* item);
     // How many items the item's subtree holds below it; every item of the
@@ -312,7 +324,10 @@ public:
     // Fresh 1 builds a new list; 0 reloads, keeping the items that are still
     // there and marking those another user removed. Always 1 unless reading failed.
     int loadMenuTree(MainWindow* treeDialog, int fresh);
-    // Backs up and rewrites the tree file whole; a failure is reported.
+    // Backs up and rewrites the tree file whole; a failure is reported. A
+    // file that another copy of the program rewrote since this one read it
+    // is never written over: the user is told and nothing is written. A
+    // file read damaged is kept aside first.
     void saveMenuTree();
     // Copies the tree file into "tolvane/save/<seconds>.sav" when that folder exists.
     void backupMenuTree() const;
@@ -422,9 +437,20 @@ private:
     bool beginSharedChange(std::initializer_list<NamedItem> items);
     void endSharedChange(bool rebuild);
     void detach(Item* item);
+    // lockTree without its message: false when another copy holds the lock
+    // or the lock file cannot be made.
+    bool takeTreeLock();
+    // A record cut short in the tree file just read, at the line given: said
+    // once, naming the newest backup, and the file is to be kept aside
+    // before it is written over.
+    void damagedMenuTreeRead(int line, const std::string& bytes, const platform::FileStamp& stamp);
+    // The newest backup in "tolvane/save" that is not the file of these bytes; empty when none.
+    CString newestMenuTreeBackup(const std::string& except) const;
+    // Copies the damaged tree file to its place aside; false, told, when it cannot.
+    bool keepDamagedMenuTree();
     // Removes what a folder walk finds below the folder; names in keep (at
     // its top only) stay.
-    int removeFolderContents(const CString& folder, int removeSelf, const char* keep);
+    int removeFolderContents(const CString& folder, int removeSelf, std::initializer_list<const char*> keep);
     // A free name in "tmp" for the item's folder moved aside: the item's
     // folder name, "_", the seconds and "_save" (a counter before "_save"
     // when that is taken).
@@ -438,6 +464,16 @@ private:
     bool ensureAppletFolder();
     bool m_appletFolderReported = false;
     std::unique_ptr<TextOutStream> m_lockStream;
+    std::unique_ptr<SharedHold> m_openHold;
+    // The tree file as this copy last read or wrote it, once it did.
+    bool m_treeStampKnown = false;
+    platform::FileStamp m_treeStamp;
+    // The tree file last read had a record cut short: before the tree is
+    // written, it is copied to m_damagedTreeCopy. m_damageTold is the file
+    // last said to be damaged, so that reading it again says nothing more.
+    bool m_treeDamaged = false;
+    CString m_damagedTreeCopy;
+    platform::FileStamp m_damageTold;
     // The settings file stays parsed while the project is open: every page
     // the generator writes asks it for options.
     std::unique_ptr<platform::KeptProfile> m_keptSettings;

@@ -10,7 +10,6 @@
 #include "MenuTreeRecord.h"
 #include "PageText.h"
 #include "Project.h"
-#include "StdOption.h"
 #include "StringTable.h"
 #include "TextInStream.h"
 #include "TextOutStream.h"
@@ -60,7 +59,7 @@ void show(UINT id, const CString& a = CString(), const CString& b = CString()) {
 
 void showAtLine(UINT id, const CString& path, int line) {
     CString text;
-    text.Format(loadString(id), path.GetString(), line);
+    text.Format(loadString(id), platform::shownPath(path).GetString(), line);
     ui::AfxMessageBox(text);
 }
 
@@ -86,7 +85,8 @@ bool hasExchangeFolder(const CString& file, const CString& below, const CString&
     const CString exp = below.IsEmpty() ? CString("exp") : "exp\\" + below;
     if (isRealFolder(folderOfFile(file) + "\\" + exp))
         return true;
-    ui::AfxMessageBox(formatted(kIdsMissingItemFolder, folderOfFile(file), exp, itemName));
+    ui::AfxMessageBox(formatted(kIdsMissingItemFolder, platform::shownPath(folderOfFile(file)),
+                                platform::shownPath(exp), itemName));
     return false;
 }
 
@@ -105,7 +105,7 @@ CString makeExchangeFolder(const Project& project, Item* item, const char* tag) 
     folder.Replace("/", "\\");
     if (CreateDirectoryA(folder, nullptr))
         return folder;
-    show(32986, folder);
+    show(32986, platform::shownPath(folder));
     return CString();
 }
 
@@ -114,7 +114,7 @@ CString makeExchangeFolder(const Project& project, Item* item, const char* tag) 
 void copyItemFolderToExchange(Project& project, Item* item, const CString& folder, int recurse) {
     const CString exp = folder + "\\exp";
     if (!CreateDirectoryA(exp, nullptr)) {
-        show(32986, exp);
+        show(32986, platform::shownPath(exp));
         return;
     }
     const CString source = project.getMovablePathInSite(item->getFolder(1, 0));
@@ -127,7 +127,7 @@ void copyItemFolderToExchange(Project& project, Item* item, const CString& folde
                                                                   [&] { project.setProgressPos(++copied); });
     project.setProgressPos(0);
     if (done)
-        show(32987, exp);
+        show(32987, platform::shownPath(exp));
     else
         show(32988);
 }
@@ -263,7 +263,7 @@ int Project::copyFolderTree(const CString& source, const CString& target, int sk
                 recurse ? platform::copyDiskFile(platform::diskPath(fromFile.str()), diskName(name), true)
                         : CopyFileA(fromFile, toFile, FALSE) != FALSE;
             if (!copied) {
-                show(32997, fromFile, toFile);
+                show(32997, platform::shownPath(fromFile), platform::shownPath(toFile));
                 result = 0;
             } else if (fileCopied) {
                 fileCopied();
@@ -335,7 +335,7 @@ void Project::importOneItem(const CString& path) {
     try {
         TextInStream in(path);
         if (!in.is_open()) {
-            show(32984, path);
+            show(32984, platform::shownPath(path));
             return;
         }
         CString description, uid;
@@ -344,7 +344,7 @@ void Project::importOneItem(const CString& path) {
         in.close();
         uid.Trim();
         if (uid.IsEmpty()) {
-            show(kIdsNoRootUid, path);
+            show(kIdsNoRootUid, platform::shownPath(path));
             return;
         }
         Item* item = findItemByUid(uid);
@@ -377,7 +377,7 @@ void Project::importItemsFull(const CString& path) {
     try {
         TextInStream in(path);
         if (!in.is_open()) {
-            show(32984, path);
+            show(32984, platform::shownPath(path));
             return;
         }
         CString rootUid;
@@ -401,13 +401,13 @@ void Project::importItemsFull(const CString& path) {
         }
         in.close();
         if (rootUid.IsEmpty()) {
-            show(kIdsNoRootUid, path);
+            show(kIdsNoRootUid, platform::shownPath(path));
             return;
         }
         if (damaged)
             return;
 
-        shared = StdOption::instance().getMultiUsers();
+        shared = changesSharedTree();
         if (shared && !beginSharedChange({})) {
             shared = false;
             return;
@@ -601,7 +601,7 @@ void Project::importItemsFull(const CString& path) {
             backupDisk = platform::diskPath(backup.str());
             if (!platform::moveDiskEntry(siteDisk, backupDisk)) {
                 closeLog(log);
-                show(kIdsMoveRefused, siteFolder, backup);
+                show(kIdsMoveRefused, platform::shownPath(siteFolder), platform::shownPath(backup));
                 stop();
                 return;
             }
@@ -610,7 +610,7 @@ void Project::importItemsFull(const CString& path) {
             if (!backupDisk.empty())
                 platform::moveDiskEntry(backupDisk, siteDisk);
             closeLog(log);
-            show(kIdsMoveRefused, exp, siteFolder);
+            show(kIdsMoveRefused, platform::shownPath(exp), platform::shownPath(siteFolder));
             stop();
             return;
         }

@@ -6,7 +6,6 @@
 #include "Item.h"
 #include "ItemListePlus.h"
 #include "Project.h"
-#include "StdOption.h"
 #include "StringTable.h"
 #include "ui/UserInterface.h"
 
@@ -55,7 +54,7 @@ int Project::setItemUid(Item* item, const CString& newUid) {
     if (!checkNewUid(item, newUid))
         return 0;
     const CString oldUid = item->getUid();
-    const bool shared = StdOption::instance().getMultiUsers();
+    const bool shared = changesSharedTree();
     // Another user may have taken the uid meanwhile: checked again on the
     // reloaded tree.
     if (shared && (!beginSharedChange({{&item, 32811}}) || !checkNewUid(item, newUid))) {
@@ -80,14 +79,16 @@ int Project::setItemUid(Item* item, const CString& newUid) {
     return 1;
 }
 
-int Project::removeFolderContents(const CString& folder, int removeSelf, const char* keep) {
+int Project::removeFolderContents(const CString& folder, int removeSelf,
+                                  std::initializer_list<const char*> keep) {
     const bool listed = forEachFolderEntry(folder, [&](const CString& name, DWORD attributes) {
-        if (keep && name.CompareNoCase(keep) == 0)
-            return true;
+        for (const char* kept : keep)
+            if (name.CompareNoCase(kept) == 0)
+                return true;
         const CString path = folder + "\\" + name;
         // A link is removed itself: what it leads to is not the project's.
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) && !(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-            removeFolderContents(path, 1, nullptr);
+            removeFolderContents(path, 1, {});
         else
             DeleteFileA(path);
         return true;
@@ -100,7 +101,7 @@ int Project::removeFolderContents(const CString& folder, int removeSelf, const c
 }
 
 int Project::removeFolderTree(const CString& folder, int removeSelf) {
-    return removeFolderContents(folder, removeSelf, nullptr);
+    return removeFolderContents(folder, removeSelf, {});
 }
 
 void Project::deleteFolderTree(const CString& folder) {
@@ -126,13 +127,14 @@ void Project::removeTmpFolder() {
     // not the project's to delete.
     if (!isRealFolder(m_projectFolder + "tmp"))
         return;
-    // The lock file stays: another copy of the program may hold it, and
-    // taking the lock must find it where it was.
-    removeFolderContents(m_projectFolder + "tmp", 0, kLockFileName);
+    // The lock file and the file held while the project is open stay:
+    // another copy of the program may hold them, and must find them where
+    // they were.
+    removeFolderContents(m_projectFolder + "tmp", 0, {kLockFileName, kOpenHoldFileName});
 }
 
 void Project::removeSaveFolder() {
     if (!isRealFolder(m_projectFolder + "tolvane") || !isRealFolder(m_projectFolder + "tolvane" + "/save"))
         return;
-    removeFolderContents(m_projectFolder + "tolvane" + "/save", 0, nullptr);
+    removeFolderContents(m_projectFolder + "tolvane" + "/save", 0, {});
 }

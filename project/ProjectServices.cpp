@@ -92,7 +92,7 @@ void Project::importItems(const CString& path) {
     TextInStream in(path);
     if (!in.is_open()) {
         CString message;
-        message.Format(loadString(32984), path.GetString());
+        message.Format(loadString(32984), platform::shownPath(path).GetString());
         ui::AfxMessageBox(message);
         return;
     }
@@ -163,10 +163,12 @@ void Project::writeHtmlFileList() {
         listSiteFiles(&files);
         TextOutStream out(m_projectFolder + "tmp/htmlFileList.csv");
         for (int i = 1; i <= files.count(); ++i)
-            out << *files.at(i) << "\n";
+            out << platform::shownPath(*files.at(i)) << "\n";
         out << "\n" << files.count() << " files\n";
         files.deleteAll();
-        out.close();
+        if (!out.close())
+            throw std::runtime_error(
+                ("File " + platform::shownPath(m_projectFolder + "tmp/htmlFileList.csv") + " writing error").str());
         showGenerated("htmlFileList.csv");
         openExportFolder();
     } catch (const std::exception& error) {
@@ -180,7 +182,7 @@ int Project::createItemFolder(Item* item) {
         return 1;
     // A folder outside the project is named as the url gives it.
     CString message;
-    message.Format(loadString(32965), (m_siteRoot + item->getFolder(1, 0)).GetString());
+    message.Format(loadString(32965), platform::shownPath(m_siteRoot + item->getFolder(1, 0)).GetString());
     ui::AfxMessageBox(message);
     return 0;
 }
@@ -228,7 +230,8 @@ void Project::createItemPage(Item* item, int overwrite, TextOutStream* givenLog,
         } else {
             // Told, and not logged as generated.
             CString message;
-            message.Format(loadString(32964), path.GetString(), (m_siteRoot + item->getFolder(1, 0)).GetString());
+            message.Format(loadString(32964), platform::shownPath(path).GetString(),
+                           platform::shownPath(m_siteRoot + item->getFolder(1, 0)).GetString());
             ui::AfxMessageBox(message);
         }
     }
@@ -283,7 +286,7 @@ CString Project::copyDocumentIntoItem(const CString& sourcePath, Item* item, int
     const CString target = getPathInSite(item->getFolder(1, 0) + toFileName(name, 1));
     if (target.IsEmpty()) {
         CString message;
-        message.Format(loadString(32976), sourcePath.GetString());
+        message.Format(loadString(32976), platform::shownPath(sourcePath).GetString());
         ui::AfxMessageBox(message);
         return CString();
     }

@@ -10,7 +10,6 @@
 #include "MainWindow.h"
 #include "MenuTreeRecord.h"
 #include "Project.h"
-#include "StdOption.h"
 #include "StringTable.h"
 #include "TextOutStream.h"
 #include "TreeChecks.h"
@@ -72,7 +71,10 @@ void logSkippedFolder(const Project& project, const CString& folder, int level) 
 
 } // namespace
 
-int Project::lockTree() {
+bool Project::takeTreeLock() {
+    // Without its folder the lock file cannot be made: no wait helps.
+    if (!platform::folderExists(m_projectFolder + "tmp"))
+        return false;
     // Another copy of the program holds the lock while it saves: a few short
     // waits let it finish before giving up.
     for (int attempt = 0; attempt < kLockAttempts; ++attempt) {
@@ -80,13 +82,19 @@ int Project::lockTree() {
                                                        TextOutStream::Mode::InPlace, false,
                                                        TextOutStream::Share::DenyWrite);
         if (m_lockStream->is_open())
-            return 1;
+            return true;
         m_lockStream.reset();
         if (attempt + 1 < kLockAttempts)
             std::this_thread::sleep_for(kLockWait);
     }
-    ui::AfxMessageBox(loadString(32962) + "\nThe project is in use by another user (" + m_projectFolder + "tmp/" +
-                      kLockFileName + ").");
+    return false;
+}
+
+int Project::lockTree() {
+    if (takeTreeLock())
+        return 1;
+    ui::AfxMessageBox(loadString(32962) + "\nThe project is in use by another user (" +
+                      platform::shownPath(m_projectFolder + "tmp/" + kLockFileName) + ").");
     return 0;
 }
 
@@ -164,7 +172,7 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
                        const CString& openIcon, int mode, const CString& description, const CString& url,
                        int refreshTree, int saveTree, int frame, int visible, const CString& nameL2, int multiUser,
                        const CString& uid, Item* shortcutTarget) {
-    const bool shared = StdOption::instance().getMultiUsers() && multiUser;
+    const bool shared = multiUser && changesSharedTree();
     Item* parent = Item::parentForInsertion(anchor, mode);
     if (shared && !beginSharedChange({{&anchor, 32811}, {&parent, 32812}, {&shortcutTarget, 32811}}))
         return nullptr;
@@ -216,7 +224,7 @@ Item* Project::addItem(Item* anchor, const CString& name, int blankTarget, const
 
 int Project::deleteItem(Item* item, int refreshTree, int keepShortcuts, int removeMarkedShortcuts, int withSubtree,
                         int multiUser) {
-    const bool shared = StdOption::instance().getMultiUsers() && multiUser;
+    const bool shared = multiUser && changesSharedTree();
     if (shared && !beginSharedChange({{&item, 32811}}))
         return 0;
     // The outermost call of a deletion saves the tree, so the file never
@@ -284,7 +292,7 @@ int Project::changeItem(Item* item, const CString& newName, int blankTarget, con
                         const CString& openIcon, int moveFolder, const CString& url, int visible,
                         const CString& nameL2, const CString& pageHeaderImage, Item* shortcutTarget) {
     const int fullyGenerated = item->isFullyGenerated();
-    const bool shared = StdOption::instance().getMultiUsers();
+    const bool shared = changesSharedTree();
     if (shared && !beginSharedChange({{&item, 32811}, {&shortcutTarget, 32811}}))
         return 0;
     const CString oldUrl = item->getUrl();
@@ -378,7 +386,7 @@ int Project::changeItem(Item* item, const CString& newName, int blankTarget, con
 
 Item* Project::moveItem(Item* to, Item* from, int mode, ItemIterateur* iterator) {
     const bool outermost = iterator == nullptr;
-    const bool shared = outermost && StdOption::instance().getMultiUsers();
+    const bool shared = outermost && changesSharedTree();
     if (shared && !beginSharedChange({{&to, 32814}, {&from, 32815}}))
         return nullptr;
     // The whole move is saved once, at its end.
@@ -510,7 +518,8 @@ int Project::scanFolderTree(Item* parent, const CString& folder, int level, Item
         // Named from the project folder, as the url's "../" climbs from "site".
         CString text;
         text.Format(loadString(32984),
-                    (m_projectFolder + (folder.Find("../") == 0 ? folder.Mid(3) : folder)).GetString());
+                    platform::shownPath(m_projectFolder + (folder.Find("../") == 0 ? folder.Mid(3) : folder))
+                        .GetString());
         ui::AfxMessageBox(text);
         return 0;
     }

@@ -96,7 +96,8 @@ int checkItemFolderFree(Project* project, const CString& name, const CString& ur
     if (path.IsEmpty() || !platform::pathExists(path))
         return 1;
     CString message;
-    message.Format(loadString(33421), (folder.Find("../") == 0 ? folder.Mid(3) : folder).GetString(),
+    message.Format(loadString(33421),
+                   platform::shownPath(folder.Find("../") == 0 ? folder.Mid(3) : folder).GetString(),
                    name.GetString());
     ui::AfxMessageBox(message);
     return 0;

@@ -127,13 +127,15 @@ void ActivityStepsDialogMgt::renamePage(const CString& from, const CString& to) 
         return;
     if (platform::pathExists(to)) {
         CString message;
-        message.Format(loadString(33480), from.GetString(), to.GetString());
+        message.Format(loadString(33480), platform::shownPath(from).GetString(),
+                       platform::shownPath(to).GetString());
         ui::AfxMessageBox(message);
         return;
     }
     if (!MoveFileA(from, to)) {
         CString message;
-        message.Format(loadString(32997), from.GetString(), to.GetString());
+        message.Format(loadString(32997), platform::shownPath(from).GetString(),
+                       platform::shownPath(to).GetString());
         ui::AfxMessageBox(message + " (" + platform::lastErrorText() + ")");
     }
 }

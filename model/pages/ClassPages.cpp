@@ -98,7 +98,8 @@ bool MeasureDialogMgt::onGetPicture(const CString& chosenPath) {
     }
     if (!taken) {
         CString message;
-        message.Format(loadString(32997), chosenPath.GetString(), target.GetString());
+        message.Format(loadString(32997), platform::shownPath(chosenPath).GetString(),
+                       platform::shownPath(target).GetString());
         ui::AfxMessageBox(message);
         return false;
     }

@@ -407,6 +407,12 @@ TEST(DiagramDCTest, WordBreakKeepsWordsWhole) {
     dc.DrawText("a&b", plain, DT_CALCRECT | DT_NOPREFIX);
     EXPECT_EQ(prefixed.Width(), dc.GetTextExtent("ab").cx);
     EXPECT_EQ(plain.Width(), dc.GetTextExtent("a&b").cx);
+    // A line too long for its box ends with "..." inside the box.
+    CRect clipped(0, 0, 60, 0);
+    dc.DrawText("A caption much too long for its box", clipped,
+                DT_CALCRECT | DT_SINGLELINE | DT_END_ELLIPSIS);
+    EXPECT_LE(clipped.Width(), 60);
+    EXPECT_GT(clipped.Width(), dc.GetTextExtent("...").cx);
     // An empty text has no lines.
     CRect empty(5, 5, 50, 50);
     EXPECT_EQ(dc.DrawText("", empty, DT_CALCRECT), 0);

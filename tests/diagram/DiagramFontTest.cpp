@@ -58,6 +58,10 @@ TEST(DiagramFontTest, WeightAndStyleChangeTheText) {
         DiagramFont::of(CFont{.height = -14, .weight = FW_BOLD, .face = "Arial"}).textExtent(text).cx;
     EXPECT_GT(bold, normal);
     EXPECT_EQ(DiagramFont::of(CFont{.height = -14, .face = "Arial"}).textExtent("").cx, 0);
+    // Text is Windows-1252: "\xE9" is one character, e with an acute accent.
+    const DiagramFont& arial = DiagramFont::of(CFont{.height = -14, .face = "Arial"});
+    EXPECT_GT(arial.textExtent("caf\xE9").cx, arial.textExtent("caf").cx);
+    EXPECT_LT(arial.textExtent("caf\xE9").cx, arial.textExtent("cafee").cx);
     // Equal fonts are one resolved font.
     EXPECT_EQ(&DiagramFont::of(CFont{.height = -14, .face = "Arial"}),
               &DiagramFont::of(CFont{.height = -14, .face = "Arial"}));

@@ -330,6 +330,24 @@ TEST(ShapeDrawingTest, SelectionMarkers) {
     EXPECT_EQ(picture.pixel(10 - 1, 150), kGreen); // its own 6 x 6 side marker
 }
 
+// A pen width read from a file may be any int: a pen wider than the picture
+// covers it (as far as its ends reach) and harms nothing.
+TEST(ShapeDrawingTest, HugePenWidthsCoverThePicture) {
+    for (int width : {100000000, 2147483647}) {
+        auto box = makeBox();
+        box->setLineWidth(width);
+        const DiagramPicture framed = drawn(*box, 1);
+        EXPECT_EQ(framed.pixel(40, 30), kOutline) << width;
+        EXPECT_EQ(framed.pixel(1000, 500), kOutline) << width;
+
+        auto line = makeLine();
+        line->setPenWidth(width);
+        const DiagramPicture band = drawn(*line, 2);
+        EXPECT_EQ(band.pixel(500, 10), kRed) << width;
+        EXPECT_EQ(band.pixel(500, 590), kRed) << width;
+    }
+}
+
 TEST(ShapeDrawingTest, EveryShapeInOnePicture) {
     std::vector<std::unique_ptr<CDiagramEntity>> entities;
     entities.push_back(makeBox());

@@ -6,17 +6,22 @@
 #include "ItemReference.h"
 #include "ItemRole.h"
 #include "ItemWorkProduct.h"
+#include "PrivateProfile.h"
 #include "ProcessItem.h"
 #include "ProcessManager.h"
 #include "RecordingUserInterface.h"
 #include "RunProgram.h"
 #include "StdOption.h"
 #include "TempDir.h"
+#include "TextOutStream.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -105,6 +110,103 @@ TEST_F(DemoProjectTest, ReferencesBetweenItemsResolve) {
     std::unique_ptr<CStringListe> data(defects->getItemMeasure()->listMeasureDataFiles());
     EXPECT_EQ(data->count(), 4);
     EXPECT_TRUE(m_ui.messages.empty());
+}
+
+// What a page shows of its HTML: no tag, comment or script; blanks made one.
+std::string visibleText(std::string html) {
+    for (const auto& [open, close] :
+         {std::pair<std::string, std::string>{"<!--", "-->"}, {"<script", "</script>"}, {"<", ">"}})
+        for (size_t at; (at = html.find(open)) != std::string::npos;) {
+            const size_t end = html.find(close, at);
+            html.replace(at, end == std::string::npos ? std::string::npos : end + close.size() - at, " ");
+        }
+    std::string text;
+    for (char c : html)
+        if (!std::isspace(static_cast<unsigned char>(c)) || (!text.empty() && text.back() != ' '))
+            text += std::isspace(static_cast<unsigned char>(c)) ? ' ' : c;
+    while (!text.empty() && text.back() == ' ')
+        text.pop_back();
+    return text;
+}
+
+// A new activity of a project made from the shipped site template: its page
+// shows the banner, then the author's part, empty until the author writes
+// it, then what the generator writes. Nothing shows that no command of the
+// program fills.
+TEST(ShippedTemplateTest, ANewActivityPageShowsOnlyWhatTheProgramWrites) {
+    TempDir dir;
+    ASSERT_TRUE(
+        platform::copyTree((std::string(TOLVANE_DATA_DIR) + "/Data/Common").c_str(), (dir / "p").c_str()));
+    ASSERT_TRUE(platform::copyTree((std::string(TOLVANE_DATA_DIR) + "/Data/SiteTemplates/Standard").c_str(),
+                                   (dir / "p").c_str()));
+    RecordingUserInterface ui;
+    ProcessManager manager((dir / "p/project.tvx").c_str(), nullptr, 0, 0);
+    Item* item = manager.addItem(nullptr, "Check the plan", 0, "bookc.gif", "booko.gif", 0, "", "", 0, 1, 0,
+                                 1, "", 1, "");
+    ASSERT_NE(item, nullptr);
+    ASSERT_TRUE(manager.createItemFiles(item, "ACTIVITY", "ACTIVITY", 0));
+    static_cast<ProcessItem*>(item)->load(1);
+    static_cast<ProcessItem*>(item)->getExtension()->writeDescription("The plan is read by a second person.",
+                                                                      0);
+    manager.generate();
+    EXPECT_TRUE(ui.messages.empty()) << ui.messages.front().text;
+
+    const std::string page = dir.read("p/site/Check_the_plan/overview.htm");
+    const size_t marker = page.find("<!--PROCESS_HYPERLINK-->");
+    ASSERT_NE(marker, std::string::npos);
+    const size_t banner = page.find("</h1>");
+    ASSERT_LT(banner, marker);
+    EXPECT_EQ(visibleText(page.substr(banner, marker - banner)), "");
+    const std::string generated = visibleText(page.substr(marker));
+    EXPECT_EQ(generated.rfind("Description The plan is read by a second person.", 0), 0u) << generated;
+}
+
+// The document groups of the template table and of a work product's
+// Templates and Examples pages: the second-language group says so, and a
+// table of one language is headed by a label that names none. A project
+// whose labels file predates the plain label keeps its own wording.
+TEST(ShippedTemplateTest, TheDocumentGroupsNameTheirLanguage) {
+    struct Case {
+        bool templatesIn2Languages;
+        bool olderLabels;
+        std::vector<std::string> headings;
+    };
+    const Case cases[] = {
+        {false, false, {"Documents"}},
+        {true, false, {"Documents, first language", "Documents, second language"}},
+        {false, true, {"Documents"}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        ASSERT_TRUE(platform::copyTree(
+            (std::string(TOLVANE_DATA_DIR) + "/Data/SiteTemplates/Standard").c_str(), (dir / "p").c_str()));
+        const std::string settings = dir / "p/project.tvx";
+        WritePrivateProfileStringA("PROCESS_OPTION", "TemplatesIn2Languages",
+                                   c.templatesIn2Languages ? "yes" : "false", settings.c_str());
+        const std::string labels = dir / "p/tolvane/trad.ini";
+        if (c.olderLabels) {
+            WritePrivateProfileStringA("TRAD", "VersionL2_EN", "Documents", labels.c_str());
+            WritePrivateProfileStringA("TRAD", "Documents_EN", nullptr, labels.c_str());
+        }
+        RecordingUserInterface ui;
+        ProcessManager manager(settings.c_str(), nullptr, 0, 0);
+        if (!c.olderLabels)
+            EXPECT_EQ(std::string(manager.translateLabel("EN", "VersionL2")), "Documents, second language");
+        {
+            TextOutStream out((dir / "p/head.htm").c_str());
+            manager.writeTemplateTableHeader(out, 0);
+            ASSERT_TRUE(out.close());
+        }
+        const std::string head = dir.read("p/head.htm");
+        std::vector<std::string> headings;
+        for (size_t at = head.find("colspan=\"2\""); at != std::string::npos;
+             at = head.find("colspan=\"2\"", at + 1)) {
+            const size_t start = head.find('>', at) + 1;
+            headings.push_back(visibleText(head.substr(start, head.find("</td>", start) - start)));
+        }
+        EXPECT_EQ(headings, c.headings)
+            << "two languages: " << c.templatesIn2Languages << ", older labels: " << c.olderLabels;
+    }
 }
 
 // The committed demo is what the builder makes from the program data: a

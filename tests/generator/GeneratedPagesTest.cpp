@@ -211,6 +211,48 @@ TEST(GeneratedPagesTest, FamiliesRunInTheirOrderWithTheirOwnHandlers) {
     }
 }
 
+// A page or file that a family cannot write is told once in a generation,
+// naming it, and the family writes its other files. A folder stands where
+// the file should be: nothing can take its place.
+TEST(GeneratedPagesTest, EveryFamilyTellsAFileItCannotWrite) {
+    const struct {
+        const char* blocked;
+        const char* written;
+    } cases[] = {
+        {"site/All_templates/overview.htm", "site/Delivery/templates.htm"},
+        {"site/Delivery/templates.htm", "site/All_templates/overview.htm"},
+        {"site/Delivery/activities.htm", "site/Delivery/activitiesL2.htm"},
+        {"site/Measures/Defects/overview.htm", "site/Measures/Effort/overview.htm"},
+        {"site/Procedures/Review_procedure/overview.htm", "site/Procedures/overview.htm"},
+        {"site/Procedures/overview.htm", "site/Procedures/Review_procedure/overview.htm"},
+        {"site/Engineering/Test/Test_plan/overview.htm", "site/Engineering/Test/Test_report/overview.htm"},
+        {"site/Engineering/Test/Test_plan/criteria.html", "site/Engineering/Test/Test_plan/overview.htm"},
+        {"site/Engineering/Test/Test_report/ar/overview.htm",
+         "site/Engineering/Test/Test_report/overview.htm"},
+        // One name in both languages: told once.
+        {"site/Engineering/Test/Test_report/ar/models/overview.htm",
+         "site/Engineering/Test/Test_report/ar/overviewL2.htm"},
+        {"site/Work_products/overview.htm", "site/Engineering/Engineering_products/overview.htm"},
+        {"site/Work_products/WP.csv", "site/Work_products/overview.htm"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.blocked);
+        PagesProject project;
+        project.write("site/Engineering/Test/Test_report/ar/models/m.doc", "x");
+        fs::remove(project.dir / ("proj/" + std::string(c.blocked)));
+        fs::create_directories(project.dir / ("proj/" + std::string(c.blocked) + "/x"));
+        project.open().generate();
+        const std::vector<std::string> messages = project.messages();
+        EXPECT_EQ(messages.size(), 1u) << (messages.empty() ? std::string("no message") : messages.back());
+        if (messages.size() != 1)
+            continue;
+        const std::string file = std::string(c.blocked).substr(std::string(c.blocked).find('/'));
+        EXPECT_EQ(messages[0].rfind("File " + project.dir.path(), 0), 0u) << messages[0];
+        EXPECT_EQ(messages[0].substr(messages[0].size() - file.size() - 14), file + " writing error");
+        EXPECT_TRUE(project.exists(c.written));
+    }
+}
+
 TEST(GeneratedPagesTest, ASecondGenerationLeavesEveryPageAsItWas) {
     PagesProject project;
     project.open().generate();

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -115,6 +116,41 @@ TEST(WorkProductOverviewTest, OneSpreadsheetFilePerOverview) {
     EXPECT_FALSE(contains(project.read("site/Engineering/Engineering_products/WP.csv"), "Checklist"));
 }
 
+// The page of a discipline's activities is named by the item-folder rule:
+// a name holding "/" or climbing with ".." gives a page beside the
+// overview, which its link reaches, and no page of another item is touched.
+TEST(WorkProductOverviewTest, DisciplinePagesAreNamedByTheFolderRule) {
+    PagesProject project;
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"1*N5*Design*", "1*N5*../Roles/overview*"}, {"1*N9*Test*", "1*N9*Test/QA*"}}) {
+        ASSERT_NE(tree.find(from), std::string::npos) << from;
+        tree.replace(tree.find(from), from.size(), to);
+    }
+    project.write("tolvane/MenuTreeV2.dat", tree);
+    project.write("site/Roles/overview.htm", "<p>Roles, written by hand.</p>\r\n");
+    // A link beside the overview named as the discipline begins: the page
+    // goes through no folder, so neither through this one.
+    project.dir.write("outside/kept.txt", "not the project's");
+    ASSERT_EQ(
+        symlink((project.dir / "outside").c_str(), (project.dir / "proj/site/Work_products/Test").c_str()),
+        0);
+    const std::string outside = dumpFolder(project.dir / "outside");
+    generateOverviews(project);
+    EXPECT_TRUE(project.ui.messages.empty()) << project.ui.messages.front().text;
+    EXPECT_EQ(project.read("site/Roles/overview.htm"), "<p>Roles, written by hand.</p>\r\n");
+    EXPECT_EQ(dumpFolder(project.dir / "outside"), outside);
+    for (const char* language : {"", "L2"}) {
+        const std::string overview =
+            project.read(std::string("site/Work_products/overview") + language + ".htm");
+        for (const char* page : {"___Roles_overview", "Test_QA"}) {
+            const std::string name = std::string(page) + language + ".htm";
+            EXPECT_TRUE(contains(overview, "<a href=\"" + name + "\">")) << name;
+            EXPECT_TRUE(contains(project.read("site/Work_products/" + name), "</html>")) << name;
+        }
+    }
+}
+
 // The activity table of chosen disciplines: an activity with activities
 // below it spans their rows, each leaf its columns; a reference to no work
 // product is shown as it is stored.
@@ -143,7 +179,11 @@ TEST(WorkProductOverviewTest, ActivityTableOfADiscipline) {
     CStringListePlus disciplines;
     disciplines.append(new CString(""));
     const CString path = manager.getSiteDirectory() + "Flow/table.htm";
-    manager.generateActivityWorkProductTable(path, 0, "Table", disciplines, 1, 0);
+    EXPECT_TRUE(manager.generateActivityWorkProductTable(path, 0, "Table", disciplines, 1, 0));
+    // A table whose folder is missing is not written, and says so.
+    const CString lost = manager.getSiteDirectory() + "Missing/table.htm";
+    EXPECT_FALSE(manager.generateActivityWorkProductTable(lost, 0, "Table", disciplines, 1, 0));
+    EXPECT_EQ(project.messages(), std::vector<std::string>{"File " + lost.str() + " writing error"});
     disciplines.deleteAll();
     const std::string table = project.read("site/Flow/table.htm");
     EXPECT_TRUE(

@@ -200,8 +200,8 @@ TEST_F(NewProjectTest, AFailedCreationLeavesNothingBehind) {
           std::string(std::strerror(ENOENT)) + ")"}},
         {"Clashing",
          work(),
-         {"File copy failed: " + m_dir / "bin/Data/SiteTemplates/Clashing\\css\\project.css -> " + work() +
-              "/Site\\css\\project.css",
+         {"File copy failed: " + m_dir / "bin/Data/SiteTemplates/Clashing/css/project.css -> " + work() +
+              "/Site/css/project.css",
           loadString(33168).str()}},
         {"Unnamed",
          work(),

@@ -447,8 +447,8 @@ TEST_F(ProjectCommandsTest, ExportAsksForADualItemAndImportBringsTheSubtreeBack)
     ASSERT_EQ(folders.size(), 1u);
     const auto said = messages();
     ASSERT_EQ(said.size(), 2u);
-    EXPECT_EQ(said[1].rfind("Export performed in directory: ", 0), 0u) << said[1];
-    EXPECT_NE(said[1].find(fs::path(folders[0]).filename().string() + "\\exp"), std::string::npos) << said[1];
+    // The folder as a path of this system.
+    EXPECT_EQ(said[1], "Export performed in directory: " + folders[0] + "/exp");
     EXPECT_TRUE(fs::exists(folders[0] + "/export.dat"));
     EXPECT_TRUE(fs::exists(folders[0] + "/exp/Testing/Testing_work_products/Test_plan/process.data"));
     // The copy moved the progress bar file by file, and set it back.

@@ -45,6 +45,39 @@ TEST(HttpFetcherTest, GetsTheBodyOfAReplyFromTheLoopbackServer) {
     EXPECT_EQ(server.paths(), std::vector<std::string>{"/version/version.txt"});
 }
 
+// The status is read from the status line alone, as three digits: a
+// number elsewhere in the head, or one too long for a status, makes no 200.
+TEST(HttpFetcherTest, TheStatusComesFromTheStatusLineAlone) {
+    const struct {
+        const char* reply;
+        bool ok;
+        int status;
+    } cases[] = {
+        {"HTTP/1.0 200 OK\r\n\r\nversion=2.5.0", true, 200},
+        {"HTTP/1.1 200\r\nServer: x\r\n\r\nversion=2.5.0", true, 200},
+        {"HTTP/1.0 404 Not Found\r\n\r\nmissing", false, 404},
+        {"HTTP/\r\nX-Note: 200\r\n\r\nversion=9", false, 0},
+        {"HTTP/1.0 4294967496 Not Found\r\n\r\nversion=9", false, 0},
+        {"HTTP/1.0 2000 OK\r\n\r\nversion=9", false, 0},
+        {"HTTP/1.0 20 OK\r\n\r\nversion=9", false, 0},
+        {"HTTP/1.0 +200 OK\r\n\r\nversion=9", false, 0},
+        {"HTTP/1.0  200 OK\r\n\r\nversion=9", false, 0},
+        {"HTTP/1.0\r\n\r\n 200 version=9", false, 0},
+        {"HTTP/1.0 200 OK", false, 0}, // a head without its end
+        {"SMTP/1.0 200 OK\r\n\r\nversion=9", false, 0},
+    };
+    for (const auto& c : cases) {
+        LoopbackHttpServer server(0, c.reply, LoopbackHttpServer::Delivery::Raw);
+        const http::Reply reply = http::get(server.address() + "/version/version.txt");
+        EXPECT_EQ(reply.ok, c.ok) << c.reply;
+        EXPECT_EQ(reply.status, c.status) << c.reply;
+        EXPECT_EQ(reply.error.empty(), c.ok) << c.reply;
+        if (c.ok) {
+            EXPECT_EQ(reply.body, "version=2.5.0") << c.reply;
+        }
+    }
+}
+
 TEST(HttpFetcherTest, AFailureReplyOrNoServerIsNoBody) {
     LoopbackHttpServer server(404, "missing");
     const http::Reply missing = http::get(server.address() + "/version/version.txt");

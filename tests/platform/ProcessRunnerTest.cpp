@@ -53,12 +53,14 @@ TEST(ProcessRunnerTest, WithoutADesktopHandlerTheUserIsTold) {
     RecordingUserInterface recorder;
     const std::string oldPath = std::getenv("PATH");
     setenv("PATH", "/nonexistent", 1);
-    const bool ok = process::openWithDesktop("/tmp");
+    // A folder as the program names it, the user is shown a path of this system.
+    const bool ok = process::openWithDesktop("/p/proj/tmp\\");
     setenv("PATH", oldPath.c_str(), 1);
     EXPECT_FALSE(ok);
     ASSERT_EQ(recorder.messages.size(), 1u);
     EXPECT_EQ(recorder.messages[0].text,
-              "\"/tmp\" could not be opened: the desktop's opener xdg-open is missing (package xdg-utils).");
+              "\"/p/proj/tmp/\" could not be opened: the desktop's opener xdg-open is "
+              "missing (package xdg-utils).");
 }
 
 // The messages posted by the threads that wait for started programs, once

@@ -194,4 +194,34 @@ TEST(TextOutStreamTest, OpeningInAMissingFolderFails) {
     EXPECT_FALSE(out.good());
 }
 
+// A stream that never opened has written nothing, and its close says so,
+// however often it is asked; an opening that succeeds starts afresh.
+TEST(TextOutStreamTest, AStreamThatNeverOpenedClosesWithAFailure) {
+    TempDir dir;
+    for (TextOutStream::Mode mode :
+         {TextOutStream::Mode::Replace, TextOutStream::Mode::Append, TextOutStream::Mode::InPlace}) {
+        TextOutStream out((dir / "missing/file.txt").c_str(), mode);
+        out << "lost";
+        EXPECT_FALSE(out.close());
+        EXPECT_FALSE(out.close());
+        EXPECT_FALSE(dir.exists("missing/file.txt"));
+        ASSERT_TRUE(out.open((dir / "file.txt").c_str(), mode));
+        out << "kept";
+        EXPECT_TRUE(out.close());
+        EXPECT_TRUE(out.close());
+    }
+    EXPECT_EQ(dir.read("file.txt").substr(0, 4), "kept");
+
+    TextOutStream unnamed;
+    EXPECT_FALSE(unnamed.open(""));
+    EXPECT_FALSE(unnamed.close());
+
+    // Abandoned: nothing reached the file.
+    TextOutStream dropped((dir / "dropped.txt").c_str());
+    dropped << "x";
+    dropped.discard();
+    EXPECT_FALSE(dropped.close());
+    EXPECT_FALSE(dir.exists("dropped.txt"));
+}
+
 } // namespace

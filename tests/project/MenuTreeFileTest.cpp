@@ -274,6 +274,90 @@ TEST_F(MenuTreeFileTest, AFailedSaveIsReportedAndLeavesTheFileAlone) {
                                                     "directory " + m_dir.path() + "proj/tolvane exist.");
 }
 
+// A tree file cut short (a copy killed while it wrote, a disk gone full, a
+// file truncated since): the records before the cut open, the cut one is
+// left out and said once with the newest backup, and the damaged file is
+// kept as it was before the tree is next written.
+TEST_F(MenuTreeFileTest, ATreeFileCutShortIsToldOnceAndKeptBeforeItIsWrittenOver) {
+    struct Cut {
+        const char* after; // the file ends right after this text
+        int line;          // the line of the record cut short
+    };
+    const Cut cuts[] = {
+        {"\r\n2", 8},                                           // inside the level
+        {"\r\n2*N", 8},                                         // inside the uid
+        {"\r\n2*N7*", 8},                                       // between fields
+        {"*-> Go", 8},                                          // inside the name
+        {"../site/gone/overview.htm", 8},                       // at the end of a field
+        {"gone/overview.htm* *book", 8},                        // inside the icon
+        {"Sous-dossier \xE0 part* *\r", 8},                     // inside the line end
+        {"Sous-doss", 7},                                       // inside the second-language name
+        {"Sub\\overview.htm* *bookc.gif*booko.gif*f*true*", 7}, // after nine fields
+        {"web.gif*web.gif*f*tr", 5},                            // inside the visible flag
+    };
+    for (const Cut& cut : cuts) {
+        SCOPED_TRACE(cut.after);
+        TempDir dir;
+        dir.copyFixture("menu-tree-project", "proj");
+        const std::string whole = dir.read("proj/tolvane/MenuTreeV2.dat");
+        const size_t at = whole.find(cut.after);
+        ASSERT_NE(at, std::string::npos);
+        const std::string damaged = whole.substr(0, at + std::string(cut.after).size());
+        dir.write("proj/tolvane/MenuTreeV2.dat", damaged);
+        dir.write("proj/tolvane/save/1500000000.sav", whole.substr(0, whole.find("\r\n1*N2")));
+        dir.write("proj/tolvane/save/1600000000.sav", whole);
+        CTime::setClockForTests(1700000000);
+        RecordingUserInterface ui;
+        auto project = std::make_unique<Project>((dir / "proj/site.tvx").c_str(), nullptr, 0);
+        project->loadMenuTree(nullptr, 1);
+        CTime::setClockForTests(0);
+
+        ASSERT_EQ(ui.messages.size(), 1u);
+        const std::string kept = dir / "proj/tolvane/MenuTreeV2.dat.1700000000.damaged";
+        EXPECT_EQ(ui.messages[0].text,
+                  "The menu tree file " + dir.path() +
+                      "proj/tolvane/MenuTreeV2.dat is damaged: "
+                      "its record on line " +
+                      std::to_string(cut.line) +
+                      " is cut short and is left out of the tree. The newest backup of the tree is " +
+                      dir.path() +
+                      "proj/tolvane/save/1600000000.sav. Before the tree is written "
+                      "again, the damaged file is kept as " +
+                      kept + ".");
+        // The records before the cut, every one whole.
+        ItemListePlus* list = project->getItemList();
+        ASSERT_EQ(list->count(), cut.line - 2);
+        for (int i = 1; i <= list->count(); ++i)
+            EXPECT_EQ(list->at(i)->getUid(), "N" + std::to_string(i));
+        // Nothing is written over until the user changes the tree.
+        EXPECT_EQ(dir.read("proj/tolvane/MenuTreeV2.dat"), damaged);
+        EXPECT_FALSE(dir.exists("proj/tolvane/MenuTreeV2.dat.1700000000.damaged"));
+
+        ASSERT_NE(
+            project->addItem(nullptr, "Added", 0, "bookc.gif", "booko.gif", 0, "", "", 0, 1, 0, 1, "", 1, ""),
+            nullptr);
+        EXPECT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(dir.read("proj/tolvane/MenuTreeV2.dat.1700000000.damaged"), damaged);
+        project.reset();
+        auto reopened = std::make_unique<Project>((dir / "proj/site.tvx").c_str(), nullptr, 0);
+        reopened->loadMenuTree(nullptr, 1);
+        EXPECT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(reopened->getItemCount(), cut.line - 1);
+        EXPECT_EQ(reopened->getItemList()->at(cut.line - 1)->getName(), "Added");
+    }
+}
+
+TEST_F(MenuTreeFileTest, ACutTreeFileWithoutBackupsSaysSo) {
+    writeTree(m_original.substr(0, m_original.find("Accueil") + 3));
+    auto project = open();
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_NE(m_ui.messages[0].text.Find("its record on line 2 is cut short"), -1);
+    EXPECT_NE(m_ui.messages[0].text.Find(
+                  ("The folder " + m_dir.path() + "proj/tolvane/save holds no backup").c_str()),
+              -1);
+    EXPECT_EQ(project->getItemCount(), 0);
+}
+
 TEST(MenuTreeRecordTest, ParseTable) {
     struct {
         const char* line;

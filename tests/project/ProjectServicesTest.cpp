@@ -60,6 +60,17 @@ TEST_F(ProjectServicesTest, ItemListFileExportAndImport) {
     EXPECT_EQ(m_ui.messages.back().text, "Can not read file " + m_dir.path() + "missing.csv");
 }
 
+// A list that cannot be written is never announced as generated.
+TEST_F(ProjectServicesTest, AnItemListFileThatCannotBeWrittenIsToldAsAFailure) {
+    std::filesystem::remove_all(m_dir / "proj/tmp");
+    m_manager->exportItems();
+    m_manager->writeHtmlFileList();
+    ASSERT_EQ(m_ui.messages.size(), 2u);
+    EXPECT_EQ(m_ui.messages[0].text, "Error in method Project::exportItems");
+    EXPECT_EQ(m_ui.messages[1].text, "File " + m_dir.path() + "proj/tmp/htmlFileList.csv writing error");
+    EXPECT_FALSE(m_dir.exists("proj/tmp"));
+}
+
 TEST_F(ProjectServicesTest, HtmlFileListWalksTheSite) {
     m_dir.write("proj/site/a.html", "");
     m_dir.write("proj/site/Zed/b.htm", "");
@@ -68,7 +79,18 @@ TEST_F(ProjectServicesTest, HtmlFileListWalksTheSite) {
     m_manager->writeHtmlFileList();
     const std::string site = m_dir.path() + "proj/site/";
     EXPECT_EQ(read("tmp/htmlFileList.csv"),
-              site + "a.html\r\n" + site + "home\\overview.htm\r\n" + site + "Zed\\b.htm\r\n\r\n3 files\r\n");
+              site + "a.html\r\n" + site + "home/overview.htm\r\n" + site + "Zed/b.htm\r\n\r\n3 files\r\n");
+}
+
+// The project files keep paths with '\\' (an url of the fixture has them);
+// the user is shown them as paths of this system.
+TEST_F(ProjectServicesTest, MessagesShowStoredPathsWithSlashes) {
+    std::filesystem::create_directories(m_dir / "proj/site/Blank/Sub");
+    EXPECT_EQ(m_manager->createItemFolder(item("N6")), 0);
+    ASSERT_EQ(m_ui.messages.size(), 1u);
+    EXPECT_EQ(m_ui.messages[0].text, "Creation of directory " + m_dir.path() +
+                                         "proj/site/../site/Blank/Sub/ failed. Notice that path length "
+                                         "should not exceed 248 characters.");
 }
 
 TEST_F(ProjectServicesTest, HtmlFileListNeverEntersLinkedFolders) {
@@ -80,7 +102,7 @@ TEST_F(ProjectServicesTest, HtmlFileListNeverEntersLinkedFolders) {
     m_manager->writeHtmlFileList();
     const std::string site = m_dir.path() + "proj/site/";
     EXPECT_EQ(read("tmp/htmlFileList.csv"),
-              site + "home\\overview.htm\r\n" + site + "Zed\\b.htm\r\n\r\n2 files\r\n");
+              site + "home/overview.htm\r\n" + site + "Zed/b.htm\r\n\r\n2 files\r\n");
 }
 
 TEST_F(ProjectServicesTest, DefaultPageOfAnItem) {

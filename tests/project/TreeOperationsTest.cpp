@@ -333,4 +333,40 @@ TEST_F(TreeOperationsTest, SharedProjectChangesReloadFirstAndRespectTheLock) {
         close(fd);
 }
 
+// The same project opened in two copies of the program, in single-user
+// mode: a change never writes over what the other copy saved.
+TEST_F(TreeOperationsTest, ASingleUserChangeTakesInTheTreeAnotherCopySaved) {
+    const char* recordB = "\r\n0*N77*B*../site/B/overview.htm* *i*o*f*true*false* * *";
+    Item* a = add(nullptr, "A", 0);
+    ASSERT_NE(a, nullptr);
+    // Another copy of the program added B meanwhile.
+    m_dir.write("proj/tolvane/MenuTreeV2.dat", treeFile() + recordB);
+    add(nullptr, "C", 0);
+    EXPECT_EQ(tree(), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_NE(treeFile().find("*N77*B*"), std::string::npos);
+    // Another copy removed A: changing it is refused as in multi-user mode.
+    m_dir.write("proj/tolvane/MenuTreeV2.dat", recordB);
+    EXPECT_EQ(m_manager->changeItem(a, "A2", 0, "i", "o", 1, a->getUrl(), 1, "", ""), 0);
+    EXPECT_EQ(m_ui.takeMessageTexts(),
+              (std::vector<std::string>{"Item has been deleted by another user. Operation failed"}));
+    EXPECT_EQ(tree(), (std::vector<std::string>{"B"}));
+    // A writer of the tree that does not read it first writes nothing over
+    // another copy's change, and says so.
+    const std::string other =
+        std::string(recordB) + "\r\n0*N78*D*../site/D/overview.htm* *i*o*f*true*false* * *";
+    m_dir.write("proj/tolvane/MenuTreeV2.dat", other);
+    m_manager->saveMenuTree();
+    EXPECT_EQ(m_ui.takeMessageTexts(),
+              (std::vector<std::string>{
+                  "The menu tree file " + m_dir.path() +
+                  "proj/tolvane/MenuTreeV2.dat was changed by another copy of the program "
+                  "since this one read it: this change of the tree was not saved, so that the "
+                  "other copy's changes are kept. Please make it again."}));
+    EXPECT_EQ(treeFile(), other);
+    // The next change takes it in.
+    add(nullptr, "E", 0);
+    EXPECT_EQ(tree(), (std::vector<std::string>{"B", "D", "E"}));
+    EXPECT_TRUE(m_ui.messages.empty());
+}
+
 } // namespace

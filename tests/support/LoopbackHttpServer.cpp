@@ -71,18 +71,21 @@ void LoopbackHttpServer::serve() {
             const std::lock_guard<std::mutex> lock(m_lock);
             m_paths.push_back(request.substr(start + 1, stop - start - 1));
         }
-        std::string head = "HTTP/1.0 " + std::to_string(m_status) + " Answer\r\nContent-Type: text/plain\r\n";
-        if (m_delivery == Delivery::Whole)
-            head += "Content-Length: " + std::to_string(m_body.size()) + "\r\n";
-        head += "\r\n";
-        ::send(client, head.data(), head.size(), MSG_NOSIGNAL);
+        if (m_delivery != Delivery::Raw) {
+            std::string head =
+                "HTTP/1.0 " + std::to_string(m_status) + " Answer\r\nContent-Type: text/plain\r\n";
+            if (m_delivery == Delivery::Whole)
+                head += "Content-Length: " + std::to_string(m_body.size()) + "\r\n";
+            head += "\r\n";
+            ::send(client, head.data(), head.size(), MSG_NOSIGNAL);
+        }
         sendBody(client);
         ::close(client);
     }
 }
 
 void LoopbackHttpServer::sendBody(int client) {
-    if (m_delivery == Delivery::Whole) {
+    if (m_delivery == Delivery::Whole || m_delivery == Delivery::Raw) {
         ::send(client, m_body.data(), m_body.size(), MSG_NOSIGNAL);
         return;
     }

@@ -14,10 +14,11 @@
 class LoopbackHttpServer {
 public:
     // How the body goes out after the reply's head: whole at once; repeated
-    // without end (until the client leaves, or for at most 64 MB); or one
-    // byte at a time every 20 ms (until the client leaves, or for at most
-    // 20 seconds).
-    enum class Delivery { Whole, Endless, Trickle };
+    // without end (until the client leaves, or for at most 64 MB); one byte
+    // at a time every 20 ms (until the client leaves, or for at most 20
+    // seconds); or whole as the reply itself, head and all (the status not
+    // sent).
+    enum class Delivery { Whole, Endless, Trickle, Raw };
 
     LoopbackHttpServer(int status, std::string body, Delivery delivery = Delivery::Whole);
     ~LoopbackHttpServer();
