@@ -213,18 +213,18 @@ void CDiagramEditor::drawGridTiled(DiagramDC& dc, CRect rect, double zoom, bool 
         if (dots) {
             for (int i = 0; i <= columns; ++i)
                 for (int j = 0; j <= rows; ++j)
-                    dc.SetPixel(round(i * stepX), round(j * stepY), m_gridCol);
+                    dc.SetPixel(round(i * m_gridSize.cx * zoom), round(j * m_gridSize.cy * zoom), m_gridCol);
             return;
         }
         CPen pen(PS_SOLID, 1, m_gridCol);
         dc.SelectObject(pen);
         for (int i = 0; i <= columns; ++i) {
-            dc.MoveTo(round(i * stepX), 0);
-            dc.LineTo(round(i * stepX), rect.Height());
+            dc.MoveTo(round(i * m_gridSize.cx * zoom), 0);
+            dc.LineTo(round(i * m_gridSize.cx * zoom), rect.Height());
         }
         for (int j = 0; j <= rows; ++j) {
-            dc.MoveTo(0, round(j * stepY));
-            dc.LineTo(rect.Width(), round(j * stepY));
+            dc.MoveTo(0, round(j * m_gridSize.cy * zoom));
+            dc.LineTo(rect.Width(), round(j * m_gridSize.cy * zoom));
         }
         dc.SelectStockObject(BLACK_PEN);
         return;
@@ -250,7 +250,8 @@ void CDiagramEditor::drawGridTiled(DiagramDC& dc, CRect rect, double zoom, bool 
             DiagramDC tileDC(tile->vertical);
             for (int i = 0; i < cellsX; ++i)
                 for (int j = 0; j < cellsY; ++j)
-                    tileDC.SetPixel(round(i * stepX), round(j * stepY), m_gridCol);
+                    tileDC.SetPixel(round(i * m_gridSize.cx * zoom), round(j * m_gridSize.cy * zoom),
+                                    m_gridCol);
         } else {
             tile->vertical = DiagramPicture(tileWidth, tileHeight);
             tile->horizontal = DiagramPicture(tileWidth, tileHeight);
@@ -258,14 +259,14 @@ void CDiagramEditor::drawGridTiled(DiagramDC& dc, CRect rect, double zoom, bool 
             DiagramDC verticalDC(tile->vertical);
             verticalDC.SelectObject(pen);
             for (int i = 0; i < cellsX; ++i) {
-                verticalDC.MoveTo(round(i * stepX), 0);
-                verticalDC.LineTo(round(i * stepX), tileHeight);
+                verticalDC.MoveTo(round(i * m_gridSize.cx * zoom), 0);
+                verticalDC.LineTo(round(i * m_gridSize.cx * zoom), tileHeight);
             }
             DiagramDC horizontalDC(tile->horizontal);
             horizontalDC.SelectObject(pen);
             for (int j = 0; j < cellsY; ++j) {
-                horizontalDC.MoveTo(0, round(j * stepY));
-                horizontalDC.LineTo(tileWidth, round(j * stepY));
+                horizontalDC.MoveTo(0, round(j * m_gridSize.cy * zoom));
+                horizontalDC.LineTo(tileWidth, round(j * m_gridSize.cy * zoom));
             }
         }
     }
@@ -273,8 +274,8 @@ void CDiagramEditor::drawGridTiled(DiagramDC& dc, CRect rect, double zoom, bool 
     // Only the tiles the clip shows are composited.
     CRect clip;
     dc.GetClipBox(&clip);
-    const int lastX = round(columns * stepX); // the last line or dot
-    const int lastY = round(rows * stepY);
+    const int lastX = round(columns * m_gridSize.cx * zoom); // the last line or dot
+    const int lastY = round(rows * m_gridSize.cy * zoom);
     auto layTiles = [&](const DiagramPicture& picture, CRect area) {
         area.IntersectRect(area, clip);
         if (area.IsRectEmpty())
@@ -1326,26 +1327,27 @@ void CDiagramEditor::setVScroll(int pos) {
     setScrollPosOf(SB_VERT, pos);
 }
 
-int CDiagramEditor::scrollHorizontally(int delta) {
-    if (!m_window || m_window->getClientSize().cx >= getVirtualSize().cx)
+int CDiagramEditor::scrollBy(int bar, int delta) {
+    if (!m_window)
         return 0;
-    const int before = getHScroll();
-    setHScroll(before + delta);
-    const int after = getHScroll();
+    const CSize client = m_window->getClientSize();
+    const CSize paper = getVirtualSize();
+    if (bar == SB_HORZ ? client.cx >= paper.cx : client.cy >= paper.cy)
+        return 0;
+    const int before = getScrollPosOf(bar);
+    setScrollPosOf(bar, before + delta);
+    const int after = getScrollPosOf(bar);
     if (after != before)
         redraw();
     return after - before;
 }
 
+int CDiagramEditor::scrollHorizontally(int delta) {
+    return scrollBy(SB_HORZ, delta);
+}
+
 int CDiagramEditor::scrollVertically(int delta) {
-    if (!m_window || m_window->getClientSize().cy >= getVirtualSize().cy)
-        return 0;
-    const int before = getVScroll();
-    setVScroll(before + delta);
-    const int after = getVScroll();
-    if (after != before)
-        redraw();
-    return after - before;
+    return scrollBy(SB_VERT, delta);
 }
 
 CSize CDiagramEditor::autoScroll(CPoint point) {
@@ -1504,32 +1506,27 @@ void CDiagramEditor::duplicateSelected() {
     redraw();
 }
 
-void CDiagramEditor::moveSelectedUp() {
+void CDiagramEditor::moveSelectedInZOrder(void (CDiagramEntityContainer::*move)(CDiagramEntity*)) {
     if (getSelectCount() != 1)
         return;
-    m_objs->moveUp(getSelectedObject());
+    (m_objs->*move)(getSelectedObject());
     redraw();
+}
+
+void CDiagramEditor::moveSelectedUp() {
+    moveSelectedInZOrder(&CDiagramEntityContainer::moveUp);
 }
 
 void CDiagramEditor::moveSelectedDown() {
-    if (getSelectCount() != 1)
-        return;
-    m_objs->moveDown(getSelectedObject());
-    redraw();
+    moveSelectedInZOrder(&CDiagramEntityContainer::moveDown);
 }
 
 void CDiagramEditor::moveSelectedToFront() {
-    if (getSelectCount() != 1)
-        return;
-    m_objs->moveToFront(getSelectedObject());
-    redraw();
+    moveSelectedInZOrder(&CDiagramEntityContainer::moveToFront);
 }
 
 void CDiagramEditor::moveSelectedToBack() {
-    if (getSelectCount() != 1)
-        return;
-    m_objs->moveToBack(getSelectedObject());
-    redraw();
+    moveSelectedInZOrder(&CDiagramEntityContainer::moveToBack);
 }
 
 void CDiagramEditor::getRestraintArea(double& left, double& top, double& right, double& bottom) const {

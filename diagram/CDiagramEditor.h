@@ -324,6 +324,8 @@ private:
     void alignSelection(const AlignRule& rule);
     // Shared body of the arrow keys.
     void moveOrResizeSelectionByKey(UINT key, bool shift);
+    void moveSelectedInZOrder(void (CDiagramEntityContainer::*move)(CDiagramEntity*));
+    int scrollBy(int bar, int delta);
     int getScrollPosOf(int bar) const;
     void setScrollPosOf(int bar, int pos);
     void onScroll(int bar, UINT code, int thumbPos);

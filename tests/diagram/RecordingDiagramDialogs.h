@@ -31,7 +31,8 @@ public:
     std::vector<std::string> calls;
     std::vector<DiagramMenu> menus;
     UINT menuChoice = 0;
-    // What the modeless dialogs were asked, in order: "create", "show", "hide", "values", "focus".
+    // What the modeless dialogs were asked, in order: "create", "show", "hide", "values", "focus",
+    // and "destroyed" when their entity destroyed them.
     std::vector<std::string> modeless;
 
     int editLineProperties(CDiagramLine& line, EditorWindow*) override { return run("line", line); }
@@ -73,6 +74,7 @@ private:
     class Modeless : public DiagramPropertyDialog {
     public:
         explicit Modeless(std::vector<std::string>& log) : m_log(log) {}
+        ~Modeless() override { m_log.push_back("destroyed"); }
         void setEntity(CDiagramEntity* entity) override { m_entity = entity; }
         bool hasWindow() const override { return m_window; }
         void create(UINT, EditorWindow*) override {
