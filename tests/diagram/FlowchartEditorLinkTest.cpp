@@ -7,8 +7,8 @@
 #include "CFlowchartEditor.h"
 #include "CFlowchartLabel.h"
 #include "FlowchartLinkGeometry.h"
-#include "LinkEditorWindow.h"
 #include "RecordingDiagramDialogs.h"
+#include "RecordingEditorWindow.h"
 #include "StringTable.h"
 
 #include <gtest/gtest.h>
@@ -60,7 +60,7 @@ protected:
     }
 
     RecordingDiagramDialogs dialogs;
-    LinkEditorWindow window;
+    RecordingEditorWindow window{CSize(1200, 1200)};
     CFlowchartEntityContainer container;
     CFlowchartEditor editor;
     CFlowchartEntity* a = nullptr;
@@ -112,7 +112,7 @@ TEST_F(FlowchartEditorLinkTest, TheLinkPopupRoutesWithRadioItems) {
     CFlowchartLink* link = linkAB();
     // A right click on the line selects that link alone and offers its popup.
     click(CPoint(100, 90));
-    window.menuChoices = {ID_LINK_MODE_0 + 5};
+    window.menuChoice = ID_LINK_MODE_0 + 5;
     rightClick(CPoint(250, 92));
     EXPECT_TRUE(link->isSelected());
     EXPECT_EQ(editor.getSelectCount(), 0);
@@ -138,7 +138,7 @@ TEST_F(FlowchartEditorLinkTest, TheLinkPopupRoutesWithRadioItems) {
     ASSERT_EQ(link->getPointCount(), 2);
     EXPECT_EQ(link->getIntermediaryPoint(0).x, link->getIntermediaryPoint(1).x);
 
-    window.menuChoices.push_back(0);
+    window.menuChoice = 0;
     rightClick(CPoint(link->getIntermediaryPoint(0).x, 150));
     ASSERT_EQ(window.menus.size(), 2u);
     EXPECT_TRUE(window.menus[1].find(ID_LINK_MODE_0 + 5)->checked);
@@ -165,7 +165,6 @@ TEST_F(FlowchartEditorLinkTest, FlipBreakAndDeleteActOnTheSelectedLink) {
     // Delete with only the link selected takes the link and no entity.
     editor.unselectAll();
     rightClick(CPoint(250, 92));
-    window.heldKeys.clear();
     editor.OnKeyDown(VK_DELETE, 1, 0);
     EXPECT_EQ(container.getLinkCount(), 0);
     EXPECT_EQ(container.getSize(), 2);
@@ -270,10 +269,10 @@ TEST_F(FlowchartEditorLinkTest, BendPointsFollowRealMovesOnly) {
     EXPECT_EQ(link->getIntermediaryPoint(0), first + CSize(6, 0));
 
     // Keys that move nothing leave the bend points where they are.
-    window.heldKeys = {VK_CONTROL};
+    window.ctrl = true;
     editor.OnKeyDown('A', 1, 0);
     editor.OnKeyDown(VK_INSERT, 1, 0);
-    window.heldKeys.clear();
+    window.ctrl = false;
     EXPECT_EQ(link->getIntermediaryPoint(0), first + CSize(6, 0));
 
     // A link from an entity to itself follows that entity dragged alone.
