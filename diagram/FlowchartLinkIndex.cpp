@@ -4,14 +4,7 @@ namespace {
 const std::vector<int> kNoLinks;
 }
 
-FlowchartLinkIndex::FlowchartLinkIndex(const CFlowchartEntityContainer& container) {
-    const int count = container.getSize();
-    m_entities.reserve(count);
-    for (int i = 0; i < count; ++i) {
-        CDiagramEntity* entity = container.getAt(i);
-        // The first entity of a name decides, linkable or not.
-        m_entities.try_emplace(entity->getName().str(), dynamic_cast<CFlowchartEntity*>(entity));
-    }
+FlowchartLinkIndex::FlowchartLinkIndex(const CFlowchartEntityContainer& container) : m_container(container) {
     const int links = container.getLinkCount();
     for (int i = 0; i < links; ++i) {
         const CFlowchartLink* link = container.getLinkAt(i);
@@ -25,8 +18,7 @@ FlowchartLinkIndex::FlowchartLinkIndex(const CFlowchartEntityContainer& containe
 }
 
 CFlowchartEntity* FlowchartLinkIndex::entity(const CString& name) const {
-    const auto it = m_entities.find(name.str());
-    return it == m_entities.end() ? nullptr : it->second;
+    return m_container.findLinkable(name);
 }
 
 const std::vector<int>& FlowchartLinkIndex::linksFrom(const CString& name) const {

@@ -3,9 +3,9 @@
 // Where the links of a flowchart meet their entities, for one operation of
 // the editor: a link names its ends, and painting, the alignment walk and the
 // re-attachment look those names up for every link. The index is built once
-// (one pass over the entities and one over the links) and answers each name
-// at once; it is made again for the next operation, since any edit may add,
-// remove or rename entities and links.
+// (one pass over the links; the container keeps the entities by name) and
+// answers each name at once; it is made again for the next operation, since
+// any edit may add or remove links.
 
 #include "CFlowchartEntity.h"
 #include "CFlowchartEntityContainer.h"
@@ -33,7 +33,7 @@ public:
     CFlowchartEntity* to(const CFlowchartLink& link) const { return entity(link.getToName()); }
 
 private:
-    std::unordered_map<std::string, CFlowchartEntity*> m_entities;
+    const CFlowchartEntityContainer& m_container;
     std::unordered_map<std::string, std::vector<int>> m_from;
     std::unordered_map<std::string, std::vector<int>> m_of;
 };

@@ -32,13 +32,20 @@ bool isVerticalSide(int side) {
     return side == LINK_TOP || side == LINK_BOTTOM;
 }
 
-void clearMovedMarks(const CFlowchartEntityContainer& container) {
+} // namespace
+
+void FlowchartLinkMover::clearMovedMarks(const CFlowchartEntityContainer& container) {
     for (int i = 0; i < container.getSize(); ++i)
         if (auto* linkable = dynamic_cast<CFlowchartEntity*>(container.getAt(i)))
             linkable->setMoved(0);
 }
 
-} // namespace
+void FlowchartLinkMover::alignFrom(CFlowchartEntityContainer& container, CFlowchartEntity* entity) {
+    if (!entity)
+        return;
+    alignLinkedEntities(container, FlowchartLinkIndex(container), entity, nullptr);
+    clearMovedMarks(container);
+}
 
 FlowchartLinkMover::Positions
 FlowchartLinkMover::selectedPositions(const CFlowchartEntityContainer& container) {

@@ -30,6 +30,9 @@ public:
     static void alignLinkedEntities(CFlowchartEntityContainer& container, const FlowchartLinkIndex& index,
                                     CFlowchartEntity* entity, CFlowchartEntity* previous);
 
+    // The walk from one entity with a fresh index, its marks cleared after.
+    static void alignFrom(CFlowchartEntityContainer& container, CFlowchartEntity* entity);
+
     // After a move, resize or key: the walk from every selected linkable
     // entity; then, when the event moved the selection (before holds where it
     // stood), the bend points of each link between two selected, walked
@@ -51,4 +54,6 @@ public:
     // Limits a move of the selection by (dx, dy) so that the selected linkable
     // entities and every link's bend points stay inside the area.
     static void constrainMove(const CFlowchartEntityContainer& container, double& dx, double& dy, CRect area);
+
+    static void clearMovedMarks(const CFlowchartEntityContainer& container);
 };

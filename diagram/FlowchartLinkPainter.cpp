@@ -399,35 +399,3 @@ void FlowchartLinkPainter::drawLinkModeLine(DiagramDC& dc, const CFlowchartEntit
     dc.LineTo(toWindow(mouse));
     dc.SelectObject(pen);
 }
-
-void FlowchartLinkPainter::drawGrid(DiagramDC& dc, CSize paper, CSize grid, COLORREF color, double zoom) {
-    if (grid.cx <= 0 || grid.cy <= 0 || paper.cx < 0 || paper.cy < 0)
-        return;
-    // Every row of dots is the same: one row is drawn into a picture, kept
-    // while the paper, grid, colour and zoom stay, and laid at each row.
-    struct Row {
-        LONG paperWidth = -1;
-        LONG gridWidth = 0;
-        COLORREF color = 0;
-        double zoom = 0;
-        DiagramPicture picture;
-    };
-    static Row row;
-    const int columns = paper.cx / grid.cx;
-    if (row.paperWidth != paper.cx || row.gridWidth != grid.cx || row.color != color || row.zoom != zoom) {
-        const int width = toInt(columns * grid.cx * zoom + 0.5) + 1;
-        row.picture = DiagramPicture(width, 1);
-        {
-            DiagramDC rowDC(row.picture);
-            for (int i = 0; i <= columns; ++i)
-                rowDC.SetPixel(toInt(i * grid.cx * zoom + 0.5), 0, color);
-        }
-        row.paperWidth = paper.cx;
-        row.gridWidth = grid.cx;
-        row.color = color;
-        row.zoom = zoom;
-    }
-    const int rows = paper.cy / grid.cy;
-    for (int j = 0; j <= rows; ++j)
-        dc.DrawPicture(0, toInt(j * grid.cy * zoom + 0.5), row.picture);
-}

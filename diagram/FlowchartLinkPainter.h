@@ -3,7 +3,7 @@
 // How a flowchart is painted: each entity, and right after each linkable
 // entity the links that start at it, with the line style, heads and end
 // decorations of the link's kind, its label and, for a selected link, its
-// markers; the grid as dots; and the line that follows the mouse in link
+// markers; and the line that follows the mouse in link
 // mode. The same painting serves the screen, the site pictures and the
 // clipboard picture. Painting changes nothing.
 //
@@ -37,8 +37,6 @@ public:
     // free coordinate taken from the middle of the source) to the mouse;
     // nothing while the mouse position is unknown (-1).
     void drawLinkModeLine(DiagramDC& dc, const CFlowchartEntity& source, CPoint mouse) const;
-    // One pixel of the colour at every grid crossing of the paper.
-    static void drawGrid(DiagramDC& dc, CSize paper, CSize grid, COLORREF color, double zoom);
 
     // The kind a link is drawn as: a sequence flow between two roles is an
     // organisational chart link.

@@ -5,6 +5,7 @@
 // $TOLVANE_SCREENSHOT_DIR when that is set, else in the test's own folder).
 
 #include "FlowchartLinkPainter.h"
+#include "CFlowchartEditor.h"
 #include "LinkedFlowchart.h"
 #include "PictureProbe.h"
 #include "TempDir.h"
@@ -376,11 +377,15 @@ TEST(FlowchartLinkPainterTest, ALinkToAMissingEntityIsNotPainted) {
     EXPECT_EQ(picture.pixel(200, 50), kPaper);
 }
 
-TEST(FlowchartLinkPainterTest, TheGridIsADotAtEveryCrossing) {
+TEST(FlowchartLinkPainterTest, TheFlowchartGridIsADotAtEveryCrossing) {
+    CFlowchartEntityContainer container;
+    container.setVirtualSize(CSize(60, 30));
+    CFlowchartEditor editor;
+    editor.setDiagramEntityContainer(&container);
     DiagramPicture picture(130, 70, kWhite);
     {
         DiagramDC dc(picture);
-        FlowchartLinkPainter::drawGrid(dc, CSize(60, 30), CSize(6, 6), RGB(192, 192, 192), 2.0);
+        editor.drawGrid(dc, CRect(0, 0, 121, 61), 2.0);
     }
     EXPECT_EQ(pixelRows(picture, RGB(192, 192, 192), CRect(0, 0, 26, 13)), "#...........#...........#.\n"
                                                                            "..........................\n"
