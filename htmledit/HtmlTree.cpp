@@ -227,9 +227,16 @@ SourceWatch& watchOf(void* context) {
     return *static_cast<SourceWatch*>(static_cast<htmlParserCtxtPtr>(context)->_private);
 }
 
+// Where the parser is in the page's text. The text is UTF-8 and read as
+// UTF-8, which the parser's input takes byte for byte, so the place in its
+// input is the place in the text. (The parser's own count of the bytes it
+// consumed looks at no more than 32,000 bytes ahead of it, and so is wrong
+// wherever more of the page follows.)
 size_t positionOf(void* context) {
-    const long consumed = xmlByteConsumed(static_cast<htmlParserCtxtPtr>(context));
-    return consumed < 0 ? 0 : static_cast<size_t>(consumed);
+    const xmlParserInput* input = static_cast<htmlParserCtxtPtr>(context)->input;
+    if (!input || !input->cur || !input->base || input->cur < input->base)
+        return 0;
+    return static_cast<size_t>(input->consumed) + static_cast<size_t>(input->cur - input->base);
 }
 
 void noteReported(void* context) {
@@ -247,10 +254,19 @@ void onInternalSubset(void* context, const xmlChar* name, const xmlChar* externa
     SourceWatch& watch = watchOf(context);
     if (watch.defaults.internalSubset)
         watch.defaults.internalSubset(context, name, externalId, systemId);
+    // The page's declaration is the first; the parser reports every later
+    // one it meets in the body too, and those are not looked for again, so
+    // that a page holding many costs no second look at what was read.
+    if (!watch.source->doctype.empty()) {
+        noteReported(context);
+        return;
+    }
     // Only blanks lie between what was reported last and the declaration.
     const size_t end = std::min(positionOf(context), watch.text.size());
-    const size_t start = encoding::toLower(watch.text.substr(0, end)).find("<!doctype", watch.reported);
-    if (watch.source->doctype.empty() && start != std::string::npos) {
+    size_t start = watch.reported;
+    while (start < end && !startsWithNoCase(watch.text, start, "<!doctype"))
+        ++start;
+    if (start < end) {
         // A declaration left open runs to the end of the page, line ends aside.
         std::string_view doctype = watch.text.substr(start, end - start);
         while (!doctype.empty() &&
