@@ -25,11 +25,15 @@ CFlowchartEntityContainer* CFlowchartEditor::getFlowchartContainer() const {
 }
 
 std::vector<CFlowchartLink*> CFlowchartEditor::linksByFromEntity() const {
+    const CFlowchartEntityContainer* objs = getFlowchartContainer();
+    return objs ? linksByFromEntity(FlowchartLinkIndex(*objs)) : std::vector<CFlowchartLink*>();
+}
+
+std::vector<CFlowchartLink*> CFlowchartEditor::linksByFromEntity(const FlowchartLinkIndex& index) const {
     std::vector<CFlowchartLink*> links;
-    CFlowchartEntityContainer* objs = getFlowchartContainer();
+    const CFlowchartEntityContainer* objs = getFlowchartContainer();
     if (!objs)
         return links;
-    const FlowchartLinkIndex index(*objs);
     for (int i = 0; i < objs->getSize(); ++i)
         if (const auto* from = dynamic_cast<const CFlowchartEntity*>(objs->getAt(i)))
             for (const int link : index.linksFrom(from->getName()))
@@ -102,14 +106,20 @@ void CFlowchartEditor::drawObjects(DiagramDC& dc, double zoom, int language) {
 BOOL CFlowchartEditor::isAnyObjectSelected() const {
     if (CDiagramEditor::isAnyObjectSelected())
         return TRUE;
-    const auto links = linksByFromEntity();
-    return std::any_of(links.begin(), links.end(),
-                       [](const CFlowchartLink* link) { return link->isSelected(); });
+    // A link is selected only by picking it between its drawn ends, so every
+    // selected link starts at a linkable entity.
+    const CFlowchartEntityContainer* objs = getFlowchartContainer();
+    for (int i = 0; objs && i < objs->getLinkCount(); ++i)
+        if (objs->getLinkAt(i)->isSelected())
+            return TRUE;
+    return FALSE;
 }
 
 void CFlowchartEditor::unselectAll() {
     CDiagramEditor::unselectAll();
-    for (CFlowchartLink* link : linksByFromEntity()) {
+    const CFlowchartEntityContainer* objs = getFlowchartContainer();
+    for (int i = 0; objs && i < objs->getLinkCount(); ++i) {
+        CFlowchartLink* link = objs->getLinkAt(i);
         link->setSelected(FALSE);
         link->setFirstPointSelected(FALSE);
         link->setSecondPointSelected(FALSE);
@@ -298,7 +308,7 @@ void CFlowchartEditor::afterLeftButtonDown(UINT flags, CPoint point) {
     const CPoint p = screenToVirtual(point);
     const bool ctrl = ctrlHeld(flags);
     const FlowchartLinkIndex index(*objs);
-    for (CFlowchartLink* link : linksByFromEntity()) {
+    for (CFlowchartLink* link : linksByFromEntity(index)) {
         const int code = FlowchartLinkGeometry::hitTest(*objs, *link, index.from(*link), index.to(*link), p);
         if (code != LINK_HIT_LINE && code != LINK_HIT_FIRST_POINT && code != LINK_HIT_SECOND_POINT)
             continue;

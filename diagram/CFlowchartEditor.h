@@ -17,6 +17,7 @@
 
 #include <vector>
 
+class FlowchartLinkIndex;
 class Item;
 class Project;
 
@@ -112,6 +113,7 @@ private:
     // The links that start at a linkable entity, in the order of their from
     // entities and then of the links.
     std::vector<CFlowchartLink*> linksByFromEntity() const;
+    std::vector<CFlowchartLink*> linksByFromEntity(const FlowchartLinkIndex& index) const;
 
     Project* m_project;
     Item* m_item;

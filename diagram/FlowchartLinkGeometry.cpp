@@ -16,6 +16,10 @@ bool nearPoint(CPoint centre, CPoint point) {
 // Whether a pixel of the segment's line walk lies within 3 units of the
 // point on both axes.
 bool segmentNear(CPoint a, CPoint b, CPoint point) {
+    // Only a point within 3 of the segment's box can be near one of its pixels.
+    if (point.x < std::min(a.x, b.x) - 3 || point.x > std::max(a.x, b.x) + 3 ||
+        point.y < std::min(a.y, b.y) - 3 || point.y > std::max(a.y, b.y) + 3)
+        return false;
     bool hit = false;
     LineDDA(a.x, a.y, b.x, b.y, [&](int x, int y) {
         if (std::abs(x - point.x) <= 3 && std::abs(y - point.y) <= 3)

@@ -259,11 +259,16 @@ void DiagramCanvas::OnMouse(wxMouseEvent& event) {
     const UINT flags = flagsOf(event);
     const CPoint point(event.GetX(), event.GetY());
     const wxEventType type = event.GetEventType();
-    if (type == wxEVT_LEFT_DOWN)
+    if (type == wxEVT_LEFT_DOWN) {
+        m_lastMotion = point;
         m_editor.OnLButtonDown(flags, point);
-    else if (type == wxEVT_LEFT_UP)
+    } else if (type == wxEVT_LEFT_UP) {
+        // The toolkit may fold the last move into the release: the gesture
+        // still ends where the button came up.
+        if (m_editor.getInteractMode() != MODE_NONE && point != m_lastMotion)
+            m_editor.OnMouseMove(flags | MK_LBUTTON, point);
         m_editor.OnLButtonUp(flags, point);
-    else if (type == wxEVT_LEFT_DCLICK)
+    } else if (type == wxEVT_LEFT_DCLICK)
         m_editor.OnLButtonDblClk(flags, point);
     else if (type == wxEVT_RIGHT_DOWN)
         m_editor.OnRButtonDown(flags, point);
@@ -275,6 +280,7 @@ void DiagramCanvas::OnMouse(wxMouseEvent& event) {
         m_editor.OnMouseWheel(flags, event.GetWheelRotation() * 120 / std::max(1, event.GetWheelDelta()),
                               point);
     else if (type == wxEVT_MOTION) {
+        m_lastMotion = point;
         m_editor.OnMouseMove(flags, point);
         m_editor.OnSetCursor();
     }
