@@ -13,6 +13,7 @@ namespace {
 
 constexpr COLORREF kSelectedMarker = RGB(100, 100, 255);
 constexpr COLORREF kPickedPoint = RGB(255, 0, 0);
+constexpr UINT kLabelFormat = DT_WORDBREAK | DT_NOPREFIX;
 
 // A head: its tip and the two corners of its base.
 struct Head {
@@ -138,17 +139,10 @@ void FlowchartLinkPainter::drawObjects(DiagramDC& dc, const FlowchartLinkIndex& 
     }
 }
 
-void FlowchartLinkPainter::drawLink(DiagramDC& dc, const CFlowchartLink& link, const CFlowchartEntity& from,
-                                    const CFlowchartEntity& to) const {
-    const int kind = drawnKind(link, from, to);
+int FlowchartLinkPainter::linkPoints(const CFlowchartLink& link, const CFlowchartEntity& from,
+                                     const CFlowchartEntity& to, CPoint* points, bool& filledX,
+                                     bool& filledY) const {
     const int count = link.getPointCount();
-    const int h = m_h;
-    const CPen pen = dc.SelectObject(CPen::stock(BLACK_PEN));
-    const bool message = kind == CFlowchartLink::kMessageFlow ||
-                         kind == CFlowchartLink::kMessageFlowWithMessage ||
-                         kind == CFlowchartLink::kMessageFlowWithNonInitiatingMessage;
-    const CBrush brush = dc.SelectObject(CBrush::stock(message ? WHITE_BRUSH : BLACK_BRUSH));
-
     // The ends, each asked again with the point the link heads for.
     CPoint fromPoint = from.getLinkPosition(link.getFromSide(), -1, -1);
     CPoint toPoint = to.getLinkPosition(link.getToSide(), -1, -1);
@@ -156,15 +150,31 @@ void FlowchartLinkPainter::drawLink(DiagramDC& dc, const CFlowchartLink& link, c
     fromPoint = from.getLinkPosition(link.getFromSide(), fromHint.x, fromHint.y);
     const CPoint toHint = count > 0 ? link.getIntermediaryPoint(count - 1) : fromPoint;
     toPoint = to.getLinkPosition(link.getToSide(), toHint.x, toHint.y);
-    const bool filledY = m_container.resolveFreeY(fromPoint, toPoint, &from, &to, &link);
-    const bool filledX = m_container.resolveFreeX(fromPoint, toPoint, &from, &to, &link);
+    filledY = m_container.resolveFreeY(fromPoint, toPoint, &from, &to, &link);
+    filledX = m_container.resolveFreeX(fromPoint, toPoint, &from, &to, &link);
 
-    CPoint points[CFlowchartLink::kMaxPoints + 2];
     const int last = count + 1;
     points[0] = toWindow(fromPoint);
     for (int i = 0; i < count; ++i)
         points[i + 1] = toWindow(link.getIntermediaryPoint(i));
     points[last] = toWindow(toPoint);
+    return last;
+}
+
+void FlowchartLinkPainter::drawLink(DiagramDC& dc, const CFlowchartLink& link, const CFlowchartEntity& from,
+                                    const CFlowchartEntity& to) const {
+    const int kind = drawnKind(link, from, to);
+    const int h = m_h;
+    const CPen pen = dc.SelectObject(CPen::stock(BLACK_PEN));
+    const bool message = kind == CFlowchartLink::kMessageFlow ||
+                         kind == CFlowchartLink::kMessageFlowWithMessage ||
+                         kind == CFlowchartLink::kMessageFlowWithNonInitiatingMessage;
+    const CBrush brush = dc.SelectObject(CBrush::stock(message ? WHITE_BRUSH : BLACK_BRUSH));
+
+    CPoint points[CFlowchartLink::kMaxPoints + 2];
+    bool filledX = false;
+    bool filledY = false;
+    const int last = linkPoints(link, from, to, points, filledX, filledY);
     const CPoint start = points[0];
     const CPoint end = points[last];
 
@@ -180,7 +190,7 @@ void FlowchartLinkPainter::drawLink(DiagramDC& dc, const CFlowchartLink& link, c
             return headOnAxis(end, xFilledSide, h);
         return std::nullopt;
     };
-    if (!isOrdinarySide(toSide) && count == 0)
+    if (!isOrdinarySide(toSide) && last == 1)
         toHead =
             onBarAxis(end.x > start.x ? LINK_LEFT : LINK_RIGHT, end.y > start.y ? LINK_TOP : LINK_BOTTOM);
     else if (before == end)
@@ -292,13 +302,15 @@ void FlowchartLinkPainter::drawLink(DiagramDC& dc, const CFlowchartLink& link, c
     dc.SelectObject(brush);
 }
 
-void FlowchartLinkPainter::drawLabel(DiagramDC& dc, const CFlowchartLink& link, int kind,
-                                     const CPoint* points, int count) const {
-    const CString text = m_language ? link.getLabelL2() : link.getLabel();
+FlowchartLinkPainter::LabelPlacement FlowchartLinkPainter::placeLabel(DiagramDC& dc,
+                                                                      const CFlowchartLink& link, int kind,
+                                                                      const CPoint* points, int count) const {
+    LabelPlacement place;
+    place.text = m_language ? link.getLabelL2() : link.getLabel();
     const bool decorated = kind == CFlowchartLink::kMessageFlowWithMessage ||
                            kind == CFlowchartLink::kMessageFlowWithNonInitiatingMessage;
-    if (text.IsEmpty() && !decorated)
-        return;
+    if (place.text.IsEmpty() && !decorated)
+        return place;
 
     // The segment that carries the label.
     CPoint a = points[0];
@@ -318,26 +330,28 @@ void FlowchartLinkPainter::drawLabel(DiagramDC& dc, const CFlowchartLink& link, 
     const int dy = std::abs(a.y - b.y);
     const int g = decorated ? 2 * m_h : m_h;
 
-    if (decorated)
-        dc.DrawPicture((xL + xR) / 2 - 11, ym - 9, MessageDecorator::picture(kind));
-    if (text.IsEmpty())
-        return;
+    if (decorated) {
+        const DiagramPicture& picture = MessageDecorator::picture(kind);
+        const CPoint at((xL + xR) / 2 - 11, ym - 9);
+        place.decorator = CRect(at.x, at.y, at.x + picture.width(), at.y + picture.height());
+    }
+    if (place.text.IsEmpty())
+        return place;
 
     const CFont font{.height = link.getFontSize(),
                      .weight = link.isBold() ? FW_BOLD : FW_NORMAL,
                      .face = link.getFontName()};
     dc.SelectObject(font);
-    const int mode = dc.SetBkMode(TRANSPARENT);
-    const UINT base = DT_WORDBREAK | DT_NOPREFIX;
     // The height the text takes in a first box.
     auto measure = [&](CRect box, UINT align) {
         box.NormalizeRect();
-        dc.DrawText(text, box, base | align | DT_CALCRECT);
+        dc.DrawText(place.text, box, kLabelFormat | align | DT_CALCRECT);
         return box.Height();
     };
-    auto draw = [&](CRect box, UINT align) {
+    auto put = [&](CRect box, UINT align) {
         box.NormalizeRect();
-        dc.DrawText(text, box, base | align);
+        place.box = box;
+        place.align = align;
     };
     const bool left = link.getLabelHorizontalPosition() == 0;
     const bool top = link.getLabelVerticalPosition() == 0;
@@ -345,26 +359,26 @@ void FlowchartLinkPainter::drawLabel(DiagramDC& dc, const CFlowchartLink& link, 
         const int height = measure(CRect(xL - 60, ym - 50, xL - g, ym + 50), DT_RIGHT);
         if (xL == xR) {
             if (left)
-                draw(CRect(xL - 60, ym - height / 2, xL - g, ym + height / 2), DT_RIGHT);
+                put(CRect(xL - 60, ym - height / 2, xL - g, ym + height / 2), DT_RIGHT);
             else
-                draw(CRect(xL + g, ym - height / 2, xL + 60, ym + height / 2), DT_RIGHT);
+                put(CRect(xL + g, ym - height / 2, xL + 60, ym + height / 2), DT_RIGHT);
         } else {
             // A steep segment: the box stands beside the line at its middle height.
             const double t = double(height) / dy;
             if (left) {
                 const int x = xL + toInt((xR - xL) * (1 - t) / 2);
-                draw(CRect(x - 60, ym - height / 2, x - g, ym + height / 2), DT_RIGHT);
+                put(CRect(x - 60, ym - height / 2, x - g, ym + height / 2), DT_RIGHT);
             } else {
                 const int x = xL + toInt((xR - xL) * (1 + t) / 2);
-                draw(CRect(x + g, ym - height / 2, x + 60, ym + height / 2), DT_LEFT);
+                put(CRect(x + g, ym - height / 2, x + 60, ym + height / 2), DT_LEFT);
             }
         }
     } else if (dy == 0) {
         const int height = measure(CRect(xL + g, ym + g, xR - g, ym + g + 100), DT_CENTER);
         if (top)
-            draw(CRect(xL + g, ym - g - height, xR - g, ym - g), DT_CENTER);
+            put(CRect(xL + g, ym - g - height, xR - g, ym - g), DT_CENTER);
         else
-            draw(CRect(xL + g, ym + g, xR - g, ym + g + height), DT_CENTER);
+            put(CRect(xL + g, ym + g, xR - g, ym + g + height), DT_CENTER);
     } else {
         // A flat sloped segment: a box at most 60 wide about its middle,
         // kept clear of the line by the slope over that width.
@@ -375,12 +389,88 @@ void FlowchartLinkPainter::drawLabel(DiagramDC& dc, const CFlowchartLink& link, 
         const int height = measure(CRect(xs + g, ym + g, xe - g, ym + g + 100), DT_CENTER);
         const int o = (dy * c / width) / 2;
         if (top)
-            draw(CRect(xs + g, ym - g - o - height, xe - g, ym - g - o), DT_CENTER);
+            put(CRect(xs + g, ym - g - o - height, xe - g, ym - g - o), DT_CENTER);
         else
-            draw(CRect(xs + g, ym + g + o, xe - g, ym + g + o + height), DT_CENTER);
+            put(CRect(xs + g, ym + g + o, xe - g, ym + g + o + height), DT_CENTER);
     }
+    return place;
+}
+
+void FlowchartLinkPainter::drawLabel(DiagramDC& dc, const CFlowchartLink& link, int kind,
+                                     const CPoint* points, int count) const {
+    const LabelPlacement place = placeLabel(dc, link, kind, points, count);
+    if (place.decorator)
+        dc.DrawPicture(place.decorator->left, place.decorator->top, MessageDecorator::picture(kind));
+    if (!place.box)
+        return;
+    const int mode = dc.SetBkMode(TRANSPARENT);
+    dc.DrawText(place.text, *place.box, kLabelFormat | place.align);
     dc.SetBkMode(mode);
     dc.SelectObject(CFont::stock(DEFAULT_GUI_FONT));
+}
+
+int FlowchartLinkPainter::endReach(int kind, bool fromEnd) const {
+    // A head's corners lie 2h back and h across: at most sqrt(5) h away.
+    const int head = int(std::ceil(std::sqrt(5.0) * m_h)) + 1;
+    switch (kind) {
+    case CFlowchartLink::kSequenceFlow:
+    case CFlowchartLink::kConversation:
+    case CFlowchartLink::kDirectionalAssociation:
+        return fromEnd ? 1 : head;
+    case CFlowchartLink::kMessageFlow:
+    case CFlowchartLink::kMessageFlowWithMessage:
+    case CFlowchartLink::kMessageFlowWithNonInitiatingMessage:
+        return fromEnd ? 5 : head; // the circle of 4 about the from end
+    case CFlowchartLink::kDefaultSequenceFlow:
+    case CFlowchartLink::kConditionalSequenceFlow:
+        // The slash (8, 6) to (20, -6) and the diamond up to 20 along and 5
+        // across from the from end.
+        return fromEnd ? 22 : head;
+    case CFlowchartLink::kBidirectionalAssociation:
+        return head;
+    default:
+        return 1;
+    }
+}
+
+CRect FlowchartLinkPainter::linkExtent(DiagramDC& dc, const CFlowchartLink& link,
+                                       const CFlowchartEntity& from, const CFlowchartEntity& to) const {
+    CPoint points[CFlowchartLink::kMaxPoints + 2];
+    bool filledX = false;
+    bool filledY = false;
+    const int last = linkPoints(link, from, to, points, filledX, filledY);
+    const int kind = drawnKind(link, from, to);
+    CRect extent;
+    for (int i = 0; i <= last; ++i)
+        extent = extent | CRect(points[i].x, points[i].y, points[i].x + 1, points[i].y + 1);
+    auto about = [](CPoint p, int reach) {
+        return CRect(p.x - reach, p.y - reach, p.x + reach + 1, p.y + reach + 1);
+    };
+    extent = extent | about(points[0], endReach(kind, true)) | about(points[last], endReach(kind, false));
+    const LabelPlacement place = placeLabel(dc, link, kind, points, last + 1);
+    if (place.decorator)
+        extent = extent | *place.decorator;
+    if (place.box) {
+        extent = extent | *place.box;
+        dc.SelectObject(CFont::stock(DEFAULT_GUI_FONT));
+    }
+    return extent;
+}
+
+CRect FlowchartLinkPainter::linksExtent(DiagramDC& dc) const {
+    const FlowchartLinkIndex index(m_container);
+    CRect extent;
+    for (int i = 0; i < m_container.getSize(); ++i) {
+        const auto* from = dynamic_cast<const CFlowchartEntity*>(m_container.getAt(i));
+        if (!from)
+            continue;
+        for (const int linkIndex : index.linksFrom(from->getName())) {
+            const CFlowchartLink& link = *m_container.getLinkAt(linkIndex);
+            if (const CFlowchartEntity* to = index.to(link))
+                extent = extent | linkExtent(dc, link, *from, *to);
+        }
+    }
+    return extent;
 }
 
 void FlowchartLinkPainter::drawLinkModeLine(DiagramDC& dc, const CFlowchartEntity& source,
