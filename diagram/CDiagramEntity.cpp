@@ -69,6 +69,10 @@ CString CDiagramEntity::getExportLine(int /*format*/) const {
     return CString();
 }
 
+bool CDiagramEntity::getClickableArea(ClickableArea& /*area*/) const {
+    return false;
+}
+
 CString CDiagramEntity::toRecordLine() const {
     return toRecordString() + ";";
 }

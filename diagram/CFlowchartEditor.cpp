@@ -6,6 +6,7 @@
 #include "FlowchartLinkGeometry.h"
 #include "FlowchartLinkIndex.h"
 #include "FlowchartLinkPainter.h"
+#include "SiteImageExport.h"
 #include "StringTable.h"
 
 #include <algorithm>
@@ -19,6 +20,10 @@ CFlowchartEditor::CFlowchartEditor(Project* project, Item* item, BOOL wpMap, BOO
 }
 
 CFlowchartEditor::~CFlowchartEditor() = default;
+
+BOOL CFlowchartEditor::exportSiteImage(int language) {
+    return SiteImageExport(*this).exportSiteImage(language);
+}
 
 CFlowchartEntityContainer* CFlowchartEditor::getFlowchartContainer() const {
     return dynamic_cast<CFlowchartEntityContainer*>(getDiagramEntityContainer());

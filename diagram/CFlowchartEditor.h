@@ -44,6 +44,12 @@ public:
     BOOL isRolesMap() const { return m_roles; }
     BOOL isBanner() const { return m_banner; }
 
+    // The site's picture of the diagram in the language (0 or 1) and, with
+    // the first language, its clickable-area file, in the edited item's
+    // folder (workflow/SiteImageExport); FALSE when one could not be
+    // written, which the user was told.
+    BOOL exportSiteImage(int language);
+
     // The flowchart container, null when the editor works on another kind.
     CFlowchartEntityContainer* getFlowchartContainer() const;
 
