@@ -101,6 +101,8 @@ public:
     // measured by its last drawing; false (the base) for an entity that
     // leads nowhere. Nodes bound to items and picture nodes say theirs.
     virtual bool getClickableArea(ClickableArea& area) const;
+    // An area over the entity's rectangle, led to by the key.
+    ClickableArea areaOverRect(const CString& key) const;
     virtual CString toRecordLine() const;
     virtual void applyDefaultSize();
 

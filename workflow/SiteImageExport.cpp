@@ -217,8 +217,10 @@ BOOL SiteImageExport::exportSiteImage(int language) {
     Item* item = m_editor.getItem();
     if (!project || !item)
         return FALSE;
-    const CString folder = project->getProjectDirectory() + item->getFolder(1, 1);
+    return exportTo(project->getProjectDirectory() + item->getFolder(1, 1), language);
+}
 
+BOOL SiteImageExport::exportTo(const CString& folder, int language) {
     Crop area;
     {
         DiagramPicture none;

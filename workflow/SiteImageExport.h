@@ -39,6 +39,8 @@ public:
     // file, in the edited item's folder. FALSE when the editor has no item
     // or a file could not be written (the user was told).
     BOOL exportSiteImage(int language);
+    // The same into a folder (with its trailing separator).
+    BOOL exportTo(const CString& folder, int language);
 
     // The file names of the editor's mode: work-product map before role map
     // before banner before workflow.

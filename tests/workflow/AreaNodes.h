@@ -13,11 +13,7 @@ public:
     bool getClickableArea(ClickableArea& area) const override {
         if (!m_item)
             return false;
-        area.key = m_item->getUid();
-        area.left = getLeft();
-        area.top = getTop();
-        area.right = getRight();
-        area.bottom = getBottom();
+        area = areaOverRect(m_item->getUid());
         return true;
     }
 
@@ -30,14 +26,10 @@ public:
     CString key;
     CString texts[5];
     bool getClickableArea(ClickableArea& area) const override {
+        area = areaOverRect(key);
         area.freeArea = true;
-        area.key = key;
         for (int i = 0; i < 5; ++i)
             area.texts[i] = texts[i];
-        area.left = getLeft();
-        area.top = getTop();
-        area.right = getRight();
-        area.bottom = getBottom();
         return true;
     }
 };
