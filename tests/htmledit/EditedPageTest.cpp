@@ -246,6 +246,33 @@ TEST(EditedPageTest, ALongPageKeepsItsDocumentTypeAndGeneratedPart) {
     }
 }
 
+// Where a page holds its marker and its document type is found in its text
+// whatever the page's size: a page of a large generated part keeps that part
+// as it was read and its document type as written.
+TEST(EditedPageTest, ALargePageKeepsItsGeneratedPartAndItsDocumentType) {
+    const std::string doctype = "<!DOCTYPE HTML PUBLIC '-//W3C//DTD HTML 4.01 Transitional//EN'>";
+    std::string generated = "<!--PROCESS_HYPERLINK-->\r\n";
+    for (int i = 0; generated.size() < 40000; ++i)
+        generated += "<H2 CLASS=gen>Section " + std::to_string(i) + "</H2><P>generated</P>\r\n";
+    generated += "</BODY>\r\n</HTML>\r\n";
+    std::string author;
+    for (int i = 0; author.size() < 40000; ++i)
+        author += "<DIV>line " + std::to_string(i) + "</DIV>\r\n";
+    for (const std::string& start : {std::string(), std::string("\xEF\xBB\xBF")}) {
+        const std::string page = start + doctype + "\r\n<HTML><BODY>\r\n" + author + generated;
+        ReadPage file("large.htm", page);
+        ASSERT_TRUE(file.read);
+        EXPECT_EQ(file.page.getTail(), generated) << "with a byte order mark: " << !start.empty();
+        cHtmlDocument document;
+        ASSERT_TRUE(document.attach(file.text, "file:///p/large.htm"));
+        EXPECT_EQ(document.getDoctype(), doctype);
+        const std::string saved = file.page.compose(document);
+        EXPECT_EQ(saved.substr(0, doctype.size()), doctype);
+        ASSERT_GE(saved.size(), generated.size());
+        EXPECT_EQ(saved.substr(saved.size() - generated.size()), generated);
+    }
+}
+
 TEST(EditedPageTest, AFailedWriteIsReported) {
     ReadPage file("sub/p.htm");
     ASSERT_TRUE(file.read);
