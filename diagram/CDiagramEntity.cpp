@@ -463,7 +463,7 @@ BOOL CDiagramEntity::BaseFields::read(const CTokenizer& parts) {
     bottom = DiagramRecord::readCoordinate(parts.getElement(3));
     title = parts.getElement(4);
     name = parts.getElement(5);
-    group = DiagramRecord::readInt(parts.getElement(6));
+    group = DiagramRecord::readGroup(parts.getElement(6));
     titleL2 = n >= 8 ? parts.getElement(7) : CString();
     consumed = n >= 8 ? 8 : 7;
     return TRUE;

@@ -55,17 +55,20 @@ wxStockCursor stockCursorOf(DiagramCursor cursor) {
 }
 
 // The menu as a wxMenu: greyed items, radio items with their check, submenus.
-void fillMenu(wxMenu& target, const std::vector<DiagramMenuItem>& items) {
+// The toolkit's item ids stop below the program's command numbers, so each
+// item gets the id 1 + its place in commands, which keeps its command.
+void fillMenu(wxMenu& target, const std::vector<DiagramMenuItem>& items, std::vector<UINT>& commands) {
     for (const DiagramMenuItem& item : items) {
         if (item.isSubmenu()) {
             auto* submenu = new wxMenu;
-            fillMenu(*submenu, item.submenu);
+            fillMenu(*submenu, item.submenu, commands);
             target.AppendSubMenu(submenu, toWx(item.text));
         } else if (item.isSeparator()) {
             target.AppendSeparator();
         } else {
-            wxMenuItem* added = target.Append(static_cast<int>(item.id), toWx(item.text), wxEmptyString,
-                                              item.radio ? wxITEM_RADIO : wxITEM_NORMAL);
+            commands.push_back(item.id);
+            wxMenuItem* added = target.Append(static_cast<int>(commands.size()), toWx(item.text),
+                                              wxEmptyString, item.radio ? wxITEM_RADIO : wxITEM_NORMAL);
             if (item.radio)
                 added->Check(item.checked);
             added->Enable(item.enabled);
@@ -200,12 +203,14 @@ void DiagramCanvas::killTimer(UINT id) {
 
 UINT DiagramCanvas::trackPopupMenu(const DiagramMenu& menu, int x, int y) {
     wxMenu popup;
-    fillMenu(popup, menu.items());
+    std::vector<UINT> commands;
+    fillMenu(popup, menu.items(), commands);
     const int chosen = GetPopupMenuSelectionFromUser(popup, ScreenToClient(wxPoint(x, y)));
-    if (chosen == wxID_NONE || chosen <= 0)
+    if (chosen <= 0 || chosen > static_cast<int>(commands.size()))
         return 0;
-    m_editor.OnCommand(static_cast<UINT>(chosen));
-    return static_cast<UINT>(chosen);
+    const UINT command = commands[chosen - 1];
+    m_editor.OnCommand(command);
+    return command;
 }
 
 void DiagramCanvas::setFocus() {
@@ -254,11 +259,16 @@ void DiagramCanvas::OnMouse(wxMouseEvent& event) {
     const UINT flags = flagsOf(event);
     const CPoint point(event.GetX(), event.GetY());
     const wxEventType type = event.GetEventType();
-    if (type == wxEVT_LEFT_DOWN)
+    if (type == wxEVT_LEFT_DOWN) {
+        m_lastMotion = point;
         m_editor.OnLButtonDown(flags, point);
-    else if (type == wxEVT_LEFT_UP)
+    } else if (type == wxEVT_LEFT_UP) {
+        // The toolkit may fold the last move into the release: the gesture
+        // still ends where the button came up.
+        if (m_editor.getInteractMode() != MODE_NONE && point != m_lastMotion)
+            m_editor.OnMouseMove(flags | MK_LBUTTON, point);
         m_editor.OnLButtonUp(flags, point);
-    else if (type == wxEVT_LEFT_DCLICK)
+    } else if (type == wxEVT_LEFT_DCLICK)
         m_editor.OnLButtonDblClk(flags, point);
     else if (type == wxEVT_RIGHT_DOWN)
         m_editor.OnRButtonDown(flags, point);
@@ -270,6 +280,7 @@ void DiagramCanvas::OnMouse(wxMouseEvent& event) {
         m_editor.OnMouseWheel(flags, event.GetWheelRotation() * 120 / std::max(1, event.GetWheelDelta()),
                               point);
     else if (type == wxEVT_MOTION) {
+        m_lastMotion = point;
         m_editor.OnMouseMove(flags, point);
         m_editor.OnSetCursor();
     }

@@ -60,6 +60,7 @@ private:
     CDiagramEditor& m_editor;
     EditorScrollBar m_bars[2];
     bool m_redrawOn = true;
+    CPoint m_lastMotion; // the point of the last move or press
     bool m_shift = false;
     bool m_ctrl = false;
     std::map<UINT, std::unique_ptr<wxTimer>> m_timers;

@@ -148,6 +148,46 @@ TEST_F(DiagramEditorWindowTest, TheWindowShowsTheOffscreenRendering) {
     savePicture(windowPicture(*frame), "diagram-editor-host", temp.path());
 }
 
+TEST_F(DiagramEditorWindowTest, TheRightButtonsMenuPastesWhatWasCopied) {
+    addBox(96, 96, 198, 162)->select(TRUE);
+    frame->editor().OnEditCopy();
+    frame->container().unselectAll();
+    // Cut and Copy are greyed with nothing selected: the first item the
+    // keys reach is Paste.
+    realevents::EventScript script;
+    script
+        .step(
+            "the editor's menu", [] { return realevents::menuShown(); },
+            [] {
+                realevents::press(WXK_DOWN);
+                realevents::press(WXK_RETURN);
+            })
+        .step(
+            "the menu closed", [] { return !realevents::menuShown(); }, [] {});
+    script.start();
+    realevents::rightClick(onScreen(400, 300));
+    EXPECT_TRUE(script.waitForEnd()) << "stopped at " << script.failure();
+    ASSERT_TRUE(realevents::waitUntil([this] { return frame->container().getSize() == 2; }));
+    EXPECT_EQ(frame->container().getAt(1)->getRect(), CRect(106, 106, 208, 172));
+}
+
+TEST_F(DiagramEditorWindowTest, TheMiddleButtonPansWhileThePointerMoves) {
+    wxUIActionSimulator user;
+    user.MouseMove(onScreen(200, 150));
+    user.MouseClick(wxMOUSE_BTN_MIDDLE);
+    ASSERT_TRUE(realevents::waitUntil([this] { return frame->editor().isPanning(); }));
+    // Right of and below the origin: the view follows on the timer.
+    user.MouseMove(onScreen(300, 250));
+    ASSERT_TRUE(realevents::waitUntil(
+        [this] { return frame->editor().getHScroll() > 20 && frame->editor().getVScroll() > 20; }));
+    EXPECT_EQ(pixelsDifferingFromOffscreen(), 0);
+    user.MouseClick(wxMOUSE_BTN_MIDDLE);
+    ASSERT_TRUE(realevents::waitUntil([this] { return !frame->editor().isPanning(); }));
+    const int stopped = frame->editor().getHScroll();
+    realevents::waitUntil([] { return false; }, std::chrono::milliseconds(100));
+    EXPECT_EQ(frame->editor().getHScroll(), stopped);
+}
+
 // A property dialog for the test: the entity's title in an edit.
 class TitleDialog : public CDiagramPropertyDlg {
 public:
