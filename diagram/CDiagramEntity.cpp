@@ -69,6 +69,20 @@ CString CDiagramEntity::getExportLine(int /*format*/) const {
     return CString();
 }
 
+bool CDiagramEntity::getClickableArea(ClickableArea& /*area*/) const {
+    return false;
+}
+
+ClickableArea CDiagramEntity::areaOverRect(const CString& key) const {
+    ClickableArea area;
+    area.key = key;
+    area.left = m_left;
+    area.top = m_top;
+    area.right = m_right;
+    area.bottom = m_bottom;
+    return area;
+}
+
 CString CDiagramEntity::toRecordLine() const {
     return toRecordString() + ";";
 }

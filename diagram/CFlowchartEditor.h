@@ -13,7 +13,11 @@
 #include "CFlowchartEntity.h"
 #include "CFlowchartEntityContainer.h"
 #include "CFlowchartLink.h"
+#include "FlowchartLinkMover.h"
 
+#include <vector>
+
+class FlowchartLinkIndex;
 class Item;
 class Project;
 
@@ -25,12 +29,6 @@ constexpr UINT ID_BREAK_LINK = 61445;
 // Routing mode n is command ID_LINK_MODE_0 + n (n = 0 .. 6).
 constexpr UINT ID_LINK_MODE_0 = 61520;
 constexpr UINT ID_LINK_MODE_6 = 61526;
-
-// Fork/join bars: the link rules treat them apart.
-inline bool isForkJoinBar(const CDiagramEntity* entity) {
-    return entity &&
-           (entity->getType() == "horizontalForkJoinNode" || entity->getType() == "verticalForkJoinNode");
-}
 
 class CFlowchartEditor : public CDiagramEditor {
 public:
@@ -45,6 +43,12 @@ public:
     BOOL isWorkProductMap() const { return m_wpMap; }
     BOOL isRolesMap() const { return m_roles; }
     BOOL isBanner() const { return m_banner; }
+
+    // The site's picture of the diagram in the language (0 or 1) and, with
+    // the first language, its clickable-area file, in the edited item's
+    // folder (workflow/SiteImageExport); FALSE when one could not be
+    // written, which the user was told.
+    BOOL exportSiteImage(int language);
 
     // The flowchart container, null when the editor works on another kind.
     CFlowchartEntityContainer* getFlowchartContainer() const;
@@ -97,7 +101,10 @@ public:
     // ----- Keeping links in shape while entities move -----
     // The alignment walk from the entity (previous: where it came from).
     void alignLinkedEntities(CFlowchartEntity* entity, CFlowchartEntity* previous);
-    void followMovedEntities();
+    // The walk from every selected entity; the bend points of links between
+    // two of them move as far as their from entity moved since before (none
+    // when before is null: a key or resize that moved nothing).
+    void followMovedEntities(const FlowchartLinkMover::Positions* before = nullptr);
 
     // The last mouse position in diagram units; (-1, -1) before the first move.
     CPoint getLastMousePosition() const { return m_lastMouse; }
@@ -106,6 +113,14 @@ protected:
     CPoint m_lastMouse{-1, -1};
 
 private:
+    // The link properties dialog for the selected link; on OK its values go
+    // into the link (one undo snapshot, and one more for a new routing mode).
+    void editLinkProperties();
+    // The links that start at a linkable entity, in the order of their from
+    // entities and then of the links.
+    std::vector<CFlowchartLink*> linksByFromEntity() const;
+    std::vector<CFlowchartLink*> linksByFromEntity(const FlowchartLinkIndex& index) const;
+
     Project* m_project;
     Item* m_item;
     BOOL m_wpMap;

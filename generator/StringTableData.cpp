@@ -335,6 +335,8 @@ const StringTableEntry kStringTable[] = {
     {33532, "The menu tree file %s was changed by another copy of the program since this one read it: this change of the tree was not saved, so that the other copy's changes are kept. Please make it again."},
     {33533, "The damaged menu tree file %s could not be kept as %s (%s): the tree was not saved."},
     {33534, "The project %s is open in another copy of the program too. Before each change of the tree, each copy takes in the changes that the other one saved."},
+    {33570, "The picture %s of the diagram could not be written (%s): the web site keeps the picture it had."},
+    {33571, "The clickable-area file %s of the diagram could not be written (%s): the web site keeps the areas it had."},
     {57344, "Tolvane"},
     {61442, "Create a link between the two selected objects"},
     {61443, "Change the link direction"},

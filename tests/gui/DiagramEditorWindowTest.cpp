@@ -5,6 +5,7 @@
 
 #include "CDiagramPropertyDlg.h"
 #include "CDiagramSizeMgt.h"
+#include "CFlowchartEditor.h"
 #include "CFlowchartEntityBox.h"
 #include "CFlowchartLabel.h"
 #include "DiagramCanvas.h"
@@ -250,6 +251,57 @@ TEST_F(DiagramEditorWindowTest, APropertyDialogGoesWithItsEntity) {
     ASSERT_TRUE(reopen());
     frame->editor().newDiagram();
     EXPECT_TRUE(realevents::waitUntil([&] { return !opened; }));
+}
+
+// The links of the flowchart editor under the pointer: link mode links the
+// source to the entity clicked next, a click on the line picks the link, a
+// drag of a bend point moves it on the grid and attaches the link's end
+// again, and the window shows the links as the offscreen rendering does.
+TEST_F(DiagramEditorWindowTest, ThePointerLinksTwoEntitiesAndDragsABendPoint) {
+    auto addLinkable = [&](int left, int top, int right, int bottom) {
+        auto label = std::make_unique<CFlowchartLabel>();
+        label->setRect(left, top, right, bottom);
+        label->setTitle("Step");
+        CFlowchartEntity* added = label.get();
+        frame->container().add(std::move(label));
+        frame->canvas().redraw();
+        return added;
+    };
+    CFlowchartEntity* a = addLinkable(60, 60, 160, 120);
+    CFlowchartEntity* b = addLinkable(360, 60, 460, 120);
+    CFlowchartEditor& editor = frame->editor();
+
+    realevents::click(onScreen(100, 90));
+    ASSERT_TRUE(realevents::waitUntil([&] { return a->isSelected(); }));
+    editor.OnCommand(ID_LINK); // the Link item of a's popup: link mode
+    realevents::click(onScreen(400, 90));
+    ASSERT_TRUE(realevents::waitUntil([&] { return frame->container().getLinkCount() == 1; }));
+    CFlowchartLink* link = frame->container().getLinkAt(0);
+    EXPECT_EQ(link->getFromName(), a->getName());
+    EXPECT_EQ(link->getToName(), b->getName());
+    EXPECT_EQ(link->getFromSide(), LINK_RIGHT);
+    EXPECT_EQ(link->getToSide(), LINK_LEFT);
+
+    realevents::click(onScreen(250, 91));
+    ASSERT_TRUE(
+        realevents::waitUntil([&] { return link->isSelected() && editor.getInteractMode() == MODE_NONE; }));
+    editor.OnCommand(ID_LINK_MODE_0 + 2);
+    ASSERT_EQ(link->getPointCount(), 2);
+    ASSERT_EQ(link->getIntermediaryPoint(0), CPoint(226, 90));
+
+    int differing = -1;
+    realevents::drag(onScreen(226, 90), onScreen(110, 301), [&] {
+        differing = pixelsDifferingFromOffscreen();
+        savePicture(windowPicture(*frame), "flowchart-link-bend-point-drag", temp.path());
+    });
+    ASSERT_TRUE(realevents::waitUntil([&] { return editor.getInteractMode() == MODE_NONE; }));
+    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(link->getIntermediaryPoint(0), CPoint(108, 300));
+    EXPECT_EQ(link->getIntermediaryPoint(1), CPoint(293, 90));
+    EXPECT_EQ(link->getFromSide(), LINK_BOTTOM);
+    EXPECT_TRUE(link->isSelected());
+    EXPECT_EQ(a->getRect(), CRect(60, 60, 160, 120));
+    EXPECT_EQ(pixelsDifferingFromOffscreen(), 0);
 }
 
 TEST(DiagramSizeDialogTest, KeepsTheWidthAndHeightInTheirRanges) {
