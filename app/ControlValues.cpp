@@ -138,6 +138,13 @@ void ControlExchange::update(wxWindow* parent, bool save) const {
                 *exchange.text = controls::getText(parent, exchange.id);
             else
                 controls::setText(parent, exchange.id, *exchange.text);
+        } else if (exchange.value) {
+            auto* control = dynamic_cast<ExchangedValueControl*>(parent->FindWindow(exchange.id));
+            wxCHECK2_MSG(control, continue, "not a drop-down picker button");
+            if (save)
+                *exchange.value = control->getExchangedValue();
+            else
+                control->setExchangedValue(*exchange.value);
         } else if (exchange.selection) {
             auto* list = dynamic_cast<wxChoice*>(parent->FindWindow(exchange.id));
             if (!list)

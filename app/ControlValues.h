@@ -7,6 +7,7 @@
 // (groups, forms of labelled rows, edits of a given width).
 
 #include "CString.h"
+#include "WinTypes.h"
 
 #include <initializer_list>
 #include <vector>
@@ -49,13 +50,26 @@ void fitListsToEntries(wxWindow* dialog, std::initializer_list<int> listIds);
 
 } // namespace controls
 
+// A control whose value is a number (the drop-down pickers' colour or pen
+// style), exchanged with a member of its dialog.
+class ExchangedValueControl {
+public:
+    virtual ~ExchangedValueControl() = default;
+    virtual DWORD getExchangedValue() const = 0;
+    virtual void setExchangedValue(DWORD value) = 0;
+};
+
 // Members exchanged with the controls of a window, in the order registered.
 class ControlExchange {
 public:
-    void addText(int id, CString* member) { m_exchanges.push_back({id, member, nullptr, nullptr}); }
-    void addCheck(int id, int* member) { m_exchanges.push_back({id, nullptr, member, nullptr}); }
+    void addText(int id, CString* member) { m_exchanges.push_back({id, member, nullptr, nullptr, nullptr}); }
+    void addCheck(int id, int* member) { m_exchanges.push_back({id, nullptr, member, nullptr, nullptr}); }
     // The index of the entry chosen in a drop-down list (0 when none is).
-    void addSelection(int id, int* member) { m_exchanges.push_back({id, nullptr, nullptr, member}); }
+    void addSelection(int id, int* member) { m_exchanges.push_back({id, nullptr, nullptr, member, nullptr}); }
+    // The value of a drop-down colour or line-style button.
+    void addDropColorButton(int id, DWORD* member) {
+        m_exchanges.push_back({id, nullptr, nullptr, nullptr, member});
+    }
     // save: from the controls into the members; otherwise the other way.
     void update(wxWindow* parent, bool save) const;
 
@@ -65,6 +79,7 @@ private:
         CString* text;
         int* flag;
         int* selection;
+        DWORD* value;
     };
     std::vector<Exchange> m_exchanges;
 };

@@ -214,8 +214,7 @@ CMenuCreatorDlg::CMenuCreatorDlg(const CString& projectPath, wxWindow* parent)
             child->Bind(wxEVT_MOTION, pointerOnWindow);
     // Those fields are remembered as soon as they get the focus, also from
     // the keyboard or a click reached without crossing the window.
-    for (int id :
-         {IDC_TREE, IDC_SEARCH_TEXT, IDC_WORD, IDC_SELECTED_NAME, IDC_SELECTED_UID, IDC_SELECTED_CLASS})
+    for (int id : kFocusKeepingIds)
         FindWindow(id)->Bind(wxEVT_SET_FOCUS, [this, id](wxFocusEvent& event) {
             m_rememberedFocus = FindWindow(id);
             event.Skip();
@@ -572,10 +571,10 @@ bool CMenuCreatorDlg::keepsFocus(const wxWindow* window) const {
         return false;
     if (window == m_tree)
         return true;
-    const int id = window->GetId();
-    return (id == IDC_SEARCH_TEXT || id == IDC_WORD || id == IDC_SELECTED_NAME || id == IDC_SELECTED_UID ||
-            id == IDC_SELECTED_CLASS) &&
-           wxGetTopLevelParent(const_cast<wxWindow*>(window)) == this;
+    if (wxGetTopLevelParent(const_cast<wxWindow*>(window)) != this)
+        return false;
+    return std::find(std::begin(kFocusKeepingIds), std::end(kFocusKeepingIds), window->GetId()) !=
+           std::end(kFocusKeepingIds);
 }
 
 void CMenuCreatorDlg::OnMouseMove() {

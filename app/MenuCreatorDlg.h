@@ -78,6 +78,10 @@ public:
     static constexpr int kTipTimer = 110;
     static constexpr int kTipWaitStep = 20;
     static constexpr int kTipWaitLimit = 250;
+    // The fields whose focus the pointer gives back: the tree, the search
+    // edits and the selected item's name, uid and class.
+    static constexpr int kFocusKeepingIds[] = {IDC_TREE,          IDC_SEARCH_TEXT,  IDC_WORD,
+                                               IDC_SELECTED_NAME, IDC_SELECTED_UID, IDC_SELECTED_CLASS};
 
     // projectPath: the settings file named on the command line, or empty.
     CMenuCreatorDlg(const CString& projectPath, wxWindow* parent);

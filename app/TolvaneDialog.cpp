@@ -188,6 +188,10 @@ void TolvaneDialog::exchangeSelection(int id, int* member) {
     m_exchange.addSelection(id, member);
 }
 
+void TolvaneDialog::exchangeDropColorButton(int id, DWORD* member) {
+    m_exchange.addDropColorButton(id, member);
+}
+
 wxStaticBoxSizer* TolvaneDialog::newGroup(int id, const CString& caption, wxSizer* content) {
     return controls::newGroup(this, id, caption, content);
 }

@@ -80,6 +80,8 @@ protected:
     // The index of the entry chosen in a drop-down list (the first one
     // when none is).
     void exchangeSelection(int id, int* member);
+    // The colour or the pen style of a drop-down picker button.
+    void exchangeDropColorButton(int id, DWORD* member);
     // save: from the controls into the members; otherwise the other way.
     void updateData(bool save);
     // Ends the dialog with the window id (wxID_OK, wxID_CANCEL).

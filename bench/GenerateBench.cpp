@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
         const double userSeconds = processor.userSeconds() / 3;
         benchReport("generate the site (two languages)", manager.getItemCount(), generationSeconds);
         benchReport("  of which processor, own code", manager.getItemCount(), userSeconds);
-        benchReport("  of which processor, file system", manager.getItemCount(), processor.systemSeconds() / 3);
+        benchReport("  of which processor, file system", manager.getItemCount(),
+                    processor.systemSeconds() / 3);
         BenchTimer copy;
         platform::copyTree(root.string().c_str(), run.folder(std::to_string(n) + "-copy").string().c_str());
         const double copySeconds = copy.seconds();

@@ -6,23 +6,17 @@
 
 #include "BenchReport.h"
 #include "CGridCtrl.h"
+#include "DisplayBench.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
-#include <wx/app.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
-#include <wx/init.h>
 
 namespace {
-
-class BenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
 
 // Paints the visible part of the grid a number of times; seconds per paint.
 double paintScreen(CGridCtrl& grid) {
@@ -85,17 +79,8 @@ int main(int argc, char** argv) {
     if (sizes.empty())
         sizes = {1000, 10000, 100000};
 
-    wxApp::SetInstance(new BenchApp);
-    int wxArgc = 1;
-    char* wxArgv[] = {argv[0], nullptr};
-    if (!wxEntryStart(wxArgc, wxArgv)) {
-        std::fprintf(stderr, "bench_grid needs a display: run it under scripts/with-xvfb\n");
-        return 2;
-    }
-    wxTheApp->CallOnInit();
-    for (const long rows : sizes)
-        run(rows);
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
+    return runOnDisplay(argv[0], "bench_grid", [&] {
+        for (const long rows : sizes)
+            run(rows);
+    });
 }

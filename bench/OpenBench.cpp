@@ -18,8 +18,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <limits>
-#include <string>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>

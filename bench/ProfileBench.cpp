@@ -39,8 +39,8 @@ int main(int argc, char** argv) {
         for (long i = 0; i < n; ++i) {
             const std::string file = folder + "/" + std::to_string(i) + ".data";
             for (int k = 0; k < 30; ++k)
-                GetPrivateProfileStringA("PROCESSUS", ("Key" + std::to_string(k)).c_str(), "", buffer, sizeof buffer,
-                                         file.c_str());
+                GetPrivateProfileStringA("PROCESSUS", ("Key" + std::to_string(k)).c_str(), "", buffer,
+                                         sizeof buffer, file.c_str());
         }
         benchReport("read 30 keys per data file", n, read.seconds());
     }

@@ -7,6 +7,7 @@
 
 #include "AppProfile.h"
 #include "BenchReport.h"
+#include "DisplayBench.h"
 #include "Item.h"
 #include "ItemListePlus.h"
 #include "MenuCreatorDlg.h"
@@ -17,15 +18,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
-#include <wx/app.h>
-#include <wx/init.h>
 
 namespace {
-
-class BenchApp : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
 
 void run(const SyntheticRun& synthetic, long items) {
     const std::filesystem::path root = synthetic.folder("tree" + std::to_string(items));
@@ -70,15 +64,7 @@ void run(const SyntheticRun& synthetic, long items) {
 } // namespace
 
 int main(int argc, char** argv) {
-    wxApp::SetInstance(new BenchApp);
-    int wxArgc = 1;
-    char* wxArgv[] = {argv[0], nullptr};
-    if (!wxEntryStart(wxArgc, wxArgv)) {
-        std::fprintf(stderr, "bench_tree_rebuild needs a display: run it under scripts/with-xvfb\n");
-        return 2;
-    }
-    wxTheApp->CallOnInit();
-    {
+    return runOnDisplay(argv[0], "bench_tree_rebuild", [&] {
         SyntheticRun synthetic(argc, argv, {1000, 5000, 20000});
         // The profile goes beside the processes, with the tip of the day off.
         std::filesystem::create_directories(synthetic.folder("registry"));
@@ -86,8 +72,5 @@ int main(int argc, char** argv) {
         AppProfile::WriteProfileInt("Parameters", "TipsActivated", 0);
         for (const long items : synthetic.sizes())
             run(synthetic, items);
-    }
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
+    });
 }

@@ -69,6 +69,20 @@ CString CDiagramEntity::getExportLine(int /*format*/) const {
     return CString();
 }
 
+bool CDiagramEntity::getClickableArea(ClickableArea& /*area*/) const {
+    return false;
+}
+
+ClickableArea CDiagramEntity::areaOverRect(const CString& key) const {
+    ClickableArea area;
+    area.key = key;
+    area.left = m_left;
+    area.top = m_top;
+    area.right = m_right;
+    area.bottom = m_bottom;
+    return area;
+}
+
 CString CDiagramEntity::toRecordLine() const {
     return toRecordString() + ";";
 }
@@ -463,7 +477,7 @@ BOOL CDiagramEntity::BaseFields::read(const CTokenizer& parts) {
     bottom = DiagramRecord::readCoordinate(parts.getElement(3));
     title = parts.getElement(4);
     name = parts.getElement(5);
-    group = DiagramRecord::readInt(parts.getElement(6));
+    group = DiagramRecord::readGroup(parts.getElement(6));
     titleL2 = n >= 8 ? parts.getElement(7) : CString();
     consumed = n >= 8 ? 8 : 7;
     return TRUE;

@@ -61,6 +61,21 @@ constexpr int DEHT_BOTTOMRIGHT = 7;
 constexpr int DEHT_LEFTMIDDLE = 8;
 constexpr int DEHT_RIGHTMIDDLE = 9;
 
+// The area of the site's image map that an entity leads to, as the
+// clickable-area file holds it: the key its line starts with (the uid of
+// the item a node is bound to, or a picture node's linked item key), the
+// rectangle in diagram units, and, for a picture node, its five texts
+// (address, mouse-over, mouse-out and click scripts, target frame).
+struct ClickableArea {
+    CString key;
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+    bool freeArea = false; // a picture node's: the five texts follow
+    CString texts[5];
+};
+
 class CDiagramEntity {
 public:
     CDiagramEntity();
@@ -82,6 +97,12 @@ public:
     // read; the entity is left unchanged otherwise.
     virtual BOOL loadFromRecord(const CString& record);
     virtual CString getExportLine(int format) const;
+    // The area the site's picture of the diagram links from this entity,
+    // measured by its last drawing; false (the base) for an entity that
+    // leads nowhere. Nodes bound to items and picture nodes say theirs.
+    virtual bool getClickableArea(ClickableArea& area) const;
+    // An area over the entity's rectangle, led to by the key.
+    ClickableArea areaOverRect(const CString& key) const;
     virtual CString toRecordLine() const;
     virtual void applyDefaultSize();
 

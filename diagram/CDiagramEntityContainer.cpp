@@ -111,7 +111,15 @@ void CDiagramEntityContainer::undo() {
     removeAll();
     for (size_t i = 0; i < item->entities.size(); ++i) {
         const EntitySnapshot& row = item->entities[i];
-        std::unique_ptr<CDiagramEntity> entity = createDiagramEntityFromRecord(*row.line, row.owner);
+        std::unique_ptr<CDiagramEntity> entity;
+        if (row.copy) {
+            // A clone need not copy every field (the base's leaves titleL2):
+            // the line gives back what it holds.
+            entity = row.copy->clone(TRUE);
+            entity->loadFromRecord(*row.line);
+        } else {
+            entity = createDiagramEntityFromRecord(*row.line, row.owner);
+        }
         if (!entity)
             continue;
         entity->setLeft(row.left);
@@ -132,9 +140,19 @@ void CDiagramEntityContainer::snapshot() {
         const CDiagramEntity& entity = *m_entities[i];
         if (before)
             entity.shareRecordLine(before->line);
-        return EntitySnapshot{entity.recordLine(),       entity.getLeft(),   entity.getTop(),
-                              entity.getRight(),         entity.getBottom(), entity.getOwner(),
-                              entity.getSelectionTime(), entity.isSelected()};
+        EntitySnapshot snapshot{entity.recordLine(), nullptr,
+                                entity.getLeft(),    entity.getTop(),
+                                entity.getRight(),   entity.getBottom(),
+                                entity.getOwner(),   entity.getSelectionTime(),
+                                entity.isSelected()};
+        // The line of a class the factory builds, unchanged since the last
+        // snapshot, needs no second look; any other line does. A class the
+        // factory does not build is copied whole each time, since its line
+        // may not hold all it keeps.
+        const bool known = before && before->line == snapshot.line && !before->copy;
+        if (!known && !isBuiltByFactory(entity.getType()))
+            snapshot.copy = entity.clone(TRUE);
+        return snapshot;
     };
     makeDroppingOldest(m_undo, [&] {
         auto item = std::make_unique<CUndoItem>();

@@ -159,7 +159,7 @@ BOOL CDiagramLine::parseRecordFields(CString& fields) {
         return truncate(DiagramRecord::readClampedDouble(parts.getElement(index)));
     };
     const CString name = parts.getElement(4);
-    const int group = number(5);
+    const int group = DiagramRecord::readGroup(parts.getElement(5));
     const bool arrows = n >= 13;
     setPenStyle(number(9));
     setPenWidth(number(10));

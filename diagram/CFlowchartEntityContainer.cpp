@@ -27,10 +27,24 @@ CFlowchartEntityContainer::~CFlowchartEntityContainer() {
     m_linkUndo.clear();
 }
 
+void CFlowchartEntityContainer::add(std::unique_ptr<CDiagramEntity> entity) {
+    CDiagramEntity* added = entity.get();
+    CDiagramEntityContainer::add(std::move(entity));
+    // On top, so a name already there stays with the entity drawn first.
+    if (m_namesValid && added)
+        m_names.try_emplace(added->getName().str(), added);
+}
+
+void CFlowchartEntityContainer::removeAll() {
+    m_namesValid = false;
+    CDiagramEntityContainer::removeAll();
+}
+
 void CFlowchartEntityContainer::removeAt(int index) {
     const CDiagramEntity* entity = getAt(index);
     if (!entity)
         return;
+    m_namesValid = false;
     const CString name = entity->getName();
     CDiagramEntityContainer::removeAt(index);
     for (int i = getLinkCount() - 1; i >= 0; --i)
@@ -79,8 +93,38 @@ void CFlowchartEntityContainer::clearUndo() {
 }
 
 void CFlowchartEntityContainer::addLink(std::unique_ptr<CFlowchartLink> link) {
-    if (link)
-        m_links.push_back(std::move(link));
+    if (!link)
+        return;
+    applyRoleKind(*link);
+    m_links.push_back(std::move(link));
+}
+
+void CFlowchartEntityContainer::applyRoleKind(CFlowchartLink& link) const {
+    if (link.getLinkKind() != CFlowchartLink::kSequenceFlow)
+        return;
+    const CFlowchartEntity* from = findLinkable(link.getFromName());
+    const CFlowchartEntity* to = findLinkable(link.getToName());
+    if (from && to && from->getType() == "role" && to->getType() == "role")
+        link.setLinkKind(CFlowchartLink::kOrganisationalChartLink);
+}
+
+CFlowchartEntity* CFlowchartEntityContainer::findLinkable(const CString& name) const {
+    // An entity keeps its name while it is in the container (names are given
+    // before an entity is added), so the names are taken again only when
+    // entities come or go, or when one was found under a name it lost.
+    auto lookUp = [&]() -> CDiagramEntity* {
+        const auto it = m_names.find(name.str());
+        return it == m_names.end() ? nullptr : it->second;
+    };
+    CDiagramEntity* entity = m_namesValid ? lookUp() : nullptr;
+    if (!m_namesValid || (entity && entity->getName() != name)) {
+        m_names.clear();
+        for (int i = 0; i < getSize(); ++i)
+            m_names.try_emplace(getAt(i)->getName().str(), getAt(i));
+        m_namesValid = true;
+        entity = lookUp();
+    }
+    return dynamic_cast<CFlowchartEntity*>(entity);
 }
 
 CFlowchartLink* CFlowchartEntityContainer::getLinkAt(int index) const {
@@ -126,6 +170,7 @@ BOOL CFlowchartEntityContainer::createLink(CFlowchartEntity* from, CFlowchartEnt
     link->setFromSide(fromSide);
     link->setToSide(toSide);
     link->setLabel(label);
+    applyRoleKind(*link);
     m_links.push_back(std::move(link));
     return TRUE;
 }

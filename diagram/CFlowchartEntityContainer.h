@@ -15,6 +15,8 @@
 #include "SharedRows.h"
 
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -23,13 +25,17 @@ public:
     CFlowchartEntityContainer() = default;
     ~CFlowchartEntityContainer() override;
 
+    void add(std::unique_ptr<CDiagramEntity> entity) override;
     // Also removes every link that starts or ends at the entity.
     void removeAt(int index) override;
+    void removeAll() override;
     void undo() override;
     void snapshot() override;
     void clearUndo() override;
 
     // Links, in the order they came (a loaded diagram keeps its file's order).
+    // A sequence flow between two roles is an organisational chart link, from
+    // the moment it is made or loaded.
     void addLink(std::unique_ptr<CFlowchartLink> link);
     // Null for an index out of range.
     CFlowchartLink* getLinkAt(int index) const;
@@ -44,6 +50,9 @@ public:
     // Whether a new link from to to on those sides exists already or would
     // overload a side that takes one link only.
     BOOL hasLink(CFlowchartEntity* from, CFlowchartEntity* to) const;
+
+    // The first entity of the name in drawing order, when it is linkable.
+    CFlowchartEntity* findLinkable(const CString& name) const;
 
     // Geometry.
     // The pair of sides a link from a to b joins: opposite sides whose attach
@@ -91,6 +100,12 @@ private:
     BOOL resolveFree(CPoint& pointA, CPoint& pointB, const CFlowchartEntity* a, const CFlowchartEntity* b,
                      const CFlowchartLink* link, bool vertical) const;
 
+    // A sequence flow between two roles becomes an organisational chart link.
+    void applyRoleKind(CFlowchartLink& link) const;
+
     std::vector<std::unique_ptr<CFlowchartLink>> m_links;
+    // Names to entities, built when first asked after the entities changed.
+    mutable std::unordered_map<std::string, CDiagramEntity*> m_names;
+    mutable bool m_namesValid = false;
     std::vector<std::unique_ptr<LinkRows>> m_linkUndo;
 };

@@ -56,7 +56,7 @@ BOOL CFlowchartGeometricForm::parseRecordFields(CString& fields) {
     const bool lineStyle = n >= 14;
     setRectFromRecord(parts);
     setName(DiagramRecord::unescape(parts.getElement(4)));
-    setGroup(number(5));
+    setGroup(DiagramRecord::readGroup(parts.getElement(5)));
     setFillColor(number(6), number(7), number(8));
     setLineColor(number(9), number(10), number(11));
     setLineStyle(lineStyle ? number(12) : 0);

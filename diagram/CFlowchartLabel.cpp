@@ -109,7 +109,7 @@ BOOL CFlowchartLabel::parseRecordFields(CString& fields) {
     setTitle(DiagramRecord::unescape(parts.getElement(11)));
     setTitleL2(DiagramRecord::unescape(titleL2));
     setName(DiagramRecord::unescape(parts.getElement(4)));
-    setGroup(number(5));
+    setGroup(DiagramRecord::readGroup(parts.getElement(5)));
     fields = parts.joinFrom(consumed);
     return TRUE;
 }

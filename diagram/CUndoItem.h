@@ -4,7 +4,9 @@
 // in drawing order, its record line and what a line does not hold: its owner
 // item, its selection, and its rectangle to the last bit (a line entity reads
 // whole units, and "%f" keeps six decimals). Undo builds the entities again
-// from their lines through the entity factory, as loading a diagram does.
+// from their lines through the entity factory, as loading a diagram does;
+// an entity of a class the factory does not build is kept as a whole copy,
+// so that undo never loses it.
 
 #include "CString.h"
 #include "SharedRows.h"
@@ -13,10 +15,13 @@
 #include <memory>
 #include <new>
 
+class CDiagramEntity;
 class Item;
 
 struct EntitySnapshot {
     std::shared_ptr<const CString> line;
+    // Only for a class the factory does not build.
+    std::shared_ptr<const CDiagramEntity> copy;
     double left = 0, top = 0, right = 0, bottom = 0;
     Item* owner = nullptr;
     std::uint64_t selectionTime = 0;

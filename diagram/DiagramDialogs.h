@@ -5,6 +5,7 @@
 // modal dialog answers IDCANCEL (the entity is left as it was), no modeless
 // dialog is made and a popup menu chooses nothing.
 
+#include "LinkProperties.h"
 #include "WinTypes.h"
 
 #include <memory>
@@ -30,6 +31,15 @@ public:
     virtual int editLineProperties(CDiagramLine& line, EditorWindow* window) = 0; // "Line Property"
     virtual int editBoxProperties(CFlowchartGeometricForm& shape, EditorWindow* window) = 0; // "Box Property"
     virtual int editGatewayProperties(CFlowchartEntityCondition& condition, EditorWindow* window) = 0;
+
+    // The modal "Link properties" dialog over the window with the link's
+    // values: IDOK with the values the user chose, else IDCANCEL. Without a
+    // GUI dialog the answer is IDCANCEL.
+    virtual int editLinkProperties(LinkProperties& properties, EditorWindow* window) {
+        (void)properties;
+        (void)window;
+        return IDCANCEL;
+    }
 
     // A new modeless property dialog of a template, without its window yet;
     // null when the GUI has none for it.

@@ -54,6 +54,13 @@ std::span<const DiagramEntityClass> diagramEntityClasses() {
     return kClasses;
 }
 
+bool isBuiltByFactory(const CString& type) {
+    for (const DiagramEntityClass& entityClass : kClasses)
+        if (entityClass.create && entityClass.accepts(type))
+            return true;
+    return false;
+}
+
 std::unique_ptr<CDiagramEntity> createDiagramEntityFromRecord(const CString& record, Item* owner) {
     CString fields = record;
     const CString type = DiagramRecord::splitRecordType(fields);

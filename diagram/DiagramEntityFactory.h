@@ -18,6 +18,10 @@ class Item;
 // class reads the line (the paper record and link records among them).
 std::unique_ptr<CDiagramEntity> createDiagramEntityFromRecord(const CString& record, Item* owner);
 
+// Whether a line of that type keyword gives an entity (some class of the
+// table is built and reads the keyword).
+bool isBuiltByFactory(const CString& type);
+
 struct DiagramEntityClass {
     using Create = std::unique_ptr<CDiagramEntity> (*)(const CString& record);
     const char* className;

@@ -2,6 +2,7 @@
 
 #include "CTime.h"
 
+#include <algorithm>
 #include <atomic>
 #include <charconv>
 #include <climits>
@@ -72,6 +73,10 @@ int readInt(const CString& text) {
     if (value < INT_MIN)
         return INT_MIN;
     return static_cast<int>(value);
+}
+
+int readGroup(const CString& text) {
+    return std::clamp(readInt(text), -kGroupLimit, kGroupLimit);
 }
 
 double readClampedDouble(const CString& text) {

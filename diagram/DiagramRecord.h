@@ -25,6 +25,10 @@ namespace DiagramRecord {
 
 // The largest coordinate a record may give, either way.
 constexpr double kCoordinateLimit = 1000000.0;
+// The largest group number a record may give, either way: grouping and
+// pasting hand out numbers above the highest group, which must stay within
+// int.
+constexpr int kGroupLimit = 1000000;
 
 // A text of a record with the four escapes.
 CString escape(const CString& text);
@@ -39,6 +43,8 @@ CString withoutLineBreaks(const CString& text);
 // at the nearest end of its range.
 double readDouble(const CString& text);
 int readInt(const CString& text);
+// A group number: readInt brought into the range +-kGroupLimit.
+int readGroup(const CString& text);
 // readDouble brought into the range +-kCoordinateLimit (a value that is not
 // a number reads 0), for coordinates kept as whole units.
 double readClampedDouble(const CString& text);

@@ -142,6 +142,37 @@ private:
     int m_endSearched = 0;
 };
 
+// A text rebuilt as a walk from its front replaces stretches of it: what
+// lies between the stretches is copied once, and the text takes the new
+// form only at the end, with what follows the last stretch, including the
+// lines a search pulled in meanwhile.
+class Rebuilt {
+public:
+    explicit Rebuilt(CString& text) : m_text(text) {}
+
+    // Puts with in place of [start, end); stretches come in the text's order.
+    void replace(int start, int end, std::string_view with = {}) {
+        m_rebuilt.append(m_text.str(), m_copied, start - m_copied);
+        m_rebuilt += with;
+        m_copied = end;
+        m_changed = true;
+    }
+    // The text in its new form, when a stretch was replaced.
+    CString& finish() {
+        if (m_changed) {
+            m_rebuilt.append(m_text.str(), m_copied);
+            m_text = CString(std::move(m_rebuilt));
+        }
+        return m_text;
+    }
+
+private:
+    CString& m_text;
+    std::string m_rebuilt;
+    int m_copied = 0;
+    bool m_changed = false;
+};
+
 // Keeps the part of a page line that lies inside the body and tells whether
 // anything of the line is kept. The body begins behind the "<body ...>" tag
 // and ends before "</body>" or, with stopAtMarker, before the marker of the
@@ -192,8 +223,7 @@ std::vector<CString> sectionHeadings(Project* manager, int language) {
 // to close a tag are added.
 void rebasePictureSources(CString& line, const CString& relative, TextInStream* in) {
     TagSearch pictures[] = {TagSearch("img"), TagSearch("v:imagedata")};
-    std::string rebased;
-    int copied = 0;
+    Rebuilt rebased(line);
     int from = 0;
     for (;;) {
         int start = -1;
@@ -219,14 +249,9 @@ void rebasePictureSources(CString& line, const CString& relative, TextInStream* 
         value.Replace("\\\\", "/");
         if (value.Left(2) == "./")
             value = value.Mid(2);
-        rebased.append(line.str(), copied, valueStart - copied);
-        rebased += "\"" + (relative + "/" + value).str() + "\"";
-        copied = valueEnd + 1;
+        rebased.replace(valueStart, valueEnd + 1, "\"" + (relative + "/" + value).str() + "\"");
     }
-    if (copied > 0) {
-        rebased.append(line.str(), copied);
-        line = CString(std::move(rebased));
-    }
+    rebased.finish();
 }
 
 } // namespace
@@ -242,8 +267,7 @@ bool findTag(CString& text, const CString& name, int* start, int* end, TextInStr
 CString removeElements(CString& text, const CString& name, TextInStream* in) {
     const std::string opening = openingOf(name);
     const std::string closing = openingOf("/" + name);
-    std::string kept;
-    int copied = 0;
+    Rebuilt kept(text);
     int from = 0;
     for (;;) {
         int start = from;
@@ -254,34 +278,25 @@ CString removeElements(CString& text, const CString& name, TextInStream* in) {
         int closeEnd = -1;
         if (!findTagFrom(text, closing, &closeStart, &closeEnd, in, false))
             break;
-        kept.append(text.str(), copied, start - copied);
-        copied = from = closeEnd + 1;
+        kept.replace(start, closeEnd + 1);
+        from = closeEnd + 1;
     }
-    if (copied > 0) {
-        kept.append(text.str(), copied);
-        text = CString(std::move(kept));
-    }
-    return text;
+    return kept.finish();
 }
 
 CString removeTags(CString& text, const CString& name, TextInStream* in) {
     const std::string opening = openingOf(name);
-    std::string kept;
-    int copied = 0;
+    Rebuilt kept(text);
     int from = 0;
     for (;;) {
         int start = from;
         int end = -1;
         if (!findTagFrom(text, opening, &start, &end, in, false))
             break;
-        kept.append(text.str(), copied, start - copied);
-        copied = from = end + 1;
+        kept.replace(start, end + 1);
+        from = end + 1;
     }
-    if (copied > 0) {
-        kept.append(text.str(), copied);
-        text = CString(std::move(kept));
-    }
-    return text;
+    return kept.finish();
 }
 
 CString getAttributeValue(const CString& text, int from, int limit, const CString& attribute, int* valueStart,

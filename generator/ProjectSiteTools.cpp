@@ -57,6 +57,11 @@ void Project::replaceUrlPrefix(const CString& oldPrefix, const CString& newPrefi
         ui::AfxMessageBox("The address prefix to replace is empty: no address was changed.");
         return;
     }
+    // The addresses are changed in the tree as another copy of the program
+    // may have saved it meanwhile.
+    const bool shared = changesSharedTree();
+    if (shared && !beginSharedChange({}))
+        return;
     int count = 0;
     ItemIterateur* it = getItemIterator();
     for (; !it->isAtEnd(); it->next()) {
@@ -69,6 +74,8 @@ void Project::replaceUrlPrefix(const CString& oldPrefix, const CString& newPrefi
     delete it;
     if (count > 0)
         saveMenuTree();
+    if (shared)
+        endSharedChange(true);
     CString message;
     message.Format(loadString(32981), std::to_string(count).c_str());
     ui::AfxMessageBox(message);

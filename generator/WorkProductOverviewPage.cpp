@@ -2,6 +2,7 @@
 
 #include "CStringListePlus.h"
 #include "ClickableAreaMap.h"
+#include "HtmlText.h"
 #include "ItemClasses.h"
 #include "ItemQualityCriteria.h"
 #include "ItemReference.h"
@@ -171,8 +172,14 @@ void WorkProductOverviewPage::openSection(TextOutStream& out, TextOutStream& csv
         out << "<br>\n";
 
     // Named as an item's folder is: whatever the discipline's name holds,
-    // the page lies beside the overview.
-    const CString pageName = toFileName(discipline, 1) + (m_language == 0 ? ".htm" : "L2.htm");
+    // the page lies beside the overview. Names that give one file name
+    // (letter case aside, as the disk finds files) are numbered from the
+    // second on, so that each discipline keeps its own page.
+    const CString base = toFileName(discipline, 1);
+    CString unique = base;
+    for (int number = 2; !m_pageNames.insert(lowerCased(unique)).second; ++number)
+        unique.Format("%s_%d", base.GetString(), number);
+    const CString pageName = unique + (m_language == 0 ? ".htm" : "L2.htm");
     CString title = label("ArtifactByActivitiesOverview");
     if (discipline != "ALL" && !discipline.IsEmpty())
         title += ": " + shown;

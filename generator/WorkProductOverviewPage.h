@@ -11,6 +11,7 @@
 #include "CString.h"
 #include "DiskLinks.h"
 
+#include <unordered_set>
 #include <vector>
 
 class PageRunTables;
@@ -62,4 +63,6 @@ private:
     int m_domains = 0;
     int m_tooltipCounter = 0;
     CString m_domainHeading;
+    // The discipline pages' names taken on this page, lower-cased.
+    std::unordered_set<CString> m_pageNames;
 };

@@ -426,11 +426,7 @@ void CDHtmlEditDlg::OnOK() {
     if (!m_viewOnly && m_editor && m_designReady) {
         if (m_source->GetValue())
             return;
-        m_editor->changeDocument([](cHtmlDocument& document) {
-            document.removeUnsupportedTags();
-            return 0;
-        });
-        if (!m_editor->save())
+        if (!m_editor->save(1))
             return;
     }
     endDialog(wxID_OK);

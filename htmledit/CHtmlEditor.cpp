@@ -7,6 +7,7 @@
 #include "FileSystem.h"
 #include "WxText.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <wx/log.h>
 #include <wx/sizer.h>
@@ -105,6 +106,23 @@ const char* const kEditorScript = R"JS(
     }
     selection.addRange(range);
     return kind;
+  };
+  // What the font-size box needs of the page, without the page: the word
+  // "size", the text of its first style sheet, then the style and size
+  // attributes of each FONT element around the selection, the innermost
+  // first; each encoded as an address part, all separated by blanks.
+  T.fontSize = function () {
+    var selection = window.getSelection(), node = null;
+    if (selection.rangeCount) {
+      var range = selection.getRangeAt(0);
+      node = T.isControl(range) ? T.control : range.commonAncestorContainer;
+      if (node && node.nodeType !== 1) node = node.parentNode;
+    }
+    var sheet = document.getElementsByTagName('style')[0], fields = [sheet ? sheet.textContent : ''];
+    for (; node && node.nodeType === 1; node = node.parentNode)
+      if (node.nodeName.toUpperCase() === 'FONT')
+        fields.push(node.getAttribute('style') || '', node.getAttribute('size') || '');
+    return ['size'].concat(fields.map(encodeURIComponent)).join(' ');
   };
   T.exec = function (name, value) {
     try { return document.execCommand(name, false, value) ? 1 : 0; } catch (e) { return 0; }
@@ -448,8 +466,24 @@ int CHtmlEditor::execCommand(int id, const CString& text) {
 int CHtmlEditor::queryCommandValue(int id, CString& value) {
     value.Empty();
     if (id == kFontSizePx) {
-        const int pixels = changeDocument([](cHtmlDocument& document) { return document.getFontSizePx(); });
-        value.Format("%d", pixels);
+        // Asked at every caret move: the browser answers with what the size
+        // is made of, not with the page.
+        wxString answer;
+        if (!runScript("window.__tolvane ? window.__tolvane.fontSize() : \"\"", &answer))
+            return 0;
+        std::vector<std::string> fields;
+        const std::string text = utf8Of(answer);
+        for (size_t start = 0; start <= text.size();) {
+            const size_t end = std::min(text.find(' ', start), text.size());
+            fields.push_back(percentDecoded(std::string_view(text).substr(start, end - start)));
+            start = end + 1;
+        }
+        if (fields.size() < 2 || fields[0] != "size")
+            return 0;
+        int pixels = 0;
+        for (size_t i = 2; pixels == 0 && i + 1 < fields.size(); i += 2)
+            pixels = cHtmlDocument::fontElementSizePx(fields[i], fields[i + 1]);
+        value.Format("%d", pixels != 0 ? pixels : cHtmlDocument::defaultFontSizePxOf(fields[1]));
         return 1;
     }
     const char* name = commandName(id);
@@ -466,11 +500,23 @@ int CHtmlEditor::setFontSizePx(int pixels) {
     return changeDocument([pixels](cHtmlDocument& document) { return document.applyFontSizePx(pixels); });
 }
 
-int CHtmlEditor::save() {
+int CHtmlEditor::save(int clean) {
     bool saved = false;
     if (m_changeDepth == 0 && pull()) {
+        // What is written is the page as taken in: the clean-up's changes,
+        // and the page defaults the host applies meanwhile, go into the file
+        // without being handed back to the browser, which would lay out the
+        // whole page again only to be closed.
+        ++m_changeDepth;
+        if (clean)
+            m_document.removeUnsupportedTags();
         m_document.localizeImages();
         saved = m_page.write(m_page.compose(m_document));
+        // A page that stays open shows what the clean-up made of it.
+        if (!saved && clean && m_document.getChangeCount() != 0)
+            push();
+        --m_changeDepth;
+        scheduleDeferred();
     }
     if (!saved) {
         cHtmlDocument::reportError("Error saving the file");

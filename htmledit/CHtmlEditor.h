@@ -87,9 +87,10 @@ public:
     int execCommand(int id, const CString& text);
     // The command's value at the selection as text; 0 when the browser has none.
     int queryCommandValue(int id, CString& value);
-    // Writes the page file; on failure "Error saving the file" is shown and
-    // the answer is 0 (the page stays as it is in the editor).
-    int save();
+    // Writes the page file, cleaned first with clean; on failure "Error
+    // saving the file" is shown and the answer is 0 (the page stays as it is
+    // in the editor).
+    int save(int clean = 0);
     void showPanes(int visible);
     int isReady() const;
     // Whether a readiness of the document (and its clean-up) is still to come.

@@ -33,6 +33,8 @@ int cssLengthToPx(const CString& text);
 // The "file://" address of a file-system path (UTF-8, '/'), every byte
 // outside the letters, digits and "-._~/" percent-encoded.
 std::string pathToFileUrl(const std::string& diskPath);
+// The text with every "%" and two hexadecimal digits replaced by the byte they give.
+std::string percentDecoded(std::string_view text);
 // The address by which a page in pageFolder refers to a file (both
 // file-system paths): its name, percent-encoded as above, when it lies in
 // that folder, so that the page works from disk and from a web server

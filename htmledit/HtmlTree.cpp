@@ -227,7 +227,24 @@ SourceWatch& watchOf(void* context) {
     return *static_cast<SourceWatch*>(static_cast<htmlParserCtxtPtr>(context)->_private);
 }
 
+// Where the parser is in the page's text. The text is UTF-8 and decoded as
+// it is, so the place in what the parser decoded is the place in the text,
+// after a byte order mark the decoding may skip. The parser's own count
+// (xmlByteConsumed) goes wrong once more than 32,000 bytes were decoded
+// ahead of it, as they are for a page given whole: it serves only where
+// the decoded text is not the page's own.
 size_t positionOf(void* context) {
+    const xmlParserInput* input = static_cast<htmlParserCtxtPtr>(context)->input;
+    if (!input || !input->base || !input->cur || !input->end || input->cur > input->end)
+        return 0;
+    const std::string_view text = watchOf(context).text;
+    const std::string_view ahead(reinterpret_cast<const char*>(input->cur),
+                                 std::min<size_t>(static_cast<size_t>(input->end - input->cur), 16));
+    const size_t decoded = input->consumed + static_cast<size_t>(input->cur - input->base);
+    const size_t skipped = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    for (const size_t at : {decoded + skipped, decoded})
+        if (at <= text.size() && text.substr(at, ahead.size()) == ahead)
+            return at;
     const long consumed = xmlByteConsumed(static_cast<htmlParserCtxtPtr>(context));
     return consumed < 0 ? 0 : static_cast<size_t>(consumed);
 }
@@ -247,10 +264,19 @@ void onInternalSubset(void* context, const xmlChar* name, const xmlChar* externa
     SourceWatch& watch = watchOf(context);
     if (watch.defaults.internalSubset)
         watch.defaults.internalSubset(context, name, externalId, systemId);
+    // The page's declaration is the first; the parser reports every later
+    // one it meets in the body too, and those are not looked for again, so
+    // that a page holding many costs no second look at what was read.
+    if (!watch.source->doctype.empty()) {
+        noteReported(context);
+        return;
+    }
     // Only blanks lie between what was reported last and the declaration.
     const size_t end = std::min(positionOf(context), watch.text.size());
-    const size_t start = encoding::toLower(watch.text.substr(0, end)).find("<!doctype", watch.reported);
-    if (watch.source->doctype.empty() && start != std::string::npos) {
+    size_t start = watch.reported;
+    while (start < end && !startsWithNoCase(watch.text, start, "<!doctype"))
+        ++start;
+    if (start < end) {
         // A declaration left open runs to the end of the page, line ends aside.
         std::string_view doctype = watch.text.substr(start, end - start);
         while (!doctype.empty() &&
@@ -422,6 +448,30 @@ std::string innerHtml(const xmlNode* node, const Mark& mark) {
     if (node)
         Writer(out, mark, Cut()).children(node);
     return out;
+}
+
+bool hasBlankContent(const xmlNode* node) {
+    if (!node)
+        return true;
+    for (const xmlNode* child = node->children; child; child = child->next) {
+        switch (child->type) {
+        case XML_TEXT_NODE:
+        case XML_CDATA_SECTION_NODE:
+            // Every other character is written as itself or as a reference.
+            if (viewOf(child->content).find_first_not_of(" \t\r\n") != std::string_view::npos)
+                return false;
+            break;
+        case XML_ELEMENT_NODE:
+        case XML_COMMENT_NODE:
+        case XML_ENTITY_REF_NODE:
+        case XML_PI_NODE:
+            return false;
+        default:
+            // Not written at all.
+            break;
+        }
+    }
+    return true;
 }
 
 std::string doctypeHtml(const xmlDoc* document) {

@@ -58,6 +58,9 @@ struct Mark {
 
 std::string outerHtml(const xmlNode* node, const Mark& mark = Mark());
 std::string innerHtml(const xmlNode* node, const Mark& mark = Mark());
+// Whether innerHtml would hold nothing but blanks, tabs and line ends,
+// found without writing it.
+bool hasBlankContent(const xmlNode* node);
 // The document type declaration as the tree holds it; empty when the page has none.
 std::string doctypeHtml(const xmlDoc* document);
 

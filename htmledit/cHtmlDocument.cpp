@@ -1,5 +1,6 @@
 #include "cHtmlDocument.h"
 
+#include "CssText.h"
 #include "EditorText.h"
 #include "Encoding.h"
 #include "cHtmlImg.h"
@@ -280,19 +281,16 @@ int cHtmlDocument::applyFontSizePx(int pixels) {
 }
 
 int cHtmlDocument::getFontSizePx() {
-    static const int kSizes[] = {10, 14, 16, 18, 24, 32, 48};
     cHtmlElement element = getSelectionElement(1);
     while (true) {
         element = element.skipAncestors("<A><B><U><I><EM><STRONG><NOBR>");
         if (!element.isValid())
             break;
         if (element.getTagName() == "FONT") {
-            const int styled = cssLengthToPx(element.getStyle().getProperty(5));
-            if (styled != 0)
-                return styled;
-            const int size = std::atoi(element.getAttribute("size"));
-            if (size >= 1 && size <= 7)
-                return kSizes[size - 1];
+            const int size = fontElementSizePx(htmltree::attributeValue(element.getNode(), "style"),
+                                               htmltree::attributeValue(element.getNode(), "size"));
+            if (size != 0)
+                return size;
         }
         element = element.getParent();
     }
@@ -302,12 +300,31 @@ int cHtmlDocument::getFontSizePx() {
 int cHtmlDocument::getDefaultFontSizePx() {
     if (m_defaultFontSize >= 4)
         return m_defaultFontSize;
-    int size = 0;
     cHtmlStyleSheet sheet = findStyleSheet();
-    if (sheet.isValid())
-        size = cssLengthToPx(sheet.getRuleStyle("BODY").getProperty(5));
-    m_defaultFontSize = size < 4 ? 16 : size;
+    m_defaultFontSize =
+        defaultFontSizePxOf(sheet.isValid() ? htmltree::textOf(sheet.getElement().getNode()) : "");
     return m_defaultFontSize;
+}
+
+int cHtmlDocument::fontElementSizePx(const std::string& styleAttribute, const std::string& sizeAttribute) {
+    static const int kSizes[] = {10, 14, 16, 18, 24, 32, 48};
+    const std::string styled = css::getValue(css::parseDeclarations(styleAttribute), "font-size");
+    const int pixels = cssLengthToPx(CString(encoding::utf8ToCp1252(styled)));
+    if (pixels != 0)
+        return pixels;
+    const int size = std::atoi(sizeAttribute.c_str());
+    return size >= 1 && size <= 7 ? kSizes[size - 1] : 0;
+}
+
+int cHtmlDocument::defaultFontSizePxOf(const std::string& styleSheet) {
+    int size = 0;
+    for (const css::Rule& rule : css::parseSheet(styleSheet))
+        if (css::hasSelector(rule, "BODY")) {
+            size =
+                cssLengthToPx(CString(encoding::utf8ToCp1252(css::getValue(rule.declarations, "font-size"))));
+            break;
+        }
+    return size < 4 ? 16 : size;
 }
 
 void cHtmlDocument::localizeImages() {

@@ -15,7 +15,6 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class cHtmlStyleSheet;
@@ -109,6 +108,13 @@ public:
     int applyFontSizePx(int pixels);
     int getFontSizePx();
     int getDefaultFontSizePx();
+    // What the size is made of, shared with the browser's answer for the
+    // font-size box: the pixels a FONT element gives its text, from its
+    // style and size attributes (0 when it gives none, and the search goes
+    // on upwards), and the page's default size from the text of its first
+    // embedded style sheet. UTF-8 texts.
+    static int fontElementSizePx(const std::string& styleAttribute, const std::string& sizeAttribute);
+    static int defaultFontSizePxOf(const std::string& styleSheet);
 
     // Pictures in the page's own folder are addressed by their name, relative
     // to the page, as its links are; every other address stays as written.
@@ -140,10 +146,7 @@ public:
 private:
     void release();
     void takeMarks(xmlNode* node);
-    // Whether the node lies in the generated part (after the marker and not
-    // around it); false when the page has no marker.
-    bool isGenerated(const xmlNode* node) const;
-    void findMarker();
+    class CleanupWalk;
 
     htmltree::Document m_tree;
     // The document type as written in the page taken in: the parser keeps
@@ -156,7 +159,4 @@ private:
     std::vector<xmlNode*> m_discarded;
     int m_changes = 0;
     int m_defaultFontSize = -1;
-    // Document order of the nodes while a clean-up runs, and the marker's.
-    std::unordered_map<const xmlNode*, int> m_order;
-    int m_markerOrder = -1;
 };

@@ -51,9 +51,7 @@ int cHtmlElement::removeAttribute(const CString& name) {
 }
 
 int cHtmlElement::isEmpty() const {
-    CString html = getInnerHtml();
-    html.Trim(" \t\r\n");
-    return html.IsEmpty();
+    return htmltree::hasBlankContent(m_node) ? 1 : 0;
 }
 
 CString cHtmlElement::getInnerHtml() const {

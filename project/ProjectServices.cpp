@@ -101,6 +101,11 @@ void Project::importItems(const CString& path) {
         reportUnknownFailure("Project::importItems");
         return;
     }
+    // The names and icons go into the tree as another copy of the program
+    // may have saved it meanwhile.
+    const bool shared = changesSharedTree();
+    if (shared && !beginSharedChange({}))
+        return;
     int count = 0;
     while (in.getline(line, INT_MAX)) {
         CStringListePlus pieces;
@@ -118,6 +123,8 @@ void Project::importItems(const CString& path) {
         pieces.deleteAll();
     }
     saveMenuTree();
+    if (shared)
+        endSharedChange(false);
     CString message;
     message.Format(loadString(32983), std::to_string(count).c_str());
     ui::AfxMessageBox(message);

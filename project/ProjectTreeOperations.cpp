@@ -550,6 +550,11 @@ int Project::canImportFolderTree(Item* parent) {
 int Project::importFolderTree(Item* parent) {
     if (!canImportFolderTree(parent))
         return 0;
+    // The folders replace the subtree of the tree as another copy of the
+    // program may have saved it meanwhile.
+    const bool shared = changesSharedTree();
+    if (shared && !beginSharedChange({{&parent, 32811}}))
+        return 0;
     const CString folder = parent ? parent->getFolder(1, 0) : CString("../") + kSiteFolderName + "/";
     // The parent's subtree leaves the list, and comes back when the folders
     // cannot all be read: a failed import never loses part of the tree.
@@ -566,11 +571,15 @@ int Project::importFolderTree(Item* parent) {
                 m_itemList->append(item);
             after = item;
         }
+        if (shared)
+            endSharedChange(true);
         return 0;
     }
     for (Item* item : previous)
         m_detachedItems.push_back(std::unique_ptr<Item>(item));
     saveMenuTree();
+    if (shared)
+        endSharedChange(false);
     createMissingPages(0);
     rebuildTreeView();
     // What was derived from the items that left is rebuilt.

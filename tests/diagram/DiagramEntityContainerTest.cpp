@@ -2,14 +2,17 @@
 // clipboard, the modified flag and undo.
 
 #include "CDiagramEntityContainer.h"
+#include "CFlowchartEntity.h"
 #include "CFlowchartEntityBox.h"
 #include "CFlowchartEntityTerminator.h"
 #include "CFlowchartLabel.h"
+#include "DiagramEntityFactory.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
+#include <typeinfo>
 
 namespace {
 
@@ -109,6 +112,42 @@ TEST(DiagramEntityContainerTest, NextGroupIsAboveTheHighest) {
     EXPECT_EQ(container->getAt(2)->getGroup(), 0);
 }
 
+// A file may give any group number; grouping and pasting afterwards still
+// hand out numbers above every group of the diagram (the highest plus 1
+// must not run past the range of int).
+TEST(DiagramEntityContainerTest, GroupsReadFromAFileLeaveRoomForNewGroups) {
+    const char* const kLines[] = {
+        "flowchart_start:0,0,128,32,A,G1,99999999999,;",
+        "line:0,0,10,10,L,2147483647,0,0,0,0,1,0,0;",
+        "flowchart_box:0,0,50,50,G5,2147483647,1,2,3,4,5,6;",
+        "flowchart_label:0,0,50,20,G9,2147483647,1,2,3,14,Arial,a,b;",
+        "flowchart_condition:0,0,40,40,?,G3,2147483647,x;",
+    };
+    for (const char* line : kLines) {
+        CDiagramEntityContainer container;
+        std::unique_ptr<CDiagramEntity> read = createDiagramEntityFromRecord(line, nullptr);
+        ASSERT_TRUE(read) << line;
+        const int readGroup = read->getGroup();
+        EXPECT_GT(readGroup, 0) << line;
+        container.add(std::move(read));
+        auto loose = std::make_unique<CFlowchartEntityTerminator>();
+        loose->setRect(0, 100, 128, 132);
+        container.add(std::move(loose));
+
+        container.getAt(1)->select(TRUE);
+        container.group();
+        const int grouped = container.getAt(1)->getGroup();
+        EXPECT_GT(grouped, readGroup) << line;
+
+        container.selectAll();
+        container.copySelected();
+        container.paste();
+        ASSERT_EQ(container.getSize(), 4) << line;
+        EXPECT_GT(container.getAt(2)->getGroup(), grouped) << line;
+        EXPECT_GT(container.getAt(3)->getGroup(), container.getAt(2)->getGroup()) << line;
+    }
+}
+
 TEST(DiagramEntityContainerTest, PasteGivesEachGroupANewNumberAndEachCopyANewName) {
     auto source = lettered({2, 2, 3, 0});
     source->selectAll();
@@ -190,6 +229,42 @@ TEST(DiagramEntityContainerTest, UndoGivesBackEveryStoredField) {
     EXPECT_EQ(container.getAt(0)->getTitleL2(), "D\xe9"
                                                 "but");
     EXPECT_EQ((*container.getAt(0)->recordLine() + *container.getAt(1)->recordLine()).str(), before);
+}
+
+// An entity of a class the factory does not build (a plain entity, a
+// plain flowchart entity, a class still to come) is not lost by undo: it
+// comes back as it was, of its own class.
+TEST(DiagramEntityContainerTest, UndoKeepsEntitiesTheFactoryDoesNotBuild) {
+    CDiagramEntityContainer container;
+    auto basic = std::make_unique<CDiagramEntity>();
+    basic->setRect(10, 20, 110, 70);
+    basic->setTitle("Start: now");
+    basic->setTitleL2("Depart");
+    basic->setName("G12");
+    auto linkable = std::make_unique<CFlowchartEntity>();
+    linkable->setRect(200, 20, 328, 84);
+    linkable->setTitle("linkable");
+    container.add(std::move(basic));
+    container.add(std::move(linkable));
+    auto terminator = std::make_unique<CFlowchartEntityTerminator>();
+    terminator->setRect(0, 100, 128, 132);
+    container.add(std::move(terminator));
+    std::vector<std::string> before;
+    for (int i = 0; i < container.getSize(); ++i)
+        before.push_back(container.getAt(i)->toRecordLine().str());
+
+    container.snapshot();
+    container.snapshot(); // the second shares what the first holds
+    container.getAt(1)->moveRect(5, 5);
+    container.removeAll();
+    container.undo();
+    container.undo();
+    ASSERT_EQ(container.getSize(), 3);
+    for (int i = 0; i < container.getSize(); ++i)
+        EXPECT_EQ(container.getAt(i)->toRecordLine().str(), before[i]) << i;
+    EXPECT_EQ(typeid(*container.getAt(0)), typeid(CDiagramEntity));
+    EXPECT_EQ(typeid(*container.getAt(1)), typeid(CFlowchartEntity));
+    EXPECT_EQ(container.getAt(1)->getParent(), &container);
 }
 
 TEST(DiagramEntityContainerTest, UndoDepthKeepsTheNewestSnapshots) {

@@ -42,7 +42,7 @@ const RecordCase kRecordCases[] = {
     {"base: seven decimals", "basic:0.1234567,2,3,4,t,G1,0,x;",
      "basic:0.123457,2.000000,3.000000,4.000000,t,G1,0,x;"},
     {"base: hostile numbers", "basic:nan,1e7,-inf,1e300,t,G1,99999999999,x;",
-     "basic:0.000000,1000000.000000,1.000000,1000001.000000,t,G1,2147483647,x;"},
+     "basic:0.000000,1000000.000000,1.000000,1000001.000000,t,G1,1000000,x;"},
     {"base: text where numbers go", "basic:left,top,3,4,t,G1,group,x;",
      "basic:0.000000,0.000000,3.000000,4.000000,t,G1,0,x;"},
     {"no keyword", "1,2,3,4,t,G1,0,x;", kRefused},

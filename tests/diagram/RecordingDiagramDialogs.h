@@ -24,11 +24,15 @@ public:
 
     // What a modal dialog does before answering IDOK: the user's edits.
     std::deque<std::function<void(CDiagramEntity&)>> okEdits;
-    // Every call, as "line", "box", "gateway", "modeless 136", "menu" ...
+    // What the link dialog does before answering IDOK, and what it was shown.
+    std::deque<std::function<void(LinkProperties&)>> linkEdits;
+    std::vector<LinkProperties> linkDialogs;
+    // Every call, as "line", "box", "gateway", "link", "modeless 136", "menu" ...
     std::vector<std::string> calls;
     std::vector<DiagramMenu> menus;
     UINT menuChoice = 0;
-    // What the modeless dialogs were asked, in order: "create", "show", "hide", "values", "focus".
+    // What the modeless dialogs were asked, in order: "create", "show", "hide", "values", "focus",
+    // and "destroyed" when their entity destroyed them.
     std::vector<std::string> modeless;
 
     int editLineProperties(CDiagramLine& line, EditorWindow*) override { return run("line", line); }
@@ -37,6 +41,15 @@ public:
     }
     int editGatewayProperties(CFlowchartEntityCondition& condition, EditorWindow*) override {
         return run("gateway", condition);
+    }
+    int editLinkProperties(LinkProperties& properties, EditorWindow*) override {
+        calls.push_back("link");
+        linkDialogs.push_back(properties);
+        if (linkEdits.empty())
+            return IDCANCEL;
+        linkEdits.front()(properties);
+        linkEdits.pop_front();
+        return IDOK;
     }
     std::unique_ptr<DiagramPropertyDialog> createPropertyDialog(UINT templateId) override {
         calls.push_back("modeless " + std::to_string(templateId));
@@ -61,6 +74,7 @@ private:
     class Modeless : public DiagramPropertyDialog {
     public:
         explicit Modeless(std::vector<std::string>& log) : m_log(log) {}
+        ~Modeless() override { m_log.push_back("destroyed"); }
         void setEntity(CDiagramEntity* entity) override { m_entity = entity; }
         bool hasWindow() const override { return m_window; }
         void create(UINT, EditorWindow*) override {

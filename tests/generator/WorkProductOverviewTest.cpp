@@ -16,6 +16,17 @@ void generateOverviews(PagesProject& project, int languages = 2) {
         manager.generateWPOverview(language);
 }
 
+// Gives the fixture's disciplines "Design" and "Test" other names in its tree file.
+void renameDisciplines(PagesProject& project, const std::string& design, const std::string& test) {
+    std::string tree = project.read("tolvane/MenuTreeV2.dat");
+    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
+             {"1*N5*Design*", "1*N5*" + design + "*"}, {"1*N9*Test*", "1*N9*" + test + "*"}}) {
+        ASSERT_NE(tree.find(from), std::string::npos) << from;
+        tree.replace(tree.find(from), from.size(), to);
+    }
+    project.write("tolvane/MenuTreeV2.dat", tree);
+}
+
 // The overview of every domain: its map, its author's text, the index of
 // the disciplines, a section per discipline with its rows of domains, the
 // work products of no discipline last; its spreadsheet files and the
@@ -121,13 +132,7 @@ TEST(WorkProductOverviewTest, OneSpreadsheetFilePerOverview) {
 // overview, which its link reaches, and no page of another item is touched.
 TEST(WorkProductOverviewTest, DisciplinePagesAreNamedByTheFolderRule) {
     PagesProject project;
-    std::string tree = project.read("tolvane/MenuTreeV2.dat");
-    for (const auto& [from, to] : std::vector<std::pair<std::string, std::string>>{
-             {"1*N5*Design*", "1*N5*../Roles/overview*"}, {"1*N9*Test*", "1*N9*Test/QA*"}}) {
-        ASSERT_NE(tree.find(from), std::string::npos) << from;
-        tree.replace(tree.find(from), from.size(), to);
-    }
-    project.write("tolvane/MenuTreeV2.dat", tree);
+    renameDisciplines(project, "../Roles/overview", "Test/QA");
     project.write("site/Roles/overview.htm", "<p>Roles, written by hand.</p>\r\n");
     // A link beside the overview named as the discipline begins: the page
     // goes through no folder, so neither through this one.
@@ -147,6 +152,32 @@ TEST(WorkProductOverviewTest, DisciplinePagesAreNamedByTheFolderRule) {
             const std::string name = std::string(page) + language + ".htm";
             EXPECT_TRUE(contains(overview, "<a href=\"" + name + "\">")) << name;
             EXPECT_TRUE(contains(project.read("site/Work_products/" + name), "</html>")) << name;
+        }
+    }
+}
+
+// Two disciplines whose names give one file name by the folder rule each
+// keep a page of their own: the later one's page is numbered, its link
+// leads there, and neither table replaces the other.
+TEST(WorkProductOverviewTest, DisciplinesOfOneFileNameKeepAPageEach) {
+    PagesProject project;
+    renameDisciplines(project, "Test QA", "test/QA");
+    generateOverviews(project);
+    EXPECT_TRUE(project.ui.messages.empty()) << project.ui.messages.front().text;
+    for (const char* language : {"", "L2"}) {
+        const std::string overview =
+            project.read(std::string("site/Work_products/overview") + language + ".htm");
+        const struct {
+            const char* page;
+            const char* discipline;
+        } pages[] = {{"Test_QA", "Test QA"}, {"test_QA_2", "test/QA"}};
+        for (const auto& page : pages) {
+            const std::string name = std::string(page.page) + language + ".htm";
+            EXPECT_TRUE(contains(overview, "<a href=\"" + name + "\">")) << name;
+            if (!language[0])
+                EXPECT_TRUE(contains(project.read("site/Work_products/" + name),
+                                     std::string(": ") + page.discipline + "<"))
+                    << name;
         }
     }
 }

@@ -13,6 +13,7 @@
 #include "CUniRichEdit.h"
 #include "DialogLook.h"
 #include "Encoding.h"
+#include "EventPump.h"
 #include "FileSystem.h"
 #include "Item.h"
 #include "ProcessItem.h"
@@ -69,20 +70,6 @@ const std::string kPage =
     "<hr id=\"rule\">\r\n<img id=\"web\" src=\"http://example.com/Roles/Analyst/logo.gif\">"
     "<img id=\"shared\" src=\"../../../images/top.gif\">\r\n" +
     kGenerated;
-
-// Handles what the display and the browser send until the condition holds
-// (false when it does not within the time given).
-bool pumpUntil(const std::function<bool()>& done, int seconds = 30) {
-    wxEventLoop loop;
-    wxEventLoopActivator active(&loop);
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        loop.DispatchTimeout(20);
-    }
-    return true;
-}
 
 // The demo project in a temporary folder with a page of its own for the
 // analyst, and the editor open on it.
@@ -413,6 +400,28 @@ TEST_F(HtmlEditorTest, AFailedSaveKeepsTheDialogOpenAndTheEdit) {
     EXPECT_FALSE(m_dialog->IsShown());
     EXPECT_NE(page().find("<i>Intro of the caf&#x00E9;</i>"), std::string::npos);
     EXPECT_EQ(m_ui.messages.size(), 1u);
+}
+
+// OK writes the page it cleaned without showing it first; when the page
+// cannot be written, the page that stays open is shown cleaned, and the
+// removed tags are told once.
+TEST_F(HtmlEditorTest, AFailedSaveShowsThePageCleaned) {
+    open();
+    run("document.getElementById('intro').innerHTML = '<center>centred</center>'");
+    const std::string folder = m_dir / "Demo/site/Roles/Analyst";
+    const std::string moved = m_dir / "Analyst-away";
+    ASSERT_EQ(std::rename(folder.c_str(), moved.c_str()), 0);
+    m_dialog->OnOK();
+    ASSERT_EQ(m_ui.messages.size(), 2u);
+    EXPECT_EQ(m_ui.messages[0].caption, "Unsupported Tags");
+    EXPECT_EQ(m_ui.messages[1].text, "Error saving the file");
+    EXPECT_NE(bodyShown().find("<div id=\"intro\">centred</div>"), std::string::npos) << bodyShown();
+
+    ASSERT_EQ(std::rename(moved.c_str(), folder.c_str()), 0);
+    m_dialog->OnOK();
+    EXPECT_FALSE(m_dialog->IsShown());
+    EXPECT_NE(page().find("<div id=\"intro\">centred</div>"), std::string::npos);
+    EXPECT_EQ(m_ui.messages.size(), 2u);
 }
 
 TEST_F(HtmlEditorTest, PicturesAreCopiedBesideThePageWithoutReplacingAnother) {

@@ -1,8 +1,12 @@
 // The clean-up of the page editor on small pages: what each kind of
 // element becomes, what is reported, and what is left alone.
 
+#include "Encoding.h"
+#include "FileSystem.h"
+#include "Golden.h"
 #include "HtmlPage.h"
 #include "RecordingUserInterface.h"
+#include "TempDir.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +51,10 @@ const CleanupCase kCleanupCases[] = {
      "<span style=\"background-color: rgb(255, 0, 0); font-weight: bold\">b</span><span "
      "style=\"color: red\">c</span>",
      "<font style=\"background-color: rgb(255, 0, 0)\">b</font><span>c</span>", ""},
+    {"an empty anchor with a name or id is a link's target and stays, an empty link goes",
+     "<a name=\"Top\"></a><a id=\"end\" style=\"color:red\"> </a><a href=\"x.htm\"></a><a name=\"\"></a>"
+     "<div><a href=\"#Top\">To top</a></div>",
+     "<a name=\"Top\"></a><a id=\"end\"> </a><div><a href=\"#Top\">To top</a></div>", ""},
     {"script events go, other attributes stay",
      "<div onclick=\"x()\" onMouseOver=\"y()\" title=\"t\">d</div><img src=\"a.gif\" onload=\"z()\">",
      "<div title=\"t\">d</div><img src=\"a.gif\">", ""},
@@ -123,6 +131,26 @@ TEST(CleanupTest, ASavedPageHoldsExactlyTheDefaultRules) {
     const std::string first = page.document.getDocumentHtml(false);
     page.document.removeUnsupportedTags();
     EXPECT_EQ(page.document.getDocumentHtml(false), first);
+}
+
+// A page with a bit of everything the clean-up meets: what it reports and
+// the page it leaves are compared with the golden copy as a whole.
+TEST(CleanupTest, AVariedPageIsCleanedAsItsGoldenCopy) {
+    RecordingUserInterface ui;
+    std::string page;
+    ASSERT_TRUE(platform::readFileBytes((fixturesFolder() + "/htmledit/varied-page.htm").c_str(), page));
+    cHtmlDocument document;
+    DefaultsHost host(document);
+    document.setHost(&host);
+    // The browser hands the page over in UTF-8.
+    ASSERT_TRUE(document.attach(encoding::cp1252ToUtf8(page), HtmlPage::kUrl));
+    document.removeUnsupportedTags();
+    std::string result;
+    for (const auto& message : ui.messages)
+        result += std::string(message.caption) + ": " + message.text.GetString() + "\n";
+    result += document.getDocumentHtml(false);
+    const std::string difference = compareWithGolden(result, "htmledit/varied-page-cleaned.htm");
+    EXPECT_TRUE(difference.empty()) << difference;
 }
 
 TEST(CleanupTest, AnEmptyBodyIsGivenALine) {

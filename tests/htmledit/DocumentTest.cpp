@@ -3,6 +3,7 @@
 // addresses on save and the HTML the document writes.
 
 #include "HtmlPage.h"
+#include "HtmlTree.h"
 #include "RecordingUserInterface.h"
 #include "cHtmlHR.h"
 #include "cHtmlImg.h"
@@ -210,6 +211,32 @@ TEST(DocumentTest, SourceTextKeepsTheDocumentType) {
     // A text with a document type gives its own, as written.
     ASSERT_TRUE(page.document.loadHtml("<!doctype html><html><body>z</body></html>"));
     EXPECT_EQ(page.document.getDocumentHtml(false), "<!doctype html>\n<html><body>z</body></html>");
+}
+
+// The document type is the page's first declaration, as written, wherever
+// comments and blanks put it; declarations the body holds later (the parser
+// reports each of them) leave it as it is, however many there are.
+TEST(DocumentTest, TheDocumentTypeIsThePagesFirstDeclaration) {
+    std::string many = "<!DOCTYPE html SYSTEM \"first.dtd\">\n<html><body>";
+    for (int i = 0; i < 20000; ++i)
+        many += "<!doctype x>t";
+    many += "</body></html>";
+    const struct {
+        const char* name;
+        std::string page;
+        std::string doctype;
+    } cases[] = {
+        {"at the start", "<!DOCTYPE html>\n<html><body>a</body></html>", "<!DOCTYPE html>"},
+        {"after a comment", "<!-- c -->\r\n<!doctype HTML><html><body>a</body></html>", "<!doctype HTML>"},
+        {"a later one in the body", "<!DOCTYPE html><html><body><!DOCTYPE other>a</body></html>",
+         "<!DOCTYPE html>"},
+        {"many later ones", many, "<!DOCTYPE html SYSTEM \"first.dtd\">"},
+    };
+    for (const auto& c : cases) {
+        htmltree::Source source;
+        EXPECT_TRUE(htmltree::parse(c.page, "", &source)) << c.name;
+        EXPECT_EQ(source.doctype, c.doctype) << c.name;
+    }
 }
 
 } // namespace

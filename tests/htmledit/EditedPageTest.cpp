@@ -211,6 +211,68 @@ TEST(EditedPageTest, TheDocumentTypeIsWrittenAsItWasRead) {
     EXPECT_EQ(ReadPage("p.htm", closed).saveUnedited(), closed);
 }
 
+// However long the page, its document type and its generated part are
+// found where the page has them: with tens of kilobytes above the marker or
+// behind it, the generated part comes back byte for byte and the document
+// type as written.
+TEST(EditedPageTest, ALongPageKeepsItsDocumentTypeAndGeneratedPart) {
+    const std::string doctype =
+        "<!DOCTYPE html PUBLIC \"-//Caf\xC3\xA9//DTD\" \"http://example.com/\xC3\xA9t\xC3\xA9.dtd\">";
+    const auto lines = [](const char* tag, int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += std::string("<") + tag + ">line " + std::to_string(i) + "</" + tag + ">\r\n";
+        return text;
+    };
+    const struct {
+        const char* name;
+        int above, behind; // lines above the marker and in the generated part
+    } cases[] = {
+        {"a short page", 10, 10},
+        {"a long edited part", 4000, 10},
+        {"a long generated part", 10, 4000},
+        {"both long", 4000, 4000},
+    };
+    for (const auto& c : cases) {
+        const std::string tail = "<!--PROCESS_HYPERLINK-->\r\n" + lines("P", c.behind) + "</BODY></HTML>\r\n";
+        ReadPage file("p.htm", doctype + "\r\n<html><body>\r\n" + lines("div", c.above) + tail);
+        ASSERT_TRUE(file.read) << c.name;
+        EXPECT_EQ(file.page.getTail().size(), tail.size()) << c.name;
+        EXPECT_TRUE(file.page.getTail() == tail) << c.name;
+        const std::string saved = file.saveUnedited();
+        EXPECT_EQ(saved.substr(0, doctype.size()), doctype) << c.name;
+        ASSERT_GE(saved.size(), tail.size()) << c.name;
+        EXPECT_TRUE(saved.compare(saved.size() - tail.size(), tail.size(), tail) == 0) << c.name;
+    }
+}
+
+// Where a page holds its marker and its document type is found in its text
+// whatever the page's size: a page of a large generated part keeps that part
+// as it was read and its document type as written.
+TEST(EditedPageTest, ALargePageKeepsItsGeneratedPartAndItsDocumentType) {
+    const std::string doctype = "<!DOCTYPE HTML PUBLIC '-//W3C//DTD HTML 4.01 Transitional//EN'>";
+    std::string generated = "<!--PROCESS_HYPERLINK-->\r\n";
+    for (int i = 0; generated.size() < 40000; ++i)
+        generated += "<H2 CLASS=gen>Section " + std::to_string(i) + "</H2><P>generated</P>\r\n";
+    generated += "</BODY>\r\n</HTML>\r\n";
+    std::string author;
+    for (int i = 0; author.size() < 40000; ++i)
+        author += "<DIV>line " + std::to_string(i) + "</DIV>\r\n";
+    for (const std::string& start : {std::string(), std::string("\xEF\xBB\xBF")}) {
+        const std::string page = start + doctype + "\r\n<HTML><BODY>\r\n" + author + generated;
+        ReadPage file("large.htm", page);
+        ASSERT_TRUE(file.read);
+        EXPECT_EQ(file.page.getTail(), generated) << "with a byte order mark: " << !start.empty();
+        cHtmlDocument document;
+        ASSERT_TRUE(document.attach(file.text, "file:///p/large.htm"));
+        EXPECT_EQ(document.getDoctype(), doctype);
+        const std::string saved = file.page.compose(document);
+        EXPECT_EQ(saved.substr(0, doctype.size()), doctype);
+        ASSERT_GE(saved.size(), generated.size());
+        EXPECT_EQ(saved.substr(saved.size() - generated.size()), generated);
+    }
+}
+
 TEST(EditedPageTest, AFailedWriteIsReported) {
     ReadPage file("sub/p.htm");
     ASSERT_TRUE(file.read);

@@ -1,7 +1,7 @@
 #include "CTime.h"
 #include "FileSystem.h"
-#include "PrivateProfile.h"
 #include "ItemListePlus.h"
+#include "PrivateProfile.h"
 #include "ProcessManager.h"
 #include "RecordingMainWindow.h"
 #include "RecordingUserInterface.h"
@@ -10,6 +10,7 @@
 #include "TreeChecks.h"
 
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -32,9 +33,11 @@ protected:
         m_manager = std::make_unique<ProcessManager>((m_dir / "proj/site.tvx").c_str(), &m_window, 0, 0);
     }
     Item* add(Item* anchor, const char* name, int mode = 2, const char* url = "") {
-        Item* item = m_manager->addItem(anchor, name, 0, "bookc.gif", "booko.gif", mode, "", url, 1, 1, 0, 1, "", 1, "");
+        Item* item = m_manager->addItem(anchor, name, 0, "bookc.gif", "booko.gif", mode, "", url, 1, 1, 0, 1,
+                                        "", 1, "");
         if (item && item->getKind() == kDual)
-            std::filesystem::create_directories(m_dir.path() + "proj/site/" + item->getFolder(0, 1).str().substr(5));
+            std::filesystem::create_directories(m_dir.path() + "proj/site/" +
+                                                item->getFolder(0, 1).str().substr(5));
         return item;
     }
     std::vector<std::string> tree() {
@@ -163,7 +166,8 @@ TEST_F(TreeOperationsTest, RenamingMovesUrlsFoldersAndShortcuts) {
     EXPECT_FALSE(m_dir.exists("proj/site/A"));
     EXPECT_NE(treeFile().find("*Renamed*../site/Renamed/overview.htm*"), std::string::npos);
     // Renaming the target of a shortcut renames the shortcut.
-    ASSERT_EQ(m_manager->changeItem(b, "Bee", 0, "bookc.gif", "booko.gif", 1, b->getUrl(), 1, "Abeille", ""), 1);
+    ASSERT_EQ(m_manager->changeItem(b, "Bee", 0, "bookc.gif", "booko.gif", 1, b->getUrl(), 1, "Abeille", ""),
+              1);
     EXPECT_EQ(toB->getName(), "-> Bee");
     EXPECT_EQ(toB->getNameL2(), "-> Abeille");
     // The page is not generated whole: the user is told to update its title.
@@ -177,7 +181,8 @@ TEST_F(TreeOperationsTest, ARenameWhoseFolderCannotMoveIsUndone) {
     std::filesystem::create_directories(m_dir.path() + "proj/site/Taken_too");
     m_dir.write("proj/site/A/data.txt", "keep me");
     // The new folder exists already: the rename cannot move the old one.
-    ASSERT_EQ(m_manager->changeItem(a, "Taken too", 0, "bookc.gif", "booko.gif", 1, a->getUrl(), 1, "", ""), 0);
+    ASSERT_EQ(m_manager->changeItem(a, "Taken too", 0, "bookc.gif", "booko.gif", 1, a->getUrl(), 1, "", ""),
+              0);
     EXPECT_EQ(a->getName(), "A");
     EXPECT_EQ(a->getUrl(), "../site/A/overview.htm");
     EXPECT_EQ(b->getUrl(), "../site/A/B/overview.htm");
@@ -228,16 +233,19 @@ TEST_F(TreeOperationsTest, NameChecks) {
         const char* message;
     } cases[] = {
         {"", nullptr, 0, 0, "Name of the item shall not be empty"},
-        {"Bad!", nullptr, 0, 0, "Please use '0'-'9', 'A'-'Z', 'a'-'z',' ', '-', '_', '\xE9\xE8\xEA\xF9\xFB\xE7\xE0\xE2@#&', "
-                                "()/.: characters for the name"},
+        {"Bad!", nullptr, 0, 0,
+         "Please use '0'-'9', 'A'-'Z', 'a'-'z',' ', '-', '_', '\xE9\xE8\xEA\xF9\xFB\xE7\xE0\xE2@#&', "
+         "()/.: characters for the name"},
         {"-> Bad!", nullptr, 0, 1, nullptr},
         {"Alpha", nullptr, 0, 0, "Duplicated name under same parent item!"},
         // The same folder as a sibling's, on another system or by its name.
         {"ALPHA", nullptr, 0, 0,
-         "The name 'ALPHA' gives the folder 'ALPHA', which the item 'Alpha' under the same parent already uses. "
+         "The name 'ALPHA' gives the folder 'ALPHA', which the item 'Alpha' under the same parent already "
+         "uses. "
          "Please choose another name."},
         {"Gamma_delta", a, 2, 0,
-         "The name 'Gamma_delta' gives the folder 'Gamma_delta', which the item 'Gamma delta' under the same parent "
+         "The name 'Gamma_delta' gives the folder 'Gamma_delta', which the item 'Gamma delta' under the same "
+         "parent "
          "already uses. Please choose another name."},
         {"Gamma_delta", nullptr, 0, 1, nullptr},
         {"Alpha", a, 2, 1, nullptr},
@@ -246,7 +254,8 @@ TEST_F(TreeOperationsTest, NameChecks) {
     };
     for (const auto& c : cases) {
         m_ui.messages.clear();
-        EXPECT_EQ(checkItemNameInParent(c.name, "", c.anchor, c.mode, nullptr, m_manager->getItemList()), c.ok)
+        EXPECT_EQ(checkItemNameInParent(c.name, "", c.anchor, c.mode, nullptr, m_manager->getItemList()),
+                  c.ok)
             << c.name;
         if (c.message) {
             ASSERT_EQ(m_ui.messages.size(), 1u) << c.name;
@@ -293,7 +302,8 @@ TEST_F(TreeOperationsTest, SharedProjectChangesReloadFirstAndRespectTheLock) {
     Item* a = add(nullptr, "A", 0);
     ASSERT_NE(a, nullptr);
     // Another copy of the program added B meanwhile.
-    m_dir.write("proj/tolvane/MenuTreeV2.dat", treeFile() + "\r\n0*N77*B*../site/B/overview.htm* *i*o*f*true*false* * *");
+    m_dir.write("proj/tolvane/MenuTreeV2.dat",
+                treeFile() + "\r\n0*N77*B*../site/B/overview.htm* *i*o*f*true*false* * *");
     add(nullptr, "C", 0);
     EXPECT_EQ(tree(), (std::vector<std::string>{"A", "B", "C"}));
     // Another copy removed A.
@@ -367,6 +377,54 @@ TEST_F(TreeOperationsTest, ASingleUserChangeTakesInTheTreeAnotherCopySaved) {
     add(nullptr, "E", 0);
     EXPECT_EQ(tree(), (std::vector<std::string>{"B", "D", "E"}));
     EXPECT_TRUE(m_ui.messages.empty());
+}
+
+// The tree writers that change items in place (an address prefix replaced,
+// names and icons imported, a subtree made from folders) take in what
+// another copy of the program saved before they write: the other copy's
+// item stays, their own change is saved, and no refusal follows.
+TEST_F(TreeOperationsTest, WritersOfTheWholeTreeTakeInTheTreeAnotherCopySaved) {
+    struct WriterCase {
+        const char* what;
+        std::function<void(ProcessManager&, Item* a)> write;
+        const char* savedChange;
+        const char* told;
+    };
+    const WriterCase cases[] = {
+        {"address prefix",
+         [](ProcessManager& manager, Item*) { manager.replaceUrlPrefix("../site/A/", "../site/A2/"); },
+         "*../site/A2/overview.htm*", "1 address prefix substitution performed"},
+        {"names imported",
+         [this](ProcessManager& manager, Item* a) {
+             m_dir.write("in.csv", "head\r\n" + a->getUid().str() + ";A;Nom A;ia.gif;oa.gif;\r\n");
+             manager.importItems((m_dir / "in.csv").c_str());
+         },
+         "*ia.gif*oa.gif*", "1 imports performed"},
+        {"folders imported",
+         [this](ProcessManager& manager, Item* a) {
+             std::filesystem::create_directories(m_dir.path() + "proj/site/A/Sub");
+             manager.importFolderTree(a);
+         },
+         "*Sub*../site/A/Sub/overview.htm*", nullptr},
+    };
+    const char* recordB = "\r\n0*N77*B*../site/B/overview.htm* *i*o*f*true*false* * *";
+    for (const WriterCase& c : cases) {
+        m_dir.write("proj/tolvane/MenuTreeV2.dat", "");
+        open();
+        Item* a = add(nullptr, "A", 0);
+        ASSERT_NE(a, nullptr);
+        // Another copy of the program added B meanwhile.
+        std::filesystem::create_directories(m_dir.path() + "proj/site/B");
+        m_dir.write("proj/tolvane/MenuTreeV2.dat", treeFile() + recordB);
+        m_ui.messages.clear();
+        c.write(*m_manager, m_manager->findItemByUid(a->getUid()));
+        EXPECT_NE(treeFile().find("*N77*B*"), std::string::npos) << c.what;
+        EXPECT_NE(treeFile().find(c.savedChange), std::string::npos) << c.what << ": " << treeFile();
+        EXPECT_EQ(m_ui.takeMessageTexts(),
+                  c.told ? std::vector<std::string>{c.told} : std::vector<std::string>{})
+            << c.what;
+        EXPECT_FALSE(m_manager->isBusy()) << c.what;
+    }
 }
 
 } // namespace

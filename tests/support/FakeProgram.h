@@ -16,7 +16,10 @@
 class FakeProgram {
 public:
     FakeProgram(const TempDir& dir, const std::string& name, int exitCode = 0) : m_dir(dir) {
+        // The arguments are written aside and renamed into place, so that a
+        // reader never sees the first of them without the others.
         dir.write("bin/" + name, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"" +
+                                     dir.path() + "args.part\"\nmv \"" + dir.path() + "args.part\" \"" +
                                      dir.path() + "args.txt\"\nexit " + std::to_string(exitCode) + "\n");
         chmod((dir / ("bin/" + name)).c_str(), 0755);
         m_oldPath = std::getenv("PATH") ? std::getenv("PATH") : "";

@@ -1,6 +1,7 @@
 #include "GuiWorkflowDialogs.h"
 
 #include "CSelectOrCreateProcessItemDlgMgt.h"
+#include "DiagramCanvas.h"
 
 ItemChoice GuiWorkflowDialogs::selectOrCreateItem(Project* project, int classFilter) {
     CSelectOrCreateProcessItemDlgMgt dialog(project, classFilter, nullptr);
@@ -17,8 +18,14 @@ int GuiWorkflowDialogs::editActivityGraphicalProperties(CActivityBox& /*box*/, E
     return IDCANCEL;
 }
 
-void GuiWorkflowDialogs::redraw(EditorWindow* /*window*/) {}
+void GuiWorkflowDialogs::redraw(EditorWindow* window) {
+    if (window)
+        window->redraw();
+}
 
-int GuiWorkflowDialogs::doubleClickMode(EditorWindow* /*window*/) {
+int GuiWorkflowDialogs::doubleClickMode(EditorWindow* window) {
+    // The mode is the editor's; the canvas is the window of one editor.
+    if (auto* canvas = dynamic_cast<DiagramCanvas*>(window))
+        return canvas->getEditor().getDoubleClickMode();
     return 1;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 // The workflow dialogs service of the GUI, installed by the application:
-// the create-or-select dialog for the activity boxes. The graphical
-// properties dialog and the editor window come with the diagram editor;
-// until then they answer as no dialog and the editor's mode at start.
+// the create-or-select dialog for the activity boxes, the redraw and the
+// double-click mode of the editor's canvas. The graphical properties dialog
+// of the activity box is not built yet: it answers as Cancel.
 
 #include "WorkflowDialogs.h"
 
