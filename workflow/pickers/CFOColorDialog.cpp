@@ -121,9 +121,14 @@ CFOColorDialog::CFOColorDialog(wxWindow* parent)
     content->Add(new wxStaticLine(this), 0, wxEXPAND | wxTOP, 10);
     finishLayout(content);
 
+    // While picking, the colour shown is the one under the pointer now, not
+    // where a queued motion says it was: the toolkit sends motions to the
+    // captured window as hints, and once one has been handled the moves
+    // that the display made meanwhile send no event of their own, so on a
+    // busy machine the pointer can come to rest with an older place shown.
     Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
         if (m_picking)
-            pickAt(ClientToScreen(event.GetPosition()));
+            pickAt(wxGetMousePosition());
         event.Skip();
     });
     Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
