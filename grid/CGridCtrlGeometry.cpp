@@ -6,6 +6,7 @@
 #include "CGridDropTarget.h"
 #include "CTitleTip.h"
 #include "GridSystem.h"
+#include "WxScrollCode.h"
 
 #include <algorithm>
 
@@ -373,24 +374,7 @@ void CGridCtrl::onMouseWheel(wxMouseEvent& event) {
 }
 
 void CGridCtrl::onScroll(wxScrollWinEvent& event) {
-    const wxEventType type = event.GetEventType();
-    int code = SB_ENDSCROLL;
-    if (type == wxEVT_SCROLLWIN_LINEUP)
-        code = SB_LINEUP;
-    else if (type == wxEVT_SCROLLWIN_LINEDOWN)
-        code = SB_LINEDOWN;
-    else if (type == wxEVT_SCROLLWIN_PAGEUP)
-        code = SB_PAGEUP;
-    else if (type == wxEVT_SCROLLWIN_PAGEDOWN)
-        code = SB_PAGEDOWN;
-    else if (type == wxEVT_SCROLLWIN_TOP)
-        code = SB_TOP;
-    else if (type == wxEVT_SCROLLWIN_BOTTOM)
-        code = SB_BOTTOM;
-    else if (type == wxEVT_SCROLLWIN_THUMBTRACK)
-        code = SB_THUMBTRACK;
-    else if (type == wxEVT_SCROLLWIN_THUMBRELEASE)
-        code = SB_THUMBPOSITION;
+    const int code = scrollCodeOf(event);
     if (event.GetOrientation() == wxHORIZONTAL)
         OnHScroll(code, event.GetPosition());
     else

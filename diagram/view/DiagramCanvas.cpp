@@ -2,6 +2,7 @@
 
 #include "DiagramDC.h"
 #include "DiagramMenu.h"
+#include "WxScrollCode.h"
 #include "WxText.h"
 
 #include <algorithm>
@@ -343,24 +344,7 @@ void DiagramCanvas::OnKey(wxKeyEvent& event) {
 }
 
 void DiagramCanvas::OnScroll(wxScrollWinEvent& event) {
-    const wxEventType type = event.GetEventType();
-    UINT code = SB_ENDSCROLL;
-    if (type == wxEVT_SCROLLWIN_TOP)
-        code = SB_TOP;
-    else if (type == wxEVT_SCROLLWIN_BOTTOM)
-        code = SB_BOTTOM;
-    else if (type == wxEVT_SCROLLWIN_LINEUP)
-        code = SB_LINEUP;
-    else if (type == wxEVT_SCROLLWIN_LINEDOWN)
-        code = SB_LINEDOWN;
-    else if (type == wxEVT_SCROLLWIN_PAGEUP)
-        code = SB_PAGEUP;
-    else if (type == wxEVT_SCROLLWIN_PAGEDOWN)
-        code = SB_PAGEDOWN;
-    else if (type == wxEVT_SCROLLWIN_THUMBTRACK)
-        code = SB_THUMBTRACK;
-    else if (type == wxEVT_SCROLLWIN_THUMBRELEASE)
-        code = SB_THUMBPOSITION;
+    const UINT code = scrollCodeOf(event);
     if (event.GetOrientation() == wxHORIZONTAL)
         m_editor.OnHScroll(code, event.GetPosition());
     else
